@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quorvel {
+
+class DrawingSurface;
+class Pacer;
+class SettingsTexts;
+struct Scene;
+
+enum class SweepEnd {
+    Completed,
+    Abandoned,  // the pacer asked the command to end
+};
+
+// Second stage of Start: visits the 30 mirror segments left to right, drawing each path, its
+// photon vector, its time-curve dot and the next spiral link, tracking the least-time point and
+// pausing after each point. Throws SettingsError when the slowdown text cannot give a pause.
+SweepEnd sweepPaths(Scene& scene, DrawingSurface& surface, const SettingsTexts& settings, Pacer& pacer);
+
+// The least-time rule: the first point is always best; after it a strictly larger timeY wins and
+// an equal one moves the best point on by half a segment.
+void updateLeastTime(Scene& scene, double pointX, double timeY, bool isFirstPoint);
+
+// The pause after each point: slowdown x 300000 decrements. A negative count is clamped to 0 and
+// a fractional one rounded to the nearest whole number.
+std::uint64_t pauseDecrements(const std::string& slowdownText);
+
+}  // namespace quorvel

@@ -1,0 +1,31 @@
+#pragma once
+
+namespace quorvel {
+
+// Everything one Start command knows about its picture, in window pixels (y downwards).
+// The scene set-up computes all of it; only the sweep state changes afterwards.
+struct Scene {
+    double canvasWidth = 0;
+    double canvasHeight = 0;
+    double phaseFactor = 0;  // radians per pixel of path length
+    double mirrorLeft = 0;
+    double mirrorY = 0;
+    double arrowLength = 0;
+    double segmentWidth = 0;
+    double halfSegment = 0;
+    double segmentCount = 0;
+    double sourceX = 0;
+    double sourceY = 0;
+    double detectorX = 0;
+    double detectorY = 0;
+    double spiralStartX = 0;
+    double spiralStartY = 0;
+
+    // Sweep state: the growing end of the spiral and the least-time point found so far.
+    double spiralX = 0;
+    double spiralY = 0;
+    double bestTimeY = 0;
+    double bestPointX = 0;
+};
+
+}  // namespace quorvel
