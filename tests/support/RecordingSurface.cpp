@@ -1,0 +1,90 @@
+#include "tests/support/RecordingSurface.h"
+
+namespace quorvel::testing {
+
+namespace {
+
+const char* kindName(OpKind kind)
+{
+    switch (kind) {
+    case OpKind::ResetToPixels: return "reset";
+    case OpKind::PenWidth: return "pen";
+    case OpKind::FillStyle: return "fillStyle";
+    case OpKind::FillColour: return "fillColour";
+    case OpKind::Line: return "line";
+    case OpKind::Circle: return "circle";
+    }
+    return "?";
+}
+
+void printColour(std::ostream& out, const std::optional<Colour>& colour)
+{
+    if (!colour) {
+        out << "none";
+    } else if (const auto* rgb = std::get_if<Rgb>(&*colour)) {
+        out << "rgb(" << int(rgb->red) << ',' << int(rgb->green) << ',' << int(rgb->blue) << ')';
+    } else {
+        out << "system#" << static_cast<int>(std::get<SystemColour>(*colour));
+    }
+}
+
+}  // namespace
+
+std::ostream& operator<<(std::ostream& out, const Op& op)
+{
+    out << kindName(op.kind) << " (" << op.x1 << ", " << op.y1 << ")-(" << op.x2 << ", " << op.y2 << ") r " << op.radius << " colour ";
+    printColour(out, op.colour);
+    return out << " pen " << op.penWidth;
+}
+
+void RecordingSurface::resetToPixels() { record({.kind = OpKind::ResetToPixels}); }
+
+void RecordingSurface::setPenWidth(int width)
+{
+    penWidth_ = width;
+    record({.kind = OpKind::PenWidth});
+}
+
+void RecordingSurface::setFillStyle(FillStyle style)
+{
+    fillStyle_ = style;
+    record({.kind = OpKind::FillStyle});
+}
+
+void RecordingSurface::setFillColour(Colour colour)
+{
+    fillColour_ = colour;
+    record({.kind = OpKind::FillColour, .colour = colour});
+}
+
+void RecordingSurface::line(float x1, float y1, float x2, float y2, Colour colour)
+{
+    record({.kind = OpKind::Line, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .colour = colour});
+}
+
+void RecordingSurface::circle(float x, float y, float radius, std::optional<Colour> outline)
+{
+    record({.kind = OpKind::Circle, .x1 = x, .y1 = y, .radius = radius, .colour = outline});
+}
+
+std::vector<Op> RecordingSurface::opsOfKind(OpKind kind) const
+{
+    std::vector<Op> matching;
+    for (const Op& op : ops_) {
+        if (op.kind == kind)
+            matching.push_back(op);
+    }
+    return matching;
+}
+
+void RecordingSurface::record(Op op)
+{
+    op.penWidth = penWidth_;
+    op.fillStyle = fillStyle_;
+    op.fillColour = fillColour_;
+    ops_.push_back(op);
+    if (onOp)
+        onOp(ops_.back());
+}
+
+}  // namespace quorvel::testing

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "sim/Pacer.h"
+#include "sim/ResultLabels.h"
+#include "sim/SettingsTexts.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quorvel::testing {
+
+// Settings texts that a test can change at any moment, counting how often each is read.
+struct FixedSettings : SettingsTexts {
+    std::string distance = "0";
+    std::string frequency = "1";
+    std::string slowdown = "1";
+    mutable int distanceReads = 0;
+    mutable int frequencyReads = 0;
+    mutable int slowdownReads = 0;
+
+    std::string distanceText() const override { return ++distanceReads, distance; }
+    std::string frequencyText() const override { return ++frequencyReads, frequency; }
+    std::string slowdownText() const override { return ++slowdownReads, slowdown; }
+};
+
+struct LabelOp {
+    enum Kind { Left, Top, Show } kind;
+    ResultLabel label;
+    float value = 0;
+
+    bool operator==(const LabelOp&) const = default;
+};
+
+struct RecordingLabels : ResultLabels {
+    std::vector<LabelOp> ops;
+
+    void setLeft(ResultLabel label, float left) override { ops.push_back({LabelOp::Left, label, left}); }
+    void setTop(ResultLabel label, float top) override { ops.push_back({LabelOp::Top, label, top}); }
+    void show(ResultLabel label) override { ops.push_back({LabelOp::Show, label}); }
+};
+
+// Records every pause instead of waiting; onPause may act during it and end the command.
+struct CountingPacer : Pacer {
+    std::vector<std::uint64_t> pauses;
+    std::function<bool(std::uint64_t)> onPause;
+
+    bool pause(std::uint64_t decrements) override
+    {
+        pauses.push_back(decrements);
+        return onPause ? onPause(decrements) : true;
+    }
+};
+
+}  // namespace quorvel::testing
