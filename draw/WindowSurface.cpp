@@ -1,0 +1,121 @@
+#include "draw/WindowSurface.h"
+
+#include <QPainter>
+#include <QPalette>
+#include <QRectF>
+#include <QWidget>
+
+#include <cmath>
+
+namespace quorvel {
+
+namespace {
+
+bool allFinite(std::initializer_list<float> values)
+{
+    for (const float value : values) {
+        if (!std::isfinite(value))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+WindowSurface::WindowSurface(QWidget& window, QSize minimumSize) : window_(window), minimumSize_(minimumSize) {}
+
+// The picture is always addressed in pixels from the client area's corner; there is no other
+// unit or origin to return from.
+void WindowSurface::resetToPixels() {}
+
+void WindowSurface::setPenWidth(int width) { penWidth_ = width; }
+
+void WindowSurface::setFillStyle(FillStyle style) { fillStyle_ = style; }
+
+void WindowSurface::setFillColour(Colour colour) { fillColour_ = colour; }
+
+void WindowSurface::line(float x1, float y1, float x2, float y2, Colour colour)
+{
+    // A line through a non-finite point has nothing that could be shown.
+    if (!allFinite({x1, y1, x2, y2}))
+        return;
+    coverWindow();
+    QPainter painter(&picture_);
+    beginDrawing(painter, colour);
+    painter.drawLine(QLineF(x1, y1, x2, y2));
+    painter.end();
+    showArea(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+}
+
+void WindowSurface::circle(float x, float y, float radius, std::optional<Colour> outline)
+{
+    if (!allFinite({x, y, radius}))
+        return;
+    coverWindow();
+    QPainter painter(&picture_);
+    beginDrawing(painter, outline.value_or(SystemColour::ButtonText));
+    if (fillStyle_ == FillStyle::Solid)
+        painter.setBrush(resolve(fillColour_));
+    painter.drawEllipse(QPointF(x, y), radius, radius);
+    painter.end();
+    showArea(QRectF(x - radius, y - radius, 2 * radius, 2 * radius));
+}
+
+void WindowSurface::paint(QPainter& painter, const QRect& area) const
+{
+    const qreal ratio = picture_.devicePixelRatio();
+    const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio);
+    painter.drawImage(QRectF(area), picture_, source);
+}
+
+void WindowSurface::coverWindow()
+{
+    const QSize current = picture_.deviceIndependentSize().toSize();
+    const QSize needed = minimumSize_.expandedTo(window_.size()).expandedTo(current);
+    const qreal ratio = window_.devicePixelRatioF();
+    if (!picture_.isNull() && needed == current && picture_.devicePixelRatio() == ratio)
+        return;
+    QImage grown(needed * ratio, QImage::Format_ARGB32_Premultiplied);
+    grown.setDevicePixelRatio(ratio);
+    grown.fill(Qt::transparent);
+    QPainter painter(&grown);
+    painter.drawImage(QPointF(0, 0), picture_);
+    painter.end();
+    picture_ = std::move(grown);
+}
+
+// Qt has no role for the text of a window caption; the highlighted-text colour is the one drawn
+// on the selection colour, as caption text is drawn on the active caption bar.
+QColor WindowSurface::resolve(Colour colour) const
+{
+    if (const auto* rgb = std::get_if<Rgb>(&colour))
+        return QColor(rgb->red, rgb->green, rgb->blue);
+    const QPalette& palette = window_.palette();
+    switch (std::get<SystemColour>(colour)) {
+    case SystemColour::CaptionText:
+        return palette.color(QPalette::Active, QPalette::HighlightedText);
+    case SystemColour::ButtonFace:
+        return palette.color(QPalette::Active, QPalette::Button);
+    case SystemColour::ButtonText:
+        return palette.color(QPalette::Active, QPalette::ButtonText);
+    }
+    return {};
+}
+
+void WindowSurface::beginDrawing(QPainter& painter, Colour outline) const
+{
+    painter.setPen(QPen(resolve(outline), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+}
+
+// Repaints at once what the operation touched, so the picture grows on the screen while the
+// command is still running.
+void WindowSurface::showArea(const QRectF& area)
+{
+    const qreal margin = penWidth_ + 1;
+    const QRectF touched = area.adjusted(-margin, -margin, margin, margin).intersected(QRectF(window_.rect()));
+    if (window_.isVisible() && !touched.isEmpty())
+        window_.repaint(touched.toAlignedRect());
+}
+
+}  // namespace quorvel

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "draw/DrawingSurface.h"
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+
+class QPainter;
+class QRect;
+class QRectF;
+class QWidget;
+
+namespace quorvel {
+
+// Draws on a window's client area. The picture is kept in an image at the screen's full
+// resolution, so it survives the window being covered, minimised or resized; the window paints
+// it under its child controls. Every operation repaints the area it touched before returning.
+class WindowSurface : public DrawingSurface {
+public:
+    // The picture covers at least minimumSize, and grows (never shrinks) with the window.
+    WindowSurface(QWidget& window, QSize minimumSize);
+
+    void resetToPixels() override;
+    void setPenWidth(int width) override;
+    void setFillStyle(FillStyle style) override;
+    void setFillColour(Colour colour) override;
+    void line(float x1, float y1, float x2, float y2, Colour colour) override;
+    void circle(float x, float y, float radius, std::optional<Colour> outline) override;
+
+    // For the window's paint event.
+    void paint(QPainter& painter, const QRect& area) const;
+
+    const QImage& picture() const { return picture_; }
+
+private:
+    void coverWindow();
+    QColor resolve(Colour colour) const;
+    void beginDrawing(QPainter& painter, Colour outline) const;
+    void showArea(const QRectF& area);
+
+    QWidget& window_;
+    QSize minimumSize_;
+    QImage picture_;
+    int penWidth_ = 1;
+    FillStyle fillStyle_ = FillStyle::Transparent;
+    Colour fillColour_ = Rgb{0, 0, 0};
+};
+
+}  // namespace quorvel

@@ -1,0 +1,35 @@
+#include "ui/FormResultLabels.h"
+
+#include <QLabel>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvel {
+
+FormResultLabels::FormResultLabels(const std::array<QLabel*, 5>& labels) : labels_(labels) {}
+
+void FormResultLabels::setLeft(ResultLabel which, float left)
+{
+    QLabel& target = label(which);
+    target.move(toWidgetPixel(left), target.y());
+}
+
+void FormResultLabels::setTop(ResultLabel which, float top)
+{
+    QLabel& target = label(which);
+    target.move(target.x(), toWidgetPixel(top));
+}
+
+void FormResultLabels::show(ResultLabel which) { label(which).show(); }
+
+int FormResultLabels::toWidgetPixel(float position)
+{
+    // Far beyond any screen; keeps the rounding within int's range.
+    constexpr float farthest = 1 << 24;
+    return static_cast<int>(std::lround(std::clamp(position, -farthest, farthest)));
+}
+
+QLabel& FormResultLabels::label(ResultLabel which) const { return *labels_.at(static_cast<std::size_t>(which)); }
+
+}  // namespace quorvel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWindow>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace quorvel {
+
+// While a command runs, holds back the mouse and keyboard input that reaches the application's
+// windows and hands it on, in its order, after the command has returned. Everything else
+// (painting, exposing, the desktop's close requests) goes on being handled during the pauses.
+class InputDeferral : public QObject {
+public:
+    void begin();
+    // The held input is handed on from the event loop, so a held click on Start cannot start a
+    // run inside the one that is ending.
+    void end();
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override;
+
+private:
+    void handOn();
+
+    std::vector<std::pair<QPointer<QWindow>, std::unique_ptr<QEvent>>> held_;
+};
+
+}  // namespace quorvel
