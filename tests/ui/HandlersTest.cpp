@@ -1,0 +1,195 @@
+#include "tests/support/StartStandIns.h"
+#include "ui/MainForm.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include "tests/ui/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+namespace {
+
+const char* const resultLabels[] = {"labRadius", "labCas", "labZdroj", "labDetektor", "labSoucet"};
+
+class Handlers : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.setPacer(noWait);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    template <typename Widget = QWidget>
+    Widget* find(const char* name) const
+    {
+        return form.findChild<Widget*>(QString::fromUtf8(name));
+    }
+
+    QString text(const char* box) const { return find<QLineEdit>(box)->text(); }
+    bool checked(const char* option) const { return find<QRadioButton>(option)->isChecked(); }
+    void click(const char* name) { QTest::mouseClick(find(name), Qt::LeftButton); }
+
+    int visibleResultLabels() const
+    {
+        int visible = 0;
+        for (const char* label : resultLabels)
+            visible += find(label)->isVisible() ? 1 : 0;
+        return visible;
+    }
+
+    QRect scrollBarPart(QStyle::SubControl part) const
+    {
+        const auto* scrollBar = find<QScrollBar>("HScroll1");
+        QStyleOptionSlider option;
+        option.initFrom(scrollBar);
+        option.subControls = QStyle::SC_All;
+        option.orientation = Qt::Horizontal;
+        option.minimum = scrollBar->minimum();
+        option.maximum = scrollBar->maximum();
+        option.sliderPosition = scrollBar->sliderPosition();
+        option.sliderValue = scrollBar->value();
+        option.singleStep = scrollBar->singleStep();
+        option.pageStep = scrollBar->pageStep();
+        return scrollBar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, scrollBar);
+    }
+
+    void clickScrollBar(QPoint at) { QTest::mouseClick(find("HScroll1"), Qt::LeftButton, {}, at); }
+
+    testing::CountingPacer noWait;
+    MainForm form;
+};
+
+TEST_F(Handlers, Distance250SetsItsTextAndHidesThePromptButKeepsTheFrequency)
+{
+    click("op2");
+    click("op250");
+    EXPECT_TRUE(checked("op250"));
+    EXPECT_FALSE(checked("op0"));
+    EXPECT_EQ(text("nPosun"), "250");
+    EXPECT_TRUE(checked("op2"));
+    EXPECT_EQ(text("nKmitocet"), "2");
+    EXPECT_FALSE(find("labKliknuti")->isVisible());
+}
+
+TEST_F(Handlers, Distance0AlsoResetsTheFrequencyTo1)
+{
+    click("op250");
+    click("op2");
+    ASSERT_EQ(text("nKmitocet"), "2");
+    click("op0");
+    EXPECT_TRUE(checked("op0"));
+    EXPECT_EQ(text("nPosun"), "0");
+    EXPECT_TRUE(checked("op1"));
+    EXPECT_FALSE(checked("op2"));
+    EXPECT_EQ(text("nKmitocet"), "1");
+}
+
+TEST_F(Handlers, FrequencyOptionsSetTheirTextWithinTheirOwnFrame)
+{
+    click("op2");
+    EXPECT_EQ(text("nKmitocet"), "2");
+    EXPECT_FALSE(checked("op1"));
+    EXPECT_TRUE(checked("op0")) << "choosing in one frame leaves the other frame alone";
+    click("op1");
+    EXPECT_EQ(text("nKmitocet"), "1");
+    EXPECT_FALSE(checked("op2"));
+    EXPECT_EQ(text("nPosun"), "0");
+}
+
+TEST_F(Handlers, ChangingASettingHidesTheExplanationsButKeepsThePicture)
+{
+    click("cmdStart");
+    ASSERT_EQ(visibleResultLabels(), 5);
+    const QImage picture = form.surface().picture();
+    click("op250");
+    EXPECT_EQ(visibleResultLabels(), 0);
+    EXPECT_FALSE(find("labKliknuti")->isVisible()) << "the prompt does not come back";
+    EXPECT_EQ(form.surface().picture(), picture);
+    click("cmdStart");
+    click("op2");
+    EXPECT_EQ(visibleResultLabels(), 0);
+}
+
+TEST_F(Handlers, ClickingTheSelectedOptionChangesNothing)
+{
+    click("cmdStart");
+    click("op0");
+    click("op1");
+    EXPECT_EQ(visibleResultLabels(), 5);
+    EXPECT_TRUE(find("labKliknuti")->isVisible());
+}
+
+TEST_F(Handlers, ArrowKeysInAGroupChooseTheNextOption)
+{
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    find("op1")->setFocus();
+    QTest::keyClick(find("op1"), Qt::Key_Right);
+    EXPECT_TRUE(checked("op2"));
+    EXPECT_EQ(text("nKmitocet"), "2");
+}
+
+TEST_F(Handlers, ScrollBarArrowsAndTrackStepByOneAndSetTheSlowdown)
+{
+    click("cmdStart");
+    auto* scrollBar = find<QScrollBar>("HScroll1");
+    clickScrollBar(scrollBarPart(QStyle::SC_ScrollBarAddLine).center());
+    EXPECT_EQ(scrollBar->value(), 2);
+    EXPECT_EQ(text("nSpomaleni"), "2");
+    clickScrollBar(scrollBarPart(QStyle::SC_ScrollBarAddPage).center());
+    EXPECT_EQ(scrollBar->value(), 3);
+    EXPECT_EQ(text("nSpomaleni"), "3");
+    clickScrollBar(scrollBarPart(QStyle::SC_ScrollBarSubLine).center());
+    EXPECT_EQ(text("nSpomaleni"), "2");
+    EXPECT_EQ(visibleResultLabels(), 5) << "the slowdown changes no label";
+    EXPECT_FALSE(checked("opPomalá") || checked("opPomalejší"));
+}
+
+TEST_F(Handlers, ScrollBarStaysWithin1And20AndRewritesTheWholeText)
+{
+    auto* scrollBar = find<QScrollBar>("HScroll1");
+    clickScrollBar(scrollBarPart(QStyle::SC_ScrollBarSubLine).center());
+    EXPECT_EQ(scrollBar->value(), 1);
+    QStringList texts;
+    for (int i = 0; i < 25; ++i) {
+        clickScrollBar(scrollBarPart(QStyle::SC_ScrollBarAddLine).center());
+        texts << text("nSpomaleni");
+    }
+    EXPECT_EQ(scrollBar->value(), 20);
+    EXPECT_EQ(texts.at(7), "9");
+    EXPECT_EQ(texts.at(8), "10");
+    EXPECT_EQ(texts.last(), "20");
+}
+
+TEST_F(Handlers, DraggingTheThumbSetsTheSlowdownOnlyOnRelease)
+{
+    auto* scrollBar = find<QScrollBar>("HScroll1");
+    const QPoint grip = scrollBarPart(QStyle::SC_ScrollBarSlider).center();
+    const QPoint end = scrollBarPart(QStyle::SC_ScrollBarAddPage).center();
+    QTest::mousePress(scrollBar, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(scrollBar, end);
+    EXPECT_GT(scrollBar->sliderPosition(), 1);
+    EXPECT_EQ(text("nSpomaleni"), "1") << "no change while the thumb is dragged";
+    QTest::mouseRelease(scrollBar, Qt::LeftButton, {}, end);
+    EXPECT_GT(scrollBar->value(), 1);
+    EXPECT_EQ(text("nSpomaleni"), QString::number(scrollBar->value()));
+}
+
+// That closing the window ends the program with status 0 is checked on the real program.
+TEST_F(Handlers, ExitClosesTheWindow)
+{
+    click("cmdKonec");
+    EXPECT_TRUE(form.isHidden());
+}
+
+}  // namespace
+}  // namespace quorvel

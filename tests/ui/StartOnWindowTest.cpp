@@ -1,0 +1,160 @@
+#include "tests/support/StartStandIns.h"
+#include "tests/ui/Pixels.h"
+#include "ui/MainForm.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "tests/ui/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+namespace {
+
+using testing::darkGreyPixel;
+using testing::greenPixel;
+using testing::hasColourNear;
+using testing::lightGreyPixel;
+
+class StartOnWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.setPacer(pacer);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    template <typename Widget = QWidget>
+    Widget* find(const char* name) const
+    {
+        return form.findChild<Widget*>(QString::fromUtf8(name));
+    }
+
+    void start() { QTest::mouseClick(find("cmdStart"), Qt::LeftButton); }
+    void choose(const char* option) { QTest::mouseClick(find(option), Qt::LeftButton, {}, QPoint(6, 6)); }
+
+    // What the window shows on the screen, not what it would paint if asked.
+    QImage screen() const { return form.screen()->grabWindow(form.winId()).toImage(); }
+
+    QColor paletteColour(QPalette::ColorRole role) const { return form.palette().color(QPalette::Active, role); }
+
+    testing::CountingPacer pacer;
+    MainForm form;
+};
+
+TEST_F(StartOnWindow, ShowsTheFiveLabelsAtTheirPlacesAndKeepsThePrompt)
+{
+    start();
+    struct Placed {
+        const char* label;
+        QPoint at;
+    };
+    // Half pixels are rounded up: 320.5 becomes 321.
+    for (const Placed placed : {Placed{"labRadius", {420, 321}}, Placed{"labCas", {54, 341}}, Placed{"labZdroj", {294, 211}},
+                                Placed{"labDetektor", {434, 211}}, Placed{"labSoucet", {614, 191}}}) {
+        EXPECT_TRUE(find(placed.label)->isVisible()) << placed.label;
+        EXPECT_EQ(find(placed.label)->pos(), placed.at) << placed.label;
+    }
+    EXPECT_TRUE(find("labKliknuti")->isVisible());
+    EXPECT_EQ(pacer.pauses, std::vector<std::uint64_t>(30, 300000));
+}
+
+TEST_F(StartOnWindow, PlacesTheSumLabelForDistance250)
+{
+    choose("op250");
+    choose("op2");
+    start();
+    EXPECT_EQ(find("labSoucet")->pos(), QPoint(344, 101));
+    EXPECT_EQ(find("labZdroj")->pos(), QPoint(44, 211));
+    EXPECT_FALSE(find("labKliknuti")->isVisible()) << "the prompt stays as the handlers left it";
+}
+
+TEST_F(StartOnWindow, DrawsTheResultMarksOnTheScreen)
+{
+    start();
+    const QImage shown = screen();
+    const QColor captionText = paletteColour(QPalette::HighlightedText);
+    EXPECT_TRUE(hasColourNear(shown, {404, 420}, darkGreyPixel)) << "least-time marker";
+    EXPECT_TRUE(hasColourNear(shown, {624, 132}, greenPixel)) << "sum vector";
+    EXPECT_TRUE(hasColourNear(shown, {354, 240}, captionText, 0)) << "source fill";
+    EXPECT_TRUE(hasColourNear(shown, {454, 240}, captionText, 0)) << "detector fill";
+    EXPECT_TRUE(hasColourNear(shown, {459, 240}, darkGreyPixel)) << "detector outline";
+    EXPECT_TRUE(hasColourNear(shown, {349, 240}, paletteColour(QPalette::ButtonText))) << "source outline";
+    EXPECT_FALSE(hasColourNear(shown, {349, 240}, darkGreyPixel, 0)) << "source outline";
+    EXPECT_TRUE(hasColourNear(shown, {600, 290}, darkGreyPixel)) << "mirror";
+}
+
+// The time-curve dot of point i for distance 0.
+QPoint timeDot(int i)
+{
+    const double pointX = 44 + 12 * i;
+    const double length = std::sqrt(2 * (50 * 50) + (354 - pointX) * (354 - pointX) + (454 - pointX) * (454 - pointX));
+    return {static_cast<int>(pointX), static_cast<int>(490.5 - 0.2 * length)};
+}
+
+// At every pause the screen already shows that point: its time-curve dot and the end of its
+// incoming ray, while the next point's dot is not there yet.
+TEST_F(StartOnWindow, EachPointIsOnTheScreenBeforeItsPause)
+{
+    const QColor buttonFace = paletteColour(QPalette::Button);
+    int checkedPoints = 0;
+    pacer.onPause = [&](std::uint64_t) {
+        const int i = 2 * static_cast<int>(pacer.pauses.size()) - 1;
+        const QImage shown = screen();
+        const QPoint dot = timeDot(i);
+        EXPECT_TRUE(hasColourNear(shown, dot, buttonFace, 0) || hasColourNear(shown, dot, darkGreyPixel, 0)) << "dot of point " << i;
+        const QPoint rayEnd(static_cast<int>(354 + 0.9 * (dot.x() - 354)), static_cast<int>(240.5 + 0.9 * 50));
+        EXPECT_TRUE(hasColourNear(shown, rayEnd, darkGreyPixel)) << "ray of point " << i;
+        if (i < 59) {
+            EXPECT_FALSE(hasColourNear(shown, timeDot(i + 2), darkGreyPixel, 2)) << "point " << i + 2 << " is not drawn yet";
+        }
+        ++checkedPoints;
+        return true;
+    };
+    start();
+    EXPECT_EQ(checkedPoints, 30);
+}
+
+TEST_F(StartOnWindow, ABadSettingsTextStopsWithOneLineOnStandardError)
+{
+    find<QLineEdit>("nKmitocet")->setText(QStringLiteral("fast"));
+    ::testing::internal::CaptureStderr();
+    start();
+    const std::string error = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(error.find("frequency (nKmitocet)"), std::string::npos) << error;
+    EXPECT_NE(error.find("\"fast\""), std::string::npos) << error;
+    EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << error;
+
+    const QImage picture = form.surface().picture();
+    EXPECT_EQ(picture.pixelColor(354, 240), lightGreyPixel) << "only the band is drawn";
+    EXPECT_EQ(picture.pixelColor(600, 290), lightGreyPixel) << "no mirror";
+    EXPECT_EQ(picture.pixelColor(400, 61), lightGreyPixel);
+    EXPECT_EQ(picture.pixelColor(400, 60).alpha(), 0) << "nothing above the band";
+    EXPECT_FALSE(find("labSoucet")->isVisible());
+    EXPECT_TRUE(pacer.pauses.empty());
+
+    // The window stays usable: a good text runs the whole command again.
+    find<QLineEdit>("nKmitocet")->setText(QStringLiteral("1"));
+    start();
+    EXPECT_TRUE(find("labSoucet")->isVisible());
+}
+
+TEST_F(StartOnWindow, SurvivesTextsFarOutsideTheSettings)
+{
+    for (const char* distance : {"1e300", "-1e300", "1e38", "123456789"}) {
+        find<QLineEdit>("nPosun")->setText(QString::fromLatin1(distance));
+        start();
+        EXPECT_TRUE(find("labSoucet")->isVisible()) << distance;
+    }
+    find<QLineEdit>("nKmitocet")->setText(QStringLiteral("1e300"));
+    start();
+    EXPECT_TRUE(find("labSoucet")->isVisible());
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,137 @@
+#include "tests/x11/XSession.h"
+
+#include <QColor>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace quorvel::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+// With no window manager the window stands at the screen's origin with no frame, so screen
+// pixels are client-area pixels. The desktop colours are those of the toolkit's plain theme.
+const QColor darkGrey(64, 64, 64);
+const QColor lightGrey(192, 192, 192);
+const QColor green(0, 255, 0);
+const QColor captionText(255, 255, 255);
+const QColor buttonFace(0xef, 0xef, 0xef);
+
+const QPoint startButton(528 + 44, 16 + 14);
+const QPoint exitButton(624 + 44, 16 + 14);
+const QPoint speedUp(256 + 169 - 6, 40 + 8);  // the scroll bar's right arrow
+
+bool near(const QImage& image, QPoint at, QColor colour, int reach = 1)
+{
+    for (int dy = -reach; dy <= reach; ++dy) {
+        for (int dx = -reach; dx <= reach; ++dx) {
+            if (image.pixelColor(at + QPoint(dx, dy)).rgb() == colour.rgb())
+                return true;
+        }
+    }
+    return false;
+}
+
+class RealWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = client.waitForWindow("Quorvel - ", 20s);
+        ASSERT_TRUE(window) << "the program's window did not appear";
+        // Shown and painted: the client area's light grey is on the screen.
+        for (int i = 0; i < 200 && client.screenshot().pixelColor(700, 500) != lightGrey; ++i)
+            std::this_thread::sleep_for(25ms);
+        ASSERT_EQ(client.screenshot().pixelColor(700, 500), lightGrey);
+    }
+
+    // Waits for the green sum vector, the last thing Start draws but for the two circles.
+    bool waitForResults(std::chrono::milliseconds timeout)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        while (std::chrono::steady_clock::now() < deadline) {
+            if (near(client.screenshot(), {624, 132}, green))
+                return true;
+            std::this_thread::sleep_for(20ms);
+        }
+        return false;
+    }
+
+    void setSlowdown(int slowdown)
+    {
+        for (int i = 1; i < slowdown; ++i) {
+            client.click(speedUp.x(), speedUp.y());
+            std::this_thread::sleep_for(30ms);
+        }
+    }
+
+    XServer server;
+    Program program{QUORVEL_EXECUTABLE, server.display()};
+    XClient client{server.display()};
+    std::optional<XWindow> window;
+};
+
+TEST_F(RealWindow, StartClickedWithTheMouseDrawsThePicture)
+{
+    const auto pressed = std::chrono::steady_clock::now();
+    client.click(startButton.x(), startButton.y());
+    ASSERT_TRUE(waitForResults(5s)) << "Start at slowdown 1 did not finish within a few seconds";
+    EXPECT_LT(std::chrono::steady_clock::now() - pressed, 5s);
+    std::this_thread::sleep_for(100ms);
+    const QImage shot = client.screenshot();
+    shot.save(QStringLiteral(QUORVEL_SCREENSHOT_DIR "/real-window-after-start.png"));
+
+    // Fills are sampled above the centres, where no ray passes.
+    EXPECT_EQ(shot.pixelColor(354, 238), captionText) << "source fill";
+    EXPECT_EQ(shot.pixelColor(454, 238), captionText) << "detector fill, drawn again at the end";
+    EXPECT_TRUE(near(shot, {459, 240}, darkGrey)) << "detector outline";
+    EXPECT_TRUE(near(shot, {600, 290}, darkGrey)) << "mirror";
+    EXPECT_TRUE(near(shot, {44, 420}, darkGrey)) << "time-curve axis";
+    EXPECT_TRUE(near(shot, {404, 420}, darkGrey)) << "least-time marker";
+    EXPECT_TRUE(near(shot, {624, 132}, green)) << "sum vector";
+    EXPECT_EQ(shot.pixelColor(780, 560), lightGrey) << "the band's empty corner";
+
+    client.click(exitButton.x(), exitButton.y());
+    EXPECT_EQ(program.waitForExit(5s), 0) << "Exit ends the program with status 0";
+}
+
+TEST_F(RealWindow, TheStaticPictureShowsWhileASlowSweepRuns)
+{
+    setSlowdown(20);
+    client.click(startButton.x(), startButton.y());
+    std::this_thread::sleep_for(1500ms);
+    const QImage shot = client.screenshot();
+    shot.save(QStringLiteral(QUORVEL_SCREENSHOT_DIR "/real-window-during-sweep.png"));
+    EXPECT_EQ(shot.pixelColor(354, 238), captionText) << "source fill";
+    EXPECT_EQ(shot.pixelColor(454, 238), buttonFace) << "detector fill of the static picture";
+    EXPECT_TRUE(near(shot, {700, 290}, darkGrey)) << "mirror";
+    EXPECT_FALSE(near(shot, {624, 132}, green, 3)) << "no results yet";
+    EXPECT_TRUE(program.running());
+}
+
+TEST_F(RealWindow, ACloseRequestDuringASweepEndsTheProgramCleanly)
+{
+    setSlowdown(20);
+    client.click(startButton.x(), startButton.y());
+    std::this_thread::sleep_for(1s);
+    ASSERT_TRUE(program.running());
+    client.requestClose(*window);
+    EXPECT_EQ(program.waitForExit(1s), 0) << "the 9-second sweep must end at its next pause";
+}
+
+TEST_F(RealWindow, ExitClickedDuringASweepWaitsForItsEnd)
+{
+    setSlowdown(5);  // a sweep of about 2.3 seconds
+    const auto pressed = std::chrono::steady_clock::now();
+    client.click(startButton.x(), startButton.y());
+    std::this_thread::sleep_for(300ms);
+    client.click(exitButton.x(), exitButton.y());
+    std::this_thread::sleep_for(1200ms);
+    EXPECT_TRUE(program.running()) << "input is handled after the command, not during it";
+    EXPECT_EQ(program.waitForExit(10s), 0);
+    EXPECT_GT(std::chrono::steady_clock::now() - pressed, 2s);
+}
+
+}  // namespace
+}  // namespace quorvel::testing

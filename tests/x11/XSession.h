@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QImage>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+
+using Display = struct _XDisplay;
+using XWindow = unsigned long;
+
+namespace quorvel::testing {
+
+// An Xvfb server of the test's own on a free display, ended with the test.
+class XServer {
+public:
+    XServer();
+    ~XServer();
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+
+    const std::string& display() const { return display_; }
+
+private:
+    pid_t pid_ = -1;
+    std::string display_;
+};
+
+// The program under test, started on a display with a plain desktop theme.
+class Program {
+public:
+    Program(const std::string& executable, const std::string& display);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    bool running();
+    // The exit status, or nothing if the program is still running when the time is up.
+    std::optional<int> waitForExit(std::chrono::milliseconds timeout);
+
+private:
+    pid_t pid_ = -1;
+    std::optional<int> status_;
+};
+
+// A client of the display that looks and acts as a person would: finds the window, clicks,
+// takes screenshots and asks the window to close as a title bar's close button does.
+class XClient {
+public:
+    explicit XClient(const std::string& display);
+    ~XClient();
+    XClient(const XClient&) = delete;
+    XClient& operator=(const XClient&) = delete;
+
+    // The top-level window whose title starts with the prefix, once it is shown.
+    std::optional<XWindow> waitForWindow(const std::string& titlePrefix, std::chrono::milliseconds timeout);
+    void click(int x, int y);
+    QImage screenshot();
+    void requestClose(XWindow window);
+
+private:
+    Display* display_ = nullptr;
+};
+
+}  // namespace quorvel::testing
