@@ -1,0 +1,15 @@
+#!/bin/sh
+# Builds Quorvel with its tests and runs them all: once as built for use, once under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -eu
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+cmake -S . -B build-tests -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build-tests
+ctest --test-dir build-tests --output-on-failure
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON
+cmake --build build-sanitize
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
+    ctest --test-dir build-sanitize --output-on-failure
