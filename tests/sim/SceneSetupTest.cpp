@@ -130,15 +130,6 @@ TEST(StaticSceneBand, IsOnePixelWideWhateverPenTheLastCommandLeft)
     }
 }
 
-TEST(StaticSceneBand, UsesTheExactSetupArithmetic)
-{
-    // 1.57041 / 100 first, then times 3, then times the frequency, in that order.
-    RecordingSurface surface;
-    FixedSettings settings;
-    settings.frequency = "2";
-    EXPECT_EQ(setUpScene(surface, settings).phaseFactor, ((1.57041 / 100) * 3) * 2);
-}
-
 // A text that is not a number stops the set-up at its conversion; the band stays painted.
 class BadSceneSetting : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
 

@@ -1,42 +1,18 @@
-#include "tests/support/StartStandIns.h"
-#include "ui/MainForm.h"
+#include "tests/ui/FormFixture.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
-#include <QTest>
-
-#include "tests/ui/QtPrinters.h"
-
-#include <gtest/gtest.h>
 
 namespace quorvel {
 namespace {
 
 const char* const resultLabels[] = {"labRadius", "labCas", "labZdroj", "labDetektor", "labSoucet"};
 
-class Handlers : public ::testing::Test {
+class Handlers : public testing::FormFixture {
 protected:
-    void SetUp() override
-    {
-        form.setPacer(noWait);
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-
-    template <typename Widget = QWidget>
-    Widget* find(const char* name) const
-    {
-        return form.findChild<Widget*>(QString::fromUtf8(name));
-    }
-
-    QString text(const char* box) const { return find<QLineEdit>(box)->text(); }
     bool checked(const char* option) const { return find<QRadioButton>(option)->isChecked(); }
-    void click(const char* name) { QTest::mouseClick(find(name), Qt::LeftButton); }
 
     int visibleResultLabels() const
     {
@@ -63,9 +39,6 @@ protected:
     }
 
     void clickScrollBar(QPoint at) { QTest::mouseClick(find("HScroll1"), Qt::LeftButton, {}, at); }
-
-    testing::CountingPacer noWait;
-    MainForm form;
 };
 
 TEST_F(Handlers, Distance250SetsItsTextAndHidesThePromptButKeepsTheFrequency)
@@ -130,8 +103,7 @@ TEST_F(Handlers, ClickingTheSelectedOptionChangesNothing)
 
 TEST_F(Handlers, ArrowKeysInAGroupChooseTheNextOption)
 {
-    QApplication::setActiveWindow(&form);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    activate();
     find("op1")->setFocus();
     QTest::keyClick(find("op1"), Qt::Key_Right);
     EXPECT_TRUE(checked("op2"));

@@ -1,16 +1,10 @@
-#include "ui/MainForm.h"
+#include "tests/ui/FormFixture.h"
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTest>
-
-#include "tests/ui/QtPrinters.h"
-
-#include <gtest/gtest.h>
 
 namespace quorvel {
 namespace {
@@ -64,22 +58,7 @@ QString caption(const QWidget* widget)
     return {};
 }
 
-class MainFormLayout : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-
-    template <typename Widget = QWidget>
-    Widget* find(const char* name) const
-    {
-        return form.findChild<Widget*>(QString::fromUtf8(name));
-    }
-
-    MainForm form;
-};
+using MainFormLayout = testing::FormFixture;
 
 TEST_F(MainFormLayout, CreatesTheTwentyFourControlsAsLaidOut)
 {
@@ -126,9 +105,9 @@ TEST_F(MainFormLayout, OpensInItsStartUpState)
     EXPECT_FALSE(find<QRadioButton>("op2")->isChecked());
     EXPECT_TRUE(find<QRadioButton>("opRychlá")->isChecked());
     EXPECT_FALSE(find<QRadioButton>("opPomalá")->isChecked() || find<QRadioButton>("opPomalejší")->isChecked());
-    EXPECT_EQ(find<QLineEdit>("nPosun")->text(), "0");
-    EXPECT_EQ(find<QLineEdit>("nKmitocet")->text(), "1");
-    EXPECT_EQ(find<QLineEdit>("nSpomaleni")->text(), "1");
+    EXPECT_EQ(text("nPosun"), "0");
+    EXPECT_EQ(text("nKmitocet"), "1");
+    EXPECT_EQ(text("nSpomaleni"), "1");
     EXPECT_EQ(find<QScrollBar>("HScroll1")->value(), 1);
 
     QStringList visibleLabels;
@@ -182,8 +161,7 @@ TEST_F(MainFormLayout, ScrollBarRunsFrom1To20InSingleSteps)
 
 TEST_F(MainFormLayout, TabWalksTheVisibleControlsInTabIndexOrder)
 {
-    QApplication::setActiveWindow(&form);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    activate();
     const QStringList expected = {"op0", "cmdKonec", "op1", "HScroll1", "cmdStart", "op0"};
     QStringList reached;
     for (int i = 0; i < expected.size(); ++i) {
@@ -195,10 +173,9 @@ TEST_F(MainFormLayout, TabWalksTheVisibleControlsInTabIndexOrder)
 
 TEST_F(MainFormLayout, TabReachesAGroupAtItsSelectedOption)
 {
-    QApplication::setActiveWindow(&form);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    QTest::mouseClick(find("op2"), Qt::LeftButton);
-    QTest::mouseClick(find("op250"), Qt::LeftButton);
+    activate();
+    click("op2");
+    click("op250");
     find("cmdStart")->setFocus();
     QStringList reached;
     for (int i = 0; i < 4; ++i) {

@@ -1,16 +1,9 @@
-#include "tests/support/StartStandIns.h"
+#include "tests/ui/FormFixture.h"
 #include "tests/ui/Pixels.h"
-#include "ui/MainForm.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTest>
-
-#include "tests/ui/QtPrinters.h"
-
-#include <gtest/gtest.h>
 
 namespace quorvel {
 namespace {
@@ -20,31 +13,14 @@ using testing::greenPixel;
 using testing::hasColourNear;
 using testing::lightGreyPixel;
 
-class StartOnWindow : public ::testing::Test {
+class StartOnWindow : public testing::FormFixture {
 protected:
-    void SetUp() override
-    {
-        form.setPacer(pacer);
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-
-    template <typename Widget = QWidget>
-    Widget* find(const char* name) const
-    {
-        return form.findChild<Widget*>(QString::fromUtf8(name));
-    }
-
-    void start() { QTest::mouseClick(find("cmdStart"), Qt::LeftButton); }
-    void choose(const char* option) { QTest::mouseClick(find(option), Qt::LeftButton, {}, QPoint(6, 6)); }
+    void start() { click("cmdStart"); }
 
     // What the window shows on the screen, not what it would paint if asked.
     QImage screen() const { return form.screen()->grabWindow(form.winId()).toImage(); }
 
     QColor paletteColour(QPalette::ColorRole role) const { return form.palette().color(QPalette::Active, role); }
-
-    testing::CountingPacer pacer;
-    MainForm form;
 };
 
 TEST_F(StartOnWindow, ShowsTheFiveLabelsAtTheirPlacesAndKeepsThePrompt)
@@ -66,8 +42,8 @@ TEST_F(StartOnWindow, ShowsTheFiveLabelsAtTheirPlacesAndKeepsThePrompt)
 
 TEST_F(StartOnWindow, PlacesTheSumLabelForDistance250)
 {
-    choose("op250");
-    choose("op2");
+    click("op250");
+    click("op2");
     start();
     EXPECT_EQ(find("labSoucet")->pos(), QPoint(344, 101));
     EXPECT_EQ(find("labZdroj")->pos(), QPoint(44, 211));
@@ -154,6 +130,48 @@ TEST_F(StartOnWindow, SurvivesTextsFarOutsideTheSettings)
     find<QLineEdit>("nKmitocet")->setText(QStringLiteral("1e300"));
     start();
     EXPECT_TRUE(find("labSoucet")->isVisible());
+}
+
+}  // namespace
+}  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// Input reaches the window as it does from the desktop, through the window's handle.
+void clickThroughWindow(MainForm& form, const char* control)
+{
+    QWidget* target = form.findChild<QWidget*>(QString::fromUtf8(control));
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, target->mapTo(&form, target->rect().center()));
+}
+
+TEST_F(StartOnWindow, InputDuringARunIsHandledAfterIt)
+{
+    pacer.onPause = [&](std::uint64_t) {
+        if (pacer.pauses.size() == 3)
+            clickThroughWindow(form, "op250");
+        EXPECT_EQ(text("nPosun"), "0") << "the click waits for the run's end";
+        return true;
+    };
+    start();
+    EXPECT_EQ(text("nPosun"), "0");
+    EXPECT_TRUE(find("labSoucet")->isVisible());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text("nPosun"), "250");
+    EXPECT_FALSE(find("labSoucet")->isVisible()) << "the held choice of distance hid the labels after the run";
+}
+
+TEST_F(StartOnWindow, AStartClickedDuringARunStartsNoRunInsideIt)
+{
+    pacer.onPause = [&](std::uint64_t) {
+        if (pacer.pauses.size() == 2)
+            clickThroughWindow(form, "cmdStart");
+        return true;
+    };
+    start();
+    EXPECT_EQ(pacer.pauses.size(), 30u) << "no run started inside the first";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pacer.pauses.size(), 60u) << "the held click ran Start once more, after the first run";
 }
 
 }  // namespace
