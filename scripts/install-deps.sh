@@ -18,4 +18,4 @@ as_root=""
 echo "Installing:$missing"
 $as_root apt-get update -q
 # shellcheck disable=SC2086 # the package list is meant to split into words
-$as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+$as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $missing
