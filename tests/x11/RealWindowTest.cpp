@@ -1,6 +1,5 @@
+#include "tests/ui/Pixels.h"
 #include "tests/x11/XSession.h"
-
-#include <QColor>
 
 #include <gtest/gtest.h>
 
@@ -13,26 +12,12 @@ using namespace std::chrono_literals;
 
 // With no window manager the window stands at the screen's origin with no frame, so screen
 // pixels are client-area pixels. The desktop colours are those of the toolkit's plain theme.
-const QColor darkGrey(64, 64, 64);
-const QColor lightGrey(192, 192, 192);
-const QColor green(0, 255, 0);
 const QColor captionText(255, 255, 255);
 const QColor buttonFace(0xef, 0xef, 0xef);
 
 const QPoint startButton(528 + 44, 16 + 14);
 const QPoint exitButton(624 + 44, 16 + 14);
 const QPoint speedUp(256 + 169 - 6, 40 + 8);  // the scroll bar's right arrow
-
-bool near(const QImage& image, QPoint at, QColor colour, int reach = 1)
-{
-    for (int dy = -reach; dy <= reach; ++dy) {
-        for (int dx = -reach; dx <= reach; ++dx) {
-            if (image.pixelColor(at + QPoint(dx, dy)).rgb() == colour.rgb())
-                return true;
-        }
-    }
-    return false;
-}
 
 class RealWindow : public ::testing::Test {
 protected:
@@ -41,9 +26,9 @@ protected:
         window = client.waitForWindow("Quorvel - ", 20s);
         ASSERT_TRUE(window) << "the program's window did not appear";
         // Shown and painted: the client area's light grey is on the screen.
-        for (int i = 0; i < 200 && client.screenshot().pixelColor(700, 500) != lightGrey; ++i)
+        for (int i = 0; i < 200 && client.screenshot().pixelColor(700, 500) != lightGreyPixel; ++i)
             std::this_thread::sleep_for(25ms);
-        ASSERT_EQ(client.screenshot().pixelColor(700, 500), lightGrey);
+        ASSERT_EQ(client.screenshot().pixelColor(700, 500), lightGreyPixel);
     }
 
     // Waits for the green sum vector, the last thing Start draws but for the two circles.
@@ -51,7 +36,7 @@ protected:
     {
         const auto deadline = std::chrono::steady_clock::now() + timeout;
         while (std::chrono::steady_clock::now() < deadline) {
-            if (near(client.screenshot(), {624, 132}, green))
+            if (hasColourNear(client.screenshot(), {624, 132}, greenPixel))
                 return true;
             std::this_thread::sleep_for(20ms);
         }
@@ -85,12 +70,12 @@ TEST_F(RealWindow, StartClickedWithTheMouseDrawsThePicture)
     // Fills are sampled above the centres, where no ray passes.
     EXPECT_EQ(shot.pixelColor(354, 238), captionText) << "source fill";
     EXPECT_EQ(shot.pixelColor(454, 238), captionText) << "detector fill, drawn again at the end";
-    EXPECT_TRUE(near(shot, {459, 240}, darkGrey)) << "detector outline";
-    EXPECT_TRUE(near(shot, {600, 290}, darkGrey)) << "mirror";
-    EXPECT_TRUE(near(shot, {44, 420}, darkGrey)) << "time-curve axis";
-    EXPECT_TRUE(near(shot, {404, 420}, darkGrey)) << "least-time marker";
-    EXPECT_TRUE(near(shot, {624, 132}, green)) << "sum vector";
-    EXPECT_EQ(shot.pixelColor(780, 560), lightGrey) << "the band's empty corner";
+    EXPECT_TRUE(hasColourNear(shot, {459, 240}, darkGreyPixel)) << "detector outline";
+    EXPECT_TRUE(hasColourNear(shot, {600, 290}, darkGreyPixel)) << "mirror";
+    EXPECT_TRUE(hasColourNear(shot, {44, 420}, darkGreyPixel)) << "time-curve axis";
+    EXPECT_TRUE(hasColourNear(shot, {404, 420}, darkGreyPixel)) << "least-time marker";
+    EXPECT_TRUE(hasColourNear(shot, {624, 132}, greenPixel)) << "sum vector";
+    EXPECT_EQ(shot.pixelColor(780, 560), lightGreyPixel) << "the band's empty corner";
 
     client.click(exitButton.x(), exitButton.y());
     EXPECT_EQ(program.waitForExit(5s), 0) << "Exit ends the program with status 0";
@@ -105,8 +90,8 @@ TEST_F(RealWindow, TheStaticPictureShowsWhileASlowSweepRuns)
     shot.save(QStringLiteral(QUORVEL_SCREENSHOT_DIR "/real-window-during-sweep.png"));
     EXPECT_EQ(shot.pixelColor(354, 238), captionText) << "source fill";
     EXPECT_EQ(shot.pixelColor(454, 238), buttonFace) << "detector fill of the static picture";
-    EXPECT_TRUE(near(shot, {700, 290}, darkGrey)) << "mirror";
-    EXPECT_FALSE(near(shot, {624, 132}, green, 3)) << "no results yet";
+    EXPECT_TRUE(hasColourNear(shot, {700, 290}, darkGreyPixel)) << "mirror";
+    EXPECT_FALSE(hasColourNear(shot, {624, 132}, greenPixel, 3)) << "no results yet";
     EXPECT_TRUE(program.running());
 }
 
