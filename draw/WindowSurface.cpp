@@ -5,6 +5,7 @@
 #include <QRectF>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quorvel {
@@ -13,11 +14,7 @@ namespace {
 
 bool allFinite(std::initializer_list<float> values)
 {
-    for (const float value : values) {
-        if (!std::isfinite(value))
-            return false;
-    }
-    return true;
+    return std::ranges::all_of(values, [](float value) { return std::isfinite(value); });
 }
 
 }  // namespace
@@ -53,6 +50,7 @@ void WindowSurface::circle(float x, float y, float radius, std::optional<Colour>
         return;
     coverWindow();
     QPainter painter(&picture_);
+    // The window's foreground colour is the desktop's button-text colour.
     beginDrawing(painter, outline.value_or(SystemColour::ButtonText));
     if (fillStyle_ == FillStyle::Solid)
         painter.setBrush(resolve(fillColour_));

@@ -15,6 +15,7 @@ namespace quorvel {
 namespace {
 
 constexpr double decrementsPerSlowdown = 300000;
+constexpr const char* slowdownSetting = "slowdown (nSpomaleni)";
 constexpr double spiralScale = 3.5;
 
 // Not the sum of the two ray lengths: one root over the four squares.
@@ -98,10 +99,10 @@ void updateLeastTime(Scene& scene, double pointX, double timeY, bool isFirstPoin
 
 std::uint64_t pauseDecrements(const std::string& slowdownText)
 {
-    const double slowdown = settingNumber("slowdown (nSpomaleni)", slowdownText);
+    const double slowdown = settingNumber(slowdownSetting, slowdownText);
     const double count = slowdown * decrementsPerSlowdown;
     if (!std::isfinite(count))
-        throw SettingsError("slowdown (nSpomaleni) setting holds \"" + slowdownText + "\", whose pause is beyond the range of numbers");
+        throw SettingsError(std::string(slowdownSetting) + " setting holds \"" + slowdownText + "\", whose pause is beyond the range of numbers");
     if (count <= 0)
         return 0;
     // 2^64 itself is the first double the integer type cannot hold.
