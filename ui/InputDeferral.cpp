@@ -33,13 +33,16 @@ bool isUserInput(QEvent::Type type)
 
 }  // namespace
 
-void InputDeferral::begin() { QCoreApplication::instance()->installEventFilter(this); }
+void InputDeferral::begin()
+{
+    ++runningCommands_;
+    QCoreApplication::instance()->installEventFilter(this);
+}
 
 void InputDeferral::end()
 {
-    QCoreApplication::instance()->removeEventFilter(this);
-    if (!held_.empty())
-        QMetaObject::invokeMethod(this, &InputDeferral::handOn, Qt::QueuedConnection);
+    --runningCommands_;
+    QMetaObject::invokeMethod(this, &InputDeferral::handOn, Qt::QueuedConnection);
 }
 
 // Input enters the widgets through their windows; holding it there keeps the widgets' own state
@@ -54,6 +57,10 @@ bool InputDeferral::eventFilter(QObject* receiver, QEvent* event)
 
 void InputDeferral::handOn()
 {
+    // A command that started meanwhile hands everything on when it ends.
+    if (runningCommands_ > 0)
+        return;
+    QCoreApplication::instance()->removeEventFilter(this);
     // A handed-on click may run a command that holds input anew.
     auto held = std::exchange(held_, {});
     for (auto& [window, event] : held) {

@@ -16,8 +16,9 @@ namespace quorvel {
 class InputDeferral : public QObject {
 public:
     void begin();
-    // The held input is handed on from the event loop, so a held click on Start cannot start a
-    // run inside the one that is ending.
+    // The held input is handed on from the event loop, so that a held click on Start cannot
+    // start a run inside the one that is ending. Until then input is still held, so that none
+    // overtakes what came before it.
     void end();
 
 protected:
@@ -26,6 +27,7 @@ protected:
 private:
     void handOn();
 
+    int runningCommands_ = 0;
     std::vector<std::pair<QPointer<QWindow>, std::unique_ptr<QEvent>>> held_;
 };
 

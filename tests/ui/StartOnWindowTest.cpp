@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 
 namespace quorvel {
@@ -159,6 +160,20 @@ TEST_F(StartOnWindow, InputDuringARunIsHandledAfterIt)
     QCoreApplication::processEvents();
     EXPECT_EQ(text("nPosun"), "250");
     EXPECT_FALSE(find("labSoucet")->isVisible()) << "the held choice of distance hid the labels after the run";
+}
+
+TEST_F(StartOnWindow, InputAfterARunWaitsBehindTheInputHeldDuringIt)
+{
+    pacer.onPause = [&](std::uint64_t) {
+        if (pacer.pauses.size() == 3)
+            clickThroughWindow(form, "op2");
+        return true;
+    };
+    start();
+    clickThroughWindow(form, "op1");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text("nKmitocet"), "1") << "op2, held during the run, then op1";
+    EXPECT_TRUE(find<QRadioButton>("op1")->isChecked());
 }
 
 TEST_F(StartOnWindow, AStartClickedDuringARunStartsNoRunInsideIt)
