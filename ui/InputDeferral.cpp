@@ -1,7 +1,8 @@
 #include "ui/InputDeferral.h"
 
 #include <QCoreApplication>
-#include <QEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
 
 namespace quorvel {
 
@@ -31,6 +32,26 @@ bool isUserInput(QEvent::Type type)
     }
 }
 
+// Mouse and wheel events are kept as their values and built when handed on: an event's point is
+// shared with the pointing device's own until the next event is built, which moves it.
+InputDeferral::Remake remakeOf(const QEvent& event)
+{
+    if (const auto* mouse = dynamic_cast<const QMouseEvent*>(&event)) {
+        return [type = mouse->type(), position = mouse->position(), scene = mouse->scenePosition(), global = mouse->globalPosition(),
+                button = mouse->button(), buttons = mouse->buttons(), modifiers = mouse->modifiers(), device = mouse->pointingDevice()] {
+            return std::make_unique<QMouseEvent>(type, position, scene, global, button, buttons, modifiers, device);
+        };
+    }
+    if (const auto* wheel = dynamic_cast<const QWheelEvent*>(&event)) {
+        return [position = wheel->position(), global = wheel->globalPosition(), pixels = wheel->pixelDelta(), angle = wheel->angleDelta(),
+                buttons = wheel->buttons(), modifiers = wheel->modifiers(), phase = wheel->phase(), inverted = wheel->inverted(),
+                source = wheel->source(), device = wheel->pointingDevice()] {
+            return std::make_unique<QWheelEvent>(position, global, pixels, angle, buttons, modifiers, phase, inverted, source, device);
+        };
+    }
+    return [copy = std::shared_ptr<QEvent>(event.clone())] { return std::unique_ptr<QEvent>(copy->clone()); };
+}
+
 }  // namespace
 
 void InputDeferral::begin()
@@ -51,7 +72,7 @@ bool InputDeferral::eventFilter(QObject* receiver, QEvent* event)
 {
     if (!receiver->isWindowType() || !isUserInput(event->type()))
         return false;
-    held_.emplace_back(static_cast<QWindow*>(receiver), event->clone());
+    held_.emplace_back(static_cast<QWindow*>(receiver), remakeOf(*event));
     return true;
 }
 
@@ -63,9 +84,11 @@ void InputDeferral::handOn()
     QCoreApplication::instance()->removeEventFilter(this);
     // A handed-on click may run a command that holds input anew.
     auto held = std::exchange(held_, {});
-    for (auto& [window, event] : held) {
-        if (window)
+    for (auto& [window, remake] : held) {
+        if (window) {
+            const std::unique_ptr<QEvent> event = remake();
             QCoreApplication::sendEvent(window, event.get());
+        }
     }
 }
 

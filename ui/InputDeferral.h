@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWindow>
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -15,6 +16,9 @@ namespace quorvel {
 // (painting, exposing, the desktop's close requests) goes on being handled during the pauses.
 class InputDeferral : public QObject {
 public:
+    // Builds a held event anew when it is handed on.
+    using Remake = std::function<std::unique_ptr<QEvent>()>;
+
     void begin();
     // The held input is handed on from the event loop, so that a held click on Start cannot
     // start a run inside the one that is ending. Until then input is still held, so that none
@@ -28,7 +32,7 @@ private:
     void handOn();
 
     int runningCommands_ = 0;
-    std::vector<std::pair<QPointer<QWindow>, std::unique_ptr<QEvent>>> held_;
+    std::vector<std::pair<QPointer<QWindow>, Remake>> held_;
 };
 
 }  // namespace quorvel
