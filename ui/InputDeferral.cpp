@@ -38,8 +38,11 @@ InputDeferral::Remake remakeOf(const QEvent& event)
 {
     if (const auto* mouse = dynamic_cast<const QMouseEvent*>(&event)) {
         return [type = mouse->type(), position = mouse->position(), scene = mouse->scenePosition(), global = mouse->globalPosition(),
-                button = mouse->button(), buttons = mouse->buttons(), modifiers = mouse->modifiers(), device = mouse->pointingDevice()] {
-            return std::make_unique<QMouseEvent>(type, position, scene, global, button, buttons, modifiers, device);
+                button = mouse->button(), buttons = mouse->buttons(), modifiers = mouse->modifiers(), device = mouse->pointingDevice(),
+                timestamp = mouse->timestamp()] {
+            auto remade = std::make_unique<QMouseEvent>(type, position, scene, global, button, buttons, modifiers, device);
+            remade->setTimestamp(timestamp);
+            return remade;
         };
     }
     if (const auto* wheel = dynamic_cast<const QWheelEvent*>(&event)) {
@@ -49,6 +52,8 @@ InputDeferral::Remake remakeOf(const QEvent& event)
             return std::make_unique<QWheelEvent>(position, global, pixels, angle, buttons, modifiers, phase, inverted, source, device);
         };
     }
+    // Keys carry no point. Touch and tablet input, which this program does not expect, is kept
+    // as a copy: held all the same, so that it cannot act during a run.
     return [copy = std::shared_ptr<QEvent>(event.clone())] { return std::unique_ptr<QEvent>(copy->clone()); };
 }
 
