@@ -136,6 +136,8 @@ void MainForm::createControls()
     HScroll1->setPageStep(1);
     HScroll1->setValue(1);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
+    // Scroll bars come with inverted controls, under which the Right key moved the thumb left.
+    HScroll1->setInvertedControls(false);
     frmAnimace = frame(this, "frmAnimace", "Animace", {64, 232, 81, 81});
     frmAnimace->hide();
     opPomalá = option(frmAnimace, "opPomalá", "Pomalá", {8, 56, 57, 17});

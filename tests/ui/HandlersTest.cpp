@@ -156,6 +156,17 @@ TEST_F(Handlers, DraggingTheThumbSetsTheSlowdownOnlyOnRelease)
     EXPECT_EQ(text("nSpomaleni"), QString::number(scrollBar->value()));
 }
 
+TEST_F(Handlers, ScrollBarKeysMoveTheThumbTheirWayByOne)
+{
+    activate();
+    find("HScroll1")->setFocus();
+    QTest::keyClick(find("HScroll1"), Qt::Key_Right);
+    QTest::keyClick(find("HScroll1"), Qt::Key_Right);
+    EXPECT_EQ(text("nSpomaleni"), "3");
+    QTest::keyClick(find("HScroll1"), Qt::Key_Left);
+    EXPECT_EQ(text("nSpomaleni"), "2");
+}
+
 // That closing the window ends the program with status 0 is checked on the real program.
 TEST_F(Handlers, ExitClosesTheWindow)
 {
