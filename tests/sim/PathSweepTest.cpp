@@ -79,7 +79,7 @@ TEST(PathSweep, DrawsThirtyPointsInTheSamePattern)
     }
     EXPECT_EQ(sweep.surface.penWidth(), 1);
     EXPECT_EQ(sweep.surface.fillColour(), Colour(SystemColour::ButtonFace));
-    EXPECT_TRUE(sweep.surface.opsOfKind(OpKind::FillColour).size() == 2u) << "the sweep must not change the fill";
+    EXPECT_EQ(sweep.surface.opsOfKind(OpKind::FillColour).size(), 2u) << "the sweep must not change the fill";
 }
 
 TEST(PathSweep, MatchesTheWorkedExampleForDistance0Frequency1)
@@ -141,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(FourSettings, SweepOutcome,
                          ::testing::Values(Outcome{"0", "1", 404, 470.2140, 653.632, 74.196}, Outcome{"0", "2", 404, 470.2140, 502.243, 121.960},
                                            Outcome{"250", "1", 152, 470.4920, 452.216, 157.149},
                                            Outcome{"250", "2", 152, 470.4920, 271.401, 109.124}),
-                         [](const auto& info) { return testing::settingsName(info.param.distance, info.param.frequency); });
+                         testing::SettingsTestName());
 
 TEST(PathSweep, FrequencyTwoTurnsEveryVectorTwiceAsFarAndKeepsTheRest)
 {

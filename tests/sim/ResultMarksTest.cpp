@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(FourSettings, ResultMarkDrawing,
                                            Marks{"0", "2", 404, 470.214f, 454, 354, 594, 502.243f, 121.960f},
                                            Marks{"250", "1", 152, 470.492f, 204, 104, 344, 452.216f, 157.149f},
                                            Marks{"250", "2", 152, 470.492f, 204, 104, 344, 271.401f, 109.124f}),
-                         [](const auto& info) { return testing::settingsName(info.param.distance, info.param.frequency); });
+                         testing::SettingsTestName());
 
 std::vector<LabelOp> placedLabels(FixedSettings& settings)
 {
@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SumLabelRow{"250", "3", 104, std::nullopt, 1}, SumLabelRow{"250", "01", 104, std::nullopt, 1},
                       SumLabelRow{"00", "1", 354, std::nullopt, 0}, SumLabelRow{"250.0", "1", 104, std::nullopt, 0},
                       SumLabelRow{"100", "1", 254, std::nullopt, 0}),
-    [](const auto& info) { return testing::settingsName(info.param.distance, info.param.frequency); });
+    testing::SettingsTestName());
 
 }  // namespace
 }  // namespace quorvel

@@ -115,7 +115,7 @@ TEST_P(StaticScene, DrawsTheStaticPictureInOrder)
 INSTANTIATE_TEST_SUITE_P(FourSettings, StaticScene,
                          ::testing::Values(Setting{"0", "1", 354, 454, 594, 0.0471123}, Setting{"0", "2", 354, 454, 594, 0.0942246},
                                            Setting{"250", "1", 104, 204, 344, 0.0471123}, Setting{"250", "2", 104, 204, 344, 0.0942246}),
-                         [](const auto& info) { return testing::settingsName(info.param.distance, info.param.frequency); });
+                         testing::SettingsTestName());
 
 TEST(StaticSceneBand, IsOnePixelWideWhateverPenTheLastCommandLeft)
 {

@@ -1,5 +1,8 @@
 #include "tests/support/RecordingSurface.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace quorvel::testing {
 
 namespace {
@@ -70,10 +73,7 @@ void RecordingSurface::circle(float x, float y, float radius, std::optional<Colo
 std::vector<Op> RecordingSurface::opsOfKind(OpKind kind) const
 {
     std::vector<Op> matching;
-    for (const Op& op : ops_) {
-        if (op.kind == kind)
-            matching.push_back(op);
-    }
+    std::ranges::copy_if(ops_, std::back_inserter(matching), [kind](const Op& op) { return op.kind == kind; });
     return matching;
 }
 
@@ -83,8 +83,6 @@ void RecordingSurface::record(Op op)
     op.fillStyle = fillStyle_;
     op.fillColour = fillColour_;
     ops_.push_back(op);
-    if (onOp)
-        onOp(ops_.back());
 }
 
 }  // namespace quorvel::testing

@@ -3,7 +3,6 @@
 #include "draw/DrawingSurface.h"
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -48,9 +47,6 @@ public:
     int penWidth() const { return penWidth_; }
     quorvel::FillStyle fillStyle() const { return fillStyle_; }
     std::optional<Colour> fillColour() const { return fillColour_; }
-
-    // Called after each operation, for tests that act while a command runs.
-    std::function<void(const Op&)> onOp;
 
 private:
     void record(Op op);

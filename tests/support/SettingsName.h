@@ -16,4 +16,13 @@ inline std::string settingsName(const std::string& distance, const std::string& 
     return name;
 }
 
+// Names a parameterised case after the distance and frequency texts of its parameter.
+struct SettingsTestName {
+    template <typename Info>
+    std::string operator()(const Info& info) const
+    {
+        return settingsName(info.param.distance, info.param.frequency);
+    }
+};
+
 }  // namespace quorvel::testing
