@@ -3,7 +3,8 @@
 set -eu
 
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgtest-dev
-          xvfb libx11-dev libxtst-dev fonts-liberation fonts-dejavu-core"
+          libqt6svg6 xvfb libx11-dev libxtst-dev fonts-liberation fonts-dejavu-core
+          dpkg-dev file appstream desktop-file-utils clang libclang-rt-14-dev"
 
 missing=""
 for package in $packages; do
