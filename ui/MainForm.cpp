@@ -95,7 +95,8 @@ QLineEdit* settingsBox(QWidget* parent, const char* name, QRect geometry)
 QPushButton* button(QWidget* parent, const char* name, const char* caption, QRect geometry, int pixelSize)
 {
     auto* button = place(new QPushButton(QString::fromUtf8(caption), parent), name, geometry, serifBold(pixelSize));
-    button->setAutoDefault(false);
+    // Enter and Return press the focused button, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -138,6 +139,9 @@ void MainForm::createControls()
     HScroll1->setFocusPolicy(Qt::StrongFocus);
     // Scroll bars come with inverted controls, under which the Right key moved the thumb left.
     HScroll1->setInvertedControls(false);
+    // The scroll bar has no caption of its own; screen readers announce this name with its value.
+    HScroll1->setAccessibleName(QStringLiteral("Animation speed"));
+    HScroll1->setAccessibleDescription(QStringLiteral("Slowdown of the animation, from 1 at the left to 20 at the right"));
     frmAnimace = frame(this, "frmAnimace", "Animace", {64, 232, 81, 81});
     frmAnimace->hide();
     opPomalá = option(frmAnimace, "opPomalá", "Pomalá", {8, 56, 57, 17});
