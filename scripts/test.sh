@@ -1,6 +1,6 @@
 #!/bin/sh
 # Builds Quorvel with its tests and runs them all: once as built for use, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes the settings-text conversion.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -13,3 +13,8 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZ
 cmake --build build-sanitize
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
     ctest --test-dir build-sanitize --output-on-failure
+
+# The settings-text conversion under libFuzzer, for a bounded time.
+cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++
+cmake --build build-fuzz
+ctest --test-dir build-fuzz --output-on-failure
