@@ -43,6 +43,28 @@ protected:
         return false;
     }
 
+    // The client area once nothing has changed on it for a while: Start draws a point every
+    // pause, so a still picture means that no sweep runs.
+    std::optional<QImage> waitUntilStill(std::chrono::milliseconds timeout)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        QImage last = clientArea();
+        auto stillSince = std::chrono::steady_clock::now();
+        while (std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(100ms);
+            QImage now = clientArea();
+            if (now != last) {
+                last = std::move(now);
+                stillSince = std::chrono::steady_clock::now();
+            } else if (std::chrono::steady_clock::now() - stillSince > 1s) {
+                return last;
+            }
+        }
+        return std::nullopt;
+    }
+
+    QImage clientArea() { return client.screenshot().copy(0, 0, 800, 581); }
+
     void setSlowdown(int slowdown)
     {
         for (int i = 1; i < slowdown; ++i) {
@@ -103,6 +125,71 @@ TEST_F(RealWindow, ACloseRequestDuringASweepEndsTheProgramCleanly)
     ASSERT_TRUE(program.running());
     client.requestClose(*window);
     EXPECT_EQ(program.waitForExit(1s), 0) << "the 9-second sweep must end at its next pause";
+}
+
+// The pixels that were drawn dark grey in one screenshot and are the band's plain light grey in
+// a later one: only repainting the band for a new sweep clears a drawn pixel.
+int erasedPixels(const QImage& before, const QImage& after)
+{
+    int erased = 0;
+    for (int y = 61; y < 581; ++y) {
+        for (int x = 5; x < 795; ++x) {
+            if (before.pixelColor(x, y) == darkGreyPixel && after.pixelColor(x, y) == lightGreyPixel)
+                ++erased;
+        }
+    }
+    return erased;
+}
+
+TEST_F(RealWindow, StartClickedRapidlyDuringASweepRunsWholeSweepsOneAfterAnother)
+{
+    setSlowdown(5);  // sweeps of about 2.3 seconds
+    client.click(startButton.x(), startButton.y());
+    const std::optional<QImage> oneSweep = waitUntilStill(10s);
+    ASSERT_TRUE(oneSweep);
+
+    const auto pressed = std::chrono::steady_clock::now();
+    client.click(startButton.x(), startButton.y());
+    std::this_thread::sleep_for(700ms);
+    const QImage partway = clientArea();
+    for (int i = 0; i < 3; ++i) {
+        client.click(startButton.x(), startButton.y());
+        std::this_thread::sleep_for(40ms);
+    }
+    std::this_thread::sleep_for(200ms);
+    EXPECT_EQ(erasedPixels(partway, clientArea()), 0) << "a click during the sweep started a new one inside it";
+
+    const std::optional<QImage> afterClicks = waitUntilStill(30s);
+    ASSERT_TRUE(afterClicks);
+    EXPECT_GT(std::chrono::steady_clock::now() - pressed, 4 * 2250ms) << "each held click ran a whole sweep after the one before";
+    afterClicks->save(QStringLiteral(QUORVEL_SCREENSHOT_DIR "/real-window-after-rapid-clicks.png"));
+    EXPECT_TRUE(*afterClicks == *oneSweep) << "the picture is exactly one complete sweep's";
+}
+
+TEST_F(RealWindow, ResizingSmallerAndBackDuringOrAfterASweepLosesNothing)
+{
+    setSlowdown(5);
+    client.click(startButton.x(), startButton.y());
+    const std::optional<QImage> oneSweep = waitUntilStill(10s);
+    ASSERT_TRUE(oneSweep);
+
+    client.click(startButton.x(), startButton.y());
+    std::this_thread::sleep_for(800ms);
+    client.resize(*window, 300, 200);
+    std::this_thread::sleep_for(500ms);
+    EXPECT_NE(client.screenshot().pixelColor(700, 500), lightGreyPixel) << "the window became smaller";
+    client.resize(*window, 800, 581);
+    const std::optional<QImage> resizedDuring = waitUntilStill(10s);
+    ASSERT_TRUE(resizedDuring);
+    EXPECT_TRUE(*resizedDuring == *oneSweep) << "resized during the sweep";
+
+    client.resize(*window, 200, 150);
+    std::this_thread::sleep_for(300ms);
+    client.resize(*window, 800, 581);
+    const std::optional<QImage> resizedAfter = waitUntilStill(5s);
+    ASSERT_TRUE(resizedAfter);
+    resizedAfter->save(QStringLiteral(QUORVEL_SCREENSHOT_DIR "/real-window-resized-back.png"));
+    EXPECT_TRUE(*resizedAfter == *oneSweep) << "resized after the sweep";
 }
 
 TEST_F(RealWindow, ExitClickedDuringASweepWaitsForItsEnd)

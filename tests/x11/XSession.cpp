@@ -192,6 +192,12 @@ QImage XClient::screenshot()
     return shot;
 }
 
+void XClient::resize(XWindow window, int width, int height)
+{
+    XResizeWindow(display_, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    XFlush(display_);
+}
+
 void XClient::requestClose(XWindow window)
 {
     XEvent event;

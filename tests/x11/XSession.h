@@ -57,6 +57,8 @@ public:
     std::optional<XWindow> waitForWindow(const std::string& titlePrefix, std::chrono::milliseconds timeout);
     void click(int x, int y);
     QImage screenshot();
+    // With no window manager the window takes the size at once, as a user's drag would give it.
+    void resize(XWindow window, int width, int height);
     void requestClose(XWindow window);
 
 private:
