@@ -1,8 +1,6 @@
 # Where the program and its desktop integration go, and the Debian package made from them.
 include(GNUInstallDirs)
 
-set(QUORVEL_APP_ID example.quorvel.Quorvel)
-
 install(TARGETS quorvel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/${QUORVEL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${QUORVEL_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
