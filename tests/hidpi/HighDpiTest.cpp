@@ -1,12 +1,5 @@
-#include "tests/support/StartStandIns.h"
+#include "tests/ui/FormFixture.h"
 #include "tests/ui/Pixels.h"
-#include "ui/MainForm.h"
-
-#include <QApplication>
-#include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace quorvel {
 namespace {
@@ -15,17 +8,15 @@ using testing::darkGreyPixel;
 using testing::lightGreyPixel;
 
 // The window as a desktop scaled to 200 % shows it: every length of the layout is two device pixels.
-class HighDpi : public ::testing::Test {
+class HighDpi : public testing::FormFixture {
 protected:
     void SetUp() override
     {
-        form.setPacer(pacer);
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        FormFixture::SetUp();
         ASSERT_EQ(form.devicePixelRatio(), 2) << "the test runs with QT_SCALE_FACTOR=2";
     }
 
-    void start() { QTest::mouseClick(form.findChild<QPushButton*>("cmdStart"), Qt::LeftButton); }
+    void start() { click("cmdStart"); }
 
     // The window with its controls as it paints itself, in device pixels.
     QImage shown() { return form.grab().toImage(); }
@@ -38,9 +29,6 @@ protected:
             colours << image.pixel(x + i, y);
         return colours;
     }
-
-    testing::CountingPacer pacer;
-    MainForm form;
 };
 
 TEST_F(HighDpi, ThePictureIsKeptAtTheDevicesResolution)
@@ -56,7 +44,7 @@ TEST_F(HighDpi, ThePictureIsKeptAtTheDevicesResolution)
 // device pixels thick, as the layout's one pixel.
 TEST_F(HighDpi, ControlsScaleWithThePicture)
 {
-    EXPECT_EQ(form.findChild<QPushButton*>("cmdStart")->geometry(), QRect(528, 16, 89, 28));
+    EXPECT_EQ(find("cmdStart")->geometry(), QRect(528, 16, 89, 28));
     const QImage window = shown();
     ASSERT_EQ(window.size(), QSize(1600, 1162));
     const QRgb background = lightGreyPixel.rgb();

@@ -39,6 +39,17 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 
+    // The names of the controls that the key, pressed again and again, gives focus to.
+    static QStringList tabWalk(int presses, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QStringList reached;
+        for (int i = 0; i < presses; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            reached << QApplication::focusWidget()->objectName();
+        }
+        return reached;
+    }
+
     CountingPacer pacer;
     MainForm form;
 };

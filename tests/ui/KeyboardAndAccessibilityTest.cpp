@@ -15,16 +15,6 @@ protected:
         EXPECT_NE(interface, nullptr) << control;
         return interface;
     }
-
-    QStringList tabWalk(int keys, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QStringList reached;
-        for (int i = 0; i < keys; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-            reached << QApplication::focusWidget()->objectName();
-        }
-        return reached;
-    }
 };
 
 struct Announced {
