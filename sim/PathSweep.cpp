@@ -70,6 +70,8 @@ void extendSpiral(DrawingSurface& surface, Scene& scene, double phaseAngle)
     scene.spiralY = scene.spiralY + link * std::sin(phaseAngle);
 }
 
+}  // namespace
+
 void visitPoint(Scene& scene, DrawingSurface& surface, int i)
 {
     const double pointX = (scene.mirrorLeft + scene.segmentWidth) + scene.halfSegment * i;
@@ -83,7 +85,7 @@ void visitPoint(Scene& scene, DrawingSurface& surface, int i)
     updateLeastTime(scene, pointX, timeY, i == 1);
 }
 
-}  // namespace
+int pointBound(const Scene& scene) { return static_cast<int>(2 * scene.segmentCount); }
 
 void updateLeastTime(Scene& scene, double pointX, double timeY, bool isFirstPoint)
 {
@@ -113,7 +115,7 @@ std::uint64_t pauseDecrements(const std::string& slowdownText)
 
 SweepEnd sweepPaths(Scene& scene, DrawingSurface& surface, const SettingsTexts& settings, Pacer& pacer)
 {
-    const int bound = static_cast<int>(2 * scene.segmentCount);
+    const int bound = pointBound(scene);
     for (int i = 1; i <= bound; i += 2) {
         visitPoint(scene, surface, i);
         if (!pacer.pause(pauseDecrements(settings.slowdownText())))

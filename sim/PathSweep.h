@@ -20,6 +20,13 @@ enum class SweepEnd {
 // pausing after each point. Throws SettingsError when the slowdown text cannot give a pause.
 SweepEnd sweepPaths(Scene& scene, DrawingSurface& surface, const SettingsTexts& settings, Pacer& pacer);
 
+// One reflection point of the sweep: its rays, photon vector, time-curve dot and spiral link,
+// and the least-time update; i is the odd point index 1, 3, ..., 59.
+void visitPoint(Scene& scene, DrawingSurface& surface, int i);
+
+// The last point index the sweep visits, from the scene's segment count.
+int pointBound(const Scene& scene);
+
 // The least-time rule: the first point is always best; after it a strictly larger timeY wins and
 // an equal one moves the best point on by half a segment.
 void updateLeastTime(Scene& scene, double pointX, double timeY, bool isFirstPoint);

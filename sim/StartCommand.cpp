@@ -1,8 +1,7 @@
 #include "sim/StartCommand.h"
 
-#include "sim/PathSweep.h"
-#include "sim/ResultMarks.h"
-#include "sim/SceneSetup.h"
+#include "sim/Pacer.h"
+#include "sim/StartSequence.h"
 
 namespace quorvel {
 
@@ -13,11 +12,11 @@ StartCommand::StartCommand(DrawingSurface& surface, const SettingsTexts& setting
 
 void StartCommand::run()
 {
-    Scene scene = setUpScene(surface_, settings_);
-    if (sweepPaths(scene, surface_, settings_, pacer_) == SweepEnd::Abandoned)
-        return;
-    drawResultMarks(scene, surface_);
-    placeResultLabels(scene, settings_, labels_);
+    StartSequence sequence(surface_, settings_, labels_);
+    while (const auto pause = sequence.step()) {
+        if (!pacer_.pause(*pause))
+            return;
+    }
 }
 
 }  // namespace quorvel
