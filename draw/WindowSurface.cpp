@@ -1,8 +1,10 @@
 #include "draw/WindowSurface.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
 #include <QRectF>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -41,7 +43,7 @@ void WindowSurface::line(float x1, float y1, float x2, float y2, Colour colour)
     beginDrawing(painter, colour);
     painter.drawLine(QLineF(x1, y1, x2, y2));
     painter.end();
-    showArea(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+    noteDrawn(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
 }
 
 void WindowSurface::circle(float x, float y, float radius, std::optional<Colour> outline)
@@ -56,7 +58,7 @@ void WindowSurface::circle(float x, float y, float radius, std::optional<Colour>
         painter.setBrush(resolve(fillColour_));
     painter.drawEllipse(QPointF(x, y), radius, radius);
     painter.end();
-    showArea(QRectF(x - radius, y - radius, 2 * radius, 2 * radius));
+    noteDrawn(QRectF(x - radius, y - radius, 2 * radius, 2 * radius));
 }
 
 void WindowSurface::paint(QPainter& painter, const QRect& area) const
@@ -66,10 +68,17 @@ void WindowSurface::paint(QPainter& painter, const QRect& area) const
     painter.drawImage(QRectF(area), picture_, source);
 }
 
+void WindowSurface::showDrawn()
+{
+    if (window_.isVisible() && !drawn_.isEmpty())
+        window_.repaint(drawn_);
+    drawn_ = QRegion();
+}
+
 void WindowSurface::coverWindow()
 {
     const QSize current = picture_.deviceIndependentSize().toSize();
-    const QSize needed = minimumSize_.expandedTo(window_.size()).expandedTo(current);
+    const QSize needed = minimumSize_.expandedTo(window_.size()).expandedTo(current).boundedTo(largestScreenArea());
     const qreal ratio = window_.devicePixelRatioF();
     if (!picture_.isNull() && needed == current && picture_.devicePixelRatio() == ratio)
         return;
@@ -106,14 +115,22 @@ void WindowSurface::beginDrawing(QPainter& painter, Colour outline) const
     painter.setBrush(Qt::NoBrush);
 }
 
-// Repaints at once what the operation touched, so the picture grows on the screen while the
-// command is still running.
-void WindowSurface::showArea(const QRectF& area)
+// No window shows more than its screen can, so the picture needs no more than the largest
+// screen, however large the window is made; it still always holds the whole scene.
+QSize WindowSurface::largestScreenArea() const
+{
+    QSize largest = minimumSize_;
+    for (const QScreen* screen : QGuiApplication::screens())
+        largest = largest.expandedTo(screen->size());
+    return largest;
+}
+
+void WindowSurface::noteDrawn(const QRectF& area)
 {
     const qreal margin = penWidth_ + 1;
     const QRectF touched = area.adjusted(-margin, -margin, margin, margin).intersected(QRectF(window_.rect()));
-    if (window_.isVisible() && !touched.isEmpty())
-        window_.repaint(touched.toAlignedRect());
+    if (!touched.isEmpty())
+        drawn_ += touched.toAlignedRect();
 }
 
 }  // namespace quorvel

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRegion>
 #include <QSize>
 
 class QPainter;
@@ -15,10 +16,11 @@ namespace quorvel {
 
 // Draws on a window's client area. The picture is kept in an image at the screen's full
 // resolution, so it survives the window being covered, minimised or resized; the window paints
-// it under its child controls. Every operation repaints the area it touched before returning.
+// it under its child controls. What is drawn reaches the screen when showDrawn is called: one
+// repaint for many operations costs a fraction of one repaint each.
 class WindowSurface : public DrawingSurface {
 public:
-    // The picture covers at least minimumSize, and grows (never shrinks) with the window.
+    // The picture covers at least minimumSize, and grows with the window up to the largest screen.
     WindowSurface(QWidget& window, QSize minimumSize);
 
     void resetToPixels() override;
@@ -27,6 +29,9 @@ public:
     void setFillColour(Colour colour) override;
     void line(float x1, float y1, float x2, float y2, Colour colour) override;
     void circle(float x, float y, float radius, std::optional<Colour> outline) override;
+
+    // Repaints the region drawn since the last call, before it returns.
+    void showDrawn();
 
     // For the window's paint event.
     void paint(QPainter& painter, const QRect& area) const;
@@ -37,11 +42,13 @@ private:
     void coverWindow();
     QColor resolve(Colour colour) const;
     void beginDrawing(QPainter& painter, Colour outline) const;
-    void showArea(const QRectF& area);
+    QSize largestScreenArea() const;
+    void noteDrawn(const QRectF& area);
 
     QWidget& window_;
     QSize minimumSize_;
     QImage picture_;
+    QRegion drawn_;
     int penWidth_ = 1;
     FillStyle fillStyle_ = FillStyle::Transparent;
     Colour fillColour_ = Rgb{0, 0, 0};

@@ -1,10 +1,5 @@
 #include "ui/MainForm.h"
 
-#include "sim/SettingNumber.h"
-#include "sim/StartCommand.h"
-#include "ui/FormResultLabels.h"
-#include "ui/FormSettingsTexts.h"
-
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,8 +9,6 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
-
-#include <iostream>
 
 namespace quorvel {
 
@@ -75,6 +68,13 @@ QRadioButton* option(QWidget* frame, const char* name, const char* caption, QRec
     return button;
 }
 
+// op0's box reaches over op250's circle, and op1's over op2's. The left option keeps only the
+// part of its box that its neighbour leaves free, so a click lands on the option drawn there.
+void leaveOverlapTo(QWidget* left, const QWidget* right)
+{
+    left->setMask(QRegion(0, 0, right->x() - left->x(), left->height()));
+}
+
 QLineEdit* textBox(QWidget* parent, const char* name, QRect geometry)
 {
     auto* box = place(new QLineEdit(parent), name, geometry);
@@ -120,13 +120,15 @@ MainForm::MainForm() : surface_(*this, canvasSize)
     setFont(sans(11, false));
     resize(canvasSize);
     createControls();
+    settingsTexts_.emplace(*nPosun, *nKmitocet, *nSpomaleni);
+    resultLabels_.emplace(std::array{labRadius, labCas, labZdroj, labDetektor, labSoucet});
+    startRunner_.emplace(surface_, *settingsTexts_, *resultLabels_);
+    connect(&*startRunner_, &StartRunner::finished, this, [this] { heldActions_.release(); });
     orderTabStops();
     connectHandlers();
     Form_Load();
     cmdStart->setFocus();
 }
-
-void MainForm::setPacer(Pacer& pacer) { pacer_ = &pacer; }
 
 // In the layout's creation order; positions inside a frame are relative to the frame.
 void MainForm::createControls()
@@ -168,6 +170,8 @@ void MainForm::createControls()
     labZrcadlení = label(this, "labZrcadlení", "Difraction on mirror", {256, 8, 225, 25}, 23, Qt::AlignLeft);
     for (QLabel* hidden : {labSoucet, labDetektor, labZdroj, labRadius})
         hidden->hide();
+    leaveOverlapTo(op0, op250);
+    leaveOverlapTo(op1, op2);
 }
 
 // The controls that can take focus, in the order of their tab indices; labels and frames take
@@ -179,10 +183,12 @@ void MainForm::orderTabStops()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
+// Every handler runs through the held actions, so none runs while Start runs, whatever the
+// source of its event.
 void MainForm::connectHandlers()
 {
-    connect(cmdStart, &QPushButton::clicked, this, &MainForm::cmdStart_Click);
-    connect(cmdKonec, &QPushButton::clicked, this, &MainForm::cmdKonec_Click);
+    connect(cmdStart, &QPushButton::clicked, this, [this] { whenIdle(&MainForm::cmdStart_Click); });
+    connect(cmdKonec, &QPushButton::clicked, this, [this] { whenIdle(&MainForm::cmdKonec_Click); });
     connectOption(op0, &MainForm::op0_Click);
     connectOption(op250, &MainForm::op250_Click);
     connectOption(op1, &MainForm::op1_Click);
@@ -192,7 +198,12 @@ void MainForm::connectHandlers()
     connectOption(opRychlá, &MainForm::opRychlá_Click);
     // The handler runs for arrows, track clicks and the thumb's release, not while it is dragged.
     HScroll1->setTracking(false);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &MainForm::HScroll1_Change);
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { whenIdle(&MainForm::HScroll1_Change); });
+}
+
+void MainForm::whenIdle(Handler handler)
+{
+    heldActions_.perform([this, handler] { (this->*handler)(); });
 }
 
 // A user's choice runs the handler when it changes the selection; clicking the option that is
@@ -202,7 +213,7 @@ void MainForm::connectOption(QRadioButton* option, Handler handler)
     connect(option, &QRadioButton::toggled, this, [this, option, handler](bool checked) {
         option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
         if (checked && !selectingFromCode_)
-            (this->*handler)();
+            whenIdle(handler);
     });
 }
 
@@ -229,17 +240,13 @@ void MainForm::paintEvent(QPaintEvent* event)
     surface_.paint(painter, event->rect());
 }
 
-// A close request while Start runs cannot tear the window down under the command: the command
-// ends at its pause, and the window closes after it.
+// A close request reaches the window only between two steps of a run, so the run ends at its
+// pause; input held until then goes with the window.
 void MainForm::closeEvent(QCloseEvent* event)
 {
-    if (!startRunning_) {
-        event->accept();
-        return;
-    }
-    closeRequested_ = true;
-    eventLoopPacer_.abandon();
-    event->ignore();
+    startRunner_->stop();
+    heldActions_.drop();
+    event->accept();
 }
 
 void MainForm::Form_Load()
@@ -254,22 +261,7 @@ void MainForm::Form_Load()
         label->hide();
 }
 
-void MainForm::cmdStart_Click()
-{
-    const FormSettingsTexts settings(*nPosun, *nKmitocet, *nSpomaleni);
-    FormResultLabels labels({labRadius, labCas, labZdroj, labDetektor, labSoucet});
-    startRunning_ = true;
-    inputDeferral_.begin();
-    try {
-        StartCommand(surface_, settings, labels, *pacer_).run();
-    } catch (const SettingsError& error) {
-        std::cerr << "quorvel: Start stopped: " << error.what() << std::endl;
-    }
-    inputDeferral_.end();
-    startRunning_ = false;
-    if (closeRequested_)
-        close();
-}
+void MainForm::cmdStart_Click() { startRunner_->start(); }
 
 void MainForm::cmdKonec_Click() { close(); }
 

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "draw/WindowSurface.h"
-#include "ui/EventLoopPacer.h"
-#include "ui/InputDeferral.h"
+#include "ui/FormResultLabels.h"
+#include "ui/FormSettingsTexts.h"
+#include "ui/HeldActions.h"
+#include "ui/StartRunner.h"
 
 #include <QWidget>
+
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -23,10 +27,9 @@ class MainForm : public QWidget {
 public:
     MainForm();
 
-    // Replaces the real-time pacing, so that tests can run Start without waiting.
-    void setPacer(Pacer& pacer);
-
     const WindowSurface& surface() const { return surface_; }
+    // What drives Start; tests watch its pauses and set their length.
+    StartRunner& startRunner() { return *startRunner_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,6 +42,7 @@ private:
     void orderTabStops();
     void connectHandlers();
     void connectOption(QRadioButton* option, Handler handler);
+    void whenIdle(Handler handler);
     void select(QRadioButton* option, Handler handler);
     void hidePromptAndResults();
 
@@ -80,12 +84,12 @@ private:
     QLabel* labZrcadlení = nullptr;
 
     WindowSurface surface_;
-    EventLoopPacer eventLoopPacer_;
-    InputDeferral inputDeferral_;
-    Pacer* pacer_ = &eventLoopPacer_;
+    // Made once the controls they read and move exist.
+    std::optional<FormSettingsTexts> settingsTexts_;
+    std::optional<FormResultLabels> resultLabels_;
+    std::optional<StartRunner> startRunner_;
+    HeldActions heldActions_{[this] { return startRunner_->running(); }};
     bool selectingFromCode_ = false;
-    bool startRunning_ = false;
-    bool closeRequested_ = false;
 };
 
 }  // namespace quorvel

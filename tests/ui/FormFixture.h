@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tests/support/StartStandIns.h"
 #include "tests/ui/QtPrinters.h"
+#include "tests/ui/WaitWhile.h"
 #include "ui/MainForm.h"
 
 #include <QApplication>
@@ -10,15 +10,24 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
+#include <vector>
+
 namespace quorvel::testing {
 
-// The real main window, shown on the offscreen platform, with Start paced by a pacer that
-// records its pauses instead of waiting.
+// The real main window, shown on the offscreen platform. Start's pauses take no time; each is
+// logged, and a test may act during it from onPause.
 class FormFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form.setPacer(pacer);
+        form.startRunner().setDecrementLength(std::chrono::nanoseconds(0));
+        QObject::connect(&form.startRunner(), &StartRunner::pauseBegun, [this](std::uint64_t decrements) {
+            pauses.push_back(decrements);
+            if (onPause)
+                onPause(decrements);
+        });
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
@@ -29,8 +38,19 @@ protected:
         return form.findChild<Widget*>(QString::fromUtf8(name));
     }
 
-    void click(const char* control) { QTest::mouseClick(find(control), Qt::LeftButton); }
+    // Clicks and lets a run that the click began finish.
+    void click(const char* control)
+    {
+        QTest::mouseClick(find(control), Qt::LeftButton);
+        waitUntilIdle();
+    }
+
     QString text(const char* box) const { return find<QLineEdit>(box)->text(); }
+
+    bool waitUntilIdle()
+    {
+        return waitWhile([this] { return form.startRunner().running(); });
+    }
 
     // Keyboard input goes to the active window only.
     void activate()
@@ -50,8 +70,9 @@ protected:
         return reached;
     }
 
-    CountingPacer pacer;
     MainForm form;
+    std::vector<std::uint64_t> pauses;
+    std::function<void(std::uint64_t)> onPause;
 };
 
 }  // namespace quorvel::testing

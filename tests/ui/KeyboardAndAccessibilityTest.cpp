@@ -90,10 +90,11 @@ TEST_F(KeyboardAndAccessibility, SpaceReturnAndEnterOnTheFocusedStartButtonEachR
 {
     activate();
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-        pacer.pauses.clear();
+        pauses.clear();
         find("cmdStart")->setFocus();
         QTest::keyClick(find("cmdStart"), key);
-        EXPECT_EQ(pacer.pauses.size(), 30u) << "key " << key;
+        ASSERT_TRUE(waitUntilIdle());
+        EXPECT_EQ(pauses.size(), 30u) << "key " << key;
     }
     EXPECT_TRUE(find("labSoucet")->isVisible());
 }

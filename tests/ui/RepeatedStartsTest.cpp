@@ -1,4 +1,5 @@
 #include "tests/ui/QtPrinters.h"
+#include "tests/ui/WaitWhile.h"
 #include "ui/MainForm.h"
 
 #include <QApplication>
@@ -40,7 +41,11 @@ public:
         click(QString("op") + settings.frequency);
     }
 
-    void start() { click("cmdStart"); }
+    void start()
+    {
+        click("cmdStart");
+        testing::waitWhile([this] { return form_.startRunner().running(); });
+    }
 
     // The picture and, separately, the window as painted with its controls and labels.
     QImage picture() const { return form_.surface().picture(); }

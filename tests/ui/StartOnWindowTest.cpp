@@ -1,6 +1,9 @@
 #include "tests/ui/FormFixture.h"
 #include "tests/ui/Pixels.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleValueInterface>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,7 +41,7 @@ TEST_F(StartOnWindow, ShowsTheFiveLabelsAtTheirPlacesAndKeepsThePrompt)
         EXPECT_EQ(find(placed.label)->pos(), placed.at) << placed.label;
     }
     EXPECT_TRUE(find("labKliknuti")->isVisible());
-    EXPECT_EQ(pacer.pauses, std::vector<std::uint64_t>(30, 300000));
+    EXPECT_EQ(pauses, std::vector<std::uint64_t>(30, 300000));
 }
 
 TEST_F(StartOnWindow, PlacesTheSumLabelForDistance250)
@@ -80,8 +83,8 @@ TEST_F(StartOnWindow, EachPointIsOnTheScreenBeforeItsPause)
 {
     const QColor buttonFace = paletteColour(QPalette::Button);
     int checkedPoints = 0;
-    pacer.onPause = [&](std::uint64_t) {
-        const int i = 2 * static_cast<int>(pacer.pauses.size()) - 1;
+    onPause = [&](std::uint64_t) {
+        const int i = 2 * static_cast<int>(pauses.size()) - 1;
         const QImage shown = screen();
         const QPoint dot = timeDot(i);
         EXPECT_TRUE(hasColourNear(shown, dot, buttonFace, 0) || hasColourNear(shown, dot, darkGreyPixel, 0)) << "dot of point " << i;
@@ -91,7 +94,6 @@ TEST_F(StartOnWindow, EachPointIsOnTheScreenBeforeItsPause)
             EXPECT_FALSE(hasColourNear(shown, timeDot(i + 2), darkGreyPixel, 2)) << "point " << i + 2 << " is not drawn yet";
         }
         ++checkedPoints;
-        return true;
     };
     start();
     EXPECT_EQ(checkedPoints, 30);
@@ -113,7 +115,7 @@ TEST_F(StartOnWindow, ABadSettingsTextStopsWithOneLineOnStandardError)
     EXPECT_EQ(picture.pixelColor(400, 61), lightGreyPixel);
     EXPECT_EQ(picture.pixelColor(400, 60).alpha(), 0) << "nothing above the band";
     EXPECT_FALSE(find("labSoucet")->isVisible());
-    EXPECT_TRUE(pacer.pauses.empty());
+    EXPECT_TRUE(pauses.empty());
 
     // The window stays usable: a good text runs the whole command again.
     find<QLineEdit>("nKmitocet")->setText(QStringLiteral("1"));
@@ -148,16 +150,13 @@ void clickThroughWindow(MainForm& form, const char* control)
 
 TEST_F(StartOnWindow, InputDuringARunIsHandledAfterIt)
 {
-    pacer.onPause = [&](std::uint64_t) {
-        if (pacer.pauses.size() == 3)
+    onPause = [&](std::uint64_t) {
+        if (pauses.size() == 3)
             clickThroughWindow(form, "op250");
         EXPECT_EQ(text("nPosun"), "0") << "the click waits for the run's end";
-        return true;
     };
     start();
-    EXPECT_EQ(text("nPosun"), "0");
-    EXPECT_TRUE(find("labSoucet")->isVisible());
-    QCoreApplication::processEvents();
+    EXPECT_EQ(pauses.size(), 30u);
     EXPECT_EQ(text("nPosun"), "250");
     EXPECT_FALSE(find("labSoucet")->isVisible()) << "the held choice of distance hid the labels after the run";
 }
@@ -167,32 +166,113 @@ TEST_F(StartOnWindow, InputDuringARunIsHandledAfterIt)
 // 2; and if the held clicks were lost, the click on the selected 0 would hide nothing.
 TEST_F(StartOnWindow, InputAfterARunWaitsBehindTheInputHeldDuringIt)
 {
-    pacer.onPause = [&](std::uint64_t) {
-        if (pacer.pauses.size() == 3) {
+    onPause = [&](std::uint64_t) {
+        if (pauses.size() == 3) {
             clickThroughWindow(form, "op2");
             clickThroughWindow(form, "op250");
         }
-        return true;
     };
     start();
     clickThroughWindow(form, "op0");
-    QCoreApplication::processEvents();
     EXPECT_EQ(text("nPosun"), "0");
     EXPECT_EQ(text("nKmitocet"), "1");
     EXPECT_FALSE(find("labSoucet")->isVisible());
 }
 
-TEST_F(StartOnWindow, AStartClickedDuringARunStartsNoRunInsideIt)
+// From distance 250: during the first run Start and then 2 are clicked, during the run that the
+// held Start begins 0 is clicked. In the order given that ends at distance 0 and frequency 1; the
+// held 2 must not fall behind the 0 that came after it.
+TEST_F(StartOnWindow, InputHeldAcrossRunsThatHeldInputBeginsKeepsItsOrder)
 {
-    pacer.onPause = [&](std::uint64_t) {
-        if (pacer.pauses.size() == 2)
+    click("op250");
+    onPause = [&](std::uint64_t) {
+        if (pauses.size() == 3) {
             clickThroughWindow(form, "cmdStart");
-        return true;
+            clickThroughWindow(form, "op2");
+        } else if (pauses.size() == 33) {
+            clickThroughWindow(form, "op0");
+        }
     };
     start();
-    EXPECT_EQ(pacer.pauses.size(), 30u) << "no run started inside the first";
+    EXPECT_EQ(pauses.size(), 60u);
+    EXPECT_EQ(text("nPosun"), "0");
+    EXPECT_EQ(text("nKmitocet"), "1");
+    EXPECT_TRUE(find<QRadioButton>("op1")->isChecked());
+}
+
+TEST_F(StartOnWindow, AStartClickedDuringARunStartsNoRunInsideIt)
+{
+    int finishedRuns = 0;
+    QObject::connect(&form.startRunner(), &StartRunner::finished, [&] { ++finishedRuns; });
+    onPause = [&](std::uint64_t) {
+        if (pauses.size() == 2)
+            clickThroughWindow(form, "cmdStart");
+    };
+    start();
+    EXPECT_EQ(finishedRuns, 2) << "the held click ran Start once more, after the first run";
+    EXPECT_EQ(pauses.size(), 60u) << "a run begun inside the first would have cut it short";
+}
+
+// A screen reader acts on the controls without mouse or keyboard. Its presses and the value it
+// sets wait for the run's end like any click, and come after it in their order. The pauses are
+// real here, since a pressed button is released by a timer.
+TEST_F(StartOnWindow, AScreenReadersActionsDuringARunWaitForItsEnd)
+{
+    form.startRunner().setDecrementLength(StartRunner::defaultDecrementLength);
+    int finishedRuns = 0;
+    QObject::connect(&form.startRunner(), &StartRunner::finished, [&] { ++finishedRuns; });
+    const auto press = [&](const char* control) {
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(find(control));
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    onPause = [&](std::uint64_t) {
+        if (pauses.size() == 2) {
+            press("op250");
+            press("cmdStart");
+            QAccessible::queryAccessibleInterface(find("HScroll1"))->valueInterface()->setCurrentValue(7);
+        }
+        if (pauses.size() <= 30) {
+            EXPECT_EQ(text("nPosun"), "0") << "pause " << pauses.size();
+            EXPECT_EQ(text("nSpomaleni"), "1") << "pause " << pauses.size();
+        }
+    };
+    start();
+    EXPECT_EQ(finishedRuns, 2);
+    EXPECT_EQ(text("nPosun"), "250");
+    EXPECT_EQ(text("nSpomaleni"), "7");
+    EXPECT_EQ(pauses.size(), 60u);
+    EXPECT_EQ(std::vector<std::uint64_t>(pauses.begin() + 30, pauses.end()), std::vector<std::uint64_t>(30, 7 * 300000))
+        << "the second run was paced by the value set during the first";
+    EXPECT_EQ(find("labSoucet")->pos(), QPoint(444, 191)) << "the second run drew distance 250 throughout";
+}
+
+// Exit clicked during a run closes the window after it; the Start clicked after Exit is dropped.
+TEST_F(StartOnWindow, ExitClickedDuringARunClosesAfterItAndDropsWhatCameAfter)
+{
+    onPause = [&](std::uint64_t) {
+        if (pauses.size() == 3) {
+            clickThroughWindow(form, "cmdKonec");
+            clickThroughWindow(form, "cmdStart");
+        }
+        EXPECT_TRUE(form.isVisible());
+    };
+    start();
+    EXPECT_FALSE(form.isVisible());
     QCoreApplication::processEvents();
-    EXPECT_EQ(pacer.pauses.size(), 60u) << "the held click ran Start once more, after the first run";
+    EXPECT_EQ(pauses.size(), 30u);
+    EXPECT_FALSE(form.startRunner().running());
+}
+
+TEST_F(StartOnWindow, ACloseRequestEndsARunAtItsPause)
+{
+    onPause = [&](std::uint64_t) {
+        if (pauses.size() == 5)
+            form.close();
+    };
+    start();
+    EXPECT_EQ(pauses.size(), 5u);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(find("labSoucet")->isVisible());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "tests/ui/Pixels.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -54,11 +55,13 @@ protected:
     WindowSurface& surface = canvas.surface;
 };
 
-TEST_F(WindowSurfaceTest, EachOperationIsOnTheScreenWhenItReturns)
+TEST_F(WindowSurfaceTest, WhatWasDrawnIsOnTheScreenWhenShowDrawnReturns)
 {
     surface.line(20, 50.5f, 380, 50.5f, darkGrey);
-    EXPECT_TRUE(hasColourNear(canvas.screen(), {200, 50}, darkGreyPixel));
     surface.circle(100, 150, 5, darkGrey);
+    EXPECT_FALSE(hasColourNear(canvas.screen(), {200, 50}, darkGreyPixel)) << "drawing alone repaints nothing";
+    surface.showDrawn();
+    EXPECT_TRUE(hasColourNear(canvas.screen(), {200, 50}, darkGreyPixel));
     EXPECT_TRUE(hasColourNear(canvas.screen(), {105, 150}, darkGreyPixel));
 }
 
@@ -69,6 +72,7 @@ TEST_F(WindowSurfaceTest, CirclesAreOutlinedInTheirColourOrTheForeground)
     surface.setFillColour(SystemColour::CaptionText);
     surface.circle(100, 100, 5, darkGrey);
     surface.circle(200, 100, 5, std::nullopt);
+    surface.showDrawn();
     const QImage shown = canvas.screen();
     EXPECT_TRUE(hasColourNear(shown, {105, 100}, darkGreyPixel));
     EXPECT_TRUE(hasColourNear(shown, {205, 100}, canvas.role(QPalette::ButtonText)));
@@ -80,6 +84,7 @@ TEST_F(WindowSurfaceTest, CirclesAreOutlinedInTheirColourOrTheForeground)
 TEST_F(WindowSurfaceTest, TheFillStaysUntilChangedAndOnlyAppliesWhenSolid)
 {
     surface.circle(50, 50, 5, darkGrey);
+    surface.showDrawn();
     EXPECT_EQ(canvas.screen().pixelColor(50, 50), QColor(192, 192, 192)) << "transparent fill by default";
     surface.setFillColour(SystemColour::ButtonFace);
     surface.setFillStyle(FillStyle::Solid);
@@ -87,6 +92,7 @@ TEST_F(WindowSurfaceTest, TheFillStaysUntilChangedAndOnlyAppliesWhenSolid)
     surface.setPenWidth(3);
     surface.circle(150, 50, 5, darkGrey);
     surface.setFillColour(Rgb{255, 0, 0});
+    surface.showDrawn();
     const QImage shown = canvas.screen();
     EXPECT_EQ(shown.pixelColor(100, 50), canvas.role(QPalette::Button));
     EXPECT_EQ(shown.pixelColor(150, 50), canvas.role(QPalette::Button)) << "a later fill colour does not alter drawn circles";
@@ -98,6 +104,7 @@ TEST_F(WindowSurfaceTest, ARadiusOneCircleWithPenThreeIsASolidDot)
     surface.setFillStyle(FillStyle::Solid);
     surface.setFillColour(SystemColour::ButtonFace);
     surface.circle(60, 60, 1, darkGrey);
+    surface.showDrawn();
     EXPECT_TRUE(hasColourNear(canvas.screen(), {60, 60}, darkGreyPixel, 0));
 }
 
@@ -135,9 +142,28 @@ TEST_F(WindowSurfaceTest, ThePictureGrowsWithTheWindowAndKeepsWhatWasDrawn)
     QTest::qWait(20);
     surface.line(10, 450.5f, 590, 450.5f, darkGrey);
     canvas.repaint();
+    surface.showDrawn();
     const QImage shown = canvas.screen();
     EXPECT_TRUE(hasColourNear(shown, {200, 20}, darkGreyPixel));
     EXPECT_TRUE(hasColourNear(shown, {550, 450}, darkGreyPixel));
+}
+
+// However large the window is made, the picture grows no larger than the largest screen can
+// show, and keeps what was drawn inside that.
+TEST_F(WindowSurfaceTest, ThePictureGrowsNoLargerThanTheLargestScreen)
+{
+    QSize largest(400, 300);
+    for (const QScreen* screen : QGuiApplication::screens())
+        largest = largest.expandedTo(screen->size());
+    surface.line(10, 20.5f, 390, 20.5f, darkGrey);
+    for (const QSize huge : {QSize(4000, 3000), QSize(16384, 16384)}) {
+        canvas.resize(huge);
+        QTest::qWait(20);
+        surface.line(10, 250.5f, 390, 250.5f, darkGrey);
+        EXPECT_EQ(surface.picture().deviceIndependentSize().toSize(), largest) << huge.width();
+    }
+    EXPECT_TRUE(hasColourNear(surface.picture(), {200, 20}, darkGreyPixel));
+    EXPECT_TRUE(hasColourNear(surface.picture(), {200, 250}, darkGreyPixel));
 }
 
 TEST_F(WindowSurfaceTest, DrawingFarOutsideOrAtNonFinitePointsIsHarmless)
@@ -161,6 +187,7 @@ TEST_F(WindowSurfaceTest, DrawingFarOutsideOrAtNonFinitePointsIsHarmless)
         surface.circle(nan, 5, 5, darkGrey);
         surface.circle(5, 5, infinity, std::nullopt);
     }
+    surface.showDrawn();
     EXPECT_LT(timer.elapsed(), 2000);
     EXPECT_TRUE(hasColourNear(canvas.screen(), {300, 100}, darkGreyPixel)) << "the visible part of a far-reaching line";
 }
