@@ -39,10 +39,13 @@ void WindowSurface::line(float x1, float y1, float x2, float y2, Colour colour)
     if (!allFinite({x1, y1, x2, y2}))
         return;
     coverWindow();
-    QPainter painter(&picture_);
-    beginDrawing(painter, colour);
-    painter.drawLine(QLineF(x1, y1, x2, y2));
-    painter.end();
+    const QLineF drawn(x1, y1, x2, y2);
+    const QPen pen = penOf(colour);
+    if (!lineRun_.take(drawn, pen)) {
+        QPainter& painter = beginDrawing(pen);
+        if (!lineRun_.take(drawn, pen))
+            painter.drawLine(drawn);
+    }
     noteDrawn(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
 }
 
@@ -50,15 +53,18 @@ void WindowSurface::circle(float x, float y, float radius, std::optional<Colour>
 {
     if (!allFinite({x, y, radius}))
         return;
-    coverWindow();
-    QPainter painter(&picture_);
     // The window's foreground colour is the desktop's button-text colour.
-    beginDrawing(painter, outline.value_or(SystemColour::ButtonText));
+    QPainter& painter = beginDrawing(penOf(outline.value_or(SystemColour::ButtonText)));
     if (fillStyle_ == FillStyle::Solid)
         painter.setBrush(resolve(fillColour_));
     painter.drawEllipse(QPointF(x, y), radius, radius);
-    painter.end();
     noteDrawn(QRectF(x - radius, y - radius, 2 * radius, 2 * radius));
+}
+
+const QImage& WindowSurface::picture() const
+{
+    endDrawing();
+    return picture_;
 }
 
 void WindowSurface::paint(QPainter& painter, const QRect& area) const
@@ -70,6 +76,7 @@ void WindowSurface::paint(QPainter& painter, const QRect& area) const
 
 void WindowSurface::showDrawn()
 {
+    endDrawing();
     if (window_.isVisible() && !drawn_.isEmpty())
         window_.repaint(drawn_);
     drawn_ = QRegion();
@@ -82,6 +89,7 @@ void WindowSurface::coverWindow()
     const qreal ratio = window_.devicePixelRatioF();
     if (!picture_.isNull() && needed == current && picture_.devicePixelRatio() == ratio)
         return;
+    endDrawing();
     QImage grown(needed * ratio, QImage::Format_ARGB32_Premultiplied);
     grown.setDevicePixelRatio(ratio);
     grown.fill(Qt::transparent);
@@ -109,10 +117,30 @@ QColor WindowSurface::resolve(Colour colour) const
     return {};
 }
 
-void WindowSurface::beginDrawing(QPainter& painter, Colour outline) const
+void WindowSurface::endDrawing() const
 {
-    painter.setPen(QPen(resolve(outline), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
+    if (!lineRun_.empty()) {
+        if (!painter_.isActive())
+            painter_.begin(&picture_);
+        lineRun_.paint(painter_);
+    }
+    if (painter_.isActive())
+        painter_.end();
+}
+
+QPen WindowSurface::penOf(Colour colour) const { return QPen(resolve(colour), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+
+// One painter serves every operation until the picture is shown or replaced; lines held in a
+// run are painted before anything else.
+QPainter& WindowSurface::beginDrawing(const QPen& pen)
+{
+    coverWindow();
+    if (!painter_.isActive())
+        painter_.begin(&picture_);
+    lineRun_.paint(painter_);
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+    return painter_;
 }
 
 // No window shows more than its screen can, so the picture needs no more than the largest

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "draw/DrawingSurface.h"
+#include "draw/LineRun.h"
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QRegion>
 #include <QSize>
 
-class QPainter;
 class QRect;
 class QRectF;
 class QWidget;
@@ -36,18 +37,22 @@ public:
     // For the window's paint event.
     void paint(QPainter& painter, const QRect& area) const;
 
-    const QImage& picture() const { return picture_; }
+    const QImage& picture() const;
 
 private:
     void coverWindow();
     QColor resolve(Colour colour) const;
-    void beginDrawing(QPainter& painter, Colour outline) const;
+    QPen penOf(Colour colour) const;
+    QPainter& beginDrawing(const QPen& pen);
+    void endDrawing() const;
     QSize largestScreenArea() const;
     void noteDrawn(const QRectF& area);
 
     QWidget& window_;
     QSize minimumSize_;
-    QImage picture_;
+    mutable QImage picture_;  // held lines are painted in before it is read
+    mutable QPainter painter_;  // ended before the picture is read, shown or replaced
+    mutable LineRun lineRun_;
     QRegion drawn_;
     int penWidth_ = 1;
     FillStyle fillStyle_ = FillStyle::Transparent;

@@ -1,7 +1,9 @@
-// Measures what pacing and drawing cost: one whole Start at slowdown 0, the real length of the
-// pause against its nominal 15 ms per 300000 decrements, and the processor time a slow sweep uses.
+// Measures what Quorvel costs, each figure against an anchor measured in the same run: one whole
+// Start at slowdown 0 against one repaint of the whole window, the pauses against their nominal
+// 15 ms per 300000 decrements, the processor time of a slow sweep against its wall time, and the
+// program's start-up against a bare toolkit window of the same size.
 
-#include "ui/EventLoopPacer.h"
+#include "tests/x11/XSession.h"
 #include "ui/MainForm.h"
 
 #include <QApplication>
@@ -10,14 +12,23 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <X11/Xlib.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <fstream>
+#include <string>
+#include <thread>
 #include <vector>
+
+#include <poll.h>
 
 namespace {
 
 using quorvel::MainForm;
+using quorvel::StartRunner;
+using Clock = std::chrono::steady_clock;
 
 double processCpuSeconds()
 {
@@ -26,56 +37,135 @@ double processCpuSeconds()
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
-// Runs Start on a shown window and returns its wall time in milliseconds.
-double timeStart(MainForm& form)
-{
-    auto* start = form.findChild<QPushButton*>(QStringLiteral("cmdStart"));
-    QElapsedTimer timer;
-    timer.start();
-    start->click();
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
 
-void wholeStartAtSlowdownZero(MainForm& form)
+double millisecondsSince(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
+
+void setSlowdown(MainForm& form, const char* slowdown) { form.findChild<QLineEdit*>(QStringLiteral("nSpomaleni"))->setText(QString::fromLatin1(slowdown)); }
+
+// Clicks Start and returns when the run has ended: its wall time in milliseconds.
+double runStart(MainForm& form)
 {
-    form.findChild<QLineEdit*>(QStringLiteral("nSpomaleni"))->setText(QStringLiteral("0"));
-    std::vector<double> times;
-    for (int run = 0; run < 21; ++run)
-        times.push_back(timeStart(form));
-    std::printf("One whole Start at slowdown 0 (set-up, 30 points, results): median %.1f ms of 21 runs (fastest %.1f ms)\n", median(times),
-                *std::min_element(times.begin(), times.end()));
+    QEventLoop loop;
+    QObject::connect(&form.startRunner(), &StartRunner::finished, &loop, &QEventLoop::quit);
+    const auto start = Clock::now();
+    form.findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
+    loop.exec();
+    return millisecondsSince(start);
 }
 
-void pauseLengths()
+void wholeStartAtSlowdownZero(MainForm& form)
 {
-    quorvel::EventLoopPacer pacer;
-    for (const int slowdown : {1, 10, 20}) {
-        const std::uint64_t decrements = 300000ull * static_cast<std::uint64_t>(slowdown);
-        std::vector<double> lengths;
-        for (int run = 0; run < 10; ++run) {
-            QElapsedTimer timer;
-            timer.start();
-            (void)pacer.pause(decrements);
-            lengths.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        }
-        std::printf("Pause at slowdown %2d: nominal %6.1f ms, measured median %6.2f ms, longest %6.2f ms\n", slowdown, 15.0 * slowdown, median(lengths),
-                    *std::max_element(lengths.begin(), lengths.end()));
+    std::vector<double> repaints;
+    for (int run = 0; run < 21; ++run) {
+        const auto start = Clock::now();
+        form.repaint();
+        repaints.push_back(millisecondsSince(start));
+    }
+    setSlowdown(form, "0");
+    std::vector<double> starts;
+    for (int run = 0; run < 21; ++run)
+        starts.push_back(runStart(form));
+    const double anchor = median(repaints);
+    std::printf("Anchor: one repaint of the whole window, median of 21: %.2f ms\n", anchor);
+    std::printf("One whole Start at slowdown 0, median of 21: %.2f ms = %.2f repaints of the whole window\n", median(starts), median(starts) / anchor);
+}
+
+// The time from one point's pause to the next is the pause and one point's drawing.
+void pacing(MainForm& form)
+{
+    std::vector<double> times;
+    QObject::connect(&form.startRunner(), &StartRunner::pauseBegun, [&] {
+        times.push_back(static_cast<double>(Clock::now().time_since_epoch().count()) / 1e6);
+    });
+    for (const char* slowdown : {"1", "10", "20"}) {
+        times.clear();
+        setSlowdown(form, slowdown);
+        const double cpuBefore = processCpuSeconds();
+        const double wall = runStart(form);
+        const double cpu = (processCpuSeconds() - cpuBefore) * 1000;
+        std::vector<double> pauses;
+        for (std::size_t k = 1; k < times.size(); ++k)
+            pauses.push_back(times[k] - times[k - 1]);
+        const double nominal = 15.0 * std::stod(slowdown);
+        std::printf("Pause at slowdown %2s: median %7.2f ms = %.4f x nominal %6.1f ms; longest %.2f ms\n", slowdown, median(pauses), median(pauses) / nominal,
+                    nominal, *std::max_element(pauses.begin(), pauses.end()));
+        std::printf("  the whole sweep: processor %.0f ms of %.0f ms wall time (%.2f %%)\n", cpu, wall, 100 * cpu / wall);
     }
 }
 
-void slowSweepCpu(MainForm& form)
+struct StartUp {
+    double mappedMs = 0;
+    double residentKiB = 0;
+};
+
+double residentKiB(pid_t pid)
 {
-    form.findChild<QLineEdit*>(QStringLiteral("nSpomaleni"))->setText(QStringLiteral("20"));
-    const double cpuBefore = processCpuSeconds();
-    const double wallMs = timeStart(form);
-    const double cpuMs = (processCpuSeconds() - cpuBefore) * 1000;
-    std::printf("Start at slowdown 20: wall %.0f ms, processor %.0f ms (%.1f%% of the wall time)\n", wallMs, cpuMs, 100 * cpuMs / wallMs);
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6));
+    }
+    return 0;
+}
+
+// Starts the program on the display and waits for its window to be mapped; then, once it has
+// settled, reads its resident memory.
+std::optional<StartUp> measureStartUp(const std::string& executable, const std::string& display, const std::string& title)
+{
+    Display* x = XOpenDisplay(display.c_str());
+    XSelectInput(x, DefaultRootWindow(x), SubstructureNotifyMask);
+    XSync(x, False);
+    const auto launched = Clock::now();
+    quorvel::testing::Program program(executable, display);
+    std::optional<StartUp> measured;
+    pollfd connection{ConnectionNumber(x), POLLIN, 0};
+    while (!measured && millisecondsSince(launched) < 20000) {
+        if (XPending(x) == 0) {
+            poll(&connection, 1, 100);
+            continue;
+        }
+        XEvent event;
+        XNextEvent(x, &event);
+        char* name = nullptr;
+        if (event.type == MapNotify && XFetchName(x, event.xmap.window, &name) && name) {
+            if (std::string(name).rfind(title, 0) == 0)
+                measured = StartUp{millisecondsSince(launched), 0};
+            XFree(name);
+        }
+    }
+    XCloseDisplay(x);
+    if (measured) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        measured->residentKiB = residentKiB(program.pid());
+    }
+    return measured;
+}
+
+void startUp()
+{
+    const quorvel::testing::XServer server;
+    std::vector<double> bareMapped, bareResident, formMapped, formResident;
+    for (int run = 0; run < 11; ++run) {
+        const auto bare = measureStartUp(QUORVEL_BARE_WINDOW, server.display(), "Bare window");
+        const auto form = measureStartUp(QUORVEL_EXECUTABLE, server.display(), "Quorvel - ");
+        if (!bare || !form) {
+            std::printf("Start-up: a window did not appear\n");
+            return;
+        }
+        bareMapped.push_back(bare->mappedMs);
+        bareResident.push_back(bare->residentKiB);
+        formMapped.push_back(form->mappedMs);
+        formResident.push_back(form->residentKiB);
+    }
+    std::printf("Anchor: a bare toolkit window of 800 x 581, median of 11 on Xvfb: mapped after %.1f ms, resident %.0f KiB\n", median(bareMapped),
+                median(bareResident));
+    std::printf("Quorvel, median of 11, started alternately with it: mapped after %.1f ms = %.2f x the bare window; resident %.0f KiB = %.2f x\n",
+                median(formMapped), median(formMapped) / median(bareMapped), median(formResident), median(formResident) / median(bareResident));
 }
 
 }  // namespace
@@ -89,7 +179,7 @@ int main(int argc, char** argv)
         return 1;
     std::printf("Platform: %s\n", qPrintable(QGuiApplication::platformName()));
     wholeStartAtSlowdownZero(form);
-    pauseLengths();
-    slowSweepCpu(form);
+    pacing(form);
+    startUp();
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "sim/StartCommand.h"
+#include "sim/StartSequence.h"
 
 #include "sim/SettingNumber.h"
 #include "tests/support/RecordingSurface.h"
@@ -119,6 +120,45 @@ TEST(StartWithBadDistance, LeavesTheBandAndTouchesNoLabel)
     Start start("far", "1");
     EXPECT_THROW(start.run(), SettingsError);
     EXPECT_EQ(start.surface.ops().size(), 522u);
+    EXPECT_TRUE(start.labels.ops.empty());
+}
+
+// A front end drives the same command step by step: the set-up with the first point, then one
+// point per step, then the results, drawing exactly what the whole command draws.
+TEST(StartSequence, StepsThroughTheCommandOnePointAtATime)
+{
+    Start whole("250", "2");
+    whole.run();
+    Start stepped("250", "2");
+    StartSequence sequence(stepped.surface, stepped.settings, stepped.labels);
+    std::vector<std::size_t> opsAfterStep;
+    std::vector<std::uint64_t> pauses;
+    while (const auto pause = sequence.step()) {
+        pauses.push_back(*pause);
+        opsAfterStep.push_back(stepped.surface.ops().size());
+        EXPECT_TRUE(stepped.labels.ops.empty()) << "labels only come with the results";
+    }
+    EXPECT_TRUE(sequence.finished());
+    EXPECT_EQ(pauses, std::vector<std::uint64_t>(30, 300000));
+    ASSERT_EQ(opsAfterStep.size(), 30u);
+    EXPECT_EQ(opsAfterStep.front(), setupOps + 12);
+    for (std::size_t k = 1; k < opsAfterStep.size(); ++k)
+        EXPECT_EQ(opsAfterStep[k] - opsAfterStep[k - 1], 12u) << "step " << k + 1;
+    EXPECT_EQ(stepped.surface.ops(), whole.surface.ops());
+    EXPECT_EQ(stepped.labels.ops, whole.labels.ops);
+    EXPECT_FALSE(sequence.step());
+    EXPECT_EQ(stepped.surface.ops().size(), whole.surface.ops().size()) << "an ended sequence draws nothing more";
+}
+
+TEST(StartSequence, ABadSlowdownEndsItWithThePointWhole)
+{
+    Start start("0", "1");
+    start.settings.slowdown = "slow";
+    StartSequence sequence(start.surface, start.settings, start.labels);
+    EXPECT_THROW(sequence.step(), SettingsError);
+    EXPECT_TRUE(sequence.finished());
+    EXPECT_FALSE(sequence.step());
+    EXPECT_EQ(start.surface.ops().size(), setupOps + 12);
     EXPECT_TRUE(start.labels.ops.empty());
 }
 

@@ -3,6 +3,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionSlider>
 
 namespace quorvel {
@@ -39,7 +40,29 @@ protected:
     }
 
     void clickScrollBar(QPoint at) { QTest::mouseClick(find("HScroll1"), Qt::LeftButton, {}, at); }
+
+    // The centre of an option's circle as the style draws it, in the window's coordinates.
+    QPoint circleCentre(const char* option) const
+    {
+        const auto* button = find<QRadioButton>(option);
+        QStyleOptionButton style;
+        style.initFrom(button);
+        style.text = button->text();
+        return button->mapTo(&form, button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, button).center());
+    }
 };
+
+// The boxes of 0 and 1 reach over the circles of 250 and 2; a click aimed at a circle must still
+// choose the option drawn there. The clicks come through the window, as from the desktop.
+TEST_F(Handlers, AClickOnTheCentreOfEachOptionsCircleChoosesThatOption)
+{
+    for (const char* option : {"op250", "op0", "op2", "op1"}) {
+        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, circleCentre(option));
+        EXPECT_TRUE(checked(option)) << option << " at " << circleCentre(option).x() << ", " << circleCentre(option).y();
+    }
+    EXPECT_EQ(text("nPosun"), "0");
+    EXPECT_EQ(text("nKmitocet"), "1");
+}
 
 TEST_F(Handlers, Distance250SetsItsTextAndHidesThePromptButKeepsTheFrequency)
 {

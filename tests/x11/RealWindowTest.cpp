@@ -18,6 +18,11 @@ const QColor buttonFace(0xef, 0xef, 0xef);
 const QPoint startButton(528 + 44, 16 + 14);
 const QPoint exitButton(624 + 44, 16 + 14);
 const QPoint speedUp(256 + 169 - 6, 40 + 8);  // the scroll bar's right arrow
+// The centres of the options' circles: each frame's left edge, the option's and half a circle.
+const QPoint circle0(32 + 8 + 6, 56 + 24 + 6);
+const QPoint circle250(32 + 40 + 6, 56 + 24 + 6);
+const QPoint circle1(152 + 16 + 6, 56 + 24 + 6);
+const QPoint circle2(152 + 48 + 6, 56 + 24 + 6);
 
 class RealWindow : public ::testing::Test {
 protected:
@@ -190,6 +195,59 @@ TEST_F(RealWindow, ResizingSmallerAndBackDuringOrAfterASweepLosesNothing)
     ASSERT_TRUE(resizedAfter);
     resizedAfter->save(QStringLiteral(QUORVEL_SCREENSHOT_DIR "/real-window-resized-back.png"));
     EXPECT_TRUE(*resizedAfter == *oneSweep) << "resized after the sweep";
+}
+
+// A selected option has a dot in its circle. The boxes of 0 and 1 reach over the circles of 250
+// and 2, so this checks that the click lands on the option drawn where the user aims.
+TEST_F(RealWindow, AClickOnTheCentreOfEachOptionsCircleChoosesThatOption)
+{
+    const auto look = [this](QPoint centre) {
+        client.moveTo(700, 560);  // no hover highlight
+        std::this_thread::sleep_for(150ms);
+        return client.screenshot().pixelColor(centre);
+    };
+    const QColor selected = look(circle0);
+    const QColor unselected = look(circle250);
+    ASSERT_NE(selected, unselected);
+    const struct {
+        QPoint click, chosen, cleared;
+    } choices[] = {{circle250, circle250, circle0}, {circle2, circle2, circle1}, {circle1, circle1, circle2}, {circle0, circle0, circle250}};
+    for (const auto& choice : choices) {
+        client.click(choice.click.x(), choice.click.y());
+        EXPECT_EQ(look(choice.chosen), selected) << choice.click.x();
+        EXPECT_EQ(look(choice.cleared), unselected) << choice.click.x();
+    }
+    client.click(circle250.x(), circle250.y());
+    client.click(circle2.x(), circle2.y());
+    client.click(startButton.x(), startButton.y());
+    std::this_thread::sleep_for(1500ms);
+    const QImage shot = client.screenshot();
+    EXPECT_EQ(shot.pixelColor(104, 238), captionText) << "the source of distance 250";
+    EXPECT_TRUE(hasColourNear(shot, {308, 150}, greenPixel)) << "the sum vector of distance 250 and frequency 2";
+}
+
+// Exit clicked during a sweep closes the window once the sweep has ended, and the program ends;
+// the Start clicked after it is dropped, not run on a closing window.
+TEST_F(RealWindow, ExitThenStartClickedDuringASweepEndTheProgramAfterIt)
+{
+    setSlowdown(5);  // a sweep of about 2.3 seconds
+    const auto pressed = std::chrono::steady_clock::now();
+    client.click(startButton.x(), startButton.y());
+    std::this_thread::sleep_for(300ms);
+    client.click(exitButton.x(), exitButton.y());
+    client.click(startButton.x(), startButton.y());
+    std::this_thread::sleep_for(1200ms);
+    EXPECT_TRUE(program.running()) << "the sweep goes on";
+    EXPECT_EQ(program.waitForExit(2s), 0) << "the program ends within a second of the sweep's end";
+    EXPECT_GT(std::chrono::steady_clock::now() - pressed, 2s);
+}
+
+TEST_F(RealWindow, ACloseRequestWithAStartClickRightAfterItEndsTheProgram)
+{
+    client.click(startButton.x(), startButton.y());
+    client.requestClose(*window);
+    client.click(startButton.x(), startButton.y());
+    EXPECT_EQ(program.waitForExit(2s), 0);
 }
 
 TEST_F(RealWindow, ExitClickedDuringASweepWaitsForItsEnd)

@@ -173,6 +173,12 @@ void XClient::click(int x, int y)
     XFlush(display_);
 }
 
+void XClient::moveTo(int x, int y)
+{
+    XTestFakeMotionEvent(display_, -1, x, y, CurrentTime);
+    XFlush(display_);
+}
+
 QImage XClient::screenshot()
 {
     const Window root = DefaultRootWindow(display_);

@@ -35,6 +35,7 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
+    pid_t pid() const { return pid_; }
     bool running();
     // The exit status, or nothing if the program is still running when the time is up.
     std::optional<int> waitForExit(std::chrono::milliseconds timeout);
@@ -56,6 +57,7 @@ public:
     // The top-level window whose title starts with the prefix, once it is shown.
     std::optional<XWindow> waitForWindow(const std::string& titlePrefix, std::chrono::milliseconds timeout);
     void click(int x, int y);
+    void moveTo(int x, int y);
     QImage screenshot();
     // With no window manager the window takes the size at once, as a user's drag would give it.
     void resize(XWindow window, int width, int height);
