@@ -18,8 +18,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-# The libraries the binary links come from dpkg-shlibdeps; the toolkit's plugins do not show in
-# the binary: the platform plugins open the window, the SVG plugins draw the window's icon.
+# The libraries the binary links come from dpkg-shlibdeps; the platform plugins that open the
+# window do not show in the binary.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 include(CPack)

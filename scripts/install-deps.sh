@@ -2,8 +2,8 @@
 # Installs the Debian packages that building, running and testing Quorvel need, if any is missing.
 set -eu
 
-packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgtest-dev
-          libqt6svg6 xvfb libx11-dev libxtst-dev fonts-liberation fonts-dejavu-core
+packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libpng-dev libgtest-dev
+          librsvg2-bin xvfb libx11-dev libxtst-dev fonts-liberation fonts-dejavu-core
           dpkg-dev file appstream desktop-file-utils clang libclang-rt-14-dev"
 
 missing=""

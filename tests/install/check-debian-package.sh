@@ -14,8 +14,8 @@ package=$1
 [ "$(dpkg-deb -f "$package" Package)" = quorvel ] || fail "package has another name"
 depends=$(dpkg-deb -f "$package" Depends)
 echo "Depends: $depends"
-# The toolkit's libraries come from the binary; the plugins are named by hand.
-for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libqt6svg6; do
+# The toolkit's libraries come from the binary; the platform plugins are named by hand.
+for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
     case ", $depends," in
         *", $needed "* | *", $needed,"*) ;;
         *) fail "package does not depend on $needed" ;;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 namespace quorvel::testing {
@@ -79,7 +80,7 @@ protected:
     }
 
     XServer server;
-    Program program{QUORVEL_EXECUTABLE, server.display()};
+    Program program{{QUORVEL_EXECUTABLE}, server.display()};
     XClient client{server.display()};
     std::optional<XWindow> window;
 };
@@ -248,6 +249,14 @@ TEST_F(RealWindow, ACloseRequestWithAStartClickRightAfterItEndsTheProgram)
     client.requestClose(*window);
     client.click(startButton.x(), startButton.y());
     EXPECT_EQ(program.waitForExit(2s), 0);
+}
+
+TEST_F(RealWindow, TheWindowOffersItsIconAtTheSizesADesktopAsksFor)
+{
+    const std::vector<std::pair<int, int>> expected{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
+    std::vector<std::pair<int, int>> sizes = client.iconSizes(*window);
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, expected);
 }
 
 TEST_F(RealWindow, ExitClickedDuringASweepWaitsForItsEnd)

@@ -91,16 +91,20 @@ XServer::XServer()
 
 XServer::~XServer() { endProcess(pid_); }
 
-Program::Program(const std::string& executable, const std::string& display)
+Program::Program(const std::vector<std::string>& command, const std::string& display)
 {
     std::vector<std::string> environment = programEnvironment(display);
     std::vector<char*> envp;
     for (std::string& variable : environment)
         envp.push_back(variable.data());
     envp.push_back(nullptr);
+    std::vector<char*> argv;
+    for (const std::string& word : command)
+        argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
-        execle(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr), envp.data());
+        execve(argv[0], argv.data(), envp.data());
         _exit(127);
     }
 }
@@ -202,6 +206,26 @@ void XClient::resize(XWindow window, int width, int height)
 {
     XResizeWindow(display_, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
     XFlush(display_);
+}
+
+std::vector<std::pair<int, int>> XClient::iconSizes(XWindow window)
+{
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, left = 0;
+    unsigned char* data = nullptr;
+    std::vector<std::pair<int, int>> sizes;
+    if (XGetWindowProperty(display_, window, XInternAtom(display_, "_NET_WM_ICON", False), 0, 1 << 20, False, XA_CARDINAL, &type, &format, &count,
+                           &left, &data)
+            == Success
+        && data) {
+        // Each icon is its width, its height and then its pixels, as longs.
+        const auto* values = reinterpret_cast<const unsigned long*>(data);
+        for (unsigned long i = 0; i + 2 <= count; i += 2 + values[i] * values[i + 1])
+            sizes.emplace_back(static_cast<int>(values[i]), static_cast<int>(values[i + 1]));
+        XFree(data);
+    }
+    return sizes;
 }
 
 void XClient::requestClose(XWindow window)

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 #include <sys/types.h>
 
 using Display = struct _XDisplay;
@@ -30,7 +31,8 @@ private:
 // The program under test, started on a display with a plain desktop theme.
 class Program {
 public:
-    Program(const std::string& executable, const std::string& display);
+    // The command is the executable and its arguments.
+    Program(const std::vector<std::string>& command, const std::string& display);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -62,6 +64,8 @@ public:
     // With no window manager the window takes the size at once, as a user's drag would give it.
     void resize(XWindow window, int width, int height);
     void requestClose(XWindow window);
+    // The sizes of the icons the window offers the desktop, as width x height.
+    std::vector<std::pair<int, int>> iconSizes(XWindow window);
 
 private:
     Display* display_ = nullptr;

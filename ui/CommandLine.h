@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+// What the command line asks of the program. Quorvel takes no arguments of its own but help and
+// version; the toolkit's options (a display, a style, ...) pass on to the toolkit.
+struct CommandLine {
+    enum class Request { Run, Help, Version, Error };
+
+    Request request = Request::Run;
+    std::string error;  // for Request::Error: one line, without the program's name
+
+    static CommandLine parse(const std::vector<std::string>& arguments);
+    static std::string helpText();
+};
+
+}  // namespace quorvel
