@@ -1,7 +1,9 @@
 #include "sim/SettingNumber.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace quorvel {
 
@@ -36,6 +38,31 @@ std::string printable(const std::string& text)
     return shown;
 }
 
+// Whether a well-formed decimal number lies below one in size: the power of ten of its first
+// significant digit, moved by the exponent, is negative. The exponent only needs its sign and
+// whether it is large, so an exponent too long for an integer counts as its sign's extreme.
+bool isBelowOne(std::string_view number)
+{
+    if (!number.empty() && (number.front() == '+' || number.front() == '-'))
+        number.remove_prefix(1);
+    const std::size_t exponentAt = number.find_first_of("eE");
+    long long exponent = 0;
+    if (exponentAt != std::string_view::npos) {
+        std::string_view written = number.substr(exponentAt + 1);
+        if (!written.empty() && written.front() == '+')
+            written.remove_prefix(1);
+        if (std::from_chars(written.data(), written.data() + written.size(), exponent).ec != std::errc{})
+            exponent = written.starts_with('-') ? std::numeric_limits<long long>::min() / 2 : std::numeric_limits<long long>::max() / 2;
+        number = number.substr(0, exponentAt);
+    }
+    const std::size_t point = std::min(number.find('.'), number.size());
+    const std::size_t first = number.find_first_not_of("0.");
+    if (first == std::string_view::npos)
+        return true;
+    const long long lead = first < point ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
+    return lead + exponent < 0;
+}
+
 }  // namespace
 
 std::optional<double> parseDecimal(std::string_view text)
@@ -47,7 +74,12 @@ std::optional<double> parseDecimal(std::string_view text)
     double value = 0;
     const char* const end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::general);
-    if (error != std::errc{} || stop != end || !std::isfinite(value))
+    if (stop != end)
+        return std::nullopt;
+    // A number too small for a double is still a number: it is zero, with its sign.
+    if (error == std::errc::result_out_of_range && isBelowOne(text))
+        return text.starts_with('-') ? -0.0 : 0.0;
+    if (error != std::errc{} || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

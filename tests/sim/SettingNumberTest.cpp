@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace quorvel {
 namespace {
 
@@ -16,6 +18,23 @@ TEST(ParseDecimal, ReadsTheNumbersASettingCanHold)
     EXPECT_EQ(parseDecimal("+3"), 3.0);
     EXPECT_EQ(parseDecimal("2e1"), 20.0);
     EXPECT_EQ(parseDecimal(" 7\t"), 7.0);
+}
+
+// Too small for a double, but a number all the same: zero, keeping its sign, as the C library
+// reads it. Too large stays refused.
+TEST(ParseDecimal, ReadsANumberThatUnderflowsAsZero)
+{
+    for (const char* tiny : {"1e-400", "0.0001e-320", "123.45e-330", "1e-99999999999999999999", "+2e-324"}) {
+        const std::optional<double> value = parseDecimal(tiny);
+        ASSERT_TRUE(value) << tiny;
+        EXPECT_EQ(*value, 0.0) << tiny;
+        EXPECT_FALSE(std::signbit(*value)) << tiny;
+    }
+    ASSERT_TRUE(parseDecimal("-1e-400"));
+    EXPECT_TRUE(std::signbit(*parseDecimal("-1e-400")));
+    EXPECT_GT(parseDecimal("5e-324"), 0.0) << "the smallest subnormal still reads as itself";
+    for (const char* huge : {"1e400", "-1000e306", "1e99999999999999999999", "0.1e310"})
+        EXPECT_EQ(parseDecimal(huge), std::nullopt) << huge;
 }
 
 TEST(ParseDecimal, RefusesTextsThatAreNotFiniteNumbers)
