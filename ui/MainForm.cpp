@@ -1,5 +1,7 @@
 #include "ui/MainForm.h"
 
+#include "ui/SpeedScrollBar.h"
+
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -133,14 +135,12 @@ MainForm::MainForm() : surface_(*this, canvasSize)
 // In the layout's creation order; positions inside a frame are relative to the frame.
 void MainForm::createControls()
 {
-    HScroll1 = place(new QScrollBar(Qt::Horizontal, this), "HScroll1", {256, 40, 169, 17});
+    HScroll1 = place(new SpeedScrollBar(this), "HScroll1", {256, 40, 169, 17});
     HScroll1->setRange(1, 20);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(1);
     HScroll1->setValue(1);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
-    // Scroll bars come with inverted controls, under which the Right key moved the thumb left.
-    HScroll1->setInvertedControls(false);
     // The scroll bar has no caption of its own; screen readers announce this name with its value.
     HScroll1->setAccessibleName(QStringLiteral("Animation speed"));
     HScroll1->setAccessibleDescription(QStringLiteral("Slowdown of the animation, from 1 at the left to 20 at the right"));

@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionSlider>
+#include <QWheelEvent>
 
 namespace quorvel {
 namespace {
@@ -195,6 +196,38 @@ TEST_F(Handlers, ExitClosesTheWindow)
 {
     click("cmdKonec");
     EXPECT_TRUE(form.isHidden());
+}
+
+// The wheel moves the speed scroll bar the way it moves any other horizontal scroll bar of the
+// platform, for a vertical wheel and for a horizontal one, and the handler follows.
+TEST_F(Handlers, TheWheelMovesTheSpeedScrollBarAsItMovesOtherScrollBars)
+{
+    auto* speed = find<QScrollBar>("HScroll1");
+    QScrollBar other(Qt::Horizontal);
+    other.setRange(1, 20);
+    other.setSingleStep(1);
+    other.setPageStep(1);
+    for (const QPoint angle : {QPoint(0, -120), QPoint(0, 120), QPoint(-120, 0), QPoint(120, 0)}) {
+        speed->setValue(10);
+        other.setValue(10);
+        for (QScrollBar* bar : {speed, &other}) {
+            const QPointF centre = QRectF(bar->rect()).center();
+            QWheelEvent wheel(centre, bar->mapToGlobal(centre), QPoint(), angle, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(bar, &wheel);
+        }
+        EXPECT_NE(other.value(), 10) << "the wheel moves a scroll bar";
+        EXPECT_EQ(speed->value(), other.value()) << "wheel " << angle.x() << ", " << angle.y();
+        EXPECT_EQ(text("nSpomaleni"), QString::number(speed->value()));
+    }
+}
+
+// The hidden speed options are reached only from code; each writes its own slowdown.
+TEST_F(Handlers, TheHiddenSpeedOptionsWriteTheirSlowdowns)
+{
+    for (const auto& [option, slowdown] : {std::pair{"opPomalá", "20"}, std::pair{"opPomalejší", "10"}, std::pair{"opRychlá", "1"}}) {
+        find<QRadioButton>(option)->click();
+        EXPECT_EQ(text("nSpomaleni"), slowdown) << option;
+    }
 }
 
 }  // namespace
