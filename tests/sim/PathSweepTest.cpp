@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 namespace quorvel {
@@ -101,6 +102,32 @@ TEST(PathSweep, MatchesTheWorkedExampleForDistance0Frequency1)
     EXPECT_EQ(sweep.op(1, 11).y1, 190.5f);
     EXPECT_NEAR(sweep.op(1, 11).x2, 597.425, drawnTolerance);
     EXPECT_NEAR(sweep.op(1, 11).y2, 155.668, drawnTolerance);
+}
+
+// Every row of the worked table, as the photon vector it draws: the vector runs 10 pixels from
+// its tail at the point's angle. With frequency 2 the angles double; the time curve stays.
+TEST(PathSweep, DrawsThePhotonVectorsOfTheWorkedTableForBothFrequencies)
+{
+    struct Row {
+        int i;
+        double phaseAngle;
+        double timeY;
+    };
+    const Row rows[] = {{1, 23.6599, 390.0594}, {3, 22.0952, 396.7019}, {29, 4.7786, 470.2140}, {31, 4.7786, 470.2140}, {59, 23.6599, 390.0594}};
+    for (const int frequency : {1, 2}) {
+        Sweep sweep("0", frequency == 1 ? "1" : "2");
+        sweep.run();
+        for (const Row& row : rows) {
+            const double pointX = 44 + 12 * row.i;
+            const double angle = frequency * row.phaseAngle;  // given to four decimals, so within 1e-3 pixels
+            const Op& vector = sweep.op(row.i, 4);
+            EXPECT_EQ(vector.x1, pointX);
+            EXPECT_EQ(vector.y1, 305.5f);
+            EXPECT_NEAR(vector.x2, pointX + 10 * std::cos(angle), 2e-3) << "point " << row.i << ", frequency " << frequency;
+            EXPECT_NEAR(vector.y2, 305.5 + 10 * std::sin(angle), 2e-3) << "point " << row.i << ", frequency " << frequency;
+            EXPECT_NEAR(sweep.op(row.i, 9).y1, row.timeY, 5e-4) << "time-curve dot of point " << row.i << ", frequency " << frequency;
+        }
+    }
 }
 
 TEST(PathSweep, LaysTheSpiralHeadToTail)
