@@ -2,8 +2,8 @@
 
 #include <charconv>
 #include <algorithm>
+#include <cstdlib>
 #include <cmath>
-#include <limits>
 
 namespace quorvel {
 
@@ -17,6 +17,14 @@ std::string_view trimmed(std::string_view text)
         text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
+    return text;
+}
+
+// Neither conversion takes a leading plus; a second sign after it must still be refused.
+std::string_view withoutPlus(std::string_view text)
+{
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
+        text.remove_prefix(1);
     return text;
 }
 
@@ -38,11 +46,36 @@ std::string printable(const std::string& text)
     return shown;
 }
 
+}  // namespace
+
+std::optional<double> parseDecimalInCLocale(std::string_view text)
+{
+    text = withoutPlus(trimmed(text));
+    // The C library also reads hexadecimal numbers, infinities, NaNs and blanks; none of them is
+    // a settings number.
+    if (text.empty() || text.front() == '+' || text.find_first_not_of("0123456789+-.eE") != std::string_view::npos)
+        return std::nullopt;
+    const std::string number(text);
+    char* stop = nullptr;
+    const double value = std::strtod(number.c_str(), &stop);
+    if (stop != number.c_str() + number.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+#if defined(__EMSCRIPTEN__)
+// WebAssembly's C library always runs in the C locale, and its C++ library has no from_chars
+// for floating point.
+std::optional<double> parseDecimal(std::string_view text) { return parseDecimalInCLocale(text); }
+#else
+namespace {
+
 // Whether a well-formed decimal number lies below one in size: the power of ten of its first
-// significant digit, moved by the exponent, is negative. The exponent only needs its sign and
-// whether it is large, so an exponent too long for an integer counts as its sign's extreme.
+// significant digit, moved by the exponent, is negative. Only the sign of that sum matters, so
+// both terms are held within a range far beyond any double's, where their sum cannot overflow.
 bool isBelowOne(std::string_view number)
 {
+    constexpr long long farBeyond = 1LL << 40;
     if (!number.empty() && (number.front() == '+' || number.front() == '-'))
         number.remove_prefix(1);
     const std::size_t exponentAt = number.find_first_of("eE");
@@ -52,7 +85,7 @@ bool isBelowOne(std::string_view number)
         if (!written.empty() && written.front() == '+')
             written.remove_prefix(1);
         if (std::from_chars(written.data(), written.data() + written.size(), exponent).ec != std::errc{})
-            exponent = written.starts_with('-') ? std::numeric_limits<long long>::min() / 2 : std::numeric_limits<long long>::max() / 2;
+            exponent = written.starts_with('-') ? -farBeyond : farBeyond;
         number = number.substr(0, exponentAt);
     }
     const std::size_t point = std::min(number.find('.'), number.size());
@@ -60,17 +93,14 @@ bool isBelowOne(std::string_view number)
     if (first == std::string_view::npos)
         return true;
     const long long lead = first < point ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
-    return lead + exponent < 0;
+    return std::clamp(lead, -farBeyond, farBeyond) + std::clamp(exponent, -farBeyond, farBeyond) < 0;
 }
 
 }  // namespace
 
 std::optional<double> parseDecimal(std::string_view text)
 {
-    text = trimmed(text);
-    // from_chars takes no leading plus; a second sign after it must still be refused.
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
-        text.remove_prefix(1);
+    text = withoutPlus(trimmed(text));
     double value = 0;
     const char* const end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::general);
@@ -83,6 +113,7 @@ std::optional<double> parseDecimal(std::string_view text)
         return std::nullopt;
     return value;
 }
+#endif
 
 double settingNumber(std::string_view settingName, const std::string& text)
 {

@@ -33,7 +33,7 @@ TEST(ParseDecimal, ReadsANumberThatUnderflowsAsZero)
     ASSERT_TRUE(parseDecimal("-1e-400"));
     EXPECT_TRUE(std::signbit(*parseDecimal("-1e-400")));
     EXPECT_GT(parseDecimal("5e-324"), 0.0) << "the smallest subnormal still reads as itself";
-    for (const char* huge : {"1e400", "-1000e306", "1e99999999999999999999", "0.1e310"})
+    for (const char* huge : {"1e400", "-1000e306", "1e99999999999999999999", "0.1e310", "19000000000001e+9223372036854775799"})
         EXPECT_EQ(parseDecimal(huge), std::nullopt) << huge;
 }
 
@@ -42,6 +42,22 @@ TEST(ParseDecimal, RefusesTextsThatAreNotFiniteNumbers)
     for (const char* text : {"", " ", "abc", "nan", "NaN", "inf", "-inf", "infinity", "1e999", "-1e999", "5abc", "1,5", "0x10", "+-5", "++5", "+",
                              "-", ".", "1 2"}) {
         EXPECT_EQ(parseDecimal(text), std::nullopt) << '"' << text << '"';
+    }
+}
+
+// WebAssembly reads settings with the C library; it must take and refuse exactly what the
+// desktop does, and give the same bits.
+TEST(ParseDecimal, TheCLibrarysReadingAgreesOnEveryText)
+{
+    for (const char* text : {"0", "250", "-1.5", "+3", "2e1", " 7\t", ".5", "5.", "-0", "1e-400", "-1e-400", "5e-324", "1e400", "", "abc", "nan", "inf",
+                             "0x10", "+-5", "++5", "+", "1 2", "1e", "e5", "1,5", "\n5", "1e+5", "0.1e310"}) {
+        const std::optional<double> desktop = parseDecimal(text);
+        const std::optional<double> inCLocale = parseDecimalInCLocale(text);
+        ASSERT_EQ(inCLocale.has_value(), desktop.has_value()) << '"' << text << '"';
+        if (desktop) {
+            EXPECT_EQ(*inCLocale, *desktop) << text;
+            EXPECT_EQ(std::signbit(*inCLocale), std::signbit(*desktop)) << text;
+        }
     }
 }
 
