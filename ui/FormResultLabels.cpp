@@ -2,9 +2,6 @@
 
 #include <QLabel>
 
-#include <algorithm>
-#include <cmath>
-
 namespace quorvel {
 
 FormResultLabels::FormResultLabels(const std::array<QLabel*, 5>& labels) : labels_(labels) {}
@@ -23,12 +20,7 @@ void FormResultLabels::setTop(ResultLabel which, float top)
 
 void FormResultLabels::show(ResultLabel which) { label(which).show(); }
 
-int FormResultLabels::toWidgetPixel(float position)
-{
-    // Far beyond any screen; keeps the rounding within int's range.
-    constexpr float farthest = 1 << 24;
-    return static_cast<int>(std::lround(std::clamp(position, -farthest, farthest)));
-}
+int FormResultLabels::toWidgetPixel(float position) { return labelPixel(position); }
 
 QLabel& FormResultLabels::label(ResultLabel which) const { return *labels_.at(static_cast<std::size_t>(which)); }
 

@@ -18,7 +18,7 @@ public:
     void setTop(ResultLabel label, float top) override;
     void show(ResultLabel label) override;
 
-    // Labels sit on whole pixels: halves go up, further from zero (320.5 becomes 321).
+    // Where a label at this position stands: on a whole pixel, as labelPixel places it.
     static int toWidgetPixel(float position);
 
 private:

@@ -73,7 +73,7 @@ void RecordingSurface::circle(float x, float y, float radius, std::optional<Colo
 std::vector<Op> RecordingSurface::opsOfKind(OpKind kind) const
 {
     std::vector<Op> matching;
-    std::ranges::copy_if(ops_, std::back_inserter(matching), [kind](const Op& op) { return op.kind == kind; });
+    std::copy_if(ops_.begin(), ops_.end(), std::back_inserter(matching), [kind](const Op& op) { return op.kind == kind; });
     return matching;
 }
 
