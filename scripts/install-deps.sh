@@ -1,10 +1,21 @@
 #!/bin/sh
-# Installs the Debian packages that building, running and testing Quorvel need, if any is missing.
+# Installs the Debian packages that Quorvel needs, if any is missing. Name what for: "desktop"
+# builds and runs the program, "test" runs every test, "web" builds and serves the web edition.
 set -eu
 
-packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libpng-dev libgtest-dev
-          librsvg2-bin xvfb libx11-dev libxtst-dev fonts-liberation fonts-dejavu-core
-          dpkg-dev file appstream desktop-file-utils clang libclang-rt-14-dev"
+packages=""
+for part in "$@"; do
+    case $part in
+        desktop) packages="$packages cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libpng-dev librsvg2-bin
+                           fonts-liberation fonts-dejavu-core" ;;
+        test) packages="$packages libgtest-dev xvfb libx11-dev libxtst-dev dpkg-dev file appstream desktop-file-utils clang
+                        libclang-rt-14-dev emscripten chromium nodejs" ;;
+        web) packages="$packages cmake ninja-build emscripten busybox" ;;
+        *) echo "install-deps.sh: no such part: $part" >&2; exit 2 ;;
+    esac
+done
+# The browser tests install their driver with npm, which may have come with Node.js itself.
+case " $* " in *" test "*) command -v npm >/dev/null 2>&1 || packages="$packages npm" ;; esac
 
 missing=""
 for package in $packages; do

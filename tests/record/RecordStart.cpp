@@ -1,0 +1,56 @@
+// Prints every drawing operation and label move of one Start for each setting of the option
+// buttons, one a line, with coordinates as the exact single-precision values drawn.
+
+#include "sim/StartCommand.h"
+#include "tests/support/RecordingSurface.h"
+#include "tests/support/StartStandIns.h"
+
+#include <cstdio>
+#include <variant>
+
+namespace {
+
+using namespace quorvel;
+using namespace quorvel::testing;
+
+void printColour(const std::optional<Colour>& colour)
+{
+    if (!colour)
+        std::printf(" none");
+    else if (const auto* rgb = std::get_if<Rgb>(&*colour))
+        std::printf(" rgb %d %d %d", rgb->red, rgb->green, rgb->blue);
+    else
+        std::printf(" system %d", static_cast<int>(std::get<SystemColour>(*colour)));
+}
+
+void printOp(const Op& op)
+{
+    std::printf("op %d %a %a %a %a r %a pen %d fill %d", static_cast<int>(op.kind), op.x1, op.y1, op.x2, op.y2, op.radius, op.penWidth,
+                static_cast<int>(op.fillStyle));
+    printColour(op.colour);
+    printColour(op.fillColour);
+    std::printf("\n");
+}
+
+}  // namespace
+
+int main()
+{
+    for (const auto& [distance, frequency] : {std::pair{"0", "1"}, {"0", "2"}, {"250", "1"}, {"250", "2"}}) {
+        std::printf("start distance %s frequency %s\n", distance, frequency);
+        FixedSettings settings;
+        settings.distance = distance;
+        settings.frequency = frequency;
+        RecordingSurface surface;
+        RecordingLabels labels;
+        CountingPacer pacer;
+        StartCommand(surface, settings, labels, pacer).run();
+        for (const Op& op : surface.ops())
+            printOp(op);
+        for (const LabelOp& label : labels.ops)
+            std::printf("label %d %d %a\n", static_cast<int>(label.kind), static_cast<int>(label.label), label.value);
+        for (const auto pause : pacer.pauses)
+            std::printf("pause %llu\n", static_cast<unsigned long long>(pause));
+    }
+    return 0;
+}

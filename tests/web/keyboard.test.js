@@ -1,0 +1,74 @@
+// The page as a keyboard and a screen reader meet it: Start has the focus, Tab walks the
+// controls in the desktop's order, Space and Enter press Start, and every control on show is
+// announced by its caption.
+
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { launchBrowser, openPage, runsFinished, servePage } from './support.js';
+
+let server;
+let browser;
+before(async () => {
+    server = await servePage();
+    browser = await launchBrowser();
+});
+after(async () => {
+    await browser?.close();
+    await server?.close();
+});
+
+const focused = (page) => page.evaluate(() => document.activeElement.id);
+
+test('Tab and Shift+Tab walk the controls in the order of the desktop', async () => {
+    const { page, problems } = await openPage(browser, server.url);
+    assert.equal(await focused(page), 'cmdStart');
+    const forwards = [];
+    for (let i = 0; i < 4; ++i) {
+        await page.keyboard.press('Tab');
+        forwards.push(await focused(page));
+    }
+    assert.deepEqual(forwards, ['op0', 'cmdKonec', 'op1', 'HScroll1']);
+    const backwards = [];
+    await page.keyboard.down('Shift');
+    for (let i = 0; i < 4; ++i) {
+        await page.keyboard.press('Tab');
+        backwards.push(await focused(page));
+    }
+    await page.keyboard.up('Shift');
+    assert.deepEqual(backwards, ['op1', 'cmdKonec', 'op0', 'cmdStart']);
+    assert.deepEqual(problems, []);
+});
+
+test('Space and Enter on Start each run Start', async () => {
+    const { page, problems } = await openPage(browser, server.url);
+    for (const key of ['Space', 'Enter']) {
+        const finished = runsFinished(page);
+        await page.focus('#cmdStart');
+        await page.keyboard.press(key);
+        await finished;
+    }
+    assert.equal(await page.$eval('#labSoucet', (label) => label.hidden), false);
+    assert.deepEqual(problems, []);
+});
+
+// The accessibility tree as the browser hands it to a screen reader, after a Start, when every
+// label is on show.
+test('every control on show is announced by its caption and role', async () => {
+    const { page, problems } = await openPage(browser, server.url);
+    const finished = runsFinished(page);
+    await page.keyboard.press('Enter');
+    await finished;
+    const announced = [];
+    const walk = (node) => {
+        if (node.name && node.role !== 'RootWebArea') announced.push(`${node.role}: ${node.name}`);
+        for (const child of node.children ?? []) walk(child);
+    };
+    walk(await page.accessibility.snapshot({ interestingOnly: false }));
+    for (const expected of ['button: Start', 'button: Exit', 'radiogroup: Distance', 'radio: 0', 'radio: 250', 'radiogroup: Frequency', 'radio: 1',
+                            'radio: 2', 'slider: Animation speed', 'StaticText: Difraction on mirror', 'StaticText: Distance from middle of the mirror',
+                            'StaticText: Please press button Start', 'StaticText: Photon vectors after reaching the detector', 'StaticText: Time (length)',
+                            'StaticText: Source', 'StaticText: Detector', 'StaticText: Cornu spiral and sum vector'])
+        assert.ok(announced.includes(expected), `${expected} in ${announced.join(' | ')}`);
+    assert.equal(await page.title(), 'Quorvel - https://quorvel.example/');
+    assert.deepEqual(problems, []);
+});

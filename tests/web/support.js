@@ -1,0 +1,135 @@
+// What every browser test needs: the built page served from this machine, Debian's chromium
+// driven by puppeteer-core, and a watch on the console and on every request the page makes.
+
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml' };
+
+const webBuild = process.env.QUORVEL_WEB_BUILD ?? new URL('../../build-web/', import.meta.url).pathname;
+export const desktopBuild = process.env.QUORVEL_DESKTOP_BUILD ?? new URL('../../build-tests/', import.meta.url).pathname;
+
+// A static server on a free port of the loopback address: the built page at the root, and the
+// WebAssembly recorder of one Start per setting under /record/.
+export async function servePage() {
+    const server = createServer(async (request, response) => {
+        let path = normalize(decodeURIComponent(new URL(request.url, 'http://localhost').pathname)).replace(/^(\.\.[/\\])+/, '');
+        const folder = path.startsWith('/record/') ? join(webBuild, 'tests') : join(webBuild, 'web');
+        if (path.endsWith('/')) path += 'index.html';
+        try {
+            const body = await readFile(join(folder, path));
+            response.writeHead(200, { 'Content-Type': types[extname(path)] ?? 'text/html' });
+            response.end(body);
+        } catch {
+            response.writeHead(404);
+            response.end();
+        }
+    });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    return { url: `http://127.0.0.1:${server.address().port}/`, close: () => new Promise((resolve) => server.close(resolve)) };
+}
+
+export function launchBrowser() {
+    return puppeteer.launch({
+        executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+        headless: true,
+        args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update', '--disable-sync',
+               '--disable-dev-shm-usage', '--font-render-hinting=none'],
+    });
+}
+
+// Opens the page and waits until it is ready for Start. Console messages of the page and
+// requests beyond its own address are collected in problems, for the test to check.
+export async function openPage(browser, url, viewport = { width: 820, height: 600, deviceScaleFactor: 1 }) {
+    const page = await browser.newPage();
+    const problems = [];
+    page.on('console', (message) => {
+        if (['error', 'warn', 'warning', 'assert'].includes(message.type())) problems.push(`console ${message.type()}: ${message.text()}`);
+    });
+    page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
+    page.on('request', (request) => {
+        if (!request.url().startsWith(url)) problems.push(`request beyond the page: ${request.url()}`);
+    });
+    await page.setViewport(viewport);
+    await page.goto(url);
+    await page.waitForSelector('body[data-ready]');
+    return { page, problems };
+}
+
+// Resolves once the page has finished as many runs of Start as asked, counting from now.
+export function runsFinished(page, count = 1) {
+    return page.evaluate((count) => new Promise((resolve) => {
+        let finished = 0;
+        document.addEventListener('quorvel:finished', () => {
+            if (++finished === count) resolve();
+        });
+    }), count);
+}
+
+// The centre of a control, in the page's coordinates.
+export async function centreOf(page, selector) {
+    const box = await (await page.$(selector)).boundingBox();
+    return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+}
+
+export async function clickOn(page, selector) {
+    const { x, y } = await centreOf(page, selector);
+    await page.mouse.click(x, y);
+}
+
+// The colours of the picture's pixels in a square of the given reach around a point, in the
+// picture's own coordinates. They are read from a copy made for reading, as a test reads many.
+export function pixelsAround(page, x, y, reach = 1) {
+    return page.evaluate((x, y, reach) => {
+        const canvas = document.getElementById('picture');
+        const copy = document.createElement('canvas');
+        copy.width = canvas.width;
+        copy.height = canvas.height;
+        const reader = copy.getContext('2d', { willReadFrequently: true });
+        reader.drawImage(canvas, 0, 0);
+        const ratio = canvas.width / 800;
+        const size = 2 * reach + 1;
+        const data = reader.getImageData(Math.round((x - reach) * ratio), Math.round((y - reach) * ratio), Math.round(size * ratio), Math.round(size * ratio)).data;
+        const colours = [];
+        for (let i = 0; i < data.length; i += 4) colours.push([data[i], data[i + 1], data[i + 2], data[i + 3]]);
+        return colours;
+    }, x, y, reach);
+}
+
+export async function hasColourNear(page, x, y, [red, green, blue], reach = 1) {
+    const colours = await pixelsAround(page, x, y, reach);
+    return colours.some(([r, g, b, a]) => a === 255 && r === red && g === green && b === blue);
+}
+
+// Where a label of the window stands, shown or not, and whether it is shown.
+export function placeOf(page, id) {
+    return page.evaluate((id) => {
+        const element = document.getElementById(id);
+        const style = getComputedStyle(element);
+        return { left: parseFloat(style.left), top: parseFloat(style.top), shown: !element.hidden && element.getClientRects().length > 0 };
+    }, id);
+}
+
+// Resolves once the page has begun as many pauses as asked, counting from now.
+export function pausesBegun(page, count) {
+    return page.evaluate((count) => new Promise((resolve) => {
+        let begun = 0;
+        document.addEventListener('quorvel:pause', () => {
+            if (++begun === count) resolve();
+        });
+    }), count);
+}
+
+// Counts, from now on, the pauses and the finished runs of Start in the page.
+export async function countRuns(page) {
+    await page.evaluate(() => {
+        window.counted = { pauses: 0, finished: 0 };
+        document.addEventListener('quorvel:pause', () => ++window.counted.pauses);
+        document.addEventListener('quorvel:finished', () => ++window.counted.finished);
+    });
+    return () => page.evaluate(() => window.counted);
+}
+
+export const textOf = (page, id) => page.evaluate((id) => document.getElementById(id).value, id);
