@@ -1,5 +1,6 @@
 // Starts the page: the module with the Start command, the picture it draws on, the handlers,
-// and the held input. The page is ready for Start when the body carries data-ready.
+// and the held input. The page is ready for Start when the body carries data-ready, at the
+// performance mark "ready".
 
 import createQuorvel from './quorvel.js';
 import { Form_Load, connectHandlers } from './handlers.js';
@@ -25,3 +26,4 @@ fitToViewport();
 window.addEventListener('resize', fitToViewport);
 document.getElementById('cmdStart').focus();
 document.body.dataset.ready = 'true';
+performance.mark('ready');

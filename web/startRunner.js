@@ -13,7 +13,7 @@ export class StartRunner {
     start() {
         this.pageStart.begin();
         this.running = true;
-        setTimeout(() => this.advance(), 0);
+        this.advance();
     }
 
     // Steps with no pause after them follow at once, so at slowdown 0 the whole picture

@@ -3,7 +3,7 @@
 
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { clickOn, hasColourNear, launchBrowser, openPage, placeOf, runsFinished, servePage } from './support.js';
+import { clickOn, hasColourNear, launchBrowser, openPage, pixelsAround, placeOf, runsFinished, servePage } from './support.js';
 
 const darkGrey = [64, 64, 64];
 const lightGrey = [192, 192, 192];
@@ -53,6 +53,9 @@ for (const setting of settings) {
         assert.ok(await hasColourNear(page, 600, 290, darkGrey), 'mirror');
         assert.ok(await hasColourNear(page, 44, 420, darkGrey), 'time-curve axis');
         assert.ok(await hasColourNear(page, 780, 560, lightGrey, 0), "the band's empty corner");
+        // The time curve's base line, drawn at every point, is one crisp row, as if drawn once.
+        const across = (await pixelsAround(page, 600, 490, 1)).map(([r, g, b]) => [r, g, b]);
+        assert.deepEqual(across, [lightGrey, lightGrey, lightGrey, darkGrey, darkGrey, darkGrey, lightGrey, lightGrey, lightGrey], 'the base line');
 
         const expected = {
             labRadius: [420, 321],

@@ -9,14 +9,21 @@ import puppeteer from 'puppeteer-core';
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml' };
 
 const webBuild = process.env.QUORVEL_WEB_BUILD ?? new URL('../../build-web/', import.meta.url).pathname;
+export const pageFolder = join(webBuild, 'web');
 export const desktopBuild = process.env.QUORVEL_DESKTOP_BUILD ?? new URL('../../build-tests/', import.meta.url).pathname;
 
 // A static server on a free port of the loopback address: the built page at the root, and the
-// WebAssembly recorder of one Start per setting under /record/.
-export async function servePage() {
+// WebAssembly recorder of one Start per setting under /record/; extra maps further paths to
+// pages of their own.
+export async function servePage(extra = {}) {
     const server = createServer(async (request, response) => {
+        if (request.url in extra) {
+            response.writeHead(200, { 'Content-Type': 'text/html' });
+            response.end(extra[request.url]);
+            return;
+        }
         let path = normalize(decodeURIComponent(new URL(request.url, 'http://localhost').pathname)).replace(/^(\.\.[/\\])+/, '');
-        const folder = path.startsWith('/record/') ? join(webBuild, 'tests') : join(webBuild, 'web');
+        const folder = path.startsWith('/record/') ? join(webBuild, 'tests') : pageFolder;
         if (path.endsWith('/')) path += 'index.html';
         try {
             const body = await readFile(join(folder, path));

@@ -1,0 +1,106 @@
+// Measures the web edition in headless chromium, each figure against an anchor of the same run:
+// the page ready for Start against an empty page from the same server, one whole Start at
+// slowdown 0 against one fill of the whole canvas, the pauses against their nominal 15 ms per
+// 300000 decrements, and the browser's processor time during a slow sweep against its wall
+// time. Not a test: run it with `node benchmark.js` after building the web edition.
+
+import { readdir, readFile } from 'node:fs/promises';
+import { join } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { launchBrowser, openPage, pageFolder, servePage } from './support.js';
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+async function pageSize() {
+    let raw = 0;
+    let compressed = 0;
+    for (const name of await readdir(pageFolder)) {
+        if (!/\.(html|css|js|wasm|svg)$/.test(name)) continue;
+        const body = await readFile(join(pageFolder, name));
+        raw += body.length;
+        compressed += gzipSync(body, { level: 9 }).length;
+    }
+    console.log(`The page's files: ${(raw / 1024).toFixed(1)} KiB, ${(compressed / 1024).toFixed(1)} KiB gzip-compressed`);
+}
+
+async function readiness(browser, url) {
+    const empty = [];
+    const ready = [];
+    for (let run = 0; run < 11; ++run) {
+        const page = await browser.newPage();
+        await page.setCacheEnabled(false);
+        await page.goto(`${url}anchor.html`, { waitUntil: 'load' });
+        empty.push(await page.evaluate(() => performance.getEntriesByType('navigation')[0].loadEventEnd));
+        await page.goto(url);
+        await page.waitForSelector('body[data-ready]');
+        ready.push(await page.evaluate(() => performance.getEntriesByName('ready')[0].startTime));
+        await page.close();
+    }
+    console.log(`Anchor: an empty page from the same server, loaded after ${median(empty).toFixed(1)} ms (median of 11)`);
+    console.log(`The page ready for Start after ${median(ready).toFixed(1)} ms = ${(median(ready) / median(empty)).toFixed(2)} x the empty page`);
+}
+
+async function wholeStart(page) {
+    const { fill, start } = await page.evaluate(async () => {
+        const time = (work) => {
+            const begun = performance.now();
+            work();
+            return performance.now() - begun;
+        };
+        const scratch = document.createElement('canvas');
+        scratch.width = 800;
+        scratch.height = 581;
+        const context = scratch.getContext('2d');
+        const fill = [];
+        for (let run = 0; run < 21; ++run) fill.push(time(() => context.fillRect(0, 0, 800, 581)) + time(() => context.getImageData(0, 0, 1, 1)));
+        document.getElementById('nSpomaleni').value = '0';
+        const start = [];
+        for (let run = 0; run < 21; ++run) {
+            const finished = new Promise((resolve) => document.addEventListener('quorvel:finished', resolve, { once: true }));
+            const begun = performance.now();
+            document.getElementById('cmdStart').click();
+            await finished;
+            start.push(performance.now() - begun);
+        }
+        return { fill, start };
+    });
+    console.log(`Anchor: one fill of the whole canvas, put through to its pixels: ${median(fill).toFixed(2)} ms (median of 21)`);
+    console.log(`One whole Start at slowdown 0: ${median(start).toFixed(2)} ms = ${(median(start) / median(fill)).toFixed(1)} x the fill (median of 21)`);
+}
+
+async function pacing(page) {
+    for (const slowdown of ['1', '20']) {
+        const before = await page.metrics();
+        const { pauses, wall } = await page.evaluate(async (slowdown) => {
+            document.getElementById('nSpomaleni').value = slowdown;
+            const times = [];
+            const onPause = () => times.push(performance.now());
+            document.addEventListener('quorvel:pause', onPause);
+            const finished = new Promise((resolve) => document.addEventListener('quorvel:finished', resolve, { once: true }));
+            const begun = performance.now();
+            document.getElementById('cmdStart').click();
+            await finished;
+            document.removeEventListener('quorvel:pause', onPause);
+            return { pauses: times.slice(1).map((time, k) => time - times[k]), wall: performance.now() - begun };
+        }, slowdown);
+        const after = await page.metrics();
+        const nominal = 15 * Number(slowdown);
+        console.log(`Pause at slowdown ${slowdown.padStart(2)}: median ${median(pauses).toFixed(2)} ms = ${(median(pauses) / nominal).toFixed(4)} x nominal ${nominal} ms`);
+        const busy = (after.TaskDuration - before.TaskDuration) * 1000;
+        console.log(`  the whole sweep: the page's main thread busy ${busy.toFixed(0)} ms of ${wall.toFixed(0)} ms wall time (${((100 * busy) / wall).toFixed(2)} %)`);
+    }
+}
+
+const server = await servePage({ '/anchor.html': '<!DOCTYPE html><title>anchor</title>' });
+const browser = await launchBrowser();
+try {
+    console.log(`Browser: ${await browser.version()}`);
+    await pageSize();
+    await readiness(browser, server.url);
+    const { page } = await openPage(browser, server.url);
+    await wholeStart(page);
+    await pacing(page);
+} finally {
+    await browser.close();
+    await server.close();
+}
