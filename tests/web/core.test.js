@@ -1,25 +1,16 @@
 // One core: the drawing operations and label moves of one Start per setting, recorded inside the
 // WebAssembly build in the browser, are the desktop build's, to the single-precision value drawn.
 
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { join } from 'node:path';
-import { desktopBuild, launchBrowser, openPage, servePage } from './support.js';
+import { desktopBuild, pageUnderTest } from './support.js';
 
-let server;
-let browser;
-before(async () => {
-    server = await servePage();
-    browser = await launchBrowser();
-});
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
+const quorvel = pageUnderTest();
 
 test('the WebAssembly build records the very operations of the desktop build', async () => {
-    const { page, problems } = await openPage(browser, server.url);
+    const { page, problems } = await quorvel.open();
     const inBrowser = await page.evaluate(() => new Promise((resolve, reject) => {
         const lines = [];
         window.Module = { print: (line) => lines.push(line), postRun: [() => resolve(lines)] };

@@ -1,20 +1,11 @@
 // Input that comes while Start runs is held and handled after the run, in the order it came, as
 // on the desktop; no run begins inside a run.
 
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { clickOn, countRuns, launchBrowser, openPage, pausesBegun, placeOf, runsFinished, servePage, textOf } from './support.js';
+import { clickOn, countRuns, pageUnderTest, pausesBegun, placeOf, runsFinished, textOf } from './support.js';
 
-let server;
-let browser;
-before(async () => {
-    server = await servePage();
-    browser = await launchBrowser();
-});
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
+const quorvel = pageUnderTest();
 
 // Slowdown 3: a run of some 1.4 seconds, long enough to click into.
 async function slowDown(page) {
@@ -27,7 +18,7 @@ async function slowDown(page) {
 // Start and then 250 clicked during a run: the held Start runs a whole second run, still at
 // distance 0, and only then the held 250 is chosen, hiding that run's labels.
 test('clicks on Start and an option during a run are handled after it, in order', async () => {
-    const { page, problems } = await openPage(browser, server.url);
+    const { page, problems } = await quorvel.open();
     await slowDown(page);
     const counted = await countRuns(page);
     const twoRuns = runsFinished(page, 2);
@@ -47,7 +38,7 @@ test('clicks on Start and an option during a run are handled after it, in order'
 });
 
 test('a change of speed during a run waits for its end', async () => {
-    const { page, problems } = await openPage(browser, server.url);
+    const { page, problems } = await quorvel.open();
     const finished = runsFinished(page);
     const second = pausesBegun(page, 2);
     await clickOn(page, '#cmdStart');
@@ -64,7 +55,7 @@ test('a change of speed during a run waits for its end', async () => {
 // Exit ends the program; a page cannot close its window, so it says that Quorvel has ended. An
 // Exit clicked during a run waits for its end, and a Start clicked after it is dropped.
 test('Exit clicked during a run ends the program after it and drops what came after', async () => {
-    const { page, problems } = await openPage(browser, server.url);
+    const { page, problems } = await quorvel.open();
     await slowDown(page);
     const counted = await countRuns(page);
     const finished = runsFinished(page);

@@ -2,25 +2,16 @@
 // controls in the desktop's order, Space and Enter press Start, and every control on show is
 // announced by its caption.
 
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchBrowser, openPage, runsFinished, servePage } from './support.js';
+import { pageUnderTest, runsFinished } from './support.js';
 
-let server;
-let browser;
-before(async () => {
-    server = await servePage();
-    browser = await launchBrowser();
-});
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
+const quorvel = pageUnderTest();
 
 const focused = (page) => page.evaluate(() => document.activeElement.id);
 
 test('Tab and Shift+Tab walk the controls in the order of the desktop', async () => {
-    const { page, problems } = await openPage(browser, server.url);
+    const { page, problems } = await quorvel.open();
     assert.equal(await focused(page), 'cmdStart');
     const forwards = [];
     for (let i = 0; i < 4; ++i) {
@@ -40,7 +31,7 @@ test('Tab and Shift+Tab walk the controls in the order of the desktop', async ()
 });
 
 test('Space and Enter on Start each run Start', async () => {
-    const { page, problems } = await openPage(browser, server.url);
+    const { page, problems } = await quorvel.open();
     for (const key of ['Space', 'Enter']) {
         const finished = runsFinished(page);
         await page.focus('#cmdStart');
@@ -54,7 +45,7 @@ test('Space and Enter on Start each run Start', async () => {
 // The accessibility tree as the browser hands it to a screen reader, after a Start, when every
 // label is on show.
 test('every control on show is announced by its caption and role', async () => {
-    const { page, problems } = await openPage(browser, server.url);
+    const { page, problems } = await quorvel.open();
     const finished = runsFinished(page);
     await page.keyboard.press('Enter');
     await finished;

@@ -1,24 +1,15 @@
 // On a narrow touch screen with a high pixel ratio: the whole window scales down with its
 // proportions kept, taps reach the controls, and the picture is drawn at the device's pixels.
 
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { centreOf, hasColourNear, launchBrowser, openPage, runsFinished, servePage } from './support.js';
+import { centreOf, hasColourNear, pageUnderTest, runsFinished } from './support.js';
 
-let server;
-let browser;
-before(async () => {
-    server = await servePage();
-    browser = await launchBrowser();
-});
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
+const quorvel = pageUnderTest();
 
 test('a phone: scaled down, tapped, and drawn sharp', async () => {
     const phone = { width: 400, height: 760, deviceScaleFactor: 2, isMobile: true, hasTouch: true };
-    const { page, problems } = await openPage(browser, server.url, phone);
+    const { page, problems } = await quorvel.open(phone);
     const form = await (await page.$('#MainForm')).boundingBox();
     assert.ok(Math.abs(form.width - 400) < 1 && Math.abs(form.height - 581 / 2) < 1, `the window is ${form.width} x ${form.height}`);
     assert.equal(await page.$eval('#picture', (canvas) => canvas.width), 1600, 'two device pixels to a pixel');

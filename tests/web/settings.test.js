@@ -1,9 +1,9 @@
 // Start, for each setting the options offer, draws the desktop's picture and places the labels
 // where the desktop does; choosing again hides the explanations and keeps the picture.
 
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { clickOn, hasColourNear, launchBrowser, openPage, pixelsAround, placeOf, runsFinished, servePage } from './support.js';
+import { clickOn, hasColourNear, pageUnderTest, pixelsAround, placeOf, runsFinished } from './support.js';
 
 const darkGrey = [64, 64, 64];
 const lightGrey = [192, 192, 192];
@@ -18,20 +18,11 @@ const settings = [
     { distance: '250', frequency: '2', sum: [308, 150], markerX: 152, sourceX: 104, soucet: [344, 101] },
 ];
 
-let server;
-let browser;
-before(async () => {
-    server = await servePage();
-    browser = await launchBrowser();
-});
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
+const quorvel = pageUnderTest();
 
 for (const setting of settings) {
     test(`distance ${setting.distance} and frequency ${setting.frequency}: the picture and the labels`, async () => {
-        const { page, problems } = await openPage(browser, server.url);
+        const { page, problems } = await quorvel.open();
         if (setting.distance === '250') await clickOn(page, '#op250');
         if (setting.frequency === '2') await clickOn(page, '#op2');
         const finished = runsFinished(page);
@@ -73,7 +64,7 @@ for (const setting of settings) {
 }
 
 test('choosing a distance or a frequency hides the prompt and the labels but keeps the picture', async () => {
-    const { page, problems } = await openPage(browser, server.url);
+    const { page, problems } = await quorvel.open();
     const finished = runsFinished(page);
     await clickOn(page, '#cmdStart');
     await finished;

@@ -1,6 +1,7 @@
 // What every browser test needs: the built page served from this machine, Debian's chromium
 // driven by puppeteer-core, and a watch on the console and on every request the page makes.
 
+import { after, before } from 'node:test';
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
@@ -63,6 +64,22 @@ export async function openPage(browser, url, viewport = { width: 820, height: 60
     await page.goto(url);
     await page.waitForSelector('body[data-ready]');
     return { page, problems };
+}
+
+// For a file of tests: the page served and the browser launched before its tests, both ended
+// after them. open() opens the page in a new tab, as openPage does.
+export function pageUnderTest() {
+    let server;
+    let browser;
+    before(async () => {
+        server = await servePage();
+        browser = await launchBrowser();
+    });
+    after(async () => {
+        await browser?.close();
+        await server?.close();
+    });
+    return { open: (viewport) => openPage(browser, server.url, viewport) };
 }
 
 // Resolves once the page has finished as many runs of Start as asked, counting from now.
