@@ -69,6 +69,7 @@ const QImage& WindowSurface::picture() const
 
 void WindowSurface::paint(QPainter& painter, const QRect& area) const
 {
+    endDrawing();
     const qreal ratio = picture_.devicePixelRatio();
     const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio);
     painter.drawImage(QRectF(area), picture_, source);

@@ -56,14 +56,19 @@ void StartRunner::advance()
     finish();
 }
 
-void StartRunner::beginPause(std::uint64_t decrements)
+// Counts beyond some 70 years are waited as that long, so the deadline cannot overflow.
+StartRunner::Clock::duration StartRunner::pauseLength(std::uint64_t decrements) const
 {
-    surface_.showDrawn();
-    // Counts beyond some 70 years are waited as that long, so the deadline cannot overflow.
     const auto longestCount = static_cast<std::uint64_t>(Clock::duration::max().count() / 4);
     const auto ticks = std::chrono::duration_cast<Clock::duration>(decrementLength_).count();
     const auto count = ticks == 0 ? 0 : std::min(decrements, longestCount / static_cast<std::uint64_t>(ticks));
-    deadline_ = Clock::now() + static_cast<Clock::rep>(count) * Clock::duration(ticks);
+    return static_cast<Clock::rep>(count) * Clock::duration(ticks);
+}
+
+void StartRunner::beginPause(std::uint64_t decrements)
+{
+    surface_.showDrawn();
+    deadline_ = Clock::now() + pauseLength(decrements);
     emit pauseBegun(decrements);
     // Even a pause of no time returns to the event loop, which paints and takes input meanwhile.
     if (running())

@@ -45,6 +45,7 @@ private:
     using Clock = std::chrono::steady_clock;
 
     void advance();
+    Clock::duration pauseLength(std::uint64_t decrements) const;
     void beginPause(std::uint64_t decrements);
     void armTimer();
     void waitForDeadline();
