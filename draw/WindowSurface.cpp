@@ -53,6 +53,7 @@ void WindowSurface::circle(float x, float y, float radius, std::optional<Colour>
 {
     if (!allFinite({x, y, radius}))
         return;
+    coverWindow();
     // The window's foreground colour is the desktop's button-text colour.
     QPainter& painter = beginDrawing(penOf(outline.value_or(SystemColour::ButtonText)));
     if (fillStyle_ == FillStyle::Solid)
@@ -132,10 +133,9 @@ void WindowSurface::endDrawing() const
 QPen WindowSurface::penOf(Colour colour) const { return QPen(resolve(colour), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
 // One painter serves every operation until the picture is shown or replaced; lines held in a
-// run are painted before anything else.
+// run are painted before anything else. The operation has made the picture cover the window.
 QPainter& WindowSurface::beginDrawing(const QPen& pen)
 {
-    coverWindow();
     if (!painter_.isActive())
         painter_.begin(&picture_);
     lineRun_.paint(painter_);

@@ -21,7 +21,6 @@ std::optional<std::uint64_t> StartSequence::step()
     switch (current) {
     case Stage::SetUp:
         scene_ = setUpScene(surface_, settings_);
-        pointBound_ = pointBound(scene_);
         return visitNextPoint();
     case Stage::Sweep:
         return visitNextPoint();
@@ -43,7 +42,7 @@ std::uint64_t StartSequence::visitNextPoint()
     visitPoint(scene_, surface_, point);
     const std::uint64_t pause = pauseDecrements(settings_.slowdownText());
     nextPoint_ += 2;
-    stage_ = nextPoint_ <= pointBound_ ? Stage::Sweep : Stage::Results;
+    stage_ = nextPoint_ <= pointBound(scene_) ? Stage::Sweep : Stage::Results;
     return pause;
 }
 

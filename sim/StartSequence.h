@@ -36,7 +36,6 @@ private:
     Stage stage_ = Stage::SetUp;
     Scene scene_;
     int nextPoint_ = 1;
-    int pointBound_ = 0;  // computed once, before the first point
 };
 
 }  // namespace quorvel

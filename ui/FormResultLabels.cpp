@@ -9,18 +9,16 @@ FormResultLabels::FormResultLabels(const std::array<QLabel*, 5>& labels) : label
 void FormResultLabels::setLeft(ResultLabel which, float left)
 {
     QLabel& target = label(which);
-    target.move(toWidgetPixel(left), target.y());
+    target.move(labelPixel(left), target.y());
 }
 
 void FormResultLabels::setTop(ResultLabel which, float top)
 {
     QLabel& target = label(which);
-    target.move(target.x(), toWidgetPixel(top));
+    target.move(target.x(), labelPixel(top));
 }
 
 void FormResultLabels::show(ResultLabel which) { label(which).show(); }
-
-int FormResultLabels::toWidgetPixel(float position) { return labelPixel(position); }
 
 QLabel& FormResultLabels::label(ResultLabel which) const { return *labels_.at(static_cast<std::size_t>(which)); }
 

@@ -18,9 +18,6 @@ public:
     void setTop(ResultLabel label, float top) override;
     void show(ResultLabel label) override;
 
-    // Where a label at this position stands: on a whole pixel, as labelPixel places it.
-    static int toWidgetPixel(float position);
-
 private:
     QLabel& label(ResultLabel which) const;
 

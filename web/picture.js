@@ -65,14 +65,13 @@ export function createPicture(canvas) {
 
     return {
         line(x1, y1, x2, y2, outline, penWidth) {
-            const straight = x1 === x2 || y1 === y2;
-            if (straight && penWidth === 1 && y1 === y2 && Number.isFinite(x1 + x2 + y1)) {
+            if (y1 === y2 && penWidth === 1 && Number.isFinite(x1 + x2 + y1)) {
                 takeRow(Math.floor(Math.min(x1, x2)), Math.floor(Math.max(x1, x2)) + 1, Math.floor(y1), colour(outline));
                 return;
             }
             fillRows();
             context.beginPath();
-            if (straight) {
+            if (x1 === x2 || y1 === y2) {
                 context.moveTo(snap(x1, penWidth), snap(y1, penWidth));
                 context.lineTo(snap(x2, penWidth), snap(y2, penWidth));
                 stroke(outline, penWidth, 'square');
