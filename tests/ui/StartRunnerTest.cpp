@@ -1,13 +1,11 @@
-#include "draw/WindowSurface.h"
 #include "tests/support/StartStandIns.h"
+#include "tests/ui/Canvas.h"
 #include "tests/ui/WaitWhile.h"
 #include "ui/StartRunner.h"
 
 #include <QElapsedTimer>
-#include <QPainter>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -20,23 +18,6 @@ using testing::FixedSettings;
 using testing::RecordingLabels;
 
 double cpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
-
-// A window that shows its surface and counts how often it is painted.
-class Canvas : public QWidget {
-public:
-    Canvas() : surface(*this, QSize(800, 581)) { resize(800, 581); }
-
-    WindowSurface surface;
-    int paints = 0;
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        ++paints;
-        QPainter painter(this);
-        surface.paint(painter, event->rect());
-    }
-};
 
 class StartRunnerTest : public ::testing::Test {
 protected:
@@ -61,7 +42,7 @@ protected:
         return clock.nsecsElapsed() / 1e6;
     }
 
-    Canvas canvas;
+    testing::Canvas canvas{QSize(800, 581)};
     FixedSettings settings;
     RecordingLabels labels;
     StartRunner runner{canvas.surface, settings, labels};

@@ -1,13 +1,10 @@
-#include "draw/WindowSurface.h"
+#include "tests/ui/Canvas.h"
 #include "tests/ui/Pixels.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QTest>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -19,30 +16,6 @@ namespace {
 using testing::darkGreyPixel;
 using testing::hasColourNear;
 
-// A window that shows a surface's picture the way the main window does.
-class Canvas : public QWidget {
-public:
-    Canvas() : surface(*this, QSize(400, 300))
-    {
-        QPalette background = palette();
-        background.setColor(QPalette::Window, QColor(192, 192, 192));
-        setPalette(background);
-        resize(400, 300);
-    }
-
-    QImage screen() const { return this->QWidget::screen()->grabWindow(winId()).toImage(); }
-    QColor role(QPalette::ColorRole which) const { return palette().color(QPalette::Active, which); }
-
-    WindowSurface surface;
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        QPainter painter(this);
-        surface.paint(painter, event->rect());
-    }
-};
-
 class WindowSurfaceTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -51,7 +24,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&canvas));
     }
 
-    Canvas canvas;
+    testing::Canvas canvas{QSize(400, 300)};
     WindowSurface& surface = canvas.surface;
 };
 
