@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sim/ResultLabels.h"
-#include "sim/SettingsTexts.h"
+#include "core/ResultLabels.h"
+#include "core/SettingsTexts.h"
 
 namespace quorvel {
 

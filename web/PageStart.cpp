@@ -1,8 +1,8 @@
 // The module the page loads: the Start command over the page's canvas and controls, stepped by
 // the page's own event loop.
 
-#include "sim/SettingNumber.h"
-#include "sim/StartSequence.h"
+#include "core/SettingNumber.h"
+#include "core/StartSequence.h"
 #include "web/CanvasSurface.h"
 #include "web/PageControls.h"
 

@@ -1,11 +1,13 @@
 // Prints every drawing operation and label move of one Start for each setting of the option
 // buttons, one a line, with coordinates as the exact single-precision values drawn.
 
-#include "sim/StartCommand.h"
+#include "core/StartSequence.h"
 #include "tests/support/RecordingSurface.h"
 #include "tests/support/StartStandIns.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <vector>
 #include <variant>
 
 namespace {
@@ -43,13 +45,15 @@ int main()
         settings.frequency = frequency;
         RecordingSurface surface;
         RecordingLabels labels;
-        CountingPacer pacer;
-        StartCommand(surface, settings, labels, pacer).run();
+        StartSequence sequence(surface, settings, labels);
+        std::vector<std::uint64_t> pauses;
+        while (const auto pause = sequence.step())
+            pauses.push_back(*pause);
         for (const Op& op : surface.ops())
             printOp(op);
         for (const LabelOp& label : labels.ops)
             std::printf("label %d %d %a\n", static_cast<int>(label.kind), static_cast<int>(label.label), label.value);
-        for (const auto pause : pacer.pauses)
+        for (const auto pause : pauses)
             std::printf("pause %llu\n", static_cast<unsigned long long>(pause));
     }
     return 0;

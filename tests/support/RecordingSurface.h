@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draw/DrawingSurface.h"
+#include "core/DrawingSurface.h"
 
 #include <cstddef>
 #include <optional>

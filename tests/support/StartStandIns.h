@@ -1,11 +1,9 @@
 #pragma once
 
-#include "sim/Pacer.h"
-#include "sim/ResultLabels.h"
-#include "sim/SettingsTexts.h"
+#include "core/ResultLabels.h"
+#include "core/SettingsTexts.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,18 +37,6 @@ struct RecordingLabels : ResultLabels {
     void setLeft(ResultLabel label, float left) override { ops.push_back({LabelOp::Left, label, left}); }
     void setTop(ResultLabel label, float top) override { ops.push_back({LabelOp::Top, label, top}); }
     void show(ResultLabel label) override { ops.push_back({LabelOp::Show, label}); }
-};
-
-// Records every pause instead of waiting; onPause may act during it and end the command.
-struct CountingPacer : Pacer {
-    std::vector<std::uint64_t> pauses;
-    std::function<bool(std::uint64_t)> onPause;
-
-    bool pause(std::uint64_t decrements) override
-    {
-        pauses.push_back(decrements);
-        return onPause ? onPause(decrements) : true;
-    }
 };
 
 }  // namespace quorvel::testing

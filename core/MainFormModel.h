@@ -1,0 +1,89 @@
+#pragma once
+
+#include "core/FormState.h"
+#include "core/Pause.h"
+#include "core/ResultLabels.h"
+#include "core/SettingsTexts.h"
+#include "core/StartSequence.h"
+
+#include <chrono>
+#include <deque>
+#include <optional>
+#include <variant>
+
+namespace quorvel {
+
+class DrawingSurface;
+class FormView;
+
+// The program's window without its toolkit: the state its handlers change, the handlers under
+// their names, and the Start command, driven a step at a time with a pause between points.
+// While Start runs, every action meant for the window is held, and after the run the held
+// actions are carried out in the order they came. An edition turns its input into actions, keeps
+// the timer the model asks for, draws through the surface and shows the state.
+class MainFormModel : private SettingsTexts, private ResultLabels {
+public:
+    using Action = std::variant<Button, Option, SpeedMove>;
+
+    MainFormModel(DrawingSurface& surface, FormView& view, std::chrono::nanoseconds decrementLength = standardDecrementLength);
+
+    const FormState& state() const { return state_; }
+
+    // A person's input: a press of a button, a choice of an option, a move of the speed scroll
+    // bar. Carried out at once when the window is idle, held otherwise.
+    void press(Button button) { perform(button); }
+    void choose(Option option) { perform(option); }
+    void moveSpeed(SpeedMove move) { perform(move); }
+    void perform(Action action);
+
+    // The timer asked for with startTimer has run out.
+    void pauseEnded();
+    // Unloads the window: a run ends at its pause, held actions are dropped, the program ends.
+    void unload();
+
+    // Sets a text box's text, as only the handlers do in use.
+    void setText(TextBox box, std::string text);
+
+    void Form_Load();
+    void cmdStart_Click();
+    void cmdKonec_Click();
+    void op0_Click();
+    void op250_Click();
+    void op1_Click();
+    void op2_Click();
+    void opPomalá_Click();
+    void opPomalejší_Click();
+    void opRychlá_Click();
+    void HScroll1_Change();
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    std::string distanceText() const override { return state_.nPosun; }
+    std::string frequencyText() const override { return state_.nKmitocet; }
+    std::string slowdownText() const override { return state_.nSpomaleni; }
+    void setLeft(ResultLabel label, float left) override;
+    void setTop(ResultLabel label, float top) override;
+    void show(ResultLabel label) override;
+
+    bool holding() const { return !releasing_ && (state_.running || !held_.empty()); }
+    void carryOut(const Action& action);
+    void select(Option option);
+    void runHandlerOf(Option option);
+    void hidePromptAndResults();
+    void advance();
+    void beginPause(std::chrono::nanoseconds length);
+    void finishRun();
+    void releaseHeld();
+
+    DrawingSurface& surface_;
+    FormView& view_;
+    std::chrono::nanoseconds decrementLength_;
+    FormState state_;
+    std::optional<StartSequence> sequence_;
+    Clock::time_point deadline_;
+    std::deque<Action> held_;
+    bool releasing_ = false;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,114 @@
+#include "core/PathSweep.h"
+
+#include "core/DrawingSurface.h"
+#include "core/Scene.h"
+#include "core/SettingNumber.h"
+#include "core/SinglePrecision.h"
+
+#include <cmath>
+#include <limits>
+
+namespace quorvel {
+
+namespace {
+
+constexpr double decrementsPerSlowdown = 300000;
+constexpr const char* slowdownSetting = "slowdown (nSpomaleni)";
+constexpr double spiralScale = 3.5;
+
+// Not the sum of the two ray lengths: one root over the four squares.
+double pathLength(const Scene& scene, double pointX)
+{
+    double s = (scene.sourceX - pointX) * (scene.sourceX - pointX) + (scene.mirrorY - scene.sourceY) * (scene.mirrorY - scene.sourceY);
+    s = s + (scene.detectorX - pointX) * (scene.detectorX - pointX);
+    s = s + (scene.mirrorY - scene.detectorY) * (scene.mirrorY - scene.detectorY);
+    return std::sqrt(s);
+}
+
+void line(DrawingSurface& surface, double x1, double y1, double x2, double y2)
+{
+    surface.line(single(x1), single(y1), single(x2), single(y2), darkGrey);
+}
+
+void dot(DrawingSurface& surface, double x, double y) { surface.circle(single(x), single(y), 2, darkGrey); }
+
+void drawRays(DrawingSurface& surface, const Scene& scene, double pointX)
+{
+    line(surface, scene.sourceX, scene.sourceY, pointX, scene.mirrorY);
+    line(surface, pointX, scene.mirrorY, scene.detectorX, scene.detectorY);
+}
+
+void drawPhotonVector(DrawingSurface& surface, const Scene& scene, double pointX, double phaseAngle)
+{
+    const double baseY = scene.mirrorY + scene.arrowLength + 5;
+    surface.setPenWidth(2);
+    dot(surface, pointX, baseY);
+    line(surface, pointX, baseY, pointX + scene.arrowLength * std::cos(phaseAngle), baseY + scene.arrowLength * std::sin(phaseAngle));
+}
+
+// The axes are redrawn at every point with the same coordinates.
+void drawTimeCurvePoint(DrawingSurface& surface, const Scene& scene, double pointX, double timeY)
+{
+    const double axisLeft = scene.mirrorLeft + scene.segmentWidth;
+    const double axisY = scene.mirrorY + 200;
+    surface.setPenWidth(1);
+    line(surface, axisLeft, axisY, axisLeft + scene.halfSegment * (2 * scene.segmentCount), axisY);
+    line(surface, axisLeft, scene.mirrorY + 50, axisLeft, axisY);
+    surface.setPenWidth(2);
+    dot(surface, pointX, timeY);
+}
+
+// Lays the photon vector, scaled up, head to tail onto the spiral and moves the spiral's end.
+void extendSpiral(DrawingSurface& surface, Scene& scene, double phaseAngle)
+{
+    const double link = scene.arrowLength * spiralScale;
+    surface.setPenWidth(1);
+    line(surface, scene.spiralX, scene.spiralY, scene.spiralX + link * std::cos(phaseAngle), scene.spiralY + link * std::sin(phaseAngle));
+    scene.spiralX = scene.spiralX + link * std::cos(phaseAngle);
+    scene.spiralY = scene.spiralY + link * std::sin(phaseAngle);
+}
+
+}  // namespace
+
+void visitPoint(Scene& scene, DrawingSurface& surface, int i)
+{
+    const double pointX = (scene.mirrorLeft + scene.segmentWidth) + scene.halfSegment * i;
+    drawRays(surface, scene, pointX);
+    const double length = pathLength(scene, pointX);
+    const double phaseAngle = length * scene.phaseFactor;
+    drawPhotonVector(surface, scene, pointX, phaseAngle);
+    const double timeY = (scene.mirrorY + 200) - length * 0.2;
+    drawTimeCurvePoint(surface, scene, pointX, timeY);
+    extendSpiral(surface, scene, phaseAngle);
+    updateLeastTime(scene, pointX, timeY, i == 1);
+}
+
+int pointBound(const Scene& scene) { return static_cast<int>(2 * scene.segmentCount); }
+
+void updateLeastTime(Scene& scene, double pointX, double timeY, bool isFirstPoint)
+{
+    // The first point wins outright even when its timeY lies below the start value, which paths
+    // far from the mirror (distances of some 355000 pixels) reach.
+    if (isFirstPoint || scene.bestTimeY < timeY) {
+        scene.bestTimeY = timeY;
+        scene.bestPointX = pointX;
+    } else if (timeY == scene.bestTimeY) {
+        scene.bestPointX = scene.bestPointX + scene.segmentWidth / 2;
+    }
+}
+
+std::uint64_t pauseDecrements(const std::string& slowdownText)
+{
+    const double slowdown = settingNumber(slowdownSetting, slowdownText);
+    const double count = slowdown * decrementsPerSlowdown;
+    if (!std::isfinite(count))
+        throw SettingsError(std::string(slowdownSetting) + " setting holds \"" + slowdownText + "\", whose pause is beyond the range of numbers");
+    if (count <= 0)
+        return 0;
+    // 2^64 itself is the first double the integer type cannot hold.
+    constexpr double beyondLargest = 18446744073709551616.0;
+    const double whole = std::round(count);
+    return whole >= beyondLargest ? std::numeric_limits<std::uint64_t>::max() : static_cast<std::uint64_t>(whole);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quorvel {
+
+class DrawingSurface;
+struct Scene;
+
+// Second stage of Start, a point at a time: the sweep visits the 30 mirror segments left to
+// right, drawing each path, its photon vector, its time-curve dot and the next spiral link,
+// tracking the least-time point, and pausing after each point.
+
+// One reflection point of the sweep: its rays, photon vector, time-curve dot and spiral link,
+// and the least-time update; i is the odd point index 1, 3, ..., 59.
+void visitPoint(Scene& scene, DrawingSurface& surface, int i);
+
+// The last point index the sweep visits, from the scene's segment count.
+int pointBound(const Scene& scene);
+
+// The least-time rule: the first point is always best; after it a strictly larger timeY wins and
+// an equal one moves the best point on by half a segment.
+void updateLeastTime(Scene& scene, double pointX, double timeY, bool isFirstPoint);
+
+// The pause after each point: slowdown x 300000 decrements. A negative count is clamped to 0 and
+// a fractional one rounded to the nearest whole number.
+std::uint64_t pauseDecrements(const std::string& slowdownText);
+
+}  // namespace quorvel

@@ -1,0 +1,72 @@
+#include "core/ResultMarks.h"
+
+#include "core/DrawingSurface.h"
+#include "core/ResultLabels.h"
+#include "core/Scene.h"
+#include "core/SettingsTexts.h"
+#include "core/SinglePrecision.h"
+
+#include <optional>
+
+namespace quorvel {
+
+namespace {
+
+struct Position {
+    double left;
+    double top;
+};
+
+void place(ResultLabels& labels, ResultLabel label, Position position)
+{
+    labels.setLeft(label, single(position.left));
+    labels.setTop(label, single(position.top));
+}
+
+// labSoucet sits by the spiral, where the spiral's shape leaves room. The settings are compared
+// as texts: a distance written "00" matches no row and leaves the label where it was.
+std::optional<Position> sumLabelPosition(const Scene& scene, const SettingsTexts& settings)
+{
+    const std::string distance = settings.distanceText();
+    if (distance == "0")
+        return Position{scene.spiralStartX + 20, scene.spiralStartY};
+    if (distance != "250")
+        return std::nullopt;
+    const std::string frequency = settings.frequencyText();
+    if (frequency == "1")
+        return Position{scene.spiralStartX + 100, scene.spiralStartY};
+    if (frequency == "2")
+        return Position{scene.spiralStartX, scene.spiralStartY - 90};
+    return std::nullopt;
+}
+
+}  // namespace
+
+void drawResultMarks(const Scene& scene, DrawingSurface& surface)
+{
+    const float bestX = single(scene.bestPointX);
+    const float mirrorY = single(scene.mirrorY);
+    surface.line(bestX, single(scene.bestTimeY), bestX, 100, darkGrey);
+    surface.setPenWidth(2);
+    surface.line(bestX, mirrorY, single(scene.detectorX), single(scene.detectorY), darkGrey);
+    surface.line(bestX, mirrorY, single(scene.sourceX), single(scene.sourceY), darkGrey);
+    surface.line(single(scene.detectorX + 140), single(scene.detectorY - 50), single(scene.spiralX), single(scene.spiralY), green);
+    surface.setFillColour(SystemColour::CaptionText);
+    surface.setFillStyle(FillStyle::Solid);
+    surface.circle(single(scene.detectorX), single(scene.detectorY), 5, darkGrey);
+    surface.circle(single(scene.sourceX), single(scene.sourceY), 5, std::nullopt);  // window's foreground outline
+}
+
+void placeResultLabels(const Scene& scene, const SettingsTexts& settings, ResultLabels& labels)
+{
+    place(labels, ResultLabel::Radius, {scene.canvasWidth - 380, scene.mirrorY + 30});
+    place(labels, ResultLabel::Cas, {scene.segmentWidth + scene.mirrorLeft + 10, scene.mirrorY + 50});
+    place(labels, ResultLabel::Zdroj, {scene.sourceX - 60, scene.sourceY - 30});
+    place(labels, ResultLabel::Detektor, {scene.detectorX - 20, scene.sourceY - 30});
+    if (const auto position = sumLabelPosition(scene, settings))
+        place(labels, ResultLabel::Soucet, *position);
+    for (const auto label : {ResultLabel::Radius, ResultLabel::Cas, ResultLabel::Zdroj, ResultLabel::Detektor, ResultLabel::Soucet})
+        labels.show(label);
+}
+
+}  // namespace quorvel

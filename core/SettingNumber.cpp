@@ -1,0 +1,125 @@
+#include "core/SettingNumber.h"
+
+#include <charconv>
+#include <algorithm>
+#include <cstdlib>
+#include <cmath>
+
+namespace quorvel {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Neither conversion takes a leading plus; a second sign after it must still be refused.
+std::string_view withoutPlus(std::string_view text)
+{
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
+        text.remove_prefix(1);
+    return text;
+}
+
+// The text as it goes into a one-line message: control characters are shown as \xNN.
+std::string printable(const std::string& text)
+{
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f) {
+            shown += "\\x";
+            shown += digits[byte >> 4];
+            shown += digits[byte & 0xf];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+}  // namespace
+
+std::optional<double> parseDecimalInCLocale(std::string_view text)
+{
+    text = withoutPlus(trimmed(text));
+    // The C library also reads hexadecimal numbers, infinities, NaNs and blanks; none of them is
+    // a settings number.
+    if (text.empty() || text.front() == '+' || text.find_first_not_of("0123456789+-.eE") != std::string_view::npos)
+        return std::nullopt;
+    const std::string number(text);
+    char* stop = nullptr;
+    const double value = std::strtod(number.c_str(), &stop);
+    if (stop != number.c_str() + number.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+#if defined(__EMSCRIPTEN__)
+// WebAssembly's C library always runs in the C locale, and its C++ library has no from_chars
+// for floating point.
+std::optional<double> parseDecimal(std::string_view text) { return parseDecimalInCLocale(text); }
+#else
+namespace {
+
+// Whether a well-formed decimal number lies below one in size: the power of ten of its first
+// significant digit, moved by the exponent, is negative. Only the sign of that sum matters, so
+// both terms are held within a range far beyond any double's, where their sum cannot overflow.
+bool isBelowOne(std::string_view number)
+{
+    constexpr long long farBeyond = 1LL << 40;
+    if (!number.empty() && (number.front() == '+' || number.front() == '-'))
+        number.remove_prefix(1);
+    const std::size_t exponentAt = number.find_first_of("eE");
+    long long exponent = 0;
+    if (exponentAt != std::string_view::npos) {
+        std::string_view written = number.substr(exponentAt + 1);
+        if (!written.empty() && written.front() == '+')
+            written.remove_prefix(1);
+        if (std::from_chars(written.data(), written.data() + written.size(), exponent).ec != std::errc{})
+            exponent = written.starts_with('-') ? -farBeyond : farBeyond;
+        number = number.substr(0, exponentAt);
+    }
+    const std::size_t point = std::min(number.find('.'), number.size());
+    const std::size_t first = number.find_first_not_of("0.");
+    if (first == std::string_view::npos)
+        return true;
+    const long long lead = first < point ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
+    return std::clamp(lead, -farBeyond, farBeyond) + std::clamp(exponent, -farBeyond, farBeyond) < 0;
+}
+
+}  // namespace
+
+std::optional<double> parseDecimal(std::string_view text)
+{
+    text = withoutPlus(trimmed(text));
+    double value = 0;
+    const char* const end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::general);
+    if (stop != end)
+        return std::nullopt;
+    // A number too small for a double is still a number: it is zero, with its sign.
+    if (error == std::errc::result_out_of_range && isBelowOne(text))
+        return text.starts_with('-') ? -0.0 : 0.0;
+    if (error != std::errc{} || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+#endif
+
+double settingNumber(std::string_view settingName, const std::string& text)
+{
+    if (const auto value = parseDecimal(text))
+        return *value;
+    throw SettingsError(std::string(settingName) + " setting holds \"" + printable(text) + "\", which is not a number");
+}
+
+}  // namespace quorvel

@@ -1,0 +1,49 @@
+#include "core/StartSequence.h"
+
+#include "core/PathSweep.h"
+#include "core/ResultMarks.h"
+#include "core/SceneSetup.h"
+#include "core/SettingsTexts.h"
+
+#include <utility>
+
+namespace quorvel {
+
+StartSequence::StartSequence(DrawingSurface& surface, const SettingsTexts& settings, ResultLabels& labels)
+    : surface_(surface), settings_(settings), labels_(labels)
+{
+}
+
+std::optional<std::uint64_t> StartSequence::step()
+{
+    // Whatever throws ends the sequence where it stands.
+    const Stage current = std::exchange(stage_, Stage::Finished);
+    switch (current) {
+    case Stage::SetUp:
+        scene_ = setUpScene(surface_, settings_);
+        return visitNextPoint();
+    case Stage::Sweep:
+        return visitNextPoint();
+    case Stage::Results:
+        drawResultMarks(scene_, surface_);
+        placeResultLabels(scene_, settings_, labels_);
+        return std::nullopt;
+    case Stage::Finished:
+        break;
+    }
+    return std::nullopt;
+}
+
+// The point's least-time update is done before its pause is read, so a bad slowdown text leaves
+// the point whole.
+std::uint64_t StartSequence::visitNextPoint()
+{
+    const int point = nextPoint_;
+    visitPoint(scene_, surface_, point);
+    const std::uint64_t pause = pauseDecrements(settings_.slowdownText());
+    nextPoint_ += 2;
+    stage_ = nextPoint_ <= pointBound(scene_) ? Stage::Sweep : Stage::Results;
+    return pause;
+}
+
+}  // namespace quorvel

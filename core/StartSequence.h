@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/Scene.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace quorvel {
+
+class DrawingSurface;
+class ResultLabels;
+class SettingsTexts;
+
+// The Start command cut at its pauses, so that a front end can drive it from its own event loop
+// and never wait inside a handler: the set-up with the first point, then one point per step,
+// then the result marks and labels.
+class StartSequence {
+public:
+    StartSequence(DrawingSurface& surface, const SettingsTexts& settings, ResultLabels& labels);
+
+    // Draws the next part and returns the pause, in decrements, that is to follow it; nothing
+    // once the results are shown. Throws SettingsError at a settings text that cannot be used,
+    // leaving what was drawn; the sequence has then ended.
+    std::optional<std::uint64_t> step();
+
+    bool finished() const { return stage_ == Stage::Finished; }
+
+private:
+    enum class Stage { SetUp, Sweep, Results, Finished };
+
+    std::uint64_t visitNextPoint();
+
+    DrawingSurface& surface_;
+    const SettingsTexts& settings_;
+    ResultLabels& labels_;
+    Stage stage_ = Stage::SetUp;
+    Scene scene_;
+    int nextPoint_ = 1;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,301 @@
+#include "desktop/MainForm.h"
+
+#include "desktop/SpeedScrollBar.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+
+namespace quorvel {
+
+namespace {
+
+// The picture of Start spans this much of the client area.
+constexpr QSize canvasSize(800, 581);
+
+const QColor lightGreyBackground(0xC0, 0xC0, 0xC0);
+const QColor lightGreenBackground(0xC0, 0xFF, 0xC0);
+
+// Sizes are in pixels of the 96-dpi layout, so the controls keep their proportions whatever the
+// desktop's font settings; the named faces fall back to metric-compatible free ones.
+QFont font(const QStringList& families, int pixelSize, bool bold)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont serifBold(int pixelSize) { return font({"Times New Roman", "Liberation Serif", "DejaVu Serif", "serif"}, pixelSize, true); }
+
+QFont sans(int pixelSize, bool bold) { return font({"MS Sans Serif", "Liberation Sans", "DejaVu Sans", "sans-serif"}, pixelSize, bold); }
+
+// Every control is an opaque box on top of the picture.
+template <typename Control>
+Control* place(Control* control, const char* name, QRect geometry)
+{
+    control->setObjectName(QString::fromUtf8(name));
+    control->setGeometry(geometry);
+    control->setAutoFillBackground(true);
+    return control;
+}
+
+template <typename Control>
+Control* place(Control* control, const char* name, QRect geometry, const QFont& font)
+{
+    control->setFont(font);
+    return place(control, name, geometry);
+}
+
+QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect geometry)
+{
+    return place(new QGroupBox(QString::fromUtf8(caption), parent), name, geometry, serifBold(16));
+}
+
+// Options overlap inside their frame (op0 reaches under op250's indicator), so they are left
+// transparent over the opaque frame. Only the selected option of a group is a Tab stop; the
+// handlers' wiring keeps it so.
+QRadioButton* option(QWidget* frame, const char* name, const char* caption, QRect geometry)
+{
+    auto* button = place(new QRadioButton(QString::fromUtf8(caption), frame), name, geometry, sans(11, false));
+    button->setAutoFillBackground(false);
+    button->setFocusPolicy(Qt::ClickFocus);
+    return button;
+}
+
+// op0's box reaches over op250's circle, and op1's over op2's. The left option keeps only the
+// part of its box that its neighbour leaves free, so a click lands on the option drawn there.
+void leaveOverlapTo(QWidget* left, const QWidget* right)
+{
+    left->setMask(QRegion(0, 0, right->x() - left->x(), left->height()));
+}
+
+QLineEdit* textBox(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* box = place(new QLineEdit(parent), name, geometry);
+    box->hide();
+    return box;
+}
+
+QLineEdit* settingsBox(QWidget* parent, const char* name, QRect geometry)
+{
+    QLineEdit* box = textBox(parent, name, geometry);
+    box->setFont(sans(11, true));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, lightGreenBackground);
+    box->setPalette(palette);
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, QRect geometry, int pixelSize)
+{
+    auto* button = place(new QPushButton(QString::fromUtf8(caption), parent), name, geometry, serifBold(pixelSize));
+    // Enter and Return press the focused button, as Space does.
+    button->setAutoDefault(true);
+    return button;
+}
+
+// Labels are fixed boxes whose captions wrap inside them.
+QLabel* label(QWidget* parent, const char* name, const char* caption, QRect geometry, int pixelSize, Qt::Alignment alignment)
+{
+    auto* label = place(new QLabel(QString::fromUtf8(caption), parent), name, geometry, serifBold(pixelSize));
+    label->setWordWrap(true);
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+}  // namespace
+
+MainForm::MainForm() : surface_(*this, canvasSize)
+{
+    setWindowTitle(QStringLiteral("Quorvel - https://quorvel.example/"));
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, lightGreyBackground);
+    setPalette(windowPalette);
+    setFont(sans(11, false));
+    resize(canvasSize);
+    createControls();
+    settingsTexts_.emplace(*nPosun, *nKmitocet, *nSpomaleni);
+    resultLabels_.emplace(std::array{labRadius, labCas, labZdroj, labDetektor, labSoucet});
+    startRunner_.emplace(surface_, *settingsTexts_, *resultLabels_);
+    connect(&*startRunner_, &StartRunner::finished, this, [this] { heldActions_.release(); });
+    orderTabStops();
+    connectHandlers();
+    Form_Load();
+    cmdStart->setFocus();
+}
+
+// In the layout's creation order; positions inside a frame are relative to the frame.
+void MainForm::createControls()
+{
+    HScroll1 = place(new SpeedScrollBar(this), "HScroll1", {256, 40, 169, 17});
+    HScroll1->setRange(1, 20);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(1);
+    HScroll1->setValue(1);
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+    // The scroll bar has no caption of its own; screen readers announce this name with its value.
+    HScroll1->setAccessibleName(QStringLiteral("Animation speed"));
+    HScroll1->setAccessibleDescription(QStringLiteral("Slowdown of the animation, from 1 at the left to 20 at the right"));
+    frmAnimace = frame(this, "frmAnimace", "Animace", {64, 232, 81, 81});
+    frmAnimace->hide();
+    opPomalá = option(frmAnimace, "opPomalá", "Pomalá", {8, 56, 57, 17});
+    opPomalejší = option(frmAnimace, "opPomalejší", "Pomalejší", {8, 40, 65, 17});
+    opRychlá = option(frmAnimace, "opRychlá", "Rychlá", {8, 24, 57, 17});
+    nSpomaleni = textBox(this, "nSpomaleni", {440, 8, 65, 25});
+    frmKmitocet = frame(this, "frmKmitocet", "Frequency", {152, 56, 89, 41});
+    op2 = option(frmKmitocet, "op2", "2", {48, 24, 33, 13});
+    op1 = option(frmKmitocet, "op1", "1", {16, 24, 41, 13});
+    nKmitocet = settingsBox(this, "nKmitocet", {248, 88, 41, 19});
+    cmdKonec = button(this, "cmdKonec", "Exit", {624, 16, 89, 28}, 19);
+    frmPosun = frame(this, "frmPosun", "Distance", {32, 56, 89, 41});
+    op250 = option(frmPosun, "op250", "250", {40, 24, 41, 13});
+    op0 = option(frmPosun, "op0", "0", {8, 24, 41, 13});
+    nPosun = settingsBox(this, "nPosun", {24, 40, 41, 19});
+    cmdStart = button(this, "cmdStart", "Start", {528, 16, 89, 28}, 21);
+    labSoucet = label(this, "labSoucet", "Cornu spiral and sum vector", {336, 48, 113, 57}, 16, Qt::AlignHCenter);
+    labDetektor = label(this, "labDetektor", "Detector", {464, 48, 65, 25}, 16, Qt::AlignLeft);
+    labZdroj = label(this, "labZdroj", "Source", {0, 232, 57, 17}, 16, Qt::AlignLeft);
+    labKliknuti = label(this, "labKliknuti", "Please press button Start", {160, 320, 225, 33}, 21, Qt::AlignLeft);
+    labCas = label(this, "labCas", "Time (length)", {8, 104, 153, 25}, 16, Qt::AlignLeft);
+    labRadius = label(this, "labRadius", "Photon vectors after reaching the detector", {8, 152, 137, 57}, 16, Qt::AlignHCenter);
+    labPosun = label(this, "labPosun", "Distance from middle of the mirror", {24, 8, 161, 41}, 16, Qt::AlignHCenter);
+    labZrcadlení = label(this, "labZrcadlení", "Difraction on mirror", {256, 8, 225, 25}, 23, Qt::AlignLeft);
+    for (QLabel* hidden : {labSoucet, labDetektor, labZdroj, labRadius})
+        hidden->hide();
+    leaveOverlapTo(op0, op250);
+    leaveOverlapTo(op1, op2);
+}
+
+// The controls that can take focus, in the order of their tab indices; labels and frames take
+// none, and Tab passes over the hidden text boxes and speed options.
+void MainForm::orderTabStops()
+{
+    QWidget* const order[] = {cmdStart, nPosun, op0, op250, cmdKonec, nKmitocet, op1, op2, nSpomaleni, opRychlá, opPomalejší, opPomalá, HScroll1};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+// Every handler runs through the held actions, so none runs while Start runs, whatever the
+// source of its event.
+void MainForm::connectHandlers()
+{
+    connect(cmdStart, &QPushButton::clicked, this, [this] { whenIdle(&MainForm::cmdStart_Click); });
+    connect(cmdKonec, &QPushButton::clicked, this, [this] { whenIdle(&MainForm::cmdKonec_Click); });
+    connectOption(op0, &MainForm::op0_Click);
+    connectOption(op250, &MainForm::op250_Click);
+    connectOption(op1, &MainForm::op1_Click);
+    connectOption(op2, &MainForm::op2_Click);
+    connectOption(opPomalá, &MainForm::opPomalá_Click);
+    connectOption(opPomalejší, &MainForm::opPomalejší_Click);
+    connectOption(opRychlá, &MainForm::opRychlá_Click);
+    // The handler runs for arrows, track clicks and the thumb's release, not while it is dragged.
+    HScroll1->setTracking(false);
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { whenIdle(&MainForm::HScroll1_Change); });
+}
+
+void MainForm::whenIdle(Handler handler)
+{
+    heldActions_.perform([this, handler] { (this->*handler)(); });
+}
+
+// A user's choice runs the handler when it changes the selection; clicking the option that is
+// already selected changes nothing and so keeps the explanations of a finished picture.
+void MainForm::connectOption(QRadioButton* option, Handler handler)
+{
+    connect(option, &QRadioButton::toggled, this, [this, option, handler](bool checked) {
+        option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+        if (checked && !selectingFromCode_)
+            whenIdle(handler);
+    });
+}
+
+// Selecting from code clears the group's other options and runs the handler to its end, even
+// when the option was selected already.
+void MainForm::select(QRadioButton* option, Handler handler)
+{
+    {
+        const QScopedValueRollback selecting(selectingFromCode_, true);
+        option->setChecked(true);
+    }
+    (this->*handler)();
+}
+
+void MainForm::hidePromptAndResults()
+{
+    for (QLabel* label : {labKliknuti, labRadius, labCas, labZdroj, labDetektor, labSoucet})
+        label->hide();
+}
+
+void MainForm::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    surface_.paint(painter, event->rect());
+}
+
+// A close request reaches the window only between two steps of a run, so the run ends at its
+// pause; input held until then goes with the window.
+void MainForm::closeEvent(QCloseEvent* event)
+{
+    startRunner_->stop();
+    heldActions_.drop();
+    event->accept();
+}
+
+void MainForm::Form_Load()
+{
+    select(op0, &MainForm::op0_Click);
+    nPosun->setText(QStringLiteral("0"));
+    nKmitocet->setText(QStringLiteral("1"));
+    select(opRychlá, &MainForm::opRychlá_Click);
+    nSpomaleni->setText(QStringLiteral("1"));
+    labKliknuti->show();
+    for (QLabel* label : {labRadius, labCas, labZdroj, labDetektor, labSoucet})
+        label->hide();
+}
+
+void MainForm::cmdStart_Click() { startRunner_->start(); }
+
+void MainForm::cmdKonec_Click() { close(); }
+
+void MainForm::op0_Click()
+{
+    nPosun->setText(QStringLiteral("0"));
+    select(op1, &MainForm::op1_Click);
+    hidePromptAndResults();
+}
+
+void MainForm::op250_Click()
+{
+    nPosun->setText(QStringLiteral("250"));
+    hidePromptAndResults();
+}
+
+void MainForm::op1_Click()
+{
+    nKmitocet->setText(QStringLiteral("1"));
+    hidePromptAndResults();
+}
+
+void MainForm::op2_Click()
+{
+    nKmitocet->setText(QStringLiteral("2"));
+    hidePromptAndResults();
+}
+
+void MainForm::opPomalá_Click() { nSpomaleni->setText(QStringLiteral("20")); }
+
+void MainForm::opPomalejší_Click() { nSpomaleni->setText(QStringLiteral("10")); }
+
+void MainForm::opRychlá_Click() { nSpomaleni->setText(QStringLiteral("1")); }
+
+void MainForm::HScroll1_Change() { nSpomaleni->setText(QString::number(HScroll1->value())); }
+
+}  // namespace quorvel

@@ -1,0 +1,39 @@
+#include "desktop/CommandLine.h"
+#include "desktop/MainForm.h"
+#include "desktop/PlatformStartGuard.h"
+#include "desktop/WindowIcon.h"
+
+#include <QApplication>
+
+#include <iostream>
+#include <optional>
+
+int main(int argc, char* argv[])
+{
+    const quorvel::CommandLine commandLine = quorvel::CommandLine::parse(std::vector<std::string>(argv, argv + argc));
+    switch (commandLine.request) {
+    case quorvel::CommandLine::Request::Help:
+        std::cout << quorvel::CommandLine::helpText();
+        return 0;
+    case quorvel::CommandLine::Request::Version:
+        std::cout << "Quorvel " QUORVEL_VERSION "\n";
+        return 0;
+    case quorvel::CommandLine::Request::Error:
+        std::cerr << "quorvel: " << commandLine.error << "\nTry 'quorvel --help' for more information.\n";
+        return 2;
+    case quorvel::CommandLine::Request::Run:
+        break;
+    }
+
+    std::optional<quorvel::PlatformStartGuard> guard(std::in_place, quorvel::PlatformStartGuard::displayToTry(argc, argv));
+    QApplication application(argc, argv);
+    guard.reset();
+    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
+    // Ties the window to its menu entry, so the desktop shows the entry's name and icon for it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
+    QApplication::setWindowIcon(quorvel::windowIcon());
+    quorvel::MainForm mainForm;
+    mainForm.show();
+    return application.exec();
+}

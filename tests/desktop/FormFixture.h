@@ -1,0 +1,78 @@
+#pragma once
+
+#include "tests/desktop/QtPrinters.h"
+#include "tests/desktop/WaitWhile.h"
+#include "desktop/MainForm.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace quorvel::testing {
+
+// The real main window, shown on the offscreen platform. Start's pauses take no time; each is
+// logged, and a test may act during it from onPause.
+class FormFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.startRunner().setDecrementLength(std::chrono::nanoseconds(0));
+        QObject::connect(&form.startRunner(), &StartRunner::pauseBegun, [this](std::uint64_t decrements) {
+            pauses.push_back(decrements);
+            if (onPause)
+                onPause(decrements);
+        });
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    template <typename Widget = QWidget>
+    Widget* find(const char* name) const
+    {
+        return form.findChild<Widget*>(QString::fromUtf8(name));
+    }
+
+    // Clicks and lets a run that the click began finish.
+    void click(const char* control)
+    {
+        QTest::mouseClick(find(control), Qt::LeftButton);
+        waitUntilIdle();
+    }
+
+    QString text(const char* box) const { return find<QLineEdit>(box)->text(); }
+
+    bool waitUntilIdle()
+    {
+        return waitWhile([this] { return form.startRunner().running(); });
+    }
+
+    // Keyboard input goes to the active window only.
+    void activate()
+    {
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    // The names of the controls that the key, pressed again and again, gives focus to.
+    static QStringList tabWalk(int presses, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QStringList reached;
+        for (int i = 0; i < presses; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            reached << QApplication::focusWidget()->objectName();
+        }
+        return reached;
+    }
+
+    MainForm form;
+    std::vector<std::uint64_t> pauses;
+    std::function<void(std::uint64_t)> onPause;
+};
+
+}  // namespace quorvel::testing

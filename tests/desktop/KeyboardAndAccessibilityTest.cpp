@@ -1,0 +1,128 @@
+#include "tests/desktop/FormFixture.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QMap>
+
+namespace quorvel {
+namespace {
+
+class KeyboardAndAccessibility : public testing::FormFixture {
+protected:
+    QAccessibleInterface* accessible(const char* control) const
+    {
+        QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(find(control));
+        EXPECT_NE(interface, nullptr) << control;
+        return interface;
+    }
+};
+
+struct Announced {
+    QAccessible::Role role;
+    QString name;
+    bool operator==(const Announced&) const = default;
+};
+
+void PrintTo(const Announced& announced, std::ostream* out)
+{
+    *out << "role 0x" << std::hex << announced.role << " \"" << announced.name.toStdString() << '"';
+}
+
+// After a Start every label is on show, so this is every control a person can see.
+TEST_F(KeyboardAndAccessibility, AnnouncesEveryVisibleControlByItsCaptionAndRole)
+{
+    click("cmdStart");
+    const QMap<QString, Announced> expected = {
+        {"cmdStart", {QAccessible::Button, "Start"}},
+        {"cmdKonec", {QAccessible::Button, "Exit"}},
+        {"frmPosun", {QAccessible::Grouping, "Distance"}},
+        {"op0", {QAccessible::RadioButton, "0"}},
+        {"op250", {QAccessible::RadioButton, "250"}},
+        {"frmKmitocet", {QAccessible::Grouping, "Frequency"}},
+        {"op1", {QAccessible::RadioButton, "1"}},
+        {"op2", {QAccessible::RadioButton, "2"}},
+        {"HScroll1", {QAccessible::ScrollBar, "Animation speed"}},
+        {"labZrcadlení", {QAccessible::StaticText, "Difraction on mirror"}},
+        {"labPosun", {QAccessible::StaticText, "Distance from middle of the mirror"}},
+        {"labKliknuti", {QAccessible::StaticText, "Please press button Start"}},
+        {"labRadius", {QAccessible::StaticText, "Photon vectors after reaching the detector"}},
+        {"labCas", {QAccessible::StaticText, "Time (length)"}},
+        {"labZdroj", {QAccessible::StaticText, "Source"}},
+        {"labDetektor", {QAccessible::StaticText, "Detector"}},
+        {"labSoucet", {QAccessible::StaticText, "Cornu spiral and sum vector"}},
+    };
+    QMap<QString, Announced> announced;
+    for (QWidget* control : form.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&form))
+            continue;
+        QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(interface, nullptr) << control->objectName().toStdString();
+        announced.insert(control->objectName(), {interface->role(), interface->text(QAccessible::Name)});
+    }
+    EXPECT_EQ(announced, expected);
+}
+
+TEST_F(KeyboardAndAccessibility, TheWindowIsAnnouncedByItsCaption)
+{
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->text(QAccessible::Name), form.windowTitle());
+}
+
+TEST_F(KeyboardAndAccessibility, TheScrollBarAnnouncesItsValueAndTakesOneFromAScreenReader)
+{
+    activate();
+    QAccessibleValueInterface* speed = accessible("HScroll1")->valueInterface();
+    ASSERT_NE(speed, nullptr);
+    EXPECT_EQ(speed->minimumValue().toInt(), 1);
+    EXPECT_EQ(speed->maximumValue().toInt(), 20);
+    EXPECT_EQ(speed->currentValue().toInt(), 1);
+    EXPECT_FALSE(accessible("HScroll1")->text(QAccessible::Description).isEmpty());
+
+    QTest::keyClick(find("HScroll1"), Qt::Key_Right);
+    EXPECT_EQ(speed->currentValue().toInt(), 2);
+
+    speed->setCurrentValue(7);
+    EXPECT_EQ(text("nSpomaleni"), "7") << "a value set by a screen reader runs the change handler";
+}
+
+TEST_F(KeyboardAndAccessibility, SpaceReturnAndEnterOnTheFocusedStartButtonEachRunStart)
+{
+    activate();
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        pauses.clear();
+        find("cmdStart")->setFocus();
+        QTest::keyClick(find("cmdStart"), key);
+        ASSERT_TRUE(waitUntilIdle());
+        EXPECT_EQ(pauses.size(), 30u) << "key " << key;
+    }
+    EXPECT_TRUE(find("labSoucet")->isVisible());
+}
+
+TEST_F(KeyboardAndAccessibility, ReturnOnTheFocusedExitButtonClosesTheWindow)
+{
+    activate();
+    find("cmdKonec")->setFocus();
+    QTest::keyClick(find("cmdKonec"), Qt::Key_Return);
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(KeyboardAndAccessibility, TabAndShiftTabWalkTheTabOrderBothWays)
+{
+    activate();
+    EXPECT_EQ(tabWalk(5, Qt::Key_Tab), (QStringList{"op0", "cmdKonec", "op1", "HScroll1", "cmdStart"}));
+    // X delivers Shift+Tab as Backtab with Shift held.
+    EXPECT_EQ(tabWalk(5, Qt::Key_Backtab, Qt::ShiftModifier), (QStringList{"HScroll1", "op1", "cmdKonec", "op0", "cmdStart"}));
+    EXPECT_EQ(tabWalk(2, Qt::Key_Tab, Qt::ShiftModifier), (QStringList{"HScroll1", "op1"}));
+}
+
+TEST_F(KeyboardAndAccessibility, OnlyControlsOnShowAreTabStops)
+{
+    activate();
+    const QStringList reached = tabWalk(10, Qt::Key_Tab);
+    for (const char* hidden : {"nPosun", "nKmitocet", "nSpomaleni", "opRychlá", "opPomalejší", "opPomalá"})
+        EXPECT_FALSE(reached.contains(QString::fromUtf8(hidden))) << hidden;
+}
+
+}  // namespace
+}  // namespace quorvel

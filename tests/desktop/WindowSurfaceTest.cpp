@@ -1,0 +1,169 @@
+#include "tests/desktop/Canvas.h"
+#include "tests/desktop/Pixels.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace quorvel {
+namespace {
+
+using testing::darkGreyPixel;
+using testing::hasColourNear;
+
+class WindowSurfaceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        canvas.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&canvas));
+    }
+
+    testing::Canvas canvas{QSize(400, 300)};
+    WindowSurface& surface = canvas.surface;
+};
+
+TEST_F(WindowSurfaceTest, WhatWasDrawnIsOnTheScreenWhenShowDrawnReturns)
+{
+    surface.line(20, 50.5f, 380, 50.5f, darkGrey);
+    surface.circle(100, 150, 5, darkGrey);
+    EXPECT_FALSE(hasColourNear(canvas.screen(), {200, 50}, darkGreyPixel)) << "drawing alone repaints nothing";
+    surface.showDrawn();
+    EXPECT_TRUE(hasColourNear(canvas.screen(), {200, 50}, darkGreyPixel));
+    EXPECT_TRUE(hasColourNear(canvas.screen(), {105, 150}, darkGreyPixel));
+}
+
+TEST_F(WindowSurfaceTest, CirclesAreOutlinedInTheirColourOrTheForeground)
+{
+    surface.setPenWidth(2);
+    surface.setFillStyle(FillStyle::Solid);
+    surface.setFillColour(SystemColour::CaptionText);
+    surface.circle(100, 100, 5, darkGrey);
+    surface.circle(200, 100, 5, std::nullopt);
+    surface.showDrawn();
+    const QImage shown = canvas.screen();
+    EXPECT_TRUE(hasColourNear(shown, {105, 100}, darkGreyPixel));
+    EXPECT_TRUE(hasColourNear(shown, {205, 100}, canvas.role(QPalette::ButtonText)));
+    EXPECT_FALSE(hasColourNear(shown, {205, 100}, darkGreyPixel));
+    EXPECT_EQ(shown.pixelColor(100, 100), canvas.role(QPalette::HighlightedText));
+    EXPECT_EQ(shown.pixelColor(200, 100), canvas.role(QPalette::HighlightedText));
+}
+
+TEST_F(WindowSurfaceTest, TheFillStaysUntilChangedAndOnlyAppliesWhenSolid)
+{
+    surface.circle(50, 50, 5, darkGrey);
+    surface.showDrawn();
+    EXPECT_EQ(canvas.screen().pixelColor(50, 50), QColor(192, 192, 192)) << "transparent fill by default";
+    surface.setFillColour(SystemColour::ButtonFace);
+    surface.setFillStyle(FillStyle::Solid);
+    surface.circle(100, 50, 5, darkGrey);
+    surface.setPenWidth(3);
+    surface.circle(150, 50, 5, darkGrey);
+    surface.setFillColour(Rgb{255, 0, 0});
+    surface.showDrawn();
+    const QImage shown = canvas.screen();
+    EXPECT_EQ(shown.pixelColor(100, 50), canvas.role(QPalette::Button));
+    EXPECT_EQ(shown.pixelColor(150, 50), canvas.role(QPalette::Button)) << "a later fill colour does not alter drawn circles";
+}
+
+TEST_F(WindowSurfaceTest, ARadiusOneCircleWithPenThreeIsASolidDot)
+{
+    surface.setPenWidth(3);
+    surface.setFillStyle(FillStyle::Solid);
+    surface.setFillColour(SystemColour::ButtonFace);
+    surface.circle(60, 60, 1, darkGrey);
+    surface.showDrawn();
+    EXPECT_TRUE(hasColourNear(canvas.screen(), {60, 60}, darkGreyPixel, 0));
+}
+
+TEST_F(WindowSurfaceTest, LinesIgnoreTheFill)
+{
+    surface.setFillStyle(FillStyle::Solid);
+    surface.setFillColour(Rgb{255, 0, 0});
+    surface.setPenWidth(2);
+    surface.line(10, 10, 300, 200, darkGrey);
+    const QImage picture = surface.picture();
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            ASSERT_NE(picture.pixelColor(x, y).rgb(), QColor(255, 0, 0).rgb()) << x << ", " << y;
+    }
+}
+
+TEST_F(WindowSurfaceTest, ThePictureSurvivesHidingAndResizing)
+{
+    surface.line(10, 250.5f, 390, 250.5f, darkGrey);
+    canvas.hide();
+    canvas.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&canvas));
+    canvas.resize(200, 100);
+    QTest::qWait(20);
+    canvas.resize(400, 300);
+    QTest::qWait(20);
+    canvas.repaint();
+    EXPECT_TRUE(hasColourNear(canvas.screen(), {350, 250}, darkGreyPixel));
+}
+
+TEST_F(WindowSurfaceTest, ThePictureGrowsWithTheWindowAndKeepsWhatWasDrawn)
+{
+    surface.line(10, 20.5f, 390, 20.5f, darkGrey);
+    canvas.resize(600, 500);
+    QTest::qWait(20);
+    surface.line(10, 450.5f, 590, 450.5f, darkGrey);
+    canvas.repaint();
+    surface.showDrawn();
+    const QImage shown = canvas.screen();
+    EXPECT_TRUE(hasColourNear(shown, {200, 20}, darkGreyPixel));
+    EXPECT_TRUE(hasColourNear(shown, {550, 450}, darkGreyPixel));
+}
+
+// However large the window is made, the picture grows no larger than the largest screen can
+// show, and keeps what was drawn inside that.
+TEST_F(WindowSurfaceTest, ThePictureGrowsNoLargerThanTheLargestScreen)
+{
+    QSize largest(400, 300);
+    for (const QScreen* screen : QGuiApplication::screens())
+        largest = largest.expandedTo(screen->size());
+    surface.line(10, 20.5f, 390, 20.5f, darkGrey);
+    for (const QSize huge : {QSize(4000, 3000), QSize(16384, 16384)}) {
+        canvas.resize(huge);
+        QTest::qWait(20);
+        surface.line(10, 250.5f, 390, 250.5f, darkGrey);
+        EXPECT_EQ(surface.picture().deviceIndependentSize().toSize(), largest) << huge.width();
+    }
+    EXPECT_TRUE(hasColourNear(surface.picture(), {200, 20}, darkGreyPixel));
+    EXPECT_TRUE(hasColourNear(surface.picture(), {200, 250}, darkGreyPixel));
+}
+
+TEST_F(WindowSurfaceTest, DrawingFarOutsideOrAtNonFinitePointsIsHarmless)
+{
+    constexpr float huge = std::numeric_limits<float>::max();
+    constexpr float infinity = std::numeric_limits<float>::infinity();
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    QElapsedTimer timer;
+    timer.start();
+    surface.setFillStyle(FillStyle::Solid);
+    for (const int pen : {1, 2, 3}) {
+        surface.setPenWidth(pen);
+        surface.line(5, 580, 795, 580, lightGrey);
+        surface.line(-huge, 100, huge, 100, darkGrey);
+        surface.line(200, -huge, 200, huge, darkGrey);
+        surface.line(-1e9f, -1e9f, 1e9f, 1e9f, darkGrey);
+        surface.line(0, 0, infinity, 5, darkGrey);
+        surface.line(nan, 0, 5, 5, darkGrey);
+        surface.circle(huge, huge, 5, darkGrey);
+        surface.circle(100, 100, huge, darkGrey);
+        surface.circle(nan, 5, 5, darkGrey);
+        surface.circle(5, 5, infinity, std::nullopt);
+    }
+    surface.showDrawn();
+    EXPECT_LT(timer.elapsed(), 2000);
+    EXPECT_TRUE(hasColourNear(canvas.screen(), {300, 100}, darkGreyPixel)) << "the visible part of a far-reaching line";
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,203 @@
+// Measures what Quorvel costs, each figure against an anchor measured in the same run: one whole
+// Start at slowdown 0 against one repaint of the whole window, the pauses against their nominal
+// 15 ms per 300000 decrements, the processor time of a slow sweep against its wall time, and the
+// program's start-up against a bare toolkit window of the same size.
+
+#include "tests/desktop/x11/XSession.h"
+#include "desktop/MainForm.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <X11/Xlib.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <poll.h>
+
+namespace {
+
+using quorvel::MainForm;
+using quorvel::StartRunner;
+using Clock = std::chrono::steady_clock;
+
+double processCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double millisecondsSince(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
+
+void setSlowdown(MainForm& form, const char* slowdown) { form.findChild<QLineEdit*>(QStringLiteral("nSpomaleni"))->setText(QString::fromLatin1(slowdown)); }
+
+// Clicks Start and returns when the run has ended: its wall time in milliseconds.
+double runStart(MainForm& form)
+{
+    QEventLoop loop;
+    QObject::connect(&form.startRunner(), &StartRunner::finished, &loop, &QEventLoop::quit);
+    const auto start = Clock::now();
+    form.findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
+    loop.exec();
+    return millisecondsSince(start);
+}
+
+void wholeStartAtSlowdownZero(MainForm& form)
+{
+    std::vector<double> repaints;
+    for (int run = 0; run < 21; ++run) {
+        const auto start = Clock::now();
+        form.repaint();
+        repaints.push_back(millisecondsSince(start));
+    }
+    setSlowdown(form, "0");
+    std::vector<double> starts;
+    for (int run = 0; run < 21; ++run)
+        starts.push_back(runStart(form));
+    const double anchor = median(repaints);
+    std::printf("Anchor: one repaint of the whole window, median of 21: %.2f ms\n", anchor);
+    std::printf("One whole Start at slowdown 0, median of 21: %.2f ms = %.2f repaints of the whole window\n", median(starts), median(starts) / anchor);
+}
+
+// The time from one point's pause to the next is the pause and one point's drawing.
+void pacing(MainForm& form)
+{
+    std::vector<double> times;
+    QObject::connect(&form.startRunner(), &StartRunner::pauseBegun, [&] {
+        times.push_back(static_cast<double>(Clock::now().time_since_epoch().count()) / 1e6);
+    });
+    for (const char* slowdown : {"1", "10", "20"}) {
+        times.clear();
+        setSlowdown(form, slowdown);
+        const double cpuBefore = processCpuSeconds();
+        const double wall = runStart(form);
+        const double cpu = (processCpuSeconds() - cpuBefore) * 1000;
+        std::vector<double> pauses;
+        for (std::size_t k = 1; k < times.size(); ++k)
+            pauses.push_back(times[k] - times[k - 1]);
+        const double nominal = 15.0 * std::stod(slowdown);
+        std::printf("Pause at slowdown %2s: median %7.2f ms = %.4f x nominal %6.1f ms; longest %.2f ms\n", slowdown, median(pauses), median(pauses) / nominal,
+                    nominal, *std::max_element(pauses.begin(), pauses.end()));
+        std::printf("  the whole sweep: processor %.0f ms of %.0f ms wall time (%.2f %%)\n", cpu, wall, 100 * cpu / wall);
+    }
+}
+
+struct StartUp {
+    double mappedMs = 0;
+    double residentKiB = 0;
+};
+
+double residentKiB(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6));
+    }
+    return 0;
+}
+
+// Starts the program on the display and waits for its window to be mapped; then, once it has
+// settled, reads its resident memory.
+std::optional<StartUp> measureStartUp(const std::vector<std::string>& command, const std::string& display, const std::string& title)
+{
+    Display* x = XOpenDisplay(display.c_str());
+    XSelectInput(x, DefaultRootWindow(x), SubstructureNotifyMask);
+    XSync(x, False);
+    const auto launched = Clock::now();
+    quorvel::testing::Program program(command, display);
+    std::optional<StartUp> measured;
+    pollfd connection{ConnectionNumber(x), POLLIN, 0};
+    while (!measured && millisecondsSince(launched) < 20000) {
+        if (XPending(x) == 0) {
+            poll(&connection, 1, 100);
+            continue;
+        }
+        XEvent event;
+        XNextEvent(x, &event);
+        char* name = nullptr;
+        if (event.type == MapNotify && XFetchName(x, event.xmap.window, &name) && name) {
+            if (std::string(name).rfind(title, 0) == 0)
+                measured = StartUp{millisecondsSince(launched), 0};
+            XFree(name);
+        }
+    }
+    XCloseDisplay(x);
+    if (measured) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        measured->residentKiB = residentKiB(program.pid());
+    }
+    return measured;
+}
+
+struct StartUps {
+    std::vector<double> mapped, resident;
+    void add(const StartUp& startUp)
+    {
+        mapped.push_back(startUp.mappedMs);
+        resident.push_back(startUp.residentKiB);
+    }
+};
+
+// The three programs start in turn, 21 times, on one display of the benchmark's own.
+void startUp()
+{
+    const quorvel::testing::XServer server;
+    StartUps bare, text, quorvel;
+    for (int run = 0; run < 21; ++run) {
+        const auto bareRun = measureStartUp({QUORVEL_BARE_WINDOW}, server.display(), "Bare window");
+        const auto textRun = measureStartUp({QUORVEL_BARE_WINDOW, "text"}, server.display(), "Bare window");
+        const auto quorvelRun = measureStartUp({QUORVEL_EXECUTABLE}, server.display(), "Quorvel - ");
+        if (!bareRun || !textRun || !quorvelRun) {
+            std::printf("Start-up: a window did not appear\n");
+            return;
+        }
+        bare.add(*bareRun);
+        text.add(*textRun);
+        quorvel.add(*quorvelRun);
+    }
+    const double bareMapped = median(bare.mapped);
+    const double bareResident = median(bare.resident);
+    std::printf("Anchor: a bare toolkit window of 800 x 581, median of 21 on Xvfb: mapped after %.1f ms, resident %.0f KiB\n", bareMapped, bareResident);
+    std::printf("The same window with one line of text: mapped after %.1f ms = %.2f x the bare window; resident %.0f KiB = %.2f x\n", median(text.mapped),
+                median(text.mapped) / bareMapped, median(text.resident), median(text.resident) / bareResident);
+    std::printf("Quorvel: mapped after %.1f ms = %.2f x the bare window; resident %.0f KiB = %.2f x\n", median(quorvel.mapped),
+                median(quorvel.mapped) / bareMapped, median(quorvel.resident), median(quorvel.resident) / bareResident);
+}
+
+}  // namespace
+
+// With no argument every part is measured; "start", "pacing" or "startup" measure one.
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const QStringList parts = argc > 1 ? QApplication::arguments().mid(1) : QStringList{"start", "pacing", "startup"};
+    MainForm form;
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return 1;
+    std::printf("Platform: %s\n", qPrintable(QGuiApplication::platformName()));
+    if (parts.contains("start"))
+        wholeStartAtSlowdownZero(form);
+    if (parts.contains("pacing"))
+        pacing(form);
+    if (parts.contains("startup"))
+        startUp();
+    return 0;
+}

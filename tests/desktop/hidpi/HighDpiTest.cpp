@@ -1,0 +1,81 @@
+#include "tests/desktop/FormFixture.h"
+#include "tests/desktop/Pixels.h"
+
+namespace quorvel {
+namespace {
+
+using testing::darkGreyPixel;
+using testing::lightGreyPixel;
+
+// The window as a desktop scaled to 200 % shows it: every length of the layout is two device pixels.
+class HighDpi : public testing::FormFixture {
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        ASSERT_EQ(form.devicePixelRatio(), 2) << "the test runs with QT_SCALE_FACTOR=2";
+    }
+
+    void start() { click("cmdStart"); }
+
+    // The window with its controls as it paints itself, in device pixels.
+    QImage shown() { return form.grab().toImage(); }
+
+    // The colours along one device-pixel row, from x to x + width.
+    static QList<QRgb> row(const QImage& image, int x, int y, int width)
+    {
+        QList<QRgb> colours;
+        for (int i = 0; i < width; ++i)
+            colours << image.pixel(x + i, y);
+        return colours;
+    }
+};
+
+TEST_F(HighDpi, ThePictureIsKeptAtTheDevicesResolution)
+{
+    start();
+    const QImage& picture = form.surface().picture();
+    EXPECT_EQ(picture.devicePixelRatio(), 2);
+    EXPECT_EQ(picture.size(), QSize(1600, 1162));
+    EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(800, 581));
+}
+
+// Start's outline begins at the layout's (528, 16), that is at device pixel (1056, 32), and is two
+// device pixels thick, as the layout's one pixel.
+TEST_F(HighDpi, ControlsScaleWithThePicture)
+{
+    EXPECT_EQ(find("cmdStart")->geometry(), QRect(528, 16, 89, 28));
+    const QImage window = shown();
+    ASSERT_EQ(window.size(), QSize(1600, 1162));
+    const QRgb background = lightGreyPixel.rgb();
+    EXPECT_EQ(row(window, 1054, 60, 4), (QList<QRgb>{background, background, window.pixel(1056, 60), window.pixel(1056, 60)}));
+    EXPECT_NE(window.pixel(1056, 60), background);
+    EXPECT_EQ(window.pixel(1144, 31), background);
+    EXPECT_EQ(window.pixel(1144, 32), window.pixel(1144, 33));
+    EXPECT_NE(window.pixel(1144, 32), background);
+}
+
+// The least-time marker is a vertical line one layout pixel wide: on the screen it is exactly two
+// device pixels of dark grey between pure background, with no blended edge.
+TEST_F(HighDpi, LinesAreSharpAtDeviceResolution)
+{
+    start();
+    QList<QRgb> expected(16, lightGreyPixel.rgb());
+    expected[7] = expected[8] = darkGreyPixel.rgb();
+    EXPECT_EQ(row(form.surface().picture(), 2 * 400, 2 * 200, 16), expected) << "the picture";
+    EXPECT_EQ(row(shown(), 2 * 400, 2 * 200, 16), expected) << "the window";
+}
+
+}  // namespace
+}  // namespace quorvel
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,255 @@
+#include "tests/desktop/Pixels.h"
+#include "tests/desktop/x11/XSession.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <thread>
+
+namespace quorvel::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+// With no window manager the window stands at the screen's origin with no frame, so screen
+// pixels are client-area pixels. The desktop colours are those of the toolkit's plain theme.
+const QColor captionText(255, 255, 255);
+const QColor buttonFace(0xef, 0xef, 0xef);
+
+const QPoint startButton(528 + 44, 16 + 14);
+const QPoint exitButton(624 + 44, 16 + 14);
+const QPoint speedUp(256 + 169 - 6, 40 + 8);  // the scroll bar's right arrow
+// The centres of the options' circles: each frame's left edge, the option's and half a circle.
+const QPoint circle0(32 + 8 + 6, 56 + 24 + 6);
+const QPoint circle250(32 + 40 + 6, 56 + 24 + 6);
+const QPoint circle1(152 + 16 + 6, 56 + 24 + 6);
+const QPoint circle2(152 + 48 + 6, 56 + 24 + 6);
+
+class RealWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = client.waitForWindow("Quorvel - ", 20s);
+        ASSERT_TRUE(window) << "the program's window did not appear";
+        // Shown and painted: the client area's light grey is on the screen.
+        for (int i = 0; i < 200 && client.screenshot().pixelColor(700, 500) != lightGreyPixel; ++i)
+            std::this_thread::sleep_for(25ms);
+        ASSERT_EQ(client.screenshot().pixelColor(700, 500), lightGreyPixel);
+    }
+
+    // Waits for the green sum vector, the last thing Start draws but for the two circles.
+    bool waitForResults(std::chrono::milliseconds timeout)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        while (std::chrono::steady_clock::now() < deadline) {
+            if (hasColourNear(client.screenshot(), {624, 132}, greenPixel))
+                return true;
+            std::this_thread::sleep_for(20ms);
+        }
+        return false;
+    }
+
+    // The client area once nothing has changed on it for a while: Start draws a point every
+    // pause, so a still picture means that no sweep runs.
+    std::optional<QImage> waitUntilStill(std::chrono::milliseconds timeout)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        QImage last = clientArea();
+        auto stillSince = std::chrono::steady_clock::now();
+        while (std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(100ms);
+            QImage now = clientArea();
+            if (now != last) {
+                last = std::move(now);
+                stillSince = std::chrono::steady_clock::now();
+            } else if (std::chrono::steady_clock::now() - stillSince > 1s) {
+                return last;
+            }
+        }
+        return std::nullopt;
+    }
+
+    QImage clientArea() { return client.screenshot().copy(0, 0, 800, 581); }
+
+    void setSlowdown(int slowdown)
+    {
+        for (int i = 1; i < slowdown; ++i) {
+            client.click(speedUp.x(), speedUp.y());
+            std::this_thread::sleep_for(30ms);
+        }
+    }
+
+    XServer server;
+    Program program{{QUORVEL_EXECUTABLE}, server.display()};
+    XClient client{server.display()};
+    std::optional<XWindow> window;
+};
+
+TEST_F(RealWindow, StartClickedWithTheMouseDrawsThePicture)
+{
+    const auto pressed = std::chrono::steady_clock::now();
+    client.click(startButton.x(), startButton.y());
+    ASSERT_TRUE(waitForResults(5s)) << "Start at slowdown 1 did not finish within a few seconds";
+    EXPECT_LT(std::chrono::steady_clock::now() - pressed, 5s);
+    std::this_thread::sleep_for(100ms);
+    const QImage shot = client.screenshot();
+    shot.save(QStringLiteral(QUORVEL_SCREENSHOT_DIR "/real-window-after-start.png"));
+
+    // Fills are sampled above the centres, where no ray passes.
+    EXPECT_EQ(shot.pixelColor(354, 238), captionText) << "source fill";
+    EXPECT_EQ(shot.pixelColor(454, 238), captionText) << "detector fill, drawn again at the end";
+    EXPECT_TRUE(hasColourNear(shot, {459, 240}, darkGreyPixel)) << "detector outline";
+    EXPECT_TRUE(hasColourNear(shot, {600, 290}, darkGreyPixel)) << "mirror";
+    EXPECT_TRUE(hasColourNear(shot, {44, 420}, darkGreyPixel)) << "time-curve axis";
+    EXPECT_TRUE(hasColourNear(shot, {404, 420}, darkGreyPixel)) << "least-time marker";
+    EXPECT_TRUE(hasColourNear(shot, {624, 132}, greenPixel)) << "sum vector";
+    EXPECT_EQ(shot.pixelColor(780, 560), lightGreyPixel) << "the band's empty corner";
+
+    client.click(exitButton.x(), exitButton.y());
+    EXPECT_EQ(program.waitForExit(5s), 0) << "Exit ends the program with status 0";
+}
+
+TEST_F(RealWindow, TheStaticPictureShowsWhileASlowSweepRuns)
+{
+    setSlowdown(20);
+    client.click(startButton.x(), startButton.y());
+    std::this_thread::sleep_for(1500ms);
+    const QImage shot = client.screenshot();
+    shot.save(QStringLiteral(QUORVEL_SCREENSHOT_DIR "/real-window-during-sweep.png"));
+    EXPECT_EQ(shot.pixelColor(354, 238), captionText) << "source fill";
+    EXPECT_EQ(shot.pixelColor(454, 238), buttonFace) << "detector fill of the static picture";
+    EXPECT_TRUE(hasColourNear(shot, {700, 290}, darkGreyPixel)) << "mirror";
+    EXPECT_FALSE(hasColourNear(shot, {624, 132}, greenPixel, 3)) << "no results yet";
+    EXPECT_TRUE(program.running());
+}
+
+TEST_F(RealWindow, ACloseRequestDuringASweepEndsTheProgramCleanly)
+{
+    setSlowdown(20);
+    client.click(startButton.x(), startButton.y());
+    std::this_thread::sleep_for(1s);
+    ASSERT_TRUE(program.running());
+    client.requestClose(*window);
+    EXPECT_EQ(program.waitForExit(1s), 0) << "the 9-second sweep must end at its next pause";
+}
+
+// The pixels that were drawn dark grey in one screenshot and are the band's plain light grey in
+// a later one: only repainting the band for a new sweep clears a drawn pixel.
+int erasedPixels(const QImage& before, const QImage& after)
+{
+    int erased = 0;
+    for (int y = 61; y < 581; ++y) {
+        for (int x = 5; x < 795; ++x) {
+            if (before.pixelColor(x, y) == darkGreyPixel && after.pixelColor(x, y) == lightGreyPixel)
+                ++erased;
+        }
+    }
+    return erased;
+}
+
+TEST_F(RealWindow, StartClickedRapidlyDuringASweepRunsWholeSweepsOneAfterAnother)
+{
+    setSlowdown(5);  // sweeps of about 2.3 seconds
+    client.click(startButton.x(), startButton.y());
+    const std::optional<QImage> oneSweep = waitUntilStill(10s);
+    ASSERT_TRUE(oneSweep);
+
+    const auto pressed = std::chrono::steady_clock::now();
+    client.click(startButton.x(), startButton.y());
+    std::this_thread::sleep_for(700ms);
+    const QImage partway = clientArea();
+    for (int i = 0; i < 3; ++i) {
+        client.click(startButton.x(), startButton.y());
+        std::this_thread::sleep_for(40ms);
+    }
+    std::this_thread::sleep_for(200ms);
+    EXPECT_EQ(erasedPixels(partway, clientArea()), 0) << "a click during the sweep started a new one inside it";
+
+    const std::optional<QImage> afterClicks = waitUntilStill(30s);
+    ASSERT_TRUE(afterClicks);
+    EXPECT_GT(std::chrono::steady_clock::now() - pressed, 4 * 2250ms) << "each held click ran a whole sweep after the one before";
+    afterClicks->save(QStringLiteral(QUORVEL_SCREENSHOT_DIR "/real-window-after-rapid-clicks.png"));
+    EXPECT_TRUE(*afterClicks == *oneSweep) << "the picture is exactly one complete sweep's";
+}
+
+TEST_F(RealWindow, ResizingSmallerAndBackDuringOrAfterASweepLosesNothing)
+{
+    setSlowdown(5);
+    client.click(startButton.x(), startButton.y());
+    const std::optional<QImage> oneSweep = waitUntilStill(10s);
+    ASSERT_TRUE(oneSweep);
+
+    client.click(startButton.x(), startButton.y());
+    std::this_thread::sleep_for(800ms);
+    client.resize(*window, 300, 200);
+    std::this_thread::sleep_for(500ms);
+    EXPECT_NE(client.screenshot().pixelColor(700, 500), lightGreyPixel) << "the window became smaller";
+    client.resize(*window, 800, 581);
+    const std::optional<QImage> resizedDuring = waitUntilStill(10s);
+    ASSERT_TRUE(resizedDuring);
+    EXPECT_TRUE(*resizedDuring == *oneSweep) << "resized during the sweep";
+
+    client.resize(*window, 200, 150);
+    std::this_thread::sleep_for(300ms);
+    client.resize(*window, 800, 581);
+    const std::optional<QImage> resizedAfter = waitUntilStill(5s);
+    ASSERT_TRUE(resizedAfter);
+    resizedAfter->save(QStringLiteral(QUORVEL_SCREENSHOT_DIR "/real-window-resized-back.png"));
+    EXPECT_TRUE(*resizedAfter == *oneSweep) << "resized after the sweep";
+}
+
+// A selected option has a dot in its circle. The boxes of 0 and 1 reach over the circles of 250
+// and 2, so this checks that the click lands on the option drawn where the user aims.
+TEST_F(RealWindow, AClickOnTheCentreOfEachOptionsCircleChoosesThatOption)
+{
+    const auto look = [this](QPoint centre) {
+        client.moveTo(700, 560);  // no hover highlight
+        std::this_thread::sleep_for(150ms);
+        return client.screenshot().pixelColor(centre);
+    };
+    const QColor selected = look(circle0);
+    const QColor unselected = look(circle250);
+    ASSERT_NE(selected, unselected);
+    const struct {
+        QPoint click, chosen, cleared;
+    } choices[] = {{circle250, circle250, circle0}, {circle2, circle2, circle1}, {circle1, circle1, circle2}, {circle0, circle0, circle250}};
+    for (const auto& choice : choices) {
+        client.click(choice.click.x(), choice.click.y());
+        EXPECT_EQ(look(choice.chosen), selected) << choice.click.x();
+        EXPECT_EQ(look(choice.cleared), unselected) << choice.click.x();
+    }
+    client.click(circle250.x(), circle250.y());
+    client.click(circle2.x(), circle2.y());
+    client.click(startButton.x(), startButton.y());
+    std::this_thread::sleep_for(1500ms);
+    const QImage shot = client.screenshot();
+    EXPECT_EQ(shot.pixelColor(104, 238), captionText) << "the source of distance 250";
+    EXPECT_TRUE(hasColourNear(shot, {308, 150}, greenPixel)) << "the sum vector of distance 250 and frequency 2";
+}
+
+TEST_F(RealWindow, TheWindowOffersItsIconAtTheSizesADesktopAsksFor)
+{
+    const std::vector<std::pair<int, int>> expected{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
+    std::vector<std::pair<int, int>> sizes = client.iconSizes(*window);
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, expected);
+}
+
+// Exit clicked during a sweep closes the window once the sweep has ended, and the program ends
+// within a second of it; a Start clicked after Exit is dropped, not run on the closing window.
+TEST_F(RealWindow, ExitClickedDuringASweepWaitsForItsEnd)
+{
+    setSlowdown(5);  // a sweep of about 2.3 seconds
+    const auto pressed = std::chrono::steady_clock::now();
+    client.click(startButton.x(), startButton.y());
+    std::this_thread::sleep_for(300ms);
+    client.click(exitButton.x(), exitButton.y());
+    client.click(startButton.x(), startButton.y());
+    std::this_thread::sleep_for(1200ms);
+    EXPECT_TRUE(program.running()) << "input is handled after the command, not during it";
+    EXPECT_EQ(program.waitForExit(2s), 0);
+    EXPECT_GT(std::chrono::steady_clock::now() - pressed, 2s);
+}
+
+}  // namespace
+}  // namespace quorvel::testing
