@@ -2,6 +2,8 @@
 
 #include "desktop/SpeedScrollBar.h"
 
+#include <QAbstractSlider>
+
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,8 +11,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QScrollBar>
+
+#include <iostream>
 
 namespace quorvel {
 
@@ -60,8 +64,8 @@ QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect g
 }
 
 // Options overlap inside their frame (op0 reaches under op250's indicator), so they are left
-// transparent over the opaque frame. Only the selected option of a group is a Tab stop; the
-// handlers' wiring keeps it so.
+// transparent over the opaque frame. Only the selected option of a group is a Tab stop; showing
+// the state keeps it so.
 QRadioButton* option(QWidget* frame, const char* name, const char* caption, QRect geometry)
 {
     auto* button = place(new QRadioButton(QString::fromUtf8(caption), frame), name, geometry, sans(11, false));
@@ -113,7 +117,7 @@ QLabel* label(QWidget* parent, const char* name, const char* caption, QRect geom
 
 }  // namespace
 
-MainForm::MainForm() : surface_(*this, canvasSize)
+MainForm::MainForm(std::chrono::nanoseconds decrementLength) : surface_(*this, canvasSize), model_(surface_, *this, decrementLength)
 {
     setWindowTitle(QStringLiteral("Quorvel - https://quorvel.example/"));
     QPalette windowPalette = palette();
@@ -122,13 +126,12 @@ MainForm::MainForm() : surface_(*this, canvasSize)
     setFont(sans(11, false));
     resize(canvasSize);
     createControls();
-    settingsTexts_.emplace(*nPosun, *nKmitocet, *nSpomaleni);
-    resultLabels_.emplace(std::array{labRadius, labCas, labZdroj, labDetektor, labSoucet});
-    startRunner_.emplace(surface_, *settingsTexts_, *resultLabels_);
-    connect(&*startRunner_, &StartRunner::finished, this, [this] { heldActions_.release(); });
     orderTabStops();
-    connectHandlers();
-    Form_Load();
+    connectInput();
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, [this] { model_.pauseEnded(); });
+    model_.Form_Load();
     cmdStart->setFocus();
 }
 
@@ -183,55 +186,111 @@ void MainForm::orderTabStops()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-// Every handler runs through the held actions, so none runs while Start runs, whatever the
-// source of its event.
-void MainForm::connectHandlers()
+// What a person does to the visible controls becomes an action for the model, which carries it
+// out at once or holds it while Start runs; the controls then show the model's state again, so
+// that held input does not show before it is carried out. The speed options and the text boxes
+// are never shown, and nothing a person does reaches them.
+void MainForm::connectInput()
 {
-    connect(cmdStart, &QPushButton::clicked, this, [this] { whenIdle(&MainForm::cmdStart_Click); });
-    connect(cmdKonec, &QPushButton::clicked, this, [this] { whenIdle(&MainForm::cmdKonec_Click); });
-    connectOption(op0, &MainForm::op0_Click);
-    connectOption(op250, &MainForm::op250_Click);
-    connectOption(op1, &MainForm::op1_Click);
-    connectOption(op2, &MainForm::op2_Click);
-    connectOption(opPomalá, &MainForm::opPomalá_Click);
-    connectOption(opPomalejší, &MainForm::opPomalejší_Click);
-    connectOption(opRychlá, &MainForm::opRychlá_Click);
-    // The handler runs for arrows, track clicks and the thumb's release, not while it is dragged.
+    connect(cmdStart, &QPushButton::clicked, this, [this] { model_.press(Button::cmdStart); });
+    connect(cmdKonec, &QPushButton::clicked, this, [this] { model_.press(Button::cmdKonec); });
+    connectOption(op0, Option::op0);
+    connectOption(op250, Option::op250);
+    connectOption(op1, Option::op1);
+    connectOption(op2, Option::op2);
+    // The thumb moves the value when it is released, not while it is dragged.
     HScroll1->setTracking(false);
-    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { whenIdle(&MainForm::HScroll1_Change); });
-}
-
-void MainForm::whenIdle(Handler handler)
-{
-    heldActions_.perform([this, handler] { (this->*handler)(); });
-}
-
-// A user's choice runs the handler when it changes the selection; clicking the option that is
-// already selected changes nothing and so keeps the explanations of a finished picture.
-void MainForm::connectOption(QRadioButton* option, Handler handler)
-{
-    connect(option, &QRadioButton::toggled, this, [this, option, handler](bool checked) {
-        option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
-        if (checked && !selectingFromCode_)
-            whenIdle(handler);
+    connect(HScroll1, &QAbstractSlider::sliderReleased, this, [this] { thumbReleased_ = true; });
+    connect(HScroll1, &QAbstractSlider::actionTriggered, this, &MainForm::moveSpeed);
+    // A value set from outside, as a screen reader sets it, comes without an action.
+    connect(HScroll1, &QAbstractSlider::valueChanged, this, [this](int value) {
+        if (value != model_.state().HScroll1)
+            model_.moveSpeed(SpeedMove::to(value));
     });
 }
 
-// Selecting from code clears the group's other options and runs the handler to its end, even
-// when the option was selected already.
-void MainForm::select(QRadioButton* option, Handler handler)
+void MainForm::connectOption(QRadioButton* option, Option choice)
 {
-    {
-        const QScopedValueRollback selecting(selectingFromCode_, true);
-        option->setChecked(true);
-    }
-    (this->*handler)();
+    connect(option, &QRadioButton::clicked, this, [this, choice] { model_.choose(choice); });
 }
 
-void MainForm::hidePromptAndResults()
+// Steps are moves by so many steps, so that steps held during a run add up; a released thumb
+// moves to where it was let go. The scroll bar then stands where the model has it.
+void MainForm::moveSpeed(int action)
 {
-    for (QLabel* label : {labKliknuti, labRadius, labCas, labZdroj, labDetektor, labSoucet})
-        label->hide();
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+    case QAbstractSlider::SliderPageStepAdd:
+        model_.moveSpeed(SpeedMove::by(1));
+        break;
+    case QAbstractSlider::SliderSingleStepSub:
+    case QAbstractSlider::SliderPageStepSub:
+        model_.moveSpeed(SpeedMove::by(-1));
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        model_.moveSpeed(SpeedMove::to(FormState::speedMinimum));
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        model_.moveSpeed(SpeedMove::to(FormState::speedMaximum));
+        break;
+    case QAbstractSlider::SliderMove:
+        // The wheel moves the thumb by steps; a drag ends where the thumb is let go.
+        model_.moveSpeed(thumbReleased_ ? SpeedMove::to(HScroll1->sliderPosition()) : SpeedMove::by(HScroll1->sliderPosition() - HScroll1->value()));
+        break;
+    default:
+        break;
+    }
+    thumbReleased_ = false;
+    HScroll1->setSliderPosition(model_.state().HScroll1);
+}
+
+void MainForm::showState()
+{
+    const FormState& state = model_.state();
+    nPosun->setText(QString::fromStdString(state.nPosun));
+    nKmitocet->setText(QString::fromStdString(state.nKmitocet));
+    nSpomaleni->setText(QString::fromStdString(state.nSpomaleni));
+    const std::pair<QRadioButton*, Option> options[] = {{op0, Option::op0},           {op250, Option::op250},
+                                                        {op1, Option::op1},           {op2, Option::op2},
+                                                        {opPomalá, Option::opPomalá}, {opPomalejší, Option::opPomalejší},
+                                                        {opRychlá, Option::opRychlá}};
+    for (const auto& [button, option] : options) {
+        const bool selected = state.selected(option);
+        // The selected option of an exclusive group cannot be cleared, only replaced.
+        if (selected) {
+            const QSignalBlocker quiet(button);
+            button->setChecked(true);
+        }
+        button->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+    {
+        const QSignalBlocker quiet(HScroll1);
+        HScroll1->setValue(state.HScroll1);
+    }
+    labKliknuti->setVisible(state.promptShown);
+    const std::pair<QLabel*, ResultLabel> results[] = {{labRadius, ResultLabel::Radius},
+                                                       {labCas, ResultLabel::Cas},
+                                                       {labZdroj, ResultLabel::Zdroj},
+                                                       {labDetektor, ResultLabel::Detektor},
+                                                       {labSoucet, ResultLabel::Soucet}};
+    for (const auto& [label, which] : results) {
+        const LabelState& placed = state.label(which);
+        label->move(placed.left, placed.top);
+        label->setVisible(placed.shown);
+    }
+}
+
+void MainForm::showPicture() { surface_.showDrawn(); }
+
+void MainForm::startTimer(std::chrono::nanoseconds length) { timer_.start(std::chrono::ceil<std::chrono::milliseconds>(length)); }
+
+void MainForm::reportStop(const std::string& message) { std::cerr << message << std::endl; }
+
+void MainForm::endProgram()
+{
+    timer_.stop();
+    if (!closing_)
+        close();
 }
 
 void MainForm::paintEvent(QPaintEvent* event)
@@ -240,62 +299,13 @@ void MainForm::paintEvent(QPaintEvent* event)
     surface_.paint(painter, event->rect());
 }
 
-// A close request reaches the window only between two steps of a run, so the run ends at its
-// pause; input held until then goes with the window.
+// A close request from the desktop unloads the window as Exit does: a run ends at its pause, and
+// input held until then goes with the window.
 void MainForm::closeEvent(QCloseEvent* event)
 {
-    startRunner_->stop();
-    heldActions_.drop();
+    closing_ = true;
+    model_.unload();
     event->accept();
 }
-
-void MainForm::Form_Load()
-{
-    select(op0, &MainForm::op0_Click);
-    nPosun->setText(QStringLiteral("0"));
-    nKmitocet->setText(QStringLiteral("1"));
-    select(opRychlá, &MainForm::opRychlá_Click);
-    nSpomaleni->setText(QStringLiteral("1"));
-    labKliknuti->show();
-    for (QLabel* label : {labRadius, labCas, labZdroj, labDetektor, labSoucet})
-        label->hide();
-}
-
-void MainForm::cmdStart_Click() { startRunner_->start(); }
-
-void MainForm::cmdKonec_Click() { close(); }
-
-void MainForm::op0_Click()
-{
-    nPosun->setText(QStringLiteral("0"));
-    select(op1, &MainForm::op1_Click);
-    hidePromptAndResults();
-}
-
-void MainForm::op250_Click()
-{
-    nPosun->setText(QStringLiteral("250"));
-    hidePromptAndResults();
-}
-
-void MainForm::op1_Click()
-{
-    nKmitocet->setText(QStringLiteral("1"));
-    hidePromptAndResults();
-}
-
-void MainForm::op2_Click()
-{
-    nKmitocet->setText(QStringLiteral("2"));
-    hidePromptAndResults();
-}
-
-void MainForm::opPomalá_Click() { nSpomaleni->setText(QStringLiteral("20")); }
-
-void MainForm::opPomalejší_Click() { nSpomaleni->setText(QStringLiteral("10")); }
-
-void MainForm::opRychlá_Click() { nSpomaleni->setText(QStringLiteral("1")); }
-
-void MainForm::HScroll1_Change() { nSpomaleni->setText(QString::number(HScroll1->value())); }
 
 }  // namespace quorvel

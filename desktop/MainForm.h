@@ -1,14 +1,13 @@
 #pragma once
 
+#include "core/FormView.h"
+#include "core/MainFormModel.h"
 #include "desktop/WindowSurface.h"
-#include "desktop/FormResultLabels.h"
-#include "desktop/FormSettingsTexts.h"
-#include "desktop/HeldActions.h"
-#include "desktop/StartRunner.h"
 
+#include <QTimer>
 #include <QWidget>
 
-#include <optional>
+#include <chrono>
 
 class QGroupBox;
 class QLabel;
@@ -19,44 +18,43 @@ class QScrollBar;
 
 namespace quorvel {
 
-// The program's one window: its 24 controls, the handlers that change the settings, and the
-// Start command, which draws the picture on the client area.
-class MainForm : public QWidget {
+// The program's one window: its 24 controls over the window's model, and the picture that Start
+// draws on the client area. The window turns a person's input into actions for the model, keeps
+// the one timer a pause needs, and shows the model's state in its controls.
+class MainForm : public QWidget, private FormView {
     Q_OBJECT
 
 public:
-    MainForm();
+    // Pauses last 15 ms per slowdown 1; tests may make them take no time.
+    explicit MainForm(std::chrono::nanoseconds decrementLength = standardDecrementLength);
 
+    MainFormModel& model() { return model_; }
     const WindowSurface& surface() const { return surface_; }
-    // What drives Start; tests watch its pauses and set their length.
-    StartRunner& startRunner() { return *startRunner_; }
+
+signals:
+    // After each point followed by a pause; the point is on the screen then.
+    void paused(std::chrono::nanoseconds length);
+    // A run has ended, whole or stopped by a settings text.
+    void finished();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    using Handler = void (MainForm::*)();
-
     void createControls();
     void orderTabStops();
-    void connectHandlers();
-    void connectOption(QRadioButton* option, Handler handler);
-    void whenIdle(Handler handler);
-    void select(QRadioButton* option, Handler handler);
-    void hidePromptAndResults();
+    void connectInput();
+    void connectOption(QRadioButton* option, Option choice);
+    void moveSpeed(int action);
 
-    void Form_Load();
-    void cmdStart_Click();
-    void cmdKonec_Click();
-    void op0_Click();
-    void op250_Click();
-    void op1_Click();
-    void op2_Click();
-    void opPomalá_Click();
-    void opPomalejší_Click();
-    void opRychlá_Click();
-    void HScroll1_Change();
+    void showState() override;
+    void showPicture() override;
+    void startTimer(std::chrono::nanoseconds length) override;
+    void pauseBegun(std::chrono::nanoseconds length) override { emit paused(length); }
+    void runFinished() override { emit finished(); }
+    void reportStop(const std::string& message) override;
+    void endProgram() override;
 
     QScrollBar* HScroll1 = nullptr;
     QGroupBox* frmAnimace = nullptr;
@@ -84,12 +82,10 @@ private:
     QLabel* labZrcadlení = nullptr;
 
     WindowSurface surface_;
-    // Made once the controls they read and move exist.
-    std::optional<FormSettingsTexts> settingsTexts_;
-    std::optional<FormResultLabels> resultLabels_;
-    std::optional<StartRunner> startRunner_;
-    HeldActions heldActions_{[this] { return startRunner_->running(); }};
-    bool selectingFromCode_ = false;
+    MainFormModel model_;
+    QTimer timer_;
+    bool thumbReleased_ = false;
+    bool closing_ = false;
 };
 
 }  // namespace quorvel

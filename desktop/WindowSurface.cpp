@@ -1,5 +1,7 @@
 #include "desktop/WindowSurface.h"
 
+#include "desktop/RowFill.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
@@ -39,12 +41,13 @@ void WindowSurface::line(float x1, float y1, float x2, float y2, Colour colour)
     if (!allFinite({x1, y1, x2, y2}))
         return;
     coverWindow();
-    const QLineF drawn(x1, y1, x2, y2);
-    const QPen pen = penOf(colour);
-    if (!lineRun_.take(drawn, pen)) {
-        QPainter& painter = beginDrawing(pen);
-        if (!lineRun_.take(drawn, pen))
-            painter.drawLine(drawn);
+    const Rgb rgb = resolve(colour);
+    const RowLine row{x1, x2, y1, penWidth_, rgb};
+    const bool horizontal = y1 == y2;
+    if (!horizontal || !lineRun_.take(row)) {
+        QPainter& painter = beginDrawing(linePen(rgb, penWidth_));
+        if (!horizontal || !lineRun_.take(row))
+            painter.drawLine(QLineF(x1, y1, x2, y2));
     }
     noteDrawn(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
 }
@@ -55,9 +58,11 @@ void WindowSurface::circle(float x, float y, float radius, std::optional<Colour>
         return;
     coverWindow();
     // The window's foreground colour is the desktop's button-text colour.
-    QPainter& painter = beginDrawing(penOf(outline.value_or(SystemColour::ButtonText)));
-    if (fillStyle_ == FillStyle::Solid)
-        painter.setBrush(resolve(fillColour_));
+    QPainter& painter = beginDrawing(linePen(resolve(outline.value_or(SystemColour::ButtonText)), penWidth_));
+    if (fillStyle_ == FillStyle::Solid) {
+        const Rgb fill = resolve(fillColour_);
+        painter.setBrush(QColor(fill.red, fill.green, fill.blue));
+    }
     painter.drawEllipse(QPointF(x, y), radius, radius);
     noteDrawn(QRectF(x - radius, y - radius, 2 * radius, 2 * radius));
 }
@@ -101,44 +106,40 @@ void WindowSurface::coverWindow()
     picture_ = std::move(grown);
 }
 
-// Qt has no role for the text of a window caption; the highlighted-text colour is the one drawn
-// on the selection colour, as caption text is drawn on the active caption bar.
-QColor WindowSurface::resolve(Colour colour) const
+Rgb WindowSurface::resolve(Colour colour) const
 {
-    if (const auto* rgb = std::get_if<Rgb>(&colour))
-        return QColor(rgb->red, rgb->green, rgb->blue);
     const QPalette& palette = window_.palette();
-    switch (std::get<SystemColour>(colour)) {
-    case SystemColour::CaptionText:
-        return palette.color(QPalette::Active, QPalette::HighlightedText);
-    case SystemColour::ButtonFace:
-        return palette.color(QPalette::Active, QPalette::Button);
-    case SystemColour::ButtonText:
-        return palette.color(QPalette::Active, QPalette::ButtonText);
-    }
-    return {};
+    const auto rgb = [&palette](QPalette::ColorRole role) {
+        const QColor colour = palette.color(QPalette::Active, role);
+        return Rgb{static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()), static_cast<std::uint8_t>(colour.blue())};
+    };
+    return SystemPalette{rgb(QPalette::HighlightedText), rgb(QPalette::Button), rgb(QPalette::ButtonText)}.resolve(colour);
 }
 
 void WindowSurface::endDrawing() const
 {
-    if (!lineRun_.empty()) {
-        if (!painter_.isActive())
-            painter_.begin(&picture_);
-        lineRun_.paint(painter_);
-    }
+    paintHeldRows();
     if (painter_.isActive())
         painter_.end();
 }
 
-QPen WindowSurface::penOf(Colour colour) const { return QPen(resolve(colour), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+void WindowSurface::paintHeldRows() const
+{
+    if (lineRun_.empty())
+        return;
+    if (!painter_.isActive())
+        painter_.begin(&picture_);
+    paintRun(painter_, lineRun_);
+    lineRun_.clear();
+}
 
 // One painter serves every operation until the picture is shown or replaced; lines held in a
 // run are painted before anything else. The operation has made the picture cover the window.
 QPainter& WindowSurface::beginDrawing(const QPen& pen)
 {
+    paintHeldRows();
     if (!painter_.isActive())
         painter_.begin(&picture_);
-    lineRun_.paint(painter_);
     painter_.setPen(pen);
     painter_.setBrush(Qt::NoBrush);
     return painter_;

@@ -3,7 +3,6 @@
 #include "core/DrawingSurface.h"
 #include "core/LineRun.h"
 
-#include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
@@ -41,9 +40,9 @@ public:
 
 private:
     void coverWindow();
-    QColor resolve(Colour colour) const;
-    QPen penOf(Colour colour) const;
+    Rgb resolve(Colour colour) const;
     QPainter& beginDrawing(const QPen& pen);
+    void paintHeldRows() const;
     void endDrawing() const;
     QSize largestScreenArea() const;
     void noteDrawn(const QRectF& area);

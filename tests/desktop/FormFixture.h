@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <chrono>
 #include <functional>
 #include <vector>
 
@@ -20,13 +20,14 @@ namespace quorvel::testing {
 // logged, and a test may act during it from onPause.
 class FormFixture : public ::testing::Test {
 protected:
+    explicit FormFixture(std::chrono::nanoseconds decrementLength = std::chrono::nanoseconds(0)) : form(decrementLength) {}
+
     void SetUp() override
     {
-        form.startRunner().setDecrementLength(std::chrono::nanoseconds(0));
-        QObject::connect(&form.startRunner(), &StartRunner::pauseBegun, [this](std::uint64_t decrements) {
-            pauses.push_back(decrements);
+        QObject::connect(&form, &MainForm::paused, [this](std::chrono::nanoseconds length) {
+            pauses.push_back(length);
             if (onPause)
-                onPause(decrements);
+                onPause(length);
         });
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -49,7 +50,7 @@ protected:
 
     bool waitUntilIdle()
     {
-        return waitWhile([this] { return form.startRunner().running(); });
+        return waitWhile([this] { return form.model().state().running; });
     }
 
     // Keyboard input goes to the active window only.
@@ -71,8 +72,8 @@ protected:
     }
 
     MainForm form;
-    std::vector<std::uint64_t> pauses;
-    std::function<void(std::uint64_t)> onPause;
+    std::vector<std::chrono::nanoseconds> pauses;
+    std::function<void(std::chrono::nanoseconds)> onPause;
 };
 
 }  // namespace quorvel::testing

@@ -3,7 +3,6 @@
 #include "desktop/MainForm.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -32,7 +31,7 @@ public:
     Window()
     {
         form_.show();
-        form_.findChild<QLineEdit*>("nSpomaleni")->setText("0");
+        form_.model().setText(TextBox::nSpomaleni, "0");
     }
 
     void choose(Settings settings)
@@ -44,7 +43,7 @@ public:
     void start()
     {
         click("cmdStart");
-        testing::waitWhile([this] { return form_.startRunner().running(); });
+        testing::waitWhile([this] { return form_.model().state().running; });
     }
 
     // The picture and, separately, the window as painted with its controls and labels.

@@ -1,17 +1,19 @@
 #include "tests/desktop/FormFixture.h"
 #include "tests/desktop/Pixels.h"
+#include "tests/desktop/WorkedValues.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace quorvel {
 namespace {
 
+using namespace std::chrono_literals;
 using testing::darkGreyPixel;
 using testing::greenPixel;
 using testing::hasColourNear;
@@ -25,50 +27,45 @@ protected:
     QImage screen() const { return form.screen()->grabWindow(form.winId()).toImage(); }
 
     QColor paletteColour(QPalette::ColorRole role) const { return form.palette().color(QPalette::Active, role); }
+
+    // Input reaches the window as it does from the desktop, through the window's handle.
+    void clickThroughWindow(const char* control)
+    {
+        QWidget* target = find(control);
+        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, target->mapTo(&form, target->rect().center()));
+    }
+
+    int finishedRuns = 0;
 };
 
-TEST_F(StartOnWindow, ShowsTheFiveLabelsAtTheirPlacesAndKeepsThePrompt)
+// For each setting the options offer: the labels at their worked places, and the marks a person
+// looks for on the screen.
+TEST_F(StartOnWindow, ShowsEachSettingsMarksAndLabelsWhereTheyBelong)
 {
-    start();
-    struct Placed {
-        const char* label;
-        QPoint at;
-    };
-    // Half pixels are rounded up: 320.5 becomes 321.
-    for (const Placed placed : {Placed{"labRadius", {420, 321}}, Placed{"labCas", {54, 341}}, Placed{"labZdroj", {294, 211}},
-                                Placed{"labDetektor", {434, 211}}, Placed{"labSoucet", {614, 191}}}) {
-        EXPECT_TRUE(find(placed.label)->isVisible()) << placed.label;
-        EXPECT_EQ(find(placed.label)->pos(), placed.at) << placed.label;
+    for (const auto& setting : testing::workedSettings()) {
+        const std::string distance = setting["distance"];
+        const std::string frequency = setting["frequency"];
+        SCOPED_TRACE("distance " + distance + ", frequency " + frequency);
+        click(("op" + distance).c_str());
+        click(("op" + frequency).c_str());
+        start();
+        for (const auto& [label, place] : setting["labels"].items()) {
+            EXPECT_TRUE(find(label.c_str())->isVisible()) << label;
+            EXPECT_EQ(find(label.c_str())->pos(), testing::labelPlace(place)) << label;
+        }
+        const QImage shown = screen();
+        const auto& check = setting["checkPixels"];
+        const QColor captionText = paletteColour(QPalette::HighlightedText);
+        EXPECT_TRUE(hasColourNear(shown, testing::pixel(check["sumVector"]), greenPixel)) << "sum vector";
+        EXPECT_TRUE(hasColourNear(shown, testing::pixel(check["marker"]), darkGreyPixel)) << "least-time marker";
+        EXPECT_TRUE(hasColourNear(shown, testing::pixel(check["source"]), captionText, 0)) << "source fill";
+        EXPECT_TRUE(hasColourNear(shown, testing::pixel(check["detector"]), captionText, 0)) << "detector fill, drawn again at the end";
+        const int sourceX = setting["sourceX"];
+        EXPECT_TRUE(hasColourNear(shown, {sourceX + 105, 240}, darkGreyPixel)) << "detector outline";
+        EXPECT_TRUE(hasColourNear(shown, {sourceX - 5, 240}, paletteColour(QPalette::ButtonText))) << "source outline";
+        EXPECT_FALSE(hasColourNear(shown, {sourceX - 5, 240}, darkGreyPixel, 0)) << "source outline";
     }
-    EXPECT_TRUE(find("labKliknuti")->isVisible());
-    EXPECT_EQ(pauses, std::vector<std::uint64_t>(30, 300000));
-}
-
-TEST_F(StartOnWindow, PlacesTheSumLabelForDistance250)
-{
-    click("op250");
-    start();
-    EXPECT_EQ(find("labSoucet")->pos(), QPoint(444, 191)) << "frequency 1";
-    click("op2");
-    start();
-    EXPECT_EQ(find("labSoucet")->pos(), QPoint(344, 101)) << "frequency 2";
-    EXPECT_EQ(find("labZdroj")->pos(), QPoint(44, 211));
-    EXPECT_FALSE(find("labKliknuti")->isVisible()) << "the prompt stays as the handlers left it";
-}
-
-TEST_F(StartOnWindow, DrawsTheResultMarksOnTheScreen)
-{
-    start();
-    const QImage shown = screen();
-    const QColor captionText = paletteColour(QPalette::HighlightedText);
-    EXPECT_TRUE(hasColourNear(shown, {404, 420}, darkGreyPixel)) << "least-time marker";
-    EXPECT_TRUE(hasColourNear(shown, {624, 132}, greenPixel)) << "sum vector";
-    EXPECT_TRUE(hasColourNear(shown, {354, 240}, captionText, 0)) << "source fill";
-    EXPECT_TRUE(hasColourNear(shown, {454, 240}, captionText, 0)) << "detector fill";
-    EXPECT_TRUE(hasColourNear(shown, {459, 240}, darkGreyPixel)) << "detector outline";
-    EXPECT_TRUE(hasColourNear(shown, {349, 240}, paletteColour(QPalette::ButtonText))) << "source outline";
-    EXPECT_FALSE(hasColourNear(shown, {349, 240}, darkGreyPixel, 0)) << "source outline";
-    EXPECT_TRUE(hasColourNear(shown, {600, 290}, darkGreyPixel)) << "mirror";
+    EXPECT_EQ(pauses.size(), 4 * 30u);
 }
 
 // The time-curve dot of point i for distance 0.
@@ -85,7 +82,7 @@ TEST_F(StartOnWindow, EachPointIsOnTheScreenBeforeItsPause)
 {
     const QColor buttonFace = paletteColour(QPalette::Button);
     int checkedPoints = 0;
-    onPause = [&](std::uint64_t) {
+    onPause = [&](std::chrono::nanoseconds) {
         const int i = 2 * static_cast<int>(pauses.size()) - 1;
         const QImage shown = screen();
         const QPoint dot = timeDot(i);
@@ -103,13 +100,11 @@ TEST_F(StartOnWindow, EachPointIsOnTheScreenBeforeItsPause)
 
 TEST_F(StartOnWindow, ABadSettingsTextStopsWithOneLineOnStandardError)
 {
-    find<QLineEdit>("nKmitocet")->setText(QStringLiteral("fast"));
+    form.model().setText(TextBox::nKmitocet, "fast");
     ::testing::internal::CaptureStderr();
     start();
     const std::string error = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(error.find("frequency (nKmitocet)"), std::string::npos) << error;
-    EXPECT_NE(error.find("\"fast\""), std::string::npos) << error;
-    EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << error;
+    EXPECT_EQ(error, "quorvel: Start stopped: frequency (nKmitocet) setting holds \"fast\", which is not a number\n");
 
     const QImage picture = form.surface().picture();
     EXPECT_EQ(picture.pixelColor(354, 240), lightGreyPixel) << "only the band is drawn";
@@ -118,101 +113,56 @@ TEST_F(StartOnWindow, ABadSettingsTextStopsWithOneLineOnStandardError)
     EXPECT_EQ(picture.pixelColor(400, 60).alpha(), 0) << "nothing above the band";
     EXPECT_FALSE(find("labSoucet")->isVisible());
     EXPECT_TRUE(pauses.empty());
-
-    // The window stays usable: a good text runs the whole command again.
-    find<QLineEdit>("nKmitocet")->setText(QStringLiteral("1"));
-    start();
-    EXPECT_TRUE(find("labSoucet")->isVisible());
 }
 
 TEST_F(StartOnWindow, SurvivesTextsFarOutsideTheSettings)
 {
     for (const char* distance : {"1e300", "-1e300", "1e38", "123456789"}) {
-        find<QLineEdit>("nPosun")->setText(QString::fromLatin1(distance));
+        form.model().setText(TextBox::nPosun, distance);
         start();
         EXPECT_TRUE(find("labSoucet")->isVisible()) << distance;
     }
-    find<QLineEdit>("nKmitocet")->setText(QStringLiteral("1e300"));
+    form.model().setText(TextBox::nKmitocet, "1e300");
     start();
     EXPECT_TRUE(find("labSoucet")->isVisible());
 }
 
-}  // namespace
-}  // namespace quorvel
-
-namespace quorvel {
-namespace {
-
-// Input reaches the window as it does from the desktop, through the window's handle.
-void clickThroughWindow(MainForm& form, const char* control)
+// Clicks and keys during a run reach the model in the order they came and act after the run; the
+// controls meanwhile show the settings the run uses. From distance 250, speed 10: during the first
+// run Start, 2 and three Left keys on the scroll bar; during the run the held Start begins, 0.
+TEST_F(StartOnWindow, InputDuringARunActsAfterItInTheOrderItCame)
 {
-    QWidget* target = form.findChild<QWidget*>(QString::fromUtf8(control));
-    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, target->mapTo(&form, target->rect().center()));
-}
-
-TEST_F(StartOnWindow, InputDuringARunIsHandledAfterIt)
-{
-    onPause = [&](std::uint64_t) {
-        if (pauses.size() == 3)
-            clickThroughWindow(form, "op250");
-        EXPECT_EQ(text("nPosun"), "0") << "the click waits for the run's end";
-    };
-    start();
-    EXPECT_EQ(pauses.size(), 30u);
-    EXPECT_EQ(text("nPosun"), "250");
-    EXPECT_FALSE(find("labSoucet")->isVisible()) << "the held choice of distance hid the labels after the run";
-}
-
-// Held: frequency 2, then distance 250; after the run: distance 0, which also sets frequency 1.
-// Handed on in order, they end at 0 and 1 with the labels hidden; in the wrong order at 250 and
-// 2; and if the held clicks were lost, the click on the selected 0 would hide nothing.
-TEST_F(StartOnWindow, InputAfterARunWaitsBehindTheInputHeldDuringIt)
-{
-    onPause = [&](std::uint64_t) {
-        if (pauses.size() == 3) {
-            clickThroughWindow(form, "op2");
-            clickThroughWindow(form, "op250");
-        }
-    };
-    start();
-    clickThroughWindow(form, "op0");
-    EXPECT_EQ(text("nPosun"), "0");
-    EXPECT_EQ(text("nKmitocet"), "1");
-    EXPECT_FALSE(find("labSoucet")->isVisible());
-}
-
-// From distance 250: during the first run Start and then 2 are clicked, during the run that the
-// held Start begins 0 is clicked. In the order given that ends at distance 0 and frequency 1; the
-// held 2 must not fall behind the 0 that came after it.
-TEST_F(StartOnWindow, InputHeldAcrossRunsThatHeldInputBeginsKeepsItsOrder)
-{
+    QObject::connect(&form, &MainForm::finished, [&] { ++finishedRuns; });
+    activate();
     click("op250");
-    onPause = [&](std::uint64_t) {
+    form.model().moveSpeed(SpeedMove::to(10));
+    auto* speed = find<QScrollBar>("HScroll1");
+    onPause = [&](std::chrono::nanoseconds) {
         if (pauses.size() == 3) {
-            clickThroughWindow(form, "cmdStart");
-            clickThroughWindow(form, "op2");
+            clickThroughWindow("cmdStart");
+            clickThroughWindow("op2");
+            speed->setFocus();
+            for (int i = 0; i < 3; ++i)
+                QTest::keyClick(speed, Qt::Key_Left);
         } else if (pauses.size() == 33) {
-            clickThroughWindow(form, "op0");
+            clickThroughWindow("op0");
         }
-    };
-    start();
-    EXPECT_EQ(pauses.size(), 60u);
-    EXPECT_EQ(text("nPosun"), "0");
-    EXPECT_EQ(text("nKmitocet"), "1");
-    EXPECT_TRUE(find<QRadioButton>("op1")->isChecked());
-}
-
-TEST_F(StartOnWindow, AStartClickedDuringARunStartsNoRunInsideIt)
-{
-    int finishedRuns = 0;
-    QObject::connect(&form.startRunner(), &StartRunner::finished, [&] { ++finishedRuns; });
-    onPause = [&](std::uint64_t) {
-        if (pauses.size() == 2)
-            clickThroughWindow(form, "cmdStart");
+        if (pauses.size() <= 30) {
+            EXPECT_EQ(text("nKmitocet"), "1") << "pause " << pauses.size();
+            EXPECT_EQ(speed->value(), 10) << "pause " << pauses.size();
+            EXPECT_FALSE(find<QRadioButton>("op2")->isChecked()) << "pause " << pauses.size();
+        }
     };
     start();
     EXPECT_EQ(finishedRuns, 2) << "the held click ran Start once more, after the first run";
     EXPECT_EQ(pauses.size(), 60u) << "a run begun inside the first would have cut it short";
+    EXPECT_EQ(speed->value(), 7);
+    EXPECT_EQ(text("nSpomaleni"), "7");
+    EXPECT_EQ(text("nPosun"), "0");
+    EXPECT_EQ(text("nKmitocet"), "1");
+    EXPECT_TRUE(find<QRadioButton>("op0")->isChecked());
+    EXPECT_TRUE(find<QRadioButton>("op1")->isChecked());
+    EXPECT_FALSE(find("labSoucet")->isVisible()) << "the held choice of distance hid the labels after the run";
 }
 
 // A screen reader acts on the controls without mouse or keyboard. Its presses and the value it
@@ -220,54 +170,41 @@ TEST_F(StartOnWindow, AStartClickedDuringARunStartsNoRunInsideIt)
 // real here, since a pressed button is released by a timer.
 TEST_F(StartOnWindow, AScreenReadersActionsDuringARunWaitForItsEnd)
 {
-    form.startRunner().setDecrementLength(StartRunner::defaultDecrementLength);
-    int finishedRuns = 0;
-    QObject::connect(&form.startRunner(), &StartRunner::finished, [&] { ++finishedRuns; });
+    MainForm paced;
+    paced.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&paced));
+    std::vector<std::chrono::nanoseconds> lengths;
+    QObject::connect(&paced, &MainForm::finished, [&] { ++finishedRuns; });
     const auto press = [&](const char* control) {
-        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(find(control));
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(paced.findChild<QWidget*>(control));
         button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     };
-    onPause = [&](std::uint64_t) {
-        if (pauses.size() == 2) {
+    QObject::connect(&paced, &MainForm::paused, [&](std::chrono::nanoseconds length) {
+        lengths.push_back(length);
+        if (lengths.size() == 2) {
             press("op250");
             press("cmdStart");
-            QAccessible::queryAccessibleInterface(find("HScroll1"))->valueInterface()->setCurrentValue(7);
+            QAccessible::queryAccessibleInterface(paced.findChild<QWidget*>("HScroll1"))->valueInterface()->setCurrentValue(7);
         }
-        if (pauses.size() <= 30) {
-            EXPECT_EQ(text("nPosun"), "0") << "pause " << pauses.size();
-            EXPECT_EQ(text("nSpomaleni"), "1") << "pause " << pauses.size();
+        if (lengths.size() <= 30) {
+            EXPECT_EQ(paced.model().state().nPosun, "0") << "pause " << lengths.size();
+            EXPECT_EQ(paced.model().state().nSpomaleni, "1") << "pause " << lengths.size();
         }
-    };
-    start();
-    EXPECT_EQ(finishedRuns, 2);
-    EXPECT_EQ(text("nPosun"), "250");
-    EXPECT_EQ(text("nSpomaleni"), "7");
-    EXPECT_EQ(pauses.size(), 60u);
-    EXPECT_EQ(std::vector<std::uint64_t>(pauses.begin() + 30, pauses.end()), std::vector<std::uint64_t>(30, 7 * 300000))
+    });
+    QTest::mouseClick(paced.findChild<QWidget*>("cmdStart"), Qt::LeftButton);
+    ASSERT_TRUE(testing::waitWhile([&] { return finishedRuns < 2; }));
+    EXPECT_EQ(paced.model().state().nPosun, "250");
+    EXPECT_EQ(paced.model().state().nSpomaleni, "7");
+    ASSERT_EQ(lengths.size(), 60u);
+    EXPECT_EQ(std::vector(lengths.begin(), lengths.begin() + 30), std::vector(30, std::chrono::nanoseconds(15ms)));
+    EXPECT_EQ(std::vector(lengths.begin() + 30, lengths.end()), std::vector(30, std::chrono::nanoseconds(7 * 15ms)))
         << "the second run was paced by the value set during the first";
-    EXPECT_EQ(find("labSoucet")->pos(), QPoint(444, 191)) << "the second run drew distance 250 throughout";
-}
-
-// Exit clicked during a run closes the window after it; the Start clicked after Exit is dropped.
-TEST_F(StartOnWindow, ExitClickedDuringARunClosesAfterItAndDropsWhatCameAfter)
-{
-    onPause = [&](std::uint64_t) {
-        if (pauses.size() == 3) {
-            clickThroughWindow(form, "cmdKonec");
-            clickThroughWindow(form, "cmdStart");
-        }
-        EXPECT_TRUE(form.isVisible());
-    };
-    start();
-    EXPECT_FALSE(form.isVisible());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(pauses.size(), 30u);
-    EXPECT_FALSE(form.startRunner().running());
+    EXPECT_EQ(paced.findChild<QWidget*>("labSoucet")->pos(), QPoint(444, 191)) << "the second run drew distance 250 throughout";
 }
 
 TEST_F(StartOnWindow, ACloseRequestEndsARunAtItsPause)
 {
-    onPause = [&](std::uint64_t) {
+    onPause = [&](std::chrono::nanoseconds) {
         if (pauses.size() == 5)
             form.close();
     };

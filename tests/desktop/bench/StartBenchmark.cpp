@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -27,7 +26,6 @@
 namespace {
 
 using quorvel::MainForm;
-using quorvel::StartRunner;
 using Clock = std::chrono::steady_clock;
 
 double processCpuSeconds()
@@ -45,13 +43,13 @@ double median(std::vector<double> values)
 
 double millisecondsSince(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
 
-void setSlowdown(MainForm& form, const char* slowdown) { form.findChild<QLineEdit*>(QStringLiteral("nSpomaleni"))->setText(QString::fromLatin1(slowdown)); }
+void setSlowdown(MainForm& form, const char* slowdown) { form.model().setText(quorvel::TextBox::nSpomaleni, slowdown); }
 
 // Clicks Start and returns when the run has ended: its wall time in milliseconds.
 double runStart(MainForm& form)
 {
     QEventLoop loop;
-    QObject::connect(&form.startRunner(), &StartRunner::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&form, &MainForm::finished, &loop, &QEventLoop::quit);
     const auto start = Clock::now();
     form.findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
     loop.exec();
@@ -79,7 +77,7 @@ void wholeStartAtSlowdownZero(MainForm& form)
 void pacing(MainForm& form)
 {
     std::vector<double> times;
-    QObject::connect(&form.startRunner(), &StartRunner::pauseBegun, [&] {
+    QObject::connect(&form, &MainForm::paused, [&] {
         times.push_back(static_cast<double>(Clock::now().time_since_epoch().count()) / 1e6);
     });
     for (const char* slowdown : {"1", "10", "20"}) {
