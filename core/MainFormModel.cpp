@@ -64,8 +64,9 @@ void MainFormModel::carryOut(const Action& action)
         }
     } else {
         const auto& move = std::get<SpeedMove>(action);
-        const int value = std::clamp(move.kind == SpeedMove::Kind::To ? move.amount : state_.HScroll1 + move.amount, FormState::speedMinimum,
-                                     FormState::speedMaximum);
+        // Summed in a wider type, so that no move, however far, overflows.
+        const long long target = move.kind == SpeedMove::Kind::To ? move.amount : static_cast<long long>(state_.HScroll1) + move.amount;
+        const int value = static_cast<int>(std::clamp<long long>(target, FormState::speedMinimum, FormState::speedMaximum));
         if (value != state_.HScroll1) {
             state_.HScroll1 = value;
             HScroll1_Change();
