@@ -153,21 +153,23 @@ struct StartUps {
     }
 };
 
-// The three programs start in turn, 21 times, on one display of the benchmark's own.
+// The four programs start in turn, 21 times, on one display of the benchmark's own.
 void startUp()
 {
     const quorvel::testing::XServer server;
-    StartUps bare, text, quorvel;
+    StartUps bare, text, controls, quorvel;
     for (int run = 0; run < 21; ++run) {
         const auto bareRun = measureStartUp({QUORVEL_BARE_WINDOW}, server.display(), "Bare window");
         const auto textRun = measureStartUp({QUORVEL_BARE_WINDOW, "text"}, server.display(), "Bare window");
+        const auto controlsRun = measureStartUp({QUORVEL_BARE_WINDOW, "controls"}, server.display(), "Bare window");
         const auto quorvelRun = measureStartUp({QUORVEL_EXECUTABLE}, server.display(), "Quorvel - ");
-        if (!bareRun || !textRun || !quorvelRun) {
+        if (!bareRun || !textRun || !controlsRun || !quorvelRun) {
             std::printf("Start-up: a window did not appear\n");
             return;
         }
         bare.add(*bareRun);
         text.add(*textRun);
+        controls.add(*controlsRun);
         quorvel.add(*quorvelRun);
     }
     const double bareMapped = median(bare.mapped);
@@ -175,8 +177,11 @@ void startUp()
     std::printf("Anchor: a bare toolkit window of 800 x 581, median of 21 on Xvfb: mapped after %.1f ms, resident %.0f KiB\n", bareMapped, bareResident);
     std::printf("The same window with one line of text: mapped after %.1f ms = %.2f x the bare window; resident %.0f KiB = %.2f x\n", median(text.mapped),
                 median(text.mapped) / bareMapped, median(text.resident), median(text.resident) / bareResident);
-    std::printf("Quorvel: mapped after %.1f ms = %.2f x the bare window; resident %.0f KiB = %.2f x\n", median(quorvel.mapped),
-                median(quorvel.mapped) / bareMapped, median(quorvel.resident), median(quorvel.resident) / bareResident);
+    std::printf("The same window with Quorvel's 24 controls: mapped after %.1f ms = %.2f x the bare window; resident %.0f KiB = %.2f x\n",
+                median(controls.mapped), median(controls.mapped) / bareMapped, median(controls.resident), median(controls.resident) / bareResident);
+    std::printf("Quorvel: mapped after %.1f ms = %.2f x the bare window, %.2f x the window with its controls; resident %.0f KiB = %.2f x, %.2f x\n",
+                median(quorvel.mapped), median(quorvel.mapped) / bareMapped, median(quorvel.mapped) / median(controls.mapped), median(quorvel.resident),
+                median(quorvel.resident) / bareResident, median(quorvel.resident) / median(controls.resident));
 }
 
 }  // namespace
