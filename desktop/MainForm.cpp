@@ -200,7 +200,7 @@ void MainForm::connectInput()
     connectOption(op2, Option::op2);
     // The thumb moves the value when it is released, not while it is dragged.
     HScroll1->setTracking(false);
-    connect(HScroll1, &QAbstractSlider::sliderReleased, this, [this] { thumbReleased_ = true; });
+    connect(HScroll1, &QAbstractSlider::sliderReleased, this, [this] { thumbReleased_ = HScroll1->sliderPosition() != HScroll1->value(); });
     connect(HScroll1, &QAbstractSlider::actionTriggered, this, &MainForm::moveSpeed);
     // A value set from outside, as a screen reader sets it, comes without an action.
     connect(HScroll1, &QAbstractSlider::valueChanged, this, [this](int value) {
