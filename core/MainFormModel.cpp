@@ -14,7 +14,7 @@ namespace {
 // A timer waits whole milliseconds of a limited range, so a long pause is waited in parts.
 constexpr std::chrono::nanoseconds longestTimer = std::chrono::hours(1);
 
-constexpr bool inGroup(Option option, std::initializer_list<Option> group) { return std::ranges::find(group, option) != group.end(); }
+constexpr bool inGroup(Option option, std::initializer_list<Option> group) { return std::find(group.begin(), group.end(), option) != group.end(); }
 
 }  // namespace
 
