@@ -3,6 +3,4 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh desktop
-cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-cmake --build build-package
-(cd build-package && cpack -G DEB)
+cmake --workflow --preset package

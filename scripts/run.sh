@@ -3,6 +3,6 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh desktop
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-cmake --build build --target quorvel
-exec build/quorvel
+cmake --preset run
+cmake --build --preset run
+exec build/desktop/quorvel
