@@ -1,25 +1,27 @@
 #include "core/PathSweep.h"
 
 #include "core/Scene.h"
-#include "core/SceneSetup.h"
 #include "core/SettingNumber.h"
+#include "core/StartSequence.h"
 #include "tests/support/RecordingSurface.h"
-#include "tests/support/SettingsName.h"
 #include "tests/support/StartStandIns.h"
+#include "tests/support/WorkedValues.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace quorvel {
 namespace {
 
-using testing::CountingPacer;
 using testing::FixedSettings;
 using testing::Op;
 using testing::OpKind;
+using testing::RecordingLabels;
 using testing::RecordingSurface;
+using testing::workedValues;
 
 // Each point draws: two rays, the photon vector's dot and line, the two axes, the time-curve
 // dot and the spiral link, with these pen changes between them.
@@ -30,32 +32,52 @@ constexpr std::size_t opsPerPoint = std::size(pointPattern);
 // Worked values are given to three decimals; drawn coordinates are single precision besides.
 constexpr double drawnTolerance = 6e-4;
 
+// A Start driven a step at a time, as an edition drives it, keeping the pause each step asks for.
 struct Sweep {
-    explicit Sweep(const char* distance = "0", const char* frequency = "1")
+    explicit Sweep(const std::string& distance = "0", const std::string& frequency = "1")
     {
         settings.distance = distance;
         settings.frequency = frequency;
-        scene = setUpScene(surface, settings);
-        setupOps = surface.ops().size();
     }
 
-    SweepEnd run() { return sweepPaths(scene, surface, settings, pacer); }
+    // The next point (with the set-up before the first); throws when the step asks for no pause.
+    void step()
+    {
+        pauses.push_back(sequence.step().value());
+        if (pauses.size() == 1)
+            setupOps = surface.ops().size() - opsPerPoint;
+    }
+    void sweep()
+    {
+        while (pauses.size() < 30)
+            step();
+    }
+    // All thirty points and then the results, after which nothing is left to do.
+    void run()
+    {
+        sweep();
+        EXPECT_EQ(sequence.step(), std::nullopt);
+        EXPECT_TRUE(sequence.finished());
+    }
 
     // The ops the sweep drew for the point with odd index i.
     const Op& op(int i, std::size_t k) const { return surface.ops().at(setupOps + (i - 1) / 2 * opsPerPoint + k); }
     std::size_t sweepOps() const { return surface.ops().size() - setupOps; }
+    // The result marks' ops: the least-time marker first, the sum vector fifth.
+    const Op& mark(std::size_t k) const { return surface.ops().at(setupOps + 30 * opsPerPoint + k); }
 
     FixedSettings settings;
     RecordingSurface surface;
-    CountingPacer pacer;
-    Scene scene;
+    RecordingLabels labels;
+    StartSequence sequence{surface, settings, labels};
+    std::vector<std::uint64_t> pauses;
     std::size_t setupOps = 0;
 };
 
 TEST(PathSweep, DrawsThirtyPointsInTheSamePattern)
 {
     Sweep sweep;
-    ASSERT_EQ(sweep.run(), SweepEnd::Completed);
+    sweep.sweep();
     ASSERT_EQ(sweep.sweepOps(), 30 * opsPerPoint);
     for (int i = 1; i <= 59; i += 2) {
         const float pointX = 44.0f + 12.0f * i;
@@ -83,53 +105,41 @@ TEST(PathSweep, DrawsThirtyPointsInTheSamePattern)
     EXPECT_EQ(sweep.surface.opsOfKind(OpKind::FillColour).size(), 2u) << "the sweep must not change the fill";
 }
 
-TEST(PathSweep, MatchesTheWorkedExampleForDistance0Frequency1)
+// Every row of the worked table, as the photon vector and time-curve dot it draws: the vector
+// runs 10 pixels from its tail at the point's angle. With frequency 2 the angles double.
+TEST(PathSweep, MatchesTheWorkedTableForBothFrequencies)
 {
-    struct Row {
-        int i;
-        double timeY;
-    };
-    Sweep sweep;
-    sweep.run();
-    for (const Row row : {Row{1, 390.0594}, Row{3, 396.7019}, Row{29, 470.2140}, Row{31, 470.2140}, Row{59, 390.0594}}) {
-        EXPECT_EQ(sweep.op(row.i, 9).x1, 44.0f + 12.0f * row.i);
-        EXPECT_NEAR(sweep.op(row.i, 9).y1, row.timeY, 5e-4) << "time-curve dot of point " << row.i;
-    }
-    // Photon vector and first spiral link of point 1 (phase angle 23.6599).
-    EXPECT_NEAR(sweep.op(1, 4).x2, 56.978, drawnTolerance);
-    EXPECT_NEAR(sweep.op(1, 4).y2, 295.548, drawnTolerance);
-    EXPECT_EQ(sweep.op(1, 11).x1, 594.0f);
-    EXPECT_EQ(sweep.op(1, 11).y1, 190.5f);
-    EXPECT_NEAR(sweep.op(1, 11).x2, 597.425, drawnTolerance);
-    EXPECT_NEAR(sweep.op(1, 11).y2, 155.668, drawnTolerance);
-}
-
-// Every row of the worked table, as the photon vector it draws: the vector runs 10 pixels from
-// its tail at the point's angle. With frequency 2 the angles double; the time curve stays.
-TEST(PathSweep, DrawsThePhotonVectorsOfTheWorkedTableForBothFrequencies)
-{
-    struct Row {
-        int i;
-        double phaseAngle;
-        double timeY;
-    };
-    const Row rows[] = {{1, 23.6599, 390.0594}, {3, 22.0952, 396.7019}, {29, 4.7786, 470.2140}, {31, 4.7786, 470.2140}, {59, 23.6599, 390.0594}};
+    const auto& table = workedValues().at("sweep");
     for (const int frequency : {1, 2}) {
-        Sweep sweep("0", frequency == 1 ? "1" : "2");
-        sweep.run();
-        for (const Row& row : rows) {
-            const double pointX = 44 + 12 * row.i;
-            const double angle = frequency * row.phaseAngle;  // given to four decimals, so within 1e-3 pixels
-            const Op& vector = sweep.op(row.i, 4);
+        Sweep sweep(table.at("distance").get<std::string>(), std::to_string(frequency));
+        sweep.sweep();
+        for (const auto& row : table.at("points")) {
+            const int i = row.at("i");
+            const double pointX = row.at("pointX");
+            const double angle = frequency * row.at("phaseAngle").get<double>();  // four decimals: within 1e-3 pixels
+            const Op& vector = sweep.op(i, 4);
+            SCOPED_TRACE(::testing::Message() << "point " << i << ", frequency " << frequency);
             EXPECT_EQ(vector.x1, pointX);
             EXPECT_EQ(vector.y1, 305.5f);
-            EXPECT_NEAR(vector.x2, pointX + 10 * std::cos(angle), 2e-3) << "point " << row.i << ", frequency " << frequency;
-            EXPECT_NEAR(vector.y2, 305.5 + 10 * std::sin(angle), 2e-3) << "point " << row.i << ", frequency " << frequency;
-            EXPECT_NEAR(sweep.op(row.i, 9).y1, row.timeY, 5e-4) << "time-curve dot of point " << row.i << ", frequency " << frequency;
+            EXPECT_NEAR(vector.x2, pointX + 10 * std::cos(angle), 2e-3);
+            EXPECT_NEAR(vector.y2, 305.5 + 10 * std::sin(angle), 2e-3);
+            EXPECT_EQ(sweep.op(i, 9).x1, pointX);
+            EXPECT_NEAR(sweep.op(i, 9).y1, row.at("timeY").get<double>(), 5e-4);
+        }
+        if (frequency == 1) {
+            const auto& vectorEnd = table.at("firstPhotonVectorEnd");
+            EXPECT_NEAR(sweep.op(1, 4).x2, vectorEnd[0].get<double>(), drawnTolerance);
+            EXPECT_NEAR(sweep.op(1, 4).y2, vectorEnd[1].get<double>(), drawnTolerance);
+            const auto& link = table.at("firstSpiralLink");
+            EXPECT_EQ(sweep.op(1, 11).x1, link[0].get<float>());
+            EXPECT_EQ(sweep.op(1, 11).y1, link[1].get<float>());
+            EXPECT_NEAR(sweep.op(1, 11).x2, link[2].get<double>(), drawnTolerance);
+            EXPECT_NEAR(sweep.op(1, 11).y2, link[3].get<double>(), drawnTolerance);
         }
     }
 }
 
+// The sum vector drawn with the results closes the spiral where its last link ends.
 TEST(PathSweep, LaysTheSpiralHeadToTail)
 {
     Sweep sweep;
@@ -138,44 +148,16 @@ TEST(PathSweep, LaysTheSpiralHeadToTail)
         EXPECT_EQ(sweep.op(i, 11).x1, sweep.op(i - 2, 11).x2);
         EXPECT_EQ(sweep.op(i, 11).y1, sweep.op(i - 2, 11).y2);
     }
-    EXPECT_EQ(float(sweep.scene.spiralX), sweep.op(59, 11).x2);
-    EXPECT_EQ(float(sweep.scene.spiralY), sweep.op(59, 11).y2);
+    EXPECT_EQ(sweep.mark(4).x2, sweep.op(59, 11).x2);
+    EXPECT_EQ(sweep.mark(4).y2, sweep.op(59, 11).y2);
 }
-
-struct Outcome {
-    const char* distance;
-    const char* frequency;
-    double bestPointX;
-    double bestTimeY;
-    double spiralX;
-    double spiralY;
-};
-
-class SweepOutcome : public ::testing::TestWithParam<Outcome> {};
-
-TEST_P(SweepOutcome, EndsAtTheWorkedLeastTimePointAndSpiralEnd)
-{
-    const Outcome& expected = GetParam();
-    Sweep sweep(expected.distance, expected.frequency);
-    ASSERT_EQ(sweep.run(), SweepEnd::Completed);
-    EXPECT_EQ(sweep.scene.bestPointX, expected.bestPointX);
-    EXPECT_NEAR(sweep.scene.bestTimeY, expected.bestTimeY, 5e-5);
-    EXPECT_NEAR(sweep.scene.spiralX, expected.spiralX, 5e-4);
-    EXPECT_NEAR(sweep.scene.spiralY, expected.spiralY, 5e-4);
-}
-
-INSTANTIATE_TEST_SUITE_P(FourSettings, SweepOutcome,
-                         ::testing::Values(Outcome{"0", "1", 404, 470.2140, 653.632, 74.196}, Outcome{"0", "2", 404, 470.2140, 502.243, 121.960},
-                                           Outcome{"250", "1", 152, 470.4920, 452.216, 157.149},
-                                           Outcome{"250", "2", 152, 470.4920, 271.401, 109.124}),
-                         testing::SettingsTestName());
 
 TEST(PathSweep, FrequencyTwoTurnsEveryVectorTwiceAsFarAndKeepsTheRest)
 {
     Sweep once("0", "1");
     Sweep twice("0", "2");
-    once.run();
-    twice.run();
+    once.sweep();
+    twice.sweep();
     for (int i = 1; i <= 59; i += 2) {
         for (const std::size_t k : {0u, 1u, 3u, 9u})
             EXPECT_EQ(once.op(i, k), twice.op(i, k));
@@ -217,11 +199,11 @@ TEST(LeastTimeRule, TiesMoveOnByHalfASegmentAndALargerValueReplaces)
 
 TEST(LeastTimeRule, FarAwayPathsStillGiveABestPoint)
 {
-    // Every timeY lies below the start value of -100000 here.
+    // Every timeY lies below the start value of -100000 here; the marker shows the best point.
     Sweep sweep("1000000", "1");
     sweep.run();
-    EXPECT_EQ(sweep.scene.bestPointX, 56);
-    EXPECT_LT(sweep.scene.bestTimeY, -100000);
+    EXPECT_EQ(sweep.mark(0).x1, 56);
+    EXPECT_LT(sweep.mark(0).y1, -100000);
 }
 
 TEST(PauseDecrements, IsSlowdownTimes300000)
@@ -251,49 +233,36 @@ TEST(PauseDecrements, RefusesNonNumbersAndOverflow)
     EXPECT_THROW(pauseDecrements("-1e305"), SettingsError);
 }
 
-TEST(PathSweepPause, FollowsEachPointAndReadsTheSlowdownAfresh)
+TEST(StartSequencePause, FollowsEachPointAndReadsTheSlowdownAfresh)
 {
     Sweep sweep;
-    sweep.settings.slowdown = "1";
-    sweep.pacer.onPause = [&](std::uint64_t) {
-        // The pause after point k comes after all of point k's drawing.
-        EXPECT_EQ(sweep.sweepOps(), sweep.pacer.pauses.size() * opsPerPoint);
-        if (sweep.pacer.pauses.size() == 10)
+    for (std::size_t k = 0; k < 30; ++k) {
+        if (k == 10)
             sweep.settings.slowdown = "20";
-        if (sweep.pacer.pauses.size() == 20)
+        if (k == 20)
             sweep.settings.slowdown = "0";
-        return true;
-    };
-    sweep.run();
-    ASSERT_EQ(sweep.pacer.pauses.size(), 30u);
+        sweep.step();
+        EXPECT_EQ(sweep.sweepOps(), (k + 1) * opsPerPoint) << "the pause after point " << k + 1 << " comes after all its drawing";
+    }
     EXPECT_EQ(sweep.settings.slowdownReads, 30);
     for (std::size_t k = 0; k < 30; ++k)
-        EXPECT_EQ(sweep.pacer.pauses[k], k < 10 ? 300000u : k < 20 ? 6000000u : 0u) << "pause " << k;
-}
-
-TEST(PathSweepPause, AnEndRequestedDuringAPauseStopsTheSweepThere)
-{
-    Sweep sweep;
-    sweep.pacer.onPause = [&](std::uint64_t) { return sweep.pacer.pauses.size() < 7; };
-    EXPECT_EQ(sweep.run(), SweepEnd::Abandoned);
-    EXPECT_EQ(sweep.pacer.pauses.size(), 7u);
-    EXPECT_EQ(sweep.sweepOps(), 7 * opsPerPoint);
+        EXPECT_EQ(sweep.pauses[k], k < 10 ? 300000u : k < 20 ? 6000000u : 0u) << "pause " << k;
 }
 
 class BadSlowdown : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(BadSlowdown, StopsAfterTheCurrentPointIsDrawnAndRanked)
+TEST_P(BadSlowdown, StopsAfterTheCurrentPointIsDrawn)
 {
     Sweep sweep;
-    sweep.pacer.onPause = [&](std::uint64_t) {
-        if (sweep.pacer.pauses.size() == 14)
-            sweep.settings.slowdown = GetParam();
-        return true;
-    };
-    EXPECT_THROW(sweep.run(), SettingsError);
-    EXPECT_EQ(sweep.pacer.pauses.size(), 14u);
+    for (int k = 0; k < 14; ++k)
+        sweep.step();
+    sweep.settings.slowdown = GetParam();
+    EXPECT_THROW(sweep.sequence.step(), SettingsError);
     EXPECT_EQ(sweep.sweepOps(), 15 * opsPerPoint);
-    EXPECT_EQ(sweep.scene.bestPointX, 44 + 12 * 29) << "point 15's least-time update is done";
+    EXPECT_TRUE(sweep.sequence.finished());
+    EXPECT_EQ(sweep.sequence.step(), std::nullopt);
+    EXPECT_EQ(sweep.sweepOps(), 15 * opsPerPoint) << "a stopped sequence draws nothing more";
+    EXPECT_TRUE(sweep.labels.ops.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, BadSlowdown, ::testing::Values("", "slow", "nan", "inf", "1e306"));

@@ -2,10 +2,12 @@
 
 #include "core/SettingNumber.h"
 #include "tests/support/RecordingSurface.h"
-#include "tests/support/SettingsName.h"
 #include "tests/support/StartStandIns.h"
+#include "tests/support/WorkedValues.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace quorvel {
 namespace {
@@ -17,77 +19,74 @@ using testing::RecordingSurface;
 
 constexpr int bandLines = 520;
 
-struct Setting {
-    const char* distance;
-    const char* frequency;
-    double sourceX;
-    double detectorX;
-    double spiralStartX;
-    double phaseFactor;
-};
-
-class StaticScene : public ::testing::TestWithParam<Setting> {
-protected:
-    StaticScene()
+// The set-up of a worked setting, with the settings texts it read.
+struct SceneOf {
+    explicit SceneOf(const nlohmann::json& expected)
     {
-        settings.distance = GetParam().distance;
-        settings.frequency = GetParam().frequency;
+        settings.distance = expected.at("distance");
+        settings.frequency = expected.at("frequency");
+        scene = setUpScene(surface, settings);
     }
 
     FixedSettings settings;
     RecordingSurface surface;
+    Scene scene;
 };
 
-TEST_P(StaticScene, ComputesTheSceneQuantities)
+TEST(StaticScene, ComputesTheWorkedSceneQuantities)
 {
-    const Setting& expected = GetParam();
-    const Scene scene = setUpScene(surface, settings);
-    EXPECT_EQ(scene.canvasWidth, 800);
-    EXPECT_EQ(scene.canvasHeight, 581);
-    EXPECT_NEAR(scene.phaseFactor, expected.phaseFactor, 5e-8);
-    EXPECT_EQ(scene.mirrorLeft, 20);
-    EXPECT_EQ(scene.mirrorY, 290.5);
-    EXPECT_EQ(scene.arrowLength, 10);
-    EXPECT_EQ(scene.segmentWidth, 24);
-    EXPECT_EQ(scene.halfSegment, 12);
-    EXPECT_EQ(scene.segmentCount, 30);
-    EXPECT_EQ(scene.sourceX, expected.sourceX);
-    EXPECT_EQ(scene.sourceY, 240.5);
-    EXPECT_EQ(scene.detectorX, expected.detectorX);
-    EXPECT_EQ(scene.detectorY, 240.5);
-    EXPECT_EQ(scene.spiralX, expected.spiralStartX);
-    EXPECT_EQ(scene.spiralY, 190.5);
-    EXPECT_EQ(scene.spiralStartX, expected.spiralStartX);
-    EXPECT_EQ(scene.spiralStartY, 190.5);
-    EXPECT_EQ(scene.bestTimeY, -100000);
-    EXPECT_EQ(settings.frequencyReads, 1);
-    EXPECT_EQ(settings.distanceReads, 2);
+    for (const auto& expected : testing::workedSettings()) {
+        SCOPED_TRACE(testing::workedSettingName(expected));
+        const SceneOf setUp(expected);
+        const Scene& scene = setUp.scene;
+        EXPECT_EQ(scene.canvasWidth, 800);
+        EXPECT_EQ(scene.canvasHeight, 581);
+        EXPECT_NEAR(scene.phaseFactor, expected.at("phaseFactor").get<double>(), 5e-8);
+        EXPECT_EQ(scene.mirrorLeft, 20);
+        EXPECT_EQ(scene.mirrorY, 290.5);
+        EXPECT_EQ(scene.arrowLength, 10);
+        EXPECT_EQ(scene.segmentWidth, 24);
+        EXPECT_EQ(scene.halfSegment, 12);
+        EXPECT_EQ(scene.segmentCount, 30);
+        EXPECT_EQ(scene.sourceX, expected.at("sourceX").get<double>());
+        EXPECT_EQ(scene.sourceY, 240.5);
+        EXPECT_EQ(scene.detectorX, expected.at("detectorX").get<double>());
+        EXPECT_EQ(scene.detectorY, 240.5);
+        EXPECT_EQ(scene.spiralX, expected.at("spiralStartX").get<double>());
+        EXPECT_EQ(scene.spiralY, 190.5);
+        EXPECT_EQ(scene.spiralStartX, expected.at("spiralStartX").get<double>());
+        EXPECT_EQ(scene.spiralStartY, expected.at("spiralStartY").get<double>());
+        EXPECT_EQ(scene.bestTimeY, -100000);
+        EXPECT_EQ(setUp.settings.frequencyReads, 1);
+        EXPECT_EQ(setUp.settings.distanceReads, 2);
+    }
 }
 
-TEST_P(StaticScene, DrawsTheStaticPictureInOrder)
+TEST(StaticScene, DrawsTheStaticPictureInOrder)
 {
-    const Setting& expected = GetParam();
-    setUpScene(surface, settings);
-    const std::vector<Op>& ops = surface.ops();
-    ASSERT_EQ(ops.size(), 1u + 1u + bandLines + 7u + 1u + 60u + 1u + 1u);
+    for (const auto& expected : testing::workedSettings()) {
+        SCOPED_TRACE(testing::workedSettingName(expected));
+        const SceneOf setUp(expected);
+        const std::vector<Op>& ops = setUp.surface.ops();
+        ASSERT_EQ(ops.size(), 1u + 1u + bandLines + 7u + 1u + 60u + 1u + 1u);
 
-    EXPECT_EQ(ops[0].kind, OpKind::ResetToPixels);
-    EXPECT_EQ(ops[1], (Op{.kind = OpKind::PenWidth, .penWidth = 1}));
-    // The band repaints rows 580 up to 61, bottom row first, 1 pixel wide.
-    for (int i = 1; i <= bandLines; ++i) {
-        const float y = 581.0f - i;
-        ASSERT_EQ(ops[1 + i], (Op{.kind = OpKind::Line, .x1 = 5, .y1 = y, .x2 = 795, .y2 = y, .colour = lightGrey, .penWidth = 1})) << "band line " << i;
+        EXPECT_EQ(ops[0].kind, OpKind::ResetToPixels);
+        EXPECT_EQ(ops[1], (Op{.kind = OpKind::PenWidth, .penWidth = 1}));
+        // The band repaints rows 580 up to 61, bottom row first, 1 pixel wide.
+        for (int i = 1; i <= bandLines; ++i) {
+            const float y = 581.0f - i;
+            ASSERT_EQ(ops[1 + i], (Op{.kind = OpKind::Line, .x1 = 5, .y1 = y, .x2 = 795, .y2 = y, .colour = lightGrey, .penWidth = 1})) << "band line " << i;
     }
 
     const std::size_t source = 2 + bandLines;
     EXPECT_EQ(ops[source].kind, OpKind::PenWidth);
     EXPECT_EQ(ops[source + 1], (Op{.kind = OpKind::FillColour, .colour = SystemColour::CaptionText, .penWidth = 2, .fillColour = SystemColour::CaptionText}));
     EXPECT_EQ(ops[source + 2].kind, OpKind::FillStyle);
-    EXPECT_EQ(ops[source + 3], (Op{.kind = OpKind::Circle, .x1 = float(expected.sourceX), .y1 = 240.5f, .radius = 5, .colour = darkGrey, .penWidth = 2,
+    EXPECT_EQ(ops[source + 3], (Op{.kind = OpKind::Circle, .x1 = expected.at("sourceX").get<float>(), .y1 = 240.5f, .radius = 5, .colour = darkGrey, .penWidth = 2,
                                    .fillStyle = FillStyle::Solid, .fillColour = SystemColour::CaptionText}));
     EXPECT_EQ(ops[source + 4].kind, OpKind::FillColour);
     EXPECT_EQ(ops[source + 5].kind, OpKind::FillStyle);
-    EXPECT_EQ(ops[source + 6], (Op{.kind = OpKind::Circle, .x1 = float(expected.detectorX), .y1 = 240.5f, .radius = 5, .colour = darkGrey, .penWidth = 2,
+    EXPECT_EQ(ops[source + 6], (Op{.kind = OpKind::Circle, .x1 = expected.at("detectorX").get<float>(), .y1 = 240.5f, .radius = 5, .colour = darkGrey, .penWidth = 2,
                                    .fillStyle = FillStyle::Solid, .fillColour = SystemColour::ButtonFace}));
     EXPECT_EQ(ops[source + 7], (Op{.kind = OpKind::PenWidth, .penWidth = 3, .fillStyle = FillStyle::Solid, .fillColour = SystemColour::ButtonFace}));
 
@@ -104,18 +103,14 @@ TEST_P(StaticScene, DrawsTheStaticPictureInOrder)
     }
     EXPECT_EQ(ops[mirror + 58].x1, 740.0f);
 
-    EXPECT_EQ(ops[mirror + 60], (Op{.kind = OpKind::Circle, .x1 = float(expected.spiralStartX), .y1 = 190.5f, .radius = 2, .colour = darkGrey, .penWidth = 3,
+    EXPECT_EQ(ops[mirror + 60], (Op{.kind = OpKind::Circle, .x1 = expected.at("spiralStartX").get<float>(), .y1 = 190.5f, .radius = 2, .colour = darkGrey, .penWidth = 3,
                                     .fillStyle = FillStyle::Solid, .fillColour = SystemColour::ButtonFace}));
     EXPECT_EQ(ops[mirror + 61].kind, OpKind::PenWidth);
-    EXPECT_EQ(surface.penWidth(), 1);
-    EXPECT_EQ(surface.fillStyle(), FillStyle::Solid);
-    EXPECT_EQ(surface.fillColour(), Colour(SystemColour::ButtonFace));
+    EXPECT_EQ(setUp.surface.penWidth(), 1);
+    EXPECT_EQ(setUp.surface.fillStyle(), FillStyle::Solid);
+    EXPECT_EQ(setUp.surface.fillColour(), Colour(SystemColour::ButtonFace));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(FourSettings, StaticScene,
-                         ::testing::Values(Setting{"0", "1", 354, 454, 594, 0.0471123}, Setting{"0", "2", 354, 454, 594, 0.0942246},
-                                           Setting{"250", "1", 104, 204, 344, 0.0471123}, Setting{"250", "2", 104, 204, 344, 0.0942246}),
-                         testing::SettingsTestName());
 
 TEST(StaticSceneBand, IsOnePixelWideWhateverPenTheLastCommandLeft)
 {

@@ -1,6 +1,6 @@
 #include "tests/desktop/FormFixture.h"
 #include "tests/desktop/Pixels.h"
-#include "tests/desktop/WorkedValues.h"
+#include "tests/desktop/WorkedPixels.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -1,0 +1,396 @@
+#include "core/MainFormModel.h"
+
+#include "core/FormView.h"
+#include "tests/support/RecordingSurface.h"
+#include "tests/support/WorkedValues.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace quorvel {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::RecordingSurface;
+
+// What one Start draws: the set-up (reset, pen, 520 band rows, source, detector, mirror and the
+// spiral's start), twelve ops a point, and nine for the result marks.
+constexpr std::size_t setUpOps = 592;
+constexpr std::size_t opsPerPoint = 12;
+constexpr std::size_t wholePictureOps = setUpOps + 30 * opsPerPoint + 9;
+
+struct RecordingView : FormView {
+    int states = 0;
+    int pictures = 0;
+    int runsFinished = 0;
+    int ends = 0;
+    std::vector<std::chrono::nanoseconds> timers;
+    std::vector<std::chrono::nanoseconds> pauses;
+    std::vector<std::string> stops;
+
+    void showState() override { ++states; }
+    void showPicture() override { ++pictures; }
+    void startTimer(std::chrono::nanoseconds length) override { timers.push_back(length); }
+    void pauseBegun(std::chrono::nanoseconds length) override { pauses.push_back(length); }
+    void runFinished() override { ++runsFinished; }
+    void reportStop(const std::string& message) override { stops.push_back(message); }
+    void endProgram() override { ++ends; }
+};
+
+// The loaded window as an edition drives it. Pauses take no time unless a test asks for the
+// standard pace; the test ends each one itself, as the edition's timer would.
+struct Window {
+    explicit Window(std::chrono::nanoseconds decrementLength = 0ns) : model(surface, view, decrementLength) { model.Form_Load(); }
+
+    const FormState& state() const { return model.state(); }
+    std::size_t drawn() const { return surface.ops().size(); }
+    // nPosun, nKmitocet and nSpomaleni.
+    std::array<std::string, 3> texts() const { return {state().nPosun, state().nKmitocet, state().nSpomaleni}; }
+    bool anyResultShown() const
+    {
+        return std::ranges::any_of(state().results, [](const LabelState& label) { return label.shown; });
+    }
+
+    void endPause()
+    {
+        ASSERT_LT(timersEnded, view.timers.size()) << "no timer runs";
+        std::this_thread::sleep_for(view.timers[timersEnded++]);
+        model.pauseEnded();
+    }
+    // Ends pauses until the run going now is over; a run begun by held input after it goes on.
+    void finishRun()
+    {
+        const int finished = view.runsFinished;
+        while (view.runsFinished == finished && !::testing::Test::HasFatalFailure())
+            endPause();
+    }
+    void startAndFinish()
+    {
+        model.press(Button::cmdStart);
+        finishRun();
+    }
+
+    RecordingSurface surface;
+    RecordingView view;
+    MainFormModel model;
+    std::size_t timersEnded = 0;
+};
+
+bool hasText(const std::string& message, const std::string& part) { return message.find(part) != std::string::npos; }
+
+TEST(MainFormModel, OpensWithTheFirstOptionOfEachGroupAndOnlyThePromptShown)
+{
+    const Window window;
+    const FormState& state = window.state();
+    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", "1"}));
+    EXPECT_EQ(state.distance, Option::op0);
+    EXPECT_EQ(state.frequency, Option::op1);
+    EXPECT_EQ(state.speed, Option::opRychlá);
+    EXPECT_EQ(state.HScroll1, 1);
+    EXPECT_TRUE(state.promptShown);
+    EXPECT_FALSE(window.anyResultShown());
+    EXPECT_FALSE(state.running);
+    EXPECT_GE(window.view.states, 1);
+    EXPECT_EQ(window.drawn(), 0u);
+}
+
+TEST(MainFormModelHandlers, DistanceAndFrequencyOptionsSetTheirTextAndHideTheExplanations)
+{
+    Window window;
+    window.startAndFinish();
+    window.model.choose(Option::op2);
+    EXPECT_EQ(window.state().nKmitocet, "2");
+    EXPECT_FALSE(window.state().promptShown);
+    EXPECT_FALSE(window.anyResultShown());
+
+    window.startAndFinish();
+    ASSERT_TRUE(window.anyResultShown());
+    window.model.choose(Option::op250);
+    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"250", "2", "1"})) << "op250 keeps the frequency";
+    EXPECT_EQ(window.state().frequency, Option::op2);
+    EXPECT_FALSE(window.anyResultShown());
+
+    window.model.choose(Option::op0);
+    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", "1"})) << "op0 selects op1 as well";
+    EXPECT_EQ(window.state().frequency, Option::op1);
+
+    // op1 is selected already, yet op0 runs its handler to its end.
+    window.model.choose(Option::op250);
+    window.model.setText(TextBox::nKmitocet, "3");
+    window.model.choose(Option::op0);
+    EXPECT_EQ(window.state().nKmitocet, "1");
+
+    window.model.choose(Option::op2);
+    window.model.choose(Option::op1);
+    EXPECT_EQ(window.state().nKmitocet, "1");
+}
+
+TEST(MainFormModelHandlers, SpeedOptionsSetOnlyTheSlowdown)
+{
+    Window window;
+    window.startAndFinish();
+    for (const auto& [option, text] : {std::pair{Option::opPomalá, "20"}, {Option::opPomalejší, "10"}, {Option::opRychlá, "1"}}) {
+        window.model.choose(option);
+        EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", text}));
+        EXPECT_TRUE(window.state().selected(option));
+    }
+    EXPECT_EQ(window.state().HScroll1, 1);
+    EXPECT_TRUE(window.state().promptShown);
+    EXPECT_TRUE(std::ranges::all_of(window.state().results, [](const LabelState& label) { return label.shown; }));
+}
+
+TEST(MainFormModelHandlers, TheScrollBarWritesItsValueWithinOneToTwenty)
+{
+    Window window;
+    window.model.moveSpeed(SpeedMove::by(8));
+    EXPECT_EQ(window.state().HScroll1, 9);
+    EXPECT_EQ(window.state().nSpomaleni, "9");
+    window.model.moveSpeed(SpeedMove::by(1));
+    EXPECT_EQ(window.state().nSpomaleni, "10");
+    window.model.moveSpeed(SpeedMove::by(std::numeric_limits<int>::max()));
+    EXPECT_EQ(window.state().HScroll1, 20);
+    EXPECT_EQ(window.state().nSpomaleni, "20");
+
+    // A move that leaves the scroll bar where it is does not run its handler.
+    window.model.choose(Option::opPomalejší);
+    const int states = window.view.states;
+    window.model.moveSpeed(SpeedMove::by(3));
+    window.model.moveSpeed(SpeedMove::to(25));
+    EXPECT_EQ(window.state().HScroll1, 20);
+    EXPECT_EQ(window.state().nSpomaleni, "10");
+    EXPECT_EQ(window.view.states, states);
+
+    window.model.moveSpeed(SpeedMove::by(std::numeric_limits<int>::min()));
+    EXPECT_EQ(window.state().HScroll1, 1);
+    EXPECT_EQ(window.state().nSpomaleni, "1");
+    window.model.choose(Option::opPomalá);
+    window.model.moveSpeed(SpeedMove::to(-4));
+    EXPECT_EQ(window.state().nSpomaleni, "20");
+}
+
+TEST(MainFormModelHandlers, ChoosingTheSelectedOptionChangesNothing)
+{
+    Window window;
+    window.startAndFinish();
+    window.model.moveSpeed(SpeedMove::to(9));
+    const FormState before = window.state();
+    const int states = window.view.states;
+    for (const Option option : {Option::op0, Option::op1, Option::opRychlá})
+        window.model.choose(option);
+    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", "9"}));
+    EXPECT_EQ(window.state().results, before.results);
+    EXPECT_TRUE(window.state().label(ResultLabel::Soucet).shown);
+    EXPECT_EQ(window.view.states, states);
+}
+
+TEST(MainFormModelStart, DrawsAPointAtATimeWithAPauseAfterEach)
+{
+    Window window;
+    window.model.press(Button::cmdStart);
+    EXPECT_TRUE(window.state().running);
+    EXPECT_EQ(window.drawn(), setUpOps + opsPerPoint);
+    for (std::size_t point = 2; point <= 30; ++point) {
+        window.endPause();
+        ASSERT_EQ(window.drawn(), setUpOps + point * opsPerPoint);
+        ASSERT_EQ(window.view.timers.size(), point);
+        ASSERT_EQ(window.view.pictures, static_cast<int>(point)) << "the picture is shown before each pause";
+    }
+    EXPECT_EQ(window.view.runsFinished, 0);
+    window.endPause();
+    EXPECT_FALSE(window.state().running);
+    EXPECT_EQ(window.drawn(), wholePictureOps);
+    EXPECT_EQ(window.view.runsFinished, 1);
+    EXPECT_EQ(window.view.timers, std::vector<std::chrono::nanoseconds>(30, 0ns)) << "pauses of no time still go through the timer";
+    EXPECT_EQ(window.view.pictures, 31);
+}
+
+int wholePixel(const nlohmann::json& position) { return static_cast<int>(std::floor(position.get<double>() + 0.5)); }
+
+TEST(MainFormModelStart, PlacesTheWorkedLabelsOfEachSettingAndLeavesThePrompt)
+{
+    for (const auto& setting : testing::workedSettings()) {
+        SCOPED_TRACE(testing::workedSettingName(setting));
+        Window window;
+        window.model.choose(setting.at("distance") == "0" ? Option::op0 : Option::op250);
+        window.model.choose(setting.at("frequency") == "1" ? Option::op1 : Option::op2);
+        const bool prompt = window.state().promptShown;
+        window.startAndFinish();
+        for (const auto& [label, name] : testing::resultLabelNames) {
+            const auto& place = setting.at("labels").at(name);
+            EXPECT_EQ(window.state().label(label), (LabelState{wholePixel(place[0]), wholePixel(place[1]), true})) << name;
+        }
+        EXPECT_EQ(window.state().promptShown, prompt);
+    }
+}
+
+TEST(MainFormModelStart, LeavesTheSumLabelWhereItWasForAnotherDistanceText)
+{
+    Window window;
+    window.model.choose(Option::op250);
+    window.model.choose(Option::op2);
+    window.startAndFinish();
+    ASSERT_EQ(window.state().label(ResultLabel::Soucet), (LabelState{344, 101, true}));
+    window.model.setText(TextBox::nPosun, "250.0");
+    window.model.setText(TextBox::nKmitocet, "1");
+    window.startAndFinish();
+    EXPECT_EQ(window.state().label(ResultLabel::Soucet), (LabelState{344, 101, true}));
+    EXPECT_EQ(window.state().label(ResultLabel::Zdroj), (LabelState{44, 211, true}));
+}
+
+TEST(MainFormModelStart, SlowdownZeroDrawsTheWholePictureInOneCall)
+{
+    Window paced;
+    paced.startAndFinish();
+    Window window;
+    window.model.setText(TextBox::nSpomaleni, "0");
+    window.model.press(Button::cmdStart);
+    EXPECT_FALSE(window.state().running);
+    EXPECT_TRUE(window.view.timers.empty());
+    EXPECT_TRUE(window.view.pauses.empty());
+    EXPECT_EQ(window.view.runsFinished, 1);
+    EXPECT_EQ(window.surface.ops(), paced.surface.ops());
+    EXPECT_EQ(window.state().results, paced.state().results);
+}
+
+TEST(MainFormModelPace, PausesFifteenMillisecondsPerSlowdownStep)
+{
+    Window window(standardDecrementLength);
+    window.model.press(Button::cmdStart);
+    EXPECT_EQ(window.view.pauses, std::vector{std::chrono::nanoseconds(15ms)});
+    EXPECT_EQ(window.view.timers, std::vector{std::chrono::nanoseconds(15ms)});
+}
+
+TEST(MainFormModelPace, AHeldScrollBarMoveAppliesToTheNextRun)
+{
+    Window window(standardDecrementLength);
+    window.model.setText(TextBox::nSpomaleni, "0.001");  // 300 decrements, 15 µs
+    window.model.press(Button::cmdStart);
+    window.model.moveSpeed(SpeedMove::to(7));
+    window.model.press(Button::cmdStart);
+    EXPECT_EQ(window.state().nSpomaleni, "0.001");
+    window.finishRun();
+    ASSERT_EQ(window.view.pauses.size(), 31u) << "the thirty of the first run and the first of the next";
+    for (std::size_t k = 0; k < 30; ++k)
+        EXPECT_EQ(window.view.pauses[k], 15us) << "pause " << k;
+    EXPECT_EQ(window.state().nSpomaleni, "7");
+    EXPECT_TRUE(window.state().running);
+    EXPECT_EQ(window.view.pauses.back(), 7 * 15ms);
+    EXPECT_EQ(window.view.timers.back(), 7 * 15ms);
+
+    // A timer that ends early leaves the point where it is and waits for the rest.
+    const std::size_t drawn = window.drawn();
+    window.model.pauseEnded();
+    EXPECT_EQ(window.drawn(), drawn);
+    EXPECT_GT(window.view.timers.back(), 0ns);
+    EXPECT_LE(window.view.timers.back(), 7 * 15ms);
+}
+
+// From 250: during the first run Start and op2, during the second op0. Carried out in any other
+// order, the window would end at another setting than 0 and 1.
+TEST(MainFormModelHeldInput, IsCarriedOutAfterTheRunInTheOrderItCame)
+{
+    Window window;
+    window.model.choose(Option::op250);
+    window.model.press(Button::cmdStart);
+    window.model.press(Button::cmdStart);
+    window.model.choose(Option::op2);
+    EXPECT_EQ(window.state().nKmitocet, "1") << "held while the run goes";
+    window.finishRun();
+    EXPECT_TRUE(window.state().running) << "the held Start began the next run";
+    EXPECT_EQ(window.state().nPosun, "250");
+    EXPECT_EQ(window.state().nKmitocet, "1") << "op2 waits behind that run";
+    window.model.choose(Option::op0);
+    window.finishRun();
+    EXPECT_FALSE(window.state().running);
+    EXPECT_EQ(window.view.runsFinished, 2);
+    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", "1"}));
+    EXPECT_EQ(window.state().distance, Option::op0);
+    EXPECT_EQ(window.state().frequency, Option::op1);
+    EXPECT_FALSE(window.anyResultShown());
+}
+
+TEST(MainFormModelHeldInput, ExitEndsTheProgramAfterTheRunAndDropsWhatCameAfterIt)
+{
+    Window window;
+    window.model.press(Button::cmdStart);
+    window.model.press(Button::cmdKonec);
+    window.model.choose(Option::op250);
+    window.model.press(Button::cmdStart);
+    EXPECT_EQ(window.view.ends, 0);
+    window.finishRun();
+    EXPECT_EQ(window.view.ends, 1);
+    EXPECT_TRUE(window.state().ended);
+    EXPECT_FALSE(window.state().running);
+    EXPECT_TRUE(window.state().label(ResultLabel::Soucet).shown) << "the run before Exit was whole";
+    EXPECT_EQ(window.state().nPosun, "0");
+    window.model.press(Button::cmdStart);
+    EXPECT_EQ(window.drawn(), wholePictureOps);
+    EXPECT_EQ(window.view.timers.size(), 30u);
+}
+
+TEST(MainFormModelHeldInput, UnloadDuringARunEndsItAtItsPause)
+{
+    Window window;
+    window.model.press(Button::cmdStart);
+    for (int k = 0; k < 4; ++k)
+        window.endPause();
+    window.model.choose(Option::op250);
+    const std::size_t drawn = window.drawn();
+    window.model.unload();
+    EXPECT_EQ(window.view.ends, 1);
+    EXPECT_FALSE(window.state().running);
+    window.model.pauseEnded();  // the timer still running
+    window.model.unload();
+    EXPECT_EQ(window.view.ends, 1);
+    EXPECT_EQ(window.drawn(), drawn);
+    EXPECT_EQ(window.view.runsFinished, 0);
+    EXPECT_EQ(window.state().nPosun, "0");
+    EXPECT_FALSE(window.anyResultShown());
+}
+
+TEST(MainFormModelStop, ABadDistanceStopsAtTheBandWithOneMessage)
+{
+    Window window;
+    const auto places = window.state().results;
+    window.model.setText(TextBox::nPosun, "abc");
+    window.model.press(Button::cmdStart);
+    ASSERT_EQ(window.view.stops.size(), 1u);
+    EXPECT_TRUE(window.view.stops[0].starts_with("quorvel: Start stopped: ")) << window.view.stops[0];
+    EXPECT_TRUE(hasText(window.view.stops[0], "nPosun") && hasText(window.view.stops[0], "\"abc\"")) << window.view.stops[0];
+    EXPECT_EQ(window.drawn(), 2u + 520u) << "the reset, the pen and the band";
+    EXPECT_FALSE(window.state().running);
+    EXPECT_EQ(window.view.runsFinished, 1);
+    EXPECT_TRUE(window.view.timers.empty());
+    EXPECT_EQ(window.state().results, places);
+}
+
+TEST(MainFormModelStop, ABadSlowdownStopsAfterItsPointAndHeldInputGoesOn)
+{
+    Window window;
+    const auto places = window.state().results;
+    window.model.press(Button::cmdStart);
+    for (int k = 0; k < 3; ++k)
+        window.endPause();
+    window.model.choose(Option::op250);
+    window.model.moveSpeed(SpeedMove::to(3));
+    window.model.setText(TextBox::nSpomaleni, "slow");
+    window.endPause();
+    ASSERT_EQ(window.view.stops.size(), 1u);
+    EXPECT_TRUE(hasText(window.view.stops[0], "nSpomaleni") && hasText(window.view.stops[0], "\"slow\"")) << window.view.stops[0];
+    EXPECT_EQ(window.drawn(), setUpOps + 5 * opsPerPoint);
+    EXPECT_EQ(window.view.runsFinished, 1);
+    EXPECT_FALSE(window.state().running);
+    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"250", "1", "3"}));
+    EXPECT_EQ(window.state().results, places);
+}
+
+}  // namespace
+}  // namespace quorvel
