@@ -1,29 +1,29 @@
 #include "web/CanvasSurface.h"
 
 #include <emscripten.h>
+#include <emscripten/val.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
 
 namespace quorvel {
 
 namespace {
 
-// A colour as the page's drawing functions take it: 0xRRGGBB, or a desktop colour as -1 for
-// caption text, -2 for button face and -3 for button text.
-int code(Colour colour)
-{
-    if (const auto* rgb = std::get_if<Rgb>(&colour))
-        return rgb->red << 16 | rgb->green << 8 | rgb->blue;
-    switch (std::get<SystemColour>(colour)) {
-    case SystemColour::CaptionText:
-        return -1;
-    case SystemColour::ButtonFace:
-        return -2;
-    case SystemColour::ButtonText:
-        return -3;
-    }
-    return 0;
-}
+constexpr int noFill = -1;
 
-constexpr int noFill = -4;
+int packed(Rgb colour) { return colour.red << 16 | colour.green << 8 | colour.blue; }
+
+// The pixel a coordinate falls in; coordinates far beyond the canvas are held there, which keeps
+// them within int's range.
+int pixel(float position)
+{
+    constexpr float farthest = 1 << 24;
+    return static_cast<int>(std::floor(std::clamp(position, -farthest, farthest)));
+}
 
 // clang-format off
 EM_JS(void, drawLine, (float x1, float y1, float x2, float y2, int colour, int penWidth), {
@@ -33,9 +33,43 @@ EM_JS(void, drawLine, (float x1, float y1, float x2, float y2, int colour, int p
 EM_JS(void, drawCircle, (float x, float y, float radius, int outline, int penWidth, int fill), {
     Module.picture.circle(x, y, radius, outline, penWidth, fill);
 });
+
+EM_JS(void, fillRect, (int left, int top, int width, int height, int colour), {
+    Module.picture.fillRect(left, top, width, height, colour);
+});
 // clang-format on
 
+Rgb computedColour(emscripten::val probe, const char* name)
+{
+    probe["style"].set("color", std::string(name));
+    const auto text = emscripten::val::global("getComputedStyle")(probe)["color"].as<std::string>();
+    // "rgb(255, 255, 255)": the first three numbers.
+    std::array<std::uint8_t, 3> parts{};
+    std::size_t part = 0;
+    bool inNumber = false;
+    for (const char c : text) {
+        const bool digit = c >= '0' && c <= '9';
+        if (digit && part < parts.size())
+            parts[part] = static_cast<std::uint8_t>(parts[part] * 10 + (c - '0'));
+        else if (inNumber)
+            ++part;
+        inNumber = digit;
+    }
+    return {parts[0], parts[1], parts[2]};
+}
+
 }  // namespace
+
+// Caption text is drawn as the highlighted text is, on the desktop as here.
+SystemPalette browserPalette()
+{
+    const auto document = emscripten::val::global("document");
+    auto probe = document.call<emscripten::val>("createElement", std::string("span"));
+    document["body"].call<void>("append", probe);
+    const SystemPalette palette{computedColour(probe, "HighlightText"), computedColour(probe, "ButtonFace"), computedColour(probe, "ButtonText")};
+    probe.call<void>("remove");
+    return palette;
+}
 
 // The canvas is always addressed in pixels from its corner.
 void CanvasSurface::resetToPixels() {}
@@ -46,14 +80,42 @@ void CanvasSurface::setFillStyle(FillStyle style) { fillStyle_ = style; }
 
 void CanvasSurface::setFillColour(Colour colour) { fillColour_ = colour; }
 
-void CanvasSurface::line(float x1, float y1, float x2, float y2, Colour colour) { drawLine(x1, y1, x2, y2, code(colour), penWidth_); }
+// A line through a non-finite point shows nothing. A row line covers the pixels from its left
+// end's to its right end's, as the desktop draws it.
+void CanvasSurface::line(float x1, float y1, float x2, float y2, Colour colour)
+{
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return;
+    if (y1 == y2 && penWidth_ == 1) {
+        const RowLine row{std::min(x1, x2), std::max(x1, x2), y1, penWidth_, palette_.resolve(colour)};
+        if (rows_.take(row))
+            return;
+        flush();
+        rows_.take(row);
+        return;
+    }
+    flush();
+    drawLine(x1, y1, x2, y2, rgb(colour), penWidth_);
+}
 
 // Without an outline colour the circle is outlined in the window's foreground colour, the
 // desktop's button-text colour.
 void CanvasSurface::circle(float x, float y, float radius, std::optional<Colour> outline)
 {
-    const int fill = fillStyle_ == FillStyle::Solid ? code(fillColour_) : noFill;
-    drawCircle(x, y, radius, code(outline.value_or(SystemColour::ButtonText)), penWidth_, fill);
+    flush();
+    drawCircle(x, y, radius, rgb(outline.value_or(SystemColour::ButtonText)), penWidth_, fillStyle_ == FillStyle::Solid ? rgb(fillColour_) : noFill);
 }
+
+void CanvasSurface::flush()
+{
+    if (rows_.empty())
+        return;
+    const RowLine& row = rows_.first();
+    const int left = pixel(row.x1);
+    fillRect(left, pixel(rows_.top()), pixel(row.x2) + 1 - left, rows_.rows(), packed(row.colour));
+    rows_.clear();
+}
+
+int CanvasSurface::rgb(Colour colour) const { return packed(palette_.resolve(colour)); }
 
 }  // namespace quorvel

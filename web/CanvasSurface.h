@@ -1,14 +1,19 @@
 #pragma once
 
+#include "core/Colour.h"
 #include "core/DrawingSurface.h"
+#include "core/LineRun.h"
 
 namespace quorvel {
 
-// Draws on the page's canvas, through the drawing functions the page gives the module. Pixel
-// coordinates name pixels, as on the desktop; the canvas keeps the picture, and the browser
-// shows what was drawn when the page next returns to its event loop.
+// Draws on the page's canvas, through the drawing functions the page gives the module, which
+// take colours as RGB only. Pixel coordinates name pixels, as on the desktop. One-pixel lines
+// along a row, on consecutive rows as the background band is drawn, are held and filled as one
+// rectangle: the canvas strokes hundreds of lines a hundred times slower than one fill.
 class CanvasSurface : public DrawingSurface {
 public:
+    explicit CanvasSurface(SystemPalette palette) : palette_(palette) {}
+
     void resetToPixels() override;
     void setPenWidth(int width) override;
     void setFillStyle(FillStyle style) override;
@@ -16,10 +21,20 @@ public:
     void line(float x1, float y1, float x2, float y2, Colour colour) override;
     void circle(float x, float y, float radius, std::optional<Colour> outline) override;
 
+    // Fills the rows held; called before the page shows the picture.
+    void flush();
+
 private:
+    int rgb(Colour colour) const;
+
+    SystemPalette palette_;
+    LineRun rows_;
     int penWidth_ = 1;
     FillStyle fillStyle_ = FillStyle::Transparent;
     Colour fillColour_ = Rgb{0, 0, 0};
 };
+
+// The desktop colours the picture uses, as the browser's own system colours name them.
+SystemPalette browserPalette();
 
 }  // namespace quorvel

@@ -1,29 +1,63 @@
-// Starts the page: the module with the Start command, the picture it draws on, the handlers,
-// and the held input. The page is ready for Start when the body carries data-ready, at the
-// performance mark "ready".
+// Starts the page: the module with the window's model, drawing on the page's picture, and the
+// page's input handed to the model, which shows its state in the controls again after each. The
+// page is ready for Start when the body carries data-ready, at the performance mark "ready".
 
 import createQuorvel from './quorvel.js';
-import { Form_Load, connectHandlers } from './handlers.js';
-import { holdInput, release } from './heldActions.js';
 import { createPicture } from './picture.js';
-import { StartRunner } from './startRunner.js';
 
-const form = document.getElementById('MainForm');
+const control = (id) => document.getElementById(id);
+const main = control('MainForm');
+const speed = control('HScroll1');
 
 // On a narrower screen the whole window scales down with its proportions kept.
 function fitToViewport() {
-    const scale = Math.min(1, document.documentElement.clientWidth / form.offsetWidth);
-    form.style.transform = scale < 1 ? `scale(${scale})` : '';
-    document.body.style.height = scale < 1 ? `${form.offsetHeight * scale}px` : '';
+    const scale = Math.min(1, document.documentElement.clientWidth / main.offsetWidth);
+    main.style.transform = scale < 1 ? `scale(${scale})` : '';
+    document.body.style.height = scale < 1 ? `${main.offsetHeight * scale}px` : '';
 }
 
-const module = await createQuorvel({ picture: createPicture(document.getElementById('picture')) });
-const runner = new StartRunner(new module.PageStart(), release);
-holdInput(form, document.getElementById('HScroll1'), () => runner.running);
-Form_Load();
-connectHandlers(runner);
+async function load() {
+    try {
+        const module = await createQuorvel({ picture: createPicture(control('picture')) });
+        return new module.PageForm();
+    } catch (error) {
+        control('status').textContent = `Quorvel could not start: ${error.message}`;
+        throw error;
+    }
+}
+
+export const form = await load();
+
+for (const button of main.querySelectorAll('button')) button.addEventListener('click', () => form.press(button.id));
+for (const option of main.querySelectorAll('input[type=radio]')) option.addEventListener('change', () => form.choose(option.id));
+
+// The speed control's keys step it as the desktop's scroll bar's do, with a page of one step.
+const keys = { ArrowLeft: ['by', -1], ArrowDown: ['by', -1], PageDown: ['by', -1], ArrowRight: ['by', 1], ArrowUp: ['by', 1], PageUp: ['by', 1],
+               Home: ['to', 1], End: ['to', 20] };
+speed.addEventListener('keydown', (event) => {
+    const move = keys[event.key];
+    if (!move || event.altKey || event.ctrlKey || event.metaKey) return;
+    event.preventDefault();
+    form.moveSpeed(...move);
+});
+// A click or a drag puts it where it lands, as does a screen reader that sets its value.
+speed.addEventListener('input', () => form.moveSpeed('to', Number(speed.value)));
+// A notch of a mouse wheel is one step, however far a browser would scroll for it; a touchpad's
+// small movements add up to steps. Down and right go towards 20, as on the desktop.
+let travel = 0;
+speed.addEventListener('wheel', (event) => {
+    event.preventDefault();
+    const delta = (Math.abs(event.deltaX) > Math.abs(event.deltaY) ? event.deltaX : event.deltaY) * [1, 16, 400][event.deltaMode];
+    travel = Math.sign(travel) === -Math.sign(delta) ? delta : travel + delta;
+    if (Math.abs(travel) < 40) return;
+    form.moveSpeed('by', Math.sign(travel) * Math.max(1, Math.round(Math.abs(travel) / 100)));
+    travel = 0;
+}, { passive: false });
+
 fitToViewport();
 window.addEventListener('resize', fitToViewport);
-document.getElementById('cmdStart').focus();
+main.inert = false;
+control('status').hidden = true;
+control('cmdStart').focus();
 document.body.dataset.ready = 'true';
 performance.mark('ready');

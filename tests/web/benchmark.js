@@ -62,7 +62,8 @@ async function wholeStart(page) {
                 context.getImageData(0, 0, 1, 1);
             }) / 100);
         }
-        document.getElementById('nSpomaleni').value = '0';
+        const { form } = await import('/main.js');
+        form.setText('nSpomaleni', '0');
         const start = [];
         for (let run = 0; run < 21; ++run) {
             const finished = new Promise((resolve) => document.addEventListener('quorvel:finished', resolve, { once: true }));
@@ -81,7 +82,7 @@ async function pacing(page) {
     for (const slowdown of ['1', '20']) {
         const before = await page.metrics();
         const { pauses, wall } = await page.evaluate(async (slowdown) => {
-            document.getElementById('nSpomaleni').value = slowdown;
+            (await import('/main.js')).form.setText('nSpomaleni', slowdown);
             const times = [];
             const onPause = () => times.push(performance.now());
             document.addEventListener('quorvel:pause', onPause);

@@ -1,74 +1,141 @@
-// Input that comes while Start runs is held and handled after the run, in the order it came, as
-// on the desktop; no run begins inside a run.
+// Input that comes while Start runs is held and carried out after the run, in the order it came,
+// as on the desktop: clicks, and every move of the speed control, by key, click, drag or wheel.
+// The speed control moves as the desktop's scroll bar does.
 
-import { test } from 'node:test';
+import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { clickOn, countRuns, pageUnderTest, pausesBegun, placeOf, runsFinished, textOf } from './support.js';
+import { browsers, callForm, centreOf, clickOn, countRuns, pageUnderTest, pausesBegun, placeOf, runsFinished, textOf, workedSettings } from './support.js';
 
-const quorvel = pageUnderTest();
+const speedOf = (page) => page.$eval('#HScroll1', (speed) => Number(speed.value));
 
-// Slowdown 3: a run of some 1.4 seconds, long enough to click into.
-async function slowDown(page) {
-    await page.focus('#HScroll1');
-    await page.keyboard.press('ArrowRight');
-    await page.keyboard.press('ArrowRight');
-    assert.equal(await textOf(page, 'nSpomaleni'), '3');
-}
-
-// Start and then 250 clicked during a run: the held Start runs a whole second run, still at
-// distance 0, and only then the held 250 is chosen, hiding that run's labels.
-test('clicks on Start and an option during a run are handled after it, in order', async () => {
-    const { page, problems } = await quorvel.open();
-    await slowDown(page);
-    const counted = await countRuns(page);
-    const twoRuns = runsFinished(page, 2);
-    const third = pausesBegun(page, 3);
-    await clickOn(page, '#cmdStart');
-    await third;
-    await clickOn(page, '#cmdStart');
-    await clickOn(page, '#op250');
-    assert.equal(await textOf(page, 'nPosun'), '0', 'the click on 250 waits');
-    assert.equal(await page.$eval('#op250', (option) => option.checked), false, 'the option is not chosen yet');
-    await twoRuns;
-    assert.deepEqual(await counted(), { pauses: 60, finished: 2 }, 'two whole runs, one after the other');
-    assert.equal(await textOf(page, 'nPosun'), '250');
-    assert.equal(await page.$eval('#op250', (option) => option.checked), true);
-    assert.deepEqual(await placeOf(page, 'labSoucet'), { left: 614, top: 191, shown: false }, 'the second run drew distance 0; 250 came after it');
-    assert.deepEqual(problems, []);
-});
-
-test('a change of speed during a run waits for its end', async () => {
-    const { page, problems } = await quorvel.open();
+// Starts a run of a chosen slowdown, whatever the speed control shows, and resolves once its
+// second pause has begun, with a promise of its end (in an object, or awaiting it would wait
+// for the end).
+async function duringRun(page, slowdown = '2') {
+    await callForm(page, 'setText', 'nSpomaleni', slowdown);
     const finished = runsFinished(page);
     const second = pausesBegun(page, 2);
     await clickOn(page, '#cmdStart');
     await second;
-    await page.focus('#HScroll1');
-    await page.keyboard.press('ArrowRight');
-    assert.equal(await textOf(page, 'nSpomaleni'), '1');
-    assert.equal(await page.$eval('#HScroll1', (speed) => speed.value), '1', 'the control shows its old value meanwhile');
-    await finished;
-    assert.equal(await textOf(page, 'nSpomaleni'), '2');
-    assert.deepEqual(problems, []);
-});
+    return { finished };
+}
 
-// Exit ends the program; a page cannot close its window, so it says that Quorvel has ended. An
-// Exit clicked during a run waits for its end, and a Start clicked after it is dropped.
-test('Exit clicked during a run ends the program after it and drops what came after', async () => {
-    const { page, problems } = await quorvel.open();
-    await slowDown(page);
-    const counted = await countRuns(page);
-    const finished = runsFinished(page);
-    const third = pausesBegun(page, 3);
-    await clickOn(page, '#cmdStart');
-    await third;
-    await clickOn(page, '#cmdKonec');
-    await clickOn(page, '#cmdStart');
-    assert.equal(await page.$('#MainForm') !== null, true, 'the window stays during the run');
-    await finished;
-    await new Promise((resolve) => setTimeout(resolve, 300));
-    assert.equal(await page.$('#MainForm'), null);
-    assert.equal(await page.$eval('#ended', (text) => text.hidden), false);
-    assert.deepEqual(await counted(), { pauses: 30, finished: 1 });
-    assert.deepEqual(problems, []);
+// A point of the speed control's track, at a fraction of its width from its left edge.
+async function alongTrack(page, fraction) {
+    const box = await (await page.$('#HScroll1')).boundingBox();
+    return [box.x + box.width * fraction, box.y + box.height / 2];
+}
+
+async function drag(page, from, to) {
+    await page.mouse.move(...await alongTrack(page, from));
+    await page.mouse.down();
+    await page.mouse.move(...await alongTrack(page, to), { steps: 5 });
+    await page.mouse.up();
+}
+
+for (const browserName of browsers) describe(browserName, () => {
+    const quorvel = pageUnderTest(browserName);
+
+    test('keys on the speed control during a run are carried out after it, in order', async () => {
+        const { page, problems } = await quorvel.open();
+        for (const { from, keys, after } of [{ from: 10, keys: ['ArrowLeft', 'ArrowLeft', 'ArrowLeft'], after: 7 },
+                                             { from: 20, keys: ['End', 'Home', 'ArrowRight'], after: 2 }]) {
+            await callForm(page, 'moveSpeed', 'to', from);
+            const { finished } = await duringRun(page);
+            await page.focus('#HScroll1');
+            for (const key of keys) await page.keyboard.press(key);
+            assert.equal(await speedOf(page), from, 'the control stays during the run');
+            assert.equal(await textOf(page, 'nSpomaleni'), '2');
+            await finished;
+            assert.equal(await speedOf(page), after, keys.join(', '));
+            assert.equal(await textOf(page, 'nSpomaleni'), String(after));
+        }
+        assert.deepEqual(problems, []);
+    });
+
+    test('a click and a drag on the speed control during a run are carried out after it', async () => {
+        const { page, problems } = await quorvel.open();
+        // Where they land when nothing runs.
+        await page.mouse.click(...await alongTrack(page, 0.85));
+        const clicked = await speedOf(page);
+        await drag(page, 0.85, 0.3);
+        const dragged = await speedOf(page);
+        assert.ok(clicked > 14 && dragged < 9, `a click at 85 % goes to ${clicked}, a drag to 30 % to ${dragged}`);
+        assert.equal(await textOf(page, 'nSpomaleni'), String(dragged));
+
+        await callForm(page, 'moveSpeed', 'to', 1);
+        let { finished } = await duringRun(page);
+        await page.mouse.click(...await alongTrack(page, 0.85));
+        assert.equal(await speedOf(page), 1, 'the click waits');
+        await finished;
+        assert.equal(await speedOf(page), clicked);
+        assert.equal(await textOf(page, 'nSpomaleni'), String(clicked));
+
+        ({ finished } = await duringRun(page));
+        await drag(page, 0.85, 0.3);
+        assert.equal(await speedOf(page), clicked, 'the drag waits');
+        await finished;
+        assert.equal(await speedOf(page), dragged);
+        assert.deepEqual(problems, []);
+    });
+
+    // A notch turned down or to the right moves the desktop's horizontal scroll bar one step
+    // towards its right end, and one turned up or to the left one step back.
+    test('the mouse wheel moves the speed control a step a notch, as on the desktop', async () => {
+        const { page, problems } = await quorvel.open();
+        const { x, y } = await centreOf(page, '#HScroll1');
+        await page.mouse.move(x, y);
+        const steps = [];
+        for (const notch of [{ deltaY: 100 }, { deltaY: 100 }, { deltaY: -100 }, { deltaX: 100 }, { deltaX: -100 }, { deltaY: -100 }]) {
+            await page.mouse.wheel(notch);
+            await page.waitForFunction(() => true, { polling: 'raf' });
+            steps.push(await speedOf(page));
+        }
+        assert.deepEqual(steps, [2, 3, 2, 3, 2, 1]);
+        assert.equal(await page.evaluate(() => window.scrollY), 0, 'the page does not scroll');
+
+        const { finished } = await duringRun(page);
+        await page.mouse.move(x, y);
+        await page.mouse.wheel({ deltaY: 100 });
+        assert.equal(await speedOf(page), 1, 'the notch waits for the run');
+        await finished;
+        assert.equal(await speedOf(page), 2);
+        assert.equal(await textOf(page, 'nSpomaleni'), '2');
+        assert.deepEqual(problems, []);
+    });
+
+    test('after a reload the controls show the settings the window loads with', async () => {
+        const { page, problems } = await quorvel.open();
+        await page.focus('#HScroll1');
+        await page.keyboard.press('End');
+        await clickOn(page, '#op250');
+        await clickOn(page, '#op2');
+        assert.equal(await speedOf(page), 20);
+        await page.reload();
+        await page.waitForSelector('body[data-ready]');
+        assert.equal(await speedOf(page), 1);
+        assert.equal(await textOf(page, 'nSpomaleni'), '1');
+        const checked = await page.$$eval('input[type=radio]', (options) => options.filter((option) => option.checked).map((option) => option.id));
+        assert.deepEqual(checked, ['op0', 'op1', 'opRychlá']);
+        assert.deepEqual(problems, []);
+    });
+
+    // One run of some 1.4 seconds: the held Start runs a whole second run, still at distance 0,
+    // and only then the held 250 is chosen, hiding that run's labels.
+    test('clicks on Start and an option during a run reach the window after it, in order', async () => {
+        const { page, problems } = await quorvel.open();
+        const counted = await countRuns(page);
+        const twoRuns = runsFinished(page, 2);
+        await duringRun(page, '3');
+        await clickOn(page, '#cmdStart');
+        await clickOn(page, '#op250');
+        assert.equal(await textOf(page, 'nPosun'), '0', 'the click on 250 waits');
+        assert.equal(await page.$eval('#op250', (option) => option.checked), false, 'the option is not chosen yet');
+        await twoRuns;
+        assert.deepEqual(await counted(), { pauses: 60, finished: 2 }, 'two whole runs, one after the other');
+        assert.equal(await page.$eval('#op250', (option) => option.checked), true);
+        const [left, top] = workedSettings[0].labels.labSoucet.map(Math.round);
+        assert.deepEqual(await placeOf(page, 'labSoucet'), { left, top, shown: false }, 'the second run drew distance 0; 250 came after it');
+        assert.deepEqual(problems, []);
+    });
 });

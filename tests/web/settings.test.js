@@ -1,84 +1,73 @@
 // Start, for each setting the options offer, draws the desktop's picture and places the labels
 // where the desktop does; choosing again hides the explanations and keeps the picture.
 
-import { test } from 'node:test';
+import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { clickOn, hasColourNear, pageUnderTest, pixelsAround, placeOf, runsFinished } from './support.js';
+import { browsers, clickOn, hasColourNear, pageUnderTest, pixelsAround, placeOf, runsFinished, workedSettings } from './support.js';
 
 const darkGrey = [64, 64, 64];
 const lightGrey = [192, 192, 192];
 const green = [0, 255, 0];
 
-// The pixels the desktop's real-window test reads, for each setting: the sum vector's middle,
-// the least-time marker, the two filled circles, and where labSoucet goes by its table.
-const settings = [
-    { distance: '0', frequency: '1', sum: [624, 132], markerX: 404, sourceX: 354, soucet: [614, 191] },
-    { distance: '0', frequency: '2', sum: [548, 156], markerX: 404, sourceX: 354, soucet: [614, 191] },
-    { distance: '250', frequency: '1', sum: [398, 174], markerX: 152, sourceX: 104, soucet: [444, 191] },
-    { distance: '250', frequency: '2', sum: [308, 150], markerX: 152, sourceX: 104, soucet: [344, 101] },
-];
+for (const browserName of browsers) describe(browserName, () => {
+    const quorvel = pageUnderTest(browserName);
 
-const quorvel = pageUnderTest();
+    for (const setting of workedSettings) {
+        test(`distance ${setting.distance} and frequency ${setting.frequency}: the picture and the labels`, async () => {
+            const { page, problems } = await quorvel.open();
+            if (setting.distance === '250') await clickOn(page, '#op250');
+            if (setting.frequency === '2') await clickOn(page, '#op2');
+            const finished = runsFinished(page);
+            await clickOn(page, '#cmdStart');
+            await finished;
 
-for (const setting of settings) {
-    test(`distance ${setting.distance} and frequency ${setting.frequency}: the picture and the labels`, async () => {
+            const captionText = await page.evaluate(() => {
+                const probe = document.createElement('span');
+                probe.style.color = 'HighlightText';
+                document.body.append(probe);
+                return getComputedStyle(probe).color.match(/\d+/g).map(Number);
+            });
+            const { source, detector, marker, sumVector } = setting.checkPixels;
+            assert.ok(await hasColourNear(page, ...source, captionText, 0), 'source fill');
+            assert.ok(await hasColourNear(page, ...detector, captionText, 0), 'detector fill, drawn again at the end');
+            assert.ok(await hasColourNear(page, setting.detectorX + 5, 240, darkGrey), 'detector outline');
+            assert.ok(await hasColourNear(page, ...marker, darkGrey), 'least-time marker');
+            assert.ok(await hasColourNear(page, ...sumVector, green), 'sum vector');
+            assert.ok(await hasColourNear(page, 600, 290, darkGrey), 'mirror');
+            assert.ok(await hasColourNear(page, 44, 420, darkGrey), 'time-curve axis');
+            assert.ok(await hasColourNear(page, 780, 560, lightGrey, 0), "the band's empty corner");
+            // The time curve's base line, drawn at every point, is one crisp row, as if drawn once.
+            const across = (await pixelsAround(page, 600, 490, 1)).map(([r, g, b]) => [r, g, b]);
+            assert.deepEqual(across, [lightGrey, lightGrey, lightGrey, darkGrey, darkGrey, darkGrey, lightGrey, lightGrey, lightGrey], 'the base line');
+
+            // Labels stand on whole pixels, halves rounded up.
+            for (const [label, place] of Object.entries(setting.labels)) {
+                const [left, top] = place.map(Math.round);
+                assert.deepEqual(await placeOf(page, label), { left, top, shown: true }, label);
+            }
+            assert.equal((await placeOf(page, 'labKliknuti')).shown, setting.distance === '0' && setting.frequency === '1', 'the prompt as the handlers left it');
+            assert.deepEqual(problems, []);
+            await page.close();
+        });
+    }
+
+    test('choosing a distance or a frequency hides the prompt and the labels but keeps the picture', async () => {
         const { page, problems } = await quorvel.open();
-        if (setting.distance === '250') await clickOn(page, '#op250');
-        if (setting.frequency === '2') await clickOn(page, '#op2');
         const finished = runsFinished(page);
         await clickOn(page, '#cmdStart');
         await finished;
-
-        const captionText = await page.evaluate(() => {
-            const probe = document.createElement('span');
-            probe.style.color = 'HighlightText';
-            document.body.append(probe);
-            return getComputedStyle(probe).color.match(/\d+/g).map(Number);
-        });
-        const detectorX = setting.sourceX + 100;
-        assert.ok(await hasColourNear(page, setting.sourceX, 238, captionText, 0), 'source fill');
-        assert.ok(await hasColourNear(page, detectorX, 238, captionText, 0), 'detector fill, drawn again at the end');
-        assert.ok(await hasColourNear(page, detectorX + 5, 240, darkGrey), 'detector outline');
-        assert.ok(await hasColourNear(page, setting.markerX, 420, darkGrey), 'least-time marker');
-        assert.ok(await hasColourNear(page, ...setting.sum, green), 'sum vector');
-        assert.ok(await hasColourNear(page, 600, 290, darkGrey), 'mirror');
-        assert.ok(await hasColourNear(page, 44, 420, darkGrey), 'time-curve axis');
-        assert.ok(await hasColourNear(page, 780, 560, lightGrey, 0), "the band's empty corner");
-        // The time curve's base line, drawn at every point, is one crisp row, as if drawn once.
-        const across = (await pixelsAround(page, 600, 490, 1)).map(([r, g, b]) => [r, g, b]);
-        assert.deepEqual(across, [lightGrey, lightGrey, lightGrey, darkGrey, darkGrey, darkGrey, lightGrey, lightGrey, lightGrey], 'the base line');
-
-        const expected = {
-            labRadius: [420, 321],
-            labCas: [54, 341],
-            labZdroj: [setting.sourceX - 60, 211],
-            labDetektor: [detectorX - 20, 211],
-            labSoucet: setting.soucet,
-        };
-        for (const [label, [left, top]] of Object.entries(expected))
-            assert.deepEqual(await placeOf(page, label), { left, top, shown: true }, label);
-        assert.equal((await placeOf(page, 'labKliknuti')).shown, setting.distance === '0' && setting.frequency === '1', 'the prompt as the handlers left it');
+        await clickOn(page, '#op2');
+        for (const label of ['labKliknuti', 'labRadius', 'labCas', 'labZdroj', 'labDetektor', 'labSoucet'])
+            assert.equal((await placeOf(page, label)).shown, false, label);
+        assert.ok(await hasColourNear(page, ...workedSettings[0].checkPixels.sumVector, green), 'the picture stays');
+        assert.equal(await page.$eval('#nKmitocet', (box) => box.value), '2');
+        await clickOn(page, '#op0');
+        assert.equal(await page.$eval('#op0', (option) => option.checked), true);
+        await clickOn(page, '#op250');
+        await clickOn(page, '#op0');
+        assert.equal(await page.$eval('#op1', (option) => option.checked), true, 'distance 0 also chooses frequency 1');
+        assert.equal(await page.$eval('#nKmitocet', (box) => box.value), '1');
         assert.deepEqual(problems, []);
         await page.close();
     });
-}
-
-test('choosing a distance or a frequency hides the prompt and the labels but keeps the picture', async () => {
-    const { page, problems } = await quorvel.open();
-    const finished = runsFinished(page);
-    await clickOn(page, '#cmdStart');
-    await finished;
-    await clickOn(page, '#op2');
-    for (const label of ['labKliknuti', 'labRadius', 'labCas', 'labZdroj', 'labDetektor', 'labSoucet'])
-        assert.equal((await placeOf(page, label)).shown, false, label);
-    assert.ok(await hasColourNear(page, 624, 132, green), 'the picture stays');
-    assert.equal(await page.$eval('#nKmitocet', (box) => box.value), '2');
-    await clickOn(page, '#op0');
-    assert.equal(await page.$eval('#op0', (option) => option.checked), true);
-    await clickOn(page, '#op250');
-    await clickOn(page, '#op0');
-    assert.equal(await page.$eval('#op1', (option) => option.checked), true, 'distance 0 also chooses frequency 1');
-    assert.equal(await page.$eval('#nKmitocet', (box) => box.value), '1');
-    assert.deepEqual(problems, []);
-    await page.close();
 });

@@ -1,7 +1,9 @@
-// What every browser test needs: the built page served from this machine, Debian's chromium
-// driven by puppeteer-core, and a watch on the console and on every request the page makes.
+// What every browser test needs: the built page served from this machine, Debian's chromium or
+// firefox-esr driven by puppeteer-core, and a watch on the console and on every request the page
+// makes.
 
 import { after, before } from 'node:test';
+import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
@@ -10,7 +12,7 @@ import puppeteer from 'puppeteer-core';
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml' };
 
 const webBuild = process.env.QUORVEL_WEB_BUILD ?? new URL('../../build-web/', import.meta.url).pathname;
-export const pageFolder = join(webBuild, 'web');
+export const pageFolder = join(webBuild, 'page');
 export const desktopBuild = process.env.QUORVEL_DESKTOP_BUILD ?? new URL('../../build-tests/', import.meta.url).pathname;
 
 // A static server on a free port of the loopback address: the built page at the root, and the
@@ -39,7 +41,16 @@ export async function servePage(extra = {}) {
     return { url: `http://127.0.0.1:${server.address().port}/`, close: () => new Promise((resolve) => server.close(resolve)) };
 }
 
-export function launchBrowser() {
+// The browsers the tests that concern every browser run in; QUORVEL_BROWSERS narrows them.
+export const browsers = (process.env.QUORVEL_BROWSERS ?? 'chromium,firefox').split(',');
+
+// The four settings' worked values, which the desktop's tests read too.
+export const { settings: workedSettings } = JSON.parse(readFileSync(new URL('../data/worked-values.json', import.meta.url)));
+
+// Firefox is driven over WebDriver BiDi, which puppeteer-core speaks to it.
+export function launchBrowser(name = 'chromium') {
+    if (name === 'firefox')
+        return puppeteer.launch({ browser: 'firefox', protocol: 'webDriverBiDi', executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr', headless: true });
     return puppeteer.launch({
         executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
@@ -66,20 +77,20 @@ export async function openPage(browser, url, viewport = { width: 820, height: 60
     return { page, problems };
 }
 
-// For a file of tests: the page served and the browser launched before its tests, both ended
-// after them. open() opens the page in a new tab, as openPage does.
-export function pageUnderTest() {
+// For a file or suite of tests: the page served and the browser launched before its tests, both
+// ended after them. open() opens the page in a new tab, as openPage does.
+export function pageUnderTest(browserName = 'chromium') {
     let server;
     let browser;
     before(async () => {
         server = await servePage();
-        browser = await launchBrowser();
+        browser = await launchBrowser(browserName);
     });
     after(async () => {
         await browser?.close();
         await server?.close();
     });
-    return { open: (viewport) => openPage(browser, server.url, viewport) };
+    return { open: (viewport) => openPage(browser, server.url, viewport), browser: () => browser, url: () => server.url };
 }
 
 // Resolves once the page has finished as many runs of Start as asked, counting from now.
@@ -157,3 +168,7 @@ export async function countRuns(page) {
 }
 
 export const textOf = (page, id) => page.evaluate((id) => document.getElementById(id).value, id);
+
+// Calls a method of the page's form, the module's window, with the arguments given.
+export const callForm = (page, method, ...args) =>
+    page.evaluate(async (method, args) => (await import('/main.js')).form[method](...args), method, args);

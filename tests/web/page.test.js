@@ -1,0 +1,71 @@
+// The page as it is handed out: a folder of its own files only, a word to the teacher who opens
+// it as a file, and controls that do nothing until they can act.
+
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readdir } from 'node:fs/promises';
+import { join } from 'node:path';
+import { clickOn, pageFolder, pageUnderTest, runsFinished } from './support.js';
+
+const quorvel = pageUnderTest();
+
+// What is visible of an element, and its text.
+const shownText = (page, selector) => page.$eval(selector, (element) => (element.checkVisibility() ? element.textContent : null));
+
+test('the page folder holds the page and nothing else', async () => {
+    assert.deepEqual((await readdir(pageFolder)).sort(),
+                     ['index.html', 'main.js', 'picture.js', 'quorvel.js', 'quorvel.svg', 'quorvel.wasm', 'style.css']);
+});
+
+test('opened as a file, the page says how to serve it', async () => {
+    const page = await quorvel.browser().newPage();
+    await page.goto(`file://${join(pageFolder, 'index.html')}`);
+    const said = await shownText(page, '#status');
+    assert.match(said ?? '', /must be served by a web server/);
+    assert.ok(said.includes('"sh scripts/web.sh"') && said.includes('http://127.0.0.1:8080/'), said);
+    assert.equal(await page.$eval('#MainForm', (form) => form.inert), true);
+    await page.close();
+});
+
+// The module is held back on its way, as on a slow line: meanwhile the page says it is loading
+// and takes no input, and once it is ready Start works.
+test('until the module is ready the page says it is loading and its controls do not act', async () => {
+    const page = await quorvel.browser().newPage();
+    await page.setRequestInterception(true);
+    let release;
+    const arrived = new Promise((resolve) => {
+        page.on('request', (request) => {
+            if (!request.url().endsWith('.wasm')) return void request.continue();
+            release = () => request.continue();
+            resolve();
+        });
+    });
+    await page.goto(quorvel.url(), { waitUntil: 'domcontentloaded' });
+    await arrived;
+    assert.match(await shownText(page, '#status') ?? '', /loading/);
+    assert.equal(await page.$eval('#status', (status) => status.getAttribute('role')), 'status', 'announced politely');
+    await clickOn(page, '#op250');
+    await clickOn(page, '#cmdStart');
+    await page.keyboard.press('Tab');
+    assert.equal(await page.$eval('#op250', (option) => option.checked), false, 'the click on 250 does nothing');
+    assert.equal(await page.evaluate(() => document.activeElement.closest('#MainForm') !== null), false, 'no control takes the focus');
+
+    release();
+    await page.waitForSelector('body[data-ready]');
+    assert.equal(await shownText(page, '#status'), null, 'the loading line is gone');
+    assert.equal(await page.$eval('#op250', (option) => option.checked), false);
+    const finished = runsFinished(page);
+    await clickOn(page, '#cmdStart');
+    await finished;
+    assert.equal(await page.$eval('#labSoucet', (label) => label.hidden), false);
+    await page.close();
+});
+
+// A page cannot close its browser's window; Exit ends the program and the page says so.
+test('Exit ends the program and says so', async () => {
+    const { page, problems } = await quorvel.open();
+    await clickOn(page, '#cmdKonec');
+    assert.equal(await page.$('#MainForm'), null);
+    assert.match(await shownText(page, '#ended') ?? '', /^Quorvel has ended\. Start it again$/);
+    assert.deepEqual(problems, []);
+});

@@ -1,0 +1,153 @@
+#include "web/PageForm.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/eventloop.h>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <utility>
+
+namespace quorvel {
+
+namespace {
+
+using emscripten::val;
+
+constexpr std::array optionIds{"op0", "op250", "op1", "op2", "opPomalá", "opPomalejší", "opRychlá"};
+constexpr std::array boxIds{"nPosun", "nKmitocet", "nSpomaleni"};
+constexpr std::array resultIds{"labRadius", "labCas", "labZdroj", "labDetektor", "labSoucet"};
+
+// The enumerator named so, where names lists them in their enumeration's order.
+template <typename Value, std::size_t Size>
+std::optional<Value> named(const std::array<const char*, Size>& names, const std::string& name)
+{
+    const auto found = std::find(names.begin(), names.end(), name);
+    if (found == names.end())
+        return std::nullopt;
+    return static_cast<Value>(found - names.begin());
+}
+
+val element(const val& document, const char* id) { return document.call<val>("getElementById", std::string(id)); }
+
+template <std::size_t Size>
+std::array<val, Size> elements(const val& document, const std::array<const char*, Size>& ids)
+{
+    return [&]<std::size_t... k>(std::index_sequence<k...>) { return std::array<val, Size>{element(document, ids[k])...}; }(std::make_index_sequence<Size>());
+}
+
+std::string pixels(int position) { return std::to_string(position) + "px"; }
+
+}  // namespace
+
+PageForm::PageForm()
+    : document_(val::global("document")),
+      options_(elements(document_, optionIds)),
+      boxes_(elements(document_, boxIds)),
+      results_(elements(document_, resultIds)),
+      speed_(element(document_, "HScroll1")),
+      prompt_(element(document_, "labKliknuti")),
+      surface_(browserPalette()),
+      model_(surface_, *this)
+{
+    model_.Form_Load();
+}
+
+void PageForm::press(const std::string& button)
+{
+    if (button == "cmdStart")
+        model_.press(Button::cmdStart);
+    else if (button == "cmdKonec")
+        model_.press(Button::cmdKonec);
+}
+
+void PageForm::choose(const std::string& option)
+{
+    if (const auto chosen = named<Option>(optionIds, option))
+        model_.choose(*chosen);
+}
+
+void PageForm::moveSpeed(const std::string& kind, int amount)
+{
+    if (kind == "to")
+        model_.moveSpeed(SpeedMove::to(amount));
+    else if (kind == "by")
+        model_.moveSpeed(SpeedMove::by(amount));
+}
+
+void PageForm::setText(const std::string& box, const std::string& text)
+{
+    if (const auto found = named<TextBox>(boxIds, box)) {
+        model_.setText(*found, text);
+        boxes_.at(static_cast<std::size_t>(*found)).set("value", text);
+    }
+}
+
+// Everything is written each time: the page may have changed a control on its own, as a radio
+// button checks itself when clicked, and held input leaves the controls as the state has them.
+void PageForm::showState()
+{
+    const FormState& state = model_.state();
+    for (std::size_t k = 0; k < options_.size(); ++k)
+        options_[k].set("checked", state.selected(static_cast<Option>(k)));
+    for (std::size_t k = 0; k < boxes_.size(); ++k)
+        boxes_[k].set("value", state.text(static_cast<TextBox>(k)));
+    speed_.set("value", std::to_string(state.HScroll1));
+    prompt_.set("hidden", !state.promptShown);
+    for (std::size_t k = 0; k < results_.size(); ++k) {
+        const LabelState& label = state.results[k];
+        val style = results_[k]["style"];
+        style.set("left", pixels(label.left));
+        style.set("top", pixels(label.top));
+        results_[k].set("hidden", !label.shown);
+    }
+}
+
+// Whole milliseconds, rounded up, within the longest wait a browser's timer keeps.
+void PageForm::startTimer(std::chrono::nanoseconds length)
+{
+    const double milliseconds = std::min(std::ceil(static_cast<double>(length.count()) / 1e6), 2147483647.0);
+    timer_ = emscripten_set_timeout(&PageForm::timerEnded, milliseconds, this);
+}
+
+void PageForm::timerEnded(void* form)
+{
+    auto& page = *static_cast<PageForm*>(form);
+    page.timer_ = 0;
+    page.pauseEnded();
+}
+
+// The page's tests and benchmark follow a run by these events.
+void PageForm::pauseBegun(std::chrono::nanoseconds length)
+{
+    val detail = val::object();
+    detail.set("detail", static_cast<double>(length.count()) / 1e6);
+    document_.call<bool>("dispatchEvent", val::global("CustomEvent").new_(std::string("quorvel:pause"), detail));
+}
+
+void PageForm::runFinished() { document_.call<bool>("dispatchEvent", val::global("CustomEvent").new_(std::string("quorvel:finished"))); }
+
+void PageForm::reportStop(const std::string& message) { val::global("console").call<void>("error", message); }
+
+// A page cannot close the browser's window; the program ends and says so.
+void PageForm::endProgram()
+{
+    if (timer_ != 0)
+        emscripten_clear_timeout(timer_);
+    timer_ = 0;
+    element(document_, "MainForm").call<void>("remove");
+    element(document_, "ended").set("hidden", false);
+}
+
+EMSCRIPTEN_BINDINGS(quorvel)
+{
+    emscripten::class_<PageForm>("PageForm")
+        .constructor<>()
+        .function("press", &PageForm::press)
+        .function("choose", &PageForm::choose)
+        .function("moveSpeed", &PageForm::moveSpeed)
+        .function("setText", &PageForm::setText)
+        .function("pauseEnded", &PageForm::pauseEnded);
+}
+
+}  // namespace quorvel
