@@ -231,20 +231,6 @@ TEST(MainFormModelStart, PlacesTheWorkedLabelsOfEachSettingAndLeavesThePrompt)
     }
 }
 
-TEST(MainFormModelStart, LeavesTheSumLabelWhereItWasForAnotherDistanceText)
-{
-    Window window;
-    window.model.choose(Option::op250);
-    window.model.choose(Option::op2);
-    window.startAndFinish();
-    ASSERT_EQ(window.state().label(ResultLabel::Soucet), (LabelState{344, 101, true}));
-    window.model.setText(TextBox::nPosun, "250.0");
-    window.model.setText(TextBox::nKmitocet, "1");
-    window.startAndFinish();
-    EXPECT_EQ(window.state().label(ResultLabel::Soucet), (LabelState{344, 101, true}));
-    EXPECT_EQ(window.state().label(ResultLabel::Zdroj), (LabelState{44, 211, true}));
-}
-
 TEST(MainFormModelStart, SlowdownZeroDrawsTheWholePictureInOneCall)
 {
     Window paced;
@@ -258,14 +244,6 @@ TEST(MainFormModelStart, SlowdownZeroDrawsTheWholePictureInOneCall)
     EXPECT_EQ(window.view.runsFinished, 1);
     EXPECT_EQ(window.surface.ops(), paced.surface.ops());
     EXPECT_EQ(window.state().results, paced.state().results);
-}
-
-TEST(MainFormModelPace, PausesFifteenMillisecondsPerSlowdownStep)
-{
-    Window window(standardDecrementLength);
-    window.model.press(Button::cmdStart);
-    EXPECT_EQ(window.view.pauses, std::vector{std::chrono::nanoseconds(15ms)});
-    EXPECT_EQ(window.view.timers, std::vector{std::chrono::nanoseconds(15ms)});
 }
 
 TEST(MainFormModelPace, AHeldScrollBarMoveAppliesToTheNextRun)
