@@ -246,6 +246,20 @@ TEST(MainFormModelStart, SlowdownZeroDrawsTheWholePictureInOneCall)
     EXPECT_EQ(window.state().results, paced.state().results);
 }
 
+// Distances far beyond any screen still finish a run; the labels are held at the farthest place
+// a label can be moved to, since converting the raw coordinate to a pixel would overflow.
+TEST(MainFormModelStart, FinishesRunsWithTextsFarOutsideTheSettings)
+{
+    Window window;
+    for (const char* distance : {"1e300", "-1e300", "1e38"}) {
+        window.model.setText(TextBox::nPosun, distance);
+        window.startAndFinish();
+        EXPECT_TRUE(window.state().label(ResultLabel::Zdroj).shown) << distance;
+        EXPECT_EQ(std::abs(window.state().label(ResultLabel::Zdroj).left), 1 << 24) << distance;
+    }
+    EXPECT_TRUE(window.view.stops.empty());
+}
+
 TEST(MainFormModelPace, AHeldScrollBarMoveAppliesToTheNextRun)
 {
     Window window(standardDecrementLength);
