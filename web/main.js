@@ -29,7 +29,9 @@ async function load() {
 export const form = await load();
 
 for (const button of main.querySelectorAll('button')) button.addEventListener('click', () => form.press(button.id));
-for (const option of main.querySelectorAll('input[type=radio]')) option.addEventListener('change', () => form.choose(option.id));
+// A click, not a change: during a run the option shown selected is the one the run uses, and a
+// click on it is a choice the run must not swallow.
+for (const option of main.querySelectorAll('input[type=radio]')) option.addEventListener('click', () => form.choose(option.id));
 
 // The speed control's keys step it as the desktop's scroll bar's do, with a page of one step.
 const keys = { ArrowLeft: ['by', -1], ArrowDown: ['by', -1], PageDown: ['by', -1], ArrowRight: ['by', 1], ArrowUp: ['by', 1], PageUp: ['by', 1],

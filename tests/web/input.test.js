@@ -121,21 +121,22 @@ for (const browserName of browsers) describe(browserName, () => {
     });
 
     // One run of some 1.4 seconds: the held Start runs a whole second run, still at distance 0,
-    // and only then the held 250 is chosen, hiding that run's labels.
-    test('clicks on Start and an option during a run reach the window after it, in order', async () => {
+    // and only then 250, 0 and 2 are chosen, hiding that run's labels. The click on 0, which
+    // shows selected meanwhile, counts as much as the others.
+    test('clicks on Start and options during a run reach the window after it, in order', async () => {
         const { page, problems } = await quorvel.open();
         const counted = await countRuns(page);
         const twoRuns = runsFinished(page, 2);
         await duringRun(page, '3');
-        await clickOn(page, '#cmdStart');
-        await clickOn(page, '#op250');
-        assert.equal(await textOf(page, 'nPosun'), '0', 'the click on 250 waits');
+        for (const control of ['#cmdStart', '#op250', '#op0', '#op2']) await clickOn(page, control);
+        assert.equal(await textOf(page, 'nPosun'), '0', 'the clicks wait');
         assert.equal(await page.$eval('#op250', (option) => option.checked), false, 'the option is not chosen yet');
         await twoRuns;
         assert.deepEqual(await counted(), { pauses: 60, finished: 2 }, 'two whole runs, one after the other');
-        assert.equal(await page.$eval('#op250', (option) => option.checked), true);
+        assert.deepEqual([await textOf(page, 'nPosun'), await textOf(page, 'nKmitocet')], ['0', '2']);
+        assert.equal(await page.$eval('#op2', (option) => option.checked), true);
         const [left, top] = workedSettings[0].labels.labSoucet.map(Math.round);
-        assert.deepEqual(await placeOf(page, 'labSoucet'), { left, top, shown: false }, 'the second run drew distance 0; 250 came after it');
+        assert.deepEqual(await placeOf(page, 'labSoucet'), { left, top, shown: false }, 'the second run drew distance 0; the choices came after it');
         assert.deepEqual(problems, []);
     });
 });
