@@ -3,6 +3,7 @@
 #include "desktop/SpeedScrollBar.h"
 
 #include <QAbstractSlider>
+#include <QApplication>
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -263,6 +264,8 @@ void MainForm::showState()
         }
         button->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
     }
+    // Once the input at hand is handled, which may move the focus on.
+    QMetaObject::invokeMethod(this, &MainForm::focusTheSelection, Qt::QueuedConnection);
     {
         const QSignalBlocker quiet(HScroll1);
         HScroll1->setValue(state.HScroll1);
@@ -277,6 +280,19 @@ void MainForm::showState()
         const LabelState& placed = state.label(which);
         label->move(placed.left, placed.top);
         label->setVisible(placed.shown);
+    }
+}
+
+// An arrow key or a click held during a run moves the focus to an option that stays unselected;
+// the focus goes back to the option shown selected, so that Tab leaves the group as it would.
+void MainForm::focusTheSelection()
+{
+    auto* focused = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+    if (!focused || focused->isChecked() || focused->window() != this)
+        return;
+    for (QRadioButton* sibling : focused->parentWidget()->findChildren<QRadioButton*>()) {
+        if (sibling->isChecked())
+            sibling->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -47,6 +47,7 @@ private:
     void connectInput();
     void connectOption(QRadioButton* option, Option choice);
     void moveSpeed(int action);
+    void focusTheSelection();
 
     void showState() override;
     void showPicture() override;

@@ -93,9 +93,25 @@ TEST_F(Handlers, ClickingTheSelectedOptionChangesNothing)
     EXPECT_TRUE(find("labKliknuti")->isVisible());
 }
 
+// During a run the choice waits, and the focus stays with the option shown selected, so that Tab
+// leaves the group for the next control as it always does.
 TEST_F(Handlers, ArrowKeysInAGroupChooseTheNextOption)
 {
     activate();
+    onPause = [&](std::chrono::nanoseconds) {
+        if (pauses.size() != 3)
+            return;
+        find("op0")->setFocus();
+        QTest::keyClick(find("op0"), Qt::Key_Right);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), find("op0"));
+        EXPECT_TRUE(checked("op0"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), find("cmdKonec"));
+    };
+    click("cmdStart");
+    EXPECT_TRUE(checked("op250"));
+    onPause = nullptr;
     find("op1")->setFocus();
     QTest::keyClick(find("op1"), Qt::Key_Right);
     EXPECT_TRUE(checked("op2"));
