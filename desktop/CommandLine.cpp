@@ -56,12 +56,13 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
         words << QString::fromLocal8Bit(argument);
     if (!parser.parse(words))
         return {Request::Error, parser.errorText().toStdString()};
+    // A stray argument is refused even beside help or version, as it is everywhere else.
+    if (!parser.positionalArguments().isEmpty())
+        return {Request::Error, "takes no file or other argument, but was given '" + parser.positionalArguments().constFirst().toStdString() + "'"};
     if (parser.isSet(help))
         return {Request::Help, {}};
     if (parser.isSet(version))
         return {Request::Version, {}};
-    if (!parser.positionalArguments().isEmpty())
-        return {Request::Error, "takes no file or other argument, but was given '" + parser.positionalArguments().constFirst().toStdString() + "'"};
     return {};
 }
 

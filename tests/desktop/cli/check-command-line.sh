@@ -22,7 +22,7 @@ run --version
 [ "$status" -eq 0 ] || fail "--version ended with status $status"
 grep -qx 'Quorvel [0-9][0-9.]*' "$out" || fail "--version printed: $(cat "$out")"
 
-for wrong in --bogus -x file.txt "-platform"; do
+for wrong in --bogus -x file.txt "-platform" "--version extra" "--help stray"; do
     run $wrong
     [ "$status" -eq 2 ] || fail "'$wrong' ended with status $status"
     grep -q '^quorvel: ' "$err" || fail "'$wrong' was not reported on standard error"
