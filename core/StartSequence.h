@@ -23,8 +23,6 @@ public:
     // leaving what was drawn; the sequence has then ended.
     std::optional<std::uint64_t> step();
 
-    bool finished() const { return stage_ == Stage::Finished; }
-
 private:
     enum class Stage { SetUp, Sweep, Results, Finished };
 
