@@ -196,10 +196,11 @@ void MainFormModel::show(ResultLabel label) { state_.results.at(static_cast<std:
 // one go. A settings text that is not a number ends the run where it stands.
 void MainFormModel::advance()
 {
+    const auto stepBegan = Clock::now();
     try {
         while (const auto decrements = sequence_->step()) {
             if (*decrements > 0) {
-                beginPause(pauseLength(*decrements, decrementLength_));
+                beginPause(pauseLength(*decrements, decrementLength_), stepBegan);
                 return;
             }
         }
@@ -210,13 +211,21 @@ void MainFormModel::advance()
 }
 
 // Even a pause of no time returns to the edition's event loop, which paints and takes input.
-void MainFormModel::beginPause(std::chrono::nanoseconds length)
+// The pause counts from the start of the step, so the points keep the chosen pace on a display
+// that takes a while to draw one.
+void MainFormModel::beginPause(std::chrono::nanoseconds length, Clock::time_point stepBegan)
 {
     view_.showPicture();
-    deadline_ = Clock::now() + length;
+    deadline_ = stepBegan + length;
     view_.pauseBegun(length);
     if (state_.running)
-        view_.startTimer(std::min(length, longestTimer));
+        startTimerForRest();
+}
+
+void MainFormModel::startTimerForRest()
+{
+    const auto left = std::max(std::chrono::ceil<std::chrono::nanoseconds>(deadline_ - Clock::now()), std::chrono::nanoseconds::zero());
+    view_.startTimer(std::min(left, longestTimer));
 }
 
 // A timer may end a little early; the pause ends only once the clock has passed its deadline.
@@ -224,9 +233,8 @@ void MainFormModel::pauseEnded()
 {
     if (!state_.running)
         return;
-    const auto left = deadline_ - Clock::now();
-    if (left > Clock::duration::zero())
-        view_.startTimer(std::min(std::chrono::ceil<std::chrono::nanoseconds>(left), longestTimer));
+    if (Clock::now() < deadline_)
+        startTimerForRest();
     else
         advance();
 }

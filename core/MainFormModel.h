@@ -72,7 +72,8 @@ private:
     void runHandlerOf(Option option);
     void hidePromptAndResults();
     void advance();
-    void beginPause(std::chrono::nanoseconds length);
+    void beginPause(std::chrono::nanoseconds length, Clock::time_point stepBegan);
+    void startTimerForRest();
     void finishRun();
     void releaseHeld();
 

@@ -298,7 +298,7 @@ void MainForm::focusTheSelection()
 
 void MainForm::showPicture() { surface_.showDrawn(); }
 
-void MainForm::startTimer(std::chrono::nanoseconds length) { timer_.start(std::chrono::ceil<std::chrono::milliseconds>(length)); }
+void MainForm::startTimer(std::chrono::nanoseconds length) { timer_.start(std::chrono::round<std::chrono::milliseconds>(length)); }
 
 void MainForm::reportStop(const std::string& message) { std::cerr << message << std::endl; }
 
