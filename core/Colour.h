@@ -25,6 +25,7 @@ using Colour = std::variant<Rgb, SystemColour>;
 inline constexpr Rgb lightGrey{192, 192, 192};
 inline constexpr Rgb darkGrey{64, 64, 64};
 inline constexpr Rgb green{0, 255, 0};
+inline constexpr Rgb scrapedGrey{160, 160, 160};
 
 // The theme's colours as an edition reads them from its platform. No platform names the text
 // of a window caption; its highlighted-text colour is the one drawn on the selection colour, as

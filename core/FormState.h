@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ExploreState.h"
 #include "core/ResultLabels.h"
 
 #include <array>
@@ -56,6 +57,7 @@ struct FormState {
     std::array<LabelState, 5> results{{{8, 152, false}, {8, 104, true}, {0, 232, false}, {464, 48, false}, {336, 48, false}}};
     bool running = false;  // a Start is drawing
     bool ended = false;    // the window has been unloaded
+    ExploreState explore;
 
     const std::string& text(TextBox box) const;
     bool selected(Option option) const;

@@ -26,6 +26,10 @@ public:
     virtual void reportStop(const std::string& message) = 0;
     // The window has been unloaded: the program ends.
     virtual void endProgram() = 0;
+    // Puts the explore panel's graph on the screen, once it has been drawn anew.
+    virtual void showGraph() {}
+    // Words for screen readers to say politely, as soon as they can.
+    virtual void announce(const std::string&) {}
 };
 
 }  // namespace quorvel

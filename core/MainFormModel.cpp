@@ -1,9 +1,13 @@
 #include "core/MainFormModel.h"
 
+#include "core/ExploreWords.h"
 #include "core/FormView.h"
+#include "core/MirrorOptics.h"
+#include "core/SceneSetup.h"
 #include "core/SettingNumber.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <utility>
 
@@ -60,18 +64,139 @@ void MainFormModel::carryOut(const Action& action)
     } else if (const auto* option = std::get_if<Option>(&action)) {
         if (!state_.selected(*option)) {
             select(*option);
+            if (state_.explore.open && inGroup(*option, {Option::op0, Option::op250, Option::op1, Option::op2}))
+                exploreChanged();
             view_.showState();
         }
-    } else {
-        const auto& move = std::get<SpeedMove>(action);
+    } else if (const auto* move = std::get_if<SpeedMove>(&action)) {
         // Summed in a wider type, so that no move, however far, overflows.
-        const long long target = move.kind == SpeedMove::Kind::To ? move.amount : static_cast<long long>(state_.HScroll1) + move.amount;
+        const long long target = move->kind == SpeedMove::Kind::To ? move->amount : static_cast<long long>(state_.HScroll1) + move->amount;
         const int value = static_cast<int>(std::clamp<long long>(target, FormState::speedMinimum, FormState::speedMaximum));
         if (value != state_.HScroll1) {
             state_.HScroll1 = value;
             HScroll1_Change();
             view_.showState();
         }
+    } else {
+        carryOutExplore(action);
+    }
+}
+
+void MainFormModel::carryOutExplore(const Action& action)
+{
+    ExploreState& explore = state_.explore;
+    if (const auto* segmentSwitch = std::get_if<SegmentSwitch>(&action)) {
+        explore.mirror.toggle(segmentSwitch->segment);
+        explore.currentSegment = std::clamp(segmentSwitch->segment, 0, Mirror::segmentCount - 1);
+    } else if (const auto* preset = std::get_if<MirrorPreset>(&action)) {
+        switch (*preset) {
+        case MirrorPreset::WholeMirror:
+            explore.mirror = Mirror::whole();
+            break;
+        case MirrorPreset::MiddleThird:
+            explore.mirror = Mirror::span(10, 19);
+            break;
+        case MirrorPreset::OuterThirds:
+            explore.mirror = Mirror::span(0, 9);
+            for (int segment = 20; segment < Mirror::segmentCount; ++segment)
+                explore.mirror.set(segment, true);
+            break;
+        case MirrorPreset::Grating:
+            explore.mirror = grating(explore.distance, explore.frequency());
+            break;
+        }
+    } else if (const auto* distance = std::get_if<DistanceSetting>(&action)) {
+        setDistance(distance->pixels);
+    } else {
+        setFrequency(std::get<FrequencySetting>(action).tenths);
+    }
+    exploreChanged();
+    view_.showState();
+}
+
+// The panel writes the settings texts as the options do, and the options show the values they
+// stand for; the explanations of the picture before are hidden, as an option's handler hides them.
+void MainFormModel::setDistance(int pixels)
+{
+    const int distance = std::clamp(pixels, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
+    setText(TextBox::nPosun, std::to_string(distance));
+    state_.distance = distance == 0 ? std::optional(Option::op0) : distance == 250 ? std::optional(Option::op250) : std::nullopt;
+    state_.explore.used = true;
+    hidePromptAndResults();
+}
+
+void MainFormModel::setFrequency(int tenths)
+{
+    const int frequency = std::clamp(tenths, ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum);
+    setText(TextBox::nKmitocet, tenthsText(frequency));
+    state_.frequency = frequency == 10 ? std::optional(Option::op1) : frequency == 20 ? std::optional(Option::op2) : std::nullopt;
+    state_.explore.used = true;
+    hidePromptAndResults();
+}
+
+void MainFormModel::openExplore(bool open)
+{
+    if (state_.ended || state_.explore.open == open)
+        return;
+    state_.explore.open = open;
+    if (open)
+        refreshExplore();
+    view_.showState();
+}
+
+void MainFormModel::moveSegmentCursor(int by)
+{
+    const long long segment = static_cast<long long>(state_.explore.currentSegment) + by;
+    state_.explore.currentSegment = static_cast<int>(std::clamp<long long>(segment, 0, Mirror::segmentCount - 1));
+    view_.showState();
+}
+
+void MainFormModel::clickPicture(float x, float y)
+{
+    if (!state_.explore.open)
+        return;
+    if (const auto segment = mirrorSegmentAt(x, y))
+        perform(SegmentSwitch{*segment});
+}
+
+// While the panel is open the picture follows every change at once, with no pauses.
+void MainFormModel::exploreChanged()
+{
+    if (state_.explore.open)
+        redrawLive();
+    refreshExplore();
+    if (state_.explore.open)
+        view_.announce(brightnessWords(state_.explore.brightness));
+}
+
+void MainFormModel::redrawLive()
+{
+    try {
+        StartSequence(surface_, *this, *this, state_.explore.mirror, LabelRule::Everywhere).runToEnd();
+    } catch (const SettingsError& error) {
+        view_.reportStop(std::string("quorvel: Start stopped: ") + error.what());
+    }
+    view_.showPicture();
+}
+
+// The panel's numbers follow the texts, whichever control wrote them; a text that is no number
+// leaves them where they were.
+void MainFormModel::syncExploreSettings()
+{
+    if (const auto distance = parseDecimal(state_.nPosun))
+        state_.explore.distance = static_cast<int>(std::lround(std::clamp<double>(*distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum)));
+    if (const auto frequency = parseDecimal(state_.nKmitocet))
+        state_.explore.frequencyTenths = static_cast<int>(
+            std::lround(std::clamp<double>(*frequency * 10, ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum)));
+}
+
+void MainFormModel::refreshExplore()
+{
+    ExploreState& explore = state_.explore;
+    explore.brightness = brightness(explore.mirror, explore.distance, explore.frequency());
+    if (graph_ != nullptr && explore.open) {
+        BrightnessGraph::draw(*graph_, explore.mirror, explore.frequency(), explore.distance);
+        view_.showGraph();
     }
 }
 
@@ -86,8 +211,9 @@ void MainFormModel::setText(TextBox box, std::string text)
         break;
     case TextBox::nSpomaleni:
         state_.nSpomaleni = std::move(text);
-        break;
+        return;
     }
+    syncExploreSettings();
 }
 
 // Selecting an option clears the others of its group and runs its handler to its end, even when
@@ -145,7 +271,9 @@ void MainFormModel::Form_Load()
 
 void MainFormModel::cmdStart_Click()
 {
-    sequence_.emplace(surface_, static_cast<const SettingsTexts&>(*this), static_cast<ResultLabels&>(*this));
+    const ExploreState& explore = state_.explore;
+    sequence_.emplace(surface_, static_cast<const SettingsTexts&>(*this), static_cast<ResultLabels&>(*this), explore.mirror,
+                      explore.used ? LabelRule::Everywhere : LabelRule::Table);
     state_.running = true;
     view_.showState();
     advance();
@@ -247,6 +375,8 @@ void MainFormModel::finishRun()
     view_.showPicture();
     view_.showState();
     view_.runFinished();
+    if (state_.explore.open)
+        view_.announce(brightnessWords(state_.explore.brightness));
     releaseHeld();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/ExploreState.h"
 #include "core/FormState.h"
+#include "core/BrightnessGraph.h"
 #include "core/Pause.h"
 #include "core/ResultLabels.h"
 #include "core/SettingsTexts.h"
@@ -23,7 +25,7 @@ class FormView;
 // the timer the model asks for, draws through the surface and shows the state.
 class MainFormModel : private SettingsTexts, private ResultLabels {
 public:
-    using Action = std::variant<Button, Option, SpeedMove>;
+    using Action = std::variant<Button, Option, SpeedMove, SegmentSwitch, MirrorPreset, DistanceSetting, FrequencySetting>;
 
     MainFormModel(DrawingSurface& surface, FormView& view, std::chrono::nanoseconds decrementLength = standardDecrementLength);
 
@@ -35,6 +37,17 @@ public:
     void choose(Option option) { perform(option); }
     void moveSpeed(SpeedMove move) { perform(move); }
     void perform(Action action);
+
+    // The explore panel. Opening and closing it and moving along its segments change no setting
+    // and act at once; while it is open every change redraws the whole picture at once.
+    void openExplore(bool open);
+    void moveSegmentCursor(int by);
+    // A click on the picture: on a segment of the mirror, while the panel is open, it switches it.
+    void clickPicture(float x, float y);
+    // A click on the brightness graph moves the pair to the distance under it.
+    void clickGraph(float x) { perform(DistanceSetting{BrightnessGraph::distanceAt(x)}); }
+    // Where the panel's graph is drawn; none until an edition has one.
+    void setGraphSurface(DrawingSurface* graph) { graph_ = graph; }
 
     // The timer asked for with startTimer has run out.
     void pauseEnded();
@@ -71,6 +84,13 @@ private:
     void select(Option option);
     void runHandlerOf(Option option);
     void hidePromptAndResults();
+    void carryOutExplore(const Action& action);
+    void setDistance(int pixels);
+    void setFrequency(int tenths);
+    void syncExploreSettings();
+    void exploreChanged();
+    void redrawLive();
+    void refreshExplore();
     void advance();
     void beginPause(std::chrono::nanoseconds length, Clock::time_point stepBegan);
     void startTimerForRest();
@@ -78,6 +98,7 @@ private:
     void releaseHeld();
 
     DrawingSurface& surface_;
+    DrawingSurface* graph_ = nullptr;
     FormView& view_;
     std::chrono::nanoseconds decrementLength_;
     FormState state_;

@@ -16,6 +16,8 @@ constexpr double decrementsPerSlowdown = 300000;
 constexpr const char* slowdownSetting = "slowdown (nSpomaleni)";
 constexpr double spiralScale = 3.5;
 
+}  // namespace
+
 // Not the sum of the two ray lengths: one root over the four squares.
 double pathLength(const Scene& scene, double pointX)
 {
@@ -24,6 +26,10 @@ double pathLength(const Scene& scene, double pointX)
     s = s + (scene.mirrorY - scene.detectorY) * (scene.mirrorY - scene.detectorY);
     return std::sqrt(s);
 }
+
+double pointXOf(const Scene& scene, int i) { return (scene.mirrorLeft + scene.segmentWidth) + scene.halfSegment * i; }
+
+namespace {
 
 void line(DrawingSurface& surface, double x1, double y1, double x2, double y2)
 {
@@ -70,17 +76,23 @@ void extendSpiral(DrawingSurface& surface, Scene& scene, double phaseAngle)
 
 }  // namespace
 
-void visitPoint(Scene& scene, DrawingSurface& surface, int i)
+// A segment scraped off keeps its time-curve dot, since its path still has a length, and
+// nothing else.
+void visitPoint(Scene& scene, DrawingSurface& surface, int i, bool reflects)
 {
-    const double pointX = (scene.mirrorLeft + scene.segmentWidth) + scene.halfSegment * i;
-    drawRays(surface, scene, pointX);
+    const double pointX = pointXOf(scene, i);
+    if (reflects)
+        drawRays(surface, scene, pointX);
     const double length = pathLength(scene, pointX);
     const double phaseAngle = length * scene.phaseFactor;
-    drawPhotonVector(surface, scene, pointX, phaseAngle);
+    if (reflects)
+        drawPhotonVector(surface, scene, pointX, phaseAngle);
     const double timeY = (scene.mirrorY + 200) - length * 0.2;
     drawTimeCurvePoint(surface, scene, pointX, timeY);
-    extendSpiral(surface, scene, phaseAngle);
-    updateLeastTime(scene, pointX, timeY, i == 1);
+    if (reflects) {
+        extendSpiral(surface, scene, phaseAngle);
+        updateLeastTime(scene, pointX, timeY, !scene.bestFound);
+    }
 }
 
 int pointBound(const Scene& scene) { return static_cast<int>(2 * scene.segmentCount); }
@@ -92,6 +104,7 @@ void updateLeastTime(Scene& scene, double pointX, double timeY, bool isFirstPoin
     if (isFirstPoint || scene.bestTimeY < timeY) {
         scene.bestTimeY = timeY;
         scene.bestPointX = pointX;
+        scene.bestFound = true;
     } else if (timeY == scene.bestTimeY) {
         scene.bestPointX = scene.bestPointX + scene.segmentWidth / 2;
     }

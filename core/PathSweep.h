@@ -13,8 +13,14 @@ struct Scene;
 // tracking the least-time point, and pausing after each point.
 
 // One reflection point of the sweep: its rays, photon vector, time-curve dot and spiral link,
-// and the least-time update; i is the odd point index 1, 3, ..., 59.
-void visitPoint(Scene& scene, DrawingSurface& surface, int i);
+// and the least-time update; i is the odd point index 1, 3, ..., 59. Of a segment that does not
+// reflect only the time-curve dot is drawn.
+void visitPoint(Scene& scene, DrawingSurface& surface, int i, bool reflects = true);
+
+// The x of point index i on the mirror, and the length of the path from the source to the
+// detector through it.
+double pointXOf(const Scene& scene, int i);
+double pathLength(const Scene& scene, double pointX);
 
 // The last point index the sweep visits, from the scene's segment count.
 int pointBound(const Scene& scene);

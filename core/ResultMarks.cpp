@@ -6,6 +6,7 @@
 #include "core/SettingsTexts.h"
 #include "core/SinglePrecision.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace quorvel {
@@ -40,31 +41,53 @@ std::optional<Position> sumLabelPosition(const Scene& scene, const SettingsTexts
     return std::nullopt;
 }
 
+// Where no row gives the sum label a place, it sits beside the sum vector's middle.
+Position besideSum(const Scene& scene)
+{
+    return {(scene.spiralStartX + scene.spiralX) / 2 + 15, (scene.spiralStartY + scene.spiralY) / 2 - 10};
+}
+
+// Keeps a label that follows the source or the detector within the picture's width.
+Position within(const Scene& scene, Position position)
+{
+    constexpr double labelWidth = 64;
+    return {std::clamp(position.left, 0.0, scene.canvasWidth - labelWidth), position.top};
+}
+
 }  // namespace
 
+// A mirror scraped bare has no path of least time and a sum of no length: only the source and
+// the detector are filled again.
 void drawResultMarks(const Scene& scene, DrawingSurface& surface)
 {
     const float bestX = single(scene.bestPointX);
     const float mirrorY = single(scene.mirrorY);
-    surface.line(bestX, single(scene.bestTimeY), bestX, 100, darkGrey);
-    surface.setPenWidth(2);
-    surface.line(bestX, mirrorY, single(scene.detectorX), single(scene.detectorY), darkGrey);
-    surface.line(bestX, mirrorY, single(scene.sourceX), single(scene.sourceY), darkGrey);
-    surface.line(single(scene.detectorX + 140), single(scene.detectorY - 50), single(scene.spiralX), single(scene.spiralY), green);
+    if (scene.bestFound) {
+        surface.line(bestX, single(scene.bestTimeY), bestX, 100, darkGrey);
+        surface.setPenWidth(2);
+        surface.line(bestX, mirrorY, single(scene.detectorX), single(scene.detectorY), darkGrey);
+        surface.line(bestX, mirrorY, single(scene.sourceX), single(scene.sourceY), darkGrey);
+        surface.line(single(scene.detectorX + 140), single(scene.detectorY - 50), single(scene.spiralX), single(scene.spiralY), green);
+    }
     surface.setFillColour(SystemColour::CaptionText);
     surface.setFillStyle(FillStyle::Solid);
     surface.circle(single(scene.detectorX), single(scene.detectorY), 5, darkGrey);
     surface.circle(single(scene.sourceX), single(scene.sourceY), 5, std::nullopt);  // window's foreground outline
 }
 
-void placeResultLabels(const Scene& scene, const SettingsTexts& settings, ResultLabels& labels)
+void placeResultLabels(const Scene& scene, const SettingsTexts& settings, ResultLabels& labels, LabelRule rule)
 {
+    const bool everywhere = rule == LabelRule::Everywhere;
+    const Position source{scene.sourceX - 60, scene.sourceY - 30};
+    const Position detector{scene.detectorX - 20, scene.sourceY - 30};
     place(labels, ResultLabel::Radius, {scene.canvasWidth - 380, scene.mirrorY + 30});
     place(labels, ResultLabel::Cas, {scene.segmentWidth + scene.mirrorLeft + 10, scene.mirrorY + 50});
-    place(labels, ResultLabel::Zdroj, {scene.sourceX - 60, scene.sourceY - 30});
-    place(labels, ResultLabel::Detektor, {scene.detectorX - 20, scene.sourceY - 30});
+    place(labels, ResultLabel::Zdroj, everywhere ? within(scene, source) : source);
+    place(labels, ResultLabel::Detektor, everywhere ? within(scene, detector) : detector);
     if (const auto position = sumLabelPosition(scene, settings))
         place(labels, ResultLabel::Soucet, *position);
+    else if (everywhere)
+        place(labels, ResultLabel::Soucet, besideSum(scene));
     for (const auto label : {ResultLabel::Radius, ResultLabel::Cas, ResultLabel::Zdroj, ResultLabel::Detektor, ResultLabel::Soucet})
         labels.show(label);
 }

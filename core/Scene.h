@@ -26,6 +26,7 @@ struct Scene {
     double spiralY = 0;
     double bestTimeY = 0;
     double bestPointX = 0;
+    bool bestFound = false;  // no segment reflects until one is visited
 };
 
 }  // namespace quorvel

@@ -1,9 +1,12 @@
 #include "core/SceneSetup.h"
 
 #include "core/DrawingSurface.h"
+#include "core/Mirror.h"
 #include "core/SettingNumber.h"
 #include "core/SettingsTexts.h"
 #include "core/SinglePrecision.h"
+
+#include <cmath>
 
 namespace quorvel {
 
@@ -16,11 +19,13 @@ double distance(const SettingsTexts& settings) { return settingNumber("distance 
 double frequency(const SettingsTexts& settings) { return settingNumber("frequency (nKmitocet)", settings.frequencyText()); }
 
 // Repaints the picture area bottom row first; this is the only erasing the program does.
-void paintBand(DrawingSurface& surface, const Scene& scene)
+void paintBand(DrawingSurface& surface, int rows)
 {
-    for (int i = 1; i <= bandRows; ++i) {
-        const double y = scene.canvasHeight - i;
-        surface.line(5, single(y), single(scene.canvasWidth - 5), single(y), lightGrey);
+    constexpr double canvasWidth = 800;
+    constexpr double canvasHeight = 581;
+    for (int i = 1; i <= rows; ++i) {
+        const double y = canvasHeight - i;
+        surface.line(5, single(y), single(canvasWidth - 5), single(y), lightGrey);
     }
 }
 
@@ -35,31 +40,34 @@ void drawSourceAndDetector(DrawingSurface& surface, const Scene& scene)
     surface.circle(single(scene.detectorX), single(scene.detectorY), 5, darkGrey);
 }
 
-// Thirty segments, each with a dot on its left end; the mirror's right end gets none.
-void drawMirror(DrawingSurface& surface, const Scene& scene)
+// Thirty segments, each with a dot on its left end; the mirror's right end gets none. A segment
+// scraped off is a thin light line, gone at a glance but still showing where it was.
+void drawMirror(DrawingSurface& surface, const Scene& scene, const Mirror& mirror)
 {
     surface.setPenWidth(3);
     for (int i = 1; i <= static_cast<int>(scene.segmentCount); ++i) {
         const double left = scene.mirrorLeft + i * scene.segmentWidth;
         const double right = scene.mirrorLeft + (i + 1) * scene.segmentWidth;
-        surface.line(single(left), single(scene.mirrorY), single(right), single(scene.mirrorY), darkGrey);
-        surface.circle(single(left), single(scene.mirrorY), 1, darkGrey);
+        if (mirror.on(i - 1)) {
+            surface.line(single(left), single(scene.mirrorY), single(right), single(scene.mirrorY), darkGrey);
+            surface.circle(single(left), single(scene.mirrorY), 1, darkGrey);
+        } else {
+            surface.setPenWidth(1);
+            surface.line(single(left + 2), single(scene.mirrorY), single(right - 2), single(scene.mirrorY), scrapedGrey);
+            surface.setPenWidth(3);
+        }
     }
 }
 
 }  // namespace
 
-Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings)
+Scene sceneGeometry(double distance, double frequency)
 {
     Scene scene;
-    surface.resetToPixels();
-    surface.setPenWidth(1);
     scene.canvasWidth = 800;
     scene.canvasHeight = 581;
-    paintBand(surface, scene);
-
     scene.phaseFactor = 1.57041 / 100;
-    scene.phaseFactor = (scene.phaseFactor * 3) * frequency(settings);
+    scene.phaseFactor = (scene.phaseFactor * 3) * frequency;
 
     scene.mirrorLeft = 20;
     scene.mirrorY = scene.canvasHeight / 2;
@@ -69,21 +77,41 @@ Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings)
     scene.segmentCount = 30;
 
     const double mirrorMiddle = (scene.mirrorLeft + scene.segmentWidth) + (scene.segmentWidth * scene.segmentCount) / 2;
-    scene.sourceX = mirrorMiddle - 50 - distance(settings);
+    scene.sourceX = mirrorMiddle - 50 - distance;
     scene.sourceY = scene.mirrorY - 50;
-    scene.detectorX = mirrorMiddle + 50 - distance(settings);
+    scene.detectorX = mirrorMiddle + 50 - distance;
     scene.detectorY = scene.sourceY;
-
-    drawSourceAndDetector(surface, scene);
-    drawMirror(surface, scene);
 
     scene.spiralX = scene.detectorX + 140;
     scene.spiralY = scene.detectorY - 50;
     scene.spiralStartX = scene.spiralX;
     scene.spiralStartY = scene.spiralY;
+    scene.bestTimeY = -100000;
+    return scene;
+}
+
+std::optional<int> mirrorSegmentAt(float x, float y)
+{
+    constexpr double reach = 8;
+    const Scene scene = sceneGeometry(0, 1);
+    const double offset = (x - (scene.mirrorLeft + scene.segmentWidth)) / scene.segmentWidth;
+    if (!(std::abs(y - scene.mirrorY) <= reach) || !(offset >= 0 && offset < scene.segmentCount))
+        return std::nullopt;
+    return static_cast<int>(offset);
+}
+
+// The band is painted before the texts are read, so a bad text leaves it on its own.
+Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror)
+{
+    surface.resetToPixels();
+    surface.setPenWidth(1);
+    paintBand(surface, bandRows);
+    const double frequencyValue = frequency(settings);
+    const Scene scene = sceneGeometry(distance(settings), frequencyValue);
+    drawSourceAndDetector(surface, scene);
+    drawMirror(surface, scene, mirror);
     surface.circle(single(scene.spiralX), single(scene.spiralY), 2, darkGrey);
     surface.setPenWidth(1);
-    scene.bestTimeY = -100000;
     return scene;
 }
 

@@ -1,15 +1,25 @@
 #pragma once
 
+#include "core/Mirror.h"
 #include "core/Scene.h"
+
+#include <optional>
 
 namespace quorvel {
 
 class DrawingSurface;
 class SettingsTexts;
 
+// The scene's quantities for a distance and a frequency, with nothing drawn.
+Scene sceneGeometry(double distance, double frequency);
+
+// The segment of the mirror at a point of the picture, counted from 0 at the left: the point is
+// on it or within a few pixels above or below it.
+std::optional<int> mirrorSegmentAt(float x, float y);
+
 // First stage of Start: erases the picture area, computes the scene from the distance and
 // frequency texts and draws the source, the detector, the mirror and the spiral's start dot.
 // Throws SettingsError at the first text that is not a number, leaving what it drew.
-Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings);
+Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror = Mirror::whole());
 
 }  // namespace quorvel

@@ -1,7 +1,6 @@
 #include "core/StartSequence.h"
 
 #include "core/PathSweep.h"
-#include "core/ResultMarks.h"
 #include "core/SceneSetup.h"
 #include "core/SettingsTexts.h"
 
@@ -9,9 +8,15 @@
 
 namespace quorvel {
 
-StartSequence::StartSequence(DrawingSurface& surface, const SettingsTexts& settings, ResultLabels& labels)
-    : surface_(surface), settings_(settings), labels_(labels)
+StartSequence::StartSequence(DrawingSurface& surface, const SettingsTexts& settings, ResultLabels& labels, Mirror mirror, LabelRule labelRule)
+    : surface_(surface), settings_(settings), labels_(labels), mirror_(mirror), labelRule_(labelRule)
 {
+}
+
+void StartSequence::runToEnd()
+{
+    while (step()) {
+    }
 }
 
 std::optional<std::uint64_t> StartSequence::step()
@@ -20,13 +25,13 @@ std::optional<std::uint64_t> StartSequence::step()
     const Stage current = std::exchange(stage_, Stage::Finished);
     switch (current) {
     case Stage::SetUp:
-        scene_ = setUpScene(surface_, settings_);
+        scene_ = setUpScene(surface_, settings_, mirror_);
         return visitNextPoint();
     case Stage::Sweep:
         return visitNextPoint();
     case Stage::Results:
         drawResultMarks(scene_, surface_);
-        placeResultLabels(scene_, settings_, labels_);
+        placeResultLabels(scene_, settings_, labels_, labelRule_);
         return std::nullopt;
     case Stage::Finished:
         break;
@@ -39,7 +44,7 @@ std::optional<std::uint64_t> StartSequence::step()
 std::uint64_t StartSequence::visitNextPoint()
 {
     const int point = nextPoint_;
-    visitPoint(scene_, surface_, point);
+    visitPoint(scene_, surface_, point, mirror_.on((point - 1) / 2));
     const std::uint64_t pause = pauseDecrements(settings_.slowdownText());
     nextPoint_ += 2;
     stage_ = nextPoint_ <= pointBound(scene_) ? Stage::Sweep : Stage::Results;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Mirror.h"
+#include "core/ResultMarks.h"
 #include "core/Scene.h"
 
 #include <cstdint>
@@ -16,7 +18,13 @@ class SettingsTexts;
 // then the result marks and labels.
 class StartSequence {
 public:
-    StartSequence(DrawingSurface& surface, const SettingsTexts& settings, ResultLabels& labels);
+    // The segments of the mirror that reflect and the rule for the labels' places stay as they
+    // were when the sequence began.
+    StartSequence(DrawingSurface& surface, const SettingsTexts& settings, ResultLabels& labels, Mirror mirror = Mirror::whole(),
+                  LabelRule labelRule = LabelRule::Table);
+
+    // Draws every part at once, with no pauses.
+    void runToEnd();
 
     // Draws the next part and returns the pause, in decrements, that is to follow it; nothing
     // once the results are shown. Throws SettingsError at a settings text that cannot be used,
@@ -31,6 +39,8 @@ private:
     DrawingSurface& surface_;
     const SettingsTexts& settings_;
     ResultLabels& labels_;
+    Mirror mirror_;
+    LabelRule labelRule_;
     Stage stage_ = Stage::SetUp;
     Scene scene_;
     int nextPoint_ = 1;

@@ -58,7 +58,7 @@ TEST(StaticScene, ComputesTheWorkedSceneQuantities)
         EXPECT_EQ(scene.spiralStartY, expected.at("spiralStartY").get<double>());
         EXPECT_EQ(scene.bestTimeY, -100000);
         EXPECT_EQ(setUp.settings.frequencyReads, 1);
-        EXPECT_EQ(setUp.settings.distanceReads, 2);
+        EXPECT_EQ(setUp.settings.distanceReads, 1) << "the source and the detector are moved by one reading";
     }
 }
 

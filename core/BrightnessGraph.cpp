@@ -1,0 +1,98 @@
+#include "core/BrightnessGraph.h"
+
+#include "core/DrawingSurface.h"
+#include "core/ExploreState.h"
+#include "core/MirrorOptics.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int distances = ExploreState::distanceMaximum - ExploreState::distanceMinimum + 1;
+constexpr double plotLeft = 10;
+constexpr double plotRight = BrightnessGraph::width - 10;
+constexpr double plotTop = 10;
+constexpr double plotBottom = BrightnessGraph::height - 12;
+constexpr Rgb paper{255, 255, 255};
+constexpr Rgb faint{176, 176, 176};
+
+using Curve = std::array<double, distances>;
+
+Curve curve(const Mirror& mirror, double frequency)
+{
+    Curve values;
+    for (int k = 0; k < distances; ++k)
+        values[static_cast<std::size_t>(k)] = brightness(mirror, ExploreState::distanceMinimum + k, frequency);
+    return values;
+}
+
+double xOf(int distance) { return plotLeft + (distance - ExploreState::distanceMinimum) * (plotRight - plotLeft) / (distances - 1); }
+
+// The top of the plot stands for the larger of 1.25 and the highest point, so both curves fit.
+struct Scale {
+    double top;
+    float y(double value) const { return static_cast<float>(plotBottom - value / top * (plotBottom - plotTop)); }
+};
+
+void drawCurve(DrawingSurface& surface, const Curve& values, const Scale& scale, Colour colour)
+{
+    for (int k = 1; k < distances; ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        surface.line(static_cast<float>(xOf(ExploreState::distanceMinimum + k - 1)), scale.y(values[at - 1]),
+                     static_cast<float>(xOf(ExploreState::distanceMinimum + k)), scale.y(values[at]), colour);
+    }
+}
+
+// One-pixel rows, which both surfaces paint as one fill.
+void drawPaper(DrawingSurface& surface)
+{
+    surface.setPenWidth(1);
+    for (int row = 0; row < BrightnessGraph::height; ++row)
+        surface.line(0, static_cast<float>(row), BrightnessGraph::width, static_cast<float>(row), paper);
+}
+
+void drawAxes(DrawingSurface& surface, const Scale& scale)
+{
+    surface.line(static_cast<float>(plotLeft), static_cast<float>(plotBottom), static_cast<float>(plotRight), static_cast<float>(plotBottom), darkGrey);
+    const float middle = static_cast<float>(xOf(0));
+    surface.line(middle, static_cast<float>(plotBottom), middle, static_cast<float>(plotBottom + 4), darkGrey);
+    surface.line(static_cast<float>(plotLeft), scale.y(1), static_cast<float>(plotRight), scale.y(1), lightGrey);
+}
+
+}  // namespace
+
+void BrightnessGraph::draw(DrawingSurface& surface, const Mirror& mirror, double frequency, int distance)
+{
+    const Curve whole = curve(Mirror::whole(), frequency);
+    const Curve current = mirror.isWhole() ? whole : curve(mirror, frequency);
+    const Scale scale{std::max({1.25, *std::ranges::max_element(whole), *std::ranges::max_element(current)})};
+    surface.resetToPixels();
+    surface.setFillStyle(FillStyle::Transparent);
+    drawPaper(surface);
+    drawAxes(surface, scale);
+    drawCurve(surface, whole, scale, faint);
+    surface.setPenWidth(2);
+    drawCurve(surface, current, scale, darkGrey);
+    const int marked = std::clamp(distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
+    const auto markerX = static_cast<float>(xOf(marked));
+    surface.setPenWidth(1);
+    surface.line(markerX, static_cast<float>(plotTop), markerX, static_cast<float>(plotBottom), green);
+    surface.setFillColour(green);
+    surface.setFillStyle(FillStyle::Solid);
+    surface.circle(markerX, scale.y(current[static_cast<std::size_t>(marked - ExploreState::distanceMinimum)]), 3, darkGrey);
+    surface.setFillStyle(FillStyle::Transparent);
+}
+
+int BrightnessGraph::distanceAt(float x)
+{
+    const double distance = ExploreState::distanceMinimum + (x - plotLeft) * (distances - 1) / (plotRight - plotLeft);
+    if (!std::isfinite(distance))
+        return 0;
+    return static_cast<int>(std::lround(std::clamp(distance, double{ExploreState::distanceMinimum}, double{ExploreState::distanceMaximum})));
+}
+
+}  // namespace quorvel

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <bitset>
+#include <cstddef>
+#include <string>
+
+namespace quorvel {
+
+// Which of the mirror's thirty segments reflect; a segment scraped off reflects nothing. Segments
+// are counted from 0 at the left.
+class Mirror {
+public:
+    static constexpr int segmentCount = 30;
+
+    static Mirror whole() { return Mirror(std::bitset<segmentCount>().set()); }
+    static Mirror bare() { return Mirror(std::bitset<segmentCount>()); }
+    // Only segments first to last, counted from 0, reflect.
+    static Mirror span(int first, int last);
+
+    bool on(int segment) const { return inRange(segment) && segments_.test(static_cast<std::size_t>(segment)); }
+    void set(int segment, bool on);
+    void toggle(int segment) { set(segment, !this->on(segment)); }
+    bool isWhole() const { return segments_.all(); }
+    bool none() const { return segments_.none(); }
+    // Thirty characters, 1 for a segment that reflects and 0 for one scraped off.
+    std::string text() const;
+
+    bool operator==(const Mirror&) const = default;
+
+private:
+    explicit Mirror(std::bitset<segmentCount> segments) : segments_(segments) {}
+    static bool inRange(int segment) { return segment >= 0 && segment < segmentCount; }
+
+    std::bitset<segmentCount> segments_;
+};
+
+}  // namespace quorvel

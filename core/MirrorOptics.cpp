@@ -1,0 +1,83 @@
+#include "core/MirrorOptics.h"
+
+#include "core/PathSweep.h"
+#include "core/SceneSetup.h"
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace quorvel {
+
+namespace {
+
+using Arrows = std::array<Arrow, Mirror::segmentCount>;
+
+Arrows photonVectors(double distance, double frequency)
+{
+    const Scene scene = sceneGeometry(distance, frequency);
+    Arrows arrows;
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
+        const double phase = pathLength(scene, pointXOf(scene, 2 * segment + 1)) * scene.phaseFactor;
+        arrows[static_cast<std::size_t>(segment)] = {std::cos(phase), std::sin(phase)};
+    }
+    return arrows;
+}
+
+// The segments whose arrows point within 90 degrees of a direction given by its angle.
+Mirror facing(const Arrows& arrows, double angle)
+{
+    Mirror mirror = Mirror::bare();
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
+        const Arrow& arrow = arrows[static_cast<std::size_t>(segment)];
+        mirror.set(segment, arrow.x * std::cos(angle) + arrow.y * std::sin(angle) > 0);
+    }
+    return mirror;
+}
+
+Arrow sum(const Arrows& arrows, const Mirror& mirror)
+{
+    Arrow total;
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
+        if (mirror.on(segment)) {
+            total.x += arrows[static_cast<std::size_t>(segment)].x;
+            total.y += arrows[static_cast<std::size_t>(segment)].y;
+        }
+    }
+    return total;
+}
+
+}  // namespace
+
+Arrow sumOfArrows(const Mirror& mirror, double distance, double frequency) { return sum(photonVectors(distance, frequency), mirror); }
+
+double brightness(const Mirror& mirror, double distance, double frequency)
+{
+    const double whole = sumOfArrows(Mirror::whole(), 0, frequency).squaredLength();
+    return whole > 0 ? sumOfArrows(mirror, distance, frequency).squaredLength() / whole : 0;
+}
+
+// The set of arrows within 90 degrees of a direction changes only where the direction passes
+// 90 degrees from an arrow, so one direction between each two such angles tries every set.
+Mirror grating(double distance, double frequency)
+{
+    const Arrows arrows = photonVectors(distance, frequency);
+    Mirror best = Mirror::whole();
+    double longest = sum(arrows, best).squaredLength();
+    for (const Arrow& arrow : arrows) {
+        for (const double side : {-1.0, 1.0}) {
+            for (const double nudge : {-1e-9, 1e-9}) {
+                const Mirror candidate = facing(arrows, std::atan2(arrow.y, arrow.x) + side * std::numbers::pi / 2 + nudge);
+                const double length = sum(arrows, candidate).squaredLength();
+                if (length > longest) {
+                    longest = length;
+                    best = candidate;
+                }
+            }
+        }
+    }
+    const Arrow direction = sum(arrows, best);
+    return facing(arrows, std::atan2(direction.y, direction.x));
+}
+
+}  // namespace quorvel
