@@ -1,7 +1,6 @@
 #include "core/MainFormModel.h"
 
-#include "core/FormView.h"
-#include "tests/support/RecordingSurface.h"
+#include "tests/core/ModelWindow.h"
 #include "tests/support/WorkedValues.h"
 
 #include <gtest/gtest.h>
@@ -19,81 +18,17 @@ namespace quorvel {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::RecordingSurface;
+using testing::ModelWindow;
 
-// What one Start draws: the set-up (reset, pen, 520 band rows, source, detector, mirror and the
-// spiral's start), twelve ops a point, and nine for the result marks.
-constexpr std::size_t setUpOps = 592;
-constexpr std::size_t opsPerPoint = 12;
-constexpr std::size_t wholePictureOps = setUpOps + 30 * opsPerPoint + 9;
-
-struct RecordingView : FormView {
-    int states = 0;
-    int pictures = 0;
-    int runsFinished = 0;
-    int ends = 0;
-    std::vector<std::chrono::nanoseconds> timers;
-    std::vector<std::chrono::nanoseconds> pauses;
-    std::vector<std::string> stops;
-    std::chrono::nanoseconds showingTakes = 0ns;
-
-    void showState() override { ++states; }
-    void showPicture() override
-    {
-        ++pictures;
-        std::this_thread::sleep_for(showingTakes);
-    }
-    void startTimer(std::chrono::nanoseconds length) override { timers.push_back(length); }
-    void pauseBegun(std::chrono::nanoseconds length) override { pauses.push_back(length); }
-    void runFinished() override { ++runsFinished; }
-    void reportStop(const std::string& message) override { stops.push_back(message); }
-    void endProgram() override { ++ends; }
-};
-
-// The loaded window as an edition drives it. Pauses take no time unless a test asks for the
-// standard pace; the test ends each one itself, as the edition's timer would.
-struct Window {
-    explicit Window(std::chrono::nanoseconds decrementLength = 0ns) : model(surface, view, decrementLength) { model.Form_Load(); }
-
-    const FormState& state() const { return model.state(); }
-    std::size_t drawn() const { return surface.ops().size(); }
-    // nPosun, nKmitocet and nSpomaleni.
-    std::array<std::string, 3> texts() const { return {state().nPosun, state().nKmitocet, state().nSpomaleni}; }
-    bool anyResultShown() const
-    {
-        return std::ranges::any_of(state().results, [](const LabelState& label) { return label.shown; });
-    }
-
-    void endPause()
-    {
-        ASSERT_LT(timersEnded, view.timers.size()) << "no timer runs";
-        std::this_thread::sleep_for(view.timers[timersEnded++]);
-        model.pauseEnded();
-    }
-    // Ends pauses until the run going now is over; a run begun by held input after it goes on.
-    void finishRun()
-    {
-        const int finished = view.runsFinished;
-        while (view.runsFinished == finished && !::testing::Test::HasFatalFailure())
-            endPause();
-    }
-    void startAndFinish()
-    {
-        model.press(Button::cmdStart);
-        finishRun();
-    }
-
-    RecordingSurface surface;
-    RecordingView view;
-    MainFormModel model;
-    std::size_t timersEnded = 0;
-};
+using testing::opsPerPoint;
+using testing::setUpOps;
+using testing::wholePictureOps;
 
 bool hasText(const std::string& message, const std::string& part) { return message.find(part) != std::string::npos; }
 
 TEST(MainFormModel, OpensWithTheFirstOptionOfEachGroupAndOnlyThePromptShown)
 {
-    const Window window;
+    const ModelWindow window;
     const FormState& state = window.state();
     EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", "1"}));
     EXPECT_EQ(state.distance, Option::op0);
@@ -109,7 +44,7 @@ TEST(MainFormModel, OpensWithTheFirstOptionOfEachGroupAndOnlyThePromptShown)
 
 TEST(MainFormModelHandlers, DistanceAndFrequencyOptionsSetTheirTextAndHideTheExplanations)
 {
-    Window window;
+    ModelWindow window;
     window.startAndFinish();
     window.model.choose(Option::op2);
     EXPECT_EQ(window.state().nKmitocet, "2");
@@ -140,7 +75,7 @@ TEST(MainFormModelHandlers, DistanceAndFrequencyOptionsSetTheirTextAndHideTheExp
 
 TEST(MainFormModelHandlers, SpeedOptionsSetOnlyTheSlowdown)
 {
-    Window window;
+    ModelWindow window;
     window.startAndFinish();
     for (const auto& [option, text] : {std::pair{Option::opPomalá, "20"}, {Option::opPomalejší, "10"}, {Option::opRychlá, "1"}}) {
         window.model.choose(option);
@@ -154,7 +89,7 @@ TEST(MainFormModelHandlers, SpeedOptionsSetOnlyTheSlowdown)
 
 TEST(MainFormModelHandlers, TheScrollBarWritesItsValueWithinOneToTwenty)
 {
-    Window window;
+    ModelWindow window;
     window.model.moveSpeed(SpeedMove::by(8));
     EXPECT_EQ(window.state().HScroll1, 9);
     EXPECT_EQ(window.state().nSpomaleni, "9");
@@ -183,7 +118,7 @@ TEST(MainFormModelHandlers, TheScrollBarWritesItsValueWithinOneToTwenty)
 
 TEST(MainFormModelHandlers, ChoosingTheSelectedOptionChangesNothing)
 {
-    Window window;
+    ModelWindow window;
     window.startAndFinish();
     window.model.moveSpeed(SpeedMove::to(9));
     const FormState before = window.state();
@@ -198,7 +133,7 @@ TEST(MainFormModelHandlers, ChoosingTheSelectedOptionChangesNothing)
 
 TEST(MainFormModelStart, DrawsAPointAtATimeWithAPauseAfterEach)
 {
-    Window window;
+    ModelWindow window;
     window.model.press(Button::cmdStart);
     EXPECT_TRUE(window.state().running);
     EXPECT_EQ(window.drawn(), setUpOps + opsPerPoint);
@@ -223,7 +158,7 @@ TEST(MainFormModelStart, PlacesTheWorkedLabelsOfEachSettingAndLeavesThePrompt)
 {
     for (const auto& setting : testing::workedSettings()) {
         SCOPED_TRACE(testing::workedSettingName(setting));
-        Window window;
+        ModelWindow window;
         window.model.choose(setting.at("distance") == "0" ? Option::op0 : Option::op250);
         window.model.choose(setting.at("frequency") == "1" ? Option::op1 : Option::op2);
         const bool prompt = window.state().promptShown;
@@ -238,9 +173,9 @@ TEST(MainFormModelStart, PlacesTheWorkedLabelsOfEachSettingAndLeavesThePrompt)
 
 TEST(MainFormModelStart, SlowdownZeroDrawsTheWholePictureInOneCall)
 {
-    Window paced;
+    ModelWindow paced;
     paced.startAndFinish();
-    Window window;
+    ModelWindow window;
     window.model.setText(TextBox::nSpomaleni, "0");
     window.model.press(Button::cmdStart);
     EXPECT_FALSE(window.state().running);
@@ -255,7 +190,7 @@ TEST(MainFormModelStart, SlowdownZeroDrawsTheWholePictureInOneCall)
 // a label can be moved to, since converting the raw coordinate to a pixel would overflow.
 TEST(MainFormModelStart, FinishesRunsWithTextsFarOutsideTheSettings)
 {
-    Window window;
+    ModelWindow window;
     for (const char* distance : {"1e300", "-1e300", "1e38"}) {
         window.model.setText(TextBox::nPosun, distance);
         window.startAndFinish();
@@ -269,7 +204,7 @@ TEST(MainFormModelStart, FinishesRunsWithTextsFarOutsideTheSettings)
 // points keep the pace chosen.
 TEST(MainFormModelPace, CountsThePauseFromTheStartOfThePoint)
 {
-    Window window(standardDecrementLength);
+    ModelWindow window(standardDecrementLength);
     window.view.showingTakes = 6ms;
     window.model.press(Button::cmdStart);
     ASSERT_EQ(window.view.pauses, std::vector<std::chrono::nanoseconds>{15ms});
@@ -279,7 +214,7 @@ TEST(MainFormModelPace, CountsThePauseFromTheStartOfThePoint)
 
 TEST(MainFormModelPace, AHeldScrollBarMoveAppliesToTheNextRun)
 {
-    Window window(standardDecrementLength);
+    ModelWindow window(standardDecrementLength);
     window.model.setText(TextBox::nSpomaleni, "0.001");  // 300 decrements, 15 µs
     window.model.press(Button::cmdStart);
     window.model.moveSpeed(SpeedMove::to(7));
@@ -306,7 +241,7 @@ TEST(MainFormModelPace, AHeldScrollBarMoveAppliesToTheNextRun)
 // order, the window would end at another setting than 0 and 1.
 TEST(MainFormModelHeldInput, IsCarriedOutAfterTheRunInTheOrderItCame)
 {
-    Window window;
+    ModelWindow window;
     window.model.choose(Option::op250);
     window.model.press(Button::cmdStart);
     window.model.press(Button::cmdStart);
@@ -328,7 +263,7 @@ TEST(MainFormModelHeldInput, IsCarriedOutAfterTheRunInTheOrderItCame)
 
 TEST(MainFormModelHeldInput, ExitEndsTheProgramAfterTheRunAndDropsWhatCameAfterIt)
 {
-    Window window;
+    ModelWindow window;
     window.model.press(Button::cmdStart);
     window.model.press(Button::cmdKonec);
     window.model.choose(Option::op250);
@@ -347,7 +282,7 @@ TEST(MainFormModelHeldInput, ExitEndsTheProgramAfterTheRunAndDropsWhatCameAfterI
 
 TEST(MainFormModelHeldInput, UnloadDuringARunEndsItAtItsPause)
 {
-    Window window;
+    ModelWindow window;
     window.model.press(Button::cmdStart);
     for (int k = 0; k < 4; ++k)
         window.endPause();
@@ -367,7 +302,7 @@ TEST(MainFormModelHeldInput, UnloadDuringARunEndsItAtItsPause)
 
 TEST(MainFormModelStop, ABadDistanceStopsAtTheBandWithOneMessage)
 {
-    Window window;
+    ModelWindow window;
     const auto places = window.state().results;
     window.model.setText(TextBox::nPosun, "abc");
     window.model.press(Button::cmdStart);
@@ -383,7 +318,7 @@ TEST(MainFormModelStop, ABadDistanceStopsAtTheBandWithOneMessage)
 
 TEST(MainFormModelStop, ABadSlowdownStopsAfterItsPointAndHeldInputGoesOn)
 {
-    Window window;
+    ModelWindow window;
     const auto places = window.state().results;
     window.model.press(Button::cmdStart);
     for (int k = 0; k < 3; ++k)

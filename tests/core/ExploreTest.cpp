@@ -1,0 +1,208 @@
+#include "core/BrightnessGraph.h"
+#include "core/ExploreWords.h"
+#include "core/MirrorOptics.h"
+#include "tests/core/ModelWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvel {
+namespace {
+
+using testing::ModelWindow;
+using testing::Op;
+using testing::OpKind;
+using testing::RecordingSurface;
+
+ModelWindow& opened(ModelWindow& window)
+{
+    window.model.openExplore(true);
+    return window;
+}
+
+bool drawsGreen(const std::vector<Op>& ops)
+{
+    return std::ranges::any_of(ops, [](const Op& op) { return op.kind == OpKind::Line && op.colour == Colour{green}; });
+}
+
+// The worked values: the whole mirror sends all its light to a detector straight above the
+// middle, and three quarters with the pair moved 250 pixels at frequency 1.
+TEST(ExploreBrightness, ComparesTheSquaredSumWithTheWholeMirrorAtTheMiddle)
+{
+    EXPECT_NEAR(brightness(Mirror::whole(), 0, 1), 1, 1e-12);
+    EXPECT_NEAR(brightness(Mirror::whole(), 0, 2), 1, 1e-12);
+    EXPECT_EQ(brightnessNumber(brightness(Mirror::whole(), 250, 1)), "0.75");
+    EXPECT_EQ(brightnessNumber(brightness(Mirror::whole(), -250, 1)), "0.75") << "the picture is symmetric";
+    EXPECT_EQ(brightness(Mirror::bare(), 0, 1), 0);
+    EXPECT_EQ(brightnessWords(0.7507), "0.75 of the light of a whole mirror at the middle");
+    EXPECT_EQ(segmentName(11, true), "segment 12 of 30, on");
+    EXPECT_EQ(segmentName(0, false), "segment 1 of 30, off");
+    EXPECT_EQ(tenthsText(15), "1.5");
+    EXPECT_EQ(tenthsText(20), "2");
+    EXPECT_EQ(tenthsText(5), "0.5");
+}
+
+TEST(ExploreMirror, PresetsScrapeTheThirdsTheyName)
+{
+    ModelWindow window;
+    window.model.perform(MirrorPreset::MiddleThird);
+    EXPECT_EQ(window.state().explore.mirror.text(), "000000000011111111110000000000");
+    window.model.perform(MirrorPreset::OuterThirds);
+    EXPECT_EQ(window.state().explore.mirror.text(), "111111111100000000001111111111");
+    window.model.perform(MirrorPreset::WholeMirror);
+    EXPECT_TRUE(window.state().explore.mirror.isWhole());
+}
+
+// No single segment switched on or off makes a grating's sum longer, and it reflects far more
+// than the whole mirror where the law of reflection sends no light.
+TEST(ExploreMirror, AGratingIsTheLongestSumAndStaysWhenTheSettingsChange)
+{
+    const Mirror made = grating(250, 1);
+    const double strongest = brightness(made, 250, 1);
+    EXPECT_GT(strongest, 5 * brightness(Mirror::whole(), 250, 1));
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
+        Mirror changed = made;
+        changed.toggle(segment);
+        EXPECT_LE(brightness(changed, 250, 1), strongest) << "segment " << segment;
+    }
+
+    ModelWindow window;
+    window.model.perform(DistanceSetting{250});
+    window.model.perform(MirrorPreset::Grating);
+    EXPECT_EQ(window.state().explore.mirror, made);
+    window.model.perform(FrequencySetting{20});
+    window.model.perform(DistanceSetting{0});
+    EXPECT_EQ(window.state().explore.mirror, made);
+    EXPECT_NEAR(window.state().explore.brightness, brightness(made, 0, 2), 1e-12);
+}
+
+// An off segment keeps its time-curve dot (five operations) and loses its rays, photon vector and
+// spiral link; its mirror piece is a thin line, one operation more than a segment and its dot.
+TEST(ExploreStart, DrawsNothingButTheTimeCurveForScrapedSegments)
+{
+    ModelWindow window;
+    window.model.perform(SegmentSwitch{4});
+    window.startAndFinish();
+    EXPECT_EQ(window.drawn(), testing::wholePictureOps + 1 - 7);
+
+    ModelWindow bare;
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment)
+        bare.model.perform(SegmentSwitch{segment});
+    bare.startAndFinish();
+    EXPECT_EQ(bare.drawn(), testing::setUpOps + 30 + 30 * 5 + 4) << "only the source and the detector are filled again";
+    EXPECT_FALSE(drawsGreen(bare.surface.ops())) << "a sum of no length";
+    EXPECT_TRUE(bare.view.stops.empty());
+    EXPECT_EQ(bare.state().explore.brightness, 0);
+}
+
+// With no change the panel leaves the window as it was; the whole mirror at a classic setting
+// gives the classic picture and labels at once. Both windows have drawn the picture at distance 0
+// before, so that the drawing state carried over is the same.
+TEST(ExploreClassic, TheWholeMirrorAtAClassicSettingDrawsTheClassicPicture)
+{
+    ModelWindow classic;
+    classic.startAndFinish();
+    const std::size_t before = classic.drawn();
+    classic.model.choose(Option::op250);
+    classic.startAndFinish();
+
+    ModelWindow reopened;
+    reopened.startAndFinish();
+    opened(reopened).model.openExplore(false);
+    reopened.model.choose(Option::op250);
+    reopened.startAndFinish();
+    EXPECT_EQ(reopened.surface.ops(), classic.surface.ops());
+
+    ModelWindow live;
+    opened(live).model.perform(MirrorPreset::WholeMirror);
+    live.model.perform(DistanceSetting{250});
+    EXPECT_FALSE(live.state().running);
+    EXPECT_EQ(live.view.timers.size(), 0u) << "no pauses";
+    const std::vector<Op> second(classic.surface.ops().begin() + static_cast<long>(before), classic.surface.ops().end());
+    const std::vector<Op> redrawn(live.surface.ops().end() - static_cast<long>(second.size()), live.surface.ops().end());
+    EXPECT_EQ(live.drawn(), 2 * second.size());
+    EXPECT_EQ(redrawn, second);
+    EXPECT_EQ(live.state().results, classic.state().results);
+}
+
+TEST(ExploreSettings, TheSlidersWriteTheSettingsAndTheOptionsShowOnlyTheirValues)
+{
+    ModelWindow window;
+    window.model.perform(DistanceSetting{100});
+    window.model.perform(FrequencySetting{15});
+    EXPECT_EQ(window.state().nPosun, "100");
+    EXPECT_EQ(window.state().nKmitocet, "1.5");
+    EXPECT_FALSE(window.state().distance);
+    EXPECT_FALSE(window.state().frequency);
+    window.model.perform(DistanceSetting{250});
+    window.model.perform(FrequencySetting{20});
+    EXPECT_EQ(window.state().distance, Option::op250);
+    EXPECT_EQ(window.state().frequency, Option::op2);
+    window.model.perform(DistanceSetting{-1000});
+    window.model.perform(FrequencySetting{0});
+    EXPECT_EQ(window.state().explore.distance, -350);
+    EXPECT_EQ(window.state().nKmitocet, "0.5");
+    window.model.choose(Option::op0);
+    EXPECT_EQ(window.state().explore.distance, 0) << "the panel follows the options";
+    EXPECT_EQ(window.state().explore.frequencyTenths, 10);
+}
+
+// Beyond the table's rows the sum label sits by the sum vector and the source's label stays in
+// the picture.
+TEST(ExploreSettings, EveryLabelFindsAPlaceAtAnyDistance)
+{
+    ModelWindow window;
+    opened(window).model.perform(DistanceSetting{350});
+    const LabelState sum = window.state().label(ResultLabel::Soucet);
+    EXPECT_TRUE(sum.shown);
+    EXPECT_NE(std::pair(sum.left, sum.top), std::pair(336, 48)) << "not left where the layout put it";
+    EXPECT_EQ(window.state().label(ResultLabel::Zdroj).left, 0);
+}
+
+TEST(ExploreInput, IsHeldDuringARunAndRedrawsTheOpenPanelAfterIt)
+{
+    ModelWindow window;
+    opened(window).model.press(Button::cmdStart);
+    window.model.perform(SegmentSwitch{3});
+    window.model.clickGraph(BrightnessGraph::width / 2.0f);
+    EXPECT_TRUE(window.state().explore.mirror.isWhole());
+    window.finishRun();
+    EXPECT_FALSE(window.state().explore.mirror.on(3));
+    EXPECT_EQ(window.state().explore.distance, 0);
+    EXPECT_EQ(window.view.announcements.size(), 3u) << "after the run and after each change";
+    EXPECT_EQ(window.view.announcements.back(), brightnessWords(window.state().explore.brightness));
+}
+
+TEST(ExploreInput, AClickOnTheMirrorSwitchesTheSegmentUnderItOnlyWhileThePanelIsOpen)
+{
+    ModelWindow window;
+    window.model.clickPicture(320, 290.5f);
+    EXPECT_TRUE(window.state().explore.mirror.isWhole());
+    opened(window).model.clickPicture(320, 290.5f);
+    EXPECT_FALSE(window.state().explore.mirror.on(11));
+    EXPECT_EQ(window.state().explore.currentSegment, 11);
+    window.model.clickPicture(320, 250);
+    window.model.clickPicture(30, 290.5f);
+    EXPECT_EQ(window.state().explore.mirror.text(), "111111111110111111111111111111");
+    window.model.moveSegmentCursor(-100);
+    EXPECT_EQ(window.state().explore.currentSegment, 0);
+}
+
+TEST(ExploreGraph, PlotsBothCurvesAndMapsItsWidthToTheDistances)
+{
+    EXPECT_EQ(BrightnessGraph::distanceAt(0), -350);
+    EXPECT_EQ(BrightnessGraph::distanceAt(BrightnessGraph::width / 2.0f), 0);
+    EXPECT_EQ(BrightnessGraph::distanceAt(BrightnessGraph::width), 350);
+    RecordingSurface graph;
+    BrightnessGraph::draw(graph, grating(250, 1), 1, 250);
+    EXPECT_EQ(graph.opsOfKind(OpKind::Line).size(), BrightnessGraph::height + 3 + 2 * 700 + 1);
+    EXPECT_TRUE(drawsGreen(graph.ops()));
+    const auto circles = graph.opsOfKind(OpKind::Circle);
+    ASSERT_EQ(circles.size(), 1u);
+    EXPECT_NEAR(circles[0].x1, BrightnessGraph::width - 10 - 0.4 * 100, 1e-3) << "the marker at 250";
+}
+
+}  // namespace
+}  // namespace quorvel
