@@ -22,11 +22,22 @@ constexpr Rgb faint{176, 176, 176};
 
 using Curve = std::array<double, distances>;
 
-Curve curve(const Mirror& mirror, double frequency)
+struct Curves {
+    Curve whole;
+    Curve current;
+};
+
+// Each distance's photon vectors are worked out once, for both mirrors.
+Curves curves(const Mirror& mirror, double frequency)
 {
-    Curve values;
-    for (int k = 0; k < distances; ++k)
-        values[static_cast<std::size_t>(k)] = brightness(mirror, ExploreState::distanceMinimum + k, frequency);
+    const double atMiddle = wholeMirrorAtMiddle(frequency);
+    Curves values;
+    for (int k = 0; k < distances; ++k) {
+        const PhotonVectors arrows = photonVectors(ExploreState::distanceMinimum + k, frequency);
+        const auto at = static_cast<std::size_t>(k);
+        values.whole[at] = sumOfArrows(arrows, Mirror::whole()).squaredLength() / atMiddle;
+        values.current[at] = sumOfArrows(arrows, mirror).squaredLength() / atMiddle;
+    }
     return values;
 }
 
@@ -67,9 +78,8 @@ void drawAxes(DrawingSurface& surface, const Scale& scale)
 
 void BrightnessGraph::draw(DrawingSurface& surface, const Mirror& mirror, double frequency, int distance)
 {
-    const Curve whole = curve(Mirror::whole(), frequency);
-    const Curve current = mirror.isWhole() ? whole : curve(mirror, frequency);
-    const Scale scale{std::max({1.25, *std::ranges::max_element(whole), *std::ranges::max_element(current)})};
+    const auto [whole, current] = curves(mirror, frequency);
+    const Scale scale{std::max({1.25, *std::max_element(whole.begin(), whole.end()), *std::max_element(current.begin(), current.end())})};
     surface.resetToPixels();
     surface.setFillStyle(FillStyle::Transparent);
     drawPaper(surface);

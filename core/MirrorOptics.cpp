@@ -11,21 +11,8 @@ namespace quorvel {
 
 namespace {
 
-using Arrows = std::array<Arrow, Mirror::segmentCount>;
-
-Arrows photonVectors(double distance, double frequency)
-{
-    const Scene scene = sceneGeometry(distance, frequency);
-    Arrows arrows;
-    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
-        const double phase = pathLength(scene, pointXOf(scene, 2 * segment + 1)) * scene.phaseFactor;
-        arrows[static_cast<std::size_t>(segment)] = {std::cos(phase), std::sin(phase)};
-    }
-    return arrows;
-}
-
 // The segments whose arrows point within 90 degrees of a direction given by its angle.
-Mirror facing(const Arrows& arrows, double angle)
+Mirror facing(const PhotonVectors& arrows, double angle)
 {
     Mirror mirror = Mirror::bare();
     for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
@@ -35,7 +22,20 @@ Mirror facing(const Arrows& arrows, double angle)
     return mirror;
 }
 
-Arrow sum(const Arrows& arrows, const Mirror& mirror)
+}  // namespace
+
+PhotonVectors photonVectors(double distance, double frequency)
+{
+    const Scene scene = sceneGeometry(distance, frequency);
+    PhotonVectors arrows;
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
+        const double phase = pathLength(scene, pointXOf(scene, 2 * segment + 1)) * scene.phaseFactor;
+        arrows[static_cast<std::size_t>(segment)] = {std::cos(phase), std::sin(phase)};
+    }
+    return arrows;
+}
+
+Arrow sumOfArrows(const PhotonVectors& arrows, const Mirror& mirror)
 {
     Arrow total;
     for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
@@ -47,13 +47,13 @@ Arrow sum(const Arrows& arrows, const Mirror& mirror)
     return total;
 }
 
-}  // namespace
+Arrow sumOfArrows(const Mirror& mirror, double distance, double frequency) { return sumOfArrows(photonVectors(distance, frequency), mirror); }
 
-Arrow sumOfArrows(const Mirror& mirror, double distance, double frequency) { return sum(photonVectors(distance, frequency), mirror); }
+double wholeMirrorAtMiddle(double frequency) { return sumOfArrows(Mirror::whole(), 0, frequency).squaredLength(); }
 
 double brightness(const Mirror& mirror, double distance, double frequency)
 {
-    const double whole = sumOfArrows(Mirror::whole(), 0, frequency).squaredLength();
+    const double whole = wholeMirrorAtMiddle(frequency);
     return whole > 0 ? sumOfArrows(mirror, distance, frequency).squaredLength() / whole : 0;
 }
 
@@ -61,14 +61,14 @@ double brightness(const Mirror& mirror, double distance, double frequency)
 // 90 degrees from an arrow, so one direction between each two such angles tries every set.
 Mirror grating(double distance, double frequency)
 {
-    const Arrows arrows = photonVectors(distance, frequency);
+    const PhotonVectors arrows = photonVectors(distance, frequency);
     Mirror best = Mirror::whole();
-    double longest = sum(arrows, best).squaredLength();
+    double longest = sumOfArrows(arrows, best).squaredLength();
     for (const Arrow& arrow : arrows) {
         for (const double side : {-1.0, 1.0}) {
             for (const double nudge : {-1e-9, 1e-9}) {
                 const Mirror candidate = facing(arrows, std::atan2(arrow.y, arrow.x) + side * std::numbers::pi / 2 + nudge);
-                const double length = sum(arrows, candidate).squaredLength();
+                const double length = sumOfArrows(arrows, candidate).squaredLength();
                 if (length > longest) {
                     longest = length;
                     best = candidate;
@@ -76,7 +76,7 @@ Mirror grating(double distance, double frequency)
             }
         }
     }
-    const Arrow direction = sum(arrows, best);
+    const Arrow direction = sumOfArrows(arrows, best);
     return facing(arrows, std::atan2(direction.y, direction.x));
 }
 

@@ -2,6 +2,8 @@
 
 #include "core/Mirror.h"
 
+#include <array>
+
 namespace quorvel {
 
 // The arrows of the sum over paths without drawing them: each segment's photon vector, of unit
@@ -13,8 +15,15 @@ struct Arrow {
     double squaredLength() const { return x * x + y * y; }
 };
 
+using PhotonVectors = std::array<Arrow, Mirror::segmentCount>;
+
+// Every segment's photon vector for the pair at a distance from the middle.
+PhotonVectors photonVectors(double distance, double frequency);
 // The sum of the photon vectors of the segments that reflect.
+Arrow sumOfArrows(const PhotonVectors& arrows, const Mirror& mirror);
 Arrow sumOfArrows(const Mirror& mirror, double distance, double frequency);
+// The squared sum of the whole mirror with the pair at the middle, which brightness divides by.
+double wholeMirrorAtMiddle(double frequency);
 
 // How much light reaches the detector: the squared sum against that of the whole mirror with the
 // pair at the middle, at the same frequency. The whole mirror at the middle gives 1.
