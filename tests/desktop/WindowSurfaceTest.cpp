@@ -1,10 +1,13 @@
-#include "tests/desktop/Canvas.h"
+#include "desktop/WindowSurface.h"
 #include "tests/desktop/Pixels.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +19,30 @@ namespace {
 using testing::darkGreyPixel;
 using testing::hasColourNear;
 
+// A window that shows a surface's picture the way the main window does, on its light grey.
+class Canvas : public QWidget {
+public:
+    explicit Canvas(QSize size) : surface(*this, size)
+    {
+        QPalette background = palette();
+        background.setColor(QPalette::Window, QColor(192, 192, 192));
+        setPalette(background);
+        resize(size);
+    }
+
+    QImage screen() const { return this->QWidget::screen()->grabWindow(winId()).toImage(); }
+    QColor role(QPalette::ColorRole which) const { return palette().color(QPalette::Active, which); }
+
+    WindowSurface surface;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(this);
+        surface.paint(painter, event->rect());
+    }
+};
+
 class WindowSurfaceTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -24,7 +51,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&canvas));
     }
 
-    testing::Canvas canvas{QSize(400, 300)};
+    Canvas canvas{QSize(400, 300)};
     WindowSurface& surface = canvas.surface;
 };
 
@@ -38,47 +65,32 @@ TEST_F(WindowSurfaceTest, WhatWasDrawnIsOnTheScreenWhenShowDrawnReturns)
     EXPECT_TRUE(hasColourNear(canvas.screen(), {105, 150}, darkGreyPixel));
 }
 
-TEST_F(WindowSurfaceTest, CirclesAreOutlinedInTheirColourOrTheForeground)
-{
-    surface.setPenWidth(2);
-    surface.setFillStyle(FillStyle::Solid);
-    surface.setFillColour(SystemColour::CaptionText);
-    surface.circle(100, 100, 5, darkGrey);
-    surface.circle(200, 100, 5, std::nullopt);
-    surface.showDrawn();
-    const QImage shown = canvas.screen();
-    EXPECT_TRUE(hasColourNear(shown, {105, 100}, darkGreyPixel));
-    EXPECT_TRUE(hasColourNear(shown, {205, 100}, canvas.role(QPalette::ButtonText)));
-    EXPECT_FALSE(hasColourNear(shown, {205, 100}, darkGreyPixel));
-    EXPECT_EQ(shown.pixelColor(100, 100), canvas.role(QPalette::HighlightedText));
-    EXPECT_EQ(shown.pixelColor(200, 100), canvas.role(QPalette::HighlightedText));
-}
-
-TEST_F(WindowSurfaceTest, TheFillStaysUntilChangedAndOnlyAppliesWhenSolid)
+// The fill stays until changed and applies only when solid; an outline has its own colour or the
+// foreground; a radius-one circle with pen three is a solid dot.
+TEST_F(WindowSurfaceTest, CirclesAreOutlinedAndFilledAsTheDrawingStateSays)
 {
     surface.circle(50, 50, 5, darkGrey);
-    surface.showDrawn();
-    EXPECT_EQ(canvas.screen().pixelColor(50, 50), QColor(192, 192, 192)) << "transparent fill by default";
     surface.setFillColour(SystemColour::ButtonFace);
     surface.setFillStyle(FillStyle::Solid);
     surface.circle(100, 50, 5, darkGrey);
     surface.setPenWidth(3);
     surface.circle(150, 50, 5, darkGrey);
-    surface.setFillColour(Rgb{255, 0, 0});
+    surface.circle(60, 200, 1, darkGrey);
+    surface.setPenWidth(2);
+    surface.setFillColour(SystemColour::CaptionText);
+    surface.circle(100, 100, 5, darkGrey);
+    surface.circle(200, 100, 5, std::nullopt);
     surface.showDrawn();
     const QImage shown = canvas.screen();
+    EXPECT_EQ(shown.pixelColor(50, 50), QColor(192, 192, 192)) << "transparent fill by default";
     EXPECT_EQ(shown.pixelColor(100, 50), canvas.role(QPalette::Button));
     EXPECT_EQ(shown.pixelColor(150, 50), canvas.role(QPalette::Button)) << "a later fill colour does not alter drawn circles";
-}
-
-TEST_F(WindowSurfaceTest, ARadiusOneCircleWithPenThreeIsASolidDot)
-{
-    surface.setPenWidth(3);
-    surface.setFillStyle(FillStyle::Solid);
-    surface.setFillColour(SystemColour::ButtonFace);
-    surface.circle(60, 60, 1, darkGrey);
-    surface.showDrawn();
-    EXPECT_TRUE(hasColourNear(canvas.screen(), {60, 60}, darkGreyPixel, 0));
+    EXPECT_TRUE(hasColourNear(shown, {60, 200}, darkGreyPixel, 0)) << "the dot";
+    EXPECT_TRUE(hasColourNear(shown, {105, 100}, darkGreyPixel));
+    EXPECT_TRUE(hasColourNear(shown, {205, 100}, canvas.role(QPalette::ButtonText)));
+    EXPECT_FALSE(hasColourNear(shown, {205, 100}, darkGreyPixel));
+    EXPECT_EQ(shown.pixelColor(100, 100), canvas.role(QPalette::HighlightedText));
+    EXPECT_EQ(shown.pixelColor(200, 100), canvas.role(QPalette::HighlightedText));
 }
 
 TEST_F(WindowSurfaceTest, LinesIgnoreTheFill)
@@ -94,30 +106,23 @@ TEST_F(WindowSurfaceTest, LinesIgnoreTheFill)
     }
 }
 
-TEST_F(WindowSurfaceTest, ThePictureSurvivesHidingAndResizing)
+// What was drawn outside a window made smaller is there when it grows again, and the picture
+// grows with the window.
+TEST_F(WindowSurfaceTest, ThePictureSurvivesHidingAndResizingAndGrowsWithTheWindow)
 {
-    surface.line(10, 250.5f, 390, 250.5f, darkGrey);
+    surface.line(10, 20.5f, 390, 20.5f, darkGrey);
     canvas.hide();
     canvas.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&canvas));
     canvas.resize(200, 100);
     QTest::qWait(20);
-    canvas.resize(400, 300);
-    QTest::qWait(20);
-    canvas.repaint();
-    EXPECT_TRUE(hasColourNear(canvas.screen(), {350, 250}, darkGreyPixel));
-}
-
-TEST_F(WindowSurfaceTest, ThePictureGrowsWithTheWindowAndKeepsWhatWasDrawn)
-{
-    surface.line(10, 20.5f, 390, 20.5f, darkGrey);
     canvas.resize(600, 500);
     QTest::qWait(20);
     surface.line(10, 450.5f, 590, 450.5f, darkGrey);
     canvas.repaint();
     surface.showDrawn();
     const QImage shown = canvas.screen();
-    EXPECT_TRUE(hasColourNear(shown, {200, 20}, darkGreyPixel));
+    EXPECT_TRUE(hasColourNear(shown, {350, 20}, darkGreyPixel));
     EXPECT_TRUE(hasColourNear(shown, {550, 450}, darkGreyPixel));
 }
 

@@ -4,7 +4,7 @@
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, callForm, centreOf, clickOn, countRuns, pageUnderTest, pausesBegun, placeOf, runsFinished, textOf, workedSettings } from './support.js';
+import { browsers, callForm, centreOf, clickOn, countRuns, hasColourNear, pageUnderTest, pausesBegun, placeOf, runsFinished, textOf, workedSettings } from './support.js';
 
 const speedOf = (page) => page.$eval('#HScroll1', (speed) => Number(speed.value));
 
@@ -121,8 +121,8 @@ for (const browserName of browsers) describe(browserName, () => {
     });
 
     // One run of some 1.4 seconds: the held Start runs a whole second run, still at distance 0,
-    // and only then 250, 0 and 2 are chosen, hiding that run's labels. The click on 0, which
-    // shows selected meanwhile, counts as much as the others.
+    // and only then 250, 0 and 2 are chosen, hiding that run's labels but not its picture. The
+    // click on 0, which shows selected meanwhile, counts as much as the others.
     test('clicks on Start and options during a run reach the window after it, in order', async () => {
         const { page, problems } = await quorvel.open();
         const counted = await countRuns(page);
@@ -137,6 +137,7 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.equal(await page.$eval('#op2', (option) => option.checked), true);
         const [left, top] = workedSettings[0].labels.labSoucet.map(Math.round);
         assert.deepEqual(await placeOf(page, 'labSoucet'), { left, top, shown: false }, 'the second run drew distance 0; the choices came after it');
+        assert.ok(await hasColourNear(page, ...workedSettings[0].checkPixels.sumVector, [0, 255, 0]), 'the choices keep the picture');
         assert.deepEqual(problems, []);
     });
 });

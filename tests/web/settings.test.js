@@ -1,5 +1,5 @@
 // Start, for each setting the options offer, draws the desktop's picture and places the labels
-// where the desktop does; choosing again hides the explanations and keeps the picture.
+// where the desktop does.
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -50,24 +50,4 @@ for (const browserName of browsers) describe(browserName, () => {
             await page.close();
         });
     }
-
-    test('choosing a distance or a frequency hides the prompt and the labels but keeps the picture', async () => {
-        const { page, problems } = await quorvel.open();
-        const finished = runsFinished(page);
-        await clickOn(page, '#cmdStart');
-        await finished;
-        await clickOn(page, '#op2');
-        for (const label of ['labKliknuti', 'labRadius', 'labCas', 'labZdroj', 'labDetektor', 'labSoucet'])
-            assert.equal((await placeOf(page, label)).shown, false, label);
-        assert.ok(await hasColourNear(page, ...workedSettings[0].checkPixels.sumVector, green), 'the picture stays');
-        assert.equal(await page.$eval('#nKmitocet', (box) => box.value), '2');
-        await clickOn(page, '#op0');
-        assert.equal(await page.$eval('#op0', (option) => option.checked), true);
-        await clickOn(page, '#op250');
-        await clickOn(page, '#op0');
-        assert.equal(await page.$eval('#op1', (option) => option.checked), true, 'distance 0 also chooses frequency 1');
-        assert.equal(await page.$eval('#nKmitocet', (box) => box.value), '1');
-        assert.deepEqual(problems, []);
-        await page.close();
-    });
 });

@@ -93,15 +93,19 @@ export function pageUnderTest(browserName = 'chromium') {
     return { open: (viewport) => openPage(browser, server.url, viewport), browser: () => browser, url: () => server.url };
 }
 
-// Resolves once the page has finished as many runs of Start as asked, counting from now.
-export function runsFinished(page, count = 1) {
-    return page.evaluate((count) => new Promise((resolve) => {
-        let finished = 0;
-        document.addEventListener('quorvel:finished', () => {
-            if (++finished === count) resolve();
+// Resolves once the page has sent its event as often as asked, counting from now: finished runs
+// of Start, or begun pauses.
+function eventsSent(page, name, count) {
+    return page.evaluate((name, count) => new Promise((resolve) => {
+        let sent = 0;
+        document.addEventListener(name, () => {
+            if (++sent === count) resolve();
         });
-    }), count);
+    }), name, count);
 }
+
+export const runsFinished = (page, count = 1) => eventsSent(page, 'quorvel:finished', count);
+export const pausesBegun = (page, count) => eventsSent(page, 'quorvel:pause', count);
 
 // The centre of a control, in the page's coordinates.
 export async function centreOf(page, selector) {
@@ -145,16 +149,6 @@ export function placeOf(page, id) {
         const style = getComputedStyle(element);
         return { left: parseFloat(style.left), top: parseFloat(style.top), shown: !element.hidden && element.getClientRects().length > 0 };
     }, id);
-}
-
-// Resolves once the page has begun as many pauses as asked, counting from now.
-export function pausesBegun(page, count) {
-    return page.evaluate((count) => new Promise((resolve) => {
-        let begun = 0;
-        document.addEventListener('quorvel:pause', () => {
-            if (++begun === count) resolve();
-        });
-    }), count);
 }
 
 // Counts, from now on, the pauses and the finished runs of Start in the page.

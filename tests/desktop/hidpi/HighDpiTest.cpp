@@ -7,17 +7,12 @@ namespace {
 using testing::darkGreyPixel;
 using testing::lightGreyPixel;
 
+// Before the application object is made: a desktop scaled to 200 %.
+[[maybe_unused]] const bool scaledDesktop = qputenv("QT_SCALE_FACTOR", "2");
+
 // The window as a desktop scaled to 200 % shows it: every length of the layout is two device pixels.
 class HighDpi : public testing::FormFixture {
 protected:
-    void SetUp() override
-    {
-        FormFixture::SetUp();
-        ASSERT_EQ(form.devicePixelRatio(), 2) << "the test runs with QT_SCALE_FACTOR=2";
-    }
-
-    void start() { click("cmdStart"); }
-
     // The window with its controls as it paints itself, in device pixels.
     QImage shown() { return form.grab().toImage(); }
 
@@ -30,15 +25,6 @@ protected:
         return colours;
     }
 };
-
-TEST_F(HighDpi, ThePictureIsKeptAtTheDevicesResolution)
-{
-    start();
-    const QImage& picture = form.surface().picture();
-    EXPECT_EQ(picture.devicePixelRatio(), 2);
-    EXPECT_EQ(picture.size(), QSize(1600, 1162));
-    EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(800, 581));
-}
 
 // Start's outline begins at the layout's (528, 16), that is at device pixel (1056, 32), and is two
 // device pixels thick, as the layout's one pixel.
@@ -55,11 +41,14 @@ TEST_F(HighDpi, ControlsScaleWithThePicture)
     EXPECT_NE(window.pixel(1144, 32), background);
 }
 
-// The least-time marker is a vertical line one layout pixel wide: on the screen it is exactly two
-// device pixels of dark grey between pure background, with no blended edge.
-TEST_F(HighDpi, LinesAreSharpAtDeviceResolution)
+// The picture is kept at the device's resolution. The least-time marker is a vertical line one
+// layout pixel wide: on the screen it is exactly two device pixels of dark grey between pure
+// background, with no blended edge.
+TEST_F(HighDpi, ThePictureIsKeptAtTheDevicesResolutionAndItsLinesAreSharp)
 {
-    start();
+    click("cmdStart");
+    EXPECT_EQ(form.surface().picture().size(), QSize(1600, 1162));
+    EXPECT_EQ(form.surface().picture().deviceIndependentSize(), QSizeF(800, 581));
     QList<QRgb> expected(16, lightGreyPixel.rgb());
     expected[7] = expected[8] = darkGreyPixel.rgb();
     EXPECT_EQ(row(form.surface().picture(), 2 * 400, 2 * 200, 16), expected) << "the picture";
@@ -68,14 +57,3 @@ TEST_F(HighDpi, LinesAreSharpAtDeviceResolution)
 
 }  // namespace
 }  // namespace quorvel
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    if (GTEST_FLAG_GET(list_tests))
-        return RUN_ALL_TESTS();
-    qputenv("QT_SCALE_FACTOR", "2");
-    QApplication application(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    return RUN_ALL_TESTS();
-}
