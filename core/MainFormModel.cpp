@@ -82,6 +82,8 @@ void MainFormModel::carryOut(const Action& action)
     }
 }
 
+// Like an option's handler, every change of the panel hides the explanations of the picture
+// before; a live picture shows its own.
 void MainFormModel::carryOutExplore(const Action& action)
 {
     ExploreState& explore = state_.explore;
@@ -110,19 +112,19 @@ void MainFormModel::carryOutExplore(const Action& action)
     } else {
         setFrequency(std::get<FrequencySetting>(action).tenths);
     }
+    hidePromptAndResults();
     exploreChanged();
     view_.showState();
 }
 
 // The panel writes the settings texts as the options do, and the options show the values they
-// stand for; the explanations of the picture before are hidden, as an option's handler hides them.
+// stand for.
 void MainFormModel::setDistance(int pixels)
 {
     const int distance = std::clamp(pixels, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
     setText(TextBox::nPosun, std::to_string(distance));
     state_.distance = distance == 0 ? std::optional(Option::op0) : distance == 250 ? std::optional(Option::op250) : std::nullopt;
     state_.explore.used = true;
-    hidePromptAndResults();
 }
 
 void MainFormModel::setFrequency(int tenths)
@@ -131,7 +133,6 @@ void MainFormModel::setFrequency(int tenths)
     setText(TextBox::nKmitocet, tenthsText(frequency));
     state_.frequency = frequency == 10 ? std::optional(Option::op1) : frequency == 20 ? std::optional(Option::op2) : std::nullopt;
     state_.explore.used = true;
-    hidePromptAndResults();
 }
 
 void MainFormModel::openExplore(bool open)

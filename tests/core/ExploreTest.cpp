@@ -182,6 +182,7 @@ TEST(ExploreInput, AClickOnTheMirrorSwitchesTheSegmentUnderItOnlyWhileThePanelIs
     EXPECT_TRUE(window.state().explore.mirror.isWhole());
     opened(window).model.clickPicture(320, 290.5f);
     EXPECT_FALSE(window.state().explore.mirror.on(11));
+    EXPECT_FALSE(window.state().promptShown) << "the picture drawn at once needs no prompt to press Start";
     EXPECT_EQ(window.state().explore.currentSegment, 11);
     window.model.clickPicture(320, 250);
     window.model.clickPicture(30, 290.5f);
