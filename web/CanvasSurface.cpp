@@ -26,16 +26,16 @@ int pixel(float position)
 }
 
 // clang-format off
-EM_JS(void, drawLine, (float x1, float y1, float x2, float y2, int colour, int penWidth), {
-    Module.picture.line(x1, y1, x2, y2, colour, penWidth);
+EM_JS(void, drawLine, (int canvas, float x1, float y1, float x2, float y2, int colour, int penWidth), {
+    Module.canvases[canvas].line(x1, y1, x2, y2, colour, penWidth);
 });
 
-EM_JS(void, drawCircle, (float x, float y, float radius, int outline, int penWidth, int fill), {
-    Module.picture.circle(x, y, radius, outline, penWidth, fill);
+EM_JS(void, drawCircle, (int canvas, float x, float y, float radius, int outline, int penWidth, int fill), {
+    Module.canvases[canvas].circle(x, y, radius, outline, penWidth, fill);
 });
 
-EM_JS(void, fillRect, (int left, int top, int width, int height, int colour), {
-    Module.picture.fillRect(left, top, width, height, colour);
+EM_JS(void, fillRect, (int canvas, int left, int top, int width, int height, int colour), {
+    Module.canvases[canvas].fillRect(left, top, width, height, colour);
 });
 // clang-format on
 
@@ -95,7 +95,7 @@ void CanvasSurface::line(float x1, float y1, float x2, float y2, Colour colour)
         return;
     }
     flush();
-    drawLine(x1, y1, x2, y2, rgb(colour), penWidth_);
+    drawLine(canvas_, x1, y1, x2, y2, rgb(colour), penWidth_);
 }
 
 // Without an outline colour the circle is outlined in the window's foreground colour, the
@@ -103,7 +103,7 @@ void CanvasSurface::line(float x1, float y1, float x2, float y2, Colour colour)
 void CanvasSurface::circle(float x, float y, float radius, std::optional<Colour> outline)
 {
     flush();
-    drawCircle(x, y, radius, rgb(outline.value_or(SystemColour::ButtonText)), penWidth_, fillStyle_ == FillStyle::Solid ? rgb(fillColour_) : noFill);
+    drawCircle(canvas_, x, y, radius, rgb(outline.value_or(SystemColour::ButtonText)), penWidth_, fillStyle_ == FillStyle::Solid ? rgb(fillColour_) : noFill);
 }
 
 void CanvasSurface::flush()
@@ -112,7 +112,7 @@ void CanvasSurface::flush()
         return;
     const RowLine& row = rows_.first();
     const int left = pixel(row.x1);
-    fillRect(left, pixel(rows_.top()), pixel(row.x2) + 1 - left, rows_.rows(), packed(row.colour));
+    fillRect(canvas_, left, pixel(rows_.top()), pixel(row.x2) + 1 - left, rows_.rows(), packed(row.colour));
     rows_.clear();
 }
 

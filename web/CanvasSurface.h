@@ -6,13 +6,14 @@
 
 namespace quorvel {
 
-// Draws on the page's canvas, through the drawing functions the page gives the module, which
-// take colours as RGB only. Pixel coordinates name pixels, as on the desktop. One-pixel lines
-// along a row, on consecutive rows as the background band is drawn, are held and filled as one
-// rectangle: the canvas strokes hundreds of lines a hundred times slower than one fill.
+// Draws on one of the page's canvases, through the drawing functions the page gives the module
+// for each, which take colours as RGB only. Pixel coordinates name pixels, as on the desktop.
+// One-pixel lines along a row, on consecutive rows as the background band is drawn, are held and
+// filled as one rectangle: the canvas strokes hundreds of lines a hundred times slower than one fill.
 class CanvasSurface : public DrawingSurface {
 public:
-    explicit CanvasSurface(SystemPalette palette) : palette_(palette) {}
+    // canvas is the place of the canvas's drawing functions in the list the page gives the module.
+    CanvasSurface(SystemPalette palette, int canvas) : palette_(palette), canvas_(canvas) {}
 
     void resetToPixels() override;
     void setPenWidth(int width) override;
@@ -28,6 +29,7 @@ private:
     int rgb(Colour colour) const;
 
     SystemPalette palette_;
+    int canvas_;
     LineRun rows_;
     int penWidth_ = 1;
     FillStyle fillStyle_ = FillStyle::Transparent;

@@ -1,5 +1,7 @@
 #include "web/PageForm.h"
 
+#include "core/ExploreWords.h"
+
 #include <emscripten/bind.h>
 #include <emscripten/eventloop.h>
 
@@ -17,6 +19,10 @@ using emscripten::val;
 constexpr std::array optionIds{"op0", "op250", "op1", "op2", "opPomalá", "opPomalejší", "opRychlá"};
 constexpr std::array boxIds{"nPosun", "nKmitocet", "nSpomaleni"};
 constexpr std::array resultIds{"labRadius", "labCas", "labZdroj", "labDetektor", "labSoucet"};
+constexpr std::array presetNames{"WholeMirror", "MiddleThird", "OuterThirds", "Grating"};
+// The places of the canvases' drawing functions in the list the page hands the module.
+constexpr int pictureCanvas = 0;
+constexpr int graphCanvas = 1;
 
 // The enumerator named so, where names lists them in their enumeration's order.
 template <typename Value, std::size_t Size>
@@ -36,6 +42,13 @@ std::array<val, Size> elements(const val& document, const std::array<const char*
     return [&]<std::size_t... k>(std::index_sequence<k...>) { return std::array<val, Size>{element(document, ids[k])...}; }(std::make_index_sequence<Size>());
 }
 
+void setAttribute(const val& control, const char* name, const std::string& value) { control.call<void>("setAttribute", std::string(name), value); }
+
+const char* truth(bool value) { return value ? "true" : "false"; }
+
+// A number typed into a box as a whole number, held within int's range far beyond the model's.
+int whole(double value) { return static_cast<int>(std::lround(std::clamp(std::isfinite(value) ? value : 0.0, -1e9, 1e9))); }
+
 std::string pixels(int position) { return std::to_string(position) + "px"; }
 
 }  // namespace
@@ -47,9 +60,20 @@ PageForm::PageForm()
       results_(elements(document_, resultIds)),
       speed_(element(document_, "HScroll1")),
       prompt_(element(document_, "labKliknuti")),
-      surface_(browserPalette()),
+      exploreButton_(element(document_, "explore")),
+      explorePanel_(element(document_, "explorePanel")),
+      segments_(element(document_, "segments")["children"]),
+      distance_(elements(document_, std::array{"distance", "distanceNumber"})),
+      frequency_(elements(document_, std::array{"frequency", "frequencyNumber"})),
+      brightnessNumber_(element(document_, "brightnessNumber")),
+      brightnessBar_(element(document_, "brightnessBar")),
+      announcement_(element(document_, "announcement")),
+      palette_(browserPalette()),
+      surface_(palette_, pictureCanvas),
+      graph_(palette_, graphCanvas),
       model_(surface_, *this)
 {
+    model_.setGraphSurface(&graph_);
     model_.Form_Load();
 }
 
@@ -74,6 +98,16 @@ void PageForm::moveSpeed(const std::string& kind, int amount)
     else if (kind == "by")
         model_.moveSpeed(SpeedMove::by(amount));
 }
+
+void PageForm::choosePreset(const std::string& preset)
+{
+    if (const auto chosen = named<MirrorPreset>(presetNames, preset))
+        model_.perform(*chosen);
+}
+
+void PageForm::setDistance(double pixels) { model_.perform(DistanceSetting{whole(pixels)}); }
+
+void PageForm::setFrequency(double frequency) { model_.perform(FrequencySetting{whole(frequency * 10)}); }
 
 void PageForm::setText(const std::string& box, const std::string& text)
 {
@@ -101,6 +135,29 @@ void PageForm::showState()
         style.set("top", pixels(label.top));
         results_[k].set("hidden", !label.shown);
     }
+    showExplore(state.explore);
+}
+
+// A closed panel is left as it is, and shown afresh when it opens. The segment strip is one stop
+// of the tab order, at the segment its keyboard stands on.
+void PageForm::showExplore(const ExploreState& explore)
+{
+    setAttribute(exploreButton_, "aria-expanded", truth(explore.open));
+    explorePanel_.set("hidden", !explore.open);
+    if (!explore.open)
+        return;
+    for (int k = 0; k < Mirror::segmentCount; ++k) {
+        val segment = segments_[k];
+        setAttribute(segment, "aria-checked", truth(explore.mirror.on(k)));
+        segment.set("tabIndex", k == explore.currentSegment ? 0 : -1);
+    }
+    for (val& control : distance_)
+        control.set("value", std::to_string(explore.distance));
+    for (val& control : frequency_)
+        control.set("value", tenthsText(explore.frequencyTenths));
+    brightnessNumber_.set("textContent", brightnessNumber(explore.brightness));
+    brightnessBar_.set("value", explore.brightness);
+    setAttribute(brightnessBar_, "aria-valuetext", brightnessWords(explore.brightness));
 }
 
 // Whole milliseconds, rounded up, within the longest wait a browser's timer keeps.
@@ -147,7 +204,15 @@ EMSCRIPTEN_BINDINGS(quorvel)
         .function("choose", &PageForm::choose)
         .function("moveSpeed", &PageForm::moveSpeed)
         .function("setText", &PageForm::setText)
-        .function("pauseEnded", &PageForm::pauseEnded);
+        .function("pauseEnded", &PageForm::pauseEnded)
+        .function("openExplore", &PageForm::openExplore)
+        .function("moveSegmentCursor", &PageForm::moveSegmentCursor)
+        .function("switchSegment", &PageForm::switchSegment)
+        .function("choosePreset", &PageForm::choosePreset)
+        .function("setDistance", &PageForm::setDistance)
+        .function("setFrequency", &PageForm::setFrequency)
+        .function("clickPicture", &PageForm::clickPicture)
+        .function("clickGraph", &PageForm::clickGraph);
 }
 
 }  // namespace quorvel

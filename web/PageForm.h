@@ -13,7 +13,7 @@ namespace quorvel {
 
 // The window in the page: the model draws on the canvas and its state is shown in the page's
 // controls, which the page's script turns into the model's input. Controls go by their ids,
-// which are the window's names.
+// which are the window's names; the explore panel's go by ids of the page's own.
 class PageForm : private FormView {
 public:
     // Loads the form, as the window does when it opens.
@@ -29,6 +29,18 @@ public:
     void setText(const std::string& box, const std::string& text);
     void pauseEnded() { model_.pauseEnded(); }
 
+    // The explore panel's input. Clicks are in the pixels of the picture and the graph.
+    void openExplore(bool open) { model_.openExplore(open); }
+    void moveSegmentCursor(int by) { model_.moveSegmentCursor(by); }
+    void switchSegment(int segment) { model_.perform(SegmentSwitch{segment}); }
+    // By the preset's name, "WholeMirror", "MiddleThird", "OuterThirds" or "Grating".
+    void choosePreset(const std::string& preset);
+    // As the page's number boxes hold them: pixels, and the frequency itself.
+    void setDistance(double pixels);
+    void setFrequency(double frequency);
+    void clickPicture(float x, float y) { model_.clickPicture(x, y); }
+    void clickGraph(float x) { model_.clickGraph(x); }
+
 private:
     void showState() override;
     void showPicture() override { surface_.flush(); }
@@ -37,6 +49,9 @@ private:
     void runFinished() override;
     void reportStop(const std::string& message) override;
     void endProgram() override;
+    void showGraph() override { graph_.flush(); }
+    void announce(const std::string& words) override { announcement_.set("textContent", words); }
+    void showExplore(const ExploreState& explore);
 
     static void timerEnded(void* form);
 
@@ -46,8 +61,18 @@ private:
     std::array<emscripten::val, 5> results_;  // by ResultLabel
     emscripten::val speed_;
     emscripten::val prompt_;
+    emscripten::val exploreButton_;
+    emscripten::val explorePanel_;
+    emscripten::val segments_;  // the segment strip's switches, from the left
+    std::array<emscripten::val, 2> distance_;   // the slider and the number box
+    std::array<emscripten::val, 2> frequency_;  // likewise
+    emscripten::val brightnessNumber_;
+    emscripten::val brightnessBar_;
+    emscripten::val announcement_;
     long timer_ = 0;
+    SystemPalette palette_;
     CanvasSurface surface_;
+    CanvasSurface graph_;
     MainFormModel model_;
 };
 

@@ -4,21 +4,23 @@
 
 import createQuorvel from './quorvel.js';
 import { createPicture } from './picture.js';
+import { wireExplore } from './explore.js';
 
 const control = (id) => document.getElementById(id);
 const main = control('MainForm');
 const speed = control('HScroll1');
 
-// On a narrower screen the whole window scales down with its proportions kept.
+// On a narrower screen the whole window scales down with its proportions kept, and what follows
+// it stands right below it.
 function fitToViewport() {
     const scale = Math.min(1, document.documentElement.clientWidth / main.offsetWidth);
     main.style.transform = scale < 1 ? `scale(${scale})` : '';
-    document.body.style.height = scale < 1 ? `${main.offsetHeight * scale}px` : '';
+    main.style.marginBottom = scale < 1 ? `${main.offsetHeight * (scale - 1)}px` : '';
 }
 
 async function load() {
     try {
-        const module = await createQuorvel({ picture: createPicture(control('picture')) });
+        const module = await createQuorvel({ canvases: [createPicture(control('picture')), createPicture(control('graph'))] });
         return new module.PageForm();
     } catch (error) {
         control('status').textContent = `Quorvel could not start: ${error.message}`;
@@ -55,6 +57,8 @@ speed.addEventListener('wheel', (event) => {
     form.moveSpeed('by', Math.sign(travel) * Math.max(1, Math.round(Math.abs(travel) / 100)));
     travel = 0;
 }, { passive: false });
+
+wireExplore(form);
 
 fitToViewport();
 window.addEventListener('resize', fitToViewport);

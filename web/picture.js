@@ -1,7 +1,7 @@
-// The page's picture: a canvas kept at the device's pixel ratio, and the drawing functions the
-// module draws with. A coordinate names a pixel, as on the desktop, and a colour is 0xRRGGBB.
-// Lines along the pixel rows and columns are drawn on whole pixels, as the desktop draws them,
-// so that drawing one again changes nothing.
+// A picture of the page, the window's or the explore panel's graph: a canvas kept at the device's
+// pixel ratio, and the drawing functions the module draws with. A coordinate names a pixel, as on
+// the desktop, and a colour is 0xRRGGBB. Lines along the pixel rows and columns are drawn on
+// whole pixels, as the desktop draws them, so that drawing one again changes nothing.
 
 // The middle of a pixel for a line of odd width, its edge for an even one.
 const snap = (value, width) => Math.floor(value) + (width % 2 ? 0.5 : 0);

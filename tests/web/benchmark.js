@@ -1,8 +1,9 @@
 // Measures the web edition in headless chromium, each figure against an anchor of the same run:
 // the page ready for Start against an empty page from the same server, one whole Start at
-// slowdown 0 against one fill of the whole canvas, the pauses against their nominal 15 ms per
-// 300000 decrements, and the browser's processor time during a slow sweep against its wall
-// time. Not a test: run it with `node benchmark.js` after building the web edition.
+// slowdown 0 against one fill of the whole canvas, the explore panel's live redraw against a whole
+// Start and its graph against its goal, the pauses against their nominal 15 ms per 300000
+// decrements, and the browser's processor time during a slow sweep against its wall time. Not a
+// test: run it with `node benchmark.js` after building the web edition.
 
 import { readdir, readFile } from 'node:fs/promises';
 import { join } from 'node:path';
@@ -78,6 +79,36 @@ async function wholeStart(page) {
     console.log(`One whole Start at slowdown 0: ${median(start).toFixed(2)} ms = ${(median(start) / median(fill)).toFixed(1)} x the fill (median of 21)`);
 }
 
+// A change with the explore panel open redraws the whole picture at once and then the graph,
+// which opening the panel draws alone; each beside a whole Start at slowdown 0, which ends before
+// its click returns. Each is timed after the page has shown the one before.
+async function exploreRedraw(page) {
+    const runs = await page.evaluate(async () => {
+        const { form } = await import('/main.js');
+        form.setText('nSpomaleni', '0');
+        const runs = { start: [], graph: [], change: [] };
+        const timed = async (list, work) => {
+            const begun = performance.now();
+            work();
+            list.push(performance.now() - begun);
+            await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+        };
+        for (let run = 0; run < 21; ++run) {
+            await timed(runs.start, () => document.getElementById('cmdStart').click());
+            form.openExplore(false);
+            await timed(runs.graph, () => form.openExplore(true));
+            await timed(runs.change, () => form.setDistance(run % 2));
+        }
+        form.openExplore(false);
+        return runs;
+    });
+    const [start, graph] = [median(runs.start), median(runs.graph)];
+    const live = median(runs.change) - graph;
+    console.log(`Anchor: one whole Start at slowdown 0 beside the explore panel: ${start.toFixed(2)} ms (median of 21)`);
+    console.log(`One live redraw of the picture (a change with the panel open, less its graph): ${live.toFixed(2)} ms = ${(live / start).toFixed(2)} x the Start (goal 1.5 x)`);
+    console.log(`The graph, 701 distances worked out and drawn: ${graph.toFixed(2)} ms (goal 4 ms)`);
+}
+
 async function pacing(page) {
     for (const slowdown of ['1', '20']) {
         const before = await page.metrics();
@@ -109,6 +140,7 @@ try {
     await readiness(browser, server.url);
     const { page } = await openPage(browser, server.url);
     await wholeStart(page);
+    await exploreRedraw(page);
     await pacing(page);
 } finally {
     await browser.close();

@@ -1,0 +1,89 @@
+// The explore panel: opened outside the window and after its controls in the tab order, its input
+// handed to the model, and the model's state shown in it and said to screen readers.
+
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { browsers, clickOn, hasColourNear, pageUnderTest } from './support.js';
+
+// Tall enough for the open panel below the window; a phone scales the window to half its size
+// and draws it at two device pixels to a pixel.
+const narrow = { width: 820, height: 1100, deviceScaleFactor: 1 };
+const phone = { width: 400, height: 900, deviceScaleFactor: 2 };
+const darkGrey = [64, 64, 64];
+
+// An element's attribute, or its property of that name where it has no such attribute.
+const read = (page, selector, name) => page.$eval(selector, (element, name) => element.getAttribute(name) ?? element[name], name);
+const focused = (page) => page.evaluate(() => document.activeElement.id || document.activeElement.getAttribute('aria-label') || document.activeElement.textContent);
+// A slider set as a drag or a screen reader sets it.
+const slide = (page, id, value) => page.$eval(`#${id}`, (slider, value) => {
+    slider.value = value;
+    slider.dispatchEvent(new Event('input'));
+}, value);
+
+for (const browserName of browsers) describe(browserName, () => {
+    const quorvel = pageUnderTest(browserName);
+
+    test('the button opens the panel beside or below the window, which stays as it was', async () => {
+        for (const [viewport, beside] of [[{ width: 1280, height: 800, deviceScaleFactor: 1 }, true], [narrow, false]]) {
+            const { page, problems } = await quorvel.open(viewport);
+            const clip = { x: 0, y: 0, width: 800, height: 581 };
+            await page.focus('#explore');
+            const before = await page.screenshot({ clip });
+            await page.keyboard.press('Enter');
+            assert.equal(await read(page, '#explore', 'aria-expanded'), 'true');
+            const panel = await (await page.$('#explorePanel')).boundingBox();
+            assert.ok(beside ? panel.x >= 800 && panel.y < 581 : panel.y >= 581, `the panel at ${panel.x}, ${panel.y}`);
+            assert.ok((await page.screenshot({ clip })).equals(before), 'the window is drawn as it was');
+            assert.deepEqual(problems, []);
+        }
+    });
+
+    test("the panel's controls follow the window's in the tab order, and its keys switch segment 2", async () => {
+        const { page, problems } = await quorvel.open(narrow);
+        await clickOn(page, '#explore');
+        await page.focus('#cmdStart');
+        const stops = [];
+        for (let i = 0; i < 15; ++i) stops.push(await page.keyboard.press('Tab').then(() => focused(page)));
+        assert.deepEqual(stops, ['op0', 'cmdKonec', 'op1', 'HScroll1', 'explore', 'segment 1 of 30', 'Whole mirror', 'Middle third', 'Outer thirds',
+                                 'Grating', 'distance', 'distanceNumber', 'frequency', 'frequencyNumber', 'exploreClose']);
+        await page.focus('#explore');
+        for (const key of ['Tab', 'ArrowRight', ' ']) await page.keyboard.press(key);
+        assert.equal(await focused(page), 'segment 2 of 30');
+        assert.equal(await read(page, '#segments > :nth-child(2)', 'aria-checked'), 'false');
+        assert.equal(await page.$$eval('#segments > [tabindex="0"]', (stops) => stops.length), 1, 'the strip is one stop');
+        assert.deepEqual(problems, []);
+    });
+
+    test("a click on the picture's segment 12 switches it while the panel is open, on a phone's scaled window too", async () => {
+        const { page, problems } = await quorvel.open(phone);
+        const picture = await (await page.$('#picture')).boundingBox();
+        const click = () => page.mouse.click(picture.x + (320 * picture.width) / 800, picture.y + (290 * picture.height) / 581);
+        await click();
+        await clickOn(page, '#explore');
+        await slide(page, 'distance', 1);
+        assert.equal(await read(page, '#segments > :nth-child(12)', 'aria-checked'), 'true', 'not while the panel was closed');
+        assert.ok(await hasColourNear(page, 312, 291, darkGrey, 0), 'segment 12 reflects');
+        await click();
+        assert.equal(await read(page, '#segments > :nth-child(12)', 'aria-checked'), 'false');
+        assert.ok(!await hasColourNear(page, 312, 291, darkGrey, 0), 'segment 12 is scraped off');
+        assert.ok(await hasColourNear(page, 288, 291, darkGrey, 0), 'segment 11 still reflects');
+        assert.deepEqual(problems, []);
+    });
+
+    test('the options show the distance where they have it, and the whole mirror at 250 gives 0.75 of the light', async () => {
+        const { page, problems } = await quorvel.open(narrow);
+        const options = () => page.$$eval('#op0, #op250', (all) => all.map((option) => option.checked));
+        await clickOn(page, '#explore');
+        await clickOn(page, '[data-preset="MiddleThird"]');
+        await slide(page, 'distance', 100);
+        assert.deepEqual(await options(), [false, false]);
+        await slide(page, 'distance', 250);
+        assert.deepEqual(await options(), [true, false], '250, then 0, in the order of the page');
+        await clickOn(page, '[data-preset="WholeMirror"]');
+        const words = '0.75 of the light of a whole mirror at the middle';
+        assert.equal(await read(page, '#brightnessNumber', 'textContent'), '0.75');
+        assert.equal(await read(page, '#brightnessBar', 'aria-valuetext'), words);
+        assert.equal(await read(page, '#announcement', 'textContent'), words);
+        assert.deepEqual(problems, []);
+    });
+});

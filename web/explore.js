@@ -1,0 +1,61 @@
+// The explore panel's controls, turned into the model's input; the model shows its state in them
+// again after each, as it does in the window's. Importing this module makes the segment strip's
+// switches, so that they are there when the model first shows its state.
+
+const control = (id) => document.getElementById(id);
+const toggle = control('explore');
+const segments = control('segments');
+const picture = control('picture');
+const graph = control('graph');
+
+for (let k = 1; k <= 30; ++k) {
+    const segment = document.createElement('button');
+    segment.type = 'button';
+    segment.setAttribute('role', 'switch');
+    segment.setAttribute('aria-label', `segment ${k} of 30`);
+    segments.append(segment);
+}
+
+// Where a click landed on an element, in its own pixels, however the page scales it.
+function pixelsOf(event, element) {
+    const box = element.getBoundingClientRect();
+    return [(event.clientX - box.left) * element.offsetWidth / box.width, (event.clientY - box.top) * element.offsetHeight / box.height];
+}
+
+// A slider sends its value as it moves; its number box once it is changed, and a box left with
+// no number shows the slider's value again.
+function wireSetting(name, send) {
+    const slider = control(name);
+    const box = control(`${name}Number`);
+    slider.addEventListener('input', () => send(Number(slider.value)));
+    box.addEventListener('change', () => {
+        if (box.value === '' || !Number.isFinite(Number(box.value))) box.value = slider.value;
+        else send(Number(box.value));
+    });
+}
+
+// The strip's keys move its keyboard along it; Home and End go to its ends, as far as it reaches.
+const steps = { ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1, Home: -30, End: 30 };
+
+export function wireExplore(form) {
+    toggle.addEventListener('click', () => form.openExplore(toggle.getAttribute('aria-expanded') !== 'true'));
+    control('exploreClose').addEventListener('click', () => {
+        form.openExplore(false);
+        toggle.focus();
+    });
+    [...segments.children].forEach((segment, k) => segment.addEventListener('click', () => form.switchSegment(k)));
+    segments.addEventListener('keydown', (event) => {
+        const by = steps[event.key];
+        if (!by || event.altKey || event.ctrlKey || event.metaKey) return;
+        event.preventDefault();
+        form.moveSegmentCursor(by);
+        segments.querySelector('[tabindex="0"]').focus();
+    });
+    for (const preset of control('presets').children) preset.addEventListener('click', () => form.choosePreset(preset.dataset.preset));
+    wireSetting('distance', (pixels) => form.setDistance(pixels));
+    wireSetting('frequency', (frequency) => form.setFrequency(frequency));
+    // The model switches a segment under the click only while the panel is open.
+    picture.addEventListener('click', (event) => form.clickPicture(...pixelsOf(event, picture)));
+    graph.addEventListener('click', (event) => form.clickGraph(pixelsOf(event, graph)[0]));
+    control('exploreArea').inert = false;
+}
