@@ -140,6 +140,8 @@ void MainFormModel::openExplore(bool open)
     if (state_.ended || state_.explore.open == open)
         return;
     state_.explore.open = open;
+    if (open && std::exchange(pictureBehind_, false))
+        redrawLive();
     if (open)
         refreshExplore();
     view_.showState();
@@ -160,11 +162,14 @@ void MainFormModel::clickPicture(float x, float y)
         perform(SegmentSwitch{*segment});
 }
 
-// While the panel is open the picture follows every change at once, with no pauses.
+// While the panel is open the picture follows every change at once, with no pauses; a change
+// made while it is closed (held through a run) is drawn when it opens.
 void MainFormModel::exploreChanged()
 {
     if (state_.explore.open)
         redrawLive();
+    else
+        pictureBehind_ = true;
     refreshExplore();
     if (state_.explore.open)
         view_.announce(brightnessWords(state_.explore.brightness));
@@ -173,7 +178,7 @@ void MainFormModel::exploreChanged()
 void MainFormModel::redrawLive()
 {
     try {
-        StartSequence(surface_, *this, *this, state_.explore.mirror, LabelRule::Everywhere).runToEnd();
+        StartSequence(surface_, *this, *this, state_.explore.mirror, Layout::Explore).runToEnd();
     } catch (const SettingsError& error) {
         view_.reportStop(std::string("quorvel: Start stopped: ") + error.what());
     }
@@ -273,8 +278,9 @@ void MainFormModel::Form_Load()
 void MainFormModel::cmdStart_Click()
 {
     const ExploreState& explore = state_.explore;
+    pictureBehind_ = false;
     sequence_.emplace(surface_, static_cast<const SettingsTexts&>(*this), static_cast<ResultLabels&>(*this), explore.mirror,
-                      explore.used ? LabelRule::Everywhere : LabelRule::Table);
+                      explore.used ? Layout::Explore : Layout::Classic);
     state_.running = true;
     view_.showState();
     advance();

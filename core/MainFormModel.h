@@ -106,6 +106,7 @@ private:
     Clock::time_point deadline_;
     std::deque<Action> held_;
     bool releasing_ = false;
+    bool pictureBehind_ = false;  // the panel's settings changed while it was closed
 };
 
 }  // namespace quorvel

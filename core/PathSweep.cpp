@@ -72,6 +72,9 @@ void extendSpiral(DrawingSurface& surface, Scene& scene, double phaseAngle)
     line(surface, scene.spiralX, scene.spiralY, scene.spiralX + link * std::cos(phaseAngle), scene.spiralY + link * std::sin(phaseAngle));
     scene.spiralX = scene.spiralX + link * std::cos(phaseAngle);
     scene.spiralY = scene.spiralY + link * std::sin(phaseAngle);
+    scene.spiralEndsX += scene.spiralX;
+    scene.spiralEndsY += scene.spiralY;
+    ++scene.spiralLinks;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "core/SinglePrecision.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace quorvel {
@@ -41,10 +42,28 @@ std::optional<Position> sumLabelPosition(const Scene& scene, const SettingsTexts
     return std::nullopt;
 }
 
-// Where no row gives the sum label a place, it sits beside the sum vector's middle.
+// Where no row gives the sum label a place, it stands beside the sum vector's middle, on the side
+// away from the spiral's bulge, so that it covers neither.
 Position besideSum(const Scene& scene)
 {
-    return {(scene.spiralStartX + scene.spiralX) / 2 + 15, (scene.spiralStartY + scene.spiralY) / 2 - 10};
+    constexpr double labelWidth = 113;
+    constexpr double labelHeight = 57;
+    constexpr double away = 60;
+    const double middleX = (scene.spiralStartX + scene.spiralX) / 2;
+    const double middleY = (scene.spiralStartY + scene.spiralY) / 2;
+    const double links = scene.spiralLinks + 1;
+    const double bulgeX = (scene.spiralStartX + scene.spiralEndsX) / links - middleX;
+    const double bulgeY = (scene.spiralStartY + scene.spiralEndsY) / links - middleY;
+    double normalX = scene.spiralStartY - scene.spiralY;
+    double normalY = scene.spiralX - scene.spiralStartX;
+    if (normalX * bulgeX + normalY * bulgeY > 0) {
+        normalX = -normalX;
+        normalY = -normalY;
+    }
+    const double length = std::hypot(normalX, normalY);
+    const double sideX = length > 0 ? normalX / length : 1;
+    const double sideY = length > 0 ? normalY / length : 0;
+    return {middleX + away * sideX - labelWidth / 2, middleY + away * sideY - labelHeight / 2};
 }
 
 // Keeps a label that follows the source or the detector within the picture's width.
@@ -75,9 +94,9 @@ void drawResultMarks(const Scene& scene, DrawingSurface& surface)
     surface.circle(single(scene.sourceX), single(scene.sourceY), 5, std::nullopt);  // window's foreground outline
 }
 
-void placeResultLabels(const Scene& scene, const SettingsTexts& settings, ResultLabels& labels, LabelRule rule)
+void placeResultLabels(const Scene& scene, const SettingsTexts& settings, ResultLabels& labels, Layout layout)
 {
-    const bool everywhere = rule == LabelRule::Everywhere;
+    const bool everywhere = layout == Layout::Explore;
     const Position source{scene.sourceX - 60, scene.sourceY - 30};
     const Position detector{scene.detectorX - 20, scene.sourceY - 30};
     place(labels, ResultLabel::Radius, {scene.canvasWidth - 380, scene.mirrorY + 30});

@@ -27,6 +27,10 @@ struct Scene {
     double bestTimeY = 0;
     double bestPointX = 0;
     bool bestFound = false;  // no segment reflects until one is visited
+    // The sum of the spiral's link ends so far, which tells on which side of its sum it bulges.
+    double spiralEndsX = 0;
+    double spiralEndsY = 0;
+    int spiralLinks = 0;
 };
 
 }  // namespace quorvel

@@ -101,17 +101,19 @@ std::optional<int> mirrorSegmentAt(float x, float y)
 }
 
 // The band is painted before the texts are read, so a bad text leaves it on its own.
-Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror)
+Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror) { return setUpScene(surface, settings, mirror, surface); }
+
+Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror, DrawingSurface& within)
 {
     surface.resetToPixels();
     surface.setPenWidth(1);
     paintBand(surface, bandRows);
     const double frequencyValue = frequency(settings);
     const Scene scene = sceneGeometry(distance(settings), frequencyValue);
-    drawSourceAndDetector(surface, scene);
-    drawMirror(surface, scene, mirror);
-    surface.circle(single(scene.spiralX), single(scene.spiralY), 2, darkGrey);
-    surface.setPenWidth(1);
+    drawSourceAndDetector(within, scene);
+    drawMirror(within, scene, mirror);
+    within.circle(single(scene.spiralX), single(scene.spiralY), 2, darkGrey);
+    within.setPenWidth(1);
     return scene;
 }
 

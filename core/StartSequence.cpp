@@ -8,8 +8,9 @@
 
 namespace quorvel {
 
-StartSequence::StartSequence(DrawingSurface& surface, const SettingsTexts& settings, ResultLabels& labels, Mirror mirror, LabelRule labelRule)
-    : surface_(surface), settings_(settings), labels_(labels), mirror_(mirror), labelRule_(labelRule)
+StartSequence::StartSequence(DrawingSurface& surface, const SettingsTexts& settings, ResultLabels& labels, Mirror mirror, Layout layout)
+    : surface_(surface), settings_(settings), labels_(labels), mirror_(mirror), layout_(layout), clip_(surface),
+      sceneSurface_(layout == Layout::Explore ? static_cast<DrawingSurface&>(clip_) : surface)
 {
 }
 
@@ -25,13 +26,13 @@ std::optional<std::uint64_t> StartSequence::step()
     const Stage current = std::exchange(stage_, Stage::Finished);
     switch (current) {
     case Stage::SetUp:
-        scene_ = setUpScene(surface_, settings_, mirror_);
+        scene_ = setUpScene(surface_, settings_, mirror_, sceneSurface_);
         return visitNextPoint();
     case Stage::Sweep:
         return visitNextPoint();
     case Stage::Results:
-        drawResultMarks(scene_, surface_);
-        placeResultLabels(scene_, settings_, labels_, labelRule_);
+        drawResultMarks(scene_, sceneSurface_);
+        placeResultLabels(scene_, settings_, labels_, layout_);
         return std::nullopt;
     case Stage::Finished:
         break;
@@ -44,7 +45,7 @@ std::optional<std::uint64_t> StartSequence::step()
 std::uint64_t StartSequence::visitNextPoint()
 {
     const int point = nextPoint_;
-    visitPoint(scene_, surface_, point, mirror_.on((point - 1) / 2));
+    visitPoint(scene_, sceneSurface_, point, mirror_.on((point - 1) / 2));
     const std::uint64_t pause = pauseDecrements(settings_.slowdownText());
     nextPoint_ += 2;
     stage_ = nextPoint_ <= pointBound(scene_) ? Stage::Sweep : Stage::Results;

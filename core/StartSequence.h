@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/BandClip.h"
 #include "core/Mirror.h"
 #include "core/ResultMarks.h"
 #include "core/Scene.h"
@@ -18,10 +19,13 @@ class SettingsTexts;
 // then the result marks and labels.
 class StartSequence {
 public:
-    // The segments of the mirror that reflect and the rule for the labels' places stay as they
-    // were when the sequence began.
+    // The segments of the mirror that reflect and the layout stay as they were when the sequence
+    // began.
     StartSequence(DrawingSurface& surface, const SettingsTexts& settings, ResultLabels& labels, Mirror mirror = Mirror::whole(),
-                  LabelRule labelRule = LabelRule::Table);
+                  Layout layout = Layout::Classic);
+    // It draws through a member of its own.
+    StartSequence(const StartSequence&) = delete;
+    StartSequence& operator=(const StartSequence&) = delete;
 
     // Draws every part at once, with no pauses.
     void runToEnd();
@@ -40,7 +44,9 @@ private:
     const SettingsTexts& settings_;
     ResultLabels& labels_;
     Mirror mirror_;
-    LabelRule labelRule_;
+    Layout layout_;
+    BandClip clip_;
+    DrawingSurface& sceneSurface_;
     Stage stage_ = Stage::SetUp;
     Scene scene_;
     int nextPoint_ = 1;
