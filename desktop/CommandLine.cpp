@@ -45,8 +45,10 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version(QStringList{"v", "version"});
+    const QCommandLineOption explore(QStringLiteral("explore"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(explore);
     for (const ToolkitOption& option : toolkitOptions) {
         parser.addOption(option.value ? QCommandLineOption(QString::fromLatin1(option.name), {}, QString::fromLatin1(option.value))
                                       : QCommandLineOption(QString::fromLatin1(option.name)));
@@ -63,7 +65,7 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
         return {Request::Help, {}};
     if (parser.isSet(version))
         return {Request::Version, {}};
-    return {};
+    return {Request::Run, {}, parser.isSet(explore)};
 }
 
 std::string CommandLine::helpText()
@@ -74,6 +76,7 @@ std::string CommandLine::helpText()
                        "Options:\n"
                        "  -h, --help                 show this help and end\n"
                        "  -v, --version              show the name and version and end\n"
+                       "      --explore              open the Explore the mirror panel with the window\n"
                        "\n"
                        "Options of the toolkit:\n";
     for (const ToolkitOption& option : toolkitOptions) {

@@ -1,17 +1,22 @@
 #include "desktop/MainForm.h"
 
+#include "desktop/ExplorePanel.h"
+#include "desktop/Fonts.h"
 #include "desktop/SpeedScrollBar.h"
 
 #include <QAbstractSlider>
+#include <QAction>
 #include <QApplication>
-
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QScrollBar>
 
@@ -26,21 +31,6 @@ constexpr QSize canvasSize(800, 581);
 
 const QColor lightGreyBackground(0xC0, 0xC0, 0xC0);
 const QColor lightGreenBackground(0xC0, 0xFF, 0xC0);
-
-// Sizes are in pixels of the 96-dpi layout, so the controls keep their proportions whatever the
-// desktop's font settings; the named faces fall back to metric-compatible free ones.
-QFont font(const QStringList& families, int pixelSize, bool bold)
-{
-    QFont font;
-    font.setFamilies(families);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-QFont serifBold(int pixelSize) { return font({"Times New Roman", "Liberation Serif", "DejaVu Serif", "serif"}, pixelSize, true); }
-
-QFont sans(int pixelSize, bool bold) { return font({"MS Sans Serif", "Liberation Sans", "DejaVu Sans", "sans-serif"}, pixelSize, bold); }
 
 // Every control is an opaque box on top of the picture.
 template <typename Control>
@@ -116,6 +106,27 @@ QLabel* label(QWidget* parent, const char* name, const char* caption, QRect geom
     return label;
 }
 
+using OptionButtons = std::initializer_list<std::pair<QRadioButton*, Option>>;
+
+// A group shows its selected option checked and only that one as a Tab stop. The explore panel's
+// distance and frequency may stand for none of a group's options: none is checked then, which an
+// exclusive group allows only out of its exclusion, and its first option is the Tab stop.
+void showOptionGroup(OptionButtons group, std::optional<Option> selected)
+{
+    for (const auto& [button, option] : group) {
+        const QSignalBlocker quiet(button);
+        if (!selected) {
+            button->setAutoExclusive(false);
+            button->setChecked(false);
+            button->setAutoExclusive(true);
+        } else if (option == *selected) {
+            button->setChecked(true);
+        }
+        const bool tabStop = selected ? option == *selected : button == group.begin()->first;
+        button->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
 }  // namespace
 
 MainForm::MainForm(std::chrono::nanoseconds decrementLength) : surface_(*this, canvasSize), model_(surface_, *this, decrementLength)
@@ -132,6 +143,7 @@ MainForm::MainForm(std::chrono::nanoseconds decrementLength) : surface_(*this, c
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { model_.pauseEnded(); });
+    createExploreCommands();
     model_.Form_Load();
     cmdStart->setFocus();
 }
@@ -251,19 +263,7 @@ void MainForm::showState()
     nPosun->setText(QString::fromStdString(state.nPosun));
     nKmitocet->setText(QString::fromStdString(state.nKmitocet));
     nSpomaleni->setText(QString::fromStdString(state.nSpomaleni));
-    const std::pair<QRadioButton*, Option> options[] = {{op0, Option::op0},           {op250, Option::op250},
-                                                        {op1, Option::op1},           {op2, Option::op2},
-                                                        {opPomalá, Option::opPomalá}, {opPomalejší, Option::opPomalejší},
-                                                        {opRychlá, Option::opRychlá}};
-    for (const auto& [button, option] : options) {
-        const bool selected = state.selected(option);
-        // The selected option of an exclusive group cannot be cleared, only replaced.
-        if (selected) {
-            const QSignalBlocker quiet(button);
-            button->setChecked(true);
-        }
-        button->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
-    }
+    showOptions(state);
     // Once the input at hand is handled, which may move the focus on.
     QMetaObject::invokeMethod(this, &MainForm::focusTheSelection, Qt::QueuedConnection);
     {
@@ -281,6 +281,27 @@ void MainForm::showState()
         label->move(placed.left, placed.top);
         label->setVisible(placed.shown);
     }
+    showExplore(state.explore);
+}
+
+void MainForm::showOptions(const FormState& state)
+{
+    showOptionGroup({{op0, Option::op0}, {op250, Option::op250}}, state.distance);
+    showOptionGroup({{op1, Option::op1}, {op2, Option::op2}}, state.frequency);
+    showOptionGroup({{opRychlá, Option::opRychlá}, {opPomalejší, Option::opPomalejší}, {opPomalá, Option::opPomalá}}, state.speed);
+}
+
+// The panel stands beside the picture's area, which the window grows by, and gives back.
+void MainForm::showExplore(const ExploreState& explore)
+{
+    exploreAction_->setChecked(explore.open);
+    if (!explorePanel_)
+        return;
+    explorePanel_->showState(explore);
+    if (explorePanel_->isHidden() == explore.open) {
+        explorePanel_->setVisible(explore.open);
+        resize(explore.open ? canvasSize + QSize(ExplorePanel::panelWidth, 0) : canvasSize);
+    }
 }
 
 // An arrow key or a click held during a run moves the focus to an option that stays unselected;
@@ -296,7 +317,80 @@ void MainForm::focusTheSelection()
     }
 }
 
+// Ctrl+E and the picture's menu open and close the explore panel. Shift+F10 opens the menu from
+// the keyboard, as the Menu key does through a context menu event.
+void MainForm::createExploreCommands()
+{
+    exploreAction_ = new QAction(QStringLiteral("Explore the mirror"), this);
+    exploreAction_->setCheckable(true);
+    exploreAction_->setShortcut(ExplorePanel::toggleKey());
+    addAction(exploreAction_);
+    connect(exploreAction_, &QAction::triggered, this, &MainForm::openExplore);
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        const QWidget* anchor = focusWidget() ? focusWidget() : this;
+        popUpPictureMenu(anchor->mapToGlobal(anchor->rect().center()));
+    });
+}
+
+void MainForm::openExplore(bool open)
+{
+    if (open && !explorePanel_)
+        createExplorePanel();
+    model_.openExplore(open);
+}
+
+void MainForm::createExplorePanel()
+{
+    explorePanel_ = new ExplorePanel(model_, this);
+    explorePanel_->setGeometry(canvasSize.width(), 0, ExplorePanel::panelWidth, canvasSize.height());
+    explorePanel_->hide();
+    explorePanel_->followInTabOrder(HScroll1);
+    model_.setGraphSurface(&explorePanel_->graphSurface());
+}
+
+void MainForm::popUpPictureMenu(QPoint globalPlace)
+{
+    if (!pictureMenu_) {
+        pictureMenu_ = new QMenu(this);
+        pictureMenu_->addAction(exploreAction_);
+    }
+    pictureMenu_->popup(globalPlace);
+}
+
+// The picture's menu comes with a right click on the picture, or the Menu key anywhere in the
+// window.
+void MainForm::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Mouse && !QRect(QPoint(), canvasSize).contains(event->pos())) {
+        event->ignore();
+        return;
+    }
+    popUpPictureMenu(event->globalPos());
+}
+
+// A click that no control takes lands on the picture, where it may switch a segment of the mirror.
+void MainForm::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    if (event->button() == Qt::LeftButton && QRectF(QPointF(), QSizeF(canvasSize)).contains(at))
+        model_.clickPicture(static_cast<float>(at.x()), static_cast<float>(at.y()));
+    QWidget::mousePressEvent(event);
+}
+
 void MainForm::showPicture() { surface_.showDrawn(); }
+
+void MainForm::showGraph()
+{
+    if (explorePanel_)
+        explorePanel_->showGraph();
+}
+
+void MainForm::announce(const std::string& words)
+{
+    if (explorePanel_)
+        explorePanel_->announce(words);
+}
 
 void MainForm::startTimer(std::chrono::nanoseconds length) { timer_.start(std::chrono::round<std::chrono::milliseconds>(length)); }
 

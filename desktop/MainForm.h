@@ -9,8 +9,10 @@
 
 #include <chrono>
 
+class QAction;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -18,9 +20,12 @@ class QScrollBar;
 
 namespace quorvel {
 
+class ExplorePanel;
+
 // The program's one window: its 24 controls over the window's model, and the picture that Start
-// draws on the client area. The window turns a person's input into actions for the model, keeps
-// the one timer a pause needs, and shows the model's state in its controls.
+// draws on the client area, with the explore panel beside them once asked for. The window turns
+// a person's input into actions for the model, keeps the one timer a pause needs, and shows the
+// model's state in its controls.
 class MainForm : public QWidget, private FormView {
     Q_OBJECT
 
@@ -29,6 +34,8 @@ public:
     explicit MainForm(std::chrono::nanoseconds decrementLength = standardDecrementLength);
 
     MainFormModel& model() { return model_; }
+    // Opens the explore panel beside the picture, which keeps its place and size, or closes it.
+    void openExplore(bool open);
     const WindowSurface& surface() const { return surface_; }
 
 signals:
@@ -40,6 +47,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void createControls();
@@ -48,6 +57,11 @@ private:
     void connectOption(QRadioButton* option, Option choice);
     void moveSpeed(int action);
     void focusTheSelection();
+    void createExploreCommands();
+    void createExplorePanel();
+    void popUpPictureMenu(QPoint globalPlace);
+    void showOptions(const FormState& state);
+    void showExplore(const ExploreState& explore);
 
     void showState() override;
     void showPicture() override;
@@ -56,6 +70,8 @@ private:
     void runFinished() override { emit finished(); }
     void reportStop(const std::string& message) override;
     void endProgram() override;
+    void showGraph() override;
+    void announce(const std::string& words) override;
 
     QScrollBar* HScroll1 = nullptr;
     QGroupBox* frmAnimace = nullptr;
@@ -81,6 +97,10 @@ private:
     QLabel* labRadius = nullptr;
     QLabel* labPosun = nullptr;
     QLabel* labZrcadlení = nullptr;
+
+    QAction* exploreAction_ = nullptr;
+    QMenu* pictureMenu_ = nullptr;  // made when first asked for
+    ExplorePanel* explorePanel_ = nullptr;  // made when first opened
 
     WindowSurface surface_;
     MainFormModel model_;

@@ -1,10 +1,10 @@
 #include "desktop/WindowSurface.h"
 
 #include "desktop/RowFill.h"
+#include "desktop/ThemeColours.h"
 
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPalette>
 #include <QRectF>
 #include <QScreen>
 #include <QWidget>
@@ -106,15 +106,7 @@ void WindowSurface::coverWindow()
     picture_ = std::move(grown);
 }
 
-Rgb WindowSurface::resolve(Colour colour) const
-{
-    const QPalette& palette = window_.palette();
-    const auto rgb = [&palette](QPalette::ColorRole role) {
-        const QColor colour = palette.color(QPalette::Active, role);
-        return Rgb{static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()), static_cast<std::uint8_t>(colour.blue())};
-    };
-    return SystemPalette{rgb(QPalette::HighlightedText), rgb(QPalette::Button), rgb(QPalette::ButtonText)}.resolve(colour);
-}
+Rgb WindowSurface::resolve(Colour colour) const { return themeColours(window_).resolve(colour); }
 
 void WindowSurface::endDrawing() const
 {

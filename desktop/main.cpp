@@ -34,6 +34,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
     QApplication::setWindowIcon(quorvel::windowIcon());
     quorvel::MainForm mainForm;
+    if (commandLine.explore)
+        mainForm.openExplore(true);
     mainForm.show();
     return application.exec();
 }

@@ -1,9 +1,12 @@
 // Measures what Quorvel costs, each figure against an anchor measured in the same run: one whole
 // Start at slowdown 0 against one repaint of the whole window, the pauses against their nominal
-// 15 ms per 300000 decrements, the processor time of a slow sweep against its wall time, and the
-// program's start-up against a bare toolkit window of the same size.
+// 15 ms per 300000 decrements, the processor time of a slow sweep against its wall time, the
+// program's start-up against a bare toolkit window of the same size, and the explore panel's
+// live redraw and graph against a whole Start at slowdown 0.
 
 #include "tests/desktop/x11/XSession.h"
+#include "core/BrightnessGraph.h"
+#include "desktop/BrightnessGraphView.h"
 #include "desktop/MainForm.h"
 
 #include <QApplication>
@@ -186,13 +189,46 @@ void startUp()
                 median(quorvel.resident) / bareResident, median(quorvel.resident) / median(controls.resident));
 }
 
+// A live redraw is what a change in the open panel costs: the whole picture, the brightness and
+// the graph, all on the screen. Its samples alternate with those of a Start with the panel
+// closed, so that both meet the same load of the machine. The graph alone is drawn for a scraped
+// mirror, whose curve is worked out at its 701 distances beside the whole mirror's.
+void explore(MainForm& form)
+{
+    setSlowdown(form, "0");
+    std::vector<double> starts, redraws, graphs;
+    for (int k = 0; k < 21; ++k) {
+        form.openExplore(false);
+        QCoreApplication::processEvents();
+        starts.push_back(runStart(form));
+        form.openExplore(true);
+        QCoreApplication::processEvents();
+        const auto start = Clock::now();
+        form.model().perform(quorvel::DistanceSetting{100 + k % 2});
+        redraws.push_back(millisecondsSince(start));
+    }
+    auto* graph = form.findChild<quorvel::BrightnessGraphView*>();
+    for (int k = 0; k < 21; ++k) {
+        const auto start = Clock::now();
+        quorvel::BrightnessGraph().draw(graph->surface(), quorvel::Mirror::span(10, 19), 1, 250);  // a new graph works its curves out
+        graph->picture();
+        graphs.push_back(millisecondsSince(start));
+    }
+    form.openExplore(false);
+    const double anchor = median(starts);
+    std::printf("Anchor: one whole Start at slowdown 0, median of 21: %.2f ms\n", anchor);
+    std::printf("One live redraw with the explore panel open, median of 21: %.2f ms = %.2f x a whole Start\n", median(redraws), median(redraws) / anchor);
+    std::printf("The brightness graph of a scraped mirror, 2 x 701 distances drawn into its surface, median of 21: %.2f ms = %.2f x a whole Start\n",
+                median(graphs), median(graphs) / anchor);
+}
+
 }  // namespace
 
-// With no argument every part is measured; "start", "pacing" or "startup" measure one.
+// With no argument every part is measured; "start", "pacing", "startup" or "explore" measure one.
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const QStringList parts = argc > 1 ? QApplication::arguments().mid(1) : QStringList{"start", "pacing", "startup"};
+    const QStringList parts = argc > 1 ? QApplication::arguments().mid(1) : QStringList{"start", "pacing", "startup", "explore"};
     MainForm form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
@@ -204,5 +240,7 @@ int main(int argc, char** argv)
         pacing(form);
     if (parts.contains("startup"))
         startUp();
+    if (parts.contains("explore"))
+        explore(form);
     return 0;
 }

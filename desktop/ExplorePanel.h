@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/ExploreState.h"
+
+#include <QGroupBox>
+#include <QKeySequence>
+
+#include <string>
+
+class QDoubleSpinBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+
+namespace quorvel {
+
+class BrightnessGraphView;
+class DrawingSurface;
+class MainFormModel;
+class SegmentStrip;
+
+// "Explore the mirror": the mirror's segments, its presets, the distance and frequency, the
+// brightness and its graph, beside the picture. The panel turns its controls' input into the
+// model's actions and shows the model's explore state; it holds no state of its own.
+class ExplorePanel : public QGroupBox {
+    Q_OBJECT
+
+public:
+    static constexpr int panelWidth = 324;
+
+    // The key that opens and closes the panel, which the panel's number fields leave to the window.
+    static QKeySequence toggleKey() { return QKeySequence(Qt::CTRL | Qt::Key_E); }
+
+    ExplorePanel(MainFormModel& model, QWidget* parent);
+
+    DrawingSurface& graphSurface();
+    // Puts the panel's controls, in their order, after the given one in the Tab order.
+    void followInTabOrder(QWidget* previous);
+    void showState(const ExploreState& explore);
+    void showGraph();
+    void announce(const std::string& words);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createMirrorControls();
+    void createSettingControls();
+    void createBrightnessControls();
+    void layOut();
+    void connectInput();
+    void connectPreset(QPushButton* button, MirrorPreset preset);
+
+    MainFormModel& model_;
+    SegmentStrip* segments_ = nullptr;
+    QPushButton* wholeMirror_ = nullptr;
+    QPushButton* middleThird_ = nullptr;
+    QPushButton* outerThirds_ = nullptr;
+    QPushButton* grating_ = nullptr;
+    QSlider* distance_ = nullptr;
+    QSpinBox* distanceField_ = nullptr;
+    QSlider* frequency_ = nullptr;
+    QDoubleSpinBox* frequencyField_ = nullptr;
+    QLabel* brightnessNumber_ = nullptr;
+    QProgressBar* brightnessBar_ = nullptr;
+    BrightnessGraphView* graph_ = nullptr;
+    QPushButton* close_ = nullptr;
+};
+
+}  // namespace quorvel

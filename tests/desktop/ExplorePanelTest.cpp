@@ -1,0 +1,194 @@
+#include "tests/desktop/FormFixture.h"
+#include "tests/desktop/Pixels.h"
+
+#include "desktop/CommandLine.h"
+#include "desktop/ExplorePanel.h"
+
+#include <QAbstractSlider>
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QContextMenuEvent>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+namespace quorvel {
+namespace {
+
+const QSize windowArea(800, 581);
+const QPoint segment12(44 + 24 * 11 + 12, 290);  // its centre, counting segments from 1
+
+class Explore : public testing::FormFixture {
+protected:
+    void openWithCtrlE()
+    {
+        activate();
+        QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier);
+        ASSERT_TRUE(form.model().state().explore.open);
+    }
+
+    QAccessibleInterface* accessible(const char* name) const { return QAccessible::queryAccessibleInterface(find(name)); }
+    static QMenu* popUp() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+};
+
+TEST_F(Explore, CtrlEOpensThePanelBesideTheUnchangedWindowAreaAndClosingGivesItsSizeBack)
+{
+    QMap<QString, QRect> places;
+    for (const QWidget* control : form.findChildren<QWidget*>(QRegularExpression(".")))
+        places.insert(control->objectName(), control->geometry());
+    EXPECT_EQ(places.size(), 24);
+    openWithCtrlE();
+    EXPECT_EQ(form.size(), windowArea + QSize(ExplorePanel::panelWidth, 0));
+    EXPECT_EQ(find("explorePanel")->geometry(), QRect(QPoint(800, 0), QSize(ExplorePanel::panelWidth, 581)));
+    EXPECT_EQ(accessible("explorePanel")->text(QAccessible::Name), "Explore the mirror");
+    for (auto place = places.cbegin(); place != places.cend(); ++place)
+        EXPECT_EQ(find(qPrintable(place.key()))->geometry(), place.value()) << place.key().toStdString();
+
+    QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(form.size(), windowArea);
+    EXPECT_FALSE(find("explorePanel")->isVisible());
+    openWithCtrlE();
+    QTest::mouseClick(find("closeExplore"), Qt::LeftButton);
+    EXPECT_EQ(form.size(), windowArea);
+}
+
+TEST_F(Explore, ThePicturesMenuOpensAndClosesThePanelFromARightClickShiftF10AndTheMenuKey)
+{
+    activate();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(400, 400), form.mapToGlobal(QPoint(400, 400)));
+    QApplication::sendEvent(&form, &rightClick);
+    ASSERT_NE(popUp(), nullptr);
+    ASSERT_EQ(popUp()->actions().size(), 1);
+    QAction* explore = popUp()->actions().constFirst();
+    EXPECT_EQ(explore->text(), "Explore the mirror");
+    EXPECT_TRUE(explore->isCheckable() && !explore->isChecked());
+    explore->trigger();
+    popUp()->close();
+    EXPECT_TRUE(form.model().state().explore.open);
+
+    QTest::keyClick(&form, Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_NE(popUp(), nullptr);
+    EXPECT_TRUE(explore->isChecked());
+    popUp()->close();
+    // The platform sends the Menu key to the focused control, which leaves it to the window.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5), find("cmdStart")->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(find("cmdStart"), &menuKey);
+    ASSERT_NE(popUp(), nullptr);
+    explore->trigger();
+    popUp()->close();
+    EXPECT_EQ(form.size(), windowArea);
+}
+
+TEST_F(Explore, ThePanelsNamedControlsFollowTheWindowsInTheTabOrder)
+{
+    openWithCtrlE();
+    find("HScroll1")->setFocus();
+    const QStringList panel{"segments", "wholeMirror", "middleThird", "outerThirds", "grating", "distance", "distanceField", "frequency", "frequencyField", "closeExplore"};
+    EXPECT_EQ(tabWalk(11, Qt::Key_Tab), panel + QStringList{"cmdStart"});
+    EXPECT_EQ(tabWalk(2, Qt::Key_Backtab, Qt::ShiftModifier), (QStringList{"closeExplore", "frequencyField"}));
+    for (const QString& control : panel + QStringList{"brightnessBar", "brightnessGraph"})
+        EXPECT_FALSE(accessible(qPrintable(control))->text(QAccessible::Name).isEmpty()) << control.toStdString();
+}
+
+TEST_F(Explore, TheKeyboardSwitchesTheSecondSegmentAndAScreenReaderHearsItsName)
+{
+    openWithCtrlE();
+    find("HScroll1")->setFocus();
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Space})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    EXPECT_EQ(form.model().state().explore.currentSegment, 1);
+    EXPECT_EQ(form.model().state().explore.mirror.text(), "101111111111111111111111111111");
+    EXPECT_EQ(accessible("segments")->text(QAccessible::Name), "segment 2 of 30, off");
+    EXPECT_EQ(accessible("segments")->valueInterface()->currentValue().toInt(), 2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+    EXPECT_EQ(accessible("segments")->text(QAccessible::Name), "segment 1 of 30, on");
+}
+
+TEST_F(Explore, AClickOnASegmentOfTheMirrorSwitchesItOnlyWhileThePanelIsOpen)
+{
+    click("cmdStart");
+    const QRect segment(segment12 - QPoint(12, 2), QSize(24, 5));
+    const QImage reflecting = form.surface().picture().copy(segment);
+    QTest::mouseClick(&form, Qt::LeftButton, {}, segment12);
+    EXPECT_TRUE(form.model().state().explore.mirror.isWhole());
+
+    openWithCtrlE();
+    QTest::mouseClick(&form, Qt::LeftButton, {}, segment12);
+    EXPECT_FALSE(form.model().state().explore.mirror.on(11));
+    EXPECT_NE(form.surface().picture().copy(segment), reflecting);
+    // The window's controls keep their clicks.
+    QTest::mouseClick(find("op250"), Qt::LeftButton, {}, QPoint(20, 6));
+    EXPECT_TRUE(form.model().state().selected(Option::op250));
+    EXPECT_EQ(form.model().state().explore.mirror.text(), "111111111110111111111111111111");
+}
+
+TEST_F(Explore, ADistanceAwayFromTheOptionsRedrawsThePictureAtOnceAndLeavesThemUnselected)
+{
+    openWithCtrlE();
+    find<QAbstractSlider>("distance")->setValue(250);
+    const QImage at250 = form.surface().picture();
+    EXPECT_TRUE(find<QRadioButton>("op250")->isChecked());
+    find<QAbstractSlider>("distance")->setValue(100);
+    EXPECT_NE(form.surface().picture(), at250);
+    EXPECT_EQ(text("nPosun"), "100");
+    EXPECT_EQ(find<QSpinBox>("distanceField")->value(), 100);
+    EXPECT_FALSE(find<QRadioButton>("op0")->isChecked() || find<QRadioButton>("op250")->isChecked());
+    EXPECT_EQ(find("op0")->focusPolicy(), Qt::StrongFocus) << "the group stays a Tab stop";
+
+    find<QDoubleSpinBox>("frequencyField")->setValue(1.5);
+    EXPECT_EQ(text("nKmitocet"), "1.5");
+    EXPECT_EQ(find<QAbstractSlider>("frequency")->value(), 15);
+    EXPECT_FALSE(find<QRadioButton>("op1")->isChecked() || find<QRadioButton>("op2")->isChecked());
+}
+
+// The plot runs from x = 10 to 290 for -350 to 350 pixels, so 250 stands at x = 250.
+TEST_F(Explore, AClickOnTheGraphMovesThePairThereAndTheGraphMarksIt)
+{
+    openWithCtrlE();
+    QTest::mouseClick(find("brightnessGraph"), Qt::LeftButton, {}, QPoint(250, 75));
+    EXPECT_EQ(find<QAbstractSlider>("distance")->value(), 250);
+    const QImage graph = find("brightnessGraph")->grab().toImage();
+    EXPECT_TRUE(testing::hasColourNear(graph, QPoint(250, 30), testing::greenPixel));
+    EXPECT_FALSE(testing::hasColourNear(graph, QPoint(150, 30), testing::greenPixel, 3));
+}
+
+// The offscreen platform has no screen reader to listen; the test switches the toolkit's
+// accessibility on, as a screen reader's arrival does, and hears what one would.
+QStringList heard;
+
+TEST_F(Explore, EachChangeIsAnnouncedInWordsWithTheBrightnessBar)
+{
+    openWithCtrlE();
+    QPlatformAccessibility* accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::ValueChanged)
+            heard << event->object()->objectName() + ": " + static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+    });
+    accessibility->setActive(true);
+    find<QSpinBox>("distanceField")->setValue(250);
+    accessibility->setActive(false);
+    QAccessible::installUpdateHandler(nullptr);
+
+    const QString words = "0.75 of the light of a whole mirror at the middle";
+    EXPECT_TRUE(heard.contains("brightnessBar: " + words)) << heard.join('\n').toStdString();
+    EXPECT_EQ(accessible("brightnessBar")->text(QAccessible::Description), words);
+    EXPECT_EQ(find<QLabel>("brightnessNumber")->text(), "0.75");
+}
+
+TEST(ExploreCommandLine, ExploreIsAnOptionOfItsOwnThatTheHelpNames)
+{
+    EXPECT_TRUE(CommandLine::parse({"quorvel", "--explore"}).explore);
+    EXPECT_FALSE(CommandLine::parse({"quorvel", "-style", "Fusion"}).explore);
+    EXPECT_EQ(CommandLine::parse({"quorvel", "--explore", "extra"}).request, CommandLine::Request::Error);
+    EXPECT_NE(CommandLine::helpText().find("--explore"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quorvel
