@@ -12,7 +12,8 @@ namespace quorvel {
 
 namespace {
 
-constexpr int distances = ExploreState::distanceMaximum - ExploreState::distanceMinimum + 1;
+constexpr int distances = BrightnessGraph::distances;
+static_assert(distances == ExploreState::distanceMaximum - ExploreState::distanceMinimum + 1);
 constexpr double plotLeft = 10;
 constexpr double plotRight = BrightnessGraph::width - 10;
 constexpr double plotTop = 10;
@@ -21,25 +22,6 @@ constexpr Rgb paper{255, 255, 255};
 constexpr Rgb faint{176, 176, 176};
 
 using Curve = std::array<double, distances>;
-
-struct Curves {
-    Curve whole;
-    Curve current;
-};
-
-// Each distance's photon vectors are worked out once, for both mirrors.
-Curves curves(const Mirror& mirror, double frequency)
-{
-    const double atMiddle = wholeMirrorAtMiddle(frequency);
-    Curves values;
-    for (int k = 0; k < distances; ++k) {
-        const PhotonVectors arrows = photonVectors(ExploreState::distanceMinimum + k, frequency);
-        const auto at = static_cast<std::size_t>(k);
-        values.whole[at] = sumOfArrows(arrows, Mirror::whole()).squaredLength() / atMiddle;
-        values.current[at] = sumOfArrows(arrows, mirror).squaredLength() / atMiddle;
-    }
-    return values;
-}
 
 double xOf(int distance) { return plotLeft + (distance - ExploreState::distanceMinimum) * (plotRight - plotLeft) / (distances - 1); }
 
@@ -76,9 +58,25 @@ void drawAxes(DrawingSurface& surface, const Scale& scale)
 
 }  // namespace
 
+// Each distance's photon vectors are worked out once, for both mirrors.
+const BrightnessGraph::Curves& BrightnessGraph::curvesFor(const Mirror& mirror, double frequency)
+{
+    if (curves_ && curves_->mirror == mirror && curves_->frequency == frequency)
+        return *curves_;
+    const double atMiddle = wholeMirrorAtMiddle(frequency);
+    Curves& values = curves_.emplace(Curves{mirror, frequency, {}, {}});
+    for (int k = 0; k < distances; ++k) {
+        const PhotonVectors arrows = photonVectors(ExploreState::distanceMinimum + k, frequency);
+        const auto at = static_cast<std::size_t>(k);
+        values.whole[at] = sumOfArrows(arrows, Mirror::whole()).squaredLength() / atMiddle;
+        values.current[at] = sumOfArrows(arrows, mirror).squaredLength() / atMiddle;
+    }
+    return values;
+}
+
 void BrightnessGraph::draw(DrawingSurface& surface, const Mirror& mirror, double frequency, int distance)
 {
-    const auto [whole, current] = curves(mirror, frequency);
+    const auto& [kept, keptFrequency, whole, current] = curvesFor(mirror, frequency);
     const Scale scale{std::max({1.25, *std::max_element(whole.begin(), whole.end()), *std::max_element(current.begin(), current.end())})};
     surface.resetToPixels();
     surface.setFillStyle(FillStyle::Transparent);

@@ -201,7 +201,7 @@ void MainFormModel::refreshExplore()
     ExploreState& explore = state_.explore;
     explore.brightness = brightness(explore.mirror, explore.distance, explore.frequency());
     if (graph_ != nullptr && explore.open) {
-        BrightnessGraph::draw(*graph_, explore.mirror, explore.frequency(), explore.distance);
+        brightnessGraph_.draw(*graph_, explore.mirror, explore.frequency(), explore.distance);
         view_.showGraph();
     }
 }

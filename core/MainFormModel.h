@@ -99,6 +99,7 @@ private:
 
     DrawingSurface& surface_;
     DrawingSurface* graph_ = nullptr;
+    BrightnessGraph brightnessGraph_;
     FormView& view_;
     std::chrono::nanoseconds decrementLength_;
     FormState state_;

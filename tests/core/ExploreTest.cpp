@@ -249,7 +249,7 @@ TEST(ExploreGraph, PlotsBothCurvesAndMapsItsWidthToTheDistances)
     EXPECT_EQ(BrightnessGraph::distanceAt(BrightnessGraph::width / 2.0f), 0);
     EXPECT_EQ(BrightnessGraph::distanceAt(BrightnessGraph::width), 350);
     RecordingSurface graph;
-    BrightnessGraph::draw(graph, grating(250, 1), 1, 250);
+    BrightnessGraph().draw(graph, grating(250, 1), 1, 250);
     EXPECT_EQ(graph.opsOfKind(OpKind::Line).size(), BrightnessGraph::height + 3 + 2 * 700 + 1);
     EXPECT_TRUE(drawsGreen(graph.ops()));
     const auto circles = graph.opsOfKind(OpKind::Circle);
