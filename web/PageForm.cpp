@@ -151,10 +151,16 @@ void PageForm::showExplore(const ExploreState& explore)
         setAttribute(segment, "aria-checked", truth(explore.mirror.on(k)));
         segment.set("tabIndex", k == explore.currentSegment ? 0 : -1);
     }
-    for (val& control : distance_)
-        control.set("value", std::to_string(explore.distance));
-    for (val& control : frequency_)
-        control.set("value", tenthsText(explore.frequencyTenths));
+    // A number box being typed in keeps what is typed until it is changed.
+    const val focused = document_["activeElement"];
+    for (val& control : distance_) {
+        if (control != focused)
+            control.set("value", std::to_string(explore.distance));
+    }
+    for (val& control : frequency_) {
+        if (control != focused)
+            control.set("value", tenthsText(explore.frequencyTenths));
+    }
     brightnessNumber_.set("textContent", brightnessNumber(explore.brightness));
     brightnessBar_.set("value", explore.brightness);
     setAttribute(brightnessBar_, "aria-valuetext", brightnessWords(explore.brightness));
@@ -193,6 +199,7 @@ void PageForm::endProgram()
         emscripten_clear_timeout(timer_);
     timer_ = 0;
     element(document_, "MainForm").call<void>("remove");
+    element(document_, "exploreArea").call<void>("remove");
     element(document_, "ended").set("hidden", false);
 }
 

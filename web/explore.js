@@ -29,8 +29,8 @@ function wireSetting(name, send) {
     const box = control(`${name}Number`);
     slider.addEventListener('input', () => send(Number(slider.value)));
     box.addEventListener('change', () => {
-        if (box.value === '' || !Number.isFinite(Number(box.value))) box.value = slider.value;
-        else send(Number(box.value));
+        if (box.value !== '' && Number.isFinite(Number(box.value))) send(Number(box.value));
+        box.value = slider.value;
     });
 }
 

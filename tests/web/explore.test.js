@@ -70,7 +70,7 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.deepEqual(problems, []);
     });
 
-    test('the options show the distance where they have it, and the whole mirror at 250 gives 0.75 of the light', async () => {
+    test('the options show the distance where they have it, the whole mirror at 250 gives 0.75 of the light, and Exit ends the panel too', async () => {
         const { page, problems } = await quorvel.open(narrow);
         const options = () => page.$$eval('#op0, #op250', (all) => all.map((option) => option.checked));
         await clickOn(page, '#explore');
@@ -84,6 +84,8 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.equal(await read(page, '#brightnessNumber', 'textContent'), '0.75');
         assert.equal(await read(page, '#brightnessBar', 'aria-valuetext'), words);
         assert.equal(await read(page, '#announcement', 'textContent'), words);
+        await clickOn(page, '#cmdKonec');
+        assert.equal(await page.$('#exploreArea'), null, 'the panel ends with the window');
         assert.deepEqual(problems, []);
     });
 });
