@@ -42,13 +42,29 @@ std::optional<Position> sumLabelPosition(const Scene& scene, const SettingsTexts
     return std::nullopt;
 }
 
+// Whether a label's box at a place would cover part of the sum vector.
+bool coversSum(const Scene& scene, Position place, double width, double height)
+{
+    for (int step = 0; step <= 20; ++step) {
+        const double x = scene.spiralStartX + (scene.spiralX - scene.spiralStartX) * step / 20;
+        const double y = scene.spiralStartY + (scene.spiralY - scene.spiralStartY) * step / 20;
+        if (x > place.left && x < place.left + width && y > place.top && y < place.top + height)
+            return true;
+    }
+    return false;
+}
+
 // Where no row gives the sum label a place, it stands beside the sum vector's middle, on the side
-// away from the spiral's bulge, so that it covers neither.
+// away from the spiral's bulge, so that it covers neither; and within the band, clear of the
+// window's buttons above it and of the mirror, on the other side if that is what keeps the sum
+// vector in sight.
 Position besideSum(const Scene& scene)
 {
     constexpr double labelWidth = 113;
     constexpr double labelHeight = 57;
     constexpr double away = 60;
+    constexpr double bandTop = 64;
+    const double lowest = scene.mirrorY - 31 - labelHeight;
     const double middleX = (scene.spiralStartX + scene.spiralX) / 2;
     const double middleY = (scene.spiralStartY + scene.spiralY) / 2;
     const double links = scene.spiralLinks + 1;
@@ -63,7 +79,12 @@ Position besideSum(const Scene& scene)
     const double length = std::hypot(normalX, normalY);
     const double sideX = length > 0 ? normalX / length : 1;
     const double sideY = length > 0 ? normalY / length : 0;
-    return {middleX + away * sideX - labelWidth / 2, middleY + away * sideY - labelHeight / 2};
+    const auto placed = [&](double side) {
+        return Position{std::clamp(middleX + side * away * sideX - labelWidth / 2, 5.0, scene.canvasWidth - 5 - labelWidth),
+                        std::clamp(middleY + side * away * sideY - labelHeight / 2, bandTop, lowest)};
+    };
+    const Position preferred = placed(1);
+    return coversSum(scene, preferred, labelWidth, labelHeight) ? placed(-1) : preferred;
 }
 
 // Keeps a label that follows the source or the detector within the picture's width.
@@ -86,7 +107,7 @@ void drawResultMarks(const Scene& scene, DrawingSurface& surface)
         surface.setPenWidth(2);
         surface.line(bestX, mirrorY, single(scene.detectorX), single(scene.detectorY), darkGrey);
         surface.line(bestX, mirrorY, single(scene.sourceX), single(scene.sourceY), darkGrey);
-        surface.line(single(scene.detectorX + 140), single(scene.detectorY - 50), single(scene.spiralX), single(scene.spiralY), green);
+        surface.line(single(scene.spiralStartX), single(scene.spiralStartY), single(scene.spiralX), single(scene.spiralY), green);
     }
     surface.setFillColour(SystemColour::CaptionText);
     surface.setFillStyle(FillStyle::Solid);

@@ -2,6 +2,13 @@
 
 namespace quorvel {
 
+// The classic window's picture: its labels take the places of their table, and the sum label
+// stays where it was for a setting the table has no row for. The explore panel's settings reach
+// beyond the table and the picture: every label gets a place by what it explains, the spiral
+// stays where the middle's is as the pair moves right, and the drawing is kept within the band.
+enum class Layout { Classic, Explore };
+
+
 // Everything one Start command knows about its picture, in window pixels (y downwards).
 // The scene set-up computes all of it; only the sweep state changes afterwards.
 struct Scene {

@@ -6,6 +6,7 @@
 #include "core/SettingsTexts.h"
 #include "core/SinglePrecision.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quorvel {
@@ -61,7 +62,7 @@ void drawMirror(DrawingSurface& surface, const Scene& scene, const Mirror& mirro
 
 }  // namespace
 
-Scene sceneGeometry(double distance, double frequency)
+Scene sceneGeometry(double distance, double frequency, Layout layout)
 {
     Scene scene;
     scene.canvasWidth = 800;
@@ -83,6 +84,8 @@ Scene sceneGeometry(double distance, double frequency)
     scene.detectorY = scene.sourceY;
 
     scene.spiralX = scene.detectorX + 140;
+    if (layout == Layout::Explore)
+        scene.spiralX = std::min(scene.spiralX, mirrorMiddle + 50 + 140);
     scene.spiralY = scene.detectorY - 50;
     scene.spiralStartX = scene.spiralX;
     scene.spiralStartY = scene.spiralY;
@@ -101,15 +104,15 @@ std::optional<int> mirrorSegmentAt(float x, float y)
 }
 
 // The band is painted before the texts are read, so a bad text leaves it on its own.
-Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror) { return setUpScene(surface, settings, mirror, surface); }
+Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror) { return setUpScene(surface, settings, mirror, surface, Layout::Classic); }
 
-Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror, DrawingSurface& within)
+Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror, DrawingSurface& within, Layout layout)
 {
     surface.resetToPixels();
     surface.setPenWidth(1);
     paintBand(surface, bandRows);
     const double frequencyValue = frequency(settings);
-    const Scene scene = sceneGeometry(distance(settings), frequencyValue);
+    const Scene scene = sceneGeometry(distance(settings), frequencyValue, layout);
     drawSourceAndDetector(within, scene);
     drawMirror(within, scene, mirror);
     within.circle(single(scene.spiralX), single(scene.spiralY), 2, darkGrey);

@@ -11,7 +11,7 @@ class DrawingSurface;
 class SettingsTexts;
 
 // The scene's quantities for a distance and a frequency, with nothing drawn.
-Scene sceneGeometry(double distance, double frequency);
+Scene sceneGeometry(double distance, double frequency, Layout layout = Layout::Classic);
 
 // The segment of the mirror at a point of the picture, counted from 0 at the left: the point is
 // on it or within a few pixels above or below it.
@@ -22,6 +22,6 @@ std::optional<int> mirrorSegmentAt(float x, float y);
 // Throws SettingsError at the first text that is not a number, leaving what it drew. What comes
 // after the band is drawn on within, the surface itself unless told otherwise.
 Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror = Mirror::whole());
-Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror, DrawingSurface& within);
+Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror, DrawingSurface& within, Layout layout);
 
 }  // namespace quorvel

@@ -26,7 +26,7 @@ std::optional<std::uint64_t> StartSequence::step()
     const Stage current = std::exchange(stage_, Stage::Finished);
     switch (current) {
     case Stage::SetUp:
-        scene_ = setUpScene(surface_, settings_, mirror_, sceneSurface_);
+        scene_ = setUpScene(surface_, settings_, mirror_, sceneSurface_, layout_);
         return visitNextPoint();
     case Stage::Sweep:
         return visitNextPoint();

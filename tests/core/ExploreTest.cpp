@@ -191,16 +191,20 @@ TEST(ExploreSettings, EveryLabelFindsAPlaceAtAnyDistance)
     EXPECT_EQ(window.state().label(ResultLabel::Zdroj).left, 0);
 }
 
-// The sum label stands beside the sum vector, not on it.
-TEST(ExploreSettings, TheSumLabelLeavesTheSumVectorInSight)
+// The sum label stands beside the sum vector, not on it, nor on the mirror or the buttons above
+// the band; the spiral stays where the middle's is when the pair moves right.
+TEST(ExploreSettings, TheSumLabelLeavesTheSumVectorTheMirrorAndTheButtonsInSight)
 {
-    for (const auto& [distance, tenths] : {std::pair(-175, 5), std::pair(50, 10), std::pair(-50, 10), std::pair(120, 17)}) {
+    for (const auto& [distance, tenths] : {std::pair(-175, 5), std::pair(50, 10), std::pair(-50, 10), std::pair(120, 17), std::pair(-2, 30), std::pair(-350, 10)}) {
         ModelWindow window;
         opened(window).model.perform(FrequencySetting{tenths});
         window.model.perform(DistanceSetting{distance});
+        const LabelState placed = window.state().label(ResultLabel::Soucet);
+        EXPECT_TRUE(placed.left >= 5 && placed.left + 113 <= 795 && placed.top >= 64 && placed.top + 57 <= 290 - 30) << distance << ", " << tenths;
         const auto last = std::ranges::find_if(window.surface.ops().rbegin(), window.surface.ops().rend(), [](const Op& op) { return op.colour == Colour{green}; });
         ASSERT_NE(last, window.surface.ops().rend());
         const Op& sum = *last;
+        EXPECT_LE(sum.x1, 594) << "the spiral starts in the picture";
         const LabelState label = window.state().label(ResultLabel::Soucet);
         for (float t = 0; t <= 1; t += 0.05f) {
             const float x = sum.x1 + t * (sum.x2 - sum.x1);
