@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QBoxLayout>
+#include <QAbstractSpinBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -222,8 +223,12 @@ void ExplorePanel::announce(const std::string& words)
 // window's, which closes the panel with it.
 bool ExplorePanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->keyCombination() == toggleKey()[0])
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->keyCombination() == toggleKey()[0]) {
+        // A number typed and not yet entered counts, as it would if the focus moved on.
+        if (auto* field = qobject_cast<QAbstractSpinBox*>(watched))
+            field->interpretText();
         return true;
+    }
     return QGroupBox::eventFilter(watched, event);
 }
 

@@ -57,6 +57,16 @@ TEST_F(Explore, CtrlEOpensThePanelBesideTheUnchangedWindowAreaAndClosingGivesIts
     openWithCtrlE();
     QTest::mouseClick(find("closeExplore"), Qt::LeftButton);
     EXPECT_EQ(form.size(), windowArea);
+
+    // Ctrl+E in a number field closes the panel too, and keeps the number typed in it.
+    openWithCtrlE();
+    auto* field = static_cast<QSpinBox*>(find("distanceField"));
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "120");
+    QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_FALSE(form.model().state().explore.open);
+    EXPECT_EQ(form.model().state().explore.distance, 120);
 }
 
 TEST_F(Explore, ThePicturesMenuOpensAndClosesThePanelFromARightClickShiftF10AndTheMenuKey)
