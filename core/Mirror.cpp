@@ -18,12 +18,4 @@ void Mirror::set(int segment, bool on)
         segments_.set(static_cast<std::size_t>(segment), on);
 }
 
-std::string Mirror::text() const
-{
-    std::string text;
-    for (int segment = 0; segment < segmentCount; ++segment)
-        text += on(segment) ? '1' : '0';
-    return text;
-}
-
 }  // namespace quorvel

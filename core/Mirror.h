@@ -2,7 +2,6 @@
 
 #include <bitset>
 #include <cstddef>
-#include <string>
 
 namespace quorvel {
 
@@ -22,8 +21,6 @@ public:
     void toggle(int segment) { set(segment, !this->on(segment)); }
     bool isWhole() const { return segments_.all(); }
     bool none() const { return segments_.none(); }
-    // Thirty characters, 1 for a segment that reflects and 0 for one scraped off.
-    std::string text() const;
 
     bool operator==(const Mirror&) const = default;
 

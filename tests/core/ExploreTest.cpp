@@ -2,6 +2,7 @@
 #include "core/ExploreWords.h"
 #include "core/MirrorOptics.h"
 #include "tests/core/ModelWindow.h"
+#include "tests/support/MirrorText.h"
 
 #include <gtest/gtest.h>
 
@@ -48,9 +49,9 @@ TEST(ExploreMirror, PresetsScrapeTheThirdsTheyName)
 {
     ModelWindow window;
     window.model.perform(MirrorPreset::MiddleThird);
-    EXPECT_EQ(window.state().explore.mirror.text(), "000000000011111111110000000000");
+    EXPECT_EQ(testing::mirrorText(window.state().explore.mirror), "000000000011111111110000000000");
     window.model.perform(MirrorPreset::OuterThirds);
-    EXPECT_EQ(window.state().explore.mirror.text(), "111111111100000000001111111111");
+    EXPECT_EQ(testing::mirrorText(window.state().explore.mirror), "111111111100000000001111111111");
     window.model.perform(MirrorPreset::WholeMirror);
     EXPECT_TRUE(window.state().explore.mirror.isWhole());
 }
@@ -242,7 +243,7 @@ TEST(ExploreInput, AClickOnTheMirrorSwitchesTheSegmentUnderItOnlyWhileThePanelIs
     EXPECT_EQ(window.state().explore.currentSegment, 11);
     window.model.clickPicture(320, 250);
     window.model.clickPicture(30, 290.5f);
-    EXPECT_EQ(window.state().explore.mirror.text(), "111111111110111111111111111111");
+    EXPECT_EQ(testing::mirrorText(window.state().explore.mirror), "111111111110111111111111111111");
     window.model.moveSegmentCursor(-100);
     EXPECT_EQ(window.state().explore.currentSegment, 0);
 }

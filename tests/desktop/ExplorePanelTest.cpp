@@ -1,5 +1,6 @@
 #include "tests/desktop/FormFixture.h"
 #include "tests/desktop/Pixels.h"
+#include "tests/support/MirrorText.h"
 
 #include "desktop/CommandLine.h"
 #include "desktop/ExplorePanel.h"
@@ -114,7 +115,7 @@ TEST_F(Explore, TheKeyboardSwitchesTheSecondSegmentAndAScreenReaderHearsItsName)
     for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Space})
         QTest::keyClick(QApplication::focusWidget(), key);
     EXPECT_EQ(form.model().state().explore.currentSegment, 1);
-    EXPECT_EQ(form.model().state().explore.mirror.text(), "101111111111111111111111111111");
+    EXPECT_EQ(testing::mirrorText(form.model().state().explore.mirror), "101111111111111111111111111111");
     EXPECT_EQ(accessible("segments")->text(QAccessible::Name), "segment 2 of 30, off");
     EXPECT_EQ(accessible("segments")->valueInterface()->currentValue().toInt(), 2);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
@@ -136,7 +137,7 @@ TEST_F(Explore, AClickOnASegmentOfTheMirrorSwitchesItOnlyWhileThePanelIsOpen)
     // The window's controls keep their clicks.
     QTest::mouseClick(find("op250"), Qt::LeftButton, {}, QPoint(20, 6));
     EXPECT_TRUE(form.model().state().selected(Option::op250));
-    EXPECT_EQ(form.model().state().explore.mirror.text(), "111111111110111111111111111111");
+    EXPECT_EQ(testing::mirrorText(form.model().state().explore.mirror), "111111111110111111111111111111");
 }
 
 TEST_F(Explore, ADistanceAwayFromTheOptionsRedrawsThePictureAtOnceAndLeavesThemUnselected)
