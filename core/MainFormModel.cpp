@@ -172,17 +172,30 @@ void MainFormModel::exploreChanged()
         pictureBehind_ = true;
     refreshExplore();
     if (state_.explore.open)
-        view_.announce(brightnessWords(state_.explore.brightness));
+        say(brightnessWords(state_.explore.brightness));
 }
 
 void MainFormModel::redrawLive()
 {
+    beginDrawing();
+    StartSequence sequence(surface_, *this, *this, state_.explore.mirror, Layout::Explore);
     try {
-        StartSequence(surface_, *this, *this, state_.explore.mirror, Layout::Explore).runToEnd();
+        sequence.runToEnd();
+        drawn_.stage = DrawnPicture::Stage::Drawn;
     } catch (const SettingsError& error) {
-        view_.reportStop(std::string("quorvel: Start stopped: ") + error.what());
+        stopDrawing(error);
     }
+    drawn_.segmentsDrawn = sequence.segmentsVisited();
     view_.showPicture();
+}
+
+// What the picture will show is fixed by the texts as they stand when a drawing begins.
+void MainFormModel::beginDrawing() { drawn_ = {DrawnPicture::Stage::Drawing, state_.nPosun, state_.nKmitocet, state_.explore.mirror, 0}; }
+
+void MainFormModel::stopDrawing(const SettingsError& error)
+{
+    drawn_.stage = DrawnPicture::Stage::Stopped;
+    view_.reportStop(std::string("quorvel: Start stopped: ") + error.what());
 }
 
 // The panel's numbers follow the texts, whichever control wrote them; a text that is no number
@@ -279,6 +292,7 @@ void MainFormModel::cmdStart_Click()
 {
     const ExploreState& explore = state_.explore;
     pictureBehind_ = false;
+    beginDrawing();
     sequence_.emplace(surface_, static_cast<const SettingsTexts&>(*this), static_cast<ResultLabels&>(*this), explore.mirror,
                       explore.used ? Layout::Explore : Layout::Classic);
     state_.running = true;
@@ -334,13 +348,16 @@ void MainFormModel::advance()
     const auto stepBegan = Clock::now();
     try {
         while (const auto decrements = sequence_->step()) {
+            drawn_.segmentsDrawn = sequence_->segmentsVisited();
             if (*decrements > 0) {
                 beginPause(pauseLength(*decrements, decrementLength_), stepBegan);
                 return;
             }
         }
+        drawn_.stage = DrawnPicture::Stage::Drawn;
     } catch (const SettingsError& error) {
-        view_.reportStop(std::string("quorvel: Start stopped: ") + error.what());
+        drawn_.segmentsDrawn = sequence_->segmentsVisited();
+        stopDrawing(error);
     }
     finishRun();
 }
@@ -364,13 +381,23 @@ void MainFormModel::startTimerForRest()
 }
 
 // A timer may end a little early; the pause ends only once the clock has passed its deadline.
+// One that ends while the window is unseen is taken up when it is seen again.
 void MainFormModel::pauseEnded()
 {
     if (!state_.running)
         return;
     if (Clock::now() < deadline_)
         startTimerForRest();
+    else if (!seen_)
+        pauseOverUnseen_ = true;
     else
+        advance();
+}
+
+void MainFormModel::setSeen(bool seen)
+{
+    seen_ = seen;
+    if (seen && std::exchange(pauseOverUnseen_, false) && state_.running)
         advance();
 }
 
@@ -382,22 +409,52 @@ void MainFormModel::finishRun()
     view_.showPicture();
     view_.showState();
     view_.runFinished();
+    const bool outermost = !std::exchange(sayingLater_, true);
+    say(runEndWords(drawn_));
     if (state_.explore.open)
-        view_.announce(brightnessWords(state_.explore.brightness));
+        say("Brightness " + brightnessWords(state_.explore.brightness) + ".");
     releaseHeld();
+    if (outermost) {
+        sayingLater_ = false;
+        say(std::exchange(laterWords_, {}));
+    }
+}
+
+// What is said while a run ends and the input held through it is carried out goes out as one
+// announcement, in the order it happened, so that no part cuts off another.
+void MainFormModel::say(const std::string& words)
+{
+    if (words.empty())
+        return;
+    if (sayingLater_)
+        laterWords_ += (laterWords_.empty() ? "" : " ") + words;
+    else
+        view_.announce(words);
 }
 
 // Carries out the held actions in order until one begins another run, which then holds the
-// rest, and whatever comes during it behind them.
+// rest, and whatever comes during it behind them. What it carries out is said, a button's press
+// before what the press itself says.
 void MainFormModel::releaseHeld()
 {
     const bool wasReleasing = std::exchange(releasing_, true);
+    std::string carried;
+    const auto note = [&](const Action& action) { carried += (carried.empty() ? "Carried out after the run: " : ", ") + heldInputWords(action, state_); };
     while (!held_.empty() && !state_.running && !state_.ended) {
         const Action action = held_.front();
         held_.pop_front();
+        const bool button = std::holds_alternative<Button>(action);
+        if (button) {
+            note(action);
+            say(std::exchange(carried, {}) + ".");
+        }
         carryOut(action);
+        if (!button)
+            note(action);
     }
     releasing_ = wasReleasing;
+    if (!carried.empty())
+        say(carried + ".");
 }
 
 void MainFormModel::unload()
@@ -408,6 +465,7 @@ void MainFormModel::unload()
     state_.running = false;
     sequence_.reset();
     held_.clear();
+    say("Quorvel has ended.");
     view_.endProgram();
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "core/ExploreState.h"
+#include "core/FormAction.h"
 #include "core/FormState.h"
+#include "core/PictureDescription.h"
 #include "core/BrightnessGraph.h"
 #include "core/Pause.h"
 #include "core/ResultLabels.h"
+#include "core/SettingNumber.h"
 #include "core/SettingsTexts.h"
 #include "core/StartSequence.h"
 
@@ -25,7 +28,7 @@ class FormView;
 // the timer the model asks for, draws through the surface and shows the state.
 class MainFormModel : private SettingsTexts, private ResultLabels {
 public:
-    using Action = std::variant<Button, Option, SpeedMove, SegmentSwitch, MirrorPreset, DistanceSetting, FrequencySetting>;
+    using Action = FormAction;
 
     MainFormModel(DrawingSurface& surface, FormView& view, std::chrono::nanoseconds decrementLength = standardDecrementLength);
 
@@ -51,6 +54,12 @@ public:
 
     // The timer asked for with startTimer has run out.
     void pauseEnded();
+    // Whether anyone can see the window: a page in a tab behind another cannot be seen. A run
+    // waits while it is unseen, and goes on from where it stood once seen again.
+    void setSeen(bool seen);
+
+    // The picture in words, following what it shows.
+    std::string pictureDescription() const { return describePicture(drawn_, state_); }
     // Unloads the window: a run ends at its pause, held actions are dropped, the program ends.
     void unload();
 
@@ -92,10 +101,13 @@ private:
     void redrawLive();
     void refreshExplore();
     void advance();
+    void stopDrawing(const SettingsError& error);
     void beginPause(std::chrono::nanoseconds length, Clock::time_point stepBegan);
     void startTimerForRest();
     void finishRun();
     void releaseHeld();
+    void say(const std::string& words);
+    void beginDrawing();
 
     DrawingSurface& surface_;
     DrawingSurface* graph_ = nullptr;
@@ -108,6 +120,11 @@ private:
     std::deque<Action> held_;
     bool releasing_ = false;
     bool pictureBehind_ = false;  // the panel's settings changed while it was closed
+    DrawnPicture drawn_;
+    bool seen_ = true;
+    bool pauseOverUnseen_ = false;  // a pause ended while the window was unseen
+    bool sayingLater_ = false;  // a run is ending: words wait for the rest of its end
+    std::string laterWords_;
 };
 
 }  // namespace quorvel

@@ -35,6 +35,9 @@ public:
     // leaving what was drawn; the sequence has then ended.
     std::optional<std::uint64_t> step();
 
+    // How many of the mirror's segments the sweep has visited, from the left.
+    int segmentsVisited() const { return (nextPoint_ - 1) / 2; }
+
 private:
     enum class Stage { SetUp, Sweep, Results, Finished };
 

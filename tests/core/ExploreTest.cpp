@@ -229,7 +229,10 @@ TEST(ExploreInput, IsHeldDuringARunAndDrawnWhenThePanelOpensAgain)
     window.model.openExplore(true);
     EXPECT_EQ(window.view.pictures, pictures + 1) << "the changes held through the run are drawn when the panel opens";
     EXPECT_EQ(window.state().explore.distance, 0);
-    EXPECT_TRUE(window.view.announcements.empty()) << "nothing is said of a closed panel";
+    ASSERT_EQ(window.view.announcements.size(), 1u) << "the run's end, once";
+    const std::string& said = window.view.announcements.front();
+    EXPECT_NE(said.find("Carried out after the run: segment 4 of 30, off, distance 0."), std::string::npos) << said;
+    EXPECT_EQ(said.find("Brightness"), std::string::npos) << "nothing is said of a closed panel";
 }
 
 TEST(ExploreInput, AClickOnTheMirrorSwitchesTheSegmentUnderItOnlyWhileThePanelIsOpen)

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/ExploreState.h"
+#include "core/FormState.h"
+
+#include <variant>
+
+namespace quorvel {
+
+// One piece of a person's input to the window: carried out at once when the window is idle, held
+// in the order it came while Start runs.
+using FormAction = std::variant<Button, Option, SpeedMove, SegmentSwitch, MirrorPreset, DistanceSetting, FrequencySetting>;
+
+}  // namespace quorvel

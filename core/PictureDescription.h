@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/FormAction.h"
+#include "core/FormState.h"
+#include "core/Mirror.h"
+
+#include <string>
+
+namespace quorvel {
+
+// What the picture holds: nothing yet, a run part drawn, a finished run, or a run stopped by a
+// settings text; and the settings it was drawn with, as the texts stood when it began.
+struct DrawnPicture {
+    enum class Stage { Empty, Drawing, Drawn, Stopped };
+
+    Stage stage = Stage::Empty;
+    std::string distance;
+    std::string frequency;
+    Mirror mirror = Mirror::whole();
+    int segmentsDrawn = 0;  // of the mirror's 30, from the left
+};
+
+// The picture in plain words for a person who cannot see it, the same in both editions: before
+// Start what it is and what Start will do; after, which setting was drawn, where the path of
+// least time reflects, how long the sum vector is and what that means for the light at the
+// detector; and what a Start would draw now, when the settings have changed since.
+std::string describePicture(const DrawnPicture& drawn, const FormState& now);
+
+// Said when a run ends: what it found, in one sentence.
+std::string runEndWords(const DrawnPicture& drawn);
+
+// Said of input held during a run when it is carried out after it, with the state it left.
+std::string heldInputWords(const FormAction& action, const FormState& after);
+
+}  // namespace quorvel

@@ -1,0 +1,121 @@
+#include "core/PictureDescription.h"
+#include "tests/core/ModelWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace quorvel {
+namespace {
+
+using testing::ModelWindow;
+using testing::Op;
+
+bool says(const std::string& words, const std::string& part) { return words.find(part) != std::string::npos; }
+
+// The sum vector as drawn, in photon vectors: the spiral's links are 35 pixels each.
+double drawnSumLength(const ModelWindow& window)
+{
+    const auto& ops = window.surface.ops();
+    const auto sum = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const Op& op) { return op.colour == Colour{green}; });
+    return sum == ops.rend() ? 0 : std::hypot(sum->x2 - sum->x1, sum->y2 - sum->y1) / 35;
+}
+
+std::string decimal(double value)
+{
+    const long tenths = std::lround(value * 10);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+TEST(PictureWords, FollowWhatThePictureShowsBeforeDuringAndAfterARun)
+{
+    ModelWindow window;
+    std::string words = window.model.pictureDescription();
+    EXPECT_TRUE(says(words, "A source and a detector stand above a mirror of 30 segments.")) << words;
+    EXPECT_TRUE(says(words, "Start will draw distance 0 and frequency 1.")) << words;
+
+    window.model.press(Button::cmdStart);
+    for (int k = 0; k < 11; ++k)
+        window.endPause();
+    words = window.model.pictureDescription();
+    EXPECT_TRUE(says(words, "Drawing for distance 0 and frequency 1: the path via segment 12 of 30")) << words;
+
+    window.finishRun();
+    words = window.model.pictureDescription();
+    EXPECT_TRUE(says(words, "Drawn for distance 0 and frequency 1:")) << words;
+    EXPECT_FALSE(says(words, "Start will draw")) << "the settings are the ones drawn";
+
+    window.model.choose(Option::op250);
+    words = window.model.pictureDescription();
+    EXPECT_TRUE(says(words, "Drawn for distance 0 and frequency 1:")) << "the picture stays until the next Start";
+    EXPECT_TRUE(says(words, "Start will draw distance 250 and frequency 1.")) << words;
+}
+
+// Each setting's words name where the least-time path reflects, as the time curve's peak shows
+// it, and the sum vector's length as the picture draws it.
+TEST(PictureWords, NameTheLeastTimePathAndTheDrawnSumOfEachSetting)
+{
+    struct Setting {
+        Option distance, frequency;
+        const char* drawn;
+        const char* leastTime;
+        const char* light;
+    };
+    const Setting settings[] = {
+        {Option::op0, Option::op1, "Drawn for distance 0 and frequency 1:", "reflects at segments 15 and 16 of 30, at the middle", "1.00 of the light"},
+        {Option::op0, Option::op2, "Drawn for distance 0 and frequency 2:", "reflects at segments 15 and 16 of 30, at the middle", "1.00 of the light"},
+        {Option::op250, Option::op1, "Drawn for distance 250 and frequency 1:", "reflects at segment 5 of 30, left of the middle", "0.75 of the light"},
+        {Option::op250, Option::op2, "Drawn for distance 250 and frequency 2:", "reflects at segment 5 of 30, left of the middle", "0.91 of the light"},
+    };
+    for (const Setting& setting : settings) {
+        ModelWindow window;
+        window.model.choose(setting.distance);
+        window.model.choose(setting.frequency);
+        window.startAndFinish();
+        const std::string words = window.model.pictureDescription();
+        EXPECT_TRUE(says(words, setting.drawn)) << words;
+        EXPECT_TRUE(says(words, setting.leastTime)) << words;
+        EXPECT_TRUE(says(words, setting.light)) << words;
+        EXPECT_TRUE(says(words, "The sum vector is " + decimal(drawnSumLength(window)) + " photon vectors long")) << words;
+    }
+}
+
+TEST(PictureWords, AreSaidAtARunsEndWithTheHeldInputCarriedOutAfterItAndAtExit)
+{
+    ModelWindow window;
+    window.model.press(Button::cmdStart);
+    window.model.choose(Option::op250);
+    window.model.moveSpeed(SpeedMove::by(2));
+    window.model.press(Button::cmdKonec);
+    EXPECT_TRUE(window.view.announcements.empty()) << "nothing while the run draws";
+    window.finishRun();
+    ASSERT_EQ(window.view.announcements.size(), 1u) << "one announcement, which no part cuts off";
+    const std::string& end = window.view.announcements.front();
+    EXPECT_EQ(end.rfind("Drawn for distance 0 and frequency 1. The path of least time reflects at segments 15 and 16", 0), 0u) << end;
+    const std::string last = "Carried out after the run: distance 250 and frequency 1, speed 3, Exit. Quorvel has ended.";
+    EXPECT_TRUE(end.ends_with(last)) << end;
+}
+
+TEST(PictureWords, ARunWaitsWhileTheWindowIsUnseenAndGoesOnWhereItStood)
+{
+    ModelWindow window;
+    window.model.press(Button::cmdStart);
+    window.endPause();
+    const std::size_t drawn = window.drawn();
+    window.model.setSeen(false);
+    window.endPause();
+    window.model.pauseEnded();
+    EXPECT_EQ(window.drawn(), drawn) << "no point is drawn unseen";
+    EXPECT_TRUE(window.state().running);
+    window.model.setSeen(true);
+    EXPECT_EQ(window.drawn(), drawn + testing::opsPerPoint) << "the next point, once seen";
+    window.model.setSeen(true);
+    EXPECT_EQ(window.drawn(), drawn + testing::opsPerPoint) << "seen again, nothing to take up";
+    window.finishRun();
+    EXPECT_EQ(window.drawn(), testing::wholePictureOps);
+}
+
+}  // namespace
+}  // namespace quorvel
