@@ -15,7 +15,6 @@ std::vector<KeyHelp> keyboardHelp(Edition edition)
     if (desktop) {
         keys.push_back({"Ctrl+E", "Open or close Explore the mirror"});
         keys.push_back({"Shift+F10, Menu", "Open the picture's menu"});
-        keys.push_back({"Ctrl+Plus, Ctrl+Minus, Ctrl+0", "Make the window larger, smaller, or its usual size"});
     } else {
         keys.push_back({"F", "Show the window on the whole screen, or leave the full screen"});
     }

@@ -1,9 +1,12 @@
 #include "desktop/CommandLine.h"
 
+#include "desktop/TerminalText.h"
+
 #include <QCommandLineParser>
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 namespace quorvel {
 
@@ -36,6 +39,20 @@ constexpr std::array toolkitOptions{
     ToolkitOption{"sync", nullptr, "talk to the X server synchronously"},
 };
 
+// A factor written as a plain decimal number, "2" or "1.5", within the factors --scale takes;
+// nothing for any other text, "nan" and "1e0" included.
+std::optional<double> scaleFactor(const std::string& text)
+{
+    double factor = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, factor, std::chars_format::fixed);
+    if (error != std::errc() || stop != end || !(factor >= CommandLine::smallestScale && factor <= CommandLine::largestScale))
+        return std::nullopt;
+    return factor;
+}
+
+CommandLine refusal(const QString& message) { return {CommandLine::Request::Error, terminalText(message), false, std::nullopt}; }
+
 }  // namespace
 
 CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
@@ -46,9 +63,11 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version(QStringList{"v", "version"});
     const QCommandLineOption explore(QStringLiteral("explore"));
+    const QCommandLineOption scale(QStringLiteral("scale"), {}, QStringLiteral("factor"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(explore);
+    parser.addOption(scale);
     for (const ToolkitOption& option : toolkitOptions) {
         parser.addOption(option.value ? QCommandLineOption(QString::fromLatin1(option.name), {}, QString::fromLatin1(option.value))
                                       : QCommandLineOption(QString::fromLatin1(option.name)));
@@ -56,16 +75,24 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
     QStringList words;
     for (const std::string& argument : arguments)
         words << QString::fromLocal8Bit(argument);
+    // The parser's messages quote the option as it was given, control characters and all.
     if (!parser.parse(words))
-        return {Request::Error, parser.errorText().toStdString()};
+        return refusal(parser.errorText());
     // A stray argument is refused even beside help or version, as it is everywhere else.
     if (!parser.positionalArguments().isEmpty())
-        return {Request::Error, "takes no file or other argument, but was given '" + parser.positionalArguments().constFirst().toStdString() + "'"};
+        return refusal(QStringLiteral("takes no file or other argument, but was given '%1'").arg(parser.positionalArguments().constFirst()));
+    std::optional<double> factor;
+    if (parser.isSet(scale)) {
+        const QString given = parser.value(scale);
+        factor = scaleFactor(given.toStdString());
+        if (!factor)
+            return refusal(QStringLiteral("--scale takes a factor from %1 to %2, such as 1.5, but was given '%3'").arg(smallestScale).arg(largestScale).arg(given));
+    }
     if (parser.isSet(help))
-        return {Request::Help, {}};
+        return {Request::Help, {}, false, std::nullopt};
     if (parser.isSet(version))
-        return {Request::Version, {}};
-    return {Request::Run, {}, parser.isSet(explore)};
+        return {Request::Version, {}, false, std::nullopt};
+    return {Request::Run, {}, parser.isSet(explore), factor};
 }
 
 std::string CommandLine::helpText()
@@ -77,6 +104,8 @@ std::string CommandLine::helpText()
                        "  -h, --help                 show this help and end\n"
                        "  -v, --version              show the name and version and end\n"
                        "      --explore              open the Explore the mirror panel with the window\n"
+                       "      --scale factor         draw the whole window factor times as large, sharp,\n"
+                       "                             for a projector: from 1 to 4, such as 1.5\n"
                        "\n"
                        "Options of the toolkit:\n";
     for (const ToolkitOption& option : toolkitOptions) {

@@ -1,5 +1,9 @@
 #include "desktop/PlatformStartGuard.h"
 
+#include "desktop/TerminalText.h"
+
+#include <QGuiApplication>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -35,6 +39,9 @@ std::string optionValue(int argc, char** argv, std::string_view name)
     return value;
 }
 
+// A name from the command line or the environment, quoted as the message shows it.
+std::string quoted(const std::string& name) { return '"' + terminalText(QString::fromLocal8Bit(name)) + '"'; }
+
 }  // namespace
 
 PlatformStartGuard::PlatformStartGuard(std::string displayTried) : displayTried_(std::move(displayTried))
@@ -60,22 +67,33 @@ std::string PlatformStartGuard::displayToTry(int argc, char** argv)
         platform = environment("QT_QPA_PLATFORM");
     const bool wayland = platform.starts_with("wayland");
     if (!platform.empty() && platform != "xcb" && !wayland)
-        return "but could not start the platform \"" + platform + "\"";
+        return "but could not start the platform " + quoted(platform);
     const char* variable = wayland ? "WAYLAND_DISPLAY" : "DISPLAY";
     std::string display = wayland ? "" : optionValue(argc, argv, "display");
     if (display.empty())
         display = environment(variable);
     if (display.empty())
         return std::string("and no display is set (") + variable + " is empty)";
-    return "but could not open the display \"" + display + "\"";
+    return "but could not open the display " + quoted(display);
+}
+
+void PlatformStartGuard::requireScreen() const
+{
+    if (!QGuiApplication::primaryScreen())
+        fail();
+}
+
+// The toolkit's messages are dropped: the one line says what went wrong.
+void PlatformStartGuard::fail() const
+{
+    std::fprintf(stderr, "quorvel: Quorvel needs a graphical desktop, %s\n", displayTried_.c_str());
+    std::_Exit(1);
 }
 
 void PlatformStartGuard::handle(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr, "quorvel: Quorvel needs a graphical desktop, %s\n", watching->displayTried_.c_str());
-        std::_Exit(1);
-    }
+    if (type == QtFatalMsg)
+        watching->fail();
     watching->held_.push_back({type, context.category ? context.category : "", text});
 }
 

@@ -1,4 +1,5 @@
 #include "desktop/CommandLine.h"
+#include "desktop/DestroyedWindowWatch.h"
 #include "desktop/MainForm.h"
 #include "desktop/PlatformStartGuard.h"
 #include "desktop/WindowIcon.h"
@@ -25,8 +26,13 @@ int main(int argc, char* argv[])
         break;
     }
 
+    // The toolkit then draws every window at that many device pixels to a pixel of its layout:
+    // controls, text and the picture, which is kept at the device's resolution, stay sharp.
+    if (commandLine.scale)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(*commandLine.scale));
     std::optional<quorvel::PlatformStartGuard> guard(std::in_place, quorvel::PlatformStartGuard::displayToTry(argc, argv));
     QApplication application(argc, argv);
+    guard->requireScreen();
     guard.reset();
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
@@ -34,6 +40,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
     QApplication::setWindowIcon(quorvel::windowIcon());
     quorvel::MainForm mainForm;
+    const quorvel::DestroyedWindowWatch destroyedWindowWatch(mainForm);
     if (commandLine.explore)
         mainForm.openExplore(true);
     mainForm.show();

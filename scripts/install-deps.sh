@@ -6,7 +6,7 @@ set -eu
 packages=""
 for part in "$@"; do
     case $part in
-        desktop) packages="$packages cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libpng-dev librsvg2-bin
+        desktop) packages="$packages cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libxcb1-dev libpng-dev librsvg2-bin
                            fonts-liberation fonts-dejavu-core" ;;
         test) packages="$packages libgtest-dev xvfb libx11-dev libxtst-dev dpkg-dev file appstream desktop-file-utils clang
                         libclang-rt-14-dev nlohmann-json3-dev qt6-base-private-dev emscripten terser chromium firefox-esr nodejs busybox" ;;

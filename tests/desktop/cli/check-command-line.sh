@@ -1,13 +1,16 @@
 #!/bin/sh
 # Runs the program as a person would from a terminal: help and version without any display, an
-# unknown option or argument refused with status 2, and no display reported in one line with
+# unknown option, argument or scale refused with status 2, input echoed with its control
+# characters escaped, and no display or a platform with no screen reported in one line with
 # status 1 instead of a crash.
 set -u
 program=$1
+# A crash must show as its status, not leave a core file behind.
+ulimit -c 0
 out=$(mktemp) err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
 failures=0
-fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
+fail() { printf 'FAILED: %s\n' "$*" >&2; failures=$((failures + 1)); }
 
 # Runs the program with no display at all; sets status, and the output in $out and $err.
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$out" 2>"$err"; status=$?; }
@@ -16,18 +19,35 @@ run --help
 [ "$status" -eq 0 ] || fail "--help ended with status $status"
 grep -q '^Usage: quorvel' "$out" || fail "--help shows no usage"
 grep -q -- '-platform name' "$out" || fail "--help leaves out the toolkit's options"
+grep -q -- '--scale factor' "$out" || fail "--help does not name --scale"
 [ -s "$err" ] && fail "--help wrote to standard error: $(cat "$err")"
 
 run --version
 [ "$status" -eq 0 ] || fail "--version ended with status $status"
 grep -qx 'Quorvel [0-9][0-9.]*' "$out" || fail "--version printed: $(cat "$out")"
 
-for wrong in --bogus -x file.txt "-platform" "--version extra" "--help stray"; do
+for wrong in --bogus -x file.txt "-platform" "--version extra" "--help stray" "--scale 0" "--scale -1" "--scale abc" \
+    "--scale nan" "--scale 100" "--scale" "--help --scale 5"; do
     run $wrong
     [ "$status" -eq 2 ] || fail "'$wrong' ended with status $status"
     grep -q '^quorvel: ' "$err" || fail "'$wrong' was not reported on standard error"
     [ -s "$out" ] && fail "'$wrong' wrote to standard output"
 done
+
+# No control character of an argument reaches the terminal: each shows as an escape, in one line.
+escape=$(printf '\033')
+newline='
+'
+for wrong in "x${escape}[2J" "--${escape}]0;title" "-scale=2${newline}3"; do
+    run "$wrong"
+    [ "$status" -eq 2 ] || fail "an argument with control characters ended with status $status"
+    grep -q "$escape" "$err" && fail "an escape character reached the terminal: $(od -c "$err" | head -3)"
+    [ "$(wc -l <"$err")" -eq 2 ] || fail "an argument with a newline broke the message's line: $(cat "$err")"
+done
+grep -qF "given '2\n3'" "$err" || fail "the newline was not shown as an escape: $(cat "$err")"
+run "-platform" "none${escape}[2J"
+[ "$status" -eq 1 ] || fail "an unknown platform ended with status $status"
+grep -qF 'platform "none\x1b[2J"' "$err" || fail "an unknown platform's name was not escaped: $(cat "$err")"
 
 run
 [ "$status" -eq 1 ] || fail "without a display the program ended with status $status"
@@ -38,6 +58,13 @@ env -u WAYLAND_DISPLAY DISPLAY=:9999 QT_QPA_PLATFORM=xcb "$program" >"$out" 2>"$
 status=$?
 [ "$status" -eq 1 ] || fail "with a display that is not there it ended with status $status"
 grep -q 'could not open the display ":9999"' "$err" || fail "with a missing display it said: $(cat "$err")"
+
+# A platform that starts with no screen, as the framebuffer's without a framebuffer device, is
+# reported as one that cannot start, not left to abort at the first window.
+run -platform linuxfb:fb=/nonexistent/fb0
+[ "$status" -eq 1 ] || fail "the framebuffer platform with no framebuffer ended with status $status"
+[ "$(wc -l <"$err")" -eq 1 ] || fail "with no framebuffer it wrote more than one line: $(cat "$err")"
+grep -q 'could not start the platform "linuxfb:fb=/nonexistent/fb0"' "$err" || fail "with no framebuffer it said: $(cat "$err")"
 
 [ "$failures" -eq 0 ] && echo "the command line behaves as documented"
 exit "$failures"

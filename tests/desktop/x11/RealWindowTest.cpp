@@ -25,6 +25,18 @@ const QPoint circle250(32 + 40 + 6, 56 + 24 + 6);
 const QPoint circle1(152 + 16 + 6, 56 + 24 + 6);
 const QPoint circle2(152 + 48 + 6, 56 + 24 + 6);
 
+// Whether the colour shows at or next to the point of the screen within the time.
+bool waitForColourNear(XClient& client, QPoint at, QColor colour, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (hasColourNear(client.screenshot(), at, colour))
+            return true;
+        std::this_thread::sleep_for(20ms);
+    }
+    return false;
+}
+
 class RealWindow : public ::testing::Test {
 protected:
     void SetUp() override
@@ -41,13 +53,7 @@ protected:
     // default where distance 0 and frequency 1 put it.
     bool waitForResults(std::chrono::milliseconds timeout, QPoint sumVector = {624, 132})
     {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        while (std::chrono::steady_clock::now() < deadline) {
-            if (hasColourNear(client.screenshot(), sumVector, greenPixel))
-                return true;
-            std::this_thread::sleep_for(20ms);
-        }
-        return false;
+        return waitForColourNear(client, sumVector, greenPixel, timeout);
     }
 
     // The client area once nothing has changed on it for a while: Start draws a point every
@@ -203,6 +209,41 @@ TEST_F(RealWindow, ExitClickedDuringASweepWaitsForItsEnd)
     EXPECT_TRUE(program.running()) << "input is handled after the command, not during it";
     EXPECT_EQ(program.waitForExit(2s), 0);
     EXPECT_GT(std::chrono::steady_clock::now() - pressed, 2s);
+}
+
+// A client that destroys the window outright, as `xdotool windowclose` does, ends the program as
+// a close does.
+TEST_F(RealWindow, AWindowDestroyedByAnotherClientEndsTheProgram)
+{
+    client.destroy(*window);
+    EXPECT_EQ(program.waitForExit(5s), 0);
+}
+
+// --scale 2 draws every pixel of the layout as two by two device pixels: the window covers 1600 x
+// 1162 of the screen, Start's outline begins at (1056, 32), and the least-time marker, one pixel
+// wide in the layout, is two device pixels of dark grey with no blended edge.
+TEST(ScaledRealWindow, ScaleTwoDrawsTheLayoutAtTwiceItsSizeAndSharp)
+{
+    XServer server(1800, 1300);
+    Program program({QUORVEL_EXECUTABLE, "--scale", "2"}, server.display());
+    XClient client(server.display());
+    const std::optional<XWindow> window = client.waitForWindow("Quorvel - ", 20s);
+    ASSERT_TRUE(window) << "the program's window did not appear";
+    for (int i = 0; i < 200 && client.screenshot().pixelColor(1599, 1161) != lightGreyPixel; ++i)
+        std::this_thread::sleep_for(25ms);
+    const QImage shown = client.screenshot();
+    EXPECT_EQ(shown.pixelColor(1599, 1161), lightGreyPixel) << "the window's far corner";
+    EXPECT_NE(shown.pixelColor(1601, 1163), lightGreyPixel) << "the screen beyond it";
+    EXPECT_EQ(shown.pixelColor(1055, 60), lightGreyPixel);
+    EXPECT_NE(shown.pixelColor(1056, 60), lightGreyPixel) << "Start's left edge";
+
+    client.click(2 * startButton.x(), 2 * startButton.y());
+    ASSERT_TRUE(waitForColourNear(client, {2 * 624, 2 * 132}, greenPixel, 5s)) << "Start did not finish";
+    const QImage drawn = client.screenshot();
+    for (int x = 800; x < 816; ++x)
+        EXPECT_EQ(drawn.pixelColor(x, 400), x == 807 || x == 808 ? darkGreyPixel : lightGreyPixel) << x;
+    client.requestClose(*window);
+    EXPECT_EQ(program.waitForExit(5s), 0);
 }
 
 }  // namespace

@@ -58,8 +58,9 @@ std::vector<std::string> programEnvironment(const std::string& display)
 
 }  // namespace
 
-XServer::XServer()
+XServer::XServer(int width, int height)
 {
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
     int ready[2];
     if (pipe(ready) != 0)
         throw std::runtime_error("pipe failed");
@@ -72,7 +73,7 @@ XServer::XServer()
         const std::string fd = std::to_string(ready[1]);
         // -noreset: without it the server resets when its last client leaves, and a client
         // connecting at that moment fails now and then.
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-noreset", "-nolisten", "tcp", static_cast<char*>(nullptr));
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-noreset", "-nolisten", "tcp", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(ready[1]);
@@ -239,6 +240,12 @@ void XClient::requestClose(XWindow window)
     event.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(display_, window, False, NoEventMask, &event);
+    XFlush(display_);
+}
+
+void XClient::destroy(XWindow window)
+{
+    XDestroyWindow(display_, window);
     XFlush(display_);
 }
 

@@ -16,7 +16,7 @@ namespace quorvel::testing {
 // An Xvfb server of the test's own on a free display, ended with the test.
 class XServer {
 public:
-    XServer();
+    explicit XServer(int width = 1024, int height = 768);
     ~XServer();
     XServer(const XServer&) = delete;
     XServer& operator=(const XServer&) = delete;
@@ -64,6 +64,8 @@ public:
     // With no window manager the window takes the size at once, as a user's drag would give it.
     void resize(XWindow window, int width, int height);
     void requestClose(XWindow window);
+    // Destroys the window as any other client of the server can, with no request to its owner.
+    void destroy(XWindow window);
     // The sizes of the icons the window offers the desktop, as width x height.
     std::vector<std::pair<int, int>> iconSizes(XWindow window);
 
