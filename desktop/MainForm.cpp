@@ -1,10 +1,16 @@
 #include "desktop/MainForm.h"
 
+#include "desktop/AccessibleAnnouncement.h"
+#include "desktop/AccessibleInterfaceFactory.h"
+#include "desktop/AccessiblePicture.h"
+#include "desktop/AccessibleWindow.h"
 #include "desktop/ExplorePanel.h"
 #include "desktop/Fonts.h"
+#include "desktop/KeyboardHelpDialog.h"
 #include "desktop/SpeedScrollBar.h"
 
 #include <QAbstractSlider>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -131,6 +137,8 @@ void showOptionGroup(OptionButtons group, std::optional<Option> selected)
 
 MainForm::MainForm(std::chrono::nanoseconds decrementLength) : surface_(*this, canvasSize), model_(surface_, *this, decrementLength)
 {
+    // Before anything a screen reader could ask about, so that it never meets the toolkit's own.
+    AccessibleInterfaceFactory::install();
     setWindowTitle(QStringLiteral("Quorvel - https://quorvel.example/"));
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, lightGreyBackground);
@@ -144,6 +152,8 @@ MainForm::MainForm(std::chrono::nanoseconds decrementLength) : surface_(*this, c
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { model_.pauseEnded(); });
     createExploreCommands();
+    // F1 shows the keys the program knows.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainForm::showKeyboardHelp);
     model_.Form_Load();
     cmdStart->setFocus();
 }
@@ -188,6 +198,17 @@ void MainForm::createControls()
         hidden->hide();
     leaveOverlapTo(op0, op250);
     leaveOverlapTo(op1, op2);
+    // The toolkit asks for a frame's interface as its caption is set, before the window knows the
+    // frame as never shown.
+    for (QWidget* unshown : std::initializer_list<QWidget*>{frmAnimace, nSpomaleni, nKmitocet, nPosun})
+        AccessibleInterfaceFactory::remake(unshown);
+}
+
+QRect MainForm::pictureArea() const { return {QPoint(), canvasSize}; }
+
+bool MainForm::isNeverShown(const QWidget* control) const
+{
+    return control && (control == frmAnimace || control->parentWidget() == frmAnimace || control == nPosun || control == nKmitocet || control == nSpomaleni);
 }
 
 // The controls that can take focus, in the order of their tab indices; labels and frames take
@@ -270,6 +291,11 @@ void MainForm::showState()
         const QSignalBlocker quiet(HScroll1);
         HScroll1->setValue(state.HScroll1);
     }
+    // An arrow held as a run begins has made its step; its repeats would wait for the run's end
+    // and move the speed on after it, so the press ends with its release.
+    if (state.running && !runShown_)
+        HScroll1->stopRepeating();
+    runShown_ = state.running;
     labKliknuti->setVisible(state.promptShown);
     const std::pair<QLabel*, ResultLabel> results[] = {{labRadius, ResultLabel::Radius},
                                                        {labCas, ResultLabel::Cas},
@@ -282,6 +308,7 @@ void MainForm::showState()
         label->setVisible(placed.shown);
     }
     showExplore(state.explore);
+    describePictureAnew();
 }
 
 void MainForm::showOptions(const FormState& state)
@@ -358,6 +385,13 @@ void MainForm::popUpPictureMenu(QPoint globalPlace)
     pictureMenu_->popup(globalPlace);
 }
 
+void MainForm::showKeyboardHelp()
+{
+    if (!keyboardHelp_)
+        keyboardHelp_ = new KeyboardHelpDialog(this);
+    keyboardHelp_->openFrom(focusWidget());
+}
+
 // The picture's menu comes with a right click on the picture, or the Menu key anywhere in the
 // window.
 void MainForm::contextMenuEvent(QContextMenuEvent* event)
@@ -378,7 +412,20 @@ void MainForm::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
-void MainForm::showPicture() { surface_.showDrawn(); }
+void MainForm::showPicture()
+{
+    surface_.showDrawn();
+    describePictureAnew();
+}
+
+// Only while a screen reader listens: the words cost a little to make, and a pause comes often.
+void MainForm::describePictureAnew()
+{
+    if (!QAccessible::isActive())
+        return;
+    if (auto* window = dynamic_cast<AccessibleWindow*>(QAccessible::queryAccessibleInterface(this)))
+        window->picture().noticeChange();
+}
 
 void MainForm::showGraph()
 {
@@ -390,6 +437,10 @@ void MainForm::announce(const std::string& words)
 {
     if (explorePanel_)
         explorePanel_->announce(words);
+    if (!QAccessible::isActive())
+        return;
+    if (auto* window = dynamic_cast<AccessibleWindow*>(QAccessible::queryAccessibleInterface(this)))
+        window->announcement().announce(QString::fromStdString(words));
 }
 
 void MainForm::startTimer(std::chrono::nanoseconds length) { timer_.start(std::chrono::round<std::chrono::milliseconds>(length)); }

@@ -16,11 +16,12 @@ class QMenu;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 
 namespace quorvel {
 
 class ExplorePanel;
+class SpeedScrollBar;
+class KeyboardHelpDialog;
 
 // The program's one window: its 24 controls over the window's model, and the picture that Start
 // draws on the client area, with the explore panel beside them once asked for. The window turns
@@ -37,6 +38,10 @@ public:
     // Opens the explore panel beside the picture, which keeps its place and size, or closes it.
     void openExplore(bool open);
     const WindowSurface& surface() const { return surface_; }
+    // Where the picture is drawn, in the window's coordinates.
+    QRect pictureArea() const;
+    // The speed options with their frame and the settings' text boxes: kept, never shown.
+    bool isNeverShown(const QWidget* control) const;
 
 signals:
     // After each point followed by a pause; the point is on the screen then.
@@ -60,8 +65,10 @@ private:
     void createExploreCommands();
     void createExplorePanel();
     void popUpPictureMenu(QPoint globalPlace);
+    void showKeyboardHelp();
     void showOptions(const FormState& state);
     void showExplore(const ExploreState& explore);
+    void describePictureAnew();
 
     void showState() override;
     void showPicture() override;
@@ -73,7 +80,7 @@ private:
     void showGraph() override;
     void announce(const std::string& words) override;
 
-    QScrollBar* HScroll1 = nullptr;
+    SpeedScrollBar* HScroll1 = nullptr;
     QGroupBox* frmAnimace = nullptr;
     QRadioButton* opPomalá = nullptr;
     QRadioButton* opPomalejší = nullptr;
@@ -101,11 +108,13 @@ private:
     QAction* exploreAction_ = nullptr;
     QMenu* pictureMenu_ = nullptr;  // made when first asked for
     ExplorePanel* explorePanel_ = nullptr;  // made when first opened
+    KeyboardHelpDialog* keyboardHelp_ = nullptr;  // made when first asked for
 
     WindowSurface surface_;
     MainFormModel model_;
     QTimer timer_;
     bool thumbReleased_ = false;
+    bool runShown_ = false;  // the controls show a run under way
     bool closing_ = false;
 };
 

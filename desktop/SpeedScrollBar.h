@@ -11,6 +11,9 @@ class SpeedScrollBar : public QScrollBar {
 public:
     explicit SpeedScrollBar(QWidget* parent);
 
+    // An arrow or the track held down steps no more until it is pressed again.
+    void stopRepeating() { setRepeatAction(SliderNoAction); }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 };

@@ -1,0 +1,55 @@
+#include "desktop/AccessibleInterfaceFactory.h"
+
+#include "desktop/AccessibleButton.h"
+#include "desktop/AccessibleOptionGroup.h"
+#include "desktop/AccessibleUnshownControl.h"
+#include "desktop/AccessibleWindow.h"
+#include "desktop/MainForm.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace quorvel {
+
+void AccessibleInterfaceFactory::install()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&AccessibleInterfaceFactory::create);
+        return true;
+    }();
+    (void)installed;
+}
+
+void AccessibleInterfaceFactory::remake(QWidget* control)
+{
+    QList<QWidget*> made = control->findChildren<QWidget*>();
+    made.prepend(control);
+    for (QWidget* widget : made)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
+}
+
+// The toolkit asks for each class of the object, its own first; the first answer stands.
+QAccessibleInterface* AccessibleInterfaceFactory::create(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    auto* form = qobject_cast<MainForm*>(widget->window());
+    if (!form)
+        return nullptr;
+    if (widget == form)
+        return new AccessibleWindow(form);
+    if (form->isNeverShown(widget))
+        return new AccessibleUnshownControl(widget);
+    // The window's own frames; the explore panel, a frame of a kind of its own, keeps its order.
+    if (widget->metaObject() == &QGroupBox::staticMetaObject)
+        return new AccessibleOptionGroup(static_cast<QGroupBox*>(widget));
+    auto* pushButton = qobject_cast<QPushButton*>(widget);
+    if (qobject_cast<QRadioButton*>(widget) || (pushButton && !pushButton->menu()))
+        return new AccessibleButton(static_cast<QAbstractButton*>(widget));
+    return nullptr;
+}
+
+}  // namespace quorvel

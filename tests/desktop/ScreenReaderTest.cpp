@@ -1,0 +1,222 @@
+#include "tests/desktop/FormFixture.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+namespace quorvel {
+namespace {
+
+// What a screen reader hears: an event's kind, and the role and words of what it concerns.
+struct Heard {
+    QAccessible::Event event;
+    QAccessible::Role role;
+    QString name;
+};
+std::vector<Heard> heard;
+
+// A screen reader acts through the interfaces as the desktop's bridge does, and listens while
+// the toolkit's accessibility is on.
+class ScreenReader : public testing::FormFixture {
+protected:
+    explicit ScreenReader(std::chrono::nanoseconds decrementLength = std::chrono::nanoseconds(0)) : FormFixture(decrementLength) {}
+
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        heard.clear();
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            if (QAccessibleInterface* about = event->accessibleInterface())
+                heard.push_back({event->type(), about->role(), about->text(QAccessible::Name)});
+        });
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    }
+    void TearDown() override
+    {
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+    }
+
+    static QAccessibleInterface* accessible(QWidget* control) { return QAccessible::queryAccessibleInterface(control); }
+    void act(const char* control, const QString& action) { accessible(find(control))->actionInterface()->doAction(action); }
+    void setSpeed(int value) { accessible(find("HScroll1"))->valueInterface()->setCurrentValue(value); }
+    bool checked(const char* option) const { return find<QRadioButton>(option)->isChecked(); }
+    QString described() { return QString::fromStdString(form.model().pictureDescription()); }
+    // During the given pause of a run that a click begins, or at once when there is no run.
+    void during(std::size_t pause, const std::function<void()>& input)
+    {
+        onPause = [this, at = pauses.size() + pause, input](std::chrono::nanoseconds) {
+            if (pauses.size() == at)
+                input();
+        };
+        if (pause > 0)
+            QTest::mouseClick(find("cmdStart"), Qt::LeftButton);
+        else
+            input();
+        ASSERT_TRUE(waitUntilIdle());
+    }
+    static QStringList names(QAccessibleInterface* parent)
+    {
+        QStringList names;
+        for (int i = 0; i < parent->childCount(); ++i)
+            names << parent->child(i)->text(QAccessible::Name);
+        return names;
+    }
+};
+
+// A second press in a tenth of a second needs a run that lasts.
+class PacedScreenReader : public ScreenReader {
+protected:
+    PacedScreenReader() : ScreenReader(standardDecrementLength) {}
+};
+
+// The key's press of Start waits as a press of Start; the focus that moves on after it takes none.
+TEST_F(ScreenReader, SpaceOnStartDuringARunStaysWithStartWhenTheFocusMovesToExit)
+{
+    activate();
+    during(3, [&] {
+        QTest::keyClick(find("cmdStart"), Qt::Key_Space);
+        act("cmdKonec", QAccessibleActionInterface::setFocusAction());
+        EXPECT_EQ(QApplication::focusWidget(), find("cmdKonec"));
+    });
+    EXPECT_EQ(finishedRuns, 2);
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(ScreenReader, PressesAndChoicesActInTheOrderTheyCome)
+{
+    for (const std::size_t pause : {0, 3}) {
+        click("op0");
+        during(pause, [&] {
+            act("cmdStart", QAccessibleActionInterface::pressAction());
+            act("op250", QAccessibleActionInterface::toggleAction());
+        });
+        EXPECT_TRUE(described().startsWith("Drawn for distance 0 and frequency 1")) << described().toStdString();
+        EXPECT_TRUE(checked("op250"));
+        EXPECT_EQ(text("nPosun"), "250");
+    }
+    QString slowdownDuringRun;
+    onPause = [&](std::chrono::nanoseconds) { slowdownDuringRun = text("nSpomaleni"); };
+    act("cmdStart", QAccessibleActionInterface::pressAction());
+    setSpeed(10);
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(slowdownDuringRun, "1") << "the run began before the move";
+    EXPECT_EQ(text("nSpomaleni"), "10");
+
+    during(3, [&] {
+        QTest::mouseClick(find("op250"), Qt::LeftButton);
+        act("op0", QAccessibleActionInterface::toggleAction());
+    });
+    EXPECT_TRUE(checked("op0"));
+    click("cmdStart");
+    EXPECT_TRUE(described().startsWith("Drawn for distance 0 ")) << described().toStdString();
+}
+
+TEST_F(PacedScreenReader, TwoPressesOfStartFiftyMillisecondsApartRunItTwice)
+{
+    const auto pressTwice = [&] {
+        act("cmdStart", QAccessibleActionInterface::pressAction());
+        QTimer::singleShot(50, [&] { act("cmdStart", QAccessibleActionInterface::pressAction()); });
+    };
+    pressTwice();
+    ASSERT_TRUE(testing::waitWhile([&] { return finishedRuns < 2 || form.model().state().running; }, 5000));
+    during(3, pressTwice);
+    ASSERT_TRUE(testing::waitWhile([&] { return finishedRuns < 5 || form.model().state().running; }, 5000));
+    EXPECT_EQ(finishedRuns, 5);
+}
+
+TEST_F(ScreenReader, ControlsNeverShownAreNeitherInTheTreeNorOperable)
+{
+    QStringList reached;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* parent) {
+        for (int i = 0; i < parent->childCount(); ++i) {
+            QAccessibleInterface* child = parent->child(i);
+            EXPECT_EQ(parent->indexOfChild(child), i);
+            EXPECT_EQ(child->parent(), parent);
+            reached << (child->object() ? child->object()->objectName() : child->text(QAccessible::Name));
+            walk(child);
+        }
+    };
+    walk(accessible(&form));
+    for (const char* control : {"cmdStart", "cmdKonec", "op0", "op250", "op1", "op2", "HScroll1", "labKliknuti", "Picture"})
+        EXPECT_TRUE(reached.contains(control)) << control;
+    for (const char* control : {"frmAnimace", "opPomalá", "opPomalejší", "opRychlá", "nPosun", "nKmitocet", "nSpomaleni"}) {
+        EXPECT_FALSE(reached.contains(control)) << control;
+        QAccessibleInterface* unshown = accessible(find(control));
+        EXPECT_TRUE(unshown->state().invisible) << control;
+        EXPECT_EQ(unshown->actionInterface(), nullptr) << control;
+        EXPECT_EQ(unshown->editableTextInterface(), nullptr) << control;
+        EXPECT_EQ(unshown->valueInterface(), nullptr) << control;
+        unshown->setText(QAccessible::Value, "7");
+    }
+    EXPECT_EQ(text("nSpomaleni"), "1");
+    EXPECT_EQ(text("nPosun"), "0");
+    click("cmdStart");
+    EXPECT_EQ(finishedRuns, 1);
+}
+
+// A screen reader's press of Start may come while the mouse holds an arrow down.
+TEST_F(PacedScreenReader, AnArrowHeldAsARunBeginsStepsOnce)
+{
+    auto* scrollBar = find<QScrollBar>("HScroll1");
+    QStyleOptionSlider option;
+    option.initFrom(scrollBar);
+    option.orientation = Qt::Horizontal;
+    const QPoint rightArrow = scrollBar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, scrollBar).center();
+    QTest::mousePress(scrollBar, Qt::LeftButton, {}, rightArrow);
+    QTest::keyClick(find("cmdStart"), Qt::Key_Space);
+    EXPECT_TRUE(form.model().state().running);
+    QTest::qWait(700);  // longer than the wait before the arrow repeats
+    QTest::mouseRelease(scrollBar, Qt::LeftButton, {}, rightArrow);
+    ASSERT_TRUE(waitUntilIdle());
+    EXPECT_EQ(scrollBar->value(), 2);
+    EXPECT_EQ(text("nSpomaleni"), "2");
+}
+
+TEST_F(ScreenReader, ThePictureIsDescribedInWordsThatFollowIt)
+{
+    QAccessibleInterface* picture = accessible(&form)->child(0);
+    EXPECT_EQ(picture->role(), QAccessible::Graphic);
+    EXPECT_EQ(picture->text(QAccessible::Name), "Picture");
+    EXPECT_EQ(picture->rect(), QRect(form.mapToGlobal(QPoint()), QSize(800, 581)));
+    const auto at = [&](QPoint place) { return accessible(&form)->childAt(form.mapToGlobal(place).x(), form.mapToGlobal(place).y()); };
+    EXPECT_EQ(at({700, 500}), picture);
+    EXPECT_EQ(at(find("cmdStart")->geometry().center()), accessible(find("cmdStart")));
+    EXPECT_TRUE(picture->text(QAccessible::Description).endsWith("Start will draw distance 0 and frequency 1."));
+    for (const auto& [distance, frequency] : {std::pair("0", "1"), {"250", "2"}, {"250", "1"}, {"0", "2"}}) {
+        heard.clear();
+        click((std::string("op") + distance).c_str());
+        click((std::string("op") + frequency).c_str());
+        click("cmdStart");
+        const QString words = picture->text(QAccessible::Description);
+        EXPECT_EQ(words, described());
+        EXPECT_TRUE(words.startsWith(QString("Drawn for distance %1 and frequency %2: ").arg(distance, frequency))) << words.toStdString();
+        EXPECT_TRUE(std::any_of(heard.begin(), heard.end(), [](const Heard& h) { return h.event == QAccessible::DescriptionChanged && h.role == QAccessible::Graphic; }));
+    }
+    EXPECT_TRUE(described().contains("at the middle of the mirror"));
+    EXPECT_EQ(names(accessible(find("frmPosun"))), (QStringList{"0", "250"}));
+    EXPECT_EQ(names(accessible(find("frmKmitocet"))), (QStringList{"1", "2"}));
+}
+
+TEST_F(ScreenReader, TheEndOfARunAndTheInputHeldDuringItAreAnnounced)
+{
+    during(3, [&] { QTest::mouseClick(find("op250"), Qt::LeftButton); });
+    const auto said = [](const QString& words) {
+        return std::any_of(heard.begin(), heard.end(), [&](const Heard& h) {
+            return h.event == QAccessible::ObjectShow && h.role == QAccessible::Notification && h.name.contains(words);
+        });
+    };
+    EXPECT_TRUE(said("Drawn for distance 0 and frequency 1. The path of least time"));
+    EXPECT_TRUE(said(" Carried out after the run: distance 250 and frequency 1."));
+    act("cmdKonec", QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(said("Quorvel has ended."));
+}
+
+}  // namespace
+}  // namespace quorvel
