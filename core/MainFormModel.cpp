@@ -3,6 +3,7 @@
 #include "core/ExploreWords.h"
 #include "core/FormView.h"
 #include "core/MirrorOptics.h"
+#include "core/PictureSvg.h"
 #include "core/SceneSetup.h"
 #include "core/SettingNumber.h"
 
@@ -177,7 +178,7 @@ void MainFormModel::exploreChanged()
 
 void MainFormModel::redrawLive()
 {
-    beginDrawing();
+    beginDrawing(Layout::Explore);
     StartSequence sequence(surface_, *this, *this, state_.explore.mirror, Layout::Explore);
     try {
         sequence.runToEnd();
@@ -190,7 +191,12 @@ void MainFormModel::redrawLive()
 }
 
 // What the picture will show is fixed by the texts as they stand when a drawing begins.
-void MainFormModel::beginDrawing() { drawn_ = {DrawnPicture::Stage::Drawing, state_.nPosun, state_.nKmitocet, state_.explore.mirror, 0}; }
+void MainFormModel::beginDrawing(Layout layout)
+{
+    drawn_ = {DrawnPicture::Stage::Drawing, state_.nPosun, state_.nKmitocet, state_.explore.mirror, 0, layout};
+}
+
+std::string MainFormModel::pictureSvg(SystemPalette palette) const { return pictureAsSvg(drawn_, state_, palette); }
 
 void MainFormModel::stopDrawing(const SettingsError& error)
 {
@@ -292,9 +298,9 @@ void MainFormModel::cmdStart_Click()
 {
     const ExploreState& explore = state_.explore;
     pictureBehind_ = false;
-    beginDrawing();
-    sequence_.emplace(surface_, static_cast<const SettingsTexts&>(*this), static_cast<ResultLabels&>(*this), explore.mirror,
-                      explore.used ? Layout::Explore : Layout::Classic);
+    const Layout layout = explore.used ? Layout::Explore : Layout::Classic;
+    beginDrawing(layout);
+    sequence_.emplace(surface_, static_cast<const SettingsTexts&>(*this), static_cast<ResultLabels&>(*this), explore.mirror, layout);
     state_.running = true;
     view_.showState();
     advance();

@@ -5,6 +5,7 @@
 #include "core/FormState.h"
 #include "core/PictureDescription.h"
 #include "core/BrightnessGraph.h"
+#include "core/Colour.h"
 #include "core/Pause.h"
 #include "core/ResultLabels.h"
 #include "core/SettingNumber.h"
@@ -60,6 +61,9 @@ public:
 
     // The picture in words, following what it shows.
     std::string pictureDescription() const { return describePicture(drawn_, state_); }
+    // The picture with its labels as an SVG document, the same in both editions; the palette is
+    // the edition's, as its surface resolves the theme's colours with.
+    std::string pictureSvg(SystemPalette palette) const;
     // Unloads the window: a run ends at its pause, held actions are dropped, the program ends.
     void unload();
 
@@ -107,7 +111,7 @@ private:
     void finishRun();
     void releaseHeld();
     void say(const std::string& words);
-    void beginDrawing();
+    void beginDrawing(Layout layout);
 
     DrawingSurface& surface_;
     DrawingSurface* graph_ = nullptr;

@@ -1,0 +1,197 @@
+#include "core/SvgSurface.h"
+
+#include <algorithm>
+#include <string>
+#include <cmath>
+#include <initializer_list>
+
+namespace quorvel {
+
+namespace {
+
+// Up to three decimals, a thousandth of a pixel being finer than any renderer draws, put
+// together from integers so that no locale changes the point.
+std::string numberText(double value)
+{
+    const long long thousandths = std::llround(value * 1000);
+    const long long magnitude = thousandths < 0 ? -thousandths : thousandths;
+    std::string text = (thousandths < 0 ? "-" : "") + std::to_string(magnitude / 1000);
+    if (const long long fraction = magnitude % 1000) {
+        std::string decimals = std::to_string(fraction);
+        decimals.insert(0, 3 - decimals.size(), '0');
+        decimals.erase(decimals.find_last_not_of('0') + 1);
+        text += "." + decimals;
+    }
+    return text;
+}
+
+// The pixel a coordinate falls in; coordinates far beyond the picture are held there, which
+// keeps them within int's range.
+int pixel(float position)
+{
+    constexpr float farthest = 1 << 24;
+    return static_cast<int>(std::floor(std::clamp(position, -farthest, farthest)));
+}
+
+// A row or column line's place across its pixel: its middle for an odd pen, its edge for an
+// even one, so that the pen covers whole pixels.
+float snapped(float position, int penWidth) { return static_cast<float>(pixel(position)) + (penWidth % 2 != 0 ? 0.5F : 0.0F); }
+
+bool allFinite(std::initializer_list<float> values)
+{
+    return std::all_of(values.begin(), values.end(), [](float value) { return std::isfinite(value); });
+}
+
+// Control characters have no place in XML, even escaped.
+std::string escaped(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&apos;";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) >= ' ')
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string attribute(std::string_view name, std::string_view value) { return " " + std::string(name) + "=\"" + std::string(value) + '"'; }
+
+}  // namespace
+
+SvgSurface::SvgSurface(SystemPalette palette, int width, int height) : palette_(palette)
+{
+    const std::string w = numberText(width);
+    const std::string h = numberText(height);
+    body_ = "<svg xmlns=\"http://www.w3.org/2000/svg\"" + attribute("width", w) + attribute("height", h) + attribute("viewBox", "0 0 " + w + ' ' + h) + ">\n";
+}
+
+// The picture is always addressed in pixels from its corner.
+void SvgSurface::resetToPixels() {}
+
+void SvgSurface::setPenWidth(int width) { penWidth_ = width; }
+
+void SvgSurface::setFillStyle(FillStyle style) { fillStyle_ = style; }
+
+void SvgSurface::setFillColour(Colour colour) { fillColour_ = colour; }
+
+void SvgSurface::line(float x1, float y1, float x2, float y2, Colour colour)
+{
+    if (!allFinite({x1, y1, x2, y2}))
+        return;
+    if (y1 == y2 && penWidth_ == 1) {
+        const RowLine row{std::min(x1, x2), std::max(x1, x2), y1, penWidth_, palette_.resolve(colour)};
+        if (rows_.take(row))
+            return;
+        flushRows();
+        rows_.take(row);
+        return;
+    }
+    flushRows();
+    const bool alongPixels = x1 == x2 || y1 == y2;
+    const auto at = [&](float position) { return numberText(alongPixels ? snapped(position, penWidth_) : position + 0.5F); };
+    const std::string pen = attribute("stroke", colourText(colour)) + attribute("stroke-width", numberText(penWidth_))
+                            + attribute("stroke-linecap", alongPixels ? "square" : "round");
+    element(pen, "line", attribute("x1", at(x1)) + attribute("y1", at(y1)) + attribute("x2", at(x2)) + attribute("y2", at(y2)) + "/>");
+}
+
+// Without an outline colour the circle is outlined in the window's foreground colour, the
+// desktop's button-text colour.
+void SvgSurface::circle(float x, float y, float radius, std::optional<Colour> outline)
+{
+    if (!allFinite({x, y, radius}))
+        return;
+    flushRows();
+    const std::string pen = attribute("stroke", colourText(outline.value_or(SystemColour::ButtonText))) + attribute("stroke-width", numberText(penWidth_))
+                            + attribute("fill", fillStyle_ == FillStyle::Solid ? colourText(fillColour_) : "none");
+    element(pen, "circle", attribute("cx", numberText(x + 0.5F)) + attribute("cy", numberText(y + 0.5F)) + attribute("r", numberText(std::abs(radius))) + "/>");
+}
+
+void SvgSurface::fillRect(int left, int top, int width, int height, Colour colour)
+{
+    flushRows();
+    element(attribute("fill", colourText(colour)), "rect", attribute("x", numberText(left)) + attribute("y", numberText(top)) + attribute("width", numberText(width))
+                                                       + attribute("height", numberText(height)) + "/>");
+}
+
+void SvgSurface::text(float x, float baseline, std::string_view words, int pixelSize, bool centred, Colour colour)
+{
+    flushRows();
+    const std::string face = attribute("font-family", "Times New Roman,Liberation Serif,serif") + attribute("font-weight", "bold")
+                             + attribute("font-size", numberText(pixelSize)) + attribute("fill", colourText(colour))
+                             + (centred ? attribute("text-anchor", "middle") : std::string());
+    element(face, "text", attribute("x", numberText(x)) + attribute("y", numberText(baseline)) + ">" + escaped(words) + "</text>");
+}
+
+std::string SvgSurface::document()
+{
+    flushRows();
+    writeGroup();
+    return body_ + "</svg>\n";
+}
+
+void SvgSurface::element(const std::string& groupAttributes, std::string_view name, const std::string& rest)
+{
+    if (groupAttributes != groupAttributes_) {
+        writeGroup();
+        groupAttributes_ = groupAttributes;
+    }
+    held_.emplace_back(name, rest);
+}
+
+// An element alone carries its attributes itself.
+void SvgSurface::writeGroup()
+{
+    if (held_.size() == 1) {
+        body_ += '<' + held_.front().first + groupAttributes_ + held_.front().second + '\n';
+    } else if (!held_.empty()) {
+        body_ += "<g" + groupAttributes_ + ">\n";
+        for (const auto& [name, rest] : held_)
+            body_ += '<' + name + rest + '\n';
+        body_ += "</g>\n";
+    }
+    held_.clear();
+}
+
+// The run's rows cover the pixels from their left end's to their right end's.
+void SvgSurface::flushRows()
+{
+    if (rows_.empty())
+        return;
+    const RowLine row = rows_.first();
+    const int left = pixel(row.x1);
+    const int top = pixel(rows_.top());
+    const int rows = rows_.rows();
+    rows_.clear();
+    fillRect(left, top, pixel(row.x2) + 1 - left, rows, row.colour);
+}
+
+std::string SvgSurface::colourText(Colour colour) const
+{
+    const Rgb rgb = palette_.resolve(colour);
+    constexpr std::string_view hex = "0123456789abcdef";
+    std::string text = "#";
+    for (const int part : {rgb.red, rgb.green, rgb.blue}) {
+        text += hex[static_cast<std::size_t>(part >> 4)];
+        text += hex[static_cast<std::size_t>(part & 15)];
+    }
+    return text;
+}
+
+}  // namespace quorvel
