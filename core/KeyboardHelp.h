@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
 namespace quorvel {
@@ -8,8 +7,8 @@ namespace quorvel {
 // The keys a person can use, as the keyboard help shows them: the same words in both editions,
 // with the keys that only one edition has.
 struct KeyHelp {
-    std::string keys;  // "Ctrl+E"
-    std::string what;  // "Open or close Explore the mirror"
+    const char* keys;  // "Ctrl+E"
+    const char* what;  // "Open or close Explore the mirror"
 };
 
 enum class Edition { Desktop, Page };

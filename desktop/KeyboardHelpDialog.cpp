@@ -11,9 +11,9 @@ namespace quorvel {
 
 namespace {
 
-QTableWidgetItem* cell(const std::string& text)
+QTableWidgetItem* cell(const char* text)
 {
-    auto* item = new QTableWidgetItem(QString::fromStdString(text));
+    auto* item = new QTableWidgetItem(QString::fromUtf8(text));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }

@@ -1,6 +1,7 @@
 #include "web/PageForm.h"
 
 #include "core/ExploreWords.h"
+#include "core/KeyboardHelp.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/eventloop.h>
@@ -68,6 +69,7 @@ PageForm::PageForm()
       brightnessNumber_(element(document_, "brightnessNumber")),
       brightnessBar_(element(document_, "brightnessBar")),
       announcement_(element(document_, "announcement")),
+      pictureWords_(element(document_, "pictureWords")),
       palette_(browserPalette()),
       surface_(palette_, pictureCanvas),
       graph_(palette_, graphCanvas),
@@ -136,6 +138,45 @@ void PageForm::showState()
         results_[k].set("hidden", !label.shown);
     }
     showExplore(state.explore);
+    describePicture();
+}
+
+void PageForm::showPicture()
+{
+    surface_.flush();
+    describePicture();
+}
+
+// Written only when they change, as a screen reader may be reading them.
+void PageForm::describePicture()
+{
+    std::string words = model_.pictureDescription();
+    if (words == described_)
+        return;
+    described_ = std::move(words);
+    pictureWords_.set("textContent", described_);
+}
+
+// A live region says its text when it changes, so the same words again are said only once it
+// has stood empty for a moment: long enough for the browser to hand the empty region on to
+// screen readers, which it does no more often than it draws.
+void PageForm::announce(const std::string& words)
+{
+    if (announceTimer_ != 0)
+        emscripten_clear_timeout(announceTimer_);
+    announceTimer_ = 0;
+    const bool again = words == announced_;
+    announced_ = words;
+    announcement_.set("textContent", again ? std::string() : words);
+    if (again)
+        announceTimer_ = emscripten_set_timeout(&PageForm::announceAgain, 100, this);
+}
+
+void PageForm::announceAgain(void* form)
+{
+    auto& page = *static_cast<PageForm*>(form);
+    page.announceTimer_ = 0;
+    page.announcement_.set("textContent", page.announced_);
 }
 
 // A closed panel is left as it is, and shown afresh when it opens. The segment strip is one stop
@@ -200,7 +241,25 @@ void PageForm::endProgram()
     timer_ = 0;
     element(document_, "MainForm").call<void>("remove");
     element(document_, "exploreArea").call<void>("remove");
-    element(document_, "ended").set("hidden", false);
+    val ended = element(document_, "ended");
+    ended.set("hidden", false);
+    // The window that had the focus is gone; the words that say so take it.
+    ended.call<void>("focus");
+}
+
+val PageForm::keyboardHelp() const
+{
+    val rows = val::array();
+    for (const KeyHelp& key : quorvel::keyboardHelp(Edition::Page)) {
+        val row = val::object();
+        row.set("keys", key.keys);
+        row.set("what", key.what);
+        rows.call<void>("push", row);
+    }
+    val help = val::object();
+    help.set("title", std::string(keyboardHelpTitle));
+    help.set("rows", rows);
+    return help;
 }
 
 EMSCRIPTEN_BINDINGS(quorvel)
@@ -219,7 +278,9 @@ EMSCRIPTEN_BINDINGS(quorvel)
         .function("setDistance", &PageForm::setDistance)
         .function("setFrequency", &PageForm::setFrequency)
         .function("clickPicture", &PageForm::clickPicture)
-        .function("clickGraph", &PageForm::clickGraph);
+        .function("clickGraph", &PageForm::clickGraph)
+        .function("setSeen", &PageForm::setSeen)
+        .function("keyboardHelp", &PageForm::keyboardHelp);
 }
 
 }  // namespace quorvel

@@ -40,20 +40,27 @@ public:
     void setFrequency(double frequency);
     void clickPicture(float x, float y) { model_.clickPicture(x, y); }
     void clickGraph(float x) { model_.clickGraph(x); }
+    // Whether the page can be seen: a tab behind another cannot.
+    void setSeen(bool seen) { model_.setSeen(seen); }
+
+    // The keys the page knows, as {title, rows: [{keys, what}]}, for its keyboard help.
+    emscripten::val keyboardHelp() const;
 
 private:
     void showState() override;
-    void showPicture() override { surface_.flush(); }
+    void showPicture() override;
     void startTimer(std::chrono::nanoseconds length) override;
     void pauseBegun(std::chrono::nanoseconds length) override;
     void runFinished() override;
     void reportStop(const std::string& message) override;
     void endProgram() override;
     void showGraph() override { graph_.flush(); }
-    void announce(const std::string& words) override { announcement_.set("textContent", words); }
+    void announce(const std::string& words) override;
     void showExplore(const ExploreState& explore);
+    void describePicture();
 
     static void timerEnded(void* form);
+    static void announceAgain(void* form);
 
     emscripten::val document_;
     std::array<emscripten::val, 7> options_;  // by Option
@@ -69,6 +76,10 @@ private:
     emscripten::val brightnessNumber_;
     emscripten::val brightnessBar_;
     emscripten::val announcement_;
+    std::string announced_;  // what the live region says, or is about to say again
+    long announceTimer_ = 0;
+    emscripten::val pictureWords_;
+    std::string described_;  // the picture's words as last written
     long timer_ = 0;
     SystemPalette palette_;
     CanvasSurface surface_;

@@ -5,22 +5,20 @@
 import createQuorvel from './quorvel.js';
 import { createPicture } from './picture.js';
 import { wireExplore } from './explore.js';
+import { layOut, wireFullScreen } from './fit.js';
+import { wireHelp } from './help.js';
 
 const control = (id) => document.getElementById(id);
 const main = control('MainForm');
 const speed = control('HScroll1');
 
-// On a narrower screen the whole window scales down with its proportions kept, and what follows
-// it stands right below it.
-function fitToViewport() {
-    const scale = Math.min(1, document.documentElement.clientWidth / main.offsetWidth);
-    main.style.transform = scale < 1 ? `scale(${scale})` : '';
-    main.style.marginBottom = scale < 1 ? `${main.offsetHeight * (scale - 1)}px` : '';
-}
+// The window fills the browser's window from the start; fit.js lays it out.
+const pictures = [createPicture(control('picture')), createPicture(control('graph'))];
+layOut(pictures);
 
 async function load() {
     try {
-        const module = await createQuorvel({ canvases: [createPicture(control('picture')), createPicture(control('graph'))] });
+        const module = await createQuorvel({ canvases: pictures });
         return new module.PageForm();
     } catch (error) {
         control('status').textContent = `Quorvel could not start: ${error.message}`;
@@ -59,9 +57,13 @@ speed.addEventListener('wheel', (event) => {
 }, { passive: false });
 
 wireExplore(form);
+wireHelp(form);
+// A run waits while the page cannot be seen, as in a tab behind another, and goes on once it can.
+const seen = () => form.setSeen(document.visibilityState === 'visible');
+document.addEventListener('visibilitychange', seen);
+seen();
 
-fitToViewport();
-window.addEventListener('resize', fitToViewport);
+wireFullScreen();
 main.inert = false;
 control('status').hidden = true;
 control('cmdStart').focus();

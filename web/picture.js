@@ -1,19 +1,28 @@
-// A picture of the page, the window's or the explore panel's graph: a canvas kept at the device's
-// pixel ratio, and the drawing functions the module draws with. A coordinate names a pixel, as on
-// the desktop, and a colour is 0xRRGGBB. Lines along the pixel rows and columns are drawn on
-// whole pixels, as the desktop draws them, so that drawing one again changes nothing.
+// A picture of the page, the window's or the explore panel's graph: a canvas whose backing store
+// holds as many pixels as it covers on the screen, and the drawing functions the module draws
+// with. A coordinate names a pixel of the picture, as on the desktop, and a colour is 0xRRGGBB.
+// Lines along the pixel rows and columns and filled rectangles are drawn on whole device pixels,
+// as the desktop draws them, so that drawing one again changes nothing, at any scale.
+//
+// What has been drawn is kept, so that the picture can be drawn again, sharp, when the screen's
+// pixels under it change: a zoom, another screen, a new size of the page. An opaque fill drops
+// what it covers wholly, so that the list holds about one run's drawing.
 
-// The middle of a pixel for a line of odd width, its edge for an even one.
-const snap = (value, width) => Math.floor(value) + (width % 2 ? 0.5 : 0);
 const css = (rgb) => '#' + rgb.toString(16).padStart(6, '0');
 
+// The device pixels from the edge of a picture's pixel to the edge of another k pixels further.
+const device = (value, scale) => Math.round(value * scale);
+
+// The extent of a row or column line of the given pen width across its pixel: centred on the
+// pixel for an odd width, on its edge for an even one.
+const across = (value, width) => Math.floor(value) + (width % 2 ? 0.5 : 0) - width / 2;
+
 export function createPicture(canvas) {
-    const ratio = window.devicePixelRatio || 1;
-    canvas.width = Math.round(canvas.width * ratio);
-    canvas.height = Math.round(canvas.height * ratio);
+    const width = canvas.width;
+    const height = canvas.height;
     const context = canvas.getContext('2d');
-    context.setTransform(ratio, 0, 0, ratio, 0, 0);
-    context.lineJoin = 'round';
+    let scale = 1;
+    let drawn = [];
 
     const stroke = (outline, penWidth, cap) => {
         context.lineWidth = penWidth;
@@ -22,13 +31,18 @@ export function createPicture(canvas) {
         context.stroke();
     };
 
-    return {
+    const draw = {
         line(x1, y1, x2, y2, outline, penWidth) {
             context.beginPath();
             if (x1 === x2 || y1 === y2) {
-                context.moveTo(snap(x1, penWidth), snap(y1, penWidth));
-                context.lineTo(snap(x2, penWidth), snap(y2, penWidth));
-                stroke(outline, penWidth, 'square');
+                // Drawn in device pixels, a whole number of them wide, wherever the scale puts it.
+                const pen = Math.max(1, device(penWidth, scale));
+                const at = (value) => device(across(value, penWidth), scale) + pen / 2;
+                context.setTransform(1, 0, 0, 1, 0, 0);
+                context.moveTo(at(x1), at(y1));
+                context.lineTo(at(x2), at(y2));
+                stroke(outline, pen, 'square');
+                context.setTransform(scale, 0, 0, scale, 0, 0);
             } else {
                 context.moveTo(x1 + 0.5, y1 + 0.5);
                 context.lineTo(x2 + 0.5, y2 + 0.5);
@@ -45,9 +59,48 @@ export function createPicture(canvas) {
             }
             stroke(outline, penWidth, 'round');
         },
-        fillRect(left, top, width, height, colour) {
+        fillRect(left, top, across, down, colour) {
+            const [x, y] = [device(left, scale), device(top, scale)];
+            context.setTransform(1, 0, 0, 1, 0, 0);
             context.fillStyle = css(colour);
-            context.fillRect(left, top, width, height);
+            context.fillRect(x, y, device(left + across, scale) - x, device(top + down, scale) - y);
+            context.setTransform(scale, 0, 0, scale, 0, 0);
         },
     };
+
+    // The pixels a drawing can touch, with a pixel to spare for its edges' smoothing.
+    const reach = (kind, args) => {
+        if (kind === 'fillRect') return [args[0], args[1], args[0] + args[2], args[1] + args[3]];
+        if (kind === 'circle') {
+            const margin = Math.abs(args[2]) + args[4] + 2;
+            return [args[0] - margin, args[1] - margin, args[0] + margin, args[1] + margin];
+        }
+        const margin = args[5] + 2;
+        return [Math.min(args[0], args[2]) - margin, Math.min(args[1], args[3]) - margin, Math.max(args[0], args[2]) + margin, Math.max(args[1], args[3]) + margin];
+    };
+
+    const record = (kind) => (...args) => {
+        if (kind === 'fillRect') {
+            const [left, top, right, bottom] = reach(kind, args);
+            drawn = drawn.filter(([, box]) => box[0] < left || box[1] < top || box[2] > right || box[3] > bottom);
+        }
+        drawn.push([kind, reach(kind, args), args]);
+        draw[kind](...args);
+    };
+
+    // Sizes the backing store to the given device pixels across, and draws what was drawn again.
+    const resize = (pixels) => {
+        if (!(pixels > 0) || pixels === canvas.width) return;
+        scale = pixels / width;
+        canvas.width = pixels;
+        canvas.height = Math.round(height * scale);
+        context.setTransform(scale, 0, 0, scale, 0, 0);
+        context.lineJoin = 'round';
+        for (const [kind, , args] of drawn) draw[kind](...args);
+    };
+    // Until the page says otherwise, the picture covers its size in pixels at the device's ratio.
+    canvas.width = 0;
+    resize(Math.round(width * (window.devicePixelRatio || 1)));
+
+    return { line: record('line'), circle: record('circle'), fillRect: record('fillRect'), resize, canvas };
 }

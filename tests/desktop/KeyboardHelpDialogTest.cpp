@@ -32,8 +32,8 @@ TEST_F(KeyboardHelp, F1ShowsTheCoresKeysForTheDesktopAndEscapeGivesTheFocusBack)
     ASSERT_EQ(table.rowCount(), static_cast<int>(keys.size()));
     for (int row = 0; row < table.rowCount(); ++row) {
         const QTableWidgetItem* what = table.item(row, 1);
-        EXPECT_EQ(table.item(row, 0)->text().toStdString(), keys[static_cast<std::size_t>(row)].keys);
-        EXPECT_EQ(what->text().toStdString(), keys[static_cast<std::size_t>(row)].what);
+        EXPECT_EQ(table.item(row, 0)->text().toStdString(), std::string(keys[static_cast<std::size_t>(row)].keys));
+        EXPECT_EQ(what->text().toStdString(), std::string(keys[static_cast<std::size_t>(row)].what));
         EXPECT_GE(table.visualItemRect(what).width(), table.fontMetrics().horizontalAdvance(what->text())) << row;
         EXPECT_TRUE(table.viewport()->rect().contains(table.visualItemRect(what))) << row;
     }

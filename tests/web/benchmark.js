@@ -24,12 +24,13 @@ async function pageSize() {
     console.log(`The page's files: ${(raw / 1024).toFixed(1)} KiB, ${(compressed / 1024).toFixed(1)} KiB gzip-compressed`);
 }
 
-async function readiness(browser, url) {
+async function readiness(browser, url, viewport) {
     const empty = [];
     const ready = [];
     for (let run = 0; run < 11; ++run) {
         const page = await browser.newPage();
         await page.setCacheEnabled(false);
+        if (viewport) await page.setViewport(viewport);
         await page.goto(`${url}anchor.html`, { waitUntil: 'load' });
         empty.push(await page.evaluate(() => performance.getEntriesByType('navigation')[0].loadEventEnd));
         await page.goto(url);
@@ -48,9 +49,10 @@ async function wholeStart(page) {
             work();
             return performance.now() - begun;
         };
+        // As large as the picture's canvas, which covers the pixels the window has on the screen.
         const scratch = document.createElement('canvas');
-        scratch.width = 800;
-        scratch.height = 581;
+        scratch.width = document.getElementById('picture').width;
+        scratch.height = document.getElementById('picture').height;
         const context = scratch.getContext('2d');
         // The browser's clock is coarse: a hundred fills are timed together.
         const fill = [];
@@ -58,7 +60,7 @@ async function wholeStart(page) {
             fill.push(time(() => {
                 for (let k = 0; k < 100; ++k) {
                     context.fillStyle = k % 2 ? '#c0c0c0' : '#404040';
-                    context.fillRect(0, 0, 800, 581);
+                    context.fillRect(0, 0, scratch.width, scratch.height);
                 }
                 context.getImageData(0, 0, 1, 1);
             }) / 100);
@@ -75,7 +77,8 @@ async function wholeStart(page) {
         }
         return { fill, start };
     });
-    console.log(`Anchor: one fill of the whole canvas: ${median(fill).toFixed(3)} ms (median of 21 runs of 100)`);
+    const size = await page.$eval('#picture', (canvas) => `${canvas.width} x ${canvas.height}`);
+    console.log(`Anchor: one fill of the whole canvas of ${size} pixels: ${median(fill).toFixed(3)} ms (median of 21 runs of 100)`);
     console.log(`One whole Start at slowdown 0: ${median(start).toFixed(2)} ms = ${(median(start) / median(fill)).toFixed(1)} x the fill (median of 21)`);
 }
 
@@ -144,6 +147,11 @@ try {
     await wholeStart(page);
     await exploreRedraw(page);
     await pacing(page);
+    // A large screen, which the window fills, its canvas with it.
+    const large = { width: 3840, height: 2160, deviceScaleFactor: 2 };
+    console.log(`On a screen of ${large.width} x ${large.height} pixels at a pixel ratio of ${large.deviceScaleFactor}:`);
+    await readiness(browser, server.url, large);
+    await wholeStart((await openPage(browser, server.url, large)).page);
 } finally {
     await browser.close();
     await server.close();

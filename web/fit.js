@@ -1,0 +1,130 @@
+// The page's layout on any screen: the whole window scaled to fill the browser's window, up as well
+// as down, with its proportions kept and centred, and the page's own controls beside it where the
+// screen is wider than the window's proportions, below it where it is taller. The pictures are
+// drawn at the device pixels they cover, again whenever those change. The Full screen button and
+// the F key put the page on the whole screen and take it back.
+
+const control = (id) => document.getElementById(id);
+const root = document.documentElement;
+const main = control('MainForm');
+const area = control('exploreArea');
+const panel = control('explorePanel');
+const picture = control('picture');
+const status = control('status');
+const fullScreen = control('fullScreen');
+
+// The window's size in its own pixels, and the width of the column beside it: the explore panel's.
+const [formWidth, formHeight] = [800, 581];
+const column = 332;
+
+// The height of the row of the page's buttons below the window, as wide as the window is.
+function rowBelow(width) {
+    root.dataset.layout = 'below';
+    area.style.width = `${width}px`;
+    const buttons = [...area.children].filter((child) => child.localName === 'button' && child.getClientRects().length);
+    return Math.max(0, ...buttons.map((button) => button.offsetTop + button.offsetHeight + parseFloat(getComputedStyle(button).marginBottom)))
+        + parseFloat(getComputedStyle(area).paddingBottom);
+}
+
+let pictures = [];
+
+// The scale puts a whole number of device pixels across the picture, and its corner on a device
+// pixel's, so that the canvas's pixels are the screen's, one for one.
+function fit(again = true) {
+    const ratio = window.devicePixelRatio || 1;
+    const [width, height] = [root.clientWidth, window.innerHeight];
+    const beside = Math.min((width - column) / formWidth, height / formHeight);
+    // The row measured as wide as the window it ends up under.
+    let below = Math.min(width / formWidth, height / formHeight);
+    let rowHeight = 0;
+    for (let pass = 0; pass < 2; ++pass) {
+        rowHeight = rowBelow(formWidth * below);
+        below = Math.min(width / formWidth, (height - rowHeight) / formHeight);
+    }
+    const side = beside > below;
+    const pixels = Math.max(1, Math.floor(formWidth * Math.max(beside, below) * ratio));
+    const scale = pixels / (formWidth * ratio);
+    const [shownWidth, shownHeight] = [formWidth * scale, formHeight * scale];
+    const onDevice = (value) => Math.max(0, Math.round(value * ratio) / ratio);
+    const left = onDevice((width - shownWidth - (side ? column : 0)) / 2);
+    // An open panel below the window lifts it as far as the panel needs; beyond, the page scrolls.
+    const centred = (height - shownHeight - (side ? 0 : rowHeight)) / 2;
+    const top = onDevice(side || panel.hidden ? centred : Math.min(centred, height - shownHeight - area.offsetHeight));
+
+    root.dataset.layout = side ? 'beside' : 'below';
+    main.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
+    main.style.setProperty('--scale', scale);
+    // The canvas as high as the device's whole rows of the picture, so that none is stretched.
+    picture.style.height = `${Math.round(formHeight * scale * ratio) / (ratio * scale)}px`;
+    Object.assign(area.style, side ? { left: `${left + shownWidth}px`, top: `${top}px`, width: `${column}px` }
+                                   : { left: `${left}px`, top: `${top + shownHeight}px`, width: `${shownWidth}px` });
+    Object.assign(status.style, { left: `${left + 160 * scale}px`, top: `${top + 368 * scale}px` });
+    // Only an open panel below the window may make the page scroll; its scroll bar, where it takes
+    // room, narrows the page once.
+    root.style.overflowY = !side && !panel.hidden ? 'auto' : 'hidden';
+    sharpen();
+    if (root.clientWidth !== width && again) fit(false);
+}
+
+// Each picture's backing store as many pixels across as it covers on the screen.
+function sharpen() {
+    const ratio = window.devicePixelRatio || 1;
+    for (const { canvas, resize } of pictures) {
+        const shown = canvas.getBoundingClientRect().width;
+        if (shown > 0) resize(Math.round(shown * ratio));
+    }
+}
+
+// A change of the device's pixel ratio (a zoom, another screen) fires once for the ratio it left.
+function watchRatio() {
+    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+        fit();
+        watchRatio();
+    }, { once: true });
+}
+
+// A browser may refuse, as without a user's gesture; the page then stays as it is.
+function toggleFullScreen() {
+    (document.fullscreenElement ? document.exitFullscreen() : root.requestFullscreen()).catch(() => {});
+}
+
+// pictures: what draws on each canvas. Laid out from the start, while the page loads.
+export function layOut(drawn) {
+    pictures = drawn;
+    fit();
+    window.addEventListener('resize', () => fit());
+    watchRatio();
+    // The panel opening or closing, or its text growing, moves what follows it; a graph shown
+    // needs its pixels. Laid out before the next frame, not within the observer's own round.
+    let waiting = false;
+    const observer = new ResizeObserver(() => {
+        if (waiting) return;
+        waiting = true;
+        requestAnimationFrame(() => {
+            waiting = false;
+            fit();
+        });
+    });
+    observer.observe(area);
+    observer.observe(control('graph'));
+    // Where the browser tells of a new pixel ratio only by the pixels a box covers.
+    try {
+        observer.observe(picture, { box: 'device-pixel-content-box' });
+    } catch {
+        observer.observe(picture);
+    }
+}
+
+// Once the page takes input.
+export function wireFullScreen() {
+    fullScreen.hidden = !document.fullscreenEnabled;
+    fullScreen.addEventListener('click', toggleFullScreen);
+    document.addEventListener('fullscreenchange', () => fullScreen.setAttribute('aria-pressed', String(document.fullscreenElement !== null)));
+    // F, unless it is being typed into a field.
+    document.addEventListener('keydown', (event) => {
+        if (event.key.toLowerCase() !== 'f' || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey || event.repeat || event.defaultPrevented) return;
+        if (event.target.matches?.('input[type=text], input[type=number], input:not([type]), textarea, [contenteditable]')) return;
+        event.preventDefault();
+        toggleFullScreen();
+    });
+}
