@@ -11,6 +11,7 @@
 #include <cmath>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace quorvel {
 
@@ -440,27 +441,44 @@ void MainFormModel::say(const std::string& words)
 
 // Carries out the held actions in order until one begins another run, which then holds the
 // rest, and whatever comes during it behind them. What it carries out is said, a button's press
-// before what the press itself says.
+// before what the press itself says; moves of the speed one after another are said as where they
+// ended, as a drag gives many.
 void MainFormModel::releaseHeld()
 {
     const bool wasReleasing = std::exchange(releasing_, true);
-    std::string carried;
-    const auto note = [&](const Action& action) { carried += (carried.empty() ? "Carried out after the run: " : ", ") + heldInputWords(action, state_); };
+    std::vector<std::string> carried;
+    bool lastWasSpeed = false;
+    const auto note = [&](const Action& action) {
+        const bool speed = std::holds_alternative<SpeedMove>(action);
+        if (speed && lastWasSpeed)
+            carried.pop_back();
+        carried.push_back(heldInputWords(action, state_));
+        lastWasSpeed = speed;
+    };
+    const auto sayCarried = [&] {
+        if (carried.empty())
+            return;
+        std::string words = "Carried out after the run: " + carried.front();
+        for (std::size_t k = 1; k < carried.size(); ++k)
+            words += ", " + carried[k];
+        say(words + ".");
+        carried.clear();
+        lastWasSpeed = false;
+    };
     while (!held_.empty() && !state_.running && !state_.ended) {
         const Action action = held_.front();
         held_.pop_front();
         const bool button = std::holds_alternative<Button>(action);
         if (button) {
             note(action);
-            say(std::exchange(carried, {}) + ".");
+            sayCarried();
         }
         carryOut(action);
         if (!button)
             note(action);
     }
     releasing_ = wasReleasing;
-    if (!carried.empty())
-        say(carried + ".");
+    sayCarried();
 }
 
 void MainFormModel::unload()

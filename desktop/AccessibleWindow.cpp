@@ -4,6 +4,9 @@
 #include "desktop/AccessiblePicture.h"
 #include "desktop/MainForm.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace quorvel {
 
 AccessibleWindow::AccessibleWindow(MainForm* form)
@@ -24,11 +27,18 @@ AccessibleWindow::~AccessibleWindow()
 QList<QAccessibleInterface*> AccessibleWindow::children() const
 {
     const auto* form = static_cast<const MainForm*>(widget());
-    QList<QAccessibleInterface*> children{picture_};
+    QList<QWidget*> controls;
     for (QObject* child : form->children()) {
         auto* control = qobject_cast<QWidget*>(child);
-        if (!control || control->isWindow() || form->isNeverShown(control))
-            continue;
+        if (control && !control->isWindow() && !form->isNeverShown(control))
+            controls << control;
+    }
+    // In reading order, top to bottom and left to right, not in the order they were made.
+    std::stable_sort(controls.begin(), controls.end(), [](const QWidget* a, const QWidget* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    QList<QAccessibleInterface*> children{picture_};
+    for (QWidget* control : controls) {
         if (QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(control))
             children << interface;
     }
@@ -45,15 +55,16 @@ int AccessibleWindow::indexOfChild(const QAccessibleInterface* child) const
     return static_cast<int>(children().indexOf(const_cast<QAccessibleInterface*>(child)));
 }
 
-// The later a control comes, the higher it lies; the picture lies under them all.
+// The control the window itself finds under the point, as a click would, or else the picture.
 QAccessibleInterface* AccessibleWindow::childAt(int x, int y) const
 {
-    const QList<QAccessibleInterface*> all = children();
-    for (auto child = all.rbegin(); child != all.rend(); ++child) {
-        if (!(*child)->state().invisible && (*child)->rect().contains(x, y))
-            return *child;
-    }
-    return nullptr;
+    const QWidget* form = widget();
+    QWidget* hit = form->childAt(form->mapFromGlobal(QPoint(x, y)));
+    while (hit && hit->parentWidget() != form)
+        hit = hit->parentWidget();
+    if (hit)
+        return QAccessible::queryAccessibleInterface(hit);
+    return picture_->rect().contains(x, y) ? picture_ : nullptr;
 }
 
 }  // namespace quorvel

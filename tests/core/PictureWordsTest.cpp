@@ -87,7 +87,8 @@ TEST(PictureWords, AreSaidAtARunsEndWithTheHeldInputCarriedOutAfterItAndAtExit)
     ModelWindow window;
     window.model.press(Button::cmdStart);
     window.model.choose(Option::op250);
-    window.model.moveSpeed(SpeedMove::by(2));
+    window.model.moveSpeed(SpeedMove::by(3));
+    window.model.moveSpeed(SpeedMove::by(-1));
     window.model.press(Button::cmdKonec);
     EXPECT_TRUE(window.view.announcements.empty()) << "nothing while the run draws";
     window.finishRun();

@@ -146,6 +146,14 @@ TEST_F(ScreenReader, ControlsNeverShownAreNeitherInTheTreeNorOperable)
     walk(accessible(&form));
     for (const char* control : {"cmdStart", "cmdKonec", "op0", "op250", "op1", "op2", "HScroll1", "labKliknuti", "Picture"})
         EXPECT_TRUE(reached.contains(control)) << control;
+    // Read as they are shown, top to bottom and left to right.
+    const QStringList readingOrder{"cmdStart", "cmdKonec", "HScroll1", "op0", "op250", "op1", "op2"};
+    QStringList read;
+    for (const QString& name : reached) {
+        if (readingOrder.contains(name))
+            read << name;
+    }
+    EXPECT_EQ(read, readingOrder);
     for (const char* control : {"frmAnimace", "opPomalá", "opPomalejší", "opRychlá", "nPosun", "nKmitocet", "nSpomaleni"}) {
         EXPECT_FALSE(reached.contains(control)) << control;
         QAccessibleInterface* unshown = accessible(find(control));

@@ -255,6 +255,11 @@ describe('chromium on a phone', () => {
         const panel = await (await page.$('#explorePanel')).boundingBox();
         const { form, extent } = await layout(page);
         assert.ok(panel.y >= form.bottom - 1 && extent.height >= panel.y + panel.height, 'the open panel below the window, where the page scrolls to');
+        const segments = await page.$$eval('#segments > button', (all) => all.map((segment) => {
+            const { width, height } = segment.getBoundingClientRect();
+            return { width, height };
+        }));
+        assert.ok(segments.every(({ width, height }) => width >= 24 && height >= 24), `a segment switch is ${segments[0].width} x ${segments[0].height}`);
         assert.deepEqual(problems, []);
     });
 });
