@@ -21,6 +21,8 @@ export function createPicture(canvas) {
     const width = canvas.width;
     const height = canvas.height;
     const context = canvas.getContext('2d');
+    // Device pixels to a pixel of the picture. Every coordinate is worked out in device pixels, so
+    // the context keeps no transform to switch on and off between lines.
     let scale = 1;
     let drawn = [];
 
@@ -38,33 +40,29 @@ export function createPicture(canvas) {
                 // Drawn in device pixels, a whole number of them wide, wherever the scale puts it.
                 const pen = Math.max(1, device(penWidth, scale));
                 const at = (value) => device(across(value, penWidth), scale) + pen / 2;
-                context.setTransform(1, 0, 0, 1, 0, 0);
                 context.moveTo(at(x1), at(y1));
                 context.lineTo(at(x2), at(y2));
                 stroke(outline, pen, 'square');
-                context.setTransform(scale, 0, 0, scale, 0, 0);
             } else {
-                context.moveTo(x1 + 0.5, y1 + 0.5);
-                context.lineTo(x2 + 0.5, y2 + 0.5);
-                stroke(outline, penWidth, 'round');
+                context.moveTo((x1 + 0.5) * scale, (y1 + 0.5) * scale);
+                context.lineTo((x2 + 0.5) * scale, (y2 + 0.5) * scale);
+                stroke(outline, penWidth * scale, 'round');
             }
         },
         // A fill of -1 leaves the circle's inside as it is.
         circle(x, y, radius, outline, penWidth, fill) {
             context.beginPath();
-            context.arc(x + 0.5, y + 0.5, Math.abs(radius), 0, 2 * Math.PI);
+            context.arc((x + 0.5) * scale, (y + 0.5) * scale, Math.abs(radius) * scale, 0, 2 * Math.PI);
             if (fill >= 0) {
                 context.fillStyle = css(fill);
                 context.fill();
             }
-            stroke(outline, penWidth, 'round');
+            stroke(outline, penWidth * scale, 'round');
         },
         fillRect(left, top, across, down, colour) {
             const [x, y] = [device(left, scale), device(top, scale)];
-            context.setTransform(1, 0, 0, 1, 0, 0);
             context.fillStyle = css(colour);
             context.fillRect(x, y, device(left + across, scale) - x, device(top + down, scale) - y);
-            context.setTransform(scale, 0, 0, scale, 0, 0);
         },
     };
 
@@ -94,7 +92,6 @@ export function createPicture(canvas) {
         scale = pixels / width;
         canvas.width = pixels;
         canvas.height = Math.round(height * scale);
-        context.setTransform(scale, 0, 0, scale, 0, 0);
         context.lineJoin = 'round';
         for (const [kind, , args] of drawn) draw[kind](...args);
     };
