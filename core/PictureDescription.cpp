@@ -62,8 +62,14 @@ std::optional<Finding> find(const DrawnPicture& drawn)
     if (!distance || !frequency)
         return std::nullopt;
     const Scene scene = sceneGeometry(*distance, *frequency);
-    return Finding{leastTimeSegments(scene, drawn.mirror), std::sqrt(sumOfArrows(drawn.mirror, *distance, *frequency).squaredLength()),
-                   brightness(drawn.mirror, *distance, *frequency)};
+    const Finding finding{leastTimeSegments(scene, drawn.mirror), std::sqrt(sumOfArrows(drawn.mirror, *distance, *frequency).squaredLength()),
+                          brightness(drawn.mirror, *distance, *frequency)};
+    // Texts far beyond any setting can turn the arrows into no numbers, or the light into more
+    // than words can count; the picture is then described without them.
+    constexpr double mostLight = 1e6;
+    if (!std::isfinite(finding.sumLength) || !(finding.brightness >= 0 && finding.brightness <= mostLight))
+        return std::nullopt;
+    return finding;
 }
 
 std::string leastTimeWords(const Finding& finding)
@@ -105,11 +111,12 @@ std::string drawnWords(const DrawnPicture& drawn)
         return "Drawing for " + setting + ": the path via segment " + std::to_string(drawn.segmentsDrawn) + " of 30, its photon vector, its time and the next link of the spiral.";
     case DrawnPicture::Stage::Stopped:
         return "Drawing for " + setting + " stopped after segment " + std::to_string(drawn.segmentsDrawn) + " of 30: a setting is not a number.";
-    case DrawnPicture::Stage::Drawn:
+    case DrawnPicture::Stage::Drawn: {
+        const std::string words = "Drawn for " + setting + ": the 30 paths from the source via the mirror to the detector, their photon vectors under the mirror, the time curve and the spiral of the photon vectors laid head to tail." + mirrorWords(drawn.mirror);
         if (const auto finding = find(drawn))
-            return "Drawn for " + setting + ": the 30 paths from the source via the mirror to the detector, their photon vectors under the mirror, the time curve and the spiral of the photon vectors laid head to tail." +
-                   mirrorWords(drawn.mirror) + " " + leastTimeWords(*finding) + " " + sumWords(*finding);
-        break;
+            return words + " " + leastTimeWords(*finding) + " " + sumWords(*finding);
+        return words;
+    }
     }
     return "A source and a detector stand above a mirror of 30 segments. Start draws, for each segment, the path of light via it, its photon vector, its time, and a spiral of the photon vectors laid head to tail.";
 }
