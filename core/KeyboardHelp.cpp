@@ -16,6 +16,8 @@ constexpr KeyHelp everywhere[] = {
 constexpr KeyHelp desktopOnly[] = {
     {"Ctrl+E", "Open or close Explore the mirror"},
     {"Shift+F10, Menu", "Open the picture's menu"},
+    {"Ctrl+S", "Save the picture as PNG or SVG"},
+    {"Ctrl+C", "Copy the picture"},
     {"F1", "Show these keys"},
 };
 

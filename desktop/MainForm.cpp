@@ -7,17 +7,24 @@
 #include "desktop/ExplorePanel.h"
 #include "desktop/Fonts.h"
 #include "desktop/KeyboardHelpDialog.h"
+#include "desktop/SavePicture.h"
 #include "desktop/SpeedScrollBar.h"
+#include "desktop/ThemeColours.h"
 
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -25,6 +32,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QScrollBar>
+#include <QScreen>
 
 #include <iostream>
 
@@ -152,6 +160,7 @@ MainForm::MainForm(std::chrono::nanoseconds decrementLength) : surface_(*this, c
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { model_.pauseEnded(); });
     createExploreCommands();
+    createPictureCommands();
     // F1 shows the keys the program knows.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainForm::showKeyboardHelp);
     model_.Form_Load();
@@ -205,6 +214,27 @@ void MainForm::createControls()
 }
 
 QRect MainForm::pictureArea() const { return {QPoint(), canvasSize}; }
+
+QImage MainForm::shownPicture() const
+{
+    const qreal ratio = surface_.picture().devicePixelRatio();
+    QImage image(canvasSize * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    // The window's background, as under the picture on the screen.
+    image.fill(palette().color(QPalette::Window));
+    QPainter painter(&image);
+    surface_.paint(painter, pictureArea());
+    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (label->isVisibleTo(this))
+            label->render(&painter, label->pos());
+    }
+    return image;
+}
+
+QString MainForm::savePicture(const QString& path) const
+{
+    return SavePicture(model_.pictureSvg(themeColours(*this)), shownPicture()).save(path);
+}
 
 bool MainForm::isNeverShown(const QWidget* control) const
 {
@@ -328,7 +358,22 @@ void MainForm::showExplore(const ExploreState& explore)
     if (explorePanel_->isHidden() == explore.open) {
         explorePanel_->setVisible(explore.open);
         resize(explore.open ? canvasSize + QSize(ExplorePanel::panelWidth, 0) : canvasSize);
+        if (explore.open)
+            keepOnScreen();
     }
+}
+
+// A window near the screen's right edge moves left as far as the panel needs, never past the
+// left edge, so that the panel it grew by can be seen.
+void MainForm::keepOnScreen()
+{
+    if (!screen())
+        return;
+    const QRect available = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int beyond = std::min(frame.right() - available.right(), frame.left() - available.left());
+    if (beyond > 0)
+        move(pos() - QPoint(beyond, 0));
 }
 
 // An arrow key or a click held during a run moves the focus to an option that stays unselected;
@@ -360,6 +405,44 @@ void MainForm::createExploreCommands()
     });
 }
 
+// Saving and copying act at once, even during a run, and leave the model as it is.
+void MainForm::createPictureCommands()
+{
+    saveAction_ = new QAction(QStringLiteral("Save picture…"), this);
+    saveAction_->setShortcut(QKeySequence::Save);
+    addAction(saveAction_);
+    connect(saveAction_, &QAction::triggered, this, &MainForm::askToSavePicture);
+    copyAction_ = new QAction(QStringLiteral("Copy picture"), this);
+    copyAction_->setShortcut(QKeySequence::Copy);
+    addAction(copyAction_);
+    connect(copyAction_, &QAction::triggered, this, &MainForm::copyPicture);
+}
+
+// The picture of the moment it is asked for, not of when the dialog closes on a run gone further.
+void MainForm::askToSavePicture()
+{
+    const SavePicture picture(model_.pictureSvg(themeColours(*this)), shownPicture());
+    QString filter;
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save picture"), QStringLiteral("quorvel-picture.png"),
+                                                QStringLiteral("PNG image (*.png);;SVG image (*.svg)"), &filter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += filter.startsWith(QStringLiteral("SVG")) ? QStringLiteral(".svg") : QStringLiteral(".png");
+    const QString problem = picture.save(path);
+    if (!problem.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Save picture"), problem);
+}
+
+// As an image, and as SVG for the programs that take it.
+void MainForm::copyPicture()
+{
+    auto* data = new QMimeData;
+    data->setImageData(shownPicture());
+    data->setData(QStringLiteral("image/svg+xml"), QByteArray::fromStdString(model_.pictureSvg(themeColours(*this))));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
 void MainForm::openExplore(bool open)
 {
     if (open && !explorePanel_)
@@ -381,6 +464,9 @@ void MainForm::popUpPictureMenu(QPoint globalPlace)
     if (!pictureMenu_) {
         pictureMenu_ = new QMenu(this);
         pictureMenu_->addAction(exploreAction_);
+        pictureMenu_->addSeparator();
+        pictureMenu_->addAction(saveAction_);
+        pictureMenu_->addAction(copyAction_);
     }
     pictureMenu_->popup(globalPlace);
 }

@@ -40,6 +40,11 @@ public:
     const WindowSurface& surface() const { return surface_; }
     // Where the picture is drawn, in the window's coordinates.
     QRect pictureArea() const;
+    // The picture as shown, its labels included and its controls left out, at the screen's
+    // pixel ratio: what Copy picture and a PNG hold.
+    QImage shownPicture() const;
+    // Saves the picture under the path, as SVG or PNG by its suffix; returns what went wrong.
+    QString savePicture(const QString& path) const;
     // The speed options with their frame and the settings' text boxes: kept, never shown.
     bool isNeverShown(const QWidget* control) const;
 
@@ -63,11 +68,15 @@ private:
     void moveSpeed(int action);
     void focusTheSelection();
     void createExploreCommands();
+    void createPictureCommands();
+    void askToSavePicture();
+    void copyPicture();
     void createExplorePanel();
     void popUpPictureMenu(QPoint globalPlace);
     void showKeyboardHelp();
     void showOptions(const FormState& state);
     void showExplore(const ExploreState& explore);
+    void keepOnScreen();
     void describePictureAnew();
 
     void showState() override;
@@ -106,6 +115,8 @@ private:
     QLabel* labZrcadlení = nullptr;
 
     QAction* exploreAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
     QMenu* pictureMenu_ = nullptr;  // made when first asked for
     ExplorePanel* explorePanel_ = nullptr;  // made when first opened
     KeyboardHelpDialog* keyboardHelp_ = nullptr;  // made when first asked for

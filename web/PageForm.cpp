@@ -280,7 +280,8 @@ EMSCRIPTEN_BINDINGS(quorvel)
         .function("clickPicture", &PageForm::clickPicture)
         .function("clickGraph", &PageForm::clickGraph)
         .function("setSeen", &PageForm::setSeen)
-        .function("keyboardHelp", &PageForm::keyboardHelp);
+        .function("keyboardHelp", &PageForm::keyboardHelp)
+        .function("pictureSvg", &PageForm::pictureSvg);
 }
 
 }  // namespace quorvel

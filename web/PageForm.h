@@ -45,6 +45,8 @@ public:
 
     // The keys the page knows, as {title, rows: [{keys, what}]}, for its keyboard help.
     emscripten::val keyboardHelp() const;
+    // The picture as an SVG document, in the colours the canvas is drawn with.
+    std::string pictureSvg() const { return model_.pictureSvg(palette_); }
 
 private:
     void showState() override;

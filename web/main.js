@@ -7,6 +7,7 @@ import { createPicture } from './picture.js';
 import { wireExplore } from './explore.js';
 import { layOut, wireFullScreen } from './fit.js';
 import { wireHelp } from './help.js';
+import { wireSave } from './save.js';
 
 const control = (id) => document.getElementById(id);
 const main = control('MainForm');
@@ -58,6 +59,7 @@ speed.addEventListener('wheel', (event) => {
 
 wireExplore(form);
 wireHelp(form);
+wireSave(form);
 // A run waits while the page cannot be seen, as in a tab behind another, and goes on once it can.
 const seen = () => form.setSeen(document.visibilityState === 'visible');
 document.addEventListener('visibilitychange', seen);

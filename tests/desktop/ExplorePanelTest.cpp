@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSpinBox>
 
 #include <private/qguiapplication_p.h>
@@ -59,6 +60,13 @@ TEST_F(Explore, CtrlEOpensThePanelBesideTheUnchangedWindowAreaAndClosingGivesIts
     QTest::mouseClick(find("closeExplore"), Qt::LeftButton);
     EXPECT_EQ(form.size(), windowArea);
 
+    // A window near the screen's right edge moves left for the panel, but never past the left edge.
+    const QRect screen = form.screen()->availableGeometry();
+    form.move(screen.left() + 100, screen.top());
+    openWithCtrlE();
+    EXPECT_EQ(form.frameGeometry().left(), std::max(screen.left(), std::min(screen.left() + 100, screen.right() - form.frameGeometry().width() + 1)));
+    QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier);
+
     // Ctrl+E in a number field closes the panel too, and keeps the number typed in it.
     openWithCtrlE();
     auto* field = static_cast<QSpinBox*>(find("distanceField"));
@@ -76,7 +84,7 @@ TEST_F(Explore, ThePicturesMenuOpensAndClosesThePanelFromARightClickShiftF10AndT
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(400, 400), form.mapToGlobal(QPoint(400, 400)));
     QApplication::sendEvent(&form, &rightClick);
     ASSERT_NE(popUp(), nullptr);
-    ASSERT_EQ(popUp()->actions().size(), 1);
+    ASSERT_EQ(popUp()->actions().size(), 4) << "explore, a separator, save and copy";
     QAction* explore = popUp()->actions().constFirst();
     EXPECT_EQ(explore->text(), "Explore the mirror");
     EXPECT_TRUE(explore->isCheckable() && !explore->isChecked());

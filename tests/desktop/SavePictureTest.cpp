@@ -1,0 +1,145 @@
+#include "desktop/ThemeColours.h"
+#include "tests/desktop/FormFixture.h"
+#include "tests/desktop/Pixels.h"
+#include "tests/support/WorkedValues.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+#include <QTemporaryDir>
+
+namespace quorvel {
+namespace {
+
+using testing::greenPixel;
+using testing::hasColourNear;
+
+class SavePictureOnWindow : public testing::FormFixture {
+protected:
+    // Distance 250 and frequency 1, drawn whole.
+    const nlohmann::json& run()
+    {
+        click("op250");
+        click("cmdStart");
+        return testing::workedSettings()[2];
+    }
+
+    QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
+    std::string svg() { return form.model().pictureSvg(themeColours(form)); }
+
+    static QByteArray contents(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(SavePictureOnWindow, AnSvgHoldsTheCoresDocumentWithTheWindowsColours)
+{
+    run();
+    ASSERT_EQ(form.savePicture(path("picture.svg")), QString());
+    EXPECT_EQ(contents(path("picture.svg")).toStdString(), svg());
+    ASSERT_EQ(form.savePicture(path("upper.SVG")), QString());
+    EXPECT_EQ(contents(path("upper.SVG")).toStdString(), svg()) << "the suffix in capitals";
+}
+
+TEST_F(SavePictureOnWindow, APngHoldsThePictureWithItsLabelsAndNoButtonsAtThePixelRatio)
+{
+    const auto& setting = run();
+    ASSERT_EQ(form.savePicture(path("picture.png")), QString());
+    QImage saved;
+    ASSERT_TRUE(saved.loadFromData(contents(path("picture.png")), "PNG"));
+    const qreal ratio = form.surface().picture().devicePixelRatio();
+    EXPECT_EQ(saved.size(), QSize(800, 581) * ratio);
+    const auto& sum = setting["checkPixels"]["sumVector"];
+    EXPECT_TRUE(hasColourNear(saved, QPoint(sum[0].get<int>(), sum[1].get<int>()) * ratio, greenPixel));
+
+    auto* label = find<QLabel>("labSoucet");
+    ASSERT_TRUE(label->isVisible());
+    const QImage caption = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(saved.copy(QRect(label->pos() * ratio, caption.size())), caption) << "the label as shown";
+    // The picture, not the button over it.
+    const QRect start(find("cmdStart")->pos() * ratio, find("cmdStart")->size() * ratio);
+    QImage under(start.size(), QImage::Format_RGB32);
+    under.fill(form.palette().color(QPalette::Window));
+    QPainter(&under).drawImage(0, 0, form.surface().picture().copy(start));
+    EXPECT_EQ(saved.copy(start), under);
+}
+
+TEST_F(SavePictureOnWindow, SavingDuringARunTakesThePictureSoFarAndTheRunGoesOn)
+{
+    QString problem = QStringLiteral("not saved");
+    std::string atThatPause;
+    onPause = [&](std::chrono::nanoseconds) {
+        if (pauses.size() == 10) {
+            problem = form.savePicture(path("halfway.svg"));
+            atThatPause = svg();
+        }
+    };
+    run();
+    EXPECT_EQ(problem, QString());
+    EXPECT_EQ(contents(path("halfway.svg")).toStdString(), atThatPause);
+    EXPECT_NE(atThatPause, svg()) << "the run went on after the save";
+    EXPECT_EQ(pauses.size(), 30u);
+    EXPECT_EQ(finishedRuns, 1);
+}
+
+TEST_F(SavePictureOnWindow, AFileThatCannotBeWrittenGivesAMessageNamingItAndLeavesNothing)
+{
+    run();
+    const QString missing = QStringLiteral("/nonexistent/dir/x.png");
+    const QString problem = form.savePicture(missing);
+    EXPECT_TRUE(problem.contains(missing)) << problem.toStdString();
+    EXPECT_TRUE(problem.contains(QStringLiteral("No such file or directory"))) << problem.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(missing));
+
+    // A full disk: the device stays a device.
+    const QString full = QStringLiteral("/dev/full");
+    const QString fullProblem = form.savePicture(full);
+    EXPECT_TRUE(fullProblem.contains(full)) << fullProblem.toStdString();
+    EXPECT_TRUE(fullProblem.contains(QStringLiteral("No space left on device"))) << fullProblem.toStdString();
+    EXPECT_FALSE(QFileInfo(full).isFile());
+    EXPECT_EQ(QDir(QStringLiteral("/dev")).entryList({QStringLiteral("full.*")}, QDir::Files | QDir::Hidden), QStringList());
+
+    // A folder where the file should be.
+    const QString folderProblem = form.savePicture(folder.path());
+    EXPECT_TRUE(folderProblem.contains(folder.path())) << folderProblem.toStdString();
+    EXPECT_TRUE(QFileInfo(folder.path()).isDir());
+}
+
+TEST_F(SavePictureOnWindow, CtrlCCopiesThePictureAsAnImageAndAsSvg)
+{
+    run();
+    activate();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    ASSERT_TRUE(copied->hasImage());
+    const QImage shown = form.shownPicture();
+    QImage image = qvariant_cast<QImage>(copied->imageData()).convertToFormat(QImage::Format_RGB32);
+    // The clipboard keeps the pixels, not the ratio they were made at.
+    image.setDevicePixelRatio(shown.devicePixelRatio());
+    EXPECT_EQ(image, shown);
+    EXPECT_EQ(copied->data(QStringLiteral("image/svg+xml")).toStdString(), svg());
+}
+
+TEST_F(SavePictureOnWindow, SaveAndCopyAreInThePicturesMenuWithTheirKeys)
+{
+    QStringList found;
+    for (const QAction* action : form.actions()) {
+        if (action->shortcut() == QKeySequence(QKeySequence::Save) || action->shortcut() == QKeySequence(QKeySequence::Copy))
+            found << action->text();
+    }
+    EXPECT_EQ(found, QStringList({QStringLiteral("Save picture…"), QStringLiteral("Copy picture")}));
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,108 @@
+// Saving and copying the picture in the page: the core's SVG as a download, a PNG drawn from it at
+// the screen's pixel ratio, and copying where the browser allows it.
+
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { browsers, clickOn, pageUnderTest, runsFinished, workedSettings } from './support.js';
+
+// The page's downloads, caught as their links are followed: name, type and bytes.
+async function catchDownloads(page) {
+    await page.evaluate(() => {
+        window.downloads = [];
+        HTMLAnchorElement.prototype.click = function caught() {
+            const { href, download } = this;
+            window.downloads.push(fetch(href).then(async (response) => {
+                const blob = await response.blob();
+                return { name: download, type: blob.type, text: await blob.text(), url: URL.createObjectURL(blob) };
+            }));
+        };
+    });
+    return (index) => page.evaluate(async (index) => {
+        while (window.downloads.length <= index) await new Promise((resolve) => setTimeout(resolve, 10));
+        return window.downloads[index];
+    }, index);
+}
+
+// Distance 250 and frequency 1, drawn whole.
+async function drawWorkedSetting(page) {
+    await clickOn(page, '#op250');
+    const finished = runsFinished(page);
+    await clickOn(page, '#cmdStart');
+    await finished;
+    return workedSettings[2];
+}
+
+// The size of a downloaded PNG, and whether the colour is within a pixel of a point of the picture.
+const pngAt = (page, url, [x, y], colour) => page.evaluate(async (url, x, y, colour) => {
+    const image = new Image();
+    image.src = url;
+    await image.decode();
+    const ratio = image.naturalWidth / 800;
+    const canvas = new OffscreenCanvas(image.naturalWidth, image.naturalHeight);
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0);
+    const data = context.getImageData(Math.round((x - 1) * ratio), Math.round((y - 1) * ratio), Math.round(3 * ratio), Math.round(3 * ratio)).data;
+    let found = false;
+    for (let i = 0; i < data.length; i += 4) found ||= colour.every((value, c) => data[i + c] === value);
+    return { width: image.naturalWidth, height: image.naturalHeight, found };
+}, url, x, y, colour);
+
+for (const browserName of browsers) describe(browserName, () => {
+    const quorvel = pageUnderTest(browserName);
+
+    test('Save SVG downloads the core\'s document of the picture as drawn', async () => {
+        const { page, problems } = await quorvel.open();
+        const downloaded = await catchDownloads(page);
+        await drawWorkedSetting(page);
+        await clickOn(page, '#saveSvg');
+        const svg = await downloaded(0);
+        assert.equal(svg.name, 'quorvel-picture.svg');
+        assert.equal(svg.type, 'image/svg+xml');
+        assert.equal(svg.text, await page.evaluate(async () => (await import('/main.js')).form.pictureSvg()));
+        assert.match(svg.text, /<svg[^>]* width="800" height="581"/);
+        assert.ok(svg.text.includes('>Detector<'), 'the labels on show');
+        assert.deepEqual(problems, []);
+    });
+
+    test('Save PNG downloads the picture at the screen\'s pixel ratio, its sum vector green', async () => {
+        for (const deviceScaleFactor of [1, 2]) {
+            const { page, problems } = await quorvel.open({ width: 820, height: 600, deviceScaleFactor });
+            const downloaded = await catchDownloads(page);
+            const setting = await drawWorkedSetting(page);
+            await clickOn(page, '#savePng');
+            const png = await downloaded(0);
+            assert.equal(png.name, 'quorvel-picture.png');
+            assert.equal(png.type, 'image/png');
+            const shown = await pngAt(page, png.url, setting.checkPixels.sumVector, [0, 255, 0]);
+            assert.deepEqual(shown, { width: 800 * deviceScaleFactor, height: 581 * deviceScaleFactor, found: true });
+            assert.deepEqual(problems, []);
+            await page.close();
+        }
+    });
+
+    test('Copy picture is offered only where the clipboard takes images, and puts a PNG on it', async () => {
+        const { page, problems } = await quorvel.open();
+        const canWrite = await page.evaluate(() => Boolean(navigator.clipboard?.write) && typeof ClipboardItem !== 'undefined');
+        assert.equal(await page.$eval('#copyPicture', (button) => button.hidden), !canWrite);
+        if (browserName === 'chromium') {
+            await quorvel.browser().defaultBrowserContext().overridePermissions(quorvel.url(), ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+            await drawWorkedSetting(page);
+            await clickOn(page, '#copyPicture');
+            const copied = await page.evaluate(async () => {
+                for (let tries = 0; tries < 200; ++tries) {
+                    const items = await navigator.clipboard.read().catch(() => []);
+                    const item = items.find((each) => each.types.includes('image/png'));
+                    if (item) {
+                        const image = await createImageBitmap(await item.getType('image/png'));
+                        return [image.width, image.height];
+                    }
+                    await new Promise((resolve) => setTimeout(resolve, 20));
+                }
+                return null;
+            });
+            assert.deepEqual(copied, [800, 581]);
+            assert.equal(await page.$eval('#copyPicture', (button) => button.title), '');
+        }
+        assert.deepEqual(problems, []);
+    });
+});
