@@ -2,6 +2,9 @@
 
 #include "core/Colour.h"
 
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
 #include <optional>
 
 namespace quorvel {
@@ -10,6 +13,12 @@ enum class FillStyle {
     Transparent,
     Solid,
 };
+
+// A drawing through a point that is no number has nothing any surface could show.
+inline bool allFinite(std::initializer_list<float> values)
+{
+    return std::all_of(values.begin(), values.end(), [](float value) { return std::isfinite(value); });
+}
 
 // The window's client area as the Start command sees it: pixel coordinates from the top-left
 // corner, y downwards, and a drawing state (pen width, fill) that persists between operations.

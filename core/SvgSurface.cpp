@@ -37,11 +37,6 @@ int pixel(float position)
 // even one, so that the pen covers whole pixels.
 float snapped(float position, int penWidth) { return static_cast<float>(pixel(position)) + (penWidth % 2 != 0 ? 0.5F : 0.0F); }
 
-bool allFinite(std::initializer_list<float> values)
-{
-    return std::all_of(values.begin(), values.end(), [](float value) { return std::isfinite(value); });
-}
-
 // Control characters have no place in XML, even escaped.
 std::string escaped(std::string_view text)
 {

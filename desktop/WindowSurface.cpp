@@ -14,15 +14,6 @@
 
 namespace quorvel {
 
-namespace {
-
-bool allFinite(std::initializer_list<float> values)
-{
-    return std::ranges::all_of(values, [](float value) { return std::isfinite(value); });
-}
-
-}  // namespace
-
 WindowSurface::WindowSurface(QWidget& window, QSize minimumSize) : window_(window), minimumSize_(minimumSize) {}
 
 // The picture is always addressed in pixels from the client area's corner; there is no other

@@ -84,7 +84,7 @@ void CanvasSurface::setFillColour(Colour colour) { fillColour_ = colour; }
 // end's to its right end's, as the desktop draws it.
 void CanvasSurface::line(float x1, float y1, float x2, float y2, Colour colour)
 {
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+    if (!allFinite({x1, y1, x2, y2}))
         return;
     if (y1 == y2 && penWidth_ == 1) {
         const RowLine row{std::min(x1, x2), std::max(x1, x2), y1, penWidth_, palette_.resolve(colour)};
