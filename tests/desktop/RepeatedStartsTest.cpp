@@ -1,6 +1,7 @@
 #include "tests/desktop/FormFixture.h"
 
 #include <fstream>
+#include <malloc.h>
 #include <map>
 #include <unistd.h>
 
@@ -31,6 +32,9 @@ public:
     {
         click("cmdStart");
         testing::waitWhile([this] { return form_.model().state().running; });
+        // A run that pauses for no time ends within the click, with no event loop run meanwhile;
+        // what the window posted to itself is handled now, as the program's own loop would.
+        QCoreApplication::processEvents();
     }
 
     // The picture and, separately, the window as painted with its controls and labels.
@@ -43,19 +47,26 @@ private:
     MainForm form_;
 };
 
-std::size_t residentKiB()
+#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer keeps freed memory in quarantine and answers for the heap itself, so only the
+// resident set tells, and roughly; its leak check covers this build instead.
+std::size_t memoryKiB()
 {
     std::size_t pages = 0;
     std::size_t resident = 0;
     std::ifstream("/proc/self/statm") >> pages >> resident;
     return resident * static_cast<std::size_t>(sysconf(_SC_PAGESIZE)) / 1024;
 }
-
-#if defined(__SANITIZE_ADDRESS__)
-// AddressSanitizer keeps freed memory in quarantine; its leak check covers this build instead.
 constexpr std::size_t allowedGrowthKiB = 64 * 1024;
 #else
-constexpr std::size_t allowedGrowthKiB = 256;
+// The heap in use, mapped blocks included: the resident set also counts freed pages the allocator
+// has not yet handed back, which once made two runs of this test differ by a whole picture.
+std::size_t memoryKiB()
+{
+    const struct mallinfo2 heap = mallinfo2();
+    return (heap.uordblks + heap.hblkhd) / 1024;
+}
+constexpr std::size_t allowedGrowthKiB = 64;
 #endif
 
 // Every Start repaints its picture from scratch, whatever was shown before: Starts with the
@@ -80,7 +91,7 @@ TEST(RepeatedStarts, TwoHundredStartsEachMatchAFreshStartAndLeaveMemoryFlat)
     std::size_t before = 0;
     for (int i = 0; i < warmUp + 200; ++i) {
         if (i == warmUp)
-            before = residentKiB();
+            before = memoryKiB();
         const Settings& settings = allSettings[i % std::size(allSettings)];
         window.choose(settings);
         window.start();
@@ -89,11 +100,11 @@ TEST(RepeatedStarts, TwoHundredStartsEachMatchAFreshStartAndLeaveMemoryFlat)
                                                  << " and frequency " << settings.second.toStdString();
         ASSERT_TRUE(window.shown() == shown) << "window after Start " << i + 1;
     }
-    const std::size_t after = residentKiB();
+    const std::size_t after = memoryKiB();
     const std::size_t growth = after > before ? after - before : 0;
-    std::cout << "resident set: " << before << " KiB after " << warmUp << " Starts, " << after << " KiB after 200 more (growth "
+    std::cout << "memory in use: " << before << " KiB after " << warmUp << " Starts, " << after << " KiB after 200 more (growth "
               << growth << " KiB)" << std::endl;
-    ::testing::Test::RecordProperty("residentGrowthKiB", static_cast<int>(growth));
+    ::testing::Test::RecordProperty("memoryGrowthKiB", static_cast<int>(growth));
     EXPECT_LE(growth, allowedGrowthKiB);
 }
 
