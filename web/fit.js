@@ -28,6 +28,32 @@ function rowBelow(width) {
 
 let pictures = [];
 
+// The smallest type of the window, in its pixels: its options' captions.
+const smallestType = 11;
+
+// The least font size the reader has set the browser to, in CSS pixels, or 0: text asked for at
+// a pixel's size comes out that large.
+function leastFontSize() {
+    const probe = document.createElement('span');
+    probe.textContent = 'MMMMMMMMMM';
+    probe.style.cssText = 'position: absolute; visibility: hidden; white-space: nowrap; font-size: 1px';
+    document.body.append(probe);
+    const tiny = probe.getBoundingClientRect().width;
+    probe.style.fontSize = '100px';
+    const large = probe.getBoundingClientRect().width;
+    probe.remove();
+    return large > 0 ? Math.round(100 * tiny / large) : 0;
+}
+
+// A browser raises small type to the least font size before it scales the window, so that
+// grown captions would cover their neighbours: where it would, the captioned controls are laid
+// out as many times larger as their type needs, and shrunk back.
+function enlargeType() {
+    const times = Math.max(1, Math.ceil(leastFontSize() / smallestType));
+    main.style.setProperty('--k', times);
+    main.toggleAttribute('data-enlarged', times > 1);
+}
+
 // The scale puts a whole number of device pixels across the picture, and its corner on a device
 // pixel's, so that the canvas's pixels are the screen's, one for one.
 function fit(again = true) {
@@ -91,6 +117,7 @@ function toggleFullScreen() {
 // pictures: what draws on each canvas. Laid out from the start, while the page loads.
 export function layOut(drawn) {
     pictures = drawn;
+    enlargeType();
     fit();
     window.addEventListener('resize', () => fit());
     watchRatio();

@@ -3,7 +3,7 @@
 // pixels it covers, again when they change; every caption whole with larger text; every control
 // large enough for a finger on a touch screen; and full screen on the F key.
 
-import { describe, test } from 'node:test';
+import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -122,48 +122,42 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.deepEqual(problems, []);
     });
 
-    // The least font size is a preference of the browser's profile.
-    test('every caption is seen whole with the least font size at 16, 24 and 32 pixels', async () => {
+    // The least font size is a preference of the browser's profile. The page's own controls take
+    // it; the window keeps its drawing, each caption in the room laid out for it.
+    test('with the least font size at 16 to 32 pixels every caption is whole and uncovered, and the window as laid out', async () => {
         const server = await servePage();
+        const screens = [{ width: 800, height: 581, deviceScaleFactor: 1 }, { width: 1440, height: 900, deviceScaleFactor: 1 }];
         try {
-            for (const least of [16, 24, 32]) {
+            const plain = await launchBrowser(browserName);
+            const laidOut = [];
+            try {
+                for (const screen of screens) laidOut.push(await captionsAfterStart(plain, server.url, screen));
+            } finally {
+                await plain.close();
+            }
+            for (const { cut, covered } of laidOut) {
+                assert.deepEqual(cut, [], 'cut off as laid out');
+                assert.ok(Object.values(covered).every((reach) => reach <= 4), `as laid out, little of a caption under another's box: ${JSON.stringify(covered)}`);
+            }
+            for (const least of [16, 20, 24, 32]) {
                 const browser = await launchWithLeastFont(browserName, least);
                 try {
-                    const { page, problems } = await openPage(browser, server.url, { width: 1440, height: 900, deviceScaleFactor: 1 });
-                    const finished = runsFinished(page);
-                    await callForm(page, 'setText', 'nSpomaleni', '0');
-                    await clickOn(page, '#cmdStart');
-                    await finished;
-                    const cut = await page.evaluate((least) => {
-                        const captions = document.querySelectorAll('#MainForm > button, .frame > label, .frame > .caption, .label, #exploreArea > button');
-                        const found = [];
-                        let smallest = Infinity;
-                        for (const caption of captions) {
-                            if (caption.hidden || !caption.getClientRects().length) continue;
-                            const box = caption.getBoundingClientRect();
-                            const style = getComputedStyle(caption);
-                            // A line's text may reach beyond its line by the font's own extra height, above and below.
-                            let extra = 0.5;
-                            let inside = true;
-                            const words = document.createTreeWalker(caption, NodeFilter.SHOW_TEXT);
-                            while (words.nextNode()) {
-                                if (!words.currentNode.data.trim()) continue;
-                                const range = document.createRange();
-                                range.selectNodeContents(words.currentNode);
-                                for (const text of range.getClientRects()) {
-                                    extra = Math.max(extra, (text.height - (parseFloat(style.lineHeight) || text.height)) / 2 + 0.5);
-                                    smallest = Math.min(smallest, text.height);
-                                    inside &&= text.left >= box.left - 0.5 && text.right <= box.right + 0.5 && text.top >= box.top - extra && text.bottom <= box.bottom + extra;
-                                }
-                            }
-                            const clipped = style.overflow !== 'visible' && (caption.scrollWidth > caption.clientWidth || caption.scrollHeight > caption.clientHeight + 2 * extra);
-                            if (!inside || clipped) found.push(caption.id || caption.textContent.trim());
+                    for (const [index, screen] of screens.entries()) {
+                        const at = `at ${least} pixels on ${screen.width} x ${screen.height}`;
+                        const { cut, covered, places, pageType, problems } = await captionsAfterStart(browser, server.url, screen);
+                        assert.deepEqual(cut, [], `cut off ${at}`);
+                        // As laid out, the prompt's descenders reach a few pixels under the time's label.
+                        const further = Object.entries(covered).filter(([pair, reach]) => reach > (laidOut[index].covered[pair] ?? 0) + 0.5);
+                        assert.deepEqual(further, [], `covering each other further than laid out ${at}`);
+                        assert.ok(pageType >= least, `the page's own buttons' captions ${pageType} pixels high ${at}`);
+                        const { places: planned } = laidOut[index];
+                        assert.deepEqual(Object.keys(places), Object.keys(planned), `the same captions shown ${at}`);
+                        for (const [id, place] of Object.entries(places)) {
+                            const moved = place.map((value, k) => Math.abs(value - planned[id][k]));
+                            assert.ok(Math.max(...moved) < 0.6, `${id} where it is laid out ${at}: ${place} against ${planned[id]}`);
                         }
-                        return { found, large: smallest >= least };
-                    }, least);
-                    assert.ok(cut.large, `the captions are at least ${least} pixels high`);
-                    assert.deepEqual(cut.found, [], `cut off at ${least} pixels`);
-                    assert.deepEqual(problems, []);
+                        assert.deepEqual(problems, []);
+                    }
                 } finally {
                     await browser.close();
                 }
@@ -173,6 +167,77 @@ for (const browserName of browsers) describe(browserName, () => {
         }
     });
 });
+
+// After a Start, which shows every label: the captions cut off by their boxes; the pairs of the
+// window's controls of which one covers the other's text, with how far; where each caption stands in the
+// window, in its pixels; and the height of the smallest text of the page's own buttons.
+async function captionsAfterStart(browser, url, viewport) {
+    const { page, problems } = await openPage(browser, url, viewport);
+    const finished = runsFinished(page);
+    await callForm(page, 'setText', 'nSpomaleni', '0');
+    await clickOn(page, '#cmdStart');
+    await finished;
+    const found = await page.evaluate(() => {
+        const shown = (element) => !element.hidden && element.getClientRects().length > 0;
+        const textOf = (element) => {
+            const rects = [];
+            const words = document.createTreeWalker(element, NodeFilter.SHOW_TEXT);
+            while (words.nextNode()) {
+                if (!words.currentNode.data.trim()) continue;
+                const range = document.createRange();
+                range.selectNodeContents(words.currentNode);
+                rects.push(...range.getClientRects());
+            }
+            return rects;
+        };
+        const cut = [];
+        for (const caption of document.querySelectorAll('#MainForm > button, .frame > label, .frame > .caption, .label, #exploreArea > button')) {
+            if (!shown(caption)) continue;
+            const box = caption.getBoundingClientRect();
+            const style = getComputedStyle(caption);
+            // A line's text may reach beyond its line by the font's own extra height, above and
+            // below; the text and the line are measured alike, shrunk with the window or not.
+            const shrunk = box.height / caption.offsetHeight;
+            let extra = 0.5;
+            let inside = true;
+            for (const text of textOf(caption)) {
+                extra = Math.max(extra, (text.height - (parseFloat(style.lineHeight) * shrunk || text.height)) / 2 + 0.5);
+                inside &&= text.left >= box.left - 0.5 && text.right <= box.right + 0.5 && text.top >= box.top - extra && text.bottom <= box.bottom + extra;
+            }
+            // Scrolled and shown sizes are whole pixels, each rounded its own way.
+            const clipped = style.overflow !== 'visible' && (caption.scrollWidth > caption.clientWidth + 1 || caption.scrollHeight > caption.clientHeight + 1 + 2 * extra / shrunk);
+            if (!inside || clipped) cut.push(caption.id || caption.textContent.trim());
+        }
+
+        // A label, a button, a frame or an option hides what lies under its box; a frame's caption
+        // only what lies under its text.
+        const form = document.getElementById('MainForm').getBoundingClientRect();
+        const controls = [...document.querySelectorAll('#MainForm > :is(button, input, .frame, .label), .frame > label, .frame > .caption')].filter(shown).map((element) => {
+            const text = element.localName === 'input' ? [] : textOf(element);
+            return { element, text, hides: element.matches('.caption') ? text : [element.getBoundingClientRect()] };
+        });
+        const inWindow = form.width / 800;
+        // How far into each other two sets of rectangles reach, the lesser way, in window pixels.
+        const depth = (some, others) => Math.max(0, ...some.flatMap((r) => others.map((s) =>
+            Math.min(Math.min(r.right, s.right) - Math.max(r.left, s.left), Math.min(r.bottom, s.bottom) - Math.max(r.top, s.top)) / inWindow)));
+        const covered = {};
+        for (const [k, one] of controls.entries()) {
+            for (const other of controls.slice(k + 1)) {
+                if (one.element.contains(other.element) || other.element.contains(one.element)) continue;
+                const reach = Math.max(depth(one.hides, other.text), depth(other.hides, one.text));
+                if (reach > 0) covered[`${one.element.id} and ${other.element.id}`] = Math.round(reach * 10) / 10;
+            }
+        }
+        const places = Object.fromEntries(controls.filter(({ element }) => element.id).map(({ element }) => {
+            const { left, top, width, height } = element.getBoundingClientRect();
+            return [element.id, [(left - form.left) / inWindow, (top - form.top) / inWindow, width / inWindow, height / inWindow].map((value) => Math.round(value * 10) / 10)];
+        }));
+        const pageText = [...document.querySelectorAll('#exploreArea > button')].filter(shown).flatMap(textOf);
+        return { cut, covered, places, pageType: Math.min(...pageText.map((text) => text.height)) };
+    });
+    await page.close();
+    return { ...found, problems };
+}
 
 async function launchWithLeastFont(browserName, least) {
     if (browserName === 'firefox')
@@ -187,9 +252,25 @@ async function launchWithLeastFont(browserName, least) {
     return browser;
 }
 
-// Touch emulation needs Chromium's own protocol.
-describe('chromium on a phone', () => {
-    const quorvel = pageUnderTest();
+// As pageUnderTest, in Chromium with the least font size given.
+function pageWithLeastFont(least) {
+    let server;
+    let browser;
+    before(async () => {
+        server = await servePage();
+        browser = await launchWithLeastFont('chromium', least);
+    });
+    after(async () => {
+        await browser?.close();
+        await server?.close();
+    });
+    return { open: (viewport) => openPage(browser, server.url, viewport) };
+}
+
+// Touch emulation needs Chromium's own protocol. A least font size lays the captioned controls out
+// larger, their reach for a finger with them.
+for (const least of [0, 24]) describe(least ? `chromium on a phone, with the least font size at ${least} pixels` : 'chromium on a phone', () => {
+    const quorvel = least ? pageWithLeastFont(least) : pageUnderTest();
     const iPhone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 
     test('every control takes a finger: 24 x 24 pixels of target, a tap at its edge acts, and what is drawn stays', async () => {
