@@ -22,4 +22,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # window do not show in the binary.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The toolkit's own translations, for its file dialog and menus in the program's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -1,5 +1,7 @@
 #include "core/ExploreWords.h"
 
+#include "core/Translation.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -22,11 +24,17 @@ std::string decimal(long long scaled, int places)
 
 }  // namespace
 
-std::string segmentName(int segment, bool on) { return "segment " + std::to_string(segment + 1) + " of 30, " + (on ? "on" : "off"); }
+std::string segmentName(int segment, bool on)
+{
+    return fillIn(on ? translate("ExploreWords", "segment %1 of 30, on") : translate("ExploreWords", "segment %1 of 30, off"), {std::to_string(segment + 1)});
+}
 
 std::string brightnessNumber(double brightness) { return decimal(std::llround(brightness * 100), 2); }
 
-std::string brightnessWords(double brightness) { return brightnessNumber(brightness) + " of the light of a whole mirror at the middle"; }
+std::string brightnessWords(double brightness)
+{
+    return fillIn(translate("ExploreWords", "%1 of the light of a whole mirror at the middle"), {brightnessNumber(brightness)});
+}
 
 std::string tenthsText(int tenths) { return tenths % 10 == 0 ? std::to_string(tenths / 10) : decimal(tenths, 1); }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 namespace quorvel {
@@ -7,8 +8,8 @@ namespace quorvel {
 // The keys a person can use, as the keyboard help shows them: the same words in both editions,
 // with the keys that only one edition has.
 struct KeyHelp {
-    const char* keys;  // "Ctrl+E"
-    const char* what;  // "Open or close Explore the mirror"
+    std::string keys;  // "Ctrl+E"
+    std::string what;  // "Open or close Explore the mirror"
 };
 
 enum class Edition { Desktop, Page };
@@ -16,6 +17,6 @@ enum class Edition { Desktop, Page };
 std::vector<KeyHelp> keyboardHelp(Edition edition);
 
 // The help's title.
-inline constexpr const char* keyboardHelpTitle = "Keys of Quorvel";
+std::string keyboardHelpTitle();
 
 }  // namespace quorvel

@@ -6,6 +6,7 @@
 #include "core/PictureSvg.h"
 #include "core/SceneSetup.h"
 #include "core/SettingNumber.h"
+#include "core/Translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -93,22 +94,7 @@ void MainFormModel::carryOutExplore(const Action& action)
         explore.mirror.toggle(segmentSwitch->segment);
         explore.currentSegment = std::clamp(segmentSwitch->segment, 0, Mirror::segmentCount - 1);
     } else if (const auto* preset = std::get_if<MirrorPreset>(&action)) {
-        switch (*preset) {
-        case MirrorPreset::WholeMirror:
-            explore.mirror = Mirror::whole();
-            break;
-        case MirrorPreset::MiddleThird:
-            explore.mirror = Mirror::span(10, 19);
-            break;
-        case MirrorPreset::OuterThirds:
-            explore.mirror = Mirror::span(0, 9);
-            for (int segment = 20; segment < Mirror::segmentCount; ++segment)
-                explore.mirror.set(segment, true);
-            break;
-        case MirrorPreset::Grating:
-            explore.mirror = grating(explore.distance, explore.frequency());
-            break;
-        }
+        explore.mirror = presetMirror(*preset, explore.distance, explore.frequency());
     } else if (const auto* distance = std::get_if<DistanceSetting>(&action)) {
         setDistance(distance->pixels);
     } else {
@@ -117,6 +103,42 @@ void MainFormModel::carryOutExplore(const Action& action)
     hidePromptAndResults();
     exploreChanged();
     view_.showState();
+}
+
+// The options where they offer the value, so that the window is the classic one as far as it can
+// be; op0 sets frequency 1, so the distance comes first.
+void MainFormModel::apply(const Setup& setup)
+{
+    if (setup.distance == 0 || setup.distance == 250)
+        choose(setup.distance == 0 ? Option::op0 : Option::op250);
+    else
+        perform(DistanceSetting{setup.distance});
+    if (setup.frequencyTenths == 10 || setup.frequencyTenths == 20)
+        choose(setup.frequencyTenths == 10 ? Option::op1 : Option::op2);
+    else
+        perform(FrequencySetting{setup.frequencyTenths});
+    moveSpeed(SpeedMove::to(setup.speed));
+    applyMirror(setup.mirror);
+    openExplore(setup.explore);
+}
+
+// By its preset where one scrapes it, else segment by segment, the strip's keyboard staying where
+// it stood.
+void MainFormModel::applyMirror(const Mirror& mirror)
+{
+    const ExploreState& explore = state_.explore;
+    if (explore.mirror == mirror)
+        return;
+    for (const MirrorPreset preset : {MirrorPreset::WholeMirror, MirrorPreset::MiddleThird, MirrorPreset::OuterThirds, MirrorPreset::Grating}) {
+        if (presetMirror(preset, explore.distance, explore.frequency()) == mirror)
+            return perform(preset);
+    }
+    const int cursor = explore.currentSegment;
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
+        if (explore.mirror.on(segment) != mirror.on(segment))
+            perform(SegmentSwitch{segment});
+    }
+    moveSegmentCursor(cursor - explore.currentSegment);
 }
 
 // The panel writes the settings texts as the options do, and the options show the values they
@@ -202,7 +224,7 @@ std::string MainFormModel::pictureSvg(SystemPalette palette) const { return pict
 void MainFormModel::stopDrawing(const SettingsError& error)
 {
     drawn_.stage = DrawnPicture::Stage::Stopped;
-    view_.reportStop(std::string("quorvel: Start stopped: ") + error.what());
+    view_.reportStop(fillIn(translate("MainFormModel", "quorvel: Start stopped: %1"), {error.what()}));
 }
 
 // The panel's numbers follow the texts, whichever control wrote them; a text that is no number
@@ -419,7 +441,7 @@ void MainFormModel::finishRun()
     const bool outermost = !std::exchange(sayingLater_, true);
     say(runEndWords(drawn_));
     if (state_.explore.open)
-        say("Brightness " + brightnessWords(state_.explore.brightness) + ".");
+        say(fillIn(translate("MainFormModel", "Brightness %1 of the light of a whole mirror at the middle."), {brightnessNumber(state_.explore.brightness)}));
     releaseHeld();
     if (outermost) {
         sayingLater_ = false;
@@ -458,10 +480,10 @@ void MainFormModel::releaseHeld()
     const auto sayCarried = [&] {
         if (carried.empty())
             return;
-        std::string words = "Carried out after the run: " + carried.front();
+        std::string list = carried.front();
         for (std::size_t k = 1; k < carried.size(); ++k)
-            words += ", " + carried[k];
-        say(words + ".");
+            list += ", " + carried[k];
+        say(fillIn(translate("MainFormModel", "Carried out after the run: %1."), {list}));
         carried.clear();
         lastWasSpeed = false;
     };
@@ -489,7 +511,7 @@ void MainFormModel::unload()
     state_.running = false;
     sequence_.reset();
     held_.clear();
-    say("Quorvel has ended.");
+    say(translate("MainFormModel", "Quorvel has ended."));
     view_.endProgram();
 }
 

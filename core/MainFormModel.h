@@ -10,6 +10,7 @@
 #include "core/ResultLabels.h"
 #include "core/SettingNumber.h"
 #include "core/SettingsTexts.h"
+#include "core/Setup.h"
 #include "core/StartSequence.h"
 
 #include <chrono>
@@ -52,6 +53,13 @@ public:
     void clickGraph(float x) { perform(DistanceSetting{BrightnessGraph::distanceAt(x)}); }
     // Where the panel's graph is drawn; none until an edition has one.
     void setGraphSurface(DrawingSurface* graph) { graph_ = graph; }
+
+    // Sets the window as a setup has it, before the first Start: through a person's actions, so
+    // that every control shows it, the panel's settings through the panel. The panel opens last
+    // and draws its picture once.
+    void apply(const Setup& setup);
+    // The setup the window shows now.
+    Setup setup() const { return Setup::of(state_); }
 
     // The timer asked for with startTimer has run out.
     void pauseEnded();
@@ -98,6 +106,7 @@ private:
     void runHandlerOf(Option option);
     void hidePromptAndResults();
     void carryOutExplore(const Action& action);
+    void applyMirror(const Mirror& mirror);
     void setDistance(int pixels);
     void setFrequency(int tenths);
     void syncExploreSettings();

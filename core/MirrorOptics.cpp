@@ -80,4 +80,23 @@ Mirror grating(double distance, double frequency)
     return facing(arrows, std::atan2(direction.y, direction.x));
 }
 
+Mirror presetMirror(MirrorPreset preset, double distance, double frequency)
+{
+    switch (preset) {
+    case MirrorPreset::MiddleThird:
+        return Mirror::span(10, 19);
+    case MirrorPreset::OuterThirds: {
+        Mirror outer = Mirror::span(0, 9);
+        for (int segment = 20; segment < Mirror::segmentCount; ++segment)
+            outer.set(segment, true);
+        return outer;
+    }
+    case MirrorPreset::Grating:
+        return grating(distance, frequency);
+    case MirrorPreset::WholeMirror:
+        break;
+    }
+    return Mirror::whole();
+}
+
 }  // namespace quorvel

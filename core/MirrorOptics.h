@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ExploreState.h"
 #include "core/Mirror.h"
 
 #include <array>
@@ -32,5 +33,8 @@ double brightness(const Mirror& mirror, double distance, double frequency);
 // The segments whose photon vectors point within 90 degrees of the direction in which their sum
 // is longest: scraped so, the mirror reflects as strongly as any of its parts can.
 Mirror grating(double distance, double frequency);
+
+// The mirror a preset of the explore panel scrapes; only the grating depends on the settings.
+Mirror presetMirror(MirrorPreset preset, double distance, double frequency);
 
 }  // namespace quorvel

@@ -4,6 +4,7 @@
 #include "core/Scene.h"
 #include "core/SettingNumber.h"
 #include "core/SinglePrecision.h"
+#include "core/Translation.h"
 
 #include <cmath>
 #include <limits>
@@ -13,7 +14,7 @@ namespace quorvel {
 namespace {
 
 constexpr double decrementsPerSlowdown = 300000;
-constexpr const char* slowdownSetting = "slowdown (nSpomaleni)";
+constexpr const char* slowdownSetting = QT_TRANSLATE_NOOP("SettingNumber", "slowdown (nSpomaleni)");
 constexpr double spiralScale = 3.5;
 
 }  // namespace
@@ -118,7 +119,7 @@ std::uint64_t pauseDecrements(const std::string& slowdownText)
     const double slowdown = settingNumber(slowdownSetting, slowdownText);
     const double count = slowdown * decrementsPerSlowdown;
     if (!std::isfinite(count))
-        throw SettingsError(std::string(slowdownSetting) + " setting holds \"" + slowdownText + "\", whose pause is beyond the range of numbers");
+        throw SettingsError(fillIn(translate("SettingNumber", "%1 setting holds \"%2\", whose pause is beyond the range of numbers"), {translate("SettingNumber", slowdownSetting), slowdownText}));
     if (count <= 0)
         return 0;
     // 2^64 itself is the first double the integer type cannot hold.

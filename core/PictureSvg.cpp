@@ -3,6 +3,7 @@
 #include "core/CaptionLines.h"
 #include "core/SettingNumber.h"
 #include "core/SettingsTexts.h"
+#include "core/ShownCaption.h"
 #include "core/StartSequence.h"
 #include "core/SvgSurface.h"
 #include "core/WindowLabels.h"
@@ -65,18 +66,19 @@ bool shown(const WindowLabel& label, const FormState& state)
     return false;
 }
 
-// The caption's lines from the box's top, as many as the box shows; the text is the window's
-// foreground colour.
+// The caption's lines from the box's top, as many as the box shows, in the language and size the
+// window shows them in; the text is the window's foreground colour.
 void drawLabel(SvgSurface& surface, const WindowLabel& label, int left, int top)
 {
     surface.fillRect(left, top, label.width, label.height, lightGrey);
     const float x = label.centred ? static_cast<float>(left) + static_cast<float>(label.width) / 2 : static_cast<float>(left);
-    const double lineHeight = captionLineSpacing * label.pixelSize;
+    const ShownCaption caption = shownCaption(label);
+    const double lineHeight = captionLineSpacing * caption.pixelSize;
     double lineTop = top;
-    for (const std::string& line : captionLines(label.caption, label.pixelSize, label.width)) {
+    for (const std::string& line : captionLines(caption.text, caption.pixelSize, label.width)) {
         if (lineTop >= top + label.height)
             break;
-        surface.text(x, static_cast<float>(lineTop + captionAscent * label.pixelSize), line, label.pixelSize, label.centred, SystemColour::ButtonText);
+        surface.text(x, static_cast<float>(lineTop + captionAscent * caption.pixelSize), line, caption.pixelSize, label.centred, SystemColour::ButtonText);
         lineTop += lineHeight;
     }
 }

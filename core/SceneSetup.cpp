@@ -5,6 +5,7 @@
 #include "core/SettingNumber.h"
 #include "core/SettingsTexts.h"
 #include "core/SinglePrecision.h"
+#include "core/Translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,8 +17,8 @@ namespace {
 // The band's row count is fixed; it is not derived from the canvas height.
 constexpr int bandRows = 520;
 
-double distance(const SettingsTexts& settings) { return settingNumber("distance (nPosun)", settings.distanceText()); }
-double frequency(const SettingsTexts& settings) { return settingNumber("frequency (nKmitocet)", settings.frequencyText()); }
+double distance(const SettingsTexts& settings) { return settingNumber(QT_TRANSLATE_NOOP("SettingNumber", "distance (nPosun)"), settings.distanceText()); }
+double frequency(const SettingsTexts& settings) { return settingNumber(QT_TRANSLATE_NOOP("SettingNumber", "frequency (nKmitocet)"), settings.frequencyText()); }
 
 // Repaints the picture area bottom row first; this is the only erasing the program does.
 void paintBand(DrawingSurface& surface, int rows)

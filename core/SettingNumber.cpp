@@ -1,5 +1,7 @@
 #include "core/SettingNumber.h"
 
+#include "core/Translation.h"
+
 #include <charconv>
 #include <algorithm>
 #include <cstdlib>
@@ -119,7 +121,7 @@ double settingNumber(std::string_view settingName, const std::string& text)
 {
     if (const auto value = parseDecimal(text))
         return *value;
-    throw SettingsError(std::string(settingName) + " setting holds \"" + printable(text) + "\", which is not a number");
+    throw SettingsError(fillIn(translate("SettingNumber", "%1 setting holds \"%2\", which is not a number"), {translate("SettingNumber", settingName), printable(text)}));
 }
 
 }  // namespace quorvel

@@ -1,5 +1,7 @@
 #include "desktop/AccessiblePicture.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace quorvel {
@@ -24,7 +26,7 @@ QString AccessiblePicture::text(QAccessible::Text which) const
     if (!isValid())
         return {};
     if (which == QAccessible::Name)
-        return QStringLiteral("Picture");
+        return QCoreApplication::translate("AccessiblePicture", "Picture");
     if (which == QAccessible::Description)
         return description_();
     return {};

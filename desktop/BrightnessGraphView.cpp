@@ -2,6 +2,7 @@
 
 #include "core/BrightnessGraph.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 
@@ -16,8 +17,8 @@ constexpr QSize graphSize(BrightnessGraph::width, BrightnessGraph::height);
 BrightnessGraphView::BrightnessGraphView(QWidget* parent) : QWidget(parent), surface_(*this, graphSize)
 {
     setFixedSize(graphSize);
-    setAccessibleName(QStringLiteral("Brightness against distance"));
-    setAccessibleDescription(QStringLiteral("A click moves the source and the detector to the distance under it"));
+    setAccessibleName(QCoreApplication::translate("ExplorePanel", "Brightness against distance"));
+    setAccessibleDescription(QCoreApplication::translate("BrightnessGraphView", "A click moves the source and the detector to the distance under it"));
 }
 
 void BrightnessGraphView::paintEvent(QPaintEvent* event)

@@ -1,12 +1,15 @@
 #include "desktop/CommandLine.h"
 
+#include "core/SetupReading.h"
 #include "desktop/TerminalText.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <variant>
 
 namespace quorvel {
 
@@ -20,23 +23,23 @@ struct ToolkitOption {
 
 // The options that the toolkit takes from the command line itself.
 constexpr std::array toolkitOptions{
-    ToolkitOption{"platform", "name", "the windowing platform: xcb, wayland, offscreen, ..."},
-    ToolkitOption{"display", "display", "the X display to open, such as :0"},
-    ToolkitOption{"platformtheme", "name", "the platform theme"},
-    ToolkitOption{"platformpluginpath", "path", "a folder of platform plugins"},
-    ToolkitOption{"plugin", "plugin", "an input plugin to load"},
-    ToolkitOption{"style", "style", "the widget style, such as Fusion"},
-    ToolkitOption{"stylesheet", "file", "a style sheet to apply"},
-    ToolkitOption{"qwindowgeometry", "geometry", "the window's size and place, such as 800x600+0+0"},
-    ToolkitOption{"geometry", "geometry", "the same as -qwindowgeometry"},
-    ToolkitOption{"qwindowtitle", "title", "the window's caption"},
-    ToolkitOption{"qwindowicon", "file", "the window's icon"},
-    ToolkitOption{"name", "name", "the application name the desktop sees"},
-    ToolkitOption{"session", "session", "the session to restore"},
-    ToolkitOption{"reverse", nullptr, "lay the window out from right to left"},
-    ToolkitOption{"nograb", nullptr, "never grab the mouse or keyboard"},
-    ToolkitOption{"dograb", nullptr, "grab even when running in a debugger"},
-    ToolkitOption{"sync", nullptr, "talk to the X server synchronously"},
+    ToolkitOption{"platform", "name", QT_TRANSLATE_NOOP("CommandLine", "the windowing platform: xcb, wayland, offscreen, ...")},
+    ToolkitOption{"display", "display", QT_TRANSLATE_NOOP("CommandLine", "the X display to open, such as :0")},
+    ToolkitOption{"platformtheme", "name", QT_TRANSLATE_NOOP("CommandLine", "the platform theme")},
+    ToolkitOption{"platformpluginpath", "path", QT_TRANSLATE_NOOP("CommandLine", "a folder of platform plugins")},
+    ToolkitOption{"plugin", "plugin", QT_TRANSLATE_NOOP("CommandLine", "an input plugin to load")},
+    ToolkitOption{"style", "style", QT_TRANSLATE_NOOP("CommandLine", "the widget style, such as Fusion")},
+    ToolkitOption{"stylesheet", "file", QT_TRANSLATE_NOOP("CommandLine", "a style sheet to apply")},
+    ToolkitOption{"qwindowgeometry", "geometry", QT_TRANSLATE_NOOP("CommandLine", "the window's size and place, such as 800x600+0+0")},
+    ToolkitOption{"geometry", "geometry", QT_TRANSLATE_NOOP("CommandLine", "the same as -qwindowgeometry")},
+    ToolkitOption{"qwindowtitle", "title", QT_TRANSLATE_NOOP("CommandLine", "the window's caption")},
+    ToolkitOption{"qwindowicon", "file", QT_TRANSLATE_NOOP("CommandLine", "the window's icon")},
+    ToolkitOption{"name", "name", QT_TRANSLATE_NOOP("CommandLine", "the application name the desktop sees")},
+    ToolkitOption{"session", "session", QT_TRANSLATE_NOOP("CommandLine", "the session to restore")},
+    ToolkitOption{"reverse", nullptr, QT_TRANSLATE_NOOP("CommandLine", "lay the window out from right to left")},
+    ToolkitOption{"nograb", nullptr, QT_TRANSLATE_NOOP("CommandLine", "never grab the mouse or keyboard")},
+    ToolkitOption{"dograb", nullptr, QT_TRANSLATE_NOOP("CommandLine", "grab even when running in a debugger")},
+    ToolkitOption{"sync", nullptr, QT_TRANSLATE_NOOP("CommandLine", "talk to the X server synchronously")},
 };
 
 // A factor written as a plain decimal number, "2" or "1.5", within the factors --scale takes;
@@ -51,7 +54,66 @@ std::optional<double> scaleFactor(const std::string& text)
     return factor;
 }
 
-CommandLine refusal(const QString& message) { return {CommandLine::Request::Error, terminalText(message), false, std::nullopt}; }
+CommandLine refusal(const QString& message)
+{
+    CommandLine refused;
+    refused.request = CommandLine::Request::Error;
+    refused.error = terminalText(message);
+    return refused;
+}
+
+// The options of the setup, each by the name a link to the page gives its setting.
+struct SetupOption {
+    std::string_view name;
+    const char* value;
+};
+
+constexpr std::array setupOptions{SetupOption{Setup::distanceName, "pixels"}, SetupOption{Setup::frequencyName, "number"},
+                                  SetupOption{Setup::speedName, "slowdown"}, SetupOption{Setup::mirrorName, "segments"}};
+
+// The parser names an unknown option without the dashes it was written with, so the word as given
+// is quoted instead: "--bogus", not "bogus".
+QString parseFailure(const QCommandLineParser& parser, const QStringList& words)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    for (const QString& word : words.mid(1)) {
+        const QString option = word.section(QLatin1Char('='), 0, 0);
+        qsizetype dashes = 0;
+        while (dashes < option.size() && option[dashes] == QLatin1Char('-'))
+            ++dashes;
+        if (dashes > 0 && !unknown.isEmpty() && option.mid(dashes) == unknown.constFirst())
+            return QCoreApplication::translate("CommandLine", "there is no option '%1'").arg(option);
+    }
+    return parser.errorText();
+}
+
+QString optionName(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
+
+// The setup the options give, read as a link's pairs are; the first value it cannot use is
+// refused, naming the option and what it takes.
+std::variant<Setup, QString> setupOf(const QCommandLineParser& parser)
+{
+    std::vector<SetupReading::Pair> pairs;
+    QStringList given;
+    for (const SetupOption& option : setupOptions) {
+        for (const QString& value : parser.values(optionName(option.name))) {
+            pairs.emplace_back(std::string(option.name), value.toStdString());
+            given << value;
+        }
+    }
+    if (parser.isSet(QStringLiteral("explore")))
+        pairs.emplace_back(std::string(Setup::exploreName), "1");
+    const SetupReading reading(pairs);
+    if (reading.ignored().empty())
+        return reading.setup();
+    const SetupReading::Ignored& first = reading.ignored().front();
+    const QString option = QStringLiteral("--") + QString::fromStdString(first.name);
+    if (first.why == SetupReading::Why::Repeated)
+        return QCoreApplication::translate("CommandLine", "%1 was given more than once").arg(option);
+    const auto place = std::ranges::find(pairs, first.name, &SetupReading::Pair::first) - pairs.begin();
+    return QCoreApplication::translate("CommandLine", "%1 takes %2, but was given '%3'")
+        .arg(option, QString::fromStdString(SetupReading::takes(first.name)), given.at(place));
+}
 
 }  // namespace
 
@@ -64,10 +126,14 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
     const QCommandLineOption version(QStringList{"v", "version"});
     const QCommandLineOption explore(QStringLiteral("explore"));
     const QCommandLineOption scale(QStringLiteral("scale"), {}, QStringLiteral("factor"));
+    const QCommandLineOption language(QStringLiteral("lang"), {}, QStringLiteral("code"));
     parser.addOption(help);
+    parser.addOption(language);
     parser.addOption(version);
     parser.addOption(explore);
     parser.addOption(scale);
+    for (const SetupOption& option : setupOptions)
+        parser.addOption(QCommandLineOption(optionName(option.name), {}, QString::fromLatin1(option.value)));
     for (const ToolkitOption& option : toolkitOptions) {
         parser.addOption(option.value ? QCommandLineOption(QString::fromLatin1(option.name), {}, QString::fromLatin1(option.value))
                                       : QCommandLineOption(QString::fromLatin1(option.name)));
@@ -75,45 +141,84 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
     QStringList words;
     for (const std::string& argument : arguments)
         words << QString::fromLocal8Bit(argument);
-    // The parser's messages quote the option as it was given, control characters and all.
+    // The messages quote the option as it was given, control characters and all.
     if (!parser.parse(words))
-        return refusal(parser.errorText());
+        return refusal(parseFailure(parser, words));
+    // Even a refusal is told in the language asked for.
+    std::optional<std::string> code;
+    if (parser.isSet(language))
+        code = parser.value(language).toStdString();
+    const auto refused = [&code](const QString& message) {
+        CommandLine refusing = refusal(message);
+        refusing.language = code;
+        return refusing;
+    };
     // A stray argument is refused even beside help or version, as it is everywhere else.
     if (!parser.positionalArguments().isEmpty())
-        return refusal(QStringLiteral("takes no file or other argument, but was given '%1'").arg(parser.positionalArguments().constFirst()));
+        return refused(QCoreApplication::translate("CommandLine", "takes no file or other argument, but was given '%1'").arg(parser.positionalArguments().constFirst()));
     std::optional<double> factor;
     if (parser.isSet(scale)) {
         const QString given = parser.value(scale);
         factor = scaleFactor(given.toStdString());
         if (!factor)
-            return refusal(QStringLiteral("--scale takes a factor from %1 to %2, such as 1.5, but was given '%3'").arg(smallestScale).arg(largestScale).arg(given));
+            return refused(QCoreApplication::translate("CommandLine", "--scale takes a factor from %1 to %2, such as 1.5, but was given '%3'")
+                               .arg(smallestScale)
+                               .arg(largestScale)
+                               .arg(given));
     }
-    if (parser.isSet(help))
-        return {Request::Help, {}, false, std::nullopt};
-    if (parser.isSet(version))
-        return {Request::Version, {}, false, std::nullopt};
-    return {Request::Run, {}, parser.isSet(explore), factor};
+    const auto setup = setupOf(parser);
+    if (const auto* wrong = std::get_if<QString>(&setup))
+        return refused(*wrong);
+    CommandLine asked;
+    asked.language = code;
+    asked.request = parser.isSet(help) ? Request::Help : parser.isSet(version) ? Request::Version : Request::Run;
+    if (asked.request == Request::Run) {
+        asked.setup = std::get<Setup>(setup);
+        asked.scale = factor;
+    }
+    return asked;
+}
+
+// An option's usage, then what it does from the 30th column on; a description of more lines
+// than one goes on in the same column.
+QString optionLine(QString usage, const QString& description)
+{
+    constexpr qsizetype column = 29;
+    usage = usage.leftJustified(std::max(usage.size() + 1, column));
+    QString indented = description;
+    indented.replace(QLatin1Char('\n'), QLatin1Char('\n') + QString(column, QLatin1Char(' ')));
+    return usage + indented + QLatin1Char('\n');
 }
 
 std::string CommandLine::helpText()
 {
-    std::string text = "Usage: quorvel [option...]\n"
-                       "Shows how a mirror reflects light in the sum-over-paths picture.\n"
-                       "\n"
-                       "Options:\n"
-                       "  -h, --help                 show this help and end\n"
-                       "  -v, --version              show the name and version and end\n"
-                       "      --explore              open the Explore the mirror panel with the window\n"
-                       "      --scale factor         draw the whole window factor times as large, sharp,\n"
-                       "                             for a projector: from 1 to 4, such as 1.5\n"
-                       "\n"
-                       "Options of the toolkit:\n";
+    QString text = QCoreApplication::translate("CommandLine", "Usage: quorvel [option...]") + QLatin1Char('\n') +
+                   QCoreApplication::translate("CommandLine", "Shows how a mirror reflects light in the sum-over-paths picture.") + QStringLiteral("\n\n") +
+                   QCoreApplication::translate("CommandLine", "Options:") + QLatin1Char('\n');
+    text += optionLine(QStringLiteral("  -h, --help"), QCoreApplication::translate("CommandLine", "show this help and end"));
+    text += optionLine(QStringLiteral("  -v, --version"), QCoreApplication::translate("CommandLine", "show the name and version and end"));
+    text += optionLine(QStringLiteral("      --explore"), QCoreApplication::translate("CommandLine", "open the Explore the mirror panel with the window"));
+    text += optionLine(QStringLiteral("      --scale factor"),
+                       QCoreApplication::translate("CommandLine", "draw the whole window factor times as large, sharp,\nfor a projector: from 1 to 4, such as 1.5"));
+    text += optionLine(QStringLiteral("      --distance pixels"),
+                       QCoreApplication::translate("CommandLine", "start at this distance: 0 or 250, or for the explore\npanel a whole number from -350 to 350"));
+    text += optionLine(QStringLiteral("      --frequency number"),
+                       QCoreApplication::translate("CommandLine", "start at this frequency: 1 or 2, or for the explore\npanel from 0.5 to 3 in tenths, such as 1.5"));
+    text += optionLine(QStringLiteral("      --speed slowdown"), QCoreApplication::translate("CommandLine", "start with the speed scroll bar here, from 1 to 20"));
+    text += optionLine(QStringLiteral("      --mirror segments"),
+                       QCoreApplication::translate("CommandLine", "the explore panel's mirror: whole, middle-third,\nouter-thirds, grating, or 30 digits from the left,\n"
+                                                                  "1 for a segment that reflects, 0 for one scraped off"));
+    text += optionLine(QStringLiteral("      --lang code"),
+                       QCoreApplication::translate("CommandLine", "the language to show instead of the desktop's:\ncs, de, en, es, fr or pt_BR; any other shows English"));
+    text += QLatin1Char('\n') +
+            QCoreApplication::translate("CommandLine", "A setting that only the explore panel offers opens the panel, as --explore\n"
+                                                       "does. The same settings make a link to the page: ?distance=250&speed=5\n");
+    text += QLatin1Char('\n') + QCoreApplication::translate("CommandLine", "Options of the toolkit:") + QLatin1Char('\n');
     for (const ToolkitOption& option : toolkitOptions) {
-        std::string usage = std::string("  -") + option.name + (option.value ? std::string(" ") + option.value : "");
-        usage.resize(std::max<std::size_t>(usage.size() + 1, 29), ' ');
-        text += usage + option.description + "\n";
+        const QString usage = QStringLiteral("  -") + QString::fromLatin1(option.name) + (option.value ? QStringLiteral(" ") + QString::fromLatin1(option.value) : QString());
+        text += optionLine(usage, QCoreApplication::translate("CommandLine", option.description));
     }
-    return text;
+    return text.toStdString();
 }
 
 }  // namespace quorvel

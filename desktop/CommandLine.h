@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Setup.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,15 +9,16 @@
 namespace quorvel {
 
 // What the command line asks of the program. Quorvel takes no arguments of its own but help,
-// version, whether to start with the explore panel open and how large to draw the window; the
-// toolkit's options (a display, a style, ...) pass on to the toolkit.
+// version, the setup to start with (the settings, and the explore panel with its mirror), how
+// large to draw the window and in which language; the toolkit's options (a display, a style, ...) pass on to the toolkit.
 struct CommandLine {
     enum class Request { Run, Help, Version, Error };
 
     Request request = Request::Run;
     std::string error;  // for Request::Error: one line, without the program's name
-    bool explore = false;  // for Request::Run: the explore panel opens with the window
+    Setup setup;  // for Request::Run: the window's settings and panel as it opens
     std::optional<double> scale;  // for Request::Run: device pixels per pixel of the layout
+    std::optional<std::string> language;  // the language's code as given, "de" or "pt_BR"
 
     // The factors --scale takes: up to what a projector or a large screen asks for.
     static constexpr double smallestScale = 1;

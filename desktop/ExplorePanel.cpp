@@ -7,6 +7,7 @@
 #include "desktop/SegmentStrip.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QBoxLayout>
 #include <QAbstractSpinBox>
 #include <QDoubleSpinBox>
@@ -30,21 +31,21 @@ namespace {
 constexpr int barTopHundredths = 200;
 
 template <typename Control>
-Control* named(Control* control, const char* name, const char* accessibleName)
+Control* named(Control* control, const char* name, const QString& accessibleName)
 {
     control->setObjectName(QString::fromUtf8(name));
-    control->setAccessibleName(QString::fromUtf8(accessibleName));
+    control->setAccessibleName(accessibleName);
     return control;
 }
 
-QPushButton* button(const char* name, const char* caption)
+QPushButton* button(const char* name, const QString& caption)
 {
-    auto* button = named(new QPushButton(QString::fromUtf8(caption)), name, caption);
+    auto* button = named(new QPushButton(caption), name, caption);
     button->setAutoDefault(true);
     return button;
 }
 
-QSlider* slider(const char* name, const char* accessibleName, int minimum, int maximum, int pageStep)
+QSlider* slider(const char* name, const QString& accessibleName, int minimum, int maximum, int pageStep)
 {
     auto* slider = named(new QSlider(Qt::Horizontal), name, accessibleName);
     slider->setRange(minimum, maximum);
@@ -54,16 +55,16 @@ QSlider* slider(const char* name, const char* accessibleName, int minimum, int m
 
 // A number typed in is taken when it is complete, on Enter or when the focus leaves.
 template <typename Field>
-Field* numberField(Field* field, const char* name, const char* accessibleName)
+Field* numberField(Field* field, const char* name, const QString& accessibleName)
 {
     field->setKeyboardTracking(false);
     field->setFixedWidth(64);
     return named(field, name, accessibleName);
 }
 
-QLabel* caption(const char* text, QWidget* control)
+QLabel* caption(const QString& text, QWidget* control)
 {
-    auto* label = new QLabel(QString::fromUtf8(text));
+    auto* label = new QLabel(text);
     label->setBuddy(control);
     return label;
 }
@@ -77,7 +78,7 @@ void showValue(Control* control, Value value)
 
 }  // namespace
 
-ExplorePanel::ExplorePanel(MainFormModel& model, QWidget* parent) : QGroupBox(QStringLiteral("Explore the mirror"), parent), model_(model)
+ExplorePanel::ExplorePanel(MainFormModel& model, QWidget* parent) : QGroupBox(QCoreApplication::translate("ExplorePanel", "Explore the mirror"), parent), model_(model)
 {
     setObjectName(QStringLiteral("explorePanel"));
     setFont(serifBold(16));
@@ -93,23 +94,25 @@ void ExplorePanel::createMirrorControls()
 {
     segments_ = new SegmentStrip(this);
     segments_->setObjectName(QStringLiteral("segments"));
-    wholeMirror_ = button("wholeMirror", "Whole mirror");
-    middleThird_ = button("middleThird", "Middle third");
-    outerThirds_ = button("outerThirds", "Outer thirds");
-    grating_ = button("grating", "Grating");
-    close_ = button("closeExplore", "Close");
+    wholeMirror_ = button("wholeMirror", QCoreApplication::translate("ExplorePanel", "Whole mirror"));
+    middleThird_ = button("middleThird", QCoreApplication::translate("ExplorePanel", "Middle third"));
+    outerThirds_ = button("outerThirds", QCoreApplication::translate("ExplorePanel", "Outer thirds"));
+    grating_ = button("grating", QCoreApplication::translate("ExplorePanel", "Grating"));
+    close_ = button("closeExplore", QCoreApplication::translate("ExplorePanel", "Close"));
 }
 
 void ExplorePanel::createSettingControls()
 {
-    distance_ = slider("distance", "Distance", ExploreState::distanceMinimum, ExploreState::distanceMaximum, 50);
-    distanceField_ = numberField(new QSpinBox, "distanceField", "Distance in pixels");
+    distance_ = slider("distance", QCoreApplication::translate("ExplorePanel", "Distance"), ExploreState::distanceMinimum, ExploreState::distanceMaximum, 50);
+    distanceField_ = numberField(new QSpinBox, "distanceField", QCoreApplication::translate("ExplorePanel", "Distance in pixels"));
     distanceField_->setRange(ExploreState::distanceMinimum, ExploreState::distanceMaximum);
-    frequency_ = slider("frequency", "Frequency in tenths", ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum, 5);
-    frequencyField_ = numberField(new QDoubleSpinBox, "frequencyField", "Frequency");
+    frequency_ = slider("frequency", QCoreApplication::translate("ExplorePanel", "Frequency in tenths"), ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum, 5);
+    frequencyField_ = numberField(new QDoubleSpinBox, "frequencyField", QCoreApplication::translate("ExplorePanel", "Frequency"));
     frequencyField_->setRange(ExploreState::frequencyTenthsMinimum / 10.0, ExploreState::frequencyTenthsMaximum / 10.0);
     frequencyField_->setDecimals(1);
     frequencyField_->setSingleStep(0.1);
+    // Numbers are written with a point in every language, as the settings and the page write them.
+    frequencyField_->setLocale(QLocale::c());
     distanceField_->installEventFilter(this);
     frequencyField_->installEventFilter(this);
 }
@@ -119,7 +122,7 @@ void ExplorePanel::createBrightnessControls()
     brightnessNumber_ = new QLabel;
     brightnessNumber_->setObjectName(QStringLiteral("brightnessNumber"));
     brightnessNumber_->setFixedWidth(40);
-    brightnessBar_ = named(new QProgressBar, "brightnessBar", "Brightness");
+    brightnessBar_ = named(new QProgressBar, "brightnessBar", QCoreApplication::translate("ExplorePanel", "Brightness"));
     brightnessBar_->setRange(0, barTopHundredths);
     brightnessBar_->setTextVisible(false);
     graph_ = new BrightnessGraphView(this);
@@ -140,20 +143,20 @@ void ExplorePanel::layOut()
     frequencyRow->addWidget(frequency_);
     frequencyRow->addWidget(frequencyField_);
     auto* brightnessRow = new QHBoxLayout;
-    brightnessRow->addWidget(caption("Brightness", brightnessBar_));
+    brightnessRow->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Brightness"), brightnessBar_));
     brightnessRow->addWidget(brightnessNumber_);
     brightnessRow->addWidget(brightnessBar_);
 
     auto* column = new QVBoxLayout(this);
-    column->addWidget(caption("Mirror segments", segments_));
+    column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Mirror segments"), segments_));
     column->addWidget(segments_);
     column->addLayout(presets);
-    column->addWidget(caption("Distance", distance_));
+    column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Distance"), distance_));
     column->addLayout(distanceRow);
-    column->addWidget(caption("Frequency", frequency_));
+    column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Frequency"), frequency_));
     column->addLayout(frequencyRow);
     column->addLayout(brightnessRow);
-    column->addWidget(caption("Brightness against distance", graph_));
+    column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Brightness against distance"), graph_));
     column->addWidget(graph_);
     column->addStretch();
     column->addWidget(close_, 0, Qt::AlignRight);

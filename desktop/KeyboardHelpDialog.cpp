@@ -2,6 +2,7 @@
 
 #include "core/KeyboardHelp.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QTableWidget>
@@ -11,9 +12,9 @@ namespace quorvel {
 
 namespace {
 
-QTableWidgetItem* cell(const char* text)
+QTableWidgetItem* cell(const std::string& text)
 {
-    auto* item = new QTableWidgetItem(QString::fromUtf8(text));
+    auto* item = new QTableWidgetItem(QString::fromStdString(text));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }
@@ -22,13 +23,13 @@ QTableWidgetItem* cell(const char* text)
 
 KeyboardHelpDialog::KeyboardHelpDialog(QWidget* parent) : QDialog(parent)
 {
-    const QString title = QString::fromUtf8(keyboardHelpTitle);
+    const QString title = QString::fromStdString(keyboardHelpTitle());
     setWindowTitle(title);
     const std::vector<KeyHelp> keys = keyboardHelp(Edition::Desktop);
     table_ = new QTableWidget(static_cast<int>(keys.size()), 2, this);
     table_->setObjectName(QStringLiteral("keys"));
     table_->setAccessibleName(title);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Keys"), QStringLiteral("What they do")});
+    table_->setHorizontalHeaderLabels({QCoreApplication::translate("KeyboardHelpDialog", "Keys"), QCoreApplication::translate("KeyboardHelpDialog", "What they do")});
     table_->verticalHeader()->hide();
     for (int row = 0; row < table_->rowCount(); ++row) {
         table_->setItem(row, 0, cell(keys[static_cast<std::size_t>(row)].keys));

@@ -11,6 +11,8 @@
 #include "desktop/SpeedScrollBar.h"
 #include "desktop/ThemeColours.h"
 
+#include "core/ShownCaption.h"
+
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QAction>
@@ -63,7 +65,16 @@ Control* place(Control* control, const char* name, QRect geometry, const QFont& 
     return place(control, name, geometry);
 }
 
-QGroupBox* frame(QWidget* parent, const char* name, const char* caption, QRect geometry)
+// The frames, buttons and labels of the layout show their captions in the language in use, in the
+// size that fits their box.
+QGroupBox* frame(QWidget* parent, const char* name, QRect geometry)
+{
+    const ShownCaption caption = shownCaption(controlCaption(name));
+    return place(new QGroupBox(QString::fromStdString(caption.text), parent), name, geometry, serifBold(caption.pixelSize));
+}
+
+// The speed's frame, which is never shown, keeps its caption as it is.
+QGroupBox* unshownFrame(QWidget* parent, const char* name, const char* caption, QRect geometry)
 {
     return place(new QGroupBox(QString::fromUtf8(caption), parent), name, geometry, serifBold(16));
 }
@@ -103,20 +114,23 @@ QLineEdit* settingsBox(QWidget* parent, const char* name, QRect geometry)
     return box;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption, QRect geometry, int pixelSize)
+QPushButton* button(QWidget* parent, const char* name, QRect geometry)
 {
-    auto* button = place(new QPushButton(QString::fromUtf8(caption), parent), name, geometry, serifBold(pixelSize));
+    const ShownCaption caption = shownCaption(controlCaption(name));
+    auto* button = place(new QPushButton(QString::fromStdString(caption.text), parent), name, geometry, serifBold(caption.pixelSize));
     // Enter and Return press the focused button, as Space does.
     button->setAutoDefault(true);
     return button;
 }
 
 // Labels are fixed boxes whose captions wrap inside them.
-QLabel* label(QWidget* parent, const char* name, const char* caption, QRect geometry, int pixelSize, Qt::Alignment alignment)
+QLabel* label(QWidget* parent, const char* name)
 {
-    auto* label = place(new QLabel(QString::fromUtf8(caption), parent), name, geometry, serifBold(pixelSize));
+    const WindowLabel& layout = windowLabel(name);
+    const ShownCaption caption = shownCaption(layout);
+    auto* label = place(new QLabel(QString::fromStdString(caption.text), parent), name, {layout.left, layout.top, layout.width, layout.height}, serifBold(caption.pixelSize));
     label->setWordWrap(true);
-    label->setAlignment(alignment | Qt::AlignTop);
+    label->setAlignment((layout.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     return label;
 }
 
@@ -177,32 +191,32 @@ void MainForm::createControls()
     HScroll1->setValue(1);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
     // The scroll bar has no caption of its own; screen readers announce this name with its value.
-    HScroll1->setAccessibleName(QStringLiteral("Animation speed"));
-    HScroll1->setAccessibleDescription(QStringLiteral("Slowdown of the animation, from 1 at the left to 20 at the right"));
-    frmAnimace = frame(this, "frmAnimace", "Animace", {64, 232, 81, 81});
+    HScroll1->setAccessibleName(QCoreApplication::translate("MainForm", "Animation speed"));
+    HScroll1->setAccessibleDescription(QCoreApplication::translate("MainForm", "Slowdown of the animation, from 1 at the left to 20 at the right"));
+    frmAnimace = unshownFrame(this, "frmAnimace", "Animace", {64, 232, 81, 81});
     frmAnimace->hide();
     opPomalá = option(frmAnimace, "opPomalá", "Pomalá", {8, 56, 57, 17});
     opPomalejší = option(frmAnimace, "opPomalejší", "Pomalejší", {8, 40, 65, 17});
     opRychlá = option(frmAnimace, "opRychlá", "Rychlá", {8, 24, 57, 17});
     nSpomaleni = textBox(this, "nSpomaleni", {440, 8, 65, 25});
-    frmKmitocet = frame(this, "frmKmitocet", "Frequency", {152, 56, 89, 41});
+    frmKmitocet = frame(this, "frmKmitocet", {152, 56, 89, 41});
     op2 = option(frmKmitocet, "op2", "2", {48, 24, 33, 13});
     op1 = option(frmKmitocet, "op1", "1", {16, 24, 41, 13});
     nKmitocet = settingsBox(this, "nKmitocet", {248, 88, 41, 19});
-    cmdKonec = button(this, "cmdKonec", "Exit", {624, 16, 89, 28}, 19);
-    frmPosun = frame(this, "frmPosun", "Distance", {32, 56, 89, 41});
+    cmdKonec = button(this, "cmdKonec", {624, 16, 89, 28});
+    frmPosun = frame(this, "frmPosun", {32, 56, 89, 41});
     op250 = option(frmPosun, "op250", "250", {40, 24, 41, 13});
     op0 = option(frmPosun, "op0", "0", {8, 24, 41, 13});
     nPosun = settingsBox(this, "nPosun", {24, 40, 41, 19});
-    cmdStart = button(this, "cmdStart", "Start", {528, 16, 89, 28}, 21);
-    labSoucet = label(this, "labSoucet", "Cornu spiral and sum vector", {336, 48, 113, 57}, 16, Qt::AlignHCenter);
-    labDetektor = label(this, "labDetektor", "Detector", {464, 48, 65, 25}, 16, Qt::AlignLeft);
-    labZdroj = label(this, "labZdroj", "Source", {0, 232, 57, 17}, 16, Qt::AlignLeft);
-    labKliknuti = label(this, "labKliknuti", "Please press button Start", {160, 320, 225, 33}, 21, Qt::AlignLeft);
-    labCas = label(this, "labCas", "Time (length)", {8, 104, 153, 25}, 16, Qt::AlignLeft);
-    labRadius = label(this, "labRadius", "Photon vectors after reaching the detector", {8, 152, 137, 57}, 16, Qt::AlignHCenter);
-    labPosun = label(this, "labPosun", "Distance from middle of the mirror", {24, 8, 161, 41}, 16, Qt::AlignHCenter);
-    labZrcadlení = label(this, "labZrcadlení", "Difraction on mirror", {256, 8, 225, 25}, 23, Qt::AlignLeft);
+    cmdStart = button(this, "cmdStart", {528, 16, 89, 28});
+    labSoucet = label(this, "labSoucet");
+    labDetektor = label(this, "labDetektor");
+    labZdroj = label(this, "labZdroj");
+    labKliknuti = label(this, "labKliknuti");
+    labCas = label(this, "labCas");
+    labRadius = label(this, "labRadius");
+    labPosun = label(this, "labPosun");
+    labZrcadlení = label(this, "labZrcadlení");
     for (QLabel* hidden : {labSoucet, labDetektor, labZdroj, labRadius})
         hidden->hide();
     leaveOverlapTo(op0, op250);
@@ -393,7 +407,7 @@ void MainForm::focusTheSelection()
 // the keyboard, as the Menu key does through a context menu event.
 void MainForm::createExploreCommands()
 {
-    exploreAction_ = new QAction(QStringLiteral("Explore the mirror"), this);
+    exploreAction_ = new QAction(QCoreApplication::translate("MainForm", "Explore the mirror"), this);
     exploreAction_->setCheckable(true);
     exploreAction_->setShortcut(ExplorePanel::toggleKey());
     addAction(exploreAction_);
@@ -408,11 +422,11 @@ void MainForm::createExploreCommands()
 // Saving and copying act at once, even during a run, and leave the model as it is.
 void MainForm::createPictureCommands()
 {
-    saveAction_ = new QAction(QStringLiteral("Save picture…"), this);
+    saveAction_ = new QAction(QCoreApplication::translate("MainForm", "Save picture…"), this);
     saveAction_->setShortcut(QKeySequence::Save);
     addAction(saveAction_);
     connect(saveAction_, &QAction::triggered, this, &MainForm::askToSavePicture);
-    copyAction_ = new QAction(QStringLiteral("Copy picture"), this);
+    copyAction_ = new QAction(QCoreApplication::translate("MainForm", "Copy picture"), this);
     copyAction_->setShortcut(QKeySequence::Copy);
     addAction(copyAction_);
     connect(copyAction_, &QAction::triggered, this, &MainForm::copyPicture);
@@ -423,15 +437,16 @@ void MainForm::askToSavePicture()
 {
     const SavePicture picture(model_.pictureSvg(themeColours(*this)), shownPicture());
     QString filter;
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save picture"), QStringLiteral("quorvel-picture.png"),
-                                                QStringLiteral("PNG image (*.png);;SVG image (*.svg)"), &filter);
+    const QString svgFilter = QCoreApplication::translate("MainForm", "SVG image (*.svg)");
+    QString path = QFileDialog::getSaveFileName(this, QCoreApplication::translate("MainForm", "Save picture"), QStringLiteral("quorvel-picture.png"),
+                                                QCoreApplication::translate("MainForm", "PNG image (*.png)") + QStringLiteral(";;") + svgFilter, &filter);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
-        path += filter.startsWith(QStringLiteral("SVG")) ? QStringLiteral(".svg") : QStringLiteral(".png");
+        path += filter == svgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
     const QString problem = picture.save(path);
     if (!problem.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Save picture"), problem);
+        QMessageBox::warning(this, QCoreApplication::translate("MainForm", "Save picture"), problem);
 }
 
 // As an image, and as SVG for the programs that take it.
@@ -448,6 +463,14 @@ void MainForm::openExplore(bool open)
     if (open && !explorePanel_)
         createExplorePanel();
     model_.openExplore(open);
+}
+
+// The model opens the panel itself, so it is made beforehand.
+void MainForm::applySetup(const Setup& setup)
+{
+    if (setup.explore && !explorePanel_)
+        createExplorePanel();
+    model_.apply(setup);
 }
 
 void MainForm::createExplorePanel()

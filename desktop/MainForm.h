@@ -37,6 +37,8 @@ public:
     MainFormModel& model() { return model_; }
     // Opens the explore panel beside the picture, which keeps its place and size, or closes it.
     void openExplore(bool open);
+    // Sets the window as the setup has it, before the first Start.
+    void applySetup(const Setup& setup);
     const WindowSurface& surface() const { return surface_; }
     // Where the picture is drawn, in the window's coordinates.
     QRect pictureArea() const;

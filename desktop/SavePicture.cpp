@@ -1,6 +1,7 @@
 #include "desktop/SavePicture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -18,7 +19,7 @@ QString SavePicture::save(const QString& path) const
         file = std::make_unique<QFile>(path);
     else
         file = std::make_unique<QSaveFile>(path);
-    const auto failed = [&path, &file] { return QStringLiteral("The picture could not be saved as %1: %2.").arg(path, file->errorString()); };
+    const auto failed = [&path, &file] { return QCoreApplication::translate("SavePicture", "The picture could not be saved as %1: %2.").arg(path, file->errorString()); };
     if (!file->open(QIODevice::WriteOnly))
         return failed();
     const QByteArray bytes = contents(path);

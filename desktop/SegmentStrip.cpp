@@ -2,6 +2,7 @@
 
 #include "core/ExploreWords.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -24,7 +25,7 @@ SegmentStrip::SegmentStrip(QWidget* parent) : QAbstractSlider(parent)
     setPageStep(5);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(sizeHint());
-    setAccessibleDescription(QStringLiteral("The mirror's segments: Left and Right move along them, Space switches one on or off"));
+    setAccessibleDescription(QCoreApplication::translate("SegmentStrip", "The mirror's segments: Left and Right move along them, Space switches one on or off"));
     // Every move, by key, wheel or a screen reader, goes to the model as steps from where it stood.
     connect(this, &QAbstractSlider::valueChanged, this, [this](int segment) { emit cursorMoved(segment - 1 - current_); });
 }

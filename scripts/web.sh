@@ -20,9 +20,10 @@ if [ -z "$page" ]; then
     page=build-web/page
 fi
 
-# The server must name WebAssembly's type, or browsers compile it the slow way.
+# The server must name WebAssembly's type, or browsers compile it the slow way, and the
+# manifest's, which busybox does not know.
 conf=$(mktemp) log=$(mktemp)
-printf '.wasm:application/wasm\n.js:text/javascript\n' > "$conf"
+printf '.wasm:application/wasm\n.js:text/javascript\n.webmanifest:application/manifest+json\n' > "$conf"
 busybox httpd -f -p "127.0.0.1:$port" -h "$page" -c "$conf" 2> "$log" &
 server=$!
 # A server started in the background ignores Ctrl+C, so the script ends it on its way out.

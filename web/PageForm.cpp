@@ -2,8 +2,11 @@
 
 #include "core/ExploreWords.h"
 #include "core/KeyboardHelp.h"
+#include "core/SetupReading.h"
+#include "core/ShownCaption.h"
 
 #include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
 #include <emscripten/eventloop.h>
 
 #include <algorithm>
@@ -52,6 +55,35 @@ int whole(double value) { return static_cast<int>(std::lround(std::clamp(std::is
 
 std::string pixels(int position) { return std::to_string(position) + "px"; }
 
+// Browsers refuse a page that rewrites its address some hundreds of times in ten seconds, as a
+// dragged slider would; the address follows at most ten times a second.
+constexpr double addressInterval = 100;
+
+// The address's query, without bringing one too long for any setup into the module's memory:
+// cut one past the longest, it is still refused as too long.
+std::string addressQuery() { return val::global("location")["search"].call<std::string>("slice", 0, static_cast<double>(Setup::longestQuery + 1)); }
+
+// The size in the window's pixels, which the page's style sheet may lay out larger and shrink back
+// where a reader's least font size would raise it.
+void showCaption(val element, const ShownCaption& caption)
+{
+    element.set("textContent", caption.text);
+    element["style"].set("fontSize", "calc(" + std::to_string(caption.pixelSize) + " * var(--px))");
+}
+
+// The window's labels, buttons and frames in the language in use, each in the size that fits its
+// box; a frame's caption is its own element.
+void showCaptions(const val& document)
+{
+    for (const WindowLabel& label : windowLabels)
+        showCaption(element(document, std::string(label.name).c_str()), shownCaption(label));
+    for (const ControlCaption& control : controlCaptions) {
+        const std::string name(control.name);
+        const val button = element(document, name.c_str());
+        showCaption(button["localName"].as<std::string>() == "button" ? button : element(document, (name + "Caption").c_str()), shownCaption(control));
+    }
+}
+
 }  // namespace
 
 PageForm::PageForm()
@@ -75,6 +107,7 @@ PageForm::PageForm()
       graph_(palette_, graphCanvas),
       model_(surface_, *this)
 {
+    showCaptions(document_);
     model_.setGraphSurface(&graph_);
     model_.Form_Load();
 }
@@ -139,6 +172,8 @@ void PageForm::showState()
     }
     showExplore(state.explore);
     describePicture();
+    if (followingAddress_)
+        showAddress();
 }
 
 void PageForm::showPicture()
@@ -207,6 +242,55 @@ void PageForm::showExplore(const ExploreState& explore)
     setAttribute(brightnessBar_, "aria-valuetext", brightnessWords(explore.brightness));
 }
 
+// Before the first Start, so that the link's settings are what Start draws.
+void PageForm::followAddress()
+{
+    const SetupReading reading = SetupReading::ofQuery(addressQuery());
+    model_.apply(reading.setup());
+    if (!reading.ignored().empty())
+        val::global("console").call<void>("warn", "Quorvel ignored in its address: " + reading.ignoredText());
+    followingAddress_ = true;
+    showAddress();
+}
+
+std::string PageForm::link()
+{
+    if (addressTimer_ != 0)
+        emscripten_clear_timeout(addressTimer_);
+    if (followingAddress_)
+        writeAddress();
+    return val::global("location")["href"].as<std::string>();
+}
+
+// A change soon after the last is written when the interval is over, with whatever came meanwhile.
+void PageForm::showAddress()
+{
+    if (addressTimer_ != 0)
+        return;
+    const double wait = addressWritten_ + addressInterval - emscripten_get_now();
+    if (wait <= 0)
+        writeAddress();
+    else
+        addressTimer_ = emscripten_set_timeout(&PageForm::addressDue, wait, this);
+}
+
+void PageForm::addressDue(void* form) { static_cast<PageForm*>(form)->writeAddress(); }
+
+// The path and any fragment stay; so do the query's parts that others read, such as the language.
+void PageForm::writeAddress()
+{
+    addressTimer_ = 0;
+    const std::string current = addressQuery();
+    const std::string query = model_.setup().query(current);
+    const std::string wanted = query.empty() ? std::string() : "?" + query;
+    if (wanted == current)
+        return;
+    addressWritten_ = emscripten_get_now();
+    const val location = val::global("location");
+    const val history = val::global("history");
+    history.call<void>("replaceState", history["state"], std::string(), location["pathname"].as<std::string>() + wanted + location["hash"].as<std::string>());
+}
+
 // Whole milliseconds, rounded up, within the longest wait a browser's timer keeps.
 void PageForm::startTimer(std::chrono::nanoseconds length)
 {
@@ -257,7 +341,7 @@ val PageForm::keyboardHelp() const
         rows.call<void>("push", row);
     }
     val help = val::object();
-    help.set("title", std::string(keyboardHelpTitle));
+    help.set("title", keyboardHelpTitle());
     help.set("rows", rows);
     return help;
 }
@@ -280,6 +364,9 @@ EMSCRIPTEN_BINDINGS(quorvel)
         .function("clickPicture", &PageForm::clickPicture)
         .function("clickGraph", &PageForm::clickGraph)
         .function("setSeen", &PageForm::setSeen)
+        .function("followAddress", &PageForm::followAddress)
+        .function("link", &PageForm::link)
+        .function("say", &PageForm::say)
         .function("keyboardHelp", &PageForm::keyboardHelp)
         .function("pictureSvg", &PageForm::pictureSvg);
 }

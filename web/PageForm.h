@@ -7,6 +7,7 @@
 #include <emscripten/val.h>
 
 #include <array>
+#include <limits>
 #include <string>
 
 namespace quorvel {
@@ -42,6 +43,14 @@ public:
     void clickGraph(float x) { model_.clickGraph(x); }
     // Whether the page can be seen: a tab behind another cannot.
     void setSeen(bool seen) { model_.setSeen(seen); }
+    // Sets the window as the page's address asks, and warns once on the console of anything in
+    // it that could not be used. From then on the address follows the window's setup, in place,
+    // with no entry in the browser's history.
+    void followAddress();
+    // The page's address as it stands for the window now.
+    std::string link();
+    // Words of the page's own said as the window's are.
+    void say(const std::string& words) { announce(words); }
 
     // The keys the page knows, as {title, rows: [{keys, what}]}, for its keyboard help.
     emscripten::val keyboardHelp() const;
@@ -59,10 +68,13 @@ private:
     void showGraph() override { graph_.flush(); }
     void announce(const std::string& words) override;
     void showExplore(const ExploreState& explore);
+    void showAddress();
+    void writeAddress();
     void describePicture();
 
     static void timerEnded(void* form);
     static void announceAgain(void* form);
+    static void addressDue(void* form);
 
     emscripten::val document_;
     std::array<emscripten::val, 7> options_;  // by Option
@@ -83,6 +95,9 @@ private:
     emscripten::val pictureWords_;
     std::string described_;  // the picture's words as last written
     long timer_ = 0;
+    bool followingAddress_ = false;
+    long addressTimer_ = 0;
+    double addressWritten_ = -std::numeric_limits<double>::infinity();  // when last, in the page's milliseconds
     SystemPalette palette_;
     CanvasSurface surface_;
     CanvasSurface graph_;

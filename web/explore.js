@@ -2,6 +2,8 @@
 // again after each, as it does in the window's. Importing this module makes the segment strip's
 // switches, so that they are there when the model first shows its state.
 
+import { pageWord } from './language.js';
+
 const control = (id) => document.getElementById(id);
 const toggle = control('explore');
 const segments = control('segments');
@@ -12,7 +14,6 @@ for (let k = 1; k <= 30; ++k) {
     const segment = document.createElement('button');
     segment.type = 'button';
     segment.setAttribute('role', 'switch');
-    segment.setAttribute('aria-label', `segment ${k} of 30`);
     segments.append(segment);
 }
 
@@ -38,6 +39,7 @@ function wireSetting(name, send) {
 const steps = { ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1, Home: -30, End: 30 };
 
 export function wireExplore(form) {
+    [...segments.children].forEach((segment, k) => segment.setAttribute('aria-label', pageWord('segment %1 of 30', k + 1)));
     toggle.addEventListener('click', () => form.openExplore(toggle.getAttribute('aria-expanded') !== 'true'));
     control('exploreClose').addEventListener('click', () => {
         form.openExplore(false);

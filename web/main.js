@@ -8,9 +8,18 @@ import { wireExplore } from './explore.js';
 import { layOut, wireFullScreen } from './fit.js';
 import { wireHelp } from './help.js';
 import { wireSave } from './save.js';
+import { wireLink } from './link.js';
+import { chooseLanguage, loadLanguage, pageWord } from './language.js';
 
 const control = (id) => document.getElementById(id);
 const main = control('MainForm');
+const language = chooseLanguage(new URLSearchParams(location.search).get('lang'), navigator.languages ?? []);
+// Fetched while the module loads.
+const catalogue = loadLanguage(language).catch(() => ({}));
+catalogue.then(() => {
+    const status = control('status');
+    if (status.textContent === 'Quorvel is loading…') status.textContent = pageWord('Quorvel is loading…');
+});
 const speed = control('HScroll1');
 
 // The window fills the browser's window from the start; fit.js lays it out.
@@ -20,14 +29,21 @@ layOut(pictures);
 async function load() {
     try {
         const module = await createQuorvel({ canvases: pictures });
+        // The core speaks the language before the form shows anything.
+        if (language !== 'en') {
+            module.installCatalogue(await catalogue);
+            module.showPageTexts();
+        }
         return new module.PageForm();
     } catch (error) {
-        control('status').textContent = `Quorvel could not start: ${error.message}`;
+        control('status').textContent = pageWord('Quorvel could not start: %1', error.message);
         throw error;
     }
 }
 
 export const form = await load();
+// The link's settings are set before anything can be pressed.
+form.followAddress();
 
 for (const button of main.querySelectorAll('button')) button.addEventListener('click', () => form.press(button.id));
 // A click, not a change: during a run the option shown selected is the one the run uses, and a
@@ -60,6 +76,7 @@ speed.addEventListener('wheel', (event) => {
 wireExplore(form);
 wireHelp(form);
 wireSave(form);
+wireLink(form);
 // A run waits while the page cannot be seen, as in a tab behind another, and goes on once it can.
 const seen = () => form.setSeen(document.visibilityState === 'visible');
 document.addEventListener('visibilitychange', seen);
@@ -71,3 +88,8 @@ control('status').hidden = true;
 control('cmdStart').focus();
 document.body.dataset.ready = 'true';
 performance.mark('ready');
+
+// Only once the page is ready, so that keeping its files for use with no network does not slow its
+// start. Browsers have no service workers for files opened from disk or served insecurely, and the
+// page runs as well without one.
+if ('serviceWorker' in navigator) navigator.serviceWorker.register('offline.js').catch(() => {});

@@ -1,6 +1,8 @@
 // Saving and copying the picture: the core's SVG as it is, and a PNG drawn from that SVG at the
 // screen's pixel ratio, so that it holds the labels as the SVG does and no controls.
 
+import { pageWord } from './language.js';
+
 const control = (id) => document.getElementById(id);
 const name = 'quorvel-picture';
 
@@ -43,6 +45,6 @@ export function wireSave(form) {
     copy.addEventListener('click', () => {
         copy.title = '';
         navigator.clipboard.write([new ClipboardItem({ 'image/png': pngOf(form) })])
-            .catch((error) => { copy.title = `The picture could not be copied: ${error.message}`; });
+            .catch((error) => { copy.title = pageWord('The picture could not be copied: %1', error.message); });
     });
 }

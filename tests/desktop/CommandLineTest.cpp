@@ -1,5 +1,15 @@
+#include "core/SetupReading.h"
 #include "desktop/CommandLine.h"
+#include "desktop/MainForm.h"
 #include "desktop/TerminalText.h"
+#include "tests/support/MirrorText.h"
+
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +24,56 @@ TEST(ScaleOption, TakesAPlainDecimalFactorFromOneToFour)
     EXPECT_EQ(CommandLine::parse({"quorvel", "--scale=1.5", "--explore"}).scale, 1.5);
     for (const char* wrong : {"inf", "4.01", "0.99", "1e0", " 2"})
         EXPECT_EQ(CommandLine::parse({"quorvel", "--scale", wrong}).request, CommandLine::Request::Error) << wrong;
+}
+
+// The setup's options are read as a link's settings are; what they take is the core's to say.
+TEST(SetupOptions, GiveTheSettingsAndOpenThePanelForItsOwn)
+{
+    const CommandLine classic = CommandLine::parse({"quorvel", "--distance", "250", "--frequency=2", "--speed", "5"});
+    ASSERT_EQ(classic.request, CommandLine::Request::Run);
+    EXPECT_EQ(classic.setup, (quorvel::Setup{250, 20, 5, false, Mirror::whole()}));
+    const CommandLine panel = CommandLine::parse({"quorvel", "--mirror", "middle-third", "--distance", "-100", "--frequency", "1.5"});
+    EXPECT_EQ(panel.setup, (quorvel::Setup{-100, 15, 1, true, Mirror::span(10, 19)}));
+    EXPECT_EQ(CommandLine::parse({"quorvel"}).setup, quorvel::Setup());
+
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--distance", "100x"}, "--distance takes " + SetupReading::takes("distance") + ", but was given '100x'"},
+        {{"--mirror", "<img src=x onerror=alert(1)>"}, "--mirror takes " + SetupReading::takes("mirror") + ", but was given '<img src=x onerror=alert(1)>'"},
+        {{"--speed", "3", "--speed=4"}, "--speed was given more than once"},
+    };
+    for (const auto& [options, message] : refused) {
+        std::vector<std::string> arguments{"quorvel"};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        const CommandLine wrong = CommandLine::parse(arguments);
+        EXPECT_EQ(wrong.request, CommandLine::Request::Error) << message;
+        EXPECT_EQ(wrong.error, message);
+    }
+}
+
+TEST(SetupOptions, StartTheWindowWithTheirSettingsShown)
+{
+    MainForm classic;
+    classic.applySetup(CommandLine::parse({"quorvel", "--distance", "250", "--frequency", "2", "--speed", "5"}).setup);
+    classic.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&classic));
+    EXPECT_TRUE(classic.findChild<QRadioButton*>("op250")->isChecked());
+    EXPECT_FALSE(classic.findChild<QRadioButton*>("op0")->isChecked());
+    EXPECT_TRUE(classic.findChild<QRadioButton*>("op2")->isChecked());
+    EXPECT_EQ(classic.findChild<QScrollBar*>("HScroll1")->value(), 5);
+    EXPECT_EQ(classic.findChild<QLineEdit*>("nSpomaleni")->text(), "5");
+    EXPECT_EQ(classic.findChild<QWidget*>("explorePanel"), nullptr) << "no panel is made for the window's own settings";
+
+    MainForm panel;
+    panel.applySetup(CommandLine::parse({"quorvel", "--distance", "-100", "--frequency", "1.5", "--mirror", "111000111000111000111000111000"}).setup);
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    ASSERT_NE(panel.findChild<QWidget*>("explorePanel"), nullptr);
+    EXPECT_TRUE(panel.findChild<QWidget*>("explorePanel")->isVisible());
+    EXPECT_FALSE(panel.findChild<QRadioButton*>("op0")->isChecked());
+    EXPECT_FALSE(panel.findChild<QRadioButton*>("op250")->isChecked());
+    EXPECT_EQ(panel.findChild<QSlider*>("distance")->value(), -100);
+    EXPECT_DOUBLE_EQ(panel.findChild<QDoubleSpinBox*>("frequencyField")->value(), 1.5);
+    EXPECT_EQ(testing::mirrorText(panel.model().state().explore.mirror), "111000111000111000111000111000");
 }
 
 TEST(TerminalText, EscapesEveryControlCharacterAndKeepsTheRest)

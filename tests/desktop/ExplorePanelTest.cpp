@@ -203,8 +203,8 @@ TEST_F(Explore, EachChangeIsAnnouncedInWordsWithTheBrightnessBar)
 
 TEST(ExploreCommandLine, ExploreIsAnOptionOfItsOwnThatTheHelpNames)
 {
-    EXPECT_TRUE(CommandLine::parse({"quorvel", "--explore"}).explore);
-    EXPECT_FALSE(CommandLine::parse({"quorvel", "-style", "Fusion"}).explore);
+    EXPECT_TRUE(CommandLine::parse({"quorvel", "--explore"}).setup.explore);
+    EXPECT_FALSE(CommandLine::parse({"quorvel", "-style", "Fusion"}).setup.explore);
     EXPECT_EQ(CommandLine::parse({"quorvel", "--explore", "extra"}).request, CommandLine::Request::Error);
     EXPECT_NE(CommandLine::helpText().find("--explore"), std::string::npos);
 }

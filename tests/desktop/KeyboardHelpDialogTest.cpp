@@ -26,7 +26,7 @@ TEST_F(KeyboardHelp, F1ShowsTheCoresKeysForTheDesktopAndEscapeGivesTheFocusBack)
     KeyboardHelpDialog* help = pressF1();
     ASSERT_NE(help, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
-    EXPECT_EQ(help->windowTitle(), QString::fromUtf8(keyboardHelpTitle));
+    EXPECT_EQ(help->windowTitle(), QString::fromStdString(keyboardHelpTitle()));
     const QTableWidget& table = *help->findChild<QTableWidget*>();
     const std::vector<KeyHelp> keys = keyboardHelp(Edition::Desktop);
     ASSERT_EQ(table.rowCount(), static_cast<int>(keys.size()));

@@ -15,9 +15,10 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.l
 async function pageSize() {
     let raw = 0;
     let compressed = 0;
-    for (const name of await readdir(pageFolder)) {
-        if (!/\.(html|css|js|wasm|svg)$/.test(name)) continue;
-        const body = await readFile(join(pageFolder, name));
+    // Every file, as the offline worker fetches them all at a first visit.
+    for (const entry of await readdir(pageFolder, { recursive: true, withFileTypes: true })) {
+        if (!entry.isFile()) continue;
+        const body = await readFile(join(entry.parentPath ?? entry.path, entry.name));
         raw += body.length;
         compressed += gzipSync(body, { level: 9 }).length;
     }

@@ -49,8 +49,8 @@ for (const browserName of browsers) describe(browserName, () => {
         await page.focus('#cmdStart');
         const saving = ['savePng', 'saveSvg', ...(await page.$eval('#copyPicture', (copy) => copy.hidden) ? [] : ['copyPicture'])];
         const stops = [];
-        for (let i = 0; i < 17 + saving.length; ++i) stops.push(await page.keyboard.press('Tab').then(() => focused(page)));
-        assert.deepEqual(stops, ['op0', 'cmdKonec', 'op1', 'HScroll1', 'explore', 'keys', ...saving, 'fullScreen', 'segment 1 of 30', 'Whole mirror', 'Middle third', 'Outer thirds',
+        for (let i = 0; i < 18 + saving.length; ++i) stops.push(await page.keyboard.press('Tab').then(() => focused(page)));
+        assert.deepEqual(stops, ['op0', 'cmdKonec', 'op1', 'HScroll1', 'explore', 'keys', ...saving, 'copyLink', 'fullScreen', 'segment 1 of 30', 'Whole mirror', 'Middle third', 'Outer thirds',
                                  'Grating', 'distance', 'distanceNumber', 'frequency', 'frequencyNumber', 'exploreClose']);
         await page.focus('#fullScreen');
         for (const key of ['Tab', 'ArrowRight', ' ']) await page.keyboard.press(key);

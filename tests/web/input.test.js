@@ -104,19 +104,30 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.deepEqual(problems, []);
     });
 
-    test('after a reload the controls show the settings the window loads with', async () => {
+    // The address keeps the setup, so a reload shows it again; the browser's own restoring of
+    // form controls must never show what the window does not hold, with or without one.
+    test('a reload shows the setup its address holds, and the bare address the settings the window loads with', async () => {
         const { page, problems } = await quorvel.open();
         await page.focus('#HScroll1');
         await page.keyboard.press('End');
         await clickOn(page, '#op250');
         await clickOn(page, '#op2');
         assert.equal(await speedOf(page), 20);
+        const checkedOptions = () => page.$$eval('input[type=radio]', (options) => options.filter((option) => option.checked).map((option) => option.id));
+
+        // The address follows within a tenth of a second.
+        await page.waitForFunction(() => ['speed=20', 'distance=250', 'frequency=2'].every((part) => location.search.includes(part)));
         await page.reload();
+        await page.waitForSelector('body[data-ready]');
+        assert.equal(await speedOf(page), 20);
+        assert.deepEqual([await textOf(page, 'nSpomaleni'), await textOf(page, 'nPosun'), await textOf(page, 'nKmitocet')], ['20', '250', '2']);
+        assert.deepEqual(await checkedOptions(), ['op250', 'op2', 'opRychlá']);
+
+        await page.goto(new URL('./', page.url()).href);
         await page.waitForSelector('body[data-ready]');
         assert.equal(await speedOf(page), 1);
         assert.equal(await textOf(page, 'nSpomaleni'), '1');
-        const checked = await page.$$eval('input[type=radio]', (options) => options.filter((option) => option.checked).map((option) => option.id));
-        assert.deepEqual(checked, ['op0', 'op1', 'opRychlá']);
+        assert.deepEqual(await checkedOptions(), ['op0', 'op1', 'opRychlá']);
         assert.deepEqual(problems, []);
     });
 

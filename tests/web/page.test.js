@@ -14,7 +14,8 @@ const shownText = (page, selector) => page.$eval(selector, (element) => (element
 
 test('the page folder holds the page and nothing else', async () => {
     assert.deepEqual((await readdir(pageFolder)).sort(),
-                     ['explore.js', 'fit.js', 'help.js', 'index.html', 'main.js', 'picture.js', 'quorvel.js', 'quorvel.svg', 'quorvel.wasm', 'save.js', 'style.css']);
+                     ['explore.js', 'fit.js', 'help.js', 'index.html', 'lang', 'language.js', 'link.js', 'main.js', 'manifest.webmanifest', 'offline.js', 'picture.js', 'quorvel-192.png',
+                      'quorvel-512.png', 'quorvel.js', 'quorvel.svg', 'quorvel.wasm', 'save.js', 'style.css']);
 });
 
 test('opened as a file, the page says how to serve it', async () => {

@@ -9,7 +9,8 @@ import { readFile } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml' };
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml',
+                '.png': 'image/png', '.json': 'application/json', '.webmanifest': 'application/manifest+json' };
 
 const webBuild = process.env.QUORVEL_WEB_BUILD ?? new URL('../../build-web/', import.meta.url).pathname;
 export const pageFolder = join(webBuild, 'page');
@@ -17,19 +18,25 @@ export const desktopBuild = process.env.QUORVEL_DESKTOP_BUILD ?? new URL('../../
 
 // A static server on a free port of the loopback address: the built page at the root, and the
 // WebAssembly recorder of one Start per setting under /record/; extra maps further paths to
-// pages of their own.
-export async function servePage(extra = {}) {
+// pages of their own. Options serve the page from another folder, or under a path other than
+// the root, as a server that holds more than the page would. The server counts the requests it
+// answers, in served.
+export async function servePage(extra = {}, { folder = pageFolder, under = '/' } = {}) {
+    let served = 0;
     const server = createServer(async (request, response) => {
+        ++served;
         if (request.url in extra) {
             response.writeHead(200, { 'Content-Type': 'text/html' });
             response.end(extra[request.url]);
             return;
         }
         let path = normalize(decodeURIComponent(new URL(request.url, 'http://localhost').pathname)).replace(/^(\.\.[/\\])+/, '');
-        const folder = path.startsWith('/record/') ? join(webBuild, 'tests') : pageFolder;
+        const root = path.startsWith('/record/') ? join(webBuild, 'tests') : path.startsWith(under) ? folder : null;
+        if (root === folder) path = path.slice(under.length - 1);
         if (path.endsWith('/')) path += 'index.html';
         try {
-            const body = await readFile(join(folder, path));
+            if (!root) throw new Error(`nothing is served at ${path}`);
+            const body = await readFile(join(root, path));
             response.writeHead(200, { 'Content-Type': types[extname(path)] ?? 'text/html' });
             response.end(body);
         } catch {
@@ -38,7 +45,14 @@ export async function servePage(extra = {}) {
         }
     });
     await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-    return { url: `http://127.0.0.1:${server.address().port}/`, close: () => new Promise((resolve) => server.close(resolve)) };
+    return {
+        url: `http://127.0.0.1:${server.address().port}${under}`,
+        served: () => served,
+        close: () => new Promise((resolve) => {
+            server.close(resolve);
+            server.closeAllConnections();
+        }),
+    };
 }
 
 // The browsers the tests that concern every browser run in; QUORVEL_BROWSERS narrows them.

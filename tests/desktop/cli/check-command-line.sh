@@ -1,8 +1,8 @@
 #!/bin/sh
-# Runs the program as a person would from a terminal: help and version without any display, an
-# unknown option, argument or scale refused with status 2, input echoed with its control
-# characters escaped, and no display or a platform with no screen reported in one line with
-# status 1 instead of a crash.
+# Runs the program as a person would from a terminal: help and version without any display, in
+# the language asked for, an unknown option, argument, scale or setting refused with status 2,
+# input echoed with its control characters escaped, and no display or a platform with no screen
+# reported in one line with status 1 instead of a crash.
 set -u
 program=$1
 # A crash must show as its status, not leave a core file behind.
@@ -12,8 +12,14 @@ trap 'rm -f "$out" "$err"' EXIT
 failures=0
 fail() { printf 'FAILED: %s\n' "$*" >&2; failures=$((failures + 1)); }
 
-# Runs the program with no display at all; sets status, and the output in $out and $err.
-run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$out" 2>"$err"; status=$?; }
+# Runs the program with no display at all, in English unless the language is set; sets status,
+# and the output in $out and $err.
+english="-u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8"
+# shellcheck disable=SC2086 # the settings are meant to split into words
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $english "$program" "$@" >"$out" 2>"$err"; status=$?; }
+# The same in the environment given first: "LANG=de_DE.UTF-8 LANGUAGE=fr".
+# shellcheck disable=SC2086
+runIn() { settings=$1; shift; env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $english $settings "$program" "$@" >"$out" 2>"$err"; status=$?; }
 
 run --help
 [ "$status" -eq 0 ] || fail "--help ended with status $status"
@@ -22,17 +28,53 @@ grep -q -- '-platform name' "$out" || fail "--help leaves out the toolkit's opti
 grep -q -- '--scale factor' "$out" || fail "--help does not name --scale"
 [ -s "$err" ] && fail "--help wrote to standard error: $(cat "$err")"
 
+# The help and the refusals speak the language --lang names, else the environment's as gettext
+# reads it: LANGUAGE's list, then LC_ALL, LC_MESSAGES and LANG. A language Quorvel lacks is English.
+runIn "LANG=de_DE.UTF-8" --help
+grep -q '^Aufruf: quorvel' "$out" || fail "LANG=de_DE.UTF-8 did not show German help: $(head -1 "$out")"
+grep -q -- '--lang code' "$out" || fail "the help does not name --lang"
+runIn "LANG=de_DE.UTF-8 LC_MESSAGES=fr_FR.UTF-8 LC_ALL=es_ES.UTF-8" --help
+grep -q '^Uso: quorvel' "$out" || fail "LC_ALL did not come before LC_MESSAGES and LANG: $(head -1 "$out")"
+runIn "LC_ALL=es_ES.UTF-8 LANGUAGE=it:fr" --help
+grep -q '^Usage : quorvel' "$out" || fail "LANGUAGE's list did not come before LC_ALL: $(head -1 "$out")"
+runIn "LANG=de_DE.UTF-8 LANGUAGE=fr" --lang pt-BR --scale 9
+[ "$status" -eq 2 ] || fail "a refusal in Portuguese ended with status $status"
+grep -q "^quorvel: --scale aceita" "$err" || fail "--lang did not come before the environment: $(cat "$err")"
+run --lang xx --help
+[ "$status" -eq 0 ] || fail "an unknown language ended with status $status"
+grep -q '^Usage: quorvel' "$out" || fail "an unknown language did not show English help"
+grep -q "^quorvel: there is no language 'xx'" "$err" || fail "an unknown language was not warned of: $(cat "$err")"
+
 run --version
 [ "$status" -eq 0 ] || fail "--version ended with status $status"
 grep -qx 'Quorvel [0-9][0-9.]*' "$out" || fail "--version printed: $(cat "$out")"
 
 for wrong in --bogus -x file.txt "-platform" "--version extra" "--help stray" "--scale 0" "--scale -1" "--scale abc" \
-    "--scale nan" "--scale 100" "--scale" "--help --scale 5"; do
+    "--scale nan" "--scale 100" "--scale" "--help --scale 5" "--distance 100x" "--distance 351" "--frequency 3.5" \
+    "--frequency 1.25" "--speed 0" "--speed 21" "--speed" "--mirror 0101" "--mirror Grating" "--speed 3 --speed 4"; do
     run $wrong
     [ "$status" -eq 2 ] || fail "'$wrong' ended with status $status"
     grep -q '^quorvel: ' "$err" || fail "'$wrong' was not reported on standard error"
     [ -s "$out" ] && fail "'$wrong' wrote to standard output"
 done
+
+run --bogus=1
+grep -qx "quorvel: there is no option '--bogus'" "$err" || fail "an unknown option was reported as: $(cat "$err")"
+run -x
+grep -qx "quorvel: there is no option '-x'" "$err" || fail "an unknown short option was reported as: $(cat "$err")"
+
+# A setting refused names its option and what it takes, in one line; a good setup is taken, and
+# only the missing display stops the program.
+run --frequency 9
+grep -q "^quorvel: --frequency takes 1 or 2, or for the explore panel .*, but was given '9'$" "$err" || fail "a bad frequency was reported as: $(cat "$err")"
+run --distance -120 --frequency 1.5 --speed 5 --mirror grating --explore
+[ "$status" -eq 1 ] || fail "a good setup ended with status $status"
+grep -q 'needs a graphical desktop' "$err" || fail "a good setup was reported as: $(cat "$err")"
+run --help
+for option in '--distance pixels' '--frequency number' '--speed slowdown' '--mirror segments'; do
+    grep -q -- "$option" "$out" || fail "--help does not name $option"
+done
+grep -q 'only the explore panel offers opens the panel' "$out" || fail "--help does not say what a setting of the panel does"
 
 # No control character of an argument reaches the terminal: each shows as an escape, in one line.
 escape=$(printf '\033')

@@ -1,0 +1,222 @@
+#include "core/SetupReading.h"
+
+#include "core/FormState.h"
+#include "core/MirrorOptics.h"
+#include "core/QueryString.h"
+#include "core/Translation.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <map>
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::array settingNames{Setup::distanceName, Setup::frequencyName, Setup::speedName, Setup::exploreName, Setup::mirrorName};
+// A report stays one readable line however much a crafted address holds.
+constexpr std::size_t longestValueShown = 40;
+constexpr std::size_t mostShown = 10;
+
+template <typename Names>
+bool among(const Names& names, std::string_view name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+bool isDigits(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A whole number written plainly: digits, after a '-' for one below zero.
+std::optional<int> wholeNumber(std::string_view text)
+{
+    int number = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    if (error != std::errc() || stop != end)
+        return std::nullopt;
+    return number;
+}
+
+std::optional<int> within(std::optional<int> number, int least, int most)
+{
+    return number && *number >= least && *number <= most ? number : std::nullopt;
+}
+
+// A number of tenths written as decimal digits, "1", "1.5" or "1.50", read exactly.
+std::optional<int> tenths(std::string_view text)
+{
+    const std::size_t dot = text.find('.');
+    const std::string_view units = text.substr(0, dot);
+    const std::string_view fraction = dot == std::string_view::npos ? std::string_view("0") : text.substr(dot + 1);
+    if (!isDigits(units) || !isDigits(fraction) || fraction.find_first_not_of('0', 1) != std::string_view::npos)
+        return std::nullopt;
+    const auto whole = within(wholeNumber(units), 0, 1000);
+    if (!whole)
+        return std::nullopt;
+    return *whole * 10 + (fraction[0] - '0');
+}
+
+std::optional<Mirror> segmentDigits(std::string_view text)
+{
+    if (text.size() != Mirror::segmentCount || text.find_first_not_of("01") != std::string_view::npos)
+        return std::nullopt;
+    Mirror mirror = Mirror::bare();
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment)
+        mirror.set(segment, text[static_cast<std::size_t>(segment)] == '1');
+    return mirror;
+}
+
+// Printable ASCII as it is, any other byte percent-encoded, and a long text cut short.
+std::string shown(std::string_view text)
+{
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string plain;
+    for (const char c : text.substr(0, longestValueShown)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7f) {
+            plain += c;
+        } else {
+            plain += '%';
+            plain += hex[byte >> 4];
+            plain += hex[byte & 15];
+        }
+    }
+    return text.size() > longestValueShown ? plain + "..." : plain;
+}
+
+std::string reported(const SetupReading::Ignored& ignored)
+{
+    switch (ignored.why) {
+    case SetupReading::Why::Unknown:
+        return shown(ignored.name) + " (no such setting)";
+    case SetupReading::Why::Repeated:
+        return shown(ignored.name) + " (given more than once)";
+    case SetupReading::Why::Encoding:
+        return shown(ignored.name) + " (not properly percent-encoded)";
+    case SetupReading::Why::TooLong:
+        return shown(ignored.name) + " (longer than any setup, so not read at all)";
+    case SetupReading::Why::Invalid:
+        break;
+    }
+    return shown(ignored.name) + "=" + shown(ignored.value) + " (takes " + SetupReading::takes(ignored.name) + ")";
+}
+
+}  // namespace
+
+SetupReading::SetupReading(const std::vector<Pair>& pairs) { read(pairs); }
+
+SetupReading SetupReading::ofQuery(std::string_view query)
+{
+    SetupReading reading;
+    if (query.size() > Setup::longestQuery) {
+        reading.ignored_.push_back({std::string(query.substr(0, longestValueShown + 1)), {}, Why::TooLong});
+        return reading;
+    }
+    std::vector<Pair> pairs;
+    for (const QueryPart& part : queryParts(query)) {
+        auto name = percentDecoded(part.name);
+        auto value = percentDecoded(part.value);
+        if (name && value)
+            pairs.emplace_back(std::move(*name), std::move(*value));
+        else
+            reading.ignored_.push_back({std::string(part.written), {}, Why::Encoding});
+    }
+    reading.read(pairs);
+    return reading;
+}
+
+void SetupReading::read(const std::vector<Pair>& pairs)
+{
+    std::map<std::string_view, int> given;
+    for (const auto& pair : pairs)
+        ++given[pair.first];
+    for (const auto& [name, value] : pairs) {
+        if (among(Setup::namesOfOthers, name))
+            continue;
+        if (!among(settingNames, name)) {
+            ignored_.push_back({name, value, Why::Unknown});
+        } else if (int& times = given[name]; times != 1) {
+            // Reported once, at its first place.
+            if (times > 1)
+                ignored_.push_back({name, {}, Why::Repeated});
+            times = 0;
+        } else if (!set(name, value)) {
+            ignored_.push_back({name, value, Why::Invalid});
+        }
+    }
+    settleMirror();
+    setup_.explore = setup_.explore || setup_.needsPanel();
+}
+
+bool SetupReading::set(std::string_view name, const std::string& value)
+{
+    if (name == Setup::distanceName) {
+        const auto distance = within(wholeNumber(value), ExploreState::distanceMinimum, ExploreState::distanceMaximum);
+        setup_.distance = distance.value_or(setup_.distance);
+        return distance.has_value();
+    }
+    if (name == Setup::frequencyName) {
+        const auto frequency = within(tenths(value), ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum);
+        setup_.frequencyTenths = frequency.value_or(setup_.frequencyTenths);
+        return frequency.has_value();
+    }
+    if (name == Setup::speedName) {
+        const auto speed = within(wholeNumber(value), FormState::speedMinimum, FormState::speedMaximum);
+        setup_.speed = speed.value_or(setup_.speed);
+        return speed.has_value();
+    }
+    if (name == Setup::exploreName) {
+        if (value != "1" && value != "0")
+            return false;
+        setup_.explore = value == "1";
+        return true;
+    }
+    if (const auto preset = std::find(Setup::presetNames.begin(), Setup::presetNames.end(), value); preset != Setup::presetNames.end()) {
+        preset_ = static_cast<MirrorPreset>(preset - Setup::presetNames.begin());
+        return true;
+    }
+    const auto mirror = segmentDigits(value);
+    setup_.mirror = mirror.value_or(setup_.mirror);
+    return mirror.has_value();
+}
+
+// A grating is scraped for the distance and frequency the setup has, as the panel scrapes it.
+void SetupReading::settleMirror()
+{
+    if (preset_)
+        setup_.mirror = presetMirror(*preset_, setup_.distance, setup_.frequencyTenths / 10.0);
+}
+
+std::string SetupReading::ignoredText() const
+{
+    std::string text;
+    for (std::size_t k = 0; k < std::min(ignored_.size(), mostShown); ++k)
+        text += (k == 0 ? "" : ", ") + reported(ignored_[k]);
+    if (ignored_.size() > mostShown)
+        text += " and " + std::to_string(ignored_.size() - mostShown) + " more";
+    return text;
+}
+
+std::string SetupReading::takes(std::string_view name)
+{
+    if (name == Setup::distanceName)
+        return fillIn(translate("SetupReading", "0 or 250, or for the explore panel a whole number from %1 to %2"),
+                      {std::to_string(ExploreState::distanceMinimum), std::to_string(ExploreState::distanceMaximum)});
+    if (name == Setup::frequencyName)
+        return translate("SetupReading", "1 or 2, or for the explore panel a number from 0.5 to 3 in tenths, such as 1.5");
+    if (name == Setup::speedName)
+        return fillIn(translate("SetupReading", "a whole number from %1 to %2"),
+                      {std::to_string(FormState::speedMinimum), std::to_string(FormState::speedMaximum)});
+    if (name == Setup::exploreName)
+        return translate("SetupReading", "1 to open the explore panel, or 0");
+    if (name == Setup::mirrorName)
+        return translate("SetupReading", "30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, "
+                                         "or whole, middle-third, outer-thirds or grating");
+    return {};
+}
+
+}  // namespace quorvel

@@ -1,0 +1,107 @@
+#include "core/CaptionLines.h"
+#include "core/KeyboardHelp.h"
+#include "core/PictureDescription.h"
+#include "core/ShownCaption.h"
+#include "desktop/LanguageChoice.h"
+#include "desktop/MainForm.h"
+#include "desktop/Translations.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace quorvel {
+namespace {
+
+QString chosen(std::initializer_list<std::pair<const char*, const char*>> variables)
+{
+    QProcessEnvironment environment;
+    for (const auto& [name, value] : variables)
+        environment.insert(QString::fromLatin1(name), QString::fromUtf8(value));
+    return LanguageChoice::fromEnvironment(environment);
+}
+
+TEST(LanguageChoice, FollowsTheEnvironmentAsGettextDoes)
+{
+    EXPECT_EQ(chosen({}), "en");
+    EXPECT_EQ(chosen({{"LANG", "de_DE.UTF-8"}}), "de");
+    EXPECT_EQ(chosen({{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}), "fr");
+    EXPECT_EQ(chosen({{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}, {"LC_ALL", "es_ES.UTF-8"}}), "es");
+    EXPECT_EQ(chosen({{"LC_ALL", "es_ES.UTF-8"}, {"LANGUAGE", "xx:cs:de"}}), "cs");
+    // The first locale variable set decides, even for a language Quorvel lacks.
+    EXPECT_EQ(chosen({{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "it_IT.UTF-8"}}), "en");
+    EXPECT_EQ(chosen({{"LANG", "C"}, {"LANGUAGE", "de"}}), "en");
+    EXPECT_EQ(chosen({{"LANG", "pt_PT.UTF-8"}}), "pt_BR");
+}
+
+TEST(LanguageChoice, MatchesCodesWrittenEveryWay)
+{
+    EXPECT_EQ(LanguageChoice::matching("pt-BR"), "pt_BR");
+    EXPECT_EQ(LanguageChoice::matching("pt_br"), "pt_BR");
+    EXPECT_EQ(LanguageChoice::matching("de_AT.UTF-8@euro"), "de");
+    EXPECT_EQ(LanguageChoice::matching("CS"), "cs");
+    EXPECT_EQ(LanguageChoice::matching("en_GB"), "en");
+    EXPECT_EQ(LanguageChoice::matching("xx"), std::nullopt);
+    EXPECT_EQ(LanguageChoice::matching(""), std::nullopt);
+}
+
+// The layout's captions as the window shows them in each language.
+class EveryLanguage : public ::testing::TestWithParam<QString> {};
+
+TEST_P(EveryLanguage, EveryCaptionFitsItsBoxWithTheRealFont)
+{
+    const Translations translations(GetParam());
+    MainForm form;
+    for (const WindowLabel& layout : windowLabels) {
+        const auto* label = form.findChild<QLabel*>(QString::fromUtf8(layout.name.data(), static_cast<qsizetype>(layout.name.size())));
+        ASSERT_NE(label, nullptr);
+        const ShownCaption caption = shownCaption(layout);
+        EXPECT_EQ(label->text().toStdString(), caption.text);
+        const QFontMetrics metrics(label->font());
+        // As the label wraps it: no line wider than the box, and the last line's letters inside it.
+        const QRect wrapped = metrics.boundingRect(QRect(0, 0, layout.width, 1000), Qt::TextWordWrap | label->alignment(), label->text());
+        EXPECT_LE(wrapped.width(), layout.width) << caption.text;
+        const int lines = static_cast<int>(std::lround(static_cast<double>(wrapped.height()) / metrics.lineSpacing()));
+        EXPECT_LE((lines - 1) * metrics.lineSpacing() + metrics.ascent(), layout.height) << caption.text << " in " << lines << " lines";
+        EXPECT_EQ(static_cast<std::size_t>(lines), captionLines(caption.text, caption.pixelSize, layout.width).size()) << caption.text;
+    }
+    for (const ControlCaption& control : controlCaptions) {
+        const auto* widget = form.findChild<QWidget*>(QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size())));
+        ASSERT_NE(widget, nullptr);
+        const auto* button = qobject_cast<const QPushButton*>(widget);
+        const QString text = button ? button->text() : qobject_cast<const QGroupBox*>(widget)->title();
+        EXPECT_EQ(text.toStdString(), shownCaption(control).text);
+        EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(text), control.room) << text.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage, ::testing::ValuesIn(LanguageChoice::languages()),
+                         [](const ::testing::TestParamInfo<QString>& info) { return info.param.toStdString(); });
+
+TEST(Translations, TheCoresWordsComeFromTheCatalogueAndEnglishComesBack)
+{
+    FormState state;
+    state.nPosun = "250";
+    state.nKmitocet = "2";
+    const std::string english = describePicture({}, state);
+    QTranslator catalogue;
+    ASSERT_TRUE(catalogue.load(QStringLiteral(":/translations/quorvel_de.qm")));
+    {
+        const Translations german(QStringLiteral("de"));
+        const QString expected = catalogue.translate("PictureDescription", "A source and a detector stand above a mirror of 30 segments. Start draws, for each segment, "
+                                                                           "the path of light via it, its photon vector, its time, and a spiral of the photon vectors laid head to tail.") +
+                                 QLatin1Char(' ') + catalogue.translate("PictureDescription", "Start will draw distance %1 and frequency %2.").arg("250", "2");
+        EXPECT_EQ(describePicture({}, state), expected.toStdString());
+        EXPECT_NE(describePicture({}, state), english);
+        EXPECT_EQ(keyboardHelpTitle(), catalogue.translate("KeyboardHelp", "Keys of Quorvel").toStdString());
+    }
+    EXPECT_EQ(describePicture({}, state), english);
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,116 @@
+// The page in every language: chosen from the address before the browser's languages, matched
+// by language where the country differs, English where the page has none; the core's words and
+// the page's own in it, as the translations hold them; and every caption of the window inside its
+// box with the real fonts.
+
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { browsers, clickOn, pageUnderTest, runsFinished } from './support.js';
+
+const languages = ['cs', 'de', 'es', 'fr', 'pt_BR'];
+
+// Every finished translation of a language's Qt Linguist file, by context and English.
+function translations(language) {
+    const file = readFileSync(new URL(`../../translations/quorvel_${language}.ts`, import.meta.url), 'utf8');
+    const decoded = (text) => text.replace(/&apos;/g, "'").replace(/&quot;/g, '"').replace(/&lt;/g, '<').replace(/&gt;/g, '>').replace(/&amp;/g, '&');
+    const found = {};
+    for (const [, context] of file.matchAll(/<context>([\s\S]*?)<\/context>/g)) {
+        const name = context.match(/<name>(.*?)<\/name>/)[1];
+        for (const [, source, words] of context.matchAll(/<source>([\s\S]*?)<\/source>\s*<translation>([\s\S]*?)<\/translation>/g))
+            (found[name] ??= {})[decoded(source)] = decoded(words);
+    }
+    return found;
+}
+
+// Opens the page at the address's query with the browser's languages as given, ready for Start,
+// with the files it asked for.
+async function openIn(quorvel, query, preferred) {
+    const page = await quorvel.browser().newPage();
+    const asked = [];
+    page.on('request', (request) => asked.push(new URL(request.url()).pathname));
+    await page.evaluateOnNewDocument((preferred) => Object.defineProperty(navigator, 'languages', { get: () => preferred }), preferred);
+    await page.setViewport({ width: 820, height: 600 });
+    await page.goto(`${quorvel.url()}${query}`);
+    await page.waitForSelector('body[data-ready]');
+    return { page, asked };
+}
+
+const textOf = (page, selector) => page.$eval(selector, (element) => element.textContent);
+
+for (const browserName of browsers) describe(browserName, () => {
+    const quorvel = pageUnderTest(browserName);
+
+    test('the address\'s language comes before the browser\'s, a country falls back on its language, and the rest is English', async () => {
+        for (const [query, preferred, expected] of [['?lang=de', ['fr-FR', 'fr'], 'de'], ['', ['it', 'pt-BR'], 'pt-BR'], ['', ['pt'], 'pt-BR'],
+                                                    ['', ['de-AT', 'fr'], 'de'], ['?lang=xx', ['xx', 'it'], 'en'], ['?lang=cs', [], 'cs']]) {
+            const { page, asked } = await openIn(quorvel, query, preferred);
+            assert.equal(await page.evaluate(() => document.documentElement.lang), expected, `${query} ${preferred}`);
+            const catalogues = asked.filter((path) => path.includes('/lang/'));
+            assert.deepEqual(catalogues, expected === 'en' ? [] : [`/lang/${expected.replace('-', '_')}.json`]);
+            const start = expected === 'en' ? 'Start' : translations(expected.replace('-', '_')).WindowLabels.Start;
+            assert.equal(await textOf(page, '#cmdStart'), start);
+            await page.close();
+        }
+    });
+
+    test('the core\'s words and the page\'s own are the translations\' in each language', async () => {
+        for (const language of languages) {
+            const words = translations(language);
+            const { page } = await openIn(quorvel, `?lang=${language}`, []);
+            const before = words.PictureDescription['A source and a detector stand above a mirror of 30 segments. Start draws, for each segment, '
+                                                    + 'the path of light via it, its photon vector, its time, and a spiral of the photon vectors laid head to tail.'];
+            const then = words.PictureDescription['Start will draw distance %1 and frequency %2.'].replace('%1', '0').replace('%2', '1');
+            assert.equal(await textOf(page, '#pictureWords'), `${before} ${then}`);
+            await clickOn(page, '#op250');
+            const finished = runsFinished(page);
+            await clickOn(page, '#cmdStart');
+            await finished;
+            const drawn = words.PictureDescription['Drawn for distance %1 and frequency %2.'].replace('%1', '250').replace('%2', '1');
+            assert.ok((await textOf(page, '#announcement')).startsWith(drawn), language);
+            assert.equal(await textOf(page, '#savePng'), words.Page['Save PNG']);
+            assert.equal(await page.$eval('#HScroll1', (speed) => speed.getAttribute('aria-label')), words.Page['Animation speed']);
+            assert.equal(await page.$eval('#segments > :first-child', (segment) => segment.getAttribute('aria-label')),
+                         words.Page['segment %1 of 30'].replace('%1', '1'));
+            await clickOn(page, '#keys');
+            assert.equal(await textOf(page, '#keysHelpTitle'), words.KeyboardHelp['Keys of Quorvel']);
+            await page.close();
+        }
+    });
+
+    test('every caption of the window fits its box in every language', async () => {
+        for (const language of ['en', ...languages]) {
+            const { page } = await openIn(quorvel, `?lang=${language}`, []);
+            // Each label shown, as a finished run shows them; then each caption's text against its box
+            // as the layout gives it.
+            const finished = runsFinished(page);
+            await clickOn(page, '#cmdStart');
+            await finished;
+            const overflowing = await page.evaluate(() => {
+                const boxes = { labSoucet: [113, 57], labDetektor: [65, 25], labZdroj: [57, 17], labKliknuti: [225, 33], labCas: [153, 25],
+                                labRadius: [137, 57], labPosun: [161, 41], labZrcadlení: [225, 25], cmdStart: [89, 28], cmdKonec: [89, 28],
+                                frmPosunCaption: [89, 20], frmKmitocetCaption: [89, 20] };
+                const scale = Number(getComputedStyle(document.getElementById('MainForm')).getPropertyValue('--scale'));
+                const wrong = [];
+                for (const [id, [width, height]] of Object.entries(boxes)) {
+                    const element = document.getElementById(id);
+                    element.hidden = false;
+                    const box = element.getBoundingClientRect();
+                    const range = document.createRange();
+                    range.selectNodeContents(element);
+                    const size = parseFloat(getComputedStyle(element).fontSize);
+                    for (const line of range.getClientRects()) {
+                        // The letters' bottom, without the face's descent below them.
+                        const right = (line.right - box.left) / scale;
+                        const bottom = (line.bottom - box.top) / scale - 0.25 * size;
+                        if (right > width + 0.5 || bottom > height + 0.5 || line.left < box.left - 0.5) wrong.push(`${id} "${element.textContent}" ${right}x${bottom}`);
+                    }
+                    if (element.offsetWidth > width) wrong.push(`${id} grew to ${element.offsetWidth}`);
+                }
+                return wrong;
+            });
+            assert.deepEqual(overflowing, [], language);
+            await page.close();
+        }
+    });
+});

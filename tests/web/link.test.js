@@ -1,0 +1,144 @@
+// A link to the page sets the window as it names, before the first Start; the page's address
+// follows every change in place, and Copy link puts it on the clipboard.
+
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { browsers, clickOn, hasColourNear, pageUnderTest, placeOf, runsFinished, workedSettings } from './support.js';
+
+const darkGrey = [64, 64, 64];
+const green = [0, 255, 0];
+
+const checked = (page, selector) => page.$$eval(selector, (all) => all.map((control) => control.checked));
+const valueOf = (page, selector) => page.$eval(selector, (control) => control.value);
+const addressIs = (page, search) => page.waitForFunction((search) => location.search === search, { timeout: 5000 }, search);
+
+for (const browserName of browsers) describe(browserName, () => {
+    const quorvel = pageUnderTest(browserName);
+
+    // The page opened first at its plain address, whose requests are all its own, then at the link;
+    // wide enough for the panel beside the window.
+    async function openLink(query) {
+        const opened = await quorvel.open({ width: 1440, height: 800, deviceScaleFactor: 1 });
+        await opened.page.goto(`${quorvel.url()}?${query}`);
+        await opened.page.waitForSelector('body[data-ready]');
+        return opened;
+    }
+
+    test('a link with distance 250, frequency 2 and speed 5 shows them chosen, and Start draws that setting at that pace', async () => {
+        const { page, problems } = await openLink('distance=250&frequency=2&speed=5');
+        assert.deepEqual(await checked(page, '#op0, #op250, #op1, #op2'), [false, true, false, true]);
+        assert.equal(await valueOf(page, '#HScroll1'), '5');
+        assert.equal(await page.$eval('#explore', (button) => button.getAttribute('aria-expanded')), 'false');
+
+        const setting = workedSettings.find((each) => each.distance === '250' && each.frequency === '2');
+        const firstPause = page.evaluate(() => new Promise((resolve) => document.addEventListener('quorvel:pause', (event) => resolve(event.detail), { once: true })));
+        const finished = runsFinished(page);
+        await clickOn(page, '#cmdStart');
+        assert.equal(await firstPause, 75, 'slowdown 5, 15 ms each');
+        await finished;
+        assert.ok(await hasColourNear(page, ...setting.checkPixels.marker, darkGrey), 'least-time marker');
+        assert.ok(await hasColourNear(page, ...setting.checkPixels.sumVector, green), 'sum vector');
+        const [left, top] = setting.labels.labSoucet.map(Math.round);
+        assert.deepEqual(await placeOf(page, 'labSoucet'), { left, top, shown: true });
+        assert.equal(await page.evaluate(() => location.search), '?distance=250&frequency=2&speed=5', 'the address as it was');
+        assert.deepEqual(problems, []);
+        await page.close();
+    });
+
+    test("a link with the panel's own settings opens the panel with them", async () => {
+        const { page, problems } = await openLink('distance=-120&frequency=1.5&mirror=middle-third');
+        assert.equal(await page.$eval('#explorePanel', (panel) => panel.hidden), false);
+        assert.deepEqual(await checked(page, '#op0, #op250, #op1, #op2'), [false, false, false, false]);
+        assert.equal(await valueOf(page, '#distanceNumber'), '-120');
+        assert.equal(await valueOf(page, '#frequencyNumber'), '1.5');
+        const segments = await page.$$eval('#segments > button', (all) => all.map((segment) => (segment.getAttribute('aria-checked') === 'true' ? '1' : '0')).join(''));
+        assert.equal(segments, '000000000011111111110000000000');
+        assert.equal(await page.$eval('#nPosun', (box) => box.value), '-120');
+        assert.deepEqual(problems, []);
+        await page.close();
+    });
+
+    test('the address follows each change in place, keeping the language, with no new entry in the history', async () => {
+        const { page, problems } = await openLink('lang=en&speed=3');
+        const entries = await page.evaluate(() => history.length);
+        await clickOn(page, '#op250');
+        await addressIs(page, '?lang=en&distance=250&speed=3');
+        await clickOn(page, '#op2');
+        await addressIs(page, '?lang=en&distance=250&frequency=2&speed=3');
+        await page.focus('#HScroll1');
+        await page.keyboard.press('ArrowRight');
+        await addressIs(page, '?lang=en&distance=250&frequency=2&speed=4');
+        await clickOn(page, '#explore');
+        await addressIs(page, '?lang=en&distance=250&frequency=2&speed=4&explore=1');
+        await clickOn(page, '#segments > :nth-child(1)');
+        await addressIs(page, '?lang=en&distance=250&frequency=2&speed=4&mirror=011111111111111111111111111111');
+        // Back to the window as it opens, which has no setting in its address.
+        await clickOn(page, '[data-preset="WholeMirror"]');
+        await clickOn(page, '#exploreClose');
+        await clickOn(page, '#op0');
+        await page.focus('#HScroll1');
+        await page.keyboard.press('Home');
+        await addressIs(page, '?lang=en');
+        assert.equal(await page.evaluate(() => location.pathname), '/');
+        assert.equal(await page.evaluate(() => history.length), entries);
+        assert.deepEqual(problems, []);
+        await page.close();
+    });
+
+    // Browsers refuse a page that rewrites its address some hundreds of times in a few seconds.
+    test('a long drag of a slider rewrites the address no more often than browsers allow, and it ends where the drag did', async () => {
+        const { page, problems } = await openLink('explore=1');
+        const writes = await page.evaluate(async () => {
+            const times = [];
+            const replace = history.replaceState;
+            history.replaceState = function counted(...args) {
+                times.push(performance.now());
+                return replace.apply(this, args);
+            };
+            const slider = document.getElementById('distance');
+            for (let pixels = -350; pixels <= 350; pixels += 2) {
+                slider.value = pixels;
+                slider.dispatchEvent(new Event('input'));
+                await new Promise((resolve) => setTimeout(resolve, 2));
+            }
+            await new Promise((resolve) => setTimeout(resolve, 300));
+            return times;
+        });
+        assert.equal(await page.evaluate(() => location.search), '?distance=350');
+        const closest = Math.min(...writes.slice(1).map((time, k) => time - writes[k]));
+        assert.ok(writes.length > 1 && closest >= 95, `${writes.length} writes, the closest ${closest} ms apart`);
+        assert.deepEqual(problems, []);
+        await page.close();
+    });
+
+    test('a crafted link warns once on the console, as text, and sets only what it can use', async () => {
+        const markup = encodeURIComponent('<img src=x onerror="window.crafted=1">');
+        const { page, problems } = await openLink(`colour=red&speed=99&distance=${markup}&${markup}=1&mirror=<b>x</b>&frequency=2&frequency=1&speed=7`);
+        assert.equal(problems.length, 1, problems.join('\n'));
+        assert.match(problems[0], /^console warn(ing)?: Quorvel ignored in its address: colour \(no such setting\), speed \(given more than once\), distance=<img src=x onerror="window\.crafted=1"> \(takes /);
+        assert.ok(problems[0].includes('<img src=x onerror="window.crafted=1"> (no such setting)'), problems[0]);
+        assert.deepEqual(await page.evaluate(() => [document.querySelectorAll('img, b').length, 'crafted' in window]), [0, false]);
+        assert.deepEqual(await checked(page, '#op0, #op250, #op1, #op2'), [true, false, true, false]);
+        assert.equal(await valueOf(page, '#HScroll1'), '1');
+        await addressIs(page, '');
+        await page.close();
+    });
+
+    test('Copy link puts the address on the clipboard and says so', async () => {
+        const { page, problems } = await quorvel.open();
+        if (browserName === 'chromium')
+            await quorvel.browser().defaultBrowserContext().overridePermissions(quorvel.url(), ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+        await clickOn(page, '#op250');
+        await clickOn(page, '#copyLink');
+        await page.waitForFunction(() => /link/i.test(document.getElementById('announcement').textContent), { timeout: 5000 });
+        const said = await page.$eval('#announcement', (region) => region.textContent);
+        if (browserName === 'chromium') {
+            assert.equal(said, 'Link copied.');
+            assert.equal(await page.evaluate(() => navigator.clipboard.readText()), `${quorvel.url()}?distance=250`);
+        } else {
+            assert.match(said, /^(Link copied\.|The link could not be copied: .+)$/);
+        }
+        assert.deepEqual(problems, []);
+        await page.close();
+    });
+});

@@ -1,0 +1,173 @@
+// The page as an installed application: its manifest and icons, and its files kept by the offline
+// worker, so that once opened it opens and runs again with no network, at the root of a server or
+// in a folder below it, and a new build's files take the place of the old.
+
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { cpSync, mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { browsers, clickOn, hasColourNear, launchBrowser, openPage, pageFolder, runsFinished, servePage, workedSettings } from './support.js';
+
+const source = (path) => new URL(`../../${path}`, import.meta.url).pathname;
+const version = readFileSync(source('CMakeLists.txt'), 'utf8').match(/project\(Quorvel VERSION ([\d.]+)/)[1];
+const cacheNameForm = new RegExp(`^quorvel-${version.replaceAll('.', '\\.')}-[0-9a-f]{16}$`);
+
+// Every file under a folder, as paths relative to it.
+const filesUnder = (folder) => readdirSync(folder, { recursive: true, withFileTypes: true })
+    .filter((entry) => entry.isFile())
+    .map((entry) => join(entry.parentPath ?? entry.path, entry.name).slice(folder.length + 1))
+    .sort();
+
+// The width and height a PNG's header gives.
+function pngSize(path) {
+    const bytes = readFileSync(path);
+    assert.deepEqual([...bytes.subarray(0, 8)], [137, 80, 78, 71, 13, 10, 26, 10], `${path} is a PNG`);
+    assert.equal(bytes.toString('latin1', 12, 16), 'IHDR');
+    return `${bytes.readUInt32BE(16)}x${bytes.readUInt32BE(20)}`;
+}
+
+// The offline worker written for a page folder as the build writes it, unshortened; returns the
+// cache name it carries.
+function writeWorker(folder, output = join(folder, 'offline.js')) {
+    execFileSync('cmake', [`-DPAGE_FOLDER=${folder}`, `-DSOURCE=${source('web/offline.js')}`, `-DOUTPUT=${output}`, `-DVERSION=${version}`,
+                           '-DWORKER=offline.js', '-P', source('web/WriteOfflineWorker.cmake')]);
+    return readFileSync(output, 'utf8').match(/'(quorvel-[^']*)'/)[1];
+}
+
+// Once the page has been opened, the worker keeps its files and answers the page's requests.
+async function offlineReady(page) {
+    await page.waitForFunction(() => navigator.serviceWorker.controller?.state === 'activated');
+    return page.evaluate(async () => Promise.all((await caches.keys()).map(async (name) => ({
+        name, files: (await (await caches.open(name)).keys()).map((request) => request.url).sort(),
+    }))));
+}
+
+// A Start at the first worked setting draws its picture.
+async function startDraws(page) {
+    const finished = runsFinished(page);
+    await clickOn(page, '#cmdStart');
+    await finished;
+    const { sumVector, marker } = workedSettings[0].checkPixels;
+    assert.ok(await hasColourNear(page, ...sumVector, [0, 255, 0]), 'sum vector');
+    assert.ok(await hasColourNear(page, ...marker, [64, 64, 64]), 'least-time marker');
+}
+
+test('the manifest names the application, its colours and its icons, by addresses relative to the page', () => {
+    const manifest = JSON.parse(readFileSync(join(pageFolder, 'manifest.webmanifest'), 'utf8'));
+    assert.equal(manifest.name, 'Quorvel');
+    assert.ok(manifest.short_name && manifest.short_name.length <= 12, manifest.short_name);
+    assert.match(manifest.description, /^[A-Z][^@]+$/, 'the project\'s description, filled in');
+    assert.equal(manifest.start_url, './');
+    assert.equal(manifest.scope, './');
+    assert.equal(manifest.display, 'standalone');
+    const windowGrey = readFileSync(join(pageFolder, 'style.css'), 'utf8').match(/--window:\s*(#[0-9a-f]{6})/i)[1].toLowerCase();
+    assert.equal(manifest.background_color, windowGrey);
+    assert.equal(manifest.theme_color, windowGrey);
+
+    const sizes = Object.fromEntries(manifest.icons.map((icon) => [icon.sizes, icon]));
+    assert.deepEqual(Object.keys(sizes).sort(), ['192x192', '512x512', 'any']);
+    for (const icon of manifest.icons) {
+        assert.doesNotMatch(icon.src, /^\/|:/, `${icon.src} is relative`);
+        const path = join(pageFolder, icon.src);
+        if (icon.type === 'image/png') assert.equal(pngSize(path), icon.sizes, icon.src);
+        else assert.match(readFileSync(path, 'utf8'), /<svg[^>]*viewBox/, icon.src);
+        // The page's files are downloaded at a first visit, the icons with them.
+        assert.ok(readFileSync(path).length < 40 * 1024, `${icon.src} is small`);
+    }
+    assert.equal(sizes.any.type, 'image/svg+xml');
+});
+
+test('the page\'s files stay small with the application\'s', () => {
+    const total = filesUnder(pageFolder).reduce((sum, file) => sum + readFileSync(join(pageFolder, file)).length, 0);
+    assert.ok(total < 250 * 1024, `${(total / 1024).toFixed(1)} KiB`);
+});
+
+for (const browserName of browsers) describe(browserName, () => {
+    // What a browser shows of the application, in chromium, which tells it.
+    if (browserName === 'chromium') {
+        test('the browser reads the manifest without a fault and can install the page', async () => {
+            const server = await servePage({}, { under: '/apps/quorvel/' });
+            const browser = await launchBrowser();
+            try {
+                const { page, problems } = await openPage(browser, server.url);
+                await offlineReady(page);
+                const session = await page.createCDPSession();
+                const { url, errors } = await session.send('Page.getAppManifest');
+                assert.equal(url, `${server.url}manifest.webmanifest`);
+                assert.deepEqual(errors, []);
+                const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
+                assert.deepEqual(installabilityErrors, []);
+                assert.deepEqual(problems, []);
+            } finally {
+                await browser.close();
+                await server.close();
+            }
+        });
+    }
+
+    for (const under of ['/', '/some/sub/path/']) {
+        test(`served at ${under}, the page opens again and runs with the server gone`, async () => {
+            const server = await servePage({}, { under });
+            const browser = await launchBrowser(browserName);
+            try {
+                const { page, problems } = await openPage(browser, server.url);
+                const kept = await offlineReady(page);
+                assert.equal(kept.length, 1, 'one cache');
+                assert.match(kept[0].name, cacheNameForm);
+                const expected = filesUnder(pageFolder).filter((file) => file !== 'offline.js').map((file) => server.url + file);
+                assert.deepEqual(kept[0].files, expected, 'every file of the page but the worker');
+
+                const fromNetwork = [];
+                page.on('requestfinished', (request) => {
+                    if (browserName === 'chromium' && !request.response()?.fromServiceWorker()) fromNetwork.push(request.url());
+                });
+                page.on('requestfailed', (request) => fromNetwork.push(`failed: ${request.url()}`));
+                await server.close();
+                if (browserName === 'chromium') await page.setOfflineMode(true);
+                await page.reload();
+                await page.waitForSelector('body[data-ready]');
+                await startDraws(page);
+                assert.deepEqual(fromNetwork, []);
+                assert.deepEqual(problems, []);
+            } finally {
+                await browser.close();
+                await server.close();
+            }
+        });
+    }
+
+    test('a new build\'s worker keeps the new files and drops the old', async () => {
+        const folder = mkdtempSync(join(tmpdir(), 'quorvel-page-'));
+        cpSync(pageFolder, folder, { recursive: true });
+        const server = await servePage({}, { folder });
+        const browser = await launchBrowser(browserName);
+        try {
+            const { page, problems } = await openPage(browser, server.url);
+            const [old] = await offlineReady(page);
+            assert.equal(old.name, writeWorker(folder, `${folder}-worker.js`),
+                         'the built worker carries the name of the page as the build left it');
+
+            writeFileSync(join(folder, 'style.css'), `${readFileSync(join(folder, 'style.css'), 'utf8')}\n/* rebuilt */\n`);
+            mkdirSync(join(folder, 'more'));
+            writeFileSync(join(folder, 'more', 'words.json'), '{}');
+            const rebuilt = writeWorker(folder);
+            assert.match(rebuilt, cacheNameForm);
+            assert.notEqual(rebuilt, old.name);
+
+            await page.evaluate(async () => (await navigator.serviceWorker.getRegistration()).update());
+            // Until then the old cache stays beside the new one, which the worker fills as it installs.
+            await page.waitForFunction(async (rebuilt) => (await caches.keys()).join() === rebuilt, {}, rebuilt);
+            const style = await page.evaluate(async () => (await (await caches.match('style.css')).text()));
+            assert.ok(style.endsWith('/* rebuilt */\n'), 'the new style');
+            assert.equal(await page.evaluate(async () => (await (await caches.match('more/words.json')).text())), '{}', 'a file in a folder of its own');
+            assert.deepEqual(problems, []);
+        } finally {
+            await browser.close();
+            await server.close();
+            rmSync(folder, { recursive: true, force: true });
+            rmSync(`${folder}-worker.js`, { force: true });
+        }
+    });
+});

@@ -1,0 +1,759 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs" sourcelanguage="en">
+<context>
+    <name>AccessiblePicture</name>
+    <message>
+        <source>Picture</source>
+        <translation>Obrázek</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessGraphView</name>
+    <message>
+        <source>A click moves the source and the detector to the distance under it</source>
+        <translation>Kliknutí přesune zdroj a detektor na vzdálenost pod ním</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>the windowing platform: xcb, wayland, offscreen, ...</source>
+        <translation>okenní platforma: xcb, wayland, offscreen, ...</translation>
+    </message>
+    <message>
+        <source>the X display to open, such as :0</source>
+        <translation>displej X, který se má otevřít, např. :0</translation>
+    </message>
+    <message>
+        <source>the platform theme</source>
+        <translation>motiv platformy</translation>
+    </message>
+    <message>
+        <source>a folder of platform plugins</source>
+        <translation>složka se zásuvnými moduly platformy</translation>
+    </message>
+    <message>
+        <source>an input plugin to load</source>
+        <translation>vstupní zásuvný modul, který se má načíst</translation>
+    </message>
+    <message>
+        <source>the widget style, such as Fusion</source>
+        <translation>styl ovládacích prvků, např. Fusion</translation>
+    </message>
+    <message>
+        <source>a style sheet to apply</source>
+        <translation>šablona stylů, která se má použít</translation>
+    </message>
+    <message>
+        <source>the window&apos;s size and place, such as 800x600+0+0</source>
+        <translation>velikost a umístění okna, např. 800x600+0+0</translation>
+    </message>
+    <message>
+        <source>the same as -qwindowgeometry</source>
+        <translation>totéž co -qwindowgeometry</translation>
+    </message>
+    <message>
+        <source>the window&apos;s caption</source>
+        <translation>titulek okna</translation>
+    </message>
+    <message>
+        <source>the window&apos;s icon</source>
+        <translation>ikona okna</translation>
+    </message>
+    <message>
+        <source>the application name the desktop sees</source>
+        <translation>název aplikace, který vidí pracovní prostředí</translation>
+    </message>
+    <message>
+        <source>the session to restore</source>
+        <translation>relace, která se má obnovit</translation>
+    </message>
+    <message>
+        <source>lay the window out from right to left</source>
+        <translation>rozvrhnout okno zprava doleva</translation>
+    </message>
+    <message>
+        <source>never grab the mouse or keyboard</source>
+        <translation>nikdy nezabírat myš ani klávesnici</translation>
+    </message>
+    <message>
+        <source>grab even when running in a debugger</source>
+        <translation>zabírat i při běhu v ladicím programu</translation>
+    </message>
+    <message>
+        <source>talk to the X server synchronously</source>
+        <translation>komunikovat se serverem X synchronně</translation>
+    </message>
+    <message>
+        <source>%1 was given more than once</source>
+        <translation>%1 bylo zadáno víckrát</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, but was given &apos;%3&apos;</source>
+        <translation>%1 přijímá %2, ale dostalo „%3“</translation>
+    </message>
+    <message>
+        <source>takes no file or other argument, but was given &apos;%1&apos;</source>
+        <translation>nepřijímá soubor ani jiný argument, ale dostal „%1“</translation>
+    </message>
+    <message>
+        <source>--scale takes a factor from %1 to %2, such as 1.5, but was given &apos;%3&apos;</source>
+        <translation>--scale přijímá faktor od %1 do %2, např. 1.5, ale dostal „%3“</translation>
+    </message>
+    <message>
+        <source>Usage: quorvel [option...]</source>
+        <translation>Použití: quorvel [volba...]</translation>
+    </message>
+    <message>
+        <source>Shows how a mirror reflects light in the sum-over-paths picture.</source>
+        <translation>Ukazuje, jak zrcadlo odráží světlo v obrazu součtu přes dráhy.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Volby:</translation>
+    </message>
+    <message>
+        <source>show this help and end</source>
+        <translation>zobrazit tuto nápovědu a skončit</translation>
+    </message>
+    <message>
+        <source>show the name and version and end</source>
+        <translation>zobrazit název a verzi a skončit</translation>
+    </message>
+    <message>
+        <source>open the Explore the mirror panel with the window</source>
+        <translation>otevřít s oknem panel Prozkoumat zrcadlo</translation>
+    </message>
+    <message>
+        <source>draw the whole window factor times as large, sharp,
+for a projector: from 1 to 4, such as 1.5</source>
+        <translation>nakreslit celé okno factor-krát větší a ostré,
+pro projektor: od 1 do 4, např. 1.5</translation>
+    </message>
+    <message>
+        <source>start at this distance: 0 or 250, or for the explore
+panel a whole number from -350 to 350</source>
+        <translation>začít v této vzdálenosti: 0 nebo 250, nebo pro panel
+zkoumání celé číslo od -350 do 350</translation>
+    </message>
+    <message>
+        <source>start at this frequency: 1 or 2, or for the explore
+panel from 0.5 to 3 in tenths, such as 1.5</source>
+        <translation>začít s touto frekvencí: 1 nebo 2, nebo pro panel
+zkoumání od 0.5 do 3 po desetinách, např. 1.5</translation>
+    </message>
+    <message>
+        <source>start with the speed scroll bar here, from 1 to 20</source>
+        <translation>začít s posuvníkem rychlosti zde, od 1 do 20</translation>
+    </message>
+    <message>
+        <source>the explore panel&apos;s mirror: whole, middle-third,
+outer-thirds, grating, or 30 digits from the left,
+1 for a segment that reflects, 0 for one scraped off</source>
+        <translation>zrcadlo panelu zkoumání: whole, middle-third,
+outer-thirds, grating, nebo 30 číslic zleva,
+1 pro segment, který odráží, 0 pro seškrábnutý</translation>
+    </message>
+    <message>
+        <source>the language to show instead of the desktop&apos;s:
+cs, de, en, es, fr or pt_BR; any other shows English</source>
+        <translation>jazyk místo jazyka pracovního prostředí:
+cs, de, en, es, fr nebo pt_BR; jakýkoli jiný zobrazí angličtinu</translation>
+    </message>
+    <message>
+        <source>A setting that only the explore panel offers opens the panel, as --explore
+does. The same settings make a link to the page: ?distance=250&amp;speed=5
+</source>
+        <translation>Nastavení, které nabízí jen panel zkoumání, panel otevře, jako --explore.
+Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
+</translation>
+    </message>
+    <message>
+        <source>Options of the toolkit:</source>
+        <translation>Volby sady nástrojů:</translation>
+    </message>
+    <message>
+        <source>there is no option &apos;%1&apos;</source>
+        <translation>volba „%1“ neexistuje</translation>
+    </message>
+</context>
+<context>
+    <name>ExplorePanel</name>
+    <message>
+        <source>Brightness against distance</source>
+        <translation>Jas v závislosti na vzdálenosti</translation>
+    </message>
+    <message>
+        <source>Explore the mirror</source>
+        <translation>Prozkoumat zrcadlo</translation>
+    </message>
+    <message>
+        <source>Whole mirror</source>
+        <translation>Celé zrcadlo</translation>
+    </message>
+    <message>
+        <source>Middle third</source>
+        <translation>Prostřední třetina</translation>
+    </message>
+    <message>
+        <source>Outer thirds</source>
+        <translation>Vnější třetiny</translation>
+    </message>
+    <message>
+        <source>Grating</source>
+        <translation>Mřížka</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Vzdálenost</translation>
+    </message>
+    <message>
+        <source>Distance in pixels</source>
+        <translation>Vzdálenost v pixelech</translation>
+    </message>
+    <message>
+        <source>Frequency in tenths</source>
+        <translation>Frekvence v desetinách</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekvence</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Jas</translation>
+    </message>
+    <message>
+        <source>Mirror segments</source>
+        <translation>Segmenty zrcadla</translation>
+    </message>
+</context>
+<context>
+    <name>ExploreWords</name>
+    <message>
+        <source>segment %1 of 30, on</source>
+        <translation>segment %1 z 30, zapnutý</translation>
+    </message>
+    <message>
+        <source>segment %1 of 30, off</source>
+        <translation>segment %1 z 30, vypnutý</translation>
+    </message>
+    <message>
+        <source>%1 of the light of a whole mirror at the middle</source>
+        <translation>%1 světla celého zrcadla uprostřed</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardHelp</name>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move to the next or the previous control</source>
+        <translation>Přejít na další nebo předchozí ovládací prvek</translation>
+    </message>
+    <message>
+        <source>Left, Right, Up, Down</source>
+        <translation>Vlevo, Vpravo, Nahoru, Dolů</translation>
+    </message>
+    <message>
+        <source>Choose the other option of a group; move the speed by one; move along the mirror&apos;s segments</source>
+        <translation>Zvolit druhou možnost skupiny; změnit rychlost o jednu; pohybovat se po segmentech zrcadla</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Home, End</translation>
+    </message>
+    <message>
+        <source>Move the speed to 1 or 20; go to the first or the last segment</source>
+        <translation>Nastavit rychlost na 1 nebo 20; přejít na první nebo poslední segment</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Mezerník</translation>
+    </message>
+    <message>
+        <source>Press the button, or switch the segment, that has the focus</source>
+        <translation>Stisknout tlačítko nebo přepnout segment, který má fokus</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Stisknout tlačítko, které má fokus</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Open or close Explore the mirror</source>
+        <translation>Otevřít nebo zavřít Prozkoumat zrcadlo</translation>
+    </message>
+    <message>
+        <source>Shift+F10, Menu</source>
+        <translation>Shift+F10, Menu</translation>
+    </message>
+    <message>
+        <source>Open the picture&apos;s menu</source>
+        <translation>Otevřít nabídku obrázku</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the picture as PNG or SVG</source>
+        <translation>Uložit obrázek jako PNG nebo SVG</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy the picture</source>
+        <translation>Zkopírovat obrázek</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Show these keys</source>
+        <translation>Zobrazit tyto klávesy</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Show the window on the whole screen, or leave the full screen</source>
+        <translation>Zobrazit okno na celou obrazovku, nebo celou obrazovku opustit</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Close this help</source>
+        <translation>Zavřít tuto nápovědu</translation>
+    </message>
+    <message>
+        <source>Keys of Quorvel</source>
+        <translation>Klávesy programu Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardHelpDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Klávesy</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Co dělají</translation>
+    </message>
+</context>
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Animation speed</source>
+        <translation>Rychlost animace</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
+        <translation>Zpomalení animace, od 1 vlevo po 20 vpravo</translation>
+    </message>
+    <message>
+        <source>Explore the mirror</source>
+        <translation>Prozkoumat zrcadlo</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Uložit obrázek…</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Kopírovat obrázek</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Obrázek SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Uložit obrázek</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Obrázek PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>MainFormModel</name>
+    <message>
+        <source>quorvel: Start stopped: %1</source>
+        <translation>quorvel: Start se zastavil: %1</translation>
+    </message>
+    <message>
+        <source>Brightness %1 of the light of a whole mirror at the middle.</source>
+        <translation>Jas %1 světla celého zrcadla uprostřed.</translation>
+    </message>
+    <message>
+        <source>Carried out after the run: %1.</source>
+        <translation>Provedeno po běhu: %1.</translation>
+    </message>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel skončil.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Picture</source>
+        <translation>Obrázek</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Rychlost animace</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
+        <translation>Zpomalení animace, od 1 vlevo po 20 vpravo</translation>
+    </message>
+    <message>
+        <source>Explore the mirror</source>
+        <translation>Prozkoumat zrcadlo</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Klávesy</translation>
+    </message>
+    <message>
+        <source>Save PNG</source>
+        <translation>Uložit PNG</translation>
+    </message>
+    <message>
+        <source>Save SVG</source>
+        <translation>Uložit SVG</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Kopírovat obrázek</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Celá obrazovka</translation>
+    </message>
+    <message>
+        <source>Mirror segments</source>
+        <translation>Segmenty zrcadla</translation>
+    </message>
+    <message>
+        <source>Whole mirror</source>
+        <translation>Celé zrcadlo</translation>
+    </message>
+    <message>
+        <source>Middle third</source>
+        <translation>Prostřední třetina</translation>
+    </message>
+    <message>
+        <source>Outer thirds</source>
+        <translation>Vnější třetiny</translation>
+    </message>
+    <message>
+        <source>Grating</source>
+        <translation>Mřížka</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Vzdálenost</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekvence</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Jas</translation>
+    </message>
+    <message>
+        <source>Brightness against distance</source>
+        <translation>Jas v závislosti na vzdálenosti</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel skončil.</translation>
+    </message>
+    <message>
+        <source>Start it again</source>
+        <translation>Spustit znovu</translation>
+    </message>
+    <message>
+        <source>Quorvel is loading…</source>
+        <translation>Quorvel se načítá…</translation>
+    </message>
+    <message>
+        <source>Quorvel could not start: %1</source>
+        <translation>Quorvel se nepodařilo spustit: %1</translation>
+    </message>
+    <message>
+        <source>segment %1 of 30</source>
+        <translation>segment %1 z 30</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied: %1</source>
+        <translation>Obrázek se nepodařilo zkopírovat: %1</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Kopírovat odkaz</translation>
+    </message>
+    <message>
+        <source>Link copied.</source>
+        <translation>Odkaz zkopírován.</translation>
+    </message>
+    <message>
+        <source>The link could not be copied: %1</source>
+        <translation>Odkaz se nepodařilo zkopírovat: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDescription</name>
+    <message>
+        <source>distance %1 and frequency %2</source>
+        <translation>vzdálenost %1 a frekvence %2</translation>
+    </message>
+    <message>
+        <source>No segment of the mirror reflects, so no path reaches the detector.</source>
+        <translation>Žádný segment zrcadla neodráží, takže k detektoru nevede žádná dráha.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segment %1 of 30, at the middle of the mirror.</source>
+        <translation>Dráha nejkratšího času se odráží na segmentu %1 z 30, uprostřed zrcadla.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segment %1 of 30, right of the middle of the mirror.</source>
+        <translation>Dráha nejkratšího času se odráží na segmentu %1 z 30, vpravo od středu zrcadla.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segment %1 of 30, left of the middle of the mirror.</source>
+        <translation>Dráha nejkratšího času se odráží na segmentu %1 z 30, vlevo od středu zrcadla.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segments %1 and %2 of 30, at the middle of the mirror.</source>
+        <translation>Dráha nejkratšího času se odráží na segmentech %1 a %2 z 30, uprostřed zrcadla.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segments %1 and %2 of 30, right of the middle of the mirror.</source>
+        <translation>Dráha nejkratšího času se odráží na segmentech %1 a %2 z 30, vpravo od středu zrcadla.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segments %1 and %2 of 30, left of the middle of the mirror.</source>
+        <translation>Dráha nejkratšího času se odráží na segmentech %1 a %2 z 30, vlevo od středu zrcadla.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it comes from the segments around the path of least time, whose photon vectors point nearly the same way.</source>
+        <translation>Součtový vektor je dlouhý %1 fotonových vektorů, takže detektor dostává %2 světla celého zrcadla uprostřed: většina pochází ze segmentů kolem dráhy nejkratšího času, jejichž fotonové vektory míří téměř stejným směrem.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: the photon vectors turn every way and nearly cancel, so little light arrives.</source>
+        <translation>Součtový vektor je dlouhý %1 fotonových vektorů, takže detektor dostává %2 světla celého zrcadla uprostřed: fotonové vektory se stáčejí všemi směry a téměř se vyruší, takže dopadá málo světla.</translation>
+    </message>
+    <message>
+        <source>Of the mirror&apos;s 30 segments %1 reflect; the others are scraped off.</source>
+        <translation>Z 30 segmentů zrcadla jich odráží %1; ostatní jsou seškrábnuté.</translation>
+    </message>
+    <message>
+        <source>Drawing for distance %1 and frequency %2: the path via segment %3 of 30, its photon vector, its time and the next link of the spiral.</source>
+        <translation>Kreslí se pro vzdálenost %1 a frekvenci %2: dráha přes segment %3 z 30, její fotonový vektor, její čas a další článek spirály.</translation>
+    </message>
+    <message>
+        <source>Drawing for distance %1 and frequency %2 stopped after segment %3 of 30: a setting is not a number.</source>
+        <translation>Kreslení pro vzdálenost %1 a frekvenci %2 se zastavilo po segmentu %3 z 30: jedno nastavení není číslo.</translation>
+    </message>
+    <message>
+        <source>Drawn for distance %1 and frequency %2: the 30 paths from the source via the mirror to the detector, their photon vectors under the mirror, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Nakresleno pro vzdálenost %1 a frekvenci %2: 30 drah ze zdroje přes zrcadlo k detektoru, jejich fotonové vektory pod zrcadlem, křivka času a spirála fotonových vektorů řazených za sebou.</translation>
+    </message>
+    <message>
+        <source>A source and a detector stand above a mirror of 30 segments. Start draws, for each segment, the path of light via it, its photon vector, its time, and a spiral of the photon vectors laid head to tail.</source>
+        <translation>Nad zrcadlem o 30 segmentech stojí zdroj a detektor. Start nakreslí pro každý segment dráhu světla přes něj, její fotonový vektor, její čas a spirálu fotonových vektorů řazených za sebou.</translation>
+    </message>
+    <message>
+        <source>Start will draw distance %1 and frequency %2.</source>
+        <translation>Start nakreslí vzdálenost %1 a frekvenci %2.</translation>
+    </message>
+    <message>
+        <source>Drawn for distance %1 and frequency %2.</source>
+        <translation>Nakresleno pro vzdálenost %1 a frekvenci %2.</translation>
+    </message>
+    <message>
+        <source>speed %1</source>
+        <translation>rychlost %1</translation>
+    </message>
+    <message>
+        <source>the whole mirror</source>
+        <translation>celé zrcadlo</translation>
+    </message>
+    <message>
+        <source>the middle third</source>
+        <translation>prostřední třetina</translation>
+    </message>
+    <message>
+        <source>the outer thirds</source>
+        <translation>vnější třetiny</translation>
+    </message>
+    <message>
+        <source>a grating</source>
+        <translation>mřížka</translation>
+    </message>
+    <message>
+        <source>distance %1</source>
+        <translation>vzdálenost %1</translation>
+    </message>
+    <message>
+        <source>frequency %1</source>
+        <translation>frekvence %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>The picture could not be saved as %1: %2.</source>
+        <translation>Obrázek se nepodařilo uložit jako %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentStrip</name>
+    <message>
+        <source>The mirror&apos;s segments: Left and Right move along them, Space switches one on or off</source>
+        <translation>Segmenty zrcadla: šipky vlevo a vpravo se mezi nimi pohybují, mezerník jeden zapne nebo vypne</translation>
+    </message>
+</context>
+<context>
+    <name>SettingNumber</name>
+    <message>
+        <source>slowdown (nSpomaleni)</source>
+        <translation>zpomalení (nSpomaleni)</translation>
+    </message>
+    <message>
+        <source>%1 setting holds &quot;%2&quot;, whose pause is beyond the range of numbers</source>
+        <translation>nastavení %1 obsahuje „%2“, jehož pauza je mimo rozsah čísel</translation>
+    </message>
+    <message>
+        <source>distance (nPosun)</source>
+        <translation>vzdálenost (nPosun)</translation>
+    </message>
+    <message>
+        <source>frequency (nKmitocet)</source>
+        <translation>frekvence (nKmitocet)</translation>
+    </message>
+    <message>
+        <source>%1 setting holds &quot;%2&quot;, which is not a number</source>
+        <translation>nastavení %1 obsahuje „%2“, což není číslo</translation>
+    </message>
+</context>
+<context>
+    <name>SetupReading</name>
+    <message>
+        <source>0 or 250, or for the explore panel a whole number from %1 to %2</source>
+        <translation>0 nebo 250, nebo pro panel zkoumání celé číslo od %1 do %2</translation>
+    </message>
+    <message>
+        <source>1 or 2, or for the explore panel a number from 0.5 to 3 in tenths, such as 1.5</source>
+        <translation>1 nebo 2, nebo pro panel zkoumání číslo od 0.5 do 3 po desetinách, například 1.5</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>celé číslo od %1 do %2</translation>
+    </message>
+    <message>
+        <source>1 to open the explore panel, or 0</source>
+        <translation>1 pro otevření panelu zkoumání, nebo 0</translation>
+    </message>
+    <message>
+        <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds or grating</source>
+        <translation>30 číslic zleva, 1 pro odrážející segment a 0 pro seškrábnutý, nebo whole, middle-third, outer-thirds či grating</translation>
+    </message>
+</context>
+<context>
+    <name>WindowLabels</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Vzdálenost</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekvence</translation>
+    </message>
+    <message>
+        <source>Cornu spiral and sum vector</source>
+        <translation>Cornuova spirála a součtový vektor</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detektor</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Zdroj</translation>
+    </message>
+    <message>
+        <source>Please press button Start</source>
+        <translation>Stiskněte tlačítko Start</translation>
+    </message>
+    <message>
+        <source>Time (length)</source>
+        <translation>Čas (délka)</translation>
+    </message>
+    <message>
+        <source>Photon vectors after reaching the detector</source>
+        <translation>Fotonové vektory po dosažení detektoru</translation>
+    </message>
+    <message>
+        <source>Distance from middle of the mirror</source>
+        <translation>Vzdálenost od středu zrcadla</translation>
+    </message>
+    <message>
+        <source>Difraction on mirror</source>
+        <translation>Difrakce na zrcadle</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>there is no language &apos;%1&apos;; English is shown. The languages are %2.</source>
+        <translation>jazyk „%1“ neexistuje; zobrazí se angličtina. Jazyky jsou %2.</translation>
+    </message>
+    <message>
+        <source>Try &apos;quorvel --help&apos; for more information.</source>
+        <translation>Více informací ukáže „quorvel --help“.</translation>
+    </message>
+</context>
+</TS>

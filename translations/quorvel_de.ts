@@ -1,0 +1,759 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>AccessiblePicture</name>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessGraphView</name>
+    <message>
+        <source>A click moves the source and the detector to the distance under it</source>
+        <translation>Ein Klick setzt Quelle und Detektor auf den Abstand darunter</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>the windowing platform: xcb, wayland, offscreen, ...</source>
+        <translation>die Fensterplattform: xcb, wayland, offscreen, ...</translation>
+    </message>
+    <message>
+        <source>the X display to open, such as :0</source>
+        <translation>die zu öffnende X-Anzeige, etwa :0</translation>
+    </message>
+    <message>
+        <source>the platform theme</source>
+        <translation>das Thema der Plattform</translation>
+    </message>
+    <message>
+        <source>a folder of platform plugins</source>
+        <translation>ein Ordner mit Plattform-Plugins</translation>
+    </message>
+    <message>
+        <source>an input plugin to load</source>
+        <translation>ein zu ladendes Eingabe-Plugin</translation>
+    </message>
+    <message>
+        <source>the widget style, such as Fusion</source>
+        <translation>der Stil der Bedienelemente, etwa Fusion</translation>
+    </message>
+    <message>
+        <source>a style sheet to apply</source>
+        <translation>ein anzuwendendes Stylesheet</translation>
+    </message>
+    <message>
+        <source>the window&apos;s size and place, such as 800x600+0+0</source>
+        <translation>Größe und Lage des Fensters, etwa 800x600+0+0</translation>
+    </message>
+    <message>
+        <source>the same as -qwindowgeometry</source>
+        <translation>dasselbe wie -qwindowgeometry</translation>
+    </message>
+    <message>
+        <source>the window&apos;s caption</source>
+        <translation>der Titel des Fensters</translation>
+    </message>
+    <message>
+        <source>the window&apos;s icon</source>
+        <translation>das Symbol des Fensters</translation>
+    </message>
+    <message>
+        <source>the application name the desktop sees</source>
+        <translation>der Anwendungsname, den die Arbeitsumgebung sieht</translation>
+    </message>
+    <message>
+        <source>the session to restore</source>
+        <translation>die wiederherzustellende Sitzung</translation>
+    </message>
+    <message>
+        <source>lay the window out from right to left</source>
+        <translation>das Fenster von rechts nach links anordnen</translation>
+    </message>
+    <message>
+        <source>never grab the mouse or keyboard</source>
+        <translation>Maus und Tastatur nie exklusiv belegen</translation>
+    </message>
+    <message>
+        <source>grab even when running in a debugger</source>
+        <translation>auch im Debugger exklusiv belegen</translation>
+    </message>
+    <message>
+        <source>talk to the X server synchronously</source>
+        <translation>synchron mit dem X-Server sprechen</translation>
+    </message>
+    <message>
+        <source>%1 was given more than once</source>
+        <translation>%1 wurde mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, but was given &apos;%3&apos;</source>
+        <translation>%1 erwartet %2, bekam aber „%3“</translation>
+    </message>
+    <message>
+        <source>takes no file or other argument, but was given &apos;%1&apos;</source>
+        <translation>nimmt keine Datei und kein anderes Argument, bekam aber „%1“</translation>
+    </message>
+    <message>
+        <source>--scale takes a factor from %1 to %2, such as 1.5, but was given &apos;%3&apos;</source>
+        <translation>--scale erwartet einen Faktor von %1 bis %2, etwa 1.5, bekam aber „%3“</translation>
+    </message>
+    <message>
+        <source>Usage: quorvel [option...]</source>
+        <translation>Aufruf: quorvel [Option...]</translation>
+    </message>
+    <message>
+        <source>Shows how a mirror reflects light in the sum-over-paths picture.</source>
+        <translation>Zeigt, wie ein Spiegel Licht reflektiert, im Bild der Summe über alle Wege.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>show this help and end</source>
+        <translation>diese Hilfe zeigen und enden</translation>
+    </message>
+    <message>
+        <source>show the name and version and end</source>
+        <translation>Namen und Version zeigen und enden</translation>
+    </message>
+    <message>
+        <source>open the Explore the mirror panel with the window</source>
+        <translation>die Leiste „Spiegel erkunden“ mit dem Fenster öffnen</translation>
+    </message>
+    <message>
+        <source>draw the whole window factor times as large, sharp,
+for a projector: from 1 to 4, such as 1.5</source>
+        <translation>das ganze Fenster factor-mal so groß und scharf
+zeichnen, für einen Beamer: 1 bis 4, etwa 1.5</translation>
+    </message>
+    <message>
+        <source>start at this distance: 0 or 250, or for the explore
+panel a whole number from -350 to 350</source>
+        <translation>mit diesem Abstand beginnen: 0 oder 250, oder für die
+Erkundungsleiste eine ganze Zahl von -350 bis 350</translation>
+    </message>
+    <message>
+        <source>start at this frequency: 1 or 2, or for the explore
+panel from 0.5 to 3 in tenths, such as 1.5</source>
+        <translation>mit dieser Frequenz beginnen: 1 oder 2, oder für die
+Erkundungsleiste 0.5 bis 3 in Zehnteln, etwa 1.5</translation>
+    </message>
+    <message>
+        <source>start with the speed scroll bar here, from 1 to 20</source>
+        <translation>mit dem Geschwindigkeitsregler hier beginnen, 1 bis 20</translation>
+    </message>
+    <message>
+        <source>the explore panel&apos;s mirror: whole, middle-third,
+outer-thirds, grating, or 30 digits from the left,
+1 for a segment that reflects, 0 for one scraped off</source>
+        <translation>der Spiegel der Erkundungsleiste: whole, middle-third,
+outer-thirds, grating, oder 30 Ziffern von links,
+1 für ein reflektierendes Segment, 0 für ein abgekratztes</translation>
+    </message>
+    <message>
+        <source>the language to show instead of the desktop&apos;s:
+cs, de, en, es, fr or pt_BR; any other shows English</source>
+        <translation>die Sprache statt der der Arbeitsumgebung:
+cs, de, en, es, fr oder pt_BR; jede andere zeigt Englisch</translation>
+    </message>
+    <message>
+        <source>A setting that only the explore panel offers opens the panel, as --explore
+does. The same settings make a link to the page: ?distance=250&amp;speed=5
+</source>
+        <translation>Eine Einstellung, die nur die Erkundungsleiste bietet, öffnet die Leiste wie
+--explore. Dieselben Einstellungen ergeben einen Link zur Seite: ?distance=250&amp;speed=5
+</translation>
+    </message>
+    <message>
+        <source>Options of the toolkit:</source>
+        <translation>Optionen des Toolkits:</translation>
+    </message>
+    <message>
+        <source>there is no option &apos;%1&apos;</source>
+        <translation>es gibt keine Option „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>ExplorePanel</name>
+    <message>
+        <source>Brightness against distance</source>
+        <translation>Helligkeit über dem Abstand</translation>
+    </message>
+    <message>
+        <source>Explore the mirror</source>
+        <translation>Spiegel erkunden</translation>
+    </message>
+    <message>
+        <source>Whole mirror</source>
+        <translation>Ganzer Spiegel</translation>
+    </message>
+    <message>
+        <source>Middle third</source>
+        <translation>Mittleres Drittel</translation>
+    </message>
+    <message>
+        <source>Outer thirds</source>
+        <translation>Äußere Drittel</translation>
+    </message>
+    <message>
+        <source>Grating</source>
+        <translation>Gitter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Distance in pixels</source>
+        <translation>Abstand in Pixeln</translation>
+    </message>
+    <message>
+        <source>Frequency in tenths</source>
+        <translation>Frequenz in Zehnteln</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Mirror segments</source>
+        <translation>Spiegelsegmente</translation>
+    </message>
+</context>
+<context>
+    <name>ExploreWords</name>
+    <message>
+        <source>segment %1 of 30, on</source>
+        <translation>Segment %1 von 30, an</translation>
+    </message>
+    <message>
+        <source>segment %1 of 30, off</source>
+        <translation>Segment %1 von 30, aus</translation>
+    </message>
+    <message>
+        <source>%1 of the light of a whole mirror at the middle</source>
+        <translation>%1 des Lichts eines ganzen Spiegels in der Mitte</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardHelp</name>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Umschalt+Tab</translation>
+    </message>
+    <message>
+        <source>Move to the next or the previous control</source>
+        <translation>Zum nächsten oder vorigen Bedienelement gehen</translation>
+    </message>
+    <message>
+        <source>Left, Right, Up, Down</source>
+        <translation>Links, Rechts, Hoch, Runter</translation>
+    </message>
+    <message>
+        <source>Choose the other option of a group; move the speed by one; move along the mirror&apos;s segments</source>
+        <translation>Die andere Option einer Gruppe wählen; die Geschwindigkeit um eins ändern; an den Segmenten des Spiegels entlang gehen</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Pos1, Ende</translation>
+    </message>
+    <message>
+        <source>Move the speed to 1 or 20; go to the first or the last segment</source>
+        <translation>Die Geschwindigkeit auf 1 oder 20 setzen; zum ersten oder letzten Segment gehen</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Press the button, or switch the segment, that has the focus</source>
+        <translation>Die Schaltfläche drücken oder das Segment umschalten, das den Fokus hat</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Die Schaltfläche drücken, die den Fokus hat</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Strg+E</translation>
+    </message>
+    <message>
+        <source>Open or close Explore the mirror</source>
+        <translation>„Spiegel erkunden“ öffnen oder schließen</translation>
+    </message>
+    <message>
+        <source>Shift+F10, Menu</source>
+        <translation>Umschalt+F10, Menü</translation>
+    </message>
+    <message>
+        <source>Open the picture&apos;s menu</source>
+        <translation>Das Menü des Bildes öffnen</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Strg+S</translation>
+    </message>
+    <message>
+        <source>Save the picture as PNG or SVG</source>
+        <translation>Das Bild als PNG oder SVG speichern</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Strg+C</translation>
+    </message>
+    <message>
+        <source>Copy the picture</source>
+        <translation>Das Bild kopieren</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Show these keys</source>
+        <translation>Diese Tasten zeigen</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Show the window on the whole screen, or leave the full screen</source>
+        <translation>Das Fenster auf dem ganzen Bildschirm zeigen oder das Vollbild verlassen</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Close this help</source>
+        <translation>Diese Hilfe schließen</translation>
+    </message>
+    <message>
+        <source>Keys of Quorvel</source>
+        <translation>Tasten von Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardHelpDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Was sie tun</translation>
+    </message>
+</context>
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Animation speed</source>
+        <translation>Animationsgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
+        <translation>Verlangsamung der Animation, von 1 links bis 20 rechts</translation>
+    </message>
+    <message>
+        <source>Explore the mirror</source>
+        <translation>Spiegel erkunden</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Bild speichern…</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>MainFormModel</name>
+    <message>
+        <source>quorvel: Start stopped: %1</source>
+        <translation>quorvel: Start angehalten: %1</translation>
+    </message>
+    <message>
+        <source>Brightness %1 of the light of a whole mirror at the middle.</source>
+        <translation>Helligkeit %1 des Lichts eines ganzen Spiegels in der Mitte.</translation>
+    </message>
+    <message>
+        <source>Carried out after the run: %1.</source>
+        <translation>Nach dem Durchlauf ausgeführt: %1.</translation>
+    </message>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel wurde beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Animationsgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
+        <translation>Verlangsamung der Animation, von 1 links bis 20 rechts</translation>
+    </message>
+    <message>
+        <source>Explore the mirror</source>
+        <translation>Spiegel erkunden</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Save PNG</source>
+        <translation>PNG speichern</translation>
+    </message>
+    <message>
+        <source>Save SVG</source>
+        <translation>SVG speichern</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Mirror segments</source>
+        <translation>Spiegelsegmente</translation>
+    </message>
+    <message>
+        <source>Whole mirror</source>
+        <translation>Ganzer Spiegel</translation>
+    </message>
+    <message>
+        <source>Middle third</source>
+        <translation>Mittleres Drittel</translation>
+    </message>
+    <message>
+        <source>Outer thirds</source>
+        <translation>Äußere Drittel</translation>
+    </message>
+    <message>
+        <source>Grating</source>
+        <translation>Gitter</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>Brightness against distance</source>
+        <translation>Helligkeit über dem Abstand</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel wurde beendet.</translation>
+    </message>
+    <message>
+        <source>Start it again</source>
+        <translation>Erneut starten</translation>
+    </message>
+    <message>
+        <source>Quorvel is loading…</source>
+        <translation>Quorvel wird geladen…</translation>
+    </message>
+    <message>
+        <source>Quorvel could not start: %1</source>
+        <translation>Quorvel konnte nicht starten: %1</translation>
+    </message>
+    <message>
+        <source>segment %1 of 30</source>
+        <translation>Segment %1 von 30</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied: %1</source>
+        <translation>Das Bild konnte nicht kopiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>Link copied.</source>
+        <translation>Link kopiert.</translation>
+    </message>
+    <message>
+        <source>The link could not be copied: %1</source>
+        <translation>Der Link konnte nicht kopiert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDescription</name>
+    <message>
+        <source>distance %1 and frequency %2</source>
+        <translation>Abstand %1 und Frequenz %2</translation>
+    </message>
+    <message>
+        <source>No segment of the mirror reflects, so no path reaches the detector.</source>
+        <translation>Kein Segment des Spiegels reflektiert, also erreicht kein Weg den Detektor.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segment %1 of 30, at the middle of the mirror.</source>
+        <translation>Der Weg der kürzesten Zeit wird an Segment %1 von 30 reflektiert, in der Mitte des Spiegels.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segment %1 of 30, right of the middle of the mirror.</source>
+        <translation>Der Weg der kürzesten Zeit wird an Segment %1 von 30 reflektiert, rechts von der Mitte des Spiegels.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segment %1 of 30, left of the middle of the mirror.</source>
+        <translation>Der Weg der kürzesten Zeit wird an Segment %1 von 30 reflektiert, links von der Mitte des Spiegels.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segments %1 and %2 of 30, at the middle of the mirror.</source>
+        <translation>Der Weg der kürzesten Zeit wird an den Segmenten %1 und %2 von 30 reflektiert, in der Mitte des Spiegels.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segments %1 and %2 of 30, right of the middle of the mirror.</source>
+        <translation>Der Weg der kürzesten Zeit wird an den Segmenten %1 und %2 von 30 reflektiert, rechts von der Mitte des Spiegels.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segments %1 and %2 of 30, left of the middle of the mirror.</source>
+        <translation>Der Weg der kürzesten Zeit wird an den Segmenten %1 und %2 von 30 reflektiert, links von der Mitte des Spiegels.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it comes from the segments around the path of least time, whose photon vectors point nearly the same way.</source>
+        <translation>Der Summenvektor ist %1 Photonenvektoren lang, also erhält der Detektor %2 des Lichts eines ganzen Spiegels in der Mitte: Das meiste kommt von den Segmenten um den Weg der kürzesten Zeit, deren Photonenvektoren fast in dieselbe Richtung zeigen.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: the photon vectors turn every way and nearly cancel, so little light arrives.</source>
+        <translation>Der Summenvektor ist %1 Photonenvektoren lang, also erhält der Detektor %2 des Lichts eines ganzen Spiegels in der Mitte: Die Photonenvektoren zeigen in alle Richtungen und heben sich fast auf, also kommt wenig Licht an.</translation>
+    </message>
+    <message>
+        <source>Of the mirror&apos;s 30 segments %1 reflect; the others are scraped off.</source>
+        <translation>Von den 30 Segmenten des Spiegels reflektieren %1; die anderen sind abgekratzt.</translation>
+    </message>
+    <message>
+        <source>Drawing for distance %1 and frequency %2: the path via segment %3 of 30, its photon vector, its time and the next link of the spiral.</source>
+        <translation>Zeichnung für Abstand %1 und Frequenz %2: der Weg über Segment %3 von 30, sein Photonenvektor, seine Zeit und das nächste Glied der Spirale.</translation>
+    </message>
+    <message>
+        <source>Drawing for distance %1 and frequency %2 stopped after segment %3 of 30: a setting is not a number.</source>
+        <translation>Die Zeichnung für Abstand %1 und Frequenz %2 hielt nach Segment %3 von 30 an: eine Einstellung ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Drawn for distance %1 and frequency %2: the 30 paths from the source via the mirror to the detector, their photon vectors under the mirror, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Gezeichnet für Abstand %1 und Frequenz %2: die 30 Wege von der Quelle über den Spiegel zum Detektor, ihre Photonenvektoren unter dem Spiegel, die Zeitkurve und die Spirale der aneinandergereihten Photonenvektoren.</translation>
+    </message>
+    <message>
+        <source>A source and a detector stand above a mirror of 30 segments. Start draws, for each segment, the path of light via it, its photon vector, its time, and a spiral of the photon vectors laid head to tail.</source>
+        <translation>Eine Quelle und ein Detektor stehen über einem Spiegel aus 30 Segmenten. Start zeichnet für jedes Segment den Weg des Lichts darüber, seinen Photonenvektor, seine Zeit und eine Spirale der aneinandergereihten Photonenvektoren.</translation>
+    </message>
+    <message>
+        <source>Start will draw distance %1 and frequency %2.</source>
+        <translation>Start zeichnet Abstand %1 und Frequenz %2.</translation>
+    </message>
+    <message>
+        <source>Drawn for distance %1 and frequency %2.</source>
+        <translation>Gezeichnet für Abstand %1 und Frequenz %2.</translation>
+    </message>
+    <message>
+        <source>speed %1</source>
+        <translation>Geschwindigkeit %1</translation>
+    </message>
+    <message>
+        <source>the whole mirror</source>
+        <translation>der ganze Spiegel</translation>
+    </message>
+    <message>
+        <source>the middle third</source>
+        <translation>das mittlere Drittel</translation>
+    </message>
+    <message>
+        <source>the outer thirds</source>
+        <translation>die äußeren Drittel</translation>
+    </message>
+    <message>
+        <source>a grating</source>
+        <translation>ein Gitter</translation>
+    </message>
+    <message>
+        <source>distance %1</source>
+        <translation>Abstand %1</translation>
+    </message>
+    <message>
+        <source>frequency %1</source>
+        <translation>Frequenz %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>The picture could not be saved as %1: %2.</source>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentStrip</name>
+    <message>
+        <source>The mirror&apos;s segments: Left and Right move along them, Space switches one on or off</source>
+        <translation>Die Segmente des Spiegels: Links und Rechts wandern an ihnen entlang, die Leertaste schaltet eines ein oder aus</translation>
+    </message>
+</context>
+<context>
+    <name>SettingNumber</name>
+    <message>
+        <source>slowdown (nSpomaleni)</source>
+        <translation>Verlangsamung (nSpomaleni)</translation>
+    </message>
+    <message>
+        <source>%1 setting holds &quot;%2&quot;, whose pause is beyond the range of numbers</source>
+        <translation>die Einstellung %1 enthält „%2“, deren Pause außerhalb des Zahlenbereichs liegt</translation>
+    </message>
+    <message>
+        <source>distance (nPosun)</source>
+        <translation>Abstand (nPosun)</translation>
+    </message>
+    <message>
+        <source>frequency (nKmitocet)</source>
+        <translation>Frequenz (nKmitocet)</translation>
+    </message>
+    <message>
+        <source>%1 setting holds &quot;%2&quot;, which is not a number</source>
+        <translation>die Einstellung %1 enthält „%2“, was keine Zahl ist</translation>
+    </message>
+</context>
+<context>
+    <name>SetupReading</name>
+    <message>
+        <source>0 or 250, or for the explore panel a whole number from %1 to %2</source>
+        <translation>0 oder 250, oder für das Erkundungsfeld eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>1 or 2, or for the explore panel a number from 0.5 to 3 in tenths, such as 1.5</source>
+        <translation>1 oder 2, oder für das Erkundungsfeld eine Zahl von 0.5 bis 3 in Zehnteln, etwa 1.5</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>1 to open the explore panel, or 0</source>
+        <translation>1, um das Erkundungsfeld zu öffnen, oder 0</translation>
+    </message>
+    <message>
+        <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds or grating</source>
+        <translation>30 Ziffern von links, 1 für ein spiegelndes Segment und 0 für ein abgekratztes, oder whole, middle-third, outer-thirds oder grating</translation>
+    </message>
+</context>
+<context>
+    <name>WindowLabels</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Cornu spiral and sum vector</source>
+        <translation>Cornu-Spirale und Summenvektor</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detektor</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Please press button Start</source>
+        <translation>Bitte die Taste Start drücken</translation>
+    </message>
+    <message>
+        <source>Time (length)</source>
+        <translation>Zeit (Länge)</translation>
+    </message>
+    <message>
+        <source>Photon vectors after reaching the detector</source>
+        <translation>Photonenvektoren am Detektor</translation>
+    </message>
+    <message>
+        <source>Distance from middle of the mirror</source>
+        <translation>Abstand von der Spiegelmitte</translation>
+    </message>
+    <message>
+        <source>Difraction on mirror</source>
+        <translation>Beugung am Spiegel</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>there is no language &apos;%1&apos;; English is shown. The languages are %2.</source>
+        <translation>es gibt keine Sprache „%1“; Englisch wird gezeigt. Die Sprachen sind %2.</translation>
+    </message>
+    <message>
+        <source>Try &apos;quorvel --help&apos; for more information.</source>
+        <translation>„quorvel --help“ zeigt mehr.</translation>
+    </message>
+</context>
+</TS>

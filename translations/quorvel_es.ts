@@ -1,0 +1,759 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>AccessiblePicture</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessGraphView</name>
+    <message>
+        <source>A click moves the source and the detector to the distance under it</source>
+        <translation>Un clic lleva la fuente y el detector a la distancia bajo él</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>the windowing platform: xcb, wayland, offscreen, ...</source>
+        <translation>la plataforma de ventanas: xcb, wayland, offscreen, ...</translation>
+    </message>
+    <message>
+        <source>the X display to open, such as :0</source>
+        <translation>la pantalla X que abrir, como :0</translation>
+    </message>
+    <message>
+        <source>the platform theme</source>
+        <translation>el tema de la plataforma</translation>
+    </message>
+    <message>
+        <source>a folder of platform plugins</source>
+        <translation>una carpeta de complementos de plataforma</translation>
+    </message>
+    <message>
+        <source>an input plugin to load</source>
+        <translation>un complemento de entrada que cargar</translation>
+    </message>
+    <message>
+        <source>the widget style, such as Fusion</source>
+        <translation>el estilo de los controles, como Fusion</translation>
+    </message>
+    <message>
+        <source>a style sheet to apply</source>
+        <translation>una hoja de estilo que aplicar</translation>
+    </message>
+    <message>
+        <source>the window&apos;s size and place, such as 800x600+0+0</source>
+        <translation>el tamaño y el lugar de la ventana, como 800x600+0+0</translation>
+    </message>
+    <message>
+        <source>the same as -qwindowgeometry</source>
+        <translation>lo mismo que -qwindowgeometry</translation>
+    </message>
+    <message>
+        <source>the window&apos;s caption</source>
+        <translation>el título de la ventana</translation>
+    </message>
+    <message>
+        <source>the window&apos;s icon</source>
+        <translation>el icono de la ventana</translation>
+    </message>
+    <message>
+        <source>the application name the desktop sees</source>
+        <translation>el nombre de aplicación que ve el escritorio</translation>
+    </message>
+    <message>
+        <source>the session to restore</source>
+        <translation>la sesión que restaurar</translation>
+    </message>
+    <message>
+        <source>lay the window out from right to left</source>
+        <translation>disponer la ventana de derecha a izquierda</translation>
+    </message>
+    <message>
+        <source>never grab the mouse or keyboard</source>
+        <translation>no capturar nunca el ratón ni el teclado</translation>
+    </message>
+    <message>
+        <source>grab even when running in a debugger</source>
+        <translation>capturar incluso al ejecutarse en un depurador</translation>
+    </message>
+    <message>
+        <source>talk to the X server synchronously</source>
+        <translation>hablar con el servidor X de forma síncrona</translation>
+    </message>
+    <message>
+        <source>%1 was given more than once</source>
+        <translation>%1 se indicó más de una vez</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, but was given &apos;%3&apos;</source>
+        <translation>%1 admite %2, pero recibió «%3»</translation>
+    </message>
+    <message>
+        <source>takes no file or other argument, but was given &apos;%1&apos;</source>
+        <translation>no admite archivos ni otros argumentos, pero recibió «%1»</translation>
+    </message>
+    <message>
+        <source>--scale takes a factor from %1 to %2, such as 1.5, but was given &apos;%3&apos;</source>
+        <translation>--scale admite un factor de %1 a %2, como 1.5, pero recibió «%3»</translation>
+    </message>
+    <message>
+        <source>Usage: quorvel [option...]</source>
+        <translation>Uso: quorvel [opción...]</translation>
+    </message>
+    <message>
+        <source>Shows how a mirror reflects light in the sum-over-paths picture.</source>
+        <translation>Muestra cómo refleja la luz un espejo según la suma sobre caminos.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>show this help and end</source>
+        <translation>mostrar esta ayuda y terminar</translation>
+    </message>
+    <message>
+        <source>show the name and version and end</source>
+        <translation>mostrar el nombre y la versión y terminar</translation>
+    </message>
+    <message>
+        <source>open the Explore the mirror panel with the window</source>
+        <translation>abrir el panel Explorar el espejo con la ventana</translation>
+    </message>
+    <message>
+        <source>draw the whole window factor times as large, sharp,
+for a projector: from 1 to 4, such as 1.5</source>
+        <translation>dibujar la ventana entera factor veces más grande,
+nítida, para un proyector: de 1 a 4, como 1.5</translation>
+    </message>
+    <message>
+        <source>start at this distance: 0 or 250, or for the explore
+panel a whole number from -350 to 350</source>
+        <translation>empezar con esta distancia: 0 o 250, o para el panel
+de exploración un entero de -350 a 350</translation>
+    </message>
+    <message>
+        <source>start at this frequency: 1 or 2, or for the explore
+panel from 0.5 to 3 in tenths, such as 1.5</source>
+        <translation>empezar con esta frecuencia: 1 o 2, o para el panel
+de exploración de 0.5 a 3 en décimas, como 1.5</translation>
+    </message>
+    <message>
+        <source>start with the speed scroll bar here, from 1 to 20</source>
+        <translation>empezar con la barra de velocidad aquí, de 1 a 20</translation>
+    </message>
+    <message>
+        <source>the explore panel&apos;s mirror: whole, middle-third,
+outer-thirds, grating, or 30 digits from the left,
+1 for a segment that reflects, 0 for one scraped off</source>
+        <translation>el espejo del panel de exploración: whole, middle-third,
+outer-thirds, grating, o 30 cifras desde la izquierda,
+1 para un segmento que refleja, 0 para uno raspado</translation>
+    </message>
+    <message>
+        <source>the language to show instead of the desktop&apos;s:
+cs, de, en, es, fr or pt_BR; any other shows English</source>
+        <translation>el idioma en lugar del del escritorio:
+cs, de, en, es, fr o pt_BR; cualquier otro muestra inglés</translation>
+    </message>
+    <message>
+        <source>A setting that only the explore panel offers opens the panel, as --explore
+does. The same settings make a link to the page: ?distance=250&amp;speed=5
+</source>
+        <translation>Un ajuste que solo ofrece el panel de exploración abre el panel, como
+--explore. Los mismos ajustes forman un enlace a la página: ?distance=250&amp;speed=5
+</translation>
+    </message>
+    <message>
+        <source>Options of the toolkit:</source>
+        <translation>Opciones del toolkit:</translation>
+    </message>
+    <message>
+        <source>there is no option &apos;%1&apos;</source>
+        <translation>no existe la opción «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>ExplorePanel</name>
+    <message>
+        <source>Brightness against distance</source>
+        <translation>Brillo según la distancia</translation>
+    </message>
+    <message>
+        <source>Explore the mirror</source>
+        <translation>Explorar el espejo</translation>
+    </message>
+    <message>
+        <source>Whole mirror</source>
+        <translation>Espejo entero</translation>
+    </message>
+    <message>
+        <source>Middle third</source>
+        <translation>Tercio central</translation>
+    </message>
+    <message>
+        <source>Outer thirds</source>
+        <translation>Tercios exteriores</translation>
+    </message>
+    <message>
+        <source>Grating</source>
+        <translation>Rejilla</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Distance in pixels</source>
+        <translation>Distancia en píxeles</translation>
+    </message>
+    <message>
+        <source>Frequency in tenths</source>
+        <translation>Frecuencia en décimas</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Mirror segments</source>
+        <translation>Segmentos del espejo</translation>
+    </message>
+</context>
+<context>
+    <name>ExploreWords</name>
+    <message>
+        <source>segment %1 of 30, on</source>
+        <translation>segmento %1 de 30, activado</translation>
+    </message>
+    <message>
+        <source>segment %1 of 30, off</source>
+        <translation>segmento %1 de 30, desactivado</translation>
+    </message>
+    <message>
+        <source>%1 of the light of a whole mirror at the middle</source>
+        <translation>%1 de la luz de un espejo entero en el centro</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardHelp</name>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Mayús+Tab</translation>
+    </message>
+    <message>
+        <source>Move to the next or the previous control</source>
+        <translation>Pasar al control siguiente o al anterior</translation>
+    </message>
+    <message>
+        <source>Left, Right, Up, Down</source>
+        <translation>Izquierda, Derecha, Arriba, Abajo</translation>
+    </message>
+    <message>
+        <source>Choose the other option of a group; move the speed by one; move along the mirror&apos;s segments</source>
+        <translation>Elegir la otra opción de un grupo; cambiar la velocidad en uno; moverse por los segmentos del espejo</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Inicio, Fin</translation>
+    </message>
+    <message>
+        <source>Move the speed to 1 or 20; go to the first or the last segment</source>
+        <translation>Poner la velocidad en 1 o 20; ir al primer o al último segmento</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Press the button, or switch the segment, that has the focus</source>
+        <translation>Pulsar el botón, o conmutar el segmento, que tiene el foco</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Pulsar el botón que tiene el foco</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Open or close Explore the mirror</source>
+        <translation>Abrir o cerrar Explorar el espejo</translation>
+    </message>
+    <message>
+        <source>Shift+F10, Menu</source>
+        <translation>Mayús+F10, Menú</translation>
+    </message>
+    <message>
+        <source>Open the picture&apos;s menu</source>
+        <translation>Abrir el menú de la imagen</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the picture as PNG or SVG</source>
+        <translation>Guardar la imagen como PNG o SVG</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy the picture</source>
+        <translation>Copiar la imagen</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Show these keys</source>
+        <translation>Mostrar estas teclas</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Show the window on the whole screen, or leave the full screen</source>
+        <translation>Mostrar la ventana en toda la pantalla, o salir de la pantalla completa</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Close this help</source>
+        <translation>Cerrar esta ayuda</translation>
+    </message>
+    <message>
+        <source>Keys of Quorvel</source>
+        <translation>Teclas de Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardHelpDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Qué hacen</translation>
+    </message>
+</context>
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Animation speed</source>
+        <translation>Velocidad de la animación</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
+        <translation>Ralentización de la animación, de 1 a la izquierda a 20 a la derecha</translation>
+    </message>
+    <message>
+        <source>Explore the mirror</source>
+        <translation>Explorar el espejo</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Guardar imagen…</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Copiar imagen</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Imagen SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>MainFormModel</name>
+    <message>
+        <source>quorvel: Start stopped: %1</source>
+        <translation>quorvel: Iniciar se detuvo: %1</translation>
+    </message>
+    <message>
+        <source>Brightness %1 of the light of a whole mirror at the middle.</source>
+        <translation>Brillo: %1 de la luz de un espejo entero en el centro.</translation>
+    </message>
+    <message>
+        <source>Carried out after the run: %1.</source>
+        <translation>Realizado tras la ejecución: %1.</translation>
+    </message>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel ha terminado.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Velocidad de la animación</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
+        <translation>Ralentización de la animación, de 1 a la izquierda a 20 a la derecha</translation>
+    </message>
+    <message>
+        <source>Explore the mirror</source>
+        <translation>Explorar el espejo</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Save PNG</source>
+        <translation>Guardar PNG</translation>
+    </message>
+    <message>
+        <source>Save SVG</source>
+        <translation>Guardar SVG</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Copiar imagen</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Mirror segments</source>
+        <translation>Segmentos del espejo</translation>
+    </message>
+    <message>
+        <source>Whole mirror</source>
+        <translation>Espejo entero</translation>
+    </message>
+    <message>
+        <source>Middle third</source>
+        <translation>Tercio central</translation>
+    </message>
+    <message>
+        <source>Outer thirds</source>
+        <translation>Tercios exteriores</translation>
+    </message>
+    <message>
+        <source>Grating</source>
+        <translation>Rejilla</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Brightness against distance</source>
+        <translation>Brillo según la distancia</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel ha terminado.</translation>
+    </message>
+    <message>
+        <source>Start it again</source>
+        <translation>Volver a iniciarlo</translation>
+    </message>
+    <message>
+        <source>Quorvel is loading…</source>
+        <translation>Quorvel se está cargando…</translation>
+    </message>
+    <message>
+        <source>Quorvel could not start: %1</source>
+        <translation>Quorvel no pudo iniciarse: %1</translation>
+    </message>
+    <message>
+        <source>segment %1 of 30</source>
+        <translation>segmento %1 de 30</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied: %1</source>
+        <translation>No se pudo copiar la imagen: %1</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Copiar enlace</translation>
+    </message>
+    <message>
+        <source>Link copied.</source>
+        <translation>Enlace copiado.</translation>
+    </message>
+    <message>
+        <source>The link could not be copied: %1</source>
+        <translation>No se pudo copiar el enlace: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDescription</name>
+    <message>
+        <source>distance %1 and frequency %2</source>
+        <translation>distancia %1 y frecuencia %2</translation>
+    </message>
+    <message>
+        <source>No segment of the mirror reflects, so no path reaches the detector.</source>
+        <translation>Ningún segmento del espejo refleja, así que ningún camino llega al detector.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segment %1 of 30, at the middle of the mirror.</source>
+        <translation>El camino de tiempo mínimo se refleja en el segmento %1 de 30, en el centro del espejo.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segment %1 of 30, right of the middle of the mirror.</source>
+        <translation>El camino de tiempo mínimo se refleja en el segmento %1 de 30, a la derecha del centro del espejo.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segment %1 of 30, left of the middle of the mirror.</source>
+        <translation>El camino de tiempo mínimo se refleja en el segmento %1 de 30, a la izquierda del centro del espejo.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segments %1 and %2 of 30, at the middle of the mirror.</source>
+        <translation>El camino de tiempo mínimo se refleja en los segmentos %1 y %2 de 30, en el centro del espejo.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segments %1 and %2 of 30, right of the middle of the mirror.</source>
+        <translation>El camino de tiempo mínimo se refleja en los segmentos %1 y %2 de 30, a la derecha del centro del espejo.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segments %1 and %2 of 30, left of the middle of the mirror.</source>
+        <translation>El camino de tiempo mínimo se refleja en los segmentos %1 y %2 de 30, a la izquierda del centro del espejo.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it comes from the segments around the path of least time, whose photon vectors point nearly the same way.</source>
+        <translation>El vector suma mide %1 vectores de fotón, así que el detector recibe %2 de la luz de un espejo entero en el centro: la mayor parte viene de los segmentos en torno al camino de tiempo mínimo, cuyos vectores de fotón apuntan casi en la misma dirección.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: the photon vectors turn every way and nearly cancel, so little light arrives.</source>
+        <translation>El vector suma mide %1 vectores de fotón, así que el detector recibe %2 de la luz de un espejo entero en el centro: los vectores de fotón giran en todas direcciones y casi se anulan, así que llega poca luz.</translation>
+    </message>
+    <message>
+        <source>Of the mirror&apos;s 30 segments %1 reflect; the others are scraped off.</source>
+        <translation>De los 30 segmentos del espejo reflejan %1; los demás están raspados.</translation>
+    </message>
+    <message>
+        <source>Drawing for distance %1 and frequency %2: the path via segment %3 of 30, its photon vector, its time and the next link of the spiral.</source>
+        <translation>Dibujando para distancia %1 y frecuencia %2: el camino por el segmento %3 de 30, su vector de fotón, su tiempo y el siguiente eslabón de la espiral.</translation>
+    </message>
+    <message>
+        <source>Drawing for distance %1 and frequency %2 stopped after segment %3 of 30: a setting is not a number.</source>
+        <translation>El dibujo para distancia %1 y frecuencia %2 se detuvo tras el segmento %3 de 30: un ajuste no es un número.</translation>
+    </message>
+    <message>
+        <source>Drawn for distance %1 and frequency %2: the 30 paths from the source via the mirror to the detector, their photon vectors under the mirror, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Dibujado para distancia %1 y frecuencia %2: los 30 caminos de la fuente por el espejo al detector, sus vectores de fotón bajo el espejo, la curva del tiempo y la espiral de los vectores de fotón puestos uno tras otro.</translation>
+    </message>
+    <message>
+        <source>A source and a detector stand above a mirror of 30 segments. Start draws, for each segment, the path of light via it, its photon vector, its time, and a spiral of the photon vectors laid head to tail.</source>
+        <translation>Una fuente y un detector están sobre un espejo de 30 segmentos. Iniciar dibuja, para cada segmento, el camino de la luz por él, su vector de fotón, su tiempo y una espiral de los vectores de fotón puestos uno tras otro.</translation>
+    </message>
+    <message>
+        <source>Start will draw distance %1 and frequency %2.</source>
+        <translation>Iniciar dibujará distancia %1 y frecuencia %2.</translation>
+    </message>
+    <message>
+        <source>Drawn for distance %1 and frequency %2.</source>
+        <translation>Dibujado para distancia %1 y frecuencia %2.</translation>
+    </message>
+    <message>
+        <source>speed %1</source>
+        <translation>velocidad %1</translation>
+    </message>
+    <message>
+        <source>the whole mirror</source>
+        <translation>el espejo entero</translation>
+    </message>
+    <message>
+        <source>the middle third</source>
+        <translation>el tercio central</translation>
+    </message>
+    <message>
+        <source>the outer thirds</source>
+        <translation>los tercios exteriores</translation>
+    </message>
+    <message>
+        <source>a grating</source>
+        <translation>una rejilla</translation>
+    </message>
+    <message>
+        <source>distance %1</source>
+        <translation>distancia %1</translation>
+    </message>
+    <message>
+        <source>frequency %1</source>
+        <translation>frecuencia %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>The picture could not be saved as %1: %2.</source>
+        <translation>No se pudo guardar la imagen como %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentStrip</name>
+    <message>
+        <source>The mirror&apos;s segments: Left and Right move along them, Space switches one on or off</source>
+        <translation>Los segmentos del espejo: Izquierda y Derecha se mueven por ellos, Espacio activa o desactiva uno</translation>
+    </message>
+</context>
+<context>
+    <name>SettingNumber</name>
+    <message>
+        <source>slowdown (nSpomaleni)</source>
+        <translation>ralentización (nSpomaleni)</translation>
+    </message>
+    <message>
+        <source>%1 setting holds &quot;%2&quot;, whose pause is beyond the range of numbers</source>
+        <translation>el ajuste %1 contiene «%2», cuya pausa excede el rango de los números</translation>
+    </message>
+    <message>
+        <source>distance (nPosun)</source>
+        <translation>distancia (nPosun)</translation>
+    </message>
+    <message>
+        <source>frequency (nKmitocet)</source>
+        <translation>frecuencia (nKmitocet)</translation>
+    </message>
+    <message>
+        <source>%1 setting holds &quot;%2&quot;, which is not a number</source>
+        <translation>el ajuste %1 contiene «%2», que no es un número</translation>
+    </message>
+</context>
+<context>
+    <name>SetupReading</name>
+    <message>
+        <source>0 or 250, or for the explore panel a whole number from %1 to %2</source>
+        <translation>0 o 250, o para el panel de exploración un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>1 or 2, or for the explore panel a number from 0.5 to 3 in tenths, such as 1.5</source>
+        <translation>1 o 2, o para el panel de exploración un número de 0.5 a 3 en décimas, como 1.5</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>1 to open the explore panel, or 0</source>
+        <translation>1 para abrir el panel de exploración, o 0</translation>
+    </message>
+    <message>
+        <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds or grating</source>
+        <translation>30 dígitos desde la izquierda, 1 para un segmento que refleja y 0 para uno raspado, o whole, middle-third, outer-thirds o grating</translation>
+    </message>
+</context>
+<context>
+    <name>WindowLabels</name>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Cornu spiral and sum vector</source>
+        <translation>Espiral de Cornu y vector suma</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detector</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Please press button Start</source>
+        <translation>Pulse el botón Iniciar</translation>
+    </message>
+    <message>
+        <source>Time (length)</source>
+        <translation>Tiempo (longitud)</translation>
+    </message>
+    <message>
+        <source>Photon vectors after reaching the detector</source>
+        <translation>Vectores de fotón al llegar al detector</translation>
+    </message>
+    <message>
+        <source>Distance from middle of the mirror</source>
+        <translation>Distancia al centro del espejo</translation>
+    </message>
+    <message>
+        <source>Difraction on mirror</source>
+        <translation>Difracción en el espejo</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>there is no language &apos;%1&apos;; English is shown. The languages are %2.</source>
+        <translation>no existe el idioma «%1»; se muestra inglés. Los idiomas son %2.</translation>
+    </message>
+    <message>
+        <source>Try &apos;quorvel --help&apos; for more information.</source>
+        <translation>Pruebe «quorvel --help» para más información.</translation>
+    </message>
+</context>
+</TS>

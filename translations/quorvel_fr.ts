@@ -1,0 +1,759 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AccessiblePicture</name>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessGraphView</name>
+    <message>
+        <source>A click moves the source and the detector to the distance under it</source>
+        <translation>Un clic place la source et le détecteur à la distance située dessous</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>the windowing platform: xcb, wayland, offscreen, ...</source>
+        <translation>la plateforme de fenêtrage : xcb, wayland, offscreen, ...</translation>
+    </message>
+    <message>
+        <source>the X display to open, such as :0</source>
+        <translation>l’affichage X à ouvrir, comme :0</translation>
+    </message>
+    <message>
+        <source>the platform theme</source>
+        <translation>le thème de la plateforme</translation>
+    </message>
+    <message>
+        <source>a folder of platform plugins</source>
+        <translation>un dossier de greffons de plateforme</translation>
+    </message>
+    <message>
+        <source>an input plugin to load</source>
+        <translation>un greffon de saisie à charger</translation>
+    </message>
+    <message>
+        <source>the widget style, such as Fusion</source>
+        <translation>le style des commandes, comme Fusion</translation>
+    </message>
+    <message>
+        <source>a style sheet to apply</source>
+        <translation>une feuille de style à appliquer</translation>
+    </message>
+    <message>
+        <source>the window&apos;s size and place, such as 800x600+0+0</source>
+        <translation>la taille et la place de la fenêtre, comme 800x600+0+0</translation>
+    </message>
+    <message>
+        <source>the same as -qwindowgeometry</source>
+        <translation>la même chose que -qwindowgeometry</translation>
+    </message>
+    <message>
+        <source>the window&apos;s caption</source>
+        <translation>le titre de la fenêtre</translation>
+    </message>
+    <message>
+        <source>the window&apos;s icon</source>
+        <translation>l’icône de la fenêtre</translation>
+    </message>
+    <message>
+        <source>the application name the desktop sees</source>
+        <translation>le nom d’application que voit le bureau</translation>
+    </message>
+    <message>
+        <source>the session to restore</source>
+        <translation>la session à restaurer</translation>
+    </message>
+    <message>
+        <source>lay the window out from right to left</source>
+        <translation>disposer la fenêtre de droite à gauche</translation>
+    </message>
+    <message>
+        <source>never grab the mouse or keyboard</source>
+        <translation>ne jamais capturer la souris ni le clavier</translation>
+    </message>
+    <message>
+        <source>grab even when running in a debugger</source>
+        <translation>capturer même dans un débogueur</translation>
+    </message>
+    <message>
+        <source>talk to the X server synchronously</source>
+        <translation>dialoguer avec le serveur X de façon synchrone</translation>
+    </message>
+    <message>
+        <source>%1 was given more than once</source>
+        <translation>%1 a été donné plus d’une fois</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, but was given &apos;%3&apos;</source>
+        <translation>%1 attend %2, mais a reçu « %3 »</translation>
+    </message>
+    <message>
+        <source>takes no file or other argument, but was given &apos;%1&apos;</source>
+        <translation>n’accepte ni fichier ni autre argument, mais a reçu « %1 »</translation>
+    </message>
+    <message>
+        <source>--scale takes a factor from %1 to %2, such as 1.5, but was given &apos;%3&apos;</source>
+        <translation>--scale attend un facteur de %1 à %2, comme 1.5, mais a reçu « %3 »</translation>
+    </message>
+    <message>
+        <source>Usage: quorvel [option...]</source>
+        <translation>Usage : quorvel [option...]</translation>
+    </message>
+    <message>
+        <source>Shows how a mirror reflects light in the sum-over-paths picture.</source>
+        <translation>Montre comment un miroir réfléchit la lumière selon la somme sur les chemins.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>show this help and end</source>
+        <translation>afficher cette aide et terminer</translation>
+    </message>
+    <message>
+        <source>show the name and version and end</source>
+        <translation>afficher le nom et la version et terminer</translation>
+    </message>
+    <message>
+        <source>open the Explore the mirror panel with the window</source>
+        <translation>ouvrir le panneau Explorer le miroir avec la fenêtre</translation>
+    </message>
+    <message>
+        <source>draw the whole window factor times as large, sharp,
+for a projector: from 1 to 4, such as 1.5</source>
+        <translation>dessiner toute la fenêtre factor fois plus grande,
+nette, pour un projecteur : de 1 à 4, comme 1.5</translation>
+    </message>
+    <message>
+        <source>start at this distance: 0 or 250, or for the explore
+panel a whole number from -350 to 350</source>
+        <translation>commencer à cette distance : 0 ou 250, ou pour le
+panneau d’exploration un entier de -350 à 350</translation>
+    </message>
+    <message>
+        <source>start at this frequency: 1 or 2, or for the explore
+panel from 0.5 to 3 in tenths, such as 1.5</source>
+        <translation>commencer à cette fréquence : 1 ou 2, ou pour le
+panneau d’exploration de 0.5 à 3 par dixièmes, comme 1.5</translation>
+    </message>
+    <message>
+        <source>start with the speed scroll bar here, from 1 to 20</source>
+        <translation>commencer avec la barre de vitesse ici, de 1 à 20</translation>
+    </message>
+    <message>
+        <source>the explore panel&apos;s mirror: whole, middle-third,
+outer-thirds, grating, or 30 digits from the left,
+1 for a segment that reflects, 0 for one scraped off</source>
+        <translation>le miroir du panneau d’exploration : whole, middle-third,
+outer-thirds, grating, ou 30 chiffres depuis la gauche,
+1 pour un segment qui réfléchit, 0 pour un segment gratté</translation>
+    </message>
+    <message>
+        <source>the language to show instead of the desktop&apos;s:
+cs, de, en, es, fr or pt_BR; any other shows English</source>
+        <translation>la langue à la place de celle du bureau :
+cs, de, en, es, fr ou pt_BR ; toute autre affiche l’anglais</translation>
+    </message>
+    <message>
+        <source>A setting that only the explore panel offers opens the panel, as --explore
+does. The same settings make a link to the page: ?distance=250&amp;speed=5
+</source>
+        <translation>Un réglage que seul le panneau d’exploration offre ouvre le panneau, comme
+--explore. Les mêmes réglages font un lien vers la page : ?distance=250&amp;speed=5
+</translation>
+    </message>
+    <message>
+        <source>Options of the toolkit:</source>
+        <translation>Options de la boîte à outils :</translation>
+    </message>
+    <message>
+        <source>there is no option &apos;%1&apos;</source>
+        <translation>il n’y a pas d’option « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>ExplorePanel</name>
+    <message>
+        <source>Brightness against distance</source>
+        <translation>Luminosité selon la distance</translation>
+    </message>
+    <message>
+        <source>Explore the mirror</source>
+        <translation>Explorer le miroir</translation>
+    </message>
+    <message>
+        <source>Whole mirror</source>
+        <translation>Miroir entier</translation>
+    </message>
+    <message>
+        <source>Middle third</source>
+        <translation>Tiers central</translation>
+    </message>
+    <message>
+        <source>Outer thirds</source>
+        <translation>Tiers extérieurs</translation>
+    </message>
+    <message>
+        <source>Grating</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Distance in pixels</source>
+        <translation>Distance en pixels</translation>
+    </message>
+    <message>
+        <source>Frequency in tenths</source>
+        <translation>Fréquence en dixièmes</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Mirror segments</source>
+        <translation>Segments du miroir</translation>
+    </message>
+</context>
+<context>
+    <name>ExploreWords</name>
+    <message>
+        <source>segment %1 of 30, on</source>
+        <translation>segment %1 sur 30, actif</translation>
+    </message>
+    <message>
+        <source>segment %1 of 30, off</source>
+        <translation>segment %1 sur 30, inactif</translation>
+    </message>
+    <message>
+        <source>%1 of the light of a whole mirror at the middle</source>
+        <translation>%1 de la lumière d’un miroir entier au milieu</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardHelp</name>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Maj+Tab</translation>
+    </message>
+    <message>
+        <source>Move to the next or the previous control</source>
+        <translation>Passer à la commande suivante ou précédente</translation>
+    </message>
+    <message>
+        <source>Left, Right, Up, Down</source>
+        <translation>Gauche, Droite, Haut, Bas</translation>
+    </message>
+    <message>
+        <source>Choose the other option of a group; move the speed by one; move along the mirror&apos;s segments</source>
+        <translation>Choisir l’autre option d’un groupe ; changer la vitesse d’un cran ; parcourir les segments du miroir</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Début, Fin</translation>
+    </message>
+    <message>
+        <source>Move the speed to 1 or 20; go to the first or the last segment</source>
+        <translation>Mettre la vitesse à 1 ou 20 ; aller au premier ou au dernier segment</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Press the button, or switch the segment, that has the focus</source>
+        <translation>Appuyer sur le bouton, ou basculer le segment, qui a le focus</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Appuyer sur le bouton qui a le focus</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Open or close Explore the mirror</source>
+        <translation>Ouvrir ou fermer Explorer le miroir</translation>
+    </message>
+    <message>
+        <source>Shift+F10, Menu</source>
+        <translation>Maj+F10, Menu</translation>
+    </message>
+    <message>
+        <source>Open the picture&apos;s menu</source>
+        <translation>Ouvrir le menu de l’image</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the picture as PNG or SVG</source>
+        <translation>Enregistrer l’image en PNG ou en SVG</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy the picture</source>
+        <translation>Copier l’image</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Show these keys</source>
+        <translation>Afficher ces touches</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Show the window on the whole screen, or leave the full screen</source>
+        <translation>Afficher la fenêtre en plein écran, ou quitter le plein écran</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Close this help</source>
+        <translation>Fermer cette aide</translation>
+    </message>
+    <message>
+        <source>Keys of Quorvel</source>
+        <translation>Touches de Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardHelpDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Ce qu’elles font</translation>
+    </message>
+</context>
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Animation speed</source>
+        <translation>Vitesse de l’animation</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
+        <translation>Ralentissement de l’animation, de 1 à gauche à 20 à droite</translation>
+    </message>
+    <message>
+        <source>Explore the mirror</source>
+        <translation>Explorer le miroir</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Enregistrer l’image…</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Copier l’image</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Enregistrer l’image</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>MainFormModel</name>
+    <message>
+        <source>quorvel: Start stopped: %1</source>
+        <translation>quorvel : Démarrer s’est arrêté : %1</translation>
+    </message>
+    <message>
+        <source>Brightness %1 of the light of a whole mirror at the middle.</source>
+        <translation>Luminosité : %1 de la lumière d’un miroir entier au milieu.</translation>
+    </message>
+    <message>
+        <source>Carried out after the run: %1.</source>
+        <translation>Effectué après le tracé : %1.</translation>
+    </message>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel est terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Vitesse de l’animation</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
+        <translation>Ralentissement de l’animation, de 1 à gauche à 20 à droite</translation>
+    </message>
+    <message>
+        <source>Explore the mirror</source>
+        <translation>Explorer le miroir</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Save PNG</source>
+        <translation>Enregistrer en PNG</translation>
+    </message>
+    <message>
+        <source>Save SVG</source>
+        <translation>Enregistrer en SVG</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Copier l’image</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Mirror segments</source>
+        <translation>Segments du miroir</translation>
+    </message>
+    <message>
+        <source>Whole mirror</source>
+        <translation>Miroir entier</translation>
+    </message>
+    <message>
+        <source>Middle third</source>
+        <translation>Tiers central</translation>
+    </message>
+    <message>
+        <source>Outer thirds</source>
+        <translation>Tiers extérieurs</translation>
+    </message>
+    <message>
+        <source>Grating</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Brightness against distance</source>
+        <translation>Luminosité selon la distance</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>Quorvel est terminé.</translation>
+    </message>
+    <message>
+        <source>Start it again</source>
+        <translation>Le relancer</translation>
+    </message>
+    <message>
+        <source>Quorvel is loading…</source>
+        <translation>Quorvel se charge…</translation>
+    </message>
+    <message>
+        <source>Quorvel could not start: %1</source>
+        <translation>Quorvel n’a pas pu démarrer : %1</translation>
+    </message>
+    <message>
+        <source>segment %1 of 30</source>
+        <translation>segment %1 sur 30</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied: %1</source>
+        <translation>L’image n’a pas pu être copiée : %1</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Copier le lien</translation>
+    </message>
+    <message>
+        <source>Link copied.</source>
+        <translation>Lien copié.</translation>
+    </message>
+    <message>
+        <source>The link could not be copied: %1</source>
+        <translation>Le lien n’a pas pu être copié : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDescription</name>
+    <message>
+        <source>distance %1 and frequency %2</source>
+        <translation>distance %1 et fréquence %2</translation>
+    </message>
+    <message>
+        <source>No segment of the mirror reflects, so no path reaches the detector.</source>
+        <translation>Aucun segment du miroir ne réfléchit, donc aucun chemin n’atteint le détecteur.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segment %1 of 30, at the middle of the mirror.</source>
+        <translation>Le chemin de moindre temps se réfléchit sur le segment %1 sur 30, au milieu du miroir.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segment %1 of 30, right of the middle of the mirror.</source>
+        <translation>Le chemin de moindre temps se réfléchit sur le segment %1 sur 30, à droite du milieu du miroir.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segment %1 of 30, left of the middle of the mirror.</source>
+        <translation>Le chemin de moindre temps se réfléchit sur le segment %1 sur 30, à gauche du milieu du miroir.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segments %1 and %2 of 30, at the middle of the mirror.</source>
+        <translation>Le chemin de moindre temps se réfléchit sur les segments %1 et %2 sur 30, au milieu du miroir.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segments %1 and %2 of 30, right of the middle of the mirror.</source>
+        <translation>Le chemin de moindre temps se réfléchit sur les segments %1 et %2 sur 30, à droite du milieu du miroir.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segments %1 and %2 of 30, left of the middle of the mirror.</source>
+        <translation>Le chemin de moindre temps se réfléchit sur les segments %1 et %2 sur 30, à gauche du milieu du miroir.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it comes from the segments around the path of least time, whose photon vectors point nearly the same way.</source>
+        <translation>Le vecteur somme mesure %1 vecteurs photons, donc le détecteur reçoit %2 de la lumière d’un miroir entier au milieu : l’essentiel vient des segments autour du chemin de moindre temps, dont les vecteurs photons pointent presque dans la même direction.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: the photon vectors turn every way and nearly cancel, so little light arrives.</source>
+        <translation>Le vecteur somme mesure %1 vecteurs photons, donc le détecteur reçoit %2 de la lumière d’un miroir entier au milieu : les vecteurs photons tournent dans tous les sens et s’annulent presque, donc peu de lumière arrive.</translation>
+    </message>
+    <message>
+        <source>Of the mirror&apos;s 30 segments %1 reflect; the others are scraped off.</source>
+        <translation>Sur les 30 segments du miroir, %1 réfléchissent ; les autres sont grattés.</translation>
+    </message>
+    <message>
+        <source>Drawing for distance %1 and frequency %2: the path via segment %3 of 30, its photon vector, its time and the next link of the spiral.</source>
+        <translation>Tracé pour la distance %1 et la fréquence %2 : le chemin par le segment %3 sur 30, son vecteur photon, son temps et le maillon suivant de la spirale.</translation>
+    </message>
+    <message>
+        <source>Drawing for distance %1 and frequency %2 stopped after segment %3 of 30: a setting is not a number.</source>
+        <translation>Le tracé pour la distance %1 et la fréquence %2 s’est arrêté après le segment %3 sur 30 : un réglage n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Drawn for distance %1 and frequency %2: the 30 paths from the source via the mirror to the detector, their photon vectors under the mirror, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Tracé pour la distance %1 et la fréquence %2 : les 30 chemins de la source au détecteur par le miroir, leurs vecteurs photons sous le miroir, la courbe du temps et la spirale des vecteurs photons mis bout à bout.</translation>
+    </message>
+    <message>
+        <source>A source and a detector stand above a mirror of 30 segments. Start draws, for each segment, the path of light via it, its photon vector, its time, and a spiral of the photon vectors laid head to tail.</source>
+        <translation>Une source et un détecteur se trouvent au-dessus d’un miroir de 30 segments. Démarrer trace, pour chaque segment, le chemin de la lumière par ce segment, son vecteur photon, son temps, et une spirale des vecteurs photons mis bout à bout.</translation>
+    </message>
+    <message>
+        <source>Start will draw distance %1 and frequency %2.</source>
+        <translation>Démarrer tracera la distance %1 et la fréquence %2.</translation>
+    </message>
+    <message>
+        <source>Drawn for distance %1 and frequency %2.</source>
+        <translation>Tracé pour la distance %1 et la fréquence %2.</translation>
+    </message>
+    <message>
+        <source>speed %1</source>
+        <translation>vitesse %1</translation>
+    </message>
+    <message>
+        <source>the whole mirror</source>
+        <translation>le miroir entier</translation>
+    </message>
+    <message>
+        <source>the middle third</source>
+        <translation>le tiers central</translation>
+    </message>
+    <message>
+        <source>the outer thirds</source>
+        <translation>les tiers extérieurs</translation>
+    </message>
+    <message>
+        <source>a grating</source>
+        <translation>un réseau</translation>
+    </message>
+    <message>
+        <source>distance %1</source>
+        <translation>distance %1</translation>
+    </message>
+    <message>
+        <source>frequency %1</source>
+        <translation>fréquence %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>The picture could not be saved as %1: %2.</source>
+        <translation>L’image n’a pas pu être enregistrée sous %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentStrip</name>
+    <message>
+        <source>The mirror&apos;s segments: Left and Right move along them, Space switches one on or off</source>
+        <translation>Les segments du miroir : Gauche et Droite s’y déplacent, Espace en active ou désactive un</translation>
+    </message>
+</context>
+<context>
+    <name>SettingNumber</name>
+    <message>
+        <source>slowdown (nSpomaleni)</source>
+        <translation>ralentissement (nSpomaleni)</translation>
+    </message>
+    <message>
+        <source>%1 setting holds &quot;%2&quot;, whose pause is beyond the range of numbers</source>
+        <translation>le réglage %1 contient « %2 », dont la pause dépasse l’étendue des nombres</translation>
+    </message>
+    <message>
+        <source>distance (nPosun)</source>
+        <translation>distance (nPosun)</translation>
+    </message>
+    <message>
+        <source>frequency (nKmitocet)</source>
+        <translation>fréquence (nKmitocet)</translation>
+    </message>
+    <message>
+        <source>%1 setting holds &quot;%2&quot;, which is not a number</source>
+        <translation>le réglage %1 contient « %2 », qui n’est pas un nombre</translation>
+    </message>
+</context>
+<context>
+    <name>SetupReading</name>
+    <message>
+        <source>0 or 250, or for the explore panel a whole number from %1 to %2</source>
+        <translation>0 ou 250, ou pour le panneau d’exploration un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>1 or 2, or for the explore panel a number from 0.5 to 3 in tenths, such as 1.5</source>
+        <translation>1 ou 2, ou pour le panneau d’exploration un nombre de 0.5 à 3 par dixièmes, comme 1.5</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>1 to open the explore panel, or 0</source>
+        <translation>1 pour ouvrir le panneau d’exploration, ou 0</translation>
+    </message>
+    <message>
+        <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds or grating</source>
+        <translation>30 chiffres depuis la gauche, 1 pour un segment qui réfléchit et 0 pour un segment gratté, ou whole, middle-third, outer-thirds ou grating</translation>
+    </message>
+</context>
+<context>
+    <name>WindowLabels</name>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Cornu spiral and sum vector</source>
+        <translation>Spirale de Cornu et vecteur somme</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Détecteur</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Please press button Start</source>
+        <translation>Appuyez sur Démarrer</translation>
+    </message>
+    <message>
+        <source>Time (length)</source>
+        <translation>Temps (longueur)</translation>
+    </message>
+    <message>
+        <source>Photon vectors after reaching the detector</source>
+        <translation>Vecteurs photons arrivés au détecteur</translation>
+    </message>
+    <message>
+        <source>Distance from middle of the mirror</source>
+        <translation>Distance au milieu du miroir</translation>
+    </message>
+    <message>
+        <source>Difraction on mirror</source>
+        <translation>Diffraction sur le miroir</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>there is no language &apos;%1&apos;; English is shown. The languages are %2.</source>
+        <translation>la langue « %1 » n’existe pas ; l’anglais est affiché. Les langues sont %2.</translation>
+    </message>
+    <message>
+        <source>Try &apos;quorvel --help&apos; for more information.</source>
+        <translation>Essayez « quorvel --help » pour plus d’informations.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,759 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>AccessiblePicture</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+</context>
+<context>
+    <name>BrightnessGraphView</name>
+    <message>
+        <source>A click moves the source and the detector to the distance under it</source>
+        <translation>Um clique leva a fonte e o detector à distância sob ele</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>the windowing platform: xcb, wayland, offscreen, ...</source>
+        <translation>a plataforma de janelas: xcb, wayland, offscreen, ...</translation>
+    </message>
+    <message>
+        <source>the X display to open, such as :0</source>
+        <translation>a tela X a abrir, como :0</translation>
+    </message>
+    <message>
+        <source>the platform theme</source>
+        <translation>o tema da plataforma</translation>
+    </message>
+    <message>
+        <source>a folder of platform plugins</source>
+        <translation>uma pasta de plugins de plataforma</translation>
+    </message>
+    <message>
+        <source>an input plugin to load</source>
+        <translation>um plugin de entrada a carregar</translation>
+    </message>
+    <message>
+        <source>the widget style, such as Fusion</source>
+        <translation>o estilo dos controles, como Fusion</translation>
+    </message>
+    <message>
+        <source>a style sheet to apply</source>
+        <translation>uma folha de estilo a aplicar</translation>
+    </message>
+    <message>
+        <source>the window&apos;s size and place, such as 800x600+0+0</source>
+        <translation>o tamanho e o lugar da janela, como 800x600+0+0</translation>
+    </message>
+    <message>
+        <source>the same as -qwindowgeometry</source>
+        <translation>o mesmo que -qwindowgeometry</translation>
+    </message>
+    <message>
+        <source>the window&apos;s caption</source>
+        <translation>o título da janela</translation>
+    </message>
+    <message>
+        <source>the window&apos;s icon</source>
+        <translation>o ícone da janela</translation>
+    </message>
+    <message>
+        <source>the application name the desktop sees</source>
+        <translation>o nome de aplicativo que a área de trabalho vê</translation>
+    </message>
+    <message>
+        <source>the session to restore</source>
+        <translation>a sessão a restaurar</translation>
+    </message>
+    <message>
+        <source>lay the window out from right to left</source>
+        <translation>dispor a janela da direita para a esquerda</translation>
+    </message>
+    <message>
+        <source>never grab the mouse or keyboard</source>
+        <translation>nunca capturar o mouse nem o teclado</translation>
+    </message>
+    <message>
+        <source>grab even when running in a debugger</source>
+        <translation>capturar mesmo ao rodar num depurador</translation>
+    </message>
+    <message>
+        <source>talk to the X server synchronously</source>
+        <translation>falar com o servidor X de forma síncrona</translation>
+    </message>
+    <message>
+        <source>%1 was given more than once</source>
+        <translation>%1 foi dado mais de uma vez</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, but was given &apos;%3&apos;</source>
+        <translation>%1 aceita %2, mas recebeu &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>takes no file or other argument, but was given &apos;%1&apos;</source>
+        <translation>não aceita arquivo nem outro argumento, mas recebeu &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--scale takes a factor from %1 to %2, such as 1.5, but was given &apos;%3&apos;</source>
+        <translation>--scale aceita um fator de %1 a %2, como 1.5, mas recebeu &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>Usage: quorvel [option...]</source>
+        <translation>Uso: quorvel [opção...]</translation>
+    </message>
+    <message>
+        <source>Shows how a mirror reflects light in the sum-over-paths picture.</source>
+        <translation>Mostra como um espelho reflete a luz na imagem da soma sobre caminhos.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>show this help and end</source>
+        <translation>mostrar esta ajuda e terminar</translation>
+    </message>
+    <message>
+        <source>show the name and version and end</source>
+        <translation>mostrar o nome e a versão e terminar</translation>
+    </message>
+    <message>
+        <source>open the Explore the mirror panel with the window</source>
+        <translation>abrir o painel Explorar o espelho com a janela</translation>
+    </message>
+    <message>
+        <source>draw the whole window factor times as large, sharp,
+for a projector: from 1 to 4, such as 1.5</source>
+        <translation>desenhar a janela inteira factor vezes maior,
+nítida, para um projetor: de 1 a 4, como 1.5</translation>
+    </message>
+    <message>
+        <source>start at this distance: 0 or 250, or for the explore
+panel a whole number from -350 to 350</source>
+        <translation>começar nesta distância: 0 ou 250, ou para o painel
+de exploração um inteiro de -350 a 350</translation>
+    </message>
+    <message>
+        <source>start at this frequency: 1 or 2, or for the explore
+panel from 0.5 to 3 in tenths, such as 1.5</source>
+        <translation>começar nesta frequência: 1 ou 2, ou para o painel
+de exploração de 0.5 a 3 em décimos, como 1.5</translation>
+    </message>
+    <message>
+        <source>start with the speed scroll bar here, from 1 to 20</source>
+        <translation>começar com a barra de velocidade aqui, de 1 a 20</translation>
+    </message>
+    <message>
+        <source>the explore panel&apos;s mirror: whole, middle-third,
+outer-thirds, grating, or 30 digits from the left,
+1 for a segment that reflects, 0 for one scraped off</source>
+        <translation>o espelho do painel de exploração: whole, middle-third,
+outer-thirds, grating, ou 30 dígitos a partir da esquerda,
+1 para um segmento que reflete, 0 para um raspado</translation>
+    </message>
+    <message>
+        <source>the language to show instead of the desktop&apos;s:
+cs, de, en, es, fr or pt_BR; any other shows English</source>
+        <translation>o idioma em vez do da área de trabalho:
+cs, de, en, es, fr ou pt_BR; qualquer outro mostra inglês</translation>
+    </message>
+    <message>
+        <source>A setting that only the explore panel offers opens the panel, as --explore
+does. The same settings make a link to the page: ?distance=250&amp;speed=5
+</source>
+        <translation>Uma configuração que só o painel de exploração oferece abre o painel, como
+--explore. As mesmas configurações formam um link para a página: ?distance=250&amp;speed=5
+</translation>
+    </message>
+    <message>
+        <source>Options of the toolkit:</source>
+        <translation>Opções do toolkit:</translation>
+    </message>
+    <message>
+        <source>there is no option &apos;%1&apos;</source>
+        <translation>não existe a opção &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>ExplorePanel</name>
+    <message>
+        <source>Brightness against distance</source>
+        <translation>Brilho conforme a distância</translation>
+    </message>
+    <message>
+        <source>Explore the mirror</source>
+        <translation>Explorar o espelho</translation>
+    </message>
+    <message>
+        <source>Whole mirror</source>
+        <translation>Espelho inteiro</translation>
+    </message>
+    <message>
+        <source>Middle third</source>
+        <translation>Terço central</translation>
+    </message>
+    <message>
+        <source>Outer thirds</source>
+        <translation>Terços externos</translation>
+    </message>
+    <message>
+        <source>Grating</source>
+        <translation>Rede</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distância</translation>
+    </message>
+    <message>
+        <source>Distance in pixels</source>
+        <translation>Distância em pixels</translation>
+    </message>
+    <message>
+        <source>Frequency in tenths</source>
+        <translation>Frequência em décimos</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequência</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brilho</translation>
+    </message>
+    <message>
+        <source>Mirror segments</source>
+        <translation>Segmentos do espelho</translation>
+    </message>
+</context>
+<context>
+    <name>ExploreWords</name>
+    <message>
+        <source>segment %1 of 30, on</source>
+        <translation>segmento %1 de 30, ligado</translation>
+    </message>
+    <message>
+        <source>segment %1 of 30, off</source>
+        <translation>segmento %1 de 30, desligado</translation>
+    </message>
+    <message>
+        <source>%1 of the light of a whole mirror at the middle</source>
+        <translation>%1 da luz de um espelho inteiro no meio</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardHelp</name>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move to the next or the previous control</source>
+        <translation>Ir para o controle seguinte ou o anterior</translation>
+    </message>
+    <message>
+        <source>Left, Right, Up, Down</source>
+        <translation>Esquerda, Direita, Cima, Baixo</translation>
+    </message>
+    <message>
+        <source>Choose the other option of a group; move the speed by one; move along the mirror&apos;s segments</source>
+        <translation>Escolher a outra opção de um grupo; mudar a velocidade em um; percorrer os segmentos do espelho</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Home, End</translation>
+    </message>
+    <message>
+        <source>Move the speed to 1 or 20; go to the first or the last segment</source>
+        <translation>Pôr a velocidade em 1 ou 20; ir ao primeiro ou ao último segmento</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Press the button, or switch the segment, that has the focus</source>
+        <translation>Pressionar o botão, ou alternar o segmento, que tem o foco</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Pressionar o botão que tem o foco</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Open or close Explore the mirror</source>
+        <translation>Abrir ou fechar Explorar o espelho</translation>
+    </message>
+    <message>
+        <source>Shift+F10, Menu</source>
+        <translation>Shift+F10, Menu</translation>
+    </message>
+    <message>
+        <source>Open the picture&apos;s menu</source>
+        <translation>Abrir o menu da imagem</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the picture as PNG or SVG</source>
+        <translation>Salvar a imagem como PNG ou SVG</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy the picture</source>
+        <translation>Copiar a imagem</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Show these keys</source>
+        <translation>Mostrar estas teclas</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Show the window on the whole screen, or leave the full screen</source>
+        <translation>Mostrar a janela na tela inteira, ou sair da tela cheia</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Close this help</source>
+        <translation>Fechar esta ajuda</translation>
+    </message>
+    <message>
+        <source>Keys of Quorvel</source>
+        <translation>Teclas do Quorvel</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardHelpDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>O que fazem</translation>
+    </message>
+</context>
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Animation speed</source>
+        <translation>Velocidade da animação</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
+        <translation>Desaceleração da animação, de 1 à esquerda a 20 à direita</translation>
+    </message>
+    <message>
+        <source>Explore the mirror</source>
+        <translation>Explorar o espelho</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Salvar imagem…</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Copiar imagem</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Imagem SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Salvar imagem</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagem PNG (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>MainFormModel</name>
+    <message>
+        <source>quorvel: Start stopped: %1</source>
+        <translation>quorvel: Iniciar parou: %1</translation>
+    </message>
+    <message>
+        <source>Brightness %1 of the light of a whole mirror at the middle.</source>
+        <translation>Brilho: %1 da luz de um espelho inteiro no meio.</translation>
+    </message>
+    <message>
+        <source>Carried out after the run: %1.</source>
+        <translation>Executado após a execução: %1.</translation>
+    </message>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>O Quorvel foi encerrado.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
+        <source>Animation speed</source>
+        <translation>Velocidade da animação</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
+        <translation>Desaceleração da animação, de 1 à esquerda a 20 à direita</translation>
+    </message>
+    <message>
+        <source>Explore the mirror</source>
+        <translation>Explorar o espelho</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Save PNG</source>
+        <translation>Salvar PNG</translation>
+    </message>
+    <message>
+        <source>Save SVG</source>
+        <translation>Salvar SVG</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Copiar imagem</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>Mirror segments</source>
+        <translation>Segmentos do espelho</translation>
+    </message>
+    <message>
+        <source>Whole mirror</source>
+        <translation>Espelho inteiro</translation>
+    </message>
+    <message>
+        <source>Middle third</source>
+        <translation>Terço central</translation>
+    </message>
+    <message>
+        <source>Outer thirds</source>
+        <translation>Terços externos</translation>
+    </message>
+    <message>
+        <source>Grating</source>
+        <translation>Rede</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distância</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequência</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brilho</translation>
+    </message>
+    <message>
+        <source>Brightness against distance</source>
+        <translation>Brilho conforme a distância</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Quorvel has ended.</source>
+        <translation>O Quorvel foi encerrado.</translation>
+    </message>
+    <message>
+        <source>Start it again</source>
+        <translation>Iniciá-lo de novo</translation>
+    </message>
+    <message>
+        <source>Quorvel is loading…</source>
+        <translation>O Quorvel está carregando…</translation>
+    </message>
+    <message>
+        <source>Quorvel could not start: %1</source>
+        <translation>O Quorvel não pôde iniciar: %1</translation>
+    </message>
+    <message>
+        <source>segment %1 of 30</source>
+        <translation>segmento %1 de 30</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied: %1</source>
+        <translation>Não foi possível copiar a imagem: %1</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Copiar link</translation>
+    </message>
+    <message>
+        <source>Link copied.</source>
+        <translation>Link copiado.</translation>
+    </message>
+    <message>
+        <source>The link could not be copied: %1</source>
+        <translation>Não foi possível copiar o link: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureDescription</name>
+    <message>
+        <source>distance %1 and frequency %2</source>
+        <translation>distância %1 e frequência %2</translation>
+    </message>
+    <message>
+        <source>No segment of the mirror reflects, so no path reaches the detector.</source>
+        <translation>Nenhum segmento do espelho reflete, então nenhum caminho chega ao detector.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segment %1 of 30, at the middle of the mirror.</source>
+        <translation>O caminho de tempo mínimo se reflete no segmento %1 de 30, no meio do espelho.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segment %1 of 30, right of the middle of the mirror.</source>
+        <translation>O caminho de tempo mínimo se reflete no segmento %1 de 30, à direita do meio do espelho.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segment %1 of 30, left of the middle of the mirror.</source>
+        <translation>O caminho de tempo mínimo se reflete no segmento %1 de 30, à esquerda do meio do espelho.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segments %1 and %2 of 30, at the middle of the mirror.</source>
+        <translation>O caminho de tempo mínimo se reflete nos segmentos %1 e %2 de 30, no meio do espelho.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segments %1 and %2 of 30, right of the middle of the mirror.</source>
+        <translation>O caminho de tempo mínimo se reflete nos segmentos %1 e %2 de 30, à direita do meio do espelho.</translation>
+    </message>
+    <message>
+        <source>The path of least time reflects at segments %1 and %2 of 30, left of the middle of the mirror.</source>
+        <translation>O caminho de tempo mínimo se reflete nos segmentos %1 e %2 de 30, à esquerda do meio do espelho.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it comes from the segments around the path of least time, whose photon vectors point nearly the same way.</source>
+        <translation>O vetor soma mede %1 vetores de fóton, então o detector recebe %2 da luz de um espelho inteiro no meio: a maior parte vem dos segmentos em torno do caminho de tempo mínimo, cujos vetores de fóton apontam quase na mesma direção.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: the photon vectors turn every way and nearly cancel, so little light arrives.</source>
+        <translation>O vetor soma mede %1 vetores de fóton, então o detector recebe %2 da luz de um espelho inteiro no meio: os vetores de fóton giram em todas as direções e quase se anulam, então chega pouca luz.</translation>
+    </message>
+    <message>
+        <source>Of the mirror&apos;s 30 segments %1 reflect; the others are scraped off.</source>
+        <translation>Dos 30 segmentos do espelho, %1 refletem; os outros estão raspados.</translation>
+    </message>
+    <message>
+        <source>Drawing for distance %1 and frequency %2: the path via segment %3 of 30, its photon vector, its time and the next link of the spiral.</source>
+        <translation>Desenhando para distância %1 e frequência %2: o caminho pelo segmento %3 de 30, seu vetor de fóton, seu tempo e o próximo elo da espiral.</translation>
+    </message>
+    <message>
+        <source>Drawing for distance %1 and frequency %2 stopped after segment %3 of 30: a setting is not a number.</source>
+        <translation>O desenho para distância %1 e frequência %2 parou após o segmento %3 de 30: uma configuração não é um número.</translation>
+    </message>
+    <message>
+        <source>Drawn for distance %1 and frequency %2: the 30 paths from the source via the mirror to the detector, their photon vectors under the mirror, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Desenhado para distância %1 e frequência %2: os 30 caminhos da fonte pelo espelho até o detector, seus vetores de fóton sob o espelho, a curva do tempo e a espiral dos vetores de fóton postos um após o outro.</translation>
+    </message>
+    <message>
+        <source>A source and a detector stand above a mirror of 30 segments. Start draws, for each segment, the path of light via it, its photon vector, its time, and a spiral of the photon vectors laid head to tail.</source>
+        <translation>Uma fonte e um detector estão acima de um espelho de 30 segmentos. Iniciar desenha, para cada segmento, o caminho da luz por ele, seu vetor de fóton, seu tempo e uma espiral dos vetores de fóton postos um após o outro.</translation>
+    </message>
+    <message>
+        <source>Start will draw distance %1 and frequency %2.</source>
+        <translation>Iniciar desenhará distância %1 e frequência %2.</translation>
+    </message>
+    <message>
+        <source>Drawn for distance %1 and frequency %2.</source>
+        <translation>Desenhado para distância %1 e frequência %2.</translation>
+    </message>
+    <message>
+        <source>speed %1</source>
+        <translation>velocidade %1</translation>
+    </message>
+    <message>
+        <source>the whole mirror</source>
+        <translation>o espelho inteiro</translation>
+    </message>
+    <message>
+        <source>the middle third</source>
+        <translation>o terço central</translation>
+    </message>
+    <message>
+        <source>the outer thirds</source>
+        <translation>os terços externos</translation>
+    </message>
+    <message>
+        <source>a grating</source>
+        <translation>uma rede</translation>
+    </message>
+    <message>
+        <source>distance %1</source>
+        <translation>distância %1</translation>
+    </message>
+    <message>
+        <source>frequency %1</source>
+        <translation>frequência %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>The picture could not be saved as %1: %2.</source>
+        <translation>Não foi possível salvar a imagem como %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SegmentStrip</name>
+    <message>
+        <source>The mirror&apos;s segments: Left and Right move along them, Space switches one on or off</source>
+        <translation>Os segmentos do espelho: Esquerda e Direita percorrem-nos, Espaço liga ou desliga um</translation>
+    </message>
+</context>
+<context>
+    <name>SettingNumber</name>
+    <message>
+        <source>slowdown (nSpomaleni)</source>
+        <translation>desaceleração (nSpomaleni)</translation>
+    </message>
+    <message>
+        <source>%1 setting holds &quot;%2&quot;, whose pause is beyond the range of numbers</source>
+        <translation>a configuração %1 contém &quot;%2&quot;, cuja pausa excede o intervalo dos números</translation>
+    </message>
+    <message>
+        <source>distance (nPosun)</source>
+        <translation>distância (nPosun)</translation>
+    </message>
+    <message>
+        <source>frequency (nKmitocet)</source>
+        <translation>frequência (nKmitocet)</translation>
+    </message>
+    <message>
+        <source>%1 setting holds &quot;%2&quot;, which is not a number</source>
+        <translation>a configuração %1 contém &quot;%2&quot;, que não é um número</translation>
+    </message>
+</context>
+<context>
+    <name>SetupReading</name>
+    <message>
+        <source>0 or 250, or for the explore panel a whole number from %1 to %2</source>
+        <translation>0 ou 250, ou para o painel de exploração um número inteiro de %1 a %2</translation>
+    </message>
+    <message>
+        <source>1 or 2, or for the explore panel a number from 0.5 to 3 in tenths, such as 1.5</source>
+        <translation>1 ou 2, ou para o painel de exploração um número de 0.5 a 3 em décimos, como 1.5</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>um número inteiro de %1 a %2</translation>
+    </message>
+    <message>
+        <source>1 to open the explore panel, or 0</source>
+        <translation>1 para abrir o painel de exploração, ou 0</translation>
+    </message>
+    <message>
+        <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds or grating</source>
+        <translation>30 dígitos a partir da esquerda, 1 para um segmento que reflete e 0 para um raspado, ou whole, middle-third, outer-thirds ou grating</translation>
+    </message>
+</context>
+<context>
+    <name>WindowLabels</name>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distância</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequência</translation>
+    </message>
+    <message>
+        <source>Cornu spiral and sum vector</source>
+        <translation>Espiral de Cornu e vetor soma</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detector</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>Please press button Start</source>
+        <translation>Pressione o botão Iniciar</translation>
+    </message>
+    <message>
+        <source>Time (length)</source>
+        <translation>Tempo (comprimento)</translation>
+    </message>
+    <message>
+        <source>Photon vectors after reaching the detector</source>
+        <translation>Vetores de fóton ao chegar ao detector</translation>
+    </message>
+    <message>
+        <source>Distance from middle of the mirror</source>
+        <translation>Distância ao meio do espelho</translation>
+    </message>
+    <message>
+        <source>Difraction on mirror</source>
+        <translation>Difração no espelho</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>there is no language &apos;%1&apos;; English is shown. The languages are %2.</source>
+        <translation>não existe o idioma &apos;%1&apos;; o inglês é mostrado. Os idiomas são %2.</translation>
+    </message>
+    <message>
+        <source>Try &apos;quorvel --help&apos; for more information.</source>
+        <translation>Tente &apos;quorvel --help&apos; para mais informações.</translation>
+    </message>
+</context>
+</TS>

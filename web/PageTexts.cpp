@@ -1,0 +1,114 @@
+#include "web/PageTexts.h"
+
+#include "core/Translation.h"
+
+#include <emscripten/bind.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace quorvel {
+
+namespace {
+
+using emscripten::val;
+
+struct PageText {
+    const char* selector;
+    const char* attribute;  // or textContent
+    const char* text;
+};
+
+// The page's texts that are not the window's captions, which the form shows from the core.
+constexpr PageText pageTexts[] = {
+    {"#picture", "aria-label", QT_TRANSLATE_NOOP("Page", "Picture")},
+    {"#HScroll1", "aria-label", QT_TRANSLATE_NOOP("Page", "Animation speed")},
+    {"#HScroll1", "aria-description", QT_TRANSLATE_NOOP("Page", "Slowdown of the animation, from 1 at the left to 20 at the right")},
+    {"#explore", "textContent", QT_TRANSLATE_NOOP("Page", "Explore the mirror")},
+    {"#keys", "textContent", QT_TRANSLATE_NOOP("Page", "Keys")},
+    {"#savePng", "textContent", QT_TRANSLATE_NOOP("Page", "Save PNG")},
+    {"#saveSvg", "textContent", QT_TRANSLATE_NOOP("Page", "Save SVG")},
+    {"#copyPicture", "textContent", QT_TRANSLATE_NOOP("Page", "Copy picture")},
+    {"#copyLink", "textContent", QT_TRANSLATE_NOOP("Page", "Copy link")},
+    {"#fullScreen", "textContent", QT_TRANSLATE_NOOP("Page", "Full screen")},
+    {"#exploreHeading", "textContent", QT_TRANSLATE_NOOP("Page", "Explore the mirror")},
+    {"#segments", "aria-label", QT_TRANSLATE_NOOP("Page", "Mirror segments")},
+    {"[data-preset=WholeMirror]", "textContent", QT_TRANSLATE_NOOP("Page", "Whole mirror")},
+    {"[data-preset=MiddleThird]", "textContent", QT_TRANSLATE_NOOP("Page", "Middle third")},
+    {"[data-preset=OuterThirds]", "textContent", QT_TRANSLATE_NOOP("Page", "Outer thirds")},
+    {"[data-preset=Grating]", "textContent", QT_TRANSLATE_NOOP("Page", "Grating")},
+    {"#distanceLabel", "textContent", QT_TRANSLATE_NOOP("Page", "Distance")},
+    {"#frequencyLabel", "textContent", QT_TRANSLATE_NOOP("Page", "Frequency")},
+    {"#brightnessLabel", "textContent", QT_TRANSLATE_NOOP("Page", "Brightness")},
+    {"#graph", "aria-label", QT_TRANSLATE_NOOP("Page", "Brightness against distance")},
+    {"#exploreClose", "textContent", QT_TRANSLATE_NOOP("Page", "Close")},
+    {"#keysHelp button", "textContent", QT_TRANSLATE_NOOP("Page", "Close")},
+    {"#endedWords", "textContent", QT_TRANSLATE_NOOP("Page", "Quorvel has ended.")},
+    {"#startAgain", "textContent", QT_TRANSLATE_NOOP("Page", "Start it again")},
+};
+
+// The words the page's scripts show themselves, which they look up in the catalogue by their
+// English; listed here for the translators' tools.
+[[maybe_unused]] constexpr const char* scriptWords[] = {
+    QT_TRANSLATE_NOOP("Page", "Quorvel is loading…"),
+    QT_TRANSLATE_NOOP("Page", "Quorvel could not start: %1"),
+    QT_TRANSLATE_NOOP("Page", "segment %1 of 30"),
+    QT_TRANSLATE_NOOP("Page", "The picture could not be copied: %1"),
+    QT_TRANSLATE_NOOP("Page", "Link copied."),
+    QT_TRANSLATE_NOOP("Page", "The link could not be copied: %1"),
+};
+
+// The key of a text in the page's catalogues: the FNV-1a hash of its context, a \x04 and its
+// English, as the build writes them.
+std::uint32_t key(std::string_view context, std::string_view source)
+{
+    std::uint32_t hash = 0x811c9dc5;
+    const auto add = [&hash](unsigned char byte) { hash = (hash ^ byte) * 0x01000193; };
+    for (const char c : context)
+        add(static_cast<unsigned char>(c));
+    add(0x04);
+    for (const char c : source)
+        add(static_cast<unsigned char>(c));
+    return hash;
+}
+
+}  // namespace
+
+void installCatalogue(const val& catalogue)
+{
+    std::unordered_map<std::uint32_t, std::string> words;
+    const val entries = val::global("Object").call<val>("entries", catalogue);
+    for (int e = 0; e < entries["length"].as<int>(); ++e) {
+        const std::string written = entries[e][0].as<std::string>();
+        words.emplace(static_cast<std::uint32_t>(std::stoul(written, nullptr, 36)), entries[e][1].as<std::string>());
+    }
+    installTranslation([words = std::move(words)](const std::string& context, const std::string& source) {
+        const auto found = words.find(key(context, source));
+        return found == words.end() ? std::string() : found->second;
+    });
+}
+
+void showPageTexts()
+{
+    const val document = val::global("document");
+    for (const PageText& text : pageTexts) {
+        val element = document.call<val>("querySelector", std::string(text.selector));
+        if (element.isNull())
+            continue;
+        const std::string words = translate("Page", text.text);
+        if (std::string_view(text.attribute) == "textContent")
+            element.set("textContent", words);
+        else
+            element.call<void>("setAttribute", std::string(text.attribute), words);
+    }
+}
+
+EMSCRIPTEN_BINDINGS(quorvel_words)
+{
+    emscripten::function("installCatalogue", &installCatalogue);
+    emscripten::function("showPageTexts", &showPageTexts);
+}
+
+}  // namespace quorvel

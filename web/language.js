@@ -1,0 +1,44 @@
+// The page's language: the address's ?lang= first, then the first of the browser's languages the
+// page has, else English. A language with a country the page lacks falls back on its language's
+// ("de-AT" is German); Portuguese is Brazilian. English loads nothing; any other language loads
+// its catalogue of words, which the core takes before the form is made.
+
+const languages = ['en', 'cs', 'de', 'es', 'fr', 'pt_BR'];
+let catalogue = {};
+
+// The page's language for a code such as "pt-BR", "pt_br" or "de-AT", if it has one.
+export function matching(code) {
+    const [language, country] = String(code).replace('_', '-').toLowerCase().split('-');
+    const whole = country ? `${language}_${country.toUpperCase()}` : language;
+    return languages.find((known) => known === whole) ?? languages.find((known) => known.split('_')[0] === language);
+}
+
+export function chooseLanguage(asked, preferred) {
+    for (const code of [asked, ...preferred]) {
+        const language = code && matching(code);
+        if (language) return language;
+    }
+    return 'en';
+}
+
+// A text's key in a catalogue: the FNV-1a hash of its context, a \x04 and its English, in UTF-8,
+// in base 36, as the build writes the catalogues and the core looks them up.
+function key(context, source) {
+    let hash = 0x811c9dc5;
+    for (const byte of new TextEncoder().encode(`${context}\x04${source}`)) hash = Math.imul(hash ^ byte, 0x01000193) >>> 0;
+    return hash.toString(36);
+}
+
+// The language's catalogue of translations by key; the language's tag goes on the document at once.
+export async function loadLanguage(language) {
+    document.documentElement.lang = language.replace('_', '-');
+    if (language === 'en') return catalogue;
+    const response = await fetch(`lang/${language}.json`);
+    if (response.ok) catalogue = await response.json();
+    return catalogue;
+}
+
+// One of the page's own words in the language in use, with its places filled: %1, %2, ...
+export function pageWord(source, ...values) {
+    return (catalogue[key('Page', source)] ?? source).replace(/%([1-9])/g, (place, k) => values[k - 1] ?? place);
+}
