@@ -3,11 +3,14 @@
 // build is a new worker, which keeps its own files and drops the ones kept before.
 'use strict';
 
-const cacheName = '@QUORVEL_CACHE_NAME@';
+const build = '@QUORVEL_CACHE_NAME@';
 const pageFiles = [@QUORVEL_PAGE_FILES@];
 // The worker lives beside the page's files; addresses are taken from where it stands, so that the
 // page works at the root of a server and in any folder below it.
 const pageFolder = new URL('./', self.location).href;
+// Named after the folder too, so that copies of the page in other folders of the server, older or
+// newer, keep their own files.
+const cacheName = `${build} ${pageFolder}`;
 
 self.addEventListener('install', (event) => {
     // Checked with the server, as the browser's own cache may still hold an older build's files;
@@ -17,8 +20,7 @@ self.addEventListener('install', (event) => {
 });
 
 self.addEventListener('activate', (event) => {
-    // Only this page's own older caches: another page served from the same origin keeps its own.
-    const older = (name) => name.startsWith('quorvel-') && name !== cacheName;
+    const older = (name) => name.startsWith('quorvel-') && name.endsWith(` ${pageFolder}`) && name !== cacheName;
     const dropOthers = caches.keys().then((names) => Promise.all(names.filter(older).map((name) => caches.delete(name))));
     event.waitUntil(dropOthers.then(() => self.clients.claim()));
 });

@@ -13,6 +13,8 @@ import { browsers, clickOn, hasColourNear, launchBrowser, openPage, pageFolder, 
 const source = (path) => new URL(`../../${path}`, import.meta.url).pathname;
 const version = readFileSync(source('CMakeLists.txt'), 'utf8').match(/project\(Quorvel VERSION ([\d.]+)/)[1];
 const cacheNameForm = new RegExp(`^quorvel-${version.replaceAll('.', '\\.')}-[0-9a-f]{16}$`);
+// The name a browser keeps a build's files under: the build's, and the page's folder.
+const keptName = (built, folder) => `${built} ${folder}`;
 
 // Every file under a folder, as paths relative to it.
 const filesUnder = (folder) => readdirSync(folder, { recursive: true, withFileTypes: true })
@@ -115,7 +117,8 @@ for (const browserName of browsers) describe(browserName, () => {
                 const { page, problems } = await openPage(browser, server.url);
                 const kept = await offlineReady(page);
                 assert.equal(kept.length, 1, 'one cache');
-                assert.match(kept[0].name, cacheNameForm);
+                assert.match(kept[0].name.split(' ')[0], cacheNameForm);
+                assert.equal(kept[0].name, keptName(kept[0].name.split(' ')[0], server.url));
                 const expected = filesUnder(pageFolder).filter((file) => file !== 'offline.js').map((file) => server.url + file);
                 assert.deepEqual(kept[0].files, expected, 'every file of the page but the worker');
 
@@ -138,6 +141,34 @@ for (const browserName of browsers) describe(browserName, () => {
         });
     }
 
+    test('two builds served from two folders of one server each keep their own files', async () => {
+        const folder = mkdtempSync(join(tmpdir(), 'quorvel-page-'));
+        cpSync(pageFolder, folder, { recursive: true });
+        cpSync(pageFolder, join(folder, 'next'), { recursive: true });
+        writeFileSync(join(folder, 'next', 'style.css'), `${readFileSync(join(folder, 'style.css'), 'utf8')}\n/* next */\n`);
+        writeWorker(join(folder, 'next'));
+        const server = await servePage({}, { folder });
+        const browser = await launchBrowser(browserName);
+        try {
+            const { page, problems } = await openPage(browser, server.url);
+            await offlineReady(page);
+            await page.goto(`${server.url}next/`);
+            await page.waitForSelector('body[data-ready]');
+            const kept = await offlineReady(page);
+            assert.deepEqual(kept.map((cache) => cache.name.split(' ')[1]).sort(), [server.url, `${server.url}next/`]);
+            await server.close();
+            if (browserName === 'chromium') await page.setOfflineMode(true);
+            await page.goto(server.url);
+            await page.waitForSelector('body[data-ready]');
+            await startDraws(page);
+            assert.deepEqual(problems, []);
+        } finally {
+            await browser.close();
+            await server.close();
+            rmSync(folder, { recursive: true, force: true });
+        }
+    });
+
     test('a new build\'s worker keeps the new files and drops the old', async () => {
         const folder = mkdtempSync(join(tmpdir(), 'quorvel-page-'));
         cpSync(pageFolder, folder, { recursive: true });
@@ -146,7 +177,7 @@ for (const browserName of browsers) describe(browserName, () => {
         try {
             const { page, problems } = await openPage(browser, server.url);
             const [old] = await offlineReady(page);
-            assert.equal(old.name, writeWorker(folder, `${folder}-worker.js`),
+            assert.equal(old.name, keptName(writeWorker(folder, `${folder}-worker.js`), server.url),
                          'the built worker carries the name of the page as the build left it');
 
             writeFileSync(join(folder, 'style.css'), `${readFileSync(join(folder, 'style.css'), 'utf8')}\n/* rebuilt */\n`);
@@ -158,7 +189,7 @@ for (const browserName of browsers) describe(browserName, () => {
 
             await page.evaluate(async () => (await navigator.serviceWorker.getRegistration()).update());
             // Until then the old cache stays beside the new one, which the worker fills as it installs.
-            await page.waitForFunction(async (rebuilt) => (await caches.keys()).join() === rebuilt, {}, rebuilt);
+            await page.waitForFunction(async (rebuilt) => (await caches.keys()).join() === rebuilt, {}, keptName(rebuilt, server.url));
             const style = await page.evaluate(async () => (await (await caches.match('style.css')).text()));
             assert.ok(style.endsWith('/* rebuilt */\n'), 'the new style');
             assert.equal(await page.evaluate(async () => (await (await caches.match('more/words.json')).text())), '{}', 'a file in a folder of its own');
