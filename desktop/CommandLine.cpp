@@ -141,10 +141,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
     QStringList words;
     for (const std::string& argument : arguments)
         words << QString::fromLocal8Bit(argument);
-    // The messages quote the option as it was given, control characters and all.
-    if (!parser.parse(words))
-        return refusal(parseFailure(parser, words));
-    // Even a refusal is told in the language asked for.
+    const bool parsed = parser.parse(words);
+    // Even a refusal is told in the language asked for, which the parser has read before it stopped.
     std::optional<std::string> code;
     if (parser.isSet(language))
         code = parser.value(language).toStdString();
@@ -153,6 +151,17 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
         refusing.language = code;
         return refusing;
     };
+    // The messages quote the option as it was given, control characters and all.
+    if (!parsed)
+        return refused(parseFailure(parser, words));
+    for (const QCommandLineOption* valued : {&language, &scale}) {
+        if (parser.values(*valued).size() > 1)
+            return refused(QCoreApplication::translate("CommandLine", "%1 was given more than once").arg("--" + valued->names().constFirst()));
+    }
+    // "--lang --help" forgot the code: the parser took the next option for it.
+    if (code && code->starts_with('-'))
+        return refused(QCoreApplication::translate("CommandLine", "--lang takes a language code such as de, but was given '%1'")
+                           .arg(parser.value(language)));
     // A stray argument is refused even beside help or version, as it is everywhere else.
     if (!parser.positionalArguments().isEmpty())
         return refused(QCoreApplication::translate("CommandLine", "takes no file or other argument, but was given '%1'").arg(parser.positionalArguments().constFirst()));

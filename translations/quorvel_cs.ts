@@ -177,6 +177,10 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
         <source>there is no option &apos;%1&apos;</source>
         <translation>volba „%1“ neexistuje</translation>
     </message>
+    <message>
+        <source>--lang takes a language code such as de, but was given &apos;%1&apos;</source>
+        <translation>--lang přijímá kód jazyka, například de, ale dostal „%1“</translation>
+    </message>
 </context>
 <context>
     <name>ExplorePanel</name>
@@ -296,7 +300,7 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
     </message>
     <message>
         <source>Open or close Explore the mirror</source>
-        <translation>Otevřít nebo zavřít Prozkoumat zrcadlo</translation>
+        <translation>Otevřít nebo zavřít „Prozkoumat zrcadlo“</translation>
     </message>
     <message>
         <source>Shift+F10, Menu</source>
@@ -533,6 +537,10 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
     <message>
         <source>The link could not be copied: %1</source>
         <translation>Odkaz se nepodařilo zkopírovat: %1</translation>
+    </message>
+    <message>
+        <source>Picture copied.</source>
+        <translation>Obrázek zkopírován.</translation>
     </message>
 </context>
 <context>

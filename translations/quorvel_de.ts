@@ -177,6 +177,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>there is no option &apos;%1&apos;</source>
         <translation>es gibt keine Option „%1“</translation>
     </message>
+    <message>
+        <source>--lang takes a language code such as de, but was given &apos;%1&apos;</source>
+        <translation>--lang nimmt einen Sprachcode wie de, bekam aber „%1“</translation>
+    </message>
 </context>
 <context>
     <name>ExplorePanel</name>
@@ -533,6 +537,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>The link could not be copied: %1</source>
         <translation>Der Link konnte nicht kopiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Picture copied.</source>
+        <translation>Bild kopiert.</translation>
     </message>
 </context>
 <context>

@@ -177,6 +177,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>there is no option &apos;%1&apos;</source>
         <translation>no existe la opción «%1»</translation>
     </message>
+    <message>
+        <source>--lang takes a language code such as de, but was given &apos;%1&apos;</source>
+        <translation>--lang admite un código de idioma como de, pero recibió «%1»</translation>
+    </message>
 </context>
 <context>
     <name>ExplorePanel</name>
@@ -296,7 +300,7 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     </message>
     <message>
         <source>Open or close Explore the mirror</source>
-        <translation>Abrir o cerrar Explorar el espejo</translation>
+        <translation>Abrir o cerrar «Explorar el espejo»</translation>
     </message>
     <message>
         <source>Shift+F10, Menu</source>
@@ -533,6 +537,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>The link could not be copied: %1</source>
         <translation>No se pudo copiar el enlace: %1</translation>
+    </message>
+    <message>
+        <source>Picture copied.</source>
+        <translation>Imagen copiada.</translation>
     </message>
 </context>
 <context>

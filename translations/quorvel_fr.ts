@@ -177,6 +177,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>there is no option &apos;%1&apos;</source>
         <translation>il n’y a pas d’option « %1 »</translation>
     </message>
+    <message>
+        <source>--lang takes a language code such as de, but was given &apos;%1&apos;</source>
+        <translation>--lang attend un code de langue comme de, mais a reçu « %1 »</translation>
+    </message>
 </context>
 <context>
     <name>ExplorePanel</name>
@@ -296,7 +300,7 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     </message>
     <message>
         <source>Open or close Explore the mirror</source>
-        <translation>Ouvrir ou fermer Explorer le miroir</translation>
+        <translation>Ouvrir ou fermer « Explorer le miroir »</translation>
     </message>
     <message>
         <source>Shift+F10, Menu</source>
@@ -534,6 +538,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>The link could not be copied: %1</source>
         <translation>Le lien n’a pas pu être copié : %1</translation>
     </message>
+    <message>
+        <source>Picture copied.</source>
+        <translation>Image copiée.</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -726,7 +734,7 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     </message>
     <message>
         <source>Please press button Start</source>
-        <translation>Appuyez sur Démarrer</translation>
+        <translation>Veuillez démarrer</translation>
     </message>
     <message>
         <source>Time (length)</source>

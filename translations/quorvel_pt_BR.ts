@@ -177,6 +177,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>there is no option &apos;%1&apos;</source>
         <translation>não existe a opção &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>--lang takes a language code such as de, but was given &apos;%1&apos;</source>
+        <translation>--lang aceita um código de idioma como de, mas recebeu &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>ExplorePanel</name>
@@ -296,7 +300,7 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     </message>
     <message>
         <source>Open or close Explore the mirror</source>
-        <translation>Abrir ou fechar Explorar o espelho</translation>
+        <translation>Abrir ou fechar “Explorar o espelho”</translation>
     </message>
     <message>
         <source>Shift+F10, Menu</source>
@@ -533,6 +537,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>The link could not be copied: %1</source>
         <translation>Não foi possível copiar o link: %1</translation>
+    </message>
+    <message>
+        <source>Picture copied.</source>
+        <translation>Imagem copiada.</translation>
     </message>
 </context>
 <context>

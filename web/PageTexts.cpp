@@ -56,6 +56,7 @@ constexpr PageText pageTexts[] = {
     QT_TRANSLATE_NOOP("Page", "Quorvel could not start: %1"),
     QT_TRANSLATE_NOOP("Page", "segment %1 of 30"),
     QT_TRANSLATE_NOOP("Page", "The picture could not be copied: %1"),
+    QT_TRANSLATE_NOOP("Page", "Picture copied."),
     QT_TRANSLATE_NOOP("Page", "Link copied."),
     QT_TRANSLATE_NOOP("Page", "The link could not be copied: %1"),
 };

@@ -14,6 +14,8 @@ export function matching(code) {
 }
 
 export function chooseLanguage(asked, preferred) {
+    if (asked !== null && !matching(asked))
+        console.warn(`Quorvel has no language "${asked.slice(0, 40)}" for lang in its address, so it follows the browser's languages.`);
     for (const code of [asked, ...preferred]) {
         const language = code && matching(code);
         if (language) return language;

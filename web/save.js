@@ -2,6 +2,7 @@
 // screen's pixel ratio, so that it holds the labels as the SVG does and no controls.
 
 import { pageWord } from './language.js';
+import { showCopyOutcome } from './link.js';
 
 const control = (id) => document.getElementById(id);
 const name = 'quorvel-picture';
@@ -43,8 +44,8 @@ export function wireSave(form) {
     if (!navigator.clipboard?.write || typeof ClipboardItem === 'undefined') return;
     copy.hidden = false;
     copy.addEventListener('click', () => {
-        copy.title = '';
         navigator.clipboard.write([new ClipboardItem({ 'image/png': pngOf(form) })])
-            .catch((error) => { copy.title = pageWord('The picture could not be copied: %1', error.message); });
+            .then(() => showCopyOutcome(form, pageWord('Picture copied.')))
+            .catch((error) => showCopyOutcome(form, pageWord('The picture could not be copied: %1', error.message)));
     });
 }

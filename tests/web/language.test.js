@@ -28,12 +28,14 @@ function translations(language) {
 async function openIn(quorvel, query, preferred) {
     const page = await quorvel.browser().newPage();
     const asked = [];
+    const warned = [];
     page.on('request', (request) => asked.push(new URL(request.url()).pathname));
+    page.on('console', (message) => { if (message.type() === 'warn' || message.type() === 'warning') warned.push(message.text()); });
     await page.evaluateOnNewDocument((preferred) => Object.defineProperty(navigator, 'languages', { get: () => preferred }), preferred);
     await page.setViewport({ width: 820, height: 600 });
     await page.goto(`${quorvel.url()}${query}`);
     await page.waitForSelector('body[data-ready]');
-    return { page, asked };
+    return { page, asked, warned };
 }
 
 const textOf = (page, selector) => page.$eval(selector, (element) => element.textContent);
@@ -44,8 +46,9 @@ for (const browserName of browsers) describe(browserName, () => {
     test('the address\'s language comes before the browser\'s, a country falls back on its language, and the rest is English', async () => {
         for (const [query, preferred, expected] of [['?lang=de', ['fr-FR', 'fr'], 'de'], ['', ['it', 'pt-BR'], 'pt-BR'], ['', ['pt'], 'pt-BR'],
                                                     ['', ['de-AT', 'fr'], 'de'], ['?lang=xx', ['xx', 'it'], 'en'], ['?lang=cs', [], 'cs']]) {
-            const { page, asked } = await openIn(quorvel, query, preferred);
+            const { page, asked, warned } = await openIn(quorvel, query, preferred);
             assert.equal(await page.evaluate(() => document.documentElement.lang), expected, `${query} ${preferred}`);
+            assert.deepEqual(warned.length, query === '?lang=xx' ? 1 : 0, `a language the page lacks is warned of: ${warned}`);
             const catalogues = asked.filter((path) => path.includes('/lang/'));
             assert.deepEqual(catalogues, expected === 'en' ? [] : [`/lang/${expected.replace('-', '_')}.json`]);
             const start = expected === 'en' ? 'Start' : translations(expected.replace('-', '_')).WindowLabels.Start;

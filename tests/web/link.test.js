@@ -132,6 +132,7 @@ for (const browserName of browsers) describe(browserName, () => {
         await clickOn(page, '#copyLink');
         await page.waitForFunction(() => /link/i.test(document.getElementById('announcement').textContent), { timeout: 5000 });
         const said = await page.$eval('#announcement', (region) => region.textContent);
+        assert.equal(await page.$eval('#copyOutcome', (outcome) => outcome.hidden ? '' : outcome.textContent), said, 'seen as well as heard');
         if (browserName === 'chromium') {
             assert.equal(said, 'Link copied.');
             assert.equal(await page.evaluate(() => navigator.clipboard.readText()), `${quorvel.url()}?distance=250`);

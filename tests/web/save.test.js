@@ -101,7 +101,8 @@ for (const browserName of browsers) describe(browserName, () => {
                 return null;
             });
             assert.deepEqual(copied, [800, 581]);
-            assert.equal(await page.$eval('#copyPicture', (button) => button.title), '');
+            await page.waitForSelector('#copyOutcome:not([hidden])');
+            assert.equal(await page.$eval('#copyOutcome', (outcome) => outcome.textContent), 'Picture copied.', 'shown beside the buttons');
         }
         assert.deepEqual(problems, []);
     });

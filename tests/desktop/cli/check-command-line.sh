@@ -51,7 +51,8 @@ grep -qx 'Quorvel [0-9][0-9.]*' "$out" || fail "--version printed: $(cat "$out")
 
 for wrong in --bogus -x file.txt "-platform" "--version extra" "--help stray" "--scale 0" "--scale -1" "--scale abc" \
     "--scale nan" "--scale 100" "--scale" "--help --scale 5" "--distance 100x" "--distance 351" "--frequency 3.5" \
-    "--frequency 1.25" "--speed 0" "--speed 21" "--speed" "--mirror 0101" "--mirror Grating" "--speed 3 --speed 4"; do
+    "--frequency 1.25" "--speed 0" "--speed 21" "--speed" "--mirror 0101" "--mirror Grating" "--speed 3 --speed 4" \
+    "--lang --help" "--lang de --lang fr" "--scale 1 --scale 2"; do
     run $wrong
     [ "$status" -eq 2 ] || fail "'$wrong' ended with status $status"
     grep -q '^quorvel: ' "$err" || fail "'$wrong' was not reported on standard error"
@@ -62,6 +63,9 @@ run --bogus=1
 grep -qx "quorvel: there is no option '--bogus'" "$err" || fail "an unknown option was reported as: $(cat "$err")"
 run -x
 grep -qx "quorvel: there is no option '-x'" "$err" || fail "an unknown short option was reported as: $(cat "$err")"
+# A refusal speaks the language asked for, wherever on the line it is asked.
+run --nope --lang fr
+grep -qx "quorvel: il n’y a pas d’option « --nope »" "$err" || fail "an unknown option beside --lang fr was reported as: $(cat "$err")"
 
 # A setting refused names its option and what it takes, in one line; a good setup is taken, and
 # only the missing display stops the program.
