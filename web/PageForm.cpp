@@ -245,7 +245,8 @@ void PageForm::showExplore(const ExploreState& explore)
 // Before the first Start, so that the link's settings are what Start draws.
 void PageForm::followAddress()
 {
-    const SetupReading reading = SetupReading::ofQuery(addressQuery());
+    shownQuery_ = addressQuery();
+    const SetupReading reading = SetupReading::ofQuery(shownQuery_);
     model_.apply(reading.setup());
     if (!reading.ignored().empty())
         val::global("console").call<void>("warn", "Quorvel ignored in its address: " + reading.ignoredText());
@@ -262,10 +263,18 @@ std::string PageForm::link()
     return val::global("location")["href"].as<std::string>();
 }
 
+// The query for the window's setup now, keeping the parts that others read, such as the language.
+std::string PageForm::wantedQuery() const
+{
+    const std::string query = model_.setup().query(shownQuery_);
+    return query.empty() ? std::string() : "?" + query;
+}
+
 // A change soon after the last is written when the interval is over, with whatever came meanwhile.
+// Most calls, one at each point of a run, change nothing and ask nothing of the page.
 void PageForm::showAddress()
 {
-    if (addressTimer_ != 0)
+    if (addressTimer_ != 0 || wantedQuery() == shownQuery_)
         return;
     const double wait = addressWritten_ + addressInterval - emscripten_get_now();
     if (wait <= 0)
@@ -280,11 +289,10 @@ void PageForm::addressDue(void* form) { static_cast<PageForm*>(form)->writeAddre
 void PageForm::writeAddress()
 {
     addressTimer_ = 0;
-    const std::string current = addressQuery();
-    const std::string query = model_.setup().query(current);
-    const std::string wanted = query.empty() ? std::string() : "?" + query;
-    if (wanted == current)
+    const std::string wanted = wantedQuery();
+    if (wanted == shownQuery_)
         return;
+    shownQuery_ = wanted;
     addressWritten_ = emscripten_get_now();
     const val location = val::global("location");
     const val history = val::global("history");

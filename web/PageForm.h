@@ -68,6 +68,7 @@ private:
     void showGraph() override { graph_.flush(); }
     void announce(const std::string& words) override;
     void showExplore(const ExploreState& explore);
+    std::string wantedQuery() const;
     void showAddress();
     void writeAddress();
     void describePicture();
@@ -96,6 +97,7 @@ private:
     std::string described_;  // the picture's words as last written
     long timer_ = 0;
     bool followingAddress_ = false;
+    std::string shownQuery_;  // the address's query, with its '?', as read at first and written since
     long addressTimer_ = 0;
     double addressWritten_ = -std::numeric_limits<double>::infinity();  // when last, in the page's milliseconds
     SystemPalette palette_;
