@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Mirror.h"
+#include "core/PathMeasure.h"
 
 namespace quorvel {
 
@@ -35,6 +36,7 @@ struct ExploreState {
     Mirror mirror = Mirror::whole();
     int distance = 0;
     int frequencyTenths = 10;
+    PathMeasure measure = PathMeasure::RootOfSquares;
     int currentSegment = 0;  // where the segment strip's keyboard stands
     double brightness = 1;
     // The panel has changed the picture's settings, so every label gets a place by what it explains.

@@ -3,6 +3,7 @@
 #include "core/PathSweep.h"
 #include "core/SceneSetup.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -24,9 +25,9 @@ Mirror facing(const PhotonVectors& arrows, double angle)
 
 }  // namespace
 
-PhotonVectors photonVectors(double distance, double frequency)
+PhotonVectors photonVectors(double distance, double frequency, PathMeasure measure)
 {
-    const Scene scene = sceneGeometry(distance, frequency);
+    const Scene scene = sceneGeometry(distance, frequency, Layout::Classic, measure);
     PhotonVectors arrows;
     for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
         const double phase = pathLength(scene, pointXOf(scene, 2 * segment + 1)) * scene.phaseFactor;
@@ -47,21 +48,24 @@ Arrow sumOfArrows(const PhotonVectors& arrows, const Mirror& mirror)
     return total;
 }
 
-Arrow sumOfArrows(const Mirror& mirror, double distance, double frequency) { return sumOfArrows(photonVectors(distance, frequency), mirror); }
-
-double wholeMirrorAtMiddle(double frequency) { return sumOfArrows(Mirror::whole(), 0, frequency).squaredLength(); }
-
-double brightness(const Mirror& mirror, double distance, double frequency)
+Arrow sumOfArrows(const Mirror& mirror, double distance, double frequency, PathMeasure measure)
 {
-    const double whole = wholeMirrorAtMiddle(frequency);
-    return whole > 0 ? sumOfArrows(mirror, distance, frequency).squaredLength() / whole : 0;
+    return sumOfArrows(photonVectors(distance, frequency, measure), mirror);
+}
+
+double wholeMirrorAtMiddle(double frequency, PathMeasure measure) { return sumOfArrows(Mirror::whole(), 0, frequency, measure).squaredLength(); }
+
+double brightness(const Mirror& mirror, double distance, double frequency, PathMeasure measure)
+{
+    const double whole = wholeMirrorAtMiddle(frequency, measure);
+    return whole > 0 ? sumOfArrows(mirror, distance, frequency, measure).squaredLength() / whole : 0;
 }
 
 // The set of arrows within 90 degrees of a direction changes only where the direction passes
 // 90 degrees from an arrow, so one direction between each two such angles tries every set.
-Mirror grating(double distance, double frequency)
+Mirror grating(double distance, double frequency, PathMeasure measure)
 {
-    const PhotonVectors arrows = photonVectors(distance, frequency);
+    const PhotonVectors arrows = photonVectors(distance, frequency, measure);
     Mirror best = Mirror::whole();
     double longest = sumOfArrows(arrows, best).squaredLength();
     for (const Arrow& arrow : arrows) {
@@ -78,6 +82,22 @@ Mirror grating(double distance, double frequency)
     }
     const Arrow direction = sumOfArrows(arrows, best);
     return facing(arrows, std::atan2(direction.y, direction.x));
+}
+
+double leastTimeX(double distance)
+{
+    const Scene scene = sceneGeometry(distance, 1);
+    const double left = scene.mirrorLeft + scene.segmentWidth;
+    return std::clamp((scene.sourceX + scene.detectorX) / 2, left, left + scene.segmentWidth * scene.segmentCount);
+}
+
+Mirror aroundLeastTime(double distance)
+{
+    constexpr int third = Mirror::segmentCount / 3;
+    const Scene scene = sceneGeometry(distance, 1);
+    const double offset = (leastTimeX(distance) - (scene.mirrorLeft + scene.segmentWidth)) / scene.segmentWidth;
+    const int first = std::clamp(static_cast<int>(std::lround(offset - third / 2.0)), 0, Mirror::segmentCount - third);
+    return Mirror::span(first, first + third - 1);
 }
 
 Mirror presetMirror(MirrorPreset preset, double distance, double frequency)

@@ -2,6 +2,7 @@
 
 #include "core/ExploreState.h"
 #include "core/Mirror.h"
+#include "core/PathMeasure.h"
 
 #include <array>
 
@@ -19,20 +20,28 @@ struct Arrow {
 using PhotonVectors = std::array<Arrow, Mirror::segmentCount>;
 
 // Every segment's photon vector for the pair at a distance from the middle.
-PhotonVectors photonVectors(double distance, double frequency);
+PhotonVectors photonVectors(double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares);
 // The sum of the photon vectors of the segments that reflect.
 Arrow sumOfArrows(const PhotonVectors& arrows, const Mirror& mirror);
-Arrow sumOfArrows(const Mirror& mirror, double distance, double frequency);
+Arrow sumOfArrows(const Mirror& mirror, double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares);
 // The squared sum of the whole mirror with the pair at the middle, which brightness divides by.
-double wholeMirrorAtMiddle(double frequency);
+double wholeMirrorAtMiddle(double frequency, PathMeasure measure = PathMeasure::RootOfSquares);
 
 // How much light reaches the detector: the squared sum against that of the whole mirror with the
 // pair at the middle, at the same frequency. The whole mirror at the middle gives 1.
-double brightness(const Mirror& mirror, double distance, double frequency);
+double brightness(const Mirror& mirror, double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares);
 
 // The segments whose photon vectors point within 90 degrees of the direction in which their sum
 // is longest: scraped so, the mirror reflects as strongly as any of its parts can.
-Mirror grating(double distance, double frequency);
+Mirror grating(double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares);
+
+// Where on the mirror the path of least time reflects, whether that part reflects or not: below
+// the middle of the pair, by either measure, as source and detector stand equally high; at the
+// mirror's nearer end when the pair stands beyond it.
+double leastTimeX(double distance);
+// The third of the mirror centred on the least-time point, as near as whole segments and the
+// mirror's ends allow.
+Mirror aroundLeastTime(double distance);
 
 // The mirror a preset of the explore panel scrapes; only the grating depends on the settings.
 Mirror presetMirror(MirrorPreset preset, double distance, double frequency);

@@ -19,9 +19,12 @@ constexpr double spiralScale = 3.5;
 
 }  // namespace
 
-// Not the sum of the two ray lengths: one root over the four squares.
+// The classic window's measure is not the sum of the two ray lengths but one root over the four
+// squares; its worked values rest on it.
 double pathLength(const Scene& scene, double pointX)
 {
+    if (scene.measure == PathMeasure::TwoLegs)
+        return std::hypot(scene.sourceX - pointX, scene.mirrorY - scene.sourceY) + std::hypot(scene.detectorX - pointX, scene.mirrorY - scene.detectorY);
     double s = (scene.sourceX - pointX) * (scene.sourceX - pointX) + (scene.mirrorY - scene.sourceY) * (scene.mirrorY - scene.sourceY);
     s = s + (scene.detectorX - pointX) * (scene.detectorX - pointX);
     s = s + (scene.mirrorY - scene.detectorY) * (scene.mirrorY - scene.detectorY);

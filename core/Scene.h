@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PathMeasure.h"
+
 namespace quorvel {
 
 // The classic window's picture: its labels take the places of their table, and the sum label
@@ -21,6 +23,7 @@ struct Scene {
     double segmentWidth = 0;
     double halfSegment = 0;
     double segmentCount = 0;
+    PathMeasure measure = PathMeasure::RootOfSquares;
     double sourceX = 0;
     double sourceY = 0;
     double detectorX = 0;

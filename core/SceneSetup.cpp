@@ -63,7 +63,7 @@ void drawMirror(DrawingSurface& surface, const Scene& scene, const Mirror& mirro
 
 }  // namespace
 
-Scene sceneGeometry(double distance, double frequency, Layout layout)
+Scene sceneGeometry(double distance, double frequency, Layout layout, PathMeasure measure)
 {
     Scene scene;
     scene.canvasWidth = 800;
@@ -77,6 +77,7 @@ Scene sceneGeometry(double distance, double frequency, Layout layout)
     scene.segmentWidth = 2 * scene.arrowLength + 4;
     scene.halfSegment = scene.segmentWidth / 2;
     scene.segmentCount = 30;
+    scene.measure = measure;
 
     const double mirrorMiddle = (scene.mirrorLeft + scene.segmentWidth) + (scene.segmentWidth * scene.segmentCount) / 2;
     scene.sourceX = mirrorMiddle - 50 - distance;

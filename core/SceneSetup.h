@@ -11,7 +11,7 @@ class DrawingSurface;
 class SettingsTexts;
 
 // The scene's quantities for a distance and a frequency, with nothing drawn.
-Scene sceneGeometry(double distance, double frequency, Layout layout = Layout::Classic);
+Scene sceneGeometry(double distance, double frequency, Layout layout = Layout::Classic, PathMeasure measure = PathMeasure::RootOfSquares);
 
 // The segment of the mirror at a point of the picture, counted from 0 at the left: the point is
 // on it or within a few pixels above or below it.
