@@ -67,8 +67,11 @@ function fit(again = true) {
         rowHeight = rowBelow(formWidth * below);
         below = Math.min(width / formWidth, (height - rowHeight) / formHeight);
     }
-    const side = beside > below;
-    const pixels = Math.max(1, Math.floor(formWidth * Math.max(beside, below) * ratio));
+    // An open panel is to be seen: below the window it needs its own height too, so where the
+    // column beside shows the window larger than a window above the panel could be, it goes there.
+    const belowWithPanel = panel.hidden ? below : Math.min(width / formWidth, (height - rowHeight - panel.offsetHeight) / formHeight);
+    const side = beside > belowWithPanel;
+    const pixels = Math.max(1, Math.floor(formWidth * (side ? beside : below) * ratio));
     const scale = pixels / (formWidth * ratio);
     const [shownWidth, shownHeight] = [formWidth * scale, formHeight * scale];
     const onDevice = (value) => Math.max(0, Math.round(value * ratio) / ratio);

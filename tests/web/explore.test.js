@@ -43,6 +43,20 @@ for (const browserName of browsers) describe(browserName, () => {
         }
     });
 
+    test('on the commonest laptop screens the panel opens in full view, beside the window made smaller', async () => {
+        for (const [width, height] of [[1280, 800], [1400, 900]]) {
+            const { page, problems } = await quorvel.open({ width, height, deviceScaleFactor: 1 });
+            await clickOn(page, '#explore');
+            await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+            const panel = await (await page.$('#explorePanel')).boundingBox();
+            const form = await (await page.$('#MainForm')).boundingBox();
+            assert.ok(panel.x >= form.x + form.width - 1 && panel.x + panel.width <= width && panel.y >= 0 && panel.y + panel.height <= height,
+                      `at ${width} x ${height} the panel at ${JSON.stringify(panel)}, the window ${JSON.stringify(form)}`);
+            assert.deepEqual(problems, []);
+            await page.close();
+        }
+    });
+
     test("the panel's controls follow the window's in the tab order, and its keys switch segment 2", async () => {
         const { page, problems } = await quorvel.open(narrow);
         await clickOn(page, '#explore');
