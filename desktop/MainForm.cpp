@@ -433,20 +433,40 @@ void MainForm::createPictureCommands()
 }
 
 // The picture of the moment it is asked for, not of when the dialog closes on a run gone further.
+// The name is completed before anything is asked about it, so that the question to replace a file
+// is asked of the file that will be written.
 void MainForm::askToSavePicture()
 {
     const SavePicture picture(model_.pictureSvg(themeColours(*this)), shownPicture());
-    QString filter;
-    const QString svgFilter = QCoreApplication::translate("MainForm", "SVG image (*.svg)");
-    QString path = QFileDialog::getSaveFileName(this, QCoreApplication::translate("MainForm", "Save picture"), QStringLiteral("quorvel-picture.png"),
-                                                QCoreApplication::translate("MainForm", "PNG image (*.png)") + QStringLiteral(";;") + svgFilter, &filter);
-    if (path.isEmpty())
+    const QString title = QCoreApplication::translate("MainForm", "Save picture");
+    const QStringList filters{QCoreApplication::translate("MainForm", "PNG image (*.png)"), QCoreApplication::translate("MainForm", "SVG image (*.svg)"),
+                              QCoreApplication::translate("MainForm", "JPEG image (*.jpg *.jpeg)")};
+    const QStringList endings{QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("jpg")};
+    QFileDialog dialog(this, title, QString(), filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectFile(QStringLiteral("quorvel-picture.png"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += filter == svgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
+    const QString ending = endings.value(static_cast<int>(filters.indexOf(dialog.selectedNameFilter())), endings.front());
+    const QString path = SavePicture::withEnding(typedName(dialog), ending);
+    if (QFileInfo(path).isFile() &&
+        QMessageBox::question(this, title, QCoreApplication::translate("MainForm", "%1 already exists. Do you want to replace it?").arg(QFileInfo(path).fileName()),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
     const QString problem = picture.save(path);
     if (!problem.isEmpty())
-        QMessageBox::warning(this, QCoreApplication::translate("MainForm", "Save picture"), problem);
+        QMessageBox::warning(this, title, problem);
+}
+
+// Qt's own dialog reads double quotes as marks around several names, so that q1"x".png came back
+// as x.png; a name typed with one is taken as typed, in the dialog's folder.
+QString MainForm::typedName(const QFileDialog& dialog)
+{
+    const auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (edit != nullptr && edit->text().contains(QLatin1Char('"')))
+        return dialog.directory().filePath(edit->text());
+    return dialog.selectedFiles().front();
 }
 
 // As an image, and as SVG for the programs that take it.

@@ -10,6 +10,7 @@
 #include <chrono>
 
 class QAction;
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -45,7 +46,7 @@ public:
     // The picture as shown, its labels included and its controls left out, at the screen's
     // pixel ratio: what Copy picture and a PNG hold.
     QImage shownPicture() const;
-    // Saves the picture under the path, as SVG or PNG by its suffix; returns what went wrong.
+    // Saves the picture under the path, as SVG, PNG or JPEG by its ending; returns what went wrong.
     QString savePicture(const QString& path) const;
     // The speed options with their frame and the settings' text boxes: kept, never shown.
     bool isNeverShown(const QWidget* control) const;
@@ -72,6 +73,7 @@ private:
     void createExploreCommands();
     void createPictureCommands();
     void askToSavePicture();
+    static QString typedName(const QFileDialog& dialog);
     void copyPicture();
     void createExplorePanel();
     void popUpPictureMenu(QPoint globalPlace);

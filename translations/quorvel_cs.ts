@@ -404,6 +404,14 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
         <source>PNG image (*.png)</source>
         <translation>Obrázek PNG (*.png)</translation>
     </message>
+    <message>
+        <source>JPEG image (*.jpg *.jpeg)</source>
+        <translation>Obrázek JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 už existuje. Chcete ho nahradit?</translation>
+    </message>
 </context>
 <context>
     <name>MainFormModel</name>
@@ -647,6 +655,10 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
     <message>
         <source>The picture could not be saved as %1: %2.</source>
         <translation>Obrázek se nepodařilo uložit jako %1: %2.</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1: Quorvel saves pictures as .png, .svg or .jpg files.</source>
+        <translation>Obrázek nešlo uložit jako %1: Quorvel ukládá obrázky jako soubory .png, .svg nebo .jpg.</translation>
     </message>
 </context>
 <context>

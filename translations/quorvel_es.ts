@@ -404,6 +404,14 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>PNG image (*.png)</source>
         <translation>Imagen PNG (*.png)</translation>
     </message>
+    <message>
+        <source>JPEG image (*.jpg *.jpeg)</source>
+        <translation>Imagen JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
+    </message>
 </context>
 <context>
     <name>MainFormModel</name>
@@ -647,6 +655,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>The picture could not be saved as %1: %2.</source>
         <translation>No se pudo guardar la imagen como %1: %2.</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1: Quorvel saves pictures as .png, .svg or .jpg files.</source>
+        <translation>No se pudo guardar la imagen como %1: Quorvel guarda imágenes como archivos .png, .svg o .jpg.</translation>
     </message>
 </context>
 <context>

@@ -404,6 +404,14 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>PNG image (*.png)</source>
         <translation>Image PNG (*.png)</translation>
     </message>
+    <message>
+        <source>JPEG image (*.jpg *.jpeg)</source>
+        <translation>Image JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
 </context>
 <context>
     <name>MainFormModel</name>
@@ -647,6 +655,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>The picture could not be saved as %1: %2.</source>
         <translation>L’image n’a pas pu être enregistrée sous %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1: Quorvel saves pictures as .png, .svg or .jpg files.</source>
+        <translation>L’image n’a pas pu être enregistrée sous %1 : Quorvel enregistre les images en fichiers .png, .svg ou .jpg.</translation>
     </message>
 </context>
 <context>

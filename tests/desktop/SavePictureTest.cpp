@@ -4,14 +4,23 @@
 #include "tests/support/WorkedValues.h"
 
 #include <QAction>
+#include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace quorvel {
 namespace {
@@ -36,6 +45,28 @@ protected:
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Ctrl+S with a name typed into the dialog; a question that follows is answered and its
+    // text returned.
+    QString saveAs(const QString& typed, QMessageBox::StandardButton answer)
+    {
+        QString asked;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                dialog->setDirectory(folder.path());
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            } else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                box->button(answer)->click();
+            }
+        });
+        activate();
+        watch.start(10);
+        QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+        return asked;
     }
 
     QTemporaryDir folder;
@@ -112,6 +143,49 @@ TEST_F(SavePictureOnWindow, AFileThatCannotBeWrittenGivesAMessageNamingItAndLeav
     const QString folderProblem = form.savePicture(folder.path());
     EXPECT_TRUE(folderProblem.contains(folder.path())) << folderProblem.toStdString();
     EXPECT_TRUE(QFileInfo(folder.path()).isDir());
+}
+
+TEST_F(SavePictureOnWindow, TheDialogAsksToReplaceTheFileItWillWriteAndTakesANameAsTyped)
+{
+    run();
+    QFile old(path("lesson1.png"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    EXPECT_EQ(saveAs(QStringLiteral("lesson1"), QMessageBox::No), QStringLiteral("lesson1.png already exists. Do you want to replace it?"));
+    EXPECT_EQ(contents(path("lesson1.png")), QByteArray("old"));
+    saveAs(QStringLiteral("lesson1"), QMessageBox::Yes);
+    EXPECT_TRUE(contents(path("lesson1.png")).startsWith("\x89PNG"));
+
+    EXPECT_EQ(saveAs(QStringLiteral("q1\"x\".png"), QMessageBox::Yes), QString()) << "a new name asks nothing";
+    EXPECT_TRUE(contents(path("q1\"x\".png")).startsWith("\x89PNG"));
+    EXPECT_FALSE(QFileInfo::exists(path("x.png")));
+}
+
+TEST_F(SavePictureOnWindow, TheEndingChoosesJpegOrIsRefusedNamingTheOffered)
+{
+    run();
+    ASSERT_EQ(form.savePicture(path("x.jpg")), QString());
+    EXPECT_TRUE(contents(path("x.jpg")).startsWith("\xff\xd8\xff")) << "JPEG data";
+    const QString refused = form.savePicture(path("x.gif"));
+    EXPECT_TRUE(refused.contains(QStringLiteral(".png, .svg or .jpg"))) << refused.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path("x.gif")));
+}
+
+TEST_F(SavePictureOnWindow, AWriteCutShortSaysWhyNotUnknownError)
+{
+    run();
+    // A file-size limit cuts the write short as a full disk does, where no disk can be filled.
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString problem = form.savePicture(path("big.png"));
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(problem.contains(QStringLiteral("File too large"))) << problem.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path("big.png")));
 }
 
 TEST_F(SavePictureOnWindow, CtrlCCopiesThePictureAsAnImageAndAsSvg)
