@@ -8,7 +8,10 @@
 
 #include <QApplication>
 #include <QProcessEnvironment>
+#include <QScreen>
 
+#include <algorithm>
+#include <cmath>
 #include <iostream>
 #include <optional>
 
@@ -53,6 +56,24 @@ int answerAtOnce(int argc, char* argv[], const std::vector<std::string>& argumen
     return 2;
 }
 
+// A --scale that makes the window larger than the screen would cut it off, so it is refused,
+// naming the largest scale, in tenths, at which the window, its open panel included, fits.
+std::optional<QString> scaleBeyondScreen(const QWidget& window, double scale)
+{
+    // The screen's room comes in the layout's whole pixels, so that scaled back it may exceed the
+    // device's by a fraction.
+    const QSizeF scaledRoom = QSizeF(window.screen()->availableGeometry().size()) * scale;
+    const QSize room(static_cast<int>(scaledRoom.width()), static_cast<int>(scaledRoom.height()));
+    const QSize shown = window.size() * scale;
+    if (shown.width() <= room.width() && shown.height() <= room.height())
+        return std::nullopt;
+    const double fits = std::floor(10 * std::min(double(room.width()) / window.width(), double(room.height()) / window.height())) / 10;
+    const QString size = QStringLiteral("%1 x %2");
+    const QString words = fits >= 1 ? QCoreApplication::translate("main", "--scale %1 makes the window %2 pixels, larger than the %3 the screen has for it; --scale %4 fits.")
+                                    : QCoreApplication::translate("main", "--scale %1 makes the window %2 pixels, larger than the %3 the screen has for it; no scale fits.");
+    return words.arg(QString::number(scale), size.arg(shown.width()).arg(shown.height()), size.arg(room.width()).arg(room.height()), QString::number(fits));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -79,6 +100,10 @@ int main(int argc, char* argv[])
     quorvel::MainForm mainForm;
     const quorvel::DestroyedWindowWatch destroyedWindowWatch(mainForm);
     mainForm.applySetup(commandLine.setup);
+    if (const auto refusal = commandLine.scale ? scaleBeyondScreen(mainForm, *commandLine.scale) : std::nullopt) {
+        std::cerr << "quorvel: " << refusal->toStdString() << "\n";
+        return 2;
+    }
     mainForm.show();
     return application.exec();
 }

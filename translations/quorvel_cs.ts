@@ -775,5 +775,13 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
         <source>Try &apos;quorvel --help&apos; for more information.</source>
         <translation>Více informací ukáže „quorvel --help“.</translation>
     </message>
+    <message>
+        <source>--scale %1 makes the window %2 pixels, larger than the %3 the screen has for it; --scale %4 fits.</source>
+        <translation>--scale %1 zvětší okno na %2 pixelů, víc než %3, které pro ně má obrazovka; vejde se --scale %4.</translation>
+    </message>
+    <message>
+        <source>--scale %1 makes the window %2 pixels, larger than the %3 the screen has for it; no scale fits.</source>
+        <translation>--scale %1 zvětší okno na %2 pixelů, víc než %3, které pro ně má obrazovka; nevejde se žádné měřítko.</translation>
+    </message>
 </context>
 </TS>

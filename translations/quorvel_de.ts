@@ -775,5 +775,13 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Try &apos;quorvel --help&apos; for more information.</source>
         <translation>„quorvel --help“ zeigt mehr.</translation>
     </message>
+    <message>
+        <source>--scale %1 makes the window %2 pixels, larger than the %3 the screen has for it; --scale %4 fits.</source>
+        <translation>--scale %1 macht das Fenster %2 Pixel groß, größer als die %3, die der Bildschirm dafür hat; --scale %4 passt.</translation>
+    </message>
+    <message>
+        <source>--scale %1 makes the window %2 pixels, larger than the %3 the screen has for it; no scale fits.</source>
+        <translation>--scale %1 macht das Fenster %2 Pixel groß, größer als die %3, die der Bildschirm dafür hat; kein Maßstab passt.</translation>
+    </message>
 </context>
 </TS>

@@ -775,5 +775,13 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Try &apos;quorvel --help&apos; for more information.</source>
         <translation>Pruebe «quorvel --help» para más información.</translation>
     </message>
+    <message>
+        <source>--scale %1 makes the window %2 pixels, larger than the %3 the screen has for it; --scale %4 fits.</source>
+        <translation>--scale %1 hace la ventana de %2 píxeles, más que los %3 que la pantalla tiene para ella; cabe con --scale %4.</translation>
+    </message>
+    <message>
+        <source>--scale %1 makes the window %2 pixels, larger than the %3 the screen has for it; no scale fits.</source>
+        <translation>--scale %1 hace la ventana de %2 píxeles, más que los %3 que la pantalla tiene para ella; no cabe ninguna escala.</translation>
+    </message>
 </context>
 </TS>

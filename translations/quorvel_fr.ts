@@ -775,5 +775,13 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Try &apos;quorvel --help&apos; for more information.</source>
         <translation>Essayez « quorvel --help » pour plus d’informations.</translation>
     </message>
+    <message>
+        <source>--scale %1 makes the window %2 pixels, larger than the %3 the screen has for it; --scale %4 fits.</source>
+        <translation>--scale %1 donne à la fenêtre %2 pixels, plus que les %3 que l’écran a pour elle ; --scale %4 tient.</translation>
+    </message>
+    <message>
+        <source>--scale %1 makes the window %2 pixels, larger than the %3 the screen has for it; no scale fits.</source>
+        <translation>--scale %1 donne à la fenêtre %2 pixels, plus que les %3 que l’écran a pour elle ; aucune échelle ne tient.</translation>
+    </message>
 </context>
 </TS>

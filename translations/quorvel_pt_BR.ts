@@ -775,5 +775,13 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Try &apos;quorvel --help&apos; for more information.</source>
         <translation>Tente &apos;quorvel --help&apos; para mais informações.</translation>
     </message>
+    <message>
+        <source>--scale %1 makes the window %2 pixels, larger than the %3 the screen has for it; --scale %4 fits.</source>
+        <translation>--scale %1 deixa a janela com %2 pixels, maior que os %3 que a tela tem para ela; --scale %4 cabe.</translation>
+    </message>
+    <message>
+        <source>--scale %1 makes the window %2 pixels, larger than the %3 the screen has for it; no scale fits.</source>
+        <translation>--scale %1 deixa a janela com %2 pixels, maior que os %3 que a tela tem para ela; nenhuma escala cabe.</translation>
+    </message>
 </context>
 </TS>

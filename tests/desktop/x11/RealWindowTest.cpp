@@ -246,5 +246,21 @@ TEST(ScaledRealWindow, ScaleTwoDrawsTheLayoutAtTwiceItsSizeAndSharp)
     EXPECT_EQ(program.waitForExit(5s), 0);
 }
 
+// 800 x 581 at 2 is 1600 x 1162, taller than the screen; at 1.8 the panel's 324 more make it
+// 2023 wide. Each is refused before a window shows; one that fits shows.
+TEST(ScaledRealWindow, AScaleBeyondTheScreenIsRefusedAndOneThatFitsShows)
+{
+    XServer server(1920, 1080);
+    for (const auto& arguments : std::vector<std::vector<std::string>>{{"--scale", "2"}, {"--scale", "1.8", "--explore"}}) {
+        std::vector<std::string> command{QUORVEL_EXECUTABLE};
+        command.insert(command.end(), arguments.begin(), arguments.end());
+        Program refused(command, server.display());
+        EXPECT_EQ(refused.waitForExit(10s), 2) << arguments[1];
+    }
+    Program fits({QUORVEL_EXECUTABLE, "--scale", "1.7", "--explore"}, server.display());
+    XClient client(server.display());
+    EXPECT_TRUE(client.waitForWindow("Quorvel - ", 20s)) << "the window at 1.7 with its panel";
+}
+
 }  // namespace
 }  // namespace quorvel::testing
