@@ -18,12 +18,13 @@ constexpr KeyEntry everywhere[] = {
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Home, End"), QT_TRANSLATE_NOOP("KeyboardHelp", "Move the speed to 1 or 20; go to the first or the last segment")},
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Space"), QT_TRANSLATE_NOOP("KeyboardHelp", "Press the button, or switch the segment, that has the focus")},
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Enter"), QT_TRANSLATE_NOOP("KeyboardHelp", "Press the button that has the focus")},
+    {QT_TRANSLATE_NOOP("KeyboardHelp", "Escape"), QT_TRANSLATE_NOOP("KeyboardHelp", "Stop a run at once, and drop what was pressed during it")},
 };
 
 constexpr KeyEntry desktopOnly[] = {
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Ctrl+E"), QT_TRANSLATE_NOOP("KeyboardHelp", "Open or close Explore the mirror")},
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Shift+F10, Menu"), QT_TRANSLATE_NOOP("KeyboardHelp", "Open the picture's menu")},
-    {QT_TRANSLATE_NOOP("KeyboardHelp", "Ctrl+S"), QT_TRANSLATE_NOOP("KeyboardHelp", "Save the picture as PNG or SVG")},
+    {QT_TRANSLATE_NOOP("KeyboardHelp", "Ctrl+S"), QT_TRANSLATE_NOOP("KeyboardHelp", "Save the picture as PNG, SVG or JPEG")},
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Ctrl+C"), QT_TRANSLATE_NOOP("KeyboardHelp", "Copy the picture")},
     {QT_TRANSLATE_NOOP("KeyboardHelp", "F1"), QT_TRANSLATE_NOOP("KeyboardHelp", "Show these keys")},
 };

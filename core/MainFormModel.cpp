@@ -503,6 +503,22 @@ void MainFormModel::releaseHeld()
     sayCarried();
 }
 
+void MainFormModel::stopRun()
+{
+    if (state_.ended || !state_.running)
+        return;
+    const bool dropped = !held_.empty();
+    held_.clear();
+    sequence_.reset();
+    state_.running = false;
+    drawn_.stage = DrawnPicture::Stage::Interrupted;
+    view_.showPicture();
+    view_.showState();
+    view_.runFinished();
+    say(fillIn(translate("MainFormModel", "Stopped after segment %1 of 30."), {std::to_string(drawn_.segmentsDrawn)}) +
+        (dropped ? " " + translate("MainFormModel", "What was pressed during the run is dropped.") : ""));
+}
+
 void MainFormModel::unload()
 {
     if (state_.ended)

@@ -74,6 +74,10 @@ public:
     std::string pictureSvg(SystemPalette palette) const;
     // Unloads the window: a run ends at its pause, held actions are dropped, the program ends.
     void unload();
+    // Escape: the run ends where it stands and the input held through it is dropped, so that a
+    // teacher need not wait for a long run or a long queue. Not one of the window's own controls,
+    // it acts at once.
+    void stopRun();
 
     // Sets a text box's text, as only the handlers do in use.
     void setText(TextBox box, std::string text);

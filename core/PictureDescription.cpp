@@ -121,6 +121,9 @@ std::string drawnWords(const DrawnPicture& drawn)
     case DrawnPicture::Stage::Stopped:
         return fillIn(translate("PictureDescription", "Drawing for distance %1 and frequency %2 stopped after segment %3 of 30: a setting is not a number."),
                       {drawn.distance, drawn.frequency, segments});
+    case DrawnPicture::Stage::Interrupted:
+        return fillIn(translate("PictureDescription", "Drawing for distance %1 and frequency %2 was stopped after segment %3 of 30."),
+                      {drawn.distance, drawn.frequency, segments});
     case DrawnPicture::Stage::Drawn: {
         const std::string words = fillIn(translate("PictureDescription", "Drawn for distance %1 and frequency %2: the 30 paths from the source via the mirror to the detector, "
                                                                          "their photon vectors under the mirror, the time curve and the spiral of the photon vectors laid head to tail."),

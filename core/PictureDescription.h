@@ -9,10 +9,10 @@
 
 namespace quorvel {
 
-// What the picture holds: nothing yet, a run part drawn, a finished run, or a run stopped by a
-// settings text; and the settings it was drawn with, as the texts stood when it began.
+// What the picture holds: nothing yet, a run part drawn, a finished run, a run stopped by a
+// settings text, or one stopped by the person (Escape); and the settings it was drawn with, as the texts stood when it began.
 struct DrawnPicture {
-    enum class Stage { Empty, Drawing, Drawn, Stopped };
+    enum class Stage { Empty, Drawing, Drawn, Stopped, Interrupted };
 
     Stage stage = Stage::Empty;
     std::string distance;

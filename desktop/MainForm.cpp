@@ -175,8 +175,9 @@ MainForm::MainForm(std::chrono::nanoseconds decrementLength) : surface_(*this, c
     connect(&timer_, &QTimer::timeout, this, [this] { model_.pauseEnded(); });
     createExploreCommands();
     createPictureCommands();
-    // F1 shows the keys the program knows.
+    // F1 shows the keys the program knows; Escape stops a run and drops the input held through it.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainForm::showKeyboardHelp);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] { model_.stopRun(); });
     model_.Form_Load();
     cmdStart->setFocus();
 }

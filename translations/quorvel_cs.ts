@@ -315,10 +315,6 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Save the picture as PNG or SVG</source>
-        <translation>Uložit obrázek jako PNG nebo SVG</translation>
-    </message>
-    <message>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
@@ -357,6 +353,14 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
     <message>
         <source>Keys of Quorvel</source>
         <translation>Klávesy programu Quorvel</translation>
+    </message>
+    <message>
+        <source>Stop a run at once, and drop what was pressed during it</source>
+        <translation>Ihned zastavit běh a zahodit, co bylo během něj stisknuto</translation>
+    </message>
+    <message>
+        <source>Save the picture as PNG, SVG or JPEG</source>
+        <translation>Uložit obrázek jako PNG, SVG nebo JPEG</translation>
     </message>
 </context>
 <context>
@@ -430,6 +434,14 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
     <message>
         <source>Quorvel has ended.</source>
         <translation>Quorvel skončil.</translation>
+    </message>
+    <message>
+        <source>Stopped after segment %1 of 30.</source>
+        <translation>Zastaveno po segmentu %1 z 30.</translation>
+    </message>
+    <message>
+        <source>What was pressed during the run is dropped.</source>
+        <translation>Co bylo během běhu stisknuto, se zahazuje.</translation>
     </message>
 </context>
 <context>
@@ -550,6 +562,10 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
         <source>Picture copied.</source>
         <translation>Obrázek zkopírován.</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -648,6 +664,10 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
     <message>
         <source>frequency %1</source>
         <translation>frekvence %1</translation>
+    </message>
+    <message>
+        <source>Drawing for distance %1 and frequency %2 was stopped after segment %3 of 30.</source>
+        <translation>Kreslení pro vzdálenost %1 a frekvenci %2 bylo zastaveno po segmentu %3 z 30.</translation>
     </message>
 </context>
 <context>

@@ -315,10 +315,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>Strg+S</translation>
     </message>
     <message>
-        <source>Save the picture as PNG or SVG</source>
-        <translation>Das Bild als PNG oder SVG speichern</translation>
-    </message>
-    <message>
         <source>Ctrl+C</source>
         <translation>Strg+C</translation>
     </message>
@@ -357,6 +353,14 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>Keys of Quorvel</source>
         <translation>Tasten von Quorvel</translation>
+    </message>
+    <message>
+        <source>Stop a run at once, and drop what was pressed during it</source>
+        <translation>Einen Lauf sofort anhalten und verwerfen, was währenddessen gedrückt wurde</translation>
+    </message>
+    <message>
+        <source>Save the picture as PNG, SVG or JPEG</source>
+        <translation>Das Bild als PNG, SVG oder JPEG speichern</translation>
     </message>
 </context>
 <context>
@@ -430,6 +434,14 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>Quorvel has ended.</source>
         <translation>Quorvel wurde beendet.</translation>
+    </message>
+    <message>
+        <source>Stopped after segment %1 of 30.</source>
+        <translation>Nach Segment %1 von 30 angehalten.</translation>
+    </message>
+    <message>
+        <source>What was pressed during the run is dropped.</source>
+        <translation>Was während des Laufs gedrückt wurde, wird verworfen.</translation>
     </message>
 </context>
 <context>
@@ -550,6 +562,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Picture copied.</source>
         <translation>Bild kopiert.</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -648,6 +664,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>frequency %1</source>
         <translation>Frequenz %1</translation>
+    </message>
+    <message>
+        <source>Drawing for distance %1 and frequency %2 was stopped after segment %3 of 30.</source>
+        <translation>Das Zeichnen für Abstand %1 und Frequenz %2 wurde nach Segment %3 von 30 angehalten.</translation>
     </message>
 </context>
 <context>

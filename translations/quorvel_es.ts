@@ -315,10 +315,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Save the picture as PNG or SVG</source>
-        <translation>Guardar la imagen como PNG o SVG</translation>
-    </message>
-    <message>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
@@ -357,6 +353,14 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>Keys of Quorvel</source>
         <translation>Teclas de Quorvel</translation>
+    </message>
+    <message>
+        <source>Stop a run at once, and drop what was pressed during it</source>
+        <translation>Detener una ejecución enseguida y descartar lo pulsado durante ella</translation>
+    </message>
+    <message>
+        <source>Save the picture as PNG, SVG or JPEG</source>
+        <translation>Guardar la imagen como PNG, SVG o JPEG</translation>
     </message>
 </context>
 <context>
@@ -430,6 +434,14 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>Quorvel has ended.</source>
         <translation>Quorvel ha terminado.</translation>
+    </message>
+    <message>
+        <source>Stopped after segment %1 of 30.</source>
+        <translation>Detenido tras el segmento %1 de 30.</translation>
+    </message>
+    <message>
+        <source>What was pressed during the run is dropped.</source>
+        <translation>Lo pulsado durante la ejecución se descarta.</translation>
     </message>
 </context>
 <context>
@@ -550,6 +562,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Picture copied.</source>
         <translation>Imagen copiada.</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -648,6 +664,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>frequency %1</source>
         <translation>frecuencia %1</translation>
+    </message>
+    <message>
+        <source>Drawing for distance %1 and frequency %2 was stopped after segment %3 of 30.</source>
+        <translation>El dibujo para la distancia %1 y la frecuencia %2 se detuvo tras el segmento %3 de 30.</translation>
     </message>
 </context>
 <context>

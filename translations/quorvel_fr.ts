@@ -315,10 +315,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Save the picture as PNG or SVG</source>
-        <translation>Enregistrer l’image en PNG ou en SVG</translation>
-    </message>
-    <message>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
@@ -357,6 +353,14 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>Keys of Quorvel</source>
         <translation>Touches de Quorvel</translation>
+    </message>
+    <message>
+        <source>Stop a run at once, and drop what was pressed during it</source>
+        <translation>Arrêter aussitôt une exécution et abandonner ce qui a été pressé pendant celle-ci</translation>
+    </message>
+    <message>
+        <source>Save the picture as PNG, SVG or JPEG</source>
+        <translation>Enregistrer l’image en PNG, SVG ou JPEG</translation>
     </message>
 </context>
 <context>
@@ -430,6 +434,14 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>Quorvel has ended.</source>
         <translation>Quorvel est terminé.</translation>
+    </message>
+    <message>
+        <source>Stopped after segment %1 of 30.</source>
+        <translation>Arrêté après le segment %1 sur 30.</translation>
+    </message>
+    <message>
+        <source>What was pressed during the run is dropped.</source>
+        <translation>Ce qui a été pressé pendant l’exécution est abandonné.</translation>
     </message>
 </context>
 <context>
@@ -550,6 +562,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Picture copied.</source>
         <translation>Image copiée.</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -648,6 +664,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>frequency %1</source>
         <translation>fréquence %1</translation>
+    </message>
+    <message>
+        <source>Drawing for distance %1 and frequency %2 was stopped after segment %3 of 30.</source>
+        <translation>Le tracé pour la distance %1 et la fréquence %2 a été arrêté après le segment %3 sur 30.</translation>
     </message>
 </context>
 <context>

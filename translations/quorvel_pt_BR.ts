@@ -315,10 +315,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <source>Save the picture as PNG or SVG</source>
-        <translation>Salvar a imagem como PNG ou SVG</translation>
-    </message>
-    <message>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
@@ -357,6 +353,14 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>Keys of Quorvel</source>
         <translation>Teclas do Quorvel</translation>
+    </message>
+    <message>
+        <source>Stop a run at once, and drop what was pressed during it</source>
+        <translation>Parar uma execução de imediato e descartar o que foi pressionado durante ela</translation>
+    </message>
+    <message>
+        <source>Save the picture as PNG, SVG or JPEG</source>
+        <translation>Salvar a imagem como PNG, SVG ou JPEG</translation>
     </message>
 </context>
 <context>
@@ -430,6 +434,14 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>Quorvel has ended.</source>
         <translation>O Quorvel foi encerrado.</translation>
+    </message>
+    <message>
+        <source>Stopped after segment %1 of 30.</source>
+        <translation>Parado após o segmento %1 de 30.</translation>
+    </message>
+    <message>
+        <source>What was pressed during the run is dropped.</source>
+        <translation>O que foi pressionado durante a execução é descartado.</translation>
     </message>
 </context>
 <context>
@@ -550,6 +562,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Picture copied.</source>
         <translation>Imagem copiada.</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -648,6 +664,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>frequency %1</source>
         <translation>frequência %1</translation>
+    </message>
+    <message>
+        <source>Drawing for distance %1 and frequency %2 was stopped after segment %3 of 30.</source>
+        <translation>O desenho para a distância %1 e a frequência %2 foi parado após o segmento %3 de 30.</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,7 @@ PageForm::PageForm()
       results_(elements(document_, resultIds)),
       speed_(element(document_, "HScroll1")),
       prompt_(element(document_, "labKliknuti")),
+      stopRun_(element(document_, "stopRun")),
       exploreButton_(element(document_, "explore")),
       explorePanel_(element(document_, "explorePanel")),
       segments_(element(document_, "segments")["children"]),
@@ -163,6 +164,7 @@ void PageForm::showState()
         boxes_[k].set("value", state.text(static_cast<TextBox>(k)));
     speed_.set("value", std::to_string(state.HScroll1));
     prompt_.set("hidden", !state.promptShown);
+    stopRun_.set("disabled", !state.running);
     for (std::size_t k = 0; k < results_.size(); ++k) {
         const LabelState& label = state.results[k];
         val style = results_[k]["style"];
@@ -363,6 +365,7 @@ EMSCRIPTEN_BINDINGS(quorvel)
         .function("moveSpeed", &PageForm::moveSpeed)
         .function("setText", &PageForm::setText)
         .function("pauseEnded", &PageForm::pauseEnded)
+        .function("stopRun", &PageForm::stopRun)
         .function("openExplore", &PageForm::openExplore)
         .function("moveSegmentCursor", &PageForm::moveSegmentCursor)
         .function("switchSegment", &PageForm::switchSegment)

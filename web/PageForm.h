@@ -29,6 +29,7 @@ public:
     void moveSpeed(const std::string& kind, int amount);
     void setText(const std::string& box, const std::string& text);
     void pauseEnded() { model_.pauseEnded(); }
+    void stopRun() { model_.stopRun(); }
 
     // The explore panel's input. Clicks are in the pixels of the picture and the graph.
     void openExplore(bool open) { model_.openExplore(open); }
@@ -83,6 +84,7 @@ private:
     std::array<emscripten::val, 5> results_;  // by ResultLabel
     emscripten::val speed_;
     emscripten::val prompt_;
+    emscripten::val stopRun_;
     emscripten::val exploreButton_;
     emscripten::val explorePanel_;
     emscripten::val segments_;  // the segment strip's switches, from the left

@@ -33,6 +33,7 @@ constexpr PageText pageTexts[] = {
     {"#copyPicture", "textContent", QT_TRANSLATE_NOOP("Page", "Copy picture")},
     {"#copyLink", "textContent", QT_TRANSLATE_NOOP("Page", "Copy link")},
     {"#fullScreen", "textContent", QT_TRANSLATE_NOOP("Page", "Full screen")},
+    {"#stopRun", "textContent", QT_TRANSLATE_NOOP("Page", "Stop")},
     {"#exploreHeading", "textContent", QT_TRANSLATE_NOOP("Page", "Explore the mirror")},
     {"#segments", "aria-label", QT_TRANSLATE_NOOP("Page", "Mirror segments")},
     {"[data-preset=WholeMirror]", "textContent", QT_TRANSLATE_NOOP("Page", "Whole mirror")},

@@ -73,6 +73,12 @@ speed.addEventListener('wheel', (event) => {
     travel = 0;
 }, { passive: false });
 
+// Stop, or Escape outside the keys' dialog, ends a run at once and drops what waits behind it.
+control('stopRun').addEventListener('click', () => form.stopRun());
+document.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape' && !event.defaultPrevented && !event.target.closest?.('dialog')) form.stopRun();
+});
+
 wireExplore(form);
 wireHelp(form);
 wireSave(form);

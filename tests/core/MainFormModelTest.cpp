@@ -300,6 +300,30 @@ TEST(MainFormModelHeldInput, UnloadDuringARunEndsItAtItsPause)
     EXPECT_FALSE(window.anyResultShown());
 }
 
+TEST(MainFormModelHeldInput, EscapeEndsTheRunWhereItStandsDropsTheHeldAndSaysSo)
+{
+    ModelWindow window;
+    window.model.press(Button::cmdStart);
+    for (int k = 0; k < 4; ++k)
+        window.endPause();
+    window.model.choose(Option::op250);
+    window.model.press(Button::cmdStart);
+    const std::size_t drawn = window.drawn();
+    window.model.stopRun();
+    EXPECT_FALSE(window.state().running);
+    EXPECT_EQ(window.view.runsFinished, 1);
+    EXPECT_EQ(window.view.announcements.back(), "Stopped after segment 5 of 30. What was pressed during the run is dropped.");
+    EXPECT_EQ(window.model.pictureDescription(), "Drawing for distance 0 and frequency 1 was stopped after segment 5 of 30.");
+    window.model.pauseEnded();  // the timer still running
+    EXPECT_EQ(window.drawn(), drawn) << "nothing more drawn, the held Start dropped";
+    EXPECT_EQ(window.state().nPosun, "0") << "the held choice dropped";
+    const std::size_t said = window.view.announcements.size();
+    window.model.stopRun();
+    EXPECT_EQ(window.view.announcements.size(), said) << "with no run, Escape does nothing";
+    window.model.choose(Option::op250);
+    EXPECT_EQ(window.state().nPosun, "250") << "input acts at once again";
+}
+
 TEST(MainFormModelStop, ABadDistanceStopsAtTheBandWithOneMessage)
 {
     ModelWindow window;

@@ -1,6 +1,7 @@
 #include "tests/desktop/FormFixture.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QAccessibleValueInterface>
 #include <QMap>
 
@@ -45,6 +46,18 @@ TEST_F(KeyboardAndAccessibility, AnnouncesTheWindowAndEveryVisibleControlByItsCa
     }
     EXPECT_EQ(announced, expected);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Name), form.windowTitle());
+}
+
+TEST_F(KeyboardAndAccessibility, EscapeDuringARunEndsItAtThatPoint)
+{
+    activate();
+    onPause = [&](std::chrono::nanoseconds) {
+        if (pauses.size() == 3)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    };
+    click("cmdStart");
+    EXPECT_EQ(pauses.size(), 3u);
+    EXPECT_FALSE(form.model().state().running);
 }
 
 TEST_F(KeyboardAndAccessibility, TheScrollBarAnnouncesItsValueAsKeysMoveIt)

@@ -36,6 +36,23 @@ async function drag(page, from, to) {
 for (const browserName of browsers) describe(browserName, () => {
     const quorvel = pageUnderTest(browserName);
 
+    test('Escape, and the Stop button, end a run at once and drop what was held; the button is off while nothing runs', async () => {
+        const { page, problems } = await quorvel.open();
+        assert.equal(await page.$eval('#stopRun', (stop) => stop.disabled), true);
+        for (const stop of [() => page.keyboard.press('Escape'), () => clickOn(page, '#stopRun')]) {
+            const { finished } = await duringRun(page, '20');
+            assert.equal(await page.$eval('#stopRun', (button) => button.disabled), false);
+            await clickOn(page, '#op250');
+            await stop();
+            await finished;
+            assert.equal(await textOf(page, 'nPosun'), '0', 'the held choice dropped');
+            // Said again the second time, after a moment's silence.
+            await page.waitForFunction(() => /^Stopped after segment \d+ of 30\. What was pressed during the run is dropped\.$/.test(document.getElementById('announcement').textContent));
+            assert.equal(await page.$eval('#stopRun', (button) => button.disabled), true);
+        }
+        assert.deepEqual(problems, []);
+    });
+
     test('keys on the speed control during a run are carried out after it, in order', async () => {
         const { page, problems } = await quorvel.open();
         for (const { from, keys, after } of [{ from: 10, keys: ['ArrowLeft', 'ArrowLeft', 'ArrowLeft'], after: 7 },
