@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace quorvel {
 
@@ -98,6 +99,69 @@ Mirror aroundLeastTime(double distance)
     const double offset = (leastTimeX(distance) - (scene.mirrorLeft + scene.segmentWidth)) / scene.segmentWidth;
     const int first = std::clamp(static_cast<int>(std::lround(offset - third / 2.0)), 0, Mirror::segmentCount - third);
     return Mirror::span(first, first + third - 1);
+}
+
+LightParts lightParts(const Mirror& mirror, double distance, double frequency, PathMeasure measure)
+{
+    const PhotonVectors arrows = photonVectors(distance, frequency, measure);
+    const Mirror around = aroundLeastTime(distance);
+    Mirror near = Mirror::bare();
+    Mirror far = Mirror::bare();
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
+        near.set(segment, mirror.on(segment) && around.on(segment));
+        far.set(segment, mirror.on(segment) && !around.on(segment));
+    }
+    const Arrow sum = sumOfArrows(arrows, mirror);
+    const double length = std::sqrt(sum.squaredLength());
+    if (length == 0)
+        return {};
+    const auto along = [&](const Arrow& part) { return (part.x * sum.x + part.y * sum.y) / length; };
+    return {length, along(sumOfArrows(arrows, near)), along(sumOfArrows(arrows, far))};
+}
+
+std::optional<double> againstWholeMirrorHere(const Mirror& mirror, double distance, double frequency, PathMeasure measure)
+{
+    const PhotonVectors arrows = photonVectors(distance, frequency, measure);
+    const double whole = sumOfArrows(arrows, Mirror::whole()).squaredLength();
+    // Thirty unit arrows summed leave rounding of some 1e-14 where they cancel exactly.
+    if (!(whole > 1e-20))
+        return std::nullopt;
+    return sumOfArrows(arrows, mirror).squaredLength() / whole;
+}
+
+int strips(const Mirror& mirror)
+{
+    int count = 0;
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment)
+        count += mirror.on(segment) && !mirror.on(segment - 1) ? 1 : 0;
+    return count;
+}
+
+// Arrows fit within a quarter turn of one direction when, going round, some gap between
+// neighbouring arrows is wider than half a turn: the direction halfway across the rest will do.
+bool withinAQuarterTurn(const PhotonVectors& arrows, const Mirror& mirror)
+{
+    std::vector<double> angles;
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
+        if (mirror.on(segment))
+            angles.push_back(std::atan2(arrows[static_cast<std::size_t>(segment)].y, arrows[static_cast<std::size_t>(segment)].x));
+    }
+    if (angles.size() < 2)
+        return true;
+    std::ranges::sort(angles);
+    double widest = angles.front() + 2 * std::numbers::pi - angles.back();
+    for (std::size_t k = 1; k < angles.size(); ++k)
+        widest = std::max(widest, angles[k] - angles[k - 1]);
+    return widest > std::numbers::pi;
+}
+
+// The mirror is symmetric about its middle, so a distance and its opposite give the same light.
+double brightestMirror(double frequency, PathMeasure measure)
+{
+    double brightest = 0;
+    for (int distance = 0; distance <= std::max(-ExploreState::distanceMinimum, ExploreState::distanceMaximum); ++distance)
+        brightest = std::max(brightest, brightness(grating(distance, frequency, measure), distance, frequency, measure));
+    return brightest;
 }
 
 Mirror presetMirror(MirrorPreset preset, double distance, double frequency)

@@ -31,6 +31,10 @@ std::optional<std::uint64_t> StartSequence::step()
     case Stage::Sweep:
         return visitNextPoint();
     case Stage::Results:
+        // The panel's mark shows where the least-time path reflects, scraped or not; the classic
+        // window's stands where its sweep found it, which is the same for the whole mirror.
+        if (layout_ == Layout::Explore && scene_.bestFound)
+            findLeastTimeOfWholeMirror(scene_);
         drawResultMarks(scene_, sceneSurface_);
         placeResultLabels(scene_, settings_, labels_, layout_);
         return std::nullopt;
