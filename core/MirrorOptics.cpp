@@ -148,7 +148,7 @@ bool withinAQuarterTurn(const PhotonVectors& arrows, const Mirror& mirror)
     }
     if (angles.size() < 2)
         return true;
-    std::ranges::sort(angles);
+    std::sort(angles.begin(), angles.end());
     double widest = angles.front() + 2 * std::numbers::pi - angles.back();
     for (std::size_t k = 1; k < angles.size(); ++k)
         widest = std::max(widest, angles[k] - angles[k - 1]);
