@@ -167,6 +167,7 @@ TEST(ExploreFigures, TheWordsClaimOnlyWhatTheFiguresShow)
         }
         if (cancel) {
             EXPECT_LT(length, 0.25 * static_cast<double>(std::ranges::count(row.at("mirror").get<std::string>(), '1'))) << words;
+            EXPECT_LT(row.at("brightness").get<double>(), 0.5) << "little light arrives: " << words;
         }
 
         const std::string here = brightnessNumber(row.at("againstWholeHere")) + " times as likely";

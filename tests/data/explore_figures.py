@@ -159,6 +159,7 @@ def main():
         row("middle third at the middle", MIDDLE_THIRD, 0, 1),
         row("outer thirds and segment 15 at the middle", OUTER_THIRDS | {14}, 0, 1),
         row("whole mirror but segment 16 at the middle", WHOLE - {15}, 0, 1),
+        row("segment 5 alone at 250", {4}, 250, 1),
         row("outer thirds at the middle", OUTER_THIRDS, 0, 1),
         row("left third at the middle, frequency 2", LEFT_THIRD, 0, 2),
         row("left third's own grating at the middle, frequency 2", left_grating, 0, 2),
