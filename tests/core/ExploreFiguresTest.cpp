@@ -105,6 +105,7 @@ TEST(ExploreFigures, TheLeastTimeMarkStandsWhereTheLeastTimePathWouldReflect)
         const auto mark = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const testing::Op& op) { return op.kind == testing::OpKind::Line && op.y2 == 100.0f; });
         ASSERT_NE(mark, ops.rend());
         EXPECT_EQ(mark->x1, static_cast<float>(setting.mark)) << setting.distance;
+        EXPECT_EQ(mark->penWidth, 1) << "a thin mark, whether the last segment reflects or not";
         // Its bold ray to the detector starts there, after the pen is widened.
         EXPECT_EQ((mark - 2)->x1, mark->x1);
     }
