@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 namespace quorvel {
@@ -155,13 +156,38 @@ bool withinAQuarterTurn(const PhotonVectors& arrows, const Mirror& mirror)
     return widest > std::numbers::pi;
 }
 
+namespace {
+
+// The longest sum any choice of segments gives. The best choice is the arrows within a quarter
+// turn of its sum's direction, which lie next to each other going round, so trying every run of
+// neighbouring arrows in the order of their angles finds it.
+double longestSquaredSum(const PhotonVectors& arrows)
+{
+    std::array<std::pair<double, Arrow>, Mirror::segmentCount> round;
+    std::transform(arrows.begin(), arrows.end(), round.begin(), [](const Arrow& arrow) { return std::pair{std::atan2(arrow.y, arrow.x), arrow}; });
+    std::sort(round.begin(), round.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    double longest = 0;
+    for (std::size_t first = 0; first < round.size(); ++first) {
+        Arrow sum;
+        for (std::size_t count = 0; count < round.size(); ++count) {
+            sum.x += round[(first + count) % round.size()].second.x;
+            sum.y += round[(first + count) % round.size()].second.y;
+            longest = std::max(longest, sum.squaredLength());
+        }
+    }
+    return longest;
+}
+
+}  // namespace
+
 // The mirror is symmetric about its middle, so a distance and its opposite give the same light.
 double brightestMirror(double frequency, PathMeasure measure)
 {
-    double brightest = 0;
+    double longest = 0;
     for (int distance = 0; distance <= std::max(-ExploreState::distanceMinimum, ExploreState::distanceMaximum); ++distance)
-        brightest = std::max(brightest, brightness(grating(distance, frequency, measure), distance, frequency, measure));
-    return brightest;
+        longest = std::max(longest, longestSquaredSum(photonVectors(distance, frequency, measure)));
+    const double whole = wholeMirrorAtMiddle(frequency, measure);
+    return whole > 0 ? longest / whole : 0;
 }
 
 Mirror presetMirror(MirrorPreset preset, double distance, double frequency)

@@ -64,8 +64,7 @@ int strips(const Mirror& mirror);
 // each adds to the sum along it. A grating is such a mirror of more than one strip.
 bool withinAQuarterTurn(const PhotonVectors& arrows, const Mirror& mirror);
 
-// The most light any mirror can send at a frequency, at any distance the panel offers: the
-// grating's brightness where it is greatest.
+// The most light any mirror can send at a frequency, at any distance the panel offers.
 double brightestMirror(double frequency, PathMeasure measure = PathMeasure::RootOfSquares);
 
 // The mirror a preset of the explore panel scrapes; only the grating depends on the settings.
