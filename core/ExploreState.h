@@ -3,6 +3,8 @@
 #include "core/Mirror.h"
 #include "core/PathMeasure.h"
 
+#include <optional>
+
 namespace quorvel {
 
 // The explore panel's input. Like the window's, it is held while Start runs.
@@ -39,6 +41,10 @@ struct ExploreState {
     PathMeasure measure = PathMeasure::RootOfSquares;
     int currentSegment = 0;  // where the segment strip's keyboard stands
     double brightness = 1;
+    // Against the whole mirror at the same place; nothing where that sends no light.
+    std::optional<double> brightnessHere = 1.0;
+    // The most light any mirror sends at this frequency, where the brightness bar is full.
+    double brightnessTop = 2;
     // The panel has changed the picture's settings, so every label gets a place by what it explains.
     bool used = false;
 

@@ -31,9 +31,25 @@ std::string segmentName(int segment, bool on)
 
 std::string brightnessNumber(double brightness) { return decimal(std::llround(brightness * 100), 2); }
 
-std::string brightnessWords(double brightness)
+std::string brightnessWords(double brightness, std::optional<double> againstWholeHere)
 {
-    return fillIn(translate("ExploreWords", "%1 of the light of a whole mirror at the middle"), {brightnessNumber(brightness)});
+    if (!againstWholeHere)
+        return fillIn(translate("ExploreWords", "%1 of the light of a whole mirror at the middle; the whole mirror here sends none"), {brightnessNumber(brightness)});
+    return fillIn(translate("ExploreWords", "%1 of the light of a whole mirror at the middle, %2 times that of the whole mirror here"),
+                  {brightnessNumber(brightness), brightnessNumber(*againstWholeHere)});
+}
+
+std::string againstWholeHereText(std::optional<double> againstWholeHere)
+{
+    if (!againstWholeHere)
+        return translate("ExploreWords", "the whole mirror here sends no light");
+    return fillIn(translate("ExploreWords", "%1 times as likely as with the whole mirror here"), {brightnessNumber(*againstWholeHere)});
+}
+
+std::string brightnessMeaning()
+{
+    return translate("ExploreWords", "How likely light is to reach the detector, the square of the sum vector's length, against a whole mirror at the middle "
+                                     "and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.");
 }
 
 std::string tenthsText(int tenths) { return tenths % 10 == 0 ? std::to_string(tenths / 10) : decimal(tenths, 1); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace quorvel {
@@ -10,8 +11,13 @@ namespace quorvel {
 std::string segmentName(int segment, bool on);
 // The brightness with two decimals, "0.75", whatever the locale.
 std::string brightnessNumber(double brightness);
-// "0.75 of the light of a whole mirror at the middle"
-std::string brightnessWords(double brightness);
+// "0.75 of the light of a whole mirror at the middle, 1.00 times that of the whole mirror here":
+// the brightness and the light against the whole mirror at the same place, where it sends any.
+std::string brightnessWords(double brightness, std::optional<double> againstWholeHere);
+// The panel's second figure: "12.53 times as likely as with the whole mirror here".
+std::string againstWholeHereText(std::optional<double> againstWholeHere);
+// What the brightness means, for the panel's brightness to show beside it.
+std::string brightnessMeaning();
 // A frequency in tenths as a settings text: "1", "1.5".
 std::string tenthsText(int tenths);
 

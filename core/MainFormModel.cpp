@@ -196,7 +196,7 @@ void MainFormModel::exploreChanged()
         pictureBehind_ = true;
     refreshExplore();
     if (state_.explore.open)
-        say(brightnessWords(state_.explore.brightness));
+        say(brightnessWords(state_.explore.brightness, state_.explore.brightnessHere));
 }
 
 void MainFormModel::redrawLive()
@@ -216,7 +216,7 @@ void MainFormModel::redrawLive()
 // What the picture will show is fixed by the texts as they stand when a drawing begins.
 void MainFormModel::beginDrawing(Layout layout)
 {
-    drawn_ = {DrawnPicture::Stage::Drawing, state_.nPosun, state_.nKmitocet, state_.explore.mirror, 0, layout};
+    drawn_ = {DrawnPicture::Stage::Drawing, state_.nPosun, state_.nKmitocet, state_.explore.mirror, 0, layout, state_.explore.measure};
 }
 
 std::string MainFormModel::pictureSvg(SystemPalette palette) const { return pictureAsSvg(drawn_, state_, palette); }
@@ -242,6 +242,12 @@ void MainFormModel::refreshExplore()
 {
     ExploreState& explore = state_.explore;
     explore.brightness = brightness(explore.mirror, explore.distance, explore.frequency());
+    explore.brightnessHere = againstWholeMirrorHere(explore.mirror, explore.distance, explore.frequency(), explore.measure);
+    // Some 350 gratings are worked out for it, so each frequency's is worked out once.
+    const auto top = brightestAt_.try_emplace({explore.frequencyTenths, explore.measure}, 0).first;
+    if (top->second == 0)
+        top->second = brightestMirror(explore.frequency(), explore.measure);
+    explore.brightnessTop = top->second;
     if (graph_ != nullptr && explore.open) {
         brightnessGraph_.draw(*graph_, explore.mirror, explore.frequency(), explore.distance);
         view_.showGraph();
@@ -441,7 +447,7 @@ void MainFormModel::finishRun()
     const bool outermost = !std::exchange(sayingLater_, true);
     say(runEndWords(drawn_));
     if (state_.explore.open)
-        say(fillIn(translate("MainFormModel", "Brightness %1 of the light of a whole mirror at the middle."), {brightnessNumber(state_.explore.brightness)}));
+        say(fillIn(translate("MainFormModel", "Brightness %1."), {brightnessWords(state_.explore.brightness, state_.explore.brightnessHere)}));
     releaseHeld();
     if (outermost) {
         sayingLater_ = false;

@@ -15,7 +15,9 @@
 
 #include <chrono>
 #include <deque>
+#include <map>
 #include <optional>
+#include <utility>
 #include <variant>
 
 namespace quorvel {
@@ -129,6 +131,7 @@ private:
     DrawingSurface& surface_;
     DrawingSurface* graph_ = nullptr;
     BrightnessGraph brightnessGraph_;
+    std::map<std::pair<int, PathMeasure>, double> brightestAt_;  // by frequency in tenths
     FormView& view_;
     std::chrono::nanoseconds decrementLength_;
     FormState state_;

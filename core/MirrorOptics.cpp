@@ -7,6 +7,8 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 namespace quorvel {
 
@@ -98,6 +100,94 @@ Mirror aroundLeastTime(double distance)
     const double offset = (leastTimeX(distance) - (scene.mirrorLeft + scene.segmentWidth)) / scene.segmentWidth;
     const int first = std::clamp(static_cast<int>(std::lround(offset - third / 2.0)), 0, Mirror::segmentCount - third);
     return Mirror::span(first, first + third - 1);
+}
+
+LightParts lightParts(const Mirror& mirror, double distance, double frequency, PathMeasure measure)
+{
+    const PhotonVectors arrows = photonVectors(distance, frequency, measure);
+    const Mirror around = aroundLeastTime(distance);
+    Mirror near = Mirror::bare();
+    Mirror far = Mirror::bare();
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
+        near.set(segment, mirror.on(segment) && around.on(segment));
+        far.set(segment, mirror.on(segment) && !around.on(segment));
+    }
+    const Arrow sum = sumOfArrows(arrows, mirror);
+    const double length = std::sqrt(sum.squaredLength());
+    if (length == 0)
+        return {};
+    const auto along = [&](const Arrow& part) { return (part.x * sum.x + part.y * sum.y) / length; };
+    return {length, along(sumOfArrows(arrows, near)), along(sumOfArrows(arrows, far))};
+}
+
+std::optional<double> againstWholeMirrorHere(const Mirror& mirror, double distance, double frequency, PathMeasure measure)
+{
+    const PhotonVectors arrows = photonVectors(distance, frequency, measure);
+    const double whole = sumOfArrows(arrows, Mirror::whole()).squaredLength();
+    // Thirty unit arrows summed leave rounding of some 1e-14 where they cancel exactly.
+    if (!(whole > 1e-20))
+        return std::nullopt;
+    return sumOfArrows(arrows, mirror).squaredLength() / whole;
+}
+
+int strips(const Mirror& mirror)
+{
+    int count = 0;
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment)
+        count += mirror.on(segment) && !mirror.on(segment - 1) ? 1 : 0;
+    return count;
+}
+
+// Arrows fit within a quarter turn of one direction when, going round, some gap between
+// neighbouring arrows is wider than half a turn: the direction halfway across the rest will do.
+bool withinAQuarterTurn(const PhotonVectors& arrows, const Mirror& mirror)
+{
+    std::vector<double> angles;
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
+        if (mirror.on(segment))
+            angles.push_back(std::atan2(arrows[static_cast<std::size_t>(segment)].y, arrows[static_cast<std::size_t>(segment)].x));
+    }
+    if (angles.size() < 2)
+        return true;
+    std::sort(angles.begin(), angles.end());
+    double widest = angles.front() + 2 * std::numbers::pi - angles.back();
+    for (std::size_t k = 1; k < angles.size(); ++k)
+        widest = std::max(widest, angles[k] - angles[k - 1]);
+    return widest > std::numbers::pi;
+}
+
+namespace {
+
+// The longest sum any choice of segments gives. The best choice is the arrows within a quarter
+// turn of its sum's direction, which lie next to each other going round, so trying every run of
+// neighbouring arrows in the order of their angles finds it.
+double longestSquaredSum(const PhotonVectors& arrows)
+{
+    std::array<std::pair<double, Arrow>, Mirror::segmentCount> round;
+    std::transform(arrows.begin(), arrows.end(), round.begin(), [](const Arrow& arrow) { return std::pair{std::atan2(arrow.y, arrow.x), arrow}; });
+    std::sort(round.begin(), round.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    double longest = 0;
+    for (std::size_t first = 0; first < round.size(); ++first) {
+        Arrow sum;
+        for (std::size_t count = 0; count < round.size(); ++count) {
+            sum.x += round[(first + count) % round.size()].second.x;
+            sum.y += round[(first + count) % round.size()].second.y;
+            longest = std::max(longest, sum.squaredLength());
+        }
+    }
+    return longest;
+}
+
+}  // namespace
+
+// The mirror is symmetric about its middle, so a distance and its opposite give the same light.
+double brightestMirror(double frequency, PathMeasure measure)
+{
+    double longest = 0;
+    for (int distance = 0; distance <= std::max(-ExploreState::distanceMinimum, ExploreState::distanceMaximum); ++distance)
+        longest = std::max(longest, longestSquaredSum(photonVectors(distance, frequency, measure)));
+    const double whole = wholeMirrorAtMiddle(frequency, measure);
+    return whole > 0 ? longest / whole : 0;
 }
 
 Mirror presetMirror(MirrorPreset preset, double distance, double frequency)

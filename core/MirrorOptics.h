@@ -5,6 +5,7 @@
 #include "core/PathMeasure.h"
 
 #include <array>
+#include <optional>
 
 namespace quorvel {
 
@@ -42,6 +43,29 @@ double leastTimeX(double distance);
 // The third of the mirror centred on the least-time point, as near as whole segments and the
 // mirror's ends allow.
 Mirror aroundLeastTime(double distance);
+
+// How the sum of a mirror's arrows comes about: its length, and the part of it that the reflecting
+// segments around the least-time point give and that the rest give, each part's projection on the
+// sum, in photon vectors. The two parts add up to the length; one may be negative, taking away.
+struct LightParts {
+    double length = 0;
+    double nearLeastTime = 0;
+    double farFromLeastTime = 0;
+};
+LightParts lightParts(const Mirror& mirror, double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares);
+
+// The squared sum against that of the whole mirror at the same distance and frequency; nothing
+// when the whole mirror there sends no light.
+std::optional<double> againstWholeMirrorHere(const Mirror& mirror, double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares);
+
+// The runs of neighbouring reflecting segments.
+int strips(const Mirror& mirror);
+// Whether every reflecting segment's arrow points within a quarter turn of one direction, so that
+// each adds to the sum along it. A grating is such a mirror of more than one strip.
+bool withinAQuarterTurn(const PhotonVectors& arrows, const Mirror& mirror);
+
+// The most light any mirror can send at a frequency, at any distance the panel offers.
+double brightestMirror(double frequency, PathMeasure measure = PathMeasure::RootOfSquares);
 
 // The mirror a preset of the explore panel scrapes; only the grating depends on the settings.
 Mirror presetMirror(MirrorPreset preset, double distance, double frequency);

@@ -68,6 +68,9 @@ void drawTimeCurvePoint(DrawingSurface& surface, const Scene& scene, double poin
     dot(surface, pointX, timeY);
 }
 
+// The time curve's dot for a path: higher for a shorter path.
+double timeCurveY(const Scene& scene, double length) { return (scene.mirrorY + 200) - length * 0.2; }
+
 // Lays the photon vector, scaled up, head to tail onto the spiral and moves the spiral's end.
 void extendSpiral(DrawingSurface& surface, Scene& scene, double phaseAngle)
 {
@@ -94,7 +97,7 @@ void visitPoint(Scene& scene, DrawingSurface& surface, int i, bool reflects)
     const double phaseAngle = length * scene.phaseFactor;
     if (reflects)
         drawPhotonVector(surface, scene, pointX, phaseAngle);
-    const double timeY = (scene.mirrorY + 200) - length * 0.2;
+    const double timeY = timeCurveY(scene, length);
     drawTimeCurvePoint(surface, scene, pointX, timeY);
     if (reflects) {
         extendSpiral(surface, scene, phaseAngle);
@@ -115,6 +118,18 @@ void updateLeastTime(Scene& scene, double pointX, double timeY, bool isFirstPoin
     } else if (timeY == scene.bestTimeY) {
         scene.bestPointX = scene.bestPointX + scene.segmentWidth / 2;
     }
+}
+
+void findLeastTimeOfWholeMirror(Scene& scene)
+{
+    Scene whole = scene;
+    whole.bestFound = false;
+    for (int i = 1; i <= pointBound(scene); i += 2) {
+        const double pointX = pointXOf(scene, i);
+        updateLeastTime(whole, pointX, timeCurveY(scene, pathLength(scene, pointX)), !whole.bestFound);
+    }
+    scene.bestPointX = whole.bestPointX;
+    scene.bestTimeY = whole.bestTimeY;
 }
 
 std::uint64_t pauseDecrements(const std::string& slowdownText)

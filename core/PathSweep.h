@@ -29,6 +29,11 @@ int pointBound(const Scene& scene);
 // an equal one moves the best point on by half a segment.
 void updateLeastTime(Scene& scene, double pointX, double timeY, bool isFirstPoint);
 
+// Where the least-time path would reflect if no segment were scraped, by the rule above over all
+// the points: the path the picture draws nearest the true least-time point, or the middle of two
+// that tie. For the whole mirror it is the point the sweep itself found.
+void findLeastTimeOfWholeMirror(Scene& scene);
+
 // The pause after each point: slowdown x 300000 decrements. A negative count is clamped to 0 and
 // a fractional one rounded to the nearest whole number.
 std::uint64_t pauseDecrements(const std::string& slowdownText);

@@ -25,29 +25,29 @@ std::string counted(int segment) { return std::to_string(segment + 1); }
 
 std::string oneDecimal(double value) { return tenthsText(static_cast<int>(std::lround(value * 10))); }
 
-// The reflecting segments whose paths are shortest; two when they tie, as at the middle.
-std::vector<int> leastTimeSegments(const Scene& scene, const Mirror& mirror)
+// The segments where the least-time path would reflect if none were scraped, as the picture's mark
+// stands: one, or two when their paths tie, as at the middle.
+std::vector<int> leastTimeSegments(Scene scene)
 {
-    std::vector<int> best;
-    double shortest = 0;
-    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
-        if (!mirror.on(segment))
-            continue;
-        const double length = pathLength(scene, pointXOf(scene, 2 * segment + 1));
-        if (best.empty() || length < shortest - 1e-9) {
-            best = {segment};
-            shortest = length;
-        } else if (length <= shortest + 1e-9) {
-            best.push_back(segment);
-        }
-    }
-    return best;
+    findLeastTimeOfWholeMirror(scene);
+    const double offset = (scene.bestPointX - pointXOf(scene, 1)) / scene.segmentWidth;
+    const int left = static_cast<int>(std::floor(offset + 1e-9));
+    if (std::abs(offset - left) < 1e-9)
+        return {left};
+    return {left, left + 1};
 }
 
 struct Finding {
+    Mirror mirror = Mirror::whole();
     std::vector<int> leastTime;
     double sumLength = 0;  // in photon vectors
     double brightness = 0;
+    std::optional<double> againstWholeHere;
+    LightParts parts;
+    bool grating = false;
+    int strips = 0;
+    int reflecting = 0;
+    bool aroundScraped = false;  // no segment around the least-time point reflects
 };
 
 std::optional<Finding> find(const DrawnPicture& drawn)
@@ -56,13 +56,29 @@ std::optional<Finding> find(const DrawnPicture& drawn)
     const auto frequency = parseDecimal(drawn.frequency);
     if (!distance || !frequency)
         return std::nullopt;
-    const Scene scene = sceneGeometry(*distance, *frequency);
-    const Finding finding{leastTimeSegments(scene, drawn.mirror), std::sqrt(sumOfArrows(drawn.mirror, *distance, *frequency).squaredLength()),
-                          brightness(drawn.mirror, *distance, *frequency)};
+    const Scene scene = sceneGeometry(*distance, *frequency, drawn.layout, drawn.measure);
+    const PhotonVectors arrows = photonVectors(*distance, *frequency, drawn.measure);
+    Finding finding{drawn.mirror,
+                    leastTimeSegments(scene),
+                    std::sqrt(sumOfArrows(arrows, drawn.mirror).squaredLength()),
+                    brightness(drawn.mirror, *distance, *frequency, drawn.measure),
+                    againstWholeMirrorHere(drawn.mirror, *distance, *frequency, drawn.measure),
+                    lightParts(drawn.mirror, *distance, *frequency, drawn.measure),
+                    false,
+                    strips(drawn.mirror),
+                    0};
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment)
+        finding.reflecting += drawn.mirror.on(segment) ? 1 : 0;
+    const Mirror around = aroundLeastTime(*distance);
+    finding.aroundScraped = true;
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment)
+        finding.aroundScraped = finding.aroundScraped && !(around.on(segment) && drawn.mirror.on(segment));
+    finding.grating = finding.strips > 1 && withinAQuarterTurn(arrows, drawn.mirror);
     // Texts far beyond any setting can turn the arrows into no numbers, or the light into more
     // than words can count; the picture is then described without them.
     constexpr double mostLight = 1e6;
-    if (!std::isfinite(finding.sumLength) || !(finding.brightness >= 0 && finding.brightness <= mostLight))
+    if (!std::isfinite(finding.sumLength) || !(finding.brightness >= 0 && finding.brightness <= mostLight) || !std::isfinite(finding.parts.nearLeastTime) ||
+        !std::isfinite(finding.parts.farFromLeastTime))
         return std::nullopt;
     return finding;
 }
@@ -71,32 +87,87 @@ std::optional<Finding> find(const DrawnPicture& drawn)
 // Segments are counted from 1, as a person counts them.
 std::string leastTimeWords(const Finding& finding)
 {
-    const std::vector<int>& segments = finding.leastTime;
-    if (segments.empty())
+    if (finding.mirror.none())
         return translate("PictureDescription", "No segment of the mirror reflects, so no path reaches the detector.");
+    const std::vector<int>& segments = finding.leastTime;
     const bool middle = segments.front() <= 14 && segments.back() >= 15;
     const bool right = segments.front() >= 15;
+    std::vector<int> scraped;
+    for (const int segment : segments) {
+        if (!finding.mirror.on(segment))
+            scraped.push_back(segment);
+    }
     if (segments.size() == 1) {
-        const std::string sentence = middle  ? translate("PictureDescription", "The path of least time reflects at segment %1 of 30, at the middle of the mirror.")
-                                     : right ? translate("PictureDescription", "The path of least time reflects at segment %1 of 30, right of the middle of the mirror.")
-                                             : translate("PictureDescription", "The path of least time reflects at segment %1 of 30, left of the middle of the mirror.");
+        const std::string sentence =
+            scraped.empty() ? (middle  ? translate("PictureDescription", "The path of least time reflects at segment %1 of 30, at the middle of the mirror.")
+                               : right ? translate("PictureDescription", "The path of least time reflects at segment %1 of 30, right of the middle of the mirror.")
+                                       : translate("PictureDescription", "The path of least time reflects at segment %1 of 30, left of the middle of the mirror."))
+            : middle        ? translate("PictureDescription", "The path of least time would reflect at segment %1 of 30, at the middle of the mirror, but that segment is scraped off.")
+            : right         ? translate("PictureDescription", "The path of least time would reflect at segment %1 of 30, right of the middle of the mirror, but that segment is scraped off.")
+                            : translate("PictureDescription", "The path of least time would reflect at segment %1 of 30, left of the middle of the mirror, but that segment is scraped off.");
         return fillIn(sentence, {counted(segments.front())});
     }
-    const std::string sentence = middle  ? translate("PictureDescription", "The path of least time reflects at segments %1 and %2 of 30, at the middle of the mirror.")
-                                 : right ? translate("PictureDescription", "The path of least time reflects at segments %1 and %2 of 30, right of the middle of the mirror.")
-                                         : translate("PictureDescription", "The path of least time reflects at segments %1 and %2 of 30, left of the middle of the mirror.");
-    return fillIn(sentence, {counted(segments.front()), counted(segments.back())});
+    const bool bothScraped = scraped.size() == segments.size();
+    const std::string sentence =
+        !bothScraped ? (middle  ? translate("PictureDescription", "The path of least time reflects at segments %1 and %2 of 30, at the middle of the mirror.")
+                        : right ? translate("PictureDescription", "The path of least time reflects at segments %1 and %2 of 30, right of the middle of the mirror.")
+                                : translate("PictureDescription", "The path of least time reflects at segments %1 and %2 of 30, left of the middle of the mirror."))
+        : middle     ? translate("PictureDescription", "The path of least time would reflect between segments %1 and %2 of 30, at the middle of the mirror, but both are scraped off.")
+        : right      ? translate("PictureDescription", "The path of least time would reflect between segments %1 and %2 of 30, right of the middle of the mirror, but both are scraped off.")
+                     : translate("PictureDescription", "The path of least time would reflect between segments %1 and %2 of 30, left of the middle of the mirror, but both are scraped off.");
+    const std::string words = fillIn(sentence, {counted(segments.front()), counted(segments.back())});
+    if (scraped.size() == 1)
+        return words + " " + fillIn(translate("PictureDescription", "Of the two, segment %1 is scraped off."), {counted(scraped.front())});
+    return words;
 }
 
+// Where the light comes from is said as the sum's parts show it: the segments around the
+// least-time point against the rest, or a grating's strips, or arrows that nearly cancel.
 std::string sumWords(const Finding& finding)
 {
-    const std::string sentence =
-        finding.brightness >= 0.5
-            ? translate("PictureDescription", "The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: "
-                                              "most of it comes from the segments around the path of least time, whose photon vectors point nearly the same way.")
-            : translate("PictureDescription", "The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: "
-                                              "the photon vectors turn every way and nearly cancel, so little light arrives.");
-    return fillIn(sentence, {oneDecimal(finding.sumLength), brightnessNumber(finding.brightness)});
+    const std::string length = oneDecimal(finding.sumLength);
+    const std::string light = brightnessNumber(finding.brightness);
+    const LightParts& parts = finding.parts;
+    const bool fromAround = parts.nearLeastTime > parts.farFromLeastTime;
+    if (finding.grating) {
+        const std::string from = finding.aroundScraped ? translate("PictureDescription", "All of the sum comes from segments far from the path of least time, as those around it are scraped off.")
+                                 : fromAround          ? translate("PictureDescription", "Most of the sum, %1 of its %2 photon vectors, comes from the segments around the path of least time.")
+                                                       : translate("PictureDescription", "Most of the sum, %1 of its %2 photon vectors, comes from segments far from the path of least time.");
+        return fillIn(translate("PictureDescription", "The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle."), {length, light}) +
+               " " +
+               fillIn(translate("PictureDescription", "The %1 strips left make a grating: each kept photon vector points within a quarter turn of one direction, so each adds to the sum along it."),
+                      {std::to_string(finding.strips)}) +
+               " " + fillIn(from, {oneDecimal(fromAround ? parts.nearLeastTime : parts.farFromLeastTime), length});
+    }
+    // Arrows that nearly cancel: little light, and a sum far shorter than their count.
+    if (finding.brightness < 0.5 && finding.sumLength < finding.reflecting / 4.0)
+        return fillIn(translate("PictureDescription", "The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: "
+                                                      "the photon vectors turn every way and nearly cancel, so little light arrives."),
+                      {length, light});
+    if (fromAround)
+        return fillIn(translate("PictureDescription", "The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: "
+                                                      "most of it comes from the segments around the path of least time, whose photon vectors point nearly the same way."),
+                      {length, light});
+    if (finding.aroundScraped)
+        return fillIn(translate("PictureDescription", "The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: "
+                                                      "all of it comes from segments far from the path of least time, as those around it are scraped off."),
+                      {length, light});
+    return fillIn(translate("PictureDescription", "The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: "
+                                                  "most of it, %3 of its %1 photon vectors, comes from segments far from the path of least time."),
+                  {length, light, oneDecimal(parts.farFromLeastTime)});
+}
+
+// How likely light is to arrive against the whole mirror at the same place; of the whole mirror
+// that is the brightness itself, and nothing more is said.
+std::string againstWholeWords(const Finding& finding)
+{
+    if (finding.mirror.isWhole())
+        return "";
+    if (!finding.againstWholeHere)
+        return " " + translate("PictureDescription", "The whole mirror at this place sends no light to the detector.");
+    return " " + fillIn(translate("PictureDescription", "Light is %1 times as likely to reach the detector as with the whole mirror at this place: "
+                                                        "the square of the sum vector's length against the whole mirror's."),
+                        {brightnessNumber(*finding.againstWholeHere)});
 }
 
 std::string mirrorWords(const Mirror& mirror)
@@ -130,7 +201,7 @@ std::string drawnWords(const DrawnPicture& drawn)
                                          {drawn.distance, drawn.frequency}) +
                                   mirrorWords(drawn.mirror);
         if (const auto finding = find(drawn))
-            return words + " " + leastTimeWords(*finding) + " " + sumWords(*finding);
+            return words + " " + leastTimeWords(*finding) + " " + sumWords(*finding) + againstWholeWords(*finding);
         return words;
     }
     }
@@ -158,7 +229,7 @@ std::string runEndWords(const DrawnPicture& drawn)
     if (!finding)
         return drawnWords(drawn);
     return fillIn(translate("PictureDescription", "Drawn for distance %1 and frequency %2."), {drawn.distance, drawn.frequency}) + " " + leastTimeWords(*finding) + " " +
-           sumWords(*finding);
+           sumWords(*finding) + againstWholeWords(*finding);
 }
 
 std::string heldInputWords(const FormAction& action, const FormState& after)

@@ -3,6 +3,7 @@
 #include "core/FormAction.h"
 #include "core/FormState.h"
 #include "core/Mirror.h"
+#include "core/PathMeasure.h"
 #include "core/Scene.h"
 
 #include <string>
@@ -20,6 +21,7 @@ struct DrawnPicture {
     Mirror mirror = Mirror::whole();
     int segmentsDrawn = 0;  // of the mirror's 30, from the left
     Layout layout = Layout::Classic;
+    PathMeasure measure = PathMeasure::RootOfSquares;  // how the paths' lengths were measured
 };
 
 // The picture in plain words for a person who cannot see it, the same in both editions: before

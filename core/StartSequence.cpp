@@ -31,6 +31,14 @@ std::optional<std::uint64_t> StartSequence::step()
     case Stage::Sweep:
         return visitNextPoint();
     case Stage::Results:
+        // The panel's mark shows where the least-time path reflects, scraped or not; the classic
+        // window's stands where its sweep found it, which is the same for the whole mirror.
+        if (layout_ == Layout::Explore && scene_.bestFound)
+            findLeastTimeOfWholeMirror(scene_);
+        // The last point's spiral link leaves the thin pen the mark is drawn with; a scraped last
+        // segment draws only its dot, with the thick one.
+        if (layout_ == Layout::Explore && !mirror_.on(Mirror::segmentCount - 1))
+            sceneSurface_.setPenWidth(1);
         drawResultMarks(scene_, sceneSurface_);
         placeResultLabels(scene_, settings_, labels_, layout_);
         return std::nullopt;

@@ -27,9 +27,6 @@ namespace quorvel {
 
 namespace {
 
-// The bar is full at twice the light of the whole mirror at the middle; the number says more.
-constexpr int barTopHundredths = 200;
-
 template <typename Control>
 Control* named(Control* control, const char* name, const QString& accessibleName)
 {
@@ -123,8 +120,9 @@ void ExplorePanel::createBrightnessControls()
     brightnessNumber_->setObjectName(QStringLiteral("brightnessNumber"));
     brightnessNumber_->setFixedWidth(40);
     brightnessBar_ = named(new QProgressBar, "brightnessBar", QCoreApplication::translate("ExplorePanel", "Brightness"));
-    brightnessBar_->setRange(0, barTopHundredths);
     brightnessBar_->setTextVisible(false);
+    brightnessHere_ = new QLabel;
+    brightnessHere_->setObjectName(QStringLiteral("brightnessHere"));
     graph_ = new BrightnessGraphView(this);
     graph_->setObjectName(QStringLiteral("brightnessGraph"));
 }
@@ -146,6 +144,8 @@ void ExplorePanel::layOut()
     brightnessRow->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Brightness"), brightnessBar_));
     brightnessRow->addWidget(brightnessNumber_);
     brightnessRow->addWidget(brightnessBar_);
+    for (QWidget* part : {static_cast<QWidget*>(brightnessNumber_), static_cast<QWidget*>(brightnessBar_), static_cast<QWidget*>(brightnessHere_)})
+        part->setToolTip(QString::fromStdString(brightnessMeaning()));
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Mirror segments"), segments_));
@@ -156,6 +156,7 @@ void ExplorePanel::layOut()
     column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Frequency"), frequency_));
     column->addLayout(frequencyRow);
     column->addLayout(brightnessRow);
+    column->addWidget(brightnessHere_, 0, Qt::AlignRight);
     column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Brightness against distance"), graph_));
     column->addWidget(graph_);
     column->addStretch();
@@ -207,9 +208,12 @@ void ExplorePanel::showState(const ExploreState& explore)
     showValue(frequency_, explore.frequencyTenths);
     showValue(frequencyField_, explore.frequency());
     brightnessNumber_->setText(QString::fromStdString(brightnessNumber(explore.brightness)));
-    const long long hundredths = std::llround(explore.brightness * 100);
-    brightnessBar_->setValue(static_cast<int>(std::clamp<long long>(hundredths, 0, barTopHundredths)));
-    brightnessBar_->setAccessibleDescription(QString::fromStdString(brightnessWords(explore.brightness)));
+    // In hundredths, so that the bar's value read out is the brightness itself.
+    const int top = static_cast<int>(std::lround(explore.brightnessTop * 100));
+    brightnessBar_->setRange(0, top);
+    brightnessBar_->setValue(static_cast<int>(std::clamp<long long>(std::llround(explore.brightness * 100), 0, top)));
+    brightnessBar_->setAccessibleDescription(QString::fromStdString(brightnessWords(explore.brightness, explore.brightnessHere)));
+    brightnessHere_->setText(QString::fromStdString(againstWholeHereText(explore.brightnessHere)));
 }
 
 void ExplorePanel::showGraph() { graph_->showDrawn(); }

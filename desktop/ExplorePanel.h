@@ -65,6 +65,7 @@ private:
     QDoubleSpinBox* frequencyField_ = nullptr;
     QLabel* brightnessNumber_ = nullptr;
     QProgressBar* brightnessBar_ = nullptr;
+    QLabel* brightnessHere_ = nullptr;  // against the whole mirror at the same place
     BrightnessGraphView* graph_ = nullptr;
     QPushButton* close_ = nullptr;
 };

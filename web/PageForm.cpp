@@ -101,6 +101,7 @@ PageForm::PageForm()
       frequency_(elements(document_, std::array{"frequency", "frequencyNumber"})),
       brightnessNumber_(element(document_, "brightnessNumber")),
       brightnessBar_(element(document_, "brightnessBar")),
+      brightnessHere_(element(document_, "brightnessHere")),
       announcement_(element(document_, "announcement")),
       pictureWords_(element(document_, "pictureWords")),
       palette_(browserPalette()),
@@ -240,8 +241,12 @@ void PageForm::showExplore(const ExploreState& explore)
             control.set("value", tenthsText(explore.frequencyTenths));
     }
     brightnessNumber_.set("textContent", brightnessNumber(explore.brightness));
+    brightnessBar_.set("max", explore.brightnessTop);
     brightnessBar_.set("value", explore.brightness);
-    setAttribute(brightnessBar_, "aria-valuetext", brightnessWords(explore.brightness));
+    setAttribute(brightnessBar_, "aria-valuetext", brightnessWords(explore.brightness, explore.brightnessHere));
+    brightnessHere_.set("textContent", againstWholeHereText(explore.brightnessHere));
+    for (const val* part : {&brightnessBar_, &brightnessHere_})
+        setAttribute(*part, "title", brightnessMeaning());
 }
 
 // Before the first Start, so that the link's settings are what Start draws.

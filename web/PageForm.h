@@ -92,6 +92,7 @@ private:
     std::array<emscripten::val, 2> frequency_;  // likewise
     emscripten::val brightnessNumber_;
     emscripten::val brightnessBar_;
+    emscripten::val brightnessHere_;
     emscripten::val announcement_;
     std::string announced_;  // what the live region says, or is about to say again
     long announceTimer_ = 0;

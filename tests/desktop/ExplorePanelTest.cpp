@@ -6,6 +6,8 @@
 #include "desktop/ExplorePanel.h"
 
 #include <QAbstractSlider>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QContextMenuEvent>
@@ -17,9 +19,13 @@
 #include <QScreen>
 #include <QSpinBox>
 
+#include <nlohmann/json.hpp>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+
+#include <cmath>
+#include <fstream>
 
 namespace quorvel {
 namespace {
@@ -195,10 +201,29 @@ TEST_F(Explore, EachChangeIsAnnouncedInWordsWithTheBrightnessBar)
     accessibility->setActive(false);
     QAccessible::installUpdateHandler(nullptr);
 
-    const QString words = "0.75 of the light of a whole mirror at the middle";
+    const QString words = "0.75 of the light of a whole mirror at the middle, 1.00 times that of the whole mirror here";
     EXPECT_TRUE(heard.contains("brightnessBar: " + words)) << heard.join('\n').toStdString();
     EXPECT_EQ(accessible("brightnessBar")->text(QAccessible::Description), words);
     EXPECT_EQ(find<QLabel>("brightnessNumber")->text(), "0.75");
+}
+
+// The grating made at 250 shows both figures of the table, and its bar is not full: full is the
+// most light any mirror sends at the frequency, so that 2.1 and 9.40 look different.
+TEST_F(Explore, TheBrightnessShowsBothFiguresAndABarThatReachesPastTwo)
+{
+    const nlohmann::json table = nlohmann::json::parse(std::ifstream(QUORVEL_EXPLORE_FIGURES));
+    const nlohmann::json& grating = table.at("mirrors").at(4);
+    ASSERT_EQ(grating.at("name"), "grating made at 250");
+    openWithCtrlE();
+    find<QSpinBox>("distanceField")->setValue(250);
+    find<QPushButton>("grating")->click();
+    const auto hundredths = [](double value) { return static_cast<int>(std::lround(value * 100)); };
+    EXPECT_EQ(find<QLabel>("brightnessNumber")->text(), QString::number(grating.at("brightness").get<double>(), 'f', 2));
+    EXPECT_EQ(find<QLabel>("brightnessHere")->text(), QString::number(grating.at("againstWholeHere").get<double>(), 'f', 2) + " times as likely as with the whole mirror here");
+    const auto* bar = find<QProgressBar>("brightnessBar");
+    EXPECT_EQ(bar->value(), hundredths(grating.at("brightness")));
+    EXPECT_EQ(bar->maximum(), hundredths(table.at("brightestMirror").at(0).at("brightness")));
+    EXPECT_LT(bar->value(), bar->maximum());
 }
 
 TEST(ExploreCommandLine, ExploreIsAnOptionOfItsOwnThatTheHelpNames)

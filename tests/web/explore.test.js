@@ -3,7 +3,10 @@
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { browsers, clickOn, hasColourNear, pageUnderTest } from './support.js';
+
+const figures = JSON.parse(readFileSync(new URL('../data/explore-figures.json', import.meta.url)));
 
 // Tall enough for the open panel below the window; a phone scales the window to half its size
 // and draws it at two device pixels to a pixel.
@@ -103,10 +106,18 @@ for (const browserName of browsers) describe(browserName, () => {
         await slide(page, 'distance', 250);
         assert.deepEqual(await options(), [false, true], '0, then 250, in the order of the page');
         await clickOn(page, '[data-preset="WholeMirror"]');
-        const words = '0.75 of the light of a whole mirror at the middle';
+        const words = '0.75 of the light of a whole mirror at the middle, 1.00 times that of the whole mirror here';
         assert.equal(await read(page, '#brightnessNumber', 'textContent'), '0.75');
         assert.equal(await read(page, '#brightnessBar', 'aria-valuetext'), words);
         assert.equal(await read(page, '#announcement', 'textContent'), words);
+        // The grating made there: both figures of the table, on a bar that is full only at the
+        // most light any mirror sends at frequency 1.
+        const grating = figures.mirrors.find((row) => row.name === 'grating made at 250');
+        await clickOn(page, '[data-preset="Grating"]');
+        assert.equal(await read(page, '#brightnessNumber', 'textContent'), grating.brightness.toFixed(2));
+        assert.equal(await read(page, '#brightnessHere', 'textContent'), `${grating.againstWholeHere.toFixed(2)} times as likely as with the whole mirror here`);
+        assert.ok(Math.abs(Number(await read(page, '#brightnessBar', 'value')) - grating.brightness) < 1e-9);
+        assert.ok(Math.abs(Number(await read(page, '#brightnessBar', 'max')) - figures.brightestMirror[0].brightness) < 1e-9);
         await clickOn(page, '#cmdKonec');
         assert.equal(await page.$('#exploreArea'), null, 'the panel ends with the window');
         assert.deepEqual(problems, []);
