@@ -248,8 +248,24 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
         <translation>segment %1 z 30, vypnutý</translation>
     </message>
     <message>
-        <source>%1 of the light of a whole mirror at the middle</source>
-        <translation>%1 světla celého zrcadla uprostřed</translation>
+        <source>%1 of the light of a whole mirror at the middle; the whole mirror here sends none</source>
+        <translation>%1 světla celého zrcadla uprostřed; celé zrcadlo zde nepošle žádné</translation>
+    </message>
+    <message>
+        <source>%1 of the light of a whole mirror at the middle, %2 times that of the whole mirror here</source>
+        <translation>%1 světla celého zrcadla uprostřed, %2krát tolik co celé zrcadlo zde</translation>
+    </message>
+    <message>
+        <source>the whole mirror here sends no light</source>
+        <translation>celé zrcadlo zde nepošle žádné světlo</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as with the whole mirror here</source>
+        <translation>%1krát tak pravděpodobné jako s celým zrcadlem zde</translation>
+    </message>
+    <message>
+        <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against a whole mirror at the middle and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.</source>
+        <translation>Jak pravděpodobně světlo dorazí do detektoru, druhá mocnina délky součtového vektoru, proti celému zrcadlu uprostřed a proti celému zrcadlu na stejném místě. Pruh je plný při nejvíce světle, které při této frekvenci pošle jakékoli zrcadlo.</translation>
     </message>
 </context>
 <context>
@@ -424,10 +440,6 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
         <translation>quorvel: Start se zastavil: %1</translation>
     </message>
     <message>
-        <source>Brightness %1 of the light of a whole mirror at the middle.</source>
-        <translation>Jas %1 světla celého zrcadla uprostřed.</translation>
-    </message>
-    <message>
         <source>Carried out after the run: %1.</source>
         <translation>Provedeno po běhu: %1.</translation>
     </message>
@@ -442,6 +454,10 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
     <message>
         <source>What was pressed during the run is dropped.</source>
         <translation>Co bylo během běhu stisknuto, se zahazuje.</translation>
+    </message>
+    <message>
+        <source>Brightness %1.</source>
+        <translation>Jas %1.</translation>
     </message>
 </context>
 <context>
@@ -668,6 +684,70 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
     <message>
         <source>Drawing for distance %1 and frequency %2 was stopped after segment %3 of 30.</source>
         <translation>Kreslení pro vzdálenost %1 a frekvenci %2 bylo zastaveno po segmentu %3 z 30.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect at segment %1 of 30, at the middle of the mirror, but that segment is scraped off.</source>
+        <translation>Dráha nejkratšího času by se odrážela na segmentu %1 z 30, uprostřed zrcadla, ale ten segment je seškrábaný.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect at segment %1 of 30, right of the middle of the mirror, but that segment is scraped off.</source>
+        <translation>Dráha nejkratšího času by se odrážela na segmentu %1 z 30, vpravo od středu zrcadla, ale ten segment je seškrábaný.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect at segment %1 of 30, left of the middle of the mirror, but that segment is scraped off.</source>
+        <translation>Dráha nejkratšího času by se odrážela na segmentu %1 z 30, vlevo od středu zrcadla, ale ten segment je seškrábaný.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect between segments %1 and %2 of 30, at the middle of the mirror, but both are scraped off.</source>
+        <translation>Dráha nejkratšího času by se odrážela mezi segmenty %1 a %2 z 30, uprostřed zrcadla, ale oba jsou seškrábané.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect between segments %1 and %2 of 30, right of the middle of the mirror, but both are scraped off.</source>
+        <translation>Dráha nejkratšího času by se odrážela mezi segmenty %1 a %2 z 30, vpravo od středu zrcadla, ale oba jsou seškrábané.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect between segments %1 and %2 of 30, left of the middle of the mirror, but both are scraped off.</source>
+        <translation>Dráha nejkratšího času by se odrážela mezi segmenty %1 a %2 z 30, vlevo od středu zrcadla, ale oba jsou seškrábané.</translation>
+    </message>
+    <message>
+        <source>Of the two, segment %1 is scraped off.</source>
+        <translation>Z těch dvou je segment %1 seškrábaný.</translation>
+    </message>
+    <message>
+        <source>All of the sum comes from segments far from the path of least time, as those around it are scraped off.</source>
+        <translation>Celý součet pochází ze segmentů daleko od dráhy nejkratšího času, protože ty kolem ní jsou seškrábané.</translation>
+    </message>
+    <message>
+        <source>Most of the sum, %1 of its %2 photon vectors, comes from the segments around the path of least time.</source>
+        <translation>Většina součtu, %1 z jeho %2 fotonových vektorů, pochází ze segmentů kolem dráhy nejkratšího času.</translation>
+    </message>
+    <message>
+        <source>Most of the sum, %1 of its %2 photon vectors, comes from segments far from the path of least time.</source>
+        <translation>Většina součtu, %1 z jeho %2 fotonových vektorů, pochází ze segmentů daleko od dráhy nejkratšího času.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle.</source>
+        <translation>Součtový vektor je dlouhý %1 fotonových vektorů, takže detektor dostává %2 světla celého zrcadla uprostřed.</translation>
+    </message>
+    <message>
+        <source>The %1 strips left make a grating: each kept photon vector points within a quarter turn of one direction, so each adds to the sum along it.</source>
+        <translation>Zbylé pásy (%1) tvoří mřížku: každý ponechaný fotonový vektor míří do čtvrt otáčky od jednoho směru, takže každý přidává k součtu v tomto směru.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: all of it comes from segments far from the path of least time, as those around it are scraped off.</source>
+        <translation>Součtový vektor je dlouhý %1 fotonových vektorů, takže detektor dostává %2 světla celého zrcadla uprostřed: všechno pochází ze segmentů daleko od dráhy nejkratšího času, protože ty kolem ní jsou seškrábané.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it, %3 of its %1 photon vectors, comes from segments far from the path of least time.</source>
+        <translation>Součtový vektor je dlouhý %1 fotonových vektorů, takže detektor dostává %2 světla celého zrcadla uprostřed: většina, %3 z jeho %1 fotonových vektorů, pochází ze segmentů daleko od dráhy nejkratšího času.</translation>
+    </message>
+    <message>
+        <source>The whole mirror at this place sends no light to the detector.</source>
+        <translation>Celé zrcadlo na tomto místě nepošle do detektoru žádné světlo.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as with the whole mirror at this place: the square of the sum vector&apos;s length against the whole mirror&apos;s.</source>
+        <translation>Světlo dorazí do detektoru %1krát tak pravděpodobně jako s celým zrcadlem na tomto místě: druhá mocnina délky součtového vektoru proti té celého zrcadla.</translation>
     </message>
 </context>
 <context>

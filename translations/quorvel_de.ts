@@ -248,8 +248,24 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>Segment %1 von 30, aus</translation>
     </message>
     <message>
-        <source>%1 of the light of a whole mirror at the middle</source>
-        <translation>%1 des Lichts eines ganzen Spiegels in der Mitte</translation>
+        <source>%1 of the light of a whole mirror at the middle; the whole mirror here sends none</source>
+        <translation>%1 des Lichts eines ganzen Spiegels in der Mitte; der ganze Spiegel hier schickt keines</translation>
+    </message>
+    <message>
+        <source>%1 of the light of a whole mirror at the middle, %2 times that of the whole mirror here</source>
+        <translation>%1 des Lichts eines ganzen Spiegels in der Mitte, das %2-Fache dessen des ganzen Spiegels hier</translation>
+    </message>
+    <message>
+        <source>the whole mirror here sends no light</source>
+        <translation>der ganze Spiegel hier schickt kein Licht</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as with the whole mirror here</source>
+        <translation>%1-mal so wahrscheinlich wie mit dem ganzen Spiegel hier</translation>
+    </message>
+    <message>
+        <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against a whole mirror at the middle and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.</source>
+        <translation>Wie wahrscheinlich Licht den Detektor erreicht, das Quadrat der Länge des Summenvektors, gegenüber einem ganzen Spiegel in der Mitte und gegenüber dem ganzen Spiegel an derselben Stelle. Der Balken ist voll beim meisten Licht, das irgendein Spiegel bei dieser Frequenz schickt.</translation>
     </message>
 </context>
 <context>
@@ -424,10 +440,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>quorvel: Start angehalten: %1</translation>
     </message>
     <message>
-        <source>Brightness %1 of the light of a whole mirror at the middle.</source>
-        <translation>Helligkeit %1 des Lichts eines ganzen Spiegels in der Mitte.</translation>
-    </message>
-    <message>
         <source>Carried out after the run: %1.</source>
         <translation>Nach dem Durchlauf ausgeführt: %1.</translation>
     </message>
@@ -442,6 +454,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>What was pressed during the run is dropped.</source>
         <translation>Was während des Laufs gedrückt wurde, wird verworfen.</translation>
+    </message>
+    <message>
+        <source>Brightness %1.</source>
+        <translation>Helligkeit %1.</translation>
     </message>
 </context>
 <context>
@@ -668,6 +684,70 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>Drawing for distance %1 and frequency %2 was stopped after segment %3 of 30.</source>
         <translation>Das Zeichnen für Abstand %1 und Frequenz %2 wurde nach Segment %3 von 30 angehalten.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect at segment %1 of 30, at the middle of the mirror, but that segment is scraped off.</source>
+        <translation>Der Weg der kürzesten Zeit würde an Segment %1 von 30 reflektiert, in der Mitte des Spiegels, aber dieses Segment ist abgekratzt.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect at segment %1 of 30, right of the middle of the mirror, but that segment is scraped off.</source>
+        <translation>Der Weg der kürzesten Zeit würde an Segment %1 von 30 reflektiert, rechts von der Mitte des Spiegels, aber dieses Segment ist abgekratzt.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect at segment %1 of 30, left of the middle of the mirror, but that segment is scraped off.</source>
+        <translation>Der Weg der kürzesten Zeit würde an Segment %1 von 30 reflektiert, links von der Mitte des Spiegels, aber dieses Segment ist abgekratzt.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect between segments %1 and %2 of 30, at the middle of the mirror, but both are scraped off.</source>
+        <translation>Der Weg der kürzesten Zeit würde zwischen den Segmenten %1 und %2 von 30 reflektiert, in der Mitte des Spiegels, aber beide sind abgekratzt.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect between segments %1 and %2 of 30, right of the middle of the mirror, but both are scraped off.</source>
+        <translation>Der Weg der kürzesten Zeit würde zwischen den Segmenten %1 und %2 von 30 reflektiert, rechts von der Mitte des Spiegels, aber beide sind abgekratzt.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect between segments %1 and %2 of 30, left of the middle of the mirror, but both are scraped off.</source>
+        <translation>Der Weg der kürzesten Zeit würde zwischen den Segmenten %1 und %2 von 30 reflektiert, links von der Mitte des Spiegels, aber beide sind abgekratzt.</translation>
+    </message>
+    <message>
+        <source>Of the two, segment %1 is scraped off.</source>
+        <translation>Von den beiden ist Segment %1 abgekratzt.</translation>
+    </message>
+    <message>
+        <source>All of the sum comes from segments far from the path of least time, as those around it are scraped off.</source>
+        <translation>Die ganze Summe kommt von Segmenten fern vom Weg der kürzesten Zeit, da die um ihn abgekratzt sind.</translation>
+    </message>
+    <message>
+        <source>Most of the sum, %1 of its %2 photon vectors, comes from the segments around the path of least time.</source>
+        <translation>Das meiste der Summe, %1 ihrer %2 Photonenvektoren, kommt von den Segmenten um den Weg der kürzesten Zeit.</translation>
+    </message>
+    <message>
+        <source>Most of the sum, %1 of its %2 photon vectors, comes from segments far from the path of least time.</source>
+        <translation>Das meiste der Summe, %1 ihrer %2 Photonenvektoren, kommt von Segmenten fern vom Weg der kürzesten Zeit.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle.</source>
+        <translation>Der Summenvektor ist %1 Photonenvektoren lang, also erhält der Detektor %2 des Lichts eines ganzen Spiegels in der Mitte.</translation>
+    </message>
+    <message>
+        <source>The %1 strips left make a grating: each kept photon vector points within a quarter turn of one direction, so each adds to the sum along it.</source>
+        <translation>Die %1 verbliebenen Streifen bilden ein Gitter: Jeder verbliebene Photonenvektor zeigt innerhalb einer Vierteldrehung von einer Richtung, also trägt jeder entlang dieser zur Summe bei.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: all of it comes from segments far from the path of least time, as those around it are scraped off.</source>
+        <translation>Der Summenvektor ist %1 Photonenvektoren lang, also erhält der Detektor %2 des Lichts eines ganzen Spiegels in der Mitte: Alles kommt von Segmenten fern vom Weg der kürzesten Zeit, da die um ihn abgekratzt sind.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it, %3 of its %1 photon vectors, comes from segments far from the path of least time.</source>
+        <translation>Der Summenvektor ist %1 Photonenvektoren lang, also erhält der Detektor %2 des Lichts eines ganzen Spiegels in der Mitte: Das meiste, %3 seiner %1 Photonenvektoren, kommt von Segmenten fern vom Weg der kürzesten Zeit.</translation>
+    </message>
+    <message>
+        <source>The whole mirror at this place sends no light to the detector.</source>
+        <translation>Der ganze Spiegel an dieser Stelle schickt kein Licht zum Detektor.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as with the whole mirror at this place: the square of the sum vector&apos;s length against the whole mirror&apos;s.</source>
+        <translation>Licht erreicht den Detektor %1-mal so wahrscheinlich wie mit dem ganzen Spiegel an dieser Stelle: das Quadrat der Länge des Summenvektors gegenüber dem des ganzen Spiegels.</translation>
     </message>
 </context>
 <context>

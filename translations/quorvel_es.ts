@@ -248,8 +248,24 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>segmento %1 de 30, desactivado</translation>
     </message>
     <message>
-        <source>%1 of the light of a whole mirror at the middle</source>
-        <translation>%1 de la luz de un espejo entero en el centro</translation>
+        <source>%1 of the light of a whole mirror at the middle; the whole mirror here sends none</source>
+        <translation>%1 de la luz de un espejo entero en el centro; el espejo entero aquí no envía ninguna</translation>
+    </message>
+    <message>
+        <source>%1 of the light of a whole mirror at the middle, %2 times that of the whole mirror here</source>
+        <translation>%1 de la luz de un espejo entero en el centro, %2 veces la del espejo entero aquí</translation>
+    </message>
+    <message>
+        <source>the whole mirror here sends no light</source>
+        <translation>el espejo entero aquí no envía luz</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as with the whole mirror here</source>
+        <translation>%1 veces tan probable como con el espejo entero aquí</translation>
+    </message>
+    <message>
+        <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against a whole mirror at the middle and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.</source>
+        <translation>Qué tan probable es que la luz llegue al detector, el cuadrado de la longitud del vector suma, frente a un espejo entero en el centro y frente al espejo entero en el mismo lugar. La barra está llena con la mayor luz que cualquier espejo envía a esta frecuencia.</translation>
     </message>
 </context>
 <context>
@@ -424,10 +440,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>quorvel: Iniciar se detuvo: %1</translation>
     </message>
     <message>
-        <source>Brightness %1 of the light of a whole mirror at the middle.</source>
-        <translation>Brillo: %1 de la luz de un espejo entero en el centro.</translation>
-    </message>
-    <message>
         <source>Carried out after the run: %1.</source>
         <translation>Realizado tras la ejecución: %1.</translation>
     </message>
@@ -442,6 +454,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>What was pressed during the run is dropped.</source>
         <translation>Lo pulsado durante la ejecución se descarta.</translation>
+    </message>
+    <message>
+        <source>Brightness %1.</source>
+        <translation>Brillo %1.</translation>
     </message>
 </context>
 <context>
@@ -668,6 +684,70 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>Drawing for distance %1 and frequency %2 was stopped after segment %3 of 30.</source>
         <translation>El dibujo para la distancia %1 y la frecuencia %2 se detuvo tras el segmento %3 de 30.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect at segment %1 of 30, at the middle of the mirror, but that segment is scraped off.</source>
+        <translation>El camino de tiempo mínimo se reflejaría en el segmento %1 de 30, en el centro del espejo, pero ese segmento está raspado.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect at segment %1 of 30, right of the middle of the mirror, but that segment is scraped off.</source>
+        <translation>El camino de tiempo mínimo se reflejaría en el segmento %1 de 30, a la derecha del centro del espejo, pero ese segmento está raspado.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect at segment %1 of 30, left of the middle of the mirror, but that segment is scraped off.</source>
+        <translation>El camino de tiempo mínimo se reflejaría en el segmento %1 de 30, a la izquierda del centro del espejo, pero ese segmento está raspado.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect between segments %1 and %2 of 30, at the middle of the mirror, but both are scraped off.</source>
+        <translation>El camino de tiempo mínimo se reflejaría entre los segmentos %1 y %2 de 30, en el centro del espejo, pero ambos están raspados.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect between segments %1 and %2 of 30, right of the middle of the mirror, but both are scraped off.</source>
+        <translation>El camino de tiempo mínimo se reflejaría entre los segmentos %1 y %2 de 30, a la derecha del centro del espejo, pero ambos están raspados.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect between segments %1 and %2 of 30, left of the middle of the mirror, but both are scraped off.</source>
+        <translation>El camino de tiempo mínimo se reflejaría entre los segmentos %1 y %2 de 30, a la izquierda del centro del espejo, pero ambos están raspados.</translation>
+    </message>
+    <message>
+        <source>Of the two, segment %1 is scraped off.</source>
+        <translation>De los dos, el segmento %1 está raspado.</translation>
+    </message>
+    <message>
+        <source>All of the sum comes from segments far from the path of least time, as those around it are scraped off.</source>
+        <translation>Toda la suma viene de segmentos lejos del camino de tiempo mínimo, pues los que lo rodean están raspados.</translation>
+    </message>
+    <message>
+        <source>Most of the sum, %1 of its %2 photon vectors, comes from the segments around the path of least time.</source>
+        <translation>La mayor parte de la suma, %1 de sus %2 vectores de fotón, viene de los segmentos en torno al camino de tiempo mínimo.</translation>
+    </message>
+    <message>
+        <source>Most of the sum, %1 of its %2 photon vectors, comes from segments far from the path of least time.</source>
+        <translation>La mayor parte de la suma, %1 de sus %2 vectores de fotón, viene de segmentos lejos del camino de tiempo mínimo.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle.</source>
+        <translation>El vector suma mide %1 vectores de fotón, así que el detector recibe %2 de la luz de un espejo entero en el centro.</translation>
+    </message>
+    <message>
+        <source>The %1 strips left make a grating: each kept photon vector points within a quarter turn of one direction, so each adds to the sum along it.</source>
+        <translation>Las %1 franjas que quedan forman una rejilla: cada vector de fotón que queda apunta a menos de un cuarto de vuelta de una dirección, así que cada uno suma a lo largo de ella.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: all of it comes from segments far from the path of least time, as those around it are scraped off.</source>
+        <translation>El vector suma mide %1 vectores de fotón, así que el detector recibe %2 de la luz de un espejo entero en el centro: todo viene de segmentos lejos del camino de tiempo mínimo, pues los que lo rodean están raspados.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it, %3 of its %1 photon vectors, comes from segments far from the path of least time.</source>
+        <translation>El vector suma mide %1 vectores de fotón, así que el detector recibe %2 de la luz de un espejo entero en el centro: la mayor parte, %3 de sus %1 vectores de fotón, viene de segmentos lejos del camino de tiempo mínimo.</translation>
+    </message>
+    <message>
+        <source>The whole mirror at this place sends no light to the detector.</source>
+        <translation>El espejo entero en este lugar no envía luz al detector.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as with the whole mirror at this place: the square of the sum vector&apos;s length against the whole mirror&apos;s.</source>
+        <translation>Es %1 veces tan probable que la luz llegue al detector como con el espejo entero en este lugar: el cuadrado de la longitud del vector suma frente al del espejo entero.</translation>
     </message>
 </context>
 <context>

@@ -248,8 +248,24 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>segment %1 sur 30, inactif</translation>
     </message>
     <message>
-        <source>%1 of the light of a whole mirror at the middle</source>
-        <translation>%1 de la lumière d’un miroir entier au milieu</translation>
+        <source>%1 of the light of a whole mirror at the middle; the whole mirror here sends none</source>
+        <translation>%1 de la lumière d’un miroir entier au milieu ; le miroir entier ici n’en envoie aucune</translation>
+    </message>
+    <message>
+        <source>%1 of the light of a whole mirror at the middle, %2 times that of the whole mirror here</source>
+        <translation>%1 de la lumière d’un miroir entier au milieu, %2 fois celle du miroir entier ici</translation>
+    </message>
+    <message>
+        <source>the whole mirror here sends no light</source>
+        <translation>le miroir entier ici n’envoie aucune lumière</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as with the whole mirror here</source>
+        <translation>%1 fois plus probable qu’avec le miroir entier ici</translation>
+    </message>
+    <message>
+        <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against a whole mirror at the middle and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.</source>
+        <translation>La probabilité que la lumière atteigne le détecteur, le carré de la longueur du vecteur somme, par rapport à un miroir entier au milieu et au miroir entier au même endroit. La barre est pleine à la plus grande lumière qu’un miroir envoie à cette fréquence.</translation>
     </message>
 </context>
 <context>
@@ -424,10 +440,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>quorvel : Démarrer s’est arrêté : %1</translation>
     </message>
     <message>
-        <source>Brightness %1 of the light of a whole mirror at the middle.</source>
-        <translation>Luminosité : %1 de la lumière d’un miroir entier au milieu.</translation>
-    </message>
-    <message>
         <source>Carried out after the run: %1.</source>
         <translation>Effectué après le tracé : %1.</translation>
     </message>
@@ -442,6 +454,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>What was pressed during the run is dropped.</source>
         <translation>Ce qui a été pressé pendant l’exécution est abandonné.</translation>
+    </message>
+    <message>
+        <source>Brightness %1.</source>
+        <translation>Luminosité %1.</translation>
     </message>
 </context>
 <context>
@@ -668,6 +684,70 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>Drawing for distance %1 and frequency %2 was stopped after segment %3 of 30.</source>
         <translation>Le tracé pour la distance %1 et la fréquence %2 a été arrêté après le segment %3 sur 30.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect at segment %1 of 30, at the middle of the mirror, but that segment is scraped off.</source>
+        <translation>Le chemin de moindre temps se réfléchirait sur le segment %1 sur 30, au milieu du miroir, mais ce segment est gratté.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect at segment %1 of 30, right of the middle of the mirror, but that segment is scraped off.</source>
+        <translation>Le chemin de moindre temps se réfléchirait sur le segment %1 sur 30, à droite du milieu du miroir, mais ce segment est gratté.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect at segment %1 of 30, left of the middle of the mirror, but that segment is scraped off.</source>
+        <translation>Le chemin de moindre temps se réfléchirait sur le segment %1 sur 30, à gauche du milieu du miroir, mais ce segment est gratté.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect between segments %1 and %2 of 30, at the middle of the mirror, but both are scraped off.</source>
+        <translation>Le chemin de moindre temps se réfléchirait entre les segments %1 et %2 sur 30, au milieu du miroir, mais les deux sont grattés.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect between segments %1 and %2 of 30, right of the middle of the mirror, but both are scraped off.</source>
+        <translation>Le chemin de moindre temps se réfléchirait entre les segments %1 et %2 sur 30, à droite du milieu du miroir, mais les deux sont grattés.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect between segments %1 and %2 of 30, left of the middle of the mirror, but both are scraped off.</source>
+        <translation>Le chemin de moindre temps se réfléchirait entre les segments %1 et %2 sur 30, à gauche du milieu du miroir, mais les deux sont grattés.</translation>
+    </message>
+    <message>
+        <source>Of the two, segment %1 is scraped off.</source>
+        <translation>Des deux, le segment %1 est gratté.</translation>
+    </message>
+    <message>
+        <source>All of the sum comes from segments far from the path of least time, as those around it are scraped off.</source>
+        <translation>Toute la somme vient de segments loin du chemin de moindre temps, car ceux qui l’entourent sont grattés.</translation>
+    </message>
+    <message>
+        <source>Most of the sum, %1 of its %2 photon vectors, comes from the segments around the path of least time.</source>
+        <translation>L’essentiel de la somme, %1 de ses %2 vecteurs photons, vient des segments autour du chemin de moindre temps.</translation>
+    </message>
+    <message>
+        <source>Most of the sum, %1 of its %2 photon vectors, comes from segments far from the path of least time.</source>
+        <translation>L’essentiel de la somme, %1 de ses %2 vecteurs photons, vient de segments loin du chemin de moindre temps.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle.</source>
+        <translation>Le vecteur somme mesure %1 vecteurs photons, donc le détecteur reçoit %2 de la lumière d’un miroir entier au milieu.</translation>
+    </message>
+    <message>
+        <source>The %1 strips left make a grating: each kept photon vector points within a quarter turn of one direction, so each adds to the sum along it.</source>
+        <translation>Les %1 bandes restantes forment un réseau : chaque vecteur photon gardé pointe à moins d’un quart de tour d’une direction, donc chacun ajoute à la somme le long de celle-ci.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: all of it comes from segments far from the path of least time, as those around it are scraped off.</source>
+        <translation>Le vecteur somme mesure %1 vecteurs photons, donc le détecteur reçoit %2 de la lumière d’un miroir entier au milieu : tout vient de segments loin du chemin de moindre temps, car ceux qui l’entourent sont grattés.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it, %3 of its %1 photon vectors, comes from segments far from the path of least time.</source>
+        <translation>Le vecteur somme mesure %1 vecteurs photons, donc le détecteur reçoit %2 de la lumière d’un miroir entier au milieu : l’essentiel, %3 de ses %1 vecteurs photons, vient de segments loin du chemin de moindre temps.</translation>
+    </message>
+    <message>
+        <source>The whole mirror at this place sends no light to the detector.</source>
+        <translation>Le miroir entier à cet endroit n’envoie aucune lumière au détecteur.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as with the whole mirror at this place: the square of the sum vector&apos;s length against the whole mirror&apos;s.</source>
+        <translation>La lumière a %1 fois autant de chances d’atteindre le détecteur qu’avec le miroir entier à cet endroit : le carré de la longueur du vecteur somme par rapport à celui du miroir entier.</translation>
     </message>
 </context>
 <context>

@@ -248,8 +248,24 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>segmento %1 de 30, desligado</translation>
     </message>
     <message>
-        <source>%1 of the light of a whole mirror at the middle</source>
-        <translation>%1 da luz de um espelho inteiro no meio</translation>
+        <source>%1 of the light of a whole mirror at the middle; the whole mirror here sends none</source>
+        <translation>%1 da luz de um espelho inteiro no meio; o espelho inteiro aqui não envia nenhuma</translation>
+    </message>
+    <message>
+        <source>%1 of the light of a whole mirror at the middle, %2 times that of the whole mirror here</source>
+        <translation>%1 da luz de um espelho inteiro no meio, %2 vezes a do espelho inteiro aqui</translation>
+    </message>
+    <message>
+        <source>the whole mirror here sends no light</source>
+        <translation>o espelho inteiro aqui não envia luz</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as with the whole mirror here</source>
+        <translation>%1 vezes tão provável quanto com o espelho inteiro aqui</translation>
+    </message>
+    <message>
+        <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against a whole mirror at the middle and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.</source>
+        <translation>Quão provável é a luz chegar ao detector, o quadrado do comprimento do vetor soma, comparado a um espelho inteiro no meio e ao espelho inteiro no mesmo lugar. A barra fica cheia com a maior luz que qualquer espelho envia nesta frequência.</translation>
     </message>
 </context>
 <context>
@@ -424,10 +440,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>quorvel: Iniciar parou: %1</translation>
     </message>
     <message>
-        <source>Brightness %1 of the light of a whole mirror at the middle.</source>
-        <translation>Brilho: %1 da luz de um espelho inteiro no meio.</translation>
-    </message>
-    <message>
         <source>Carried out after the run: %1.</source>
         <translation>Executado após a execução: %1.</translation>
     </message>
@@ -442,6 +454,10 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>What was pressed during the run is dropped.</source>
         <translation>O que foi pressionado durante a execução é descartado.</translation>
+    </message>
+    <message>
+        <source>Brightness %1.</source>
+        <translation>Brilho %1.</translation>
     </message>
 </context>
 <context>
@@ -668,6 +684,70 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>Drawing for distance %1 and frequency %2 was stopped after segment %3 of 30.</source>
         <translation>O desenho para a distância %1 e a frequência %2 foi parado após o segmento %3 de 30.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect at segment %1 of 30, at the middle of the mirror, but that segment is scraped off.</source>
+        <translation>O caminho de tempo mínimo se refletiria no segmento %1 de 30, no meio do espelho, mas esse segmento está raspado.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect at segment %1 of 30, right of the middle of the mirror, but that segment is scraped off.</source>
+        <translation>O caminho de tempo mínimo se refletiria no segmento %1 de 30, à direita do meio do espelho, mas esse segmento está raspado.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect at segment %1 of 30, left of the middle of the mirror, but that segment is scraped off.</source>
+        <translation>O caminho de tempo mínimo se refletiria no segmento %1 de 30, à esquerda do meio do espelho, mas esse segmento está raspado.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect between segments %1 and %2 of 30, at the middle of the mirror, but both are scraped off.</source>
+        <translation>O caminho de tempo mínimo se refletiria entre os segmentos %1 e %2 de 30, no meio do espelho, mas ambos estão raspados.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect between segments %1 and %2 of 30, right of the middle of the mirror, but both are scraped off.</source>
+        <translation>O caminho de tempo mínimo se refletiria entre os segmentos %1 e %2 de 30, à direita do meio do espelho, mas ambos estão raspados.</translation>
+    </message>
+    <message>
+        <source>The path of least time would reflect between segments %1 and %2 of 30, left of the middle of the mirror, but both are scraped off.</source>
+        <translation>O caminho de tempo mínimo se refletiria entre os segmentos %1 e %2 de 30, à esquerda do meio do espelho, mas ambos estão raspados.</translation>
+    </message>
+    <message>
+        <source>Of the two, segment %1 is scraped off.</source>
+        <translation>Dos dois, o segmento %1 está raspado.</translation>
+    </message>
+    <message>
+        <source>All of the sum comes from segments far from the path of least time, as those around it are scraped off.</source>
+        <translation>Toda a soma vem de segmentos longe do caminho de tempo mínimo, pois os que o cercam estão raspados.</translation>
+    </message>
+    <message>
+        <source>Most of the sum, %1 of its %2 photon vectors, comes from the segments around the path of least time.</source>
+        <translation>A maior parte da soma, %1 de seus %2 vetores de fóton, vem dos segmentos em torno do caminho de tempo mínimo.</translation>
+    </message>
+    <message>
+        <source>Most of the sum, %1 of its %2 photon vectors, comes from segments far from the path of least time.</source>
+        <translation>A maior parte da soma, %1 de seus %2 vetores de fóton, vem de segmentos longe do caminho de tempo mínimo.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle.</source>
+        <translation>O vetor soma mede %1 vetores de fóton, então o detector recebe %2 da luz de um espelho inteiro no meio.</translation>
+    </message>
+    <message>
+        <source>The %1 strips left make a grating: each kept photon vector points within a quarter turn of one direction, so each adds to the sum along it.</source>
+        <translation>As %1 faixas que restam formam uma grade: cada vetor de fóton mantido aponta a menos de um quarto de volta de uma direção, então cada um soma ao longo dela.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: all of it comes from segments far from the path of least time, as those around it are scraped off.</source>
+        <translation>O vetor soma mede %1 vetores de fóton, então o detector recebe %2 da luz de um espelho inteiro no meio: tudo vem de segmentos longe do caminho de tempo mínimo, pois os que o cercam estão raspados.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it, %3 of its %1 photon vectors, comes from segments far from the path of least time.</source>
+        <translation>O vetor soma mede %1 vetores de fóton, então o detector recebe %2 da luz de um espelho inteiro no meio: a maior parte, %3 de seus %1 vetores de fóton, vem de segmentos longe do caminho de tempo mínimo.</translation>
+    </message>
+    <message>
+        <source>The whole mirror at this place sends no light to the detector.</source>
+        <translation>O espelho inteiro neste lugar não envia luz ao detector.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as with the whole mirror at this place: the square of the sum vector&apos;s length against the whole mirror&apos;s.</source>
+        <translation>A luz tem %1 vezes a chance de chegar ao detector que com o espelho inteiro neste lugar: o quadrado do comprimento do vetor soma comparado ao do espelho inteiro.</translation>
     </message>
 </context>
 <context>
