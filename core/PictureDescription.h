@@ -20,6 +20,7 @@ struct DrawnPicture {
     Mirror mirror = Mirror::whole();
     int segmentsDrawn = 0;  // of the mirror's 30, from the left
     Layout layout = Layout::Classic;
+    PathMeasure measure = PathMeasure::RootOfSquares;
 };
 
 // The picture in plain words for a person who cannot see it, the same in both editions: before
