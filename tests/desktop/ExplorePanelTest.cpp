@@ -109,8 +109,9 @@ TEST_F(Explore, ThePanelsNamedControlsFollowTheWindowsInTheTabOrder)
 {
     openWithCtrlE();
     find("HScroll1")->setFocus();
-    const QStringList panel{"segments", "wholeMirror", "middleThird", "outerThirds", "grating", "distance", "distanceField", "frequency", "frequencyField", "closeExplore"};
-    EXPECT_EQ(tabWalk(11, Qt::Key_Tab), panel + QStringList{"cmdStart"});
+    const QStringList panel{"segments", "wholeMirror", "middleThird", "outerThirds", "grating", "aroundLeastTime", "awayFromLeastTime", "measure",
+                            "distance", "distanceField", "frequency", "frequencyField", "closeExplore"};
+    EXPECT_EQ(tabWalk(14, Qt::Key_Tab), panel + QStringList{"cmdStart"});
     EXPECT_EQ(tabWalk(2, Qt::Key_Backtab, Qt::ShiftModifier), (QStringList{"closeExplore", "frequencyField"}));
     for (const QString& control : panel + QStringList{"brightnessBar", "brightnessGraph"})
         EXPECT_FALSE(accessible(qPrintable(control))->text(QAccessible::Name).isEmpty()) << control.toStdString();
