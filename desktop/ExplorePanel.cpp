@@ -117,7 +117,9 @@ void ExplorePanel::createSettingControls()
     distanceField_ = numberField(new QSpinBox, "distanceField", QCoreApplication::translate("ExplorePanel", "Distance in pixels"));
     distanceField_->setRange(ExploreState::distanceMinimum, ExploreState::distanceMaximum);
     frequency_ = slider("frequency", QCoreApplication::translate("ExplorePanel", "Frequency in tenths"), ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum, 5);
+    // A screen reader names a combo box by its choice; what it chooses is its description.
     measure_ = named(new QComboBox, "measure", QCoreApplication::translate("ExplorePanel", "How a path's length is measured"));
+    measure_->setAccessibleDescription(measure_->accessibleName());
     for (const PathMeasure measure : {PathMeasure::RootOfSquares, PathMeasure::TwoLegs})
         measure_->addItem(QString::fromStdString(measureName(measure)));
     // A longer translation is cut in the closed box, never widens the panel; the list shows it whole.
@@ -154,12 +156,16 @@ void ExplorePanel::layOut()
     presets->addWidget(grating_, 1, 1);
     presets->addWidget(aroundLeastTime_, 2, 0);
     presets->addWidget(awayFromLeastTime_, 2, 1);
-    auto* distanceRow = new QHBoxLayout;
-    distanceRow->addWidget(distance_);
-    distanceRow->addWidget(distanceField_);
-    auto* frequencyRow = new QHBoxLayout;
-    frequencyRow->addWidget(frequency_);
-    frequencyRow->addWidget(frequencyField_);
+    // Each setting's caption beside it, so that the panel holds the ends' lesson within its height.
+    auto* settings = new QGridLayout;
+    settings->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Path length"), measure_), 0, 0);
+    settings->addWidget(measure_, 0, 1, 1, 2);
+    settings->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Distance"), distance_), 1, 0);
+    settings->addWidget(distance_, 1, 1);
+    settings->addWidget(distanceField_, 1, 2);
+    settings->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Frequency"), frequency_), 2, 0);
+    settings->addWidget(frequency_, 2, 1);
+    settings->addWidget(frequencyField_, 2, 2);
     auto* brightnessRow = new QHBoxLayout;
     brightnessRow->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Brightness"), brightnessBar_));
     brightnessRow->addWidget(brightnessNumber_);
@@ -171,12 +177,7 @@ void ExplorePanel::layOut()
     column->addLayout(presets);
     column->addWidget(endsLesson_);
     column->addWidget(endsOffer_, 0, Qt::AlignLeft);
-    column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Path length"), measure_));
-    column->addWidget(measure_);
-    column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Distance"), distance_));
-    column->addLayout(distanceRow);
-    column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Frequency"), frequency_));
-    column->addLayout(frequencyRow);
+    column->addLayout(settings);
     column->addLayout(brightnessRow);
     column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Brightness against distance"), graph_));
     column->addWidget(graph_);
