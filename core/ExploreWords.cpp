@@ -40,7 +40,7 @@ std::string tenthsText(int tenths) { return tenths % 10 == 0 ? std::to_string(te
 
 std::string measureName(PathMeasure measure)
 {
-    return measure == PathMeasure::TwoLegs ? translate("ExploreWords", "Real length (the two legs)") : translate("ExploreWords", "The window's measure (shorter than real)");
+    return measure == PathMeasure::TwoLegs ? translate("ExploreWords", "Real length (the two legs)") : translate("ExploreWords", "Window's (shorter than real)");
 }
 
 std::string measureWords(PathMeasure measure, int frequencyBroughtDownTo)
