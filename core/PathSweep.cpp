@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace quorvel {
 
@@ -16,6 +17,11 @@ namespace {
 constexpr double decrementsPerSlowdown = 300000;
 constexpr const char* slowdownSetting = QT_TRANSLATE_NOOP("SettingNumber", "slowdown (nSpomaleni)");
 constexpr double spiralScale = 3.5;
+
+// Pixels of the time curve's height per pixel of path. The real lengths, some 1.41 times the
+// window's measure, are drawn that much flatter, so that their curve stays under the mirror
+// wherever the pair stands, as the window's does.
+double timeScale(PathMeasure measure) { return measure == PathMeasure::TwoLegs ? 0.2 / std::numbers::sqrt2 : 0.2; }
 
 }  // namespace
 
@@ -94,7 +100,7 @@ void visitPoint(Scene& scene, DrawingSurface& surface, int i, bool reflects)
     const double phaseAngle = length * scene.phaseFactor;
     if (reflects)
         drawPhotonVector(surface, scene, pointX, phaseAngle);
-    const double timeY = (scene.mirrorY + 200) - length * 0.2;
+    const double timeY = (scene.mirrorY + 200) - length * timeScale(scene.measure);
     drawTimeCurvePoint(surface, scene, pointX, timeY);
     if (reflects) {
         extendSpiral(surface, scene, phaseAngle);

@@ -145,8 +145,9 @@ TEST(LessonFrequencyCap, KeepsNeighbouringArrowsWithinHalfATurn)
     EXPECT_EQ(window.state().explore.frequencyTenths, windowCap);
 }
 
-// The real lengths draw another picture: the middle segments' time dot stands 0.2 of the
-// 142.4-pixel path above the axis at 490.5, not of the window's 101.4.
+// The real lengths draw another picture: the middle segments' time dot stands 0.2 / 1.414 of the
+// 142.4-pixel path above the axis at 490.5 (flatter, so that the curve stays under the mirror),
+// the window's 0.2 of its 101.4.
 TEST(LessonMeasure, IsDrawnHeldInOrderAndLeavesTheClassicWindowAlone)
 {
     const auto middleTimeDot = [](const ModelWindow& window) {
@@ -156,7 +157,15 @@ TEST(LessonMeasure, IsDrawnHeldInOrderAndLeavesTheClassicWindowAlone)
     };
     ModelWindow window;
     opened(window).model.perform(MeasureSetting{PathMeasure::TwoLegs});
-    EXPECT_NEAR(middleTimeDot(window), 490.5 - 0.2 * referenceLength(PathMeasure::TwoLegs, 0, 14), 0.01);
+    EXPECT_NEAR(middleTimeDot(window), 490.5 - 0.2 / std::sqrt(2) * referenceLength(PathMeasure::TwoLegs, 0, 14), 0.01);
+    // At the far end with the pair at 350 the real path is some 1400 pixels long, and its dot still under the mirror.
+    window.model.perform(DistanceSetting{350});
+    const auto& ops = window.surface.ops();
+    const auto farDot = std::find_if(ops.rbegin(), ops.rend(), [](const testing::Op& op) { return op.kind == OpKind::Circle && op.x1 == 752 && op.radius == 2; });
+    ASSERT_NE(farDot, ops.rend());
+    EXPECT_NEAR(farDot->y1, 490.5 - 0.2 / std::sqrt(2) * referenceLength(PathMeasure::TwoLegs, 350, 29), 0.01);
+    EXPECT_GT(farDot->y1, 290.5);
+    window.model.perform(DistanceSetting{0});
     EXPECT_NE(window.model.pictureDescription().find("its two legs added"), std::string::npos);
     window.model.perform(MeasureSetting{PathMeasure::RootOfSquares});
     EXPECT_NEAR(middleTimeDot(window), 490.5 - 0.2 * referenceLength(PathMeasure::RootOfSquares, 0, 14), 0.01);
