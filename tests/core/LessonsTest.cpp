@@ -54,6 +54,25 @@ ModelWindow& opened(ModelWindow& window)
     return window;
 }
 
+// With the window's measure the whole mirror is brightest with the pair over the mirror's end;
+// with real lengths, at the middle, as light is.
+TEST(LessonMeasure, TheRealLengthsPutTheWholeMirrorsBrightestAtTheMiddle)
+{
+    const auto brightest = [](PathMeasure measure) {
+        int best = 0;
+        for (int distance = 0; distance <= ExploreState::distanceMaximum; ++distance) {
+            if (brightness(Mirror::whole(), distance, 1, measure) > brightness(Mirror::whole(), best, 1, measure))
+                best = distance;
+        }
+        return best;
+    };
+    EXPECT_EQ(brightest(PathMeasure::RootOfSquares), 297);
+    EXPECT_EQ(brightnessNumber(brightness(Mirror::whole(), 297, 1)), "1.53");
+    EXPECT_EQ(brightest(PathMeasure::TwoLegs), 0);
+    EXPECT_EQ(brightnessNumber(brightness(Mirror::whole(), 250, 1, PathMeasure::TwoLegs)), "0.45");
+    EXPECT_EQ(brightnessNumber(brightness(grating(250, 1, PathMeasure::TwoLegs), 250, 1, PathMeasure::TwoLegs)), "6.03");
+}
+
 // Most light comes from where the time is least: at 250/1 the third around it gives 0.64, the
 // rest of the mirror almost nothing, and the geometric middle third 0.15.
 TEST(LessonPresets, TheThirdAroundLeastTimeGivesMostOfTheLight)
@@ -68,6 +87,14 @@ TEST(LessonPresets, TheThirdAroundLeastTimeGivesMostOfTheLight)
     EXPECT_NEAR(window.state().explore.brightness, 0.0047, 0.0005);
     window.model.perform(MirrorPreset::MiddleThird);
     EXPECT_EQ(brightnessNumber(window.state().explore.brightness), "0.15");
+
+    // With real lengths: 0.38, almost nothing, and 0.06.
+    window.model.perform(MeasureSetting{PathMeasure::TwoLegs});
+    EXPECT_EQ(brightnessNumber(window.state().explore.brightness), "0.06");
+    window.model.perform(MirrorPreset::AroundLeastTime);
+    EXPECT_EQ(brightnessNumber(window.state().explore.brightness), "0.38");
+    window.model.perform(MirrorPreset::AwayFromLeastTime);
+    EXPECT_NEAR(window.state().explore.brightness, 0.0029, 0.0005);
 
     // The preset follows the pair: at the middle it is the middle third.
     window.model.perform(DistanceSetting{0});
