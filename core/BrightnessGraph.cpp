@@ -59,14 +59,14 @@ void drawAxes(DrawingSurface& surface, const Scale& scale)
 }  // namespace
 
 // Each distance's photon vectors are worked out once, for both mirrors.
-const BrightnessGraph::Curves& BrightnessGraph::curvesFor(const Mirror& mirror, double frequency)
+const BrightnessGraph::Curves& BrightnessGraph::curvesFor(const Mirror& mirror, double frequency, PathMeasure measure)
 {
-    if (curves_ && curves_->mirror == mirror && curves_->frequency == frequency)
+    if (curves_ && curves_->mirror == mirror && curves_->frequency == frequency && curves_->measure == measure)
         return *curves_;
-    const double atMiddle = wholeMirrorAtMiddle(frequency);
-    Curves& values = curves_.emplace(Curves{mirror, frequency, {}, {}});
+    const double atMiddle = wholeMirrorAtMiddle(frequency, measure);
+    Curves& values = curves_.emplace(Curves{mirror, frequency, measure, {}, {}});
     for (int k = 0; k < distances; ++k) {
-        const PhotonVectors arrows = photonVectors(ExploreState::distanceMinimum + k, frequency);
+        const PhotonVectors arrows = photonVectors(ExploreState::distanceMinimum + k, frequency, measure);
         const auto at = static_cast<std::size_t>(k);
         values.whole[at] = sumOfArrows(arrows, Mirror::whole()).squaredLength() / atMiddle;
         values.current[at] = sumOfArrows(arrows, mirror).squaredLength() / atMiddle;
@@ -74,9 +74,9 @@ const BrightnessGraph::Curves& BrightnessGraph::curvesFor(const Mirror& mirror, 
     return values;
 }
 
-void BrightnessGraph::draw(DrawingSurface& surface, const Mirror& mirror, double frequency, int distance)
+void BrightnessGraph::draw(DrawingSurface& surface, const Mirror& mirror, double frequency, int distance, PathMeasure measure)
 {
-    const auto& [kept, keptFrequency, whole, current] = curvesFor(mirror, frequency);
+    const auto& [kept, keptFrequency, keptMeasure, whole, current] = curvesFor(mirror, frequency, measure);
     const Scale scale{std::max({1.25, *std::max_element(whole.begin(), whole.end()), *std::max_element(current.begin(), current.end())})};
     surface.resetToPixels();
     surface.setFillStyle(FillStyle::Transparent);

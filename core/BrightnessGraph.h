@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Mirror.h"
+#include "core/PathMeasure.h"
 
 #include <array>
 #include <optional>
@@ -20,7 +21,7 @@ public:
     static constexpr int distances = 701;
 
     // Draws the whole graph, its background included.
-    void draw(DrawingSurface& surface, const Mirror& mirror, double frequency, int distance);
+    void draw(DrawingSurface& surface, const Mirror& mirror, double frequency, int distance, PathMeasure measure = PathMeasure::RootOfSquares);
     // The distance a point of the graph stands for, within -350 to 350.
     static int distanceAt(float x);
 
@@ -29,11 +30,12 @@ private:
     struct Curves {
         Mirror mirror;
         double frequency;
+        PathMeasure measure;
         Curve whole;
         Curve current;
     };
 
-    const Curves& curvesFor(const Mirror& mirror, double frequency);
+    const Curves& curvesFor(const Mirror& mirror, double frequency, PathMeasure measure);
 
     std::optional<Curves> curves_;
 };

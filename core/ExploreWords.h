@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/ExploreState.h"
+#include "core/PathMeasure.h"
+
 #include <optional>
 #include <string>
 
@@ -20,5 +23,16 @@ std::string againstWholeHereText(std::optional<double> againstWholeHere);
 std::string brightnessMeaning();
 // A frequency in tenths as a settings text: "1", "1.5".
 std::string tenthsText(int tenths);
+
+// How a path's length is measured, as the panel's choice names it.
+std::string measureName(PathMeasure measure);
+// Said when the measure changes, with the frequency brought down to what it shows truly, if it was.
+std::string measureWords(PathMeasure measure, int frequencyBroughtDownTo);
+// Said when one of the window's options sets a frequency beyond what the real lengths show truly.
+std::string measureBackWords(int frequencyTenths);
+// Why the ends of the mirror do not cancel at the setting shown, and the button that offers the
+// setting where they do; empty where they cancel or no third is shown.
+std::string endsLessonWords(const EndsLesson& lesson, int frequencyTenths);
+std::string endsLessonOffer(const EndsLesson& lesson);
 
 }  // namespace quorvel

@@ -67,8 +67,16 @@ void MainFormModel::carryOut(const Action& action)
     } else if (const auto* option = std::get_if<Option>(&action)) {
         if (!state_.selected(*option)) {
             select(*option);
+            std::string measureBack;
+            ExploreState& explore = state_.explore;
+            if (explore.frequencyTenths > ExploreState::frequencyTenthsCap(explore.measure)) {
+                explore.measure = PathMeasure::RootOfSquares;
+                measureBack = measureBackWords(explore.frequencyTenths);
+            }
             if (state_.explore.open && inGroup(*option, {Option::op0, Option::op250, Option::op1, Option::op2}))
-                exploreChanged();
+                exploreChanged(measureBack);
+            else
+                say(measureBack);
             view_.showState();
         }
     } else if (const auto* move = std::get_if<SpeedMove>(&action)) {
@@ -90,19 +98,52 @@ void MainFormModel::carryOut(const Action& action)
 void MainFormModel::carryOutExplore(const Action& action)
 {
     ExploreState& explore = state_.explore;
+    std::string first;
     if (const auto* segmentSwitch = std::get_if<SegmentSwitch>(&action)) {
         explore.mirror.toggle(segmentSwitch->segment);
         explore.currentSegment = std::clamp(segmentSwitch->segment, 0, Mirror::segmentCount - 1);
+        explore.isGrating = false;
     } else if (const auto* preset = std::get_if<MirrorPreset>(&action)) {
-        explore.mirror = presetMirror(*preset, explore.distance, explore.frequency());
+        choosePreset(*preset);
     } else if (const auto* distance = std::get_if<DistanceSetting>(&action)) {
         setDistance(distance->pixels);
+    } else if (const auto* frequency = std::get_if<FrequencySetting>(&action)) {
+        setFrequency(frequency->tenths);
     } else {
-        setFrequency(std::get<FrequencySetting>(action).tenths);
+        const PathMeasure measure = std::get<MeasureSetting>(action).measure;
+        if (measure == explore.measure)
+            return;
+        first = setMeasure(measure);
     }
     hidePromptAndResults();
-    exploreChanged();
+    exploreChanged(first);
     view_.showState();
+}
+
+// A grating is made of the segments on when it is pressed; pressed again while the mirror is still
+// that grating, it is made again of the same segments, for the settings of the moment, so that it
+// never shrinks to a grating of a grating made for other settings.
+void MainFormModel::choosePreset(MirrorPreset preset)
+{
+    ExploreState& explore = state_.explore;
+    const bool grating = preset == MirrorPreset::Grating;
+    const Mirror from = grating && explore.isGrating ? explore.gratingFrom : explore.mirror;
+    explore.mirror = presetMirror(preset, explore.distance, explore.frequency(), explore.measure, from);
+    explore.gratingFrom = from;
+    explore.isGrating = grating;
+}
+
+// A frequency beyond what the new measure shows truly is brought down to its highest, and said.
+std::string MainFormModel::setMeasure(PathMeasure measure)
+{
+    ExploreState& explore = state_.explore;
+    explore.measure = measure;
+    explore.used = true;
+    const int cap = ExploreState::frequencyTenthsCap(measure);
+    const bool above = explore.frequencyTenths > cap;
+    if (above)
+        setFrequency(cap);
+    return measureWords(measure, above ? cap : 0);
 }
 
 // The options where they offer the value, so that the window is the classic one as far as it can
@@ -118,6 +159,8 @@ void MainFormModel::apply(const Setup& setup)
     else
         perform(FrequencySetting{setup.frequencyTenths});
     moveSpeed(SpeedMove::to(setup.speed));
+    if (setup.measure != state_.explore.measure)
+        perform(MeasureSetting{setup.measure});
     applyMirror(setup.mirror);
     openExplore(setup.explore);
 }
@@ -129,8 +172,9 @@ void MainFormModel::applyMirror(const Mirror& mirror)
     const ExploreState& explore = state_.explore;
     if (explore.mirror == mirror)
         return;
-    for (const MirrorPreset preset : {MirrorPreset::WholeMirror, MirrorPreset::MiddleThird, MirrorPreset::OuterThirds, MirrorPreset::Grating}) {
-        if (presetMirror(preset, explore.distance, explore.frequency()) == mirror)
+    for (const MirrorPreset preset : {MirrorPreset::WholeMirror, MirrorPreset::MiddleThird, MirrorPreset::OuterThirds, MirrorPreset::Grating,
+                                      MirrorPreset::AroundLeastTime, MirrorPreset::AwayFromLeastTime}) {
+        if (presetMirror(preset, explore.distance, explore.frequency(), explore.measure, explore.mirror) == mirror)
             return perform(preset);
     }
     const int cursor = explore.currentSegment;
@@ -153,7 +197,7 @@ void MainFormModel::setDistance(int pixels)
 
 void MainFormModel::setFrequency(int tenths)
 {
-    const int frequency = std::clamp(tenths, ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum);
+    const int frequency = std::clamp(tenths, ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsCap(state_.explore.measure));
     setText(TextBox::nKmitocet, tenthsText(frequency));
     state_.frequency = frequency == 10 ? std::optional(Option::op1) : frequency == 20 ? std::optional(Option::op2) : std::nullopt;
     state_.explore.used = true;
@@ -188,21 +232,26 @@ void MainFormModel::clickPicture(float x, float y)
 
 // While the panel is open the picture follows every change at once, with no pauses; a change
 // made while it is closed (held through a run) is drawn when it opens.
-void MainFormModel::exploreChanged()
+void MainFormModel::exploreChanged(const std::string& first)
 {
-    if (state_.explore.open)
+    const ExploreState& explore = state_.explore;
+    if (explore.open)
         redrawLive();
     else
         pictureBehind_ = true;
     refreshExplore();
-    if (state_.explore.open)
-        say(brightnessWords(state_.explore.brightness, state_.explore.brightnessHere));
+    if (!explore.open)
+        return say(first);
+    std::string words = first.empty() ? brightnessWords(explore.brightness, explore.brightnessHere) : first + " " + brightnessWords(explore.brightness, explore.brightnessHere);
+    if (const std::string lesson = endsLessonWords(explore.endsLesson, explore.frequencyTenths); !lesson.empty())
+        words += ". " + lesson;
+    say(words);
 }
 
 void MainFormModel::redrawLive()
 {
     beginDrawing(Layout::Explore);
-    StartSequence sequence(surface_, *this, *this, state_.explore.mirror, Layout::Explore);
+    StartSequence sequence(surface_, *this, *this, state_.explore.mirror, Layout::Explore, state_.explore.measure);
     try {
         sequence.runToEnd();
         drawn_.stage = DrawnPicture::Stage::Drawn;
@@ -216,7 +265,8 @@ void MainFormModel::redrawLive()
 // What the picture will show is fixed by the texts as they stand when a drawing begins.
 void MainFormModel::beginDrawing(Layout layout)
 {
-    drawn_ = {DrawnPicture::Stage::Drawing, state_.nPosun, state_.nKmitocet, state_.explore.mirror, 0, layout, state_.explore.measure};
+    const PathMeasure measure = layout == Layout::Explore ? state_.explore.measure : PathMeasure::RootOfSquares;
+    drawn_ = {DrawnPicture::Stage::Drawing, state_.nPosun, state_.nKmitocet, state_.explore.mirror, 0, layout, measure};
 }
 
 std::string MainFormModel::pictureSvg(SystemPalette palette) const { return pictureAsSvg(drawn_, state_, palette); }
@@ -241,15 +291,16 @@ void MainFormModel::syncExploreSettings()
 void MainFormModel::refreshExplore()
 {
     ExploreState& explore = state_.explore;
-    explore.brightness = brightness(explore.mirror, explore.distance, explore.frequency());
+    explore.brightness = brightness(explore.mirror, explore.distance, explore.frequency(), explore.measure);
     explore.brightnessHere = againstWholeMirrorHere(explore.mirror, explore.distance, explore.frequency(), explore.measure);
     // Some 350 gratings are worked out for it, so each frequency's is worked out once.
     const auto top = brightestAt_.try_emplace({explore.frequencyTenths, explore.measure}, 0).first;
     if (top->second == 0)
         top->second = brightestMirror(explore.frequency(), explore.measure);
     explore.brightnessTop = top->second;
+    explore.endsLesson = endsLesson(explore.mirror, explore.distance, explore.frequencyTenths, explore.measure);
     if (graph_ != nullptr && explore.open) {
-        brightnessGraph_.draw(*graph_, explore.mirror, explore.frequency(), explore.distance);
+        brightnessGraph_.draw(*graph_, explore.mirror, explore.frequency(), explore.distance, explore.measure);
         view_.showGraph();
     }
 }
@@ -329,7 +380,7 @@ void MainFormModel::cmdStart_Click()
     pictureBehind_ = false;
     const Layout layout = explore.used ? Layout::Explore : Layout::Classic;
     beginDrawing(layout);
-    sequence_.emplace(surface_, static_cast<const SettingsTexts&>(*this), static_cast<ResultLabels&>(*this), explore.mirror, layout);
+    sequence_.emplace(surface_, static_cast<const SettingsTexts&>(*this), static_cast<ResultLabels&>(*this), explore.mirror, layout, drawn_.measure);
     state_.running = true;
     view_.showState();
     advance();

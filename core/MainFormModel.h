@@ -116,7 +116,9 @@ private:
     void setDistance(int pixels);
     void setFrequency(int tenths);
     void syncExploreSettings();
-    void exploreChanged();
+    void choosePreset(MirrorPreset preset);
+    std::string setMeasure(PathMeasure measure);
+    void exploreChanged(const std::string& first = {});
     void redrawLive();
     void refreshExplore();
     void advance();

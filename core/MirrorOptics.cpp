@@ -14,16 +14,35 @@ namespace quorvel {
 
 namespace {
 
-// The segments whose arrows point within 90 degrees of a direction given by its angle.
-Mirror facing(const PhotonVectors& arrows, double angle)
+// The segments of within whose arrows point within 90 degrees of a direction given by its angle.
+Mirror facing(const PhotonVectors& arrows, double angle, const Mirror& within)
 {
     Mirror mirror = Mirror::bare();
     for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
         const Arrow& arrow = arrows[static_cast<std::size_t>(segment)];
-        mirror.set(segment, arrow.x * std::cos(angle) + arrow.y * std::sin(angle) > 0);
+        mirror.set(segment, within.on(segment) && arrow.x * std::cos(angle) + arrow.y * std::sin(angle) > 0);
     }
     return mirror;
 }
+
+Mirror outerThirds()
+{
+    Mirror outer = Mirror::span(0, 9);
+    for (int segment = 20; segment < Mirror::segmentCount; ++segment)
+        outer.set(segment, true);
+    return outer;
+}
+
+Mirror complement(const Mirror& mirror)
+{
+    Mirror rest = Mirror::bare();
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment)
+        rest.set(segment, !mirror.on(segment));
+    return rest;
+}
+
+// The ends cancel when the outer thirds give less than a tenth of the middle third's light.
+constexpr double endsCancelShare = 0.1;
 
 }  // namespace
 
@@ -65,15 +84,15 @@ double brightness(const Mirror& mirror, double distance, double frequency, PathM
 
 // The set of arrows within 90 degrees of a direction changes only where the direction passes
 // 90 degrees from an arrow, so one direction between each two such angles tries every set.
-Mirror grating(double distance, double frequency, PathMeasure measure)
+Mirror grating(double distance, double frequency, PathMeasure measure, const Mirror& within)
 {
     const PhotonVectors arrows = photonVectors(distance, frequency, measure);
-    Mirror best = Mirror::whole();
+    Mirror best = within;
     double longest = sumOfArrows(arrows, best).squaredLength();
     for (const Arrow& arrow : arrows) {
         for (const double side : {-1.0, 1.0}) {
             for (const double nudge : {-1e-9, 1e-9}) {
-                const Mirror candidate = facing(arrows, std::atan2(arrow.y, arrow.x) + side * std::numbers::pi / 2 + nudge);
+                const Mirror candidate = facing(arrows, std::atan2(arrow.y, arrow.x) + side * std::numbers::pi / 2 + nudge, within);
                 const double length = sumOfArrows(arrows, candidate).squaredLength();
                 if (length > longest) {
                     longest = length;
@@ -83,7 +102,7 @@ Mirror grating(double distance, double frequency, PathMeasure measure)
         }
     }
     const Arrow direction = sumOfArrows(arrows, best);
-    return facing(arrows, std::atan2(direction.y, direction.x));
+    return facing(arrows, std::atan2(direction.y, direction.x), within);
 }
 
 double leastTimeX(double distance)
@@ -190,23 +209,64 @@ double brightestMirror(double frequency, PathMeasure measure)
     return whole > 0 ? longest / whole : 0;
 }
 
-Mirror presetMirror(MirrorPreset preset, double distance, double frequency)
+Mirror presetMirror(MirrorPreset preset, double distance, double frequency, PathMeasure measure, const Mirror& from)
 {
     switch (preset) {
     case MirrorPreset::MiddleThird:
         return Mirror::span(10, 19);
-    case MirrorPreset::OuterThirds: {
-        Mirror outer = Mirror::span(0, 9);
-        for (int segment = 20; segment < Mirror::segmentCount; ++segment)
-            outer.set(segment, true);
-        return outer;
-    }
+    case MirrorPreset::OuterThirds:
+        return outerThirds();
     case MirrorPreset::Grating:
-        return grating(distance, frequency);
+        return grating(distance, frequency, measure, from);
+    case MirrorPreset::AroundLeastTime:
+        return aroundLeastTime(distance);
+    case MirrorPreset::AwayFromLeastTime:
+        return complement(aroundLeastTime(distance));
     case MirrorPreset::WholeMirror:
         break;
     }
     return Mirror::whole();
+}
+
+EndsLesson endsLesson(const Mirror& mirror, int distance, int frequencyTenths, PathMeasure measure)
+{
+    const Mirror middle = Mirror::span(10, 19);
+    if (mirror != middle && mirror != outerThirds())
+        return {};
+    const auto thirds = [&](int distanceThere, int tenths) {
+        return std::pair(brightness(middle, distanceThere, tenths / 10.0, measure), brightness(outerThirds(), distanceThere, tenths / 10.0, measure));
+    };
+    const auto cancel = [](std::pair<double, double> light) { return light.second < endsCancelShare * light.first; };
+    const auto here = thirds(distance, frequencyTenths);
+    EndsLesson lesson{EndsLesson::Offer::None, 0, here.first, here.second};
+    if (cancel(here))
+        return lesson;
+    // Away from the middle the middle third is not around the least-time point, so the outer
+    // thirds are not the ends of what reflects most.
+    if (aroundLeastTime(distance) != middle) {
+        lesson.offer = EndsLesson::Offer::Middle;
+        return lesson;
+    }
+    constexpr int classicTenths = 20;
+    const int cap = ExploreState::frequencyTenthsCap(measure);
+    std::vector<int> tried;
+    if (classicTenths <= cap)
+        tried.push_back(classicTenths);
+    for (int away = 1; away <= cap - ExploreState::frequencyTenthsMinimum; ++away) {
+        for (const int tenths : {frequencyTenths + away, frequencyTenths - away}) {
+            if (tenths >= ExploreState::frequencyTenthsMinimum && tenths <= cap)
+                tried.push_back(tenths);
+        }
+    }
+    for (const int tenths : tried) {
+        if (cancel(thirds(distance, tenths))) {
+            lesson.offer = EndsLesson::Offer::Frequency;
+            lesson.frequencyTenths = tenths;
+            return lesson;
+        }
+    }
+    lesson.offer = EndsLesson::Offer::Nowhere;
+    return lesson;
 }
 
 }  // namespace quorvel

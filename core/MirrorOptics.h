@@ -32,9 +32,10 @@ double wholeMirrorAtMiddle(double frequency, PathMeasure measure = PathMeasure::
 // pair at the middle, at the same frequency. The whole mirror at the middle gives 1.
 double brightness(const Mirror& mirror, double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares);
 
-// The segments whose photon vectors point within 90 degrees of the direction in which their sum
-// is longest: scraped so, the mirror reflects as strongly as any of its parts can.
-Mirror grating(double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares);
+// Of the segments within, those whose photon vectors point within 90 degrees of the direction in
+// which their sum is longest: scraped so, those segments reflect as strongly as any of their
+// parts can. A grating of a grating is itself, since no part of the segments sums longer.
+Mirror grating(double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares, const Mirror& within = Mirror::whole());
 
 // Where on the mirror the path of least time reflects, whether that part reflects or not: below
 // the middle of the pair, by either measure, as source and detector stand equally high; at the
@@ -67,7 +68,15 @@ bool withinAQuarterTurn(const PhotonVectors& arrows, const Mirror& mirror);
 // The most light any mirror can send at a frequency, at any distance the panel offers.
 double brightestMirror(double frequency, PathMeasure measure = PathMeasure::RootOfSquares);
 
-// The mirror a preset of the explore panel scrapes; only the grating depends on the settings.
-Mirror presetMirror(MirrorPreset preset, double distance, double frequency);
+// The mirror a preset of the explore panel scrapes. The grating is made of the segments of from,
+// for the settings; the thirds around the least-time point and away from it follow the pair.
+Mirror presetMirror(MirrorPreset preset, double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares,
+                    const Mirror& from = Mirror::whole());
+
+// Whether the outer thirds' light is well below the middle third's (under a tenth of it), as the
+// lesson that the ends cancel has it; and where it is not, for the middle or outer thirds shown,
+// what the panel offers: the window's frequency 2 where the ends cancel there, else the nearest
+// frequency within the measure's reach that does, or the middle for a pair away from it.
+EndsLesson endsLesson(const Mirror& mirror, int distance, int frequencyTenths, PathMeasure measure);
 
 }  // namespace quorvel

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace quorvel {
 
@@ -16,6 +17,11 @@ namespace {
 constexpr double decrementsPerSlowdown = 300000;
 constexpr const char* slowdownSetting = QT_TRANSLATE_NOOP("SettingNumber", "slowdown (nSpomaleni)");
 constexpr double spiralScale = 3.5;
+
+// Pixels of the time curve's height per pixel of path. The real lengths, some 1.41 times the
+// window's measure, are drawn that much flatter, so that their curve stays under the mirror
+// wherever the pair stands, as the window's does.
+double timeScale(PathMeasure measure) { return measure == PathMeasure::TwoLegs ? 0.2 / std::numbers::sqrt2 : 0.2; }
 
 }  // namespace
 
@@ -69,7 +75,7 @@ void drawTimeCurvePoint(DrawingSurface& surface, const Scene& scene, double poin
 }
 
 // The time curve's dot for a path: higher for a shorter path.
-double timeCurveY(const Scene& scene, double length) { return (scene.mirrorY + 200) - length * 0.2; }
+double timeCurveY(const Scene& scene, double length) { return (scene.mirrorY + 200) - length * timeScale(scene.measure); }
 
 // Lays the photon vector, scaled up, head to tail onto the spiral and moves the spiral's end.
 void extendSpiral(DrawingSurface& surface, Scene& scene, double phaseAngle)

@@ -180,6 +180,12 @@ std::string mirrorWords(const Mirror& mirror)
     return " " + fillIn(translate("PictureDescription", "Of the mirror's 30 segments %1 reflect; the others are scraped off."), {std::to_string(reflecting)});
 }
 
+// Only the real lengths are said: the window's own measure is the picture as it always was.
+std::string measureSentence(PathMeasure measure)
+{
+    return measure == PathMeasure::TwoLegs ? " " + translate("PictureDescription", "Each path is measured by its real length, its two legs added.") : "";
+}
+
 std::string drawnWords(const DrawnPicture& drawn)
 {
     const std::string segments = std::to_string(drawn.segmentsDrawn);
@@ -199,7 +205,7 @@ std::string drawnWords(const DrawnPicture& drawn)
         const std::string words = fillIn(translate("PictureDescription", "Drawn for distance %1 and frequency %2: the 30 paths from the source via the mirror to the detector, "
                                                                          "their photon vectors under the mirror, the time curve and the spiral of the photon vectors laid head to tail."),
                                          {drawn.distance, drawn.frequency}) +
-                                  mirrorWords(drawn.mirror);
+                                  mirrorWords(drawn.mirror) + measureSentence(drawn.measure);
         if (const auto finding = find(drawn))
             return words + " " + leastTimeWords(*finding) + " " + sumWords(*finding) + againstWholeWords(*finding);
         return words;
@@ -216,7 +222,8 @@ std::string describePicture(const DrawnPicture& drawn, const FormState& now)
     std::string words = drawnWords(drawn);
     if (drawn.stage == DrawnPicture::Stage::Drawing)
         return words;
-    if (drawn.stage == DrawnPicture::Stage::Empty || drawn.distance != now.nPosun || drawn.frequency != now.nKmitocet || drawn.mirror != now.explore.mirror)
+    if (drawn.stage == DrawnPicture::Stage::Empty || drawn.distance != now.nPosun || drawn.frequency != now.nKmitocet || drawn.mirror != now.explore.mirror ||
+        drawn.measure != now.explore.measure)
         words += " " + fillIn(translate("PictureDescription", "Start will draw distance %1 and frequency %2."), {now.nPosun, now.nKmitocet});
     return words;
 }
@@ -244,11 +251,14 @@ std::string heldInputWords(const FormAction& action, const FormState& after)
         std::string operator()(MirrorPreset preset) const
         {
             constexpr const char* names[] = {QT_TRANSLATE_NOOP("PictureDescription", "the whole mirror"), QT_TRANSLATE_NOOP("PictureDescription", "the middle third"),
-                                             QT_TRANSLATE_NOOP("PictureDescription", "the outer thirds"), QT_TRANSLATE_NOOP("PictureDescription", "a grating")};
+                                             QT_TRANSLATE_NOOP("PictureDescription", "the outer thirds"), QT_TRANSLATE_NOOP("PictureDescription", "a grating"),
+                                             QT_TRANSLATE_NOOP("PictureDescription", "the third around least time"),
+                                             QT_TRANSLATE_NOOP("PictureDescription", "the mirror away from least time")};
             return translate("PictureDescription", names[static_cast<int>(preset)]);
         }
         std::string operator()(const DistanceSetting&) const { return fillIn(translate("PictureDescription", "distance %1"), {after.nPosun}); }
         std::string operator()(const FrequencySetting&) const { return fillIn(translate("PictureDescription", "frequency %1"), {after.nKmitocet}); }
+        std::string operator()(const MeasureSetting& setting) const { return fillIn(translate("PictureDescription", "path lengths: %1"), {measureName(setting.measure)}); }
     };
     return std::visit(Words{after}, action);
 }

@@ -108,13 +108,13 @@ std::optional<int> mirrorSegmentAt(float x, float y)
 // The band is painted before the texts are read, so a bad text leaves it on its own.
 Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror) { return setUpScene(surface, settings, mirror, surface, Layout::Classic); }
 
-Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror, DrawingSurface& within, Layout layout)
+Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror, DrawingSurface& within, Layout layout, PathMeasure measure)
 {
     surface.resetToPixels();
     surface.setPenWidth(1);
     paintBand(surface, bandRows);
     const double frequencyValue = frequency(settings);
-    const Scene scene = sceneGeometry(distance(settings), frequencyValue, layout);
+    const Scene scene = sceneGeometry(distance(settings), frequencyValue, layout, measure);
     drawSourceAndDetector(within, scene);
     drawMirror(within, scene, mirror);
     within.circle(single(scene.spiralX), single(scene.spiralY), 2, darkGrey);

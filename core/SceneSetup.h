@@ -22,6 +22,7 @@ std::optional<int> mirrorSegmentAt(float x, float y);
 // Throws SettingsError at the first text that is not a number, leaving what it drew. What comes
 // after the band is drawn on within, the surface itself unless told otherwise.
 Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror = Mirror::whole());
-Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror, DrawingSurface& within, Layout layout);
+Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror, DrawingSurface& within, Layout layout,
+                 PathMeasure measure = PathMeasure::RootOfSquares);
 
 }  // namespace quorvel

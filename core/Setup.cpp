@@ -25,18 +25,18 @@ void addPart(std::string& query, std::string_view name, const std::string& value
 Setup Setup::of(const FormState& state)
 {
     const ExploreState& explore = state.explore;
-    return {explore.distance, explore.frequencyTenths, state.HScroll1, explore.open, explore.mirror};
+    return {explore.distance, explore.frequencyTenths, state.HScroll1, explore.open, explore.mirror, explore.measure};
 }
 
 bool Setup::needsPanel() const
 {
-    return (distance != 0 && distance != 250) || (frequencyTenths != 10 && frequencyTenths != 20) || !mirror.isWhole();
+    return (distance != 0 && distance != 250) || (frequencyTenths != 10 && frequencyTenths != 20) || !mirror.isWhole() || measure != PathMeasure::RootOfSquares;
 }
 
 std::string Setup::mirrorText() const
 {
     for (std::size_t k = 0; k < presetNames.size(); ++k) {
-        if (presetMirror(static_cast<MirrorPreset>(k), distance, frequencyTenths / 10.0) == mirror)
+        if (presetMirror(static_cast<MirrorPreset>(k), distance, frequencyTenths / 10.0, measure) == mirror)
             return std::string(presetNames[k]);
     }
     std::string digits;
@@ -63,6 +63,8 @@ std::string Setup::query(std::string_view current) const
         addPart(query, speedName, std::to_string(speed));
     if (explore && !needsPanel())
         addPart(query, exploreName, "1");
+    if (measure != opening.measure)
+        addPart(query, measureName, std::string(measureNames[static_cast<std::size_t>(measure)]));
     if (mirror != opening.mirror)
         addPart(query, mirrorName, mirrorText());
     return query;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Mirror.h"
+#include "core/PathMeasure.h"
 
 #include <array>
 #include <cstddef>
@@ -22,9 +23,12 @@ struct Setup {
     static constexpr std::string_view speedName = "speed";
     static constexpr std::string_view exploreName = "explore";
     static constexpr std::string_view mirrorName = "mirror";
+    static constexpr std::string_view measureName = "measure";
     // A mirror that one of the panel's presets scrapes goes by the preset's name, in the order
     // of MirrorPreset; any other as thirty digits from the left, 1 for a segment that reflects.
-    static constexpr std::array<std::string_view, 4> presetNames{"whole", "middle-third", "outer-thirds", "grating"};
+    static constexpr std::array<std::string_view, 6> presetNames{"whole", "middle-third", "outer-thirds", "grating", "around-least-time", "away-from-least-time"};
+    // The measure of a path, in the order of PathMeasure: the window's, or the two legs' real lengths.
+    static constexpr std::array<std::string_view, 2> measureNames{"window", "legs"};
     // Names that others of the page read from its address, passed over in silence and kept.
     static constexpr std::array<std::string_view, 1> namesOfOthers{"lang"};
     // Far beyond a query of every setting: a longer one is no link to a setup, and is not read.
@@ -35,6 +39,7 @@ struct Setup {
     int speed = 1;  // the scroll bar's value
     bool explore = false;  // the panel is open
     Mirror mirror = Mirror::whole();
+    PathMeasure measure = PathMeasure::RootOfSquares;
 
     // The setup a window shows.
     static Setup of(const FormState& state);

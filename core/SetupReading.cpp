@@ -1,5 +1,6 @@
 #include "core/SetupReading.h"
 
+#include "core/ExploreWords.h"
 #include "core/FormState.h"
 #include "core/MirrorOptics.h"
 #include "core/QueryString.h"
@@ -14,7 +15,7 @@ namespace quorvel {
 
 namespace {
 
-constexpr std::array settingNames{Setup::distanceName, Setup::frequencyName, Setup::speedName, Setup::exploreName, Setup::mirrorName};
+constexpr std::array settingNames{Setup::distanceName, Setup::frequencyName, Setup::speedName, Setup::exploreName, Setup::mirrorName, Setup::measureName};
 // A report stays one readable line however much a crafted address holds.
 constexpr std::size_t longestValueShown = 40;
 constexpr std::size_t mostShown = 10;
@@ -148,6 +149,11 @@ void SetupReading::read(const std::vector<Pair>& pairs)
             ignored_.push_back({name, value, Why::Invalid});
         }
     }
+    // A frequency beyond what the measure shows truly is one the panel cannot reach.
+    if (setup_.frequencyTenths > ExploreState::frequencyTenthsCap(setup_.measure)) {
+        ignored_.push_back({std::string(Setup::frequencyName), frequencyGiven_, Why::Invalid});
+        setup_.frequencyTenths = Setup().frequencyTenths;
+    }
     settleMirror();
     setup_.explore = setup_.explore || setup_.needsPanel();
 }
@@ -162,6 +168,7 @@ bool SetupReading::set(std::string_view name, const std::string& value)
     if (name == Setup::frequencyName) {
         const auto frequency = within(tenths(value), ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum);
         setup_.frequencyTenths = frequency.value_or(setup_.frequencyTenths);
+        frequencyGiven_ = value;
         return frequency.has_value();
     }
     if (name == Setup::speedName) {
@@ -173,6 +180,13 @@ bool SetupReading::set(std::string_view name, const std::string& value)
         if (value != "1" && value != "0")
             return false;
         setup_.explore = value == "1";
+        return true;
+    }
+    if (name == Setup::measureName) {
+        const auto measure = std::find(Setup::measureNames.begin(), Setup::measureNames.end(), value);
+        if (measure == Setup::measureNames.end())
+            return false;
+        setup_.measure = static_cast<PathMeasure>(measure - Setup::measureNames.begin());
         return true;
     }
     if (const auto preset = std::find(Setup::presetNames.begin(), Setup::presetNames.end(), value); preset != Setup::presetNames.end()) {
@@ -188,7 +202,7 @@ bool SetupReading::set(std::string_view name, const std::string& value)
 void SetupReading::settleMirror()
 {
     if (preset_)
-        setup_.mirror = presetMirror(*preset_, setup_.distance, setup_.frequencyTenths / 10.0);
+        setup_.mirror = presetMirror(*preset_, setup_.distance, setup_.frequencyTenths / 10.0, setup_.measure);
 }
 
 std::string SetupReading::ignoredText() const
@@ -207,7 +221,8 @@ std::string SetupReading::takes(std::string_view name)
         return fillIn(translate("SetupReading", "0 or 250, or for the explore panel a whole number from %1 to %2"),
                       {std::to_string(ExploreState::distanceMinimum), std::to_string(ExploreState::distanceMaximum)});
     if (name == Setup::frequencyName)
-        return translate("SetupReading", "1 or 2, or for the explore panel a number from 0.5 to 3 in tenths, such as 1.5");
+        return fillIn(translate("SetupReading", "1 or 2, or for the explore panel a number from 0.5 to %1 in tenths, such as 1.5, and to %2 with measure=legs"),
+                      {tenthsText(ExploreState::frequencyTenthsMaximum), tenthsText(ExploreState::twoLegsFrequencyTenthsMaximum)});
     if (name == Setup::speedName)
         return fillIn(translate("SetupReading", "a whole number from %1 to %2"),
                       {std::to_string(FormState::speedMinimum), std::to_string(FormState::speedMaximum)});
@@ -215,7 +230,9 @@ std::string SetupReading::takes(std::string_view name)
         return translate("SetupReading", "1 to open the explore panel, or 0");
     if (name == Setup::mirrorName)
         return translate("SetupReading", "30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, "
-                                         "or whole, middle-third, outer-thirds or grating");
+                                         "or whole, middle-third, outer-thirds, grating, around-least-time or away-from-least-time");
+    if (name == Setup::measureName)
+        return translate("SetupReading", "window for the window's measure of a path, or legs for its real length, the two legs added");
     return {};
 }
 

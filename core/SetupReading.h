@@ -49,6 +49,7 @@ private:
     Setup setup_;
     std::vector<Ignored> ignored_;
     std::optional<MirrorPreset> preset_;  // the mirror named by a preset, scraped once the settings are read
+    std::string frequencyGiven_;  // checked against the measure's reach once that is read
 };
 
 }  // namespace quorvel

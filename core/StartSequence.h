@@ -19,10 +19,10 @@ class SettingsTexts;
 // then the result marks and labels.
 class StartSequence {
 public:
-    // The segments of the mirror that reflect and the layout stay as they were when the sequence
-    // began.
+    // The segments of the mirror that reflect, the layout and the measure of a path stay as they
+    // were when the sequence began.
     StartSequence(DrawingSurface& surface, const SettingsTexts& settings, ResultLabels& labels, Mirror mirror = Mirror::whole(),
-                  Layout layout = Layout::Classic);
+                  Layout layout = Layout::Classic, PathMeasure measure = PathMeasure::RootOfSquares);
     // It draws through a member of its own.
     StartSequence(const StartSequence&) = delete;
     StartSequence& operator=(const StartSequence&) = delete;
@@ -48,6 +48,7 @@ private:
     ResultLabels& labels_;
     Mirror mirror_;
     Layout layout_;
+    PathMeasure measure_;
     BandClip clip_;
     DrawingSurface& sceneSurface_;
     Stage stage_ = Stage::SetUp;

@@ -69,7 +69,8 @@ struct SetupOption {
 };
 
 constexpr std::array setupOptions{SetupOption{Setup::distanceName, "pixels"}, SetupOption{Setup::frequencyName, "number"},
-                                  SetupOption{Setup::speedName, "slowdown"}, SetupOption{Setup::mirrorName, "segments"}};
+                                  SetupOption{Setup::speedName, "slowdown"}, SetupOption{Setup::mirrorName, "segments"},
+                                  SetupOption{Setup::measureName, "measure"}};
 
 // The parser names an unknown option without the dashes it was written with, so the word as given
 // is quoted instead: "--bogus", not "bogus".
@@ -212,11 +213,14 @@ std::string CommandLine::helpText()
     text += optionLine(QStringLiteral("      --distance pixels"),
                        QCoreApplication::translate("CommandLine", "start at this distance: 0 or 250, or for the explore\npanel a whole number from -350 to 350"));
     text += optionLine(QStringLiteral("      --frequency number"),
-                       QCoreApplication::translate("CommandLine", "start at this frequency: 1 or 2, or for the explore\npanel from 0.5 to 3 in tenths, such as 1.5"));
+                       QCoreApplication::translate("CommandLine", "start at this frequency: 1 or 2, or for the explore\npanel from 0.5 to 2 in tenths, such as 1.5 (to 1.3\nwith --measure legs)"));
     text += optionLine(QStringLiteral("      --speed slowdown"), QCoreApplication::translate("CommandLine", "start with the speed scroll bar here, from 1 to 20"));
     text += optionLine(QStringLiteral("      --mirror segments"),
-                       QCoreApplication::translate("CommandLine", "the explore panel's mirror: whole, middle-third,\nouter-thirds, grating, or 30 digits from the left,\n"
+                       QCoreApplication::translate("CommandLine", "the explore panel's mirror: whole, middle-third,\nouter-thirds, grating, around-least-time,\n"
+                                                                  "away-from-least-time, or 30 digits from the left,\n"
                                                                   "1 for a segment that reflects, 0 for one scraped off"));
+    text += optionLine(QStringLiteral("      --measure measure"),
+                       QCoreApplication::translate("CommandLine", "how the explore panel measures a path: window (the\nwindow's measure) or legs (its real length)"));
     text += optionLine(QStringLiteral("      --lang code"),
                        QCoreApplication::translate("CommandLine", "the language to show instead of the desktop's:\ncs, de, en, es, fr or pt_BR; any other shows English"));
     text += QLatin1Char('\n') +

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QAbstractSpinBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
@@ -95,6 +96,15 @@ void ExplorePanel::createMirrorControls()
     middleThird_ = button("middleThird", QCoreApplication::translate("ExplorePanel", "Middle third"));
     outerThirds_ = button("outerThirds", QCoreApplication::translate("ExplorePanel", "Outer thirds"));
     grating_ = button("grating", QCoreApplication::translate("ExplorePanel", "Grating"));
+    aroundLeastTime_ = button("aroundLeastTime", QCoreApplication::translate("ExplorePanel", "Around least time"));
+    awayFromLeastTime_ = button("awayFromLeastTime", QCoreApplication::translate("ExplorePanel", "Away from it"));
+    awayFromLeastTime_->setAccessibleName(QCoreApplication::translate("ExplorePanel", "Away from least time"));
+    endsLesson_ = new QLabel;
+    endsLesson_->setObjectName(QStringLiteral("endsLesson"));
+    endsLesson_->setWordWrap(true);
+    endsLesson_->hide();
+    endsOffer_ = button("endsOffer", QString());
+    endsOffer_->hide();
     close_ = button("closeExplore", QCoreApplication::translate("ExplorePanel", "Close"));
 }
 
@@ -104,6 +114,14 @@ void ExplorePanel::createSettingControls()
     distanceField_ = numberField(new QSpinBox, "distanceField", QCoreApplication::translate("ExplorePanel", "Distance in pixels"));
     distanceField_->setRange(ExploreState::distanceMinimum, ExploreState::distanceMaximum);
     frequency_ = slider("frequency", QCoreApplication::translate("ExplorePanel", "Frequency in tenths"), ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum, 5);
+    // A screen reader names a combo box by its choice; what it chooses is its description.
+    measure_ = named(new QComboBox, "measure", QCoreApplication::translate("ExplorePanel", "How a path's length is measured"));
+    measure_->setAccessibleDescription(measure_->accessibleName());
+    for (const PathMeasure measure : {PathMeasure::RootOfSquares, PathMeasure::TwoLegs})
+        measure_->addItem(QString::fromStdString(measureName(measure)));
+    // A longer translation is cut in the closed box, never widens the panel; the list shows it whole.
+    measure_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    measure_->setMinimumContentsLength(12);
     frequencyField_ = numberField(new QDoubleSpinBox, "frequencyField", QCoreApplication::translate("ExplorePanel", "Frequency"));
     frequencyField_->setRange(ExploreState::frequencyTenthsMinimum / 10.0, ExploreState::frequencyTenthsMaximum / 10.0);
     frequencyField_->setDecimals(1);
@@ -134,12 +152,18 @@ void ExplorePanel::layOut()
     presets->addWidget(middleThird_, 0, 1);
     presets->addWidget(outerThirds_, 1, 0);
     presets->addWidget(grating_, 1, 1);
-    auto* distanceRow = new QHBoxLayout;
-    distanceRow->addWidget(distance_);
-    distanceRow->addWidget(distanceField_);
-    auto* frequencyRow = new QHBoxLayout;
-    frequencyRow->addWidget(frequency_);
-    frequencyRow->addWidget(frequencyField_);
+    presets->addWidget(aroundLeastTime_, 2, 0);
+    presets->addWidget(awayFromLeastTime_, 2, 1);
+    // Each setting's caption beside it, so that the panel holds the ends' lesson within its height.
+    auto* settings = new QGridLayout;
+    settings->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Path length"), measure_), 0, 0);
+    settings->addWidget(measure_, 0, 1, 1, 2);
+    settings->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Distance"), distance_), 1, 0);
+    settings->addWidget(distance_, 1, 1);
+    settings->addWidget(distanceField_, 1, 2);
+    settings->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Frequency"), frequency_), 2, 0);
+    settings->addWidget(frequency_, 2, 1);
+    settings->addWidget(frequencyField_, 2, 2);
     auto* brightnessRow = new QHBoxLayout;
     brightnessRow->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Brightness"), brightnessBar_));
     brightnessRow->addWidget(brightnessNumber_);
@@ -151,10 +175,9 @@ void ExplorePanel::layOut()
     column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Mirror segments"), segments_));
     column->addWidget(segments_);
     column->addLayout(presets);
-    column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Distance"), distance_));
-    column->addLayout(distanceRow);
-    column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Frequency"), frequency_));
-    column->addLayout(frequencyRow);
+    column->addWidget(endsLesson_);
+    column->addWidget(endsOffer_, 0, Qt::AlignLeft);
+    column->addLayout(settings);
     column->addLayout(brightnessRow);
     column->addWidget(brightnessHere_, 0, Qt::AlignRight);
     column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Brightness against distance"), graph_));
@@ -174,6 +197,15 @@ void ExplorePanel::connectInput()
     connectPreset(middleThird_, MirrorPreset::MiddleThird);
     connectPreset(outerThirds_, MirrorPreset::OuterThirds);
     connectPreset(grating_, MirrorPreset::Grating);
+    connectPreset(aroundLeastTime_, MirrorPreset::AroundLeastTime);
+    connectPreset(awayFromLeastTime_, MirrorPreset::AwayFromLeastTime);
+    connect(measure_, &QComboBox::activated, this, [this](int index) { model_.perform(MeasureSetting{static_cast<PathMeasure>(index)}); });
+    connect(endsOffer_, &QPushButton::clicked, this, [this] {
+        if (shownLesson_.offer == EndsLesson::Offer::Frequency)
+            model_.perform(FrequencySetting{shownLesson_.frequencyTenths});
+        else if (shownLesson_.offer == EndsLesson::Offer::Middle)
+            model_.perform(DistanceSetting{0});
+    });
     const auto setDistance = [this](int pixels) { model_.perform(DistanceSetting{pixels}); };
     connect(distance_, &QSlider::valueChanged, this, setDistance);
     connect(distanceField_, &QSpinBox::valueChanged, this, setDistance);
@@ -193,7 +225,8 @@ DrawingSurface& ExplorePanel::graphSurface() { return graph_->surface(); }
 
 void ExplorePanel::followInTabOrder(QWidget* previous)
 {
-    QWidget* const order[] = {segments_, wholeMirror_, middleThird_, outerThirds_, grating_, distance_, distanceField_, frequency_, frequencyField_, close_};
+    QWidget* const order[] = {segments_,   wholeMirror_, middleThird_, outerThirds_,   grating_,   aroundLeastTime_, awayFromLeastTime_, endsOffer_,
+                              measure_,    distance_,    distanceField_, frequency_, frequencyField_, close_};
     for (QWidget* next : order) {
         QWidget::setTabOrder(previous, next);
         previous = next;
@@ -205,8 +238,21 @@ void ExplorePanel::showState(const ExploreState& explore)
     segments_->showMirror(explore.mirror, explore.currentSegment);
     showValue(distance_, explore.distance);
     showValue(distanceField_, explore.distance);
+    // The frequency reaches as far as the measure shows truly; the range is set before the value.
+    const int cap = ExploreState::frequencyTenthsCap(explore.measure);
+    {
+        const QSignalBlocker quietSlider(frequency_);
+        const QSignalBlocker quietField(frequencyField_);
+        frequency_->setMaximum(cap);
+        frequencyField_->setMaximum(cap / 10.0);
+    }
     showValue(frequency_, explore.frequencyTenths);
     showValue(frequencyField_, explore.frequency());
+    {
+        const QSignalBlocker quiet(measure_);
+        measure_->setCurrentIndex(static_cast<int>(explore.measure));
+    }
+    showEndsLesson(explore);
     brightnessNumber_->setText(QString::fromStdString(brightnessNumber(explore.brightness)));
     // In hundredths, so that the bar's value read out is the brightness itself.
     const int top = static_cast<int>(std::lround(explore.brightnessTop * 100));
@@ -214,6 +260,20 @@ void ExplorePanel::showState(const ExploreState& explore)
     brightnessBar_->setValue(static_cast<int>(std::clamp<long long>(std::llround(explore.brightness * 100), 0, top)));
     brightnessBar_->setAccessibleDescription(QString::fromStdString(brightnessWords(explore.brightness, explore.brightnessHere)));
     brightnessHere_->setText(QString::fromStdString(againstWholeHereText(explore.brightnessHere)));
+}
+
+// The lesson's words and its offer show only while the ends do not cancel at the setting shown.
+void ExplorePanel::showEndsLesson(const ExploreState& explore)
+{
+    shownLesson_ = explore.endsLesson;
+    const QString words = QString::fromStdString(endsLessonWords(explore.endsLesson, explore.frequencyTenths));
+    const QString offer = QString::fromStdString(endsLessonOffer(explore.endsLesson));
+    endsLesson_->setText(words);
+    endsLesson_->setVisible(!words.isEmpty());
+    endsOffer_->setText(offer);
+    endsOffer_->setAccessibleName(offer);
+    endsOffer_->setAccessibleDescription(words);
+    endsOffer_->setVisible(!offer.isEmpty());
 }
 
 void ExplorePanel::showGraph() { graph_->showDrawn(); }

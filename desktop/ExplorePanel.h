@@ -7,6 +7,7 @@
 
 #include <string>
 
+class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QProgressBar;
@@ -53,12 +54,20 @@ private:
     void connectInput();
     void connectPreset(QPushButton* button, MirrorPreset preset);
 
+    void showEndsLesson(const ExploreState& explore);
+
     MainFormModel& model_;
+    EndsLesson shownLesson_;
     SegmentStrip* segments_ = nullptr;
     QPushButton* wholeMirror_ = nullptr;
     QPushButton* middleThird_ = nullptr;
     QPushButton* outerThirds_ = nullptr;
     QPushButton* grating_ = nullptr;
+    QPushButton* aroundLeastTime_ = nullptr;
+    QPushButton* awayFromLeastTime_ = nullptr;
+    QLabel* endsLesson_ = nullptr;
+    QPushButton* endsOffer_ = nullptr;
+    QComboBox* measure_ = nullptr;
     QSlider* distance_ = nullptr;
     QSpinBox* distanceField_ = nullptr;
     QSlider* frequency_ = nullptr;

@@ -138,22 +138,8 @@ panel a whole number from -350 to 350</source>
 zkoumání celé číslo od -350 do 350</translation>
     </message>
     <message>
-        <source>start at this frequency: 1 or 2, or for the explore
-panel from 0.5 to 3 in tenths, such as 1.5</source>
-        <translation>začít s touto frekvencí: 1 nebo 2, nebo pro panel
-zkoumání od 0.5 do 3 po desetinách, např. 1.5</translation>
-    </message>
-    <message>
         <source>start with the speed scroll bar here, from 1 to 20</source>
         <translation>začít s posuvníkem rychlosti zde, od 1 do 20</translation>
-    </message>
-    <message>
-        <source>the explore panel&apos;s mirror: whole, middle-third,
-outer-thirds, grating, or 30 digits from the left,
-1 for a segment that reflects, 0 for one scraped off</source>
-        <translation>zrcadlo panelu zkoumání: whole, middle-third,
-outer-thirds, grating, nebo 30 číslic zleva,
-1 pro segment, který odráží, 0 pro seškrábnutý</translation>
     </message>
     <message>
         <source>the language to show instead of the desktop&apos;s:
@@ -180,6 +166,30 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
     <message>
         <source>--lang takes a language code such as de, but was given &apos;%1&apos;</source>
         <translation>--lang přijímá kód jazyka, například de, ale dostal „%1“</translation>
+    </message>
+    <message>
+        <source>start at this frequency: 1 or 2, or for the explore
+panel from 0.5 to 2 in tenths, such as 1.5 (to 1.3
+with --measure legs)</source>
+        <translation>začít s touto frekvencí: 1 nebo 2, nebo pro panel
+zkoumání od 0.5 do 2 v desetinách, například 1.5 (do 1.3
+s --measure legs)</translation>
+    </message>
+    <message>
+        <source>the explore panel&apos;s mirror: whole, middle-third,
+outer-thirds, grating, around-least-time,
+away-from-least-time, or 30 digits from the left,
+1 for a segment that reflects, 0 for one scraped off</source>
+        <translation>zrcadlo panelu zkoumání: whole, middle-third,
+outer-thirds, grating, around-least-time,
+away-from-least-time, nebo 30 číslic zleva,
+1 pro segment, který odráží, 0 pro seškrábnutý</translation>
+    </message>
+    <message>
+        <source>how the explore panel measures a path: window (the
+window&apos;s measure) or legs (its real length)</source>
+        <translation>jak panel zkoumání měří dráhu: window (míra
+okna) nebo legs (její skutečná délka)</translation>
     </message>
 </context>
 <context>
@@ -236,6 +246,26 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
         <source>Mirror segments</source>
         <translation>Segmenty zrcadla</translation>
     </message>
+    <message>
+        <source>Around least time</source>
+        <translation>Kolem nejkratšího času</translation>
+    </message>
+    <message>
+        <source>Away from it</source>
+        <translation>Mimo něj</translation>
+    </message>
+    <message>
+        <source>Away from least time</source>
+        <translation>Mimo nejkratší čas</translation>
+    </message>
+    <message>
+        <source>How a path&apos;s length is measured</source>
+        <translation>Jak se měří délka dráhy</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Délka dráhy</translation>
+    </message>
 </context>
 <context>
     <name>ExploreWords</name>
@@ -266,6 +296,46 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
     <message>
         <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against a whole mirror at the middle and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.</source>
         <translation>Jak pravděpodobně světlo dorazí do detektoru, druhá mocnina délky součtového vektoru, proti celému zrcadlu uprostřed a proti celému zrcadlu na stejném místě. Pruh je plný při nejvíce světle, které při této frekvenci pošle jakékoli zrcadlo.</translation>
+    </message>
+    <message>
+        <source>Real length (the two legs)</source>
+        <translation>Skutečná délka (obě ramena)</translation>
+    </message>
+    <message>
+        <source>Window&apos;s (shorter than real)</source>
+        <translation>Jako okno (kratší než skutečná)</translation>
+    </message>
+    <message>
+        <source>Path lengths: %1.</source>
+        <translation>Délky drah: %1.</translation>
+    </message>
+    <message>
+        <source>Frequency brought down to %1, the highest that 30 segments show truly with these lengths.</source>
+        <translation>Frekvence snížena na %1, nejvyšší, kterou 30 segmentů s těmito délkami ukáže věrně.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 is beyond what 30 segments show truly with real lengths, so paths are measured as the window measures them again.</source>
+        <translation>Frekvenci %1 už 30 segmentů se skutečnými délkami věrně neukáže, proto se dráhy opět měří jako v okně.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too slowly here to cancel.</source>
+        <translation>Při frekvenci %1 dávají vnější třetiny %2 a prostřední třetina %3: šipky konců se tu otáčejí příliš pomalu, aby se vyrušily.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends do not cancel at any frequency the panel reaches here.</source>
+        <translation>Při frekvenci %1 dávají vnější třetiny %2 a prostřední třetina %3: konce se tu nevyruší při žádné frekvenci, kterou panel nabízí.</translation>
+    </message>
+    <message>
+        <source>With the pair away from the middle, the middle third is not around the least-time point, so the outer thirds are not the ends that cancel.</source>
+        <translation>Když dvojice nestojí uprostřed, není prostřední třetina kolem bodu nejkratšího času, a vnější třetiny tedy nejsou konce, které se vyruší.</translation>
+    </message>
+    <message>
+        <source>Try frequency %1</source>
+        <translation>Zkusit frekvenci %1</translation>
+    </message>
+    <message>
+        <source>Move the pair to the middle</source>
+        <translation>Posunout dvojici doprostřed</translation>
     </message>
 </context>
 <context>
@@ -582,6 +652,26 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
         <source>Stop</source>
         <translation>Zastavit</translation>
     </message>
+    <message>
+        <source>Around least time</source>
+        <translation>Kolem nejkratšího času</translation>
+    </message>
+    <message>
+        <source>Away from it</source>
+        <translation>Mimo něj</translation>
+    </message>
+    <message>
+        <source>Away from least time</source>
+        <translation>Mimo nejkratší čas</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Délka dráhy</translation>
+    </message>
+    <message>
+        <source>How a path&apos;s length is measured</source>
+        <translation>Jak se měří délka dráhy</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -749,6 +839,22 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
         <source>Light is %1 times as likely to reach the detector as with the whole mirror at this place: the square of the sum vector&apos;s length against the whole mirror&apos;s.</source>
         <translation>Světlo dorazí do detektoru %1krát tak pravděpodobně jako s celým zrcadlem na tomto místě: druhá mocnina délky součtového vektoru proti té celého zrcadla.</translation>
     </message>
+    <message>
+        <source>Each path is measured by its real length, its two legs added.</source>
+        <translation>Každá dráha se měří svou skutečnou délkou, součtem obou ramen.</translation>
+    </message>
+    <message>
+        <source>the third around least time</source>
+        <translation>třetina kolem nejkratšího času</translation>
+    </message>
+    <message>
+        <source>the mirror away from least time</source>
+        <translation>zrcadlo mimo nejkratší čas</translation>
+    </message>
+    <message>
+        <source>path lengths: %1</source>
+        <translation>délky drah: %1</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -798,10 +904,6 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
         <translation>0 nebo 250, nebo pro panel zkoumání celé číslo od %1 do %2</translation>
     </message>
     <message>
-        <source>1 or 2, or for the explore panel a number from 0.5 to 3 in tenths, such as 1.5</source>
-        <translation>1 nebo 2, nebo pro panel zkoumání číslo od 0.5 do 3 po desetinách, například 1.5</translation>
-    </message>
-    <message>
         <source>a whole number from %1 to %2</source>
         <translation>celé číslo od %1 do %2</translation>
     </message>
@@ -810,8 +912,16 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
         <translation>1 pro otevření panelu zkoumání, nebo 0</translation>
     </message>
     <message>
-        <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds or grating</source>
-        <translation>30 číslic zleva, 1 pro odrážející segment a 0 pro seškrábnutý, nebo whole, middle-third, outer-thirds či grating</translation>
+        <source>1 or 2, or for the explore panel a number from 0.5 to %1 in tenths, such as 1.5, and to %2 with measure=legs</source>
+        <translation>1 nebo 2, nebo pro panel zkoumání číslo od 0.5 do %1 v desetinách, například 1.5, a do %2 s measure=legs</translation>
+    </message>
+    <message>
+        <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds, grating, around-least-time or away-from-least-time</source>
+        <translation>30 číslic zleva, 1 pro segment, který odráží, a 0 pro seškrábnutý, nebo whole, middle-third, outer-thirds, grating, around-least-time či away-from-least-time</translation>
+    </message>
+    <message>
+        <source>window for the window&apos;s measure of a path, or legs for its real length, the two legs added</source>
+        <translation>window pro míru dráhy jako v okně, nebo legs pro její skutečnou délku, součet obou ramen</translation>
     </message>
 </context>
 <context>

@@ -138,22 +138,8 @@ panel a whole number from -350 to 350</source>
 Erkundungsleiste eine ganze Zahl von -350 bis 350</translation>
     </message>
     <message>
-        <source>start at this frequency: 1 or 2, or for the explore
-panel from 0.5 to 3 in tenths, such as 1.5</source>
-        <translation>mit dieser Frequenz beginnen: 1 oder 2, oder für die
-Erkundungsleiste 0.5 bis 3 in Zehnteln, etwa 1.5</translation>
-    </message>
-    <message>
         <source>start with the speed scroll bar here, from 1 to 20</source>
         <translation>mit dem Geschwindigkeitsregler hier beginnen, 1 bis 20</translation>
-    </message>
-    <message>
-        <source>the explore panel&apos;s mirror: whole, middle-third,
-outer-thirds, grating, or 30 digits from the left,
-1 for a segment that reflects, 0 for one scraped off</source>
-        <translation>der Spiegel der Erkundungsleiste: whole, middle-third,
-outer-thirds, grating, oder 30 Ziffern von links,
-1 für ein reflektierendes Segment, 0 für ein abgekratztes</translation>
     </message>
     <message>
         <source>the language to show instead of the desktop&apos;s:
@@ -180,6 +166,30 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>--lang takes a language code such as de, but was given &apos;%1&apos;</source>
         <translation>--lang nimmt einen Sprachcode wie de, bekam aber „%1“</translation>
+    </message>
+    <message>
+        <source>start at this frequency: 1 or 2, or for the explore
+panel from 0.5 to 2 in tenths, such as 1.5 (to 1.3
+with --measure legs)</source>
+        <translation>mit dieser Frequenz beginnen: 1 oder 2, oder für das
+Erkundungsfeld von 0.5 bis 2 in Zehnteln, etwa 1.5 (bis 1.3
+mit --measure legs)</translation>
+    </message>
+    <message>
+        <source>the explore panel&apos;s mirror: whole, middle-third,
+outer-thirds, grating, around-least-time,
+away-from-least-time, or 30 digits from the left,
+1 for a segment that reflects, 0 for one scraped off</source>
+        <translation>der Spiegel des Erkundungsfelds: whole, middle-third,
+outer-thirds, grating, around-least-time,
+away-from-least-time, oder 30 Ziffern von links,
+1 für ein spiegelndes Segment, 0 für ein abgekratztes</translation>
+    </message>
+    <message>
+        <source>how the explore panel measures a path: window (the
+window&apos;s measure) or legs (its real length)</source>
+        <translation>wie das Erkundungsfeld einen Weg misst: window (das
+Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
     </message>
 </context>
 <context>
@@ -236,6 +246,26 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Mirror segments</source>
         <translation>Spiegelsegmente</translation>
     </message>
+    <message>
+        <source>Around least time</source>
+        <translation>Um die kürzeste Zeit</translation>
+    </message>
+    <message>
+        <source>Away from it</source>
+        <translation>Abseits davon</translation>
+    </message>
+    <message>
+        <source>Away from least time</source>
+        <translation>Abseits der kürzesten Zeit</translation>
+    </message>
+    <message>
+        <source>How a path&apos;s length is measured</source>
+        <translation>Wie die Länge eines Weges gemessen wird</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Weglänge</translation>
+    </message>
 </context>
 <context>
     <name>ExploreWords</name>
@@ -266,6 +296,46 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against a whole mirror at the middle and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.</source>
         <translation>Wie wahrscheinlich Licht den Detektor erreicht, das Quadrat der Länge des Summenvektors, gegenüber einem ganzen Spiegel in der Mitte und gegenüber dem ganzen Spiegel an derselben Stelle. Der Balken ist voll beim meisten Licht, das irgendein Spiegel bei dieser Frequenz schickt.</translation>
+    </message>
+    <message>
+        <source>Real length (the two legs)</source>
+        <translation>Wirkliche Länge (beide Teilstrecken)</translation>
+    </message>
+    <message>
+        <source>Window&apos;s (shorter than real)</source>
+        <translation>Wie im Fenster (kürzer als wirklich)</translation>
+    </message>
+    <message>
+        <source>Path lengths: %1.</source>
+        <translation>Weglängen: %1.</translation>
+    </message>
+    <message>
+        <source>Frequency brought down to %1, the highest that 30 segments show truly with these lengths.</source>
+        <translation>Frequenz auf %1 gesenkt, die höchste, die 30 Segmente mit diesen Längen richtig zeigen.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 is beyond what 30 segments show truly with real lengths, so paths are measured as the window measures them again.</source>
+        <translation>Frequenz %1 zeigen 30 Segmente mit wirklichen Längen nicht mehr richtig, darum werden die Wege wieder wie im Fenster gemessen.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too slowly here to cancel.</source>
+        <translation>Bei Frequenz %1 geben die äußeren Drittel %2 und das mittlere Drittel %3: Die Pfeile der Enden drehen sich hier zu langsam, um sich aufzuheben.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends do not cancel at any frequency the panel reaches here.</source>
+        <translation>Bei Frequenz %1 geben die äußeren Drittel %2 und das mittlere Drittel %3: Die Enden heben sich hier bei keiner Frequenz auf, die das Feld erreicht.</translation>
+    </message>
+    <message>
+        <source>With the pair away from the middle, the middle third is not around the least-time point, so the outer thirds are not the ends that cancel.</source>
+        <translation>Steht das Paar nicht über der Mitte, liegt das mittlere Drittel nicht um den Punkt der kürzesten Zeit, und die äußeren Drittel sind nicht die Enden, die sich aufheben.</translation>
+    </message>
+    <message>
+        <source>Try frequency %1</source>
+        <translation>Frequenz %1 versuchen</translation>
+    </message>
+    <message>
+        <source>Move the pair to the middle</source>
+        <translation>Paar in die Mitte stellen</translation>
     </message>
 </context>
 <context>
@@ -582,6 +652,26 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Stop</source>
         <translation>Anhalten</translation>
     </message>
+    <message>
+        <source>Around least time</source>
+        <translation>Um die kürzeste Zeit</translation>
+    </message>
+    <message>
+        <source>Away from it</source>
+        <translation>Abseits davon</translation>
+    </message>
+    <message>
+        <source>Away from least time</source>
+        <translation>Abseits der kürzesten Zeit</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Weglänge</translation>
+    </message>
+    <message>
+        <source>How a path&apos;s length is measured</source>
+        <translation>Wie die Länge eines Weges gemessen wird</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -749,6 +839,22 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Light is %1 times as likely to reach the detector as with the whole mirror at this place: the square of the sum vector&apos;s length against the whole mirror&apos;s.</source>
         <translation>Licht erreicht den Detektor %1-mal so wahrscheinlich wie mit dem ganzen Spiegel an dieser Stelle: das Quadrat der Länge des Summenvektors gegenüber dem des ganzen Spiegels.</translation>
     </message>
+    <message>
+        <source>Each path is measured by its real length, its two legs added.</source>
+        <translation>Jeder Weg wird mit seiner wirklichen Länge gemessen, beide Teilstrecken addiert.</translation>
+    </message>
+    <message>
+        <source>the third around least time</source>
+        <translation>das Drittel um die kürzeste Zeit</translation>
+    </message>
+    <message>
+        <source>the mirror away from least time</source>
+        <translation>der Spiegel abseits der kürzesten Zeit</translation>
+    </message>
+    <message>
+        <source>path lengths: %1</source>
+        <translation>Weglängen: %1</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -798,10 +904,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>0 oder 250, oder für das Erkundungsfeld eine ganze Zahl von %1 bis %2</translation>
     </message>
     <message>
-        <source>1 or 2, or for the explore panel a number from 0.5 to 3 in tenths, such as 1.5</source>
-        <translation>1 oder 2, oder für das Erkundungsfeld eine Zahl von 0.5 bis 3 in Zehnteln, etwa 1.5</translation>
-    </message>
-    <message>
         <source>a whole number from %1 to %2</source>
         <translation>eine ganze Zahl von %1 bis %2</translation>
     </message>
@@ -810,8 +912,16 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>1, um das Erkundungsfeld zu öffnen, oder 0</translation>
     </message>
     <message>
-        <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds or grating</source>
-        <translation>30 Ziffern von links, 1 für ein spiegelndes Segment und 0 für ein abgekratztes, oder whole, middle-third, outer-thirds oder grating</translation>
+        <source>1 or 2, or for the explore panel a number from 0.5 to %1 in tenths, such as 1.5, and to %2 with measure=legs</source>
+        <translation>1 oder 2, oder für das Erkundungsfeld eine Zahl von 0.5 bis %1 in Zehnteln, etwa 1.5, und bis %2 mit measure=legs</translation>
+    </message>
+    <message>
+        <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds, grating, around-least-time or away-from-least-time</source>
+        <translation>30 Ziffern von links, 1 für ein Segment, das spiegelt, und 0 für ein abgekratztes, oder whole, middle-third, outer-thirds, grating, around-least-time oder away-from-least-time</translation>
+    </message>
+    <message>
+        <source>window for the window&apos;s measure of a path, or legs for its real length, the two legs added</source>
+        <translation>window für das Maß des Fensters, oder legs für die wirkliche Länge, beide Teilstrecken addiert</translation>
     </message>
 </context>
 <context>

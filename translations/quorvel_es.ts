@@ -138,22 +138,8 @@ panel a whole number from -350 to 350</source>
 de exploración un entero de -350 a 350</translation>
     </message>
     <message>
-        <source>start at this frequency: 1 or 2, or for the explore
-panel from 0.5 to 3 in tenths, such as 1.5</source>
-        <translation>empezar con esta frecuencia: 1 o 2, o para el panel
-de exploración de 0.5 a 3 en décimas, como 1.5</translation>
-    </message>
-    <message>
         <source>start with the speed scroll bar here, from 1 to 20</source>
         <translation>empezar con la barra de velocidad aquí, de 1 a 20</translation>
-    </message>
-    <message>
-        <source>the explore panel&apos;s mirror: whole, middle-third,
-outer-thirds, grating, or 30 digits from the left,
-1 for a segment that reflects, 0 for one scraped off</source>
-        <translation>el espejo del panel de exploración: whole, middle-third,
-outer-thirds, grating, o 30 cifras desde la izquierda,
-1 para un segmento que refleja, 0 para uno raspado</translation>
     </message>
     <message>
         <source>the language to show instead of the desktop&apos;s:
@@ -180,6 +166,30 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>--lang takes a language code such as de, but was given &apos;%1&apos;</source>
         <translation>--lang admite un código de idioma como de, pero recibió «%1»</translation>
+    </message>
+    <message>
+        <source>start at this frequency: 1 or 2, or for the explore
+panel from 0.5 to 2 in tenths, such as 1.5 (to 1.3
+with --measure legs)</source>
+        <translation>empezar con esta frecuencia: 1 o 2, o para el panel
+de exploración de 0.5 a 2 en décimas, como 1.5 (hasta 1.3
+con --measure legs)</translation>
+    </message>
+    <message>
+        <source>the explore panel&apos;s mirror: whole, middle-third,
+outer-thirds, grating, around-least-time,
+away-from-least-time, or 30 digits from the left,
+1 for a segment that reflects, 0 for one scraped off</source>
+        <translation>el espejo del panel de exploración: whole, middle-third,
+outer-thirds, grating, around-least-time,
+away-from-least-time, o 30 dígitos desde la izquierda,
+1 para un segmento que refleja, 0 para uno raspado</translation>
+    </message>
+    <message>
+        <source>how the explore panel measures a path: window (the
+window&apos;s measure) or legs (its real length)</source>
+        <translation>cómo mide un camino el panel de exploración: window (la
+medida de la ventana) o legs (su longitud real)</translation>
     </message>
 </context>
 <context>
@@ -236,6 +246,26 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Mirror segments</source>
         <translation>Segmentos del espejo</translation>
     </message>
+    <message>
+        <source>Around least time</source>
+        <translation>Junto al tiempo mínimo</translation>
+    </message>
+    <message>
+        <source>Away from it</source>
+        <translation>Lejos de él</translation>
+    </message>
+    <message>
+        <source>Away from least time</source>
+        <translation>Lejos del tiempo mínimo</translation>
+    </message>
+    <message>
+        <source>How a path&apos;s length is measured</source>
+        <translation>Cómo se mide la longitud de un camino</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Longitud</translation>
+    </message>
 </context>
 <context>
     <name>ExploreWords</name>
@@ -266,6 +296,46 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against a whole mirror at the middle and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.</source>
         <translation>Qué tan probable es que la luz llegue al detector, el cuadrado de la longitud del vector suma, frente a un espejo entero en el centro y frente al espejo entero en el mismo lugar. La barra está llena con la mayor luz que cualquier espejo envía a esta frecuencia.</translation>
+    </message>
+    <message>
+        <source>Real length (the two legs)</source>
+        <translation>Longitud real (los dos tramos)</translation>
+    </message>
+    <message>
+        <source>Window&apos;s (shorter than real)</source>
+        <translation>De la ventana (más corta que la real)</translation>
+    </message>
+    <message>
+        <source>Path lengths: %1.</source>
+        <translation>Longitudes de los caminos: %1.</translation>
+    </message>
+    <message>
+        <source>Frequency brought down to %1, the highest that 30 segments show truly with these lengths.</source>
+        <translation>Frecuencia reducida a %1, la más alta que 30 segmentos muestran fielmente con estas longitudes.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 is beyond what 30 segments show truly with real lengths, so paths are measured as the window measures them again.</source>
+        <translation>La frecuencia %1 va más allá de lo que 30 segmentos muestran fielmente con longitudes reales, así que los caminos vuelven a medirse como los mide la ventana.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too slowly here to cancel.</source>
+        <translation>Con frecuencia %1 los tercios exteriores dan %2 y el tercio central %3: las flechas de los extremos giran aquí demasiado despacio para anularse.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends do not cancel at any frequency the panel reaches here.</source>
+        <translation>Con frecuencia %1 los tercios exteriores dan %2 y el tercio central %3: los extremos no se anulan aquí con ninguna frecuencia que alcance el panel.</translation>
+    </message>
+    <message>
+        <source>With the pair away from the middle, the middle third is not around the least-time point, so the outer thirds are not the ends that cancel.</source>
+        <translation>Con la pareja lejos del centro, el tercio central no está alrededor del punto de tiempo mínimo, así que los tercios exteriores no son los extremos que se anulan.</translation>
+    </message>
+    <message>
+        <source>Try frequency %1</source>
+        <translation>Probar frecuencia %1</translation>
+    </message>
+    <message>
+        <source>Move the pair to the middle</source>
+        <translation>Llevar la pareja al centro</translation>
     </message>
 </context>
 <context>
@@ -582,6 +652,26 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Stop</source>
         <translation>Detener</translation>
     </message>
+    <message>
+        <source>Around least time</source>
+        <translation>Junto al tiempo mínimo</translation>
+    </message>
+    <message>
+        <source>Away from it</source>
+        <translation>Lejos de él</translation>
+    </message>
+    <message>
+        <source>Away from least time</source>
+        <translation>Lejos del tiempo mínimo</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>How a path&apos;s length is measured</source>
+        <translation>Cómo se mide la longitud de un camino</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -749,6 +839,22 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Light is %1 times as likely to reach the detector as with the whole mirror at this place: the square of the sum vector&apos;s length against the whole mirror&apos;s.</source>
         <translation>Es %1 veces tan probable que la luz llegue al detector como con el espejo entero en este lugar: el cuadrado de la longitud del vector suma frente al del espejo entero.</translation>
     </message>
+    <message>
+        <source>Each path is measured by its real length, its two legs added.</source>
+        <translation>Cada camino se mide por su longitud real, sumando sus dos tramos.</translation>
+    </message>
+    <message>
+        <source>the third around least time</source>
+        <translation>el tercio alrededor del tiempo mínimo</translation>
+    </message>
+    <message>
+        <source>the mirror away from least time</source>
+        <translation>el espejo lejos del tiempo mínimo</translation>
+    </message>
+    <message>
+        <source>path lengths: %1</source>
+        <translation>longitudes de los caminos: %1</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -798,10 +904,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>0 o 250, o para el panel de exploración un número entero de %1 a %2</translation>
     </message>
     <message>
-        <source>1 or 2, or for the explore panel a number from 0.5 to 3 in tenths, such as 1.5</source>
-        <translation>1 o 2, o para el panel de exploración un número de 0.5 a 3 en décimas, como 1.5</translation>
-    </message>
-    <message>
         <source>a whole number from %1 to %2</source>
         <translation>un número entero de %1 a %2</translation>
     </message>
@@ -810,8 +912,16 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>1 para abrir el panel de exploración, o 0</translation>
     </message>
     <message>
-        <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds or grating</source>
-        <translation>30 dígitos desde la izquierda, 1 para un segmento que refleja y 0 para uno raspado, o whole, middle-third, outer-thirds o grating</translation>
+        <source>1 or 2, or for the explore panel a number from 0.5 to %1 in tenths, such as 1.5, and to %2 with measure=legs</source>
+        <translation>1 o 2, o para el panel de exploración un número de 0.5 a %1 en décimas, como 1.5, y hasta %2 con measure=legs</translation>
+    </message>
+    <message>
+        <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds, grating, around-least-time or away-from-least-time</source>
+        <translation>30 dígitos desde la izquierda, 1 para un segmento que refleja y 0 para uno raspado, o whole, middle-third, outer-thirds, grating, around-least-time o away-from-least-time</translation>
+    </message>
+    <message>
+        <source>window for the window&apos;s measure of a path, or legs for its real length, the two legs added</source>
+        <translation>window para la medida de la ventana, o legs para su longitud real, sumando los dos tramos</translation>
     </message>
 </context>
 <context>

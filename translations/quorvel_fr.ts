@@ -138,22 +138,8 @@ panel a whole number from -350 to 350</source>
 panneau d’exploration un entier de -350 à 350</translation>
     </message>
     <message>
-        <source>start at this frequency: 1 or 2, or for the explore
-panel from 0.5 to 3 in tenths, such as 1.5</source>
-        <translation>commencer à cette fréquence : 1 ou 2, ou pour le
-panneau d’exploration de 0.5 à 3 par dixièmes, comme 1.5</translation>
-    </message>
-    <message>
         <source>start with the speed scroll bar here, from 1 to 20</source>
         <translation>commencer avec la barre de vitesse ici, de 1 à 20</translation>
-    </message>
-    <message>
-        <source>the explore panel&apos;s mirror: whole, middle-third,
-outer-thirds, grating, or 30 digits from the left,
-1 for a segment that reflects, 0 for one scraped off</source>
-        <translation>le miroir du panneau d’exploration : whole, middle-third,
-outer-thirds, grating, ou 30 chiffres depuis la gauche,
-1 pour un segment qui réfléchit, 0 pour un segment gratté</translation>
     </message>
     <message>
         <source>the language to show instead of the desktop&apos;s:
@@ -180,6 +166,30 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>--lang takes a language code such as de, but was given &apos;%1&apos;</source>
         <translation>--lang attend un code de langue comme de, mais a reçu « %1 »</translation>
+    </message>
+    <message>
+        <source>start at this frequency: 1 or 2, or for the explore
+panel from 0.5 to 2 in tenths, such as 1.5 (to 1.3
+with --measure legs)</source>
+        <translation>commencer à cette fréquence : 1 ou 2, ou pour le panneau
+d&apos;exploration de 0.5 à 2 en dixièmes, comme 1.5 (jusqu&apos;à 1.3
+avec --measure legs)</translation>
+    </message>
+    <message>
+        <source>the explore panel&apos;s mirror: whole, middle-third,
+outer-thirds, grating, around-least-time,
+away-from-least-time, or 30 digits from the left,
+1 for a segment that reflects, 0 for one scraped off</source>
+        <translation>le miroir du panneau d&apos;exploration : whole, middle-third,
+outer-thirds, grating, around-least-time,
+away-from-least-time, ou 30 chiffres depuis la gauche,
+1 pour un segment qui réfléchit, 0 pour un segment gratté</translation>
+    </message>
+    <message>
+        <source>how the explore panel measures a path: window (the
+window&apos;s measure) or legs (its real length)</source>
+        <translation>comment le panneau d&apos;exploration mesure un chemin : window
+(la mesure de la fenêtre) ou legs (sa longueur réelle)</translation>
     </message>
 </context>
 <context>
@@ -236,6 +246,26 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Mirror segments</source>
         <translation>Segments du miroir</translation>
     </message>
+    <message>
+        <source>Around least time</source>
+        <translation>Près du moindre temps</translation>
+    </message>
+    <message>
+        <source>Away from it</source>
+        <translation>Loin de lui</translation>
+    </message>
+    <message>
+        <source>Away from least time</source>
+        <translation>Loin du moindre temps</translation>
+    </message>
+    <message>
+        <source>How a path&apos;s length is measured</source>
+        <translation>Comment la longueur d&apos;un chemin est mesurée</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Longueur</translation>
+    </message>
 </context>
 <context>
     <name>ExploreWords</name>
@@ -266,6 +296,46 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against a whole mirror at the middle and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.</source>
         <translation>La probabilité que la lumière atteigne le détecteur, le carré de la longueur du vecteur somme, par rapport à un miroir entier au milieu et au miroir entier au même endroit. La barre est pleine à la plus grande lumière qu’un miroir envoie à cette fréquence.</translation>
+    </message>
+    <message>
+        <source>Real length (the two legs)</source>
+        <translation>Longueur réelle (les deux segments)</translation>
+    </message>
+    <message>
+        <source>Window&apos;s (shorter than real)</source>
+        <translation>De la fenêtre (plus courte que la réelle)</translation>
+    </message>
+    <message>
+        <source>Path lengths: %1.</source>
+        <translation>Longueurs des chemins : %1.</translation>
+    </message>
+    <message>
+        <source>Frequency brought down to %1, the highest that 30 segments show truly with these lengths.</source>
+        <translation>Fréquence ramenée à %1, la plus haute que 30 segments montrent fidèlement avec ces longueurs.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 is beyond what 30 segments show truly with real lengths, so paths are measured as the window measures them again.</source>
+        <translation>La fréquence %1 dépasse ce que 30 segments montrent fidèlement avec les longueurs réelles : les chemins sont de nouveau mesurés comme la fenêtre les mesure.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too slowly here to cancel.</source>
+        <translation>À la fréquence %1, les tiers extérieurs donnent %2 et le tiers central %3 : les flèches des extrémités tournent ici trop lentement pour s&apos;annuler.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends do not cancel at any frequency the panel reaches here.</source>
+        <translation>À la fréquence %1, les tiers extérieurs donnent %2 et le tiers central %3 : les extrémités ne s&apos;annulent ici à aucune fréquence que le panneau atteint.</translation>
+    </message>
+    <message>
+        <source>With the pair away from the middle, the middle third is not around the least-time point, so the outer thirds are not the ends that cancel.</source>
+        <translation>Avec la paire loin du milieu, le tiers central n&apos;entoure pas le point de moindre temps, donc les tiers extérieurs ne sont pas les extrémités qui s&apos;annulent.</translation>
+    </message>
+    <message>
+        <source>Try frequency %1</source>
+        <translation>Essayer la fréquence %1</translation>
+    </message>
+    <message>
+        <source>Move the pair to the middle</source>
+        <translation>Placer la paire au milieu</translation>
     </message>
 </context>
 <context>
@@ -582,6 +652,26 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
+    <message>
+        <source>Around least time</source>
+        <translation>Près du moindre temps</translation>
+    </message>
+    <message>
+        <source>Away from it</source>
+        <translation>Loin de lui</translation>
+    </message>
+    <message>
+        <source>Away from least time</source>
+        <translation>Loin du moindre temps</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>How a path&apos;s length is measured</source>
+        <translation>Comment la longueur d&apos;un chemin est mesurée</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -749,6 +839,22 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Light is %1 times as likely to reach the detector as with the whole mirror at this place: the square of the sum vector&apos;s length against the whole mirror&apos;s.</source>
         <translation>La lumière a %1 fois autant de chances d’atteindre le détecteur qu’avec le miroir entier à cet endroit : le carré de la longueur du vecteur somme par rapport à celui du miroir entier.</translation>
     </message>
+    <message>
+        <source>Each path is measured by its real length, its two legs added.</source>
+        <translation>Chaque chemin est mesuré par sa longueur réelle, ses deux segments additionnés.</translation>
+    </message>
+    <message>
+        <source>the third around least time</source>
+        <translation>le tiers autour du moindre temps</translation>
+    </message>
+    <message>
+        <source>the mirror away from least time</source>
+        <translation>le miroir loin du moindre temps</translation>
+    </message>
+    <message>
+        <source>path lengths: %1</source>
+        <translation>longueurs des chemins : %1</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -798,10 +904,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>0 ou 250, ou pour le panneau d’exploration un nombre entier de %1 à %2</translation>
     </message>
     <message>
-        <source>1 or 2, or for the explore panel a number from 0.5 to 3 in tenths, such as 1.5</source>
-        <translation>1 ou 2, ou pour le panneau d’exploration un nombre de 0.5 à 3 par dixièmes, comme 1.5</translation>
-    </message>
-    <message>
         <source>a whole number from %1 to %2</source>
         <translation>un nombre entier de %1 à %2</translation>
     </message>
@@ -810,8 +912,16 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>1 pour ouvrir le panneau d’exploration, ou 0</translation>
     </message>
     <message>
-        <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds or grating</source>
-        <translation>30 chiffres depuis la gauche, 1 pour un segment qui réfléchit et 0 pour un segment gratté, ou whole, middle-third, outer-thirds ou grating</translation>
+        <source>1 or 2, or for the explore panel a number from 0.5 to %1 in tenths, such as 1.5, and to %2 with measure=legs</source>
+        <translation>1 ou 2, ou pour le panneau d&apos;exploration un nombre de 0.5 à %1 en dixièmes, comme 1.5, et jusqu&apos;à %2 avec measure=legs</translation>
+    </message>
+    <message>
+        <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds, grating, around-least-time or away-from-least-time</source>
+        <translation>30 chiffres depuis la gauche, 1 pour un segment qui réfléchit et 0 pour un segment gratté, ou whole, middle-third, outer-thirds, grating, around-least-time ou away-from-least-time</translation>
+    </message>
+    <message>
+        <source>window for the window&apos;s measure of a path, or legs for its real length, the two legs added</source>
+        <translation>window pour la mesure de la fenêtre, ou legs pour sa longueur réelle, les deux segments additionnés</translation>
     </message>
 </context>
 <context>

@@ -138,22 +138,8 @@ panel a whole number from -350 to 350</source>
 de exploração um inteiro de -350 a 350</translation>
     </message>
     <message>
-        <source>start at this frequency: 1 or 2, or for the explore
-panel from 0.5 to 3 in tenths, such as 1.5</source>
-        <translation>começar nesta frequência: 1 ou 2, ou para o painel
-de exploração de 0.5 a 3 em décimos, como 1.5</translation>
-    </message>
-    <message>
         <source>start with the speed scroll bar here, from 1 to 20</source>
         <translation>começar com a barra de velocidade aqui, de 1 a 20</translation>
-    </message>
-    <message>
-        <source>the explore panel&apos;s mirror: whole, middle-third,
-outer-thirds, grating, or 30 digits from the left,
-1 for a segment that reflects, 0 for one scraped off</source>
-        <translation>o espelho do painel de exploração: whole, middle-third,
-outer-thirds, grating, ou 30 dígitos a partir da esquerda,
-1 para um segmento que reflete, 0 para um raspado</translation>
     </message>
     <message>
         <source>the language to show instead of the desktop&apos;s:
@@ -180,6 +166,30 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>--lang takes a language code such as de, but was given &apos;%1&apos;</source>
         <translation>--lang aceita um código de idioma como de, mas recebeu &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>start at this frequency: 1 or 2, or for the explore
+panel from 0.5 to 2 in tenths, such as 1.5 (to 1.3
+with --measure legs)</source>
+        <translation>começar nesta frequência: 1 ou 2, ou para o painel
+de exploração de 0.5 a 2 em décimos, como 1.5 (até 1.3
+com --measure legs)</translation>
+    </message>
+    <message>
+        <source>the explore panel&apos;s mirror: whole, middle-third,
+outer-thirds, grating, around-least-time,
+away-from-least-time, or 30 digits from the left,
+1 for a segment that reflects, 0 for one scraped off</source>
+        <translation>o espelho do painel de exploração: whole, middle-third,
+outer-thirds, grating, around-least-time,
+away-from-least-time, ou 30 dígitos a partir da esquerda,
+1 para um segmento que reflete, 0 para um raspado</translation>
+    </message>
+    <message>
+        <source>how the explore panel measures a path: window (the
+window&apos;s measure) or legs (its real length)</source>
+        <translation>como o painel de exploração mede um caminho: window (a
+medida da janela) ou legs (o comprimento real)</translation>
     </message>
 </context>
 <context>
@@ -236,6 +246,26 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Mirror segments</source>
         <translation>Segmentos do espelho</translation>
     </message>
+    <message>
+        <source>Around least time</source>
+        <translation>Perto do menor tempo</translation>
+    </message>
+    <message>
+        <source>Away from it</source>
+        <translation>Longe dele</translation>
+    </message>
+    <message>
+        <source>Away from least time</source>
+        <translation>Longe do menor tempo</translation>
+    </message>
+    <message>
+        <source>How a path&apos;s length is measured</source>
+        <translation>Como o comprimento de um caminho é medido</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Comprimento</translation>
+    </message>
 </context>
 <context>
     <name>ExploreWords</name>
@@ -266,6 +296,46 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
     <message>
         <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against a whole mirror at the middle and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.</source>
         <translation>Quão provável é a luz chegar ao detector, o quadrado do comprimento do vetor soma, comparado a um espelho inteiro no meio e ao espelho inteiro no mesmo lugar. A barra fica cheia com a maior luz que qualquer espelho envia nesta frequência.</translation>
+    </message>
+    <message>
+        <source>Real length (the two legs)</source>
+        <translation>Comprimento real (os dois trechos)</translation>
+    </message>
+    <message>
+        <source>Window&apos;s (shorter than real)</source>
+        <translation>Da janela (menor que a real)</translation>
+    </message>
+    <message>
+        <source>Path lengths: %1.</source>
+        <translation>Comprimentos dos caminhos: %1.</translation>
+    </message>
+    <message>
+        <source>Frequency brought down to %1, the highest that 30 segments show truly with these lengths.</source>
+        <translation>Frequência reduzida para %1, a mais alta que 30 segmentos mostram fielmente com esses comprimentos.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 is beyond what 30 segments show truly with real lengths, so paths are measured as the window measures them again.</source>
+        <translation>A frequência %1 vai além do que 30 segmentos mostram fielmente com comprimentos reais, então os caminhos voltam a ser medidos como a janela os mede.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too slowly here to cancel.</source>
+        <translation>Na frequência %1 os terços externos dão %2 e o terço do meio %3: as setas das pontas giram devagar demais aqui para se anularem.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends do not cancel at any frequency the panel reaches here.</source>
+        <translation>Na frequência %1 os terços externos dão %2 e o terço do meio %3: as pontas não se anulam aqui em nenhuma frequência que o painel alcança.</translation>
+    </message>
+    <message>
+        <source>With the pair away from the middle, the middle third is not around the least-time point, so the outer thirds are not the ends that cancel.</source>
+        <translation>Com o par longe do meio, o terço do meio não está em volta do ponto de menor tempo, então os terços externos não são as pontas que se anulam.</translation>
+    </message>
+    <message>
+        <source>Try frequency %1</source>
+        <translation>Experimentar frequência %1</translation>
+    </message>
+    <message>
+        <source>Move the pair to the middle</source>
+        <translation>Levar o par ao meio</translation>
     </message>
 </context>
 <context>
@@ -582,6 +652,26 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Stop</source>
         <translation>Parar</translation>
     </message>
+    <message>
+        <source>Around least time</source>
+        <translation>Perto do menor tempo</translation>
+    </message>
+    <message>
+        <source>Away from it</source>
+        <translation>Longe dele</translation>
+    </message>
+    <message>
+        <source>Away from least time</source>
+        <translation>Longe do menor tempo</translation>
+    </message>
+    <message>
+        <source>Path length</source>
+        <translation>Comprimento</translation>
+    </message>
+    <message>
+        <source>How a path&apos;s length is measured</source>
+        <translation>Como o comprimento de um caminho é medido</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -749,6 +839,22 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <source>Light is %1 times as likely to reach the detector as with the whole mirror at this place: the square of the sum vector&apos;s length against the whole mirror&apos;s.</source>
         <translation>A luz tem %1 vezes a chance de chegar ao detector que com o espelho inteiro neste lugar: o quadrado do comprimento do vetor soma comparado ao do espelho inteiro.</translation>
     </message>
+    <message>
+        <source>Each path is measured by its real length, its two legs added.</source>
+        <translation>Cada caminho é medido pelo seu comprimento real, somando os dois trechos.</translation>
+    </message>
+    <message>
+        <source>the third around least time</source>
+        <translation>o terço em volta do menor tempo</translation>
+    </message>
+    <message>
+        <source>the mirror away from least time</source>
+        <translation>o espelho longe do menor tempo</translation>
+    </message>
+    <message>
+        <source>path lengths: %1</source>
+        <translation>comprimentos dos caminhos: %1</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -798,10 +904,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>0 ou 250, ou para o painel de exploração um número inteiro de %1 a %2</translation>
     </message>
     <message>
-        <source>1 or 2, or for the explore panel a number from 0.5 to 3 in tenths, such as 1.5</source>
-        <translation>1 ou 2, ou para o painel de exploração um número de 0.5 a 3 em décimos, como 1.5</translation>
-    </message>
-    <message>
         <source>a whole number from %1 to %2</source>
         <translation>um número inteiro de %1 a %2</translation>
     </message>
@@ -810,8 +912,16 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>1 para abrir o painel de exploração, ou 0</translation>
     </message>
     <message>
-        <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds or grating</source>
-        <translation>30 dígitos a partir da esquerda, 1 para um segmento que reflete e 0 para um raspado, ou whole, middle-third, outer-thirds ou grating</translation>
+        <source>1 or 2, or for the explore panel a number from 0.5 to %1 in tenths, such as 1.5, and to %2 with measure=legs</source>
+        <translation>1 ou 2, ou para o painel de exploração um número de 0.5 a %1 em décimos, como 1.5, e até %2 com measure=legs</translation>
+    </message>
+    <message>
+        <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds, grating, around-least-time or away-from-least-time</source>
+        <translation>30 dígitos a partir da esquerda, 1 para um segmento que reflete e 0 para um raspado, ou whole, middle-third, outer-thirds, grating, around-least-time ou away-from-least-time</translation>
+    </message>
+    <message>
+        <source>window for the window&apos;s measure of a path, or legs for its real length, the two legs added</source>
+        <translation>window para a medida da janela, ou legs para o comprimento real, somando os dois trechos</translation>
     </message>
 </context>
 <context>

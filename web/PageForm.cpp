@@ -23,7 +23,8 @@ using emscripten::val;
 constexpr std::array optionIds{"op0", "op250", "op1", "op2", "opPomalá", "opPomalejší", "opRychlá"};
 constexpr std::array boxIds{"nPosun", "nKmitocet", "nSpomaleni"};
 constexpr std::array resultIds{"labRadius", "labCas", "labZdroj", "labDetektor", "labSoucet"};
-constexpr std::array presetNames{"WholeMirror", "MiddleThird", "OuterThirds", "Grating"};
+constexpr std::array presetNames{"WholeMirror", "MiddleThird", "OuterThirds", "Grating", "AroundLeastTime", "AwayFromLeastTime"};
+constexpr std::array measureNames{"RootOfSquares", "TwoLegs"};
 // The places of the canvases' drawing functions in the list the page hands the module.
 constexpr int pictureCanvas = 0;
 constexpr int graphCanvas = 1;
@@ -96,6 +97,9 @@ PageForm::PageForm()
       stopRun_(element(document_, "stopRun")),
       exploreButton_(element(document_, "explore")),
       explorePanel_(element(document_, "explorePanel")),
+      measure_(element(document_, "measure")),
+      endsLesson_(element(document_, "endsLesson")),
+      endsOffer_(element(document_, "endsOffer")),
       segments_(element(document_, "segments")["children"]),
       distance_(elements(document_, std::array{"distance", "distanceNumber"})),
       frequency_(elements(document_, std::array{"frequency", "frequencyNumber"})),
@@ -110,6 +114,8 @@ PageForm::PageForm()
       model_(surface_, *this)
 {
     showCaptions(document_);
+    for (std::size_t k = 0; k < measureNames.size(); ++k)
+        measure_["options"][k].set("textContent", measureName(static_cast<PathMeasure>(k)));
     model_.setGraphSurface(&graph_);
     model_.Form_Load();
 }
@@ -140,6 +146,21 @@ void PageForm::choosePreset(const std::string& preset)
 {
     if (const auto chosen = named<MirrorPreset>(presetNames, preset))
         model_.perform(*chosen);
+}
+
+void PageForm::chooseMeasure(const std::string& measure)
+{
+    if (const auto chosen = named<PathMeasure>(measureNames, measure))
+        model_.perform(MeasureSetting{*chosen});
+}
+
+void PageForm::takeEndsOffer()
+{
+    const EndsLesson& lesson = model_.state().explore.endsLesson;
+    if (lesson.offer == EndsLesson::Offer::Frequency)
+        model_.perform(FrequencySetting{lesson.frequencyTenths});
+    else if (lesson.offer == EndsLesson::Offer::Middle)
+        model_.perform(DistanceSetting{0});
 }
 
 void PageForm::setDistance(double pixels) { model_.perform(DistanceSetting{whole(pixels)}); }
@@ -236,10 +257,19 @@ void PageForm::showExplore(const ExploreState& explore)
         if (control != focused)
             control.set("value", std::to_string(explore.distance));
     }
+    // The frequency reaches as far as the measure shows truly; the range is set before the value.
     for (val& control : frequency_) {
+        control.set("max", tenthsText(ExploreState::frequencyTenthsCap(explore.measure)));
         if (control != focused)
             control.set("value", tenthsText(explore.frequencyTenths));
     }
+    measure_.set("value", std::string(measureNames[static_cast<std::size_t>(explore.measure)]));
+    const std::string lesson = endsLessonWords(explore.endsLesson, explore.frequencyTenths);
+    const std::string offer = endsLessonOffer(explore.endsLesson);
+    endsLesson_.set("textContent", lesson);
+    endsLesson_.set("hidden", lesson.empty());
+    endsOffer_.set("textContent", offer);
+    endsOffer_.set("hidden", offer.empty());
     brightnessNumber_.set("textContent", brightnessNumber(explore.brightness));
     brightnessBar_.set("max", explore.brightnessTop);
     brightnessBar_.set("value", explore.brightness);
@@ -375,6 +405,8 @@ EMSCRIPTEN_BINDINGS(quorvel)
         .function("moveSegmentCursor", &PageForm::moveSegmentCursor)
         .function("switchSegment", &PageForm::switchSegment)
         .function("choosePreset", &PageForm::choosePreset)
+        .function("chooseMeasure", &PageForm::chooseMeasure)
+        .function("takeEndsOffer", &PageForm::takeEndsOffer)
         .function("setDistance", &PageForm::setDistance)
         .function("setFrequency", &PageForm::setFrequency)
         .function("clickPicture", &PageForm::clickPicture)

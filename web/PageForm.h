@@ -35,8 +35,13 @@ public:
     void openExplore(bool open) { model_.openExplore(open); }
     void moveSegmentCursor(int by) { model_.moveSegmentCursor(by); }
     void switchSegment(int segment) { model_.perform(SegmentSwitch{segment}); }
-    // By the preset's name, "WholeMirror", "MiddleThird", "OuterThirds" or "Grating".
+    // By the preset's name, "WholeMirror", "MiddleThird", "OuterThirds", "Grating",
+    // "AroundLeastTime" or "AwayFromLeastTime".
     void choosePreset(const std::string& preset);
+    // By the measure's name, "RootOfSquares" or "TwoLegs".
+    void chooseMeasure(const std::string& measure);
+    // Takes what the lesson on the ends offers: a frequency, or the pair at the middle.
+    void takeEndsOffer();
     // As the page's number boxes hold them: pixels, and the frequency itself.
     void setDistance(double pixels);
     void setFrequency(double frequency);
@@ -87,6 +92,9 @@ private:
     emscripten::val stopRun_;
     emscripten::val exploreButton_;
     emscripten::val explorePanel_;
+    emscripten::val measure_;
+    emscripten::val endsLesson_;
+    emscripten::val endsOffer_;
     emscripten::val segments_;  // the segment strip's switches, from the left
     std::array<emscripten::val, 2> distance_;   // the slider and the number box
     std::array<emscripten::val, 2> frequency_;  // likewise

@@ -54,6 +54,8 @@ export function wireExplore(form) {
         segments.querySelector('[tabindex="0"]').focus();
     });
     for (const preset of control('presets').children) preset.addEventListener('click', () => form.choosePreset(preset.dataset.preset));
+    control('measure').addEventListener('change', (event) => form.chooseMeasure(event.target.value));
+    control('endsOffer').addEventListener('click', () => form.takeEndsOffer());
     wireSetting('distance', (pixels) => form.setDistance(pixels));
     wireSetting('frequency', (frequency) => form.setFrequency(frequency));
     // The model switches a segment under the click only while the panel is open.

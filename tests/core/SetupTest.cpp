@@ -119,7 +119,7 @@ TEST(SetupQuery, WritesOnlyWhatDiffersFromTheOpeningWindowAndKeepsTheLanguage)
 
 TEST(SetupQuery, ReadsBackAsTheSetupItWasWrittenFrom)
 {
-    std::vector<quorvel::Setup> setups{scraped(), {250, 20, 1, true, presetMirror(MirrorPreset::OuterThirds, 0, 1)}, {300, 30, 20, true, grating(300, 3)}};
+    std::vector<quorvel::Setup> setups{scraped(), {250, 20, 1, true, presetMirror(MirrorPreset::OuterThirds, 0, 1)}, {300, 15, 20, true, grating(300, 1.5)}, {-40, 13, 1, true, Mirror::span(3, 7), PathMeasure::TwoLegs}};
     for (const int distance : {0, 250}) {
         for (const int frequency : {10, 20}) {
             for (const int speed : {1, 5, 20}) {

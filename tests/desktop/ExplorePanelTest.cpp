@@ -14,6 +14,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -115,8 +116,9 @@ TEST_F(Explore, ThePanelsNamedControlsFollowTheWindowsInTheTabOrder)
 {
     openWithCtrlE();
     find("HScroll1")->setFocus();
-    const QStringList panel{"segments", "wholeMirror", "middleThird", "outerThirds", "grating", "distance", "distanceField", "frequency", "frequencyField", "closeExplore"};
-    EXPECT_EQ(tabWalk(11, Qt::Key_Tab), panel + QStringList{"cmdStart"});
+    const QStringList panel{"segments", "wholeMirror", "middleThird", "outerThirds", "grating", "aroundLeastTime", "awayFromLeastTime", "measure",
+                            "distance", "distanceField", "frequency", "frequencyField", "closeExplore"};
+    EXPECT_EQ(tabWalk(14, Qt::Key_Tab), panel + QStringList{"cmdStart"});
     EXPECT_EQ(tabWalk(2, Qt::Key_Backtab, Qt::ShiftModifier), (QStringList{"closeExplore", "frequencyField"}));
     for (const QString& control : panel + QStringList{"brightnessBar", "brightnessGraph"})
         EXPECT_FALSE(accessible(qPrintable(control))->text(QAccessible::Name).isEmpty()) << control.toStdString();
@@ -232,6 +234,43 @@ TEST(ExploreCommandLine, ExploreIsAnOptionOfItsOwnThatTheHelpNames)
     EXPECT_FALSE(CommandLine::parse({"quorvel", "-style", "Fusion"}).setup.explore);
     EXPECT_EQ(CommandLine::parse({"quorvel", "--explore", "extra"}).request, CommandLine::Request::Error);
     EXPECT_NE(CommandLine::helpText().find("--explore"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// The ends' lesson shows within the panel's height, its offer is one press, and the real lengths
+// bring the frequency's range down to what they show truly, for the keyboard as for the mouse.
+TEST_F(Explore, TheEndsLessonFitsThePanelAndItsOfferIsOnePress)
+{
+    openWithCtrlE();
+    QTest::mouseClick(find("middleThird"), Qt::LeftButton);
+    const auto* lesson = form.findChild<QLabel*>("endsLesson");
+    ASSERT_NE(lesson, nullptr);
+    EXPECT_TRUE(lesson->isVisible());
+    EXPECT_TRUE(lesson->text().startsWith("At frequency 1 the outer thirds give 0.59 and the middle third 0.63"));
+    EXPECT_EQ(find<QPushButton>("endsOffer")->text(), "Try frequency 2");
+    const QWidget* panel = find("explorePanel");
+    const auto placeOf = [&](const char* name) { return QRect(find(name)->mapTo(panel, QPoint(0, 0)), find(name)->size()); };
+    EXPECT_TRUE(panel->rect().contains(placeOf("closeExplore")));
+    for (const char* name : {"endsLesson", "endsOffer", "measure", "frequencyField", "brightnessGraph"}) {
+        EXPECT_TRUE(panel->rect().contains(placeOf(name))) << name;
+        EXPECT_FALSE(placeOf(name).intersects(placeOf("closeExplore"))) << name;
+    }
+    QTest::mouseClick(find("endsOffer"), Qt::LeftButton);
+    EXPECT_EQ(form.model().state().explore.frequencyTenths, 20);
+    EXPECT_FALSE(lesson->isVisible()) << "the ends cancel at 2";
+
+    find("measure")->setFocus();
+    QTest::keyClick(find("measure"), Qt::Key_Down);
+    EXPECT_EQ(form.model().state().explore.measure, PathMeasure::TwoLegs);
+    EXPECT_EQ(find<QAbstractSlider>("frequency")->maximum(), 13);
+    EXPECT_EQ(find<QDoubleSpinBox>("frequencyField")->value(), 1.3);
+    EXPECT_EQ(accessible("measure")->text(QAccessible::Name), "Real length (the two legs)");
+    EXPECT_EQ(accessible("measure")->text(QAccessible::Description), "How a path's length is measured");
 }
 
 }  // namespace

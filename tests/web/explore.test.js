@@ -66,9 +66,9 @@ for (const browserName of browsers) describe(browserName, () => {
         await page.focus('#cmdStart');
         const saving = ['savePng', 'saveSvg', ...(await page.$eval('#copyPicture', (copy) => copy.hidden) ? [] : ['copyPicture'])];
         const stops = [];
-        for (let i = 0; i < 18 + saving.length; ++i) stops.push(await page.keyboard.press('Tab').then(() => focused(page)));
+        for (let i = 0; i < 21 + saving.length; ++i) stops.push(await page.keyboard.press('Tab').then(() => focused(page)));
         assert.deepEqual(stops, ['op0', 'cmdKonec', 'op1', 'HScroll1', 'explore', 'keys', ...saving, 'copyLink', 'fullScreen', 'segment 1 of 30', 'Whole mirror', 'Middle third', 'Outer thirds',
-                                 'Grating', 'distance', 'distanceNumber', 'frequency', 'frequencyNumber', 'exploreClose']);
+                                 'Grating', 'Around least time', 'Away from least time', 'measure', 'distance', 'distanceNumber', 'frequency', 'frequencyNumber', 'exploreClose']);
         await page.focus('#fullScreen');
         for (const key of ['Tab', 'ArrowRight', ' ']) await page.keyboard.press(key);
         assert.equal(await focused(page), 'segment 2 of 30');
@@ -93,6 +93,22 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.equal(await read(page, '#segments > :nth-child(12)', 'aria-checked'), 'false');
         assert.ok(!await hasColourNear(page, 312, 291, darkGrey, 0), 'segment 12 is scraped off');
         assert.ok(await hasColourNear(page, 288, 291, darkGrey, 0), 'segment 11 still reflects');
+        assert.deepEqual(problems, []);
+    });
+
+    test("the ends' lesson offers frequency 2 in one press, and the real lengths bring the frequency's reach down to 1.3", async () => {
+        const { page, problems } = await quorvel.open(narrow);
+        await clickOn(page, '#explore');
+        await clickOn(page, '[data-preset="OuterThirds"]');
+        assert.match(await read(page, '#endsLesson', 'textContent'), /^At frequency 1 the outer thirds give 0\.59 and the middle third 0\.63/);
+        assert.equal(await read(page, '#endsOffer', 'textContent'), 'Try frequency 2');
+        await clickOn(page, '#endsOffer');
+        assert.equal(await read(page, '#frequencyNumber', 'value'), '2');
+        assert.equal(await page.$eval('#endsOffer', (offer) => offer.hidden), true, 'the ends cancel at 2');
+        await page.select('#measure', 'TwoLegs');
+        assert.equal(await read(page, '#frequency', 'max'), '1.3');
+        assert.equal(await read(page, '#frequencyNumber', 'value'), '1.3');
+        assert.match(await read(page, '#announcement', 'textContent'), /^Path lengths: Real length \(the two legs\)\. Frequency brought down to 1\.3/);
         assert.deepEqual(problems, []);
     });
 
