@@ -24,6 +24,13 @@ struct FrequencySetting {
     bool operator==(const FrequencySetting&) const = default;
 };
 
+// A second frequency whose curve the graph draws beside the first's, when shown.
+struct SecondFrequencySetting {
+    bool shown = false;
+    int tenths = 20;
+    bool operator==(const SecondFrequencySetting&) const = default;
+};
+
 // What the explore panel shows. Its distance and frequency follow the settings texts, whichever
 // control wrote them.
 struct ExploreState {
@@ -37,6 +44,8 @@ struct ExploreState {
     int distance = 0;
     int frequencyTenths = 10;
     PathMeasure measure = PathMeasure::RootOfSquares;
+    bool secondShown = false;  // the graph's second frequency, which changes nothing else
+    int secondFrequencyTenths = 20;
     int currentSegment = 0;  // where the segment strip's keyboard stands
     double brightness = 1;
     // The panel has changed the picture's settings, so every label gets a place by what it explains.

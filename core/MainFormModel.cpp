@@ -80,6 +80,8 @@ void MainFormModel::carryOut(const Action& action)
             HScroll1_Change();
             view_.showState();
         }
+    } else if (const auto* second = std::get_if<SecondFrequencySetting>(&action)) {
+        setSecondFrequency(*second);
     } else {
         carryOutExplore(action);
     }
@@ -157,6 +159,15 @@ void MainFormModel::setFrequency(int tenths)
     setText(TextBox::nKmitocet, tenthsText(frequency));
     state_.frequency = frequency == 10 ? std::optional(Option::op1) : frequency == 20 ? std::optional(Option::op2) : std::nullopt;
     state_.explore.used = true;
+}
+
+// Only the graph shows the second frequency, so the picture stays as it is.
+void MainFormModel::setSecondFrequency(SecondFrequencySetting setting)
+{
+    state_.explore.secondShown = setting.shown;
+    state_.explore.secondFrequencyTenths = std::clamp(setting.tenths, ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum);
+    refreshExplore();
+    view_.showState();
 }
 
 void MainFormModel::openExplore(bool open)
@@ -243,7 +254,7 @@ void MainFormModel::refreshExplore()
     ExploreState& explore = state_.explore;
     explore.brightness = brightness(explore.mirror, explore.distance, explore.frequency());
     if (graph_ != nullptr && explore.open) {
-        brightnessGraph_.draw(*graph_, explore.mirror, explore.frequency(), explore.distance);
+        brightnessGraph_.draw(*graph_, explore);
         view_.showGraph();
     }
 }

@@ -2,6 +2,7 @@
 #include "tests/desktop/Pixels.h"
 #include "tests/support/MirrorText.h"
 
+#include "core/FrequencyColour.h"
 #include "desktop/CommandLine.h"
 #include "desktop/ExplorePanel.h"
 
@@ -109,9 +110,9 @@ TEST_F(Explore, ThePanelsNamedControlsFollowTheWindowsInTheTabOrder)
 {
     openWithCtrlE();
     find("HScroll1")->setFocus();
-    const QStringList panel{"segments", "wholeMirror", "middleThird", "outerThirds", "grating", "distance", "distanceField", "frequency", "frequencyField", "closeExplore"};
-    EXPECT_EQ(tabWalk(11, Qt::Key_Tab), panel + QStringList{"cmdStart"});
-    EXPECT_EQ(tabWalk(2, Qt::Key_Backtab, Qt::ShiftModifier), (QStringList{"closeExplore", "frequencyField"}));
+    const QStringList panel{"segments", "wholeMirror", "middleThird", "outerThirds", "grating", "distance", "distanceField", "frequency", "frequencyField", "secondShown", "secondFrequency", "closeExplore"};
+    EXPECT_EQ(tabWalk(13, Qt::Key_Tab), panel + QStringList{"cmdStart"});
+    EXPECT_EQ(tabWalk(2, Qt::Key_Backtab, Qt::ShiftModifier), (QStringList{"closeExplore", "secondFrequency"}));
     for (const QString& control : panel + QStringList{"brightnessBar", "brightnessGraph"})
         EXPECT_FALSE(accessible(qPrintable(control))->text(QAccessible::Name).isEmpty()) << control.toStdString();
 }
@@ -167,15 +168,57 @@ TEST_F(Explore, ADistanceAwayFromTheOptionsRedrawsThePictureAtOnceAndLeavesThemU
     EXPECT_FALSE(find<QRadioButton>("op1")->isChecked() || find<QRadioButton>("op2")->isChecked());
 }
 
-// The plot runs from x = 10 to 290 for -350 to 350 pixels, so 250 stands at x = 250.
+// The plot runs from x = 28 for 350 to 286 for -350, as the pair stands in the picture, so
+// 250 stands at x = 65, left of the middle. The graph says in words what it reads there.
 TEST_F(Explore, AClickOnTheGraphMovesThePairThereAndTheGraphMarksIt)
 {
     openWithCtrlE();
-    QTest::mouseClick(find("brightnessGraph"), Qt::LeftButton, {}, QPoint(250, 75));
+    QTest::mouseClick(find("brightnessGraph"), Qt::LeftButton, {}, QPoint(65, 75));
     EXPECT_EQ(find<QAbstractSlider>("distance")->value(), 250);
     const QImage graph = find("brightnessGraph")->grab().toImage();
-    EXPECT_TRUE(testing::hasColourNear(graph, QPoint(250, 30), testing::greenPixel));
-    EXPECT_FALSE(testing::hasColourNear(graph, QPoint(150, 30), testing::greenPixel, 3));
+    EXPECT_TRUE(testing::hasColourNear(graph, QPoint(65, 30), testing::greenPixel));
+    EXPECT_FALSE(testing::hasColourNear(graph, QPoint(235, 30), testing::greenPixel, 3));
+    const QString words = accessible("brightnessGraph")->text(QAccessible::Description);
+    EXPECT_TRUE(words.contains("at the pair, distance 250, it gives 0.75.")) << words.toStdString();
+    EXPECT_TRUE(words.contains("A click moves the source")) << words.toStdString();
+}
+
+// Left on the slider is left in the picture: 250 puts the handle left of the middle, and the
+// right arrow moves the pair right, to a smaller distance.
+TEST_F(Explore, TheDistanceSliderRunsAsThePairMovesInThePicture)
+{
+    openWithCtrlE();
+    auto* slider = find<QAbstractSlider>("distance");
+    slider->setValue(250);
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() / 8, slider->height() / 2));
+    EXPECT_GT(slider->value(), 0) << "a click on the slider's left half moves the pair left";
+    slider->setFocus();
+    slider->setValue(250);
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(form.model().state().explore.distance, 249);
+    QTest::keyClick(slider, Qt::Key_Left);
+    QTest::keyClick(slider, Qt::Key_Left);
+    EXPECT_EQ(form.model().state().explore.distance, 251);
+}
+
+// The second frequency's box and switch reach the model; each frequency shows its colour.
+TEST_F(Explore, ASecondFrequencyDrawsItsCurveInItsColour)
+{
+    openWithCtrlE();
+    EXPECT_TRUE(find<QLabel>("frequencySwatch")->styleSheet().contains(QString::fromStdString(cssColour(frequencyColour(10)))));
+    find<QDoubleSpinBox>("secondFrequency")->setValue(2.5);
+    EXPECT_FALSE(form.model().state().explore.secondShown);
+    QTest::mouseClick(find("secondShown"), Qt::LeftButton, {}, QPoint(6, find("secondShown")->height() / 2));
+    EXPECT_TRUE(form.model().state().explore.secondShown);
+    EXPECT_EQ(form.model().state().explore.secondFrequencyTenths, 25);
+    EXPECT_TRUE(find<QLabel>("secondSwatch")->styleSheet().contains(QString::fromStdString(cssColour(frequencyColour(25)))));
+    const Rgb rgb = frequencyColour(25);
+    const QImage graph = find("brightnessGraph")->grab().toImage();
+    bool drawn = false;
+    for (int x = 30; x < 280 && !drawn; ++x)
+        for (int y = 8; y < 120 && !drawn; ++y)
+            drawn = graph.pixelColor(x, y) == QColor(rgb.red, rgb.green, rgb.blue);
+    EXPECT_TRUE(drawn);
 }
 
 // The offscreen platform has no screen reader to listen; the test switches the toolkit's
