@@ -1,6 +1,7 @@
 #include "web/PageForm.h"
 
 #include "core/ExploreWords.h"
+#include "core/FrequencyColour.h"
 #include "core/KeyboardHelp.h"
 #include "core/SetupReading.h"
 #include "core/ShownCaption.h"
@@ -98,6 +99,10 @@ PageForm::PageForm()
       segments_(element(document_, "segments")["children"]),
       distance_(elements(document_, std::array{"distance", "distanceNumber"})),
       frequency_(elements(document_, std::array{"frequency", "frequencyNumber"})),
+      swatches_(elements(document_, std::array{"frequencySwatch", "secondSwatch"})),
+      secondShown_(element(document_, "secondShown")),
+      secondFrequency_(element(document_, "secondFrequency")),
+      graphWords_(element(document_, "graphWords")),
       brightnessNumber_(element(document_, "brightnessNumber")),
       brightnessBar_(element(document_, "brightnessBar")),
       announcement_(element(document_, "announcement")),
@@ -143,6 +148,19 @@ void PageForm::choosePreset(const std::string& preset)
 void PageForm::setDistance(double pixels) { model_.perform(DistanceSetting{whole(pixels)}); }
 
 void PageForm::setFrequency(double frequency) { model_.perform(FrequencySetting{whole(frequency * 10)}); }
+
+void PageForm::setSecondFrequency(bool shown, double frequency)
+{
+    const int tenths = std::isfinite(frequency) ? whole(frequency * 10) : model_.state().explore.secondFrequencyTenths;
+    model_.perform(SecondFrequencySetting{shown, tenths});
+}
+
+// The graph's words are its canvas's description, as the picture's are.
+void PageForm::showGraph()
+{
+    graph_.flush();
+    graphWords_.set("textContent", model_.graphDescription());
+}
 
 void PageForm::setText(const std::string& box, const std::string& text)
 {
@@ -237,6 +255,11 @@ void PageForm::showExplore(const ExploreState& explore)
         if (control != focused)
             control.set("value", tenthsText(explore.frequencyTenths));
     }
+    swatches_[0]["style"].set("background", cssColour(frequencyColour(explore.frequencyTenths)));
+    swatches_[1]["style"].set("background", cssColour(frequencyColour(explore.secondFrequencyTenths)));
+    secondShown_.set("checked", explore.secondShown);
+    if (secondFrequency_ != focused)
+        secondFrequency_.set("value", tenthsText(explore.secondFrequencyTenths));
     brightnessNumber_.set("textContent", brightnessNumber(explore.brightness));
     brightnessBar_.set("value", explore.brightness);
     setAttribute(brightnessBar_, "aria-valuetext", brightnessWords(explore.brightness));
@@ -369,6 +392,7 @@ EMSCRIPTEN_BINDINGS(quorvel)
         .function("choosePreset", &PageForm::choosePreset)
         .function("setDistance", &PageForm::setDistance)
         .function("setFrequency", &PageForm::setFrequency)
+        .function("setSecondFrequency", &PageForm::setSecondFrequency)
         .function("clickPicture", &PageForm::clickPicture)
         .function("clickGraph", &PageForm::clickGraph)
         .function("setSeen", &PageForm::setSeen)

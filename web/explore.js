@@ -56,6 +56,10 @@ export function wireExplore(form) {
     for (const preset of control('presets').children) preset.addEventListener('click', () => form.choosePreset(preset.dataset.preset));
     wireSetting('distance', (pixels) => form.setDistance(pixels));
     wireSetting('frequency', (frequency) => form.setFrequency(frequency));
+    const [secondShown, second] = [control('secondShown'), control('secondFrequency')];
+    const setSecond = () => form.setSecondFrequency(secondShown.checked, second.value === '' ? NaN : Number(second.value));
+    secondShown.addEventListener('change', setSecond);
+    second.addEventListener('change', setSecond);
     // The model switches a segment under the click only while the panel is open.
     picture.addEventListener('click', (event) => form.clickPicture(...pixelsOf(event, picture)));
     graph.addEventListener('click', (event) => form.clickGraph(pixelsOf(event, graph)[0]));

@@ -1,6 +1,6 @@
 // A picture of the page, the window's or the explore panel's graph: a canvas whose backing store
 // holds as many pixels as it covers on the screen, and the drawing functions the module draws
-// with. A coordinate names a pixel of the picture, as on the desktop, and a colour is 0xRRGGBB.
+// with, words for the graph's axes among them. A coordinate names a pixel of the picture, as on the desktop, and a colour is 0xRRGGBB.
 // Lines along the pixel rows and columns and filled rectangles are drawn on whole device pixels,
 // as the desktop draws them, so that drawing one again changes nothing, at any scale.
 //
@@ -25,6 +25,7 @@ export function createPicture(canvas) {
     // the context keeps no transform to switch on and off between lines.
     let scale = 1;
     let drawn = [];
+    const sans = getComputedStyle(document.documentElement).getPropertyValue('--sans').trim() || 'sans-serif';
 
     const stroke = (outline, penWidth, cap) => {
         context.lineWidth = penWidth;
@@ -59,6 +60,14 @@ export function createPicture(canvas) {
             }
             stroke(outline, penWidth * scale, 'round');
         },
+        // Words in the page's sans face, their baseline at y; anchor is start, center or end.
+        text(x, y, words, anchor, size, colour) {
+            context.font = `${size * scale}px ${sans}`;
+            context.textAlign = anchor;
+            context.textBaseline = 'alphabetic';
+            context.fillStyle = css(colour);
+            context.fillText(words, x * scale, y * scale);
+        },
         fillRect(left, top, across, down, colour) {
             const [x, y] = [device(left, scale), device(top, scale)];
             context.fillStyle = css(colour);
@@ -69,6 +78,13 @@ export function createPicture(canvas) {
     // The pixels a drawing can touch, with a pixel to spare for its edges' smoothing.
     const reach = (kind, args) => {
         if (kind === 'fillRect') return [args[0], args[1], args[0] + args[2], args[1] + args[3]];
+        if (kind === 'text') {
+            // Within the picture, so that the paper drawn over it drops it.
+            context.font = `${args[4]}px ${sans}`;
+            const across = context.measureText(args[2]).width;
+            const left = args[0] - (args[3] === 'end' ? across : args[3] === 'center' ? across / 2 : 0);
+            return [Math.max(0, left - 1), Math.max(0, args[1] - args[4]), Math.min(width, left + across + 1), Math.min(height, args[1] + args[4] / 3)];
+        }
         if (kind === 'circle') {
             const margin = Math.abs(args[2]) + args[4] + 2;
             return [args[0] - margin, args[1] - margin, args[0] + margin, args[1] + margin];
@@ -99,5 +115,5 @@ export function createPicture(canvas) {
     canvas.width = 0;
     resize(Math.round(width * (window.devicePixelRatio || 1)));
 
-    return { line: record('line'), circle: record('circle'), fillRect: record('fillRect'), resize, canvas };
+    return { line: record('line'), circle: record('circle'), fillRect: record('fillRect'), text: record('text'), resize, canvas };
 }
