@@ -185,7 +185,7 @@ void BrightnessGraph::draw(TextSurface& surface, const ExploreState& explore)
     if (second)
         drawCurve(surface, second->current, scale, frequencyColour(explore.secondFrequencyTenths));
     drawCurve(surface, main.current, scale, frequencyColour(explore.frequencyTenths));
-    if (explore.measure == PathMeasure::RootOfSquares && std::ranges::find(classicTenths, explore.frequencyTenths) != classicTenths.end())
+    if (explore.measure == PathMeasure::RootOfSquares && std::find(classicTenths.begin(), classicTenths.end(), explore.frequencyTenths) != classicTenths.end())
         markClassic(surface, main.whole, scale);
     const int pair = std::clamp(explore.distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
     const auto x = f(xOf(pair));
