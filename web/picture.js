@@ -26,11 +26,23 @@ export function createPicture(canvas) {
     let scale = 1;
     let drawn = [];
     const sans = getComputedStyle(document.documentElement).getPropertyValue('--sans').trim() || 'sans-serif';
+    // Setting the context's font parses it, so it is set only when it changes.
+    let font = '';
+    const useFont = (pixels) => {
+        const wanted = `${pixels}px ${sans}`;
+        if (wanted !== font) context.font = font = wanted;
+    };
 
+    // The context parses what it is given, so its pen is set only where it changes: a curve of the
+    // graph is hundreds of short strokes of one pen.
+    let pen = [];
     const stroke = (outline, penWidth, cap) => {
-        context.lineWidth = penWidth;
-        context.lineCap = cap;
-        context.strokeStyle = css(outline);
+        if (pen[0] !== outline || pen[1] !== penWidth || pen[2] !== cap) {
+            pen = [outline, penWidth, cap];
+            context.lineWidth = penWidth;
+            context.lineCap = cap;
+            context.strokeStyle = css(outline);
+        }
         context.stroke();
     };
 
@@ -62,9 +74,8 @@ export function createPicture(canvas) {
         },
         // Words in the page's sans face, their baseline at y; anchor is start, center or end.
         text(x, y, words, anchor, size, colour) {
-            context.font = `${size * scale}px ${sans}`;
+            useFont(size * scale);
             context.textAlign = anchor;
-            context.textBaseline = 'alphabetic';
             context.fillStyle = css(colour);
             context.fillText(words, x * scale, y * scale);
         },
@@ -80,8 +91,8 @@ export function createPicture(canvas) {
         if (kind === 'fillRect') return [args[0], args[1], args[0] + args[2], args[1] + args[3]];
         if (kind === 'text') {
             // Within the picture, so that the paper drawn over it drops it.
-            context.font = `${args[4]}px ${sans}`;
-            const across = context.measureText(args[2]).width;
+            useFont(args[4] * scale);
+            const across = context.measureText(args[2]).width / scale;
             const left = args[0] - (args[3] === 'end' ? across : args[3] === 'center' ? across / 2 : 0);
             return [Math.max(0, left - 1), Math.max(0, args[1] - args[4]), Math.min(width, left + across + 1), Math.min(height, args[1] + args[4] / 3)];
         }
@@ -109,6 +120,8 @@ export function createPicture(canvas) {
         canvas.width = pixels;
         canvas.height = Math.round(height * scale);
         context.lineJoin = 'round';
+        font = '';
+        pen = [];
         for (const [kind, , args] of drawn) draw[kind](...args);
     };
     // Until the page says otherwise, the picture covers its size in pixels at the device's ratio.
