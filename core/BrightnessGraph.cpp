@@ -201,6 +201,8 @@ std::string BrightnessGraph::describe(const ExploreState& explore)
     const int pair = std::clamp(explore.distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
     const auto curveWords = [&](const Curves& curves) {
         const int peak = peakDistance(curves.current, pair);
+        if (!(valueAt(curves.current, peak) > 0))
+            return fillIn(translate("BrightnessGraph", "At frequency %1 no light reaches the detector at any distance."), {tenthsText(curves.key.frequencyTenths)});
         return fillIn(translate("BrightnessGraph", "At frequency %1 this mirror is brightest at distance %2, %3; at the pair, distance %4, it gives %5."),
                       {tenthsText(curves.key.frequencyTenths), std::to_string(peak), brightnessNumber(valueAt(curves.current, peak)), std::to_string(pair),
                        brightnessNumber(valueAt(curves.current, pair))});

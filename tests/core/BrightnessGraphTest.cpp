@@ -195,6 +195,7 @@ TEST(BrightnessGraph, SaysWhereTheCurveIsHighestAndWhatItReadsAtThePair)
                                  brightnessNumber(referenceBrightness(middle, peak, 2)) + "; at the pair, distance 100, it gives " +
                                  brightnessNumber(referenceBrightness(middle, 100, 2)) + ".";
     EXPECT_NE(words.find(expected), std::string::npos) << words << "\n" << expected;
+    EXPECT_NE(graph.describe(stateOf(Mirror::bare(), 0, 10)).find("At frequency 1 no light reaches the detector at any distance."), std::string::npos);
 }
 
 // The second frequency is held through a run like the panel's other input, and changes only the graph.
