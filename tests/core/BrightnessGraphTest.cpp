@@ -9,146 +9,112 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
-#include <string>
-#include <vector>
 
 namespace quorvel {
 namespace {
 
 using testing::Op;
 using testing::OpKind;
-using testing::RecordingSurface;
 
-// The brightness worked out from the window's geometry alone: source at x 354 - d, detector at
-// 454 - d, both at y 240.5; segment centres at 56 + 24k on y 290.5; the window's measure of a path
-// is one root over its four squared offsets; phase = length x 0.0471123 x frequency.
-double referenceBrightness(const Mirror& mirror, int distance, double frequency)
+// Worked out from the window's geometry alone: source at x 354 - d and detector at 454 - d, 50 px
+// above the segments' centres at 56 + 24k; a path measured by one root over its four squared
+// offsets; phase = length x 0.0471123 x frequency.
+double reference(const Mirror& mirror, int distance, double frequency)
 {
-    const auto sum = [&](const Mirror& kept, double d) {
+    const auto sum = [frequency](const Mirror& kept, double d) {
         std::complex<double> total;
         for (int k = 0; k < 30; ++k) {
             const double x = 56 + 24.0 * k;
-            const double length = std::sqrt(std::pow(354 - d - x, 2) + 2500 + std::pow(454 - d - x, 2) + 2500);
             if (kept.on(k))
-                total += std::polar(1.0, length * 0.0471123 * frequency);
+                total += std::polar(1.0, std::sqrt(std::pow(354 - d - x, 2) + std::pow(454 - d - x, 2) + 5000) * 0.0471123 * frequency);
         }
         return std::norm(total);
     };
     return sum(mirror, distance) / sum(Mirror::whole(), 0);
 }
 
-ExploreState stateOf(const Mirror& mirror, int distance, int tenths)
+ExploreState stateOf(const Mirror& mirror, int distance, int tenths, int secondTenths = 0)
 {
     ExploreState state;
     state.mirror = mirror;
     state.distance = distance;
     state.frequencyTenths = tenths;
+    state.secondShown = secondTenths > 0;
+    state.secondFrequencyTenths = std::max(secondTenths, 5);
     return state;
 }
 
 std::vector<Op> drawn(BrightnessGraph& graph, const ExploreState& state)
 {
-    RecordingSurface surface;
+    testing::RecordingSurface surface;
     graph.draw(surface, state);
     return surface.ops();
 }
 
-std::vector<Op> linesIn(const std::vector<Op>& ops, Rgb colour)
+const Op* find(const std::vector<Op>& ops, OpKind kind, auto matches)
 {
-    std::vector<Op> lines;
-    std::ranges::copy_if(ops, std::back_inserter(lines), [&](const Op& op) { return op.kind == OpKind::Line && op.colour == Colour{colour}; });
-    return lines;
-}
-
-// Where a curve stands at a distance: the end of the line that reaches it.
-float curveAt(const std::vector<Op>& curve, int distance)
-{
-    const auto found = std::ranges::find_if(curve, [&](const Op& line) { return line.x2 == static_cast<float>(BrightnessGraph::xOf(distance)); });
-    return found == curve.end() ? NAN : found->y2;
-}
-
-const Op* textOf(const std::vector<Op>& ops, const std::string& words, TextAnchor anchor = TextAnchor::Middle)
-{
-    const auto found = std::ranges::find_if(ops, [&](const Op& op) { return op.kind == OpKind::Text && op.words == words && op.anchor == anchor; });
+    const auto found = std::ranges::find_if(ops, [&](const Op& op) { return op.kind == kind && matches(op); });
     return found == ops.end() ? nullptr : &*found;
 }
 
-// The pair's middle stands at x = 404 - distance in the picture: the graph and its clicks run the
-// same way, 350 at the left end and -350 at the right.
-TEST(BrightnessGraph, RunsLeftToRightAsThePairDoesInThePicture)
+// The y-axis's numbers end at the axis, their baselines 4 px below the values they stand for.
+float valueY(const std::vector<Op>& ops, const std::string& number)
+{
+    const Op* text = find(ops, OpKind::Text, [&](const Op& op) { return op.words == number && op.anchor == TextAnchor::End; });
+    return text ? text->y1 - 4 : NAN;
+}
+
+// Where a curve of a colour stands at a distance: the end of its line that reaches it.
+float curveY(const std::vector<Op>& ops, Rgb colour, int distance)
+{
+    const float x = static_cast<float>(BrightnessGraph::xOf(distance));
+    const Op* line = find(ops, OpKind::Line, [&](const Op& op) { return op.colour == Colour{colour} && op.x2 == x; });
+    return line ? line->y2 : NAN;
+}
+
+// The pair's middle stands at x = 404 - distance in the picture: the graph runs the same way.
+TEST(BrightnessGraph, RunsLeftToRightAsThePairDoesInThePictureWithNumberedAxes)
 {
     EXPECT_EQ(BrightnessGraph::distanceAt(0), 350);
     EXPECT_EQ(BrightnessGraph::distanceAt(BrightnessGraph::width), -350);
-    for (const int distance : {350, 250, 1, 0, -250, -350})
-        EXPECT_EQ(BrightnessGraph::distanceAt(static_cast<float>(BrightnessGraph::xOf(distance))), distance);
-    EXPECT_LT(BrightnessGraph::xOf(250), BrightnessGraph::xOf(0)) << "250 puts the pair left of the middle";
     BrightnessGraph graph;
     const auto ops = drawn(graph, stateOf(Mirror::whole(), 250, 10));
-    const auto circles = [&] {
-        std::vector<Op> all;
-        std::ranges::copy_if(ops, std::back_inserter(all), [](const Op& op) { return op.kind == OpKind::Circle; });
-        return all;
-    }();
-    ASSERT_FALSE(circles.empty());
-    EXPECT_FLOAT_EQ(circles.back().x1, static_cast<float>(BrightnessGraph::xOf(250))) << "the pair's mark";
-    for (const char* number : {"350", "250", "0", "-250", "-350"}) {
-        const Op* text = textOf(ops, number);
-        ASSERT_NE(text, nullptr) << number;
-        EXPECT_NEAR(text->x1, BrightnessGraph::xOf(std::stoi(number)), 1e-3) << number;
+    for (const int distance : {350, 250, 0, -250, -350}) {
+        EXPECT_EQ(BrightnessGraph::distanceAt(static_cast<float>(BrightnessGraph::xOf(distance))), distance);
+        const Op* number = find(ops, OpKind::Text, [&](const Op& op) { return op.words == std::to_string(distance) && op.anchor == TextAnchor::Middle; });
+        ASSERT_NE(number, nullptr) << distance;
+        EXPECT_FLOAT_EQ(number->x1, static_cast<float>(BrightnessGraph::xOf(distance)));
     }
-    EXPECT_NE(textOf(ops, "Distance from the middle (250 is left)"), nullptr);
+    EXPECT_LT(BrightnessGraph::xOf(250), BrightnessGraph::xOf(0)) << "250 is left of the middle";
+    EXPECT_NE(find(ops, OpKind::Text, [](const Op& op) { return op.words == "Distance from the middle (250 is left)"; }), nullptr);
+    const auto circles = std::ranges::count_if(ops, [](const Op& op) { return op.kind == OpKind::Circle; });
+    EXPECT_EQ(circles, 3) << "the classic window's two distances and the pair";
+    const auto pair = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const Op& op) { return op.kind == OpKind::Circle; });
+    EXPECT_FLOAT_EQ(pair->x1, static_cast<float>(BrightnessGraph::xOf(250)));
 }
 
 // The height is the square root of the brightness: beside the grating made at 250/1 (9.40 there,
-// 10.21 at 242, so the axis tops at 15), the whole mirror's highest point (1.53) stands at 32 % of
-// the height, not at the 10 % of a straight scale. The numbers 0, 1 and the top stand where those
-// values are drawn, their baselines 4 pixels below.
-TEST(BrightnessGraph, KeepsTheWholeMirrorsCurveReadableBesideATallGrating)
-{
-    BrightnessGraph graph;
-    const auto ops = drawn(graph, stateOf(grating(250, 1), 250, 10));
-    const auto whole = linesIn(ops, Rgb{150, 150, 150});
-    ASSERT_EQ(whole.size(), 700u);
-    const Op* zero = textOf(ops, "0", TextAnchor::End);
-    const Op* one = textOf(ops, "1", TextAnchor::End);
-    const Op* top = textOf(ops, "15", TextAnchor::End);
-    ASSERT_TRUE(zero && one && top);
-    const double bottom = zero->y1 - 4, height = bottom - (top->y1 - 4);
-    EXPECT_NEAR((bottom - (one->y1 - 4)) / height, std::sqrt(1 / 15.0), 1e-3);
-    const float highest = std::ranges::min(whole, {}, &Op::y1).y1;
-    double peak = 0;
-    for (int d = -350; d <= 350; ++d)
-        peak = std::max(peak, referenceBrightness(Mirror::whole(), d, 1));
-    EXPECT_NEAR(peak, 1.53, 0.005);
-    EXPECT_NEAR((bottom - highest) / height, std::sqrt(peak / 15), 2e-3);
-    const auto current = linesIn(ops, frequencyColour(10));
-    ASSERT_EQ(current.size(), 700u);
-    EXPECT_NEAR((bottom - curveAt(current, 250)) / height, std::sqrt(referenceBrightness(grating(250, 1), 250, 1) / 15), 2e-3);
-    EXPECT_NE(textOf(drawn(graph, stateOf(Mirror::whole(), 0, 10)), "2", TextAnchor::End), nullptr) << "the whole mirror alone tops at 2";
-}
-
-// Red for the lowest frequency the panel offers, violet for its highest; the second frequency's
-// curve comes in its own colour, its mark at the pair too.
-TEST(BrightnessGraph, DrawsEachFrequencyInTheColourItStandsFor)
+// 10.21 at 242, so the axis tops at 15), the whole mirror's peak, 1.53, stands at 32 % of the
+// height, not at a straight scale's 10 %. Each frequency's curve is in its colour, red for the
+// lowest and violet for the highest; the grating made for frequency 1 sends 2 elsewhere.
+TEST(BrightnessGraph, DrawsEachFrequencyInItsColourOnASquareRootScale)
 {
     EXPECT_EQ(frequencyColour(ExploreState::frequencyTenthsMinimum), (Rgb{204, 0, 0}));
-    EXPECT_EQ(frequencyColour(ExploreState::frequencyTenthsMaximum), (Rgb{102, 0, 204}));
-    EXPECT_EQ(cssColour(Rgb{102, 0, 204}), "#6600cc");
-    ExploreState state = stateOf(grating(250, 1), 250, 10);
-    state.secondShown = true;
-    state.secondFrequencyTenths = 20;
+    EXPECT_EQ(cssColour(frequencyColour(ExploreState::frequencyTenthsMaximum)), "#6600cc");
     BrightnessGraph graph;
-    const auto ops = drawn(graph, state);
-    const auto second = linesIn(ops, frequencyColour(20));
-    ASSERT_EQ(second.size(), 700u);
-    EXPECT_EQ(linesIn(ops, frequencyColour(10)).size(), 700u);
-    const Op* one = textOf(ops, "1", TextAnchor::End);
-    const Op* zero = textOf(ops, "0", TextAnchor::End);
-    const auto heightOf = [&](float y) { return (zero->y1 - 4 - y) / (zero->y1 - one->y1); };
-    // At 250 the grating made for frequency 1 sends frequency 2 elsewhere.
-    const double atPair = referenceBrightness(grating(250, 1), 250, 2);
-    EXPECT_NEAR(heightOf(curveAt(second, 250)), std::sqrt(atPair), 2e-3);
-    EXPECT_TRUE(std::ranges::any_of(ops, [&](const Op& op) { return op.kind == OpKind::FillColour && op.colour == Colour{frequencyColour(20)}; }));
+    const Mirror madeFor1 = grating(250, 1);
+    const auto ops = drawn(graph, stateOf(madeFor1, 250, 10, 20));
+    const float zero = valueY(ops, "0");
+    const auto height = [&](float y) { return (zero - y) / (zero - valueY(ops, "15")); };
+    EXPECT_NEAR(height(valueY(ops, "1")), std::sqrt(1 / 15.0), 1e-3);
+    double peak = 0;
+    for (int d = -350; d <= 350; ++d)
+        peak = std::max(peak, reference(Mirror::whole(), d, 1));
+    EXPECT_NEAR(peak, 1.53, 0.005);
+    EXPECT_NEAR(height(curveY(ops, Rgb{150, 150, 150}, 297)), std::sqrt(peak / 15), 2e-3);
+    for (const int tenths : {10, 20})
+        EXPECT_NEAR(height(curveY(ops, frequencyColour(tenths), 250)), std::sqrt(reference(madeFor1, 250, tenths / 10.0) / 15), 2e-3) << tenths;
+    EXPECT_FALSE(std::isnan(valueY(drawn(graph, stateOf(Mirror::whole(), 0, 10)), "2"))) << "the whole mirror alone tops at 2";
 }
 
 // A graph kept from before draws exactly what a new one would, whatever its curves depend on
@@ -157,58 +123,50 @@ TEST(BrightnessGraph, NeverKeepsAStaleCurve)
 {
     BrightnessGraph kept;
     ExploreState state = stateOf(Mirror::whole(), 250, 10);
-    drawn(kept, state);
-    const auto freshOps = [&] {
+    const auto sameAsNew = [&](const char* change) {
         BrightnessGraph fresh;
-        return drawn(fresh, state);
+        EXPECT_EQ(drawn(kept, state), drawn(fresh, state)) << change;
     };
+    sameAsNew("at first");
     state.mirror.toggle(12);
-    EXPECT_EQ(drawn(kept, state), freshOps()) << "a segment scraped";
+    sameAsNew("a segment scraped");
     state.measure = PathMeasure::TwoLegs;
-    EXPECT_EQ(drawn(kept, state), freshOps()) << "the real length";
+    sameAsNew("the real length");
     state.secondShown = true;
-    EXPECT_EQ(drawn(kept, state), freshOps()) << "a second frequency";
     state.secondFrequencyTenths = 7;
-    EXPECT_EQ(drawn(kept, state), freshOps()) << "the second frequency changed";
+    sameAsNew("a second frequency");
     state.frequencyTenths = 7;
-    EXPECT_EQ(drawn(kept, state), freshOps()) << "the first frequency the same as the second";
+    sameAsNew("the first frequency the same as the second");
     state.secondFrequencyTenths = 15;
-    EXPECT_EQ(drawn(kept, state), freshOps()) << "the second moved on while the first's curves are in use";
-    state.mirror.toggle(12);
-    state.measure = PathMeasure::RootOfSquares;
-    EXPECT_EQ(drawn(kept, state), freshOps()) << "back to the whole mirror";
+    sameAsNew("the second moved on while the first's curves are in use");
 }
 
-// The words give the curve's peak and its value at the pair, worked out independently.
+// The words give the curve's peak and what it reads at the pair, as worked out independently.
 TEST(BrightnessGraph, SaysWhereTheCurveIsHighestAndWhatItReadsAtThePair)
 {
     const Mirror middle = Mirror::span(10, 19);
     int peak = 0;
     for (int d = -350; d <= 350; ++d) {
-        if (referenceBrightness(middle, d, 2) > referenceBrightness(middle, peak, 2) + 1e-9)
+        if (reference(middle, d, 2) > reference(middle, peak, 2) + 1e-9)
             peak = d;
     }
     BrightnessGraph graph;
     const std::string words = graph.describe(stateOf(middle, 100, 20));
-    EXPECT_NE(words.find("350 at the left to -350 at the right"), std::string::npos) << words;
-    const std::string expected = "At frequency 2 this mirror is brightest at distance " + std::to_string(peak) + ", " +
-                                 brightnessNumber(referenceBrightness(middle, peak, 2)) + "; at the pair, distance 100, it gives " +
-                                 brightnessNumber(referenceBrightness(middle, 100, 2)) + ".";
+    const std::string expected = "At frequency 2 this mirror is brightest at distance " + std::to_string(peak) + ", " + brightnessNumber(reference(middle, peak, 2)) +
+                                 "; at the pair, distance 100, it gives " + brightnessNumber(reference(middle, 100, 2)) + ".";
     EXPECT_NE(words.find(expected), std::string::npos) << words << "\n" << expected;
     EXPECT_NE(graph.describe(stateOf(Mirror::bare(), 0, 10)).find("At frequency 1 no light reaches the detector at any distance."), std::string::npos);
 }
 
-// The second frequency is held through a run like the panel's other input, and changes only the graph.
+// The second frequency waits through a run like the panel's other input, and changes only the graph.
 TEST(BrightnessGraph, TakesTheSecondFrequencyFromThePanel)
 {
     testing::ModelWindow window;
     window.model.openExplore(true);
     const int pictures = window.view.pictures;
     window.model.perform(SecondFrequencySetting{true, 99});
-    EXPECT_TRUE(window.state().explore.secondShown);
     EXPECT_EQ(window.state().explore.secondFrequencyTenths, ExploreState::frequencyTenthsMaximum);
-    EXPECT_EQ(window.view.pictures, pictures) << "the picture stays";
-    EXPECT_FALSE(window.state().explore.used);
+    EXPECT_EQ(window.view.pictures, pictures);
     window.model.press(Button::cmdStart);
     window.model.perform(SecondFrequencySetting{false, 7});
     EXPECT_TRUE(window.state().explore.secondShown);
