@@ -1,12 +1,15 @@
 #include "core/BrightnessGraph.h"
 
-#include "core/DrawingSurface.h"
-#include "core/ExploreState.h"
+#include "core/ExploreWords.h"
+#include "core/FrequencyColour.h"
 #include "core/MirrorOptics.h"
+#include "core/TextSurface.h"
+#include "core/Translation.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace quorvel {
 
@@ -14,90 +17,210 @@ namespace {
 
 constexpr int distances = BrightnessGraph::distances;
 static_assert(distances == ExploreState::distanceMaximum - ExploreState::distanceMinimum + 1);
-constexpr double plotLeft = 10;
-constexpr double plotRight = BrightnessGraph::width - 10;
-constexpr double plotTop = 10;
-constexpr double plotBottom = BrightnessGraph::height - 12;
+// Room on the left for the brightness numbers, below for the distances and the axis's title.
+constexpr double plotLeft = 28;
+constexpr double plotRight = BrightnessGraph::width - 14;
+constexpr double plotTop = 8;
+constexpr double plotBottom = BrightnessGraph::height - 30;
+constexpr float numbersBaseline = BrightnessGraph::height - 17;
+constexpr float titleBaseline = BrightnessGraph::height - 3;
 constexpr Rgb paper{255, 255, 255};
-constexpr Rgb faint{176, 176, 176};
+constexpr Rgb wholeGrey{150, 150, 150};
+// The classic window's two distances and its two frequencies.
+constexpr std::array classicDistances{0, 250};
+constexpr std::array classicTenths{10, 20};
+constexpr std::array numberedDistances{350, 250, 0, -250, -350};
 
 using Curve = std::array<double, distances>;
 
-double xOf(int distance) { return plotLeft + (distance - ExploreState::distanceMinimum) * (plotRight - plotLeft) / (distances - 1); }
+float f(double value) { return static_cast<float>(value); }
 
-// The top of the plot stands for the larger of 1.25 and the highest point, so both curves fit.
+double highest(const Curve& values) { return *std::max_element(values.begin(), values.end()); }
+
+// A brightness as the axis writes it: "0", "1", "1.5", "20".
+std::string axisNumber(double value)
+{
+    const long long tenths = std::llround(value * 10);
+    const std::string whole = std::to_string(tenths / 10);
+    return tenths % 10 == 0 ? whole : whole + "." + std::to_string(tenths % 10);
+}
+
+// The top of the axis: the first of 1.5, 2, 3, 4, 5, 6, 8, 10, 15, 20, ... at or above every
+// point drawn, so that the top is a round number a little above the highest peak.
+double topFor(double peak)
+{
+    constexpr std::array steps{1.0, 1.5, 2.0, 3.0, 4.0, 5.0, 6.0, 8.0};
+    for (double decade = 1; decade < 1e12; decade *= 10) {
+        for (const double step : steps) {
+            if (step * decade >= 1.5 && step * decade >= peak)
+                return step * decade;
+        }
+    }
+    return peak;
+}
+
+// The height is the square root of the brightness against the top's.
 struct Scale {
     double top;
-    float y(double value) const { return static_cast<float>(plotBottom - value / top * (plotBottom - plotTop)); }
+    float y(double value) const { return f(plotBottom - std::sqrt(std::max(value, 0.0) / top) * (plotBottom - plotTop)); }
 };
 
-void drawCurve(DrawingSurface& surface, const Curve& values, const Scale& scale, Colour colour)
+void drawCurve(TextSurface& surface, const Curve& values, const Scale& scale, Colour colour)
 {
     for (int k = 1; k < distances; ++k) {
         const auto at = static_cast<std::size_t>(k);
-        surface.line(static_cast<float>(xOf(ExploreState::distanceMinimum + k - 1)), scale.y(values[at - 1]),
-                     static_cast<float>(xOf(ExploreState::distanceMinimum + k)), scale.y(values[at]), colour);
+        const int distance = ExploreState::distanceMinimum + k;
+        surface.line(f(BrightnessGraph::xOf(distance - 1)), scale.y(values[at - 1]), f(BrightnessGraph::xOf(distance)), scale.y(values[at]), colour);
     }
 }
 
+double valueAt(const Curve& values, int distance) { return values[static_cast<std::size_t>(distance - ExploreState::distanceMinimum)]; }
+
 // One-pixel rows, which both surfaces paint as one fill.
-void drawPaper(DrawingSurface& surface)
+void drawPaper(TextSurface& surface)
 {
     surface.setPenWidth(1);
     for (int row = 0; row < BrightnessGraph::height; ++row)
-        surface.line(0, static_cast<float>(row), BrightnessGraph::width, static_cast<float>(row), paper);
+        surface.line(0, f(row), BrightnessGraph::width, f(row), paper);
 }
 
-void drawAxes(DrawingSurface& surface, const Scale& scale)
+// Grid lines at brightness 1 and at the classic distances, the axes with their ticks and numbers,
+// and the distance axis's title.
+void drawAxes(TextSurface& surface, const Scale& scale)
 {
-    surface.line(static_cast<float>(plotLeft), static_cast<float>(plotBottom), static_cast<float>(plotRight), static_cast<float>(plotBottom), darkGrey);
-    const float middle = static_cast<float>(xOf(0));
-    surface.line(middle, static_cast<float>(plotBottom), middle, static_cast<float>(plotBottom + 4), darkGrey);
-    surface.line(static_cast<float>(plotLeft), scale.y(1), static_cast<float>(plotRight), scale.y(1), lightGrey);
+    surface.line(f(plotLeft), scale.y(1), f(plotRight), scale.y(1), lightGrey);
+    for (const int distance : classicDistances)
+        surface.line(f(BrightnessGraph::xOf(distance)), f(plotTop), f(BrightnessGraph::xOf(distance)), f(plotBottom), lightGrey);
+    surface.line(f(plotLeft), f(plotBottom), f(plotRight), f(plotBottom), darkGrey);
+    surface.line(f(plotLeft), f(plotTop), f(plotLeft), f(plotBottom), darkGrey);
+    for (const int distance : numberedDistances) {
+        const float x = f(BrightnessGraph::xOf(distance));
+        surface.line(x, f(plotBottom), x, f(plotBottom + 3), darkGrey);
+        surface.text(x, numbersBaseline, std::to_string(distance), TextAnchor::Middle, BrightnessGraph::textSize, darkGrey);
+    }
+    for (const double value : {0.0, 1.0, scale.top}) {
+        const float y = scale.y(value);
+        surface.line(f(plotLeft - 3), y, f(plotLeft), y, darkGrey);
+        surface.text(f(plotLeft - 5), y + 4, axisNumber(value), TextAnchor::End, BrightnessGraph::textSize, darkGrey);
+    }
+    surface.text(f((plotLeft + plotRight) / 2), titleBaseline, translate("BrightnessGraph", "Distance from the middle (250 is left)"), TextAnchor::Middle,
+                 BrightnessGraph::textSize, darkGrey);
+    surface.text(f(plotRight), f(plotTop + BrightnessGraph::textSize), translate("BrightnessGraph", "grey: whole mirror"), TextAnchor::End,
+                 BrightnessGraph::textSize, wholeGrey);
+}
+
+// The classic window's values, on the whole mirror's curve, where the panel stands at one of its
+// settings: its frequency and its measure of a path.
+void markClassic(TextSurface& surface, const Curve& whole, const Scale& scale)
+{
+    surface.setPenWidth(1);
+    surface.setFillStyle(FillStyle::Transparent);
+    for (const int distance : classicDistances)
+        surface.circle(f(BrightnessGraph::xOf(distance)), scale.y(valueAt(whole, distance)), 3, darkGrey);
+}
+
+void markPair(TextSurface& surface, float x, float y, Rgb fill)
+{
+    surface.setFillColour(fill);
+    surface.setFillStyle(FillStyle::Solid);
+    surface.circle(x, y, 3, darkGrey);
+    surface.setFillStyle(FillStyle::Transparent);
+}
+
+// The distance where a curve is highest, the nearest to the pair of equal peaks.
+int peakDistance(const Curve& values, int pair)
+{
+    const double peak = highest(values);
+    int best = ExploreState::distanceMinimum;
+    for (int k = 0; k < distances; ++k) {
+        const int distance = ExploreState::distanceMinimum + k;
+        if (values[static_cast<std::size_t>(k)] >= peak * (1 - 1e-12) && std::abs(distance - pair) < std::abs(best - pair))
+            best = distance;
+    }
+    return best;
 }
 
 }  // namespace
 
-// Each distance's photon vectors are worked out once, for both mirrors.
-const BrightnessGraph::Curves& BrightnessGraph::curvesFor(const Mirror& mirror, double frequency, PathMeasure measure)
+double BrightnessGraph::xOf(int distance)
 {
-    if (curves_ && curves_->mirror == mirror && curves_->frequency == frequency && curves_->measure == measure)
-        return *curves_;
-    const double atMiddle = wholeMirrorAtMiddle(frequency, measure);
-    Curves& values = curves_.emplace(Curves{mirror, frequency, measure, {}, {}});
+    return plotLeft + (ExploreState::distanceMaximum - distance) * (plotRight - plotLeft) / (distances - 1);
+}
+
+// Each distance's photon vectors are worked out once, for both mirrors.
+// New curves take the place of the older ones, never of those in use.
+const BrightnessGraph::Curves& BrightnessGraph::curvesFor(const Key& key, const Curves* inUse)
+{
+    for (const auto& curves : kept_) {
+        if (curves && curves->key == key)
+            return *curves;
+    }
+    std::size_t slot = older_;
+    if (kept_[slot] && &*kept_[slot] == inUse)
+        slot = 1 - slot;
+    older_ = 1 - slot;
+    const double frequency = key.frequencyTenths / 10.0;
+    const double atMiddle = wholeMirrorAtMiddle(frequency, key.measure);
+    Curves& values = kept_[slot].emplace(Curves{key, {}, {}});
     for (int k = 0; k < distances; ++k) {
-        const PhotonVectors arrows = photonVectors(ExploreState::distanceMinimum + k, frequency, measure);
+        const PhotonVectors arrows = photonVectors(ExploreState::distanceMinimum + k, frequency, key.measure);
         const auto at = static_cast<std::size_t>(k);
-        values.whole[at] = sumOfArrows(arrows, Mirror::whole()).squaredLength() / atMiddle;
-        values.current[at] = sumOfArrows(arrows, mirror).squaredLength() / atMiddle;
+        values.whole[at] = atMiddle > 0 ? sumOfArrows(arrows, Mirror::whole()).squaredLength() / atMiddle : 0;
+        values.current[at] = atMiddle > 0 ? sumOfArrows(arrows, key.mirror).squaredLength() / atMiddle : 0;
     }
     return values;
 }
 
-void BrightnessGraph::draw(DrawingSurface& surface, const Mirror& mirror, double frequency, int distance, PathMeasure measure)
+void BrightnessGraph::draw(TextSurface& surface, const ExploreState& explore)
 {
-    const auto& [kept, keptFrequency, keptMeasure, whole, current] = curvesFor(mirror, frequency, measure);
-    const Scale scale{std::max({1.25, *std::max_element(whole.begin(), whole.end()), *std::max_element(current.begin(), current.end())})};
+    const Curves& main = curvesFor({explore.mirror, explore.frequencyTenths, explore.measure});
+    const Curves* second = explore.secondShown ? &curvesFor({explore.mirror, explore.secondFrequencyTenths, explore.measure}, &main) : nullptr;
+    const Scale scale{topFor(std::max({highest(main.whole), highest(main.current), second ? highest(second->current) : 0.0}))};
     surface.resetToPixels();
     surface.setFillStyle(FillStyle::Transparent);
     drawPaper(surface);
     drawAxes(surface, scale);
-    drawCurve(surface, whole, scale, faint);
+    drawCurve(surface, main.whole, scale, wholeGrey);
     surface.setPenWidth(2);
-    drawCurve(surface, current, scale, darkGrey);
-    const int marked = std::clamp(distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
-    const auto markerX = static_cast<float>(xOf(marked));
+    if (second)
+        drawCurve(surface, second->current, scale, frequencyColour(explore.secondFrequencyTenths));
+    drawCurve(surface, main.current, scale, frequencyColour(explore.frequencyTenths));
+    if (explore.measure == PathMeasure::RootOfSquares && std::find(classicTenths.begin(), classicTenths.end(), explore.frequencyTenths) != classicTenths.end())
+        markClassic(surface, main.whole, scale);
+    const int pair = std::clamp(explore.distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
+    const auto x = f(xOf(pair));
     surface.setPenWidth(1);
-    surface.line(markerX, static_cast<float>(plotTop), markerX, static_cast<float>(plotBottom), green);
-    surface.setFillColour(green);
-    surface.setFillStyle(FillStyle::Solid);
-    surface.circle(markerX, scale.y(current[static_cast<std::size_t>(marked - ExploreState::distanceMinimum)]), 3, darkGrey);
-    surface.setFillStyle(FillStyle::Transparent);
+    surface.line(x, f(plotTop), x, f(plotBottom), green);
+    if (second)
+        markPair(surface, x, scale.y(valueAt(second->current, pair)), frequencyColour(explore.secondFrequencyTenths));
+    markPair(surface, x, scale.y(valueAt(main.current, pair)), green);
+}
+
+std::string BrightnessGraph::describe(const ExploreState& explore)
+{
+    const int pair = std::clamp(explore.distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
+    const auto curveWords = [&](const Curves& curves) {
+        const int peak = peakDistance(curves.current, pair);
+        if (!(valueAt(curves.current, peak) > 0))
+            return fillIn(translate("BrightnessGraph", "At frequency %1 no light reaches the detector at any distance."), {tenthsText(curves.key.frequencyTenths)});
+        return fillIn(translate("BrightnessGraph", "At frequency %1 this mirror is brightest at distance %2, %3; at the pair, distance %4, it gives %5."),
+                      {tenthsText(curves.key.frequencyTenths), std::to_string(peak), brightnessNumber(valueAt(curves.current, peak)), std::to_string(pair),
+                       brightnessNumber(valueAt(curves.current, pair))});
+    };
+    const Curves& main = curvesFor({explore.mirror, explore.frequencyTenths, explore.measure});
+    const int wholePeak = peakDistance(main.whole, pair);
+    std::string words = translate("BrightnessGraph", "Brightness against distance, 350 at the left to -350 at the right, as the pair stands in the picture.");
+    words += ' ' + curveWords(main);
+    words += ' ' + fillIn(translate("BrightnessGraph", "The whole mirror is brightest at distance %1, %2."),
+                          {std::to_string(wholePeak), brightnessNumber(valueAt(main.whole, wholePeak))});
+    if (explore.secondShown)
+        words += ' ' + curveWords(curvesFor({explore.mirror, explore.secondFrequencyTenths, explore.measure}, &main));
+    return words;
 }
 
 int BrightnessGraph::distanceAt(float x)
 {
-    const double distance = ExploreState::distanceMinimum + (x - plotLeft) * (distances - 1) / (plotRight - plotLeft);
+    const double distance = ExploreState::distanceMaximum - (x - plotLeft) * (distances - 1) / (plotRight - plotLeft);
     if (!std::isfinite(distance))
         return 0;
     return static_cast<int>(std::lround(std::clamp(distance, double{ExploreState::distanceMinimum}, double{ExploreState::distanceMaximum})));

@@ -1,43 +1,62 @@
 #pragma once
 
+#include "core/ExploreState.h"
 #include "core/Mirror.h"
 #include "core/PathMeasure.h"
 
 #include <array>
 #include <optional>
+#include <string>
 
 namespace quorvel {
 
-class DrawingSurface;
+class TextSurface;
 
-// The explore panel's graph of the brightness against the distance, -350 to 350 pixels: the
-// current mirror's curve over the whole mirror's, faint, and a marker at the current distance.
-// The curves are kept while the mirror and the frequency stay, so that moving the pair only
-// draws them again.
+// The explore panel's graph of the brightness against the distance, laid out as the picture is:
+// distance 350, the pair at the picture's left, at the graph's left, and -350 at its right. The
+// height is the square root of the brightness, the length of the sum vector against the whole
+// mirror's at the middle, so that a grating's tall peak leaves the whole mirror's curve its
+// shape; the numbers on the axis are brightnesses. It plots the current mirror's curve in its
+// frequency's colour over the whole mirror's, grey, with the second frequency's curve when the
+// panel shows one; marks the classic window's distances, and the pair.
+// Each frequency's curves are kept while the mirror, the frequency and the path's measure stay,
+// so that moving the pair only draws them again.
 class BrightnessGraph {
 public:
     static constexpr int width = 300;
     static constexpr int height = 150;
     static constexpr int distances = 701;
+    static constexpr int textSize = 11;
 
-    // Draws the whole graph, its background included.
-    void draw(DrawingSurface& surface, const Mirror& mirror, double frequency, int distance, PathMeasure measure = PathMeasure::RootOfSquares);
+    // Draws the whole graph, its background and its axes' words included.
+    void draw(TextSurface& surface, const ExploreState& explore);
+    // The graph in words, for those who cannot see it: where each curve is highest and what it
+    // reads at the pair.
+    std::string describe(const ExploreState& explore);
     // The distance a point of the graph stands for, within -350 to 350.
     static int distanceAt(float x);
+    // Where the graph draws a distance.
+    static double xOf(int distance);
 
 private:
     using Curve = std::array<double, distances>;
-    struct Curves {
+    struct Key {
         Mirror mirror;
-        double frequency;
+        int frequencyTenths;
         PathMeasure measure;
+        bool operator==(const Key&) const = default;
+    };
+    struct Curves {
+        Key key;
         Curve whole;
         Curve current;
     };
 
-    const Curves& curvesFor(const Mirror& mirror, double frequency, PathMeasure measure);
+    // The curves of the last two keys asked for: the panel's frequency and the second one's.
+    const Curves& curvesFor(const Key& key, const Curves* inUse = nullptr);
 
-    std::optional<Curves> curves_;
+    std::array<std::optional<Curves>, 2> kept_;
+    std::size_t older_ = 0;
 };
 
 }  // namespace quorvel

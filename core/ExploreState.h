@@ -45,6 +45,13 @@ struct EndsLesson {
     bool operator==(const EndsLesson&) const = default;
 };
 
+// A second frequency whose curve the graph draws beside the first's, when shown.
+struct SecondFrequencySetting {
+    bool shown = false;
+    int tenths = 20;
+    bool operator==(const SecondFrequencySetting&) const = default;
+};
+
 // What the explore panel shows. Its distance and frequency follow the settings texts, whichever
 // control wrote them.
 struct ExploreState {
@@ -74,6 +81,8 @@ struct ExploreState {
     Mirror gratingFrom = Mirror::whole();
     bool isGrating = false;
     EndsLesson endsLesson;
+    bool secondShown = false;  // the graph's second frequency, which changes nothing else
+    int secondFrequencyTenths = 20;
     int currentSegment = 0;  // where the segment strip's keyboard stands
     double brightness = 1;
     // Against the whole mirror at the same place; nothing where that sends no light.

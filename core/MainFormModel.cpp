@@ -88,6 +88,8 @@ void MainFormModel::carryOut(const Action& action)
             HScroll1_Change();
             view_.showState();
         }
+    } else if (const auto* second = std::get_if<SecondFrequencySetting>(&action)) {
+        setSecondFrequency(*second);
     } else {
         carryOutExplore(action);
     }
@@ -143,6 +145,7 @@ std::string MainFormModel::setMeasure(PathMeasure measure)
     const bool above = explore.frequencyTenths > cap;
     if (above)
         setFrequency(cap);
+    explore.secondFrequencyTenths = std::min(explore.secondFrequencyTenths, cap);
     return measureWords(measure, above ? cap : 0);
 }
 
@@ -201,6 +204,15 @@ void MainFormModel::setFrequency(int tenths)
     setText(TextBox::nKmitocet, tenthsText(frequency));
     state_.frequency = frequency == 10 ? std::optional(Option::op1) : frequency == 20 ? std::optional(Option::op2) : std::nullopt;
     state_.explore.used = true;
+}
+
+// Only the graph shows the second frequency, so the picture stays as it is.
+void MainFormModel::setSecondFrequency(SecondFrequencySetting setting)
+{
+    state_.explore.secondShown = setting.shown;
+    state_.explore.secondFrequencyTenths = std::clamp(setting.tenths, ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsCap(state_.explore.measure));
+    refreshExplore();
+    view_.showState();
 }
 
 void MainFormModel::openExplore(bool open)
@@ -300,7 +312,7 @@ void MainFormModel::refreshExplore()
     explore.brightnessTop = top->second;
     explore.endsLesson = endsLesson(explore.mirror, explore.distance, explore.frequencyTenths, explore.measure);
     if (graph_ != nullptr && explore.open) {
-        brightnessGraph_.draw(*graph_, explore.mirror, explore.frequency(), explore.distance, explore.measure);
+        brightnessGraph_.draw(*graph_, explore);
         view_.showGraph();
     }
 }

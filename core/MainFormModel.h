@@ -12,6 +12,7 @@
 #include "core/SettingsTexts.h"
 #include "core/Setup.h"
 #include "core/StartSequence.h"
+#include "core/TextSurface.h"
 
 #include <chrono>
 #include <deque>
@@ -54,7 +55,9 @@ public:
     // A click on the brightness graph moves the pair to the distance under it.
     void clickGraph(float x) { perform(DistanceSetting{BrightnessGraph::distanceAt(x)}); }
     // Where the panel's graph is drawn; none until an edition has one.
-    void setGraphSurface(DrawingSurface* graph) { graph_ = graph; }
+    void setGraphSurface(TextSurface* graph) { graph_ = graph; }
+    // The graph in words, as it stands.
+    std::string graphDescription() { return brightnessGraph_.describe(state_.explore); }
 
     // Sets the window as a setup has it, before the first Start: through a person's actions, so
     // that every control shows it, the panel's settings through the panel. The panel opens last
@@ -115,6 +118,7 @@ private:
     void applyMirror(const Mirror& mirror);
     void setDistance(int pixels);
     void setFrequency(int tenths);
+    void setSecondFrequency(SecondFrequencySetting setting);
     void syncExploreSettings();
     void choosePreset(MirrorPreset preset);
     std::string setMeasure(PathMeasure measure);
@@ -131,7 +135,7 @@ private:
     void beginDrawing(Layout layout);
 
     DrawingSurface& surface_;
-    DrawingSurface* graph_ = nullptr;
+    TextSurface* graph_ = nullptr;
     BrightnessGraph brightnessGraph_;
     std::map<std::pair<int, PathMeasure>, double> brightestAt_;  // by frequency in tenths
     FormView& view_;

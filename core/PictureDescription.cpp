@@ -259,6 +259,11 @@ std::string heldInputWords(const FormAction& action, const FormState& after)
         std::string operator()(const DistanceSetting&) const { return fillIn(translate("PictureDescription", "distance %1"), {after.nPosun}); }
         std::string operator()(const FrequencySetting&) const { return fillIn(translate("PictureDescription", "frequency %1"), {after.nKmitocet}); }
         std::string operator()(const MeasureSetting& setting) const { return fillIn(translate("PictureDescription", "path lengths: %1"), {measureName(setting.measure)}); }
+        std::string operator()(const SecondFrequencySetting&) const
+        {
+            return after.explore.secondShown ? fillIn(translate("PictureDescription", "second frequency %1"), {tenthsText(after.explore.secondFrequencyTenths)})
+                                             : translate("PictureDescription", "no second frequency");
+        }
     };
     return std::visit(Words{after}, action);
 }

@@ -14,7 +14,7 @@ class BrightnessGraphView : public QWidget {
 public:
     explicit BrightnessGraphView(QWidget* parent);
 
-    DrawingSurface& surface() { return surface_; }
+    TextSurface& surface() { return surface_; }
     const QImage& picture() const { return surface_.picture(); }
     // Puts what was drawn since the last call on the screen.
     void showDrawn() { surface_.showDrawn(); }

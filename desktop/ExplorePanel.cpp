@@ -1,6 +1,7 @@
 #include "desktop/ExplorePanel.h"
 
 #include "core/ExploreWords.h"
+#include "core/FrequencyColour.h"
 #include "core/MainFormModel.h"
 #include "desktop/BrightnessGraphView.h"
 #include "desktop/Fonts.h"
@@ -9,6 +10,7 @@
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QAbstractSpinBox>
 #include <QDoubleSpinBox>
@@ -67,6 +69,33 @@ QLabel* caption(const QString& text, QWidget* control)
     return label;
 }
 
+// A square of the colour a frequency stands for, beside its field.
+QLabel* swatch(const char* name)
+{
+    auto* swatch = new QLabel;
+    swatch->setObjectName(QString::fromUtf8(name));
+    swatch->setFixedSize(18, 18);
+    return swatch;
+}
+
+void showColour(QLabel* swatch, int tenths)
+{
+    swatch->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #404040;").arg(QString::fromStdString(cssColour(frequencyColour(tenths)))));
+}
+
+QDoubleSpinBox* frequencyBox(const char* name, const QString& accessibleName)
+{
+    auto* field = numberField(new QDoubleSpinBox, name, accessibleName);
+    field->setRange(ExploreState::frequencyTenthsMinimum / 10.0, ExploreState::frequencyTenthsMaximum / 10.0);
+    field->setDecimals(1);
+    field->setSingleStep(0.1);
+    // Numbers are written with a point in every language, as the settings and the page write them.
+    field->setLocale(QLocale::c());
+    return field;
+}
+
+int tenthsOf(double frequency) { return static_cast<int>(std::lround(frequency * 10)); }
+
 template <typename Control, typename Value>
 void showValue(Control* control, Value value)
 {
@@ -111,6 +140,9 @@ void ExplorePanel::createMirrorControls()
 void ExplorePanel::createSettingControls()
 {
     distance_ = slider("distance", QCoreApplication::translate("ExplorePanel", "Distance"), ExploreState::distanceMinimum, ExploreState::distanceMaximum, 50);
+    // Left is left in the picture: 350 at the slider's left end, and the right arrow moves the pair right.
+    distance_->setInvertedAppearance(true);
+    distance_->setInvertedControls(true);
     distanceField_ = numberField(new QSpinBox, "distanceField", QCoreApplication::translate("ExplorePanel", "Distance in pixels"));
     distanceField_->setRange(ExploreState::distanceMinimum, ExploreState::distanceMaximum);
     frequency_ = slider("frequency", QCoreApplication::translate("ExplorePanel", "Frequency in tenths"), ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum, 5);
@@ -122,14 +154,15 @@ void ExplorePanel::createSettingControls()
     // A longer translation is cut in the closed box, never widens the panel; the list shows it whole.
     measure_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     measure_->setMinimumContentsLength(12);
-    frequencyField_ = numberField(new QDoubleSpinBox, "frequencyField", QCoreApplication::translate("ExplorePanel", "Frequency"));
-    frequencyField_->setRange(ExploreState::frequencyTenthsMinimum / 10.0, ExploreState::frequencyTenthsMaximum / 10.0);
-    frequencyField_->setDecimals(1);
-    frequencyField_->setSingleStep(0.1);
-    // Numbers are written with a point in every language, as the settings and the page write them.
-    frequencyField_->setLocale(QLocale::c());
+    frequencyField_ = frequencyBox("frequencyField", QCoreApplication::translate("ExplorePanel", "Frequency"));
+    frequencySwatch_ = swatch("frequencySwatch");
+    secondShown_ = named(new QCheckBox(QCoreApplication::translate("ExplorePanel", "Second frequency on the graph")), "secondShown",
+                         QCoreApplication::translate("ExplorePanel", "Second frequency on the graph"));
+    secondFrequency_ = frequencyBox("secondFrequency", QCoreApplication::translate("ExplorePanel", "Second frequency"));
+    secondSwatch_ = swatch("secondSwatch");
     distanceField_->installEventFilter(this);
     frequencyField_->installEventFilter(this);
+    secondFrequency_->installEventFilter(this);
 }
 
 void ExplorePanel::createBrightnessControls()
@@ -164,6 +197,10 @@ void ExplorePanel::layOut()
     settings->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Frequency"), frequency_), 2, 0);
     settings->addWidget(frequency_, 2, 1);
     settings->addWidget(frequencyField_, 2, 2);
+    settings->addWidget(frequencySwatch_, 2, 3);
+    settings->addWidget(secondShown_, 3, 0, 1, 2);
+    settings->addWidget(secondFrequency_, 3, 2);
+    settings->addWidget(secondSwatch_, 3, 3);
     auto* brightnessRow = new QHBoxLayout;
     brightnessRow->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Brightness"), brightnessBar_));
     brightnessRow->addWidget(brightnessNumber_);
@@ -172,7 +209,14 @@ void ExplorePanel::layOut()
         part->setToolTip(QString::fromStdString(brightnessMeaning()));
 
     auto* column = new QVBoxLayout(this);
-    column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Mirror segments"), segments_));
+    column->setSpacing(4);
+    // Close stands by the first caption, so that the panel holds the ends' lesson, both frequencies
+    // and the graph within the window's height.
+    auto* header = new QHBoxLayout;
+    header->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Mirror segments"), segments_));
+    header->addStretch();
+    header->addWidget(close_);
+    column->addLayout(header);
     column->addWidget(segments_);
     column->addLayout(presets);
     column->addWidget(endsLesson_);
@@ -183,7 +227,6 @@ void ExplorePanel::layOut()
     column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Brightness against distance"), graph_));
     column->addWidget(graph_);
     column->addStretch();
-    column->addWidget(close_, 0, Qt::AlignRight);
     // The title keeps the frames' face; what is inside reads as the option buttons do.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->setFont(sans(12, false));
@@ -211,7 +254,10 @@ void ExplorePanel::connectInput()
     connect(distanceField_, &QSpinBox::valueChanged, this, setDistance);
     connect(frequency_, &QSlider::valueChanged, this, [this](int tenths) { model_.perform(FrequencySetting{tenths}); });
     connect(frequencyField_, &QDoubleSpinBox::valueChanged, this,
-            [this](double frequency) { model_.perform(FrequencySetting{static_cast<int>(std::lround(frequency * 10))}); });
+            [this](double frequency) { model_.perform(FrequencySetting{tenthsOf(frequency)}); });
+    const auto setSecond = [this] { model_.perform(SecondFrequencySetting{secondShown_->isChecked(), tenthsOf(secondFrequency_->value())}); };
+    connect(secondShown_, &QCheckBox::toggled, this, setSecond);
+    connect(secondFrequency_, &QDoubleSpinBox::valueChanged, this, setSecond);
     connect(graph_, &BrightnessGraphView::clicked, this, [this](float x) { model_.clickGraph(x); });
     connect(close_, &QPushButton::clicked, this, [this] { model_.openExplore(false); });
 }
@@ -221,12 +267,12 @@ void ExplorePanel::connectPreset(QPushButton* button, MirrorPreset preset)
     connect(button, &QPushButton::clicked, this, [this, preset] { model_.perform(preset); });
 }
 
-DrawingSurface& ExplorePanel::graphSurface() { return graph_->surface(); }
+TextSurface& ExplorePanel::graphSurface() { return graph_->surface(); }
 
 void ExplorePanel::followInTabOrder(QWidget* previous)
 {
     QWidget* const order[] = {segments_,   wholeMirror_, middleThird_, outerThirds_,   grating_,   aroundLeastTime_, awayFromLeastTime_, endsOffer_,
-                              measure_,    distance_,    distanceField_, frequency_, frequencyField_, close_};
+                              measure_,    distance_,    distanceField_, frequency_, frequencyField_, secondShown_, secondFrequency_, close_};
     for (QWidget* next : order) {
         QWidget::setTabOrder(previous, next);
         previous = next;
@@ -243,8 +289,10 @@ void ExplorePanel::showState(const ExploreState& explore)
     {
         const QSignalBlocker quietSlider(frequency_);
         const QSignalBlocker quietField(frequencyField_);
+        const QSignalBlocker quietSecond(secondFrequency_);
         frequency_->setMaximum(cap);
         frequencyField_->setMaximum(cap / 10.0);
+        secondFrequency_->setMaximum(cap / 10.0);
     }
     showValue(frequency_, explore.frequencyTenths);
     showValue(frequencyField_, explore.frequency());
@@ -253,6 +301,13 @@ void ExplorePanel::showState(const ExploreState& explore)
         measure_->setCurrentIndex(static_cast<int>(explore.measure));
     }
     showEndsLesson(explore);
+    showColour(frequencySwatch_, explore.frequencyTenths);
+    {
+        const QSignalBlocker quiet(secondShown_);
+        secondShown_->setChecked(explore.secondShown);
+    }
+    showValue(secondFrequency_, explore.secondFrequencyTenths / 10.0);
+    showColour(secondSwatch_, explore.secondFrequencyTenths);
     brightnessNumber_->setText(QString::fromStdString(brightnessNumber(explore.brightness)));
     // In hundredths, so that the bar's value read out is the brightness itself.
     const int top = static_cast<int>(std::lround(explore.brightnessTop * 100));
@@ -276,7 +331,12 @@ void ExplorePanel::showEndsLesson(const ExploreState& explore)
     endsOffer_->setVisible(!offer.isEmpty());
 }
 
-void ExplorePanel::showGraph() { graph_->showDrawn(); }
+void ExplorePanel::showGraph()
+{
+    graph_->showDrawn();
+    graph_->setAccessibleDescription(QString::fromStdString(model_.graphDescription()) + QLatin1Char(' ') +
+                                     QCoreApplication::translate("BrightnessGraphView", "A click moves the source and the detector to the distance under it"));
+}
 
 // The toolkit has no announcement of its own. Screen readers speak a progress bar's changes
 // wherever the focus is, so the words go out as a change of the brightness bar.

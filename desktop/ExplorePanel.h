@@ -7,6 +7,7 @@
 
 #include <string>
 
+class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -18,7 +19,7 @@ class QSpinBox;
 namespace quorvel {
 
 class BrightnessGraphView;
-class DrawingSurface;
+class TextSurface;
 class MainFormModel;
 class SegmentStrip;
 
@@ -36,7 +37,7 @@ public:
 
     ExplorePanel(MainFormModel& model, QWidget* parent);
 
-    DrawingSurface& graphSurface();
+    TextSurface& graphSurface();
     // Puts the panel's controls, in their order, after the given one in the Tab order.
     void followInTabOrder(QWidget* previous);
     void showState(const ExploreState& explore);
@@ -72,6 +73,10 @@ private:
     QSpinBox* distanceField_ = nullptr;
     QSlider* frequency_ = nullptr;
     QDoubleSpinBox* frequencyField_ = nullptr;
+    QLabel* frequencySwatch_ = nullptr;
+    QCheckBox* secondShown_ = nullptr;
+    QDoubleSpinBox* secondFrequency_ = nullptr;
+    QLabel* secondSwatch_ = nullptr;
     QLabel* brightnessNumber_ = nullptr;
     QProgressBar* brightnessBar_ = nullptr;
     QLabel* brightnessHere_ = nullptr;  // against the whole mirror at the same place

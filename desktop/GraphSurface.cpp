@@ -1,5 +1,6 @@
 #include "desktop/GraphSurface.h"
 
+#include "desktop/Fonts.h"
 #include "desktop/RowFill.h"
 #include "desktop/ThemeColours.h"
 
@@ -57,6 +58,19 @@ void GraphSurface::circle(float x, float y, float radius, std::optional<Colour> 
     painter.setBrush(fillStyle_ == FillStyle::Solid ? QBrush(qColour(resolve(fillColour_))) : QBrush());
     painter.drawEllipse(QPointF(x, y), radius, radius);
     painter.setBrush(QBrush());
+}
+
+void GraphSurface::text(float x, float y, const std::string& words, TextAnchor anchor, int size, Colour colour)
+{
+    if (!std::isfinite(x) || !std::isfinite(y))
+        return;
+    paintHeldRows();
+    QPainter& painter = this->painter(qColour(resolve(colour)));
+    painter.setFont(sans(size, false));
+    const QString shown = QString::fromStdString(words);
+    const int advance = painter.fontMetrics().horizontalAdvance(shown);
+    const qreal left = anchor == TextAnchor::Start ? x : anchor == TextAnchor::Middle ? x - advance / 2.0 : x - advance;
+    painter.drawText(QPointF(left, y), shown);
 }
 
 // The theme is asked only for its own colours, not for every stroke of a curve.

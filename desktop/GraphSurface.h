@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/DrawingSurface.h"
+#include "core/TextSurface.h"
 #include "core/LineRun.h"
 
 #include <QImage>
@@ -17,7 +17,7 @@ namespace quorvel {
 // The graph is drawn whole at every change, so unlike the window's picture the image never grows
 // and keeps no account of what was drawn where: the whole view is put on the screen. Rows drawn
 // one under another, as the graph's paper is, are painted as one fill.
-class GraphSurface : public DrawingSurface {
+class GraphSurface : public TextSurface {
 public:
     GraphSurface(QWidget& view, QSize size);
 
@@ -28,6 +28,7 @@ public:
     void setFillColour(Colour colour) override { fillColour_ = colour; }
     void line(float x1, float y1, float x2, float y2, Colour colour) override;
     void circle(float x, float y, float radius, std::optional<Colour> outline) override;
+    void text(float x, float y, const std::string& words, TextAnchor anchor, int size, Colour colour) override;
 
     // Repaints the view, before it returns.
     void showDrawn();

@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>BrightnessGraph</name>
+    <message>
+        <source>Distance from the middle (250 is left)</source>
+        <translation>Vzdálenost od středu (250 je vlevo)</translation>
+    </message>
+    <message>
+        <source>grey: whole mirror</source>
+        <translation>šedě: celé zrcadlo</translation>
+    </message>
+    <message>
+        <source>At frequency %1 no light reaches the detector at any distance.</source>
+        <translation>Při frekvenci %1 nedopadá na detektor světlo v žádné vzdálenosti.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 this mirror is brightest at distance %2, %3; at the pair, distance %4, it gives %5.</source>
+        <translation>Při frekvenci %1 je toto zrcadlo nejjasnější ve vzdálenosti %2, %3; u dvojice, ve vzdálenosti %4, dává %5.</translation>
+    </message>
+    <message>
+        <source>Brightness against distance, 350 at the left to -350 at the right, as the pair stands in the picture.</source>
+        <translation>Jas v závislosti na vzdálenosti, 350 vlevo až -350 vpravo, jak dvojice stojí na obrázku.</translation>
+    </message>
+    <message>
+        <source>The whole mirror is brightest at distance %1, %2.</source>
+        <translation>Celé zrcadlo je nejjasnější ve vzdálenosti %1, %2.</translation>
+    </message>
+</context>
+<context>
     <name>BrightnessGraphView</name>
     <message>
         <source>A click moves the source and the detector to the distance under it</source>
@@ -265,6 +292,14 @@ okna) nebo legs (její skutečná délka)</translation>
     <message>
         <source>Path length</source>
         <translation>Délka dráhy</translation>
+    </message>
+    <message>
+        <source>Second frequency on the graph</source>
+        <translation>Druhá frekvence v grafu</translation>
+    </message>
+    <message>
+        <source>Second frequency</source>
+        <translation>Druhá frekvence</translation>
     </message>
 </context>
 <context>
@@ -672,6 +707,14 @@ okna) nebo legs (její skutečná délka)</translation>
         <source>How a path&apos;s length is measured</source>
         <translation>Jak se měří délka dráhy</translation>
     </message>
+    <message>
+        <source>250 is left of the middle, as in the picture</source>
+        <translation>250 je vlevo od středu, jako na obrázku</translation>
+    </message>
+    <message>
+        <source>Second frequency on the graph</source>
+        <translation>Druhá frekvence v grafu</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -854,6 +897,14 @@ okna) nebo legs (její skutečná délka)</translation>
     <message>
         <source>path lengths: %1</source>
         <translation>délky drah: %1</translation>
+    </message>
+    <message>
+        <source>second frequency %1</source>
+        <translation>druhá frekvence %1</translation>
+    </message>
+    <message>
+        <source>no second frequency</source>
+        <translation>bez druhé frekvence</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>BrightnessGraph</name>
+    <message>
+        <source>Distance from the middle (250 is left)</source>
+        <translation>Abstand von der Mitte (250 ist links)</translation>
+    </message>
+    <message>
+        <source>grey: whole mirror</source>
+        <translation>grau: ganzer Spiegel</translation>
+    </message>
+    <message>
+        <source>At frequency %1 no light reaches the detector at any distance.</source>
+        <translation>Bei Frequenz %1 erreicht in keinem Abstand Licht den Detektor.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 this mirror is brightest at distance %2, %3; at the pair, distance %4, it gives %5.</source>
+        <translation>Bei Frequenz %1 ist dieser Spiegel im Abstand %2 am hellsten, %3; beim Paar, im Abstand %4, ergibt er %5.</translation>
+    </message>
+    <message>
+        <source>Brightness against distance, 350 at the left to -350 at the right, as the pair stands in the picture.</source>
+        <translation>Helligkeit über dem Abstand, 350 links bis -350 rechts, wie das Paar im Bild steht.</translation>
+    </message>
+    <message>
+        <source>The whole mirror is brightest at distance %1, %2.</source>
+        <translation>Der ganze Spiegel ist im Abstand %1 am hellsten, %2.</translation>
+    </message>
+</context>
+<context>
     <name>BrightnessGraphView</name>
     <message>
         <source>A click moves the source and the detector to the distance under it</source>
@@ -265,6 +292,14 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
     <message>
         <source>Path length</source>
         <translation>Weglänge</translation>
+    </message>
+    <message>
+        <source>Second frequency on the graph</source>
+        <translation>Zweite Frequenz im Diagramm</translation>
+    </message>
+    <message>
+        <source>Second frequency</source>
+        <translation>Zweite Frequenz</translation>
     </message>
 </context>
 <context>
@@ -672,6 +707,14 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
         <source>How a path&apos;s length is measured</source>
         <translation>Wie die Länge eines Weges gemessen wird</translation>
     </message>
+    <message>
+        <source>250 is left of the middle, as in the picture</source>
+        <translation>250 ist links der Mitte, wie im Bild</translation>
+    </message>
+    <message>
+        <source>Second frequency on the graph</source>
+        <translation>Zweite Frequenz im Diagramm</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -854,6 +897,14 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
     <message>
         <source>path lengths: %1</source>
         <translation>Weglängen: %1</translation>
+    </message>
+    <message>
+        <source>second frequency %1</source>
+        <translation>zweite Frequenz %1</translation>
+    </message>
+    <message>
+        <source>no second frequency</source>
+        <translation>keine zweite Frequenz</translation>
     </message>
 </context>
 <context>

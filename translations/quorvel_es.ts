@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>BrightnessGraph</name>
+    <message>
+        <source>Distance from the middle (250 is left)</source>
+        <translation>Distancia desde el centro (250 está a la izquierda)</translation>
+    </message>
+    <message>
+        <source>grey: whole mirror</source>
+        <translation>gris: espejo entero</translation>
+    </message>
+    <message>
+        <source>At frequency %1 no light reaches the detector at any distance.</source>
+        <translation>Con frecuencia %1 no llega luz al detector a ninguna distancia.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 this mirror is brightest at distance %2, %3; at the pair, distance %4, it gives %5.</source>
+        <translation>Con frecuencia %1 este espejo es más brillante a la distancia %2, %3; en el par, a la distancia %4, da %5.</translation>
+    </message>
+    <message>
+        <source>Brightness against distance, 350 at the left to -350 at the right, as the pair stands in the picture.</source>
+        <translation>Brillo según la distancia, de 350 a la izquierda a -350 a la derecha, como está el par en la imagen.</translation>
+    </message>
+    <message>
+        <source>The whole mirror is brightest at distance %1, %2.</source>
+        <translation>El espejo entero es más brillante a la distancia %1, %2.</translation>
+    </message>
+</context>
+<context>
     <name>BrightnessGraphView</name>
     <message>
         <source>A click moves the source and the detector to the distance under it</source>
@@ -265,6 +292,14 @@ medida de la ventana) o legs (su longitud real)</translation>
     <message>
         <source>Path length</source>
         <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Second frequency on the graph</source>
+        <translation>Segunda frecuencia en la gráfica</translation>
+    </message>
+    <message>
+        <source>Second frequency</source>
+        <translation>Segunda frecuencia</translation>
     </message>
 </context>
 <context>
@@ -672,6 +707,14 @@ medida de la ventana) o legs (su longitud real)</translation>
         <source>How a path&apos;s length is measured</source>
         <translation>Cómo se mide la longitud de un camino</translation>
     </message>
+    <message>
+        <source>250 is left of the middle, as in the picture</source>
+        <translation>250 está a la izquierda del centro, como en la imagen</translation>
+    </message>
+    <message>
+        <source>Second frequency on the graph</source>
+        <translation>Segunda frecuencia en la gráfica</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -854,6 +897,14 @@ medida de la ventana) o legs (su longitud real)</translation>
     <message>
         <source>path lengths: %1</source>
         <translation>longitudes de los caminos: %1</translation>
+    </message>
+    <message>
+        <source>second frequency %1</source>
+        <translation>segunda frecuencia %1</translation>
+    </message>
+    <message>
+        <source>no second frequency</source>
+        <translation>sin segunda frecuencia</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>BrightnessGraph</name>
+    <message>
+        <source>Distance from the middle (250 is left)</source>
+        <translation>Distance au milieu (250 est à gauche)</translation>
+    </message>
+    <message>
+        <source>grey: whole mirror</source>
+        <translation>gris : miroir entier</translation>
+    </message>
+    <message>
+        <source>At frequency %1 no light reaches the detector at any distance.</source>
+        <translation>À la fréquence %1, aucune lumière n&apos;atteint le détecteur, à aucune distance.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 this mirror is brightest at distance %2, %3; at the pair, distance %4, it gives %5.</source>
+        <translation>À la fréquence %1, ce miroir est le plus lumineux à la distance %2, %3 ; à la paire, à la distance %4, il donne %5.</translation>
+    </message>
+    <message>
+        <source>Brightness against distance, 350 at the left to -350 at the right, as the pair stands in the picture.</source>
+        <translation>Luminosité selon la distance, de 350 à gauche à -350 à droite, comme la paire se tient dans l&apos;image.</translation>
+    </message>
+    <message>
+        <source>The whole mirror is brightest at distance %1, %2.</source>
+        <translation>Le miroir entier est le plus lumineux à la distance %1, %2.</translation>
+    </message>
+</context>
+<context>
     <name>BrightnessGraphView</name>
     <message>
         <source>A click moves the source and the detector to the distance under it</source>
@@ -265,6 +292,14 @@ window&apos;s measure) or legs (its real length)</source>
     <message>
         <source>Path length</source>
         <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Second frequency on the graph</source>
+        <translation>Seconde fréquence sur le graphique</translation>
+    </message>
+    <message>
+        <source>Second frequency</source>
+        <translation>Seconde fréquence</translation>
     </message>
 </context>
 <context>
@@ -672,6 +707,14 @@ window&apos;s measure) or legs (its real length)</source>
         <source>How a path&apos;s length is measured</source>
         <translation>Comment la longueur d&apos;un chemin est mesurée</translation>
     </message>
+    <message>
+        <source>250 is left of the middle, as in the picture</source>
+        <translation>250 est à gauche du milieu, comme dans l&apos;image</translation>
+    </message>
+    <message>
+        <source>Second frequency on the graph</source>
+        <translation>Seconde fréquence sur le graphique</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -854,6 +897,14 @@ window&apos;s measure) or legs (its real length)</source>
     <message>
         <source>path lengths: %1</source>
         <translation>longueurs des chemins : %1</translation>
+    </message>
+    <message>
+        <source>second frequency %1</source>
+        <translation>seconde fréquence %1</translation>
+    </message>
+    <message>
+        <source>no second frequency</source>
+        <translation>pas de seconde fréquence</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>BrightnessGraph</name>
+    <message>
+        <source>Distance from the middle (250 is left)</source>
+        <translation>Distância do meio (250 fica à esquerda)</translation>
+    </message>
+    <message>
+        <source>grey: whole mirror</source>
+        <translation>cinza: espelho inteiro</translation>
+    </message>
+    <message>
+        <source>At frequency %1 no light reaches the detector at any distance.</source>
+        <translation>Na frequência %1 nenhuma luz chega ao detector em nenhuma distância.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 this mirror is brightest at distance %2, %3; at the pair, distance %4, it gives %5.</source>
+        <translation>Na frequência %1 este espelho é mais brilhante na distância %2, %3; no par, na distância %4, dá %5.</translation>
+    </message>
+    <message>
+        <source>Brightness against distance, 350 at the left to -350 at the right, as the pair stands in the picture.</source>
+        <translation>Brilho pela distância, de 350 à esquerda a -350 à direita, como o par está na imagem.</translation>
+    </message>
+    <message>
+        <source>The whole mirror is brightest at distance %1, %2.</source>
+        <translation>O espelho inteiro é mais brilhante na distância %1, %2.</translation>
+    </message>
+</context>
+<context>
     <name>BrightnessGraphView</name>
     <message>
         <source>A click moves the source and the detector to the distance under it</source>
@@ -265,6 +292,14 @@ medida da janela) ou legs (o comprimento real)</translation>
     <message>
         <source>Path length</source>
         <translation>Comprimento</translation>
+    </message>
+    <message>
+        <source>Second frequency on the graph</source>
+        <translation>Segunda frequência no gráfico</translation>
+    </message>
+    <message>
+        <source>Second frequency</source>
+        <translation>Segunda frequência</translation>
     </message>
 </context>
 <context>
@@ -672,6 +707,14 @@ medida da janela) ou legs (o comprimento real)</translation>
         <source>How a path&apos;s length is measured</source>
         <translation>Como o comprimento de um caminho é medido</translation>
     </message>
+    <message>
+        <source>250 is left of the middle, as in the picture</source>
+        <translation>250 fica à esquerda do meio, como na imagem</translation>
+    </message>
+    <message>
+        <source>Second frequency on the graph</source>
+        <translation>Segunda frequência no gráfico</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -854,6 +897,14 @@ medida da janela) ou legs (o comprimento real)</translation>
     <message>
         <source>path lengths: %1</source>
         <translation>comprimentos dos caminhos: %1</translation>
+    </message>
+    <message>
+        <source>second frequency %1</source>
+        <translation>segunda frequência %1</translation>
+    </message>
+    <message>
+        <source>no second frequency</source>
+        <translation>sem segunda frequência</translation>
     </message>
 </context>
 <context>

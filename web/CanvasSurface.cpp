@@ -106,6 +106,16 @@ void CanvasSurface::circle(float x, float y, float radius, std::optional<Colour>
     drawCircle(canvas_, x, y, radius, rgb(outline.value_or(SystemColour::ButtonText)), penWidth_, fillStyle_ == FillStyle::Solid ? rgb(fillColour_) : noFill);
 }
 
+// Few and short, so they go through the page's objects rather than a function of their own.
+void CanvasSurface::text(float x, float y, const std::string& words, TextAnchor anchor, int size, Colour colour)
+{
+    if (!allFinite({x, y}))
+        return;
+    flush();
+    static constexpr const char* anchors[] = {"start", "center", "end"};
+    emscripten::val::module_property("canvases")[canvas_].call<void>("text", x, y, words, std::string(anchors[static_cast<int>(anchor)]), size, rgb(colour));
+}
+
 void CanvasSurface::flush()
 {
     if (rows_.empty())

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Colour.h"
-#include "core/DrawingSurface.h"
+#include "core/TextSurface.h"
 #include "core/LineRun.h"
 
 namespace quorvel {
@@ -10,7 +10,7 @@ namespace quorvel {
 // for each, which take colours as RGB only. Pixel coordinates name pixels, as on the desktop.
 // One-pixel lines along a row, on consecutive rows as the background band is drawn, are held and
 // filled as one rectangle: the canvas strokes hundreds of lines a hundred times slower than one fill.
-class CanvasSurface : public DrawingSurface {
+class CanvasSurface : public TextSurface {
 public:
     // canvas is the place of the canvas's drawing functions in the list the page gives the module.
     CanvasSurface(SystemPalette palette, int canvas) : palette_(palette), canvas_(canvas) {}
@@ -21,6 +21,7 @@ public:
     void setFillColour(Colour colour) override;
     void line(float x1, float y1, float x2, float y2, Colour colour) override;
     void circle(float x, float y, float radius, std::optional<Colour> outline) override;
+    void text(float x, float y, const std::string& words, TextAnchor anchor, int size, Colour colour) override;
 
     // Fills the rows held; called before the page shows the picture.
     void flush();

@@ -1,6 +1,7 @@
 #include "web/PageForm.h"
 
 #include "core/ExploreWords.h"
+#include "core/FrequencyColour.h"
 #include "core/KeyboardHelp.h"
 #include "core/SetupReading.h"
 #include "core/ShownCaption.h"
@@ -103,6 +104,10 @@ PageForm::PageForm()
       segments_(element(document_, "segments")["children"]),
       distance_(elements(document_, std::array{"distance", "distanceNumber"})),
       frequency_(elements(document_, std::array{"frequency", "frequencyNumber"})),
+      swatches_(elements(document_, std::array{"frequencySwatch", "secondSwatch"})),
+      secondShown_(element(document_, "secondShown")),
+      secondFrequency_(element(document_, "secondFrequency")),
+      graphWords_(element(document_, "graphWords")),
       brightnessNumber_(element(document_, "brightnessNumber")),
       brightnessBar_(element(document_, "brightnessBar")),
       brightnessHere_(element(document_, "brightnessHere")),
@@ -166,6 +171,19 @@ void PageForm::takeEndsOffer()
 void PageForm::setDistance(double pixels) { model_.perform(DistanceSetting{whole(pixels)}); }
 
 void PageForm::setFrequency(double frequency) { model_.perform(FrequencySetting{whole(frequency * 10)}); }
+
+void PageForm::setSecondFrequency(bool shown, double frequency)
+{
+    const int tenths = std::isfinite(frequency) ? whole(frequency * 10) : model_.state().explore.secondFrequencyTenths;
+    model_.perform(SecondFrequencySetting{shown, tenths});
+}
+
+// The graph's words are its canvas's description, as the picture's are.
+void PageForm::showGraph()
+{
+    graph_.flush();
+    graphWords_.set("textContent", model_.graphDescription());
+}
 
 void PageForm::setText(const std::string& box, const std::string& text)
 {
@@ -270,6 +288,12 @@ void PageForm::showExplore(const ExploreState& explore)
     endsLesson_.set("hidden", lesson.empty());
     endsOffer_.set("textContent", offer);
     endsOffer_.set("hidden", offer.empty());
+    swatches_[0]["style"].set("background", cssColour(frequencyColour(explore.frequencyTenths)));
+    swatches_[1]["style"].set("background", cssColour(frequencyColour(explore.secondFrequencyTenths)));
+    secondShown_.set("checked", explore.secondShown);
+    secondFrequency_.set("max", tenthsText(ExploreState::frequencyTenthsCap(explore.measure)));
+    if (secondFrequency_ != focused)
+        secondFrequency_.set("value", tenthsText(explore.secondFrequencyTenths));
     brightnessNumber_.set("textContent", brightnessNumber(explore.brightness));
     brightnessBar_.set("max", explore.brightnessTop);
     brightnessBar_.set("value", explore.brightness);
@@ -409,6 +433,7 @@ EMSCRIPTEN_BINDINGS(quorvel)
         .function("takeEndsOffer", &PageForm::takeEndsOffer)
         .function("setDistance", &PageForm::setDistance)
         .function("setFrequency", &PageForm::setFrequency)
+        .function("setSecondFrequency", &PageForm::setSecondFrequency)
         .function("clickPicture", &PageForm::clickPicture)
         .function("clickGraph", &PageForm::clickGraph)
         .function("setSeen", &PageForm::setSeen)

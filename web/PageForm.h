@@ -45,6 +45,8 @@ public:
     // As the page's number boxes hold them: pixels, and the frequency itself.
     void setDistance(double pixels);
     void setFrequency(double frequency);
+    // Whether the graph shows a second frequency, and which; a box left with no number keeps the last.
+    void setSecondFrequency(bool shown, double frequency);
     void clickPicture(float x, float y) { model_.clickPicture(x, y); }
     void clickGraph(float x) { model_.clickGraph(x); }
     // Whether the page can be seen: a tab behind another cannot.
@@ -71,7 +73,7 @@ private:
     void runFinished() override;
     void reportStop(const std::string& message) override;
     void endProgram() override;
-    void showGraph() override { graph_.flush(); }
+    void showGraph() override;
     void announce(const std::string& words) override;
     void showExplore(const ExploreState& explore);
     std::string wantedQuery() const;
@@ -98,6 +100,10 @@ private:
     emscripten::val segments_;  // the segment strip's switches, from the left
     std::array<emscripten::val, 2> distance_;   // the slider and the number box
     std::array<emscripten::val, 2> frequency_;  // likewise
+    std::array<emscripten::val, 2> swatches_;  // the frequency's and the second's
+    emscripten::val secondShown_;
+    emscripten::val secondFrequency_;
+    emscripten::val graphWords_;
     emscripten::val brightnessNumber_;
     emscripten::val brightnessBar_;
     emscripten::val brightnessHere_;

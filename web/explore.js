@@ -58,6 +58,10 @@ export function wireExplore(form) {
     control('endsOffer').addEventListener('click', () => form.takeEndsOffer());
     wireSetting('distance', (pixels) => form.setDistance(pixels));
     wireSetting('frequency', (frequency) => form.setFrequency(frequency));
+    const [secondShown, second] = [control('secondShown'), control('secondFrequency')];
+    const setSecond = () => form.setSecondFrequency(secondShown.checked, second.value === '' ? NaN : Number(second.value));
+    secondShown.addEventListener('change', setSecond);
+    second.addEventListener('change', setSecond);
     // The model switches a segment under the click only while the panel is open.
     picture.addEventListener('click', (event) => form.clickPicture(...pixelsOf(event, picture)));
     graph.addEventListener('click', (event) => form.clickGraph(pixelsOf(event, graph)[0]));

@@ -1,6 +1,6 @@
 // A picture of the page, the window's or the explore panel's graph: a canvas whose backing store
 // holds as many pixels as it covers on the screen, and the drawing functions the module draws
-// with. A coordinate names a pixel of the picture, as on the desktop, and a colour is 0xRRGGBB.
+// with, words for the graph's axes among them. A coordinate names a pixel of the picture, as on the desktop, and a colour is 0xRRGGBB.
 // Lines along the pixel rows and columns and filled rectangles are drawn on whole device pixels,
 // as the desktop draws them, so that drawing one again changes nothing, at any scale.
 //
@@ -25,11 +25,24 @@ export function createPicture(canvas) {
     // the context keeps no transform to switch on and off between lines.
     let scale = 1;
     let drawn = [];
+    const sans = getComputedStyle(document.documentElement).getPropertyValue('--sans').trim() || 'sans-serif';
+    // Setting the context's font parses it, so it is set only when it changes.
+    let font = '';
+    const useFont = (pixels) => {
+        const wanted = `${pixels}px ${sans}`;
+        if (wanted !== font) context.font = font = wanted;
+    };
 
+    // The context parses what it is given, so its pen is set only where it changes: a curve of the
+    // graph is hundreds of short strokes of one pen.
+    let pen = [];
     const stroke = (outline, penWidth, cap) => {
-        context.lineWidth = penWidth;
-        context.lineCap = cap;
-        context.strokeStyle = css(outline);
+        if (pen[0] !== outline || pen[1] !== penWidth || pen[2] !== cap) {
+            pen = [outline, penWidth, cap];
+            context.lineWidth = penWidth;
+            context.lineCap = cap;
+            context.strokeStyle = css(outline);
+        }
         context.stroke();
     };
 
@@ -59,6 +72,13 @@ export function createPicture(canvas) {
             }
             stroke(outline, penWidth * scale, 'round');
         },
+        // Words in the page's sans face, their baseline at y; anchor is start, center or end.
+        text(x, y, words, anchor, size, colour) {
+            useFont(size * scale);
+            context.textAlign = anchor;
+            context.fillStyle = css(colour);
+            context.fillText(words, x * scale, y * scale);
+        },
         fillRect(left, top, across, down, colour) {
             const [x, y] = [device(left, scale), device(top, scale)];
             context.fillStyle = css(colour);
@@ -69,6 +89,13 @@ export function createPicture(canvas) {
     // The pixels a drawing can touch, with a pixel to spare for its edges' smoothing.
     const reach = (kind, args) => {
         if (kind === 'fillRect') return [args[0], args[1], args[0] + args[2], args[1] + args[3]];
+        if (kind === 'text') {
+            // Within the picture, so that the paper drawn over it drops it.
+            useFont(args[4] * scale);
+            const across = context.measureText(args[2]).width / scale;
+            const left = args[0] - (args[3] === 'end' ? across : args[3] === 'center' ? across / 2 : 0);
+            return [Math.max(0, left - 1), Math.max(0, args[1] - args[4]), Math.min(width, left + across + 1), Math.min(height, args[1] + args[4] / 3)];
+        }
         if (kind === 'circle') {
             const margin = Math.abs(args[2]) + args[4] + 2;
             return [args[0] - margin, args[1] - margin, args[0] + margin, args[1] + margin];
@@ -93,11 +120,13 @@ export function createPicture(canvas) {
         canvas.width = pixels;
         canvas.height = Math.round(height * scale);
         context.lineJoin = 'round';
+        font = '';
+        pen = [];
         for (const [kind, , args] of drawn) draw[kind](...args);
     };
     // Until the page says otherwise, the picture covers its size in pixels at the device's ratio.
     canvas.width = 0;
     resize(Math.round(width * (window.devicePixelRatio || 1)));
 
-    return { line: record('line'), circle: record('circle'), fillRect: record('fillRect'), resize, canvas };
+    return { line: record('line'), circle: record('circle'), fillRect: record('fillRect'), text: record('text'), resize, canvas };
 }

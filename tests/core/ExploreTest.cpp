@@ -221,7 +221,7 @@ TEST(ExploreInput, IsHeldDuringARunAndDrawnWhenThePanelOpensAgain)
     ModelWindow window;
     opened(window).model.press(Button::cmdStart);
     window.model.perform(SegmentSwitch{3});
-    window.model.clickGraph(BrightnessGraph::width / 2.0f);
+    window.model.clickGraph(static_cast<float>(BrightnessGraph::xOf(0)));
     EXPECT_TRUE(window.state().explore.mirror.isWhole());
     window.model.openExplore(false);
     window.finishRun();
@@ -250,20 +250,6 @@ TEST(ExploreInput, AClickOnTheMirrorSwitchesTheSegmentUnderItOnlyWhileThePanelIs
     EXPECT_EQ(testing::mirrorText(window.state().explore.mirror), "111111111110111111111111111111");
     window.model.moveSegmentCursor(-100);
     EXPECT_EQ(window.state().explore.currentSegment, 0);
-}
-
-TEST(ExploreGraph, PlotsBothCurvesAndMapsItsWidthToTheDistances)
-{
-    EXPECT_EQ(BrightnessGraph::distanceAt(0), -350);
-    EXPECT_EQ(BrightnessGraph::distanceAt(BrightnessGraph::width / 2.0f), 0);
-    EXPECT_EQ(BrightnessGraph::distanceAt(BrightnessGraph::width), 350);
-    RecordingSurface graph;
-    BrightnessGraph().draw(graph, grating(250, 1), 1, 250);
-    EXPECT_EQ(graph.opsOfKind(OpKind::Line).size(), BrightnessGraph::height + 3 + 2 * 700 + 1);
-    EXPECT_TRUE(drawsGreen(graph.ops()));
-    const auto circles = graph.opsOfKind(OpKind::Circle);
-    ASSERT_EQ(circles.size(), 1u);
-    EXPECT_NEAR(circles[0].x1, BrightnessGraph::width - 10 - 0.4 * 100, 1e-3) << "the marker at 250";
 }
 
 }  // namespace

@@ -117,9 +117,9 @@ TEST_F(Explore, ThePanelsNamedControlsFollowTheWindowsInTheTabOrder)
     openWithCtrlE();
     find("HScroll1")->setFocus();
     const QStringList panel{"segments", "wholeMirror", "middleThird", "outerThirds", "grating", "aroundLeastTime", "awayFromLeastTime", "measure",
-                            "distance", "distanceField", "frequency", "frequencyField", "closeExplore"};
-    EXPECT_EQ(tabWalk(14, Qt::Key_Tab), panel + QStringList{"cmdStart"});
-    EXPECT_EQ(tabWalk(2, Qt::Key_Backtab, Qt::ShiftModifier), (QStringList{"closeExplore", "frequencyField"}));
+                            "distance", "distanceField", "frequency", "frequencyField", "secondShown", "secondFrequency", "closeExplore"};
+    EXPECT_EQ(tabWalk(16, Qt::Key_Tab), panel + QStringList{"cmdStart"});
+    EXPECT_EQ(tabWalk(2, Qt::Key_Backtab, Qt::ShiftModifier), (QStringList{"closeExplore", "secondFrequency"}));
     for (const QString& control : panel + QStringList{"brightnessBar", "brightnessGraph"})
         EXPECT_FALSE(accessible(qPrintable(control))->text(QAccessible::Name).isEmpty()) << control.toStdString();
 }
@@ -175,15 +175,37 @@ TEST_F(Explore, ADistanceAwayFromTheOptionsRedrawsThePictureAtOnceAndLeavesThemU
     EXPECT_FALSE(find<QRadioButton>("op1")->isChecked() || find<QRadioButton>("op2")->isChecked());
 }
 
-// The plot runs from x = 10 to 290 for -350 to 350 pixels, so 250 stands at x = 250.
+// The plot runs from x = 28 for 350 to 286 for -350, as the pair stands in the picture, so
+// 250 stands at x = 65, left of the middle. The graph says in words what it reads there.
 TEST_F(Explore, AClickOnTheGraphMovesThePairThereAndTheGraphMarksIt)
 {
     openWithCtrlE();
-    QTest::mouseClick(find("brightnessGraph"), Qt::LeftButton, {}, QPoint(250, 75));
+    QTest::mouseClick(find("brightnessGraph"), Qt::LeftButton, {}, QPoint(65, 75));
     EXPECT_EQ(find<QAbstractSlider>("distance")->value(), 250);
     const QImage graph = find("brightnessGraph")->grab().toImage();
-    EXPECT_TRUE(testing::hasColourNear(graph, QPoint(250, 30), testing::greenPixel));
-    EXPECT_FALSE(testing::hasColourNear(graph, QPoint(150, 30), testing::greenPixel, 3));
+    EXPECT_TRUE(testing::hasColourNear(graph, QPoint(65, 30), testing::greenPixel));
+    EXPECT_FALSE(testing::hasColourNear(graph, QPoint(235, 30), testing::greenPixel, 3));
+    const QString words = accessible("brightnessGraph")->text(QAccessible::Description);
+    EXPECT_TRUE(words.contains("at the pair, distance 250, it gives 0.75.")) << words.toStdString();
+    EXPECT_TRUE(words.contains("A click moves the source")) << words.toStdString();
+}
+
+// Left on the slider is left in the picture: its left end is 350, and the right arrow moves the
+// pair right, to a smaller distance. A second frequency's curve comes in its colour, shown beside it.
+TEST_F(Explore, TheDistanceSliderRunsAsThePairMovesAndASecondFrequencyHasItsColour)
+{
+    openWithCtrlE();
+    auto* slider = find<QAbstractSlider>("distance");
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() / 8, slider->height() / 2));
+    EXPECT_GT(slider->value(), 0);
+    slider->setValue(250);
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(form.model().state().explore.distance, 249);
+    find<QDoubleSpinBox>("secondFrequency")->setValue(2);
+    QTest::mouseClick(find("secondShown"), Qt::LeftButton, {}, QPoint(6, find("secondShown")->height() / 2));
+    EXPECT_TRUE(form.model().state().explore.secondShown && form.model().state().explore.secondFrequencyTenths == 20);
+    EXPECT_TRUE(find<QLabel>("secondSwatch")->styleSheet().contains("#6600cc"));
+    EXPECT_TRUE(testing::hasColourNear(find("brightnessGraph")->grab().toImage(), QPoint(157, 75), QColor(102, 0, 204), 70));
 }
 
 // The offscreen platform has no screen reader to listen; the test switches the toolkit's

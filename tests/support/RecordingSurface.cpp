@@ -16,6 +16,7 @@ const char* kindName(OpKind kind)
     case OpKind::FillColour: return "fillColour";
     case OpKind::Line: return "line";
     case OpKind::Circle: return "circle";
+    case OpKind::Text: return "text";
     }
     return "?";
 }
@@ -37,7 +38,7 @@ std::ostream& operator<<(std::ostream& out, const Op& op)
 {
     out << kindName(op.kind) << " (" << op.x1 << ", " << op.y1 << ")-(" << op.x2 << ", " << op.y2 << ") r " << op.radius << " colour ";
     printColour(out, op.colour);
-    return out << " pen " << op.penWidth;
+    return out << " pen " << op.penWidth << (op.words.empty() ? "" : " \"" + op.words + '"');
 }
 
 void RecordingSurface::resetToPixels() { record({.kind = OpKind::ResetToPixels}); }
@@ -68,6 +69,11 @@ void RecordingSurface::line(float x1, float y1, float x2, float y2, Colour colou
 void RecordingSurface::circle(float x, float y, float radius, std::optional<Colour> outline)
 {
     record({.kind = OpKind::Circle, .x1 = x, .y1 = y, .radius = radius, .colour = outline});
+}
+
+void RecordingSurface::text(float x, float y, const std::string& words, TextAnchor anchor, int size, Colour colour)
+{
+    record({.kind = OpKind::Text, .x1 = x, .y1 = y, .radius = static_cast<float>(size), .colour = colour, .words = words, .anchor = anchor});
 }
 
 std::vector<Op> RecordingSurface::opsOfKind(OpKind kind) const

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "core/DrawingSurface.h"
+#include "core/TextSurface.h"
 
 #include <cstddef>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace quorvel::testing {
@@ -16,6 +17,7 @@ enum class OpKind {
     FillColour,
     Line,
     Circle,
+    Text,
 };
 
 // One drawing operation as the command issued it, with the drawing state it was drawn in.
@@ -27,13 +29,15 @@ struct Op {
     int penWidth = 0;              // the width set, or in force for a line or circle
     quorvel::FillStyle fillStyle = quorvel::FillStyle::Transparent;
     std::optional<Colour> fillColour = std::nullopt;
+    std::string words = {};  // what a text writes, at x1, y1
+    TextAnchor anchor = TextAnchor::Start;
 
     bool operator==(const Op&) const = default;
 };
 
 std::ostream& operator<<(std::ostream& out, const Op& op);
 
-class RecordingSurface : public DrawingSurface {
+class RecordingSurface : public TextSurface {
 public:
     void resetToPixels() override;
     void setPenWidth(int width) override;
@@ -41,6 +45,7 @@ public:
     void setFillColour(Colour colour) override;
     void line(float x1, float y1, float x2, float y2, Colour colour) override;
     void circle(float x, float y, float radius, std::optional<Colour> outline) override;
+    void text(float x, float y, const std::string& words, TextAnchor anchor, int size, Colour colour) override;
 
     const std::vector<Op>& ops() const { return ops_; }
     std::vector<Op> opsOfKind(OpKind kind) const;

@@ -86,12 +86,14 @@ async function wholeStart(page) {
 // A change with the explore panel open redraws the whole picture at once, then the graph. Moving
 // the pair keeps the graph's curves; a new frequency works them out again, and opening the panel
 // only draws them. Each is timed beside a whole Start at slowdown 0, which ends before its click
-// returns, and after the page has shown the one before.
+// returns, and after the page has shown the one before. With a second frequency shown, a scraped
+// segment works out both frequencies' curves beside the live redraw; a new second frequency works
+// out its own and draws the graph alone.
 async function exploreRedraw(page) {
     const runs = await page.evaluate(async () => {
         const { form } = await import('/main.js');
         form.setText('nSpomaleni', '0');
-        const runs = { start: [], drawn: [], distance: [], frequency: [] };
+        const runs = { start: [], drawn: [], distance: [], frequency: [], second: [], both: [] };
         const timed = async (list, work) => {
             const begun = performance.now();
             work();
@@ -104,6 +106,9 @@ async function exploreRedraw(page) {
             await timed(runs.drawn, () => form.openExplore(true));
             await timed(runs.distance, () => form.setDistance(run % 2));
             await timed(runs.frequency, () => form.setFrequency(run % 2 ? 1 : 1.1));
+            await timed(runs.second, () => form.setSecondFrequency(true, run % 2 ? 2 : 2.1));
+            await timed(runs.both, () => form.switchSegment(12));
+            form.setSecondFrequency(false, 2);
         }
         form.openExplore(false);
         return runs;
@@ -113,6 +118,8 @@ async function exploreRedraw(page) {
     console.log(`Anchor: one whole Start at slowdown 0 beside the explore panel: ${start.toFixed(2)} ms (median of 21)`);
     console.log(`One live redraw (the pair moved with the panel open: picture, brightness and graph): ${live.toFixed(2)} ms = ${(live / start).toFixed(2)} x the Start (goal 1.5 x)`);
     console.log(`The graph, 701 distances worked out and drawn: ${graph.toFixed(2)} ms (goal 4 ms)`);
+    console.log(`The graph with two colours, a new second frequency worked out and three curves drawn: ${median(runs.second).toFixed(2)} ms (goal 4 ms)`);
+    console.log(`The graph with two colours, both frequencies worked out after a scrape, beside the live redraw: ${(median(runs.both) - live + drawn).toFixed(2)} ms (goal 4 ms)`);
 }
 
 async function pacing(page) {

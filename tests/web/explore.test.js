@@ -17,6 +17,24 @@ const darkGrey = [64, 64, 64];
 // An element's attribute, or its property of that name where it has no such attribute.
 const read = (page, selector, name) => page.$eval(selector, (element, name) => element.getAttribute(name) ?? element[name], name);
 const focused = (page) => page.evaluate(() => document.activeElement.id || document.activeElement.getAttribute('aria-label') || document.activeElement.textContent);
+// How many of the graph's pixels within a box of its own pixels, at whatever scale it is drawn,
+// are of a colour, or dark as written words are where the colour is 'dark'.
+const graphPixels = (page, [left, top, right, bottom], colour) => page.evaluate((box, colour) => {
+    const canvas = document.getElementById('graph');
+    const copy = document.createElement('canvas');
+    [copy.width, copy.height] = [canvas.width, canvas.height];
+    const reader = copy.getContext('2d', { willReadFrequently: true });
+    reader.drawImage(canvas, 0, 0);
+    const ratio = canvas.width / 300;
+    const data = reader.getImageData(box[0] * ratio, box[1] * ratio, (box[2] - box[0]) * ratio, (box[3] - box[1]) * ratio).data;
+    const matches = (pixel) => (colour === 'dark' ? pixel.every((level) => level < 160) : pixel.every((level, k) => level === colour[k]));
+    let count = 0;
+    for (let i = 0; i < data.length; i += 4) if (data[i + 3] === 255 && matches([data[i], data[i + 1], data[i + 2]])) ++count;
+    return count;
+}, [left, top, right, bottom], colour);
+const green = [0, 255, 0];
+const violet = [102, 0, 204];
+
 // A slider set as a drag or a screen reader sets it.
 const slide = (page, id, value) => page.$eval(`#${id}`, (slider, value) => {
     slider.value = value;
@@ -66,9 +84,10 @@ for (const browserName of browsers) describe(browserName, () => {
         await page.focus('#cmdStart');
         const saving = ['savePng', 'saveSvg', ...(await page.$eval('#copyPicture', (copy) => copy.hidden) ? [] : ['copyPicture'])];
         const stops = [];
-        for (let i = 0; i < 21 + saving.length; ++i) stops.push(await page.keyboard.press('Tab').then(() => focused(page)));
+        for (let i = 0; i < 23 + saving.length; ++i) stops.push(await page.keyboard.press('Tab').then(() => focused(page)));
         assert.deepEqual(stops, ['op0', 'cmdKonec', 'op1', 'HScroll1', 'explore', 'keys', ...saving, 'copyLink', 'fullScreen', 'segment 1 of 30', 'Whole mirror', 'Middle third', 'Outer thirds',
-                                 'Grating', 'Around least time', 'Away from least time', 'measure', 'distance', 'distanceNumber', 'frequency', 'frequencyNumber', 'exploreClose']);
+                                 'Grating', 'Around least time', 'Away from least time', 'measure', 'distance', 'distanceNumber', 'frequency', 'frequencyNumber',
+                                 'secondShown', 'secondFrequency', 'exploreClose']);
         await page.focus('#fullScreen');
         for (const key of ['Tab', 'ArrowRight', ' ']) await page.keyboard.press(key);
         assert.equal(await focused(page), 'segment 2 of 30');
@@ -136,6 +155,36 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.ok(Math.abs(Number(await read(page, '#brightnessBar', 'max')) - figures.brightestMirror[0].brightness) < 1e-9);
         await clickOn(page, '#cmdKonec');
         assert.equal(await page.$('#exploreArea'), null, 'the panel ends with the window');
+        assert.deepEqual(problems, []);
+    });
+
+    // 250 puts the pair left of the middle in the picture: on the graph and the slider too. A
+    // second frequency is drawn in its colour, shown beside its number.
+    test('the slider and the graph run as the pair does in the picture, with numbers, words and a second colour', async () => {
+        const { page, problems } = await quorvel.open(narrow);
+        await clickOn(page, '#explore');
+        const slider = await (await page.$('#distance')).boundingBox();
+        await page.mouse.click(slider.x + slider.width / 8, slider.y + slider.height / 2);
+        assert.ok(Number(await read(page, '#distanceNumber', 'value')) > 200, "the slider's left end is the picture's left");
+        await slide(page, 'distance', 250);
+        await page.focus('#distance');
+        await page.keyboard.press('ArrowRight');
+        assert.equal(await read(page, '#distanceNumber', 'value'), '249', 'the right arrow moves the pair right');
+        const graph = await (await page.$('#graph')).boundingBox();
+        await page.mouse.click(graph.x + (65 * graph.width) / 300, graph.y + graph.height / 2);
+        assert.equal(await read(page, '#distanceNumber', 'value'), '250');
+        assert.ok(await graphPixels(page, [63, 8, 68, 120], green) > 0, 'the pair marked at 250, on the left');
+        assert.ok(await graphPixels(page, [0, 0, 24, 125], 'dark') > 20, 'the brightness numbers are written');
+        assert.ok(await graphPixels(page, [28, 125, 286, 150], 'dark') > 100, 'the distances and the title are written');
+        assert.match(await read(page, '#graphWords', 'textContent'), /at the pair, distance 250, it gives 0\.75\./);
+        await page.$eval('#secondFrequency', (box) => {
+            box.value = '3';
+            box.dispatchEvent(new Event('change'));
+        });
+        assert.equal(await page.$eval('#secondSwatch', (swatch) => getComputedStyle(swatch).backgroundColor), 'rgb(102, 0, 204)');
+        assert.equal(await graphPixels(page, [28, 8, 286, 120], violet), 0, 'not drawn until shown');
+        await clickOn(page, '#secondShown');
+        assert.ok(await graphPixels(page, [28, 8, 286, 120], violet) > 100);
         assert.deepEqual(problems, []);
     });
 });

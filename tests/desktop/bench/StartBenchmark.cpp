@@ -192,11 +192,12 @@ void startUp()
 // A live redraw is what a change in the open panel costs: the whole picture, the brightness and
 // the graph, all on the screen. Its samples alternate with those of a Start with the panel
 // closed, so that both meet the same load of the machine. The graph alone is drawn for a scraped
-// mirror, whose curve is worked out at its 701 distances beside the whole mirror's.
+// mirror, whose curve is worked out at its 701 distances beside the whole mirror's, first at one
+// frequency and then with a second frequency's curve beside it.
 void explore(MainForm& form)
 {
     setSlowdown(form, "0");
-    std::vector<double> starts, redraws, graphs;
+    std::vector<double> starts, redraws, graphs, twoColours;
     for (int k = 0; k < 21; ++k) {
         form.openExplore(false);
         QCoreApplication::processEvents();
@@ -208,11 +209,17 @@ void explore(MainForm& form)
         redraws.push_back(millisecondsSince(start));
     }
     auto* graph = form.findChild<quorvel::BrightnessGraphView*>();
+    quorvel::ExploreState state;
+    state.mirror = quorvel::Mirror::span(10, 19);
+    state.distance = 250;
     for (int k = 0; k < 21; ++k) {
-        const auto start = Clock::now();
-        quorvel::BrightnessGraph().draw(graph->surface(), quorvel::Mirror::span(10, 19), 1, 250);  // a new graph works its curves out
-        graph->picture();
-        graphs.push_back(millisecondsSince(start));
+        for (auto* samples : {&graphs, &twoColours}) {
+            state.secondShown = samples == &twoColours;
+            const auto start = Clock::now();
+            quorvel::BrightnessGraph().draw(graph->surface(), state);  // a new graph works its curves out
+            graph->picture();
+            samples->push_back(millisecondsSince(start));
+        }
     }
     form.openExplore(false);
     const double anchor = median(starts);
@@ -220,6 +227,8 @@ void explore(MainForm& form)
     std::printf("One live redraw with the explore panel open, median of 21: %.2f ms = %.2f x a whole Start\n", median(redraws), median(redraws) / anchor);
     std::printf("The brightness graph of a scraped mirror, 2 x 701 distances drawn into its surface, median of 21: %.2f ms = %.2f x a whole Start\n",
                 median(graphs), median(graphs) / anchor);
+    std::printf("The same graph with a second frequency's curve, 3 x 701 distances drawn, median of 21: %.2f ms = %.2f x a whole Start\n", median(twoColours),
+                median(twoColours) / anchor);
 }
 
 }  // namespace
