@@ -10,7 +10,7 @@ const figures = JSON.parse(readFileSync(new URL('../data/explore-figures.json', 
 
 // Tall enough for the open panel below the window; a phone scales the window to half its size
 // and draws it at two device pixels to a pixel.
-const narrow = { width: 820, height: 1100, deviceScaleFactor: 1 };
+const narrow = { width: 820, height: 1200, deviceScaleFactor: 1 };
 const phone = { width: 400, height: 900, deviceScaleFactor: 2 };
 const darkGrey = [64, 64, 64];
 
