@@ -109,7 +109,7 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.equal(await open(), true);
         assert.equal(await textOf(page, 'keysHelpTitle'), 'Keys of Quorvel');
         const rows = await page.$$eval('#keysHelpRows tr', (all) => all.map((row) => [...row.cells].map((cell) => cell.textContent)));
-        assert.deepEqual(rows.filter(([keys]) => ['?', 'F1', 'Escape'].includes(keys)), [['?', 'Show these keys'], ['Escape', 'Close this help']]);
+        assert.deepEqual(rows.filter(([keys]) => ['?', 'F1', 'Escape'].includes(keys)), [['Escape', 'Stop a run at once, and drop what was pressed during it'], ['?', 'Show these keys'], ['Escape', 'Close this help']]);
         await page.keyboard.press('Escape');
         assert.deepEqual([await open(), await focused(page), await page.$eval('#HScroll1', (speed) => speed.value)], [false, 'HScroll1', '1']);
         await page.click('#explore');
