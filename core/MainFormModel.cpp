@@ -254,7 +254,7 @@ void MainFormModel::exploreChanged(const std::string& first)
     refreshExplore();
     if (!explore.open)
         return say(first);
-    std::string words = first.empty() ? brightnessWords(explore.brightness, explore.brightnessHere) : first + " " + brightnessWords(explore.brightness, explore.brightnessHere);
+    std::string words = (first.empty() ? "" : first + " ") + brightnessWords(explore.brightness, explore.brightnessHere);
     if (const std::string lesson = endsLessonWords(explore.endsLesson, explore.frequencyTenths); !lesson.empty())
         words += ". " + lesson;
     say(words);

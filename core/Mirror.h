@@ -21,6 +21,11 @@ public:
     void toggle(int segment) { set(segment, !this->on(segment)); }
     bool isWhole() const { return segments_.all(); }
     bool none() const { return segments_.none(); }
+    // How many segments reflect.
+    int count() const { return static_cast<int>(segments_.count()); }
+    // The segments that reflect in both mirrors; those that do not reflect in this one.
+    Mirror operator&(const Mirror& other) const { return Mirror(segments_ & other.segments_); }
+    Mirror operator~() const { return Mirror(~segments_); }
 
     bool operator==(const Mirror&) const = default;
 

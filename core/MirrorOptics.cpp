@@ -25,21 +25,7 @@ Mirror facing(const PhotonVectors& arrows, double angle, const Mirror& within)
     return mirror;
 }
 
-Mirror outerThirds()
-{
-    Mirror outer = Mirror::span(0, 9);
-    for (int segment = 20; segment < Mirror::segmentCount; ++segment)
-        outer.set(segment, true);
-    return outer;
-}
-
-Mirror complement(const Mirror& mirror)
-{
-    Mirror rest = Mirror::bare();
-    for (int segment = 0; segment < Mirror::segmentCount; ++segment)
-        rest.set(segment, !mirror.on(segment));
-    return rest;
-}
+Mirror outerThirds() { return ~Mirror::span(10, 19); }
 
 // The ends cancel when the outer thirds give less than a tenth of the middle third's light.
 constexpr double endsCancelShare = 0.1;
@@ -125,18 +111,12 @@ LightParts lightParts(const Mirror& mirror, double distance, double frequency, P
 {
     const PhotonVectors arrows = photonVectors(distance, frequency, measure);
     const Mirror around = aroundLeastTime(distance);
-    Mirror near = Mirror::bare();
-    Mirror far = Mirror::bare();
-    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
-        near.set(segment, mirror.on(segment) && around.on(segment));
-        far.set(segment, mirror.on(segment) && !around.on(segment));
-    }
     const Arrow sum = sumOfArrows(arrows, mirror);
     const double length = std::sqrt(sum.squaredLength());
     if (length == 0)
         return {};
     const auto along = [&](const Arrow& part) { return (part.x * sum.x + part.y * sum.y) / length; };
-    return {length, along(sumOfArrows(arrows, near)), along(sumOfArrows(arrows, far))};
+    return {length, along(sumOfArrows(arrows, mirror & around)), along(sumOfArrows(arrows, mirror & ~around))};
 }
 
 std::optional<double> againstWholeMirrorHere(const Mirror& mirror, double distance, double frequency, PathMeasure measure)
@@ -221,7 +201,7 @@ Mirror presetMirror(MirrorPreset preset, double distance, double frequency, Path
     case MirrorPreset::AroundLeastTime:
         return aroundLeastTime(distance);
     case MirrorPreset::AwayFromLeastTime:
-        return complement(aroundLeastTime(distance));
+        return ~aroundLeastTime(distance);
     case MirrorPreset::WholeMirror:
         break;
     }

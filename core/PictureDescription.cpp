@@ -66,13 +66,8 @@ std::optional<Finding> find(const DrawnPicture& drawn)
                     lightParts(drawn.mirror, *distance, *frequency, drawn.measure),
                     false,
                     strips(drawn.mirror),
-                    0};
-    for (int segment = 0; segment < Mirror::segmentCount; ++segment)
-        finding.reflecting += drawn.mirror.on(segment) ? 1 : 0;
-    const Mirror around = aroundLeastTime(*distance);
-    finding.aroundScraped = true;
-    for (int segment = 0; segment < Mirror::segmentCount; ++segment)
-        finding.aroundScraped = finding.aroundScraped && !(around.on(segment) && drawn.mirror.on(segment));
+                    drawn.mirror.count(),
+                    (aroundLeastTime(*distance) & drawn.mirror).none()};
     finding.grating = finding.strips > 1 && withinAQuarterTurn(arrows, drawn.mirror);
     // Texts far beyond any setting can turn the arrows into no numbers, or the light into more
     // than words can count; the picture is then described without them.
@@ -174,10 +169,7 @@ std::string mirrorWords(const Mirror& mirror)
 {
     if (mirror.isWhole())
         return "";
-    int reflecting = 0;
-    for (int segment = 0; segment < Mirror::segmentCount; ++segment)
-        reflecting += mirror.on(segment) ? 1 : 0;
-    return " " + fillIn(translate("PictureDescription", "Of the mirror's 30 segments %1 reflect; the others are scraped off."), {std::to_string(reflecting)});
+    return " " + fillIn(translate("PictureDescription", "Of the mirror's 30 segments %1 reflect; the others are scraped off."), {std::to_string(mirror.count())});
 }
 
 // Only the real lengths are said: the window's own measure is the picture as it always was.
