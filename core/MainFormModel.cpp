@@ -572,6 +572,15 @@ void MainFormModel::releaseHeld()
     sayCarried();
 }
 
+void MainFormModel::takeEndsOffer()
+{
+    const EndsLesson& lesson = state_.explore.endsLesson;
+    if (lesson.offer == EndsLesson::Offer::Frequency)
+        perform(FrequencySetting{lesson.frequencyTenths});
+    else if (lesson.offer == EndsLesson::Offer::Middle)
+        perform(DistanceSetting{0});
+}
+
 void MainFormModel::stopRun()
 {
     if (state_.ended || !state_.running)

@@ -54,6 +54,8 @@ public:
     void clickPicture(float x, float y);
     // A click on the brightness graph moves the pair to the distance under it.
     void clickGraph(float x) { perform(DistanceSetting{BrightnessGraph::distanceAt(x)}); }
+    // A press of the ends lesson's offer: the frequency where the ends cancel, or the middle.
+    void takeEndsOffer();
     // Where the panel's graph is drawn; none until an edition has one.
     void setGraphSurface(TextSurface* graph) { graph_ = graph; }
     // The graph in words, as it stands.

@@ -243,12 +243,7 @@ void ExplorePanel::connectInput()
     connectPreset(aroundLeastTime_, MirrorPreset::AroundLeastTime);
     connectPreset(awayFromLeastTime_, MirrorPreset::AwayFromLeastTime);
     connect(measure_, &QComboBox::activated, this, [this](int index) { model_.perform(MeasureSetting{static_cast<PathMeasure>(index)}); });
-    connect(endsOffer_, &QPushButton::clicked, this, [this] {
-        if (shownLesson_.offer == EndsLesson::Offer::Frequency)
-            model_.perform(FrequencySetting{shownLesson_.frequencyTenths});
-        else if (shownLesson_.offer == EndsLesson::Offer::Middle)
-            model_.perform(DistanceSetting{0});
-    });
+    connect(endsOffer_, &QPushButton::clicked, this, [this] { model_.takeEndsOffer(); });
     const auto setDistance = [this](int pixels) { model_.perform(DistanceSetting{pixels}); };
     connect(distance_, &QSlider::valueChanged, this, setDistance);
     connect(distanceField_, &QSpinBox::valueChanged, this, setDistance);
@@ -320,7 +315,6 @@ void ExplorePanel::showState(const ExploreState& explore)
 // The lesson's words and its offer show only while the ends do not cancel at the setting shown.
 void ExplorePanel::showEndsLesson(const ExploreState& explore)
 {
-    shownLesson_ = explore.endsLesson;
     const QString words = QString::fromStdString(endsLessonWords(explore.endsLesson, explore.frequencyTenths));
     const QString offer = QString::fromStdString(endsLessonOffer(explore.endsLesson));
     endsLesson_->setText(words);

@@ -58,7 +58,6 @@ private:
     void showEndsLesson(const ExploreState& explore);
 
     MainFormModel& model_;
-    EndsLesson shownLesson_;
     SegmentStrip* segments_ = nullptr;
     QPushButton* wholeMirror_ = nullptr;
     QPushButton* middleThird_ = nullptr;

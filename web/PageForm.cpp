@@ -159,15 +159,6 @@ void PageForm::chooseMeasure(const std::string& measure)
         model_.perform(MeasureSetting{*chosen});
 }
 
-void PageForm::takeEndsOffer()
-{
-    const EndsLesson& lesson = model_.state().explore.endsLesson;
-    if (lesson.offer == EndsLesson::Offer::Frequency)
-        model_.perform(FrequencySetting{lesson.frequencyTenths});
-    else if (lesson.offer == EndsLesson::Offer::Middle)
-        model_.perform(DistanceSetting{0});
-}
-
 void PageForm::setDistance(double pixels) { model_.perform(DistanceSetting{whole(pixels)}); }
 
 void PageForm::setFrequency(double frequency) { model_.perform(FrequencySetting{whole(frequency * 10)}); }

@@ -41,7 +41,7 @@ public:
     // By the measure's name, "RootOfSquares" or "TwoLegs".
     void chooseMeasure(const std::string& measure);
     // Takes what the lesson on the ends offers: a frequency, or the pair at the middle.
-    void takeEndsOffer();
+    void takeEndsOffer() { model_.takeEndsOffer(); }
     // As the page's number boxes hold them: pixels, and the frequency itself.
     void setDistance(double pixels);
     void setFrequency(double frequency);
