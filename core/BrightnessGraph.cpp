@@ -38,12 +38,7 @@ float f(double value) { return static_cast<float>(value); }
 double highest(const Curve& values) { return *std::max_element(values.begin(), values.end()); }
 
 // A brightness as the axis writes it: "0", "1", "1.5", "20".
-std::string axisNumber(double value)
-{
-    const long long tenths = std::llround(value * 10);
-    const std::string whole = std::to_string(tenths / 10);
-    return tenths % 10 == 0 ? whole : whole + "." + std::to_string(tenths % 10);
-}
+std::string axisNumber(double value) { return tenthsText(static_cast<int>(std::lround(value * 10))); }
 
 // The top of the axis: the first of 1.5, 2, 3, 4, 5, 6, 8, 10, 15, 20, ... at or above every
 // point drawn, so that the top is a round number a little above the highest peak.
