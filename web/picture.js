@@ -1,6 +1,7 @@
 // A picture of the page, the window's or the explore panel's graph: a canvas whose backing store
 // holds as many pixels as it covers on the screen, and the drawing functions the module draws
-// with, words for the graph's axes among them. A coordinate names a pixel of the picture, as on the desktop, and a colour is 0xRRGGBB.
+// with, words for the graph's axes among them. A coordinate names a pixel of the picture, as on
+// the desktop, and a colour is 0xRRGGBB.
 // Lines along the pixel rows and columns and filled rectangles are drawn on whole device pixels,
 // as the desktop draws them, so that drawing one again changes nothing, at any scale.
 //
