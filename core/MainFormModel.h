@@ -6,6 +6,7 @@
 #include "core/PictureDescription.h"
 #include "core/BrightnessGraph.h"
 #include "core/Colour.h"
+#include "core/PaceClock.h"
 #include "core/Pause.h"
 #include "core/ResultLabels.h"
 #include "core/SettingNumber.h"
@@ -102,7 +103,7 @@ public:
     void HScroll1_Change();
 
 private:
-    using Clock = std::chrono::steady_clock;
+    using Clock = PaceClock;
 
     std::string distanceText() const override { return state_.nPosun; }
     std::string frequencyText() const override { return state_.nKmitocet; }
