@@ -4,8 +4,11 @@
 
 #include <charconv>
 #include <algorithm>
-#include <cstdlib>
 #include <cmath>
+
+#if defined(__EMSCRIPTEN__)
+#include <emscripten/emscripten.h>
+#endif
 
 namespace quorvel {
 
@@ -50,25 +53,35 @@ std::string printable(const std::string& text)
 
 }  // namespace
 
-std::optional<double> parseDecimalInCLocale(std::string_view text)
+#if defined(__EMSCRIPTEN__)
+// WebAssembly's C++ library has no from_chars for floating point, and the C library's strtod
+// would bring some 8 KiB of long-double arithmetic into the page; the browser's own reading is
+// correctly rounded, as both are. Its NaN stands for a text that is not a number.
+namespace {
+
+// The browser also reads hexadecimal numbers, infinities and blanks; none of them is a settings
+// number.
+bool hasOnlyDecimalCharacters(std::string_view text)
+{
+    return !text.empty() && text.front() != '+' && text.find_first_not_of("0123456789+-.eE") == std::string_view::npos;
+}
+
+}  // namespace
+
+EM_JS(double, readNumberInBrowser, (const char* text, int length), {
+    return Number(String.fromCharCode.apply(null, HEAPU8.subarray(text, text + length)));
+});
+
+std::optional<double> parseDecimal(std::string_view text)
 {
     text = withoutPlus(trimmed(text));
-    // The C library also reads hexadecimal numbers, infinities, NaNs and blanks; none of them is
-    // a settings number.
-    if (text.empty() || text.front() == '+' || text.find_first_not_of("0123456789+-.eE") != std::string_view::npos)
+    if (!hasOnlyDecimalCharacters(text))
         return std::nullopt;
-    const std::string number(text);
-    char* stop = nullptr;
-    const double value = std::strtod(number.c_str(), &stop);
-    if (stop != number.c_str() + number.size() || !std::isfinite(value))
+    const double value = readNumberInBrowser(text.data(), static_cast<int>(text.size()));
+    if (!std::isfinite(value))
         return std::nullopt;
     return value;
 }
-
-#if defined(__EMSCRIPTEN__)
-// WebAssembly's C library always runs in the C locale, and its C++ library has no from_chars
-// for floating point.
-std::optional<double> parseDecimal(std::string_view text) { return parseDecimalInCLocale(text); }
 #else
 namespace {
 

@@ -17,10 +17,6 @@ public:
 // the number are allowed; anything else, including "nan" and "inf", is refused.
 std::optional<double> parseDecimal(std::string_view text);
 
-// The same reading done by the C library's strtod, which must run in the C locale: what
-// parseDecimal is where there is no from_chars for floating point.
-std::optional<double> parseDecimalInCLocale(std::string_view text);
-
 // The number in a settings text, or SettingsError naming the setting and what it held.
 double settingNumber(std::string_view settingName, const std::string& text);
 

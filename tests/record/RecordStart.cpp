@@ -1,11 +1,14 @@
 // Prints every drawing operation and label move of one Start for each setting of the option
-// buttons, one a line, with coordinates as the exact single-precision values drawn.
+// buttons, one a line, with coordinates as the exact single-precision values drawn; then how
+// settings texts read, which the page does with the browser's reading of numbers.
 
+#include "core/SettingNumber.h"
 #include "core/StartSequence.h"
 #include "tests/support/RecordingSurface.h"
 #include "tests/support/StartStandIns.h"
 
 #include <cstdint>
+#include <cstring>
 #include <cstdio>
 #include <vector>
 #include <variant>
@@ -55,6 +58,18 @@ int main()
             std::printf("label %d %d %a\n", static_cast<int>(label.kind), static_cast<int>(label.label), label.value);
         for (const auto pause : pauses)
             std::printf("pause %llu\n", static_cast<unsigned long long>(pause));
+    }
+    int index = 0;
+    for (const char* text : {"0", "250", "-1.5", "+3", "2e1", " 7\t", ".5", "5.", "-0", "1e-400", "-1e-400", "5e-324", "1e400", "", "abc", "nan", "inf",
+                             "0x10", "+-5", "++5", "+", "1 2", "1e", "e5", "1,5", "\n5", "1e+5", "0.1e310", "0.1", "2.675", "9007199254740993"}) {
+        if (const auto value = parseDecimal(text)) {
+            // The bits, which every C library prints alike, where %a writes subnormals its own way.
+            unsigned long long bits = 0;
+            std::memcpy(&bits, &*value, sizeof bits);
+            std::printf("read %d %016llx\n", index++, bits);
+        } else {
+            std::printf("read %d refused\n", index++);
+        }
     }
     return 0;
 }
