@@ -4,10 +4,10 @@
 
 #include <emscripten/bind.h>
 
+#include <charconv>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace quorvel {
 
@@ -85,17 +85,15 @@ std::uint32_t key(std::string_view context, std::string_view source)
 
 }  // namespace
 
+// The catalogue stays the page's object, looked up by the key written in base 36 as the build
+// writes it; a table of its own would add a hash table's code to the page for no gain.
 void installCatalogue(const val& catalogue)
 {
-    std::unordered_map<std::uint32_t, std::string> words;
-    const val entries = val::global("Object").call<val>("entries", catalogue);
-    for (int e = 0; e < entries["length"].as<int>(); ++e) {
-        const std::string written = entries[e][0].as<std::string>();
-        words.emplace(static_cast<std::uint32_t>(std::stoul(written, nullptr, 36)), entries[e][1].as<std::string>());
-    }
-    installTranslation([words = std::move(words)](const std::string& context, const std::string& source) {
-        const auto found = words.find(key(context, source));
-        return found == words.end() ? std::string() : found->second;
+    installTranslation([catalogue](const std::string& context, const std::string& source) {
+        char written[8] = {};
+        std::to_chars(written, written + sizeof written - 1, key(context, source), 36);
+        const val found = catalogue[written];
+        return found.isString() ? found.as<std::string>() : std::string();
     });
 }
 
