@@ -1,5 +1,7 @@
 #include "core/SvgSurface.h"
 
+#include "core/DecimalText.h"
+
 #include <algorithm>
 #include <string>
 #include <cmath>
@@ -9,19 +11,13 @@ namespace quorvel {
 
 namespace {
 
-// Up to three decimals, a thousandth of a pixel being finer than any renderer draws, put
-// together from integers so that no locale changes the point.
+// Up to three decimals, a thousandth of a pixel being finer than any renderer draws.
 std::string numberText(double value)
 {
-    const long long thousandths = std::llround(value * 1000);
-    const long long magnitude = thousandths < 0 ? -thousandths : thousandths;
-    std::string text = (thousandths < 0 ? "-" : "") + std::to_string(magnitude / 1000);
-    if (const long long fraction = magnitude % 1000) {
-        std::string decimals = std::to_string(fraction);
-        decimals.insert(0, 3 - decimals.size(), '0');
-        decimals.erase(decimals.find_last_not_of('0') + 1);
-        text += "." + decimals;
-    }
+    std::string text = decimalText(std::llround(value * 1000), 3);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+        text.pop_back();
     return text;
 }
 
