@@ -1,11 +1,11 @@
 // Writes the words of a Qt Linguist file that the page shows as a JSON catalogue: node
-// pageCatalogue.mjs quorvel_de.ts de.json Context... Each translation is keyed by the FNV-1a hash
-// of its context, a \x04 and its source text, in UTF-8, written in base 36, which the page
-// computes the same way; the English texts themselves would double the download. A message not
+// pageCatalogue.mjs quorvel_de.ts de.json Context... Each translation is keyed as the page looks it
+// up (language.js); the English texts themselves would double the download. A message not
 // yet translated is left out, and the page shows it in English.
 
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { dirname } from 'node:path';
+import { key } from '../web/language.js';
 
 const [tsFile, jsonFile, ...contexts] = process.argv.slice(2);
 
@@ -14,12 +14,6 @@ const decoded = (text) => text.replace(/&(#x[0-9a-fA-F]+|#[0-9]+|[a-z]+);/g, (wh
     name.startsWith('#x') ? String.fromCodePoint(parseInt(name.slice(2), 16))
         : name.startsWith('#') ? String.fromCodePoint(parseInt(name.slice(1), 10))
             : entities[name] ?? whole);
-
-function key(context, source) {
-    let hash = 0x811c9dc5;
-    for (const byte of new TextEncoder().encode(`${context}\x04${source}`)) hash = Math.imul(hash ^ byte, 0x01000193) >>> 0;
-    return hash.toString(36);
-}
 
 const catalogue = {};
 for (const [, context] of readFileSync(tsFile, 'utf8').matchAll(/<context>([\s\S]*?)<\/context>/g)) {

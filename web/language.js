@@ -24,8 +24,8 @@ export function chooseLanguage(asked, preferred) {
 }
 
 // A text's key in a catalogue: the FNV-1a hash of its context, a \x04 and its English, in UTF-8,
-// in base 36, as the build writes the catalogues and the core looks them up.
-function key(context, source) {
+// in base 36. The build writes the catalogues with it, and the core looks them up the same way.
+export function key(context, source) {
     let hash = 0x811c9dc5;
     for (const byte of new TextEncoder().encode(`${context}\x04${source}`)) hash = Math.imul(hash ^ byte, 0x01000193) >>> 0;
     return hash.toString(36);
