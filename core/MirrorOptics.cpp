@@ -32,13 +32,17 @@ constexpr double endsCancelShare = 0.1;
 
 }  // namespace
 
-PhotonVectors photonVectors(double distance, double frequency, PathMeasure measure)
+PhotonVectors photonVectors(double distance, double frequency, PathMeasure measure, const Mirror& of)
 {
     const Scene scene = sceneGeometry(distance, frequency, Layout::Classic, measure);
     PhotonVectors arrows;
     for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
+        if (!of.on(segment))
+            continue;
         const double phase = pathLength(scene, pointXOf(scene, 2 * segment + 1)) * scene.phaseFactor;
-        arrows[static_cast<std::size_t>(segment)] = {std::cos(phase), std::sin(phase)};
+        // Both at once, from one reduction of the phase: the graph works out 21030 arrows a curve.
+        Arrow& arrow = arrows[static_cast<std::size_t>(segment)];
+        ::sincos(phase, &arrow.y, &arrow.x);
     }
     return arrows;
 }
