@@ -142,28 +142,64 @@ double BrightnessGraph::xOf(int distance)
     return plotLeft + (ExploreState::distanceMaximum - distance) * (plotRight - plotLeft) / (distances - 1);
 }
 
-// Each distance's photon vectors are worked out once, for both mirrors.
-// New curves take the place of the older ones, never of those in use.
+// New curves take the place of the older ones, never of those in use. Curves of the same frequency
+// and measure for another mirror differ only by the segments that changed, so they follow the
+// mirror where fewer segments changed than reflect: a scraped segment costs one photon vector a
+// distance instead of thirty.
 const BrightnessGraph::Curves& BrightnessGraph::curvesFor(const Key& key, const Curves* inUse)
 {
     for (const auto& curves : kept_) {
         if (curves && curves->key == key)
             return *curves;
     }
+    for (std::size_t slot = 0; slot < kept_.size(); ++slot) {
+        auto& curves = kept_[slot];
+        if (curves && &*curves != inUse && curves->key.frequencyTenths == key.frequencyTenths && curves->key.measure == key.measure &&
+            (curves->key.mirror ^ key.mirror).count() < key.mirror.count()) {
+            older_ = 1 - slot;
+            followMirror(*curves, key.mirror);
+            return *curves;
+        }
+    }
     std::size_t slot = older_;
     if (kept_[slot] && &*kept_[slot] == inUse)
         slot = 1 - slot;
     older_ = 1 - slot;
+    workOut(kept_[slot].emplace(Curves{key, {}, {}, {}}), key);
+    return *kept_[slot];
+}
+
+// Each distance's photon vectors are worked out once, for both mirrors.
+void BrightnessGraph::workOut(Curves& curves, const Key& key)
+{
+    curves.key = key;
     const double frequency = key.frequencyTenths / 10.0;
     const double atMiddle = wholeMirrorAtMiddle(frequency, key.measure);
-    Curves& values = kept_[slot].emplace(Curves{key, {}, {}});
-    for (int k = 0; k < distances; ++k) {
-        const PhotonVectors arrows = photonVectors(ExploreState::distanceMinimum + k, frequency, key.measure);
-        const auto at = static_cast<std::size_t>(k);
-        values.whole[at] = atMiddle > 0 ? sumOfArrows(arrows, Mirror::whole()).squaredLength() / atMiddle : 0;
-        values.current[at] = atMiddle > 0 ? sumOfArrows(arrows, key.mirror).squaredLength() / atMiddle : 0;
+    for (std::size_t at = 0; at < curves.sums.size(); ++at) {
+        const PhotonVectors arrows = photonVectors(ExploreState::distanceMinimum + static_cast<int>(at), frequency, key.measure);
+        curves.whole[at] = atMiddle > 0 ? sumOfArrows(arrows, Mirror::whole()).squaredLength() / atMiddle : 0;
+        curves.sums[at] = sumOfArrows(arrows, key.mirror);
+        curves.current[at] = atMiddle > 0 ? curves.sums[at].squaredLength() / atMiddle : 0;
     }
-    return values;
+}
+
+// Adds the photon vectors of the segments put back and takes away those of the segments scraped.
+// The whole mirror's curve stays as it is.
+void BrightnessGraph::followMirror(Curves& curves, const Mirror& mirror)
+{
+    const Mirror changed = curves.key.mirror ^ mirror;
+    curves.key.mirror = mirror;
+    const double frequency = curves.key.frequencyTenths / 10.0;
+    const double atMiddle = wholeMirrorAtMiddle(frequency, curves.key.measure);
+    for (std::size_t at = 0; at < curves.sums.size(); ++at) {
+        const PhotonVectors arrows = photonVectors(ExploreState::distanceMinimum + static_cast<int>(at), frequency, curves.key.measure, changed);
+        const Arrow added = sumOfArrows(arrows, changed & mirror);
+        const Arrow taken = sumOfArrows(arrows, changed & ~mirror);
+        Arrow& sum = curves.sums[at];
+        sum.x += added.x - taken.x;
+        sum.y += added.y - taken.y;
+        curves.current[at] = atMiddle > 0 ? sum.squaredLength() / atMiddle : 0;
+    }
 }
 
 void BrightnessGraph::draw(TextSurface& surface, const ExploreState& explore)

@@ -2,6 +2,7 @@
 
 #include "core/ExploreState.h"
 #include "core/Mirror.h"
+#include "core/MirrorOptics.h"
 #include "core/PathMeasure.h"
 
 #include <array>
@@ -50,10 +51,13 @@ private:
         Key key;
         Curve whole;
         Curve current;
+        std::array<Arrow, distances> sums;  // the current mirror's sum vector at each distance
     };
 
     // The curves of the last two keys asked for: the panel's frequency and the second one's.
     const Curves& curvesFor(const Key& key, const Curves* inUse = nullptr);
+    static void workOut(Curves& curves, const Key& key);
+    static void followMirror(Curves& curves, const Mirror& mirror);
 
     std::array<std::optional<Curves>, 2> kept_;
     std::size_t older_ = 0;

@@ -26,6 +26,7 @@ public:
     // The segments that reflect in both mirrors; those that do not reflect in this one.
     Mirror operator&(const Mirror& other) const { return Mirror(segments_ & other.segments_); }
     Mirror operator~() const { return Mirror(~segments_); }
+    Mirror operator^(const Mirror& other) const { return Mirror(segments_ ^ other.segments_); }
 
     bool operator==(const Mirror&) const = default;
 

@@ -20,8 +20,9 @@ struct Arrow {
 
 using PhotonVectors = std::array<Arrow, Mirror::segmentCount>;
 
-// Every segment's photon vector for the pair at a distance from the middle.
-PhotonVectors photonVectors(double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares);
+// Every segment's photon vector for the pair at a distance from the middle; or only those of the
+// segments of, the others left at zero length.
+PhotonVectors photonVectors(double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares, const Mirror& of = Mirror::whole());
 // The sum of the photon vectors of the segments that reflect.
 Arrow sumOfArrows(const PhotonVectors& arrows, const Mirror& mirror);
 Arrow sumOfArrows(const Mirror& mirror, double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares);
