@@ -21,6 +21,13 @@ std::optional<double> parseDecimal(std::string_view text);
 // parseDecimal is where there is no from_chars for floating point.
 std::optional<double> parseDecimalInCLocale(std::string_view text);
 
+// A whole number written plainly: digits, after a '-' for one below zero.
+std::optional<int> wholeNumber(std::string_view text);
+
+// A number of tenths written as decimal digits with a point, "1", "1.5" or "1.50", read exactly;
+// none of more than a thousand.
+std::optional<int> writtenTenths(std::string_view text);
+
 // The number in a settings text, or SettingsError naming the setting and what it held.
 double settingNumber(std::string_view settingName, const std::string& text);
 
