@@ -156,24 +156,24 @@ void ExplorePanel::createSettingControls()
 NumberField* ExplorePanel::numberField(PanelField field, const char* name, const QString& accessibleName)
 {
     const double scale = field == PanelField::Distance ? 1 : 10;
-    auto* numberField = named(new NumberField([this, field, scale](const QString& text) -> std::optional<double> {
+    auto* box = named(new NumberField([this, field, scale](const QString& text) -> std::optional<double> {
         const auto number = typedNumber(field, text.toStdString(), decimalSeparator(), model_.state().explore.measure);
         return number ? std::optional(*number / scale) : std::nullopt;
     }), name, accessibleName);
-    numberField->setKeyboardTracking(false);
-    numberField->setFixedWidth(64);
+    box->setKeyboardTracking(false);
+    box->setFixedWidth(64);
     if (field == PanelField::Distance) {
-        numberField->setDecimals(0);
-        numberField->setRange(ExploreState::distanceMinimum, ExploreState::distanceMaximum);
+        box->setDecimals(0);
+        box->setRange(ExploreState::distanceMinimum, ExploreState::distanceMaximum);
     } else {
-        numberField->setDecimals(1);
-        numberField->setSingleStep(0.1);
-        numberField->setRange(ExploreState::frequencyTenthsMinimum / scale, ExploreState::frequencyTenthsMaximum / scale);
+        box->setDecimals(1);
+        box->setSingleStep(0.1);
+        box->setRange(ExploreState::frequencyTenthsMinimum / scale, ExploreState::frequencyTenthsMaximum / scale);
     }
-    connect(numberField, &NumberField::refused, this, [this, numberField, field](const QString& typed) { refuse(numberField, field, typed); });
-    connect(numberField, &NumberField::edited, this, &ExplorePanel::clearRefusal);
-    numberField->installEventFilter(this);
-    return numberField;
+    connect(box, &NumberField::refused, this, [this, box, field](const QString& typed) { refuse(box, field, typed); });
+    connect(box, &NumberField::edited, this, &ExplorePanel::clearRefusal);
+    box->installEventFilter(this);
+    return box;
 }
 
 // The field is marked and the words shown under the fields; the model says them.

@@ -23,7 +23,6 @@ public:
     void take();
     // Marks the field as refusing, with the words that say why; empty words take the mark off.
     void showRefusal(const QString& words);
-    bool refusing() const { return !refusal_.isEmpty(); }
 
     QValidator::State validate(QString& text, int& position) const override;
     void fixup(QString& text) const override;
