@@ -5,8 +5,8 @@
 
 namespace quorvel {
 
-// What an edition does for the window's model: show its state and its picture, keep the one
-// timer that a pause needs, and end the program.
+// What an edition does for the window's model: show its state and its picture, keep the
+// timers that a pause and a settling value need, and end the program.
 class FormView {
 public:
     virtual ~FormView() = default;
@@ -17,6 +17,9 @@ public:
     virtual void showPicture() = 0;
     // Calls the model's pauseEnded() once at least this long has passed.
     virtual void startTimer(std::chrono::nanoseconds length) = 0;
+    // Calls the model's settled() once this long has passed with no further call; each call
+    // starts the wait again.
+    virtual void startSettleTimer(std::chrono::milliseconds length) = 0;
     // A pause of so many decrements has begun, and the picture shows the point before it.
     virtual void pauseBegun(std::chrono::nanoseconds) {}
     // A run has ended, whole or stopped by a settings text, and held input is carried out next.

@@ -220,6 +220,8 @@ void MainFormModel::openExplore(bool open)
     if (state_.ended || state_.explore.open == open)
         return;
     state_.explore.open = open;
+    if (!open)
+        dropSettlingWords();
     if (open && std::exchange(pictureBehind_, false))
         redrawLive();
     if (open)
@@ -254,10 +256,49 @@ void MainFormModel::exploreChanged(const std::string& first)
     refreshExplore();
     if (!explore.open)
         return say(first);
-    std::string words = (first.empty() ? "" : first + " ") + brightnessWords(explore.brightness, explore.brightnessHere);
+    std::string brightness = brightnessWords(explore.brightness, explore.brightnessHere);
     if (const std::string lesson = endsLessonWords(explore.endsLesson, explore.frequencyTenths); !lesson.empty())
-        words += ". " + lesson;
-    say(words);
+        brightness += ". " + lesson;
+    if (sayingLater_)
+        return say((first.empty() ? "" : first + " ") + brightness);
+    // Words of a change that only they tell of, such as a new measure, wait with the brightness.
+    if (!first.empty())
+        settlingFirst_ += (settlingFirst_.empty() ? "" : " ") + first;
+    settlingBrightness_ = std::move(brightness);
+    view_.startSettleTimer(settleTime);
+}
+
+void MainFormModel::settled()
+{
+    const std::string first = std::exchange(settlingFirst_, {});
+    const std::string brightness = std::exchange(settlingBrightness_, {});
+    if (state_.explore.open && !state_.ended && !brightness.empty())
+        say((first.empty() ? "" : first + " ") + brightness);
+}
+
+// A run says the brightness at its end, and a closed panel says none.
+void MainFormModel::dropSettlingWords()
+{
+    settlingFirst_.clear();
+    settlingBrightness_.clear();
+}
+
+std::string MainFormModel::typeNumber(PanelField field, std::string_view typed, std::string_view decimalSeparator)
+{
+    const ExploreState& explore = state_.explore;
+    const auto number = typedNumber(field, typed, decimalSeparator, explore.measure);
+    if (!number) {
+        std::string refusal = typedNumberRefusal(field, typed, decimalSeparator, explore.measure);
+        say(refusal);
+        return refusal;
+    }
+    if (field == PanelField::Distance)
+        perform(DistanceSetting{*number});
+    else if (field == PanelField::Frequency)
+        perform(FrequencySetting{*number});
+    else
+        perform(SecondFrequencySetting{explore.secondShown, *number});
+    return {};
 }
 
 void MainFormModel::redrawLive()
@@ -390,6 +431,7 @@ void MainFormModel::cmdStart_Click()
 {
     const ExploreState& explore = state_.explore;
     pictureBehind_ = false;
+    dropSettlingWords();
     const Layout layout = explore.used ? Layout::Explore : Layout::Classic;
     beginDrawing(layout);
     sequence_.emplace(surface_, static_cast<const SettingsTexts&>(*this), static_cast<ResultLabels&>(*this), explore.mirror, layout, drawn_.measure);

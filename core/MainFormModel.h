@@ -14,6 +14,7 @@
 #include "core/Setup.h"
 #include "core/StartSequence.h"
 #include "core/TextSurface.h"
+#include "core/TypedNumber.h"
 
 #include <chrono>
 #include <deque>
@@ -53,6 +54,10 @@ public:
     void moveSegmentCursor(int by);
     // A click on the picture: on a segment of the mirror, while the panel is open, it switches it.
     void clickPicture(float x, float y);
+    // A number typed into one of the panel's fields, with the language's decimal separator: one the
+    // field offers is set; anything else is refused, and why is said. Returns the refusal, or
+    // nothing when the number is taken.
+    std::string typeNumber(PanelField field, std::string_view typed, std::string_view decimalSeparator);
     // A click on the brightness graph moves the pair to the distance under it.
     void clickGraph(float x) { perform(DistanceSetting{BrightnessGraph::distanceAt(x)}); }
     // A press of the ends lesson's offer: the frequency where the ends cancel, or the middle.
@@ -71,6 +76,12 @@ public:
 
     // The timer asked for with startTimer has run out.
     void pauseEnded();
+    // The panel's settings have stood still since the timer asked for with startSettleTimer began:
+    // what they came to is said.
+    void settled();
+    // How long a setting stands still before its brightness is said: a slider dragged or a key
+    // held changes it many times a second, and each change would cut off the words before.
+    static constexpr std::chrono::milliseconds settleTime{500};
     // Whether anyone can see the window: a page in a tab behind another cannot be seen. A run
     // waits while it is unseen, and goes on from where it stood once seen again.
     void setSeen(bool seen);
@@ -126,6 +137,7 @@ private:
     void choosePreset(MirrorPreset preset);
     std::string setMeasure(PathMeasure measure);
     void exploreChanged(const std::string& first = {});
+    void dropSettlingWords();
     void redrawLive();
     void refreshExplore();
     void advance();
@@ -154,6 +166,9 @@ private:
     bool pauseOverUnseen_ = false;  // a pause ended while the window was unseen
     bool sayingLater_ = false;  // a run is ending: words wait for the rest of its end
     std::string laterWords_;
+    // The panel's words, said once its settings stand still.
+    std::string settlingFirst_;
+    std::string settlingBrightness_;
 };
 
 }  // namespace quorvel

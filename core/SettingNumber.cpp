@@ -130,6 +130,38 @@ std::optional<double> parseDecimal(std::string_view text)
 }
 #endif
 
+namespace {
+
+bool isDigits(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+std::optional<int> wholeNumber(std::string_view text)
+{
+    int number = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    if (error != std::errc() || stop != end)
+        return std::nullopt;
+    return number;
+}
+
+std::optional<int> writtenTenths(std::string_view text)
+{
+    const std::size_t dot = text.find('.');
+    const std::string_view units = text.substr(0, dot);
+    const std::string_view fraction = dot == std::string_view::npos ? std::string_view("0") : text.substr(dot + 1);
+    if (!isDigits(units) || !isDigits(fraction) || fraction.find_first_not_of('0', 1) != std::string_view::npos)
+        return std::nullopt;
+    const auto whole = wholeNumber(units);
+    if (!whole || *whole > 1000)
+        return std::nullopt;
+    return *whole * 10 + (fraction[0] - '0');
+}
+
 double settingNumber(std::string_view settingName, const std::string& text)
 {
     if (const auto value = parseDecimal(text))

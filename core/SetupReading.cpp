@@ -4,11 +4,11 @@
 #include "core/FormState.h"
 #include "core/MirrorOptics.h"
 #include "core/QueryString.h"
+#include "core/SettingNumber.h"
 #include "core/Translation.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <map>
 
 namespace quorvel {
@@ -26,39 +26,9 @@ bool among(const Names& names, std::string_view name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-bool isDigits(std::string_view text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// A whole number written plainly: digits, after a '-' for one below zero.
-std::optional<int> wholeNumber(std::string_view text)
-{
-    int number = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, number);
-    if (error != std::errc() || stop != end)
-        return std::nullopt;
-    return number;
-}
-
 std::optional<int> within(std::optional<int> number, int least, int most)
 {
     return number && *number >= least && *number <= most ? number : std::nullopt;
-}
-
-// A number of tenths written as decimal digits, "1", "1.5" or "1.50", read exactly.
-std::optional<int> tenths(std::string_view text)
-{
-    const std::size_t dot = text.find('.');
-    const std::string_view units = text.substr(0, dot);
-    const std::string_view fraction = dot == std::string_view::npos ? std::string_view("0") : text.substr(dot + 1);
-    if (!isDigits(units) || !isDigits(fraction) || fraction.find_first_not_of('0', 1) != std::string_view::npos)
-        return std::nullopt;
-    const auto whole = within(wholeNumber(units), 0, 1000);
-    if (!whole)
-        return std::nullopt;
-    return *whole * 10 + (fraction[0] - '0');
 }
 
 std::optional<Mirror> segmentDigits(std::string_view text)
@@ -166,7 +136,7 @@ bool SetupReading::set(std::string_view name, const std::string& value)
         return distance.has_value();
     }
     if (name == Setup::frequencyName) {
-        const auto frequency = within(tenths(value), ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum);
+        const auto frequency = within(writtenTenths(value), ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum);
         setup_.frequencyTenths = frequency.value_or(setup_.frequencyTenths);
         frequencyGiven_ = value;
         return frequency.has_value();

@@ -1,6 +1,7 @@
 #include "desktop/AccessibleInterfaceFactory.h"
 
 #include "desktop/AccessibleButton.h"
+#include "desktop/AccessibleIndicator.h"
 #include "desktop/AccessibleOptionGroup.h"
 #include "desktop/AccessibleUnshownControl.h"
 #include "desktop/AccessibleWindow.h"
@@ -8,6 +9,7 @@
 
 #include <QAccessible>
 #include <QGroupBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -46,6 +48,8 @@ QAccessibleInterface* AccessibleInterfaceFactory::create(const QString&, QObject
     // The window's own frames; the explore panel, a frame of a kind of its own, keeps its order.
     if (widget->metaObject() == &QGroupBox::staticMetaObject)
         return new AccessibleOptionGroup(static_cast<QGroupBox*>(widget));
+    if (auto* bar = qobject_cast<QProgressBar*>(widget))
+        return new AccessibleIndicator(bar);
     auto* pushButton = qobject_cast<QPushButton*>(widget);
     if (qobject_cast<QRadioButton*>(widget) || (pushButton && !pushButton->menu()))
         return new AccessibleButton(static_cast<QAbstractButton*>(widget));

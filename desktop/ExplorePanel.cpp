@@ -5,23 +5,21 @@
 #include "core/MainFormModel.h"
 #include "desktop/BrightnessGraphView.h"
 #include "desktop/Fonts.h"
+#include "desktop/NumberField.h"
 #include "desktop/SegmentStrip.h"
 
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QAbstractSpinBox>
-#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QSpinBox>
 
 #include <algorithm>
 #include <cmath>
@@ -53,15 +51,6 @@ QSlider* slider(const char* name, const QString& accessibleName, int minimum, in
     return slider;
 }
 
-// A number typed in is taken when it is complete, on Enter or when the focus leaves.
-template <typename Field>
-Field* numberField(Field* field, const char* name, const QString& accessibleName)
-{
-    field->setKeyboardTracking(false);
-    field->setFixedWidth(64);
-    return named(field, name, accessibleName);
-}
-
 QLabel* caption(const QString& text, QWidget* control)
 {
     auto* label = new QLabel(text);
@@ -83,16 +72,8 @@ void showColour(QLabel* swatch, int tenths)
     swatch->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #404040;").arg(QString::fromStdString(cssColour(frequencyColour(tenths)))));
 }
 
-QDoubleSpinBox* frequencyBox(const char* name, const QString& accessibleName)
-{
-    auto* field = numberField(new QDoubleSpinBox, name, accessibleName);
-    field->setRange(ExploreState::frequencyTenthsMinimum / 10.0, ExploreState::frequencyTenthsMaximum / 10.0);
-    field->setDecimals(1);
-    field->setSingleStep(0.1);
-    // Numbers are written with a point in every language, as the settings and the page write them.
-    field->setLocale(QLocale::c());
-    return field;
-}
+// The language's, as a person types it; the fields show numbers with a point, and take both.
+std::string decimalSeparator() { return QLocale().decimalPoint().toStdString(); }
 
 int tenthsOf(double frequency) { return static_cast<int>(std::lround(frequency * 10)); }
 
@@ -143,8 +124,7 @@ void ExplorePanel::createSettingControls()
     // Left is left in the picture: 350 at the slider's left end, and the right arrow moves the pair right.
     distance_->setInvertedAppearance(true);
     distance_->setInvertedControls(true);
-    distanceField_ = numberField(new QSpinBox, "distanceField", QCoreApplication::translate("ExplorePanel", "Distance in pixels"));
-    distanceField_->setRange(ExploreState::distanceMinimum, ExploreState::distanceMaximum);
+    distanceField_ = numberField(PanelField::Distance, "distanceField", QCoreApplication::translate("ExplorePanel", "Distance in pixels"));
     frequency_ = slider("frequency", QCoreApplication::translate("ExplorePanel", "Frequency in tenths"), ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum, 5);
     // A screen reader names a combo box by its choice; what it chooses is its description.
     measure_ = named(new QComboBox, "measure", QCoreApplication::translate("ExplorePanel", "How a path's length is measured"));
@@ -154,15 +134,63 @@ void ExplorePanel::createSettingControls()
     // A longer translation is cut in the closed box, never widens the panel; the list shows it whole.
     measure_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     measure_->setMinimumContentsLength(12);
-    frequencyField_ = frequencyBox("frequencyField", QCoreApplication::translate("ExplorePanel", "Frequency"));
+    frequencyField_ = numberField(PanelField::Frequency, "frequencyField", QCoreApplication::translate("ExplorePanel", "Frequency"));
     frequencySwatch_ = swatch("frequencySwatch");
     secondShown_ = named(new QCheckBox(QCoreApplication::translate("ExplorePanel", "Second frequency on the graph")), "secondShown",
                          QCoreApplication::translate("ExplorePanel", "Second frequency on the graph"));
-    secondFrequency_ = frequencyBox("secondFrequency", QCoreApplication::translate("ExplorePanel", "Second frequency"));
+    secondFrequency_ = numberField(PanelField::SecondFrequency, "secondFrequency", QCoreApplication::translate("ExplorePanel", "Second frequency"));
     secondSwatch_ = swatch("secondSwatch");
-    distanceField_->installEventFilter(this);
-    frequencyField_->installEventFilter(this);
-    secondFrequency_->installEventFilter(this);
+    fieldRefusal_ = new QLabel;
+    fieldRefusal_->setObjectName(QStringLiteral("fieldRefusal"));
+    fieldRefusal_->setWordWrap(true);
+    // Dark red, as the page writes it, on the panel's light ground.
+    QPalette warning = fieldRefusal_->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xa0, 0, 0));
+    fieldRefusal_->setPalette(warning);
+    fieldRefusal_->hide();
+}
+
+// A number typed in is read by the core, with the language's decimal separator, and taken when
+// it is complete, on Enter or when the focus leaves; the distance in whole pixels, a frequency in
+// tenths.
+NumberField* ExplorePanel::numberField(PanelField field, const char* name, const QString& accessibleName)
+{
+    const double scale = field == PanelField::Distance ? 1 : 10;
+    auto* box = named(new NumberField([this, field, scale](const QString& text) -> std::optional<double> {
+        const auto number = typedNumber(field, text.toStdString(), decimalSeparator(), model_.state().explore.measure);
+        return number ? std::optional(*number / scale) : std::nullopt;
+    }), name, accessibleName);
+    box->setKeyboardTracking(false);
+    box->setFixedWidth(64);
+    if (field == PanelField::Distance) {
+        box->setDecimals(0);
+        box->setRange(ExploreState::distanceMinimum, ExploreState::distanceMaximum);
+    } else {
+        box->setDecimals(1);
+        box->setSingleStep(0.1);
+        box->setRange(ExploreState::frequencyTenthsMinimum / scale, ExploreState::frequencyTenthsMaximum / scale);
+    }
+    connect(box, &NumberField::refused, this, [this, box, field](const QString& typed) { refuse(box, field, typed); });
+    connect(box, &NumberField::edited, this, &ExplorePanel::clearRefusal);
+    box->installEventFilter(this);
+    return box;
+}
+
+// The field is marked and the words shown under the fields; the model says them.
+void ExplorePanel::refuse(NumberField* field, PanelField which, const QString& typed)
+{
+    const QString words = QString::fromStdString(model_.typeNumber(which, typed.toStdString(), decimalSeparator()));
+    clearRefusal();
+    field->showRefusal(words);
+    fieldRefusal_->setText(words);
+    fieldRefusal_->setVisible(!words.isEmpty());
+}
+
+void ExplorePanel::clearRefusal()
+{
+    for (NumberField* field : {distanceField_, frequencyField_, secondFrequency_})
+        field->showRefusal({});
+    fieldRefusal_->hide();
 }
 
 void ExplorePanel::createBrightnessControls()
@@ -170,7 +198,8 @@ void ExplorePanel::createBrightnessControls()
     brightnessNumber_ = new QLabel;
     brightnessNumber_->setObjectName(QStringLiteral("brightnessNumber"));
     brightnessNumber_->setFixedWidth(40);
-    brightnessBar_ = named(new QProgressBar, "brightnessBar", QCoreApplication::translate("ExplorePanel", "Brightness"));
+    // Made in the window, so that the interface a screen reader is first given is the window's own.
+    brightnessBar_ = named(new QProgressBar(this), "brightnessBar", QCoreApplication::translate("ExplorePanel", "Brightness"));
     brightnessBar_->setTextVisible(false);
     brightnessHere_ = new QLabel;
     brightnessHere_->setObjectName(QStringLiteral("brightnessHere"));
@@ -201,6 +230,7 @@ void ExplorePanel::layOut()
     settings->addWidget(secondShown_, 3, 0, 1, 2);
     settings->addWidget(secondFrequency_, 3, 2);
     settings->addWidget(secondSwatch_, 3, 3);
+    settings->addWidget(fieldRefusal_, 4, 0, 1, 4);
     auto* brightnessRow = new QHBoxLayout;
     brightnessRow->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Brightness"), brightnessBar_));
     brightnessRow->addWidget(brightnessNumber_);
@@ -209,7 +239,8 @@ void ExplorePanel::layOut()
         part->setToolTip(QString::fromStdString(brightnessMeaning()));
 
     auto* column = new QVBoxLayout(this);
-    column->setSpacing(4);
+    // Close rows, so that a refusal of a number typed has room under the fields beside the lesson.
+    column->setSpacing(2);
     // Close stands by the first caption, so that the panel holds the ends' lesson, both frequencies
     // and the graph within the window's height.
     auto* header = new QHBoxLayout;
@@ -246,13 +277,13 @@ void ExplorePanel::connectInput()
     connect(endsOffer_, &QPushButton::clicked, this, [this] { model_.takeEndsOffer(); });
     const auto setDistance = [this](int pixels) { model_.perform(DistanceSetting{pixels}); };
     connect(distance_, &QSlider::valueChanged, this, setDistance);
-    connect(distanceField_, &QSpinBox::valueChanged, this, setDistance);
+    connect(distanceField_, &NumberField::valueChanged, this, [setDistance](double pixels) { setDistance(static_cast<int>(std::lround(pixels))); });
     connect(frequency_, &QSlider::valueChanged, this, [this](int tenths) { model_.perform(FrequencySetting{tenths}); });
-    connect(frequencyField_, &QDoubleSpinBox::valueChanged, this,
+    connect(frequencyField_, &NumberField::valueChanged, this,
             [this](double frequency) { model_.perform(FrequencySetting{tenthsOf(frequency)}); });
     const auto setSecond = [this] { model_.perform(SecondFrequencySetting{secondShown_->isChecked(), tenthsOf(secondFrequency_->value())}); };
     connect(secondShown_, &QCheckBox::toggled, this, setSecond);
-    connect(secondFrequency_, &QDoubleSpinBox::valueChanged, this, setSecond);
+    connect(secondFrequency_, &NumberField::valueChanged, this, setSecond);
     connect(graph_, &BrightnessGraphView::clicked, this, [this](float x) { model_.clickGraph(x); });
     connect(close_, &QPushButton::clicked, this, [this] { model_.openExplore(false); });
 }
@@ -303,7 +334,10 @@ void ExplorePanel::showState(const ExploreState& explore)
     }
     showValue(secondFrequency_, explore.secondFrequencyTenths / 10.0);
     showColour(secondSwatch_, explore.secondFrequencyTenths);
-    brightnessNumber_->setText(QString::fromStdString(brightnessNumber(explore.brightness)));
+    const QString number = QString::fromStdString(brightnessNumber(explore.brightness));
+    brightnessNumber_->setText(number);
+    // The bar's text, which it does not show, is its value as a screen reader reads it.
+    brightnessBar_->setFormat(number);
     // In hundredths, so that the bar's value read out is the brightness itself.
     const int top = static_cast<int>(std::lround(explore.brightnessTop * 100));
     brightnessBar_->setRange(0, top);
@@ -332,22 +366,14 @@ void ExplorePanel::showGraph()
                                      QCoreApplication::translate("BrightnessGraphView", "A click moves the source and the detector to the distance under it"));
 }
 
-// The toolkit has no announcement of its own. Screen readers speak a progress bar's changes
-// wherever the focus is, so the words go out as a change of the brightness bar.
-void ExplorePanel::announce(const std::string& words)
-{
-    QAccessibleValueChangeEvent event(brightnessBar_, QString::fromStdString(words));
-    QAccessible::updateAccessibility(&event);
-}
-
 // Some desktops give a number field Ctrl+E for the end of its line; here the key stays the
 // window's, which closes the panel with it.
 bool ExplorePanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->keyCombination() == toggleKey()[0]) {
         // A number typed and not yet entered counts, as it would if the focus moved on.
-        if (auto* field = qobject_cast<QAbstractSpinBox*>(watched))
-            field->interpretText();
+        if (auto* field = qobject_cast<NumberField*>(watched))
+            field->take();
         return true;
     }
     return QGroupBox::eventFilter(watched, event);

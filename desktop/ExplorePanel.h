@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ExploreState.h"
+#include "core/TypedNumber.h"
 
 #include <QGroupBox>
 #include <QKeySequence>
@@ -9,18 +10,17 @@
 
 class QCheckBox;
 class QComboBox;
-class QDoubleSpinBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QSlider;
-class QSpinBox;
 
 namespace quorvel {
 
 class BrightnessGraphView;
 class TextSurface;
 class MainFormModel;
+class NumberField;
 class SegmentStrip;
 
 // "Explore the mirror": the mirror's segments, its presets, the distance and frequency, the
@@ -42,7 +42,6 @@ public:
     void followInTabOrder(QWidget* previous);
     void showState(const ExploreState& explore);
     void showGraph();
-    void announce(const std::string& words);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,6 +53,9 @@ private:
     void layOut();
     void connectInput();
     void connectPreset(QPushButton* button, MirrorPreset preset);
+    NumberField* numberField(PanelField field, const char* name, const QString& accessibleName);
+    void refuse(NumberField* field, PanelField which, const QString& typed);
+    void clearRefusal();
 
     void showEndsLesson(const ExploreState& explore);
 
@@ -69,13 +71,14 @@ private:
     QPushButton* endsOffer_ = nullptr;
     QComboBox* measure_ = nullptr;
     QSlider* distance_ = nullptr;
-    QSpinBox* distanceField_ = nullptr;
+    NumberField* distanceField_ = nullptr;
     QSlider* frequency_ = nullptr;
-    QDoubleSpinBox* frequencyField_ = nullptr;
+    NumberField* frequencyField_ = nullptr;
     QLabel* frequencySwatch_ = nullptr;
     QCheckBox* secondShown_ = nullptr;
-    QDoubleSpinBox* secondFrequency_ = nullptr;
+    NumberField* secondFrequency_ = nullptr;
     QLabel* secondSwatch_ = nullptr;
+    QLabel* fieldRefusal_ = nullptr;  // why a number typed was not taken, under the fields
     QLabel* brightnessNumber_ = nullptr;
     QProgressBar* brightnessBar_ = nullptr;
     QLabel* brightnessHere_ = nullptr;  // against the whole mirror at the same place

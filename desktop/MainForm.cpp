@@ -173,6 +173,8 @@ MainForm::MainForm(std::chrono::nanoseconds decrementLength) : surface_(*this, c
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { model_.pauseEnded(); });
+    settleTimer_.setSingleShot(true);
+    connect(&settleTimer_, &QTimer::timeout, this, [this] { model_.settled(); });
     createExploreCommands();
     createPictureCommands();
     // F1 shows the keys the program knows; Escape stops a run and drops the input held through it.
@@ -565,8 +567,6 @@ void MainForm::showGraph()
 
 void MainForm::announce(const std::string& words)
 {
-    if (explorePanel_)
-        explorePanel_->announce(words);
     if (!QAccessible::isActive())
         return;
     if (auto* window = dynamic_cast<AccessibleWindow*>(QAccessible::queryAccessibleInterface(this)))
@@ -580,6 +580,7 @@ void MainForm::reportStop(const std::string& message) { std::cerr << message << 
 void MainForm::endProgram()
 {
     timer_.stop();
+    settleTimer_.stop();
     if (!closing_)
         close();
 }

@@ -86,6 +86,7 @@ private:
     void showState() override;
     void showPicture() override;
     void startTimer(std::chrono::nanoseconds length) override;
+    void startSettleTimer(std::chrono::milliseconds length) override { settleTimer_.start(length); }
     void pauseBegun(std::chrono::nanoseconds length) override { emit paused(length); }
     void runFinished() override { emit finished(); }
     void reportStop(const std::string& message) override;
@@ -128,6 +129,7 @@ private:
     WindowSurface surface_;
     MainFormModel model_;
     QTimer timer_;
+    QTimer settleTimer_;
     bool thumbReleased_ = false;
     bool runShown_ = false;  // the controls show a run under way
     bool closing_ = false;

@@ -9,6 +9,8 @@ namespace quorvel {
 
 Translations::Translations(const QString& language)
 {
+    // The panel's number fields take numbers as the language writes them.
+    QLocale::setDefault(QLocale(language));
     if (language == QLatin1String("en"))
         return;
     if (own_.load(QStringLiteral(":/translations/quorvel_%1.qm").arg(language)))
@@ -21,6 +23,10 @@ Translations::Translations(const QString& language)
     });
 }
 
-Translations::~Translations() { installTranslation({}); }
+Translations::~Translations()
+{
+    installTranslation({});
+    QLocale::setDefault(previousLocale_);
+}
 
 }  // namespace quorvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QTranslator>
 
@@ -16,6 +17,7 @@ public:
     Translations& operator=(const Translations&) = delete;
 
 private:
+    QLocale previousLocale_;  // the default before, which comes back afterwards
     QTranslator own_;
     QTranslator toolkit_;
 };

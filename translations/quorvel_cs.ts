@@ -976,6 +976,17 @@ okna) nebo legs (její skutečná délka)</translation>
     </message>
 </context>
 <context>
+    <name>TypedNumber</name>
+    <message>
+        <source>&quot;%1&quot; is not taken: the distance is a whole number from %2 to %3.</source>
+        <translation>„%1“ nelze přijmout: vzdálenost je celé číslo od %2 do %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken: the frequency is a number from %2 to %3 in tenths, such as %4.</source>
+        <translation>„%1“ nelze přijmout: frekvence je číslo od %2 do %3 po desetinách, například %4.</translation>
+    </message>
+</context>
+<context>
     <name>WindowLabels</name>
     <message>
         <source>Start</source>

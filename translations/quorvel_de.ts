@@ -976,6 +976,17 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
     </message>
 </context>
 <context>
+    <name>TypedNumber</name>
+    <message>
+        <source>&quot;%1&quot; is not taken: the distance is a whole number from %2 to %3.</source>
+        <translation>„%1“ wird nicht übernommen: Der Abstand ist eine ganze Zahl von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken: the frequency is a number from %2 to %3 in tenths, such as %4.</source>
+        <translation>„%1“ wird nicht übernommen: Die Frequenz ist eine Zahl von %2 bis %3 in Zehnteln, etwa %4.</translation>
+    </message>
+</context>
+<context>
     <name>WindowLabels</name>
     <message>
         <source>Start</source>

@@ -976,6 +976,17 @@ medida de la ventana) o legs (su longitud real)</translation>
     </message>
 </context>
 <context>
+    <name>TypedNumber</name>
+    <message>
+        <source>&quot;%1&quot; is not taken: the distance is a whole number from %2 to %3.</source>
+        <translation>«%1» no se acepta: la distancia es un número entero de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken: the frequency is a number from %2 to %3 in tenths, such as %4.</source>
+        <translation>«%1» no se acepta: la frecuencia es un número de %2 a %3 en décimas, como %4.</translation>
+    </message>
+</context>
+<context>
     <name>WindowLabels</name>
     <message>
         <source>Start</source>

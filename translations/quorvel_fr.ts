@@ -976,6 +976,17 @@ window&apos;s measure) or legs (its real length)</source>
     </message>
 </context>
 <context>
+    <name>TypedNumber</name>
+    <message>
+        <source>&quot;%1&quot; is not taken: the distance is a whole number from %2 to %3.</source>
+        <translation>« %1 » n’est pas accepté : la distance est un nombre entier de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken: the frequency is a number from %2 to %3 in tenths, such as %4.</source>
+        <translation>« %1 » n’est pas accepté : la fréquence est un nombre de %2 à %3 par dixièmes, par exemple %4.</translation>
+    </message>
+</context>
+<context>
     <name>WindowLabels</name>
     <message>
         <source>Start</source>

@@ -976,6 +976,17 @@ medida da janela) ou legs (o comprimento real)</translation>
     </message>
 </context>
 <context>
+    <name>TypedNumber</name>
+    <message>
+        <source>&quot;%1&quot; is not taken: the distance is a whole number from %2 to %3.</source>
+        <translation>&quot;%1&quot; não foi aceito: a distância é um número inteiro de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken: the frequency is a number from %2 to %3 in tenths, such as %4.</source>
+        <translation>&quot;%1&quot; não foi aceito: a frequência é um número de %2 a %3 em décimos, como %4.</translation>
+    </message>
+</context>
+<context>
     <name>WindowLabels</name>
     <message>
         <source>Start</source>

@@ -26,6 +26,7 @@ constexpr std::array boxIds{"nPosun", "nKmitocet", "nSpomaleni"};
 constexpr std::array resultIds{"labRadius", "labCas", "labZdroj", "labDetektor", "labSoucet"};
 constexpr std::array presetNames{"WholeMirror", "MiddleThird", "OuterThirds", "Grating", "AroundLeastTime", "AwayFromLeastTime"};
 constexpr std::array measureNames{"RootOfSquares", "TwoLegs"};
+constexpr std::array panelFieldNames{"distance", "frequency", "second"};
 // The places of the canvases' drawing functions in the list the page hands the module.
 constexpr int pictureCanvas = 0;
 constexpr int graphCanvas = 1;
@@ -163,6 +164,22 @@ void PageForm::setDistance(double pixels) { model_.perform(DistanceSetting{whole
 
 void PageForm::setFrequency(double frequency) { model_.perform(FrequencySetting{whole(frequency * 10)}); }
 
+std::string PageForm::typeNumber(const std::string& box, const std::string& typed, const std::string& decimalSeparator)
+{
+    const auto field = named<PanelField>(panelFieldNames, box);
+    if (!field)
+        return {};
+    std::string refusal = model_.typeNumber(*field, typed, decimalSeparator);
+    const ExploreState& explore = model_.state().explore;
+    if (*field == PanelField::Distance)
+        distance_[1].set("value", std::to_string(explore.distance));
+    else if (*field == PanelField::Frequency)
+        frequency_[1].set("value", tenthsText(explore.frequencyTenths));
+    else
+        secondFrequency_.set("value", tenthsText(explore.secondFrequencyTenths));
+    return refusal;
+}
+
 void PageForm::setSecondFrequency(bool shown, double frequency)
 {
     const int tenths = std::isfinite(frequency) ? whole(frequency * 10) : model_.state().explore.secondFrequencyTenths;
@@ -267,8 +284,8 @@ void PageForm::showExplore(const ExploreState& explore)
             control.set("value", std::to_string(explore.distance));
     }
     // The frequency reaches as far as the measure shows truly; the range is set before the value.
+    frequency_[0].set("max", tenthsText(ExploreState::frequencyTenthsCap(explore.measure)));
     for (val& control : frequency_) {
-        control.set("max", tenthsText(ExploreState::frequencyTenthsCap(explore.measure)));
         if (control != focused)
             control.set("value", tenthsText(explore.frequencyTenths));
     }
@@ -282,7 +299,6 @@ void PageForm::showExplore(const ExploreState& explore)
     swatches_[0]["style"].set("background", cssColour(frequencyColour(explore.frequencyTenths)));
     swatches_[1]["style"].set("background", cssColour(frequencyColour(explore.secondFrequencyTenths)));
     secondShown_.set("checked", explore.secondShown);
-    secondFrequency_.set("max", tenthsText(ExploreState::frequencyTenthsCap(explore.measure)));
     if (secondFrequency_ != focused)
         secondFrequency_.set("value", tenthsText(explore.secondFrequencyTenths));
     brightnessNumber_.set("textContent", brightnessNumber(explore.brightness));
@@ -358,6 +374,20 @@ void PageForm::startTimer(std::chrono::nanoseconds length)
     timer_ = emscripten_set_timeout(&PageForm::timerEnded, milliseconds, this);
 }
 
+void PageForm::startSettleTimer(std::chrono::milliseconds length)
+{
+    if (settleTimer_ != 0)
+        emscripten_clear_timeout(settleTimer_);
+    settleTimer_ = emscripten_set_timeout(&PageForm::settleTimerEnded, static_cast<double>(length.count()), this);
+}
+
+void PageForm::settleTimerEnded(void* form)
+{
+    auto& page = *static_cast<PageForm*>(form);
+    page.settleTimer_ = 0;
+    page.settled();
+}
+
 void PageForm::timerEnded(void* form)
 {
     auto& page = *static_cast<PageForm*>(form);
@@ -380,9 +410,11 @@ void PageForm::reportStop(const std::string& message) { val::global("console").c
 // A page cannot close the browser's window; the program ends and says so.
 void PageForm::endProgram()
 {
-    if (timer_ != 0)
-        emscripten_clear_timeout(timer_);
-    timer_ = 0;
+    for (long* timer : {&timer_, &settleTimer_}) {
+        if (*timer != 0)
+            emscripten_clear_timeout(*timer);
+        *timer = 0;
+    }
     element(document_, "MainForm").call<void>("remove");
     element(document_, "exploreArea").call<void>("remove");
     val ended = element(document_, "ended");
@@ -425,6 +457,7 @@ EMSCRIPTEN_BINDINGS(quorvel)
         .function("setDistance", &PageForm::setDistance)
         .function("setFrequency", &PageForm::setFrequency)
         .function("setSecondFrequency", &PageForm::setSecondFrequency)
+        .function("typeNumber", &PageForm::typeNumber)
         .function("clickPicture", &PageForm::clickPicture)
         .function("clickGraph", &PageForm::clickGraph)
         .function("setSeen", &PageForm::setSeen)

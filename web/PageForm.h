@@ -29,6 +29,7 @@ public:
     void moveSpeed(const std::string& kind, int amount);
     void setText(const std::string& box, const std::string& text);
     void pauseEnded() { model_.pauseEnded(); }
+    void settled() { model_.settled(); }
     void stopRun() { model_.stopRun(); }
 
     // The explore panel's input. Clicks are in the pixels of the picture and the graph.
@@ -42,9 +43,13 @@ public:
     void chooseMeasure(const std::string& measure);
     // Takes what the lesson on the ends offers: a frequency, or the pair at the middle.
     void takeEndsOffer() { model_.takeEndsOffer(); }
-    // As the page's number boxes hold them: pixels, and the frequency itself.
+    // As the page's sliders hold them: pixels, and the frequency itself.
     void setDistance(double pixels);
     void setFrequency(double frequency);
+    // A number typed into the box of "distance", "frequency" or "second", with the language's
+    // decimal separator. The box shows the value in use again; returns why the number was
+    // refused, which is also said, or nothing when it was taken.
+    std::string typeNumber(const std::string& box, const std::string& typed, const std::string& decimalSeparator);
     // Whether the graph shows a second frequency, and which; a box left with no number keeps the last.
     void setSecondFrequency(bool shown, double frequency);
     void clickPicture(float x, float y) { model_.clickPicture(x, y); }
@@ -69,6 +74,7 @@ private:
     void showState() override;
     void showPicture() override;
     void startTimer(std::chrono::nanoseconds length) override;
+    void startSettleTimer(std::chrono::milliseconds length) override;
     void pauseBegun(std::chrono::nanoseconds length) override;
     void runFinished() override;
     void reportStop(const std::string& message) override;
@@ -82,6 +88,7 @@ private:
     void describePicture();
 
     static void timerEnded(void* form);
+    static void settleTimerEnded(void* form);
     static void announceAgain(void* form);
     static void addressDue(void* form);
 
@@ -113,6 +120,7 @@ private:
     emscripten::val pictureWords_;
     std::string described_;  // the picture's words as last written
     long timer_ = 0;
+    long settleTimer_ = 0;
     bool followingAddress_ = false;
     std::string shownQuery_;  // the address's query, with its '?', as read at first and written since
     long addressTimer_ = 0;

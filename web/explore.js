@@ -23,16 +23,33 @@ function pixelsOf(event, element) {
     return [(event.clientX - box.left) * element.offsetWidth / box.width, (event.clientY - box.top) * element.offsetHeight / box.height];
 }
 
-// A slider sends its value as it moves; its number box once it is changed, and a box left with
-// no number shows the slider's value again.
-function wireSetting(name, send) {
+// A slider sends its value as it moves.
+function wireSlider(name, send) {
     const slider = control(name);
-    const box = control(`${name}Number`);
     slider.addEventListener('input', () => send(Number(slider.value)));
-    box.addEventListener('change', () => {
-        if (box.value !== '' && Number.isFinite(Number(box.value))) send(Number(box.value));
-        box.value = slider.value;
-    });
+}
+
+// The decimal separator of the page's language, which its number boxes take besides the point.
+const decimalSeparator = () => new Intl.NumberFormat(document.documentElement.lang).formatToParts(0.5).find((part) => part.type === 'decimal').value;
+
+const refusal = control('fieldRefusal');
+const numberBoxes = { distance: control('distanceNumber'), frequency: control('frequencyNumber'), second: control('secondFrequency') };
+
+// A refused box is marked and the words shown under the boxes; typing again takes the mark off.
+function showRefusal(box, words) {
+    for (const other of Object.values(numberBoxes)) other.removeAttribute('aria-invalid');
+    if (words) box.setAttribute('aria-invalid', 'true');
+    refusal.textContent = words;
+    refusal.hidden = !words;
+}
+
+// A number typed is handed to the core once it is changed, on Enter or when the focus leaves; the
+// box then shows the value in use.
+function wireNumberBoxes(form) {
+    for (const [name, box] of Object.entries(numberBoxes)) {
+        box.addEventListener('change', () => showRefusal(box, form.typeNumber(name, box.value, decimalSeparator())));
+        box.addEventListener('input', () => showRefusal(box, ''));
+    }
 }
 
 // The strip's keys move its keyboard along it; Home and End go to its ends, as far as it reaches.
@@ -56,12 +73,11 @@ export function wireExplore(form) {
     for (const preset of control('presets').children) preset.addEventListener('click', () => form.choosePreset(preset.dataset.preset));
     control('measure').addEventListener('change', (event) => form.chooseMeasure(event.target.value));
     control('endsOffer').addEventListener('click', () => form.takeEndsOffer());
-    wireSetting('distance', (pixels) => form.setDistance(pixels));
-    wireSetting('frequency', (frequency) => form.setFrequency(frequency));
-    const [secondShown, second] = [control('secondShown'), control('secondFrequency')];
-    const setSecond = () => form.setSecondFrequency(secondShown.checked, second.value === '' ? NaN : Number(second.value));
-    secondShown.addEventListener('change', setSecond);
-    second.addEventListener('change', setSecond);
+    wireSlider('distance', (pixels) => form.setDistance(pixels));
+    wireSlider('frequency', (frequency) => form.setFrequency(frequency));
+    wireNumberBoxes(form);
+    const secondShown = control('secondShown');
+    secondShown.addEventListener('change', () => form.setSecondFrequency(secondShown.checked, NaN));
     // The model switches a segment under the click only while the panel is open.
     picture.addEventListener('click', (event) => form.clickPicture(...pixelsOf(event, picture)));
     graph.addEventListener('click', (event) => form.clickGraph(pixelsOf(event, graph)[0]));

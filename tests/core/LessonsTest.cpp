@@ -152,6 +152,7 @@ TEST(LessonFrequencyCap, KeepsNeighbouringArrowsWithinHalfATurn)
     window.model.perform(MeasureSetting{PathMeasure::TwoLegs});
     EXPECT_EQ(window.state().explore.frequencyTenths, legsCap);
     EXPECT_EQ(window.state().nKmitocet, "1.3");
+    window.settle();
     EXPECT_EQ(window.view.announcements.back().rfind("Path lengths: Real length (the two legs). Frequency brought down to 1.3", 0), 0u)
         << window.view.announcements.back();
     window.model.perform(FrequencySetting{30});
@@ -160,6 +161,7 @@ TEST(LessonFrequencyCap, KeepsNeighbouringArrowsWithinHalfATurn)
     window.model.choose(Option::op2);
     EXPECT_EQ(window.state().explore.measure, PathMeasure::RootOfSquares);
     EXPECT_EQ(window.state().explore.frequencyTenths, 20);
+    window.settle();
     EXPECT_NE(window.view.announcements.back().find("measured as the window measures them again"), std::string::npos);
     window.model.perform(FrequencySetting{30});
     EXPECT_EQ(window.state().explore.frequencyTenths, windowCap);
@@ -224,6 +226,7 @@ TEST(LessonEnds, OffersASettingWhereTheEndsCancel)
     EXPECT_EQ(brightnessNumber(lesson.outerThirds), "0.59");
     EXPECT_EQ(brightnessNumber(lesson.middleThird), "0.63");
     EXPECT_EQ(endsLessonOffer(lesson), "Try frequency 2");
+    window.settle();
     EXPECT_NE(window.view.announcements.back().find("the outer thirds give 0.59 and the middle third 0.63"), std::string::npos);
     window.model.perform(FrequencySetting{lesson.frequencyTenths});
     lesson = window.state().explore.endsLesson;

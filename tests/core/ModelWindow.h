@@ -11,6 +11,7 @@
 #include <chrono>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace quorvel::testing {
@@ -30,6 +31,7 @@ struct RecordingView : FormView {
     int ends = 0;
     std::vector<std::chrono::nanoseconds> timers;
     std::vector<std::chrono::nanoseconds> pauses;
+    int settleTimers = 0;  // asked for since the last settled()
     std::vector<std::string> stops;
     std::vector<std::string> announcements;
     std::chrono::nanoseconds showingTakes = 0ns;
@@ -41,6 +43,7 @@ struct RecordingView : FormView {
         std::this_thread::sleep_for(showingTakes);
     }
     void startTimer(std::chrono::nanoseconds length) override { timers.push_back(length); }
+    void startSettleTimer(std::chrono::milliseconds) override { ++settleTimers; }
     void pauseBegun(std::chrono::nanoseconds length) override { pauses.push_back(length); }
     void runFinished() override { ++runsFinished; }
     void reportStop(const std::string& message) override { stops.push_back(message); }
@@ -74,6 +77,12 @@ struct ModelWindow {
         const int finished = view.runsFinished;
         while (view.runsFinished == finished && !::testing::Test::HasFatalFailure())
             endPause();
+    }
+    // The panel's settings stand still: its timer, if one was asked for, runs out.
+    void settle()
+    {
+        if (std::exchange(view.settleTimers, 0) > 0)
+            model.settled();
     }
     void startAndFinish()
     {

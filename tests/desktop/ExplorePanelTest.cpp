@@ -2,23 +2,26 @@
 #include "tests/desktop/Pixels.h"
 #include "tests/support/MirrorText.h"
 
+#include "core/ExploreWords.h"
 #include "desktop/CommandLine.h"
 #include "desktop/ExplorePanel.h"
+#include "desktop/Translations.h"
 
 #include <QAbstractSlider>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>
 #include <QContextMenuEvent>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QSpinBox>
 
 #include <nlohmann/json.hpp>
 #include <private/qguiapplication_p.h>
@@ -44,6 +47,19 @@ protected:
     }
 
     QAccessibleInterface* accessible(const char* name) const { return QAccessible::queryAccessibleInterface(find(name)); }
+    // Types over what a field shows, each character as a keyboard sends it, and presses Enter;
+    // returns what the field shows then.
+    QString type(const char* field, const QString& text)
+    {
+        auto* box = find<QDoubleSpinBox>(field);
+        box->setFocus();
+        box->selectAll();
+        for (const QChar character : text)
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(character), Qt::NoModifier);
+        QTest::keyClick(box, Qt::Key_Return);
+        return box->findChild<QLineEdit*>()->text();
+    }
+    QString refusal() const { return find("fieldRefusal")->isVisible() ? find<QLabel>("fieldRefusal")->text() : QString(); }
     static QMenu* popUp() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
 };
 
@@ -76,7 +92,7 @@ TEST_F(Explore, CtrlEOpensThePanelBesideTheUnchangedWindowAreaAndClosingGivesIts
 
     // Ctrl+E in a number field closes the panel too, and keeps the number typed in it.
     openWithCtrlE();
-    auto* field = static_cast<QSpinBox*>(find("distanceField"));
+    auto* field = find<QDoubleSpinBox>("distanceField");
     field->setFocus();
     field->selectAll();
     QTest::keyClicks(field, "120");
@@ -165,7 +181,7 @@ TEST_F(Explore, ADistanceAwayFromTheOptionsRedrawsThePictureAtOnceAndLeavesThemU
     find<QAbstractSlider>("distance")->setValue(100);
     EXPECT_NE(form.surface().picture(), at250);
     EXPECT_EQ(text("nPosun"), "100");
-    EXPECT_EQ(find<QSpinBox>("distanceField")->value(), 100);
+    EXPECT_EQ(find<QDoubleSpinBox>("distanceField")->value(), 100);
     EXPECT_FALSE(find<QRadioButton>("op0")->isChecked() || find<QRadioButton>("op250")->isChecked());
     EXPECT_EQ(find("op0")->focusPolicy(), Qt::StrongFocus) << "the group stays a Tab stop";
 
@@ -208,25 +224,13 @@ TEST_F(Explore, TheDistanceSliderRunsAsThePairMovesAndASecondFrequencyHasItsColo
     EXPECT_TRUE(testing::hasColourNear(find("brightnessGraph")->grab().toImage(), QPoint(157, 75), QColor(102, 0, 204), 70));
 }
 
-// The offscreen platform has no screen reader to listen; the test switches the toolkit's
-// accessibility on, as a screen reader's arrival does, and hears what one would.
-QStringList heard;
-
-TEST_F(Explore, EachChangeIsAnnouncedInWordsWithTheBrightnessBar)
+// Each change shows the brightness in words on the bar; they are said once the value stands still
+// (ExploreFieldsTest).
+TEST_F(Explore, EachChangeShowsTheBrightnessInWordsOnTheBrightnessBar)
 {
     openWithCtrlE();
-    QPlatformAccessibility* accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility();
-    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-        if (event->type() == QAccessible::ValueChanged)
-            heard << event->object()->objectName() + ": " + static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
-    });
-    accessibility->setActive(true);
-    find<QSpinBox>("distanceField")->setValue(250);
-    accessibility->setActive(false);
-    QAccessible::installUpdateHandler(nullptr);
-
+    find<QDoubleSpinBox>("distanceField")->setValue(250);
     const QString words = "0.75 of the light of a whole mirror at the middle, 1.00 times that of the whole mirror here";
-    EXPECT_TRUE(heard.contains("brightnessBar: " + words)) << heard.join('\n').toStdString();
     EXPECT_EQ(accessible("brightnessBar")->text(QAccessible::Description), words);
     EXPECT_EQ(find<QLabel>("brightnessNumber")->text(), "0.75");
 }
@@ -239,7 +243,7 @@ TEST_F(Explore, TheBrightnessShowsBothFiguresAndABarThatReachesPastTwo)
     const nlohmann::json& grating = table.at("mirrors").at(4);
     ASSERT_EQ(grating.at("name"), "grating made at 250");
     openWithCtrlE();
-    find<QSpinBox>("distanceField")->setValue(250);
+    find<QDoubleSpinBox>("distanceField")->setValue(250);
     find<QPushButton>("grating")->click();
     const auto hundredths = [](double value) { return static_cast<int>(std::lround(value * 100)); };
     EXPECT_EQ(find<QLabel>("brightnessNumber")->text(), QString::number(grating.at("brightness").get<double>(), 'f', 2));
@@ -293,6 +297,73 @@ TEST_F(Explore, TheEndsLessonFitsThePanelAndItsOfferIsOnePress)
     EXPECT_EQ(find<QDoubleSpinBox>("frequencyField")->value(), 1.3);
     EXPECT_EQ(accessible("measure")->text(QAccessible::Name), "Real length (the two legs)");
     EXPECT_EQ(accessible("measure")->text(QAccessible::Description), "How a path's length is measured");
+}
+
+// The spin boxes dropped what they could not take as it was typed: "12.5" became 125, "400" 40,
+// "1e9" 19 and a German "1,5" 1.0. Now a number is taken whole, as the language writes it, or
+// refused: the field marked, the words shown under the fields (said by the core), the value in
+// use shown, with room beside the ends' lesson.
+TEST_F(Explore, ANumberTypedIsTakenWholeOrRefusedVisibly)
+{
+    openWithCtrlE();
+    QTest::mouseClick(find("middleThird"), Qt::LeftButton);
+    EXPECT_EQ(type("distanceField", QString::fromUtf8("\u2212200")), "-200");
+    for (const char* typed : {"12.5", "400", "1e9"}) {
+        EXPECT_EQ(type("distanceField", typed), "-200") << typed;
+        EXPECT_EQ(form.model().state().explore.distance, -200) << typed;
+        const QString words = QString("\"%1\" is not taken: the distance is a whole number from -350 to 350.").arg(typed);
+        EXPECT_EQ(QStringList({refusal(), find("distanceField")->accessibleDescription()}), QStringList({words, words}));
+    }
+    EXPECT_NE(find("distanceField")->palette().color(QPalette::Base), QPalette().color(QPalette::Base)) << "marked";
+    const QWidget* panel = find("explorePanel");
+    EXPECT_TRUE(panel->rect().contains(QRect(find("brightnessGraph")->mapTo(panel, QPoint()), find("brightnessGraph")->size()))) << "the words fit";
+    EXPECT_EQ(type("frequencyField", "1,5"), "1.0") << "English writes no decimal comma";
+    {
+        const Translations german(QStringLiteral("de"));
+        EXPECT_EQ(type("frequencyField", "1,5"), "1.5");
+        EXPECT_EQ(refusal(), "") << "typing again takes the mark off";
+        EXPECT_EQ(type("secondFrequency", " 0,7 "), "0.7");
+        EXPECT_EQ(type("frequencyField", "2,5"), "1.5");
+    }
+    EXPECT_EQ(std::tuple(form.model().state().explore.frequencyTenths, form.model().state().explore.secondFrequencyTenths), std::tuple(15, 7));
+}
+
+// The bar only shows the brightness: a screen reader reads its name and value, and is offered no
+// Increase or Decrease that would do nothing.
+TEST_F(Explore, TheBrightnessBarIsAnIndicatorWithNoActions)
+{
+    openWithCtrlE();
+    find<QAbstractSlider>("distance")->setValue(250);
+    QAccessibleInterface* bar = accessible("brightnessBar");
+    EXPECT_EQ(bar->role(), QAccessible::ProgressBar);
+    EXPECT_EQ(bar->valueInterface(), nullptr);
+    EXPECT_TRUE(bar->actionInterface() == nullptr || bar->actionInterface()->actionNames().isEmpty());
+    EXPECT_EQ(QStringList({bar->text(QAccessible::Name), bar->text(QAccessible::Value)}), QStringList({"Brightness", "0.75"}));
+}
+
+// A drag sets the distance many times a second; the window's announcement says the brightness once
+// it stands still. The offscreen platform has no screen reader: the test switches the toolkit's
+// accessibility on, as one's arrival does, and hears what one would.
+QStringList said;
+
+TEST_F(Explore, TheBrightnessIsSaidOnceASliderStandsStill)
+{
+    openWithCtrlE();
+    said.clear();
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::ObjectShow && event->accessibleInterface()->role() == QAccessible::Notification)
+            said << event->accessibleInterface()->text(QAccessible::Name);
+    });
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    for (int step = 1; step <= 60; ++step)
+        find<QAbstractSlider>("distance")->setValue(step * 4);
+    const QStringList whileMoving = said;
+    QTest::qWait(3 * static_cast<int>(MainFormModel::settleTime.count()));
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    QAccessible::installUpdateHandler(nullptr);
+    EXPECT_TRUE(whileMoving.isEmpty()) << whileMoving.size();
+    const ExploreState& explore = form.model().state().explore;
+    EXPECT_EQ(said, QStringList{QString::fromStdString(brightnessWords(explore.brightness, explore.brightnessHere))});
 }
 
 }  // namespace

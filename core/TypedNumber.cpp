@@ -1,0 +1,88 @@
+#include "core/TypedNumber.h"
+
+#include "core/ExploreState.h"
+#include "core/ExploreWords.h"
+#include "core/SettingNumber.h"
+#include "core/Translation.h"
+
+namespace quorvel {
+
+namespace {
+
+// A refusal stays one short line whatever was pasted in.
+constexpr std::size_t longestShown = 20;
+constexpr std::string_view typographicMinus = "\u2212";
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+void replaceAll(std::string& text, std::string_view from, std::string_view to)
+{
+    if (from.empty() || from == to)
+        return;
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The text as the plain readers take it: a hyphen for the minus and a point for the separator.
+std::string plain(std::string_view typed, std::string_view decimalSeparator)
+{
+    std::string text(trimmed(typed));
+    replaceAll(text, typographicMinus, "-");
+    replaceAll(text, decimalSeparator, ".");
+    return text;
+}
+
+std::optional<int> within(std::optional<int> number, int least, int most)
+{
+    return number && *number >= least && *number <= most ? number : std::nullopt;
+}
+
+std::string withSeparator(int tenths, std::string_view decimalSeparator)
+{
+    std::string text = tenthsText(tenths);
+    replaceAll(text, ".", decimalSeparator);
+    return text;
+}
+
+// Cut short on a character's first byte, so that no character is cut in two.
+std::string shown(std::string_view typed)
+{
+    typed = trimmed(typed);
+    if (typed.size() <= longestShown)
+        return std::string(typed);
+    std::size_t end = longestShown;
+    while (end > 0 && (static_cast<unsigned char>(typed[end]) & 0xc0) == 0x80)
+        --end;
+    return std::string(typed.substr(0, end)) + "...";
+}
+
+}  // namespace
+
+std::optional<int> typedNumber(PanelField field, std::string_view typed, std::string_view decimalSeparator, PathMeasure measure)
+{
+    const std::string text = plain(typed, decimalSeparator);
+    if (field == PanelField::Distance)
+        return within(wholeNumber(text), ExploreState::distanceMinimum, ExploreState::distanceMaximum);
+    return within(writtenTenths(text), ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsCap(measure));
+}
+
+std::string typedNumberRefusal(PanelField field, std::string_view typed, std::string_view decimalSeparator, PathMeasure measure)
+{
+    if (field == PanelField::Distance)
+        return fillIn(translate("TypedNumber", "\"%1\" is not taken: the distance is a whole number from %2 to %3."),
+                      {shown(typed), std::to_string(ExploreState::distanceMinimum), std::to_string(ExploreState::distanceMaximum)});
+    return fillIn(translate("TypedNumber", "\"%1\" is not taken: the frequency is a number from %2 to %3 in tenths, such as %4."),
+                  {shown(typed), withSeparator(ExploreState::frequencyTenthsMinimum, decimalSeparator),
+                   withSeparator(ExploreState::frequencyTenthsCap(measure), decimalSeparator), withSeparator(15, decimalSeparator)});
+}
+
+}  // namespace quorvel

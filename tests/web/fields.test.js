@@ -1,0 +1,72 @@
+// The explore panel's number boxes: what is typed is read by the core as the page's language
+// writes numbers, and taken whole or refused where it is seen and heard, the box showing the
+// value in use again. The brightness is said once a setting stands still.
+
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { browsers, clickOn, openPage, pageUnderTest } from './support.js';
+
+const narrow = { width: 820, height: 1200, deviceScaleFactor: 1 };
+
+// Types over what a box shows, as a person does, and presses Enter; then what the panel shows.
+async function type(page, id, text) {
+    await page.$eval(`#${id}`, (box) => {
+        box.focus();
+        box.select();
+    });
+    await page.keyboard.type(text);
+    await page.keyboard.press('Enter');
+    return page.evaluate(() => ({
+        values: ['distance', 'distanceNumber', 'frequency', 'frequencyNumber', 'secondFrequency'].map((id) => document.getElementById(id).value),
+        refusal: document.getElementById('fieldRefusal').hidden ? '' : document.getElementById('fieldRefusal').textContent,
+        invalid: [...document.querySelectorAll('[aria-invalid="true"]')].map((box) => box.id),
+        said: document.getElementById('announcement').textContent,
+    }));
+}
+
+for (const browserName of browsers) describe(browserName, () => {
+    const quorvel = pageUnderTest(browserName);
+
+    // Chromium misread them with no word: a German "0,7" set the top frequency, "−200" became 200,
+    // "1e9" 350 and a frequency of 250 the top.
+    test('a number typed is taken whole as the language writes it, or refused where it shows and is said', async () => {
+        const { page, problems } = await openPage(quorvel.browser(), `${quorvel.url()}?lang=de`, narrow);
+        await clickOn(page, '#explore');
+        assert.deepEqual((await type(page, 'distanceNumber', '\u2212200')).values, ['-200', '-200', '1', '1', '2']);
+        assert.deepEqual((await type(page, 'frequencyNumber', '0,7')).values, ['-200', '-200', '0.7', '0.7', '2']);
+        assert.deepEqual((await type(page, 'secondFrequency', ' 1.5 ')).values, ['-200', '-200', '0.7', '0.7', '1.5']);
+        // The words name what was typed and the range, with the language's decimal comma.
+        for (const [id, typed, range] of [['distanceNumber', '1e9', '-350'], ['distanceNumber', '12.5', '-350'], ['frequencyNumber', '250', '0,5']]) {
+            const shown = await type(page, id, typed);
+            assert.deepEqual(shown.values, ['-200', '-200', '0.7', '0.7', '1.5'], typed);
+            assert.deepEqual([shown.invalid, shown.said], [[id], shown.refusal], typed);
+            assert.ok(shown.refusal.includes(typed) && shown.refusal.includes(range), shown.refusal);
+        }
+        await page.keyboard.type('1');
+        assert.equal(await page.$$eval('[aria-invalid="true"], #fieldRefusal:not([hidden])', (marked) => marked.length), 0, 'typing again takes the mark off');
+        // The page's own files are asked for under an address that has no query.
+        assert.deepEqual(problems.filter((problem) => !problem.startsWith(`request beyond the page: ${quorvel.url()}`)), []);
+    });
+
+    test('a drag says the brightness once, when the slider stands still', async () => {
+        const { page, problems } = await quorvel.open(narrow);
+        await clickOn(page, '#explore');
+        const changes = await page.evaluate(async () => {
+            const region = document.getElementById('announcement');
+            let count = 0;
+            new MutationObserver((records) => { count += records.length; }).observe(region, { childList: true, characterData: true, subtree: true });
+            for (let step = 1; step <= 60; ++step) {
+                document.getElementById('distance').value = String(step * 4);
+                document.getElementById('distance').dispatchEvent(new Event('input'));
+                await new Promise((resolve) => setTimeout(resolve, 25));
+            }
+            const during = count;
+            await new Promise((resolve) => setTimeout(resolve, 1500));
+            return [during, count, region.textContent];
+        });
+        assert.deepEqual(changes.slice(0, 2), [0, 1]);
+        assert.match(changes[2], /^\d\.\d\d of the light of a whole mirror at the middle/);
+        assert.match(await page.$eval('#graphWords', (words) => words.textContent), /at the pair, distance 240, it gives \d\.\d\d\./, 'the graph says what it reads at the pair');
+        assert.deepEqual(problems, []);
+    });
+});
