@@ -117,6 +117,7 @@ private:
     void runHandlerOf(Option option);
     void hidePromptAndResults();
     void carryOutExplore(const Action& action);
+    std::string carriedOutWords(const Action& action);
     void applyMirror(const Mirror& mirror);
     void setDistance(int pixels);
     void setFrequency(int tenths);

@@ -232,7 +232,7 @@ TEST(ExploreInput, IsHeldDuringARunAndDrawnWhenThePanelOpensAgain)
     EXPECT_EQ(window.state().explore.distance, 0);
     ASSERT_EQ(window.view.announcements.size(), 1u) << "the run's end, once";
     const std::string& said = window.view.announcements.front();
-    EXPECT_NE(said.find("Carried out after the run: segment 4 of 30, off, distance 0."), std::string::npos) << said;
+    EXPECT_NE(said.find("Carried out after the run: segment 4 of 30, off. Then distance 0."), std::string::npos) << said;
     EXPECT_EQ(said.find("Brightness"), std::string::npos) << "nothing is said of a closed panel";
 }
 
