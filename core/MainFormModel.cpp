@@ -90,6 +90,8 @@ void MainFormModel::carryOut(const Action& action)
         }
     } else if (const auto* second = std::get_if<SecondFrequencySetting>(&action)) {
         setSecondFrequency(*second);
+    } else if (const auto* panel = std::get_if<PanelCommand>(&action)) {
+        showExplore(*panel);
     } else {
         carryOutExplore(action);
     }
@@ -215,9 +217,10 @@ void MainFormModel::setSecondFrequency(SecondFrequencySetting setting)
     view_.showState();
 }
 
-void MainFormModel::openExplore(bool open)
+void MainFormModel::showExplore(PanelCommand command)
 {
-    if (state_.ended || state_.explore.open == open)
+    const bool open = command == PanelCommand::Toggle ? !state_.explore.open : command == PanelCommand::Open;
+    if (state_.explore.open == open)
         return;
     state_.explore.open = open;
     if (open && std::exchange(pictureBehind_, false))
