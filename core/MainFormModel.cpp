@@ -148,6 +148,9 @@ std::string MainFormModel::setMeasure(PathMeasure measure)
     if (above)
         setFrequency(cap);
     explore.secondFrequencyTenths = std::min(explore.secondFrequencyTenths, cap);
+    // Carried out after a run, the measure is named with the action already.
+    if (releasing_)
+        return above ? broughtDownWords(cap) : "";
     return measureWords(measure, above ? cap : 0);
 }
 

@@ -101,10 +101,11 @@ TEST(PictureWords, AreSaidAtARunsEndWithTheHeldInputCarriedOutAfterItAndAtExit)
 }
 
 // Each action carried out after a run is said in a sentence of its own, its name first and then
-// what it did, as the same action at rest says it; the run's own words give its light once.
+// what it did, as the same action at rest says it, but for the measure it names already; the
+// run's own words give its light once.
 TEST(PictureWords, HeldInputIsSaidActionByActionEachWithWhatItDid)
 {
-    const std::vector<FormAction> actions{MirrorPreset::MiddleThird, MirrorPreset::Grating, Option::op250};
+    const std::vector<FormAction> actions{MirrorPreset::MiddleThird, MirrorPreset::Grating, Option::op250, MeasureSetting{PathMeasure::TwoLegs}};
     ModelWindow idle;
     idle.model.openExplore(true);
     std::vector<std::string> results;
@@ -124,8 +125,11 @@ TEST(PictureWords, HeldInputIsSaidActionByActionEachWithWhatItDid)
     ASSERT_NE(carried, std::string::npos) << said;
     EXPECT_EQ(said.substr(0, carried).find("Brightness"), std::string::npos) << "the run's words give its light already";
     const auto sentence = [](const std::string& words) { return "Brightness " + words + (words.ends_with('.') ? "" : "."); };
+    const std::string measure = "Path lengths: Real length (the two legs). ";
+    ASSERT_TRUE(results[3].starts_with(measure)) << results[3];
     EXPECT_EQ(said.substr(carried + 1), "Carried out after the run: the middle third. " + sentence(results[0]) + " Then a grating. " + sentence(results[1]) +
-                                            " Then distance 250 and frequency 1. " + sentence(results[2]));
+                                            " Then distance 250 and frequency 1. " + sentence(results[2]) + " Then path lengths: Real length (the two legs). " +
+                                            sentence(results[3].substr(measure.size())));
     EXPECT_NE(results[0].find(". At frequency 1 the outer thirds give"), std::string::npos) << "the lesson follows the brightness: " << results[0];
 }
 
