@@ -12,7 +12,6 @@
 #include <cmath>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace quorvel {
 
