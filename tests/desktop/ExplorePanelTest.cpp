@@ -85,28 +85,6 @@ TEST_F(Explore, CtrlEOpensThePanelBesideTheUnchangedWindowAreaAndClosingGivesIts
     EXPECT_EQ(form.model().state().explore.distance, 120);
 }
 
-// Ctrl+E during a run waits behind the preset clicked before it, which is drawn on the open panel
-// before the panel closes; the picture then shows what the next Start draws.
-TEST_F(Explore, CtrlEDuringARunWaitsBehindWhatCameBeforeIt)
-{
-    openWithCtrlE();
-    bool openDuringRun = false;
-    onPause = [&, at = pauses.size() + 3](std::chrono::nanoseconds) {
-        if (pauses.size() != at)
-            return;
-        QTest::mouseClick(find("middleThird"), Qt::LeftButton);
-        QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier);
-        openDuringRun = find("explorePanel")->isVisible();
-    };
-    QTest::mouseClick(find("cmdStart"), Qt::LeftButton);
-    ASSERT_TRUE(waitUntilIdle());
-    EXPECT_TRUE(openDuringRun);
-    EXPECT_FALSE(find("explorePanel")->isVisible());
-    EXPECT_EQ(form.size(), windowArea);
-    EXPECT_EQ(testing::mirrorText(form.model().state().explore.mirror), "000000000011111111110000000000");
-    EXPECT_FALSE(QString::fromStdString(form.model().pictureDescription()).contains("Start will draw"));
-}
-
 TEST_F(Explore, ThePicturesMenuOpensAndClosesThePanelFromARightClickShiftF10AndTheMenuKey)
 {
     activate();
