@@ -33,6 +33,11 @@ struct MeasureSetting {
     bool operator==(const MeasureSetting&) const = default;
 };
 
+// The panel opened, closed, or turned from the one to the other when it is carried out, as Ctrl+E
+// does; held through a run like the rest of the input, so that what came before it lands on the
+// panel as it was.
+enum class PanelCommand { Open, Close, Toggle };
+
 // What the panel offers when the middle or outer thirds are shown where the ends do not cancel:
 // a frequency at which they do, or, with the pair away from the middle, the middle; Nowhere when
 // no frequency within reach does.

@@ -44,11 +44,13 @@ std::string measureName(PathMeasure measure)
 
 std::string measureWords(PathMeasure measure, int frequencyBroughtDownTo)
 {
-    std::string words = fillIn(translate("ExploreWords", "Path lengths: %1."), {measureName(measure)});
-    if (frequencyBroughtDownTo > 0)
-        words += " " + fillIn(translate("ExploreWords", "Frequency brought down to %1, the highest that 30 segments show truly with these lengths."),
-                              {tenthsText(frequencyBroughtDownTo)});
-    return words;
+    const std::string words = fillIn(translate("ExploreWords", "Path lengths: %1."), {measureName(measure)});
+    return frequencyBroughtDownTo > 0 ? words + " " + broughtDownWords(frequencyBroughtDownTo) : words;
+}
+
+std::string broughtDownWords(int frequencyTenths)
+{
+    return fillIn(translate("ExploreWords", "Frequency brought down to %1, the highest that 30 segments show truly with these lengths."), {tenthsText(frequencyTenths)});
 }
 
 std::string measureBackWords(int frequencyTenths)

@@ -28,6 +28,8 @@ std::string tenthsText(int tenths);
 std::string measureName(PathMeasure measure);
 // Said when the measure changes, with the frequency brought down to what it shows truly, if it was.
 std::string measureWords(PathMeasure measure, int frequencyBroughtDownTo);
+// The second part of that alone, where the measure is named already.
+std::string broughtDownWords(int frequencyTenths);
 // Said when one of the window's options sets a frequency beyond what the real lengths show truly.
 std::string measureBackWords(int frequencyTenths);
 // Why the ends of the mirror do not cancel at the setting shown, and the button that offers the

@@ -12,7 +12,6 @@
 #include <cmath>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace quorvel {
 
@@ -90,6 +89,8 @@ void MainFormModel::carryOut(const Action& action)
         }
     } else if (const auto* second = std::get_if<SecondFrequencySetting>(&action)) {
         setSecondFrequency(*second);
+    } else if (const auto* panel = std::get_if<PanelCommand>(&action)) {
+        showExplore(*panel);
     } else {
         carryOutExplore(action);
     }
@@ -146,6 +147,9 @@ std::string MainFormModel::setMeasure(PathMeasure measure)
     if (above)
         setFrequency(cap);
     explore.secondFrequencyTenths = std::min(explore.secondFrequencyTenths, cap);
+    // Carried out after a run, the measure is named with the action already.
+    if (releasing_)
+        return above ? broughtDownWords(cap) : "";
     return measureWords(measure, above ? cap : 0);
 }
 
@@ -215,9 +219,10 @@ void MainFormModel::setSecondFrequency(SecondFrequencySetting setting)
     view_.showState();
 }
 
-void MainFormModel::openExplore(bool open)
+void MainFormModel::showExplore(PanelCommand command)
 {
-    if (state_.ended || state_.explore.open == open)
+    const bool open = command == PanelCommand::Toggle ? !state_.explore.open : command == PanelCommand::Open;
+    if (state_.explore.open == open)
         return;
     state_.explore.open = open;
     if (!open)
@@ -256,9 +261,11 @@ void MainFormModel::exploreChanged(const std::string& first)
     refreshExplore();
     if (!explore.open)
         return say(first);
-    std::string brightness = brightnessWords(explore.brightness, explore.brightnessHere);
+    // Carried out after a run, the change is said after its name, so the brightness is a sentence.
+    const std::string figures = brightnessWords(explore.brightness, explore.brightnessHere);
+    std::string brightness = releasing_ ? fillIn(translate("MainFormModel", "Brightness %1."), {figures}) : figures;
     if (const std::string lesson = endsLessonWords(explore.endsLesson, explore.frequencyTenths); !lesson.empty())
-        brightness += ". " + lesson;
+        brightness += (releasing_ ? " " : ". ") + lesson;
     if (sayingLater_)
         return say((first.empty() ? "" : first + " ") + brightness);
     // Words of a change that only they tell of, such as a new measure, wait with the brightness.
@@ -551,8 +558,6 @@ void MainFormModel::finishRun()
     view_.runFinished();
     const bool outermost = !std::exchange(sayingLater_, true);
     say(runEndWords(drawn_));
-    if (state_.explore.open)
-        say(fillIn(translate("MainFormModel", "Brightness %1."), {brightnessWords(state_.explore.brightness, state_.explore.brightnessHere)}));
     releaseHeld();
     if (outermost) {
         sayingLater_ = false;
@@ -573,45 +578,40 @@ void MainFormModel::say(const std::string& words)
 }
 
 // Carries out the held actions in order until one begins another run, which then holds the
-// rest, and whatever comes during it behind them. What it carries out is said, a button's press
-// before what the press itself says; moves of the speed one after another are said as where they
-// ended, as a drag gives many.
+// rest, and whatever comes during it behind them. Each is said in a sentence of its own followed by
+// what it did; a button's press is said before what the press itself says. Moves of the speed one
+// after another are said as where they ended, as a drag gives many.
 void MainFormModel::releaseHeld()
 {
     const bool wasReleasing = std::exchange(releasing_, true);
-    std::vector<std::string> carried;
-    bool lastWasSpeed = false;
-    const auto note = [&](const Action& action) {
-        const bool speed = std::holds_alternative<SpeedMove>(action);
-        if (speed && lastWasSpeed)
-            carried.pop_back();
-        carried.push_back(heldInputWords(action, state_));
-        lastWasSpeed = speed;
-    };
-    const auto sayCarried = [&] {
-        if (carried.empty())
-            return;
-        std::string list = carried.front();
-        for (std::size_t k = 1; k < carried.size(); ++k)
-            list += ", " + carried[k];
-        say(fillIn(translate("MainFormModel", "Carried out after the run: %1."), {list}));
-        carried.clear();
-        lastWasSpeed = false;
+    bool first = true;
+    const auto sayCarried = [&](const Action& action, const std::string& result) {
+        const std::string sentence = first ? translate("MainFormModel", "Carried out after the run: %1.") : translate("MainFormModel", "Then %1.");
+        say(fillIn(sentence, {heldInputWords(action, state_)}) + (result.empty() ? "" : " " + result));
+        first = false;
     };
     while (!held_.empty() && !state_.running && !state_.ended) {
         const Action action = held_.front();
         held_.pop_front();
-        const bool button = std::holds_alternative<Button>(action);
-        if (button) {
-            note(action);
-            sayCarried();
+        if (std::holds_alternative<SpeedMove>(action) && !held_.empty() && std::holds_alternative<SpeedMove>(held_.front())) {
+            carryOut(action);
+        } else if (std::holds_alternative<Button>(action)) {
+            sayCarried(action, {});
+            carryOut(action);
+        } else {
+            const std::string result = carriedOutWords(action);
+            sayCarried(action, result);
         }
-        carryOut(action);
-        if (!button)
-            note(action);
     }
     releasing_ = wasReleasing;
-    sayCarried();
+}
+
+// What carrying out an action says, taken aside to be said after its name.
+std::string MainFormModel::carriedOutWords(const Action& action)
+{
+    const std::string before = std::exchange(laterWords_, {});
+    carryOut(action);
+    return std::exchange(laterWords_, before);
 }
 
 void MainFormModel::takeEndsOffer()

@@ -48,9 +48,11 @@ public:
     void moveSpeed(SpeedMove move) { perform(move); }
     void perform(Action action);
 
-    // The explore panel. Opening and closing it and moving along its segments change no setting
-    // and act at once; while it is open every change redraws the whole picture at once.
-    void openExplore(bool open);
+    // The explore panel. Opening and closing it is held through a run like the rest of the input;
+    // moving along its segments, as the focus does, acts at once. While it is open every change
+    // redraws the whole picture at once.
+    void openExplore(bool open) { perform(open ? PanelCommand::Open : PanelCommand::Close); }
+    void toggleExplore() { perform(PanelCommand::Toggle); }
     void moveSegmentCursor(int by);
     // A click on the picture: on a segment of the mirror, while the panel is open, it switches it.
     void clickPicture(float x, float y);
@@ -129,6 +131,8 @@ private:
     void runHandlerOf(Option option);
     void hidePromptAndResults();
     void carryOutExplore(const Action& action);
+    void showExplore(PanelCommand command);
+    std::string carriedOutWords(const Action& action);
     void applyMirror(const Mirror& mirror);
     void setDistance(int pixels);
     void setFrequency(int tenths);

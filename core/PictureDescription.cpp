@@ -256,6 +256,10 @@ std::string heldInputWords(const FormAction& action, const FormState& after)
             return after.explore.secondShown ? fillIn(translate("PictureDescription", "second frequency %1"), {tenthsText(after.explore.secondFrequencyTenths)})
                                              : translate("PictureDescription", "no second frequency");
         }
+        std::string operator()(PanelCommand) const
+        {
+            return after.explore.open ? translate("PictureDescription", "the explore panel opened") : translate("PictureDescription", "the explore panel closed");
+        }
     };
     return std::visit(Words{after}, action);
 }

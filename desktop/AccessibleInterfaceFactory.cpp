@@ -38,16 +38,17 @@ QAccessibleInterface* AccessibleInterfaceFactory::create(const QString&, QObject
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    auto* form = qobject_cast<MainForm*>(widget->window());
-    if (!form)
-        return nullptr;
-    if (widget == form)
-        return new AccessibleWindow(form);
-    if (form->isNeverShown(widget))
-        return new AccessibleUnshownControl(widget);
-    // The window's own frames; the explore panel, a frame of a kind of its own, keeps its order.
-    if (widget->metaObject() == &QGroupBox::staticMetaObject)
-        return new AccessibleOptionGroup(static_cast<QGroupBox*>(widget));
+    if (auto* form = qobject_cast<MainForm*>(widget->window())) {
+        if (widget == form)
+            return new AccessibleWindow(form);
+        if (form->isNeverShown(widget))
+            return new AccessibleUnshownControl(widget);
+        // The window's own frames; the explore panel, a frame of a kind of its own, keeps its order.
+        if (widget->metaObject() == &QGroupBox::staticMetaObject)
+            return new AccessibleOptionGroup(static_cast<QGroupBox*>(widget));
+    }
+    // Wherever it stands: a control is asked for as soon as its name is set, often before it is
+    // placed in its window, and a button the toolkit answered for would click late.
     if (auto* bar = qobject_cast<QProgressBar*>(widget))
         return new AccessibleIndicator(bar);
     auto* pushButton = qobject_cast<QPushButton*>(widget);

@@ -7,9 +7,10 @@ class QWidget;
 
 namespace quorvel {
 
-// Gives the program's window, its buttons and its option frames the interfaces that screen
-// readers use in place of the toolkit's own (see AccessibleWindow, AccessibleButton,
-// AccessibleOptionGroup and AccessibleUnshownControl); every other object keeps the toolkit's.
+// Gives the program's window and its option frames, and every push button and option, the
+// interfaces that screen readers use in place of the toolkit's own (see AccessibleWindow,
+// AccessibleButton, AccessibleOptionGroup and AccessibleUnshownControl); every other object keeps
+// the toolkit's.
 class AccessibleInterfaceFactory {
 public:
     // Once for the application; more calls change nothing.

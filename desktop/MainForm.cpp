@@ -414,7 +414,7 @@ void MainForm::createExploreCommands()
     exploreAction_->setCheckable(true);
     exploreAction_->setShortcut(ExplorePanel::toggleKey());
     addAction(exploreAction_);
-    connect(exploreAction_, &QAction::triggered, this, &MainForm::openExplore);
+    connect(exploreAction_, &QAction::triggered, this, &MainForm::toggleExplore);
     auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this, [this] {
         const QWidget* anchor = focusWidget() ? focusWidget() : this;
@@ -486,6 +486,14 @@ void MainForm::openExplore(bool open)
     if (open && !explorePanel_)
         createExplorePanel();
     model_.openExplore(open);
+}
+
+// The panel is made beforehand, as a toggle held through a run may open it later.
+void MainForm::toggleExplore()
+{
+    if (!explorePanel_)
+        createExplorePanel();
+    model_.toggleExplore();
 }
 
 // The model opens the panel itself, so it is made beforehand.

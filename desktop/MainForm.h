@@ -76,6 +76,9 @@ private:
     static QString typedName(const QFileDialog& dialog);
     void copyPicture();
     void createExplorePanel();
+    // Ctrl+E and the picture menu's entry: the panel turns from open to closed or back when the
+    // model carries the toggle out.
+    void toggleExplore();
     void popUpPictureMenu(QPoint globalPlace);
     void showKeyboardHelp();
     void showOptions(const FormState& state);

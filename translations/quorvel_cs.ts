@@ -564,6 +564,10 @@ okna) nebo legs (její skutečná délka)</translation>
         <source>Brightness %1.</source>
         <translation>Jas %1.</translation>
     </message>
+    <message>
+        <source>Then %1.</source>
+        <translation>Poté: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -905,6 +909,14 @@ okna) nebo legs (její skutečná délka)</translation>
     <message>
         <source>no second frequency</source>
         <translation>bez druhé frekvence</translation>
+    </message>
+    <message>
+        <source>the explore panel opened</source>
+        <translation>panel zkoumání otevřen</translation>
+    </message>
+    <message>
+        <source>the explore panel closed</source>
+        <translation>panel zkoumání zavřen</translation>
     </message>
 </context>
 <context>

@@ -564,6 +564,10 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
         <source>Brightness %1.</source>
         <translation>Helligkeit %1.</translation>
     </message>
+    <message>
+        <source>Then %1.</source>
+        <translation>Danach: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -905,6 +909,14 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
     <message>
         <source>no second frequency</source>
         <translation>keine zweite Frequenz</translation>
+    </message>
+    <message>
+        <source>the explore panel opened</source>
+        <translation>das Erkundungsfeld geöffnet</translation>
+    </message>
+    <message>
+        <source>the explore panel closed</source>
+        <translation>das Erkundungsfeld geschlossen</translation>
     </message>
 </context>
 <context>

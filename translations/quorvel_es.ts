@@ -564,6 +564,10 @@ medida de la ventana) o legs (su longitud real)</translation>
         <source>Brightness %1.</source>
         <translation>Brillo %1.</translation>
     </message>
+    <message>
+        <source>Then %1.</source>
+        <translation>Después: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -905,6 +909,14 @@ medida de la ventana) o legs (su longitud real)</translation>
     <message>
         <source>no second frequency</source>
         <translation>sin segunda frecuencia</translation>
+    </message>
+    <message>
+        <source>the explore panel opened</source>
+        <translation>el panel de exploración abierto</translation>
+    </message>
+    <message>
+        <source>the explore panel closed</source>
+        <translation>el panel de exploración cerrado</translation>
     </message>
 </context>
 <context>

@@ -564,6 +564,10 @@ window&apos;s measure) or legs (its real length)</source>
         <source>Brightness %1.</source>
         <translation>Luminosité %1.</translation>
     </message>
+    <message>
+        <source>Then %1.</source>
+        <translation>Ensuite : %1.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -905,6 +909,14 @@ window&apos;s measure) or legs (its real length)</source>
     <message>
         <source>no second frequency</source>
         <translation>pas de seconde fréquence</translation>
+    </message>
+    <message>
+        <source>the explore panel opened</source>
+        <translation>le panneau d’exploration ouvert</translation>
+    </message>
+    <message>
+        <source>the explore panel closed</source>
+        <translation>le panneau d’exploration fermé</translation>
     </message>
 </context>
 <context>

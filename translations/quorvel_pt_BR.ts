@@ -564,6 +564,10 @@ medida da janela) ou legs (o comprimento real)</translation>
         <source>Brightness %1.</source>
         <translation>Brilho %1.</translation>
     </message>
+    <message>
+        <source>Then %1.</source>
+        <translation>Depois: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -905,6 +909,14 @@ medida da janela) ou legs (o comprimento real)</translation>
     <message>
         <source>no second frequency</source>
         <translation>sem segunda frequência</translation>
+    </message>
+    <message>
+        <source>the explore panel opened</source>
+        <translation>o painel de exploração aberto</translation>
+    </message>
+    <message>
+        <source>the explore panel closed</source>
+        <translation>o painel de exploração fechado</translation>
     </message>
 </context>
 <context>

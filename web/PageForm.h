@@ -34,6 +34,7 @@ public:
 
     // The explore panel's input. Clicks are in the pixels of the picture and the graph.
     void openExplore(bool open) { model_.openExplore(open); }
+    void toggleExplore() { model_.toggleExplore(); }
     void moveSegmentCursor(int by) { model_.moveSegmentCursor(by); }
     void switchSegment(int segment) { model_.perform(SegmentSwitch{segment}); }
     // By the preset's name, "WholeMirror", "MiddleThird", "OuterThirds", "Grating",

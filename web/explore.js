@@ -57,7 +57,7 @@ const steps = { ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1, Home: -
 
 export function wireExplore(form) {
     [...segments.children].forEach((segment, k) => segment.setAttribute('aria-label', pageWord('segment %1 of 30', k + 1)));
-    toggle.addEventListener('click', () => form.openExplore(toggle.getAttribute('aria-expanded') !== 'true'));
+    toggle.addEventListener('click', () => form.toggleExplore());
     control('exploreClose').addEventListener('click', () => {
         form.openExplore(false);
         toggle.focus();

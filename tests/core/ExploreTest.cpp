@@ -216,24 +216,41 @@ TEST(ExploreSettings, TheSumLabelLeavesTheSumVectorTheMirrorAndTheButtonsInSight
     }
 }
 
-TEST(ExploreInput, IsHeldDuringARunAndDrawnWhenThePanelOpensAgain)
+// A preset and a click on the graph, then Ctrl+E, during a run: they land on the open panel and
+// are drawn before it closes, so the picture shows what the next Start draws and keeps its labels.
+TEST(ExploreInput, OpeningAndClosingThePanelIsHeldWithTheRestInTheOrderItCame)
 {
     ModelWindow window;
     opened(window).model.press(Button::cmdStart);
-    window.model.perform(SegmentSwitch{3});
-    window.model.clickGraph(static_cast<float>(BrightnessGraph::xOf(0)));
-    EXPECT_TRUE(window.state().explore.mirror.isWhole());
+    window.model.perform(MirrorPreset::MiddleThird);
+    window.model.clickGraph(static_cast<float>(BrightnessGraph::xOf(100)));
     window.model.openExplore(false);
+    EXPECT_TRUE(window.state().explore.open) << "held";
+    EXPECT_TRUE(window.state().explore.mirror.isWhole()) << "held";
     window.finishRun();
-    EXPECT_FALSE(window.state().explore.mirror.on(3));
+    EXPECT_FALSE(window.state().explore.open);
+    EXPECT_EQ(testing::mirrorText(window.state().explore.mirror), "000000000011111111110000000000");
+    const std::string described = window.model.pictureDescription();
+    EXPECT_TRUE(described.starts_with("Drawn for distance 100 and frequency 1:")) << described;
+    EXPECT_EQ(described.find("Start will draw"), std::string::npos) << described;
+    EXPECT_TRUE(window.anyResultShown());
+    ASSERT_EQ(window.view.announcements.size(), 1u) << "the run's end, once";
+    EXPECT_NE(window.view.announcements.front().find(" Then the explore panel closed."), std::string::npos) << window.view.announcements.front();
+
+    // Two presses of Ctrl+E during a run open the panel and close it again, in turn.
+    window.model.press(Button::cmdStart);
+    window.model.toggleExplore();
+    window.model.toggleExplore();
+    window.model.perform(MirrorPreset::WholeMirror);
+    window.finishRun();
+    EXPECT_FALSE(window.state().explore.open);
+    const std::string& said = window.view.announcements.back();
+    EXPECT_TRUE(said.ends_with(" Carried out after the run: the explore panel opened. Then the explore panel closed. Then the whole mirror.")) << said;
     const int pictures = window.view.pictures;
     window.model.openExplore(true);
-    EXPECT_EQ(window.view.pictures, pictures + 1) << "the changes held through the run are drawn when the panel opens";
-    EXPECT_EQ(window.state().explore.distance, 0);
-    ASSERT_EQ(window.view.announcements.size(), 1u) << "the run's end, once";
-    const std::string& said = window.view.announcements.front();
-    EXPECT_NE(said.find("Carried out after the run: segment 4 of 30, off, distance 0."), std::string::npos) << said;
-    EXPECT_EQ(said.find("Brightness"), std::string::npos) << "nothing is said of a closed panel";
+    EXPECT_EQ(window.view.pictures, pictures + 1) << "the change made while it was closed is drawn as it opens";
+    EXPECT_TRUE(window.model.pictureDescription().starts_with("Drawn for distance 100 and frequency 1:"));
+    EXPECT_EQ(window.model.pictureDescription().find("Start will draw"), std::string::npos);
 }
 
 TEST(ExploreInput, AClickOnTheMirrorSwitchesTheSegmentUnderItOnlyWhileThePanelIsOpen)

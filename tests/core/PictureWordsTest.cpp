@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 namespace {
@@ -95,8 +96,41 @@ TEST(PictureWords, AreSaidAtARunsEndWithTheHeldInputCarriedOutAfterItAndAtExit)
     ASSERT_EQ(window.view.announcements.size(), 1u) << "one announcement, which no part cuts off";
     const std::string& end = window.view.announcements.front();
     EXPECT_EQ(end.rfind("Drawn for distance 0 and frequency 1. The path of least time reflects at segments 15 and 16", 0), 0u) << end;
-    const std::string last = "Carried out after the run: distance 250 and frequency 1, speed 3, Exit. Quorvel has ended.";
+    const std::string last = "Carried out after the run: distance 250 and frequency 1. Then speed 3. Then Exit. Quorvel has ended.";
     EXPECT_TRUE(end.ends_with(last)) << end;
+}
+
+// Each action carried out after a run is said in a sentence of its own, its name first and then
+// what it did, as the same action at rest says it, but for the measure it names already; the
+// run's own words give its light once.
+TEST(PictureWords, HeldInputIsSaidActionByActionEachWithWhatItDid)
+{
+    const std::vector<FormAction> actions{MirrorPreset::MiddleThird, MirrorPreset::Grating, Option::op250, MeasureSetting{PathMeasure::TwoLegs}};
+    ModelWindow idle;
+    idle.model.openExplore(true);
+    std::vector<std::string> results;
+    for (const FormAction& action : actions) {
+        idle.model.perform(action);
+        results.push_back(idle.view.announcements.back());
+    }
+    ModelWindow held;
+    held.model.openExplore(true);
+    held.model.press(Button::cmdStart);
+    for (const FormAction& action : actions)
+        held.model.perform(action);
+    held.finishRun();
+    ASSERT_EQ(held.view.announcements.size(), 1u);
+    const std::string& said = held.view.announcements.front();
+    const auto carried = said.find(" Carried out after the run: ");
+    ASSERT_NE(carried, std::string::npos) << said;
+    EXPECT_EQ(said.substr(0, carried).find("Brightness"), std::string::npos) << "the run's words give its light already";
+    const auto sentence = [](const std::string& words) { return "Brightness " + words + (words.ends_with('.') ? "" : "."); };
+    const std::string measure = "Path lengths: Real length (the two legs). ";
+    ASSERT_TRUE(results[3].starts_with(measure)) << results[3];
+    EXPECT_EQ(said.substr(carried + 1), "Carried out after the run: the middle third. " + sentence(results[0]) + " Then a grating. " + sentence(results[1]) +
+                                            " Then distance 250 and frequency 1. " + sentence(results[2]) + " Then path lengths: Real length (the two legs). " +
+                                            sentence(results[3].substr(measure.size())));
+    EXPECT_NE(results[0].find(". At frequency 1 the outer thirds give"), std::string::npos) << "the lesson follows the brightness: " << results[0];
 }
 
 TEST(PictureWords, ARunWaitsWhileTheWindowIsUnseenAndGoesOnWhereItStood)

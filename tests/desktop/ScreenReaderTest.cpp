@@ -1,4 +1,7 @@
 #include "tests/desktop/FormFixture.h"
+#include "tests/support/MirrorText.h"
+
+#include "core/ExploreWords.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -129,6 +132,36 @@ TEST_F(PacedScreenReader, TwoPressesOfStartFiftyMillisecondsApartRunItTwice)
     during(3, pressTwice);
     ASSERT_TRUE(testing::waitWhile([&] { return finishedRuns < 5 || form.model().state().running; }, 5000));
     EXPECT_EQ(finishedRuns, 5);
+}
+
+// The explore panel is made when it first opens, with the screen reader already listening. Its
+// presses and values come back to back, idle and during a run: a preset made after a value has
+// to see it. In order, the grating is made of the middle third at distance 100 and frequency 1;
+// with the presses last, of the middle third at frequency 2, which gives 2.13.
+TEST_F(PacedScreenReader, ThePanelsPressesAndValuesActInTheOrderTheyCome)
+{
+    activate();
+    QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier);
+    ASSERT_TRUE(form.model().state().explore.open);
+    const auto setValue = [&](const char* control, double value) { accessible(find(control))->valueInterface()->setCurrentValue(value); };
+    const auto press = [&](const char* control) { act(control, QAccessibleActionInterface::pressAction()); };
+    const ExploreState& explore = form.model().state().explore;
+    for (const std::size_t pause : {0, 3}) {
+        press("wholeMirror");
+        setValue("distanceField", 0);
+        setValue("frequencyField", 1.0);
+        QTest::qWait(300);  // longer than any click the toolkit defers
+        ASSERT_TRUE(explore.mirror.isWhole());
+        during(pause, [&] {
+            press("middleThird");
+            setValue("distanceField", 100);
+            press("grating");
+            setValue("frequencyField", 2.0);
+        });
+        QTest::qWait(300);
+        EXPECT_EQ(testing::mirrorText(explore.mirror), "000000000011110011000000000000") << pause;
+        EXPECT_EQ(brightnessNumber(explore.brightness), "0.30") << pause;
+    }
 }
 
 TEST_F(ScreenReader, ControlsNeverShownAreNeitherInTheTreeNorOperable)

@@ -148,6 +148,26 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.deepEqual(problems, []);
     });
 
+    // The explore button during a run waits behind the preset pressed before it, which is drawn
+    // on the open panel before the panel closes; each is said in its own sentence.
+    test('the explore button during a run waits behind a preset pressed before it', async () => {
+        const { page, problems } = await quorvel.open({ width: 820, height: 1200, deviceScaleFactor: 1 });
+        const hidden = () => page.$eval('#explorePanel', (panel) => panel.hidden);
+        await clickOn(page, '#explore');
+        const { finished } = await duringRun(page);
+        await clickOn(page, '[data-preset="MiddleThird"]');
+        await clickOn(page, '#explore');
+        assert.equal(await hidden(), false, 'the button waits');
+        await finished;
+        assert.equal(await hidden(), true);
+        await page.waitForFunction(() => document.getElementById('announcement').textContent.includes('Carried out'));
+        assert.match(await page.$eval('#announcement', (words) => words.textContent),
+            / Carried out after the run: the middle third\. Brightness 0\.63 of the light of a whole mirror at the middle, [^.]*\.\d\d times [^.]*\. .* Then the explore panel closed\.$/);
+        const words = await page.$eval('#pictureWords', (picture) => picture.textContent);
+        assert.ok(words.startsWith('Drawn for distance 0 and frequency 1: ') && !words.includes('Start will draw'), words);
+        assert.deepEqual(problems, []);
+    });
+
     // One run of some 1.4 seconds: the held Start runs a whole second run, still at distance 0,
     // and only then 250, 0 and 2 are chosen, hiding that run's labels but not its picture. The
     // click on 0, which shows selected meanwhile, counts as much as the others.
