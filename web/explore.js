@@ -3,6 +3,7 @@
 // switches, so that they are there when the model first shows its state.
 
 import { pageWord } from './language.js';
+import { draft } from './fit.js';
 
 const control = (id) => document.getElementById(id);
 const toggle = control('explore');
@@ -29,6 +30,8 @@ function wireSetting(name, send) {
     const slider = control(name);
     const box = control(`${name}Number`);
     slider.addEventListener('input', () => send(Number(slider.value)));
+    // Dragged, it moves the pair many times a second: the pictures are drawn coarser until let go.
+    slider.addEventListener('pointerdown', () => draft(true));
     box.addEventListener('change', () => {
         if (box.value !== '' && Number.isFinite(Number(box.value))) send(Number(box.value));
         box.value = slider.value;
@@ -65,5 +68,6 @@ export function wireExplore(form) {
     // The model switches a segment under the click only while the panel is open.
     picture.addEventListener('click', (event) => form.clickPicture(...pixelsOf(event, picture)));
     graph.addEventListener('click', (event) => form.clickGraph(pixelsOf(event, graph)[0]));
+    for (const end of ['pointerup', 'pointercancel']) document.addEventListener(end, () => draft(false));
     control('exploreArea').inert = false;
 }

@@ -57,8 +57,8 @@ for (const browserName of browsers) describe(browserName, () => {
             for (const button of buttons) assert.ok(button.right <= width && button.bottom <= height && button.left >= 0, `a button within the screen ${at}`);
             const beside = buttons.every((button) => button.left >= form.right - 0.5);
             if (beside) {
-                assert.ok(Math.abs(form.height - height) < 1 || Math.abs(form.width + 332 - width) < 1, `fills the height or the width beside its column ${at}`);
-                assert.ok(Math.abs(form.left - (width - form.left - form.width - 332)) <= 1, `centred ${at}`);
+                assert.ok(Math.abs(form.height - height) < 1 || Math.abs(form.width + area.width - width) < 1, `fills the height or the width beside its column ${at}`);
+                assert.ok(Math.abs(form.left - (width - form.right - area.width)) <= 1, `centred ${at}`);
             } else {
                 assert.ok(buttons.every((button) => button.top >= form.bottom - 0.5), `the buttons below ${at}`);
                 assert.ok(Math.abs(form.width - width) < 1 || Math.abs(area.bottom - form.top - height) < 1, `fills the width, or the height with its row of buttons ${at}`);
@@ -66,6 +66,34 @@ for (const browserName of browsers) describe(browserName, () => {
                 assert.ok(Math.abs(form.left - (width - form.right)) <= 1, `centred across ${at}`);
             }
             assert.equal(canvas, Math.round(form.width), `a pixel of the canvas for each of the screen ${at}`);
+            assert.deepEqual(problems, []);
+            await page.close();
+        }
+    });
+
+    // The panel's type against the window's width: the same on a laptop's screen, where the window
+    // is 1.13 times its size, as on larger ones.
+    test("on a large screen the page's buttons and the open panel grow with the window, in full view", async () => {
+        let laptop;
+        for (const [width, height] of [[1280, 800], [1920, 1080], [3840, 2160]]) {
+            const { page, problems } = await quorvel.open({ width, height, deviceScaleFactor: 1 });
+            await clickOn(page, '#explore');
+            await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+            const found = await page.evaluate(() => {
+                const box = (id) => document.getElementById(id).getBoundingClientRect();
+                const type = (id) => {
+                    const range = document.createRange();
+                    range.selectNodeContents(document.getElementById(id));
+                    return range.getBoundingClientRect().height;
+                };
+                const { width, right, bottom } = box('exploreArea');
+                return { window: box('MainForm').width, brightness: type('brightnessNumber'), button: type('explore'), panel: box('explorePanel').width, width, right, bottom };
+            });
+            const perWindow = ['brightness', 'button', 'panel'].map((name) => found[name] / found.window);
+            laptop ??= perWindow;
+            const at = `at ${width} x ${height}: ${JSON.stringify(found)}`;
+            perWindow.forEach((size, k) => assert.ok(Math.abs(size / laptop[k] - 1) < 0.03, `as large against the window as on a laptop ${at}`));
+            assert.ok(found.right <= width + 0.5 && found.bottom <= height + 0.5, `in full view ${at}`);
             assert.deepEqual(problems, []);
             await page.close();
         }
@@ -291,7 +319,7 @@ for (const least of [0, 24]) describe(least ? `chromium on a phone, with the lea
         assert.ok(await page.evaluate(() => matchMedia('(pointer: coarse)').matches));
         assert.deepEqual(await places(page), drawn, 'the controls where they are without touch');
         const targets = await page.evaluate(() => {
-            const controls = [...document.querySelectorAll('#MainForm > button, .frame > label, #HScroll1, #exploreArea > button')].filter((control) => control.getClientRects().length);
+            const controls = [...document.querySelectorAll('#MainForm > button, .frame > label, #HScroll1, #exploreArea > button, #mirrored button')].filter((control) => control.getClientRects().length);
             return controls.map((control) => {
                 // Where a tap lands on the control, tried at every pixel around it.
                 const { left, top, right, bottom } = control.getBoundingClientRect();
@@ -305,8 +333,9 @@ for (const least of [0, 24]) describe(least ? `chromium on a phone, with the lea
                 return { id: control.id, box, whole: hits.length === box.width * box.height };
             });
         });
-        // Start, Exit, four options, the speed, and the page's own buttons that the browser shows.
-        assert.equal(targets.length, 7 + await page.$$eval('#exploreArea > button', (all) => all.filter((button) => !button.hidden).length));
+        // Start, Exit, four options, the speed, the page's own buttons that the browser shows, and
+        // the window's buttons and options once more below it.
+        assert.equal(targets.length, 7 + await page.$$eval('#exploreArea > button', (all) => all.filter((button) => !button.hidden).length) + 6);
         for (const { id, box, whole } of targets) {
             assert.ok(box.width >= 24 && box.height >= 24, `${id}: ${JSON.stringify(box)}`);
             assert.ok(whole, `${id} takes a tap anywhere in its box`);
@@ -342,6 +371,44 @@ for (const least of [0, 24]) describe(least ? `chromium on a phone, with the lea
             return { width, height };
         }));
         assert.ok(segments.every(({ width, height }) => width >= 24 && height >= 24), `a segment switch is ${segments[0].width} x ${segments[0].height}`);
+        assert.deepEqual(problems, []);
+    });
+
+    // Readable: a caption at least 12 pixels high, the page's 13-pixel type, where the window's own
+    // options' are some 6.
+    test("on a small phone the window's captions can be read below it, and the open panel keeps the window's width and its strip in a row", async () => {
+        const { page, problems } = await quorvel.open({ width: 375, height: 667, deviceScaleFactor: 2, isMobile: true, hasTouch: true });
+        const largest = await page.evaluate(() => {
+            const sizes = {};
+            for (const element of document.querySelectorAll('#MainForm > button, .frame > label, #exploreArea button')) {
+                if (!element.getClientRects().length) continue;
+                const range = document.createRange();
+                range.selectNodeContents(element);
+                const caption = element.textContent.trim();
+                sizes[caption] = Math.max(sizes[caption] ?? 0, range.getBoundingClientRect().height);
+            }
+            return sizes;
+        });
+        for (const caption of ['Start', 'Exit', '0', '250', '1', '2']) assert.ok(largest[caption] >= 12, `${caption}: ${largest[caption]} pixels high`);
+
+        const tap = async (selector) => {
+            const { x, y } = await centreOf(page, selector);
+            await page.touchscreen.tap(x, y);
+        };
+        await tap('[data-for="op250"]');
+        assert.equal(await page.$eval('#op250', (option) => option.checked), true, "the copy's 250 chooses the window's");
+        assert.equal(await page.$eval('[data-for="op250"]', (copy) => getComputedStyle(copy).backgroundColor), 'rgb(64, 64, 64)', 'and shows it chosen');
+        const finished = runsFinished(page);
+        await tap('[data-for="cmdStart"]');
+        await finished;
+        assert.ok(await hasColourNear(page, 398, 174, [0, 255, 0]), 'the sum vector of distance 250 and frequency 1');
+
+        await tap('#explore');
+        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+        const { form } = await layout(page);
+        assert.ok(Math.abs(form.width - 375) < 1, `the window ${form.width} pixels wide with the panel open`);
+        const rows = await page.$$eval('#segments > button', (all) => new Set(all.map((segment) => Math.round(segment.getBoundingClientRect().top))).size);
+        assert.equal(rows, 1, 'the strip in one row, as the mirror');
         assert.deepEqual(problems, []);
     });
 });
