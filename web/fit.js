@@ -182,12 +182,20 @@ export function layOut(drawn) {
     }
 }
 
-// Once the window shows its captions: the mirrored controls take them, and press the window's.
+// Once the window shows its captions: its buttons and options once more, in the page's type, each
+// pressing the window's own, a frame's caption with its options. Screen readers and the keyboard
+// have the window's.
 export function wireMirrored() {
-    for (const copy of mirrored.querySelectorAll('[data-for]')) {
-        const original = control(copy.dataset.for);
-        copy.textContent = (original.labels?.[0] ?? original).textContent.trim();
-        copy.addEventListener('click', () => original.click());
+    for (const group of [['cmdStart', 'cmdKonec'], ['frmPosunCaption', 'op0', 'op250'], ['frmKmitocetCaption', 'op1', 'op2']]) {
+        const row = mirrored.appendChild(document.createElement('span'));
+        for (const id of group) {
+            const original = control(id);
+            const copy = row.appendChild(document.createElement(original.type ? 'button' : 'strong'));
+            copy.textContent = (original.labels?.[0] ?? original).textContent.trim();
+            copy.dataset.for = id;
+            copy.tabIndex = -1;
+            copy.addEventListener('click', () => original.click());
+        }
     }
 }
 
