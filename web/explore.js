@@ -3,6 +3,7 @@
 // switches, so that they are there when the model first shows its state.
 
 import { pageWord } from './language.js';
+import { draft } from './fit.js';
 
 const control = (id) => document.getElementById(id);
 const toggle = control('explore');
@@ -27,6 +28,8 @@ function pixelsOf(event, element) {
 function wireSlider(name, send) {
     const slider = control(name);
     slider.addEventListener('input', () => send(Number(slider.value)));
+    // Dragged, it moves the pair many times a second: the pictures are drawn coarser until let go.
+    slider.addEventListener('pointerdown', () => draft(true));
 }
 
 // The decimal separator of the page's language, which its number boxes take besides the point.
@@ -81,5 +84,6 @@ export function wireExplore(form) {
     // The model switches a segment under the click only while the panel is open.
     picture.addEventListener('click', (event) => form.clickPicture(...pixelsOf(event, picture)));
     graph.addEventListener('click', (event) => form.clickGraph(pixelsOf(event, graph)[0]));
+    for (const end of ['pointerup', 'pointercancel']) document.addEventListener(end, () => draft(false));
     control('exploreArea').inert = false;
 }

@@ -12,6 +12,7 @@ const panel = control('explorePanel');
 const picture = control('picture');
 const status = control('status');
 const fullScreen = control('fullScreen');
+const mirrored = control('mirrored');
 
 // The window's size in its own pixels, and the width of the column beside it: the explore panel's.
 const [formWidth, formHeight] = [800, 581];
@@ -21,15 +22,17 @@ const column = 332;
 function rowBelow(width) {
     root.dataset.layout = 'below';
     area.style.width = `${width}px`;
-    const buttons = [...area.children].filter((child) => child.localName === 'button' && child.getClientRects().length);
-    return Math.max(0, ...buttons.map((button) => button.offsetTop + button.offsetHeight + parseFloat(getComputedStyle(button).marginBottom)))
+    const shown = [...area.querySelectorAll(':scope > button, #mirrored')].filter((child) => child.getClientRects().length);
+    return Math.max(0, ...shown.map((child) => child.offsetTop + child.offsetHeight + parseFloat(getComputedStyle(child).marginBottom)))
         + parseFloat(getComputedStyle(area).paddingBottom);
 }
 
 let pictures = [];
 
-// The smallest type of the window, in its pixels: its options' captions.
+// The smallest type of the window, in its pixels: its options' captions; and the least that can
+// be read, in CSS pixels.
 const smallestType = 11;
+const readableType = 8;
 
 // The least font size the reader has set the browser to, in CSS pixels, or 0: text asked for at
 // a pixel's size comes out that large.
@@ -54,54 +57,88 @@ function enlargeType() {
     main.toggleAttribute('data-enlarged', times > 1);
 }
 
+// How many times larger than their own size the page's own controls are shown, with the panel:
+// at their size beside a window as large as on a laptop's 1280 x 800 screen, the commonest; beside a
+// larger one as many times larger as it is, so that on a projector they keep their size against the
+// window; and only as tall as the screen.
+const plainUpTo = (1280 - column) / formWidth;
+const grown = (scale, tallest) => Math.max(1, Math.min(scale / plainUpTo, tallest));
+
+// The column's height beside the window, in its own pixels.
+function columnHeight() {
+    root.dataset.layout = 'beside';
+    area.style.width = `${column}px`;
+    return area.offsetHeight;
+}
+
 // The scale puts a whole number of device pixels across the picture, and its corner on a device
 // pixel's, so that the canvas's pixels are the screen's, one for one.
 function fit(again = true) {
     const ratio = window.devicePixelRatio || 1;
     const [width, height] = [root.clientWidth, window.innerHeight];
-    const beside = Math.min((width - column) / formWidth, height / formHeight);
+    mirrored.hidden = smallestType * Math.min(width / formWidth, height / formHeight) >= readableType;
+    // Beside, the window and its column grow together as far as the screen allows.
+    const besideGrown = grown(Math.min(width / (formWidth + column / plainUpTo), height / formHeight), height / columnHeight());
+    const beside = Math.min((width - column * besideGrown) / formWidth, height / formHeight);
     // The row measured as wide as the window it ends up under.
     let below = Math.min(width / formWidth, height / formHeight);
+    let belowGrown = 1;
     let rowHeight = 0;
     for (let pass = 0; pass < 2; ++pass) {
-        rowHeight = rowBelow(formWidth * below);
+        belowGrown = grown(below, Infinity);
+        rowHeight = belowGrown * rowBelow(formWidth * below / belowGrown);
         below = Math.min(width / formWidth, (height - rowHeight) / formHeight);
     }
     // An open panel is to be seen: below the window it needs its own height too, so where the
-    // column beside shows the window larger than a window above the panel could be, it goes there.
-    const belowWithPanel = panel.hidden ? below : Math.min(width / formWidth, (height - rowHeight - panel.offsetHeight) / formHeight);
-    const side = beside > belowWithPanel;
+    // column beside shows the window larger than a window above the panel could be, it goes there,
+    // unless the window would be narrower there than the column, as on a phone: the page scrolls.
+    const belowWithPanel = panel.hidden ? below : Math.min(width / formWidth, (height - rowHeight - belowGrown * panel.offsetHeight) / formHeight);
+    const side = beside > belowWithPanel && formWidth * beside >= column * besideGrown;
     const pixels = Math.max(1, Math.floor(formWidth * (side ? beside : below) * ratio));
     const scale = pixels / (formWidth * ratio);
+    const areaScale = side ? besideGrown : belowGrown;
     const [shownWidth, shownHeight] = [formWidth * scale, formHeight * scale];
     const onDevice = (value) => Math.max(0, Math.round(value * ratio) / ratio);
-    const left = onDevice((width - shownWidth - (side ? column : 0)) / 2);
+    const left = onDevice((width - shownWidth - (side ? column * areaScale : 0)) / 2);
     // An open panel below the window lifts it as far as the panel needs; beyond, the page scrolls.
     const centred = (height - shownHeight - (side ? 0 : rowHeight)) / 2;
-    const top = onDevice(side || panel.hidden ? centred : Math.min(centred, height - shownHeight - area.offsetHeight));
+    const top = onDevice(side || panel.hidden ? centred : Math.min(centred, height - shownHeight - areaScale * area.offsetHeight));
 
     root.dataset.layout = side ? 'beside' : 'below';
     main.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
     main.style.setProperty('--scale', scale);
+    root.style.setProperty('--page-scale', areaScale);
     // The canvas as high as the device's whole rows of the picture, so that none is stretched.
     picture.style.height = `${Math.round(formHeight * scale * ratio) / (ratio * scale)}px`;
     Object.assign(area.style, side ? { left: `${left + shownWidth}px`, top: `${top}px`, width: `${column}px` }
-                                   : { left: `${left}px`, top: `${top + shownHeight}px`, width: `${shownWidth}px` });
+                                   : { left: `${left}px`, top: `${top + shownHeight}px`, width: `${shownWidth / areaScale}px` });
     Object.assign(status.style, { left: `${left + 160 * scale}px`, top: `${top + 368 * scale}px` });
-    // Only an open panel below the window may make the page scroll; its scroll bar, where it takes
-    // room, narrows the page once.
-    root.style.overflowY = !side && !panel.hidden ? 'auto' : 'hidden';
+    // Only an open panel may make the page scroll, below the window or, on a phone turned on its
+    // side, beside it; its scroll bar, where it takes room, narrows the page once.
+    root.style.overflowY = !panel.hidden && (!side || top + areaScale * area.offsetHeight > height + 1) ? 'auto' : 'hidden';
     sharpen();
     if (root.clientWidth !== width && again) fit(false);
 }
 
-// Each picture's backing store as many pixels across as it covers on the screen.
+// While a slider is dragged each picture is drawn at its own pixels, the window's 800 x 581, which
+// the browser paints at a hand's pace on any screen; once it is let go, sharp again.
+let drafting = false;
+
+// Each picture's backing store as many pixels across as it covers on the screen, or while drafting
+// no more than its own.
 function sharpen() {
     const ratio = window.devicePixelRatio || 1;
     for (const { canvas, resize } of pictures) {
-        const shown = canvas.getBoundingClientRect().width;
-        if (shown > 0) resize(Math.round(shown * ratio));
+        const shown = Math.round(canvas.getBoundingClientRect().width * ratio);
+        if (shown > 0) resize(drafting ? Math.min(shown, canvas.offsetWidth) : shown);
     }
+}
+
+// A drag begun or ended.
+export function draft(on) {
+    if (on === drafting) return;
+    drafting = on;
+    sharpen();
 }
 
 // A change of the device's pixel ratio (a zoom, another screen) fires once for the ratio it left.
@@ -142,6 +179,23 @@ export function layOut(drawn) {
         observer.observe(picture, { box: 'device-pixel-content-box' });
     } catch {
         observer.observe(picture);
+    }
+}
+
+// Once the window shows its captions: its buttons and options once more, in the page's type, each
+// pressing the window's own, a frame's caption with its options. Screen readers and the keyboard
+// have the window's.
+export function wireMirrored() {
+    for (const group of [['cmdStart', 'cmdKonec'], ['frmPosunCaption', 'op0', 'op250'], ['frmKmitocetCaption', 'op1', 'op2']]) {
+        const row = mirrored.appendChild(document.createElement('span'));
+        for (const id of group) {
+            const original = control(id);
+            const copy = row.appendChild(document.createElement(original.type ? 'button' : 'strong'));
+            copy.textContent = (original.labels?.[0] ?? original).textContent.trim();
+            copy.dataset.for = id;
+            copy.tabIndex = -1;
+            copy.addEventListener('click', () => original.click());
+        }
     }
 }
 

@@ -5,7 +5,7 @@
 import createQuorvel from './quorvel.js';
 import { createPicture } from './picture.js';
 import { wireExplore } from './explore.js';
-import { layOut, wireFullScreen } from './fit.js';
+import { layOut, wireFullScreen, wireMirrored } from './fit.js';
 import { wireHelp } from './help.js';
 import { wireSave } from './save.js';
 import { wireLink } from './link.js';
@@ -89,6 +89,7 @@ document.addEventListener('visibilitychange', seen);
 seen();
 
 wireFullScreen();
+wireMirrored();
 main.inert = false;
 control('status').hidden = true;
 control('cmdStart').focus();

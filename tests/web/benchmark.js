@@ -2,8 +2,10 @@
 // the page ready for Start against an empty page from the same server, one whole Start at
 // slowdown 0 against one fill of the whole canvas, the explore panel's live redraw against a whole
 // Start and its graph against its goal, the pauses against their nominal 15 ms per 300000
-// decrements, and the browser's processor time during a slow sweep against its wall time. Not a
-// test: run it with `node benchmark.js` after building the web edition.
+// decrements, the browser's processor time during a slow sweep against its wall time, and the frames
+// a second while the distance slider is dragged against those of the page left alone. Not a test:
+// run it with `node benchmark.js` after building the web edition, or `node benchmark.js drag` for
+// the drag alone.
 
 import { readdir, readFile } from 'node:fs/promises';
 import { join } from 'node:path';
@@ -145,10 +147,77 @@ async function pacing(page) {
     }
 }
 
+// The explore panel's distance slider dragged to and fro as a hand drags it, a move every 16 ms
+// for three seconds, the frames the page shows meanwhile counted, and its tasks of over 50 ms. The
+// anchor: the frames a second of the same page, idle, just before.
+async function drag(browser, url, viewport) {
+    const { page } = await openPage(browser, url, viewport);
+    await page.click('#explore');
+    const frames = (work) => page.evaluate(() => {
+        window.benchmarkFrames = [];
+        window.benchmarkLong = [];
+        window.benchmarkObserver = new PerformanceObserver((list) => window.benchmarkLong.push(...list.getEntries().map((entry) => entry.duration)));
+        window.benchmarkObserver.observe({ type: 'longtask' });
+        const tick = (time) => {
+            window.benchmarkFrames.push(time);
+            window.benchmarkTick = requestAnimationFrame(tick);
+        };
+        window.benchmarkTick = requestAnimationFrame(tick);
+    }).then(work).then(() => page.evaluate(() => {
+        cancelAnimationFrame(window.benchmarkTick);
+        window.benchmarkLong.push(...window.benchmarkObserver.takeRecords().map((entry) => entry.duration));
+        window.benchmarkObserver.disconnect();
+        const times = window.benchmarkFrames;
+        return { rate: (1000 * (times.length - 1)) / (times.at(-1) - times[0]), long: window.benchmarkLong };
+    }));
+    const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+    await pause(500);
+    const idle = await frames(() => pause(3000));
+    const slider = await (await page.$('#distance')).boundingBox();
+    const y = slider.y + slider.height / 2;
+    const dragged = await frames(async () => {
+        await page.mouse.move(slider.x + slider.width / 2, y);
+        await page.mouse.down();
+        const begun = Date.now();
+        for (let move = 1; Date.now() - begun < 3000; ++move) {
+            // To and fro across the slider's middle half, a second each way.
+            const along = Math.abs(((move * 16) % 2000) / 1000 - 1);
+            await page.mouse.move(slider.x + slider.width * (0.25 + along / 2), y);
+            await pause(begun + move * 16 - Date.now());
+        }
+    });
+    // Let go, the pictures are drawn sharp again, once: timed from the release to the next frame.
+    await page.evaluate(() => {
+        window.benchmarkLetGo = new Promise((resolve) => addEventListener('pointerup', () => {
+            const begun = performance.now();
+            requestAnimationFrame(() => setTimeout(() => resolve(performance.now() - begun)));
+        }, { once: true, capture: true }));
+    });
+    await page.mouse.up();
+    const sharpened = await page.evaluate(() => window.benchmarkLetGo);
+    const sizes = await page.$eval('#picture', (canvas) => `${canvas.width} x ${canvas.height}`);
+    await page.close();
+    console.log(`Anchor: the page left alone with the panel open: ${idle.rate.toFixed(1)} frames a second`);
+    console.log(`The distance dragged for 3 s: ${dragged.rate.toFixed(1)} frames a second = ${(dragged.rate / idle.rate).toFixed(2)} x the page alone, `
+                + `${dragged.long.length} tasks over 50 ms (longest ${Math.max(0, ...dragged.long).toFixed(0)} ms); the canvas ${sizes} again within ${sharpened.toFixed(0)} ms of letting go`);
+}
+
+const sections = process.argv.slice(2);
 const server = await servePage({ '/anchor.html': '<!DOCTYPE html><title>anchor</title>' });
 const browser = await launchBrowser();
 try {
     console.log(`Browser: ${await browser.version()}`);
+    if (sections.length === 0) await everything();
+    for (const viewport of [{ width: 1920, height: 1080, deviceScaleFactor: 1 }, { width: 3840, height: 2160, deviceScaleFactor: 2 }]) {
+        console.log(`On a screen of ${viewport.width} x ${viewport.height} pixels at a pixel ratio of ${viewport.deviceScaleFactor}:`);
+        await drag(browser, server.url, viewport);
+    }
+} finally {
+    await browser.close();
+    await server.close();
+}
+
+async function everything() {
     await pageSize();
     await readiness(browser, server.url);
     const { page } = await openPage(browser, server.url);
@@ -160,7 +229,4 @@ try {
     console.log(`On a screen of ${large.width} x ${large.height} pixels at a pixel ratio of ${large.deviceScaleFactor}:`);
     await readiness(browser, server.url, large);
     await wholeStart((await openPage(browser, server.url, large)).page);
-} finally {
-    await browser.close();
-    await server.close();
 }

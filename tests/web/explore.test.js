@@ -190,4 +190,27 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.ok(await graphPixels(page, [28, 8, 286, 120], violet) > 100);
         assert.deepEqual(problems, []);
     });
+
+    test('a dragged distance draws the pictures at their own pixels until let go, then as sharp as when set still', async () => {
+        const opened = async () => {
+            const tab = await quorvel.open({ width: 1920, height: 1080, deviceScaleFactor: 1 });
+            await clickOn(tab.page, '#explore');
+            await tab.page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+            return tab;
+        };
+        const { page, problems } = await opened();
+        const slider = await (await page.$('#distance')).boundingBox();
+        await page.mouse.move(slider.x + slider.width / 2, slider.y + slider.height / 2);
+        await page.mouse.down();
+        await page.mouse.move(slider.x + slider.width / 3, slider.y + slider.height / 2, { steps: 4 });
+        const widths = (tab) => tab.$$eval('#picture, #graph', (canvases) => canvases.map((canvas) => canvas.width));
+        assert.deepEqual(await widths(page), [800, 300], 'while dragged');
+        await page.mouse.up();
+        const still = await opened();
+        await slide(still.page, 'distance', await read(page, '#distanceNumber', 'value'));
+        assert.deepEqual(await widths(page), await widths(still.page));
+        const pixels = (tab) => tab.$eval('#picture', (canvas) => canvas.toDataURL());
+        assert.ok(await pixels(page) === await pixels(still.page), 'the same pixels');
+        assert.deepEqual([...problems, ...still.problems], []);
+    });
 });

@@ -57,8 +57,10 @@ for (const browserName of browsers) describe(browserName, () => {
             for (const button of buttons) assert.ok(button.right <= width && button.bottom <= height && button.left >= 0, `a button within the screen ${at}`);
             const beside = buttons.every((button) => button.left >= form.right - 0.5);
             if (beside) {
-                assert.ok(Math.abs(form.height - height) < 1 || Math.abs(form.width + 332 - width) < 1, `fills the height or the width beside its column ${at}`);
-                assert.ok(Math.abs(form.left - (width - form.left - form.width - 332)) <= 1, `centred ${at}`);
+                assert.ok(Math.abs(form.height - height) < 1 || Math.abs(form.width + area.width - width) < 1, `fills the height or the width beside its column ${at}`);
+                assert.ok(Math.abs(form.left - (width - form.right - area.width)) <= 1, `centred ${at}`);
+                // Beside a window larger than on a 1280 x 800 screen, the column grows with it.
+                assert.ok(Math.abs(area.width / Math.max(form.width, 948) - 332 / 948) < 0.002, `the column ${area.width} pixels wide ${at}`);
             } else {
                 assert.ok(buttons.every((button) => button.top >= form.bottom - 0.5), `the buttons below ${at}`);
                 assert.ok(Math.abs(form.width - width) < 1 || Math.abs(area.bottom - form.top - height) < 1, `fills the width, or the height with its row of buttons ${at}`);
@@ -66,6 +68,10 @@ for (const browserName of browsers) describe(browserName, () => {
                 assert.ok(Math.abs(form.left - (width - form.right)) <= 1, `centred across ${at}`);
             }
             assert.equal(canvas, Math.round(form.width), `a pixel of the canvas for each of the screen ${at}`);
+            await clickOn(page, '#explore');
+            await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+            const open = await layout(page);
+            assert.ok(width < 1000 || open.area.bottom <= height, `the open panel in full view ${at}`);
             assert.deepEqual(problems, []);
             await page.close();
         }
@@ -291,7 +297,7 @@ for (const least of [0, 24]) describe(least ? `chromium on a phone, with the lea
         assert.ok(await page.evaluate(() => matchMedia('(pointer: coarse)').matches));
         assert.deepEqual(await places(page), drawn, 'the controls where they are without touch');
         const targets = await page.evaluate(() => {
-            const controls = [...document.querySelectorAll('#MainForm > button, .frame > label, #HScroll1, #exploreArea > button')].filter((control) => control.getClientRects().length);
+            const controls = [...document.querySelectorAll('#MainForm > button, .frame > label, #HScroll1, #exploreArea > button, #mirrored button')].filter((control) => control.getClientRects().length);
             return controls.map((control) => {
                 // Where a tap lands on the control, tried at every pixel around it.
                 const { left, top, right, bottom } = control.getBoundingClientRect();
@@ -305,8 +311,9 @@ for (const least of [0, 24]) describe(least ? `chromium on a phone, with the lea
                 return { id: control.id, box, whole: hits.length === box.width * box.height };
             });
         });
-        // Start, Exit, four options, the speed, and the page's own buttons that the browser shows.
-        assert.equal(targets.length, 7 + await page.$$eval('#exploreArea > button', (all) => all.filter((button) => !button.hidden).length));
+        // Start, Exit, four options, the speed, the page's own buttons that the browser shows, and
+        // the window's buttons and options once more below it.
+        assert.equal(targets.length, 7 + await page.$$eval('#exploreArea > button', (all) => all.filter((button) => !button.hidden).length) + 6);
         for (const { id, box, whole } of targets) {
             assert.ok(box.width >= 24 && box.height >= 24, `${id}: ${JSON.stringify(box)}`);
             assert.ok(whole, `${id} takes a tap anywhere in its box`);
@@ -342,6 +349,25 @@ for (const least of [0, 24]) describe(least ? `chromium on a phone, with the lea
             return { width, height };
         }));
         assert.ok(segments.every(({ width, height }) => width >= 24 && height >= 24), `a segment switch is ${segments[0].width} x ${segments[0].height}`);
+        assert.deepEqual(problems, []);
+    });
+
+    // Readable: at least 12 pixels high, the page's 13-pixel type, where the window's options' are 6.
+    test("on a small phone the window's captions can be read below it, and the open panel keeps the window's width and its strip in a row", async () => {
+        const { page, problems } = await quorvel.open({ width: 375, height: 667, deviceScaleFactor: 2, isMobile: true, hasTouch: true });
+        const heights = await page.$$eval('#MainForm > button, .frame > label, #mirrored button', (all) => all.filter((element) => element.getClientRects().length).map((element) => {
+            const range = document.createRange();
+            range.selectNodeContents(element);
+            return [element.textContent.trim(), range.getBoundingClientRect().height];
+        }));
+        for (const caption of ['Start', 'Exit', '0', '250', '1', '2']) assert.ok(heights.some(([text, height]) => text === caption && height >= 12), `${caption}: ${heights}`);
+        const { x, y } = await centreOf(page, '[data-for="op250"]');
+        await page.touchscreen.tap(x, y);
+        assert.equal(await page.$eval('#op250', (option) => option.checked), true, "the copy's 250 chooses the window's");
+        await clickOn(page, '#explore');
+        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+        assert.ok(Math.abs((await layout(page)).form.width - 375) < 1, 'the window as wide as the screen with the panel open');
+        assert.equal(await page.$$eval('#segments > button', (all) => new Set(all.map((segment) => segment.getBoundingClientRect().top)).size), 1, 'the strip in a row');
         assert.deepEqual(problems, []);
     });
 });
