@@ -111,6 +111,8 @@ TEST(PictureWords, HeldInputIsSaidActionByActionEachWithWhatItDid)
     std::vector<std::string> results;
     for (const FormAction& action : actions) {
         idle.model.perform(action);
+        idle.settle();
+        ASSERT_FALSE(idle.view.announcements.empty());
         results.push_back(idle.view.announcements.back());
     }
     ModelWindow held;
