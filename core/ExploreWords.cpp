@@ -29,7 +29,9 @@ std::string segmentName(int segment, bool on)
     return fillIn(on ? translate("ExploreWords", "segment %1 of 30, on") : translate("ExploreWords", "segment %1 of 30, off"), {std::to_string(segment + 1)});
 }
 
-std::string brightnessNumber(double brightness) { return decimal(std::llround(brightness * 100), 2); }
+std::string hundredthsText(double value) { return decimal(std::llround(value * 100), 2); }
+
+std::string brightnessNumber(double brightness) { return hundredthsText(brightness); }
 
 std::string brightnessWords(double brightness, std::optional<double> againstWholeHere)
 {

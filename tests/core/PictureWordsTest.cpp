@@ -1,3 +1,4 @@
+#include "core/MirrorOptics.h"
 #include "core/PictureDescription.h"
 #include "tests/core/ModelWindow.h"
 
@@ -80,6 +81,25 @@ TEST(PictureWords, NameTheLeastTimePathAndTheDrawnSumOfEachSetting)
         EXPECT_TRUE(says(words, setting.light)) << words;
         EXPECT_TRUE(says(words, "The sum vector is " + decimal(drawnSumLength(window)) + " photon vectors long")) << words;
     }
+}
+
+// Where the panel's picture draws the spiral smaller to fit the band, the words say at what size,
+// the size the sum vector is drawn at (its full length is the photon vectors' sum, 35 pixels
+// each), after a live change and at a run's end; a spiral drawn whole is not spoken of.
+TEST(PictureWords, SayTheSizeTheSpiralIsDrawnAtWhereItIsDrawnSmallerToFit)
+{
+    const std::string smaller = "The spiral and the sum vector are drawn at 0.89 of their full size, to fit in the picture.";
+    ModelWindow window;
+    window.model.openExplore(true);
+    window.model.perform(DistanceSetting{297});
+    const double full = 35 * std::sqrt(sumOfArrows(Mirror::whole(), 297, 1).squaredLength());
+    EXPECT_NEAR(drawnSumLength(window) * 35, 0.89 * full, 1e-3);
+    EXPECT_TRUE(says(window.model.pictureDescription(), smaller)) << window.model.pictureDescription();
+    window.startAndFinish();
+    EXPECT_TRUE(says(window.view.announcements.back(), "Drawn for distance 297 and frequency 1. " + smaller)) << window.view.announcements.back();
+
+    window.model.perform(DistanceSetting{0});
+    EXPECT_FALSE(says(window.model.pictureDescription(), "full size")) << window.model.pictureDescription();
 }
 
 TEST(PictureWords, AreSaidAtARunsEndWithTheHeldInputCarriedOutAfterItAndAtExit)
