@@ -45,8 +45,6 @@ std::optional<Position> sumLabelPosition(const Scene& scene, const SettingsTexts
     return std::nullopt;
 }
 
-Position timeLabelPosition(const Scene& scene) { return {scene.segmentWidth + scene.mirrorLeft + 10, scene.mirrorY + 50}; }
-
 // Whether a label's box at a place would cover part of the sum vector.
 bool coversSum(const Scene& scene, Position place, double width, double height)
 {
@@ -98,8 +96,7 @@ bool nearBox(Position place, const WindowLabel& label, double x, double y, doubl
     return x + reach > place.left && x - reach < place.left + label.width && y + reach > place.top && y - reach < place.top + label.height;
 }
 
-// Whether the photon vectors' label at a place would hide a dot of the time curve or the time
-// curve's label.
+// Whether the photon vectors' label at a place would hide a dot of the time curve.
 bool hidesTimeCurve(const Scene& scene, Position place)
 {
     const WindowLabel& label = windowLabel("labRadius");
@@ -108,16 +105,14 @@ bool hidesTimeCurve(const Scene& scene, Position place)
         if (nearBox(place, label, dot.x, dot.y, timeCurveDotReach))
             return true;
     }
-    const WindowLabel& time = windowLabel("labCas");
-    const Position timePlace = timeLabelPosition(scene);
-    return timePlace.left < place.left + label.width && place.left < timePlace.left + time.width && timePlace.top < place.top + label.height &&
-           place.top < timePlace.top + time.height;
+    return false;
 }
 
-// The time curve rises towards the photon vectors' label as the pair moves far to one side. In
+// The time curve rises towards the photon vectors' label as the pair moves far to the left. In
 // the explore layout the label keeps the classic window's place unless it would hide part of the
-// curve there; then it stands at the nearest place along its row that hides nothing of it, or
-// where it was if there is none.
+// curve there; then it stands at the nearest place along its row that hides nothing of it (some
+// 120 pixels to the left at most, still clear of the time curve's label), or where it was if
+// there is none.
 Position besidePhotonVectors(const Scene& scene, Position classic)
 {
     const double widest = scene.canvasWidth - 5 - windowLabel("labRadius").width;
@@ -165,7 +160,7 @@ void placeResultLabels(const Scene& scene, const SettingsTexts& settings, Result
     const Position detector{scene.detectorX - 20, scene.sourceY - 30};
     const Position photonVectors{scene.canvasWidth - 380, scene.mirrorY + 30};
     place(labels, ResultLabel::Radius, everywhere ? besidePhotonVectors(scene, photonVectors) : photonVectors);
-    place(labels, ResultLabel::Cas, timeLabelPosition(scene));
+    place(labels, ResultLabel::Cas, {scene.segmentWidth + scene.mirrorLeft + 10, scene.mirrorY + 50});
     place(labels, ResultLabel::Zdroj, everywhere ? within(scene, source) : source);
     place(labels, ResultLabel::Detektor, everywhere ? within(scene, detector) : detector);
     if (const auto position = sumLabelPosition(scene, settings))

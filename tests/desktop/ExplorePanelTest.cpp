@@ -208,28 +208,18 @@ TEST_F(Explore, TheDistanceSliderRunsAsThePairMovesAndASecondFrequencyHasItsColo
     EXPECT_TRUE(testing::hasColourNear(find("brightnessGraph")->grab().toImage(), QPoint(157, 75), QColor(102, 0, 204), 70));
 }
 
-// Qt moves a shown label by copying its pixels on the screen; what a label that moved off it just
-// before left there must not travel with it. After each route of changes the window as the screen
-// shows it is the window drawn afresh; from -100 at frequency 1.4 some 860 pixels of other
-// labels stayed.
+// Qt moves a shown label by copying its pixels on the screen, which held bits of a label that
+// had just moved off it, left behind at 297 after each of these routes; after each live change
+// the window as the screen shows it is the window drawn afresh.
 TEST_F(Explore, ALabelMovedByALiveChangeCarriesNothingOfAnotherAlong)
 {
     openWithCtrlE();
-    const QRect picture(QPoint(0, 0), windowArea);
-    for (const auto& [distance, tenths] : {std::pair(210, 6), std::pair(-100, 14), std::pair(-350, 12)}) {
-        for (const auto& [pixels, frequency] : {std::pair(distance, tenths), std::pair(297, 10)}) {
-            find<QAbstractSlider>("distance")->setValue(pixels);
-            find<QAbstractSlider>("frequency")->setValue(frequency);
-        }
+    for (const auto& [distance, tenths] : {std::pair(210, 6), std::pair(297, 10), std::pair(-100, 14), std::pair(297, 10), std::pair(-350, 12), std::pair(297, 10)}) {
+        find<QAbstractSlider>("distance")->setValue(distance);
+        find<QAbstractSlider>("frequency")->setValue(tenths);
         QApplication::processEvents();
-        const QImage shown = form.screen()->grabWindow(form.winId(), 0, 0, picture.width(), picture.height()).toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage afresh = form.grab(picture).toImage().convertToFormat(QImage::Format_RGB32);
-        int stray = 0;
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width(); ++x)
-                stray += shown.pixel(x, y) != afresh.pixel(x, y);
-        }
-        EXPECT_EQ(stray, 0) << "pixels left over on the way from " << distance << " and " << tenths << " tenths";
+        const QImage shown = form.screen()->grabWindow(form.winId(), 0, 0, windowArea.width(), windowArea.height()).toImage();
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), form.grab(QRect(QPoint(), windowArea)).toImage().convertToFormat(QImage::Format_RGB32)) << distance;
     }
 }
 
