@@ -4,6 +4,18 @@
 
 namespace quorvel {
 
+// Where drawing may reach inside the background band, which every Start paints afresh: the band's
+// rows 61 to 580 and columns 5 to 795, less a margin for the widest pen and its caps.
+struct BandInterior {
+    float left = 0;
+    float top = 0;
+    float right = 0;
+    float bottom = 0;
+
+    constexpr bool contains(double x, double y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+};
+inline constexpr BandInterior bandInterior{5 + 3, 61 + 3, 795 - 3, 580 - 3};
+
 // Keeps what is drawn through it inside the background band, which every Start paints afresh:
 // a line is cut where it leaves the band, a little inside its edge so that no pen reaches past
 // it, and a circle that would reach past it is left out. Settings beyond the classic ones move

@@ -12,7 +12,9 @@ std::string segmentName(int segment, bool on)
     return fillIn(on ? translate("ExploreWords", "segment %1 of 30, on") : translate("ExploreWords", "segment %1 of 30, off"), {std::to_string(segment + 1)});
 }
 
-std::string brightnessNumber(double brightness) { return decimalText(std::llround(brightness * 100), 2); }
+std::string hundredthsText(double value) { return decimalText(std::llround(value * 100), 2); }
+
+std::string brightnessNumber(double brightness) { return hundredthsText(brightness); }
 
 std::string brightnessWords(double brightness, std::optional<double> againstWholeHere)
 {

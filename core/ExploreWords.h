@@ -12,7 +12,9 @@ namespace quorvel {
 
 // "segment 12 of 30, on", counting from 1.
 std::string segmentName(int segment, bool on);
-// The brightness with two decimals, "0.75", whatever the locale.
+// A number with two decimals, "0.62", whatever the locale.
+std::string hundredthsText(double value);
+// The brightness with two decimals, "0.75".
 std::string brightnessNumber(double brightness);
 // "0.75 of the light of a whole mirror at the middle, 1.00 times that of the whole mirror here":
 // the brightness and the light against the whole mirror at the same place, where it sends any.

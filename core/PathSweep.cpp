@@ -39,6 +39,10 @@ double pathLength(const Scene& scene, double pointX)
 
 double pointXOf(const Scene& scene, int i) { return (scene.mirrorLeft + scene.segmentWidth) + scene.halfSegment * i; }
 
+double phaseAngleOf(const Scene& scene, int i) { return pathLength(scene, pointXOf(scene, i)) * scene.phaseFactor; }
+
+double spiralLink(const Scene& scene) { return scene.arrowLength * spiralScale * scene.spiralSize; }
+
 namespace {
 
 void line(DrawingSurface& surface, double x1, double y1, double x2, double y2)
@@ -80,7 +84,7 @@ double timeCurveY(const Scene& scene, double length) { return (scene.mirrorY + 2
 // Lays the photon vector, scaled up, head to tail onto the spiral and moves the spiral's end.
 void extendSpiral(DrawingSurface& surface, Scene& scene, double phaseAngle)
 {
-    const double link = scene.arrowLength * spiralScale;
+    const double link = spiralLink(scene);
     surface.setPenWidth(1);
     line(surface, scene.spiralX, scene.spiralY, scene.spiralX + link * std::cos(phaseAngle), scene.spiralY + link * std::sin(phaseAngle));
     scene.spiralX = scene.spiralX + link * std::cos(phaseAngle);
@@ -109,6 +113,12 @@ void visitPoint(Scene& scene, DrawingSurface& surface, int i, bool reflects)
         extendSpiral(surface, scene, phaseAngle);
         updateLeastTime(scene, pointX, timeY, !scene.bestFound);
     }
+}
+
+TimeCurveDot timeCurveDot(const Scene& scene, int i)
+{
+    const double pointX = pointXOf(scene, i);
+    return {pointX, timeCurveY(scene, pathLength(scene, pointX))};
 }
 
 int pointBound(const Scene& scene) { return static_cast<int>(2 * scene.segmentCount); }

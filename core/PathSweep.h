@@ -22,6 +22,19 @@ void visitPoint(Scene& scene, DrawingSurface& surface, int i, bool reflects = tr
 double pointXOf(const Scene& scene, int i);
 double pathLength(const Scene& scene, double pointX);
 
+// The angle of point index i's photon vector: its path's length turned into phase.
+double phaseAngleOf(const Scene& scene, int i);
+// The length of one link of the spiral: the photon vector scaled up, at the scene's spiral size.
+double spiralLink(const Scene& scene);
+
+// Where the time curve's dot of point index i stands, and how far its outline reaches from there.
+struct TimeCurveDot {
+    double x = 0;
+    double y = 0;
+};
+TimeCurveDot timeCurveDot(const Scene& scene, int i);
+inline constexpr double timeCurveDotReach = 3;  // its radius, 2, and half its pen, 1
+
 // The last point index the sweep visits, from the scene's segment count.
 int pointBound(const Scene& scene);
 

@@ -5,6 +5,7 @@
 #include "core/PathSweep.h"
 #include "core/SceneSetup.h"
 #include "core/SettingNumber.h"
+#include "core/SpiralFit.h"
 #include "core/Translation.h"
 
 #include <cmath>
@@ -48,6 +49,7 @@ struct Finding {
     int strips = 0;
     int reflecting = 0;
     bool aroundScraped = false;  // no segment around the least-time point reflects
+    double spiralSize = 1;  // of its full size, as the spiral and the sum vector are drawn
 };
 
 std::optional<Finding> find(const DrawnPicture& drawn)
@@ -67,7 +69,8 @@ std::optional<Finding> find(const DrawnPicture& drawn)
                     false,
                     strips(drawn.mirror),
                     drawn.mirror.count(),
-                    (aroundLeastTime(*distance) & drawn.mirror).none()};
+                    (aroundLeastTime(*distance) & drawn.mirror).none(),
+                    spiralSize(scene, drawn.mirror, drawn.layout)};
     finding.grating = finding.strips > 1 && withinAQuarterTurn(arrows, drawn.mirror);
     // Texts far beyond any setting can turn the arrows into no numbers, or the light into more
     // than words can count; the picture is then described without them.
@@ -172,6 +175,16 @@ std::string mirrorWords(const Mirror& mirror)
     return " " + fillIn(translate("PictureDescription", "Of the mirror's 30 segments %1 reflect; the others are scraped off."), {std::to_string(mirror.count())});
 }
 
+// Said only where the spiral is drawn smaller than its full size, so that its size is not read
+// as the sum's.
+std::string spiralSizeWords(const Finding& finding)
+{
+    if (finding.spiralSize >= 1)
+        return "";
+    return " " + fillIn(translate("PictureDescription", "The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture."),
+                        {hundredthsText(finding.spiralSize)});
+}
+
 // Only the real lengths are said: the window's own measure is the picture as it always was.
 std::string measureSentence(PathMeasure measure)
 {
@@ -199,7 +212,7 @@ std::string drawnWords(const DrawnPicture& drawn)
                                          {drawn.distance, drawn.frequency}) +
                                   mirrorWords(drawn.mirror) + measureSentence(drawn.measure);
         if (const auto finding = find(drawn))
-            return words + " " + leastTimeWords(*finding) + " " + sumWords(*finding) + againstWholeWords(*finding);
+            return words + spiralSizeWords(*finding) + " " + leastTimeWords(*finding) + " " + sumWords(*finding) + againstWholeWords(*finding);
         return words;
     }
     }
@@ -227,8 +240,8 @@ std::string runEndWords(const DrawnPicture& drawn)
     const auto finding = find(drawn);
     if (!finding)
         return drawnWords(drawn);
-    return fillIn(translate("PictureDescription", "Drawn for distance %1 and frequency %2."), {drawn.distance, drawn.frequency}) + " " + leastTimeWords(*finding) + " " +
-           sumWords(*finding) + againstWholeWords(*finding);
+    return fillIn(translate("PictureDescription", "Drawn for distance %1 and frequency %2."), {drawn.distance, drawn.frequency}) + spiralSizeWords(*finding) + " " +
+           leastTimeWords(*finding) + " " + sumWords(*finding) + againstWholeWords(*finding);
 }
 
 std::string heldInputWords(const FormAction& action, const FormState& after)

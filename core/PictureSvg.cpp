@@ -34,7 +34,7 @@ public:
     {
         if (drawn_.stage == DrawnPicture::Stage::Empty)
             return;
-        StartSequence sequence(surface, *this, *this, drawn_.mirror, drawn_.layout);
+        StartSequence sequence(surface, *this, *this, drawn_.mirror, drawn_.layout, drawn_.measure);
         try {
             if (drawn_.stage == DrawnPicture::Stage::Drawn) {
                 sequence.runToEnd();

@@ -1,10 +1,13 @@
 #include "core/ResultMarks.h"
 
+#include "core/BandClip.h"
 #include "core/DrawingSurface.h"
+#include "core/PathSweep.h"
 #include "core/ResultLabels.h"
 #include "core/Scene.h"
 #include "core/SettingsTexts.h"
 #include "core/SinglePrecision.h"
+#include "core/WindowLabels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -63,7 +66,7 @@ Position besideSum(const Scene& scene)
     constexpr double labelWidth = 113;
     constexpr double labelHeight = 57;
     constexpr double away = 60;
-    constexpr double bandTop = 64;
+    constexpr double bandTop = bandInterior.top;
     const double lowest = scene.mirrorY - 31 - labelHeight;
     const double middleX = (scene.spiralStartX + scene.spiralX) / 2;
     const double middleY = (scene.spiralStartY + scene.spiralY) / 2;
@@ -85,6 +88,41 @@ Position besideSum(const Scene& scene)
     };
     const Position preferred = placed(1);
     return coversSum(scene, preferred, labelWidth, labelHeight) ? placed(-1) : preferred;
+}
+
+// Whether a label's box at a place reaches within some pixels of a point.
+bool nearBox(Position place, const WindowLabel& label, double x, double y, double reach)
+{
+    return x + reach > place.left && x - reach < place.left + label.width && y + reach > place.top && y - reach < place.top + label.height;
+}
+
+// Whether the photon vectors' label at a place would hide a dot of the time curve.
+bool hidesTimeCurve(const Scene& scene, Position place)
+{
+    const WindowLabel& label = windowLabel("labRadius");
+    for (int i = 1; i <= pointBound(scene); i += 2) {
+        const TimeCurveDot dot = timeCurveDot(scene, i);
+        if (nearBox(place, label, dot.x, dot.y, timeCurveDotReach))
+            return true;
+    }
+    return false;
+}
+
+// The time curve rises towards the photon vectors' label as the pair moves far to the left. In
+// the explore layout the label keeps the classic window's place unless it would hide part of the
+// curve there; then it stands at the nearest place along its row that hides nothing of it (some
+// 120 pixels to the left at most, still clear of the time curve's label), or where it was if
+// there is none.
+Position besidePhotonVectors(const Scene& scene, Position classic)
+{
+    const double widest = scene.canvasWidth - 5 - windowLabel("labRadius").width;
+    for (int step = 0; step <= scene.canvasWidth; ++step) {
+        for (const double left : {classic.left - step, classic.left + step}) {
+            if (left >= 5 && left <= widest && !hidesTimeCurve(scene, {left, classic.top}))
+                return {left, classic.top};
+        }
+    }
+    return classic;
 }
 
 // Keeps a label that follows the source or the detector within the picture's width.
@@ -120,7 +158,8 @@ void placeResultLabels(const Scene& scene, const SettingsTexts& settings, Result
     const bool everywhere = layout == Layout::Explore;
     const Position source{scene.sourceX - 60, scene.sourceY - 30};
     const Position detector{scene.detectorX - 20, scene.sourceY - 30};
-    place(labels, ResultLabel::Radius, {scene.canvasWidth - 380, scene.mirrorY + 30});
+    const Position photonVectors{scene.canvasWidth - 380, scene.mirrorY + 30};
+    place(labels, ResultLabel::Radius, everywhere ? besidePhotonVectors(scene, photonVectors) : photonVectors);
     place(labels, ResultLabel::Cas, {scene.segmentWidth + scene.mirrorLeft + 10, scene.mirrorY + 50});
     place(labels, ResultLabel::Zdroj, everywhere ? within(scene, source) : source);
     place(labels, ResultLabel::Detektor, everywhere ? within(scene, detector) : detector);

@@ -30,6 +30,7 @@ struct Scene {
     double detectorY = 0;
     double spiralStartX = 0;
     double spiralStartY = 0;
+    double spiralSize = 1;  // the share of its full size at which the spiral and the sum vector are drawn
 
     // Sweep state: the growing end of the spiral and the least-time point found so far.
     double spiralX = 0;

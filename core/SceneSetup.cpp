@@ -5,6 +5,7 @@
 #include "core/SettingNumber.h"
 #include "core/SettingsTexts.h"
 #include "core/SinglePrecision.h"
+#include "core/SpiralFit.h"
 #include "core/Translation.h"
 
 #include <algorithm>
@@ -114,7 +115,8 @@ Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const M
     surface.setPenWidth(1);
     paintBand(surface, bandRows);
     const double frequencyValue = frequency(settings);
-    const Scene scene = sceneGeometry(distance(settings), frequencyValue, layout, measure);
+    Scene scene = sceneGeometry(distance(settings), frequencyValue, layout, measure);
+    scene.spiralSize = spiralSize(scene, mirror, layout);
     drawSourceAndDetector(within, scene);
     drawMirror(within, scene, mirror);
     within.circle(single(scene.spiralX), single(scene.spiralY), 2, darkGrey);

@@ -18,7 +18,8 @@ Scene sceneGeometry(double distance, double frequency, Layout layout = Layout::C
 std::optional<int> mirrorSegmentAt(float x, float y);
 
 // First stage of Start: erases the picture area, computes the scene from the distance and
-// frequency texts and draws the source, the detector, the mirror and the spiral's start dot.
+// frequency texts, with the spiral's size for the layout and the mirror, and draws the source,
+// the detector, the mirror and the spiral's start dot.
 // Throws SettingsError at the first text that is not a number, leaving what it drew. What comes
 // after the band is drawn on within, the surface itself unless told otherwise.
 Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror = Mirror::whole());

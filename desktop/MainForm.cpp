@@ -31,6 +31,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegion>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QScrollBar>
@@ -349,11 +350,19 @@ void MainForm::showState()
                                                        {labZdroj, ResultLabel::Zdroj},
                                                        {labDetektor, ResultLabel::Detektor},
                                                        {labSoucet, ResultLabel::Soucet}};
+    // Qt moves a shown label by copying its pixels on the screen, and with them whatever of a
+    // label that moved off it just before was not yet painted over; where the labels stood and
+    // stand is painted afresh.
+    QRegion moved;
     for (const auto& [label, which] : results) {
         const LabelState& placed = state.label(which);
-        label->move(placed.left, placed.top);
+        const QRect to(QPoint(placed.left, placed.top), label->size());
+        if (label->isVisible() && to != label->geometry())
+            moved += QRegion(label->geometry()) + to;
+        label->move(to.topLeft());
         label->setVisible(placed.shown);
     }
+    update(moved);
     showExplore(state.explore);
     describePictureAnew();
 }

@@ -918,6 +918,10 @@ okna) nebo legs (její skutečná délka)</translation>
         <source>the explore panel closed</source>
         <translation>panel zkoumání zavřen</translation>
     </message>
+    <message>
+        <source>The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture.</source>
+        <translation>Spirála a součtový vektor jsou nakresleny v %1 své plné velikosti, aby se vešly do obrázku.</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>

@@ -918,6 +918,10 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
         <source>the explore panel closed</source>
         <translation>das Erkundungsfeld geschlossen</translation>
     </message>
+    <message>
+        <source>The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture.</source>
+        <translation>Die Spirale und der Summenvektor sind auf %1 ihrer vollen Größe gezeichnet, damit sie ins Bild passen.</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>

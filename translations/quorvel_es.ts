@@ -918,6 +918,10 @@ medida de la ventana) o legs (su longitud real)</translation>
         <source>the explore panel closed</source>
         <translation>el panel de exploración cerrado</translation>
     </message>
+    <message>
+        <source>The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture.</source>
+        <translation>La espiral y el vector suma se dibujan a %1 de su tamaño completo, para que quepan en la imagen.</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>

@@ -918,6 +918,10 @@ window&apos;s measure) or legs (its real length)</source>
         <source>the explore panel closed</source>
         <translation>le panneau d’exploration fermé</translation>
     </message>
+    <message>
+        <source>The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture.</source>
+        <translation>La spirale et le vecteur somme sont dessinés à %1 de leur taille réelle, pour tenir dans l’image.</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>

@@ -918,6 +918,10 @@ medida da janela) ou legs (o comprimento real)</translation>
         <source>the explore panel closed</source>
         <translation>o painel de exploração fechado</translation>
     </message>
+    <message>
+        <source>The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture.</source>
+        <translation>A espiral e o vetor soma são desenhados a %1 do seu tamanho completo, para caber na imagem.</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>

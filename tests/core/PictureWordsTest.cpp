@@ -83,6 +83,32 @@ TEST(PictureWords, NameTheLeastTimePathAndTheDrawnSumOfEachSetting)
     }
 }
 
+// At distance 297 and frequency 1 the whole mirror's spiral, worked out apart from the program
+// (paths by the window's measure from the source at x 57 and the detector at 157, 50 above the
+// mirror, via x = 56, 80, ..., 752), winds its tip above the band's top, y 64, at full size. The
+// sum vector is drawn at the largest size in hundredths that keeps it below, and the words say it.
+TEST(PictureWords, SayTheSizeTheSpiralIsDrawnAtWhereItIsDrawnSmallerToFit)
+{
+    double x = 0, y = 0, highest = 0;
+    for (double via = 56; via <= 752; via += 24) {
+        const double angle = std::sqrt((57 - via) * (57 - via) + (157 - via) * (157 - via) + 2 * 50 * 50) * 0.0471123;
+        x += 35 * std::cos(angle);
+        y += 35 * std::sin(angle);
+        highest = std::min(highest, y);
+    }
+    const double size = std::floor((290.5 - 100 - 64) / -highest * 100) / 100;
+    ModelWindow window;
+    window.model.openExplore(true);
+    window.model.perform(DistanceSetting{297});
+    EXPECT_NEAR(drawnSumLength(window) * 35, size * std::hypot(x, y), 1e-3);
+    const std::string smaller = "The spiral and the sum vector are drawn at 0.89 of their full size, to fit in the picture.";
+    EXPECT_TRUE(says(window.model.pictureDescription(), smaller)) << size;
+    window.startAndFinish();
+    EXPECT_TRUE(says(window.view.announcements.back(), "frequency 1. " + smaller));
+    window.model.perform(DistanceSetting{0});
+    EXPECT_FALSE(says(window.model.pictureDescription(), "full size"));
+}
+
 TEST(PictureWords, AreSaidAtARunsEndWithTheHeldInputCarriedOutAfterItAndAtExit)
 {
     ModelWindow window;
