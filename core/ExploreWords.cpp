@@ -46,8 +46,10 @@ std::string measureName(PathMeasure measure)
 
 std::string measureWords(PathMeasure measure, int frequencyBroughtDownTo)
 {
-    const std::string words = fillIn(translate("ExploreWords", "Path lengths: %1."), {measureName(measure)});
-    return frequencyBroughtDownTo > 0 ? words + " " + broughtDownWords(frequencyBroughtDownTo) : words;
+    std::string words = fillIn(translate("ExploreWords", "Path lengths: %1."), {measureName(measure)});
+    if (frequencyBroughtDownTo > 0)
+        words += afterSpace(broughtDownWords(frequencyBroughtDownTo));
+    return words;
 }
 
 std::string broughtDownWords(int frequencyTenths)

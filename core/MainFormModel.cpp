@@ -636,7 +636,7 @@ void MainFormModel::stopRun()
     view_.showState();
     view_.runFinished();
     say(fillIn(translate("MainFormModel", "Stopped after segment %1 of 30."), {std::to_string(drawn_.segmentsDrawn)}) +
-        (dropped ? " " + translate("MainFormModel", "What was pressed during the run is dropped.") : ""));
+        (dropped ? afterSpace(translate("MainFormModel", "What was pressed during the run is dropped.")) : ""));
 }
 
 void MainFormModel::unload()

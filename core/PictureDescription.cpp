@@ -135,7 +135,7 @@ std::string sumWords(const Finding& finding)
                " " +
                fillIn(translate("PictureDescription", "The %1 strips left make a grating: each kept photon vector points within a quarter turn of one direction, so each adds to the sum along it."),
                       {std::to_string(finding.strips)}) +
-               " " + fillIn(from, {oneDecimal(fromAround ? parts.nearLeastTime : parts.farFromLeastTime), length});
+               afterSpace(fillIn(from, {oneDecimal(fromAround ? parts.nearLeastTime : parts.farFromLeastTime), length}));
     }
     // Arrows that nearly cancel: little light, and a sum far shorter than their count.
     if (finding.brightness < 0.5 && finding.sumLength < finding.reflecting / 4.0)
@@ -162,17 +162,17 @@ std::string againstWholeWords(const Finding& finding)
     if (finding.mirror.isWhole())
         return "";
     if (!finding.againstWholeHere)
-        return " " + translate("PictureDescription", "The whole mirror at this place sends no light to the detector.");
-    return " " + fillIn(translate("PictureDescription", "Light is %1 times as likely to reach the detector as with the whole mirror at this place: "
-                                                        "the square of the sum vector's length against the whole mirror's."),
-                        {brightnessNumber(*finding.againstWholeHere)});
+        return afterSpace(translate("PictureDescription", "The whole mirror at this place sends no light to the detector."));
+    return afterSpace(fillIn(translate("PictureDescription", "Light is %1 times as likely to reach the detector as with the whole mirror at this place: "
+                                                             "the square of the sum vector's length against the whole mirror's."),
+                                 {brightnessNumber(*finding.againstWholeHere)}));
 }
 
 std::string mirrorWords(const Mirror& mirror)
 {
     if (mirror.isWhole())
         return "";
-    return " " + fillIn(translate("PictureDescription", "Of the mirror's 30 segments %1 reflect; the others are scraped off."), {std::to_string(mirror.count())});
+    return afterSpace(fillIn(translate("PictureDescription", "Of the mirror's 30 segments %1 reflect; the others are scraped off."), {std::to_string(mirror.count())}));
 }
 
 // Said only where the spiral is drawn smaller than its full size, so that its size is not read
@@ -181,14 +181,14 @@ std::string spiralSizeWords(const Finding& finding)
 {
     if (finding.spiralSize >= 1)
         return "";
-    return " " + fillIn(translate("PictureDescription", "The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture."),
-                        {hundredthsText(finding.spiralSize)});
+    return afterSpace(fillIn(translate("PictureDescription", "The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture."),
+                                 {hundredthsText(finding.spiralSize)}));
 }
 
 // Only the real lengths are said: the window's own measure is the picture as it always was.
 std::string measureSentence(PathMeasure measure)
 {
-    return measure == PathMeasure::TwoLegs ? " " + translate("PictureDescription", "Each path is measured by its real length, its two legs added.") : "";
+    return measure == PathMeasure::TwoLegs ? afterSpace(translate("PictureDescription", "Each path is measured by its real length, its two legs added.")) : "";
 }
 
 std::string drawnWords(const DrawnPicture& drawn)
@@ -229,7 +229,7 @@ std::string describePicture(const DrawnPicture& drawn, const FormState& now)
         return words;
     if (drawn.stage == DrawnPicture::Stage::Empty || drawn.distance != now.nPosun || drawn.frequency != now.nKmitocet || drawn.mirror != now.explore.mirror ||
         drawn.measure != now.explore.measure)
-        words += " " + fillIn(translate("PictureDescription", "Start will draw distance %1 and frequency %2."), {now.nPosun, now.nKmitocet});
+        words += afterSpace(fillIn(translate("PictureDescription", "Start will draw distance %1 and frequency %2."), {now.nPosun, now.nKmitocet}));
     return words;
 }
 

@@ -62,7 +62,12 @@ std::string escaped(std::string_view text)
     return out;
 }
 
-std::string attribute(std::string_view name, std::string_view value) { return " " + std::string(name) + "=\"" + std::string(value) + '"'; }
+std::string attribute(std::string_view name, std::string_view value)
+{
+    std::string text(" ");
+    text.append(name).append("=\"").append(value) += '"';
+    return text;
+}
 
 }  // namespace
 

@@ -42,4 +42,11 @@ std::string fillIn(std::string_view text, std::initializer_list<std::string_view
     return filled;
 }
 
+std::string afterSpace(std::string_view words)
+{
+    std::string text(" ");
+    text += words;
+    return text;
+}
+
 }  // namespace quorvel

@@ -26,4 +26,7 @@ std::string translate(std::string_view context, std::string_view source);
 // percent sign stays as it is; the translation may put them in any order.
 std::string fillIn(std::string_view text, std::initializer_list<std::string_view> values);
 
+// Words that follow others in a text: a space, then the words.
+std::string afterSpace(std::string_view words);
+
 }  // namespace quorvel
