@@ -31,12 +31,16 @@ export function key(context, source) {
     return hash.toString(36);
 }
 
-// The language's catalogue of translations by key; the language's tag goes on the document at once.
+// The language's catalogue of translations by key, put together from the keys all languages share
+// and the language's words in their order; the language's tag goes on the document at once.
 export async function loadLanguage(language) {
     document.documentElement.lang = language.replace('_', '-');
     if (language === 'en') return catalogue;
-    const response = await fetch(`lang/${language}.json`);
-    if (response.ok) catalogue = await response.json();
+    const responses = await Promise.all([fetch('lang/keys.json'), fetch(`lang/${language}.json`)]);
+    if (responses.every((response) => response.ok)) {
+        const [keys, words] = await Promise.all(responses.map((response) => response.json()));
+        catalogue = Object.fromEntries(keys.map((at, k) => [at, words[k]]).filter(([, word]) => word));
+    }
     return catalogue;
 }
 
