@@ -28,7 +28,8 @@ public:
     Mirror operator~() const { return Mirror(~segments_); }
     Mirror operator^(const Mirror& other) const { return Mirror(segments_ ^ other.segments_); }
 
-    bool operator==(const Mirror&) const = default;
+    // As one word: the library's own comparison of bit sets walks them a bit at a time.
+    bool operator==(const Mirror& other) const { return (segments_ ^ other.segments_).none(); }
 
 private:
     explicit Mirror(std::bitset<segmentCount> segments) : segments_(segments) {}

@@ -9,8 +9,8 @@ for part in "$@"; do
         desktop) packages="$packages cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libxcb1-dev libpng-dev librsvg2-bin
                            fonts-liberation fonts-dejavu-core qt6-tools-dev qt6-l10n-tools qt6-translations-l10n" ;;
         test) packages="$packages libgtest-dev xvfb libx11-dev libxtst-dev dpkg-dev file appstream desktop-file-utils clang
-                        libclang-rt-14-dev nlohmann-json3-dev libxml2-utils netpbm qt6-base-private-dev emscripten terser librsvg2-bin pngquant chromium firefox-esr nodejs busybox" ;;
-        web) packages="$packages cmake ninja-build emscripten terser librsvg2-bin pngquant busybox nodejs" ;;
+                        libclang-rt-14-dev nlohmann-json3-dev libxml2-utils netpbm qt6-base-private-dev emscripten terser librsvg2-bin pngquant zopfli chromium firefox-esr nodejs busybox" ;;
+        web) packages="$packages cmake ninja-build emscripten terser librsvg2-bin pngquant zopfli busybox nodejs" ;;
         *) echo "install-deps.sh: no such part: $part" >&2; exit 2 ;;
     esac
 done
