@@ -296,6 +296,8 @@ std::string MainFormModel::typeNumber(PanelField field, std::string_view typed, 
     const auto number = typedNumber(field, typed, decimalSeparator, explore.measure);
     if (!number) {
         std::string refusal = typedNumberRefusal(field, typed, decimalSeparator, explore.measure);
+        // What an earlier change waits to say goes first, so that the refusal is heard last.
+        settled();
         say(refusal);
         return refusal;
     }

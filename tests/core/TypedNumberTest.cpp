@@ -36,6 +36,9 @@ TEST(TypedNumber, TheModelTakesANumberTheFieldOffersAndSaysWhyItRefusesAnother)
     EXPECT_EQ(window.model.typeNumber(PanelField::Frequency, "1,5", ","), "");
     EXPECT_EQ(window.model.typeNumber(PanelField::SecondFrequency, "0,7", ","), "");
     EXPECT_EQ(window.model.typeNumber(PanelField::Distance, " 400 ", "."), "\"400\" is not taken: the distance is a whole number from -350 to 350.");
+    const ExploreState& taken = window.state().explore;
+    ASSERT_EQ(window.view.announcements.size(), 2u) << "what the numbers taken did goes before the refusal";
+    EXPECT_TRUE(window.view.announcements.front().starts_with(brightnessWords(taken.brightness, taken.brightnessHere))) << window.view.announcements.front();
     EXPECT_EQ(window.model.typeNumber(PanelField::Frequency, "1e9", ","), "\"1e9\" is not taken: the frequency is a number from 0,5 to 2 in tenths, such as 1,5.");
     EXPECT_EQ(window.view.announcements.back(), "\"1e9\" is not taken: the frequency is a number from 0,5 to 2 in tenths, such as 1,5.");
     const ExploreState& explore = window.state().explore;
