@@ -23,7 +23,7 @@ catalogue.then(() => {
 const speed = control('HScroll1');
 
 // The window fills the browser's window from the start; fit.js lays it out.
-const pictures = [createPicture(control('picture')), createPicture(control('graph'))];
+const pictures = [createPicture(control('picture')), createPicture(control('graph'), { joinLines: true })];
 layOut(pictures);
 
 async function load() {

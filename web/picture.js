@@ -18,7 +18,10 @@ const device = (value, scale) => Math.round(value * scale);
 // pixel for an odd width, on its edge for an even one.
 const across = (value, width) => Math.floor(value) + (width % 2 ? 0.5 : 0) - width / 2;
 
-export function createPicture(canvas) {
+// A graph's curve is hundreds of short lines, one after another, which one path draws in a
+// fraction of the time of a stroke each; the window's picture keeps a stroke a line, as the
+// desktop draws it, for its pixels to stay the desktop's where two lines meet.
+export function createPicture(canvas, { joinLines = false } = {}) {
     const width = canvas.width;
     const height = canvas.height;
     const context = canvas.getContext('2d');
@@ -47,8 +50,28 @@ export function createPicture(canvas) {
         context.stroke();
     };
 
+    // The slanted line that ends where the next may go on, while its path is left open.
+    let open = null;
+    const finish = () => {
+        if (open) stroke(open.outline, open.penWidth * scale, 'round');
+        open = null;
+    };
+    const goesOn = (x, y, outline, penWidth) => open && open.x === x && open.y === y && open.outline === outline && open.penWidth === penWidth;
+
     const draw = {
         line(x1, y1, x2, y2, outline, penWidth) {
+            if (joinLines && x1 !== x2 && y1 !== y2) {
+                if (!goesOn(x1, y1, outline, penWidth)) {
+                    finish();
+                    context.beginPath();
+                    context.moveTo((x1 + 0.5) * scale, (y1 + 0.5) * scale);
+                    queueMicrotask(finish);
+                }
+                context.lineTo((x2 + 0.5) * scale, (y2 + 0.5) * scale);
+                open = { x: x2, y: y2, outline, penWidth };
+                return;
+            }
+            finish();
             context.beginPath();
             if (x1 === x2 || y1 === y2) {
                 // Drawn in device pixels, a whole number of them wide, wherever the scale puts it.
@@ -65,6 +88,7 @@ export function createPicture(canvas) {
         },
         // A fill of -1 leaves the circle's inside as it is.
         circle(x, y, radius, outline, penWidth, fill) {
+            finish();
             context.beginPath();
             context.arc((x + 0.5) * scale, (y + 0.5) * scale, Math.abs(radius) * scale, 0, 2 * Math.PI);
             if (fill >= 0) {
@@ -75,16 +99,29 @@ export function createPicture(canvas) {
         },
         // Words in the page's sans face, their baseline at y; anchor is start, center or end.
         text(x, y, words, anchor, size, colour) {
+            finish();
             useFont(size * scale);
             context.textAlign = anchor;
             context.fillStyle = css(colour);
             context.fillText(words, x * scale, y * scale);
         },
         fillRect(left, top, across, down, colour) {
+            finish();
             const [x, y] = [device(left, scale), device(top, scale)];
             context.fillStyle = css(colour);
             context.fillRect(x, y, device(left + across, scale) - x, device(top + down, scale) - y);
         },
+    };
+
+    // Measuring words lays them out; the graph writes the same few again at every redraw.
+    const widths = new Map();
+    const textWidth = (words, size) => {
+        const key = `${size * scale} ${words}`;
+        if (!widths.has(key)) {
+            useFont(size * scale);
+            widths.set(key, context.measureText(words).width / scale);
+        }
+        return widths.get(key);
     };
 
     // The pixels a drawing can touch, with a pixel to spare for its edges' smoothing.
@@ -92,8 +129,7 @@ export function createPicture(canvas) {
         if (kind === 'fillRect') return [args[0], args[1], args[0] + args[2], args[1] + args[3]];
         if (kind === 'text') {
             // Within the picture, so that the paper drawn over it drops it.
-            useFont(args[4] * scale);
-            const across = context.measureText(args[2]).width / scale;
+            const across = textWidth(args[2], args[4]);
             const left = args[0] - (args[3] === 'end' ? across : args[3] === 'center' ? across / 2 : 0);
             return [Math.max(0, left - 1), Math.max(0, args[1] - args[4]), Math.min(width, left + across + 1), Math.min(height, args[1] + args[4] / 3)];
         }
@@ -118,12 +154,14 @@ export function createPicture(canvas) {
     const resize = (pixels) => {
         if (!(pixels > 0) || pixels === canvas.width) return;
         scale = pixels / width;
+        open = null;
         canvas.width = pixels;
         canvas.height = Math.round(height * scale);
         context.lineJoin = 'round';
         font = '';
         pen = [];
         for (const [kind, , args] of drawn) draw[kind](...args);
+        finish();
     };
     // Until the page says otherwise, the picture covers its size in pixels at the device's ratio.
     canvas.width = 0;
