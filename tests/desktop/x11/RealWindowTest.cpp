@@ -181,6 +181,8 @@ TEST_F(RealWindow, AClickOnTheCentreOfEachOptionsCircleChoosesThatOption)
     }
     client.click(circle250.x(), circle250.y());
     client.click(circle2.x(), circle2.y());
+    EXPECT_EQ(look(circle250), selected) << "250 chosen before Start";
+    EXPECT_EQ(look(circle2), selected) << "2 chosen before Start";
     client.click(startButton.x(), startButton.y());
     // However busy the machine, the sweep of half a second ends within a few seconds.
     EXPECT_TRUE(waitForResults(5s, {308, 150})) << "the sum vector of distance 250 and frequency 2";
