@@ -38,6 +38,7 @@
 #include <QScreen>
 
 #include <iostream>
+#include <utility>
 
 namespace quorvel {
 
@@ -512,6 +513,10 @@ void MainForm::applySetup(const Setup& setup)
         createExplorePanel();
     model_.apply(setup);
 }
+
+// The panel's number boxes read what was typed through the model as they lose the focus, which
+// a window being taken down moves; they go while the model is still there.
+MainForm::~MainForm() { delete std::exchange(explorePanel_, nullptr); }
 
 void MainForm::createExplorePanel()
 {

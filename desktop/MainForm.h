@@ -34,6 +34,7 @@ class MainForm : public QWidget, private FormView {
 public:
     // Pauses last 15 ms per slowdown 1; tests may make them take no time.
     explicit MainForm(std::chrono::nanoseconds decrementLength = standardDecrementLength);
+    ~MainForm() override;
 
     MainFormModel& model() { return model_; }
     // Opens the explore panel beside the picture, which keeps its place and size, or closes it.
