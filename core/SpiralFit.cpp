@@ -24,7 +24,8 @@ double shareWithin(double start, double offset, double low, double high)
 
 double spiralSize(const Scene& scene, const Mirror& mirror, Layout layout)
 {
-    if (layout == Layout::Classic)
+    // A scraped mirror is the panel's, even drawn in the classic layout, as a link can set it.
+    if (layout == Layout::Classic && mirror.isWhole())
         return 1;
     Scene whole = scene;
     whole.spiralSize = 1;

@@ -1,6 +1,8 @@
 #include "core/BandClip.h"
 #include "core/ExploreWords.h"
 #include "core/MirrorOptics.h"
+#include "core/SceneSetup.h"
+#include "core/SpiralFit.h"
 #include "core/StartSequence.h"
 #include "tests/support/RecordingSurface.h"
 #include "tests/support/StartStandIns.h"
@@ -22,6 +24,18 @@ std::vector<Op> explorePicture(int distance, int tenths, const Mirror& mirror, P
     RecordingSurface surface;
     StartSequence(surface, settings, labels, mirror, Layout::Explore, measure).runToEnd();
     return surface.ops();
+}
+
+// A link or the command line can scrape the mirror without opening the panel, and Start then draws
+// the classic layout: a grating at 0/2 is fitted there as in the panel, and the whole mirror of
+// the classic window stays whole.
+TEST(PictureFit, AScrapedMirrorIsFittedInTheClassicLayoutToo)
+{
+    const Mirror grating = presetMirror(MirrorPreset::Grating, 0, 2, PathMeasure::RootOfSquares);
+    const Scene scene = sceneGeometry(0, 2);
+    EXPECT_LT(spiralSize(scene, grating, Layout::Classic), 1);
+    EXPECT_EQ(spiralSize(scene, grating, Layout::Classic), spiralSize(sceneGeometry(0, 2, Layout::Explore), grating, Layout::Explore));
+    EXPECT_EQ(spiralSize(sceneGeometry(250, 2), Mirror::whole(), Layout::Classic), 1);
 }
 
 // At every setting the panel reaches the whole spiral is drawn: links of one length, 35 pixels at
