@@ -326,7 +326,7 @@ window&apos;s measure) or legs (its real length)</source>
     </message>
     <message>
         <source>%1 times as likely as with the whole mirror here</source>
-        <translation>%1 fois plus probable qu’avec le miroir entier ici</translation>
+        <translation>%1 fois autant de chances qu’avec le miroir entier ici</translation>
     </message>
     <message>
         <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against a whole mirror at the middle and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.</source>
