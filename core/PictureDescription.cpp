@@ -127,6 +127,8 @@ std::string sumWords(const Finding& finding)
     const std::string light = brightnessNumber(finding.brightness);
     const LightParts& parts = finding.parts;
     const bool fromAround = parts.nearLeastTime > parts.farFromLeastTime;
+    if (finding.reflecting == 0)
+        return translate("PictureDescription", "No segment reflects, so no photon vector reaches the detector and no light arrives.");
     if (finding.grating) {
         const std::string from = finding.aroundScraped ? translate("PictureDescription", "All of the sum comes from segments far from the path of least time, as those around it are scraped off.")
                                  : fromAround          ? translate("PictureDescription", "Most of the sum, %1 of its %2 photon vectors, comes from the segments around the path of least time.")
@@ -159,7 +161,7 @@ std::string sumWords(const Finding& finding)
 // that is the brightness itself, and nothing more is said.
 std::string againstWholeWords(const Finding& finding)
 {
-    if (finding.mirror.isWhole())
+    if (finding.mirror.isWhole() || finding.reflecting == 0)
         return "";
     if (!finding.againstWholeHere)
         return afterSpace(translate("PictureDescription", "The whole mirror at this place sends no light to the detector."));
@@ -172,6 +174,8 @@ std::string mirrorWords(const Mirror& mirror)
 {
     if (mirror.isWhole())
         return "";
+    if (mirror.count() == 0)
+        return afterSpace(translate("PictureDescription", "Every segment of the mirror is scraped off."));
     return afterSpace(fillIn(translate("PictureDescription", "Of the mirror's 30 segments %1 reflect; the others are scraped off."), {std::to_string(mirror.count())}));
 }
 

@@ -922,6 +922,14 @@ okna) nebo legs (její skutečná délka)</translation>
         <source>The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture.</source>
         <translation>Spirála a součtový vektor jsou nakresleny v %1 své plné velikosti, aby se vešly do obrázku.</translation>
     </message>
+    <message>
+        <source>No segment reflects, so no photon vector reaches the detector and no light arrives.</source>
+        <translation>Žádný segment neodráží, takže k detektoru nedorazí žádný fotonový vektor a nepřichází žádné světlo.</translation>
+    </message>
+    <message>
+        <source>Every segment of the mirror is scraped off.</source>
+        <translation>Všechny segmenty zrcadla jsou seškrábané.</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>

@@ -922,6 +922,14 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
         <source>The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture.</source>
         <translation>Die Spirale und der Summenvektor sind auf %1 ihrer vollen Größe gezeichnet, damit sie ins Bild passen.</translation>
     </message>
+    <message>
+        <source>No segment reflects, so no photon vector reaches the detector and no light arrives.</source>
+        <translation>Kein Segment spiegelt, also erreicht kein Photonenvektor den Detektor, und es kommt kein Licht an.</translation>
+    </message>
+    <message>
+        <source>Every segment of the mirror is scraped off.</source>
+        <translation>Jedes Segment des Spiegels ist abgekratzt.</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>

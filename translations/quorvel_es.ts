@@ -922,6 +922,14 @@ medida de la ventana) o legs (su longitud real)</translation>
         <source>The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture.</source>
         <translation>La espiral y el vector suma se dibujan a %1 de su tamaño completo, para que quepan en la imagen.</translation>
     </message>
+    <message>
+        <source>No segment reflects, so no photon vector reaches the detector and no light arrives.</source>
+        <translation>Ningún segmento refleja, así que ningún vector de fotón llega al detector y no llega luz.</translation>
+    </message>
+    <message>
+        <source>Every segment of the mirror is scraped off.</source>
+        <translation>Todos los segmentos del espejo están raspados.</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>

@@ -922,6 +922,14 @@ window&apos;s measure) or legs (its real length)</source>
         <source>The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture.</source>
         <translation>La spirale et le vecteur somme sont dessinés à %1 de leur taille réelle, pour tenir dans l’image.</translation>
     </message>
+    <message>
+        <source>No segment reflects, so no photon vector reaches the detector and no light arrives.</source>
+        <translation>Aucun segment ne réfléchit, donc aucun vecteur photon n’atteint le détecteur et aucune lumière n’arrive.</translation>
+    </message>
+    <message>
+        <source>Every segment of the mirror is scraped off.</source>
+        <translation>Tous les segments du miroir sont grattés.</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>

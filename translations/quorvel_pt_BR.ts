@@ -922,6 +922,14 @@ medida da janela) ou legs (o comprimento real)</translation>
         <source>The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture.</source>
         <translation>A espiral e o vetor soma são desenhados a %1 do seu tamanho completo, para caber na imagem.</translation>
     </message>
+    <message>
+        <source>No segment reflects, so no photon vector reaches the detector and no light arrives.</source>
+        <translation>Nenhum segmento reflete, então nenhum vetor de fóton chega ao detector e nenhuma luz chega.</translation>
+    </message>
+    <message>
+        <source>Every segment of the mirror is scraped off.</source>
+        <translation>Todos os segmentos do espelho foram raspados.</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
