@@ -74,7 +74,11 @@ speed.addEventListener('wheel', (event) => {
 }, { passive: false });
 
 // Stop, or Escape outside the keys' dialog, ends a run at once and drops what waits behind it.
-control('stopRun').addEventListener('click', () => form.stopRun());
+// Stop is disabled once the run has ended, so the focus goes on to Start, where it is of use.
+control('stopRun').addEventListener('click', () => {
+    form.stopRun();
+    control('cmdStart').focus();
+});
 document.addEventListener('keydown', (event) => {
     if (event.key === 'Escape' && !event.defaultPrevented && !event.target.closest?.('dialog')) form.stopRun();
 });

@@ -50,6 +50,7 @@ for (const browserName of browsers) describe(browserName, () => {
             await page.waitForFunction(() => /^Stopped after segment \d+ of 30\. What was pressed during the run is dropped\.$/.test(document.getElementById('announcement').textContent));
             assert.equal(await page.$eval('#stopRun', (button) => button.disabled), true);
         }
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'cmdStart', 'the focus goes on from the Stop turned off');
         assert.deepEqual(problems, []);
     });
 
