@@ -203,6 +203,9 @@ void ExplorePanel::createBrightnessControls()
     brightnessBar_->setTextVisible(false);
     brightnessHere_ = new QLabel;
     brightnessHere_->setObjectName(QStringLiteral("brightnessHere"));
+    // Longer in some languages than the panel is wide: it goes on to a second line, never cut.
+    brightnessHere_->setWordWrap(true);
+    brightnessHere_->setAlignment(Qt::AlignRight);
     graph_ = new BrightnessGraphView(this);
     graph_->setObjectName(QStringLiteral("brightnessGraph"));
 }
@@ -254,7 +257,7 @@ void ExplorePanel::layOut()
     column->addWidget(endsOffer_, 0, Qt::AlignLeft);
     column->addLayout(settings);
     column->addLayout(brightnessRow);
-    column->addWidget(brightnessHere_, 0, Qt::AlignRight);
+    column->addWidget(brightnessHere_);
     column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Brightness against distance"), graph_));
     column->addWidget(graph_);
     column->addStretch();
