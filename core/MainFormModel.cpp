@@ -601,7 +601,11 @@ void MainFormModel::releaseHeld()
             sayCarried(action, {});
             carryOut(action);
         } else {
-            const std::string result = carriedOutWords(action);
+            std::string result = carriedOutWords(action);
+            // An option with the panel closed says nothing of itself: what it changed is what
+            // the next Start draws.
+            if (result.empty() && std::holds_alternative<Option>(action))
+                result = fillIn(translate("PictureDescription", "Start will draw distance %1 and frequency %2."), {state_.nPosun, state_.nKmitocet});
             sayCarried(action, result);
         }
     }

@@ -138,7 +138,7 @@ TEST(PictureWords, AreSaidAtARunsEndWithTheHeldInputCarriedOutAfterItAndAtExit)
     ASSERT_EQ(window.view.announcements.size(), 1u) << "one announcement, which no part cuts off";
     const std::string& end = window.view.announcements.front();
     EXPECT_EQ(end.rfind("Drawn for distance 0 and frequency 1. The path of least time reflects at segments 15 and 16", 0), 0u) << end;
-    const std::string last = "Carried out after the run: distance 250 and frequency 1. Then speed 3. Then Exit. Quorvel has ended.";
+    const std::string last = "Carried out after the run: distance 250 and frequency 1. Start will draw distance 250 and frequency 1. Then speed 3. Then Exit. Quorvel has ended.";
     EXPECT_TRUE(end.ends_with(last)) << end;
 }
 

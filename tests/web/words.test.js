@@ -73,7 +73,7 @@ for (const browserName of browsers) describe(browserName, () => {
         const { finished } = await runUntil(page, '3', 2);
         await clickOn(page, '#op250');
         await finished;
-        await saysAt(page, 'announcement', `${said} Carried out after the run: distance 250 and frequency 1.`);
+        await saysAt(page, 'announcement', `${said} Carried out after the run: distance 250 and frequency 1. Start will draw distance 250 and frequency 1.`);
         await page.focus('#cmdKonec');
         await page.keyboard.press('Enter');
         await saysAt(page, 'announcement', 'Quorvel has ended.');
