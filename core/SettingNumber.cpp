@@ -12,18 +12,17 @@
 
 namespace quorvel {
 
-namespace {
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
 std::string_view trimmed(std::string_view text)
 {
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
     return text;
 }
+
+namespace {
 
 // Neither conversion takes a leading plus; a second sign after it must still be refused.
 std::string_view withoutPlus(std::string_view text)

@@ -17,6 +17,9 @@ public:
 // the number are allowed; anything else, including "nan" and "inf", is refused.
 std::optional<double> parseDecimal(std::string_view text);
 
+// The text without the spaces and tabs around it.
+std::string_view trimmed(std::string_view text);
+
 // A whole number written plainly: digits, after a '-' for one below zero.
 std::optional<int> wholeNumber(std::string_view text);
 

@@ -13,23 +13,12 @@ namespace {
 constexpr std::size_t longestShown = 20;
 constexpr std::string_view typographicMinus = "\u2212";
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
 void replaceAll(std::string& text, std::string_view from, std::string_view to)
 {
     if (from.empty() || from == to)
         return;
     for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 // The text as the plain readers take it: a hyphen for the minus and a point for the separator.
