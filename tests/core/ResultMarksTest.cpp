@@ -70,7 +70,7 @@ TEST(ResultMarkDrawing, DrawsTheWorkedMarksInOrder)
         EXPECT_EQ(ops[3], solid(OpKind::Line, bestX, 290.5f, sourceX, 240.5f, SystemColour::ButtonFace));
         const Op& sum = ops[4];
         EXPECT_EQ(std::tuple(sum.kind, sum.colour, sum.penWidth, sum.x1, sum.y1),
-                  std::tuple(OpKind::Line, std::optional<Colour>(green), 2, single(expected.at("spiralStartX")), single(expected.at("spiralStartY"))));
+                  std::tuple(OpKind::Line, std::optional<Colour>(Rgb{0, 255, 0}), 2, single(expected.at("spiralStartX")), single(expected.at("spiralStartY"))));
         EXPECT_NEAR(sum.x2, expected.at("spiralEnd")[0].get<double>(), 6e-4);
         EXPECT_NEAR(sum.y2, expected.at("spiralEnd")[1].get<double>(), 6e-4);
         EXPECT_EQ(ops[5], (Op{.kind = OpKind::FillColour, .colour = SystemColour::CaptionText, .penWidth = 2, .fillStyle = FillStyle::Solid,
