@@ -40,7 +40,7 @@ for (const browserName of browsers) describe(browserName, () => {
         const { page: panel, problems: panelProblems } = await openLink('distance=-120&frequency=1.5&mirror=middle-third');
         assert.equal(await panel.$eval('#explorePanel', (shown) => shown.hidden), false);
         assert.deepEqual(await checked(panel, '#op0, #op250, #op1, #op2'), [false, false, false, false]);
-        assert.deepEqual(await panel.$$eval('#distanceNumber, #frequencyNumber, #nPosun', (all) => all.map((field) => field.value)), ['-120', '1.5', '-120']);
+        assert.deepEqual(await Promise.all(['#distanceNumber', '#frequencyNumber', '#nPosun'].map((field) => valueOf(panel, field))), ['-120', '1.5', '-120']);
         const segments = await panel.$$eval('#segments > button', (all) => all.map((segment) => (segment.getAttribute('aria-checked') === 'true' ? '1' : '0')).join(''));
         assert.equal(segments, '000000000011111111110000000000');
         assert.deepEqual([...problems, ...panelProblems], []);
