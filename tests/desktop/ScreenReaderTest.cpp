@@ -52,6 +52,16 @@ protected:
     void setSpeed(int value) { accessible(find("HScroll1"))->valueInterface()->setCurrentValue(value); }
     bool checked(const char* option) const { return find<QRadioButton>(option)->isChecked(); }
     QString described() { return QString::fromStdString(form.model().pictureDescription()); }
+    // What the window has said through its announcements so far.
+    static QStringList said()
+    {
+        QStringList words;
+        for (const Heard& h : heard) {
+            if (h.event == QAccessible::ObjectShow && h.role == QAccessible::Notification)
+                words << h.name;
+        }
+        return words;
+    }
     // During the given pause of a run that a click begins, or at once when there is no run.
     void during(std::size_t pause, const std::function<void()>& input)
     {
@@ -235,15 +245,11 @@ TEST_F(ScreenReader, ThePictureIsDescribedInWordsThatFollowIt)
 TEST_F(ScreenReader, TheEndOfARunAndTheInputHeldDuringItAreAnnounced)
 {
     during(3, [&] { QTest::mouseClick(find("op250"), Qt::LeftButton); });
-    const auto said = [](const QString& words) {
-        return std::any_of(heard.begin(), heard.end(), [&](const Heard& h) {
-            return h.event == QAccessible::ObjectShow && h.role == QAccessible::Notification && h.name.contains(words);
-        });
-    };
-    EXPECT_TRUE(said("Drawn for distance 0 and frequency 1. The path of least time"));
-    EXPECT_TRUE(said(" Carried out after the run: distance 250 and frequency 1."));
+    const auto saidIn = [](const QString& words) { return said().join(QLatin1Char('\n')).contains(words); };
+    EXPECT_TRUE(saidIn("Drawn for distance 0 and frequency 1. The path of least time"));
+    EXPECT_TRUE(saidIn(" Carried out after the run: distance 250 and frequency 1."));
     act("cmdKonec", QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(said("Quorvel has ended."));
+    EXPECT_TRUE(saidIn("Quorvel has ended."));
 }
 
 // A drag sets the distance many times a second; the brightness is said once it stands still.
@@ -253,14 +259,6 @@ TEST_F(ScreenReader, TheBrightnessIsSaidOnceASliderStandsStill)
     heard.clear();
     for (int step = 1; step <= 60; ++step)
         find<QAbstractSlider>("distance")->setValue(step * 4);
-    const auto said = [] {
-        QStringList words;
-        for (const Heard& h : heard) {
-            if (h.event == QAccessible::ObjectShow && h.role == QAccessible::Notification)
-                words << h.name;
-        }
-        return words;
-    };
     EXPECT_EQ(said(), QStringList());
     QTest::qWait(3 * static_cast<int>(MainFormModel::settleTime.count()));
     const ExploreState& explore = form.model().state().explore;
