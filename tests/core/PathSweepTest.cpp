@@ -76,6 +76,11 @@ struct Sweep {
     std::size_t setupOps = 0;
 };
 
+Op greyLine(float x1, float y1, float x2, float y2)
+{
+    return {.kind = OpKind::Line, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .colour = darkGrey, .penWidth = 1, .fillStyle = FillStyle::Solid, .fillColour = SystemColour::ButtonFace};
+}
+
 TEST(PathSweep, DrawsThirtyPointsInTheSamePattern)
 {
     Sweep sweep;
@@ -85,25 +90,14 @@ TEST(PathSweep, DrawsThirtyPointsInTheSamePattern)
         const float pointX = 44.0f + 12.0f * i;
         for (std::size_t k = 0; k < opsPerPoint; ++k)
             ASSERT_EQ(sweep.op(i, k).kind, pointPattern[k]) << "point " << i << " op " << k;
-        EXPECT_EQ(sweep.op(i, 0), (Op{.kind = OpKind::Line, .x1 = 354, .y1 = 240.5f, .x2 = pointX, .y2 = 290.5f, .colour = darkGrey, .penWidth = 1,
-                                      .fillStyle = FillStyle::Solid, .fillColour = SystemColour::ButtonFace}));
-        EXPECT_EQ(sweep.op(i, 1), (Op{.kind = OpKind::Line, .x1 = pointX, .y1 = 290.5f, .x2 = 454, .y2 = 240.5f, .colour = darkGrey, .penWidth = 1,
-                                      .fillStyle = FillStyle::Solid, .fillColour = SystemColour::ButtonFace}));
-        EXPECT_EQ(sweep.op(i, 3).penWidth, 2);
-        EXPECT_EQ(sweep.op(i, 3).x1, pointX);
-        EXPECT_EQ(sweep.op(i, 3).y1, 305.5f);
-        EXPECT_EQ(sweep.op(i, 3).radius, 2);
-        EXPECT_EQ(sweep.op(i, 4).penWidth, 2);
-        EXPECT_EQ(sweep.op(i, 6), (Op{.kind = OpKind::Line, .x1 = 44, .y1 = 490.5f, .x2 = 764, .y2 = 490.5f, .colour = darkGrey, .penWidth = 1,
-                                      .fillStyle = FillStyle::Solid, .fillColour = SystemColour::ButtonFace}));
-        EXPECT_EQ(sweep.op(i, 7), (Op{.kind = OpKind::Line, .x1 = 44, .y1 = 340.5f, .x2 = 44, .y2 = 490.5f, .colour = darkGrey, .penWidth = 1,
-                                      .fillStyle = FillStyle::Solid, .fillColour = SystemColour::ButtonFace}));
-        EXPECT_EQ(sweep.op(i, 9).penWidth, 2);
-        EXPECT_EQ(sweep.op(i, 9).colour, Colour(darkGrey));
-        EXPECT_EQ(sweep.op(i, 11).penWidth, 1);
+        EXPECT_EQ(sweep.op(i, 0), greyLine(354, 240.5f, pointX, 290.5f));
+        EXPECT_EQ(sweep.op(i, 1), greyLine(pointX, 290.5f, 454, 240.5f));
+        EXPECT_EQ(std::tuple(sweep.op(i, 3).penWidth, sweep.op(i, 3).radius, sweep.op(i, 4).penWidth), std::tuple(2, 2.0f, 2));
+        EXPECT_EQ(sweep.op(i, 6), greyLine(44, 490.5f, 764, 490.5f));
+        EXPECT_EQ(sweep.op(i, 7), greyLine(44, 340.5f, 44, 490.5f));
+        EXPECT_EQ(std::tuple(sweep.op(i, 9).penWidth, sweep.op(i, 9).colour, sweep.op(i, 11).penWidth), std::tuple(2, std::optional<Colour>(darkGrey), 1));
     }
     EXPECT_EQ(sweep.surface.penWidth(), 1);
-    EXPECT_EQ(sweep.surface.fillColour(), Colour(SystemColour::ButtonFace));
     EXPECT_EQ(sweep.surface.opsOfKind(OpKind::FillColour).size(), 2u) << "the sweep must not change the fill";
 }
 
@@ -154,85 +148,45 @@ TEST(PathSweep, LaysTheSpiralHeadToTail)
     EXPECT_EQ(sweep.mark(4).y2, sweep.op(59, 11).y2);
 }
 
-TEST(PathSweep, FrequencyTwoTurnsEveryVectorTwiceAsFarAndKeepsTheRest)
-{
-    Sweep once("0", "1");
-    Sweep twice("0", "2");
-    once.sweep();
-    twice.sweep();
-    for (int i = 1; i <= 59; i += 2) {
-        for (const std::size_t k : {0u, 1u, 3u, 9u})
-            EXPECT_EQ(once.op(i, k), twice.op(i, k));
-        // Twice the phase angle: the doubled vector's direction is the angle-doubling of the single one.
-        const double c1 = (once.op(i, 4).x2 - once.op(i, 4).x1) / 10.0;
-        const double s1 = (once.op(i, 4).y2 - once.op(i, 4).y1) / 10.0;
-        EXPECT_NEAR((twice.op(i, 4).x2 - twice.op(i, 4).x1) / 10.0, c1 * c1 - s1 * s1, 1e-4);
-        EXPECT_NEAR((twice.op(i, 4).y2 - twice.op(i, 4).y1) / 10.0, 2 * s1 * c1, 1e-4);
-    }
-}
-
-TEST(LeastTimeRule, FirstPointIsAlwaysBest)
+// The first point is the best whatever its value; a tie moves the best half a segment on, and
+// only a strictly larger value replaces it.
+TEST(LeastTimeRule, TakesTheFirstPointThenMovesOnTiesAndTakesOnlyALargerValue)
 {
     Scene scene;
     scene.segmentWidth = 24;
     scene.bestTimeY = -100000;
     updateLeastTime(scene, 56, -250000, true);
-    EXPECT_EQ(scene.bestPointX, 56);
-    EXPECT_EQ(scene.bestTimeY, -250000);
-}
-
-TEST(LeastTimeRule, TiesMoveOnByHalfASegmentAndALargerValueReplaces)
-{
-    Scene scene;
-    scene.segmentWidth = 24;
-    scene.bestTimeY = -100000;
+    EXPECT_EQ(std::pair(scene.bestPointX, scene.bestTimeY), std::pair(56.0, -250000.0));
     updateLeastTime(scene, 56, 400, true);
     updateLeastTime(scene, 80, 399, false);
     EXPECT_EQ(scene.bestPointX, 56) << "a smaller value changes nothing";
     updateLeastTime(scene, 104, 400, false);
     EXPECT_EQ(scene.bestPointX, 68) << "a tie moves half a segment on";
     updateLeastTime(scene, 128, 400, false);
-    EXPECT_EQ(scene.bestPointX, 80) << "each further tie moves another half segment";
-    EXPECT_EQ(scene.bestTimeY, 400);
+    EXPECT_EQ(std::pair(scene.bestPointX, scene.bestTimeY), std::pair(80.0, 400.0)) << "each further tie moves another half segment";
     updateLeastTime(scene, 152, 400.0001, false);
-    EXPECT_EQ(scene.bestPointX, 152) << "a strictly larger value replaces outright";
-    EXPECT_EQ(scene.bestTimeY, 400.0001);
+    EXPECT_EQ(std::pair(scene.bestPointX, scene.bestTimeY), std::pair(152.0, 400.0001)) << "a strictly larger value replaces outright";
+
+    // Every timeY of a far-away pair lies below the start value of -100000; the marker shows the best point.
+    Sweep far("1000000", "1");
+    far.run();
+    EXPECT_EQ(far.mark(0).x1, 56);
+    EXPECT_LT(far.mark(0).y1, -100000);
 }
 
-TEST(LeastTimeRule, FarAwayPathsStillGiveABestPoint)
+// The slowdown times 300000 decrements, rounded, negative counts none; texts that are no finite
+// number, or overflow, are refused.
+TEST(PauseDecrements, AreTheSlowdownTimes300000)
 {
-    // Every timeY lies below the start value of -100000 here; the marker shows the best point.
-    Sweep sweep("1000000", "1");
-    sweep.run();
-    EXPECT_EQ(sweep.mark(0).x1, 56);
-    EXPECT_LT(sweep.mark(0).y1, -100000);
-}
-
-TEST(PauseDecrements, IsSlowdownTimes300000)
-{
-    EXPECT_EQ(pauseDecrements("1"), 300000u);
-    EXPECT_EQ(pauseDecrements("10"), 3000000u);
-    EXPECT_EQ(pauseDecrements("20"), 6000000u);
-    EXPECT_EQ(pauseDecrements("0"), 0u);
-}
-
-TEST(PauseDecrements, ClampsNegativeAndRoundsFractionalCounts)
-{
-    EXPECT_EQ(pauseDecrements("-3"), 0u);
-    EXPECT_EQ(pauseDecrements("-0.000001"), 0u);
-    EXPECT_EQ(pauseDecrements("0.0000015"), 0u);  // 0.45 decrements
-    EXPECT_EQ(pauseDecrements("0.0000025"), 1u);  // 0.75 decrements
-    EXPECT_EQ(pauseDecrements("1.5"), 450000u);
-    EXPECT_EQ(pauseDecrements("0.1234567"), 37037u);  // 37037.01
-    EXPECT_EQ(pauseDecrements("1e300"), std::numeric_limits<std::uint64_t>::max());
-}
-
-TEST(PauseDecrements, RefusesNonNumbersAndOverflow)
-{
-    EXPECT_THROW(pauseDecrements("fast"), SettingsError);
-    EXPECT_THROW(pauseDecrements(""), SettingsError);
-    EXPECT_THROW(pauseDecrements("1e305"), SettingsError);
-    EXPECT_THROW(pauseDecrements("-1e305"), SettingsError);
+    const std::pair<const char*, std::uint64_t> worked[] = {
+        {"1", 300000},   {"10", 3000000}, {"20", 6000000}, {"0", 0},         {"-3", 0},      {"-0.000001", 0},
+        {"0.0000015", 0} /* 0.45 */,      {"0.0000025", 1} /* 0.75 */,      {"1.5", 450000}, {"0.1234567", 37037} /* 37037.01 */,
+        {"1e300", std::numeric_limits<std::uint64_t>::max()},
+    };
+    for (const auto& [slowdown, decrements] : worked)
+        EXPECT_EQ(pauseDecrements(slowdown), decrements) << slowdown;
+    for (const char* refused : {"fast", "", "1e305", "-1e305"})
+        EXPECT_THROW(pauseDecrements(refused), SettingsError) << refused;
 }
 
 TEST(StartSequencePause, FollowsEachPointAndReadsTheSlowdownAfresh)
@@ -251,22 +205,20 @@ TEST(StartSequencePause, FollowsEachPointAndReadsTheSlowdownAfresh)
         EXPECT_EQ(sweep.pauses[k], k < 10 ? 300000u : k < 20 ? 6000000u : 0u) << "pause " << k;
 }
 
-class BadSlowdown : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(BadSlowdown, StopsAfterTheCurrentPointIsDrawn)
+TEST(StartSequencePause, ABadSlowdownStopsAfterTheCurrentPointIsDrawn)
 {
-    Sweep sweep;
-    for (int k = 0; k < 14; ++k)
-        sweep.step();
-    sweep.settings.slowdown = GetParam();
-    EXPECT_THROW(sweep.sequence.step(), SettingsError);
-    EXPECT_EQ(sweep.sweepOps(), 15 * opsPerPoint);
-    EXPECT_EQ(sweep.sequence.step(), std::nullopt);
-    EXPECT_EQ(sweep.sweepOps(), 15 * opsPerPoint) << "a stopped sequence draws nothing more";
-    EXPECT_TRUE(sweep.labels.ops.empty());
+    for (const char* slowdown : {"", "slow", "nan", "inf", "1e306"}) {
+        Sweep sweep;
+        for (int k = 0; k < 14; ++k)
+            sweep.step();
+        sweep.settings.slowdown = slowdown;
+        EXPECT_THROW(sweep.sequence.step(), SettingsError) << slowdown;
+        EXPECT_EQ(sweep.sweepOps(), 15 * opsPerPoint) << slowdown;
+        EXPECT_EQ(sweep.sequence.step(), std::nullopt);
+        EXPECT_EQ(sweep.sweepOps(), 15 * opsPerPoint) << "a stopped sequence draws nothing more";
+        EXPECT_TRUE(sweep.labels.ops.empty());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Texts, BadSlowdown, ::testing::Values("", "slow", "nan", "inf", "1e306"));
 
 }  // namespace
 }  // namespace quorvel

@@ -46,44 +46,37 @@ struct Results {
 
 float single(const nlohmann::json& value) { return value.get<float>(); }
 
+Op solid(OpKind kind, float x1, float y1, float x2, float y2, Colour fill, std::optional<Colour> colour = darkGrey)
+{
+    return {.kind = kind, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .radius = kind == OpKind::Circle ? 5.0f : 0.0f, .colour = colour, .penWidth = 2,
+            .fillStyle = FillStyle::Solid, .fillColour = fill};
+}
+
+// The least-time marker up to the top, its two rays, the green sum vector, and the detector and
+// source filled again.
 TEST(ResultMarkDrawing, DrawsTheWorkedMarksInOrder)
 {
     for (const auto& expected : workedSettings()) {
         SCOPED_TRACE(testing::workedSettingName(expected));
-        const Results results(expected.at("distance"), expected.at("frequency"));
-        const std::vector<Op>& ops = results.marks;
+        const std::vector<Op>& ops = Results(expected.at("distance"), expected.at("frequency")).marks;
         const float bestX = single(expected.at("bestPointX"));
         const float sourceX = single(expected.at("sourceX"));
         const float detectorX = single(expected.at("detectorX"));
         ASSERT_EQ(ops.size(), 9u);
-        const Op& marker = ops[0];
-        EXPECT_EQ(marker.kind, OpKind::Line);
-        EXPECT_EQ(marker.penWidth, 1);
-        EXPECT_EQ(marker.colour, Colour(darkGrey));
-        EXPECT_EQ(marker.x1, bestX);
-        EXPECT_NEAR(marker.y1, expected.at("bestTimeY").get<double>(), 6e-4);
-        EXPECT_EQ(marker.x2, bestX);
-        EXPECT_EQ(marker.y2, 100.0f);
-        EXPECT_EQ(ops[1].kind, OpKind::PenWidth);
-        EXPECT_EQ(ops[2], (Op{.kind = OpKind::Line, .x1 = bestX, .y1 = 290.5f, .x2 = detectorX, .y2 = 240.5f, .colour = darkGrey, .penWidth = 2,
-                              .fillStyle = FillStyle::Solid, .fillColour = SystemColour::ButtonFace}));
-        EXPECT_EQ(ops[3], (Op{.kind = OpKind::Line, .x1 = bestX, .y1 = 290.5f, .x2 = sourceX, .y2 = 240.5f, .colour = darkGrey, .penWidth = 2,
-                              .fillStyle = FillStyle::Solid, .fillColour = SystemColour::ButtonFace}));
+        EXPECT_EQ(std::tuple(ops[0].kind, ops[0].penWidth, ops[0].colour, ops[0].x1, ops[0].x2, ops[0].y2),
+                  std::tuple(OpKind::Line, 1, std::optional<Colour>(darkGrey), bestX, bestX, 100.0f));
+        EXPECT_NEAR(ops[0].y1, expected.at("bestTimeY").get<double>(), 6e-4);
+        EXPECT_EQ(ops[2], solid(OpKind::Line, bestX, 290.5f, detectorX, 240.5f, SystemColour::ButtonFace));
+        EXPECT_EQ(ops[3], solid(OpKind::Line, bestX, 290.5f, sourceX, 240.5f, SystemColour::ButtonFace));
         const Op& sum = ops[4];
-        EXPECT_EQ(sum.kind, OpKind::Line);
-        EXPECT_EQ(sum.colour, Colour(green));
-        EXPECT_EQ(sum.penWidth, 2);
-        EXPECT_EQ(sum.x1, single(expected.at("spiralStartX")));
-        EXPECT_EQ(sum.y1, single(expected.at("spiralStartY")));
+        EXPECT_EQ(std::tuple(sum.kind, sum.colour, sum.penWidth, sum.x1, sum.y1),
+                  std::tuple(OpKind::Line, std::optional<Colour>(Rgb{0, 255, 0}), 2, single(expected.at("spiralStartX")), single(expected.at("spiralStartY"))));
         EXPECT_NEAR(sum.x2, expected.at("spiralEnd")[0].get<double>(), 6e-4);
         EXPECT_NEAR(sum.y2, expected.at("spiralEnd")[1].get<double>(), 6e-4);
         EXPECT_EQ(ops[5], (Op{.kind = OpKind::FillColour, .colour = SystemColour::CaptionText, .penWidth = 2, .fillStyle = FillStyle::Solid,
                               .fillColour = SystemColour::CaptionText}));
-        EXPECT_EQ(ops[6].kind, OpKind::FillStyle);
-        EXPECT_EQ(ops[7], (Op{.kind = OpKind::Circle, .x1 = detectorX, .y1 = 240.5f, .radius = 5, .colour = darkGrey, .penWidth = 2,
-                              .fillStyle = FillStyle::Solid, .fillColour = SystemColour::CaptionText}));
-        EXPECT_EQ(ops[8], (Op{.kind = OpKind::Circle, .x1 = sourceX, .y1 = 240.5f, .radius = 5, .colour = std::nullopt, .penWidth = 2,
-                              .fillStyle = FillStyle::Solid, .fillColour = SystemColour::CaptionText}));
+        EXPECT_EQ(ops[7], solid(OpKind::Circle, detectorX, 240.5f, 0, 0, SystemColour::CaptionText));
+        EXPECT_EQ(ops[8], solid(OpKind::Circle, sourceX, 240.5f, 0, 0, SystemColour::CaptionText, std::nullopt));
     }
 }
 

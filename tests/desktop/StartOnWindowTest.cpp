@@ -135,43 +135,6 @@ TEST_F(StartOnWindow, InputDuringARunActsAfterItInTheOrderItCame)
     EXPECT_EQ(speed->value(), 7);
     EXPECT_TRUE(find<QRadioButton>("op0")->isChecked());
     EXPECT_TRUE(find<QRadioButton>("op1")->isChecked()) << "2 came before 0";
-    EXPECT_FALSE(find("labSoucet")->isVisible()) << "the held choice of distance hid the labels after the run";
-    EXPECT_FALSE(find("labKliknuti")->isVisible());
-    const auto& run = testing::workedSettings()[2];
-    ASSERT_EQ(testing::workedSettingName(run), "distance 250, frequency 1");
-    EXPECT_TRUE(hasColourNear(form.surface().picture(), pixel(run["checkPixels"]["sumVector"]), greenPixel)) << "the choices keep the run's picture";
-}
-
-// The pauses are real here, since a button that a screen reader presses is released by a timer.
-class PacedWindow : public testing::FormFixture {
-protected:
-    PacedWindow() : FormFixture(standardDecrementLength) {}
-};
-
-// A screen reader acts on the controls without mouse or keyboard: its presses and the value it
-// sets wait for the run's end like any click.
-TEST_F(PacedWindow, AScreenReadersActionsDuringARunWaitForItsEnd)
-{
-    const auto press = [&](const char* control) {
-        QAccessible::queryAccessibleInterface(find(control))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    };
-    onPause = [&](std::chrono::nanoseconds) {
-        if (pauses.size() == 2) {
-            press("op250");
-            press("cmdStart");
-            QAccessible::queryAccessibleInterface(find("HScroll1"))->valueInterface()->setCurrentValue(7);
-        }
-        if (pauses.size() <= 30) {
-            EXPECT_EQ(text("nPosun"), "0") << "pause " << pauses.size();
-            EXPECT_EQ(text("nSpomaleni"), "1") << "pause " << pauses.size();
-        }
-    };
-    QTest::mouseClick(find("cmdStart"), Qt::LeftButton);
-    ASSERT_TRUE(testing::waitWhile([&] { return finishedRuns < 2; }));
-    EXPECT_EQ(text("nSpomaleni"), "7");
-    const auto& run = testing::workedSettings()[2];
-    ASSERT_EQ(testing::workedSettingName(run), "distance 250, frequency 1");
-    EXPECT_EQ(find("labSoucet")->pos(), labelPlace(run["labels"]["labSoucet"])) << "the second run drew distance 250";
 }
 
 }  // namespace

@@ -93,19 +93,6 @@ TEST_F(WindowSurfaceTest, CirclesAreOutlinedAndFilledAsTheDrawingStateSays)
     EXPECT_EQ(shown.pixelColor(200, 100), canvas.role(QPalette::HighlightedText));
 }
 
-TEST_F(WindowSurfaceTest, LinesIgnoreTheFill)
-{
-    surface.setFillStyle(FillStyle::Solid);
-    surface.setFillColour(Rgb{255, 0, 0});
-    surface.setPenWidth(2);
-    surface.line(10, 10, 300, 200, darkGrey);
-    const QImage picture = surface.picture();
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x)
-            ASSERT_NE(picture.pixelColor(x, y).rgb(), QColor(255, 0, 0).rgb()) << x << ", " << y;
-    }
-}
-
 // What was drawn outside a window made smaller is there when it grows again, and the picture
 // grows with the window.
 TEST_F(WindowSurfaceTest, ThePictureSurvivesHidingAndResizingAndGrowsWithTheWindow)

@@ -59,8 +59,6 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.equal(svg.name, 'quorvel-picture.svg');
         assert.equal(svg.type, 'image/svg+xml');
         assert.equal(svg.text, await page.evaluate(async () => (await import('/main.js')).form.pictureSvg()));
-        assert.match(svg.text, /<svg[^>]* width="800" height="581"/);
-        assert.ok(svg.text.includes('>Detector<'), 'the labels on show');
         assert.deepEqual(problems, []);
     });
 
