@@ -45,29 +45,63 @@ std::optional<Position> sumLabelPosition(const Scene& scene, const SettingsTexts
     return std::nullopt;
 }
 
-// Whether a label's box at a place would cover part of the sum vector.
-bool coversSum(const Scene& scene, Position place, double width, double height)
+constexpr double sumLabelWidth = 113;
+constexpr double sumLabelHeight = 57;
+
+// Whether the sum label's box at a place would cover part of the sum vector, whose pen reaches a
+// pixel from its line: whether the line enters the box, so grown, before it leaves it.
+bool coversSum(const Scene& scene, Position place)
 {
-    for (int step = 0; step <= 20; ++step) {
-        const double x = scene.spiralStartX + (scene.spiralX - scene.spiralStartX) * step / 20;
-        const double y = scene.spiralStartY + (scene.spiralY - scene.spiralStartY) * step / 20;
-        if (x > place.left && x < place.left + width && y > place.top && y < place.top + height)
-            return true;
+    constexpr double reach = 1;
+    const double dx = scene.spiralX - scene.spiralStartX;
+    const double dy = scene.spiralY - scene.spiralStartY;
+    const double directions[] = {-dx, dx, -dy, dy};
+    const double room[] = {scene.spiralStartX - (place.left - reach), place.left + sumLabelWidth + reach - scene.spiralStartX,
+                           scene.spiralStartY - (place.top - reach), place.top + sumLabelHeight + reach - scene.spiralStartY};
+    double enter = 0;
+    double leave = 1;
+    for (int side = 0; side < 4; ++side) {
+        if (directions[side] == 0) {
+            if (room[side] < 0)
+                return false;
+            continue;
+        }
+        const double at = room[side] / directions[side];
+        if (directions[side] < 0)
+            enter = std::max(enter, at);
+        else
+            leave = std::min(leave, at);
     }
-    return false;
+    return enter <= leave;
+}
+
+// The sum label stays within the band, clear of the window's buttons above it and of the mirror.
+double lowestSumLabelTop(const Scene& scene) { return scene.mirrorY - 31 - sumLabelHeight; }
+double rightmostSumLabelLeft(const Scene& scene) { return scene.canvasWidth - 5 - sumLabelWidth; }
+
+// The place nearest the one wanted where the sum label leaves the whole sum vector in sight.
+Position nearestClearOfSum(const Scene& scene, Position wanted)
+{
+    std::optional<Position> nearest;
+    double nearestDistance = 0;
+    for (double top = bandInterior.top; top <= lowestSumLabelTop(scene); ++top) {
+        for (double left = 5; left <= rightmostSumLabelLeft(scene); ++left) {
+            const double distance = std::hypot(left - wanted.left, top - wanted.top);
+            if ((!nearest || distance < nearestDistance) && !coversSum(scene, {left, top})) {
+                nearest = Position{left, top};
+                nearestDistance = distance;
+            }
+        }
+    }
+    return nearest.value_or(wanted);
 }
 
 // Where no row gives the sum label a place, it stands beside the sum vector's middle, on the side
-// away from the spiral's bulge, so that it covers neither; and within the band, clear of the
-// window's buttons above it and of the mirror, on the other side if that is what keeps the sum
-// vector in sight.
+// away from the spiral's bulge, so that it covers neither; on the other side if that is what keeps
+// the sum vector in sight, or else at the nearest place that does.
 Position besideSum(const Scene& scene)
 {
-    constexpr double labelWidth = 113;
-    constexpr double labelHeight = 57;
     constexpr double away = 60;
-    constexpr double bandTop = bandInterior.top;
-    const double lowest = scene.mirrorY - 31 - labelHeight;
     const double middleX = (scene.spiralStartX + scene.spiralX) / 2;
     const double middleY = (scene.spiralStartY + scene.spiralY) / 2;
     const double links = scene.spiralLinks + 1;
@@ -83,11 +117,14 @@ Position besideSum(const Scene& scene)
     const double sideX = length > 0 ? normalX / length : 1;
     const double sideY = length > 0 ? normalY / length : 0;
     const auto placed = [&](double side) {
-        return Position{std::clamp(middleX + side * away * sideX - labelWidth / 2, 5.0, scene.canvasWidth - 5 - labelWidth),
-                        std::clamp(middleY + side * away * sideY - labelHeight / 2, bandTop, lowest)};
+        return Position{std::clamp(middleX + side * away * sideX - sumLabelWidth / 2, 5.0, rightmostSumLabelLeft(scene)),
+                        std::clamp(middleY + side * away * sideY - sumLabelHeight / 2, static_cast<double>(bandInterior.top), lowestSumLabelTop(scene))};
     };
     const Position preferred = placed(1);
-    return coversSum(scene, preferred, labelWidth, labelHeight) ? placed(-1) : preferred;
+    if (!coversSum(scene, preferred))
+        return preferred;
+    const Position other = placed(-1);
+    return coversSum(scene, other) ? nearestClearOfSum(scene, preferred) : other;
 }
 
 // Whether a label's box at a place reaches within some pixels of a point.
@@ -163,8 +200,9 @@ void placeResultLabels(const Scene& scene, const SettingsTexts& settings, Result
     place(labels, ResultLabel::Cas, {scene.segmentWidth + scene.mirrorLeft + 10, scene.mirrorY + 50});
     place(labels, ResultLabel::Zdroj, everywhere ? within(scene, source) : source);
     place(labels, ResultLabel::Detektor, everywhere ? within(scene, detector) : detector);
-    if (const auto position = sumLabelPosition(scene, settings))
-        place(labels, ResultLabel::Soucet, *position);
+    const auto tablePosition = sumLabelPosition(scene, settings);
+    if (tablePosition && !(everywhere && coversSum(scene, *tablePosition)))
+        place(labels, ResultLabel::Soucet, *tablePosition);
     else if (everywhere)
         place(labels, ResultLabel::Soucet, besideSum(scene));
     for (const auto label : {ResultLabel::Radius, ResultLabel::Cas, ResultLabel::Zdroj, ResultLabel::Detektor, ResultLabel::Soucet})
