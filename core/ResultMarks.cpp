@@ -49,59 +49,20 @@ constexpr double sumLabelWidth = 113;
 constexpr double sumLabelHeight = 57;
 
 // Whether the sum label's box at a place would cover part of the sum vector, whose pen reaches a
-// pixel from its line: whether the line enters the box, so grown, before it leaves it.
+// pixel from its line.
 bool coversSum(const Scene& scene, Position place)
 {
     constexpr double reach = 1;
-    const double dx = scene.spiralX - scene.spiralStartX;
-    const double dy = scene.spiralY - scene.spiralStartY;
-    const double directions[] = {-dx, dx, -dy, dy};
-    const double room[] = {scene.spiralStartX - (place.left - reach), place.left + sumLabelWidth + reach - scene.spiralStartX,
-                           scene.spiralStartY - (place.top - reach), place.top + sumLabelHeight + reach - scene.spiralStartY};
-    double enter = 0;
-    double leave = 1;
-    for (int side = 0; side < 4; ++side) {
-        if (directions[side] == 0) {
-            if (room[side] < 0)
-                return false;
-            continue;
-        }
-        const double at = room[side] / directions[side];
-        if (directions[side] < 0)
-            enter = std::max(enter, at);
-        else
-            leave = std::min(leave, at);
-    }
-    return enter <= leave;
-}
-
-// The sum label stays within the band, clear of the window's buttons above it and of the mirror.
-double lowestSumLabelTop(const Scene& scene) { return scene.mirrorY - 31 - sumLabelHeight; }
-double rightmostSumLabelLeft(const Scene& scene) { return scene.canvasWidth - 5 - sumLabelWidth; }
-
-// The place nearest the one wanted where the sum label leaves the whole sum vector in sight.
-Position nearestClearOfSum(const Scene& scene, Position wanted)
-{
-    std::optional<Position> nearest;
-    double nearestDistance = 0;
-    for (double top = bandInterior.top; top <= lowestSumLabelTop(scene); ++top) {
-        for (double left = 5; left <= rightmostSumLabelLeft(scene); ++left) {
-            const double distance = std::hypot(left - wanted.left, top - wanted.top);
-            if ((!nearest || distance < nearestDistance) && !coversSum(scene, {left, top})) {
-                nearest = Position{left, top};
-                nearestDistance = distance;
-            }
-        }
-    }
-    return nearest.value_or(wanted);
+    const BandInterior box{single(place.left - reach), single(place.top - reach), single(place.left + sumLabelWidth + reach),
+                           single(place.top + sumLabelHeight + reach)};
+    return lineWithin(box, single(scene.spiralStartX), single(scene.spiralStartY), single(scene.spiralX), single(scene.spiralY)).has_value();
 }
 
 // Where no row gives the sum label a place, it stands beside the sum vector's middle, on the side
 // away from the spiral's bulge, so that it covers neither; on the other side if that is what keeps
-// the sum vector in sight, or else at the nearest place that does.
+// the sum vector in sight, or else as near the vector as either side leaves it whole.
 Position besideSum(const Scene& scene)
 {
-    constexpr double away = 60;
     const double middleX = (scene.spiralStartX + scene.spiralX) / 2;
     const double middleY = (scene.spiralStartY + scene.spiralY) / 2;
     const double links = scene.spiralLinks + 1;
@@ -116,15 +77,18 @@ Position besideSum(const Scene& scene)
     const double length = std::hypot(normalX, normalY);
     const double sideX = length > 0 ? normalX / length : 1;
     const double sideY = length > 0 ? normalY / length : 0;
-    const auto placed = [&](double side) {
-        return Position{std::clamp(middleX + side * away * sideX - sumLabelWidth / 2, 5.0, rightmostSumLabelLeft(scene)),
-                        std::clamp(middleY + side * away * sideY - sumLabelHeight / 2, static_cast<double>(bandInterior.top), lowestSumLabelTop(scene))};
+    // Within the band, clear of the window's buttons above it and of the mirror.
+    const auto placed = [&](double away) {
+        return Position{std::clamp(middleX + away * sideX - sumLabelWidth / 2, 5.0, scene.canvasWidth - 5 - sumLabelWidth),
+                        std::clamp(middleY + away * sideY - sumLabelHeight / 2, static_cast<double>(bandInterior.top), scene.mirrorY - 31 - sumLabelHeight)};
     };
-    const Position preferred = placed(1);
-    if (!coversSum(scene, preferred))
-        return preferred;
-    const Position other = placed(-1);
-    return coversSum(scene, other) ? nearestClearOfSum(scene, preferred) : other;
+    for (double away = 60; away < scene.canvasWidth; away += 10) {
+        for (const double offset : {away, -away}) {
+            if (!coversSum(scene, placed(offset)))
+                return placed(offset);
+        }
+    }
+    return placed(60);
 }
 
 // Whether a label's box at a place reaches within some pixels of a point.
