@@ -128,9 +128,8 @@ double fittedTimeCurveHeight(const Scene& scene)
 {
     // The photon vectors reach an arrow's length below their row, and their pen a pixel more.
     const double highestDot = scene.mirrorY + scene.arrowLength + 5 + scene.arrowLength + 1 + timeCurveDotReach;
-    double longest = 0;
-    for (int i = 1; i <= pointBound(scene); i += 2)
-        longest = std::max(longest, pathLength(scene, pointXOf(scene, i)));
+    // A path is the longer the farther its point from below the pair: the longest is at an end.
+    const double longest = std::max(pathLength(scene, pointXOf(scene, 1)), pathLength(scene, pointXOf(scene, pointBound(scene) - 1)));
     const double share = (timeCurveY(scene, 0) - highestDot) / (longest * fullTimeScale(scene.measure));
     constexpr double hundredths = 100;
     return std::clamp(std::floor(share * hundredths) / hundredths, 0.0, 1.0);

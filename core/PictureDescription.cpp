@@ -185,14 +185,11 @@ std::string mirrorWords(const Mirror& mirror)
 // spiral's size is not read as the sum's, nor a flatter curve as shorter paths.
 std::string fitWords(const Finding& finding)
 {
-    std::string words;
-    if (finding.spiralSize < 1)
-        words += afterSpace(fillIn(translate("PictureDescription", "The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture."),
-                                   {hundredthsText(finding.spiralSize)}));
-    if (finding.timeCurveHeight < 1)
-        words += afterSpace(fillIn(translate("PictureDescription", "The time curve is drawn at %1 of its full height, to stay clear of the photon vectors."),
-                                   {hundredthsText(finding.timeCurveHeight)}));
-    return words;
+    const auto shareWords = [](double share, const char* sentence) {
+        return share < 1 ? afterSpace(fillIn(translate("PictureDescription", sentence), {hundredthsText(share)})) : std::string();
+    };
+    return shareWords(finding.spiralSize, QT_TRANSLATE_NOOP("PictureDescription", "The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture.")) +
+           shareWords(finding.timeCurveHeight, QT_TRANSLATE_NOOP("PictureDescription", "The time curve is drawn at %1 of its full height, to stay clear of the photon vectors."));
 }
 
 // Only the real lengths are said: the window's own measure is the picture as it always was.
