@@ -62,7 +62,7 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.equal(await marked(), 0, 'Enter in the box as the refusal left it');
         const emptied = await type(page, 'frequencyNumber', '');
         assert.deepEqual([emptied.refusal, emptied.invalid, emptied.values], ['', [], ['0', '0', '1', '1', '2']]);
-        assert.doesNotMatch(emptied.said, /not taken/);
+        assert.ok(!emptied.said.includes('""'), emptied.said);
         assert.deepEqual((await type(page, 'frequencyNumber', '7')).invalid, ['frequencyNumber']);
         await page.keyboard.press('Enter');
         assert.equal(await marked(), 0);
