@@ -2,6 +2,8 @@
 
 #include "core/DrawingSurface.h"
 
+#include <optional>
+
 namespace quorvel {
 
 // Where drawing may reach inside the background band, which every Start paints afresh: the band's
@@ -15,6 +17,14 @@ struct BandInterior {
     constexpr bool contains(double x, double y) const { return x >= left && x <= right && y >= top && y <= bottom; }
 };
 inline constexpr BandInterior bandInterior{5 + 3, 61 + 3, 795 - 3, 580 - 3};
+
+// Where a line from (x1, y1) to (x2, y2) enters a box and where it leaves it, as shares of the
+// way along it from 0 to 1; nothing when it misses the box.
+struct LineShares {
+    float enter = 0;
+    float leave = 1;
+};
+std::optional<LineShares> lineWithin(const BandInterior& box, float x1, float y1, float x2, float y2);
 
 // Keeps what is drawn through it inside the background band, which every Start paints afresh:
 // a line is cut where it leaves the band, a little inside its edge so that no pen reaches past

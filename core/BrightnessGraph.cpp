@@ -16,7 +16,6 @@ namespace quorvel {
 namespace {
 
 constexpr int distances = BrightnessGraph::distances;
-static_assert(distances == ExploreState::distanceMaximum - ExploreState::distanceMinimum + 1);
 // Room on the left for the brightness numbers, below for the distances and the axis's title.
 constexpr double plotLeft = 28;
 constexpr double plotRight = BrightnessGraph::width - 14;
@@ -29,7 +28,7 @@ constexpr Rgb wholeGrey{150, 150, 150};
 // The classic window's two distances and its two frequencies.
 constexpr std::array classicDistances{0, 250};
 constexpr std::array classicTenths{10, 20};
-constexpr std::array numberedDistances{350, 250, 0, -250, -350};
+constexpr std::array numberedDistances{ExploreState::distanceMaximum, 250, 0, -250, ExploreState::distanceMinimum};
 
 using Curve = std::array<double, distances>;
 
@@ -240,7 +239,8 @@ std::string BrightnessGraph::describe(const ExploreState& explore)
     };
     const Curves& main = curvesFor({explore.mirror, explore.frequencyTenths, explore.measure});
     const int wholePeak = peakDistance(main.whole, pair);
-    std::string words = translate("BrightnessGraph", "Brightness against distance, 350 at the left to -350 at the right, as the pair stands in the picture.");
+    std::string words = fillIn(translate("BrightnessGraph", "Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture."),
+                               {std::to_string(ExploreState::distanceMaximum), std::to_string(ExploreState::distanceMinimum)});
     words += ' ' + curveWords(main);
     words += ' ' + fillIn(translate("BrightnessGraph", "The whole mirror is brightest at distance %1, %2."),
                           {std::to_string(wholePeak), brightnessNumber(valueAt(main.whole, wholePeak))});

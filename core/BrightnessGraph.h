@@ -14,7 +14,7 @@ namespace quorvel {
 class TextSurface;
 
 // The explore panel's graph of the brightness against the distance, laid out as the picture is:
-// distance 350, the pair at the picture's left, at the graph's left, and -350 at its right. The
+// distance 330, the pair at the picture's left, at the graph's left, and -330 at its right. The
 // height is the square root of the brightness, the length of the sum vector against the whole
 // mirror's at the middle, so that a grating's tall peak leaves the whole mirror's curve its
 // shape; the numbers on the axis are brightnesses. It plots the current mirror's curve in its
@@ -26,7 +26,7 @@ class BrightnessGraph {
 public:
     static constexpr int width = 300;
     static constexpr int height = 150;
-    static constexpr int distances = 701;
+    static constexpr int distances = ExploreState::distanceMaximum - ExploreState::distanceMinimum + 1;
     static constexpr int textSize = 11;
 
     // Draws the whole graph, its background and its axes' words included.
@@ -34,7 +34,7 @@ public:
     // The graph in words, for those who cannot see it: where each curve is highest and what it
     // reads at the pair.
     std::string describe(const ExploreState& explore);
-    // The distance a point of the graph stands for, within -350 to 350.
+    // The distance a point of the graph stands for, within -330 to 330.
     static int distanceAt(float x);
     // Where the graph draws a distance.
     static double xOf(int distance);

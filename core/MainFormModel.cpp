@@ -293,9 +293,12 @@ void MainFormModel::dropSettlingWords()
 std::string MainFormModel::typeNumber(PanelField field, std::string_view typed, std::string_view decimalSeparator)
 {
     const ExploreState& explore = state_.explore;
+    // A field emptied is no number typed: it shows the value in use again, with nothing to say.
+    if (trimmed(typed).empty())
+        return {};
     const auto number = typedNumber(field, typed, decimalSeparator, explore.measure);
     if (!number) {
-        std::string refusal = typedNumberRefusal(field, typed, decimalSeparator, explore.measure);
+        std::string refusal = typedNumberRefusal(field, typed, explore.measure);
         // What an earlier change waits to say goes first, so that the refusal is heard last.
         settled();
         say(refusal);
@@ -355,7 +358,7 @@ void MainFormModel::refreshExplore()
     ExploreState& explore = state_.explore;
     explore.brightness = brightness(explore.mirror, explore.distance, explore.frequency(), explore.measure);
     explore.brightnessHere = againstWholeMirrorHere(explore.mirror, explore.distance, explore.frequency(), explore.measure);
-    // Some 350 gratings are worked out for it, so each frequency's is worked out once.
+    // Some 330 gratings are worked out for it, so each frequency's is worked out once.
     const auto top = brightestAt_.try_emplace({explore.frequencyTenths, explore.measure}, 0).first;
     if (top->second == 0)
         top->second = brightestMirror(explore.frequency(), explore.measure);

@@ -6,6 +6,7 @@
 #include "core/SinglePrecision.h"
 #include "core/Translation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -21,7 +22,9 @@ constexpr double spiralScale = 3.5;
 // Pixels of the time curve's height per pixel of path. The real lengths, some 1.41 times the
 // window's measure, are drawn that much flatter, so that their curve stays under the mirror
 // wherever the pair stands, as the window's does.
-double timeScale(PathMeasure measure) { return measure == PathMeasure::TwoLegs ? 0.2 / std::numbers::sqrt2 : 0.2; }
+double fullTimeScale(PathMeasure measure) { return measure == PathMeasure::TwoLegs ? 0.2 / std::numbers::sqrt2 : 0.2; }
+
+double timeScale(const Scene& scene) { return fullTimeScale(scene.measure) * scene.timeCurveHeight; }
 
 }  // namespace
 
@@ -79,7 +82,7 @@ void drawTimeCurvePoint(DrawingSurface& surface, const Scene& scene, double poin
 }
 
 // The time curve's dot for a path: higher for a shorter path.
-double timeCurveY(const Scene& scene, double length) { return (scene.mirrorY + 200) - length * timeScale(scene.measure); }
+double timeCurveY(const Scene& scene, double length) { return (scene.mirrorY + 200) - length * timeScale(scene); }
 
 // Lays the photon vector, scaled up, head to tail onto the spiral and moves the spiral's end.
 void extendSpiral(DrawingSurface& surface, Scene& scene, double phaseAngle)
@@ -119,6 +122,17 @@ TimeCurveDot timeCurveDot(const Scene& scene, int i)
 {
     const double pointX = pointXOf(scene, i);
     return {pointX, timeCurveY(scene, pathLength(scene, pointX))};
+}
+
+double fittedTimeCurveHeight(const Scene& scene)
+{
+    // The photon vectors reach an arrow's length below their row, and their pen a pixel more.
+    const double highestDot = scene.mirrorY + scene.arrowLength + 5 + scene.arrowLength + 1 + timeCurveDotReach;
+    // A path is the longer the farther its point from below the pair: the longest is at an end.
+    const double longest = std::max(pathLength(scene, pointXOf(scene, 1)), pathLength(scene, pointXOf(scene, pointBound(scene) - 1)));
+    const double share = (timeCurveY(scene, 0) - highestDot) / (longest * fullTimeScale(scene.measure));
+    constexpr double hundredths = 100;
+    return std::clamp(std::floor(share * hundredths) / hundredths, 0.0, 1.0);
 }
 
 int pointBound(const Scene& scene) { return static_cast<int>(2 * scene.segmentCount); }

@@ -35,6 +35,11 @@ struct TimeCurveDot {
 TimeCurveDot timeCurveDot(const Scene& scene, int i);
 inline constexpr double timeCurveDotReach = 3;  // its radius, 2, and half its pen, 1
 
+// The share of its full height at which the time curve keeps every dot clear of the photon
+// vectors above it, in whole hundredths and never above the full height. With the pair far
+// from the middle the longest paths' dots would rise into the photon vectors' row.
+double fittedTimeCurveHeight(const Scene& scene);
+
 // The last point index the sweep visits, from the scene's segment count.
 int pointBound(const Scene& scene);
 

@@ -50,6 +50,7 @@ struct Finding {
     int reflecting = 0;
     bool aroundScraped = false;  // no segment around the least-time point reflects
     double spiralSize = 1;  // of its full size, as the spiral and the sum vector are drawn
+    double timeCurveHeight = 1;  // of its full height, as the time curve is drawn
 };
 
 std::optional<Finding> find(const DrawnPicture& drawn)
@@ -70,7 +71,8 @@ std::optional<Finding> find(const DrawnPicture& drawn)
                     strips(drawn.mirror),
                     drawn.mirror.count(),
                     (aroundLeastTime(*distance) & drawn.mirror).none(),
-                    spiralSize(scene, drawn.mirror, drawn.layout)};
+                    spiralSize(scene, drawn.mirror, drawn.layout),
+                    scene.timeCurveHeight};
     finding.grating = finding.strips > 1 && withinAQuarterTurn(arrows, drawn.mirror);
     // Texts far beyond any setting can turn the arrows into no numbers, or the light into more
     // than words can count; the picture is then described without them.
@@ -179,14 +181,15 @@ std::string mirrorWords(const Mirror& mirror)
     return afterSpace(fillIn(translate("PictureDescription", "Of the mirror's 30 segments %1 reflect; the others are scraped off."), {std::to_string(mirror.count())}));
 }
 
-// Said only where the spiral is drawn smaller than its full size, so that its size is not read
-// as the sum's.
-std::string spiralSizeWords(const Finding& finding)
+// Said only where the spiral or the time curve is drawn smaller than its full size, so that the
+// spiral's size is not read as the sum's, nor a flatter curve as shorter paths.
+std::string fitWords(const Finding& finding)
 {
-    if (finding.spiralSize >= 1)
-        return "";
-    return afterSpace(fillIn(translate("PictureDescription", "The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture."),
-                                 {hundredthsText(finding.spiralSize)}));
+    const auto shareWords = [](double share, const char* sentence) {
+        return share < 1 ? afterSpace(fillIn(translate("PictureDescription", sentence), {hundredthsText(share)})) : std::string();
+    };
+    return shareWords(finding.spiralSize, QT_TRANSLATE_NOOP("PictureDescription", "The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture.")) +
+           shareWords(finding.timeCurveHeight, QT_TRANSLATE_NOOP("PictureDescription", "The time curve is drawn at %1 of its full height, to stay clear of the photon vectors."));
 }
 
 // Only the real lengths are said: the window's own measure is the picture as it always was.
@@ -216,7 +219,7 @@ std::string drawnWords(const DrawnPicture& drawn)
                                          {drawn.distance, drawn.frequency}) +
                                   mirrorWords(drawn.mirror) + measureSentence(drawn.measure);
         if (const auto finding = find(drawn))
-            return words + spiralSizeWords(*finding) + " " + leastTimeWords(*finding) + " " + sumWords(*finding) + againstWholeWords(*finding);
+            return words + fitWords(*finding) + " " + leastTimeWords(*finding) + " " + sumWords(*finding) + againstWholeWords(*finding);
         return words;
     }
     }
@@ -244,7 +247,7 @@ std::string runEndWords(const DrawnPicture& drawn)
     const auto finding = find(drawn);
     if (!finding)
         return drawnWords(drawn);
-    return fillIn(translate("PictureDescription", "Drawn for distance %1 and frequency %2."), {drawn.distance, drawn.frequency}) + spiralSizeWords(*finding) + " " +
+    return fillIn(translate("PictureDescription", "Drawn for distance %1 and frequency %2."), {drawn.distance, drawn.frequency}) + fitWords(*finding) + " " +
            leastTimeWords(*finding) + " " + sumWords(*finding) + againstWholeWords(*finding);
 }
 
@@ -257,13 +260,16 @@ std::string heldInputWords(const FormAction& action, const FormState& after)
         std::string operator()(Option) const { return settingWords(after.nPosun, after.nKmitocet); }
         std::string operator()(const SpeedMove&) const { return fillIn(translate("PictureDescription", "speed %1"), {std::to_string(after.HScroll1)}); }
         std::string operator()(const SegmentSwitch& switched) const { return segmentName(switched.segment, after.explore.mirror.on(switched.segment)); }
+        // What the preset did to the mirror, so that the brightness after it reads as its result.
         std::string operator()(MirrorPreset preset) const
         {
-            constexpr const char* names[] = {QT_TRANSLATE_NOOP("PictureDescription", "the whole mirror"), QT_TRANSLATE_NOOP("PictureDescription", "the middle third"),
-                                             QT_TRANSLATE_NOOP("PictureDescription", "the outer thirds"), QT_TRANSLATE_NOOP("PictureDescription", "a grating"),
-                                             QT_TRANSLATE_NOOP("PictureDescription", "the third around least time"),
-                                             QT_TRANSLATE_NOOP("PictureDescription", "the mirror away from least time")};
-            return translate("PictureDescription", names[static_cast<int>(preset)]);
+            constexpr const char* done[] = {QT_TRANSLATE_NOOP("PictureDescription", "the whole mirror put back"),
+                                            QT_TRANSLATE_NOOP("PictureDescription", "the mirror scraped to its middle third"),
+                                            QT_TRANSLATE_NOOP("PictureDescription", "the mirror scraped to its outer thirds"),
+                                            QT_TRANSLATE_NOOP("PictureDescription", "the mirror scraped into a grating"),
+                                            QT_TRANSLATE_NOOP("PictureDescription", "the mirror scraped to the third around least time"),
+                                            QT_TRANSLATE_NOOP("PictureDescription", "the third around least time scraped off")};
+            return translate("PictureDescription", done[static_cast<int>(preset)]);
         }
         std::string operator()(const DistanceSetting&) const { return fillIn(translate("PictureDescription", "distance %1"), {after.nPosun}); }
         std::string operator()(const FrequencySetting&) const { return fillIn(translate("PictureDescription", "frequency %1"), {after.nKmitocet}); }

@@ -45,29 +45,24 @@ std::optional<Position> sumLabelPosition(const Scene& scene, const SettingsTexts
     return std::nullopt;
 }
 
-// Whether a label's box at a place would cover part of the sum vector.
-bool coversSum(const Scene& scene, Position place, double width, double height)
+constexpr double sumLabelWidth = 113;
+constexpr double sumLabelHeight = 57;
+
+// Whether the sum label's box at a place would cover part of the sum vector, whose pen reaches a
+// pixel from its line.
+bool coversSum(const Scene& scene, Position place)
 {
-    for (int step = 0; step <= 20; ++step) {
-        const double x = scene.spiralStartX + (scene.spiralX - scene.spiralStartX) * step / 20;
-        const double y = scene.spiralStartY + (scene.spiralY - scene.spiralStartY) * step / 20;
-        if (x > place.left && x < place.left + width && y > place.top && y < place.top + height)
-            return true;
-    }
-    return false;
+    constexpr double reach = 1;
+    const BandInterior box{single(place.left - reach), single(place.top - reach), single(place.left + sumLabelWidth + reach),
+                           single(place.top + sumLabelHeight + reach)};
+    return lineWithin(box, single(scene.spiralStartX), single(scene.spiralStartY), single(scene.spiralX), single(scene.spiralY)).has_value();
 }
 
 // Where no row gives the sum label a place, it stands beside the sum vector's middle, on the side
-// away from the spiral's bulge, so that it covers neither; and within the band, clear of the
-// window's buttons above it and of the mirror, on the other side if that is what keeps the sum
-// vector in sight.
+// away from the spiral's bulge, so that it covers neither; on the other side if that is what keeps
+// the sum vector in sight, or else as near the vector as either side leaves it whole.
 Position besideSum(const Scene& scene)
 {
-    constexpr double labelWidth = 113;
-    constexpr double labelHeight = 57;
-    constexpr double away = 60;
-    constexpr double bandTop = bandInterior.top;
-    const double lowest = scene.mirrorY - 31 - labelHeight;
     const double middleX = (scene.spiralStartX + scene.spiralX) / 2;
     const double middleY = (scene.spiralStartY + scene.spiralY) / 2;
     const double links = scene.spiralLinks + 1;
@@ -82,12 +77,18 @@ Position besideSum(const Scene& scene)
     const double length = std::hypot(normalX, normalY);
     const double sideX = length > 0 ? normalX / length : 1;
     const double sideY = length > 0 ? normalY / length : 0;
-    const auto placed = [&](double side) {
-        return Position{std::clamp(middleX + side * away * sideX - labelWidth / 2, 5.0, scene.canvasWidth - 5 - labelWidth),
-                        std::clamp(middleY + side * away * sideY - labelHeight / 2, bandTop, lowest)};
+    // Within the band, clear of the window's buttons above it and of the mirror.
+    const auto placed = [&](double away) {
+        return Position{std::clamp(middleX + away * sideX - sumLabelWidth / 2, 5.0, scene.canvasWidth - 5 - sumLabelWidth),
+                        std::clamp(middleY + away * sideY - sumLabelHeight / 2, static_cast<double>(bandInterior.top), scene.mirrorY - 31 - sumLabelHeight)};
     };
-    const Position preferred = placed(1);
-    return coversSum(scene, preferred, labelWidth, labelHeight) ? placed(-1) : preferred;
+    for (double away = 60; away < scene.canvasWidth; away += 10) {
+        for (const double offset : {away, -away}) {
+            if (!coversSum(scene, placed(offset)))
+                return placed(offset);
+        }
+    }
+    return placed(60);
 }
 
 // Whether a label's box at a place reaches within some pixels of a point.
@@ -163,8 +164,9 @@ void placeResultLabels(const Scene& scene, const SettingsTexts& settings, Result
     place(labels, ResultLabel::Cas, {scene.segmentWidth + scene.mirrorLeft + 10, scene.mirrorY + 50});
     place(labels, ResultLabel::Zdroj, everywhere ? within(scene, source) : source);
     place(labels, ResultLabel::Detektor, everywhere ? within(scene, detector) : detector);
-    if (const auto position = sumLabelPosition(scene, settings))
-        place(labels, ResultLabel::Soucet, *position);
+    const auto tablePosition = sumLabelPosition(scene, settings);
+    if (tablePosition && !(everywhere && coversSum(scene, *tablePosition)))
+        place(labels, ResultLabel::Soucet, *tablePosition);
     else if (everywhere)
         place(labels, ResultLabel::Soucet, besideSum(scene));
     for (const auto label : {ResultLabel::Radius, ResultLabel::Cas, ResultLabel::Zdroj, ResultLabel::Detektor, ResultLabel::Soucet})

@@ -31,6 +31,7 @@ struct Scene {
     double spiralStartX = 0;
     double spiralStartY = 0;
     double spiralSize = 1;  // the share of its full size at which the spiral and the sum vector are drawn
+    double timeCurveHeight = 1;  // the share of its full height at which the time curve is drawn
 
     // Sweep state: the growing end of the spiral and the least-time point found so far.
     double spiralX = 0;

@@ -2,6 +2,7 @@
 
 #include "core/DrawingSurface.h"
 #include "core/Mirror.h"
+#include "core/PathSweep.h"
 #include "core/SettingNumber.h"
 #include "core/SettingsTexts.h"
 #include "core/SinglePrecision.h"
@@ -92,6 +93,8 @@ Scene sceneGeometry(double distance, double frequency, Layout layout, PathMeasur
     scene.spiralY = scene.detectorY - 50;
     scene.spiralStartX = scene.spiralX;
     scene.spiralStartY = scene.spiralY;
+    if (layout == Layout::Explore)
+        scene.timeCurveHeight = fittedTimeCurveHeight(scene);
     scene.bestTimeY = -100000;
     return scene;
 }

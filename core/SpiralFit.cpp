@@ -22,6 +22,10 @@ double shareWithin(double start, double offset, double low, double high)
 
 }  // namespace
 
+// Below this the spiral would cross the mirror, and under it the photon vectors: the mirror's
+// pen and its segments' end dots reach 2.5 pixels from its line, the sum vector's pen 1 more.
+double lowestSpiralY(const Scene& scene) { return scene.mirrorY - 4; }
+
 double spiralSize(const Scene& scene, const Mirror& mirror, Layout layout)
 {
     // A scraped mirror is the panel's, even drawn in the classic layout, as a link can set it.
@@ -40,7 +44,7 @@ double spiralSize(const Scene& scene, const Mirror& mirror, Layout layout)
         x += link * std::cos(angle);
         y += link * std::sin(angle);
         share = std::min({share, shareWithin(scene.spiralStartX, x, bandInterior.left, bandInterior.right),
-                          shareWithin(scene.spiralStartY, y, bandInterior.top, bandInterior.bottom)});
+                          shareWithin(scene.spiralStartY, y, bandInterior.top, lowestSpiralY(scene))});
     }
     // Hundredths, rounded down, as the picture's words give it; a start beyond the band, which
     // only texts far beyond the panel's reach give, leaves nothing to fit.

@@ -13,33 +13,30 @@ namespace {
 constexpr std::size_t longestShown = 20;
 constexpr std::string_view typographicMinus = "\u2212";
 
-void replaceAll(std::string& text, std::string_view from, std::string_view to)
+// The text with every from written as to, built afresh rather than in place.
+std::string replacedAll(std::string_view text, std::string_view from, std::string_view to)
 {
-    if (from.empty() || from == to)
-        return;
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
+    std::string result;
+    for (std::size_t at = 0; at < text.size();) {
+        if (!from.empty() && text.substr(at).starts_with(from)) {
+            result += to;
+            at += from.size();
+        } else {
+            result += text[at++];
+        }
+    }
+    return result;
 }
 
 // The text as the plain readers take it: a hyphen for the minus and a point for the separator.
 std::string plain(std::string_view typed, std::string_view decimalSeparator)
 {
-    std::string text(trimmed(typed));
-    replaceAll(text, typographicMinus, "-");
-    replaceAll(text, decimalSeparator, ".");
-    return text;
+    return replacedAll(replacedAll(trimmed(typed), typographicMinus, "-"), decimalSeparator, ".");
 }
 
 std::optional<int> within(std::optional<int> number, int least, int most)
 {
     return number && *number >= least && *number <= most ? number : std::nullopt;
-}
-
-std::string withSeparator(int tenths, std::string_view decimalSeparator)
-{
-    std::string text = tenthsText(tenths);
-    replaceAll(text, ".", decimalSeparator);
-    return text;
 }
 
 // Cut short on a character's first byte, so that no character is cut in two.
@@ -64,14 +61,13 @@ std::optional<int> typedNumber(PanelField field, std::string_view typed, std::st
     return within(writtenTenths(text), ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsCap(measure));
 }
 
-std::string typedNumberRefusal(PanelField field, std::string_view typed, std::string_view decimalSeparator, PathMeasure measure)
+std::string typedNumberRefusal(PanelField field, std::string_view typed, PathMeasure measure)
 {
     if (field == PanelField::Distance)
         return fillIn(translate("TypedNumber", "\"%1\" is not taken: the distance is a whole number from %2 to %3."),
                       {shown(typed), std::to_string(ExploreState::distanceMinimum), std::to_string(ExploreState::distanceMaximum)});
     return fillIn(translate("TypedNumber", "\"%1\" is not taken: the frequency is a number from %2 to %3 in tenths, such as %4."),
-                  {shown(typed), withSeparator(ExploreState::frequencyTenthsMinimum, decimalSeparator),
-                   withSeparator(ExploreState::frequencyTenthsCap(measure), decimalSeparator), withSeparator(15, decimalSeparator)});
+                  {shown(typed), tenthsText(ExploreState::frequencyTenthsMinimum), tenthsText(ExploreState::frequencyTenthsCap(measure)), tenthsText(15)});
 }
 
 }  // namespace quorvel

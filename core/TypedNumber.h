@@ -18,7 +18,7 @@ enum class PanelField { Distance, Frequency, SecondFrequency };
 std::optional<int> typedNumber(PanelField field, std::string_view typed, std::string_view decimalSeparator, PathMeasure measure);
 
 // Why a text typed into a field was not taken and what the field takes, its numbers written with
-// the language's decimal separator.
-std::string typedNumberRefusal(PanelField field, std::string_view typed, std::string_view decimalSeparator, PathMeasure measure);
+// a point as the fields and the rest of the panel write them in every language.
+std::string typedNumberRefusal(PanelField field, std::string_view typed, PathMeasure measure);
 
 }  // namespace quorvel

@@ -1,5 +1,6 @@
 #include "desktop/CommandLine.h"
 
+#include "core/ExploreState.h"
 #include "core/SetupReading.h"
 #include "desktop/TerminalText.h"
 
@@ -211,7 +212,9 @@ std::string CommandLine::helpText()
     text += optionLine(QStringLiteral("      --scale factor"),
                        QCoreApplication::translate("CommandLine", "draw the whole window factor times as large, sharp,\nfor a projector: from 1 to 4, such as 1.5"));
     text += optionLine(QStringLiteral("      --distance pixels"),
-                       QCoreApplication::translate("CommandLine", "start at this distance: 0 or 250, or for the explore\npanel a whole number from -350 to 350"));
+                       QCoreApplication::translate("CommandLine", "start at this distance: 0 or 250, or for the explore\npanel a whole number from %1 to %2")
+                           .arg(ExploreState::distanceMinimum)
+                           .arg(ExploreState::distanceMaximum));
     text += optionLine(QStringLiteral("      --frequency number"),
                        QCoreApplication::translate("CommandLine", "start at this frequency: 1 or 2, or for the explore\npanel from 0.5 to 2 in tenths, such as 1.5 (to 1.3\nwith --measure legs)"));
     text += optionLine(QStringLiteral("      --speed slowdown"), QCoreApplication::translate("CommandLine", "start with the speed scroll bar here, from 1 to 20"));

@@ -121,7 +121,7 @@ void ExplorePanel::createMirrorControls()
 void ExplorePanel::createSettingControls()
 {
     distance_ = slider("distance", QCoreApplication::translate("ExplorePanel", "Distance"), ExploreState::distanceMinimum, ExploreState::distanceMaximum, 50);
-    // Left is left in the picture: 350 at the slider's left end, and the right arrow moves the pair right.
+    // Left is left in the picture: 330 at the slider's left end, and the right arrow moves the pair right.
     distance_->setInvertedAppearance(true);
     distance_->setInvertedControls(true);
     distanceField_ = numberField(PanelField::Distance, "distanceField", QCoreApplication::translate("ExplorePanel", "Distance in pixels"));
@@ -172,6 +172,7 @@ NumberField* ExplorePanel::numberField(PanelField field, const char* name, const
     }
     connect(box, &NumberField::refused, this, [this, box, field](const QString& typed) { refuse(box, field, typed); });
     connect(box, &NumberField::edited, this, &ExplorePanel::clearRefusal);
+    connect(box, &NumberField::taken, this, &ExplorePanel::clearRefusal);
     box->installEventFilter(this);
     return box;
 }
@@ -222,7 +223,8 @@ void ExplorePanel::layOut()
     // Each setting's caption beside it, so that the panel holds the ends' lesson within its height.
     auto* settings = new QGridLayout;
     settings->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Path length"), measure_), 0, 0);
-    settings->addWidget(measure_, 0, 1, 1, 2);
+    // The path length's choices are long in some languages: the list reaches the panel's edge.
+    settings->addWidget(measure_, 0, 1, 1, 3);
     settings->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Distance"), distance_), 1, 0);
     settings->addWidget(distance_, 1, 1);
     settings->addWidget(distanceField_, 1, 2);

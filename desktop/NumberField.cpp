@@ -45,7 +45,9 @@ void NumberField::showRefusal(const QString& words)
 void NumberField::refuseUnreadable()
 {
     const QString typed = lineEdit()->text();
-    if (!reading_(typed))
+    if (reading_(typed))
+        emit taken();
+    else
         emit refused(typed);
 }
 

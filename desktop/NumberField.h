@@ -32,6 +32,8 @@ signals:
     void refused(const QString& typed);
     // Something was typed, which takes the mark of a refusal off.
     void edited();
+    // A number the field offers was taken, the one in use among them, so no refusal stands.
+    void taken();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -47,11 +47,13 @@ function showRefusal(box, words) {
 }
 
 // A number typed is handed to the core once it is changed, on Enter or when the focus leaves; the
-// box then shows the value in use.
+// box then shows the value in use. Enter takes a refusal off before the change, if any, is read,
+// so that a box left as the refusal put it, the value in use, refuses nothing.
 function wireNumberBoxes(form) {
     for (const [name, box] of Object.entries(numberBoxes)) {
         box.addEventListener('change', () => showRefusal(box, form.typeNumber(name, box.value, decimalSeparator())));
         box.addEventListener('input', () => showRefusal(box, ''));
+        box.addEventListener('keydown', (event) => event.key === 'Enter' && showRefusal(box, ''));
     }
 }
 

@@ -75,11 +75,11 @@ float curveY(const std::vector<Op>& ops, Rgb colour, int distance)
 // The pair's middle stands at x = 404 - distance in the picture: the graph runs the same way.
 TEST(BrightnessGraph, RunsLeftToRightAsThePairDoesInThePictureWithNumberedAxes)
 {
-    EXPECT_EQ(BrightnessGraph::distanceAt(0), 350);
-    EXPECT_EQ(BrightnessGraph::distanceAt(BrightnessGraph::width), -350);
+    EXPECT_EQ(BrightnessGraph::distanceAt(0), 330);
+    EXPECT_EQ(BrightnessGraph::distanceAt(BrightnessGraph::width), -330);
     BrightnessGraph graph;
     const auto ops = drawn(graph, stateOf(Mirror::whole(), 250, 10));
-    for (const int distance : {350, 250, 0, -250, -350}) {
+    for (const int distance : {330, 250, 0, -250, -330}) {
         EXPECT_EQ(BrightnessGraph::distanceAt(static_cast<float>(BrightnessGraph::xOf(distance))), distance);
         const Op* number = find(ops, OpKind::Text, [&](const Op& op) { return op.words == std::to_string(distance) && op.anchor == TextAnchor::Middle; });
         ASSERT_NE(number, nullptr) << distance;
@@ -108,7 +108,7 @@ TEST(BrightnessGraph, DrawsEachFrequencyInItsColourOnASquareRootScale)
     const auto height = [&](float y) { return (zero - y) / (zero - valueY(ops, "15")); };
     EXPECT_NEAR(height(valueY(ops, "1")), std::sqrt(1 / 15.0), 1e-3);
     double peak = 0;
-    for (int d = -350; d <= 350; ++d)
+    for (int d = -330; d <= 330; ++d)
         peak = std::max(peak, reference(Mirror::whole(), d, 1));
     EXPECT_NEAR(peak, 1.53, 0.005);
     EXPECT_NEAR(height(curveY(ops, Rgb{150, 150, 150}, 297)), std::sqrt(peak / 15), 2e-3);
@@ -170,7 +170,7 @@ TEST(BrightnessGraph, SaysWhereTheCurveIsHighestAndWhatItReadsAtThePair)
 {
     const Mirror middle = Mirror::span(10, 19);
     int peak = 0;
-    for (int d = -350; d <= 350; ++d) {
+    for (int d = -330; d <= 330; ++d) {
         if (reference(middle, d, 2) > reference(middle, peak, 2) + 1e-9)
             peak = d;
     }

@@ -1,5 +1,6 @@
 // The explore panel's figures against tests/data/explore-figures.json, which a short script
 // works out from the mirror's formulas without the core's code.
+#include "core/BrightnessGraph.h"
 #include "core/ExploreWords.h"
 #include "core/MirrorOptics.h"
 #include "core/PathSweep.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <vector>
 #include <string>
 
 namespace quorvel {
@@ -83,6 +85,26 @@ TEST(ExploreFigures, TheLeastTimePointItsThirdTheBrightestMirrorAndThePathsAtThe
         const std::string name = measure == PathMeasure::TwoLegs ? "TwoLegs" : "RootOfSquares";
         EXPECT_NEAR(pathLength(scene, pointXOf(scene, 29)), figures().at("pathLengthAtTheMiddle").at(name).get<double>(), 1e-9) << name;
     }
+}
+
+// Where the whole mirror is brightest moves with the frequency, as the 30 coarse segments' sum
+// swings with the distance: the graph's words name the table's peak at every frequency the panel
+// offers, by either measure, and with real lengths it is the middle only at 0.8 and 1.
+TEST(ExploreFigures, TheGraphSaysWhereTheWholeMirrorIsBrightestAtEveryFrequency)
+{
+    std::vector<double> brightestAtTheMiddle;
+    for (const json& peak : figures().at("wholeMirrorPeaks")) {
+        ExploreState state;
+        state.measure = measureOf(peak);
+        state.frequencyTenths = static_cast<int>(std::lround(peak.at("frequency").get<double>() * 10));
+        state.distance = 1;  // of two equal peaks either side of the middle, the words name the nearer
+        const int distance = peak.at("distance");
+        const std::string expected = "The whole mirror is brightest at distance " + std::to_string(distance) + ", " + brightnessNumber(peak.at("brightness")) + ".";
+        EXPECT_NE(BrightnessGraph().describe(state).find(expected), std::string::npos) << peak;
+        if (state.measure == PathMeasure::TwoLegs && distance == 0)
+            brightestAtTheMiddle.push_back(peak.at("frequency"));
+    }
+    EXPECT_EQ(brightestAtTheMiddle, (std::vector<double>{0.8, 1.0}));
 }
 
 // The panel's mark of the least-time path, drawn after a change, stands where the table's drawn

@@ -109,6 +109,22 @@ TEST(PictureWords, SayTheSizeTheSpiralIsDrawnAtWhereItIsDrawnSmallerToFit)
     EXPECT_FALSE(says(window.model.pictureDescription(), "full size"));
 }
 
+// At 297/1 the longest path, via x 752, is sqrt(695^2 + 595^2 + 2 * 50^2) = 917.6 pixels by the
+// window's measure; at 0.2 pixels of height a pixel its dot would stand 183.5 above the axis at
+// y 490.5, at 307.0, among the photon vectors, which reach y 316.5. Its outline (3 pixels) clears
+// them only at 171 / 183.5 = 0.93 of the full height or less, and the words say so. At 250 the
+// longest path, 851.6, leaves its dot at 320.2, clear at full height.
+TEST(PictureWords, SayTheHeightTheTimeCurveIsDrawnAtWhereItIsDrawnFlatterToFit)
+{
+    ModelWindow window;
+    window.model.openExplore(true);
+    window.model.perform(DistanceSetting{297});
+    EXPECT_TRUE(says(window.model.pictureDescription(), "The time curve is drawn at 0.93 of its full height, to stay clear of the photon vectors."))
+        << window.model.pictureDescription();
+    window.model.perform(DistanceSetting{250});
+    EXPECT_FALSE(says(window.model.pictureDescription(), "time curve is drawn at")) << window.model.pictureDescription();
+}
+
 // A mirror scraped bare sends no light, and the words say only that: no share of the light
 // comes from anywhere, and no comparison is made with the whole mirror.
 TEST(PictureWords, SayThatABareMirrorSendsNoLight)
@@ -171,7 +187,8 @@ TEST(PictureWords, HeldInputIsSaidActionByActionEachWithWhatItDid)
     const auto sentence = [](const std::string& words) { return "Brightness " + words + (words.ends_with('.') ? "" : "."); };
     const std::string measure = "Path lengths: Real length (the two legs). ";
     ASSERT_TRUE(results[3].starts_with(measure)) << results[3];
-    EXPECT_EQ(said.substr(carried + 1), "Carried out after the run: the middle third. " + sentence(results[0]) + " Then a grating. " + sentence(results[1]) +
+    EXPECT_EQ(said.substr(carried + 1), "Carried out after the run: the mirror scraped to its middle third. " + sentence(results[0]) +
+                                            " Then the mirror scraped into a grating. " + sentence(results[1]) +
                                             " Then distance 250 and frequency 1. " + sentence(results[2]) + " Then path lengths: Real length (the two legs). " +
                                             sentence(results[3].substr(measure.size())));
     EXPECT_NE(results[0].find(". At frequency 1 the outer thirds give"), std::string::npos) << "the lesson follows the brightness: " << results[0];

@@ -26,8 +26,10 @@ TEST(TypedNumber, ReadsWhatAPersonTypesAndNothingElse)
     EXPECT_EQ(typedNumber(PanelField::Frequency, "1.4", ".", PathMeasure::TwoLegs), std::nullopt) << "beyond what the real lengths show truly";
 }
 
-// A refused number leaves the setting in use and says at once what the field takes; a number
-// taken sets it, as the slider does.
+// A refused number leaves the setting in use and says at once what the field takes, its numbers
+// written with a point as the fields write them in every language, though a German "1,5" is
+// read; a number taken sets it, as the slider does. A field emptied is no number: nothing is
+// refused or said, and the setting stays.
 TEST(TypedNumber, TheModelTakesANumberTheFieldOffersAndSaysWhyItRefusesAnother)
 {
     ModelWindow window;
@@ -35,12 +37,15 @@ TEST(TypedNumber, TheModelTakesANumberTheFieldOffersAndSaysWhyItRefusesAnother)
     EXPECT_EQ(window.model.typeNumber(PanelField::Distance, "\u2212120", "."), "");
     EXPECT_EQ(window.model.typeNumber(PanelField::Frequency, "1,5", ","), "");
     EXPECT_EQ(window.model.typeNumber(PanelField::SecondFrequency, "0,7", ","), "");
-    EXPECT_EQ(window.model.typeNumber(PanelField::Distance, " 400 ", "."), "\"400\" is not taken: the distance is a whole number from -350 to 350.");
+    EXPECT_EQ(window.model.typeNumber(PanelField::Distance, " 400 ", "."), "\"400\" is not taken: the distance is a whole number from -330 to 330.");
     const ExploreState& taken = window.state().explore;
     ASSERT_EQ(window.view.announcements.size(), 2u) << "what the numbers taken did goes before the refusal";
     EXPECT_TRUE(window.view.announcements.front().starts_with(brightnessWords(taken.brightness, taken.brightnessHere))) << window.view.announcements.front();
-    EXPECT_EQ(window.model.typeNumber(PanelField::Frequency, "1e9", ","), "\"1e9\" is not taken: the frequency is a number from 0,5 to 2 in tenths, such as 1,5.");
-    EXPECT_EQ(window.view.announcements.back(), "\"1e9\" is not taken: the frequency is a number from 0,5 to 2 in tenths, such as 1,5.");
+    EXPECT_EQ(window.model.typeNumber(PanelField::Frequency, "1e9", ","), "\"1e9\" is not taken: the frequency is a number from 0.5 to 2 in tenths, such as 1.5.");
+    EXPECT_EQ(window.view.announcements.back(), "\"1e9\" is not taken: the frequency is a number from 0.5 to 2 in tenths, such as 1.5.");
+    for (const PanelField field : {PanelField::Distance, PanelField::Frequency, PanelField::SecondFrequency})
+        EXPECT_EQ(window.model.typeNumber(field, " ", ","), "");
+    EXPECT_EQ(window.view.announcements.size(), 3u) << window.view.announcements.back();
     const ExploreState& explore = window.state().explore;
     EXPECT_EQ(std::tuple(explore.distance, window.state().nPosun, explore.frequencyTenths, explore.secondFrequencyTenths), std::tuple(-120, "-120", 15, 7));
 }

@@ -17,6 +17,8 @@ MIRROR_RIGHT = 764.0
 MIRROR_Y = 290.5
 PAIR_Y = 240.5        # the source and the detector stand this high
 RADIANS_PER_PIXEL = 0.0471123  # at frequency 1
+FARTHEST = 330        # the panel's distances run from -330 to 330
+HIGHEST_TENTHS = {"RootOfSquares": 20, "TwoLegs": 13}  # the panel's highest frequency by measure
 
 
 def centre(k):
@@ -116,6 +118,15 @@ def least_time_mark(distance):
     return sum(shortest) / len(shortest)
 
 
+def whole_mirror_peak(frequency, measure):
+    """Where the whole mirror is brightest within the panel's distances, the nearer the middle
+    of two that tie (to 1e-12), and its brightness there."""
+    values = {d: brightness(WHOLE, d, frequency, measure) for d in range(-FARTHEST, FARTHEST + 1)}
+    top = max(values.values())
+    distance = min((d for d, value in values.items() if value >= top * (1 - 1e-12)), key=lambda d: (abs(d), -d))
+    return {"measure": measure, "frequency": frequency, "distance": distance, "brightness": top}
+
+
 def segment_list(kept):
     return "".join("1" if k in kept else "0" for k in range(SEGMENTS))
 
@@ -168,9 +179,10 @@ def main():
     table = {
         "about": "Worked by tests/data/explore_figures.py from the mirror's formulas; it shares no code with the program. The left third's own grating is made from the left third's segments only.",
         "mirrors": rows,
-        "leastTimeX": [{"distance": d, "x": least_time_x(d), "mark": least_time_mark(d)} for d in (0, 250, 297, -350, 350)],
+        "leastTimeX": [{"distance": d, "x": least_time_x(d), "mark": least_time_mark(d)} for d in (0, 250, 297, -FARTHEST, FARTHEST)],
         "aroundLeastTime": [{"distance": d, "mirror": segment_list(around_least_time(d))} for d in (0, 250)],
-        "brightestMirror": [{"frequency": f, "brightness": max(brightness(best_grating(WHOLE, d, f), d, f) for d in range(0, 351))} for f in (1, 2)],
+        "brightestMirror": [{"frequency": f, "brightness": max(brightness(best_grating(WHOLE, d, f), d, f) for d in range(0, FARTHEST + 1))} for f in (1, 2)],
+        "wholeMirrorPeaks": [whole_mirror_peak(tenths / 10, measure) for measure, top in HIGHEST_TENTHS.items() for tenths in range(5, top + 1)],
         "pathLengthAtTheMiddle": {"RootOfSquares": path_length(0, nearest_middle, "RootOfSquares"), "TwoLegs": path_length(0, nearest_middle, "TwoLegs")},
     }
     print(json.dumps(table, indent=1))

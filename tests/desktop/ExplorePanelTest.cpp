@@ -5,6 +5,7 @@
 #include "core/ExploreWords.h"
 #include "desktop/CommandLine.h"
 #include "desktop/ExplorePanel.h"
+#include "desktop/LanguageChoice.h"
 #include "desktop/Translations.h"
 
 #include <QAbstractSlider>
@@ -13,6 +14,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -22,6 +24,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStyleOptionComboBox>
 
 #include <nlohmann/json.hpp>
 #include <private/qguiapplication_p.h>
@@ -193,22 +196,22 @@ TEST_F(Explore, ADistanceAwayFromTheOptionsRedrawsThePictureAtOnceAndLeavesThemU
     EXPECT_FALSE(find<QRadioButton>("op1")->isChecked() || find<QRadioButton>("op2")->isChecked());
 }
 
-// The plot runs from x = 28 for 350 to 286 for -350, as the pair stands in the picture, so
-// 250 stands at x = 65, left of the middle. The graph says in words what it reads there.
+// The plot runs from x = 28 for 330 to 286 for -330, as the pair stands in the picture, so
+// x = 59 stands for 330 - 31 * 660 / 258 = 250.7, 251, left of the middle. The graph says in words what it reads there.
 TEST_F(Explore, AClickOnTheGraphMovesThePairThereAndTheGraphMarksIt)
 {
     openWithCtrlE();
-    QTest::mouseClick(find("brightnessGraph"), Qt::LeftButton, {}, QPoint(65, 75));
-    EXPECT_EQ(find<QAbstractSlider>("distance")->value(), 250);
+    QTest::mouseClick(find("brightnessGraph"), Qt::LeftButton, {}, QPoint(59, 75));
+    EXPECT_EQ(find<QAbstractSlider>("distance")->value(), 251);
     const QImage graph = find("brightnessGraph")->grab().toImage();
-    EXPECT_TRUE(testing::hasColourNear(graph, QPoint(65, 30), testing::greenPixel));
+    EXPECT_TRUE(testing::hasColourNear(graph, QPoint(59, 30), testing::greenPixel));
     EXPECT_FALSE(testing::hasColourNear(graph, QPoint(235, 30), testing::greenPixel, 3));
     const QString words = accessible("brightnessGraph")->text(QAccessible::Description);
-    EXPECT_TRUE(words.contains("at the pair, distance 250, it gives 0.75.")) << words.toStdString();
+    EXPECT_TRUE(words.contains("at the pair, distance 251, it gives 0.75.")) << words.toStdString();
     EXPECT_TRUE(words.contains("A click moves the source")) << words.toStdString();
 }
 
-// Left on the slider is left in the picture: its left end is 350, and the right arrow moves the
+// Left on the slider is left in the picture: its left end is 330, and the right arrow moves the
 // pair right, to a smaller distance. A second frequency's curve comes in its colour, shown beside it.
 TEST_F(Explore, TheDistanceSliderRunsAsThePairMovesAndASecondFrequencyHasItsColour)
 {
@@ -232,7 +235,7 @@ TEST_F(Explore, TheDistanceSliderRunsAsThePairMovesAndASecondFrequencyHasItsColo
 TEST_F(Explore, ALabelMovedByALiveChangeCarriesNothingOfAnotherAlong)
 {
     openWithCtrlE();
-    for (const auto& [distance, tenths] : {std::pair(210, 6), std::pair(297, 10), std::pair(-100, 14), std::pair(297, 10), std::pair(-350, 12), std::pair(297, 10)}) {
+    for (const auto& [distance, tenths] : {std::pair(210, 6), std::pair(297, 10), std::pair(-100, 14), std::pair(297, 10), std::pair(-330, 12), std::pair(297, 10)}) {
         find<QAbstractSlider>("distance")->setValue(distance);
         find<QAbstractSlider>("frequency")->setValue(tenths);
         QApplication::processEvents();
@@ -309,7 +312,7 @@ TEST_F(Explore, ANumberTypedIsTakenWholeOrRefusedVisibly)
     for (const char* typed : {"12.5", "400", "1e9"}) {
         EXPECT_EQ(type("distanceField", typed), "-200") << typed;
         EXPECT_EQ(form.model().state().explore.distance, -200) << typed;
-        const QString words = QString("\"%1\" is not taken: the distance is a whole number from -350 to 350.").arg(typed);
+        const QString words = QString("\"%1\" is not taken: the distance is a whole number from -330 to 330.").arg(typed);
         EXPECT_EQ(QStringList({refusal(), find("distanceField")->accessibleDescription()}), QStringList({words, words}));
     }
     EXPECT_NE(find("distanceField")->palette().color(QPalette::Base), QPalette().color(QPalette::Base)) << "marked";
@@ -322,8 +325,54 @@ TEST_F(Explore, ANumberTypedIsTakenWholeOrRefusedVisibly)
         EXPECT_EQ(refusal(), "") << "typing again takes the mark off";
         EXPECT_EQ(type("secondFrequency", " 0,7 "), "0.7");
         EXPECT_EQ(type("frequencyField", "2,5"), "1.5");
+        EXPECT_TRUE(refusal().contains(" 0.5 ") && refusal().contains(" 1.5")) << "numbers written as the box writes them: " << refusal().toStdString();
     }
     EXPECT_EQ(std::tuple(form.model().state().explore.frequencyTenths, form.model().state().explore.secondFrequencyTenths), std::tuple(15, 7));
+}
+
+// A refusal stands until the field shows the value in use and is taken as it is: Enter in the
+// field left as the refusal put it takes the words off. A field emptied is no number typed: it
+// shows the value in use again, refusing nothing.
+TEST_F(Explore, ARefusalGoesOnEnterAndAnEmptiedFieldShowsTheValueInUseQuietly)
+{
+    openWithCtrlE();
+    EXPECT_EQ(type("distanceField", "400"), "0");
+    EXPECT_NE(refusal(), "");
+    QTest::keyClick(find("distanceField"), Qt::Key_Return);
+    EXPECT_EQ(refusal(), "");
+    EXPECT_EQ(find("distanceField")->palette().color(QPalette::Base), QPalette().color(QPalette::Base)) << "unmarked";
+    auto* box = find<QDoubleSpinBox>("frequencyField");
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Return);
+    box->clearFocus();
+    EXPECT_EQ(refusal(), "");
+    EXPECT_EQ(box->findChild<QLineEdit*>()->text(), "1.0");
+    EXPECT_EQ(form.model().state().explore.frequencyTenths, 10);
+}
+
+// The path length's list shows the choice in use whole in every language, where the German
+// "Wie im Fenster (kürzer als wirklich)" was cut: the field the style gives its text is as wide
+// as the text.
+TEST(ExploreLanguages, ThePathLengthListShowsEachChoiceWholeInEveryLanguage)
+{
+    for (const QString& language : LanguageChoice::languages()) {
+        const Translations translations(language);
+        MainForm form;
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier);
+        auto* list = form.findChild<QComboBox*>(QStringLiteral("measure"));
+        ASSERT_NE(list, nullptr);
+        for (int k = 0; k < list->count(); ++k) {
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            option.currentText = list->itemText(k);
+            const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+            EXPECT_GE(field.width(), list->fontMetrics().horizontalAdvance(list->itemText(k))) << language.toStdString() << ": " << list->itemText(k).toStdString();
+        }
+    }
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { browsers, clickOn, hasColourNear, pageUnderTest } from './support.js';
+import { browsers, clickOn, hasColourNear, openPage, pageUnderTest } from './support.js';
 
 const figures = JSON.parse(readFileSync(new URL('../data/explore-figures.json', import.meta.url)));
 
@@ -174,12 +174,13 @@ for (const browserName of browsers) describe(browserName, () => {
         await page.keyboard.press('ArrowRight');
         assert.equal(await read(page, '#distanceNumber', 'value'), '249', 'the right arrow moves the pair right');
         const graph = await (await page.$('#graph')).boundingBox();
-        await page.mouse.click(graph.x + (65 * graph.width) / 300, graph.y + graph.height / 2);
-        assert.equal(await read(page, '#distanceNumber', 'value'), '250');
-        assert.ok(await graphPixels(page, [63, 8, 68, 120], green) > 0, 'the pair marked at 250, on the left');
+        // 330 at x 28 to -330 at 286: x 59 stands for 330 - 31 * 660 / 258 = 250.7, 251.
+        await page.mouse.click(graph.x + (59 * graph.width) / 300, graph.y + graph.height / 2);
+        assert.equal(await read(page, '#distanceNumber', 'value'), '251');
+        assert.ok(await graphPixels(page, [57, 8, 62, 120], green) > 0, 'the pair marked at 250, on the left');
         assert.ok(await graphPixels(page, [0, 0, 24, 125], 'dark') > 20, 'the brightness numbers are written');
         assert.ok(await graphPixels(page, [28, 125, 286, 150], 'dark') > 100, 'the distances and the title are written');
-        assert.match(await read(page, '#graphWords', 'textContent'), /at the pair, distance 250, it gives 0\.75\./);
+        assert.match(await read(page, '#graphWords', 'textContent'), /at the pair, distance 251, it gives 0\.75\./);
         await page.$eval('#secondFrequency', (box) => {
             box.value = '3';
             box.dispatchEvent(new Event('change'));
@@ -189,6 +190,26 @@ for (const browserName of browsers) describe(browserName, () => {
         await clickOn(page, '#secondShown');
         assert.ok(await graphPixels(page, [28, 8, 286, 120], violet) > 100);
         assert.deepEqual(problems, []);
+    });
+
+    // The German list cut "Wie im Fenster (kürzer als wirklich)"; the French is longer still.
+    test("the path length's list shows each choice whole in every language", async () => {
+        for (const language of ['en', 'cs', 'de', 'es', 'fr', 'pt_BR']) {
+            const { page, problems } = await openPage(quorvel.browser(), `${quorvel.url()}?lang=${language}`, narrow);
+            await clickOn(page, '#explore');
+            const cut = await page.$eval('#measure', (list) => {
+                const style = getComputedStyle(list);
+                const measure = document.createElement('canvas').getContext('2d');
+                measure.font = style.font;
+                // The room for the text: the list less its padding, borders and an arrow of 20 pixels.
+                const room = list.getBoundingClientRect().width - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight)
+                    - parseFloat(style.borderLeftWidth) - parseFloat(style.borderRightWidth) - 20;
+                return [...list.options].filter((option) => measure.measureText(option.textContent).width > room).map((option) => option.textContent);
+            });
+            assert.deepEqual(cut, [], language);
+            assert.deepEqual(problems.filter((problem) => !problem.startsWith(`request beyond the page: ${quorvel.url()}`)), []);
+            await page.close();
+        }
     });
 
     test('a dragged distance draws the pictures at their own pixels until let go, then as sharp as when set still', async () => {

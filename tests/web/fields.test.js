@@ -8,13 +8,15 @@ import { browsers, clickOn, openPage, pageUnderTest } from './support.js';
 
 const narrow = { width: 820, height: 1200, deviceScaleFactor: 1 };
 
-// Types over what a box shows, as a person does, and presses Enter; then what the panel shows.
+// Types over what a box shows, as a person does (nothing: deletes it), and presses Enter; then
+// what the panel shows.
 async function type(page, id, text) {
     await page.$eval(`#${id}`, (box) => {
         box.focus();
         box.select();
     });
-    await page.keyboard.type(text);
+    if (text) await page.keyboard.type(text);
+    else await page.keyboard.press('Backspace');
     await page.keyboard.press('Enter');
     return page.evaluate(() => ({
         values: ['distance', 'distanceNumber', 'frequency', 'frequencyNumber', 'secondFrequency'].map((id) => document.getElementById(id).value),
@@ -35,17 +37,36 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.deepEqual((await type(page, 'distanceNumber', '\u2212200')).values, ['-200', '-200', '1', '1', '2']);
         assert.deepEqual((await type(page, 'frequencyNumber', '0,7')).values, ['-200', '-200', '0.7', '0.7', '2']);
         assert.deepEqual((await type(page, 'secondFrequency', ' 1.5 ')).values, ['-200', '-200', '0.7', '0.7', '1.5']);
-        // The words name what was typed and the range, with the language's decimal comma.
-        for (const [id, typed, range] of [['distanceNumber', '1e9', '-350'], ['distanceNumber', '12.5', '-350'], ['frequencyNumber', '250', '0,5']]) {
+        // The words name what was typed and the range, its numbers written as the boxes write them.
+        for (const [id, typed, range] of [['distanceNumber', '1e9', '-330'], ['distanceNumber', '12.5', '-330'], ['frequencyNumber', '250', '0.5 ']]) {
             const shown = await type(page, id, typed);
             assert.deepEqual(shown.values, ['-200', '-200', '0.7', '0.7', '1.5'], typed);
             assert.deepEqual([shown.invalid, shown.said], [[id], shown.refusal], typed);
             assert.ok(shown.refusal.includes(typed) && shown.refusal.includes(range), shown.refusal);
         }
+        assert.ok(!/\d,\d/.test((await type(page, 'frequencyNumber', '9')).refusal), 'no decimal comma where the box writes a point');
         await page.keyboard.type('1');
         assert.equal(await page.$$eval('[aria-invalid="true"], #fieldRefusal:not([hidden])', (marked) => marked.length), 0, 'typing again takes the mark off');
         // The page's own files are asked for under an address that has no query.
         assert.deepEqual(problems.filter((problem) => !problem.startsWith(`request beyond the page: ${quorvel.url()}`)), []);
+    });
+
+    // The words stayed after Enter in a box left as the refusal put it, and an emptied box was
+    // refused as "" is not taken.
+    test('a refusal goes once Enter takes the value in use, and an emptied box shows it again quietly', async () => {
+        const { page, problems } = await quorvel.open(narrow);
+        await clickOn(page, '#explore');
+        const marked = () => page.$$eval('[aria-invalid="true"], #fieldRefusal:not([hidden])', (shown) => shown.length);
+        assert.notEqual((await type(page, 'distanceNumber', '400')).refusal, '');
+        await page.keyboard.press('Enter');
+        assert.equal(await marked(), 0, 'Enter in the box as the refusal left it');
+        const emptied = await type(page, 'frequencyNumber', '');
+        assert.deepEqual([emptied.refusal, emptied.invalid, emptied.values], ['', [], ['0', '0', '1', '1', '2']]);
+        assert.ok(!emptied.said.includes('""'), emptied.said);
+        assert.deepEqual((await type(page, 'frequencyNumber', '7')).invalid, ['frequencyNumber']);
+        await page.keyboard.press('Enter');
+        assert.equal(await marked(), 0);
+        assert.deepEqual(problems, []);
     });
 
     test('a drag says the brightness once, when the slider stands still', async () => {

@@ -163,7 +163,7 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.equal(await hidden(), true);
         await page.waitForFunction(() => document.getElementById('announcement').textContent.includes('Carried out'));
         assert.match(await page.$eval('#announcement', (words) => words.textContent),
-            / Carried out after the run: the middle third\. Brightness 0\.63 of the light of a whole mirror at the middle, [^.]*\.\d\d times [^.]*\. .* Then the explore panel closed\.$/);
+            / Carried out after the run: the mirror scraped to its middle third\. Brightness 0\.63 of the light of a whole mirror at the middle, [^.]*\.\d\d times [^.]*\. .* Then the explore panel closed\.$/);
         const words = await page.$eval('#pictureWords', (picture) => picture.textContent);
         assert.ok(words.startsWith('Drawn for distance 0 and frequency 1: ') && !words.includes('Start will draw'), words);
         assert.deepEqual(problems, []);

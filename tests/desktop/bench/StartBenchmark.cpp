@@ -192,7 +192,7 @@ void startUp()
 // A live redraw is what a change in the open panel costs: the whole picture, the brightness and
 // the graph, all on the screen. Its samples alternate with those of a Start with the panel
 // closed, so that both meet the same load of the machine. The graph alone is drawn for a scraped
-// mirror, whose curve is worked out at its 701 distances beside the whole mirror's, first at one
+// mirror, whose curve is worked out at its 661 distances beside the whole mirror's, first at one
 // frequency and then with a second frequency's curve beside it.
 void explore(MainForm& form)
 {
@@ -225,9 +225,9 @@ void explore(MainForm& form)
     const double anchor = median(starts);
     std::printf("Anchor: one whole Start at slowdown 0, median of 21: %.2f ms\n", anchor);
     std::printf("One live redraw with the explore panel open, median of 21: %.2f ms = %.2f x a whole Start\n", median(redraws), median(redraws) / anchor);
-    std::printf("The brightness graph of a scraped mirror, 2 x 701 distances drawn into its surface, median of 21: %.2f ms = %.2f x a whole Start\n",
+    std::printf("The brightness graph of a scraped mirror, 2 x 661 distances drawn into its surface, median of 21: %.2f ms = %.2f x a whole Start\n",
                 median(graphs), median(graphs) / anchor);
-    std::printf("The same graph with a second frequency's curve, 3 x 701 distances drawn, median of 21: %.2f ms = %.2f x a whole Start\n", median(twoColours),
+    std::printf("The same graph with a second frequency's curve, 3 x 661 distances drawn, median of 21: %.2f ms = %.2f x a whole Start\n", median(twoColours),
                 median(twoColours) / anchor);
 }
 
