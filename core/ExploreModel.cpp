@@ -187,15 +187,20 @@ void ExploreModel::refresh()
     explore.brightness = brightness(explore.mirror, explore.distance, explore.frequency(), explore.measure);
     explore.brightnessHere = againstWholeMirrorHere(explore.mirror, explore.distance, explore.frequency(), explore.measure);
     // Some 350 gratings are worked out for it, so each frequency's is worked out once.
-    const auto top = brightestAt_.try_emplace({explore.frequencyTenths, explore.measure}, 0).first;
-    if (top->second == 0)
-        top->second = brightestMirror(explore.frequency(), explore.measure);
-    explore.brightnessTop = top->second;
+    double& top = brightestAt(explore.frequencyTenths, explore.measure);
+    if (top == 0)
+        top = brightestMirror(explore.frequency(), explore.measure);
+    explore.brightnessTop = top;
     explore.endsLesson = endsLesson(explore.mirror, explore.distance, explore.frequencyTenths, explore.measure);
     if (graph_ != nullptr && explore.open) {
         brightnessGraph_.draw(*graph_, explore);
         view_.showGraph();
     }
+}
+
+double& ExploreModel::brightestAt(int frequencyTenths, PathMeasure measure)
+{
+    return brightest_.at(static_cast<std::size_t>(measure)).at(static_cast<std::size_t>(frequencyTenths - ExploreState::frequencyTenthsMinimum));
 }
 
 }  // namespace quorvel

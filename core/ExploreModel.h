@@ -1,12 +1,13 @@
 #pragma once
 
 #include "core/BrightnessGraph.h"
+#include "core/ExploreState.h"
 #include "core/FormAction.h"
 #include "core/FormState.h"
 
-#include <map>
+#include <array>
+#include <cstddef>
 #include <string>
-#include <utility>
 
 namespace quorvel {
 
@@ -54,6 +55,7 @@ private:
     void setSecondFrequency(SecondFrequencySetting setting);
     void changed(const std::string& first = {});
     void refresh();
+    double& brightestAt(int frequencyTenths, PathMeasure measure);
 
     FormState& state_;
     FormView& view_;
@@ -62,7 +64,10 @@ private:
     const HeldInput& held_;
     TextSurface* graph_ = nullptr;
     BrightnessGraph brightnessGraph_;
-    std::map<std::pair<int, PathMeasure>, double> brightestAt_;  // by frequency in tenths
+    // The most light any mirror sends, by measure and frequency; none worked out yet where 0.
+    static constexpr std::size_t measures = static_cast<std::size_t>(PathMeasure::TwoLegs) + 1;
+    static constexpr std::size_t frequencies = ExploreState::frequencyTenthsMaximum - ExploreState::frequencyTenthsMinimum + 1;
+    std::array<std::array<double, frequencies>, measures> brightest_{};
     bool pictureBehind_ = false;  // the settings changed while the panel was closed
 };
 

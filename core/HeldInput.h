@@ -17,7 +17,12 @@ public:
     // Whether the held input is being carried out now.
     bool replaying() const { return replaying_; }
     // Drops what is held; returns whether there was any.
-    bool drop() { return !std::exchange(held_, {}).empty(); }
+    bool drop()
+    {
+        const bool any = !held_.empty();
+        held_.clear();
+        return any;
+    }
 
     // Carries out the held actions in order through carryOut(action, speedMoveNext) while
     // mayGoOn() allows, so that one beginning another run holds the rest. speedMoveNext says
