@@ -8,10 +8,12 @@
 namespace quorvel {
 
 // The input that comes while Start runs, held to be carried out after the run in the order it
-// came. Input that comes while the held is carried out waits behind it.
+// came. When one of them begins another run, the rest wait for its end, and whatever comes during
+// it waits behind them.
 class HeldInput {
 public:
-    // Whether an action that comes now waits: during a run, and behind input still held.
+    // Whether an action that comes now waits: during a run, and behind input still held, unless
+    // it comes while the held input is being carried out.
     bool holds(bool running) const { return !replaying_ && (running || !held_.empty()); }
     void hold(const FormAction& action) { held_.push_back(action); }
     // Whether the held input is being carried out now.
