@@ -65,9 +65,11 @@ public:
     void clickGraph(float x) { perform(DistanceSetting{BrightnessGraph::distanceAt(x)}); }
     // A press of the ends lesson's offer: the frequency where the ends cancel, or the middle.
     void takeEndsOffer();
+    // Where the panel's graph is drawn, and the graph in words.
     void setGraphSurface(TextSurface* graph) { explore_.setGraphSurface(graph); }
     std::string graphDescription() { return explore_.graphDescription(); }
 
+    // Sets the window as a setup has it, before the first Start, as a person would.
     void apply(const Setup& setup);
     // The setup the window shows now.
     Setup setup() const { return Setup::of(state_); }
@@ -77,6 +79,7 @@ public:
     // The panel's settings have stood still since the timer asked for with startSettleTimer began:
     // what they came to is said.
     void settled() { announcements_.settled(state_.explore.open && !state_.ended); }
+    // How long the panel's settings stand still before what they came to is said.
     static constexpr std::chrono::milliseconds settleTime = Announcements::settleTime;
     // Whether anyone can see the window: a page in a tab behind another cannot be seen. A run
     // waits while it is unseen, and goes on from where it stood once seen again.
