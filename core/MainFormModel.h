@@ -1,14 +1,18 @@
 #pragma once
 
+#include "core/Announcements.h"
+#include "core/BrightnessGraph.h"
+#include "core/Colour.h"
+#include "core/ExploreHost.h"
+#include "core/ExploreModel.h"
 #include "core/ExploreState.h"
 #include "core/FormAction.h"
 #include "core/FormState.h"
-#include "core/PictureDescription.h"
-#include "core/BrightnessGraph.h"
-#include "core/Colour.h"
-#include "core/PaceClock.h"
+#include "core/HeldInput.h"
 #include "core/Pause.h"
+#include "core/PictureDescription.h"
 #include "core/ResultLabels.h"
+#include "core/RunPacing.h"
 #include "core/SettingNumber.h"
 #include "core/SettingsTexts.h"
 #include "core/Setup.h"
@@ -17,11 +21,9 @@
 #include "core/TypedNumber.h"
 
 #include <chrono>
-#include <deque>
-#include <map>
 #include <optional>
-#include <utility>
-#include <variant>
+#include <string>
+#include <string_view>
 
 namespace quorvel {
 
@@ -29,11 +31,11 @@ class DrawingSurface;
 class FormView;
 
 // The program's window without its toolkit: the state its handlers change, the handlers under
-// their names, and the Start command, driven a step at a time with a pause between points.
-// While Start runs, every action meant for the window is held, and after the run the held
-// actions are carried out in the order they came. An edition turns its input into actions, keeps
-// the timer the model asks for, draws through the surface and shows the state.
-class MainFormModel : private SettingsTexts, private ResultLabels {
+// their names, and the Start command, driven a step at a time with a pause between points. The
+// input held through a run, the run's pacing, the explore panel, a setup's application and what
+// is said each have their own part. An edition turns its input into actions, keeps the timer the
+// model asks for, draws through the surface and shows the state.
+class MainFormModel final : private SettingsTexts, private ResultLabels, private ExploreHost {
 public:
     using Action = FormAction;
 
@@ -49,11 +51,10 @@ public:
     void perform(Action action);
 
     // The explore panel. Opening and closing it is held through a run like the rest of the input;
-    // moving along its segments, as the focus does, acts at once. While it is open every change
-    // redraws the whole picture at once.
+    // moving along its segments, as the focus does, acts at once.
     void openExplore(bool open) { perform(open ? PanelCommand::Open : PanelCommand::Close); }
     void toggleExplore() { perform(PanelCommand::Toggle); }
-    void moveSegmentCursor(int by);
+    void moveSegmentCursor(int by) { explore_.moveSegmentCursor(by); }
     // A click on the picture: on a segment of the mirror, while the panel is open, it switches it.
     void clickPicture(float x, float y);
     // A number typed into one of the panel's fields, with the language's decimal separator: one the
@@ -64,14 +65,11 @@ public:
     void clickGraph(float x) { perform(DistanceSetting{BrightnessGraph::distanceAt(x)}); }
     // A press of the ends lesson's offer: the frequency where the ends cancel, or the middle.
     void takeEndsOffer();
-    // Where the panel's graph is drawn; none until an edition has one.
-    void setGraphSurface(TextSurface* graph) { graph_ = graph; }
-    // The graph in words, as it stands.
-    std::string graphDescription() { return brightnessGraph_.describe(state_.explore); }
+    // Where the panel's graph is drawn, and the graph in words.
+    void setGraphSurface(TextSurface* graph) { explore_.setGraphSurface(graph); }
+    std::string graphDescription() { return explore_.graphDescription(); }
 
-    // Sets the window as a setup has it, before the first Start: through a person's actions, so
-    // that every control shows it, the panel's settings through the panel. The panel opens last
-    // and draws its picture once.
+    // Sets the window as a setup has it, before the first Start, as a person would.
     void apply(const Setup& setup);
     // The setup the window shows now.
     Setup setup() const { return Setup::of(state_); }
@@ -80,10 +78,9 @@ public:
     void pauseEnded();
     // The panel's settings have stood still since the timer asked for with startSettleTimer began:
     // what they came to is said.
-    void settled();
-    // How long a setting stands still before its brightness is said: a slider dragged or a key
-    // held changes it many times a second, and each change would cut off the words before.
-    static constexpr std::chrono::milliseconds settleTime{500};
+    void settled() { announcements_.settled(state_.explore.open && !state_.ended); }
+    // How long the panel's settings stand still before what they came to is said.
+    static constexpr std::chrono::milliseconds settleTime = Announcements::settleTime;
     // Whether anyone can see the window: a page in a tab behind another cannot be seen. A run
     // waits while it is unseen, and goes on from where it stood once seen again.
     void setSeen(bool seen);
@@ -101,7 +98,7 @@ public:
     void stopRun();
 
     // Sets a text box's text, as only the handlers do in use.
-    void setText(TextBox box, std::string text);
+    void setText(TextBox box, std::string text) override;
 
     void Form_Load();
     void cmdStart_Click();
@@ -116,63 +113,36 @@ public:
     void HScroll1_Change();
 
 private:
-    using Clock = PaceClock;
-
     std::string distanceText() const override { return state_.nPosun; }
     std::string frequencyText() const override { return state_.nKmitocet; }
     std::string slowdownText() const override { return state_.nSpomaleni; }
     void setLeft(ResultLabel label, float left) override;
     void setTop(ResultLabel label, float top) override;
     void show(ResultLabel label) override;
+    void redrawLive() override;
+    void hidePromptAndResults() override;
 
-    bool holding() const { return !releasing_ && (state_.running || !held_.empty()); }
     void carryOut(const Action& action);
+    void chooseOption(Option option);
+    void moveSpeedTo(SpeedMove move);
     void select(Option option);
     void runHandlerOf(Option option);
-    void hidePromptAndResults();
-    void carryOutExplore(const Action& action);
-    void showExplore(PanelCommand command);
-    std::string carriedOutWords(const Action& action);
-    void applyMirror(const Mirror& mirror);
-    void setDistance(int pixels);
-    void setFrequency(int tenths);
-    void setSecondFrequency(SecondFrequencySetting setting);
-    void syncExploreSettings();
-    void choosePreset(MirrorPreset preset);
-    std::string setMeasure(PathMeasure measure);
-    void exploreChanged(const std::string& first = {});
-    void dropSettlingWords();
-    void redrawLive();
-    void refreshExplore();
-    void advance();
+    void beginDrawing(Layout layout);
     void stopDrawing(const SettingsError& error);
-    void beginPause(std::chrono::nanoseconds length, Clock::time_point stepBegan);
-    void startTimerForRest();
+    void advance();
     void finishRun();
     void releaseHeld();
-    void say(const std::string& words);
-    void beginDrawing(Layout layout);
+    void carryOutHeld(const Action& action, bool first);
 
     DrawingSurface& surface_;
-    TextSurface* graph_ = nullptr;
-    BrightnessGraph brightnessGraph_;
-    std::map<std::pair<int, PathMeasure>, double> brightestAt_;  // by frequency in tenths
     FormView& view_;
-    std::chrono::nanoseconds decrementLength_;
     FormState state_;
+    Announcements announcements_{view_};
+    HeldInput held_;
+    RunPacing pacing_;
+    ExploreModel explore_{state_, view_, *this, announcements_, held_};
     std::optional<StartSequence> sequence_;
-    Clock::time_point deadline_;
-    std::deque<Action> held_;
-    bool releasing_ = false;
-    bool pictureBehind_ = false;  // the panel's settings changed while it was closed
     DrawnPicture drawn_;
-    bool seen_ = true;
-    bool pauseOverUnseen_ = false;  // a pause ended while the window was unseen
-    bool sayingLater_ = false;  // a run is ending: words wait for the rest of its end
-    std::string laterWords_;
-    // The panel's words, said once its settings stand still.
-    std::string settlingFirst_;
-    std::string settlingBrightness_;
 };
 
 }  // namespace quorvel

@@ -85,6 +85,11 @@ TEST(MainFormModelHandlers, SpeedOptionsSetOnlyTheSlowdown)
     EXPECT_EQ(window.state().HScroll1, 1);
     EXPECT_TRUE(window.state().promptShown);
     EXPECT_TRUE(std::ranges::all_of(window.state().results, [](const LabelState& label) { return label.shown; }));
+
+    window.model.openExplore(true);
+    const int pictures = window.view.pictures;
+    window.model.choose(Option::opPomalá);
+    EXPECT_EQ(window.view.pictures, pictures) << "the open panel's picture stays as it is";
 }
 
 TEST(MainFormModelHandlers, TheScrollBarWritesItsValueWithinOneToTwenty)

@@ -1,6 +1,6 @@
-// Input that comes while Start runs is held and carried out after the run, in the order it came,
-// as on the desktop: clicks, and every move of the speed control, by key, click, drag or wheel.
-// The speed control moves as the desktop's scroll bar does.
+// What the page adds to the window's input: its controls reach the window in the order they came,
+// a run's held input included, the Stop button, and a speed control that moves as the desktop's
+// scroll bar does.
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -11,7 +11,7 @@ const speedOf = (page) => page.$eval('#HScroll1', (speed) => Number(speed.value)
 // Starts a run of a chosen slowdown, whatever the speed control shows, and resolves once its
 // second pause has begun, with a promise of its end (in an object, or awaiting it would wait
 // for the end).
-async function duringRun(page, slowdown = '2') {
+async function duringRun(page, slowdown) {
     await callForm(page, 'setText', 'nSpomaleni', slowdown);
     const finished = runsFinished(page);
     const second = pausesBegun(page, 2);
@@ -54,46 +54,14 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.deepEqual(problems, []);
     });
 
-    test('keys on the speed control during a run are carried out after it, in order', async () => {
+    test('a click on the speed control\'s track and a drag of its thumb set the speed', async () => {
         const { page, problems } = await quorvel.open();
-        for (const { from, keys, after } of [{ from: 10, keys: ['ArrowLeft', 'ArrowLeft', 'ArrowLeft'], after: 7 },
-                                             { from: 20, keys: ['End', 'Home', 'ArrowRight'], after: 2 }]) {
-            await callForm(page, 'moveSpeed', 'to', from);
-            const { finished } = await duringRun(page);
-            await page.focus('#HScroll1');
-            for (const key of keys) await page.keyboard.press(key);
-            assert.equal(await speedOf(page), from, 'the control stays during the run');
-            assert.equal(await textOf(page, 'nSpomaleni'), '2');
-            await finished;
-            assert.equal(await speedOf(page), after, keys.join(', '));
-            assert.equal(await textOf(page, 'nSpomaleni'), String(after));
-        }
-        assert.deepEqual(problems, []);
-    });
-
-    test('a click and a drag on the speed control during a run are carried out after it', async () => {
-        const { page, problems } = await quorvel.open();
-        // Where they land when nothing runs.
         await page.mouse.click(...await alongTrack(page, 0.85));
         const clicked = await speedOf(page);
         await drag(page, 0.85, 0.3);
         const dragged = await speedOf(page);
         assert.ok(clicked > 14 && dragged < 9, `a click at 85 % goes to ${clicked}, a drag to 30 % to ${dragged}`);
         assert.equal(await textOf(page, 'nSpomaleni'), String(dragged));
-
-        await callForm(page, 'moveSpeed', 'to', 1);
-        let { finished } = await duringRun(page);
-        await page.mouse.click(...await alongTrack(page, 0.85));
-        assert.equal(await speedOf(page), 1, 'the click waits');
-        await finished;
-        assert.equal(await speedOf(page), clicked);
-        assert.equal(await textOf(page, 'nSpomaleni'), String(clicked));
-
-        ({ finished } = await duringRun(page));
-        await drag(page, 0.85, 0.3);
-        assert.equal(await speedOf(page), clicked, 'the drag waits');
-        await finished;
-        assert.equal(await speedOf(page), dragged);
         assert.deepEqual(problems, []);
     });
 
@@ -111,14 +79,7 @@ for (const browserName of browsers) describe(browserName, () => {
         }
         assert.deepEqual(steps, [2, 3, 2, 3, 2, 1]);
         assert.equal(await page.evaluate(() => window.scrollY), 0, 'the page does not scroll');
-
-        const { finished } = await duringRun(page);
-        await page.mouse.move(x, y);
-        await page.mouse.wheel({ deltaY: 100 });
-        assert.equal(await speedOf(page), 1, 'the notch waits for the run');
-        await finished;
-        assert.equal(await speedOf(page), 2);
-        assert.equal(await textOf(page, 'nSpomaleni'), '2');
+        assert.equal(await textOf(page, 'nSpomaleni'), '1');
         assert.deepEqual(problems, []);
     });
 
@@ -149,40 +110,25 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.deepEqual(problems, []);
     });
 
-    // The explore button during a run waits behind the preset pressed before it, which is drawn
-    // on the open panel before the panel closes; each is said in its own sentence.
-    test('the explore button during a run waits behind a preset pressed before it', async () => {
-        const { page, problems } = await quorvel.open({ width: 820, height: 1200, deviceScaleFactor: 1 });
-        const hidden = () => page.$eval('#explorePanel', (panel) => panel.hidden);
-        await clickOn(page, '#explore');
-        const { finished } = await duringRun(page);
-        await clickOn(page, '[data-preset="MiddleThird"]');
-        await clickOn(page, '#explore');
-        assert.equal(await hidden(), false, 'the button waits');
-        await finished;
-        assert.equal(await hidden(), true);
-        await page.waitForFunction(() => document.getElementById('announcement').textContent.includes('Carried out'));
-        assert.match(await page.$eval('#announcement', (words) => words.textContent),
-            / Carried out after the run: the mirror scraped to its middle third\. Brightness 0\.63 of the light of a whole mirror at the middle, [^.]*\.\d\d times [^.]*\. .* Then the explore panel closed\.$/);
-        const words = await page.$eval('#pictureWords', (picture) => picture.textContent);
-        assert.ok(words.startsWith('Drawn for distance 0 and frequency 1: ') && !words.includes('Start will draw'), words);
-        assert.deepEqual(problems, []);
-    });
-
     // One run of some 1.4 seconds: the held Start runs a whole second run, still at distance 0,
-    // and only then 250, 0 and 2 are chosen, hiding that run's labels but not its picture. The
-    // click on 0, which shows selected meanwhile, counts as much as the others.
-    test('clicks on Start and options during a run reach the window after it, in order', async () => {
+    // and only then 250, 0 and 2 are chosen, hiding that run's labels but not its picture, and the
+    // speed control's keys move it. The click on 0, which shows selected meanwhile, counts as much
+    // as the others; End, Home and a step right end at 2 only in that order.
+    test('clicks and keys on the controls during a run reach the window after it, in order', async () => {
         const { page, problems } = await quorvel.open();
         const counted = await countRuns(page);
         const twoRuns = runsFinished(page, 2);
         await duringRun(page, '3');
         for (const control of ['#cmdStart', '#op250', '#op0', '#op2']) await clickOn(page, control);
+        await page.focus('#HScroll1');
+        for (const key of ['End', 'Home', 'ArrowRight']) await page.keyboard.press(key);
         assert.equal(await textOf(page, 'nPosun'), '0', 'the clicks wait');
         assert.equal(await page.$eval('#op250', (option) => option.checked), false, 'the option is not chosen yet');
+        assert.equal(await speedOf(page), 1, 'the speed control stays during the run');
         await twoRuns;
         assert.deepEqual(await counted(), { pauses: 60, finished: 2 }, 'two whole runs, one after the other');
-        assert.deepEqual([await textOf(page, 'nPosun'), await textOf(page, 'nKmitocet')], ['0', '2']);
+        assert.deepEqual([await textOf(page, 'nPosun'), await textOf(page, 'nKmitocet'), await textOf(page, 'nSpomaleni')], ['0', '2', '2']);
+        assert.equal(await speedOf(page), 2);
         assert.equal(await page.$eval('#op2', (option) => option.checked), true);
         const [left, top] = workedSettings[0].labels.labSoucet.map(Math.round);
         assert.deepEqual(await placeOf(page, 'labSoucet'), { left, top, shown: false }, 'the second run drew distance 0; the choices came after it');
