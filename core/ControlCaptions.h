@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Translation.h"
+#include "core/WindowLayout.h"
 
 #include <array>
 #include <stdexcept>
@@ -16,12 +16,19 @@ struct ControlCaption {
     int pixelSize = 0;
 };
 
-// The buttons' captions inside their bevels, and the frames' beside the start of their border.
+// The caption of a button inside its bevel, or of a frame beside the start of its border.
+constexpr ControlCaption laidOutCaption(std::string_view name)
+{
+    constexpr int edges = 8;
+    const WindowControl& control = windowControl(name);
+    return {control.name, control.caption, control.box.width - edges, control.font.pixelSize};
+}
+
 inline constexpr std::array<ControlCaption, 4> controlCaptions{{
-    {"cmdStart", QT_TRANSLATE_NOOP("WindowLabels", "Start"), 81, 21},
-    {"cmdKonec", QT_TRANSLATE_NOOP("WindowLabels", "Exit"), 81, 19},
-    {"frmPosun", QT_TRANSLATE_NOOP("WindowLabels", "Distance"), 81, 16},
-    {"frmKmitocet", QT_TRANSLATE_NOOP("WindowLabels", "Frequency"), 81, 16},
+    laidOutCaption("cmdStart"),
+    laidOutCaption("cmdKonec"),
+    laidOutCaption("frmPosun"),
+    laidOutCaption("frmKmitocet"),
 }};
 
 // The caption of the button or frame the layout names so.

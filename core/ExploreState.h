@@ -2,6 +2,7 @@
 
 #include "core/Mirror.h"
 #include "core/PathMeasure.h"
+#include "core/SettingRanges.h"
 
 #include <optional>
 
@@ -60,18 +61,16 @@ struct SecondFrequencySetting {
 // What the explore panel shows. Its distance and frequency follow the settings texts, whichever
 // control wrote them.
 struct ExploreState {
-    // As far as the picture's band holds the source and the detector whole: at 330 the source is
-    // drawn from x = 18, at -330 the detector reaches x = 790.
-    static constexpr int distanceMinimum = -330;
-    static constexpr int distanceMaximum = 330;
-    static constexpr int frequencyTenthsMinimum = 5;
+    static constexpr int distanceMinimum = exploreDistanceRange.minimum;
+    static constexpr int distanceMaximum = exploreDistanceRange.maximum;
+    static constexpr int frequencyTenthsMinimum = exploreFrequencyRange.minimum;
     // Above these the arrows of neighbouring segments turn apart by more than half a turn, so the
     // spiral's ends wind backwards and one frequency looks like another. With the pair anywhere
     // from -330 to 330, the real lengths stay within half a turn up to 1.3 (168 degrees at the
     // far end). The window's measure would need 1.9, but the window's own frequency 2 stays: at 2
     // the neighbours at the far end turn 179 degrees with the pair at the middle and up to
     // 182 degrees beyond 36 pixels from it, too little to read wrongly.
-    static constexpr int frequencyTenthsMaximum = 20;
+    static constexpr int frequencyTenthsMaximum = exploreFrequencyRange.maximum;
     static constexpr int twoLegsFrequencyTenthsMaximum = 13;
     static constexpr int frequencyTenthsCap(PathMeasure measure)
     {

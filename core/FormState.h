@@ -2,10 +2,13 @@
 
 #include "core/ExploreState.h"
 #include "core/ResultLabels.h"
+#include "core/SettingRanges.h"
+#include "core/WindowLayout.h"
 
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace quorvel {
 
@@ -40,10 +43,17 @@ struct LabelState {
     bool operator==(const LabelState&) const = default;
 };
 
+// A label where the layout places it.
+constexpr LabelState laidOut(std::string_view name, bool shown)
+{
+    const ControlBox& box = windowControl(name).box;
+    return {box.left, box.top, shown};
+}
+
 // What the window shows, apart from its picture: everything the handlers and Start change.
 struct FormState {
-    static constexpr int speedMinimum = 1;
-    static constexpr int speedMaximum = 20;
+    static constexpr int speedMinimum = speedRange.minimum;
+    static constexpr int speedMaximum = speedRange.maximum;
 
     std::string nPosun;      // distance
     std::string nKmitocet;   // frequency
@@ -54,7 +64,9 @@ struct FormState {
     int HScroll1 = speedMinimum;
     bool promptShown = true;  // labKliknuti
     // By ResultLabel, at their places in the layout until a Start moves them.
-    std::array<LabelState, 5> results{{{8, 152, false}, {8, 104, true}, {0, 232, false}, {464, 48, false}, {336, 48, false}}};
+    static constexpr std::array<LabelState, 5> laidOutResults{
+        {laidOut("labRadius", false), laidOut("labCas", true), laidOut("labZdroj", false), laidOut("labDetektor", false), laidOut("labSoucet", false)}};
+    std::array<LabelState, 5> results = laidOutResults;
     bool running = false;  // a Start is drawing
     bool ended = false;    // the window has been unloaded
     ExploreState explore;

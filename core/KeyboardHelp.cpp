@@ -1,5 +1,6 @@
 #include "core/KeyboardHelp.h"
 
+#include "core/SettingRanges.h"
 #include "core/Translation.h"
 
 namespace quorvel {
@@ -15,7 +16,7 @@ struct KeyEntry {
 constexpr KeyEntry everywhere[] = {
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Tab, Shift+Tab"), QT_TRANSLATE_NOOP("KeyboardHelp", "Move to the next or the previous control")},
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Left, Right, Up, Down"), QT_TRANSLATE_NOOP("KeyboardHelp", "Choose the other option of a group; move the speed by one; move along the mirror's segments")},
-    {QT_TRANSLATE_NOOP("KeyboardHelp", "Home, End"), QT_TRANSLATE_NOOP("KeyboardHelp", "Move the speed to 1 or 20; go to the first or the last segment")},
+    {QT_TRANSLATE_NOOP("KeyboardHelp", "Home, End"), QT_TRANSLATE_NOOP("KeyboardHelp", "Move the speed to %1 or %2; go to the first or the last segment")},
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Space"), QT_TRANSLATE_NOOP("KeyboardHelp", "Press the button, or switch the segment, that has the focus")},
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Enter"), QT_TRANSLATE_NOOP("KeyboardHelp", "Press the button that has the focus")},
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Escape"), QT_TRANSLATE_NOOP("KeyboardHelp", "Stop a run at once, and drop what was pressed during it")},
@@ -54,6 +55,11 @@ std::vector<KeyHelp> keyboardHelp(Edition edition)
     else
         addTranslated(keys, pageOnly);
     addTranslated(keys, closing);
+    // The speed's ends, where a key's words name them.
+    const std::string fastest = std::to_string(speedRange.minimum);
+    const std::string slowest = std::to_string(speedRange.maximum);
+    for (KeyHelp& key : keys)
+        key.what = fillIn(key.what, {fastest, slowest});
     return keys;
 }
 

@@ -12,9 +12,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr int pictureWidth = 800;
-constexpr int pictureHeight = 581;
-
 // Runs the drawing again from the texts it began with, with no pauses. A drawing stopped at a
 // slowdown that was no number had drawn the point before that pause whole, though the sweep had
 // not moved past it, so one step more draws it; one stopped at the distance or frequency stops
@@ -89,8 +86,8 @@ void drawPictureAgain(DrawingSurface& surface, const DrawnPicture& drawn) { Draw
 
 std::string pictureAsSvg(const DrawnPicture& drawn, const FormState& state, SystemPalette palette)
 {
-    SvgSurface surface(palette, pictureWidth, pictureHeight);
-    surface.fillRect(0, 0, pictureWidth, pictureHeight, lightGrey);
+    SvgSurface surface(palette, pictureSize.width, pictureSize.height);
+    surface.fillRect(0, 0, pictureSize.width, pictureSize.height, lightGrey);
     drawPictureAgain(surface, drawn);
     for (const WindowLabel& label : windowLabels) {
         if (!shown(label, state))

@@ -9,7 +9,7 @@
 
 namespace quorvel {
 
-// The picture as the window shows it, as an SVG document of its 800 x 581 pixels: the drawing
+// The picture as the window shows it, as an SVG document of its pixels: the drawing
 // made again from the settings it was drawn with, as far as it had come, on the window's colour,
 // and over it the labels on show. The buttons and options are there to be used, not looked at,
 // and stay out. The same state and palette give the same bytes.

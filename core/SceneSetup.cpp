@@ -8,6 +8,7 @@
 #include "core/SinglePrecision.h"
 #include "core/SpiralFit.h"
 #include "core/Translation.h"
+#include "core/WindowLayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,8 +26,8 @@ double frequency(const SettingsTexts& settings) { return settingNumber(QT_TRANSL
 // Repaints the picture area bottom row first; this is the only erasing the program does.
 void paintBand(DrawingSurface& surface, int rows)
 {
-    constexpr double canvasWidth = 800;
-    constexpr double canvasHeight = 581;
+    constexpr double canvasWidth = pictureSize.width;
+    constexpr double canvasHeight = pictureSize.height;
     for (int i = 1; i <= rows; ++i) {
         const double y = canvasHeight - i;
         surface.line(5, single(y), single(canvasWidth - 5), single(y), lightGrey);
@@ -68,8 +69,8 @@ void drawMirror(DrawingSurface& surface, const Scene& scene, const Mirror& mirro
 Scene sceneGeometry(double distance, double frequency, Layout layout, PathMeasure measure)
 {
     Scene scene;
-    scene.canvasWidth = 800;
-    scene.canvasHeight = 581;
+    scene.canvasWidth = pictureSize.width;
+    scene.canvasHeight = pictureSize.height;
     scene.phaseFactor = 1.57041 / 100;
     scene.phaseFactor = (scene.phaseFactor * 3) * frequency;
 

@@ -191,8 +191,9 @@ std::string SetupReading::takes(std::string_view name)
         return fillIn(translate("SetupReading", "0 or 250, or for the explore panel a whole number from %1 to %2"),
                       {std::to_string(ExploreState::distanceMinimum), std::to_string(ExploreState::distanceMaximum)});
     if (name == Setup::frequencyName)
-        return fillIn(translate("SetupReading", "1 or 2, or for the explore panel a number from 0.5 to %1 in tenths, such as 1.5, and to %2 with measure=legs"),
-                      {tenthsText(ExploreState::frequencyTenthsMaximum), tenthsText(ExploreState::twoLegsFrequencyTenthsMaximum)});
+        return fillIn(translate("SetupReading", "1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs"),
+                      {tenthsText(ExploreState::frequencyTenthsMinimum), tenthsText(ExploreState::frequencyTenthsMaximum),
+                       tenthsText(ExploreState::twoLegsFrequencyTenthsMaximum)});
     if (name == Setup::speedName)
         return fillIn(translate("SetupReading", "a whole number from %1 to %2"),
                       {std::to_string(FormState::speedMinimum), std::to_string(FormState::speedMaximum)});

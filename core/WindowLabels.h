@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ResultLabels.h"
-#include "core/Translation.h"
+#include "core/WindowLayout.h"
 
 #include <array>
 #include <optional>
@@ -10,7 +10,7 @@
 
 namespace quorvel {
 
-// One of the window's labels as the 96-dpi layout places it: an opaque box of the window's
+// One of the window's labels as the layout places it: an opaque box of the window's
 // colour whose bold serif caption wraps inside it, from its top. A result label moves and shows
 // as the state says; the prompt shows while the state says; the two headings always show.
 struct WindowLabel {
@@ -28,16 +28,23 @@ struct WindowLabel {
     ResultLabel result = ResultLabel::Radius;  // for a result label
 };
 
+// The label as the layout makes it, with how it shows.
+constexpr WindowLabel laidOutLabel(std::string_view name, WindowLabel::Shown shown, ResultLabel result = ResultLabel::Radius)
+{
+    const WindowControl& control = windowControl(name);
+    return {control.name, control.caption, control.box.left, control.box.top, control.box.width, control.box.height, control.font.pixelSize, control.centred, shown, result};
+}
+
 // In the order the window creates them, so each lies over those before it.
 inline constexpr std::array<WindowLabel, 8> windowLabels{{
-    {"labSoucet", QT_TRANSLATE_NOOP("WindowLabels", "Cornu spiral and sum vector"), 336, 48, 113, 57, 16, true, WindowLabel::Shown::AsResult, ResultLabel::Soucet},
-    {"labDetektor", QT_TRANSLATE_NOOP("WindowLabels", "Detector"), 464, 48, 65, 25, 16, false, WindowLabel::Shown::AsResult, ResultLabel::Detektor},
-    {"labZdroj", QT_TRANSLATE_NOOP("WindowLabels", "Source"), 0, 232, 57, 17, 16, false, WindowLabel::Shown::AsResult, ResultLabel::Zdroj},
-    {"labKliknuti", QT_TRANSLATE_NOOP("WindowLabels", "Please press button Start"), 160, 320, 225, 33, 21, false, WindowLabel::Shown::WhilePrompting},
-    {"labCas", QT_TRANSLATE_NOOP("WindowLabels", "Time (length)"), 8, 104, 153, 25, 16, false, WindowLabel::Shown::AsResult, ResultLabel::Cas},
-    {"labRadius", QT_TRANSLATE_NOOP("WindowLabels", "Photon vectors after reaching the detector"), 8, 152, 137, 57, 16, true, WindowLabel::Shown::AsResult, ResultLabel::Radius},
-    {"labPosun", QT_TRANSLATE_NOOP("WindowLabels", "Distance from middle of the mirror"), 24, 8, 161, 41, 16, true},
-    {"labZrcadlení", QT_TRANSLATE_NOOP("WindowLabels", "Difraction on mirror"), 256, 8, 225, 25, 23, false},
+    laidOutLabel("labSoucet", WindowLabel::Shown::AsResult, ResultLabel::Soucet),
+    laidOutLabel("labDetektor", WindowLabel::Shown::AsResult, ResultLabel::Detektor),
+    laidOutLabel("labZdroj", WindowLabel::Shown::AsResult, ResultLabel::Zdroj),
+    laidOutLabel("labKliknuti", WindowLabel::Shown::WhilePrompting),
+    laidOutLabel("labCas", WindowLabel::Shown::AsResult, ResultLabel::Cas),
+    laidOutLabel("labRadius", WindowLabel::Shown::AsResult, ResultLabel::Radius),
+    laidOutLabel("labPosun", WindowLabel::Shown::Always),
+    laidOutLabel("labZrcadlení", WindowLabel::Shown::Always),
 }};
 
 // The label the layout names so.

@@ -1,6 +1,8 @@
 #include "desktop/CommandLine.h"
 
 #include "core/ExploreState.h"
+#include "core/ExploreWords.h"
+#include "core/SettingRanges.h"
 #include "core/SetupReading.h"
 #include "desktop/TerminalText.h"
 
@@ -15,6 +17,9 @@
 namespace quorvel {
 
 namespace {
+
+// A frequency in tenths as the options take it: "0.5".
+QString tenths(int count) { return QString::fromStdString(tenthsText(count)); }
 
 struct ToolkitOption {
     const char* name;
@@ -213,11 +218,13 @@ std::string CommandLine::helpText()
                        QCoreApplication::translate("CommandLine", "draw the whole window factor times as large, sharp,\nfor a projector: from 1 to 4, such as 1.5"));
     text += optionLine(QStringLiteral("      --distance pixels"),
                        QCoreApplication::translate("CommandLine", "start at this distance: 0 or 250, or for the explore\npanel a whole number from %1 to %2")
-                           .arg(ExploreState::distanceMinimum)
-                           .arg(ExploreState::distanceMaximum));
+                           .arg(exploreDistanceRange.minimum)
+                           .arg(exploreDistanceRange.maximum));
     text += optionLine(QStringLiteral("      --frequency number"),
-                       QCoreApplication::translate("CommandLine", "start at this frequency: 1 or 2, or for the explore\npanel from 0.5 to 2 in tenths, such as 1.5 (to 1.3\nwith --measure legs)"));
-    text += optionLine(QStringLiteral("      --speed slowdown"), QCoreApplication::translate("CommandLine", "start with the speed scroll bar here, from 1 to 20"));
+                       QCoreApplication::translate("CommandLine", "start at this frequency: 1 or 2, or for the explore\npanel from %1 to %2 in tenths, such as 1.5 (to %3\nwith --measure legs)")
+                           .arg(tenths(exploreFrequencyRange.minimum), tenths(exploreFrequencyRange.maximum), tenths(ExploreState::twoLegsFrequencyTenthsMaximum)));
+    text += optionLine(QStringLiteral("      --speed slowdown"),
+                       QCoreApplication::translate("CommandLine", "start with the speed scroll bar here, from %1 to %2").arg(speedRange.minimum).arg(speedRange.maximum));
     text += optionLine(QStringLiteral("      --mirror segments"),
                        QCoreApplication::translate("CommandLine", "the explore panel's mirror: whole, middle-third,\nouter-thirds, grating, around-least-time,\n"
                                                                   "away-from-least-time, or 30 digits from the left,\n"

@@ -2,6 +2,7 @@
 
 #include "core/ExploreWords.h"
 #include "core/FrequencyColour.h"
+#include "core/SettingRanges.h"
 #include "core/MainFormModel.h"
 #include "desktop/BrightnessGraphView.h"
 #include "desktop/Fonts.h"
@@ -43,11 +44,12 @@ QPushButton* button(const char* name, const QString& caption)
     return button;
 }
 
-QSlider* slider(const char* name, const QString& accessibleName, int minimum, int maximum, int pageStep)
+QSlider* slider(const char* name, const QString& accessibleName, const SettingRange& range)
 {
     auto* slider = named(new QSlider(Qt::Horizontal), name, accessibleName);
-    slider->setRange(minimum, maximum);
-    slider->setPageStep(pageStep);
+    slider->setRange(range.minimum, range.maximum);
+    slider->setSingleStep(range.step);
+    slider->setPageStep(range.pageStep);
     return slider;
 }
 
@@ -74,8 +76,6 @@ void showColour(QLabel* swatch, int tenths)
 
 // The language's, as a person types it; the fields show numbers with a point, and take both.
 std::string decimalSeparator() { return QLocale().decimalPoint().toStdString(); }
-
-int tenthsOf(double frequency) { return static_cast<int>(std::lround(frequency * 10)); }
 
 template <typename Control, typename Value>
 void showValue(Control* control, Value value)
@@ -120,12 +120,12 @@ void ExplorePanel::createMirrorControls()
 
 void ExplorePanel::createSettingControls()
 {
-    distance_ = slider("distance", QCoreApplication::translate("ExplorePanel", "Distance"), ExploreState::distanceMinimum, ExploreState::distanceMaximum, 50);
+    distance_ = slider("distance", QCoreApplication::translate("ExplorePanel", "Distance"), exploreDistanceRange);
     // Left is left in the picture: 330 at the slider's left end, and the right arrow moves the pair right.
     distance_->setInvertedAppearance(true);
     distance_->setInvertedControls(true);
     distanceField_ = numberField(PanelField::Distance, "distanceField", QCoreApplication::translate("ExplorePanel", "Distance in pixels"));
-    frequency_ = slider("frequency", QCoreApplication::translate("ExplorePanel", "Frequency in tenths"), ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum, 5);
+    frequency_ = slider("frequency", QCoreApplication::translate("ExplorePanel", "Frequency in tenths"), exploreFrequencyRange);
     // A screen reader names a combo box by its choice; what it chooses is its description.
     measure_ = named(new QComboBox, "measure", QCoreApplication::translate("ExplorePanel", "How a path's length is measured"));
     measure_->setAccessibleDescription(measure_->accessibleName());
@@ -155,21 +155,16 @@ void ExplorePanel::createSettingControls()
 // tenths.
 NumberField* ExplorePanel::numberField(PanelField field, const char* name, const QString& accessibleName)
 {
-    const double scale = field == PanelField::Distance ? 1 : 10;
-    auto* box = named(new NumberField([this, field, scale](const QString& text) -> std::optional<double> {
+    const SettingRange& range = field == PanelField::Distance ? exploreDistanceRange : exploreFrequencyRange;
+    auto* box = named(new NumberField([this, field, range](const QString& text) -> std::optional<double> {
         const auto number = typedNumber(field, text.toStdString(), decimalSeparator(), model_.state().explore.measure);
-        return number ? std::optional(*number / scale) : std::nullopt;
+        return number ? std::optional(range.number(*number)) : std::nullopt;
     }), name, accessibleName);
     box->setKeyboardTracking(false);
     box->setFixedWidth(64);
-    if (field == PanelField::Distance) {
-        box->setDecimals(0);
-        box->setRange(ExploreState::distanceMinimum, ExploreState::distanceMaximum);
-    } else {
-        box->setDecimals(1);
-        box->setSingleStep(0.1);
-        box->setRange(ExploreState::frequencyTenthsMinimum / scale, ExploreState::frequencyTenthsMaximum / scale);
-    }
+    box->setDecimals(range.decimals);
+    box->setSingleStep(range.number(range.step));
+    box->setRange(range.number(range.minimum), range.number(range.maximum));
     connect(box, &NumberField::refused, this, [this, box, field](const QString& typed) { refuse(box, field, typed); });
     connect(box, &NumberField::edited, this, &ExplorePanel::clearRefusal);
     connect(box, &NumberField::taken, this, &ExplorePanel::clearRefusal);
@@ -285,8 +280,8 @@ void ExplorePanel::connectInput()
     connect(distanceField_, &NumberField::valueChanged, this, [setDistance](double pixels) { setDistance(static_cast<int>(std::lround(pixels))); });
     connect(frequency_, &QSlider::valueChanged, this, [this](int tenths) { model_.perform(FrequencySetting{tenths}); });
     connect(frequencyField_, &NumberField::valueChanged, this,
-            [this](double frequency) { model_.perform(FrequencySetting{tenthsOf(frequency)}); });
-    const auto setSecond = [this] { model_.perform(SecondFrequencySetting{secondShown_->isChecked(), tenthsOf(secondFrequency_->value())}); };
+            [this](double frequency) { model_.perform(FrequencySetting{exploreFrequencyRange.nearest(frequency)}); });
+    const auto setSecond = [this] { model_.perform(SecondFrequencySetting{secondShown_->isChecked(), exploreFrequencyRange.nearest(secondFrequency_->value())}); };
     connect(secondShown_, &QCheckBox::toggled, this, setSecond);
     connect(secondFrequency_, &NumberField::valueChanged, this, setSecond);
     connect(graph_, &BrightnessGraphView::clicked, this, [this](float x) { model_.clickGraph(x); });
@@ -316,17 +311,17 @@ void ExplorePanel::showState(const ExploreState& explore)
     showValue(distance_, explore.distance);
     showValue(distanceField_, explore.distance);
     // The frequency reaches as far as the measure shows truly; the range is set before the value.
-    const int cap = ExploreState::frequencyTenthsCap(explore.measure);
+    const double cap = exploreFrequencyRange.number(ExploreState::frequencyTenthsCap(explore.measure));
     {
         const QSignalBlocker quietSlider(frequency_);
         const QSignalBlocker quietField(frequencyField_);
         const QSignalBlocker quietSecond(secondFrequency_);
-        frequency_->setMaximum(cap);
-        frequencyField_->setMaximum(cap / 10.0);
-        secondFrequency_->setMaximum(cap / 10.0);
+        frequency_->setMaximum(ExploreState::frequencyTenthsCap(explore.measure));
+        frequencyField_->setMaximum(cap);
+        secondFrequency_->setMaximum(cap);
     }
     showValue(frequency_, explore.frequencyTenths);
-    showValue(frequencyField_, explore.frequency());
+    showValue(frequencyField_, exploreFrequencyRange.number(explore.frequencyTenths));
     {
         const QSignalBlocker quiet(measure_);
         measure_->setCurrentIndex(static_cast<int>(explore.measure));
@@ -337,7 +332,7 @@ void ExplorePanel::showState(const ExploreState& explore)
         const QSignalBlocker quiet(secondShown_);
         secondShown_->setChecked(explore.secondShown);
     }
-    showValue(secondFrequency_, explore.secondFrequencyTenths / 10.0);
+    showValue(secondFrequency_, exploreFrequencyRange.number(explore.secondFrequencyTenths));
     showColour(secondSwatch_, explore.secondFrequencyTenths);
     const QString number = QString::fromStdString(brightnessNumber(explore.brightness));
     brightnessNumber_->setText(number);

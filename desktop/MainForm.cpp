@@ -11,7 +11,9 @@
 #include "desktop/SpeedScrollBar.h"
 #include "desktop/ThemeColours.h"
 
+#include "core/SettingRanges.h"
 #include "core/ShownCaption.h"
+#include "core/WindowLayout.h"
 
 #include <QAbstractSlider>
 #include <QAccessible>
@@ -45,51 +47,106 @@ namespace quorvel {
 namespace {
 
 // The picture of Start spans this much of the client area.
-constexpr QSize canvasSize(800, 581);
+constexpr QSize canvasSize(pictureSize.width, pictureSize.height);
 
 const QColor lightGreyBackground(0xC0, 0xC0, 0xC0);
 const QColor lightGreenBackground(0xC0, 0xFF, 0xC0);
 
-// Every control is an opaque box on top of the picture.
-template <typename Control>
-Control* place(Control* control, const char* name, QRect geometry)
-{
-    control->setObjectName(QString::fromUtf8(name));
-    control->setGeometry(geometry);
-    control->setAutoFillBackground(true);
-    return control;
-}
+QString nameOf(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
 
-template <typename Control>
-Control* place(Control* control, const char* name, QRect geometry, const QFont& font)
-{
-    control->setFont(font);
-    return place(control, name, geometry);
-}
+QFont fontOf(const ControlFont& font) { return font.face == ControlFont::Face::Serif ? serifBold(font.pixelSize) : sans(font.pixelSize, font.bold); }
 
 // The frames, buttons and labels of the layout show their captions in the language in use, in the
-// size that fits their box.
-QGroupBox* frame(QWidget* parent, const char* name, QRect geometry)
+// size that fits their box; the speed's frame and the options keep theirs as they are.
+ShownCaption captionOf(const WindowControl& layout)
 {
-    const ShownCaption caption = shownCaption(controlCaption(name));
-    return place(new QGroupBox(QString::fromStdString(caption.text), parent), name, geometry, serifBold(caption.pixelSize));
+    if (!layout.translated)
+        return {std::string(layout.caption), layout.font.pixelSize};
+    return layout.kind == ControlKind::Label ? shownCaption(windowLabel(layout.name)) : shownCaption(controlCaption(layout.name));
 }
 
-// The speed's frame, which is never shown, keeps its caption as it is.
-QGroupBox* unshownFrame(QWidget* parent, const char* name, const char* caption, QRect geometry)
+QScrollBar* scrollBar(QWidget* parent)
 {
-    return place(new QGroupBox(QString::fromUtf8(caption), parent), name, geometry, serifBold(16));
+    auto* bar = new SpeedScrollBar(parent);
+    bar->setRange(speedRange.minimum, speedRange.maximum);
+    bar->setSingleStep(speedRange.step);
+    bar->setPageStep(speedRange.pageStep);
+    bar->setValue(speedRange.minimum);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    return bar;
 }
 
-// Options overlap inside their frame (op0 reaches under op250's indicator), so they are left
-// transparent over the opaque frame. Only the selected option of a group is a Tab stop; showing
-// the state keeps it so.
-QRadioButton* option(QWidget* frame, const char* name, const char* caption, QRect geometry)
+// Only the selected option of a group is a Tab stop; showing the state keeps it so.
+QRadioButton* option(QWidget* frame, const QString& caption)
 {
-    auto* button = place(new QRadioButton(QString::fromUtf8(caption), frame), name, geometry, sans(11, false));
-    button->setAutoFillBackground(false);
+    auto* button = new QRadioButton(caption, frame);
     button->setFocusPolicy(Qt::ClickFocus);
     return button;
+}
+
+// The distance's and the frequency's boxes are light green; none is ever shown.
+QLineEdit* textBox(QWidget* parent, const WindowControl& layout)
+{
+    auto* box = new QLineEdit(parent);
+    box->hide();
+    if (layout.name == "nPosun" || layout.name == "nKmitocet") {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, lightGreenBackground);
+        box->setPalette(palette);
+    }
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    // Enter and Return press the focused button, as Space does.
+    button->setAutoDefault(true);
+    return button;
+}
+
+// Labels are fixed boxes whose captions wrap inside them.
+QLabel* label(QWidget* parent, const WindowControl& layout, const QString& caption)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setWordWrap(true);
+    label->setAlignment((windowLabel(layout.name).centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    return label;
+}
+
+QWidget* make(QWidget* parent, const WindowControl& layout, const QString& caption)
+{
+    switch (layout.kind) {
+    case ControlKind::ScrollBar:
+        return scrollBar(parent);
+    case ControlKind::Frame:
+        return new QGroupBox(caption, parent);
+    case ControlKind::Option:
+        return option(parent, caption);
+    case ControlKind::TextBox:
+        return textBox(parent, layout);
+    case ControlKind::Button:
+        return button(parent, caption);
+    case ControlKind::Label:
+        return label(parent, layout, caption);
+    }
+    return nullptr;
+}
+
+// Every control is an opaque box on top of the picture, but the options: they overlap inside their
+// frame (op0 reaches under op250's circle), so they are left transparent over the opaque frame.
+QWidget* laidOutControl(QWidget* form, const WindowControl& layout)
+{
+    QWidget* parent = layout.parent.empty() ? form : form->findChild<QWidget*>(nameOf(layout.parent));
+    const ShownCaption caption = captionOf(layout);
+    QWidget* control = make(parent, layout, QString::fromStdString(caption.text));
+    control->setObjectName(nameOf(layout.name));
+    control->setGeometry(layout.box.left, layout.box.top, layout.box.width, layout.box.height);
+    QFont font = fontOf(layout.font);
+    font.setPixelSize(caption.pixelSize);
+    control->setFont(font);
+    control->setAutoFillBackground(layout.kind != ControlKind::Option);
+    return control;
 }
 
 // op0's box reaches over op250's circle, and op1's over op2's. The left option keeps only the
@@ -97,43 +154,6 @@ QRadioButton* option(QWidget* frame, const char* name, const char* caption, QRec
 void leaveOverlapTo(QWidget* left, const QWidget* right)
 {
     left->setMask(QRegion(0, 0, right->x() - left->x(), left->height()));
-}
-
-QLineEdit* textBox(QWidget* parent, const char* name, QRect geometry)
-{
-    auto* box = place(new QLineEdit(parent), name, geometry);
-    box->hide();
-    return box;
-}
-
-QLineEdit* settingsBox(QWidget* parent, const char* name, QRect geometry)
-{
-    QLineEdit* box = textBox(parent, name, geometry);
-    box->setFont(sans(11, true));
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, lightGreenBackground);
-    box->setPalette(palette);
-    return box;
-}
-
-QPushButton* button(QWidget* parent, const char* name, QRect geometry)
-{
-    const ShownCaption caption = shownCaption(controlCaption(name));
-    auto* button = place(new QPushButton(QString::fromStdString(caption.text), parent), name, geometry, serifBold(caption.pixelSize));
-    // Enter and Return press the focused button, as Space does.
-    button->setAutoDefault(true);
-    return button;
-}
-
-// Labels are fixed boxes whose captions wrap inside them.
-QLabel* label(QWidget* parent, const char* name)
-{
-    const WindowLabel& layout = windowLabel(name);
-    const ShownCaption caption = shownCaption(layout);
-    auto* label = place(new QLabel(QString::fromStdString(caption.text), parent), name, {layout.left, layout.top, layout.width, layout.height}, serifBold(caption.pixelSize));
-    label->setWordWrap(true);
-    label->setAlignment((layout.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    return label;
 }
 
 using OptionButtons = std::initializer_list<std::pair<QRadioButton*, Option>>;
@@ -189,39 +209,38 @@ MainForm::MainForm(std::chrono::nanoseconds decrementLength) : surface_(*this, c
 // In the layout's creation order; positions inside a frame are relative to the frame.
 void MainForm::createControls()
 {
-    HScroll1 = place(new SpeedScrollBar(this), "HScroll1", {256, 40, 169, 17});
-    HScroll1->setRange(1, 20);
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(1);
-    HScroll1->setValue(1);
-    HScroll1->setFocusPolicy(Qt::StrongFocus);
+    for (const WindowControl& layout : windowControls)
+        laidOutControl(this, layout);
+    const auto control = [this]<typename Control>(Control*& member, const char* name) { member = findChild<Control*>(QString::fromUtf8(name)); };
+    control(HScroll1, "HScroll1");
+    control(frmAnimace, "frmAnimace");
+    control(opPomalá, "opPomalá");
+    control(opPomalejší, "opPomalejší");
+    control(opRychlá, "opRychlá");
+    control(nSpomaleni, "nSpomaleni");
+    control(frmKmitocet, "frmKmitocet");
+    control(op2, "op2");
+    control(op1, "op1");
+    control(nKmitocet, "nKmitocet");
+    control(cmdKonec, "cmdKonec");
+    control(frmPosun, "frmPosun");
+    control(op250, "op250");
+    control(op0, "op0");
+    control(nPosun, "nPosun");
+    control(cmdStart, "cmdStart");
+    control(labSoucet, "labSoucet");
+    control(labDetektor, "labDetektor");
+    control(labZdroj, "labZdroj");
+    control(labKliknuti, "labKliknuti");
+    control(labCas, "labCas");
+    control(labRadius, "labRadius");
+    control(labPosun, "labPosun");
+    control(labZrcadlení, "labZrcadlení");
     // The scroll bar has no caption of its own; screen readers announce this name with its value.
     HScroll1->setAccessibleName(QCoreApplication::translate("MainForm", "Animation speed"));
-    HScroll1->setAccessibleDescription(QCoreApplication::translate("MainForm", "Slowdown of the animation, from 1 at the left to 20 at the right"));
-    frmAnimace = unshownFrame(this, "frmAnimace", "Animace", {64, 232, 81, 81});
+    HScroll1->setAccessibleDescription(
+        QCoreApplication::translate("MainForm", "Slowdown of the animation, from %1 at the left to %2 at the right").arg(speedRange.minimum).arg(speedRange.maximum));
     frmAnimace->hide();
-    opPomalá = option(frmAnimace, "opPomalá", "Pomalá", {8, 56, 57, 17});
-    opPomalejší = option(frmAnimace, "opPomalejší", "Pomalejší", {8, 40, 65, 17});
-    opRychlá = option(frmAnimace, "opRychlá", "Rychlá", {8, 24, 57, 17});
-    nSpomaleni = textBox(this, "nSpomaleni", {440, 8, 65, 25});
-    frmKmitocet = frame(this, "frmKmitocet", {152, 56, 89, 41});
-    op2 = option(frmKmitocet, "op2", "2", {48, 24, 33, 13});
-    op1 = option(frmKmitocet, "op1", "1", {16, 24, 41, 13});
-    nKmitocet = settingsBox(this, "nKmitocet", {248, 88, 41, 19});
-    cmdKonec = button(this, "cmdKonec", {624, 16, 89, 28});
-    frmPosun = frame(this, "frmPosun", {32, 56, 89, 41});
-    op250 = option(frmPosun, "op250", "250", {40, 24, 41, 13});
-    op0 = option(frmPosun, "op0", "0", {8, 24, 41, 13});
-    nPosun = settingsBox(this, "nPosun", {24, 40, 41, 19});
-    cmdStart = button(this, "cmdStart", {528, 16, 89, 28});
-    labSoucet = label(this, "labSoucet");
-    labDetektor = label(this, "labDetektor");
-    labZdroj = label(this, "labZdroj");
-    labKliknuti = label(this, "labKliknuti");
-    labCas = label(this, "labCas");
-    labRadius = label(this, "labRadius");
-    labPosun = label(this, "labPosun");
-    labZrcadlení = label(this, "labZrcadlení");
     for (QLabel* hidden : {labSoucet, labDetektor, labZdroj, labRadius})
         hidden->hide();
     leaveOverlapTo(op0, op250);
@@ -311,10 +330,10 @@ void MainForm::moveSpeed(int action)
         model_.moveSpeed(SpeedMove::by(-1));
         break;
     case QAbstractSlider::SliderToMinimum:
-        model_.moveSpeed(SpeedMove::to(FormState::speedMinimum));
+        model_.moveSpeed(SpeedMove::to(speedRange.minimum));
         break;
     case QAbstractSlider::SliderToMaximum:
-        model_.moveSpeed(SpeedMove::to(FormState::speedMaximum));
+        model_.moveSpeed(SpeedMove::to(speedRange.maximum));
         break;
     case QAbstractSlider::SliderMove:
         // The wheel moves the thumb by steps; a drag ends where the thumb is let go.

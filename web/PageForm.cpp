@@ -3,6 +3,7 @@
 #include "core/ExploreWords.h"
 #include "core/FrequencyColour.h"
 #include "core/KeyboardHelp.h"
+#include "core/SettingRanges.h"
 #include "core/SetupReading.h"
 #include "core/ShownCaption.h"
 
@@ -53,9 +54,6 @@ void setAttribute(const val& control, const char* name, const std::string& value
 
 const char* truth(bool value) { return value ? "true" : "false"; }
 
-// A number typed into a box as a whole number, held within int's range far beyond the model's.
-int whole(double value) { return static_cast<int>(std::lround(std::clamp(std::isfinite(value) ? value : 0.0, -1e9, 1e9))); }
-
 std::string pixels(int position) { return std::to_string(position) + "px"; }
 
 // Browsers refuse a page that rewrites its address some hundreds of times in ten seconds, as a
@@ -85,6 +83,36 @@ void showCaptions(const val& document)
         const val button = element(document, name.c_str());
         showCaption(button["localName"].as<std::string>() == "button" ? button : element(document, (name + "Caption").c_str()), shownCaption(control));
     }
+}
+
+// A control of the window at its place in the layout, which the style sheet reads from --left,
+// --top, --width and --height in the window's pixels; an option by the label that holds its circle
+// and caption. Written in the page's script, as the module would spend much more on it.
+EM_JS(void, placeControl, (const char* name, bool option, bool centred, int left, int top, int width, int height), {
+    const control = document.getElementById(UTF8ToString(name));
+    const style = (option ? control.parentElement : control).style;
+    Object.entries({ left, top, width, height }).forEach(([property, length]) => style.setProperty(`--${property}`, length));
+    if (centred) style.textAlign = 'center';
+});
+
+// The text boxes are never shown.
+void placeControls()
+{
+    for (const WindowControl& layout : windowControls) {
+        const ControlBox& box = layout.box;
+        if (layout.kind != ControlKind::TextBox)
+            placeControl(layout.name.data(), layout.kind == ControlKind::Option, layout.centred, box.left, box.top, box.width, box.height);
+    }
+}
+
+// A slider's range and steps, in the numbers it shows; Page Up and Page Down move it by its page
+// step (main.js, explore.js).
+void setRange(val slider, const SettingRange& range)
+{
+    slider.set("min", range.number(range.minimum));
+    slider.set("max", range.number(range.maximum));
+    slider.set("step", range.number(range.step));
+    slider["dataset"].set("pageStep", range.number(range.pageStep));
 }
 
 }  // namespace
@@ -119,7 +147,13 @@ PageForm::PageForm()
       graph_(palette_, graphCanvas),
       model_(surface_, *this)
 {
+    placeControls();
     showCaptions(document_);
+    setRange(speed_, speedRange);
+    setRange(distance_[0], exploreDistanceRange);
+    setRange(frequency_[0], exploreFrequencyRange);
+    // The segment strip makes as many switches as the mirror has segments (explore.js).
+    setAttribute(element(document_, "segments"), "data-count", std::to_string(Mirror::segmentCount));
     for (std::size_t k = 0; k < measureNames.size(); ++k)
         measure_["options"][k].set("textContent", measureName(static_cast<PathMeasure>(k)));
     model_.setGraphSurface(&graph_);
@@ -160,9 +194,9 @@ void PageForm::chooseMeasure(const std::string& measure)
         model_.perform(MeasureSetting{*chosen});
 }
 
-void PageForm::setDistance(double pixels) { model_.perform(DistanceSetting{whole(pixels)}); }
+void PageForm::setDistance(double pixels) { model_.perform(DistanceSetting{exploreDistanceRange.nearest(pixels)}); }
 
-void PageForm::setFrequency(double frequency) { model_.perform(FrequencySetting{whole(frequency * 10)}); }
+void PageForm::setFrequency(double frequency) { model_.perform(FrequencySetting{exploreFrequencyRange.nearest(frequency)}); }
 
 std::string PageForm::typeNumber(const std::string& box, const std::string& typed, const std::string& decimalSeparator)
 {
@@ -182,7 +216,7 @@ std::string PageForm::typeNumber(const std::string& box, const std::string& type
 
 void PageForm::setSecondFrequency(bool shown, double frequency)
 {
-    const int tenths = std::isfinite(frequency) ? whole(frequency * 10) : model_.state().explore.secondFrequencyTenths;
+    const int tenths = std::isfinite(frequency) ? exploreFrequencyRange.nearest(frequency) : model_.state().explore.secondFrequencyTenths;
     model_.perform(SecondFrequencySetting{shown, tenths});
 }
 

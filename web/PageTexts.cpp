@@ -1,5 +1,6 @@
 #include "web/PageTexts.h"
 
+#include "core/SettingRanges.h"
 #include "core/Translation.h"
 
 #include <emscripten/bind.h>
@@ -25,7 +26,7 @@ struct PageText {
 constexpr PageText pageTexts[] = {
     {"#picture", "aria-label", QT_TRANSLATE_NOOP("Page", "Picture")},
     {"#HScroll1", "aria-label", QT_TRANSLATE_NOOP("Page", "Animation speed")},
-    {"#HScroll1", "aria-description", QT_TRANSLATE_NOOP("Page", "Slowdown of the animation, from 1 at the left to 20 at the right")},
+    {"#HScroll1", "aria-description", QT_TRANSLATE_NOOP("Page", "Slowdown of the animation, from %1 at the left to %2 at the right")},
     {"#explore", "textContent", QT_TRANSLATE_NOOP("Page", "Explore the mirror")},
     {"#keys", "textContent", QT_TRANSLATE_NOOP("Page", "Keys")},
     {"#savePng", "textContent", QT_TRANSLATE_NOOP("Page", "Save PNG")},
@@ -104,7 +105,8 @@ void showPageTexts()
         val element = document.call<val>("querySelector", std::string(text.selector));
         if (element.isNull())
             continue;
-        const std::string words = translate("Page", text.text);
+        // The speed's ends, where a text names them.
+        const std::string words = fillIn(translate("Page", text.text), {std::to_string(speedRange.minimum), std::to_string(speedRange.maximum)});
         if (std::string_view(text.attribute) == "textContent")
             element.set("textContent", words);
         else

@@ -1,6 +1,6 @@
 // The explore panel's controls, turned into the model's input; the model shows its state in them
-// again after each, as it does in the window's. Importing this module makes the segment strip's
-// switches, so that they are there when the model first shows its state.
+// again after each, as it does in the window's. The core sets the sliders' ranges and page steps,
+// and the number of the segment strip's switches.
 
 import { pageWord } from './language.js';
 import { draft } from './fit.js';
@@ -11,11 +11,14 @@ const segments = control('segments');
 const picture = control('picture');
 const graph = control('graph');
 
-for (let k = 1; k <= 30; ++k) {
-    const segment = document.createElement('button');
-    segment.type = 'button';
-    segment.setAttribute('role', 'switch');
-    segments.append(segment);
+// Once the core is there, before anything may open the panel: a switch for each segment.
+export function makeSegmentSwitches() {
+    for (let k = 1; k <= Number(segments.dataset.count); ++k) {
+        const segment = segments.appendChild(document.createElement('button'));
+        segment.type = 'button';
+        segment.setAttribute('role', 'switch');
+        segment.setAttribute('aria-label', pageWord('segment %1 of 30', k));
+    }
 }
 
 // Where a click landed on an element, in its own pixels, however the page scales it.
@@ -24,10 +27,20 @@ function pixelsOf(event, element) {
     return [(event.clientX - box.left) * element.offsetWidth / box.width, (event.clientY - box.top) * element.offsetHeight / box.height];
 }
 
-// A slider sends its value as it moves.
+// A slider sends its value as it moves; Page Up and Page Down move it by its page step, which
+// browsers would make a tenth of its range.
+const pageKeys = { PageUp: 1, PageDown: -1 };
+
 function wireSlider(name, send) {
     const slider = control(name);
     slider.addEventListener('input', () => send(Number(slider.value)));
+    slider.addEventListener('keydown', (event) => {
+        const sign = pageKeys[event.key];
+        if (!sign || event.altKey || event.ctrlKey || event.metaKey) return;
+        event.preventDefault();
+        slider.value = String(Number(slider.value) + sign * Number(slider.dataset.pageStep));
+        send(Number(slider.value));
+    });
     // Dragged, it moves the pair many times a second: the pictures are drawn coarser until let go.
     slider.addEventListener('pointerdown', () => draft(true));
 }
@@ -58,10 +71,9 @@ function wireNumberBoxes(form) {
 }
 
 // The strip's keys move its keyboard along it; Home and End go to its ends, as far as it reaches.
-const steps = { ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1, Home: -30, End: 30 };
+const steps = (key) => ({ ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1, Home: -segments.children.length, End: segments.children.length })[key];
 
 export function wireExplore(form) {
-    [...segments.children].forEach((segment, k) => segment.setAttribute('aria-label', pageWord('segment %1 of 30', k + 1)));
     toggle.addEventListener('click', () => form.toggleExplore());
     control('exploreClose').addEventListener('click', () => {
         form.openExplore(false);
@@ -69,7 +81,7 @@ export function wireExplore(form) {
     });
     [...segments.children].forEach((segment, k) => segment.addEventListener('click', () => form.switchSegment(k)));
     segments.addEventListener('keydown', (event) => {
-        const by = steps[event.key];
+        const by = steps(event.key);
         if (!by || event.altKey || event.ctrlKey || event.metaKey) return;
         event.preventDefault();
         form.moveSegmentCursor(by);

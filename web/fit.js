@@ -14,8 +14,10 @@ const status = control('status');
 const fullScreen = control('fullScreen');
 const mirrored = control('mirrored');
 
-// The window's size in its own pixels, and the width of the column beside it: the explore panel's.
-const [formWidth, formHeight] = [800, 581];
+// The window's size in its own pixels, its picture's, as the canvas has it before it is drawn
+// sharp; and the width of the column beside it: the explore panel's.
+const [formWidth, formHeight] = [picture.width, picture.height];
+Object.assign(main.style, { width: `${formWidth}px`, height: `${formHeight}px` });
 const column = 332;
 
 // The height of the row of the page's buttons below the window, as wide as the window is.
@@ -120,7 +122,7 @@ function fit(again = true) {
     if (root.clientWidth !== width && again) fit(false);
 }
 
-// While a slider is dragged each picture is drawn at its own pixels, the window's 800 x 581, which
+// While a slider is dragged each picture is drawn at its own pixels, the window's, which
 // the browser paints at a hand's pace on any screen; once it is let go, sharp again.
 let drafting = false;
 

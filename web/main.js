@@ -4,7 +4,7 @@
 
 import createQuorvel from './quorvel.js';
 import { createPicture } from './picture.js';
-import { wireExplore } from './explore.js';
+import { makeSegmentSwitches, wireExplore } from './explore.js';
 import { layOut, wireFullScreen, wireMirrored } from './fit.js';
 import { wireHelp } from './help.js';
 import { wireSave } from './save.js';
@@ -29,11 +29,10 @@ layOut(pictures);
 async function load() {
     try {
         const module = await createQuorvel({ canvases: pictures });
-        // The core speaks the language before the form shows anything.
-        if (language !== 'en') {
-            module.installCatalogue(await catalogue);
-            module.showPageTexts();
-        }
+        // The core speaks the language before the form shows anything, and writes the page's words
+        // in it, English too.
+        if (language !== 'en') module.installCatalogue(await catalogue);
+        module.showPageTexts();
         return new module.PageForm();
     } catch (error) {
         control('status').textContent = pageWord('Quorvel could not start: %1', error.message);
@@ -42,6 +41,7 @@ async function load() {
 }
 
 export const form = await load();
+makeSegmentSwitches();
 // The link's settings are set before anything can be pressed.
 form.followAddress();
 
@@ -50,9 +50,11 @@ for (const button of main.querySelectorAll('button')) button.addEventListener('c
 // click on it is a choice the run must not swallow.
 for (const option of main.querySelectorAll('input[type=radio]')) option.addEventListener('click', () => form.choose(option.id));
 
-// The speed control's keys step it as the desktop's scroll bar's do, with a page of one step.
-const keys = { ArrowLeft: ['by', -1], ArrowDown: ['by', -1], PageDown: ['by', -1], ArrowRight: ['by', 1], ArrowUp: ['by', 1], PageUp: ['by', 1],
-               Home: ['to', 1], End: ['to', 20] };
+// The speed control's keys step it as the desktop's scroll bar's do, by its range and page step,
+// which the core sets.
+const page = Number(speed.dataset.pageStep);
+const keys = { ArrowLeft: ['by', -1], ArrowDown: ['by', -1], PageDown: ['by', -page], ArrowRight: ['by', 1], ArrowUp: ['by', 1], PageUp: ['by', page],
+               Home: ['to', Number(speed.min)], End: ['to', Number(speed.max)] };
 speed.addEventListener('keydown', (event) => {
     const move = keys[event.key];
     if (!move || event.altKey || event.ctrlKey || event.metaKey) return;

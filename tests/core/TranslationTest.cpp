@@ -57,14 +57,6 @@ TEST_F(Catalogue, ALongerCaptionIsSetSmallerUntilItFitsItsBox)
     EXPECT_NE(fittingPixelSize(shown.text, shown.pixelSize + 1, detector.width, detector.height), shown.pixelSize + 1);
 }
 
-TEST(CaptionFit, EveryEnglishCaptionKeepsItsLayoutSize)
-{
-    for (const WindowLabel& label : windowLabels)
-        EXPECT_EQ(shownCaption(label).pixelSize, label.pixelSize) << label.caption;
-    for (const ControlCaption& control : controlCaptions)
-        EXPECT_EQ(shownCaption(control).pixelSize, control.pixelSize) << control.caption;
-}
-
 TEST(CaptionFit, AWordWiderThanAnyBoxStopsAtTheSmallestSize)
 {
     EXPECT_EQ(fittingPixelSize("Donaudampfschifffahrtsgesellschaftskapitän", 16, 40, 20), smallestCaptionPixelSize);

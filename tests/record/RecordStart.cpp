@@ -1,8 +1,11 @@
 // Prints every drawing operation and label move of one Start for each setting of the option
 // buttons, one a line, with coordinates as the exact single-precision values drawn; then how
-// settings texts read, which the page does with the browser's reading of numbers.
+// settings texts read, which the page does with the browser's reading of numbers; then the
+// window's layout and its settings' ranges, which the browser tests hold the page to.
 
 #include "core/SettingNumber.h"
+#include "core/SettingRanges.h"
+#include "core/WindowLayout.h"
 #include "core/StartSequence.h"
 #include "tests/support/RecordingSurface.h"
 #include "tests/support/StartStandIns.h"
@@ -26,6 +29,19 @@ void printColour(const std::optional<Colour>& colour)
         std::printf(" rgb %d %d %d", rgb->red, rgb->green, rgb->blue);
     else
         std::printf(" system %d", static_cast<int>(std::get<SystemColour>(*colour)));
+}
+
+void printLayout()
+{
+    constexpr const char* kinds[] = {"scrollbar", "frame", "option", "textbox", "button", "label"};
+    std::printf("picture %d %d\n", pictureSize.width, pictureSize.height);
+    for (const WindowControl& control : windowControls) {
+        const ControlBox& box = control.box;
+        std::printf("control %.*s %s %d %d %d %d\n", static_cast<int>(control.name.size()), control.name.data(), kinds[static_cast<int>(control.kind)], box.left, box.top,
+                    box.width, box.height);
+    }
+    for (const auto& [name, range] : {std::pair{"HScroll1", speedRange}, {"distance", exploreDistanceRange}, {"frequency", exploreFrequencyRange}})
+        std::printf("range %s %g %g %g %g\n", name, range.number(range.minimum), range.number(range.maximum), range.number(range.step), range.number(range.pageStep));
 }
 
 void printOp(const Op& op)
@@ -71,5 +87,6 @@ int main()
             std::printf("read %d refused\n", index++);
         }
     }
+    printLayout();
     return 0;
 }

@@ -11,47 +11,43 @@
 #include <QScrollBar>
 #include <QWidget>
 
+#include "core/WindowLabels.h"
+
 namespace {
 
+using namespace quorvel;
+
+QWidget* plainControl(const WindowControl& layout, QWidget* parent)
+{
+    const QString caption = QString::fromUtf8(layout.caption.data(), static_cast<qsizetype>(layout.caption.size()));
+    switch (layout.kind) {
+    case ControlKind::ScrollBar: return new QScrollBar(Qt::Horizontal, parent);
+    case ControlKind::Frame: return new QGroupBox(caption, parent);
+    case ControlKind::Option: return new QRadioButton(caption, parent);
+    case ControlKind::TextBox: return new QLineEdit(parent);
+    case ControlKind::Button: return new QPushButton(caption, parent);
+    case ControlKind::Label: return new QLabel(caption, parent);
+    }
+    return nullptr;
+}
+
+// Shown as the window opens: the frames the user sees, their options, the buttons and the
+// prompt and headings.
 void addControls(QWidget& window)
 {
     QFont serif({"Times New Roman", "Liberation Serif", "DejaVu Serif", "serif"});
     serif.setPixelSize(16);
     serif.setBold(true);
     window.setFont(serif);
-    (new QScrollBar(Qt::Horizontal, &window))->setGeometry(256, 40, 169, 17);
-    auto* animace = new QGroupBox(QStringLiteral("Animace"), &window);
-    animace->setGeometry(64, 232, 81, 81);
-    animace->hide();
-    for (const auto& [caption, top] : {std::pair{"Pomalá", 56}, std::pair{"Pomalejší", 40}, std::pair{"Rychlá", 24}})
-        (new QRadioButton(QString::fromUtf8(caption), animace))->setGeometry(8, top, 57, 17);
-    const auto frame = [&window](const char* caption, QRect geometry, std::initializer_list<std::pair<const char*, QRect>> options) {
-        auto* box = new QGroupBox(QString::fromUtf8(caption), &window);
-        box->setGeometry(geometry);
-        for (const auto& [option, place] : options)
-            (new QRadioButton(QString::fromUtf8(option), box))->setGeometry(place);
-    };
-    frame("Frequency", {152, 56, 89, 41}, {{"2", {48, 24, 33, 13}}, {"1", {16, 24, 41, 13}}});
-    frame("Distance", {32, 56, 89, 41}, {{"250", {40, 24, 41, 13}}, {"0", {8, 24, 41, 13}}});
-    for (const QRect box : {QRect(440, 8, 65, 25), QRect(248, 88, 41, 19), QRect(24, 40, 41, 19)}) {
-        auto* hidden = new QLineEdit(&window);
-        hidden->setGeometry(box);
-        hidden->hide();
-    }
-    (new QPushButton(QStringLiteral("Exit"), &window))->setGeometry(624, 16, 89, 28);
-    (new QPushButton(QStringLiteral("Start"), &window))->setGeometry(528, 16, 89, 28);
-    for (const auto& [caption, geometry, shown] : {std::tuple{"Cornu spiral and sum vector", QRect(336, 48, 113, 57), false},
-                                                   std::tuple{"Detector", QRect(464, 48, 65, 25), false},
-                                                   std::tuple{"Source", QRect(0, 232, 57, 17), false},
-                                                   std::tuple{"Please press button Start", QRect(160, 320, 225, 33), true},
-                                                   std::tuple{"Time (length)", QRect(8, 104, 153, 25), false},
-                                                   std::tuple{"Photon vectors after reaching the detector", QRect(8, 152, 137, 57), false},
-                                                   std::tuple{"Distance from middle of the mirror", QRect(24, 8, 161, 41), true},
-                                                   std::tuple{"Difraction on mirror", QRect(256, 8, 225, 25), true}}) {
-        auto* label = new QLabel(QString::fromUtf8(caption), &window);
-        label->setGeometry(geometry);
-        label->setWordWrap(true);
-        label->setVisible(shown);
+    for (const WindowControl& layout : windowControls) {
+        auto* parent = layout.parent.empty() ? &window : window.findChild<QWidget*>(QString::fromUtf8(layout.parent.data(), static_cast<qsizetype>(layout.parent.size())));
+        QWidget* control = plainControl(layout, parent);
+        control->setObjectName(QString::fromUtf8(layout.name.data(), static_cast<qsizetype>(layout.name.size())));
+        control->setGeometry(layout.box.left, layout.box.top, layout.box.width, layout.box.height);
+        if (auto* label = qobject_cast<QLabel*>(control))
+            label->setWordWrap(true);
+        const bool labelShown = layout.kind != ControlKind::Label || windowLabel(layout.name).shown != WindowLabel::Shown::AsResult;
+        control->setVisible(layout.kind != ControlKind::TextBox && layout.name != "frmAnimace" && labelShown);
     }
 }
 
@@ -62,7 +58,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare window"));
-    window.resize(800, 581);
+    window.resize(pictureSize.width, pictureSize.height);
     if (QApplication::arguments().contains(QStringLiteral("text")))
         (new QLabel(QStringLiteral("Difraction on mirror"), &window))->setGeometry(256, 8, 225, 25);
     if (QApplication::arguments().contains(QStringLiteral("controls")))

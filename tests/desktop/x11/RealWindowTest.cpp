@@ -1,6 +1,8 @@
 #include "tests/desktop/Pixels.h"
 #include "tests/desktop/x11/XSession.h"
 
+#include "core/WindowLayout.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,14 +19,22 @@ using namespace std::chrono_literals;
 const QColor captionText(255, 255, 255);
 const QColor buttonFace(0xef, 0xef, 0xef);
 
-const QPoint startButton(528 + 44, 16 + 14);
-const QPoint exitButton(624 + 44, 16 + 14);
-const QPoint speedUp(256 + 169 - 6, 40 + 8);  // the scroll bar's right arrow
-// The centres of the options' circles: each frame's left edge, the option's and half a circle.
-const QPoint circle0(32 + 8 + 6, 56 + 24 + 6);
-const QPoint circle250(32 + 40 + 6, 56 + 24 + 6);
-const QPoint circle1(152 + 16 + 6, 56 + 24 + 6);
-const QPoint circle2(152 + 48 + 6, 56 + 24 + 6);
+QRect boxOf(std::string_view name)
+{
+    const ControlBox& box = windowControl(name).box;
+    return {box.left, box.top, box.width, box.height};
+}
+
+// The centre of an option's circle: its frame's left edge, the option's and half a circle.
+QPoint circleOf(std::string_view name) { return boxOf(windowControl(name).parent).topLeft() + boxOf(name).topLeft() + QPoint(6, 6); }
+
+const QPoint startButton = boxOf("cmdStart").center();
+const QPoint exitButton = boxOf("cmdKonec").center();
+const QPoint speedUp = QPoint(boxOf("HScroll1").right() - 6, boxOf("HScroll1").center().y());  // the right arrow
+const QPoint circle0 = circleOf("op0");
+const QPoint circle250 = circleOf("op250");
+const QPoint circle1 = circleOf("op1");
+const QPoint circle2 = circleOf("op2");
 
 // Whether the colour shows at or next to the point of the screen within the time.
 bool waitForColourNear(XClient& client, QPoint at, QColor colour, std::chrono::milliseconds timeout)
@@ -77,7 +87,7 @@ protected:
         return std::nullopt;
     }
 
-    QImage clientArea() { return client.screenshot().copy(0, 0, 800, 581); }
+    QImage clientArea() { return client.screenshot().copy(0, 0, pictureSize.width, pictureSize.height); }
 
     void setSlowdown(int slowdown)
     {
@@ -146,14 +156,14 @@ TEST_F(RealWindow, ResizingSmallerAndBackDuringOrAfterASweepLosesNothing)
     client.resize(*window, 300, 200);
     std::this_thread::sleep_for(500ms);
     EXPECT_NE(client.screenshot().pixelColor(700, 500), lightGreyPixel) << "the window became smaller";
-    client.resize(*window, 800, 581);
+    client.resize(*window, pictureSize.width, pictureSize.height);
     const std::optional<QImage> resizedDuring = waitUntilStill(10s);
     ASSERT_TRUE(resizedDuring);
     EXPECT_TRUE(*resizedDuring == *oneSweep) << "resized during the sweep";
 
     client.resize(*window, 200, 150);
     std::this_thread::sleep_for(300ms);
-    client.resize(*window, 800, 581);
+    client.resize(*window, pictureSize.width, pictureSize.height);
     const std::optional<QImage> resizedAfter = waitUntilStill(5s);
     ASSERT_TRUE(resizedAfter);
     resizedAfter->save(QStringLiteral(QUORVEL_SCREENSHOT_DIR "/real-window-resized-back.png"));
