@@ -1,6 +1,7 @@
 #include "desktop/CommandLine.h"
 
 #include "core/SetupReading.h"
+#include "desktop/LanguageChoice.h"
 #include "desktop/TerminalText.h"
 
 #include <QCommandLineParser>
@@ -221,8 +222,11 @@ std::string CommandLine::helpText()
                                                                   "1 for a segment that reflects, 0 for one scraped off"));
     text += optionLine(QStringLiteral("      --measure measure"),
                        QCoreApplication::translate("CommandLine", "how the explore panel measures a path: window (the\nwindow's measure) or legs (its real length)"));
+    QStringList languages = LanguageChoice::languages();
+    languages.sort();
     text += optionLine(QStringLiteral("      --lang code"),
-                       QCoreApplication::translate("CommandLine", "the language to show instead of the desktop's:\ncs, de, en, es, fr or pt_BR; any other shows English"));
+                       QCoreApplication::translate("CommandLine", "the language to show instead of the desktop's:\n%1; any other shows English")
+                           .arg(languages.join(QStringLiteral(", "))));
     text += QLatin1Char('\n') +
             QCoreApplication::translate("CommandLine", "A setting that only the explore panel offers opens the panel, as --explore\n"
                                                        "does. The same settings make a link to the page: ?distance=250&speed=5\n");
