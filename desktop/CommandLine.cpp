@@ -1,8 +1,8 @@
 #include "desktop/CommandLine.h"
 
+#include "core/EscapedControls.h"
 #include "core/SetupReading.h"
 #include "desktop/LanguageChoice.h"
-#include "desktop/TerminalText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -59,7 +59,7 @@ CommandLine refusal(const QString& message)
 {
     CommandLine refused;
     refused.request = CommandLine::Request::Error;
-    refused.error = terminalText(message);
+    refused.error = escapedControls(message.toStdString());
     return refused;
 }
 

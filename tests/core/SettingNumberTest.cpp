@@ -54,7 +54,7 @@ TEST(SettingNumber, NamesTheSettingAndWhatItHeldOnOneLine)
     } catch (const SettingsError& error) {
         const std::string message = error.what();
         EXPECT_NE(message.find("frequency (nKmitocet)"), std::string::npos) << message;
-        EXPECT_NE(message.find("two\\x0alines"), std::string::npos) << message;
+        EXPECT_NE(message.find("two\\nlines"), std::string::npos) << message;
         EXPECT_EQ(message.find('\n'), std::string::npos) << message;
     }
 }
