@@ -19,13 +19,16 @@ using testing::RecordingSurface;
 
 constexpr int bandLines = 520;
 
+// The set-up as the classic window's Start does it: the whole mirror, drawn on one surface.
+Scene classicSetUp(RecordingSurface& surface, const SettingsTexts& settings) { return setUpScene(surface, settings, Mirror::whole(), surface, Layout::Classic); }
+
 // The set-up of a worked setting, with the settings texts it read.
 struct SceneOf {
     explicit SceneOf(const nlohmann::json& expected)
     {
         settings.distance = expected.at("distance");
         settings.frequency = expected.at("frequency");
-        scene = setUpScene(surface, settings);
+        scene = classicSetUp(surface, settings);
     }
 
     FixedSettings settings;
@@ -117,7 +120,7 @@ TEST(StaticSceneBand, IsOnePixelWideWhateverPenTheLastCommandLeft)
     RecordingSurface surface;
     surface.setPenWidth(2);
     FixedSettings settings;
-    setUpScene(surface, settings);
+    classicSetUp(surface, settings);
     for (const Op& op : surface.opsOfKind(OpKind::Line)) {
         if (op.colour == Colour(lightGrey)) {
             ASSERT_EQ(op.penWidth, 1);
@@ -135,7 +138,7 @@ TEST_P(BadSceneSetting, LeavesOnlyTheBand)
     FixedSettings settings;
     settings.distance = distance;
     settings.frequency = frequency;
-    EXPECT_THROW(setUpScene(surface, settings), SettingsError);
+    EXPECT_THROW(classicSetUp(surface, settings), SettingsError);
     ASSERT_EQ(surface.ops().size(), 2u + bandLines);
     EXPECT_EQ(surface.ops().back().y1, 61.0f);
 }
@@ -150,7 +153,7 @@ TEST(StaticSceneSettings, AcceptsAnyNumberAndMovesThePictureByIt)
     FixedSettings settings;
     settings.distance = "-100";
     settings.frequency = "0.5";
-    const Scene scene = setUpScene(surface, settings);
+    const Scene scene = classicSetUp(surface, settings);
     EXPECT_EQ(scene.sourceX, 454);
     EXPECT_EQ(scene.detectorX, 554);
     EXPECT_EQ(scene.spiralStartX, 694);
