@@ -20,27 +20,19 @@ std::optional<Rgb> DrawingState::fill() const
 
 bool DrawingState::heldAsRow(float x1, float y1, float x2, float y2, Colour colour)
 {
-    if (y1 != y2 || penWidth_ != 1)
-        return false;
-    const RowLine row{std::min(x1, x2), std::max(x1, x2), y1, penWidth_, rgb(colour)};
-    if (!rows_.take(row)) {
-        fillHeldRows();
-        rows_.take(row);
-    }
-    return true;
+    return y1 == y2 && penWidth_ == 1 && rows_.take(RowLine{std::min(x1, x2), std::max(x1, x2), y1, penWidth_, rgb(colour)});
 }
 
 // The rows cover the pixels from their left end's to their right end's.
-void DrawingState::fillHeldRows()
+std::optional<FilledRect> DrawingState::takeHeldRows()
 {
     if (rows_.empty())
-        return;
+        return std::nullopt;
     const RowLine& row = rows_.first();
     const int left = pixelOf(row.x1);
-    const PixelRect rect{left, pixelOf(rows_.top()), pixelOf(row.x2) + 1 - left, rows_.rows()};
-    const Rgb colour = row.colour;
+    const FilledRect rect{left, pixelOf(rows_.top()), pixelOf(row.x2) + 1 - left, rows_.rows(), row.colour};
     rows_.clear();
-    fillRows_(rect, colour);
+    return rect;
 }
 
 }  // namespace quorvel

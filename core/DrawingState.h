@@ -4,17 +4,17 @@
 #include "core/DrawingSurface.h"
 #include "core/LineRun.h"
 
-#include <functional>
 #include <optional>
 
 namespace quorvel {
 
-// Whole pixels from a corner.
-struct PixelRect {
+// Whole pixels from a corner, filled with one colour.
+struct FilledRect {
     int left = 0;
     int top = 0;
     int width = 0;
     int height = 0;
+    Rgb colour;
 };
 
 // The pixel a coordinate falls in; coordinates far beyond any picture are held there, which keeps
@@ -23,13 +23,11 @@ int pixelOf(float position);
 
 // What a surface that writes its drawing out keeps between operations, as the desktop keeps it:
 // the pen's width, the fill, and the desktop's colours. One-pixel lines of one extent along
-// consecutive rows, as the background band is drawn, are held and handed on as one rectangle over
+// consecutive rows, as the background band is drawn, are held to be filled as one rectangle over
 // the pixels the lines would cover: hundreds of stroked lines cost a hundred times one fill.
 class DrawingState {
 public:
-    using FillRows = std::function<void(const PixelRect& rows, Rgb colour)>;
-
-    DrawingState(SystemPalette palette, FillRows fillRows) : palette_(palette), fillRows_(std::move(fillRows)) {}
+    explicit DrawingState(SystemPalette palette) : palette_(palette) {}
 
     void setPenWidth(int width) { penWidth_ = width; }
     void setFillStyle(FillStyle style) { fillStyle_ = style; }
@@ -43,17 +41,15 @@ public:
     // A circle's inside, when the fill style fills it.
     std::optional<Rgb> fill() const;
 
-    // Holds a one-pixel line along a row, filling the rows held before when it does not continue
-    // them; returns whether it held the line. Any other line is the surface's to draw, after
-    // fillHeldRows.
+    // Holds a one-pixel line along a row when it continues the rows held, or when none are held;
+    // the surface draws any other line itself, once it has filled the rows held.
     bool heldAsRow(float x1, float y1, float x2, float y2, Colour colour);
-    // Hands the rows held on as one rectangle; called before anything else is drawn, and before
-    // the drawing is shown or read.
-    void fillHeldRows();
+    // The rows held, to be filled before anything else is drawn and before the drawing is shown
+    // or read; none are held after.
+    std::optional<FilledRect> takeHeldRows();
 
 private:
     SystemPalette palette_;
-    FillRows fillRows_;
     LineRun rows_;
     int penWidth_ = 1;
     FillStyle fillStyle_ = FillStyle::Transparent;

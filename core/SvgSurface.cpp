@@ -76,8 +76,7 @@ std::string colourText(Rgb rgb)
 
 }  // namespace
 
-SvgSurface::SvgSurface(SystemPalette palette, int width, int height)
-    : state_(palette, [this](const PixelRect& rows, Rgb colour) { fillRect(rows.left, rows.top, rows.width, rows.height, colour); })
+SvgSurface::SvgSurface(SystemPalette palette, int width, int height) : state_(palette)
 {
     const std::string w = numberText(width);
     const std::string h = numberText(height);
@@ -97,7 +96,10 @@ void SvgSurface::line(float x1, float y1, float x2, float y2, Colour colour)
 {
     if (!allFinite({x1, y1, x2, y2}) || state_.heldAsRow(x1, y1, x2, y2, colour))
         return;
-    state_.fillHeldRows();
+    fillHeldRows();
+    // A row line that does not continue the rows held starts rows of its own.
+    if (state_.heldAsRow(x1, y1, x2, y2, colour))
+        return;
     const int penWidth = state_.penWidth();
     const bool alongPixels = x1 == x2 || y1 == y2;
     const auto at = [&](float position) { return numberText(alongPixels ? snapped(position, penWidth) : position + 0.5F); };
@@ -110,7 +112,7 @@ void SvgSurface::circle(float x, float y, float radius, std::optional<Colour> ou
 {
     if (!allFinite({x, y, radius}))
         return;
-    state_.fillHeldRows();
+    fillHeldRows();
     const std::optional<Rgb> fill = state_.fill();
     const std::string pen = attribute("stroke", colourText(state_.outline(outline))) + attribute("stroke-width", numberText(state_.penWidth()))
                             + attribute("fill", fill ? colourText(*fill) : "none");
@@ -119,23 +121,29 @@ void SvgSurface::circle(float x, float y, float radius, std::optional<Colour> ou
 
 void SvgSurface::fillRect(int left, int top, int width, int height, Colour colour)
 {
-    state_.fillHeldRows();
+    fillHeldRows();
     element(attribute("fill", colourText(state_.rgb(colour))), "rect", attribute("x", numberText(left)) + attribute("y", numberText(top)) + attribute("width", numberText(width))
                                                        + attribute("height", numberText(height)) + "/>");
 }
 
 void SvgSurface::text(float x, float baseline, std::string_view words, int pixelSize, bool centred, Colour colour)
 {
-    state_.fillHeldRows();
+    fillHeldRows();
     const std::string face = attribute("font-family", serifFaces) + attribute("font-weight", "bold")
                              + attribute("font-size", numberText(pixelSize)) + attribute("fill", colourText(state_.rgb(colour)))
                              + (centred ? attribute("text-anchor", "middle") : std::string());
     element(face, "text", attribute("x", numberText(x)) + attribute("y", numberText(baseline)) + ">" + escaped(words) + "</text>");
 }
 
+void SvgSurface::fillHeldRows()
+{
+    if (const auto rows = state_.takeHeldRows())
+        fillRect(rows->left, rows->top, rows->width, rows->height, rows->colour);
+}
+
 std::string SvgSurface::document()
 {
-    state_.fillHeldRows();
+    fillHeldRows();
     writeGroup();
     return body_ + "</svg>\n";
 }

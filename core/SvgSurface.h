@@ -19,8 +19,6 @@ namespace quorvel {
 class SvgSurface : public DrawingSurface {
 public:
     SvgSurface(SystemPalette palette, int width, int height);
-    SvgSurface(const SvgSurface&) = delete;
-    SvgSurface& operator=(const SvgSurface&) = delete;
 
     void resetToPixels() override;
     void setPenWidth(int width) override;
@@ -42,6 +40,7 @@ private:
     // Holds an element, its name and what follows it, to be written with the others of its group.
     void element(const std::string& groupAttributes, std::string_view name, const std::string& rest);
     void writeGroup();
+    void fillHeldRows();
 
     DrawingState state_;
     std::string body_;

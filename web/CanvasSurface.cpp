@@ -27,6 +27,10 @@ EM_JS(void, drawCircle, (int canvas, float x, float y, float radius, int outline
 EM_JS(void, fillRect, (int canvas, int left, int top, int width, int height, int colour), {
     Module.canvases[canvas].fillRect(left, top, width, height, colour);
 });
+
+EM_JS(void, drawText, (int canvas, float x, float y, const char* words, int anchor, int size, int colour), {
+    Module.canvases[canvas].text(x, y, UTF8ToString(words), ['start', 'center', 'end'][anchor], size, colour);
+});
 // clang-format on
 
 Rgb computedColour(emscripten::val probe, const char* name)
@@ -61,11 +65,6 @@ SystemPalette browserPalette()
     return palette;
 }
 
-CanvasSurface::CanvasSurface(SystemPalette palette, int canvas)
-    : canvas_(canvas), state_(palette, [canvas](const PixelRect& rows, Rgb colour) { fillRect(canvas, rows.left, rows.top, rows.width, rows.height, packed(colour)); })
-{
-}
-
 // The canvas is always addressed in pixels from its corner.
 void CanvasSurface::resetToPixels() {}
 
@@ -82,6 +81,9 @@ void CanvasSurface::line(float x1, float y1, float x2, float y2, Colour colour)
     if (!allFinite({x1, y1, x2, y2}) || state_.heldAsRow(x1, y1, x2, y2, colour))
         return;
     flush();
+    // A row line that does not continue the rows held starts rows of its own.
+    if (state_.heldAsRow(x1, y1, x2, y2, colour))
+        return;
     drawLine(canvas_, x1, y1, x2, y2, packed(state_.rgb(colour)), state_.penWidth());
 }
 
@@ -92,14 +94,18 @@ void CanvasSurface::circle(float x, float y, float radius, std::optional<Colour>
     drawCircle(canvas_, x, y, radius, packed(state_.outline(outline)), state_.penWidth(), fill ? packed(*fill) : noFill);
 }
 
-// Few and short, so they go through the page's objects rather than a function of their own.
 void CanvasSurface::text(float x, float y, const std::string& words, TextAnchor anchor, int size, Colour colour)
 {
     if (!allFinite({x, y}))
         return;
     flush();
-    static constexpr const char* anchors[] = {"start", "center", "end"};
-    emscripten::val::module_property("canvases")[canvas_].call<void>("text", x, y, words, std::string(anchors[static_cast<int>(anchor)]), size, packed(state_.rgb(colour)));
+    drawText(canvas_, x, y, words.c_str(), static_cast<int>(anchor), size, packed(state_.rgb(colour)));
+}
+
+void CanvasSurface::flush()
+{
+    if (const auto rows = state_.takeHeldRows())
+        fillRect(canvas_, rows->left, rows->top, rows->width, rows->height, packed(rows->colour));
 }
 
 }  // namespace quorvel

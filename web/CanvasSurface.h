@@ -13,9 +13,7 @@ namespace quorvel {
 class CanvasSurface : public TextSurface {
 public:
     // canvas is the place of the canvas's drawing functions in the list the page gives the module.
-    CanvasSurface(SystemPalette palette, int canvas);
-    CanvasSurface(const CanvasSurface&) = delete;
-    CanvasSurface& operator=(const CanvasSurface&) = delete;
+    CanvasSurface(SystemPalette palette, int canvas) : canvas_(canvas), state_(palette) {}
 
     void resetToPixels() override;
     void setPenWidth(int width) override;
@@ -26,7 +24,7 @@ public:
     void text(float x, float y, const std::string& words, TextAnchor anchor, int size, Colour colour) override;
 
     // Fills the rows held; called before the page shows the picture.
-    void flush() { state_.fillHeldRows(); }
+    void flush();
 
 private:
     int canvas_;
