@@ -38,15 +38,10 @@ public:
     ~MainForm() override;
 
     MainFormModel& model() { return model_; }
-    // Opens the explore panel beside the picture, which keeps its place and size, or closes it.
-    void openExplore(bool open);
     // Sets the window as the setup has it, before the first Start.
     void applySetup(const Setup& setup);
     // Where the picture is drawn, in the window's coordinates.
     QRect pictureArea() const;
-    // The picture as shown, its labels included and its controls left out, at the screen's
-    // pixel ratio: what Copy picture and a PNG hold.
-    QImage shownPicture() const;
     // The speed options with their frame and the settings' text boxes: kept, never shown.
     bool isNeverShown(const QWidget* control) const;
 
@@ -59,6 +54,12 @@ protected:
 private:
     // The tests' window, which sees the picture as drawn and saved, and the run's pauses and end.
     friend class FormUnderTest;
+
+    // Opens the explore panel beside the picture, which keeps its place and size, or closes it.
+    void openExplore(bool open);
+    // The picture as shown, its labels included and its controls left out, at the screen's
+    // pixel ratio: what Copy picture and a PNG hold.
+    QImage shownPicture() const;
 
     void createControls();
     void orderTabStops();

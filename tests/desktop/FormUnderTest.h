@@ -13,6 +13,8 @@ namespace quorvel {
 class FormUnderTest : public MainForm {
 public:
     using MainForm::MainForm;
+    using MainForm::openExplore;
+    using MainForm::shownPicture;
 
     const WindowSurface& surface() const { return surface_; }
     // Saves the picture under the path as Save picture does; returns what went wrong.
