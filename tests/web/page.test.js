@@ -12,14 +12,16 @@ const quorvel = pageUnderTest();
 // What is visible of an element, and its text.
 const shownText = (page, selector) => page.$eval(selector, (element) => (element.checkVisibility() ? element.textContent : null));
 
-// Its scripts are the modules the page loads, and the offline worker.
+// Its scripts are the modules the page loads, and the offline worker. The page is opened apart
+// from the other tests, whose requests its worker would otherwise answer.
 test('the page folder holds the page and nothing else', async () => {
-    const page = await quorvel.browser().newPage();
+    const apart = await quorvel.browser().createBrowserContext();
+    const page = await apart.newPage();
     const loaded = new Set(['offline.js']);
     page.on('request', (request) => loaded.add(new URL(request.url()).pathname.slice(1)));
     await page.goto(quorvel.url());
     await page.waitForSelector('body[data-ready]');
-    await page.close();
+    await apart.close();
     const files = (await readdir(pageFolder)).sort();
     assert.deepEqual(files.filter((file) => file.endsWith('.js')), [...loaded].filter((file) => file.endsWith('.js')).sort());
     assert.deepEqual(files.filter((file) => !file.endsWith('.js')),
