@@ -111,8 +111,6 @@ std::optional<int> mirrorSegmentAt(float x, float y)
 }
 
 // The band is painted before the texts are read, so a bad text leaves it on its own.
-Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror) { return setUpScene(surface, settings, mirror, surface, Layout::Classic); }
-
 Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror, DrawingSurface& within, Layout layout, PathMeasure measure)
 {
     surface.resetToPixels();

@@ -21,8 +21,7 @@ std::optional<int> mirrorSegmentAt(float x, float y);
 // frequency texts, with the spiral's size for the layout and the mirror, and draws the source,
 // the detector, the mirror and the spiral's start dot.
 // Throws SettingsError at the first text that is not a number, leaving what it drew. What comes
-// after the band is drawn on within, the surface itself unless told otherwise.
-Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror = Mirror::whole());
+// after the band is drawn on within, which may be the surface itself.
 Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror, DrawingSurface& within, Layout layout,
                  PathMeasure measure = PathMeasure::RootOfSquares);
 

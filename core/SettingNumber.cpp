@@ -1,5 +1,6 @@
 #include "core/SettingNumber.h"
 
+#include "core/EscapedControls.h"
 #include "core/Translation.h"
 
 #include <charconv>
@@ -30,24 +31,6 @@ std::string_view withoutPlus(std::string_view text)
     if (text.size() > 1 && text.front() == '+' && text[1] != '-')
         text.remove_prefix(1);
     return text;
-}
-
-// The text as it goes into a one-line message: control characters are shown as \xNN.
-std::string printable(const std::string& text)
-{
-    static constexpr char digits[] = "0123456789abcdef";
-    std::string shown;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f) {
-            shown += "\\x";
-            shown += digits[byte >> 4];
-            shown += digits[byte & 0xf];
-        } else {
-            shown += c;
-        }
-    }
-    return shown;
 }
 
 }  // namespace
@@ -165,7 +148,7 @@ double settingNumber(std::string_view settingName, const std::string& text)
 {
     if (const auto value = parseDecimal(text))
         return *value;
-    throw SettingsError(fillIn(translate("SettingNumber", "%1 setting holds \"%2\", which is not a number"), {translate("SettingNumber", settingName), printable(text)}));
+    throw SettingsError(fillIn(translate("SettingNumber", "%1 setting holds \"%2\", which is not a number"), {translate("SettingNumber", settingName), escapedControls(text)}));
 }
 
 }  // namespace quorvel

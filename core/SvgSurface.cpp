@@ -1,8 +1,9 @@
 #include "core/SvgSurface.h"
 
 #include "core/DecimalText.h"
+#include "core/EscapedControls.h"
+#include "core/FontFaces.h"
 
-#include <algorithm>
 #include <string>
 #include <cmath>
 #include <initializer_list>
@@ -21,23 +22,16 @@ std::string numberText(double value)
     return text;
 }
 
-// The pixel a coordinate falls in; coordinates far beyond the picture are held there, which
-// keeps them within int's range.
-int pixel(float position)
-{
-    constexpr float farthest = 1 << 24;
-    return static_cast<int>(std::floor(std::clamp(position, -farthest, farthest)));
-}
-
 // A row or column line's place across its pixel: its middle for an odd pen, its edge for an
 // even one, so that the pen covers whole pixels.
-float snapped(float position, int penWidth) { return static_cast<float>(pixel(position)) + (penWidth % 2 != 0 ? 0.5F : 0.0F); }
+float snapped(float position, int penWidth) { return static_cast<float>(pixelOf(position)) + (penWidth % 2 != 0 ? 0.5F : 0.0F); }
 
-// Control characters have no place in XML, even escaped.
+// Control characters have no place in XML, not even as character references: they are written
+// as escapes of their own.
 std::string escaped(std::string_view text)
 {
     std::string out;
-    for (const char c : text) {
+    for (const char c : escapedControls(text)) {
         switch (c) {
         case '&':
             out += "&amp;";
@@ -55,8 +49,7 @@ std::string escaped(std::string_view text)
             out += "&apos;";
             break;
         default:
-            if (static_cast<unsigned char>(c) >= ' ')
-                out += c;
+            out += c;
         }
     }
     return out;
@@ -69,9 +62,21 @@ std::string attribute(std::string_view name, std::string_view value)
     return text;
 }
 
+// The colour as SVG writes it: #rrggbb.
+std::string colourText(Rgb rgb)
+{
+    constexpr std::string_view hex = "0123456789abcdef";
+    std::string text = "#";
+    for (const int part : {rgb.red, rgb.green, rgb.blue}) {
+        text += hex[static_cast<std::size_t>(part >> 4)];
+        text += hex[static_cast<std::size_t>(part & 15)];
+    }
+    return text;
+}
+
 }  // namespace
 
-SvgSurface::SvgSurface(SystemPalette palette, int width, int height) : palette_(palette)
+SvgSurface::SvgSurface(SystemPalette palette, int width, int height) : state_(palette)
 {
     const std::string w = numberText(width);
     const std::string h = numberText(height);
@@ -81,63 +86,64 @@ SvgSurface::SvgSurface(SystemPalette palette, int width, int height) : palette_(
 // The picture is always addressed in pixels from its corner.
 void SvgSurface::resetToPixels() {}
 
-void SvgSurface::setPenWidth(int width) { penWidth_ = width; }
+void SvgSurface::setPenWidth(int width) { state_.setPenWidth(width); }
 
-void SvgSurface::setFillStyle(FillStyle style) { fillStyle_ = style; }
+void SvgSurface::setFillStyle(FillStyle style) { state_.setFillStyle(style); }
 
-void SvgSurface::setFillColour(Colour colour) { fillColour_ = colour; }
+void SvgSurface::setFillColour(Colour colour) { state_.setFillColour(colour); }
 
 void SvgSurface::line(float x1, float y1, float x2, float y2, Colour colour)
 {
-    if (!allFinite({x1, y1, x2, y2}))
+    if (!allFinite({x1, y1, x2, y2}) || state_.heldAsRow(x1, y1, x2, y2, colour))
         return;
-    if (y1 == y2 && penWidth_ == 1) {
-        const RowLine row{std::min(x1, x2), std::max(x1, x2), y1, penWidth_, palette_.resolve(colour)};
-        if (rows_.take(row))
-            return;
-        flushRows();
-        rows_.take(row);
+    fillHeldRows();
+    // A row line that does not continue the rows held starts rows of its own.
+    if (state_.heldAsRow(x1, y1, x2, y2, colour))
         return;
-    }
-    flushRows();
+    const int penWidth = state_.penWidth();
     const bool alongPixels = x1 == x2 || y1 == y2;
-    const auto at = [&](float position) { return numberText(alongPixels ? snapped(position, penWidth_) : position + 0.5F); };
-    const std::string pen = attribute("stroke", colourText(colour)) + attribute("stroke-width", numberText(penWidth_))
+    const auto at = [&](float position) { return numberText(alongPixels ? snapped(position, penWidth) : position + 0.5F); };
+    const std::string pen = attribute("stroke", colourText(state_.rgb(colour))) + attribute("stroke-width", numberText(penWidth))
                             + attribute("stroke-linecap", alongPixels ? "square" : "round");
     element(pen, "line", attribute("x1", at(x1)) + attribute("y1", at(y1)) + attribute("x2", at(x2)) + attribute("y2", at(y2)) + "/>");
 }
 
-// Without an outline colour the circle is outlined in the window's foreground colour, the
-// desktop's button-text colour.
 void SvgSurface::circle(float x, float y, float radius, std::optional<Colour> outline)
 {
     if (!allFinite({x, y, radius}))
         return;
-    flushRows();
-    const std::string pen = attribute("stroke", colourText(outline.value_or(SystemColour::ButtonText))) + attribute("stroke-width", numberText(penWidth_))
-                            + attribute("fill", fillStyle_ == FillStyle::Solid ? colourText(fillColour_) : "none");
+    fillHeldRows();
+    const std::optional<Rgb> fill = state_.fill();
+    const std::string pen = attribute("stroke", colourText(state_.outline(outline))) + attribute("stroke-width", numberText(state_.penWidth()))
+                            + attribute("fill", fill ? colourText(*fill) : "none");
     element(pen, "circle", attribute("cx", numberText(x + 0.5F)) + attribute("cy", numberText(y + 0.5F)) + attribute("r", numberText(std::abs(radius))) + "/>");
 }
 
 void SvgSurface::fillRect(int left, int top, int width, int height, Colour colour)
 {
-    flushRows();
-    element(attribute("fill", colourText(colour)), "rect", attribute("x", numberText(left)) + attribute("y", numberText(top)) + attribute("width", numberText(width))
+    fillHeldRows();
+    element(attribute("fill", colourText(state_.rgb(colour))), "rect", attribute("x", numberText(left)) + attribute("y", numberText(top)) + attribute("width", numberText(width))
                                                        + attribute("height", numberText(height)) + "/>");
 }
 
 void SvgSurface::text(float x, float baseline, std::string_view words, int pixelSize, bool centred, Colour colour)
 {
-    flushRows();
-    const std::string face = attribute("font-family", "Times New Roman,Liberation Serif,serif") + attribute("font-weight", "bold")
-                             + attribute("font-size", numberText(pixelSize)) + attribute("fill", colourText(colour))
+    fillHeldRows();
+    const std::string face = attribute("font-family", serifFaces) + attribute("font-weight", "bold")
+                             + attribute("font-size", numberText(pixelSize)) + attribute("fill", colourText(state_.rgb(colour)))
                              + (centred ? attribute("text-anchor", "middle") : std::string());
     element(face, "text", attribute("x", numberText(x)) + attribute("y", numberText(baseline)) + ">" + escaped(words) + "</text>");
 }
 
+void SvgSurface::fillHeldRows()
+{
+    if (const auto rows = state_.takeHeldRows())
+        fillRect(rows->left, rows->top, rows->width, rows->height, rows->colour);
+}
+
 std::string SvgSurface::document()
 {
-    flushRows();
+    fillHeldRows();
     writeGroup();
     return body_ + "</svg>\n";
 }
@@ -163,31 +169,6 @@ void SvgSurface::writeGroup()
         body_ += "</g>\n";
     }
     held_.clear();
-}
-
-// The run's rows cover the pixels from their left end's to their right end's.
-void SvgSurface::flushRows()
-{
-    if (rows_.empty())
-        return;
-    const RowLine row = rows_.first();
-    const int left = pixel(row.x1);
-    const int top = pixel(rows_.top());
-    const int rows = rows_.rows();
-    rows_.clear();
-    fillRect(left, top, pixel(row.x2) + 1 - left, rows, row.colour);
-}
-
-std::string SvgSurface::colourText(Colour colour) const
-{
-    const Rgb rgb = palette_.resolve(colour);
-    constexpr std::string_view hex = "0123456789abcdef";
-    std::string text = "#";
-    for (const int part : {rgb.red, rgb.green, rgb.blue}) {
-        text += hex[static_cast<std::size_t>(part >> 4)];
-        text += hex[static_cast<std::size_t>(part & 15)];
-    }
-    return text;
 }
 
 }  // namespace quorvel

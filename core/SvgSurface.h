@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/DrawingSurface.h"
-#include "core/LineRun.h"
+#include "core/DrawingState.h"
 
 #include <string>
 #include <string_view>
@@ -40,17 +40,12 @@ private:
     // Holds an element, its name and what follows it, to be written with the others of its group.
     void element(const std::string& groupAttributes, std::string_view name, const std::string& rest);
     void writeGroup();
-    void flushRows();
-    std::string colourText(Colour colour) const;
+    void fillHeldRows();
 
-    SystemPalette palette_;
+    DrawingState state_;
     std::string body_;
     std::string groupAttributes_;
     std::vector<std::pair<std::string, std::string>> held_;
-    LineRun rows_;
-    int penWidth_ = 1;
-    FillStyle fillStyle_ = FillStyle::Transparent;
-    Colour fillColour_ = Rgb{0, 0, 0};
 };
 
 }  // namespace quorvel

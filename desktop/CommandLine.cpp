@@ -1,10 +1,11 @@
 #include "desktop/CommandLine.h"
 
+#include "core/EscapedControls.h"
 #include "core/ExploreState.h"
 #include "core/ExploreWords.h"
 #include "core/SettingRanges.h"
 #include "core/SetupReading.h"
-#include "desktop/TerminalText.h"
+#include "desktop/LanguageChoice.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -64,7 +65,7 @@ CommandLine refusal(const QString& message)
 {
     CommandLine refused;
     refused.request = CommandLine::Request::Error;
-    refused.error = terminalText(message);
+    refused.error = escapedControls(message.toStdString());
     return refused;
 }
 
@@ -231,8 +232,11 @@ std::string CommandLine::helpText()
                                                                   "1 for a segment that reflects, 0 for one scraped off"));
     text += optionLine(QStringLiteral("      --measure measure"),
                        QCoreApplication::translate("CommandLine", "how the explore panel measures a path: window (the\nwindow's measure) or legs (its real length)"));
+    QStringList languages = LanguageChoice::languages();
+    languages.sort();
     text += optionLine(QStringLiteral("      --lang code"),
-                       QCoreApplication::translate("CommandLine", "the language to show instead of the desktop's:\ncs, de, en, es, fr or pt_BR; any other shows English"));
+                       QCoreApplication::translate("CommandLine", "the language to show instead of the desktop's:\n%1; any other shows English")
+                           .arg(languages.join(QStringLiteral(", "))));
     text += QLatin1Char('\n') +
             QCoreApplication::translate("CommandLine", "A setting that only the explore panel offers opens the panel, as --explore\n"
                                                        "does. The same settings make a link to the page: ?distance=250&speed=5\n");

@@ -1,15 +1,17 @@
 #include "desktop/Fonts.h"
 
+#include "core/FontFaces.h"
+
 #include <QStringList>
 
 namespace quorvel {
 
 namespace {
 
-QFont font(const QStringList& families, int pixelSize, bool bold)
+QFont font(std::string_view faces, int pixelSize, bool bold)
 {
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(QString::fromUtf8(faces.data(), static_cast<qsizetype>(faces.size())).split(QStringLiteral(", ")));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
@@ -17,8 +19,8 @@ QFont font(const QStringList& families, int pixelSize, bool bold)
 
 }  // namespace
 
-QFont serifBold(int pixelSize) { return font({"Times New Roman", "Liberation Serif", "DejaVu Serif", "serif"}, pixelSize, true); }
+QFont serifBold(int pixelSize) { return font(serifFaces, pixelSize, true); }
 
-QFont sans(int pixelSize, bool bold) { return font({"MS Sans Serif", "Liberation Sans", "DejaVu Sans", "sans-serif"}, pixelSize, bold); }
+QFont sans(int pixelSize, bool bold) { return font(sansFaces, pixelSize, bold); }
 
 }  // namespace quorvel

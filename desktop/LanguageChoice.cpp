@@ -2,9 +2,10 @@
 
 namespace quorvel {
 
+// The build names the languages it has translations for.
 const QStringList& LanguageChoice::languages()
 {
-    static const QStringList all{"en", "cs", "de", "es", "fr", "pt_BR"};
+    static const QStringList all = QStringLiteral("en " QUORVEL_LANGUAGES).split(QLatin1Char(' '));
     return all;
 }
 

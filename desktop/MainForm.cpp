@@ -269,10 +269,7 @@ QImage MainForm::shownPicture() const
     return image;
 }
 
-QString MainForm::savePicture(const QString& path) const
-{
-    return SavePicture(model_.pictureSvg(themeColours(*this)), shownPicture()).save(path);
-}
+SavePicture MainForm::pictureToSave() const { return SavePicture(model_.pictureSvg(themeColours(*this)), shownPicture()); }
 
 bool MainForm::isNeverShown(const QWidget* control) const
 {
@@ -469,7 +466,7 @@ void MainForm::createPictureCommands()
 // is asked of the file that will be written.
 void MainForm::askToSavePicture()
 {
-    const SavePicture picture(model_.pictureSvg(themeColours(*this)), shownPicture());
+    const SavePicture picture = pictureToSave();
     const QString title = QCoreApplication::translate("MainForm", "Save picture");
     const QStringList filters{QCoreApplication::translate("MainForm", "PNG image (*.png)"), QCoreApplication::translate("MainForm", "SVG image (*.svg)"),
                               QCoreApplication::translate("MainForm", "JPEG image (*.jpg *.jpeg)")};

@@ -21,6 +21,7 @@ class QRadioButton;
 namespace quorvel {
 
 class ExplorePanel;
+class SavePicture;
 class SpeedScrollBar;
 class KeyboardHelpDialog;
 
@@ -37,26 +38,12 @@ public:
     ~MainForm() override;
 
     MainFormModel& model() { return model_; }
-    // Opens the explore panel beside the picture, which keeps its place and size, or closes it.
-    void openExplore(bool open);
     // Sets the window as the setup has it, before the first Start.
     void applySetup(const Setup& setup);
-    const WindowSurface& surface() const { return surface_; }
     // Where the picture is drawn, in the window's coordinates.
     QRect pictureArea() const;
-    // The picture as shown, its labels included and its controls left out, at the screen's
-    // pixel ratio: what Copy picture and a PNG hold.
-    QImage shownPicture() const;
-    // Saves the picture under the path, as SVG, PNG or JPEG by its ending; returns what went wrong.
-    QString savePicture(const QString& path) const;
     // The speed options with their frame and the settings' text boxes: kept, never shown.
     bool isNeverShown(const QWidget* control) const;
-
-signals:
-    // After each point followed by a pause; the point is on the screen then.
-    void paused(std::chrono::nanoseconds length);
-    // A run has ended, whole or stopped by a settings text.
-    void finished();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -65,6 +52,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // The tests' window, which sees the picture as drawn and saved, and the run's pauses and end.
+    friend class FormUnderTest;
+
+    // Opens the explore panel beside the picture, which keeps its place and size, or closes it.
+    void openExplore(bool open);
+    // The picture as shown, its labels included and its controls left out, at the screen's
+    // pixel ratio: what Copy picture and a PNG hold.
+    QImage shownPicture() const;
+
     void createControls();
     void orderTabStops();
     void connectInput();
@@ -73,6 +69,8 @@ private:
     void focusTheSelection();
     void createExploreCommands();
     void createPictureCommands();
+    // The picture as the Save picture command writes it, as SVG, PNG or JPEG.
+    SavePicture pictureToSave() const;
     void askToSavePicture();
     static QString typedName(const QFileDialog& dialog);
     void copyPicture();
@@ -91,8 +89,9 @@ private:
     void showPicture() override;
     void startTimer(std::chrono::nanoseconds length) override;
     void startSettleTimer(std::chrono::milliseconds length) override { settleTimer_.start(length); }
-    void pauseBegun(std::chrono::nanoseconds length) override { emit paused(length); }
-    void runFinished() override { emit finished(); }
+    // The picture shows a run's progress and its end; the window has nothing more to do then.
+    void pauseBegun(std::chrono::nanoseconds) override {}
+    void runFinished() override {}
     void reportStop(const std::string& message) override;
     void endProgram() override;
     void showGraph() override;

@@ -1,6 +1,6 @@
 #include "desktop/PlatformStartGuard.h"
 
-#include "desktop/TerminalText.h"
+#include "core/EscapedControls.h"
 
 #include <QGuiApplication>
 
@@ -40,7 +40,7 @@ std::string optionValue(int argc, char** argv, std::string_view name)
 }
 
 // A name from the command line or the environment, quoted as the message shows it.
-std::string quoted(const std::string& name) { return '"' + terminalText(QString::fromLocal8Bit(name)) + '"'; }
+std::string quoted(const std::string& name) { return '"' + escapedControls(QString::fromLocal8Bit(name).toStdString()) + '"'; }
 
 }  // namespace
 

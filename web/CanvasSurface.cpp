@@ -3,9 +3,7 @@
 #include <emscripten.h>
 #include <emscripten/val.h>
 
-#include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -16,14 +14,6 @@ namespace {
 constexpr int noFill = -1;
 
 int packed(Rgb colour) { return colour.red << 16 | colour.green << 8 | colour.blue; }
-
-// The pixel a coordinate falls in; coordinates far beyond the canvas are held there, which keeps
-// them within int's range.
-int pixel(float position)
-{
-    constexpr float farthest = 1 << 24;
-    return static_cast<int>(std::floor(std::clamp(position, -farthest, farthest)));
-}
 
 // clang-format off
 EM_JS(void, drawLine, (int canvas, float x1, float y1, float x2, float y2, int colour, int penWidth), {
@@ -36,6 +26,10 @@ EM_JS(void, drawCircle, (int canvas, float x, float y, float radius, int outline
 
 EM_JS(void, fillRect, (int canvas, int left, int top, int width, int height, int colour), {
     Module.canvases[canvas].fillRect(left, top, width, height, colour);
+});
+
+EM_JS(void, drawText, (int canvas, float x, float y, const char* words, int anchor, int size, int colour), {
+    Module.canvases[canvas].text(x, y, UTF8ToString(words), ['start', 'center', 'end'][anchor], size, colour);
 });
 // clang-format on
 
@@ -74,58 +68,44 @@ SystemPalette browserPalette()
 // The canvas is always addressed in pixels from its corner.
 void CanvasSurface::resetToPixels() {}
 
-void CanvasSurface::setPenWidth(int width) { penWidth_ = width; }
+void CanvasSurface::setPenWidth(int width) { state_.setPenWidth(width); }
 
-void CanvasSurface::setFillStyle(FillStyle style) { fillStyle_ = style; }
+void CanvasSurface::setFillStyle(FillStyle style) { state_.setFillStyle(style); }
 
-void CanvasSurface::setFillColour(Colour colour) { fillColour_ = colour; }
+void CanvasSurface::setFillColour(Colour colour) { state_.setFillColour(colour); }
 
 // A line through a non-finite point shows nothing. A row line covers the pixels from its left
 // end's to its right end's, as the desktop draws it.
 void CanvasSurface::line(float x1, float y1, float x2, float y2, Colour colour)
 {
-    if (!allFinite({x1, y1, x2, y2}))
+    if (!allFinite({x1, y1, x2, y2}) || state_.heldAsRow(x1, y1, x2, y2, colour))
         return;
-    if (y1 == y2 && penWidth_ == 1) {
-        const RowLine row{std::min(x1, x2), std::max(x1, x2), y1, penWidth_, palette_.resolve(colour)};
-        if (rows_.take(row))
-            return;
-        flush();
-        rows_.take(row);
-        return;
-    }
     flush();
-    drawLine(canvas_, x1, y1, x2, y2, rgb(colour), penWidth_);
+    // A row line that does not continue the rows held starts rows of its own.
+    if (state_.heldAsRow(x1, y1, x2, y2, colour))
+        return;
+    drawLine(canvas_, x1, y1, x2, y2, packed(state_.rgb(colour)), state_.penWidth());
 }
 
-// Without an outline colour the circle is outlined in the window's foreground colour, the
-// desktop's button-text colour.
 void CanvasSurface::circle(float x, float y, float radius, std::optional<Colour> outline)
 {
     flush();
-    drawCircle(canvas_, x, y, radius, rgb(outline.value_or(SystemColour::ButtonText)), penWidth_, fillStyle_ == FillStyle::Solid ? rgb(fillColour_) : noFill);
+    const std::optional<Rgb> fill = state_.fill();
+    drawCircle(canvas_, x, y, radius, packed(state_.outline(outline)), state_.penWidth(), fill ? packed(*fill) : noFill);
 }
 
-// Few and short, so they go through the page's objects rather than a function of their own.
 void CanvasSurface::text(float x, float y, const std::string& words, TextAnchor anchor, int size, Colour colour)
 {
     if (!allFinite({x, y}))
         return;
     flush();
-    static constexpr const char* anchors[] = {"start", "center", "end"};
-    emscripten::val::module_property("canvases")[canvas_].call<void>("text", x, y, words, std::string(anchors[static_cast<int>(anchor)]), size, rgb(colour));
+    drawText(canvas_, x, y, words.c_str(), static_cast<int>(anchor), size, packed(state_.rgb(colour)));
 }
 
 void CanvasSurface::flush()
 {
-    if (rows_.empty())
-        return;
-    const RowLine& row = rows_.first();
-    const int left = pixel(row.x1);
-    fillRect(canvas_, left, pixel(rows_.top()), pixel(row.x2) + 1 - left, rows_.rows(), packed(row.colour));
-    rows_.clear();
+    if (const auto rows = state_.takeHeldRows())
+        fillRect(canvas_, rows->left, rows->top, rows->width, rows->height, packed(rows->colour));
 }
-
-int CanvasSurface::rgb(Colour colour) const { return packed(palette_.resolve(colour)); }
 
 }  // namespace quorvel

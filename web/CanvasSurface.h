@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/Colour.h"
+#include "core/DrawingState.h"
 #include "core/TextSurface.h"
-#include "core/LineRun.h"
 
 namespace quorvel {
 
@@ -13,7 +13,7 @@ namespace quorvel {
 class CanvasSurface : public TextSurface {
 public:
     // canvas is the place of the canvas's drawing functions in the list the page gives the module.
-    CanvasSurface(SystemPalette palette, int canvas) : palette_(palette), canvas_(canvas) {}
+    CanvasSurface(SystemPalette palette, int canvas) : canvas_(canvas), state_(palette) {}
 
     void resetToPixels() override;
     void setPenWidth(int width) override;
@@ -27,14 +27,8 @@ public:
     void flush();
 
 private:
-    int rgb(Colour colour) const;
-
-    SystemPalette palette_;
     int canvas_;
-    LineRun rows_;
-    int penWidth_ = 1;
-    FillStyle fillStyle_ = FillStyle::Transparent;
-    Colour fillColour_ = Rgb{0, 0, 0};
+    DrawingState state_;
 };
 
 // The desktop colours the picture uses, as the browser's own system colours name them.

@@ -429,15 +429,16 @@ void PageForm::timerEnded(void* form)
     page.pauseEnded();
 }
 
-// The page's tests and benchmark follow a run by these events.
-void PageForm::pauseBegun(std::chrono::nanoseconds length)
-{
-    val detail = val::object();
-    detail.set("detail", static_cast<double>(length.count()) / 1e6);
-    document_.call<bool>("dispatchEvent", val::global("CustomEvent").new_(std::string("quorvel:pause"), detail));
-}
+// The page's tests and benchmark follow a run by these events, the pause's in milliseconds.
+// clang-format off
+EM_JS(void, sendRunEvent, (const char* name, double detail), {
+    document.dispatchEvent(new CustomEvent(UTF8ToString(name), { detail }));
+});
+// clang-format on
 
-void PageForm::runFinished() { document_.call<bool>("dispatchEvent", val::global("CustomEvent").new_(std::string("quorvel:finished"))); }
+void PageForm::pauseBegun(std::chrono::nanoseconds length) { sendRunEvent("quorvel:pause", static_cast<double>(length.count()) / 1e6); }
+
+void PageForm::runFinished() { sendRunEvent("quorvel:finished", 0); }
 
 void PageForm::reportStop(const std::string& message) { val::global("console").call<void>("error", message); }
 
@@ -480,7 +481,6 @@ EMSCRIPTEN_BINDINGS(quorvel)
         .function("choose", &PageForm::choose)
         .function("moveSpeed", &PageForm::moveSpeed)
         .function("setText", &PageForm::setText)
-        .function("pauseEnded", &PageForm::pauseEnded)
         .function("stopRun", &PageForm::stopRun)
         .function("openExplore", &PageForm::openExplore)
         .function("toggleExplore", &PageForm::toggleExplore)

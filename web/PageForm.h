@@ -28,8 +28,6 @@ public:
     // kind is "to" a value or "by" a number of steps.
     void moveSpeed(const std::string& kind, int amount);
     void setText(const std::string& box, const std::string& text);
-    void pauseEnded() { model_.pauseEnded(); }
-    void settled() { model_.settled(); }
     void stopRun() { model_.stopRun(); }
 
     // The explore panel's input. Clicks are in the pixels of the picture and the graph.
@@ -88,6 +86,8 @@ private:
     void writeAddress();
     void describePicture();
 
+    void pauseEnded() { model_.pauseEnded(); }
+    void settled() { model_.settled(); }
     static void timerEnded(void* form);
     static void settleTimerEnded(void* form);
     static void announceAgain(void* form);

@@ -3,7 +3,8 @@
 // ("de-AT" is German); Portuguese is Brazilian. English loads nothing; any other language loads
 // its catalogue of words, which the core takes before the form is made.
 
-const languages = ['en', 'cs', 'de', 'es', 'fr', 'pt_BR'];
+// The build fills in the languages it has catalogues for.
+const languages = ['en', ...'@QUORVEL_LANGUAGES@'.split(';')];
 let catalogue = {};
 
 // The page's language for a code such as "pt-BR", "pt_br" or "de-AT", if it has one.

@@ -22,6 +22,9 @@ constexpr int bandLines = 520;
 constexpr Rgb shownDarkGrey{64, 64, 64};
 constexpr Rgb shownLightGrey{192, 192, 192};
 
+// The set-up as the classic window's Start does it: the whole mirror, drawn on one surface.
+Scene classicSetUp(RecordingSurface& surface, const SettingsTexts& settings) { return setUpScene(surface, settings, Mirror::whole(), surface, Layout::Classic); }
+
 Op darkGreyCircle(float x, float y, float radius, int pen, Colour fill)
 {
     return {.kind = OpKind::Circle, .x1 = x, .y1 = y, .radius = radius, .colour = shownDarkGrey, .penWidth = pen, .fillStyle = FillStyle::Solid, .fillColour = fill};
@@ -38,7 +41,7 @@ TEST(StaticScene, DrawsTheWorkedStaticPictureInOrderReadingEachSettingOnce)
         settings.frequency = expected.at("frequency");
         RecordingSurface surface;
         surface.setPenWidth(2);
-        setUpScene(surface, settings);
+        classicSetUp(surface, settings);
         EXPECT_EQ(settings.frequencyReads, 1);
         EXPECT_EQ(settings.distanceReads, 1) << "the source and the detector are moved by one reading";
         const std::vector<Op>& ops = surface.ops();
@@ -78,7 +81,7 @@ TEST(StaticScene, MovesThePictureByAnyNumber)
     FixedSettings settings;
     settings.distance = "-100";
     settings.frequency = "0.5";
-    const Scene scene = setUpScene(surface, settings);
+    const Scene scene = classicSetUp(surface, settings);
     EXPECT_EQ(std::tuple(scene.sourceX, scene.detectorX, scene.spiralStartX), std::tuple(454, 554, 694));
     EXPECT_NEAR(scene.phaseFactor, 0.02355615, 1e-9);
 }
@@ -91,7 +94,7 @@ TEST(StaticScene, ABadSettingLeavesOnlyTheBand)
         FixedSettings settings;
         settings.distance = distance;
         settings.frequency = frequency;
-        EXPECT_THROW(setUpScene(surface, settings), SettingsError) << distance << " " << frequency;
+        EXPECT_THROW(classicSetUp(surface, settings), SettingsError) << distance << " " << frequency;
         ASSERT_EQ(surface.ops().size(), 2u + bandLines);
         EXPECT_EQ(surface.ops().back().y1, 61.0f);
     }

@@ -45,7 +45,7 @@ TEST(SettingNumber, NamesTheSettingAndWhatItHeldOnOneLine)
         settingNumber("frequency (nKmitocet)", "two\nlines");
         FAIL() << "a text that is not a number was accepted";
     } catch (const SettingsError& error) {
-        EXPECT_STREQ(error.what(), "frequency (nKmitocet) setting holds \"two\\x0alines\", which is not a number");
+        EXPECT_STREQ(error.what(), "frequency (nKmitocet) setting holds \"two\\nlines\", which is not a number");
     }
 }
 

@@ -11,12 +11,12 @@ namespace {
 
 constexpr SystemPalette palette{{250, 250, 10}, {200, 100, 50}, {1, 2, 3}};
 
-TEST(SvgSurface, EscapesMarkupInACaption)
+TEST(SvgSurface, EscapesMarkupAndControlsInACaption)
 {
     SvgSurface surface(palette, 20, 20);
-    surface.text(1, 15, "Tom & \"Jerry\" <b>it's</b>", 16, false, SystemColour::ButtonText);
+    surface.text(1, 15, "Tom & \"Jerry\" <b>it's</b>\x01", 16, false, SystemColour::ButtonText);
     const std::string svg = surface.document();
-    EXPECT_NE(svg.find(">Tom &amp; &quot;Jerry&quot; &lt;b&gt;it&apos;s&lt;/b&gt;</text>"), std::string::npos) << svg;
+    EXPECT_NE(svg.find(">Tom &amp; &quot;Jerry&quot; &lt;b&gt;it&apos;s&lt;/b&gt;\\x01</text>"), std::string::npos) << svg;
     EXPECT_EQ(svg.find("<b>"), std::string::npos);
     const std::string file = ::testing::TempDir() + "escaped.svg";
     std::ofstream(file) << svg;

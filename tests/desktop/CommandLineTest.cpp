@@ -1,7 +1,6 @@
 #include "core/SetupReading.h"
 #include "desktop/CommandLine.h"
 #include "desktop/MainForm.h"
-#include "desktop/TerminalText.h"
 #include "tests/support/MirrorText.h"
 
 #include <QDoubleSpinBox>
@@ -73,12 +72,6 @@ TEST(SetupOptions, StartTheWindowWithTheirSettingsShown)
     EXPECT_EQ(panel.findChild<QSlider*>("distance")->value(), -100);
     EXPECT_DOUBLE_EQ(panel.findChild<QDoubleSpinBox*>("frequencyField")->value(), 1.5);
     EXPECT_EQ(testing::mirrorText(panel.model().state().explore.mirror), "111000111000111000111000111000");
-}
-
-TEST(TerminalText, EscapesEveryControlCharacterAndKeepsTheRest)
-{
-    EXPECT_EQ(terminalText(u"a\tb\rc\nd\x7f" u"\x01" u"e\u009b"), "a\\tb\\rc\\nd\\x7f\\x01e\\u009b");
-    EXPECT_EQ(terminalText(u"Zrcadlení ~ \\ 'ok'"), "Zrcadlení ~ \\ 'ok'");
 }
 
 }  // namespace

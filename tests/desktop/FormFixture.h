@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/MainForm.h"
+#include "tests/desktop/FormUnderTest.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -47,12 +47,12 @@ protected:
 
     void SetUp() override
     {
-        QObject::connect(&form, &MainForm::paused, [this](std::chrono::nanoseconds length) {
+        form.onPause = [this](std::chrono::nanoseconds length) {
             pauses.push_back(length);
             if (onPause)
                 onPause(length);
-        });
-        QObject::connect(&form, &MainForm::finished, [this] { ++finishedRuns; });
+        };
+        form.onFinished = [this] { ++finishedRuns; };
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
@@ -95,7 +95,7 @@ protected:
         return reached;
     }
 
-    MainForm form;
+    FormUnderTest form;
     std::vector<std::chrono::nanoseconds> pauses;
     std::function<void(std::chrono::nanoseconds)> onPause;
     int finishedRuns = 0;

@@ -44,7 +44,7 @@ public:
 private:
     void click(const QString& control) { QTest::mouseClick(form_.findChild<QWidget*>(control), Qt::LeftButton); }
 
-    MainForm form_;
+    FormUnderTest form_;
 };
 
 #if defined(__SANITIZE_ADDRESS__)

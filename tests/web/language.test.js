@@ -5,10 +5,11 @@
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
-import { browsers, clickOn, pageUnderTest, runsFinished } from './support.js';
+import { readFileSync, readdirSync } from 'node:fs';
+import { browsers, clickOn, pageFolder, pageUnderTest, runsFinished } from './support.js';
 
-const languages = ['cs', 'de', 'es', 'fr', 'pt_BR'];
+// The languages the page was built with, besides English.
+const languages = readdirSync(`${pageFolder}/lang`).filter((file) => file !== 'keys.json').map((file) => file.replace(/\.json$/, ''));
 
 // Every finished translation of a language's Qt Linguist file, by context and English.
 function translations(language) {

@@ -2,6 +2,8 @@
 // in it; with the argument "text", with one line of text, which brings in the fonts; with
 // "controls", with Quorvel's 24 controls as laid out, but nothing behind them.
 
+#include "core/FontFaces.h"
+
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -35,7 +37,8 @@ QWidget* plainControl(const WindowControl& layout, QWidget* parent)
 // prompt and headings.
 void addControls(QWidget& window)
 {
-    QFont serif({"Times New Roman", "Liberation Serif", "DejaVu Serif", "serif"});
+    QFont serif;
+    serif.setFamilies(QString::fromUtf8(quorvel::serifFaces.data(), static_cast<qsizetype>(quorvel::serifFaces.size())).split(QStringLiteral(", ")));
     serif.setPixelSize(16);
     serif.setBold(true);
     window.setFont(serif);

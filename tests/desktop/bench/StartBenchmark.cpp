@@ -7,7 +7,7 @@
 #include "tests/desktop/x11/XSession.h"
 #include "core/BrightnessGraph.h"
 #include "desktop/BrightnessGraphView.h"
-#include "desktop/MainForm.h"
+#include "tests/desktop/FormUnderTest.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -28,7 +28,7 @@
 
 namespace {
 
-using quorvel::MainForm;
+using MainForm = quorvel::FormUnderTest;
 using Clock = std::chrono::steady_clock;
 
 double processCpuSeconds()
@@ -52,7 +52,7 @@ void setSlowdown(MainForm& form, const char* slowdown) { form.model().setText(qu
 double runStart(MainForm& form)
 {
     QEventLoop loop;
-    QObject::connect(&form, &MainForm::finished, &loop, &QEventLoop::quit);
+    form.onFinished = [&loop] { loop.quit(); };
     const auto start = Clock::now();
     form.findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
     // At slowdown 0 the whole run, its picture on the screen, is over when the click returns.
@@ -82,9 +82,7 @@ void wholeStartAtSlowdownZero(MainForm& form)
 void pacing(MainForm& form)
 {
     std::vector<double> times;
-    QObject::connect(&form, &MainForm::paused, [&] {
-        times.push_back(static_cast<double>(Clock::now().time_since_epoch().count()) / 1e6);
-    });
+    form.onPause = [&times](std::chrono::nanoseconds) { times.push_back(static_cast<double>(Clock::now().time_since_epoch().count()) / 1e6); };
     for (const char* slowdown : {"1", "10", "20"}) {
         times.clear();
         setSlowdown(form, slowdown);
@@ -99,6 +97,7 @@ void pacing(MainForm& form)
                     nominal, *std::max_element(pauses.begin(), pauses.end()));
         std::printf("  the whole sweep: processor %.0f ms of %.0f ms wall time (%.2f %%)\n", cpu, wall, 100 * cpu / wall);
     }
+    form.onPause = {};
 }
 
 struct StartUp {

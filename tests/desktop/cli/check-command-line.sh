@@ -26,6 +26,7 @@ run --help
 grep -q '^Usage: quorvel' "$out" || fail "--help shows no usage"
 grep -q -- '-platform name' "$out" || fail "--help leaves out the toolkit's options"
 grep -q -- '--scale factor' "$out" || fail "--help does not name --scale"
+grep -q 'cs, de, en, es, fr, pt_BR; any other shows English' "$out" || fail "--help names the languages as: $(grep -A1 -- '--lang' "$out")"
 [ -s "$err" ] && fail "--help wrote to standard error: $(cat "$err")"
 
 # The help and the refusals speak the language --lang names, else the environment's as gettext
