@@ -27,12 +27,12 @@
         <translation>Při frekvenci %1 je toto zrcadlo nejjasnější ve vzdálenosti %2, %3; u dvojice, ve vzdálenosti %4, dává %5.</translation>
     </message>
     <message>
-        <source>Brightness against distance, 350 at the left to -350 at the right, as the pair stands in the picture.</source>
-        <translation>Jas v závislosti na vzdálenosti, 350 vlevo až -350 vpravo, jak dvojice stojí na obrázku.</translation>
-    </message>
-    <message>
         <source>The whole mirror is brightest at distance %1, %2.</source>
         <translation>Celé zrcadlo je nejjasnější ve vzdálenosti %1, %2.</translation>
+    </message>
+    <message>
+        <source>Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture.</source>
+        <translation>Jas v závislosti na vzdálenosti, %1 vlevo až %2 vpravo, jak dvojice stojí na obrázku.</translation>
     </message>
 </context>
 <context>
@@ -159,22 +159,6 @@ for a projector: from 1 to 4, such as 1.5</source>
 pro projektor: od 1 do 4, např. 1.5</translation>
     </message>
     <message>
-        <source>start at this distance: 0 or 250, or for the explore
-panel a whole number from -350 to 350</source>
-        <translation>začít v této vzdálenosti: 0 nebo 250, nebo pro panel
-zkoumání celé číslo od -350 do 350</translation>
-    </message>
-    <message>
-        <source>start with the speed scroll bar here, from 1 to 20</source>
-        <translation>začít s posuvníkem rychlosti zde, od 1 do 20</translation>
-    </message>
-    <message>
-        <source>the language to show instead of the desktop&apos;s:
-cs, de, en, es, fr or pt_BR; any other shows English</source>
-        <translation>jazyk místo jazyka pracovního prostředí:
-cs, de, en, es, fr nebo pt_BR; jakýkoli jiný zobrazí angličtinu</translation>
-    </message>
-    <message>
         <source>A setting that only the explore panel offers opens the panel, as --explore
 does. The same settings make a link to the page: ?distance=250&amp;speed=5
 </source>
@@ -195,14 +179,6 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
         <translation>--lang přijímá kód jazyka, například de, ale dostal „%1“</translation>
     </message>
     <message>
-        <source>start at this frequency: 1 or 2, or for the explore
-panel from 0.5 to 2 in tenths, such as 1.5 (to 1.3
-with --measure legs)</source>
-        <translation>začít s touto frekvencí: 1 nebo 2, nebo pro panel
-zkoumání od 0.5 do 2 v desetinách, například 1.5 (do 1.3
-s --measure legs)</translation>
-    </message>
-    <message>
         <source>the explore panel&apos;s mirror: whole, middle-third,
 outer-thirds, grating, around-least-time,
 away-from-least-time, or 30 digits from the left,
@@ -210,13 +186,37 @@ away-from-least-time, or 30 digits from the left,
         <translation>zrcadlo panelu zkoumání: whole, middle-third,
 outer-thirds, grating, around-least-time,
 away-from-least-time, nebo 30 číslic zleva,
-1 pro segment, který odráží, 0 pro seškrábnutý</translation>
+1 pro segment, který odráží, 0 pro seškrábaný</translation>
     </message>
     <message>
         <source>how the explore panel measures a path: window (the
 window&apos;s measure) or legs (its real length)</source>
         <translation>jak panel zkoumání měří dráhu: window (míra
 okna) nebo legs (její skutečná délka)</translation>
+    </message>
+    <message>
+        <source>start at this distance: 0 or 250, or for the explore
+panel a whole number from %1 to %2</source>
+        <translation>začít v této vzdálenosti: 0 nebo 250, nebo pro panel
+zkoumání celé číslo od %1 do %2</translation>
+    </message>
+    <message>
+        <source>start at this frequency: 1 or 2, or for the explore
+panel from %1 to %2 in tenths, such as 1.5 (to %3
+with --measure legs)</source>
+        <translation>začít s touto frekvencí: 1 nebo 2, nebo pro panel
+zkoumání od %1 do %2 v desetinách, například 1.5 (do %3
+s --measure legs)</translation>
+    </message>
+    <message>
+        <source>start with the speed scroll bar here, from %1 to %2</source>
+        <translation>začít s posuvníkem rychlosti zde, od %1 do %2</translation>
+    </message>
+    <message>
+        <source>the language to show instead of the desktop&apos;s:
+%1; any other shows English</source>
+        <translation>jazyk místo jazyka pracovního prostředí:
+%1; jakýkoli jiný zobrazí angličtinu</translation>
     </message>
 </context>
 <context>
@@ -396,10 +396,6 @@ okna) nebo legs (její skutečná délka)</translation>
         <translation>Home, End</translation>
     </message>
     <message>
-        <source>Move the speed to 1 or 20; go to the first or the last segment</source>
-        <translation>Nastavit rychlost na 1 nebo 20; přejít na první nebo poslední segment</translation>
-    </message>
-    <message>
         <source>Space</source>
         <translation>Mezerník</translation>
     </message>
@@ -483,6 +479,10 @@ okna) nebo legs (její skutečná délka)</translation>
         <source>Save the picture as PNG, SVG or JPEG</source>
         <translation>Uložit obrázek jako PNG, SVG nebo JPEG</translation>
     </message>
+    <message>
+        <source>Move the speed to %1 or %2; go to the first or the last segment</source>
+        <translation>Nastavit rychlost na %1 nebo %2; přejít na první nebo poslední segment</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardHelpDialog</name>
@@ -500,10 +500,6 @@ okna) nebo legs (její skutečná délka)</translation>
     <message>
         <source>Animation speed</source>
         <translation>Rychlost animace</translation>
-    </message>
-    <message>
-        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
-        <translation>Zpomalení animace, od 1 vlevo po 20 vpravo</translation>
     </message>
     <message>
         <source>Explore the mirror</source>
@@ -536,6 +532,10 @@ okna) nebo legs (její skutečná délka)</translation>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>
         <translation>%1 už existuje. Chcete ho nahradit?</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation, from %1 at the left to %2 at the right</source>
+        <translation>Zpomalení animace, od %1 vlevo po %2 vpravo</translation>
     </message>
 </context>
 <context>
@@ -578,10 +578,6 @@ okna) nebo legs (její skutečná délka)</translation>
     <message>
         <source>Animation speed</source>
         <translation>Rychlost animace</translation>
-    </message>
-    <message>
-        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
-        <translation>Zpomalení animace, od 1 vlevo po 20 vpravo</translation>
     </message>
     <message>
         <source>Explore the mirror</source>
@@ -719,6 +715,10 @@ okna) nebo legs (její skutečná délka)</translation>
         <source>Second frequency on the graph</source>
         <translation>Druhá frekvence v grafu</translation>
     </message>
+    <message>
+        <source>Slowdown of the animation, from %1 at the left to %2 at the right</source>
+        <translation>Zpomalení animace, od %1 vlevo po %2 vpravo</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -764,7 +764,7 @@ okna) nebo legs (její skutečná délka)</translation>
     </message>
     <message>
         <source>Of the mirror&apos;s 30 segments %1 reflect; the others are scraped off.</source>
-        <translation>Z 30 segmentů zrcadla jich odráží %1; ostatní jsou seškrábnuté.</translation>
+        <translation>Z 30 segmentů zrcadla jich odráží %1; ostatní jsou seškrábané.</translation>
     </message>
     <message>
         <source>Drawing for distance %1 and frequency %2: the path via segment %3 of 30, its photon vector, its time and the next link of the spiral.</source>
@@ -793,22 +793,6 @@ okna) nebo legs (její skutečná délka)</translation>
     <message>
         <source>speed %1</source>
         <translation>rychlost %1</translation>
-    </message>
-    <message>
-        <source>the whole mirror</source>
-        <translation>celé zrcadlo</translation>
-    </message>
-    <message>
-        <source>the middle third</source>
-        <translation>prostřední třetina</translation>
-    </message>
-    <message>
-        <source>the outer thirds</source>
-        <translation>vnější třetiny</translation>
-    </message>
-    <message>
-        <source>a grating</source>
-        <translation>mřížka</translation>
     </message>
     <message>
         <source>distance %1</source>
@@ -891,14 +875,6 @@ okna) nebo legs (její skutečná délka)</translation>
         <translation>Každá dráha se měří svou skutečnou délkou, součtem obou ramen.</translation>
     </message>
     <message>
-        <source>the third around least time</source>
-        <translation>třetina kolem nejkratšího času</translation>
-    </message>
-    <message>
-        <source>the mirror away from least time</source>
-        <translation>zrcadlo mimo nejkratší čas</translation>
-    </message>
-    <message>
         <source>path lengths: %1</source>
         <translation>délky drah: %1</translation>
     </message>
@@ -929,6 +905,34 @@ okna) nebo legs (její skutečná délka)</translation>
     <message>
         <source>Every segment of the mirror is scraped off.</source>
         <translation>Všechny segmenty zrcadla jsou seškrábané.</translation>
+    </message>
+    <message>
+        <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
+        <translation>Časová křivka je nakreslena v %1 své plné výšky, aby se nedotýkala fotonových vektorů.</translation>
+    </message>
+    <message>
+        <source>the whole mirror put back</source>
+        <translation>celé zrcadlo obnovené</translation>
+    </message>
+    <message>
+        <source>the mirror scraped to its middle third</source>
+        <translation>zrcadlo seškrábané na prostřední třetinu</translation>
+    </message>
+    <message>
+        <source>the mirror scraped to its outer thirds</source>
+        <translation>zrcadlo seškrábané na vnější třetiny</translation>
+    </message>
+    <message>
+        <source>the mirror scraped into a grating</source>
+        <translation>zrcadlo seškrábané na mřížku</translation>
+    </message>
+    <message>
+        <source>the mirror scraped to the third around least time</source>
+        <translation>zrcadlo seškrábané na třetinu kolem nejkratšího času</translation>
+    </message>
+    <message>
+        <source>the third around least time scraped off</source>
+        <translation>třetina kolem nejkratšího času seškrábaná</translation>
     </message>
 </context>
 <context>
@@ -987,16 +991,16 @@ okna) nebo legs (její skutečná délka)</translation>
         <translation>1 pro otevření panelu zkoumání, nebo 0</translation>
     </message>
     <message>
-        <source>1 or 2, or for the explore panel a number from 0.5 to %1 in tenths, such as 1.5, and to %2 with measure=legs</source>
-        <translation>1 nebo 2, nebo pro panel zkoumání číslo od 0.5 do %1 v desetinách, například 1.5, a do %2 s measure=legs</translation>
-    </message>
-    <message>
         <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds, grating, around-least-time or away-from-least-time</source>
-        <translation>30 číslic zleva, 1 pro segment, který odráží, a 0 pro seškrábnutý, nebo whole, middle-third, outer-thirds, grating, around-least-time či away-from-least-time</translation>
+        <translation>30 číslic zleva, 1 pro segment, který odráží, a 0 pro seškrábaný, nebo whole, middle-third, outer-thirds, grating, around-least-time či away-from-least-time</translation>
     </message>
     <message>
         <source>window for the window&apos;s measure of a path, or legs for its real length, the two legs added</source>
         <translation>window pro míru dráhy jako v okně, nebo legs pro její skutečnou délku, součet obou ramen</translation>
+    </message>
+    <message>
+        <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs</source>
+        <translation>1 nebo 2, nebo pro panel zkoumání číslo od %1 do %2 v desetinách, například 1.5, a do %3 s measure=legs</translation>
     </message>
 </context>
 <context>

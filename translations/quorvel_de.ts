@@ -27,12 +27,12 @@
         <translation>Bei Frequenz %1 ist dieser Spiegel im Abstand %2 am hellsten, %3; beim Paar, im Abstand %4, ergibt er %5.</translation>
     </message>
     <message>
-        <source>Brightness against distance, 350 at the left to -350 at the right, as the pair stands in the picture.</source>
-        <translation>Helligkeit über dem Abstand, 350 links bis -350 rechts, wie das Paar im Bild steht.</translation>
-    </message>
-    <message>
         <source>The whole mirror is brightest at distance %1, %2.</source>
         <translation>Der ganze Spiegel ist im Abstand %1 am hellsten, %2.</translation>
+    </message>
+    <message>
+        <source>Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture.</source>
+        <translation>Helligkeit über dem Abstand, %1 links bis %2 rechts, wie das Paar im Bild steht.</translation>
     </message>
 </context>
 <context>
@@ -159,22 +159,6 @@ for a projector: from 1 to 4, such as 1.5</source>
 zeichnen, für einen Beamer: 1 bis 4, etwa 1.5</translation>
     </message>
     <message>
-        <source>start at this distance: 0 or 250, or for the explore
-panel a whole number from -350 to 350</source>
-        <translation>mit diesem Abstand beginnen: 0 oder 250, oder für die
-Erkundungsleiste eine ganze Zahl von -350 bis 350</translation>
-    </message>
-    <message>
-        <source>start with the speed scroll bar here, from 1 to 20</source>
-        <translation>mit dem Geschwindigkeitsregler hier beginnen, 1 bis 20</translation>
-    </message>
-    <message>
-        <source>the language to show instead of the desktop&apos;s:
-cs, de, en, es, fr or pt_BR; any other shows English</source>
-        <translation>die Sprache statt der der Arbeitsumgebung:
-cs, de, en, es, fr oder pt_BR; jede andere zeigt Englisch</translation>
-    </message>
-    <message>
         <source>A setting that only the explore panel offers opens the panel, as --explore
 does. The same settings make a link to the page: ?distance=250&amp;speed=5
 </source>
@@ -195,14 +179,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>--lang nimmt einen Sprachcode wie de, bekam aber „%1“</translation>
     </message>
     <message>
-        <source>start at this frequency: 1 or 2, or for the explore
-panel from 0.5 to 2 in tenths, such as 1.5 (to 1.3
-with --measure legs)</source>
-        <translation>mit dieser Frequenz beginnen: 1 oder 2, oder für das
-Erkundungsfeld von 0.5 bis 2 in Zehnteln, etwa 1.5 (bis 1.3
-mit --measure legs)</translation>
-    </message>
-    <message>
         <source>the explore panel&apos;s mirror: whole, middle-third,
 outer-thirds, grating, around-least-time,
 away-from-least-time, or 30 digits from the left,
@@ -217,6 +193,30 @@ away-from-least-time, oder 30 Ziffern von links,
 window&apos;s measure) or legs (its real length)</source>
         <translation>wie das Erkundungsfeld einen Weg misst: window (das
 Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
+    </message>
+    <message>
+        <source>start at this distance: 0 or 250, or for the explore
+panel a whole number from %1 to %2</source>
+        <translation>mit diesem Abstand beginnen: 0 oder 250, oder für die
+Erkundungsleiste eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>start at this frequency: 1 or 2, or for the explore
+panel from %1 to %2 in tenths, such as 1.5 (to %3
+with --measure legs)</source>
+        <translation>mit dieser Frequenz beginnen: 1 oder 2, oder für das
+Erkundungsfeld von %1 bis %2 in Zehnteln, etwa 1.5 (bis %3
+mit --measure legs)</translation>
+    </message>
+    <message>
+        <source>start with the speed scroll bar here, from %1 to %2</source>
+        <translation>mit dem Geschwindigkeitsregler hier beginnen, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>the language to show instead of the desktop&apos;s:
+%1; any other shows English</source>
+        <translation>die Sprache statt der der Arbeitsumgebung:
+%1; jede andere zeigt Englisch</translation>
     </message>
 </context>
 <context>
@@ -396,10 +396,6 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
         <translation>Pos1, Ende</translation>
     </message>
     <message>
-        <source>Move the speed to 1 or 20; go to the first or the last segment</source>
-        <translation>Die Geschwindigkeit auf 1 oder 20 setzen; zum ersten oder letzten Segment gehen</translation>
-    </message>
-    <message>
         <source>Space</source>
         <translation>Leertaste</translation>
     </message>
@@ -483,6 +479,10 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
         <source>Save the picture as PNG, SVG or JPEG</source>
         <translation>Das Bild als PNG, SVG oder JPEG speichern</translation>
     </message>
+    <message>
+        <source>Move the speed to %1 or %2; go to the first or the last segment</source>
+        <translation>Die Geschwindigkeit auf %1 oder %2 setzen; zum ersten oder letzten Segment gehen</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardHelpDialog</name>
@@ -500,10 +500,6 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
     <message>
         <source>Animation speed</source>
         <translation>Animationsgeschwindigkeit</translation>
-    </message>
-    <message>
-        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
-        <translation>Verlangsamung der Animation, von 1 links bis 20 rechts</translation>
     </message>
     <message>
         <source>Explore the mirror</source>
@@ -536,6 +532,10 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>
         <translation>%1 existiert bereits. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation, from %1 at the left to %2 at the right</source>
+        <translation>Verlangsamung der Animation, von %1 links bis %2 rechts</translation>
     </message>
 </context>
 <context>
@@ -578,10 +578,6 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
     <message>
         <source>Animation speed</source>
         <translation>Animationsgeschwindigkeit</translation>
-    </message>
-    <message>
-        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
-        <translation>Verlangsamung der Animation, von 1 links bis 20 rechts</translation>
     </message>
     <message>
         <source>Explore the mirror</source>
@@ -719,6 +715,10 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
         <source>Second frequency on the graph</source>
         <translation>Zweite Frequenz im Diagramm</translation>
     </message>
+    <message>
+        <source>Slowdown of the animation, from %1 at the left to %2 at the right</source>
+        <translation>Verlangsamung der Animation, von %1 links bis %2 rechts</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -793,22 +793,6 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
     <message>
         <source>speed %1</source>
         <translation>Geschwindigkeit %1</translation>
-    </message>
-    <message>
-        <source>the whole mirror</source>
-        <translation>der ganze Spiegel</translation>
-    </message>
-    <message>
-        <source>the middle third</source>
-        <translation>das mittlere Drittel</translation>
-    </message>
-    <message>
-        <source>the outer thirds</source>
-        <translation>die äußeren Drittel</translation>
-    </message>
-    <message>
-        <source>a grating</source>
-        <translation>ein Gitter</translation>
     </message>
     <message>
         <source>distance %1</source>
@@ -891,14 +875,6 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
         <translation>Jeder Weg wird mit seiner wirklichen Länge gemessen, beide Teilstrecken addiert.</translation>
     </message>
     <message>
-        <source>the third around least time</source>
-        <translation>das Drittel um die kürzeste Zeit</translation>
-    </message>
-    <message>
-        <source>the mirror away from least time</source>
-        <translation>der Spiegel abseits der kürzesten Zeit</translation>
-    </message>
-    <message>
         <source>path lengths: %1</source>
         <translation>Weglängen: %1</translation>
     </message>
@@ -929,6 +905,34 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
     <message>
         <source>Every segment of the mirror is scraped off.</source>
         <translation>Jedes Segment des Spiegels ist abgekratzt.</translation>
+    </message>
+    <message>
+        <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
+        <translation>Die Zeitkurve ist auf %1 ihrer vollen Höhe gezeichnet, damit sie die Photonenvektoren nicht berührt.</translation>
+    </message>
+    <message>
+        <source>the whole mirror put back</source>
+        <translation>der ganze Spiegel wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>the mirror scraped to its middle third</source>
+        <translation>der Spiegel bis auf das mittlere Drittel abgekratzt</translation>
+    </message>
+    <message>
+        <source>the mirror scraped to its outer thirds</source>
+        <translation>der Spiegel bis auf die äußeren Drittel abgekratzt</translation>
+    </message>
+    <message>
+        <source>the mirror scraped into a grating</source>
+        <translation>der Spiegel zu einem Gitter abgekratzt</translation>
+    </message>
+    <message>
+        <source>the mirror scraped to the third around least time</source>
+        <translation>der Spiegel bis auf das Drittel um die kürzeste Zeit abgekratzt</translation>
+    </message>
+    <message>
+        <source>the third around least time scraped off</source>
+        <translation>das Drittel um die kürzeste Zeit abgekratzt</translation>
     </message>
 </context>
 <context>
@@ -987,16 +991,16 @@ Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
         <translation>1, um das Erkundungsfeld zu öffnen, oder 0</translation>
     </message>
     <message>
-        <source>1 or 2, or for the explore panel a number from 0.5 to %1 in tenths, such as 1.5, and to %2 with measure=legs</source>
-        <translation>1 oder 2, oder für das Erkundungsfeld eine Zahl von 0.5 bis %1 in Zehnteln, etwa 1.5, und bis %2 mit measure=legs</translation>
-    </message>
-    <message>
         <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds, grating, around-least-time or away-from-least-time</source>
         <translation>30 Ziffern von links, 1 für ein Segment, das spiegelt, und 0 für ein abgekratztes, oder whole, middle-third, outer-thirds, grating, around-least-time oder away-from-least-time</translation>
     </message>
     <message>
         <source>window for the window&apos;s measure of a path, or legs for its real length, the two legs added</source>
         <translation>window für das Maß des Fensters, oder legs für die wirkliche Länge, beide Teilstrecken addiert</translation>
+    </message>
+    <message>
+        <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs</source>
+        <translation>1 oder 2, oder für das Erkundungsfeld eine Zahl von %1 bis %2 in Zehnteln, etwa 1.5, und bis %3 mit measure=legs</translation>
     </message>
 </context>
 <context>

@@ -27,12 +27,12 @@
         <translation>Con frecuencia %1 este espejo es más brillante a la distancia %2, %3; en el par, a la distancia %4, da %5.</translation>
     </message>
     <message>
-        <source>Brightness against distance, 350 at the left to -350 at the right, as the pair stands in the picture.</source>
-        <translation>Brillo según la distancia, de 350 a la izquierda a -350 a la derecha, como está el par en la imagen.</translation>
-    </message>
-    <message>
         <source>The whole mirror is brightest at distance %1, %2.</source>
         <translation>El espejo entero es más brillante a la distancia %1, %2.</translation>
+    </message>
+    <message>
+        <source>Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture.</source>
+        <translation>Brillo según la distancia, de %1 a la izquierda a %2 a la derecha, como está el par en la imagen.</translation>
     </message>
 </context>
 <context>
@@ -159,22 +159,6 @@ for a projector: from 1 to 4, such as 1.5</source>
 nítida, para un proyector: de 1 a 4, como 1.5</translation>
     </message>
     <message>
-        <source>start at this distance: 0 or 250, or for the explore
-panel a whole number from -350 to 350</source>
-        <translation>empezar con esta distancia: 0 o 250, o para el panel
-de exploración un entero de -350 a 350</translation>
-    </message>
-    <message>
-        <source>start with the speed scroll bar here, from 1 to 20</source>
-        <translation>empezar con la barra de velocidad aquí, de 1 a 20</translation>
-    </message>
-    <message>
-        <source>the language to show instead of the desktop&apos;s:
-cs, de, en, es, fr or pt_BR; any other shows English</source>
-        <translation>el idioma en lugar del del escritorio:
-cs, de, en, es, fr o pt_BR; cualquier otro muestra inglés</translation>
-    </message>
-    <message>
         <source>A setting that only the explore panel offers opens the panel, as --explore
 does. The same settings make a link to the page: ?distance=250&amp;speed=5
 </source>
@@ -195,14 +179,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>--lang admite un código de idioma como de, pero recibió «%1»</translation>
     </message>
     <message>
-        <source>start at this frequency: 1 or 2, or for the explore
-panel from 0.5 to 2 in tenths, such as 1.5 (to 1.3
-with --measure legs)</source>
-        <translation>empezar con esta frecuencia: 1 o 2, o para el panel
-de exploración de 0.5 a 2 en décimas, como 1.5 (hasta 1.3
-con --measure legs)</translation>
-    </message>
-    <message>
         <source>the explore panel&apos;s mirror: whole, middle-third,
 outer-thirds, grating, around-least-time,
 away-from-least-time, or 30 digits from the left,
@@ -217,6 +193,30 @@ away-from-least-time, o 30 dígitos desde la izquierda,
 window&apos;s measure) or legs (its real length)</source>
         <translation>cómo mide un camino el panel de exploración: window (la
 medida de la ventana) o legs (su longitud real)</translation>
+    </message>
+    <message>
+        <source>start at this distance: 0 or 250, or for the explore
+panel a whole number from %1 to %2</source>
+        <translation>empezar con esta distancia: 0 o 250, o para el panel
+de exploración un entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>start at this frequency: 1 or 2, or for the explore
+panel from %1 to %2 in tenths, such as 1.5 (to %3
+with --measure legs)</source>
+        <translation>empezar con esta frecuencia: 1 o 2, o para el panel
+de exploración de %1 a %2 en décimas, como 1.5 (hasta %3
+con --measure legs)</translation>
+    </message>
+    <message>
+        <source>start with the speed scroll bar here, from %1 to %2</source>
+        <translation>empezar con la barra de velocidad aquí, de %1 a %2</translation>
+    </message>
+    <message>
+        <source>the language to show instead of the desktop&apos;s:
+%1; any other shows English</source>
+        <translation>el idioma en lugar del del escritorio:
+%1; cualquier otro muestra inglés</translation>
     </message>
 </context>
 <context>
@@ -396,10 +396,6 @@ medida de la ventana) o legs (su longitud real)</translation>
         <translation>Inicio, Fin</translation>
     </message>
     <message>
-        <source>Move the speed to 1 or 20; go to the first or the last segment</source>
-        <translation>Poner la velocidad en 1 o 20; ir al primer o al último segmento</translation>
-    </message>
-    <message>
         <source>Space</source>
         <translation>Espacio</translation>
     </message>
@@ -483,6 +479,10 @@ medida de la ventana) o legs (su longitud real)</translation>
         <source>Save the picture as PNG, SVG or JPEG</source>
         <translation>Guardar la imagen como PNG, SVG o JPEG</translation>
     </message>
+    <message>
+        <source>Move the speed to %1 or %2; go to the first or the last segment</source>
+        <translation>Poner la velocidad en %1 o %2; ir al primer o al último segmento</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardHelpDialog</name>
@@ -500,10 +500,6 @@ medida de la ventana) o legs (su longitud real)</translation>
     <message>
         <source>Animation speed</source>
         <translation>Velocidad de la animación</translation>
-    </message>
-    <message>
-        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
-        <translation>Ralentización de la animación, de 1 a la izquierda a 20 a la derecha</translation>
     </message>
     <message>
         <source>Explore the mirror</source>
@@ -536,6 +532,10 @@ medida de la ventana) o legs (su longitud real)</translation>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>
         <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation, from %1 at the left to %2 at the right</source>
+        <translation>Ralentización de la animación, de %1 a la izquierda a %2 a la derecha</translation>
     </message>
 </context>
 <context>
@@ -578,10 +578,6 @@ medida de la ventana) o legs (su longitud real)</translation>
     <message>
         <source>Animation speed</source>
         <translation>Velocidad de la animación</translation>
-    </message>
-    <message>
-        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
-        <translation>Ralentización de la animación, de 1 a la izquierda a 20 a la derecha</translation>
     </message>
     <message>
         <source>Explore the mirror</source>
@@ -719,6 +715,10 @@ medida de la ventana) o legs (su longitud real)</translation>
         <source>Second frequency on the graph</source>
         <translation>Segunda frecuencia en la gráfica</translation>
     </message>
+    <message>
+        <source>Slowdown of the animation, from %1 at the left to %2 at the right</source>
+        <translation>Ralentización de la animación, de %1 a la izquierda a %2 a la derecha</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -793,22 +793,6 @@ medida de la ventana) o legs (su longitud real)</translation>
     <message>
         <source>speed %1</source>
         <translation>velocidad %1</translation>
-    </message>
-    <message>
-        <source>the whole mirror</source>
-        <translation>el espejo entero</translation>
-    </message>
-    <message>
-        <source>the middle third</source>
-        <translation>el tercio central</translation>
-    </message>
-    <message>
-        <source>the outer thirds</source>
-        <translation>los tercios exteriores</translation>
-    </message>
-    <message>
-        <source>a grating</source>
-        <translation>una rejilla</translation>
     </message>
     <message>
         <source>distance %1</source>
@@ -891,14 +875,6 @@ medida de la ventana) o legs (su longitud real)</translation>
         <translation>Cada camino se mide por su longitud real, sumando sus dos tramos.</translation>
     </message>
     <message>
-        <source>the third around least time</source>
-        <translation>el tercio alrededor del tiempo mínimo</translation>
-    </message>
-    <message>
-        <source>the mirror away from least time</source>
-        <translation>el espejo lejos del tiempo mínimo</translation>
-    </message>
-    <message>
         <source>path lengths: %1</source>
         <translation>longitudes de los caminos: %1</translation>
     </message>
@@ -929,6 +905,34 @@ medida de la ventana) o legs (su longitud real)</translation>
     <message>
         <source>Every segment of the mirror is scraped off.</source>
         <translation>Todos los segmentos del espejo están raspados.</translation>
+    </message>
+    <message>
+        <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
+        <translation>La curva del tiempo se dibuja a %1 de su altura completa, para que no toque los vectores de fotón.</translation>
+    </message>
+    <message>
+        <source>the whole mirror put back</source>
+        <translation>el espejo entero restaurado</translation>
+    </message>
+    <message>
+        <source>the mirror scraped to its middle third</source>
+        <translation>el espejo raspado hasta dejar su tercio central</translation>
+    </message>
+    <message>
+        <source>the mirror scraped to its outer thirds</source>
+        <translation>el espejo raspado hasta dejar sus tercios exteriores</translation>
+    </message>
+    <message>
+        <source>the mirror scraped into a grating</source>
+        <translation>el espejo raspado en una rejilla</translation>
+    </message>
+    <message>
+        <source>the mirror scraped to the third around least time</source>
+        <translation>el espejo raspado hasta dejar el tercio alrededor del tiempo mínimo</translation>
+    </message>
+    <message>
+        <source>the third around least time scraped off</source>
+        <translation>el tercio alrededor del tiempo mínimo raspado</translation>
     </message>
 </context>
 <context>
@@ -987,16 +991,16 @@ medida de la ventana) o legs (su longitud real)</translation>
         <translation>1 para abrir el panel de exploración, o 0</translation>
     </message>
     <message>
-        <source>1 or 2, or for the explore panel a number from 0.5 to %1 in tenths, such as 1.5, and to %2 with measure=legs</source>
-        <translation>1 o 2, o para el panel de exploración un número de 0.5 a %1 en décimas, como 1.5, y hasta %2 con measure=legs</translation>
-    </message>
-    <message>
         <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds, grating, around-least-time or away-from-least-time</source>
         <translation>30 dígitos desde la izquierda, 1 para un segmento que refleja y 0 para uno raspado, o whole, middle-third, outer-thirds, grating, around-least-time o away-from-least-time</translation>
     </message>
     <message>
         <source>window for the window&apos;s measure of a path, or legs for its real length, the two legs added</source>
         <translation>window para la medida de la ventana, o legs para su longitud real, sumando los dos tramos</translation>
+    </message>
+    <message>
+        <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs</source>
+        <translation>1 o 2, o para el panel de exploración un número de %1 a %2 en décimas, como 1.5, y hasta %3 con measure=legs</translation>
     </message>
 </context>
 <context>

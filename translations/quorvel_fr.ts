@@ -27,12 +27,12 @@
         <translation>À la fréquence %1, ce miroir est le plus lumineux à la distance %2, %3 ; à la paire, à la distance %4, il donne %5.</translation>
     </message>
     <message>
-        <source>Brightness against distance, 350 at the left to -350 at the right, as the pair stands in the picture.</source>
-        <translation>Luminosité selon la distance, de 350 à gauche à -350 à droite, comme la paire se tient dans l&apos;image.</translation>
-    </message>
-    <message>
         <source>The whole mirror is brightest at distance %1, %2.</source>
         <translation>Le miroir entier est le plus lumineux à la distance %1, %2.</translation>
+    </message>
+    <message>
+        <source>Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture.</source>
+        <translation>Luminosité selon la distance, de %1 à gauche à %2 à droite, comme la paire se tient dans l&apos;image.</translation>
     </message>
 </context>
 <context>
@@ -159,22 +159,6 @@ for a projector: from 1 to 4, such as 1.5</source>
 nette, pour un projecteur : de 1 à 4, comme 1.5</translation>
     </message>
     <message>
-        <source>start at this distance: 0 or 250, or for the explore
-panel a whole number from -350 to 350</source>
-        <translation>commencer à cette distance : 0 ou 250, ou pour le
-panneau d’exploration un entier de -350 à 350</translation>
-    </message>
-    <message>
-        <source>start with the speed scroll bar here, from 1 to 20</source>
-        <translation>commencer avec la barre de vitesse ici, de 1 à 20</translation>
-    </message>
-    <message>
-        <source>the language to show instead of the desktop&apos;s:
-cs, de, en, es, fr or pt_BR; any other shows English</source>
-        <translation>la langue à la place de celle du bureau :
-cs, de, en, es, fr ou pt_BR ; toute autre affiche l’anglais</translation>
-    </message>
-    <message>
         <source>A setting that only the explore panel offers opens the panel, as --explore
 does. The same settings make a link to the page: ?distance=250&amp;speed=5
 </source>
@@ -195,14 +179,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>--lang attend un code de langue comme de, mais a reçu « %1 »</translation>
     </message>
     <message>
-        <source>start at this frequency: 1 or 2, or for the explore
-panel from 0.5 to 2 in tenths, such as 1.5 (to 1.3
-with --measure legs)</source>
-        <translation>commencer à cette fréquence : 1 ou 2, ou pour le panneau
-d&apos;exploration de 0.5 à 2 en dixièmes, comme 1.5 (jusqu&apos;à 1.3
-avec --measure legs)</translation>
-    </message>
-    <message>
         <source>the explore panel&apos;s mirror: whole, middle-third,
 outer-thirds, grating, around-least-time,
 away-from-least-time, or 30 digits from the left,
@@ -217,6 +193,30 @@ away-from-least-time, ou 30 chiffres depuis la gauche,
 window&apos;s measure) or legs (its real length)</source>
         <translation>comment le panneau d&apos;exploration mesure un chemin : window
 (la mesure de la fenêtre) ou legs (sa longueur réelle)</translation>
+    </message>
+    <message>
+        <source>start at this distance: 0 or 250, or for the explore
+panel a whole number from %1 to %2</source>
+        <translation>commencer à cette distance : 0 ou 250, ou pour le
+panneau d’exploration un entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>start at this frequency: 1 or 2, or for the explore
+panel from %1 to %2 in tenths, such as 1.5 (to %3
+with --measure legs)</source>
+        <translation>commencer à cette fréquence : 1 ou 2, ou pour le panneau
+d&apos;exploration de %1 à %2 en dixièmes, comme 1.5 (jusqu&apos;à %3
+avec --measure legs)</translation>
+    </message>
+    <message>
+        <source>start with the speed scroll bar here, from %1 to %2</source>
+        <translation>commencer avec la barre de vitesse ici, de %1 à %2</translation>
+    </message>
+    <message>
+        <source>the language to show instead of the desktop&apos;s:
+%1; any other shows English</source>
+        <translation>la langue à la place de celle du bureau :
+%1 ; toute autre affiche l’anglais</translation>
     </message>
 </context>
 <context>
@@ -396,10 +396,6 @@ window&apos;s measure) or legs (its real length)</source>
         <translation>Début, Fin</translation>
     </message>
     <message>
-        <source>Move the speed to 1 or 20; go to the first or the last segment</source>
-        <translation>Mettre la vitesse à 1 ou 20 ; aller au premier ou au dernier segment</translation>
-    </message>
-    <message>
         <source>Space</source>
         <translation>Espace</translation>
     </message>
@@ -483,6 +479,10 @@ window&apos;s measure) or legs (its real length)</source>
         <source>Save the picture as PNG, SVG or JPEG</source>
         <translation>Enregistrer l’image en PNG, SVG ou JPEG</translation>
     </message>
+    <message>
+        <source>Move the speed to %1 or %2; go to the first or the last segment</source>
+        <translation>Mettre la vitesse à %1 ou %2 ; aller au premier ou au dernier segment</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardHelpDialog</name>
@@ -500,10 +500,6 @@ window&apos;s measure) or legs (its real length)</source>
     <message>
         <source>Animation speed</source>
         <translation>Vitesse de l’animation</translation>
-    </message>
-    <message>
-        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
-        <translation>Ralentissement de l’animation, de 1 à gauche à 20 à droite</translation>
     </message>
     <message>
         <source>Explore the mirror</source>
@@ -536,6 +532,10 @@ window&apos;s measure) or legs (its real length)</source>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>
         <translation>%1 existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation, from %1 at the left to %2 at the right</source>
+        <translation>Ralentissement de l’animation, de %1 à gauche à %2 à droite</translation>
     </message>
 </context>
 <context>
@@ -578,10 +578,6 @@ window&apos;s measure) or legs (its real length)</source>
     <message>
         <source>Animation speed</source>
         <translation>Vitesse de l’animation</translation>
-    </message>
-    <message>
-        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
-        <translation>Ralentissement de l’animation, de 1 à gauche à 20 à droite</translation>
     </message>
     <message>
         <source>Explore the mirror</source>
@@ -719,6 +715,10 @@ window&apos;s measure) or legs (its real length)</source>
         <source>Second frequency on the graph</source>
         <translation>Seconde fréquence sur le graphique</translation>
     </message>
+    <message>
+        <source>Slowdown of the animation, from %1 at the left to %2 at the right</source>
+        <translation>Ralentissement de l’animation, de %1 à gauche à %2 à droite</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -793,22 +793,6 @@ window&apos;s measure) or legs (its real length)</source>
     <message>
         <source>speed %1</source>
         <translation>vitesse %1</translation>
-    </message>
-    <message>
-        <source>the whole mirror</source>
-        <translation>le miroir entier</translation>
-    </message>
-    <message>
-        <source>the middle third</source>
-        <translation>le tiers central</translation>
-    </message>
-    <message>
-        <source>the outer thirds</source>
-        <translation>les tiers extérieurs</translation>
-    </message>
-    <message>
-        <source>a grating</source>
-        <translation>un réseau</translation>
     </message>
     <message>
         <source>distance %1</source>
@@ -891,14 +875,6 @@ window&apos;s measure) or legs (its real length)</source>
         <translation>Chaque chemin est mesuré par sa longueur réelle, ses deux segments additionnés.</translation>
     </message>
     <message>
-        <source>the third around least time</source>
-        <translation>le tiers autour du moindre temps</translation>
-    </message>
-    <message>
-        <source>the mirror away from least time</source>
-        <translation>le miroir loin du moindre temps</translation>
-    </message>
-    <message>
         <source>path lengths: %1</source>
         <translation>longueurs des chemins : %1</translation>
     </message>
@@ -929,6 +905,34 @@ window&apos;s measure) or legs (its real length)</source>
     <message>
         <source>Every segment of the mirror is scraped off.</source>
         <translation>Tous les segments du miroir sont grattés.</translation>
+    </message>
+    <message>
+        <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
+        <translation>La courbe du temps est dessinée à %1 de sa hauteur réelle, pour ne pas toucher les vecteurs photon.</translation>
+    </message>
+    <message>
+        <source>the whole mirror put back</source>
+        <translation>le miroir entier remis en place</translation>
+    </message>
+    <message>
+        <source>the mirror scraped to its middle third</source>
+        <translation>le miroir gratté jusqu’à ne garder que son tiers central</translation>
+    </message>
+    <message>
+        <source>the mirror scraped to its outer thirds</source>
+        <translation>le miroir gratté jusqu’à ne garder que ses tiers extérieurs</translation>
+    </message>
+    <message>
+        <source>the mirror scraped into a grating</source>
+        <translation>le miroir gratté en un réseau</translation>
+    </message>
+    <message>
+        <source>the mirror scraped to the third around least time</source>
+        <translation>le miroir gratté jusqu’à ne garder que le tiers autour du moindre temps</translation>
+    </message>
+    <message>
+        <source>the third around least time scraped off</source>
+        <translation>le tiers autour du moindre temps gratté</translation>
     </message>
 </context>
 <context>
@@ -987,16 +991,16 @@ window&apos;s measure) or legs (its real length)</source>
         <translation>1 pour ouvrir le panneau d’exploration, ou 0</translation>
     </message>
     <message>
-        <source>1 or 2, or for the explore panel a number from 0.5 to %1 in tenths, such as 1.5, and to %2 with measure=legs</source>
-        <translation>1 ou 2, ou pour le panneau d&apos;exploration un nombre de 0.5 à %1 en dixièmes, comme 1.5, et jusqu&apos;à %2 avec measure=legs</translation>
-    </message>
-    <message>
         <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds, grating, around-least-time or away-from-least-time</source>
         <translation>30 chiffres depuis la gauche, 1 pour un segment qui réfléchit et 0 pour un segment gratté, ou whole, middle-third, outer-thirds, grating, around-least-time ou away-from-least-time</translation>
     </message>
     <message>
         <source>window for the window&apos;s measure of a path, or legs for its real length, the two legs added</source>
         <translation>window pour la mesure de la fenêtre, ou legs pour sa longueur réelle, les deux segments additionnés</translation>
+    </message>
+    <message>
+        <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs</source>
+        <translation>1 ou 2, ou pour le panneau d&apos;exploration un nombre de %1 à %2 en dixièmes, comme 1.5, et jusqu&apos;à %3 avec measure=legs</translation>
     </message>
 </context>
 <context>

@@ -27,12 +27,12 @@
         <translation>Na frequência %1 este espelho é mais brilhante na distância %2, %3; no par, na distância %4, dá %5.</translation>
     </message>
     <message>
-        <source>Brightness against distance, 350 at the left to -350 at the right, as the pair stands in the picture.</source>
-        <translation>Brilho pela distância, de 350 à esquerda a -350 à direita, como o par está na imagem.</translation>
-    </message>
-    <message>
         <source>The whole mirror is brightest at distance %1, %2.</source>
         <translation>O espelho inteiro é mais brilhante na distância %1, %2.</translation>
+    </message>
+    <message>
+        <source>Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture.</source>
+        <translation>Brilho pela distância, de %1 à esquerda a %2 à direita, como o par está na imagem.</translation>
     </message>
 </context>
 <context>
@@ -159,22 +159,6 @@ for a projector: from 1 to 4, such as 1.5</source>
 nítida, para um projetor: de 1 a 4, como 1.5</translation>
     </message>
     <message>
-        <source>start at this distance: 0 or 250, or for the explore
-panel a whole number from -350 to 350</source>
-        <translation>começar nesta distância: 0 ou 250, ou para o painel
-de exploração um inteiro de -350 a 350</translation>
-    </message>
-    <message>
-        <source>start with the speed scroll bar here, from 1 to 20</source>
-        <translation>começar com a barra de velocidade aqui, de 1 a 20</translation>
-    </message>
-    <message>
-        <source>the language to show instead of the desktop&apos;s:
-cs, de, en, es, fr or pt_BR; any other shows English</source>
-        <translation>o idioma em vez do da área de trabalho:
-cs, de, en, es, fr ou pt_BR; qualquer outro mostra inglês</translation>
-    </message>
-    <message>
         <source>A setting that only the explore panel offers opens the panel, as --explore
 does. The same settings make a link to the page: ?distance=250&amp;speed=5
 </source>
@@ -195,14 +179,6 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>--lang aceita um código de idioma como de, mas recebeu &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>start at this frequency: 1 or 2, or for the explore
-panel from 0.5 to 2 in tenths, such as 1.5 (to 1.3
-with --measure legs)</source>
-        <translation>começar nesta frequência: 1 ou 2, ou para o painel
-de exploração de 0.5 a 2 em décimos, como 1.5 (até 1.3
-com --measure legs)</translation>
-    </message>
-    <message>
         <source>the explore panel&apos;s mirror: whole, middle-third,
 outer-thirds, grating, around-least-time,
 away-from-least-time, or 30 digits from the left,
@@ -217,6 +193,30 @@ away-from-least-time, ou 30 dígitos a partir da esquerda,
 window&apos;s measure) or legs (its real length)</source>
         <translation>como o painel de exploração mede um caminho: window (a
 medida da janela) ou legs (o comprimento real)</translation>
+    </message>
+    <message>
+        <source>start at this distance: 0 or 250, or for the explore
+panel a whole number from %1 to %2</source>
+        <translation>começar nesta distância: 0 ou 250, ou para o painel
+de exploração um inteiro de %1 a %2</translation>
+    </message>
+    <message>
+        <source>start at this frequency: 1 or 2, or for the explore
+panel from %1 to %2 in tenths, such as 1.5 (to %3
+with --measure legs)</source>
+        <translation>começar nesta frequência: 1 ou 2, ou para o painel
+de exploração de %1 a %2 em décimos, como 1.5 (até %3
+com --measure legs)</translation>
+    </message>
+    <message>
+        <source>start with the speed scroll bar here, from %1 to %2</source>
+        <translation>começar com a barra de velocidade aqui, de %1 a %2</translation>
+    </message>
+    <message>
+        <source>the language to show instead of the desktop&apos;s:
+%1; any other shows English</source>
+        <translation>o idioma em vez do da área de trabalho:
+%1; qualquer outro mostra inglês</translation>
     </message>
 </context>
 <context>
@@ -396,10 +396,6 @@ medida da janela) ou legs (o comprimento real)</translation>
         <translation>Home, End</translation>
     </message>
     <message>
-        <source>Move the speed to 1 or 20; go to the first or the last segment</source>
-        <translation>Pôr a velocidade em 1 ou 20; ir ao primeiro ou ao último segmento</translation>
-    </message>
-    <message>
         <source>Space</source>
         <translation>Espaço</translation>
     </message>
@@ -483,6 +479,10 @@ medida da janela) ou legs (o comprimento real)</translation>
         <source>Save the picture as PNG, SVG or JPEG</source>
         <translation>Salvar a imagem como PNG, SVG ou JPEG</translation>
     </message>
+    <message>
+        <source>Move the speed to %1 or %2; go to the first or the last segment</source>
+        <translation>Pôr a velocidade em %1 ou %2; ir ao primeiro ou ao último segmento</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardHelpDialog</name>
@@ -500,10 +500,6 @@ medida da janela) ou legs (o comprimento real)</translation>
     <message>
         <source>Animation speed</source>
         <translation>Velocidade da animação</translation>
-    </message>
-    <message>
-        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
-        <translation>Desaceleração da animação, de 1 à esquerda a 20 à direita</translation>
     </message>
     <message>
         <source>Explore the mirror</source>
@@ -536,6 +532,10 @@ medida da janela) ou legs (o comprimento real)</translation>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>
         <translation>%1 já existe. Deseja substituí-lo?</translation>
+    </message>
+    <message>
+        <source>Slowdown of the animation, from %1 at the left to %2 at the right</source>
+        <translation>Desaceleração da animação, de %1 à esquerda a %2 à direita</translation>
     </message>
 </context>
 <context>
@@ -578,10 +578,6 @@ medida da janela) ou legs (o comprimento real)</translation>
     <message>
         <source>Animation speed</source>
         <translation>Velocidade da animação</translation>
-    </message>
-    <message>
-        <source>Slowdown of the animation, from 1 at the left to 20 at the right</source>
-        <translation>Desaceleração da animação, de 1 à esquerda a 20 à direita</translation>
     </message>
     <message>
         <source>Explore the mirror</source>
@@ -719,6 +715,10 @@ medida da janela) ou legs (o comprimento real)</translation>
         <source>Second frequency on the graph</source>
         <translation>Segunda frequência no gráfico</translation>
     </message>
+    <message>
+        <source>Slowdown of the animation, from %1 at the left to %2 at the right</source>
+        <translation>Desaceleração da animação, de %1 à esquerda a %2 à direita</translation>
+    </message>
 </context>
 <context>
     <name>PictureDescription</name>
@@ -793,22 +793,6 @@ medida da janela) ou legs (o comprimento real)</translation>
     <message>
         <source>speed %1</source>
         <translation>velocidade %1</translation>
-    </message>
-    <message>
-        <source>the whole mirror</source>
-        <translation>o espelho inteiro</translation>
-    </message>
-    <message>
-        <source>the middle third</source>
-        <translation>o terço central</translation>
-    </message>
-    <message>
-        <source>the outer thirds</source>
-        <translation>os terços externos</translation>
-    </message>
-    <message>
-        <source>a grating</source>
-        <translation>uma rede</translation>
     </message>
     <message>
         <source>distance %1</source>
@@ -891,14 +875,6 @@ medida da janela) ou legs (o comprimento real)</translation>
         <translation>Cada caminho é medido pelo seu comprimento real, somando os dois trechos.</translation>
     </message>
     <message>
-        <source>the third around least time</source>
-        <translation>o terço em volta do menor tempo</translation>
-    </message>
-    <message>
-        <source>the mirror away from least time</source>
-        <translation>o espelho longe do menor tempo</translation>
-    </message>
-    <message>
         <source>path lengths: %1</source>
         <translation>comprimentos dos caminhos: %1</translation>
     </message>
@@ -929,6 +905,34 @@ medida da janela) ou legs (o comprimento real)</translation>
     <message>
         <source>Every segment of the mirror is scraped off.</source>
         <translation>Todos os segmentos do espelho foram raspados.</translation>
+    </message>
+    <message>
+        <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
+        <translation>A curva do tempo é desenhada a %1 da sua altura completa, para não tocar os vetores de fóton.</translation>
+    </message>
+    <message>
+        <source>the whole mirror put back</source>
+        <translation>o espelho inteiro restaurado</translation>
+    </message>
+    <message>
+        <source>the mirror scraped to its middle third</source>
+        <translation>o espelho raspado até restar o seu terço central</translation>
+    </message>
+    <message>
+        <source>the mirror scraped to its outer thirds</source>
+        <translation>o espelho raspado até restarem os seus terços externos</translation>
+    </message>
+    <message>
+        <source>the mirror scraped into a grating</source>
+        <translation>o espelho raspado em uma rede</translation>
+    </message>
+    <message>
+        <source>the mirror scraped to the third around least time</source>
+        <translation>o espelho raspado até restar o terço em volta do menor tempo</translation>
+    </message>
+    <message>
+        <source>the third around least time scraped off</source>
+        <translation>o terço em volta do menor tempo raspado</translation>
     </message>
 </context>
 <context>
@@ -987,16 +991,16 @@ medida da janela) ou legs (o comprimento real)</translation>
         <translation>1 para abrir o painel de exploração, ou 0</translation>
     </message>
     <message>
-        <source>1 or 2, or for the explore panel a number from 0.5 to %1 in tenths, such as 1.5, and to %2 with measure=legs</source>
-        <translation>1 ou 2, ou para o painel de exploração um número de 0.5 a %1 em décimos, como 1.5, e até %2 com measure=legs</translation>
-    </message>
-    <message>
         <source>30 digits from the left, 1 for a segment that reflects and 0 for one scraped off, or whole, middle-third, outer-thirds, grating, around-least-time or away-from-least-time</source>
         <translation>30 dígitos a partir da esquerda, 1 para um segmento que reflete e 0 para um raspado, ou whole, middle-third, outer-thirds, grating, around-least-time ou away-from-least-time</translation>
     </message>
     <message>
         <source>window for the window&apos;s measure of a path, or legs for its real length, the two legs added</source>
         <translation>window para a medida da janela, ou legs para o comprimento real, somando os dois trechos</translation>
+    </message>
+    <message>
+        <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs</source>
+        <translation>1 ou 2, ou para o painel de exploração um número de %1 a %2 em décimos, como 1.5, e até %3 com measure=legs</translation>
     </message>
 </context>
 <context>
