@@ -141,34 +141,32 @@ int strips(const Mirror& mirror)
     return count;
 }
 
-// Arrows fit within a quarter turn of one direction when, going round, some gap between
-// neighbouring arrows is wider than half a turn: the direction halfway across the rest will do.
-bool withinAQuarterTurn(const PhotonVectors& arrows, const Mirror& mirror)
-{
-    std::vector<double> angles;
-    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
-        if (mirror.on(segment))
-            angles.push_back(std::atan2(arrows[static_cast<std::size_t>(segment)].y, arrows[static_cast<std::size_t>(segment)].x));
-    }
-    if (angles.size() < 2)
-        return true;
-    std::sort(angles.begin(), angles.end());
-    double widest = angles.front() + 2 * std::numbers::pi - angles.back();
-    for (std::size_t k = 1; k < angles.size(); ++k)
-        widest = std::max(widest, angles[k] - angles[k - 1]);
-    return widest > std::numbers::pi;
-}
-
 namespace {
+
+// The arrows of the segments on, in the order of their angles.
+struct ArrowsRound {
+    std::array<std::pair<double, Arrow>, Mirror::segmentCount> arrows;
+    std::size_t count = 0;
+};
+
+ArrowsRound inAngleOrder(const PhotonVectors& arrows, const Mirror& mirror)
+{
+    ArrowsRound round;
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
+        const Arrow& arrow = arrows[static_cast<std::size_t>(segment)];
+        if (mirror.on(segment))
+            round.arrows[round.count++] = {std::atan2(arrow.y, arrow.x), arrow};
+    }
+    std::sort(round.arrows.begin(), round.arrows.begin() + static_cast<std::ptrdiff_t>(round.count), [](const auto& a, const auto& b) { return a.first < b.first; });
+    return round;
+}
 
 // The longest sum any choice of segments gives. The best choice is the arrows within a quarter
 // turn of its sum's direction, which lie next to each other going round, so trying every run of
 // neighbouring arrows in the order of their angles finds it.
 double longestSquaredSum(const PhotonVectors& arrows)
 {
-    std::array<std::pair<double, Arrow>, Mirror::segmentCount> round;
-    std::transform(arrows.begin(), arrows.end(), round.begin(), [](const Arrow& arrow) { return std::pair{std::atan2(arrow.y, arrow.x), arrow}; });
-    std::sort(round.begin(), round.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    const auto round = inAngleOrder(arrows, Mirror::whole()).arrows;
     double longest = 0;
     for (std::size_t first = 0; first < round.size(); ++first) {
         Arrow sum;
@@ -182,6 +180,20 @@ double longestSquaredSum(const PhotonVectors& arrows)
 }
 
 }  // namespace
+
+// Arrows fit within a quarter turn of one direction when, going round, some gap between
+// neighbouring arrows is wider than half a turn: the direction halfway across the rest will do.
+bool withinAQuarterTurn(const PhotonVectors& arrows, const Mirror& mirror)
+{
+    const ArrowsRound round = inAngleOrder(arrows, mirror);
+    if (round.count < 2)
+        return true;
+    const auto angle = [&](std::size_t k) { return round.arrows[k].first; };
+    double widest = angle(0) + 2 * std::numbers::pi - angle(round.count - 1);
+    for (std::size_t k = 1; k < round.count; ++k)
+        widest = std::max(widest, angle(k) - angle(k - 1));
+    return widest > std::numbers::pi;
+}
 
 // The mirror is symmetric about its middle, so a distance and its opposite give the same light.
 double brightestMirror(double frequency, PathMeasure measure)

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 
 namespace quorvel {
 
@@ -102,19 +101,17 @@ SetupReading SetupReading::ofQuery(std::string_view query)
 
 void SetupReading::read(const std::vector<Pair>& pairs)
 {
-    std::map<std::string_view, int> given;
-    for (const auto& pair : pairs)
-        ++given[pair.first];
-    for (const auto& [name, value] : pairs) {
+    const auto named = [](const std::string& name) { return [&name](const Pair& pair) { return pair.first == name; }; };
+    for (auto at = pairs.begin(); at != pairs.end(); ++at) {
+        const auto& [name, value] = *at;
         if (among(Setup::namesOfOthers, name))
             continue;
         if (!among(settingNames, name)) {
             ignored_.push_back({name, value, Why::Unknown});
-        } else if (int& times = given[name]; times != 1) {
+        } else if (std::count_if(pairs.begin(), pairs.end(), named(name)) > 1) {
             // Reported once, at its first place.
-            if (times > 1)
+            if (std::none_of(pairs.begin(), at, named(name)))
                 ignored_.push_back({name, {}, Why::Repeated});
-            times = 0;
         } else if (!set(name, value)) {
             ignored_.push_back({name, value, Why::Invalid});
         }
