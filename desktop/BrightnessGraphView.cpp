@@ -1,6 +1,6 @@
 #include "desktop/BrightnessGraphView.h"
 
-#include "core/BrightnessGraph.h"
+#include "core/explore/BrightnessGraph.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

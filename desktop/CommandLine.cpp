@@ -1,10 +1,10 @@
 #include "desktop/CommandLine.h"
 
-#include "core/EscapedControls.h"
-#include "core/ExploreState.h"
-#include "core/ExploreWords.h"
-#include "core/SettingRanges.h"
-#include "core/SetupReading.h"
+#include "core/text/EscapedControls.h"
+#include "core/mirror/ExploreState.h"
+#include "core/explore/ExploreWords.h"
+#include "core/layout/SettingRanges.h"
+#include "core/settings/SetupReading.h"
 #include "desktop/LanguageChoice.h"
 
 #include <QCommandLineParser>

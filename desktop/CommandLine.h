@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Setup.h"
+#include "core/settings/Setup.h"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
 #include "desktop/ExplorePanel.h"
 
-#include "core/ExploreWords.h"
-#include "core/FrequencyColour.h"
-#include "core/SettingRanges.h"
-#include "core/MainFormModel.h"
+#include "core/explore/ExploreWords.h"
+#include "core/mirror/FrequencyColour.h"
+#include "core/layout/SettingRanges.h"
+#include "core/window/MainFormModel.h"
 #include "desktop/BrightnessGraphView.h"
 #include "desktop/Fonts.h"
 #include "desktop/NumberField.h"

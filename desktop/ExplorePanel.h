@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ExploreState.h"
-#include "core/TypedNumber.h"
+#include "core/mirror/ExploreState.h"
+#include "core/explore/TypedNumber.h"
 
 #include <QGroupBox>
 #include <QKeySequence>

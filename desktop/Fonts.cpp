@@ -1,6 +1,6 @@
 #include "desktop/Fonts.h"
 
-#include "core/FontFaces.h"
+#include "core/draw/FontFaces.h"
 
 #include <QStringList>
 

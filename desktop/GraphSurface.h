@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/TextSurface.h"
-#include "core/LineRun.h"
+#include "core/draw/TextSurface.h"
+#include "core/draw/LineRun.h"
 
 #include <QImage>
 #include <QPainter>

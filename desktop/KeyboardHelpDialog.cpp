@@ -1,6 +1,6 @@
 #include "desktop/KeyboardHelpDialog.h"
 
-#include "core/KeyboardHelp.h"
+#include "core/layout/KeyboardHelp.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

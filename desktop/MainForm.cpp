@@ -11,9 +11,9 @@
 #include "desktop/SpeedScrollBar.h"
 #include "desktop/ThemeColours.h"
 
-#include "core/SettingRanges.h"
-#include "core/ShownCaption.h"
-#include "core/WindowLayout.h"
+#include "core/layout/SettingRanges.h"
+#include "core/layout/ShownCaption.h"
+#include "core/layout/WindowLayout.h"
 
 #include <QAbstractSlider>
 #include <QAccessible>

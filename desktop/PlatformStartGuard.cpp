@@ -1,6 +1,6 @@
 #include "desktop/PlatformStartGuard.h"
 
-#include "core/EscapedControls.h"
+#include "core/text/EscapedControls.h"
 
 #include <QGuiApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/LineRun.h"
+#include "core/draw/LineRun.h"
 
 #include <QPen>
 

@@ -1,6 +1,6 @@
 #include "desktop/SegmentStrip.h"
 
-#include "core/ExploreWords.h"
+#include "core/explore/ExploreWords.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Mirror.h"
+#include "core/mirror/Mirror.h"
 
 #include <QAbstractSlider>
 

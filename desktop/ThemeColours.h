@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Colour.h"
+#include "core/draw/Colour.h"
 
 class QWidget;
 

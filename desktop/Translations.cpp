@@ -1,6 +1,6 @@
 #include "desktop/Translations.h"
 
-#include "core/Translation.h"
+#include "core/text/Translation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/DrawingSurface.h"
-#include "core/LineRun.h"
+#include "core/draw/DrawingSurface.h"
+#include "core/draw/LineRun.h"
 
 #include <QImage>
 #include <QPainter>

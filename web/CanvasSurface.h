@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/Colour.h"
-#include "core/DrawingState.h"
-#include "core/TextSurface.h"
+#include "core/draw/Colour.h"
+#include "core/draw/DrawingState.h"
+#include "core/draw/TextSurface.h"
 
 namespace quorvel {
 

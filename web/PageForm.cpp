@@ -1,11 +1,11 @@
 #include "web/PageForm.h"
 
-#include "core/ExploreWords.h"
-#include "core/FrequencyColour.h"
-#include "core/KeyboardHelp.h"
-#include "core/SettingRanges.h"
-#include "core/SetupReading.h"
-#include "core/ShownCaption.h"
+#include "core/explore/ExploreWords.h"
+#include "core/mirror/FrequencyColour.h"
+#include "core/layout/KeyboardHelp.h"
+#include "core/layout/SettingRanges.h"
+#include "core/settings/SetupReading.h"
+#include "core/layout/ShownCaption.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/FormView.h"
-#include "core/MainFormModel.h"
+#include "core/window/FormView.h"
+#include "core/window/MainFormModel.h"
 #include "web/CanvasSurface.h"
 
 #include <emscripten/val.h>

@@ -1,7 +1,7 @@
 #include "web/PageTexts.h"
 
-#include "core/SettingRanges.h"
-#include "core/Translation.h"
+#include "core/layout/SettingRanges.h"
+#include "core/text/Translation.h"
 
 #include <emscripten/bind.h>
 

@@ -1,4 +1,4 @@
-#include "core/SetupReading.h"
+#include "core/settings/SetupReading.h"
 #include "desktop/CommandLine.h"
 #include "desktop/MainForm.h"
 #include "tests/support/MirrorText.h"

@@ -2,7 +2,7 @@
 #include "tests/desktop/Pixels.h"
 #include "tests/support/MirrorText.h"
 
-#include "core/ExploreWords.h"
+#include "core/explore/ExploreWords.h"
 #include "desktop/CommandLine.h"
 #include "desktop/ExplorePanel.h"
 #include "desktop/LanguageChoice.h"

@@ -1,6 +1,6 @@
 #include "tests/desktop/FormFixture.h"
 
-#include "core/KeyboardHelp.h"
+#include "core/layout/KeyboardHelp.h"
 #include "desktop/KeyboardHelpDialog.h"
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
 #include "tests/desktop/FormFixture.h"
 
-#include "core/WindowLayout.h"
+#include "core/layout/WindowLayout.h"
 
 #include <QGroupBox>
 #include <QLabel>

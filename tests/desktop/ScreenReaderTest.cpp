@@ -1,7 +1,7 @@
 #include "tests/desktop/FormFixture.h"
 #include "tests/support/MirrorText.h"
 
-#include "core/ExploreWords.h"
+#include "core/explore/ExploreWords.h"
 
 #include <QAbstractSlider>
 #include <QAccessible>

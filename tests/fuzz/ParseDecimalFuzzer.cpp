@@ -1,7 +1,7 @@
 // Every settings text either converts to a finite number, the one the C library reads from it,
 // or is refused with a one-line message; none crashes or hangs the conversion. The reading that
 // WebAssembly builds use agrees with it on every text.
-#include "core/SettingNumber.h"
+#include "core/text/SettingNumber.h"
 
 #include <cmath>
 #include <cstdint>

@@ -3,10 +3,10 @@
 // settings texts read, which the page does with the browser's reading of numbers; then the
 // window's layout and its settings' ranges, which the browser tests hold the page to.
 
-#include "core/SettingNumber.h"
-#include "core/SettingRanges.h"
-#include "core/WindowLayout.h"
-#include "core/StartSequence.h"
+#include "core/text/SettingNumber.h"
+#include "core/layout/SettingRanges.h"
+#include "core/layout/WindowLayout.h"
+#include "core/start/StartSequence.h"
 #include "tests/support/RecordingSurface.h"
 #include "tests/support/StartStandIns.h"
 

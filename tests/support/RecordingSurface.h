@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/TextSurface.h"
+#include "core/draw/TextSurface.h"
 
 #include <cstddef>
 #include <optional>

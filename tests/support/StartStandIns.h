@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ResultLabels.h"
-#include "core/SettingsTexts.h"
+#include "core/layout/ResultLabels.h"
+#include "core/text/SettingsTexts.h"
 
 #include <cstdint>
 #include <string>

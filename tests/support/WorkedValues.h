@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ResultLabels.h"
+#include "core/layout/ResultLabels.h"
 
 #include <nlohmann/json.hpp>
 

@@ -2,7 +2,7 @@
 // in it; with the argument "text", with one line of text, which brings in the fonts; with
 // "controls", with Quorvel's 24 controls as laid out, but nothing behind them.
 
-#include "core/FontFaces.h"
+#include "core/draw/FontFaces.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -13,7 +13,7 @@
 #include <QScrollBar>
 #include <QWidget>
 
-#include "core/WindowLabels.h"
+#include "core/layout/WindowLabels.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 // live redraw and graph against a whole Start at slowdown 0.
 
 #include "tests/desktop/x11/XSession.h"
-#include "core/BrightnessGraph.h"
+#include "core/explore/BrightnessGraph.h"
 #include "desktop/BrightnessGraphView.h"
 #include "tests/desktop/FormUnderTest.h"
 

@@ -1,7 +1,7 @@
 #include "tests/desktop/Pixels.h"
 #include "tests/desktop/x11/XSession.h"
 
-#include "core/WindowLayout.h"
+#include "core/layout/WindowLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,260 @@
+#include "core/explore/BrightnessGraph.h"
+
+#include "core/explore/ExploreWords.h"
+#include "core/mirror/FrequencyColour.h"
+#include "core/explore/MirrorOptics.h"
+#include "core/draw/TextSurface.h"
+#include "core/text/Translation.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int distances = BrightnessGraph::distances;
+// Room on the left for the brightness numbers, below for the distances and the axis's title.
+constexpr double plotLeft = 28;
+constexpr double plotRight = BrightnessGraph::width - 14;
+constexpr double plotTop = 8;
+constexpr double plotBottom = BrightnessGraph::height - 30;
+constexpr float numbersBaseline = BrightnessGraph::height - 17;
+constexpr float titleBaseline = BrightnessGraph::height - 3;
+constexpr Rgb paper{255, 255, 255};
+constexpr Rgb wholeGrey{150, 150, 150};
+// The classic window's two distances and its two frequencies.
+constexpr std::array classicDistances{0, 250};
+constexpr std::array classicTenths{10, 20};
+constexpr std::array numberedDistances{ExploreState::distanceMaximum, 250, 0, -250, ExploreState::distanceMinimum};
+
+using Curve = std::array<double, distances>;
+
+float f(double value) { return static_cast<float>(value); }
+
+double highest(const Curve& values) { return *std::max_element(values.begin(), values.end()); }
+
+// A brightness as the axis writes it: "0", "1", "1.5", "20".
+std::string axisNumber(double value) { return tenthsText(static_cast<int>(std::lround(value * 10))); }
+
+// The top of the axis: the first of 1.5, 2, 3, 4, 5, 6, 8, 10, 15, 20, ... at or above every
+// point drawn, so that the top is a round number a little above the highest peak.
+double topFor(double peak)
+{
+    constexpr std::array steps{1.0, 1.5, 2.0, 3.0, 4.0, 5.0, 6.0, 8.0};
+    for (double decade = 1; decade < 1e12; decade *= 10) {
+        for (const double step : steps) {
+            if (step * decade >= 1.5 && step * decade >= peak)
+                return step * decade;
+        }
+    }
+    return peak;
+}
+
+// The height is the square root of the brightness against the top's.
+struct Scale {
+    double top;
+    float y(double value) const { return f(plotBottom - std::sqrt(std::max(value, 0.0) / top) * (plotBottom - plotTop)); }
+};
+
+void drawCurve(TextSurface& surface, const Curve& values, const Scale& scale, Colour colour)
+{
+    for (int k = 1; k < distances; ++k) {
+        const auto at = static_cast<std::size_t>(k);
+        const int distance = ExploreState::distanceMinimum + k;
+        surface.line(f(BrightnessGraph::xOf(distance - 1)), scale.y(values[at - 1]), f(BrightnessGraph::xOf(distance)), scale.y(values[at]), colour);
+    }
+}
+
+double valueAt(const Curve& values, int distance) { return values[static_cast<std::size_t>(distance - ExploreState::distanceMinimum)]; }
+
+// One-pixel rows, which both surfaces paint as one fill.
+void drawPaper(TextSurface& surface)
+{
+    surface.setPenWidth(1);
+    for (int row = 0; row < BrightnessGraph::height; ++row)
+        surface.line(0, f(row), BrightnessGraph::width, f(row), paper);
+}
+
+// Grid lines at brightness 1 and at the classic distances, the axes with their ticks and numbers,
+// and the distance axis's title.
+void drawAxes(TextSurface& surface, const Scale& scale)
+{
+    surface.line(f(plotLeft), scale.y(1), f(plotRight), scale.y(1), lightGrey);
+    for (const int distance : classicDistances)
+        surface.line(f(BrightnessGraph::xOf(distance)), f(plotTop), f(BrightnessGraph::xOf(distance)), f(plotBottom), lightGrey);
+    surface.line(f(plotLeft), f(plotBottom), f(plotRight), f(plotBottom), darkGrey);
+    surface.line(f(plotLeft), f(plotTop), f(plotLeft), f(plotBottom), darkGrey);
+    for (const int distance : numberedDistances) {
+        const float x = f(BrightnessGraph::xOf(distance));
+        surface.line(x, f(plotBottom), x, f(plotBottom + 3), darkGrey);
+        surface.text(x, numbersBaseline, std::to_string(distance), TextAnchor::Middle, BrightnessGraph::textSize, darkGrey);
+    }
+    for (const double value : {0.0, 1.0, scale.top}) {
+        const float y = scale.y(value);
+        surface.line(f(plotLeft - 3), y, f(plotLeft), y, darkGrey);
+        surface.text(f(plotLeft - 5), y + 4, axisNumber(value), TextAnchor::End, BrightnessGraph::textSize, darkGrey);
+    }
+    surface.text(f((plotLeft + plotRight) / 2), titleBaseline, translate("BrightnessGraph", "Distance from the middle (250 is left)"), TextAnchor::Middle,
+                 BrightnessGraph::textSize, darkGrey);
+    surface.text(f(plotRight), f(plotTop + BrightnessGraph::textSize), translate("BrightnessGraph", "grey: whole mirror"), TextAnchor::End,
+                 BrightnessGraph::textSize, wholeGrey);
+}
+
+// The classic window's values, on the whole mirror's curve, where the panel stands at one of its
+// settings: its frequency and its measure of a path.
+void markClassic(TextSurface& surface, const Curve& whole, const Scale& scale)
+{
+    surface.setPenWidth(1);
+    surface.setFillStyle(FillStyle::Transparent);
+    for (const int distance : classicDistances)
+        surface.circle(f(BrightnessGraph::xOf(distance)), scale.y(valueAt(whole, distance)), 3, darkGrey);
+}
+
+void markPair(TextSurface& surface, float x, float y, Rgb fill)
+{
+    surface.setFillColour(fill);
+    surface.setFillStyle(FillStyle::Solid);
+    surface.circle(x, y, 3, darkGrey);
+    surface.setFillStyle(FillStyle::Transparent);
+}
+
+// The distance where a curve is highest, the nearest to the pair of equal peaks.
+int peakDistance(const Curve& values, int pair)
+{
+    const double peak = highest(values);
+    int best = ExploreState::distanceMinimum;
+    for (int k = 0; k < distances; ++k) {
+        const int distance = ExploreState::distanceMinimum + k;
+        if (values[static_cast<std::size_t>(k)] >= peak * (1 - 1e-12) && std::abs(distance - pair) < std::abs(best - pair))
+            best = distance;
+    }
+    return best;
+}
+
+}  // namespace
+
+double BrightnessGraph::xOf(int distance)
+{
+    return plotLeft + (ExploreState::distanceMaximum - distance) * (plotRight - plotLeft) / (distances - 1);
+}
+
+// New curves take the place of the older ones, never of those in use. Curves of the same frequency
+// and measure for another mirror differ only by the segments that changed, so they follow the
+// mirror where fewer segments changed than reflect: a scraped segment costs one photon vector a
+// distance instead of thirty.
+const BrightnessGraph::Curves& BrightnessGraph::curvesFor(const Key& key, const Curves* inUse)
+{
+    for (const auto& curves : kept_) {
+        if (curves && curves->key == key)
+            return *curves;
+    }
+    for (std::size_t slot = 0; slot < kept_.size(); ++slot) {
+        auto& curves = kept_[slot];
+        if (curves && &*curves != inUse && curves->key.frequencyTenths == key.frequencyTenths && curves->key.measure == key.measure &&
+            (curves->key.mirror ^ key.mirror).count() < key.mirror.count()) {
+            older_ = 1 - slot;
+            followMirror(*curves, key.mirror);
+            return *curves;
+        }
+    }
+    std::size_t slot = older_;
+    if (kept_[slot] && &*kept_[slot] == inUse)
+        slot = 1 - slot;
+    older_ = 1 - slot;
+    workOut(kept_[slot].emplace(Curves{key, {}, {}, {}}), key);
+    return *kept_[slot];
+}
+
+// Each distance's photon vectors are worked out once, for both mirrors.
+void BrightnessGraph::workOut(Curves& curves, const Key& key)
+{
+    curves.key = key;
+    const double frequency = key.frequencyTenths / 10.0;
+    const double atMiddle = wholeMirrorAtMiddle(frequency, key.measure);
+    for (std::size_t at = 0; at < curves.sums.size(); ++at) {
+        const PhotonVectors arrows = photonVectors(ExploreState::distanceMinimum + static_cast<int>(at), frequency, key.measure);
+        curves.whole[at] = atMiddle > 0 ? sumOfArrows(arrows, Mirror::whole()).squaredLength() / atMiddle : 0;
+        curves.sums[at] = sumOfArrows(arrows, key.mirror);
+        curves.current[at] = atMiddle > 0 ? curves.sums[at].squaredLength() / atMiddle : 0;
+    }
+}
+
+// Adds the photon vectors of the segments put back and takes away those of the segments scraped.
+// The whole mirror's curve stays as it is.
+void BrightnessGraph::followMirror(Curves& curves, const Mirror& mirror)
+{
+    const Mirror changed = curves.key.mirror ^ mirror;
+    curves.key.mirror = mirror;
+    const double frequency = curves.key.frequencyTenths / 10.0;
+    const double atMiddle = wholeMirrorAtMiddle(frequency, curves.key.measure);
+    for (std::size_t at = 0; at < curves.sums.size(); ++at) {
+        const PhotonVectors arrows = photonVectors(ExploreState::distanceMinimum + static_cast<int>(at), frequency, curves.key.measure, changed);
+        const Arrow added = sumOfArrows(arrows, changed & mirror);
+        const Arrow taken = sumOfArrows(arrows, changed & ~mirror);
+        Arrow& sum = curves.sums[at];
+        sum.x += added.x - taken.x;
+        sum.y += added.y - taken.y;
+        curves.current[at] = atMiddle > 0 ? sum.squaredLength() / atMiddle : 0;
+    }
+}
+
+void BrightnessGraph::draw(TextSurface& surface, const ExploreState& explore)
+{
+    const Curves& main = curvesFor({explore.mirror, explore.frequencyTenths, explore.measure});
+    const Curves* second = explore.secondShown ? &curvesFor({explore.mirror, explore.secondFrequencyTenths, explore.measure}, &main) : nullptr;
+    const Scale scale{topFor(std::max({highest(main.whole), highest(main.current), second ? highest(second->current) : 0.0}))};
+    surface.resetToPixels();
+    surface.setFillStyle(FillStyle::Transparent);
+    drawPaper(surface);
+    drawAxes(surface, scale);
+    drawCurve(surface, main.whole, scale, wholeGrey);
+    surface.setPenWidth(2);
+    if (second)
+        drawCurve(surface, second->current, scale, frequencyColour(explore.secondFrequencyTenths));
+    drawCurve(surface, main.current, scale, frequencyColour(explore.frequencyTenths));
+    if (explore.measure == PathMeasure::RootOfSquares && std::find(classicTenths.begin(), classicTenths.end(), explore.frequencyTenths) != classicTenths.end())
+        markClassic(surface, main.whole, scale);
+    const int pair = std::clamp(explore.distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
+    const auto x = f(xOf(pair));
+    surface.setPenWidth(1);
+    surface.line(x, f(plotTop), x, f(plotBottom), green);
+    if (second)
+        markPair(surface, x, scale.y(valueAt(second->current, pair)), frequencyColour(explore.secondFrequencyTenths));
+    markPair(surface, x, scale.y(valueAt(main.current, pair)), green);
+}
+
+std::string BrightnessGraph::describe(const ExploreState& explore)
+{
+    const int pair = std::clamp(explore.distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
+    const auto curveWords = [&](const Curves& curves) {
+        const int peak = peakDistance(curves.current, pair);
+        if (!(valueAt(curves.current, peak) > 0))
+            return fillIn(translate("BrightnessGraph", "At frequency %1 no light reaches the detector at any distance."), {tenthsText(curves.key.frequencyTenths)});
+        return fillIn(translate("BrightnessGraph", "At frequency %1 this mirror is brightest at distance %2, %3; at the pair, distance %4, it gives %5."),
+                      {tenthsText(curves.key.frequencyTenths), std::to_string(peak), brightnessNumber(valueAt(curves.current, peak)), std::to_string(pair),
+                       brightnessNumber(valueAt(curves.current, pair))});
+    };
+    const Curves& main = curvesFor({explore.mirror, explore.frequencyTenths, explore.measure});
+    const int wholePeak = peakDistance(main.whole, pair);
+    std::string words = fillIn(translate("BrightnessGraph", "Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture."),
+                               {std::to_string(ExploreState::distanceMaximum), std::to_string(ExploreState::distanceMinimum)});
+    words += ' ' + curveWords(main);
+    words += ' ' + fillIn(translate("BrightnessGraph", "The whole mirror is brightest at distance %1, %2."),
+                          {std::to_string(wholePeak), brightnessNumber(valueAt(main.whole, wholePeak))});
+    if (explore.secondShown)
+        words += ' ' + curveWords(curvesFor({explore.mirror, explore.secondFrequencyTenths, explore.measure}, &main));
+    return words;
+}
+
+int BrightnessGraph::distanceAt(float x)
+{
+    const double distance = ExploreState::distanceMaximum - (x - plotLeft) * (distances - 1) / (plotRight - plotLeft);
+    if (!std::isfinite(distance))
+        return 0;
+    return static_cast<int>(std::lround(std::clamp(distance, double{ExploreState::distanceMinimum}, double{ExploreState::distanceMaximum})));
+}
+
+}  // namespace quorvel

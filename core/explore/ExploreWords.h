@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/mirror/ExploreState.h"
+#include "core/mirror/PathMeasure.h"
+
+#include <optional>
+#include <string>
+
+namespace quorvel {
+
+// The explore panel's words, the same in both editions.
+
+// "segment 12 of 30, on", counting from 1.
+std::string segmentName(int segment, bool on);
+// A number with two decimals, "0.62", whatever the locale.
+std::string hundredthsText(double value);
+// The brightness with two decimals, "0.75".
+std::string brightnessNumber(double brightness);
+// "0.75 of the light of a whole mirror at the middle, 1.00 times that of the whole mirror here":
+// the brightness and the light against the whole mirror at the same place, where it sends any.
+std::string brightnessWords(double brightness, std::optional<double> againstWholeHere);
+// The panel's second figure: "12.53 times as likely as with the whole mirror here".
+std::string againstWholeHereText(std::optional<double> againstWholeHere);
+// What the brightness means, for the panel's brightness to show beside it.
+std::string brightnessMeaning();
+// A frequency in tenths as a settings text: "1", "1.5".
+std::string tenthsText(int tenths);
+
+// How a path's length is measured, as the panel's choice names it.
+std::string measureName(PathMeasure measure);
+// Said when the measure changes, with the frequency brought down to what it shows truly, if it was.
+std::string measureWords(PathMeasure measure, int frequencyBroughtDownTo);
+// The second part of that alone, where the measure is named already.
+std::string broughtDownWords(int frequencyTenths);
+// Said when one of the window's options sets a frequency beyond what the real lengths show truly.
+std::string measureBackWords(int frequencyTenths);
+// Why the ends of the mirror do not cancel at the setting shown, and the button that offers the
+// setting where they do; empty where they cancel or no third is shown.
+std::string endsLessonWords(const EndsLesson& lesson, int frequencyTenths);
+std::string endsLessonOffer(const EndsLesson& lesson);
+
+}  // namespace quorvel

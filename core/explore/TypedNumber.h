@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/mirror/PathMeasure.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+// The explore panel's fields that take a number typed in.
+enum class PanelField { Distance, Frequency, SecondFrequency };
+
+// A number typed into a field as a person writes it: with the language's decimal separator or a
+// point, a hyphen or a typographic minus, blanks around it. The distance is a whole number of
+// pixels, a frequency a number of tenths; only a value the field offers at the measure is read,
+// in pixels or in tenths. Anything else, "1e9" or "400" among it, is nothing.
+std::optional<int> typedNumber(PanelField field, std::string_view typed, std::string_view decimalSeparator, PathMeasure measure);
+
+// Why a text typed into a field was not taken and what the field takes, its numbers written with
+// a point as the fields and the rest of the panel write them in every language.
+std::string typedNumberRefusal(PanelField field, std::string_view typed, PathMeasure measure);
+
+}  // namespace quorvel

@@ -1,0 +1,21 @@
+#include "core/layout/ShownCaption.h"
+
+#include "core/layout/CaptionLines.h"
+
+namespace quorvel {
+
+ShownCaption shownCaption(const WindowLabel& label)
+{
+    std::string text = translate("WindowLabels", label.caption);
+    const int size = fittingPixelSize(text, label.pixelSize, label.width, label.height);
+    return {std::move(text), size};
+}
+
+ShownCaption shownCaption(const ControlCaption& control)
+{
+    std::string text = translate("WindowLabels", control.caption);
+    const int size = oneLinePixelSize(text, control.pixelSize, control.room);
+    return {std::move(text), size};
+}
+
+}  // namespace quorvel

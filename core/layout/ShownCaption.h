@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/layout/ControlCaptions.h"
+#include "core/layout/WindowLabels.h"
+
+#include <string>
+
+namespace quorvel {
+
+// A caption of the window as it is shown in the language in use: its words, and the size of the
+// labels' face that fits them in their box, which is the layout's size unless they are longer.
+struct ShownCaption {
+    std::string text;
+    int pixelSize = 0;
+};
+
+ShownCaption shownCaption(const WindowLabel& label);
+ShownCaption shownCaption(const ControlCaption& control);
+
+}  // namespace quorvel

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "core/mirror/Mirror.h"
+#include "core/mirror/PathMeasure.h"
+#include "core/layout/SettingRanges.h"
+
+#include <optional>
+
+namespace quorvel {
+
+// The explore panel's input. Like the window's, it is held while Start runs.
+struct SegmentSwitch {
+    int segment = 0;
+    bool operator==(const SegmentSwitch&) const = default;
+};
+
+// AroundLeastTime is the third of the mirror centred on the least-time point, following the pair;
+// AwayFromLeastTime the rest of the mirror.
+enum class MirrorPreset { WholeMirror, MiddleThird, OuterThirds, Grating, AroundLeastTime, AwayFromLeastTime };
+
+// The distance of the pair from the middle, in pixels, and the frequency in tenths.
+struct DistanceSetting {
+    int pixels = 0;
+    bool operator==(const DistanceSetting&) const = default;
+};
+
+struct FrequencySetting {
+    int tenths = 10;
+    bool operator==(const FrequencySetting&) const = default;
+};
+
+struct MeasureSetting {
+    PathMeasure measure = PathMeasure::RootOfSquares;
+    bool operator==(const MeasureSetting&) const = default;
+};
+
+// The panel opened, closed, or turned from the one to the other when it is carried out, as Ctrl+E
+// does; held through a run like the rest of the input, so that what came before it lands on the
+// panel as it was.
+enum class PanelCommand { Open, Close, Toggle };
+
+// What the panel offers when the middle or outer thirds are shown where the ends do not cancel:
+// a frequency at which they do, or, with the pair away from the middle, the middle; Nowhere when
+// no frequency within reach does.
+struct EndsLesson {
+    enum class Offer { None, Frequency, Middle, Nowhere };
+    Offer offer = Offer::None;
+    int frequencyTenths = 0;  // for Offer::Frequency
+    double middleThird = 0;  // the two thirds' brightness at the setting shown
+    double outerThirds = 0;
+    bool operator==(const EndsLesson&) const = default;
+};
+
+// A second frequency whose curve the graph draws beside the first's, when shown.
+struct SecondFrequencySetting {
+    bool shown = false;
+    int tenths = 20;
+    bool operator==(const SecondFrequencySetting&) const = default;
+};
+
+// What the explore panel shows. Its distance and frequency follow the settings texts, whichever
+// control wrote them.
+struct ExploreState {
+    static constexpr int distanceMinimum = exploreDistanceRange.minimum;
+    static constexpr int distanceMaximum = exploreDistanceRange.maximum;
+    static constexpr int frequencyTenthsMinimum = exploreFrequencyRange.minimum;
+    // Above these the arrows of neighbouring segments turn apart by more than half a turn, so the
+    // spiral's ends wind backwards and one frequency looks like another. With the pair anywhere
+    // from -330 to 330, the real lengths stay within half a turn up to 1.3 (168 degrees at the
+    // far end). The window's measure would need 1.9, but the window's own frequency 2 stays: at 2
+    // the neighbours at the far end turn 179 degrees with the pair at the middle and up to
+    // 182 degrees beyond 36 pixels from it, too little to read wrongly.
+    static constexpr int frequencyTenthsMaximum = exploreFrequencyRange.maximum;
+    static constexpr int twoLegsFrequencyTenthsMaximum = 13;
+    static constexpr int frequencyTenthsCap(PathMeasure measure)
+    {
+        return measure == PathMeasure::TwoLegs ? twoLegsFrequencyTenthsMaximum : frequencyTenthsMaximum;
+    }
+
+    bool open = false;
+    Mirror mirror = Mirror::whole();
+    int distance = 0;
+    int frequencyTenths = 10;
+    PathMeasure measure = PathMeasure::RootOfSquares;
+    // The mirror the last Grating was scraped from, while the mirror is still that grating, so
+    // that Grating again scrapes the same segments for the settings of the moment.
+    Mirror gratingFrom = Mirror::whole();
+    bool isGrating = false;
+    EndsLesson endsLesson;
+    bool secondShown = false;  // the graph's second frequency, which changes nothing else
+    int secondFrequencyTenths = 20;
+    int currentSegment = 0;  // where the segment strip's keyboard stands
+    double brightness = 1;
+    // Against the whole mirror at the same place; nothing where that sends no light.
+    std::optional<double> brightnessHere = 1.0;
+    // The most light any mirror sends at this frequency, where the brightness bar is full.
+    double brightnessTop = 2;
+    // The panel has changed the picture's settings, so every label gets a place by what it explains.
+    bool used = false;
+
+    double frequency() const { return frequencyTenths / 10.0; }
+};
+
+}  // namespace quorvel

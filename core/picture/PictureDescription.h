@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/settings/FormAction.h"
+#include "core/settings/FormState.h"
+#include "core/mirror/Mirror.h"
+#include "core/mirror/PathMeasure.h"
+#include "core/start/Scene.h"
+
+#include <string>
+
+namespace quorvel {
+
+// What the picture holds: nothing yet, a run part drawn, a finished run, a run stopped by a
+// settings text, or one stopped by the person (Escape); and the settings it was drawn with, as the texts stood when it began.
+struct DrawnPicture {
+    enum class Stage { Empty, Drawing, Drawn, Stopped, Interrupted };
+
+    Stage stage = Stage::Empty;
+    std::string distance;
+    std::string frequency;
+    Mirror mirror = Mirror::whole();
+    int segmentsDrawn = 0;  // of the mirror's 30, from the left
+    Layout layout = Layout::Classic;
+    PathMeasure measure = PathMeasure::RootOfSquares;  // how the paths' lengths were measured
+};
+
+// The picture in plain words for a person who cannot see it, the same in both editions: before
+// Start what it is and what Start will do; after, which setting was drawn, where the path of
+// least time reflects, how long the sum vector is and what that means for the light at the
+// detector; and what a Start would draw now, when the settings have changed since.
+std::string describePicture(const DrawnPicture& drawn, const FormState& now);
+
+// Said when a run ends: what it found, in one sentence.
+std::string runEndWords(const DrawnPicture& drawn);
+
+// Said of input held during a run when it is carried out after it, with the state it left.
+std::string heldInputWords(const FormAction& action, const FormState& after);
+
+}  // namespace quorvel

@@ -1,0 +1,179 @@
+#include "core/start/PathSweep.h"
+
+#include "core/draw/DrawingSurface.h"
+#include "core/start/Scene.h"
+#include "core/text/SettingNumber.h"
+#include "core/start/SinglePrecision.h"
+#include "core/text/Translation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace quorvel {
+
+namespace {
+
+constexpr double decrementsPerSlowdown = 300000;
+constexpr const char* slowdownSetting = QT_TRANSLATE_NOOP("SettingNumber", "slowdown (nSpomaleni)");
+constexpr double spiralScale = 3.5;
+
+// Pixels of the time curve's height per pixel of path. The real lengths, some 1.41 times the
+// window's measure, are drawn that much flatter, so that their curve stays under the mirror
+// wherever the pair stands, as the window's does.
+double fullTimeScale(PathMeasure measure) { return measure == PathMeasure::TwoLegs ? 0.2 / std::numbers::sqrt2 : 0.2; }
+
+double timeScale(const Scene& scene) { return fullTimeScale(scene.measure) * scene.timeCurveHeight; }
+
+}  // namespace
+
+// The classic window's measure is not the sum of the two ray lengths but one root over the four
+// squares; its worked values rest on it.
+double pathLength(const Scene& scene, double pointX)
+{
+    if (scene.measure == PathMeasure::TwoLegs)
+        return std::hypot(scene.sourceX - pointX, scene.mirrorY - scene.sourceY) + std::hypot(scene.detectorX - pointX, scene.mirrorY - scene.detectorY);
+    double s = (scene.sourceX - pointX) * (scene.sourceX - pointX) + (scene.mirrorY - scene.sourceY) * (scene.mirrorY - scene.sourceY);
+    s = s + (scene.detectorX - pointX) * (scene.detectorX - pointX);
+    s = s + (scene.mirrorY - scene.detectorY) * (scene.mirrorY - scene.detectorY);
+    return std::sqrt(s);
+}
+
+double pointXOf(const Scene& scene, int i) { return (scene.mirrorLeft + scene.segmentWidth) + scene.halfSegment * i; }
+
+double phaseAngleOf(const Scene& scene, int i) { return pathLength(scene, pointXOf(scene, i)) * scene.phaseFactor; }
+
+double spiralLink(const Scene& scene) { return scene.arrowLength * spiralScale * scene.spiralSize; }
+
+namespace {
+
+void line(DrawingSurface& surface, double x1, double y1, double x2, double y2)
+{
+    surface.line(single(x1), single(y1), single(x2), single(y2), darkGrey);
+}
+
+void dot(DrawingSurface& surface, double x, double y) { surface.circle(single(x), single(y), 2, darkGrey); }
+
+void drawRays(DrawingSurface& surface, const Scene& scene, double pointX)
+{
+    line(surface, scene.sourceX, scene.sourceY, pointX, scene.mirrorY);
+    line(surface, pointX, scene.mirrorY, scene.detectorX, scene.detectorY);
+}
+
+void drawPhotonVector(DrawingSurface& surface, const Scene& scene, double pointX, double phaseAngle)
+{
+    const double baseY = scene.mirrorY + scene.arrowLength + 5;
+    surface.setPenWidth(2);
+    dot(surface, pointX, baseY);
+    line(surface, pointX, baseY, pointX + scene.arrowLength * std::cos(phaseAngle), baseY + scene.arrowLength * std::sin(phaseAngle));
+}
+
+// The axes are redrawn at every point with the same coordinates.
+void drawTimeCurvePoint(DrawingSurface& surface, const Scene& scene, double pointX, double timeY)
+{
+    const double axisLeft = scene.mirrorLeft + scene.segmentWidth;
+    const double axisY = scene.mirrorY + 200;
+    surface.setPenWidth(1);
+    line(surface, axisLeft, axisY, axisLeft + scene.halfSegment * (2 * scene.segmentCount), axisY);
+    line(surface, axisLeft, scene.mirrorY + 50, axisLeft, axisY);
+    surface.setPenWidth(2);
+    dot(surface, pointX, timeY);
+}
+
+// The time curve's dot for a path: higher for a shorter path.
+double timeCurveY(const Scene& scene, double length) { return (scene.mirrorY + 200) - length * timeScale(scene); }
+
+// Lays the photon vector, scaled up, head to tail onto the spiral and moves the spiral's end.
+void extendSpiral(DrawingSurface& surface, Scene& scene, double phaseAngle)
+{
+    const double link = spiralLink(scene);
+    surface.setPenWidth(1);
+    line(surface, scene.spiralX, scene.spiralY, scene.spiralX + link * std::cos(phaseAngle), scene.spiralY + link * std::sin(phaseAngle));
+    scene.spiralX = scene.spiralX + link * std::cos(phaseAngle);
+    scene.spiralY = scene.spiralY + link * std::sin(phaseAngle);
+    scene.spiralEndsX += scene.spiralX;
+    scene.spiralEndsY += scene.spiralY;
+    ++scene.spiralLinks;
+}
+
+}  // namespace
+
+// A segment scraped off keeps its time-curve dot, since its path still has a length, and
+// nothing else.
+void visitPoint(Scene& scene, DrawingSurface& surface, int i, bool reflects)
+{
+    const double pointX = pointXOf(scene, i);
+    if (reflects)
+        drawRays(surface, scene, pointX);
+    const double length = pathLength(scene, pointX);
+    const double phaseAngle = length * scene.phaseFactor;
+    if (reflects)
+        drawPhotonVector(surface, scene, pointX, phaseAngle);
+    const double timeY = timeCurveY(scene, length);
+    drawTimeCurvePoint(surface, scene, pointX, timeY);
+    if (reflects) {
+        extendSpiral(surface, scene, phaseAngle);
+        updateLeastTime(scene, pointX, timeY, !scene.bestFound);
+    }
+}
+
+TimeCurveDot timeCurveDot(const Scene& scene, int i)
+{
+    const double pointX = pointXOf(scene, i);
+    return {pointX, timeCurveY(scene, pathLength(scene, pointX))};
+}
+
+double fittedTimeCurveHeight(const Scene& scene)
+{
+    // The photon vectors reach an arrow's length below their row, and their pen a pixel more.
+    const double highestDot = scene.mirrorY + scene.arrowLength + 5 + scene.arrowLength + 1 + timeCurveDotReach;
+    // A path is the longer the farther its point from below the pair: the longest is at an end.
+    const double longest = std::max(pathLength(scene, pointXOf(scene, 1)), pathLength(scene, pointXOf(scene, pointBound(scene) - 1)));
+    const double share = (timeCurveY(scene, 0) - highestDot) / (longest * fullTimeScale(scene.measure));
+    constexpr double hundredths = 100;
+    return std::clamp(std::floor(share * hundredths) / hundredths, 0.0, 1.0);
+}
+
+int pointBound(const Scene& scene) { return static_cast<int>(2 * scene.segmentCount); }
+
+void updateLeastTime(Scene& scene, double pointX, double timeY, bool isFirstPoint)
+{
+    // The first point wins outright even when its timeY lies below the start value, which paths
+    // far from the mirror (distances of some 355000 pixels) reach.
+    if (isFirstPoint || scene.bestTimeY < timeY) {
+        scene.bestTimeY = timeY;
+        scene.bestPointX = pointX;
+        scene.bestFound = true;
+    } else if (timeY == scene.bestTimeY) {
+        scene.bestPointX = scene.bestPointX + scene.segmentWidth / 2;
+    }
+}
+
+void findLeastTimeOfWholeMirror(Scene& scene)
+{
+    Scene whole = scene;
+    whole.bestFound = false;
+    for (int i = 1; i <= pointBound(scene); i += 2) {
+        const double pointX = pointXOf(scene, i);
+        updateLeastTime(whole, pointX, timeCurveY(scene, pathLength(scene, pointX)), !whole.bestFound);
+    }
+    scene.bestPointX = whole.bestPointX;
+    scene.bestTimeY = whole.bestTimeY;
+}
+
+std::uint64_t pauseDecrements(const std::string& slowdownText)
+{
+    const double slowdown = settingNumber(slowdownSetting, slowdownText);
+    const double count = slowdown * decrementsPerSlowdown;
+    if (!std::isfinite(count))
+        throw SettingsError(fillIn(translate("SettingNumber", "%1 setting holds \"%2\", whose pause is beyond the range of numbers"), {translate("SettingNumber", slowdownSetting), slowdownText}));
+    if (count <= 0)
+        return 0;
+    // 2^64 itself is the first double the integer type cannot hold.
+    constexpr double beyondLargest = 18446744073709551616.0;
+    const double whole = std::round(count);
+    return whole >= beyondLargest ? std::numeric_limits<std::uint64_t>::max() : static_cast<std::uint64_t>(whole);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/start/Scene.h"
+
+namespace quorvel {
+
+class DrawingSurface;
+class ResultLabels;
+class SettingsTexts;
+struct Scene;
+
+
+// Last stage of Start: marks the least-time point and path, draws the sum vector that closes the
+// spiral, fills the source and the detector again, then places and shows the five result labels.
+void drawResultMarks(const Scene& scene, DrawingSurface& surface);
+void placeResultLabels(const Scene& scene, const SettingsTexts& settings, ResultLabels& labels, Layout layout = Layout::Classic);
+
+}  // namespace quorvel

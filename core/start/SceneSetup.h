@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/mirror/Mirror.h"
+#include "core/start/Scene.h"
+
+#include <optional>
+
+namespace quorvel {
+
+class DrawingSurface;
+class SettingsTexts;
+
+// The scene's quantities for a distance and a frequency, with nothing drawn.
+Scene sceneGeometry(double distance, double frequency, Layout layout = Layout::Classic, PathMeasure measure = PathMeasure::RootOfSquares);
+
+// The segment of the mirror at a point of the picture, counted from 0 at the left: the point is
+// on it or within a few pixels above or below it.
+std::optional<int> mirrorSegmentAt(float x, float y);
+
+// First stage of Start: erases the picture area, computes the scene from the distance and
+// frequency texts, with the spiral's size for the layout and the mirror, and draws the source,
+// the detector, the mirror and the spiral's start dot.
+// Throws SettingsError at the first text that is not a number, leaving what it drew. What comes
+// after the band is drawn on within, which may be the surface itself.
+Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror, DrawingSurface& within, Layout layout,
+                 PathMeasure measure = PathMeasure::RootOfSquares);
+
+}  // namespace quorvel

@@ -1,0 +1,206 @@
+#include "core/window/ExploreModel.h"
+
+#include "core/window/Announcements.h"
+#include "core/window/ExploreHost.h"
+#include "core/explore/ExploreWords.h"
+#include "core/window/FormView.h"
+#include "core/window/HeldInput.h"
+#include "core/explore/MirrorOptics.h"
+#include "core/text/SettingNumber.h"
+#include "core/draw/TextSurface.h"
+#include "core/text/Translation.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvel {
+
+void ExploreModel::carryOut(const FormAction& action)
+{
+    if (const auto* second = std::get_if<SecondFrequencySetting>(&action))
+        setSecondFrequency(*second);
+    else if (const auto* panel = std::get_if<PanelCommand>(&action))
+        show(*panel);
+    else
+        change(action);
+}
+
+// Like an option's handler, every change of the panel hides the explanations of the picture
+// before; a live picture shows its own.
+void ExploreModel::change(const FormAction& action)
+{
+    ExploreState& explore = state_.explore;
+    std::string first;
+    if (const auto* segmentSwitch = std::get_if<SegmentSwitch>(&action)) {
+        explore.mirror.toggle(segmentSwitch->segment);
+        explore.currentSegment = std::clamp(segmentSwitch->segment, 0, Mirror::segmentCount - 1);
+        explore.isGrating = false;
+    } else if (const auto* preset = std::get_if<MirrorPreset>(&action)) {
+        choosePreset(*preset);
+    } else if (const auto* distance = std::get_if<DistanceSetting>(&action)) {
+        setDistance(distance->pixels);
+    } else if (const auto* frequency = std::get_if<FrequencySetting>(&action)) {
+        setFrequency(frequency->tenths);
+    } else {
+        const PathMeasure measure = std::get<MeasureSetting>(action).measure;
+        if (measure == explore.measure)
+            return;
+        first = setMeasure(measure);
+    }
+    host_.hidePromptAndResults();
+    changed(first);
+    view_.showState();
+}
+
+// A frequency beyond what the measure shows truly takes the measure back to the one that does.
+void ExploreModel::optionChosen(bool changesPicture)
+{
+    ExploreState& explore = state_.explore;
+    std::string measureBack;
+    if (explore.frequencyTenths > ExploreState::frequencyTenthsCap(explore.measure)) {
+        explore.measure = PathMeasure::RootOfSquares;
+        measureBack = measureBackWords(explore.frequencyTenths);
+    }
+    if (explore.open && changesPicture)
+        changed(measureBack);
+    else
+        announcements_.say(measureBack);
+}
+
+// A grating is made of the segments on when it is pressed; pressed again while the mirror is still
+// that grating, it is made again of the same segments, for the settings of the moment, so that it
+// never shrinks to a grating of a grating made for other settings.
+void ExploreModel::choosePreset(MirrorPreset preset)
+{
+    ExploreState& explore = state_.explore;
+    const bool grating = preset == MirrorPreset::Grating;
+    const Mirror from = grating && explore.isGrating ? explore.gratingFrom : explore.mirror;
+    explore.mirror = presetMirror(preset, explore.distance, explore.frequency(), explore.measure, from);
+    explore.gratingFrom = from;
+    explore.isGrating = grating;
+}
+
+// A frequency beyond what the new measure shows truly is brought down to its highest, and said.
+std::string ExploreModel::setMeasure(PathMeasure measure)
+{
+    ExploreState& explore = state_.explore;
+    explore.measure = measure;
+    explore.used = true;
+    const int cap = ExploreState::frequencyTenthsCap(measure);
+    const bool above = explore.frequencyTenths > cap;
+    if (above)
+        setFrequency(cap);
+    explore.secondFrequencyTenths = std::min(explore.secondFrequencyTenths, cap);
+    // Carried out after a run, the measure is named with the action already.
+    if (held_.replaying())
+        return above ? broughtDownWords(cap) : "";
+    return measureWords(measure, above ? cap : 0);
+}
+
+// The panel writes the settings texts as the options do, and the options show the values they
+// stand for.
+void ExploreModel::setDistance(int pixels)
+{
+    const int distance = std::clamp(pixels, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
+    host_.setText(TextBox::nPosun, std::to_string(distance));
+    state_.distance = distance == 0 ? std::optional(Option::op0) : distance == 250 ? std::optional(Option::op250) : std::nullopt;
+    state_.explore.used = true;
+}
+
+void ExploreModel::setFrequency(int tenths)
+{
+    const int frequency = std::clamp(tenths, ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsCap(state_.explore.measure));
+    host_.setText(TextBox::nKmitocet, tenthsText(frequency));
+    state_.frequency = frequency == 10 ? std::optional(Option::op1) : frequency == 20 ? std::optional(Option::op2) : std::nullopt;
+    state_.explore.used = true;
+}
+
+// Only the graph shows the second frequency, so the picture stays as it is.
+void ExploreModel::setSecondFrequency(SecondFrequencySetting setting)
+{
+    state_.explore.secondShown = setting.shown;
+    state_.explore.secondFrequencyTenths = std::clamp(setting.tenths, ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsCap(state_.explore.measure));
+    refresh();
+    view_.showState();
+}
+
+void ExploreModel::show(PanelCommand command)
+{
+    const bool open = command == PanelCommand::Toggle ? !state_.explore.open : command == PanelCommand::Open;
+    if (state_.explore.open == open)
+        return;
+    state_.explore.open = open;
+    if (!open)
+        announcements_.dropSettling();
+    if (open && std::exchange(pictureBehind_, false))
+        host_.redrawLive();
+    if (open)
+        refresh();
+    view_.showState();
+}
+
+void ExploreModel::moveSegmentCursor(int by)
+{
+    const long long segment = static_cast<long long>(state_.explore.currentSegment) + by;
+    state_.explore.currentSegment = static_cast<int>(std::clamp<long long>(segment, 0, Mirror::segmentCount - 1));
+    view_.showState();
+}
+
+void ExploreModel::runBegins()
+{
+    pictureBehind_ = false;
+    announcements_.dropSettling();
+}
+
+// Carried out after a run, the change is said after its name, so the brightness is a sentence.
+void ExploreModel::changed(const std::string& first)
+{
+    const ExploreState& explore = state_.explore;
+    if (explore.open)
+        host_.redrawLive();
+    else
+        pictureBehind_ = true;
+    refresh();
+    if (!explore.open)
+        return announcements_.say(first);
+    const bool afterRun = held_.replaying();
+    const std::string figures = brightnessWords(explore.brightness, explore.brightnessHere);
+    std::string brightness = afterRun ? fillIn(translate("MainFormModel", "Brightness %1."), {figures}) : figures;
+    if (const std::string lesson = endsLessonWords(explore.endsLesson, explore.frequencyTenths); !lesson.empty())
+        brightness += (afterRun ? " " : ". ") + lesson;
+    announcements_.sayWhenSettled(first, std::move(brightness));
+}
+
+// A text that is no number leaves the numbers where they were.
+void ExploreModel::followTexts()
+{
+    if (const auto distance = parseDecimal(state_.nPosun))
+        state_.explore.distance = static_cast<int>(std::lround(std::clamp<double>(*distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum)));
+    if (const auto frequency = parseDecimal(state_.nKmitocet))
+        state_.explore.frequencyTenths = static_cast<int>(
+            std::lround(std::clamp<double>(*frequency * 10, ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsMaximum)));
+}
+
+void ExploreModel::refresh()
+{
+    ExploreState& explore = state_.explore;
+    explore.brightness = brightness(explore.mirror, explore.distance, explore.frequency(), explore.measure);
+    explore.brightnessHere = againstWholeMirrorHere(explore.mirror, explore.distance, explore.frequency(), explore.measure);
+    // Some 330 gratings are worked out for it, so each frequency's is worked out once.
+    double& top = brightestAt(explore.frequencyTenths, explore.measure);
+    if (top == 0)
+        top = brightestMirror(explore.frequency(), explore.measure);
+    explore.brightnessTop = top;
+    explore.endsLesson = endsLesson(explore.mirror, explore.distance, explore.frequencyTenths, explore.measure);
+    if (graph_ != nullptr && explore.open) {
+        brightnessGraph_.draw(*graph_, explore);
+        view_.showGraph();
+    }
+}
+
+double& ExploreModel::brightestAt(int frequencyTenths, PathMeasure measure)
+{
+    return brightest_.at(static_cast<std::size_t>(measure)).at(static_cast<std::size_t>(frequencyTenths - ExploreState::frequencyTenthsMinimum));
+}
+
+}  // namespace quorvel

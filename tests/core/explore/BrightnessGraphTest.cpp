@@ -1,0 +1,203 @@
+#include "core/explore/BrightnessGraph.h"
+#include "core/explore/ExploreWords.h"
+#include "core/mirror/FrequencyColour.h"
+#include "core/explore/MirrorOptics.h"
+#include "tests/core/window/ModelWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <complex>
+
+namespace quorvel {
+namespace {
+
+using testing::Op;
+using testing::OpKind;
+
+// Worked out from the window's geometry alone: source at x 354 - d and detector at 454 - d, 50 px
+// above the segments' centres at 56 + 24k; a path measured by one root over its four squared
+// offsets; phase = length x 0.0471123 x frequency.
+double reference(const Mirror& mirror, int distance, double frequency)
+{
+    const auto sum = [frequency](const Mirror& kept, double d) {
+        std::complex<double> total;
+        for (int k = 0; k < 30; ++k) {
+            const double x = 56 + 24.0 * k;
+            if (kept.on(k))
+                total += std::polar(1.0, std::sqrt(std::pow(354 - d - x, 2) + std::pow(454 - d - x, 2) + 5000) * 0.0471123 * frequency);
+        }
+        return std::norm(total);
+    };
+    return sum(mirror, distance) / sum(Mirror::whole(), 0);
+}
+
+ExploreState stateOf(const Mirror& mirror, int distance, int tenths, int secondTenths = 0)
+{
+    ExploreState state;
+    state.mirror = mirror;
+    state.distance = distance;
+    state.frequencyTenths = tenths;
+    state.secondShown = secondTenths > 0;
+    state.secondFrequencyTenths = std::max(secondTenths, 5);
+    return state;
+}
+
+std::vector<Op> drawn(BrightnessGraph& graph, const ExploreState& state)
+{
+    testing::RecordingSurface surface;
+    graph.draw(surface, state);
+    return surface.ops();
+}
+
+const Op* find(const std::vector<Op>& ops, OpKind kind, auto matches)
+{
+    const auto found = std::ranges::find_if(ops, [&](const Op& op) { return op.kind == kind && matches(op); });
+    return found == ops.end() ? nullptr : &*found;
+}
+
+// The y-axis's numbers end at the axis, their baselines 4 px below the values they stand for.
+float valueY(const std::vector<Op>& ops, const std::string& number)
+{
+    const Op* text = find(ops, OpKind::Text, [&](const Op& op) { return op.words == number && op.anchor == TextAnchor::End; });
+    return text ? text->y1 - 4 : NAN;
+}
+
+// Where a curve of a colour stands at a distance: the end of its line that reaches it.
+float curveY(const std::vector<Op>& ops, Rgb colour, int distance)
+{
+    const float x = static_cast<float>(BrightnessGraph::xOf(distance));
+    const Op* line = find(ops, OpKind::Line, [&](const Op& op) { return op.colour == Colour{colour} && op.x2 == x; });
+    return line ? line->y2 : NAN;
+}
+
+// The pair's middle stands at x = 404 - distance in the picture: the graph runs the same way.
+TEST(BrightnessGraph, RunsLeftToRightAsThePairDoesInThePictureWithNumberedAxes)
+{
+    EXPECT_EQ(BrightnessGraph::distanceAt(0), 330);
+    EXPECT_EQ(BrightnessGraph::distanceAt(BrightnessGraph::width), -330);
+    BrightnessGraph graph;
+    const auto ops = drawn(graph, stateOf(Mirror::whole(), 250, 10));
+    for (const int distance : {330, 250, 0, -250, -330}) {
+        EXPECT_EQ(BrightnessGraph::distanceAt(static_cast<float>(BrightnessGraph::xOf(distance))), distance);
+        const Op* number = find(ops, OpKind::Text, [&](const Op& op) { return op.words == std::to_string(distance) && op.anchor == TextAnchor::Middle; });
+        ASSERT_NE(number, nullptr) << distance;
+        EXPECT_FLOAT_EQ(number->x1, static_cast<float>(BrightnessGraph::xOf(distance)));
+    }
+    EXPECT_LT(BrightnessGraph::xOf(250), BrightnessGraph::xOf(0)) << "250 is left of the middle";
+    EXPECT_NE(find(ops, OpKind::Text, [](const Op& op) { return op.words == "Distance from the middle (250 is left)"; }), nullptr);
+    const auto circles = std::ranges::count_if(ops, [](const Op& op) { return op.kind == OpKind::Circle; });
+    EXPECT_EQ(circles, 3) << "the classic window's two distances and the pair";
+    const auto pair = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const Op& op) { return op.kind == OpKind::Circle; });
+    EXPECT_FLOAT_EQ(pair->x1, static_cast<float>(BrightnessGraph::xOf(250)));
+}
+
+// The height is the square root of the brightness: beside the grating made at 250/1 (9.40 there,
+// 10.21 at 242, so the axis tops at 15), the whole mirror's peak, 1.53, stands at 32 % of the
+// height, not at a straight scale's 10 %. Each frequency's curve is in its colour, red for the
+// lowest and violet for the highest; the grating made for frequency 1 sends 2 elsewhere.
+TEST(BrightnessGraph, DrawsEachFrequencyInItsColourOnASquareRootScale)
+{
+    EXPECT_EQ(frequencyColour(ExploreState::frequencyTenthsMinimum), (Rgb{204, 0, 0}));
+    EXPECT_EQ(cssColour(frequencyColour(ExploreState::frequencyTenthsMaximum)), "#6600cc");
+    BrightnessGraph graph;
+    const Mirror madeFor1 = grating(250, 1);
+    const auto ops = drawn(graph, stateOf(madeFor1, 250, 10, 20));
+    const float zero = valueY(ops, "0");
+    const auto height = [&](float y) { return (zero - y) / (zero - valueY(ops, "15")); };
+    EXPECT_NEAR(height(valueY(ops, "1")), std::sqrt(1 / 15.0), 1e-3);
+    double peak = 0;
+    for (int d = -330; d <= 330; ++d)
+        peak = std::max(peak, reference(Mirror::whole(), d, 1));
+    EXPECT_NEAR(peak, 1.53, 0.005);
+    EXPECT_NEAR(height(curveY(ops, Rgb{150, 150, 150}, 297)), std::sqrt(peak / 15), 2e-3);
+    for (const int tenths : {10, 20})
+        EXPECT_NEAR(height(curveY(ops, frequencyColour(tenths), 250)), std::sqrt(reference(madeFor1, 250, tenths / 10.0) / 15), 2e-3) << tenths;
+    EXPECT_FALSE(std::isnan(valueY(drawn(graph, stateOf(Mirror::whole(), 0, 10)), "2"))) << "the whole mirror alone tops at 2";
+}
+
+// A graph kept from before draws exactly what a new one would, whatever its curves depend on
+// has changed: a scraped segment, the measure of a path, either frequency.
+TEST(BrightnessGraph, NeverKeepsAStaleCurve)
+{
+    BrightnessGraph kept;
+    ExploreState state = stateOf(Mirror::whole(), 250, 10);
+    const auto sameAsNew = [&](const char* change) {
+        BrightnessGraph fresh;
+        EXPECT_EQ(drawn(kept, state), drawn(fresh, state)) << change;
+    };
+    sameAsNew("at first");
+    state.mirror.toggle(12);
+    sameAsNew("a segment scraped");
+    state.measure = PathMeasure::TwoLegs;
+    sameAsNew("the real length");
+    state.secondShown = true;
+    state.secondFrequencyTenths = 7;
+    sameAsNew("a second frequency");
+    state.frequencyTenths = 7;
+    sameAsNew("the first frequency the same as the second");
+    state.secondFrequencyTenths = 15;
+    sameAsNew("the second moved on while the first's curves are in use");
+}
+
+// A scraped segment changes the kept curves by its own photon vectors alone; scraped one by one in a
+// scattered order to a bare mirror and put back, the graph stays what a fresh one draws, to a
+// thousandth of a pixel, and says the same.
+TEST(BrightnessGraph, FollowsAMirrorScrapedSegmentBySegmentAsIfWorkedOutAfresh)
+{
+    BrightnessGraph kept;
+    ExploreState state = stateOf(Mirror::whole(), 100, 13, 7);
+    drawn(kept, state);
+    for (int step = 0; step < 45; ++step) {
+        state.mirror.toggle(step * 7 % 30);
+        BrightnessGraph fresh;
+        const std::vector<Op> followed = drawn(kept, state);
+        const std::vector<Op> afresh = drawn(fresh, state);
+        ASSERT_EQ(followed.size(), afresh.size()) << "step " << step;
+        for (std::size_t k = 0; k < afresh.size(); ++k) {
+            Op near = followed[k];
+            for (auto [mine, theirs] : {std::pair{&near.x1, afresh[k].x1}, {&near.y1, afresh[k].y1}, {&near.x2, afresh[k].x2}, {&near.y2, afresh[k].y2}})
+                *mine = std::abs(*mine - theirs) < 1e-3F ? theirs : *mine;
+            EXPECT_EQ(near, afresh[k]) << "step " << step << ", op " << k;
+        }
+        EXPECT_EQ(kept.describe(state), fresh.describe(state)) << "step " << step;
+    }
+}
+
+// The words give the curve's peak and what it reads at the pair, as worked out independently.
+TEST(BrightnessGraph, SaysWhereTheCurveIsHighestAndWhatItReadsAtThePair)
+{
+    const Mirror middle = Mirror::span(10, 19);
+    int peak = 0;
+    for (int d = -330; d <= 330; ++d) {
+        if (reference(middle, d, 2) > reference(middle, peak, 2) + 1e-9)
+            peak = d;
+    }
+    BrightnessGraph graph;
+    const std::string words = graph.describe(stateOf(middle, 100, 20));
+    const std::string expected = "At frequency 2 this mirror is brightest at distance " + std::to_string(peak) + ", " + brightnessNumber(reference(middle, peak, 2)) +
+                                 "; at the pair, distance 100, it gives " + brightnessNumber(reference(middle, 100, 2)) + ".";
+    EXPECT_NE(words.find(expected), std::string::npos) << words << "\n" << expected;
+    EXPECT_NE(graph.describe(stateOf(Mirror::bare(), 0, 10)).find("At frequency 1 no light reaches the detector at any distance."), std::string::npos);
+}
+
+// The second frequency waits through a run like the panel's other input, and changes only the graph.
+TEST(BrightnessGraph, TakesTheSecondFrequencyFromThePanel)
+{
+    testing::ModelWindow window;
+    window.model.openExplore(true);
+    const int pictures = window.view.pictures;
+    window.model.perform(SecondFrequencySetting{true, 99});
+    EXPECT_EQ(window.state().explore.secondFrequencyTenths, ExploreState::frequencyTenthsMaximum);
+    EXPECT_EQ(window.view.pictures, pictures);
+    window.model.press(Button::cmdStart);
+    window.model.perform(SecondFrequencySetting{false, 7});
+    EXPECT_TRUE(window.state().explore.secondShown);
+    window.finishRun();
+    EXPECT_FALSE(window.state().explore.secondShown);
+    EXPECT_EQ(window.state().explore.secondFrequencyTenths, 7);
+}
+
+}  // namespace
+}  // namespace quorvel

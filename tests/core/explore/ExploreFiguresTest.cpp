@@ -1,0 +1,191 @@
+// The explore panel's figures against tests/data/explore-figures.json, which a short script
+// works out from the mirror's formulas without the core's code.
+#include "core/explore/BrightnessGraph.h"
+#include "core/explore/ExploreWords.h"
+#include "core/explore/MirrorOptics.h"
+#include "core/start/PathSweep.h"
+#include "core/picture/PictureDescription.h"
+#include "core/start/SceneSetup.h"
+#include "tests/core/window/ModelWindow.h"
+#include "tests/support/MirrorText.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <vector>
+#include <string>
+
+namespace quorvel {
+namespace {
+
+using nlohmann::json;
+
+const json& figures()
+{
+    static const json table = json::parse(std::ifstream(QUORVEL_EXPLORE_FIGURES));
+    return table;
+}
+
+Mirror mirrorOf(const std::string& text)
+{
+    Mirror mirror = Mirror::bare();
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment)
+        mirror.set(segment, text.at(static_cast<std::size_t>(segment)) == '1');
+    return mirror;
+}
+
+PathMeasure measureOf(const json& row) { return row.at("measure") == "TwoLegs" ? PathMeasure::TwoLegs : PathMeasure::RootOfSquares; }
+
+// A length as the words give it: in tenths, a whole number without its ".0".
+std::string oneDecimal(double value)
+{
+    const long tenths = std::lround(value * 10);
+    return std::to_string(tenths / 10) + (tenths % 10 == 0 ? "" : "." + std::to_string(tenths % 10));
+}
+
+bool says(const std::string& words, const std::string& part) { return words.find(part) != std::string::npos; }
+
+TEST(ExploreFigures, TheCoreGivesEveryMirrorsFiguresOfTheTable)
+{
+    for (const json& row : figures().at("mirrors")) {
+        SCOPED_TRACE(row.at("name").get<std::string>());
+        const Mirror mirror = mirrorOf(row.at("mirror"));
+        const double distance = row.at("distance");
+        const double frequency = row.at("frequency");
+        const PathMeasure measure = measureOf(row);
+        EXPECT_NEAR(brightness(mirror, distance, frequency, measure), row.at("brightness").get<double>(), 1e-9);
+        const auto here = againstWholeMirrorHere(mirror, distance, frequency, measure);
+        ASSERT_TRUE(here.has_value());
+        EXPECT_NEAR(*here, row.at("againstWholeHere").get<double>(), 1e-9);
+        const LightParts parts = lightParts(mirror, distance, frequency, measure);
+        EXPECT_NEAR(parts.length, row.at("sumLength").get<double>(), 1e-9);
+        EXPECT_NEAR(parts.nearLeastTime, row.at("nearLeastTime").get<double>(), 1e-9);
+        EXPECT_NEAR(parts.farFromLeastTime, row.at("farFromLeastTime").get<double>(), 1e-9);
+        EXPECT_EQ(strips(mirror), row.at("strips").get<int>());
+        EXPECT_EQ(withinAQuarterTurn(photonVectors(distance, frequency, measure), mirror), row.at("withinAQuarterTurn").get<bool>());
+    }
+    // The Grating preset is the script's longest sum; the left third's own grating comes from
+    // another branch's preset and is checked with it.
+    EXPECT_EQ(testing::mirrorText(grating(250, 1)), figures().at("mirrors").at(4).at("mirror"));
+}
+
+TEST(ExploreFigures, TheLeastTimePointItsThirdTheBrightestMirrorAndThePathsAtTheMiddle)
+{
+    for (const json& point : figures().at("leastTimeX"))
+        EXPECT_EQ(leastTimeX(point.at("distance")), point.at("x").get<double>()) << point;
+    for (const json& third : figures().at("aroundLeastTime"))
+        EXPECT_EQ(testing::mirrorText(aroundLeastTime(third.at("distance"))), third.at("mirror")) << third;
+    for (const json& brightest : figures().at("brightestMirror"))
+        EXPECT_NEAR(brightestMirror(brightest.at("frequency")), brightest.at("brightness").get<double>(), 1e-9) << brightest;
+    for (const auto measure : {PathMeasure::RootOfSquares, PathMeasure::TwoLegs}) {
+        const Scene scene = sceneGeometry(0, 1, Layout::Classic, measure);
+        const std::string name = measure == PathMeasure::TwoLegs ? "TwoLegs" : "RootOfSquares";
+        EXPECT_NEAR(pathLength(scene, pointXOf(scene, 29)), figures().at("pathLengthAtTheMiddle").at(name).get<double>(), 1e-9) << name;
+    }
+}
+
+// Where the whole mirror is brightest moves with the frequency, as the 30 coarse segments' sum
+// swings with the distance: the graph's words name the table's peak at every frequency the panel
+// offers, by either measure, and with real lengths it is the middle only at 0.8 and 1.
+TEST(ExploreFigures, TheGraphSaysWhereTheWholeMirrorIsBrightestAtEveryFrequency)
+{
+    std::vector<double> brightestAtTheMiddle;
+    for (const json& peak : figures().at("wholeMirrorPeaks")) {
+        ExploreState state;
+        state.measure = measureOf(peak);
+        state.frequencyTenths = static_cast<int>(std::lround(peak.at("frequency").get<double>() * 10));
+        state.distance = 1;  // of two equal peaks either side of the middle, the words name the nearer
+        const int distance = peak.at("distance");
+        const std::string expected = "The whole mirror is brightest at distance " + std::to_string(distance) + ", " + brightnessNumber(peak.at("brightness")) + ".";
+        EXPECT_NE(BrightnessGraph().describe(state).find(expected), std::string::npos) << peak;
+        if (state.measure == PathMeasure::TwoLegs && distance == 0)
+            brightestAtTheMiddle.push_back(peak.at("frequency"));
+    }
+    EXPECT_EQ(brightestAtTheMiddle, (std::vector<double>{0.8, 1.0}));
+}
+
+// The panel's mark of the least-time path, drawn after a change, stands where the table's drawn
+// path nearest the least-time point is, whichever segments are scraped.
+TEST(ExploreFigures, TheLeastTimeMarkStandsWhereTheLeastTimePathWouldReflect)
+{
+    struct Case {
+        MirrorPreset preset;
+        int distance;
+        double mark;
+    };
+    const json& points = figures().at("leastTimeX");
+    for (const Case& setting : {Case{MirrorPreset::OuterThirds, 0, points.at(0).at("mark")}, Case{MirrorPreset::MiddleThird, 250, points.at(1).at("mark")},
+                                Case{MirrorPreset::WholeMirror, 250, points.at(1).at("mark")}, Case{MirrorPreset::MiddleThird, 297, points.at(2).at("mark")}}) {
+        testing::ModelWindow window;
+        window.model.openExplore(true);
+        window.model.perform(DistanceSetting{setting.distance});
+        window.model.perform(setting.preset);
+        const auto& ops = window.surface.ops();
+        const auto mark = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const testing::Op& op) { return op.kind == testing::OpKind::Line && op.y2 == 100.0f; });
+        ASSERT_NE(mark, ops.rend());
+        EXPECT_EQ(mark->x1, static_cast<float>(setting.mark)) << setting.distance;
+        EXPECT_EQ(mark->penWidth, 1) << "a thin mark, whether the last segment reflects or not";
+        // Its bold ray to the detector starts there, after the pen is widened.
+        EXPECT_EQ((mark - 2)->x1, mark->x1);
+    }
+}
+
+// Every claim of the words is checked against the table's figures: the least-time segments and
+// whether they are scraped, the sum's length, where it comes from, and the second figure.
+TEST(ExploreFigures, TheWordsClaimOnlyWhatTheFiguresShow)
+{
+    constexpr double firstCentre = 56;
+    constexpr double width = 24;
+    for (const json& row : figures().at("mirrors")) {
+        SCOPED_TRACE(row.at("name").get<std::string>());
+        const Mirror mirror = mirrorOf(row.at("mirror"));
+        const int distance = row.at("distance");
+        const double frequency = row.at("frequency");
+        DrawnPicture drawn{DrawnPicture::Stage::Drawn, std::to_string(distance), frequency == 1 ? "1" : "2", mirror, 30, Layout::Explore, measureOf(row)};
+        const std::string words = runEndWords(drawn);
+
+        double mark = 0;
+        for (const json& point : figures().at("leastTimeX"))
+            mark = point.at("distance") == distance ? point.at("mark").get<double>() : mark;
+        ASSERT_NE(mark, 0) << "the table has the mark of each distance it uses";
+        const double offset = (mark - firstCentre) / width;
+        const int left = static_cast<int>(std::floor(offset));
+        const bool tie = offset != left;
+        const std::string where = tie ? "segments " + std::to_string(left + 1) + " and " + std::to_string(left + 2) + " of 30" : "segment " + std::to_string(left + 1) + " of 30";
+        EXPECT_TRUE(says(words, where)) << words;
+        const int scraped = (mirror.on(left) ? 0 : 1) + (tie && !mirror.on(left + 1) ? 1 : 0);
+        EXPECT_EQ(says(words, "would reflect"), scraped == (tie ? 2 : 1)) << words;
+        EXPECT_EQ(says(words, "Of the two, segment"), tie && scraped == 1) << words;
+        const double length = row.at("sumLength");
+        const double near = row.at("nearLeastTime");
+        const double far = row.at("farFromLeastTime");
+        EXPECT_TRUE(says(words, "The sum vector is " + oneDecimal(length) + " photon vectors long")) << words;
+        EXPECT_TRUE(says(words, brightnessNumber(row.at("brightness")) + " of the light of a whole mirror at the middle")) << words;
+        const bool grating = row.at("strips").get<int>() > 1 && row.at("withinAQuarterTurn").get<bool>();
+        EXPECT_EQ(says(words, "The " + std::to_string(row.at("strips").get<int>()) + " strips left make a grating"), grating) << words;
+        const bool fromAround = says(words, "comes from the segments around the path of least time");
+        const bool fromFar = says(words, "from segments far from the path of least time");
+        const bool cancel = says(words, "nearly cancel");
+        EXPECT_EQ(fromAround + fromFar + cancel, 1) << words;
+        EXPECT_TRUE(!fromAround || near > length / 2) << words;
+        if (fromFar) {
+            EXPECT_GT(far, length / 2) << words;
+            if (says(words, "as those around it are scraped off"))
+                EXPECT_NEAR(near, 0, 1e-12) << words;
+            else
+                EXPECT_TRUE(says(words, oneDecimal(far) + " of its " + oneDecimal(length) + " photon vectors")) << words;
+        }
+        if (cancel) {
+            EXPECT_LT(length, 0.25 * static_cast<double>(std::ranges::count(row.at("mirror").get<std::string>(), '1'))) << words;
+            EXPECT_LT(row.at("brightness").get<double>(), 0.5) << "little light arrives: " << words;
+        }
+        const std::string here = brightnessNumber(row.at("againstWholeHere")) + " times as likely";
+        EXPECT_EQ(says(words, here), !mirror.isWhole()) << words;
+    }
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,273 @@
+#include "core/explore/BrightnessGraph.h"
+#include "core/explore/ExploreWords.h"
+#include "core/explore/MirrorOptics.h"
+#include "tests/core/window/ModelWindow.h"
+#include "tests/support/MirrorText.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvel {
+namespace {
+
+using testing::ModelWindow;
+using testing::Op;
+using testing::OpKind;
+using testing::RecordingSurface;
+
+ModelWindow& opened(ModelWindow& window)
+{
+    window.model.openExplore(true);
+    return window;
+}
+
+bool drawsGreen(const std::vector<Op>& ops)
+{
+    return std::ranges::any_of(ops, [](const Op& op) { return op.kind == OpKind::Line && op.colour == Colour{green}; });
+}
+
+// The worked values: the whole mirror sends all its light to a detector straight above the
+// middle, and three quarters with the pair moved 250 pixels at frequency 1.
+TEST(ExploreBrightness, ComparesTheSquaredSumWithTheWholeMirrorAtTheMiddle)
+{
+    EXPECT_NEAR(brightness(Mirror::whole(), 0, 1), 1, 1e-12);
+    EXPECT_NEAR(brightness(Mirror::whole(), 0, 2), 1, 1e-12);
+    EXPECT_EQ(brightnessNumber(brightness(Mirror::whole(), 250, 1)), "0.75");
+    EXPECT_EQ(brightnessNumber(brightness(Mirror::whole(), -250, 1)), "0.75") << "the picture is symmetric";
+    EXPECT_EQ(brightness(Mirror::bare(), 0, 1), 0);
+    EXPECT_EQ(brightnessWords(0.7507, 1.0), "0.75 of the light of a whole mirror at the middle, 1.00 times that of the whole mirror here");
+    EXPECT_EQ(brightnessWords(0, std::nullopt), "0.00 of the light of a whole mirror at the middle; the whole mirror here sends none");
+    EXPECT_EQ(segmentName(11, true), "segment 12 of 30, on");
+    EXPECT_EQ(segmentName(0, false), "segment 1 of 30, off");
+    EXPECT_EQ(tenthsText(15), "1.5");
+    EXPECT_EQ(tenthsText(20), "2");
+    EXPECT_EQ(tenthsText(5), "0.5");
+}
+
+TEST(ExploreMirror, PresetsScrapeTheThirdsTheyName)
+{
+    ModelWindow window;
+    window.model.perform(MirrorPreset::MiddleThird);
+    EXPECT_EQ(testing::mirrorText(window.state().explore.mirror), "000000000011111111110000000000");
+    window.model.perform(MirrorPreset::OuterThirds);
+    EXPECT_EQ(testing::mirrorText(window.state().explore.mirror), "111111111100000000001111111111");
+    window.model.perform(MirrorPreset::WholeMirror);
+    EXPECT_TRUE(window.state().explore.mirror.isWhole());
+}
+
+// No single segment switched on or off makes a grating's sum longer, and it reflects far more
+// than the whole mirror where the law of reflection sends no light.
+TEST(ExploreMirror, AGratingIsTheLongestSumAndStaysWhenTheSettingsChange)
+{
+    const Mirror made = grating(250, 1);
+    const double strongest = brightness(made, 250, 1);
+    EXPECT_GT(strongest, 5 * brightness(Mirror::whole(), 250, 1));
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
+        Mirror changed = made;
+        changed.toggle(segment);
+        EXPECT_LE(brightness(changed, 250, 1), strongest) << "segment " << segment;
+    }
+
+    ModelWindow window;
+    window.model.perform(DistanceSetting{250});
+    window.model.perform(MirrorPreset::Grating);
+    EXPECT_EQ(window.state().explore.mirror, made);
+    window.model.perform(FrequencySetting{20});
+    window.model.perform(DistanceSetting{0});
+    EXPECT_EQ(window.state().explore.mirror, made);
+    EXPECT_NEAR(window.state().explore.brightness, brightness(made, 0, 2), 1e-12);
+}
+
+// An off segment keeps its time-curve dot (five operations) and loses its rays, photon vector and
+// spiral link; its mirror piece is a thin line, one operation more than a segment and its dot.
+TEST(ExploreStart, DrawsNothingButTheTimeCurveForScrapedSegments)
+{
+    ModelWindow window;
+    window.model.perform(SegmentSwitch{4});
+    window.startAndFinish();
+    EXPECT_EQ(window.drawn(), testing::wholePictureOps + 1 - 7);
+
+    ModelWindow bare;
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment)
+        bare.model.perform(SegmentSwitch{segment});
+    bare.startAndFinish();
+    EXPECT_EQ(bare.drawn(), testing::setUpOps + 30 + 30 * 5 + 4) << "only the source and the detector are filled again";
+    EXPECT_FALSE(drawsGreen(bare.surface.ops())) << "a sum of no length";
+    EXPECT_TRUE(bare.view.stops.empty());
+    EXPECT_EQ(bare.state().explore.brightness, 0);
+}
+
+// With no change the panel leaves the window as it was; the whole mirror at each classic setting
+// gives the classic picture and labels at once. Both windows have drawn the picture at distance 0
+// before, so that the drawing state carried over is the same.
+TEST(ExploreClassic, TheWholeMirrorAtAClassicSettingDrawsTheClassicPicture)
+{
+    for (const auto& [distance, frequency] : {std::pair(Option::op0, Option::op2), std::pair(Option::op250, Option::op1), std::pair(Option::op250, Option::op2)}) {
+        SCOPED_TRACE(distance == Option::op0 ? "distance 0" : "distance 250");
+        ModelWindow classic;
+        classic.startAndFinish();
+        const std::size_t before = classic.drawn();
+        classic.model.choose(distance);
+        classic.model.choose(frequency);
+        classic.startAndFinish();
+
+        ModelWindow reopened;
+        reopened.startAndFinish();
+        opened(reopened).model.openExplore(false);
+        reopened.model.choose(distance);
+        reopened.model.choose(frequency);
+        reopened.startAndFinish();
+        EXPECT_EQ(reopened.surface.ops(), classic.surface.ops());
+
+        ModelWindow live;
+        opened(live).model.perform(MirrorPreset::WholeMirror);
+        live.model.perform(DistanceSetting{distance == Option::op0 ? 0 : 250});
+        live.model.perform(FrequencySetting{frequency == Option::op1 ? 10 : 20});
+        EXPECT_EQ(live.view.timers.size(), 0u) << "no pauses";
+        const std::vector<Op> second(classic.surface.ops().begin() + static_cast<long>(before), classic.surface.ops().end());
+        const std::vector<Op> redrawn(live.surface.ops().end() - static_cast<long>(second.size()), live.surface.ops().end());
+        EXPECT_EQ(redrawn, second);
+        EXPECT_EQ(live.state().results, classic.state().results);
+    }
+}
+
+// Beyond the classic settings the picture would reach past the band, which is all a Start
+// erases; the band's own rows are the only lines that touch its edge.
+TEST(ExploreClassic, EveryPictureStaysWithinTheBand)
+{
+    ModelWindow window;
+    opened(window);
+    for (const MirrorPreset preset : {MirrorPreset::WholeMirror, MirrorPreset::Grating}) {
+        for (int distance = -330; distance <= 330; distance += 55) {
+            window.model.perform(DistanceSetting{distance});
+            window.model.perform(preset);
+            for (const Op& op : window.surface.ops()) {
+                const float reach = op.kind == OpKind::Circle ? op.radius + op.penWidth / 2.0f : op.penWidth / 2.0f;
+                const bool line = op.kind == OpKind::Line;
+                if (line && op.colour == Colour{lightGrey} && op.penWidth == 1)
+                    continue;
+                if (!line && op.kind != OpKind::Circle)
+                    continue;
+                for (const auto& [x, y] : {std::pair(op.x1, op.y1), std::pair(line ? op.x2 : op.x1, line ? op.y2 : op.y1)}) {
+                    ASSERT_TRUE(x - reach >= 5 && x + reach <= 795 && y - reach >= 61 && y + reach <= 580)
+                        << "distance " << distance << ": " << op;
+                }
+            }
+        }
+    }
+}
+
+TEST(ExploreSettings, TheSlidersWriteTheSettingsAndTheOptionsShowOnlyTheirValues)
+{
+    ModelWindow window;
+    window.model.perform(DistanceSetting{100});
+    window.model.perform(FrequencySetting{15});
+    EXPECT_EQ(window.state().nPosun, "100");
+    EXPECT_EQ(window.state().nKmitocet, "1.5");
+    EXPECT_FALSE(window.state().distance);
+    EXPECT_FALSE(window.state().frequency);
+    window.model.perform(DistanceSetting{250});
+    window.model.perform(FrequencySetting{20});
+    EXPECT_EQ(window.state().distance, Option::op250);
+    EXPECT_EQ(window.state().frequency, Option::op2);
+    window.model.perform(DistanceSetting{-1000});
+    window.model.perform(FrequencySetting{0});
+    EXPECT_EQ(window.state().explore.distance, -330);
+    EXPECT_EQ(window.state().nKmitocet, "0.5");
+    window.model.choose(Option::op0);
+    EXPECT_EQ(window.state().explore.distance, 0) << "the panel follows the options";
+    EXPECT_EQ(window.state().explore.frequencyTenths, 10);
+}
+
+// Beyond the table's rows the sum label sits by the sum vector and the source's label stays in
+// the picture.
+TEST(ExploreSettings, EveryLabelFindsAPlaceAtAnyDistance)
+{
+    ModelWindow window;
+    opened(window).model.perform(DistanceSetting{330});
+    const LabelState sum = window.state().label(ResultLabel::Soucet);
+    EXPECT_TRUE(sum.shown);
+    EXPECT_NE(std::pair(sum.left, sum.top), std::pair(336, 48)) << "not left where the layout put it";
+    EXPECT_EQ(window.state().label(ResultLabel::Zdroj).left, 0);
+}
+
+// The sum label stands beside the sum vector, not on it, nor on the mirror or the buttons above
+// the band; the spiral stays where the middle's is when the pair moves right.
+TEST(ExploreSettings, TheSumLabelLeavesTheSumVectorTheMirrorAndTheButtonsInSight)
+{
+    for (const auto& [distance, tenths] : {std::pair(-175, 5), std::pair(50, 10), std::pair(-50, 10), std::pair(120, 17), std::pair(-2, 30), std::pair(-330, 10)}) {
+        ModelWindow window;
+        opened(window).model.perform(FrequencySetting{tenths});
+        window.model.perform(DistanceSetting{distance});
+        const LabelState placed = window.state().label(ResultLabel::Soucet);
+        EXPECT_TRUE(placed.left >= 5 && placed.left + 113 <= 795 && placed.top >= 64 && placed.top + 57 <= 290 - 30) << distance << ", " << tenths;
+        const auto last = std::ranges::find_if(window.surface.ops().rbegin(), window.surface.ops().rend(), [](const Op& op) { return op.colour == Colour{green}; });
+        ASSERT_NE(last, window.surface.ops().rend());
+        const Op& sum = *last;
+        EXPECT_LE(sum.x1, 594) << "the spiral starts in the picture";
+        const LabelState label = window.state().label(ResultLabel::Soucet);
+        for (float t = 0; t <= 1; t += 0.05f) {
+            const float x = sum.x1 + t * (sum.x2 - sum.x1);
+            const float y = sum.y1 + t * (sum.y2 - sum.y1);
+            EXPECT_FALSE(x > label.left && x < label.left + 113 && y > label.top && y < label.top + 57) << distance << ", " << tenths << " at " << t;
+        }
+    }
+}
+
+// A preset and a click on the graph, then Ctrl+E, during a run: they land on the open panel and
+// are drawn before it closes, so the picture shows what the next Start draws and keeps its labels.
+TEST(ExploreInput, OpeningAndClosingThePanelIsHeldWithTheRestInTheOrderItCame)
+{
+    ModelWindow window;
+    opened(window).model.press(Button::cmdStart);
+    window.model.perform(MirrorPreset::MiddleThird);
+    window.model.clickGraph(static_cast<float>(BrightnessGraph::xOf(100)));
+    window.model.openExplore(false);
+    EXPECT_TRUE(window.state().explore.open) << "held";
+    EXPECT_TRUE(window.state().explore.mirror.isWhole()) << "held";
+    window.finishRun();
+    EXPECT_FALSE(window.state().explore.open);
+    EXPECT_EQ(testing::mirrorText(window.state().explore.mirror), "000000000011111111110000000000");
+    const std::string described = window.model.pictureDescription();
+    EXPECT_TRUE(described.starts_with("Drawn for distance 100 and frequency 1:")) << described;
+    EXPECT_EQ(described.find("Start will draw"), std::string::npos) << described;
+    EXPECT_TRUE(window.anyResultShown());
+    ASSERT_EQ(window.view.announcements.size(), 1u) << "the run's end, once";
+    EXPECT_NE(window.view.announcements.front().find(" Then the explore panel closed."), std::string::npos) << window.view.announcements.front();
+
+    // Two presses of Ctrl+E during a run open the panel and close it again, in turn.
+    window.model.press(Button::cmdStart);
+    window.model.toggleExplore();
+    window.model.toggleExplore();
+    window.model.perform(MirrorPreset::WholeMirror);
+    window.finishRun();
+    EXPECT_FALSE(window.state().explore.open);
+    const std::string& said = window.view.announcements.back();
+    EXPECT_TRUE(said.ends_with(" Carried out after the run: the explore panel opened. Then the explore panel closed. Then the whole mirror put back.")) << said;
+    const int pictures = window.view.pictures;
+    window.model.openExplore(true);
+    EXPECT_EQ(window.view.pictures, pictures + 1) << "the change made while it was closed is drawn as it opens";
+    EXPECT_TRUE(window.model.pictureDescription().starts_with("Drawn for distance 100 and frequency 1:"));
+    EXPECT_EQ(window.model.pictureDescription().find("Start will draw"), std::string::npos);
+}
+
+TEST(ExploreInput, AClickOnTheMirrorSwitchesTheSegmentUnderItOnlyWhileThePanelIsOpen)
+{
+    ModelWindow window;
+    window.model.clickPicture(320, 290.5f);
+    EXPECT_TRUE(window.state().explore.mirror.isWhole());
+    opened(window).model.clickPicture(320, 290.5f);
+    EXPECT_FALSE(window.state().explore.mirror.on(11));
+    EXPECT_FALSE(window.state().promptShown) << "the picture drawn at once needs no prompt to press Start";
+    EXPECT_EQ(window.state().explore.currentSegment, 11);
+    window.model.clickPicture(320, 250);
+    window.model.clickPicture(30, 290.5f);
+    EXPECT_EQ(testing::mirrorText(window.state().explore.mirror), "111111111110111111111111111111");
+    window.model.moveSegmentCursor(-100);
+    EXPECT_EQ(window.state().explore.currentSegment, 0);
+}
+
+}  // namespace
+}  // namespace quorvel

@@ -1,0 +1,279 @@
+#include "core/explore/ExploreWords.h"
+#include "core/explore/MirrorOptics.h"
+#include "core/settings/SetupReading.h"
+#include "tests/core/window/ModelWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace quorvel {
+namespace {
+
+using testing::ModelWindow;
+using testing::OpKind;
+
+// Written from the geometry, sharing nothing with the core: the source at 354 - distance and the
+// detector 100 pixels right of it, both 50 above the mirror; segment k's centre at 56 + 24k.
+double referenceLength(PathMeasure measure, int distance, int segment)
+{
+    const double x = 56 + 24.0 * segment;
+    const double source = 354.0 - distance - x;
+    const double detector = 454.0 - distance - x;
+    if (measure == PathMeasure::TwoLegs)
+        return std::sqrt(source * source + 2500) + std::sqrt(detector * detector + 2500);
+    return std::sqrt(source * source + detector * detector + 5000);
+}
+
+// The largest turn between neighbouring segments' arrows, in degrees, over the distances given.
+double largestTurn(PathMeasure measure, int tenths, int fromDistance, int toDistance)
+{
+    double largest = 0;
+    for (int distance = fromDistance; distance <= toDistance; ++distance) {
+        for (int k = 0; k + 1 < Mirror::segmentCount; ++k) {
+            const double step = std::abs(referenceLength(measure, distance, k + 1) - referenceLength(measure, distance, k));
+            largest = std::max(largest, step * 0.0471123 * tenths / 10 * 180 / std::numbers::pi);
+        }
+    }
+    return largest;
+}
+
+int reflecting(const Mirror& mirror)
+{
+    int count = 0;
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment)
+        count += mirror.on(segment) ? 1 : 0;
+    return count;
+}
+
+ModelWindow& opened(ModelWindow& window)
+{
+    window.model.openExplore(true);
+    return window;
+}
+
+// At frequency 1, with the window's measure the whole mirror is brightest with the pair over the
+// mirror's end; with real lengths, at the middle, as light is. At other frequencies the coarse
+// segments move the peak, which the figures' test follows.
+TEST(LessonMeasure, AtFrequency1TheRealLengthsPutTheWholeMirrorsBrightestAtTheMiddle)
+{
+    const auto brightest = [](PathMeasure measure) {
+        int best = 0;
+        for (int distance = 0; distance <= ExploreState::distanceMaximum; ++distance) {
+            if (brightness(Mirror::whole(), distance, 1, measure) > brightness(Mirror::whole(), best, 1, measure))
+                best = distance;
+        }
+        return best;
+    };
+    EXPECT_EQ(brightest(PathMeasure::RootOfSquares), 297);
+    EXPECT_EQ(brightnessNumber(brightness(Mirror::whole(), 297, 1)), "1.53");
+    EXPECT_EQ(brightest(PathMeasure::TwoLegs), 0);
+    EXPECT_EQ(brightnessNumber(brightness(Mirror::whole(), 250, 1, PathMeasure::TwoLegs)), "0.45");
+    EXPECT_EQ(brightnessNumber(brightness(grating(250, 1, PathMeasure::TwoLegs), 250, 1, PathMeasure::TwoLegs)), "6.03");
+}
+
+// Most light comes from where the time is least: at 250/1 the third around it gives 0.64, the
+// rest of the mirror almost nothing, and the geometric middle third 0.15.
+TEST(LessonPresets, TheThirdAroundLeastTimeGivesMostOfTheLight)
+{
+    ModelWindow window;
+    window.model.perform(DistanceSetting{250});
+    window.model.perform(MirrorPreset::AroundLeastTime);
+    EXPECT_EQ(window.state().explore.mirror, Mirror::span(0, 9)) << "the least-time point is at x 154, over segments 0 to 9";
+    EXPECT_EQ(brightnessNumber(window.state().explore.brightness), "0.64");
+    window.model.perform(MirrorPreset::AwayFromLeastTime);
+    EXPECT_EQ(window.state().explore.mirror, Mirror::span(10, 29));
+    EXPECT_NEAR(window.state().explore.brightness, 0.0047, 0.0005);
+    window.model.perform(MirrorPreset::MiddleThird);
+    EXPECT_EQ(brightnessNumber(window.state().explore.brightness), "0.15");
+
+    // With real lengths: 0.38, almost nothing, and 0.06.
+    window.model.perform(MeasureSetting{PathMeasure::TwoLegs});
+    EXPECT_EQ(brightnessNumber(window.state().explore.brightness), "0.06");
+    window.model.perform(MirrorPreset::AroundLeastTime);
+    EXPECT_EQ(brightnessNumber(window.state().explore.brightness), "0.38");
+    window.model.perform(MirrorPreset::AwayFromLeastTime);
+    EXPECT_NEAR(window.state().explore.brightness, 0.0029, 0.0005);
+
+    // The preset follows the pair: at the middle it is the middle third.
+    window.model.perform(DistanceSetting{0});
+    window.model.perform(MirrorPreset::AroundLeastTime);
+    EXPECT_EQ(window.state().explore.mirror, Mirror::span(10, 19));
+}
+
+// A grating is made of the segments still on: the left third, dark at 0/2, sends 2.21 with 5 of
+// its 10 strips; from the whole mirror it is the grating it always was, 9.40 at 250/1.
+TEST(LessonGrating, IsMadeOfTheSegmentsStillOnAndNeverShrinksWhenPressedAgain)
+{
+    ModelWindow window;
+    window.model.choose(Option::op2);
+    window.model.perform(MirrorPreset::AwayFromLeastTime);
+    for (int segment = 20; segment < 30; ++segment)
+        window.model.perform(SegmentSwitch{segment});
+    ASSERT_EQ(window.state().explore.mirror, Mirror::span(0, 9));
+    EXPECT_NEAR(window.state().explore.brightness, 0.0247, 0.0005);
+    window.model.perform(MirrorPreset::Grating);
+    const Mirror leftGrating = window.state().explore.mirror;
+    EXPECT_EQ(reflecting(leftGrating), 5);
+    for (const int segment : {0, 2, 4, 6, 8})
+        EXPECT_TRUE(leftGrating.on(segment)) << segment;
+    EXPECT_EQ(brightnessNumber(window.state().explore.brightness), "2.21");
+    window.model.perform(MirrorPreset::Grating);
+    EXPECT_EQ(window.state().explore.mirror, leftGrating) << "a grating of a grating is itself";
+
+    // At other settings it is made again of the left third, not of the grating left from before.
+    window.model.perform(FrequencySetting{13});
+    window.model.perform(MirrorPreset::Grating);
+    EXPECT_EQ(window.state().explore.mirror, grating(0, 1.3, PathMeasure::RootOfSquares, Mirror::span(0, 9)));
+    EXPECT_NE(window.state().explore.mirror, grating(0, 1.3, PathMeasure::RootOfSquares, leftGrating));
+    ModelWindow whole;
+    whole.model.choose(Option::op250);
+    whole.model.perform(MirrorPreset::Grating);
+    EXPECT_EQ(brightnessNumber(whole.state().explore.brightness), "9.40");
+}
+
+// Above the cap the arrows of neighbouring segments turn apart by more than half a turn somewhere
+// the pair can stand; the window's measure keeps the window's own 2, true with the pair at the
+// middle.
+TEST(LessonFrequencyCap, KeepsNeighbouringArrowsWithinHalfATurn)
+{
+    constexpr int legsCap = ExploreState::frequencyTenthsCap(PathMeasure::TwoLegs);
+    EXPECT_LE(largestTurn(PathMeasure::TwoLegs, legsCap, -330, 330), 180);
+    EXPECT_GT(largestTurn(PathMeasure::TwoLegs, legsCap + 1, -330, 330), 180);
+    constexpr int windowCap = ExploreState::frequencyTenthsCap(PathMeasure::RootOfSquares);
+    EXPECT_EQ(windowCap, 20);
+    EXPECT_LE(largestTurn(PathMeasure::RootOfSquares, windowCap, 0, 0), 180);
+    EXPECT_GT(largestTurn(PathMeasure::RootOfSquares, windowCap + 1, 0, 0), 180);
+    EXPECT_LE(largestTurn(PathMeasure::RootOfSquares, windowCap, -330, 330), 182.5) << "the far end's neighbours at distance 330";
+
+    ModelWindow window;
+    opened(window).model.choose(Option::op2);
+    window.model.perform(MeasureSetting{PathMeasure::TwoLegs});
+    EXPECT_EQ(window.state().explore.frequencyTenths, legsCap);
+    EXPECT_EQ(window.state().nKmitocet, "1.3");
+    window.settle();
+    EXPECT_EQ(window.view.announcements.back().rfind("Path lengths: Real length (the two legs). Frequency brought down to 1.3", 0), 0u)
+        << window.view.announcements.back();
+    window.model.perform(FrequencySetting{30});
+    EXPECT_EQ(window.state().explore.frequencyTenths, legsCap);
+    // The window's own 2 is beyond the real lengths' reach: the window's measure comes back.
+    window.model.choose(Option::op2);
+    EXPECT_EQ(window.state().explore.measure, PathMeasure::RootOfSquares);
+    EXPECT_EQ(window.state().explore.frequencyTenths, 20);
+    window.settle();
+    EXPECT_NE(window.view.announcements.back().find("measured as the window measures them again"), std::string::npos);
+    window.model.perform(FrequencySetting{30});
+    EXPECT_EQ(window.state().explore.frequencyTenths, windowCap);
+}
+
+// The real lengths draw another picture: the middle segments' time dot stands 0.2 / 1.414 of the
+// 142.4-pixel path above the axis at 490.5 (flatter, so that the curve stays under the mirror),
+// the window's 0.2 of its 101.4.
+TEST(LessonMeasure, IsDrawnHeldInOrderAndLeavesTheClassicWindowAlone)
+{
+    const auto middleTimeDot = [](const ModelWindow& window) {
+        const auto& ops = window.surface.ops();
+        const auto dot = std::find_if(ops.rbegin(), ops.rend(), [](const testing::Op& op) { return op.kind == OpKind::Circle && op.x1 == 392 && op.y1 > 440; });
+        return dot == ops.rend() ? 0.0 : dot->y1;
+    };
+    ModelWindow window;
+    opened(window).model.perform(MeasureSetting{PathMeasure::TwoLegs});
+    EXPECT_NEAR(middleTimeDot(window), 490.5 - 0.2 / std::sqrt(2) * referenceLength(PathMeasure::TwoLegs, 0, 14), 0.01);
+    EXPECT_NE(window.model.pictureDescription().find("its two legs added"), std::string::npos);
+    window.model.perform(MeasureSetting{PathMeasure::RootOfSquares});
+    EXPECT_NEAR(middleTimeDot(window), 490.5 - 0.2 * referenceLength(PathMeasure::RootOfSquares, 0, 14), 0.01);
+
+    // Held through a run and carried out in the order given.
+    for (const bool measureFirst : {true, false}) {
+        ModelWindow held;
+        held.model.press(Button::cmdStart);
+        if (measureFirst) {
+            held.model.perform(MeasureSetting{PathMeasure::TwoLegs});
+            held.model.perform(FrequencySetting{15});
+        } else {
+            held.model.perform(FrequencySetting{15});
+            held.model.perform(MeasureSetting{PathMeasure::TwoLegs});
+        }
+        EXPECT_EQ(held.state().explore.measure, PathMeasure::RootOfSquares) << "held";
+        held.finishRun();
+        EXPECT_EQ(held.state().explore.measure, PathMeasure::TwoLegs);
+        EXPECT_EQ(held.state().explore.frequencyTenths, 13) << "the cap, either way";
+        const std::string& said = held.view.announcements.back();
+        const std::string carried = said.substr(said.find("Carried out after the run"));
+        const auto measureAt = carried.find("path lengths: Real length (the two legs)");
+        const auto frequencyAt = carried.find("frequency 1");
+        ASSERT_NE(measureAt, std::string::npos) << carried;
+        ASSERT_NE(frequencyAt, std::string::npos) << carried;
+        EXPECT_EQ(measureAt < frequencyAt, measureFirst) << carried;
+    }
+
+    // A Start of the untouched window draws with the window's measure.
+    ModelWindow classic;
+    classic.startAndFinish();
+    EXPECT_NEAR(middleTimeDot(classic), 490.5 - 0.2 * referenceLength(PathMeasure::RootOfSquares, 0, 14), 0.01);
+}
+
+// At frequency 1 the ends do not cancel; the panel offers a frequency where they do, within the
+// measure's reach, and with the pair away from the middle it offers the middle.
+TEST(LessonEnds, OffersASettingWhereTheEndsCancel)
+{
+    ModelWindow window;
+    opened(window).model.perform(MirrorPreset::OuterThirds);
+    EndsLesson lesson = window.state().explore.endsLesson;
+    EXPECT_EQ(lesson.offer, EndsLesson::Offer::Frequency);
+    EXPECT_EQ(lesson.frequencyTenths, 20);
+    EXPECT_EQ(brightnessNumber(lesson.outerThirds), "0.59");
+    EXPECT_EQ(brightnessNumber(lesson.middleThird), "0.63");
+    EXPECT_EQ(endsLessonOffer(lesson), "Try frequency 2");
+    window.settle();
+    EXPECT_NE(window.view.announcements.back().find("the outer thirds give 0.59 and the middle third 0.63"), std::string::npos);
+    window.model.perform(FrequencySetting{lesson.frequencyTenths});
+    lesson = window.state().explore.endsLesson;
+    EXPECT_EQ(lesson.offer, EndsLesson::Offer::None);
+    EXPECT_EQ(brightnessNumber(lesson.middleThird), "1.05");
+    EXPECT_EQ(brightnessNumber(lesson.outerThirds), "0.10");
+
+    // With real lengths 2 is out of reach; 0.6 is the nearest where the outer thirds give under a
+    // tenth of the middle third's light (1.2 misses by a hair: 0.065 against 0.64).
+    const EndsLesson legs = endsLesson(Mirror::span(10, 19), 0, 10, PathMeasure::TwoLegs);
+    EXPECT_EQ(legs.offer, EndsLesson::Offer::Frequency);
+    EXPECT_EQ(legs.frequencyTenths, 6);
+    const auto share = [](double frequency) {
+        return brightness(presetMirror(MirrorPreset::OuterThirds, 0, frequency, PathMeasure::TwoLegs), 0, frequency, PathMeasure::TwoLegs) /
+               brightness(Mirror::span(10, 19), 0, frequency, PathMeasure::TwoLegs);
+    };
+    EXPECT_LT(share(0.6), 0.1);
+    EXPECT_GT(share(1.2), 0.1);
+
+    EXPECT_EQ(endsLesson(Mirror::span(10, 19), 250, 10, PathMeasure::RootOfSquares).offer, EndsLesson::Offer::Middle);
+    EXPECT_EQ(endsLesson(Mirror::whole(), 0, 10, PathMeasure::RootOfSquares).offer, EndsLesson::Offer::None);
+    EXPECT_EQ(endsLesson(Mirror::span(0, 9), 0, 10, PathMeasure::RootOfSquares).offer, EndsLesson::Offer::None);
+}
+
+// A link names the measure and the new presets, and refuses a frequency the measure cannot show.
+TEST(LessonSetup, LinksCarryTheMeasureAndRefuseWhatThePanelCannotReach)
+{
+    const SetupReading legs = SetupReading::ofQuery("measure=legs&frequency=1.2&mirror=around-least-time&distance=250");
+    EXPECT_TRUE(legs.ignored().empty()) << legs.ignoredText();
+    EXPECT_EQ(legs.setup().measure, PathMeasure::TwoLegs);
+    EXPECT_EQ(legs.setup().mirror, Mirror::span(0, 9));
+    EXPECT_TRUE(legs.setup().explore);
+    EXPECT_EQ(legs.setup().query(), "distance=250&frequency=1.2&measure=legs&mirror=around-least-time");
+
+    const SetupReading tooHigh = SetupReading::ofQuery("frequency=1.4&measure=legs");
+    ASSERT_EQ(tooHigh.ignored().size(), 1u);
+    EXPECT_EQ(tooHigh.ignored()[0].name, "frequency");
+    EXPECT_EQ(tooHigh.setup().frequencyTenths, 10);
+    EXPECT_EQ(SetupReading::ofQuery("frequency=2.1").ignored().size(), 1u);
+    EXPECT_TRUE(SetupReading::ofQuery("frequency=2&measure=window").ignored().empty());
+
+    ModelWindow window;
+    window.model.apply(legs.setup());
+    EXPECT_EQ(window.model.setup(), legs.setup());
+    EXPECT_EQ(window.state().nKmitocet, "1.2");
+}
+
+}  // namespace
+}  // namespace quorvel

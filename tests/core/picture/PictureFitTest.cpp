@@ -1,0 +1,167 @@
+#include "core/start/BandClip.h"
+#include "core/explore/ExploreWords.h"
+#include "core/explore/MirrorOptics.h"
+#include "core/start/SceneSetup.h"
+#include "core/start/SpiralFit.h"
+#include "core/start/StartSequence.h"
+#include "tests/support/RecordingSurface.h"
+#include "tests/support/StartStandIns.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <ranges>
+
+namespace quorvel::testing {
+namespace {
+
+std::vector<Op> explorePicture(int distance, int tenths, const Mirror& mirror, PathMeasure measure, RecordingLabels& labels)
+{
+    FixedSettings settings;
+    settings.distance = std::to_string(distance);
+    settings.frequency = tenthsText(tenths);
+    RecordingSurface surface;
+    StartSequence(surface, settings, labels, mirror, Layout::Explore, measure).runToEnd();
+    return surface.ops();
+}
+
+// A link or the command line can scrape the mirror without opening the panel, and Start then draws
+// the classic layout: a grating at 0/2 is fitted there as in the panel, and the whole mirror of
+// the classic window stays whole.
+TEST(PictureFit, AScrapedMirrorIsFittedInTheClassicLayoutToo)
+{
+    const Mirror grating = presetMirror(MirrorPreset::Grating, 0, 2, PathMeasure::RootOfSquares);
+    const Scene scene = sceneGeometry(0, 2);
+    EXPECT_LT(spiralSize(scene, grating, Layout::Classic), 1);
+    EXPECT_EQ(spiralSize(scene, grating, Layout::Classic), spiralSize(sceneGeometry(0, 2, Layout::Explore), grating, Layout::Explore));
+    EXPECT_EQ(spiralSize(sceneGeometry(250, 2), Mirror::whole(), Layout::Classic), 1);
+}
+
+// Where the spiral may reach: the band's interior (x 8 to 792, y 64 to 577) above the mirror at
+// y 290.5, 4 pixels clear of it, since the mirror's pen and dots reach 2.5 and the sum vector's 1.
+bool inSpiralRoom(float x, float y) { return x >= 8 && x <= 792 && y >= 64 && y <= 286.5f; }
+
+// The sum label's box, 113 by 57, as the last placing left it.
+std::pair<float, float> sumLabelPlace(const RecordingLabels& labels)
+{
+    const auto last = [&](LabelOp::Kind kind) {
+        return std::ranges::find_if(labels.ops | std::views::reverse, [&](const LabelOp& op) { return op.label == ResultLabel::Soucet && op.kind == kind; })->value;
+    };
+    return {last(LabelOp::Left), last(LabelOp::Top)};
+}
+
+// At every setting the panel reaches the whole spiral is drawn: links of one length, 35 pixels at
+// most, head to tail from the sum vector's start to its end (a link the band cut short breaks the
+// chain), within the band and above the mirror, which a hundredth larger would leave.
+TEST(PictureFit, TheSpiralAndTheSumVectorFitAboveTheMirrorAtEverySettingThePanelReaches)
+{
+    int unfit = 0;
+    RecordingLabels labels;
+    for (const PathMeasure measure : {PathMeasure::RootOfSquares, PathMeasure::TwoLegs}) {
+        for (int tenths = 5; tenths <= ExploreState::frequencyTenthsCap(measure); ++tenths) {
+            for (int distance = -330; distance <= 330; distance += 10) {
+                for (int preset = 0; preset <= static_cast<int>(MirrorPreset::AwayFromLeastTime); ++preset) {
+                    const Mirror mirror = presetMirror(MirrorPreset(preset), distance, tenths / 10.0, measure);
+                    const std::vector<Op> ops = explorePicture(distance, tenths, mirror, measure, labels);
+                    const Op sum = *std::ranges::find(ops, std::optional<Colour>(green), &Op::colour);
+                    std::vector<std::pair<float, float>> chain{{sum.x1, sum.y1}};
+                    for (const Op& op : ops) {
+                        if (op.kind == OpKind::Line && op.penWidth == 1 && std::pair(op.x1, op.y1) == chain.back())
+                            chain.emplace_back(op.x2, op.y2);
+                    }
+                    const auto length = [&](std::size_t k) { return std::hypot(chain[k].first - chain[k - 1].first, chain[k].second - chain[k - 1].second); };
+                    const float larger = 1 + 0.35f / length(1);
+                    bool fits = chain.size() == static_cast<std::size_t>(mirror.count() + 1) && chain.back() == std::pair(sum.x2, sum.y2) && length(1) < 35.001f;
+                    bool largest = length(1) > 34.999f;
+                    for (std::size_t k = 1; k < chain.size(); ++k) {
+                        const auto [x, y] = chain[k];
+                        fits = fits && std::abs(length(k) - length(1)) < 1e-3f && inSpiralRoom(x, y);
+                        largest = largest || !inSpiralRoom(sum.x1 + (x - sum.x1) * larger, sum.y1 + (y - sum.y1) * larger);
+                    }
+                    unfit += !(fits && largest);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(unfit, 0) << "of " << 67 * 25 * 6 << " settings";
+}
+
+// The sum label never covers the sum vector, whose pen reaches a pixel from its line: at 297/1
+// the side away from the spiral's bulge and the other both cut it, and nowhere else may either.
+TEST(PictureFit, TheSumLabelLeavesTheWholeSumVectorInSight)
+{
+    int covering = 0;
+    const auto covers = [](const std::vector<Op>& ops, std::pair<float, float> box) {
+        const Op sum = *std::ranges::find(ops, std::optional<Colour>(green), &Op::colour);
+        for (int step = 0; step <= 4000; ++step) {
+            const float x = sum.x1 + (sum.x2 - sum.x1) * step / 4000;
+            const float y = sum.y1 + (sum.y2 - sum.y1) * step / 4000;
+            if (x + 1 > box.first && x - 1 < box.first + 113 && y + 1 > box.second && y - 1 < box.second + 57)
+                return true;
+        }
+        return false;
+    };
+    RecordingLabels labels;
+    const std::vector<Op> ops297 = explorePicture(297, 10, Mirror::whole(), PathMeasure::RootOfSquares, labels);
+    EXPECT_FALSE(covers(ops297, sumLabelPlace(labels)));
+    for (const PathMeasure measure : {PathMeasure::RootOfSquares, PathMeasure::TwoLegs}) {
+        for (int tenths = 5; tenths <= ExploreState::frequencyTenthsCap(measure); ++tenths) {
+            for (int distance = -330; distance <= 330; distance += 30) {
+                for (int preset = 0; preset <= static_cast<int>(MirrorPreset::AwayFromLeastTime); ++preset) {
+                    const Mirror mirror = presetMirror(MirrorPreset(preset), distance, tenths / 10.0, measure);
+                    const std::vector<Op> ops = explorePicture(distance, tenths, mirror, measure, labels);
+                    covering += mirror.count() > 0 && covers(ops, sumLabelPlace(labels));
+                }
+            }
+        }
+    }
+    EXPECT_EQ(covering, 0);
+}
+
+// At every distance the panel reaches the source and the detector are drawn whole, and the
+// time curve's dots stay clear of the photon vectors: each dot's outline (3 pixels) above the
+// lowest reach of any photon vector (their row at y 305.5, an arrow's 10 pixels and a pen's 1).
+TEST(PictureFit, TheSourceTheDetectorAndTheTimeCurveFitAtEveryDistanceThePanelReaches)
+{
+    EXPECT_EQ(ExploreState::distanceMaximum, 330);
+    EXPECT_EQ(ExploreState::distanceMinimum, -330);
+    for (const PathMeasure measure : {PathMeasure::RootOfSquares, PathMeasure::TwoLegs}) {
+        for (int distance = -330; distance <= 330; distance += 5) {
+            RecordingLabels labels;
+            const std::vector<Op> ops = explorePicture(distance, 10, Mirror::whole(), measure, labels);
+            const auto drawnAt = [&](float x) {
+                return std::ranges::any_of(ops, [&](const Op& op) { return op.kind == OpKind::Circle && op.radius == 5 && op.x1 == x && op.y1 == 240.5f; });
+            };
+            EXPECT_TRUE(drawnAt(354.0f - distance) && drawnAt(454.0f - distance)) << distance;
+            float lowestArrow = 0;
+            float highestDot = 1000;
+            for (const Op& op : ops) {
+                if (op.kind == OpKind::Line && op.y1 == 305.5f)
+                    lowestArrow = std::max({lowestArrow, op.y1 + 1, op.y2 + 1});
+                else if (op.kind == OpKind::Circle && op.radius == 2 && op.y1 > 250 && op.y1 != 305.5f)
+                    highestDot = std::min(highestDot, op.y1 - 3);
+            }
+            EXPECT_GT(highestDot, lowestArrow) << distance << (measure == PathMeasure::TwoLegs ? " with real lengths" : "");
+        }
+    }
+}
+
+// With the pair far to the left the time curve rises to the photon vectors' label's classic place
+// (x 420 to 557, y 320.5 to 377.5); the label moves along its row to hide none of its dots.
+TEST(PictureFit, ThePhotonVectorsLabelHidesNoDotOfTheTimeCurve)
+{
+    for (int distance = 250; distance <= 330; distance += 5) {
+        RecordingLabels labels;
+        const std::vector<Op> ops = explorePicture(distance, 10, Mirror::whole(), PathMeasure::RootOfSquares, labels);
+        const float left = std::ranges::find_if(labels.ops | std::views::reverse, [](const LabelOp& op) { return op.label == ResultLabel::Radius && op.kind == LabelOp::Left; })->value;
+        for (const Op& dot : ops) {
+            const float reach = dot.radius + 1;
+            EXPECT_FALSE(dot.kind == OpKind::Circle && dot.x1 + reach > left && dot.x1 - reach < left + 137 && dot.y1 + reach > 320.5f && dot.y1 - reach < 377.5f)
+                << distance << ": " << dot;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quorvel::testing

@@ -1,0 +1,198 @@
+#include "core/explore/MirrorOptics.h"
+#include "core/settings/SetupReading.h"
+#include "tests/core/window/ModelWindow.h"
+#include "tests/support/MirrorText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quorvel {
+namespace {
+
+using testing::ModelWindow;
+using Why = SetupReading::Why;
+
+Setup classic(int distance, int frequencyTenths, int speed = 1) { return {distance, frequencyTenths, speed, false, Mirror::whole()}; }
+
+Setup scraped()
+{
+    Mirror mirror = Mirror::span(3, 17);
+    mirror.set(25, true);
+    return {-120, 15, 7, true, mirror};
+}
+
+std::vector<Why> whys(const SetupReading& reading)
+{
+    std::vector<Why> found;
+    for (const SetupReading::Ignored& ignored : reading.ignored())
+        found.push_back(ignored.why);
+    return found;
+}
+
+TEST(SetupReading, ReadsTheWindowsSettingsAndThePanelsFromALink)
+{
+    const SetupReading classicLink = SetupReading::ofQuery("?distance=250&frequency=2&speed=5");
+    EXPECT_EQ(classicLink.setup(), classic(250, 20, 5));
+    EXPECT_TRUE(classicLink.ignored().empty());
+    EXPECT_EQ(SetupReading::ofQuery("explore=1").setup(), (quorvel::Setup{0, 10, 1, true, Mirror::whole()}));
+
+    // Beyond the options the panel is needed, and opens even where the link asks it not to.
+    const SetupReading panel = SetupReading::ofQuery("distance=-120&frequency=1.50&mirror=middle-third&explore=0");
+    EXPECT_EQ(panel.setup(), (quorvel::Setup{-120, 15, 1, true, Mirror::span(10, 19)}));
+    EXPECT_TRUE(panel.ignored().empty());
+    EXPECT_EQ(SetupReading::ofQuery("mirror=000000000000000000000000000001").setup().mirror, Mirror::span(29, 29));
+    // A grating is scraped for the settings of the link, wherever it names them.
+    EXPECT_EQ(SetupReading::ofQuery("mirror=grating&distance=250").setup().mirror, grating(250, 1));
+    EXPECT_EQ(SetupReading::ofQuery("").setup(), quorvel::Setup());
+}
+
+TEST(SetupReading, SetsNothingFromAPairItCannotUseAndSaysWhy)
+{
+    const SetupReading reading = SetupReading::ofQuery("colour=red&speed=21&distance=251&frequency=0.4&distance=&lang=cs&frequency=1.55&speed=4");
+    EXPECT_EQ(reading.setup(), quorvel::Setup()) << "every setting as the window opens";
+    EXPECT_EQ(whys(reading), (std::vector{Why::Unknown, Why::Repeated, Why::Repeated, Why::Repeated})) << "lang belongs to others";
+    EXPECT_EQ(reading.ignored()[1].name, "speed");
+
+    for (const char* wrong : {"distance=1e2", "distance=+5", "distance=%205", "distance=351", "distance=-351", "distance=2.0", "frequency=3.1", "frequency=0.4",
+                              "frequency=1.", "frequency=.5", "frequency=-1", "frequency=1.55", "frequency=2e0", "speed=0", "speed=21", "speed=fast",
+                              "speed=99999999999999999999", "explore=yes", "explore", "mirror=00000000000000000000000000000", "mirror=2000000000000000000000000000000",
+                              "mirror=0000000000000000000000000000000", "mirror=Grating", "mirror="}) {
+        // Beside a good pair of another setting, which is read.
+        const bool speed = std::string_view(wrong).starts_with("speed");
+        const SetupReading bad = SetupReading::ofQuery(std::string(speed ? "distance=250&" : "speed=3&") + wrong);
+        EXPECT_EQ(bad.setup(), speed ? classic(250, 10) : classic(0, 10, 3)) << wrong;
+        EXPECT_EQ(whys(bad), std::vector{Why::Invalid}) << wrong;
+    }
+    const SetupReading badlyEncoded = SetupReading::ofQuery("speed=%zz&distance=2%350&mirror%4=1&&frequency=2%");
+    EXPECT_EQ(badlyEncoded.setup(), classic(250, 10));
+    EXPECT_EQ(whys(badlyEncoded), (std::vector{Why::Encoding, Why::Encoding, Why::Encoding}));
+    EXPECT_EQ(badlyEncoded.ignored()[1].name, "mirror%4=1");
+
+    const SetupReading tooLong = SetupReading::ofQuery("speed=5&" + std::string(quorvel::Setup::longestQuery, 'x'));
+    EXPECT_EQ(tooLong.setup(), quorvel::Setup());
+    EXPECT_EQ(whys(tooLong), std::vector{Why::TooLong});
+}
+
+// Markup is a value like any other: refused, and reported as the text it is.
+TEST(SetupReading, ReportsWhatItIgnoredAsPlainText)
+{
+    const SetupReading markup = SetupReading::ofQuery("mirror=%3Cimg%20src=x%20onerror=alert(1)%3E&%3Cb%3E=1&speed=%0A5");
+    EXPECT_EQ(markup.setup(), quorvel::Setup());
+    EXPECT_EQ(markup.ignored()[0], (SetupReading::Ignored{"mirror", "<img src=x onerror=alert(1)>", Why::Invalid}));
+    EXPECT_EQ(markup.ignoredText(), "mirror=<img src=x onerror=alert(1)> (takes " + SetupReading::takes("mirror") + "), <b> (no such setting), speed=%0A5 (takes a whole number from 1 to 20)");
+
+    std::string many;
+    for (int k = 0; k < 12; ++k)
+        many += "&x" + std::to_string(k) + "=y";
+    const std::string text = SetupReading::ofQuery(many).ignoredText();
+    EXPECT_TRUE(text.starts_with("x0 (no such setting), x1 (no such setting)")) << text;
+    EXPECT_TRUE(text.ends_with("x9 (no such setting) and 2 more")) << text;
+    EXPECT_EQ(SetupReading::ofQuery("distance=" + std::string(50, '9')).ignoredText(),
+              "distance=" + std::string(40, '9') + "... (takes " + SetupReading::takes("distance") + ")");
+    EXPECT_EQ(SetupReading::ofQuery("speed=2").ignoredText(), "");
+}
+
+// The desktop's command line hands its options over as pairs, not percent-encoded.
+TEST(SetupReading, TakesPairsAsTheCommandLineGivesThem)
+{
+    const SetupReading reading({{"frequency", "2"}, {"mirror", "outer-thirds"}, {"speed", "%31"}});
+    EXPECT_EQ(reading.setup().frequencyTenths, 20);
+    EXPECT_EQ(testing::mirrorText(reading.setup().mirror), "111111111100000000001111111111");
+    EXPECT_TRUE(reading.setup().explore);
+    EXPECT_EQ(reading.ignored(), (std::vector<SetupReading::Ignored>{{"speed", "%31", Why::Invalid}}));
+}
+
+TEST(SetupQuery, WritesOnlyWhatDiffersFromTheOpeningWindowAndKeepsTheLanguage)
+{
+    EXPECT_EQ(quorvel::Setup().query(), "");
+    EXPECT_EQ(classic(250, 20, 5).query(), "distance=250&frequency=2&speed=5");
+    EXPECT_EQ((quorvel::Setup{0, 10, 1, true, Mirror::whole()}).query(), "explore=1");
+    EXPECT_EQ((quorvel::Setup{-120, 5, 1, true, Mirror::span(0, 0)}).query(), "distance=-120&frequency=0.5&mirror=100000000000000000000000000000")
+        << "the panel's settings open it by themselves";
+    EXPECT_EQ((quorvel::Setup{250, 10, 1, false, grating(250, 1)}).query(), "distance=250&mirror=grating");
+    EXPECT_EQ((quorvel::Setup{0, 10, 1, false, Mirror::span(10, 19)}).query(), "mirror=middle-third");
+    EXPECT_EQ(classic(0, 20).query("?speed=3&lang=cs&x=1"), "lang=cs&frequency=2");
+    EXPECT_EQ(quorvel::Setup().query("l%61ng=pt%2DBR&lang"), "l%61ng=pt%2DBR&lang") << "as written";
+}
+
+TEST(SetupQuery, ReadsBackAsTheSetupItWasWrittenFrom)
+{
+    std::vector<quorvel::Setup> setups{scraped(), {250, 20, 1, true, presetMirror(MirrorPreset::OuterThirds, 0, 1)}, {300, 15, 20, true, grating(300, 1.5)}, {-40, 13, 1, true, Mirror::span(3, 7), PathMeasure::TwoLegs}};
+    for (const int distance : {0, 250}) {
+        for (const int frequency : {10, 20}) {
+            for (const int speed : {1, 5, 20}) {
+                setups.push_back(classic(distance, frequency, speed));
+                setups.push_back({distance, frequency, speed, true, Mirror::whole()});
+            }
+        }
+    }
+    for (const quorvel::Setup& setup : setups) {
+        const SetupReading reading = SetupReading::ofQuery("?lang=de&" + setup.query());
+        EXPECT_EQ(reading.setup(), setup) << setup.query();
+        EXPECT_TRUE(reading.ignored().empty()) << reading.ignoredText();
+    }
+}
+
+TEST(ModelSetup, AppliesALinksSettingsAsThePersonsChoicesWouldAndDrawsThem)
+{
+    ModelWindow linked;
+    linked.model.apply(classic(250, 20, 5));
+    ModelWindow clicked;
+    clicked.model.choose(Option::op250);
+    clicked.model.choose(Option::op2);
+    clicked.model.moveSpeed(SpeedMove::to(5));
+    EXPECT_EQ(linked.state().distance, Option::op250);
+    EXPECT_EQ(linked.state().frequency, Option::op2);
+    EXPECT_EQ(linked.texts(), (std::array<std::string, 3>{"250", "2", "5"}));
+    EXPECT_EQ(linked.model.setup(), classic(250, 20, 5));
+    EXPECT_EQ(linked.view.announcements, clicked.view.announcements);
+    linked.startAndFinish();
+    clicked.startAndFinish();
+    EXPECT_EQ(linked.surface.ops(), clicked.surface.ops());
+    EXPECT_EQ(linked.state().results, clicked.state().results);
+
+    // Distance 0 through its option sets frequency 1, which the setup then changes.
+    ModelWindow back;
+    back.model.apply(classic(250, 20));
+    back.model.apply(classic(0, 20, 3));
+    EXPECT_EQ(back.model.setup(), classic(0, 20, 3));
+}
+
+TEST(ModelSetup, OpensThePanelLastWithItsSettingsDrawnOnce)
+{
+    ModelWindow window;
+    window.model.moveSegmentCursor(4);
+    window.model.apply(scraped());
+    const FormState& state = window.state();
+    EXPECT_TRUE(state.explore.open);
+    EXPECT_EQ(state.distance, std::nullopt);
+    EXPECT_EQ(state.frequency, std::nullopt);
+    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"-120", "1.5", "7"}));
+    EXPECT_EQ(window.model.setup(), scraped());
+    EXPECT_EQ(state.explore.currentSegment, 4) << "the strip's keyboard where it stood";
+    EXPECT_TRUE(state.explore.used);
+
+    // By hand with the panel closed, and then opened: the picture is drawn once, as it opens.
+    ModelWindow byHand;
+    byHand.model.perform(DistanceSetting{-120});
+    byHand.model.perform(FrequencySetting{15});
+    byHand.model.moveSpeed(SpeedMove::to(7));
+    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
+        if (!scraped().mirror.on(segment))
+            byHand.model.perform(SegmentSwitch{segment});
+    }
+    EXPECT_EQ(byHand.drawn(), 0U);
+    byHand.model.openExplore(true);
+    EXPECT_EQ(window.surface.ops(), byHand.surface.ops());
+
+    // A preset's mirror is scraped by the preset, so a grating follows the setup's settings.
+    ModelWindow gratingWindow;
+    gratingWindow.model.apply({250, 10, 1, true, grating(250, 1)});
+    EXPECT_EQ(gratingWindow.state().explore.mirror, grating(250, 1));
+    EXPECT_EQ(gratingWindow.state().distance, Option::op250);
+}
+
+}  // namespace
+}  // namespace quorvel

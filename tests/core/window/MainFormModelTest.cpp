@@ -1,0 +1,369 @@
+#include "core/window/MainFormModel.h"
+
+#include "tests/core/window/ModelWindow.h"
+#include "tests/support/WorkedValues.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace quorvel {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::ModelWindow;
+
+using testing::opsPerPoint;
+using testing::setUpOps;
+using testing::wholePictureOps;
+
+bool hasText(const std::string& message, const std::string& part) { return message.find(part) != std::string::npos; }
+
+TEST(MainFormModel, OpensWithTheFirstOptionOfEachGroupAndOnlyThePromptShown)
+{
+    const ModelWindow window;
+    const FormState& state = window.state();
+    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", "1"}));
+    EXPECT_EQ(state.distance, Option::op0);
+    EXPECT_EQ(state.frequency, Option::op1);
+    EXPECT_EQ(state.speed, Option::opRychlá);
+    EXPECT_EQ(state.HScroll1, 1);
+    EXPECT_TRUE(state.promptShown);
+    EXPECT_FALSE(window.anyResultShown());
+    EXPECT_FALSE(state.running);
+    EXPECT_GE(window.view.states, 1);
+    EXPECT_EQ(window.drawn(), 0u);
+}
+
+TEST(MainFormModelHandlers, DistanceAndFrequencyOptionsSetTheirTextAndHideTheExplanations)
+{
+    ModelWindow window;
+    window.startAndFinish();
+    window.model.choose(Option::op2);
+    EXPECT_EQ(window.state().nKmitocet, "2");
+    EXPECT_FALSE(window.state().promptShown);
+    EXPECT_FALSE(window.anyResultShown());
+
+    window.startAndFinish();
+    ASSERT_TRUE(window.anyResultShown());
+    window.model.choose(Option::op250);
+    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"250", "2", "1"})) << "op250 keeps the frequency";
+    EXPECT_EQ(window.state().frequency, Option::op2);
+    EXPECT_FALSE(window.anyResultShown());
+
+    window.model.choose(Option::op0);
+    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", "1"})) << "op0 selects op1 as well";
+    EXPECT_EQ(window.state().frequency, Option::op1);
+
+    // op1 is selected already, yet op0 runs its handler to its end.
+    window.model.choose(Option::op250);
+    window.model.setText(TextBox::nKmitocet, "3");
+    window.model.choose(Option::op0);
+    EXPECT_EQ(window.state().nKmitocet, "1");
+
+    window.model.choose(Option::op2);
+    window.model.choose(Option::op1);
+    EXPECT_EQ(window.state().nKmitocet, "1");
+}
+
+TEST(MainFormModelHandlers, SpeedOptionsSetOnlyTheSlowdown)
+{
+    ModelWindow window;
+    window.startAndFinish();
+    for (const auto& [option, text] : {std::pair{Option::opPomalá, "20"}, {Option::opPomalejší, "10"}, {Option::opRychlá, "1"}}) {
+        window.model.choose(option);
+        EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", text}));
+        EXPECT_TRUE(window.state().selected(option));
+    }
+    EXPECT_EQ(window.state().HScroll1, 1);
+    EXPECT_TRUE(window.state().promptShown);
+    EXPECT_TRUE(std::ranges::all_of(window.state().results, [](const LabelState& label) { return label.shown; }));
+
+    window.model.openExplore(true);
+    const int pictures = window.view.pictures;
+    window.model.choose(Option::opPomalá);
+    EXPECT_EQ(window.view.pictures, pictures) << "the open panel's picture stays as it is";
+}
+
+TEST(MainFormModelHandlers, TheScrollBarWritesItsValueWithinOneToTwenty)
+{
+    ModelWindow window;
+    window.model.moveSpeed(SpeedMove::by(8));
+    EXPECT_EQ(window.state().HScroll1, 9);
+    EXPECT_EQ(window.state().nSpomaleni, "9");
+    window.model.moveSpeed(SpeedMove::by(1));
+    EXPECT_EQ(window.state().nSpomaleni, "10");
+    window.model.moveSpeed(SpeedMove::by(std::numeric_limits<int>::max()));
+    EXPECT_EQ(window.state().HScroll1, 20);
+    EXPECT_EQ(window.state().nSpomaleni, "20");
+
+    // A move that leaves the scroll bar where it is does not run its handler.
+    window.model.choose(Option::opPomalejší);
+    const int states = window.view.states;
+    window.model.moveSpeed(SpeedMove::by(3));
+    window.model.moveSpeed(SpeedMove::to(25));
+    EXPECT_EQ(window.state().HScroll1, 20);
+    EXPECT_EQ(window.state().nSpomaleni, "10");
+    EXPECT_EQ(window.view.states, states);
+
+    window.model.moveSpeed(SpeedMove::by(std::numeric_limits<int>::min()));
+    EXPECT_EQ(window.state().HScroll1, 1);
+    EXPECT_EQ(window.state().nSpomaleni, "1");
+    window.model.choose(Option::opPomalá);
+    window.model.moveSpeed(SpeedMove::to(-4));
+    EXPECT_EQ(window.state().nSpomaleni, "20");
+}
+
+TEST(MainFormModelHandlers, ChoosingTheSelectedOptionChangesNothing)
+{
+    ModelWindow window;
+    window.startAndFinish();
+    window.model.moveSpeed(SpeedMove::to(9));
+    const FormState before = window.state();
+    const int states = window.view.states;
+    for (const Option option : {Option::op0, Option::op1, Option::opRychlá})
+        window.model.choose(option);
+    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", "9"}));
+    EXPECT_EQ(window.state().results, before.results);
+    EXPECT_TRUE(window.state().label(ResultLabel::Soucet).shown);
+    EXPECT_EQ(window.view.states, states);
+}
+
+TEST(MainFormModelStart, DrawsAPointAtATimeWithAPauseAfterEach)
+{
+    ModelWindow window;
+    window.model.press(Button::cmdStart);
+    EXPECT_TRUE(window.state().running);
+    EXPECT_EQ(window.drawn(), setUpOps + opsPerPoint);
+    for (std::size_t point = 2; point <= 30; ++point) {
+        window.endPause();
+        ASSERT_EQ(window.drawn(), setUpOps + point * opsPerPoint);
+        ASSERT_EQ(window.view.timers.size(), point);
+        ASSERT_EQ(window.view.pictures, static_cast<int>(point)) << "the picture is shown before each pause";
+    }
+    EXPECT_EQ(window.view.runsFinished, 0);
+    window.endPause();
+    EXPECT_FALSE(window.state().running);
+    EXPECT_EQ(window.drawn(), wholePictureOps);
+    EXPECT_EQ(window.view.runsFinished, 1);
+    EXPECT_EQ(window.view.timers, std::vector<std::chrono::nanoseconds>(30, 0ns)) << "pauses of no time still go through the timer";
+    EXPECT_EQ(window.view.pictures, 31);
+}
+
+int wholePixel(const nlohmann::json& position) { return static_cast<int>(std::floor(position.get<double>() + 0.5)); }
+
+TEST(MainFormModelStart, PlacesTheWorkedLabelsOfEachSettingAndLeavesThePrompt)
+{
+    for (const auto& setting : testing::workedSettings()) {
+        SCOPED_TRACE(testing::workedSettingName(setting));
+        ModelWindow window;
+        window.model.choose(setting.at("distance") == "0" ? Option::op0 : Option::op250);
+        window.model.choose(setting.at("frequency") == "1" ? Option::op1 : Option::op2);
+        const bool prompt = window.state().promptShown;
+        window.startAndFinish();
+        for (const auto& [label, name] : testing::resultLabelNames) {
+            const auto& place = setting.at("labels").at(name);
+            EXPECT_EQ(window.state().label(label), (LabelState{wholePixel(place[0]), wholePixel(place[1]), true})) << name;
+        }
+        EXPECT_EQ(window.state().promptShown, prompt);
+    }
+}
+
+TEST(MainFormModelStart, SlowdownZeroDrawsTheWholePictureInOneCall)
+{
+    ModelWindow paced;
+    paced.startAndFinish();
+    ModelWindow window;
+    window.model.setText(TextBox::nSpomaleni, "0");
+    window.model.press(Button::cmdStart);
+    EXPECT_FALSE(window.state().running);
+    EXPECT_TRUE(window.view.timers.empty());
+    EXPECT_TRUE(window.view.pauses.empty());
+    EXPECT_EQ(window.view.runsFinished, 1);
+    EXPECT_EQ(window.surface.ops(), paced.surface.ops());
+    EXPECT_EQ(window.state().results, paced.state().results);
+}
+
+// Distances far beyond any screen still finish a run; the labels are held at the farthest place
+// a label can be moved to, since converting the raw coordinate to a pixel would overflow.
+TEST(MainFormModelStart, FinishesRunsWithTextsFarOutsideTheSettings)
+{
+    ModelWindow window;
+    for (const char* distance : {"1e300", "-1e300", "1e38"}) {
+        window.model.setText(TextBox::nPosun, distance);
+        window.startAndFinish();
+        EXPECT_TRUE(window.state().label(ResultLabel::Zdroj).shown) << distance;
+        EXPECT_EQ(std::abs(window.state().label(ResultLabel::Zdroj).left), 1 << 24) << distance;
+    }
+    EXPECT_TRUE(window.view.stops.empty());
+}
+
+// A display that takes 6 ms to show a point leaves 9 ms of the 15 ms pause to wait, so the
+// points keep the pace chosen.
+TEST(MainFormModelPace, CountsThePauseFromTheStartOfThePoint)
+{
+    ModelWindow window(standardDecrementLength);
+    window.view.showingTakes = 6ms;
+    window.model.press(Button::cmdStart);
+    ASSERT_EQ(window.view.pauses, std::vector<std::chrono::nanoseconds>{15ms});
+    ASSERT_EQ(window.view.timers.size(), 1u);
+    EXPECT_LE(window.view.timers[0], 9ms);
+}
+
+TEST(MainFormModelPace, AHeldScrollBarMoveAppliesToTheNextRun)
+{
+    ModelWindow window(standardDecrementLength);
+    window.model.setText(TextBox::nSpomaleni, "0.001");  // 300 decrements, 15 µs
+    window.model.press(Button::cmdStart);
+    window.model.moveSpeed(SpeedMove::to(7));
+    window.model.press(Button::cmdStart);
+    EXPECT_EQ(window.state().nSpomaleni, "0.001");
+    window.finishRun();
+    ASSERT_EQ(window.view.pauses.size(), 31u) << "the thirty of the first run and the first of the next";
+    for (std::size_t k = 0; k < 30; ++k)
+        EXPECT_EQ(window.view.pauses[k], 15us) << "pause " << k;
+    EXPECT_EQ(window.state().nSpomaleni, "7");
+    EXPECT_TRUE(window.state().running);
+    EXPECT_EQ(window.view.pauses.back(), 7 * 15ms);
+    EXPECT_LE(window.view.timers.back(), 7 * 15ms);
+
+    // A timer that ends early leaves the point where it is and waits for the rest.
+    const std::size_t drawn = window.drawn();
+    window.model.pauseEnded();
+    EXPECT_EQ(window.drawn(), drawn);
+    EXPECT_GT(window.view.timers.back(), 0ns);
+    EXPECT_LE(window.view.timers.back(), 7 * 15ms);
+}
+
+// From 250: during the first run Start and op2, during the second op0. Carried out in any other
+// order, the window would end at another setting than 0 and 1.
+TEST(MainFormModelHeldInput, IsCarriedOutAfterTheRunInTheOrderItCame)
+{
+    ModelWindow window;
+    window.model.choose(Option::op250);
+    window.model.press(Button::cmdStart);
+    window.model.press(Button::cmdStart);
+    window.model.choose(Option::op2);
+    EXPECT_EQ(window.state().nKmitocet, "1") << "held while the run goes";
+    window.finishRun();
+    EXPECT_TRUE(window.state().running) << "the held Start began the next run";
+    EXPECT_EQ(window.state().nPosun, "250");
+    EXPECT_EQ(window.state().nKmitocet, "1") << "op2 waits behind that run";
+    window.model.choose(Option::op0);
+    window.finishRun();
+    EXPECT_FALSE(window.state().running);
+    EXPECT_EQ(window.view.runsFinished, 2);
+    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", "1"}));
+    EXPECT_EQ(window.state().distance, Option::op0);
+    EXPECT_EQ(window.state().frequency, Option::op1);
+    EXPECT_FALSE(window.anyResultShown());
+}
+
+TEST(MainFormModelHeldInput, ExitEndsTheProgramAfterTheRunAndDropsWhatCameAfterIt)
+{
+    ModelWindow window;
+    window.model.press(Button::cmdStart);
+    window.model.press(Button::cmdKonec);
+    window.model.choose(Option::op250);
+    window.model.press(Button::cmdStart);
+    EXPECT_EQ(window.view.ends, 0);
+    window.finishRun();
+    EXPECT_EQ(window.view.ends, 1);
+    EXPECT_TRUE(window.state().ended);
+    EXPECT_FALSE(window.state().running);
+    EXPECT_TRUE(window.state().label(ResultLabel::Soucet).shown) << "the run before Exit was whole";
+    EXPECT_EQ(window.state().nPosun, "0");
+    window.model.press(Button::cmdStart);
+    EXPECT_EQ(window.drawn(), wholePictureOps);
+    EXPECT_EQ(window.view.timers.size(), 30u);
+}
+
+TEST(MainFormModelHeldInput, UnloadDuringARunEndsItAtItsPause)
+{
+    ModelWindow window;
+    window.model.press(Button::cmdStart);
+    for (int k = 0; k < 4; ++k)
+        window.endPause();
+    window.model.choose(Option::op250);
+    const std::size_t drawn = window.drawn();
+    window.model.unload();
+    EXPECT_EQ(window.view.ends, 1);
+    EXPECT_FALSE(window.state().running);
+    window.model.pauseEnded();  // the timer still running
+    window.model.unload();
+    EXPECT_EQ(window.view.ends, 1);
+    EXPECT_EQ(window.drawn(), drawn);
+    EXPECT_EQ(window.view.runsFinished, 0);
+    EXPECT_EQ(window.state().nPosun, "0");
+    EXPECT_FALSE(window.anyResultShown());
+}
+
+TEST(MainFormModelHeldInput, EscapeEndsTheRunWhereItStandsDropsTheHeldAndSaysSo)
+{
+    ModelWindow window;
+    window.model.press(Button::cmdStart);
+    for (int k = 0; k < 4; ++k)
+        window.endPause();
+    window.model.choose(Option::op250);
+    window.model.press(Button::cmdStart);
+    const std::size_t drawn = window.drawn();
+    window.model.stopRun();
+    EXPECT_FALSE(window.state().running);
+    EXPECT_EQ(window.view.runsFinished, 1);
+    EXPECT_EQ(window.view.announcements.back(), "Stopped after segment 5 of 30. What was pressed during the run is dropped.");
+    EXPECT_EQ(window.model.pictureDescription(), "Drawing for distance 0 and frequency 1 was stopped after segment 5 of 30.");
+    window.model.pauseEnded();  // the timer still running
+    EXPECT_EQ(window.drawn(), drawn) << "nothing more drawn, the held Start dropped";
+    EXPECT_EQ(window.state().nPosun, "0") << "the held choice dropped";
+    const std::size_t said = window.view.announcements.size();
+    window.model.stopRun();
+    EXPECT_EQ(window.view.announcements.size(), said) << "with no run, Escape does nothing";
+    window.model.choose(Option::op250);
+    EXPECT_EQ(window.state().nPosun, "250") << "input acts at once again";
+}
+
+TEST(MainFormModelStop, ABadDistanceStopsAtTheBandWithOneMessage)
+{
+    ModelWindow window;
+    const auto places = window.state().results;
+    window.model.setText(TextBox::nPosun, "abc");
+    window.model.press(Button::cmdStart);
+    ASSERT_EQ(window.view.stops.size(), 1u);
+    EXPECT_TRUE(window.view.stops[0].starts_with("quorvel: Start stopped: ")) << window.view.stops[0];
+    EXPECT_TRUE(hasText(window.view.stops[0], "nPosun") && hasText(window.view.stops[0], "\"abc\"")) << window.view.stops[0];
+    EXPECT_EQ(window.drawn(), 2u + 520u) << "the reset, the pen and the band";
+    EXPECT_FALSE(window.state().running);
+    EXPECT_EQ(window.view.runsFinished, 1);
+    EXPECT_TRUE(window.view.timers.empty());
+    EXPECT_EQ(window.state().results, places);
+}
+
+TEST(MainFormModelStop, ABadSlowdownStopsAfterItsPointAndHeldInputGoesOn)
+{
+    ModelWindow window;
+    const auto places = window.state().results;
+    window.model.press(Button::cmdStart);
+    for (int k = 0; k < 3; ++k)
+        window.endPause();
+    window.model.choose(Option::op250);
+    window.model.moveSpeed(SpeedMove::to(3));
+    window.model.setText(TextBox::nSpomaleni, "slow");
+    window.endPause();
+    ASSERT_EQ(window.view.stops.size(), 1u);
+    EXPECT_TRUE(hasText(window.view.stops[0], "nSpomaleni") && hasText(window.view.stops[0], "\"slow\"")) << window.view.stops[0];
+    EXPECT_EQ(window.drawn(), setUpOps + 5 * opsPerPoint);
+    EXPECT_EQ(window.view.runsFinished, 1);
+    EXPECT_FALSE(window.state().running);
+    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"250", "1", "3"}));
+    EXPECT_EQ(window.state().results, places);
+}
+
+}  // namespace
+}  // namespace quorvel
