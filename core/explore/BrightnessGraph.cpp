@@ -125,13 +125,13 @@ void markPair(TextSurface& surface, float x, float y, Rgb fill)
 int peakDistance(const Curve& values, int pair)
 {
     const double peak = highest(values);
-    int best = ExploreState::distanceMinimum;
+    std::optional<int> best;
     for (int k = 0; k < distances; ++k) {
         const int distance = ExploreState::distanceMinimum + k;
-        if (values[static_cast<std::size_t>(k)] >= peak * (1 - 1e-12) && std::abs(distance - pair) < std::abs(best - pair))
+        if (values[static_cast<std::size_t>(k)] >= peak * (1 - 1e-12) && (!best || std::abs(distance - pair) < std::abs(*best - pair)))
             best = distance;
     }
-    return best;
+    return best.value_or(pair);
 }
 
 }  // namespace
