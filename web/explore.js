@@ -28,17 +28,20 @@ function pixelsOf(event, element) {
 }
 
 // A slider sends its value as it moves; Page Up and Page Down move it by its page step, which
-// browsers would make a tenth of its range.
-const pageKeys = { PageUp: 1, PageDown: -1 };
+// browsers would make a tenth of its range. On a slider that runs right to left, as the distance
+// does, Up and Page Up move it the way Right does, as on the desktop.
+const keySigns = { PageUp: 1, PageDown: -1, ArrowUp: 1, ArrowDown: -1 };
 
 function wireSlider(name, send) {
     const slider = control(name);
     slider.addEventListener('input', () => send(Number(slider.value)));
     slider.addEventListener('keydown', (event) => {
-        const sign = pageKeys[event.key];
-        if (!sign || event.altKey || event.ctrlKey || event.metaKey) return;
+        const sign = keySigns[event.key];
+        const paged = event.key.startsWith('Page');
+        if (!sign || (!paged && slider.dir !== 'rtl') || event.altKey || event.ctrlKey || event.metaKey) return;
         event.preventDefault();
-        slider.value = String(Number(slider.value) + sign * Number(slider.dataset.pageStep));
+        const step = Number(paged ? slider.dataset.pageStep : slider.step);
+        slider.value = String(Number(slider.value) + (slider.dir === 'rtl' ? -sign : sign) * step);
         send(Number(slider.value));
     });
     // Dragged, it moves the pair many times a second: the pictures are drawn coarser until let go.

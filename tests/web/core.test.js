@@ -29,7 +29,7 @@ test('the WebAssembly build records the very operations of the desktop build', a
 });
 
 // Each shown control's box in the window's pixels, but an option's width and height and a label's
-// height, which grow with their words; and each slider's range and page step, which Page Up
+// height, which grow with their words; and each slider's range and page step, which a page key
 // moves it by.
 test('the page places its window\'s controls and sets its sliders as the core\'s layout says', async () => {
     const lines = recorded().map((line) => line.split(' '));
@@ -55,9 +55,12 @@ test('the page places its window\'s controls and sets its sliders as the core\'s
         const slider = `#${name}`;
         assert.deepEqual(await page.$eval(slider, (element) => [element.min, element.max, element.step]), [minimum, maximum, step], name);
         await page.$eval(slider, (element) => { element.value = element.min; element.dispatchEvent(new Event('input')); });
+        // The distance runs right to left: Down and Page Down raise it, as on the desktop.
+        const rightToLeft = await page.$eval(slider, (element) => element.dir === 'rtl');
         await page.focus(slider);
-        await page.keyboard.press('PageUp');
-        assert.equal(await page.$eval(slider, (element) => Number(element.value)), Number(minimum) + Number(pageStep), `${name} a page up from its minimum`);
+        await page.keyboard.press(rightToLeft ? 'PageDown' : 'PageUp');
+        await page.keyboard.press(rightToLeft ? 'ArrowDown' : 'ArrowUp');
+        assert.equal(await page.$eval(slider, (element) => Number(element.value)), Number(minimum) + Number(pageStep) + Number(step), `${name} a page and a step up from its minimum`);
     }
     assert.deepEqual(problems, []);
 });
