@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace quorvel {
 
@@ -48,20 +50,40 @@ std::optional<Position> sumLabelPosition(const Scene& scene, const SettingsTexts
 constexpr double sumLabelWidth = 113;
 constexpr double sumLabelHeight = 57;
 
-// Whether the sum label's box at a place would cover part of the sum vector, whose pen reaches a
-// pixel from its line.
-bool coversSum(const Scene& scene, Position place)
+// A box a label takes, or a mark, in the picture's pixels.
+struct Box {
+    double left;
+    double top;
+    double right;
+    double bottom;
+
+    bool overlaps(const Box& other) const { return left < other.right && other.left < right && top < other.bottom && other.top < bottom; }
+};
+
+Box labelBox(Position place, double width, double height) { return {place.left, place.top, place.left + width, place.top + height}; }
+
+Box sumLabelBox(Position place) { return labelBox(place, sumLabelWidth, sumLabelHeight); }
+
+// Whether a box would cover part of the sum vector, whose pen reaches a pixel from its line.
+bool coversSum(const Scene& scene, const Box& box)
 {
     constexpr double reach = 1;
-    const BandInterior box{single(place.left - reach), single(place.top - reach), single(place.left + sumLabelWidth + reach),
-                           single(place.top + sumLabelHeight + reach)};
-    return lineWithin(box, single(scene.spiralStartX), single(scene.spiralStartY), single(scene.spiralX), single(scene.spiralY)).has_value();
+    const BandInterior within{single(box.left - reach), single(box.top - reach), single(box.right + reach), single(box.bottom + reach)};
+    return lineWithin(within, single(scene.spiralStartX), single(scene.spiralStartY), single(scene.spiralX), single(scene.spiralY)).has_value();
+}
+
+// Whether the sum label at a place leaves the sum vector in sight and stays off the marks and
+// labels it is to keep clear of.
+bool clearFor(const Scene& scene, Position place, const std::vector<Box>& keptClear)
+{
+    const Box box = sumLabelBox(place);
+    return !coversSum(scene, box) && std::ranges::none_of(keptClear, [&](const Box& kept) { return box.overlaps(kept); });
 }
 
 // Where no row gives the sum label a place, it stands beside the sum vector's middle, on the side
 // away from the spiral's bulge, so that it covers neither; on the other side if that is what keeps
 // the sum vector in sight, or else as near the vector as either side leaves it whole.
-Position besideSum(const Scene& scene)
+Position besideSum(const Scene& scene, const std::vector<Box>& keptClear)
 {
     const double middleX = (scene.spiralStartX + scene.spiralX) / 2;
     const double middleY = (scene.spiralStartY + scene.spiralY) / 2;
@@ -77,14 +99,24 @@ Position besideSum(const Scene& scene)
     const double length = std::hypot(normalX, normalY);
     const double sideX = length > 0 ? normalX / length : 1;
     const double sideY = length > 0 ? normalY / length : 0;
-    // Within the band, clear of the window's buttons above it and of the mirror.
-    const auto placed = [&](double away) {
-        return Position{std::clamp(middleX + away * sideX - sumLabelWidth / 2, 5.0, scene.canvasWidth - 5 - sumLabelWidth),
-                        std::clamp(middleY + away * sideY - sumLabelHeight / 2, static_cast<double>(bandInterior.top), scene.mirrorY - 31 - sumLabelHeight)};
+    // Within the band, clear of the window's buttons above it and of the mirror; moved along the
+    // sum vector too where beside its middle is crowded.
+    const auto placed = [&](double away, double along = 0) {
+        return Position{std::clamp(middleX + away * sideX + along * sideY - sumLabelWidth / 2, 5.0, scene.canvasWidth - 5 - sumLabelWidth),
+                        std::clamp(middleY + away * sideY - along * sideX - sumLabelHeight / 2, static_cast<double>(bandInterior.top), scene.mirrorY - 31 - sumLabelHeight)};
     };
+    for (const double along : {0, 60, -60, 120, -120}) {
+        for (double away = 60; away < scene.canvasWidth; away += 10) {
+            for (const double offset : {away, -away}) {
+                if (clearFor(scene, placed(offset, along), keptClear))
+                    return placed(offset, along);
+            }
+        }
+    }
+    // Crowded: the sum vector in sight comes first.
     for (double away = 60; away < scene.canvasWidth; away += 10) {
         for (const double offset : {away, -away}) {
-            if (!coversSum(scene, placed(offset)))
+            if (!coversSum(scene, sumLabelBox(placed(offset))))
                 return placed(offset);
         }
     }
@@ -154,21 +186,46 @@ void drawResultMarks(const Scene& scene, DrawingSurface& surface)
     surface.circle(single(scene.sourceX), single(scene.sourceY), 5, std::nullopt);  // window's foreground outline
 }
 
+// In the explore layout the source's and the detector's labels go below or beside their marks
+// where above they would cover the sum vector, and the sum label keeps clear of both marks and
+// both labels.
 void placeResultLabels(const Scene& scene, const SettingsTexts& settings, ResultLabels& labels, Layout layout)
 {
     const bool everywhere = layout == Layout::Explore;
-    const Position source{scene.sourceX - 60, scene.sourceY - 30};
-    const Position detector{scene.detectorX - 20, scene.sourceY - 30};
+    Position source{scene.sourceX - 60, scene.sourceY - 30};
+    Position detector{scene.detectorX - 20, scene.sourceY - 30};
     const Position photonVectors{scene.canvasWidth - 380, scene.mirrorY + 30};
     place(labels, ResultLabel::Radius, everywhere ? besidePhotonVectors(scene, photonVectors) : photonVectors);
     place(labels, ResultLabel::Cas, {scene.segmentWidth + scene.mirrorLeft + 10, scene.mirrorY + 50});
-    place(labels, ResultLabel::Zdroj, everywhere ? within(scene, source) : source);
-    place(labels, ResultLabel::Detektor, everywhere ? within(scene, detector) : detector);
+    std::vector<Box> keptClear;
+    if (everywhere) {
+        const auto besideMark = [&](Position above, std::string_view name, double markX) {
+            const WindowLabel& label = windowLabel(name);
+            const double markY = scene.sourceY;
+            const Position places[] = {above, {above.left, markY + 8}, {markX + 9, markY - label.height / 2}, {markX - 9 - label.width, markY - label.height / 2},
+                                       {markX + 9, above.top}, {markX - 9 - label.width, above.top}, {markX + 9, markY + 8}, {markX - 9 - label.width, markY + 8}};
+            Position placed = within(scene, above);
+            for (const Position& candidate : places) {
+                if (!coversSum(scene, labelBox(within(scene, candidate), label.width, label.height))) {
+                    placed = within(scene, candidate);
+                    break;
+                }
+            }
+            keptClear.push_back(labelBox(placed, label.width, label.height));
+            return placed;
+        };
+        source = besideMark(source, "labZdroj", scene.sourceX);
+        detector = besideMark(detector, "labDetektor", scene.detectorX);
+        for (const double x : {scene.sourceX, scene.detectorX})
+            keptClear.push_back({x - 7, scene.sourceY - 7, x + 7, scene.sourceY + 7});
+    }
+    place(labels, ResultLabel::Zdroj, source);
+    place(labels, ResultLabel::Detektor, detector);
     const auto tablePosition = sumLabelPosition(scene, settings);
-    if (tablePosition && !(everywhere && coversSum(scene, *tablePosition)))
+    if (tablePosition && !(everywhere && !clearFor(scene, *tablePosition, keptClear)))
         place(labels, ResultLabel::Soucet, *tablePosition);
     else if (everywhere)
-        place(labels, ResultLabel::Soucet, besideSum(scene));
+        place(labels, ResultLabel::Soucet, besideSum(scene, keptClear));
     for (const auto label : {ResultLabel::Radius, ResultLabel::Cas, ResultLabel::Zdroj, ResultLabel::Detektor, ResultLabel::Soucet})
         labels.show(label);
 }

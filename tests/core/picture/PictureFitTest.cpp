@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <ranges>
+#include <tuple>
 
 namespace quorvel::testing {
 namespace {
@@ -42,14 +43,17 @@ TEST(PictureFit, AScrapedMirrorIsFittedInTheClassicLayoutToo)
 // y 290.5, 4 pixels clear of it, since the mirror's pen and dots reach 2.5 and the sum vector's 1.
 bool inSpiralRoom(float x, float y) { return x >= 8 && x <= 792 && y >= 64 && y <= 286.5f; }
 
-// The sum label's box, 113 by 57, as the last placing left it.
-std::pair<float, float> sumLabelPlace(const RecordingLabels& labels)
+// A label's place, as the last placing left it.
+std::pair<float, float> labelPlace(const RecordingLabels& labels, ResultLabel label)
 {
     const auto last = [&](LabelOp::Kind kind) {
-        return std::ranges::find_if(labels.ops | std::views::reverse, [&](const LabelOp& op) { return op.label == ResultLabel::Soucet && op.kind == kind; })->value;
+        return std::ranges::find_if(labels.ops | std::views::reverse, [&](const LabelOp& op) { return op.label == label && op.kind == kind; })->value;
     };
     return {last(LabelOp::Left), last(LabelOp::Top)};
 }
+
+// The sum label's box is 113 by 57.
+std::pair<float, float> sumLabelPlace(const RecordingLabels& labels) { return labelPlace(labels, ResultLabel::Soucet); }
 
 // At every setting the panel reaches the whole spiral is drawn: links of one length, 35 pixels at
 // most, head to tail from the sum vector's start to its end (a link the band cut short breaks the
@@ -87,20 +91,36 @@ TEST(PictureFit, TheSpiralAndTheSumVectorFitAboveTheMirrorAtEverySettingThePanel
     EXPECT_EQ(unfit, 0) << "of " << 67 * 25 * 6 << " settings";
 }
 
-// The sum label never covers the sum vector, whose pen reaches a pixel from its line: at 297/1
-// the side away from the spiral's bulge and the other both cut it, and nowhere else may either.
+// No label covers the sum vector, whose pen reaches a pixel from its line: at 297/1 the side away
+// from the spiral's bulge and the other both cut it, and at 330/2 the detector's label did. The
+// sum label keeps off the source's and the detector's labels (57 by 17 and 65 by 25) and marks: at
+// 297/1.8 it stood on the detector.
 TEST(PictureFit, TheSumLabelLeavesTheWholeSumVectorInSight)
 {
     int covering = 0;
-    const auto covers = [](const std::vector<Op>& ops, std::pair<float, float> box) {
+    int crowding = 0;
+    const auto covers = [](const std::vector<Op>& ops, std::pair<float, float> box, float width = 113, float height = 57) {
         const Op sum = *std::ranges::find(ops, std::optional<Colour>(green), &Op::colour);
         for (int step = 0; step <= 4000; ++step) {
             const float x = sum.x1 + (sum.x2 - sum.x1) * step / 4000;
             const float y = sum.y1 + (sum.y2 - sum.y1) * step / 4000;
-            if (x + 1 > box.first && x - 1 < box.first + 113 && y + 1 > box.second && y - 1 < box.second + 57)
+            if (x + 1 > box.first && x - 1 < box.first + width && y + 1 > box.second && y - 1 < box.second + height)
                 return true;
         }
         return false;
+    };
+    const auto crowds = [](const RecordingLabels& labels, const std::vector<Op>& ops) {
+        const auto [left, top] = sumLabelPlace(labels);
+        const auto meets = [&](float x1, float y1, float x2, float y2) { return left < x2 && x1 < left + 113 && top < y2 && y1 < top + 57; };
+        for (const auto& [mark, width, height] : {std::tuple{ResultLabel::Zdroj, 57, 17}, std::tuple{ResultLabel::Detektor, 65, 25}}) {
+            const auto [x, y] = labelPlace(labels, mark);
+            if (meets(x, y, x + width, y + height))
+                return true;
+        }
+        // The source's and the detector's circles, the last two drawn.
+        return std::ranges::any_of(ops | std::views::reverse | std::views::take(2), [&](const Op& circle) {
+            return meets(circle.x1 - 6, circle.y1 - 6, circle.x1 + 6, circle.y1 + 6);
+        });
     };
     RecordingLabels labels;
     const std::vector<Op> ops297 = explorePicture(297, 10, Mirror::whole(), PathMeasure::RootOfSquares, labels);
@@ -111,12 +131,18 @@ TEST(PictureFit, TheSumLabelLeavesTheWholeSumVectorInSight)
                 for (int preset = 0; preset <= static_cast<int>(MirrorPreset::AwayFromLeastTime); ++preset) {
                     const Mirror mirror = presetMirror(MirrorPreset(preset), distance, tenths / 10.0, measure);
                     const std::vector<Op> ops = explorePicture(distance, tenths, mirror, measure, labels);
-                    covering += mirror.count() > 0 && covers(ops, sumLabelPlace(labels));
+                    const bool drawn = mirror.count() > 0;
+                    covering += drawn && (covers(ops, sumLabelPlace(labels)) || covers(ops, labelPlace(labels, ResultLabel::Zdroj), 57, 17) ||
+                                          covers(ops, labelPlace(labels, ResultLabel::Detektor), 65, 25));
+                    crowding += drawn && crowds(labels, ops);
                 }
             }
         }
     }
     EXPECT_EQ(covering, 0);
+    EXPECT_EQ(crowding, 0);
+    const std::vector<Op> grating = explorePicture(297, 18, presetMirror(MirrorPreset::Grating, 297, 1.8, PathMeasure::RootOfSquares), PathMeasure::RootOfSquares, labels);
+    EXPECT_FALSE(crowds(labels, grating)) << "297/1.8";
 }
 
 // At every distance the panel reaches the source and the detector are drawn whole, and the
