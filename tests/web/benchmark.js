@@ -96,8 +96,8 @@ async function exploreRedraw(page) {
         const { form } = await import('/main.js');
         form.setText('nSpomaleni', '0');
         const runs = { start: [], drawn: [], distance: [], frequency: [], second: [], both: [] };
-        // The browser's clock counts in tenths of a millisecond: work that can be repeated as it
-        // is, a Start or a move of the pair, is timed ten times over.
+        // The browser's clock counts in tenths of a millisecond: work that can be repeated, a Start,
+        // a move of the pair or ten new frequencies, none of them kept, is timed ten times over.
         const timed = async (list, work, times = 1) => {
             const begun = performance.now();
             for (let k = 0; k < times; ++k) work(k);
@@ -109,7 +109,7 @@ async function exploreRedraw(page) {
             form.openExplore(false);
             await timed(runs.drawn, () => form.openExplore(true));
             await timed(runs.distance, (k) => form.setDistance(k % 2), 10);
-            await timed(runs.frequency, () => form.setFrequency(run % 2 ? 1 : 1.1));
+            await timed(runs.frequency, (k) => form.setFrequency(1 + k / 10), 10);
             await timed(runs.second, () => form.setSecondFrequency(true, run % 2 ? 2 : 2.1));
             await timed(runs.both, () => form.switchSegment(12));
             form.setSecondFrequency(false, 2);
