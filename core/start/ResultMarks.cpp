@@ -77,7 +77,7 @@ bool coversSum(const Scene& scene, const Box& box)
 bool clearFor(const Scene& scene, Position place, const std::vector<Box>& keptClear)
 {
     const Box box = sumLabelBox(place);
-    return !coversSum(scene, box) && std::ranges::none_of(keptClear, [&](const Box& kept) { return box.overlaps(kept); });
+    return !coversSum(scene, box) && std::none_of(keptClear.begin(), keptClear.end(), [&](const Box& kept) { return box.overlaps(kept); });
 }
 
 // Where no row gives the sum label a place, it stands beside the sum vector's middle, on the side
