@@ -236,7 +236,7 @@ void ExplorePanel::layOut()
     brightnessRow->addWidget(brightnessNumber_);
     brightnessRow->addWidget(brightnessBar_);
     for (QWidget* part : {static_cast<QWidget*>(brightnessNumber_), static_cast<QWidget*>(brightnessBar_), static_cast<QWidget*>(brightnessHere_)})
-        part->setToolTip(QString::fromStdString(brightnessMeaning()));
+        part->setToolTip(QString::fromStdString(brightnessMeaning(model_.state().explore.scene)));
 
     auto* column = new QVBoxLayout(this);
     // Close rows, so that a refusal of a number typed has room under the fields beside the lesson.
@@ -342,8 +342,8 @@ void ExplorePanel::showState(const ExploreState& explore)
     const int top = static_cast<int>(std::lround(explore.brightnessTop * 100));
     brightnessBar_->setRange(0, top);
     brightnessBar_->setValue(static_cast<int>(std::clamp<long long>(std::llround(explore.brightness * 100), 0, top)));
-    brightnessBar_->setAccessibleDescription(QString::fromStdString(brightnessWords(explore.brightness, explore.brightnessHere)));
-    brightnessHere_->setText(QString::fromStdString(againstWholeHereText(explore.brightnessHere)));
+    brightnessBar_->setAccessibleDescription(QString::fromStdString(brightnessWords(explore)));
+    brightnessHere_->setText(QString::fromStdString(againstWholeHereText(explore)));
 }
 
 // The lesson's words and its offer show only while the ends do not cancel at the setting shown.

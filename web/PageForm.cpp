@@ -338,10 +338,10 @@ void PageForm::showExplore(const ExploreState& explore)
     brightnessNumber_.set("textContent", brightnessNumber(explore.brightness));
     brightnessBar_.set("max", explore.brightnessTop);
     brightnessBar_.set("value", explore.brightness);
-    setAttribute(brightnessBar_, "aria-valuetext", brightnessWords(explore.brightness, explore.brightnessHere));
-    brightnessHere_.set("textContent", againstWholeHereText(explore.brightnessHere));
+    setAttribute(brightnessBar_, "aria-valuetext", brightnessWords(explore));
+    brightnessHere_.set("textContent", againstWholeHereText(explore));
     for (const val* part : {&brightnessBar_, &brightnessHere_})
-        setAttribute(*part, "title", brightnessMeaning());
+        setAttribute(*part, "title", brightnessMeaning(explore.scene));
 }
 
 // Before the first Start, so that the link's settings are what Start draws.

@@ -26,6 +26,8 @@ inline constexpr Rgb lightGrey{192, 192, 192};
 inline constexpr Rgb darkGrey{64, 64, 64};
 inline constexpr Rgb green{0, 255, 0};
 inline constexpr Rgb scrapedGrey{160, 160, 160};
+inline constexpr Rgb waterBlue{30, 100, 200};
+inline constexpr Rgb glassTeal{40, 140, 150};
 
 // The theme's colours as an edition reads them from its platform. No platform names the text
 // of a window caption; its highlighted-text colour is the one drawn on the selection colour, as

@@ -3,6 +3,7 @@
 #include "core/explore/ExploreWords.h"
 #include "core/mirror/FrequencyColour.h"
 #include "core/explore/MirrorOptics.h"
+#include "core/explore/SceneWords.h"
 #include "core/draw/TextSurface.h"
 #include "core/text/Translation.h"
 
@@ -36,21 +37,48 @@ float f(double value) { return static_cast<float>(value); }
 
 double highest(const Curve& values) { return *std::max_element(values.begin(), values.end()); }
 
-// A brightness as the axis writes it: "0", "1", "1.5", "20".
-std::string axisNumber(double value) { return tenthsText(static_cast<int>(std::lround(value * 10))); }
+// A brightness as the axis writes it: "0", "1", "1.5", "20", and through a line, where no
+// brightness passes 1, in thousandths: "0.015".
+std::string axisNumber(double value)
+{
+    if (value >= 1 || value == 0)
+        return tenthsText(static_cast<int>(std::lround(value * 10)));
+    std::string digits = std::to_string(std::lround(value * 1000) + 1000).substr(1);
+    digits.erase(digits.find_last_not_of('0') + 1);
+    return "0." + digits;
+}
 
 // The top of the axis: the first of 1.5, 2, 3, 4, 5, 6, 8, 10, 15, 20, ... at or above every
-// point drawn, so that the top is a round number a little above the highest peak.
-double topFor(double peak)
+// point drawn, so that the top is a round number a little above the highest peak. Through a line
+// the top may be lower, from 0.01 up, as all thirty paths in step give 1.
+double topFor(double peak, bool throughLine)
 {
     constexpr std::array steps{1.0, 1.5, 2.0, 3.0, 4.0, 5.0, 6.0, 8.0};
-    for (double decade = 1; decade < 1e12; decade *= 10) {
+    const double lowest = throughLine ? 0.01 : 1.5;
+    for (double decade = 0.01; decade < 1e12; decade *= 10) {
         for (const double step : steps) {
-            if (step * decade >= 1.5 && step * decade >= peak)
-                return step * decade;
+            const double top = std::round(step * decade * 1000) / 1000;
+            if (top >= lowest && top >= peak)
+                return top;
         }
     }
     return peak;
+}
+
+// The arrangement the graph draws in grey beside the scene's: the whole mirror, the other
+// medium, the line without its lens or with it, and the line with no screen.
+SceneKind companion(SceneKind kind)
+{
+    constexpr SceneKind companions[sceneKindCount] = {SceneKind::Mirror, SceneKind::Glass, SceneKind::Water, SceneKind::NoLens, SceneKind::Lens, SceneKind::Gap};
+    return companions[static_cast<int>(kind)];
+}
+
+// The light the graph's brightness is against: the whole mirror's with the pair at the middle,
+// or through a line all thirty paths' in step.
+double referenceLight(double frequency, PathMeasure measure, SceneKind kind)
+{
+    constexpr double allInStep = Mirror::segmentCount * Mirror::segmentCount;
+    return passesThrough(kind) ? allInStep : wholeMirrorAtMiddle(frequency, measure);
 }
 
 // The height is the square root of the brightness against the top's.
@@ -80,11 +108,15 @@ void drawPaper(TextSurface& surface)
 
 // Grid lines at brightness 1 and at the classic distances, the axes with their ticks and numbers,
 // and the distance axis's title.
-void drawAxes(TextSurface& surface, const Scale& scale)
+void drawAxes(TextSurface& surface, const Scale& scale, SceneKind kind)
 {
-    surface.line(f(plotLeft), scale.y(1), f(plotRight), scale.y(1), lightGrey);
-    for (const int distance : classicDistances)
-        surface.line(f(BrightnessGraph::xOf(distance)), f(plotTop), f(BrightnessGraph::xOf(distance)), f(plotBottom), lightGrey);
+    const bool mirror = kind == SceneKind::Mirror;
+    if (mirror)
+        surface.line(f(plotLeft), scale.y(1), f(plotRight), scale.y(1), lightGrey);
+    for (const int distance : classicDistances) {
+        if (mirror)
+            surface.line(f(BrightnessGraph::xOf(distance)), f(plotTop), f(BrightnessGraph::xOf(distance)), f(plotBottom), lightGrey);
+    }
     surface.line(f(plotLeft), f(plotBottom), f(plotRight), f(plotBottom), darkGrey);
     surface.line(f(plotLeft), f(plotTop), f(plotLeft), f(plotBottom), darkGrey);
     for (const int distance : numberedDistances) {
@@ -92,15 +124,13 @@ void drawAxes(TextSurface& surface, const Scale& scale)
         surface.line(x, f(plotBottom), x, f(plotBottom + 3), darkGrey);
         surface.text(x, numbersBaseline, std::to_string(distance), TextAnchor::Middle, BrightnessGraph::textSize, darkGrey);
     }
-    for (const double value : {0.0, 1.0, scale.top}) {
+    for (const double value : {0.0, mirror ? 1.0 : scale.top, scale.top}) {
         const float y = scale.y(value);
         surface.line(f(plotLeft - 3), y, f(plotLeft), y, darkGrey);
         surface.text(f(plotLeft - 5), y + 4, axisNumber(value), TextAnchor::End, BrightnessGraph::textSize, darkGrey);
     }
-    surface.text(f((plotLeft + plotRight) / 2), titleBaseline, translate("BrightnessGraph", "Distance from the middle (250 is left)"), TextAnchor::Middle,
-                 BrightnessGraph::textSize, darkGrey);
-    surface.text(f(plotRight), f(plotTop + BrightnessGraph::textSize), translate("BrightnessGraph", "grey: whole mirror"), TextAnchor::End,
-                 BrightnessGraph::textSize, wholeGrey);
+    surface.text(f((plotLeft + plotRight) / 2), titleBaseline, graphAxisTitle(kind), TextAnchor::Middle, BrightnessGraph::textSize, darkGrey);
+    surface.text(f(plotRight), f(plotTop + BrightnessGraph::textSize), graphGreyCurve(kind), TextAnchor::End, BrightnessGraph::textSize, wholeGrey);
 }
 
 // The classic window's values, on the whole mirror's curve, where the panel stands at one of its
@@ -136,6 +166,11 @@ int peakDistance(const Curve& values, int pair)
 
 }  // namespace
 
+BrightnessGraph::Key BrightnessGraph::keyOf(const ExploreState& explore, int frequencyTenths)
+{
+    return {explore.pathsThatCount(), frequencyTenths, explore.measure, explore.scene};
+}
+
 double BrightnessGraph::xOf(int distance)
 {
     return plotLeft + (ExploreState::distanceMaximum - distance) * (plotRight - plotLeft) / (distances - 1);
@@ -153,7 +188,7 @@ const BrightnessGraph::Curves& BrightnessGraph::curvesFor(const Key& key, const 
     }
     for (std::size_t slot = 0; slot < kept_.size(); ++slot) {
         auto& curves = kept_[slot];
-        if (curves && &*curves != inUse && curves->key.frequencyTenths == key.frequencyTenths && curves->key.measure == key.measure &&
+        if (curves && &*curves != inUse && curves->key.frequencyTenths == key.frequencyTenths && curves->key.measure == key.measure && curves->key.scene == key.scene &&
             (curves->key.mirror ^ key.mirror).count() < key.mirror.count()) {
             older_ = 1 - slot;
             followMirror(*curves, key.mirror);
@@ -173,10 +208,13 @@ void BrightnessGraph::workOut(Curves& curves, const Key& key)
 {
     curves.key = key;
     const double frequency = key.frequencyTenths / 10.0;
-    const double atMiddle = wholeMirrorAtMiddle(frequency, key.measure);
+    const double atMiddle = referenceLight(frequency, key.measure, key.scene);
+    const SceneKind other = companion(key.scene);
     for (std::size_t at = 0; at < curves.sums.size(); ++at) {
-        const PhotonVectors arrows = photonVectors(ExploreState::distanceMinimum + static_cast<int>(at), frequency, key.measure);
-        curves.whole[at] = atMiddle > 0 ? sumOfArrows(arrows, Mirror::whole()).squaredLength() / atMiddle : 0;
+        const int distance = ExploreState::distanceMinimum + static_cast<int>(at);
+        const PhotonVectors arrows = photonVectors(distance, frequency, key.measure, Mirror::whole(), key.scene);
+        const PhotonVectors others = other == key.scene ? arrows : photonVectors(distance, frequency, key.measure, Mirror::whole(), other);
+        curves.whole[at] = atMiddle > 0 ? sumOfArrows(others, Mirror::whole()).squaredLength() / atMiddle : 0;
         curves.sums[at] = sumOfArrows(arrows, key.mirror);
         curves.current[at] = atMiddle > 0 ? curves.sums[at].squaredLength() / atMiddle : 0;
     }
@@ -189,9 +227,9 @@ void BrightnessGraph::followMirror(Curves& curves, const Mirror& mirror)
     const Mirror changed = curves.key.mirror ^ mirror;
     curves.key.mirror = mirror;
     const double frequency = curves.key.frequencyTenths / 10.0;
-    const double atMiddle = wholeMirrorAtMiddle(frequency, curves.key.measure);
+    const double atMiddle = referenceLight(frequency, curves.key.measure, curves.key.scene);
     for (std::size_t at = 0; at < curves.sums.size(); ++at) {
-        const PhotonVectors arrows = photonVectors(ExploreState::distanceMinimum + static_cast<int>(at), frequency, curves.key.measure, changed);
+        const PhotonVectors arrows = photonVectors(ExploreState::distanceMinimum + static_cast<int>(at), frequency, curves.key.measure, changed, curves.key.scene);
         const Arrow added = sumOfArrows(arrows, changed & mirror);
         const Arrow taken = sumOfArrows(arrows, changed & ~mirror);
         Arrow& sum = curves.sums[at];
@@ -203,19 +241,19 @@ void BrightnessGraph::followMirror(Curves& curves, const Mirror& mirror)
 
 void BrightnessGraph::draw(TextSurface& surface, const ExploreState& explore)
 {
-    const Curves& main = curvesFor({explore.mirror, explore.frequencyTenths, explore.measure});
-    const Curves* second = explore.secondShown ? &curvesFor({explore.mirror, explore.secondFrequencyTenths, explore.measure}, &main) : nullptr;
-    const Scale scale{topFor(std::max({highest(main.whole), highest(main.current), second ? highest(second->current) : 0.0}))};
+    const Curves& main = curvesFor(keyOf(explore, explore.frequencyTenths));
+    const Curves* second = explore.secondShown ? &curvesFor(keyOf(explore, explore.secondFrequencyTenths), &main) : nullptr;
+    const Scale scale{topFor(std::max({highest(main.whole), highest(main.current), second ? highest(second->current) : 0.0}), passesThrough(explore.scene))};
     surface.resetToPixels();
     surface.setFillStyle(FillStyle::Transparent);
     drawPaper(surface);
-    drawAxes(surface, scale);
+    drawAxes(surface, scale, explore.scene);
     drawCurve(surface, main.whole, scale, wholeGrey);
     surface.setPenWidth(2);
     if (second)
         drawCurve(surface, second->current, scale, frequencyColour(explore.secondFrequencyTenths));
     drawCurve(surface, main.current, scale, frequencyColour(explore.frequencyTenths));
-    if (explore.measure == PathMeasure::RootOfSquares && std::find(classicTenths.begin(), classicTenths.end(), explore.frequencyTenths) != classicTenths.end())
+    if (explore.scene == SceneKind::Mirror && explore.measure == PathMeasure::RootOfSquares && std::find(classicTenths.begin(), classicTenths.end(), explore.frequencyTenths) != classicTenths.end())
         markClassic(surface, main.whole, scale);
     const int pair = std::clamp(explore.distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
     const auto x = f(xOf(pair));
@@ -237,7 +275,7 @@ std::string BrightnessGraph::describe(const ExploreState& explore)
                       {tenthsText(curves.key.frequencyTenths), std::to_string(peak), brightnessNumber(valueAt(curves.current, peak)), std::to_string(pair),
                        brightnessNumber(valueAt(curves.current, pair))});
     };
-    const Curves& main = curvesFor({explore.mirror, explore.frequencyTenths, explore.measure});
+    const Curves& main = curvesFor(keyOf(explore, explore.frequencyTenths));
     const int wholePeak = peakDistance(main.whole, pair);
     std::string words = fillIn(translate("BrightnessGraph", "Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture."),
                                {std::to_string(ExploreState::distanceMaximum), std::to_string(ExploreState::distanceMinimum)});
@@ -245,7 +283,7 @@ std::string BrightnessGraph::describe(const ExploreState& explore)
     words += ' ' + fillIn(translate("BrightnessGraph", "The whole mirror is brightest at distance %1, %2."),
                           {std::to_string(wholePeak), brightnessNumber(valueAt(main.whole, wholePeak))});
     if (explore.secondShown)
-        words += ' ' + curveWords(curvesFor({explore.mirror, explore.secondFrequencyTenths, explore.measure}, &main));
+        words += ' ' + curveWords(curvesFor(keyOf(explore, explore.secondFrequencyTenths), &main));
     return words;
 }
 

@@ -45,15 +45,17 @@ private:
         Mirror mirror;
         int frequencyTenths;
         PathMeasure measure;
+        SceneKind scene;
         bool operator==(const Key&) const = default;
     };
     struct Curves {
         Key key;
-        Curve whole;
+        Curve whole;  // the mirror whole, or the scene's other arrangement
         Curve current;
         std::array<Arrow, distances> sums;  // the current mirror's sum vector at each distance
     };
 
+    static Key keyOf(const ExploreState& explore, int frequencyTenths);
     // The curves of the last two keys asked for: the panel's frequency and the second one's.
     const Curves& curvesFor(const Key& key, const Curves* inUse = nullptr);
     static void workOut(Curves& curves, const Key& key);

@@ -16,22 +16,25 @@ std::string hundredthsText(double value) { return decimalText(std::llround(value
 
 std::string brightnessNumber(double brightness) { return hundredthsText(brightness); }
 
-std::string brightnessWords(double brightness, std::optional<double> againstWholeHere)
+std::string brightnessWords(const ExploreState& explore)
 {
+    const double brightness = explore.brightness;
+    const std::optional<double> againstWholeHere = explore.brightnessHere;
     if (!againstWholeHere)
         return fillIn(translate("ExploreWords", "%1 of the light of a whole mirror at the middle; the whole mirror here sends none"), {brightnessNumber(brightness)});
     return fillIn(translate("ExploreWords", "%1 of the light of a whole mirror at the middle, %2 times that of the whole mirror here"),
                   {brightnessNumber(brightness), brightnessNumber(*againstWholeHere)});
 }
 
-std::string againstWholeHereText(std::optional<double> againstWholeHere)
+std::string againstWholeHereText(const ExploreState& explore)
 {
+    const std::optional<double> againstWholeHere = explore.brightnessHere;
     if (!againstWholeHere)
         return translate("ExploreWords", "the whole mirror here sends no light");
     return fillIn(translate("ExploreWords", "%1 times as likely as with the whole mirror here"), {brightnessNumber(*againstWholeHere)});
 }
 
-std::string brightnessMeaning()
+std::string brightnessMeaning(SceneKind)
 {
     return translate("ExploreWords", "How likely light is to reach the detector, the square of the sum vector's length, against a whole mirror at the middle "
                                      "and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.");

@@ -18,11 +18,12 @@ std::string hundredthsText(double value);
 std::string brightnessNumber(double brightness);
 // "0.75 of the light of a whole mirror at the middle, 1.00 times that of the whole mirror here":
 // the brightness and the light against the whole mirror at the same place, where it sends any.
-std::string brightnessWords(double brightness, std::optional<double> againstWholeHere);
+// Beyond the mirror the figures are against the scene's own references.
+std::string brightnessWords(const ExploreState& explore);
 // The panel's second figure: "12.53 times as likely as with the whole mirror here".
-std::string againstWholeHereText(std::optional<double> againstWholeHere);
+std::string againstWholeHereText(const ExploreState& explore);
 // What the brightness means, for the panel's brightness to show beside it.
-std::string brightnessMeaning();
+std::string brightnessMeaning(SceneKind scene);
 // A frequency in tenths as a settings text: "1", "1.5".
 std::string tenthsText(int tenths);
 

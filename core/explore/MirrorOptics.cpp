@@ -32,9 +32,9 @@ constexpr double endsCancelShare = 0.1;
 
 }  // namespace
 
-PhotonVectors photonVectors(double distance, double frequency, PathMeasure measure, const Mirror& of)
+PhotonVectors photonVectors(double distance, double frequency, PathMeasure measure, const Mirror& of, SceneKind kind)
 {
-    const Scene scene = sceneGeometry(distance, frequency, Layout::Classic, measure);
+    const Scene scene = sceneGeometry(distance, frequency, Layout::Classic, measure, kind);
     PhotonVectors arrows;
     for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
         if (!of.on(segment))

@@ -3,6 +3,7 @@
 #include "core/mirror/ExploreState.h"
 #include "core/mirror/Mirror.h"
 #include "core/mirror/PathMeasure.h"
+#include "core/mirror/SceneKind.h"
 
 #include <array>
 #include <optional>
@@ -22,7 +23,8 @@ using PhotonVectors = std::array<Arrow, Mirror::segmentCount>;
 
 // Every segment's photon vector for the pair at a distance from the middle; or only those of the
 // segments of, the others left at zero length.
-PhotonVectors photonVectors(double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares, const Mirror& of = Mirror::whole());
+PhotonVectors photonVectors(double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares, const Mirror& of = Mirror::whole(),
+                            SceneKind kind = SceneKind::Mirror);
 // The sum of the photon vectors of the segments that reflect.
 Arrow sumOfArrows(const PhotonVectors& arrows, const Mirror& mirror);
 Arrow sumOfArrows(const Mirror& mirror, double distance, double frequency, PathMeasure measure = PathMeasure::RootOfSquares);

@@ -41,5 +41,8 @@ inline constexpr SettingRange speedRange{1, 20, 1, 1, 0};
 // the source is drawn from x = 18, at -330 the detector reaches x = 790.
 inline constexpr SettingRange exploreDistanceRange{-330, 330, 1, 50, 0};
 inline constexpr SettingRange exploreFrequencyRange{5, 20, 1, 5, 1};
+// The gap in the screen, in points of the line: an even count, so that the gap stands centred
+// between the two middle points.
+inline constexpr SettingRange gapRange{2, 30, 2, 4, 0};
 
 }  // namespace quorvel

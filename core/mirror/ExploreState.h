@@ -2,6 +2,7 @@
 
 #include "core/mirror/Mirror.h"
 #include "core/mirror/PathMeasure.h"
+#include "core/mirror/SceneKind.h"
 #include "core/layout/SettingRanges.h"
 
 #include <optional>
@@ -51,6 +52,17 @@ struct EndsLesson {
     bool operator==(const EndsLesson&) const = default;
 };
 
+// The scene the panel shows, and the width of the gap in the screen, in points of the line.
+struct SceneSetting {
+    SceneKind kind = SceneKind::Mirror;
+    bool operator==(const SceneSetting&) const = default;
+};
+
+struct GapSetting {
+    int points = 6;
+    bool operator==(const GapSetting&) const = default;
+};
+
 // A second frequency whose curve the graph draws beside the first's, when shown.
 struct SecondFrequencySetting {
     bool shown = false;
@@ -76,8 +88,18 @@ struct ExploreState {
     {
         return measure == PathMeasure::TwoLegs ? twoLegsFrequencyTenthsMaximum : frequencyTenthsMaximum;
     }
+    // Through a line the same half turn between neighbours, wherever the detector stands, caps the
+    // frequency lower: the paths to the far ends cross the line at a slant, and below water and
+    // glass they take longer still.
+    static constexpr int frequencyTenthsCap(PathMeasure measure, SceneKind scene)
+    {
+        constexpr int throughLine[sceneKindCount] = {0, 12, 11, 14, 14, 14};
+        return passesThrough(scene) ? throughLine[static_cast<int>(scene)] : frequencyTenthsCap(measure);
+    }
 
     bool open = false;
+    SceneKind scene = SceneKind::Mirror;
+    int gapPoints = 6;
     Mirror mirror = Mirror::whole();
     int distance = 0;
     int frequencyTenths = 10;
@@ -99,6 +121,14 @@ struct ExploreState {
     bool used = false;
 
     double frequency() const { return frequencyTenths / 10.0; }
+    int frequencyCap() const { return frequencyTenthsCap(measure, scene); }
+    // The paths that count: the mirror's reflecting segments, the points in the screen's gap, or
+    // every point of a line that lets light through everywhere.
+    Mirror pathsThatCount() const
+    {
+        const int first = (Mirror::segmentCount - gapPoints) / 2;
+        return scene == SceneKind::Mirror ? mirror : scene == SceneKind::Gap ? Mirror::span(first, first + gapPoints - 1) : Mirror::whole();
+    }
 };
 
 }  // namespace quorvel

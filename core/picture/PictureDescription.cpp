@@ -1,6 +1,7 @@
 #include "core/picture/PictureDescription.h"
 
 #include "core/explore/ExploreWords.h"
+#include "core/explore/SceneWords.h"
 #include "core/explore/MirrorOptics.h"
 #include "core/start/PathSweep.h"
 #include "core/start/SceneSetup.h"
@@ -283,6 +284,8 @@ std::string heldInputWords(const FormAction& action, const FormState& after)
         {
             return after.explore.open ? translate("PictureDescription", "the explore panel opened") : translate("PictureDescription", "the explore panel closed");
         }
+        std::string operator()(const SceneSetting&) const { return sceneName(after.explore.scene); }
+        std::string operator()(const GapSetting&) const { return fillIn(translate("PictureDescription", "a gap of %1 points"), {std::to_string(after.explore.gapPoints)}); }
     };
     return std::visit(Words{after}, action);
 }

@@ -22,6 +22,7 @@ struct DrawnPicture {
     int segmentsDrawn = 0;  // of the mirror's 30, from the left
     Layout layout = Layout::Classic;
     PathMeasure measure = PathMeasure::RootOfSquares;  // how the paths' lengths were measured
+    SceneKind scene = SceneKind::Mirror;
 };
 
 // The picture in plain words for a person who cannot see it, the same in both editions: before

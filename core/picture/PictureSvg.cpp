@@ -31,7 +31,7 @@ public:
     {
         if (drawn_.stage == DrawnPicture::Stage::Empty)
             return;
-        StartSequence sequence(surface, *this, *this, drawn_.mirror, drawn_.layout, drawn_.measure);
+        StartSequence sequence(surface, *this, *this, drawn_.mirror, drawn_.layout, drawn_.measure, drawn_.scene);
         try {
             if (drawn_.stage == DrawnPicture::Stage::Drawn) {
                 sequence.runToEnd();

@@ -32,6 +32,11 @@ double timeScale(const Scene& scene) { return fullTimeScale(scene.measure) * sce
 // squares; its worked values rest on it.
 double pathLength(const Scene& scene, double pointX)
 {
+    if (passesThrough(scene.kind)) {
+        const double above = std::hypot(pointX - scene.sourceX, scene.mirrorY - scene.sourceY);
+        const double lens = scene.lensTop > 0 ? scene.lensTop - above - std::hypot(scene.focusX - pointX, scene.focusY - scene.mirrorY) : 0;
+        return above + scene.slowness * std::hypot(scene.detectorX - pointX, scene.detectorY - scene.mirrorY) + lens;
+    }
     if (scene.measure == PathMeasure::TwoLegs)
         return std::hypot(scene.sourceX - pointX, scene.mirrorY - scene.sourceY) + std::hypot(scene.detectorX - pointX, scene.mirrorY - scene.detectorY);
     double s = (scene.sourceX - pointX) * (scene.sourceX - pointX) + (scene.mirrorY - scene.sourceY) * (scene.mirrorY - scene.sourceY);
@@ -63,7 +68,7 @@ void drawRays(DrawingSurface& surface, const Scene& scene, double pointX)
 
 void drawPhotonVector(DrawingSurface& surface, const Scene& scene, double pointX, double phaseAngle)
 {
-    const double baseY = scene.mirrorY + scene.arrowLength + 5;
+    const double baseY = scene.rowsY + scene.arrowLength + 5;
     surface.setPenWidth(2);
     dot(surface, pointX, baseY);
     line(surface, pointX, baseY, pointX + scene.arrowLength * std::cos(phaseAngle), baseY + scene.arrowLength * std::sin(phaseAngle));
@@ -73,16 +78,16 @@ void drawPhotonVector(DrawingSurface& surface, const Scene& scene, double pointX
 void drawTimeCurvePoint(DrawingSurface& surface, const Scene& scene, double pointX, double timeY)
 {
     const double axisLeft = scene.mirrorLeft + scene.segmentWidth;
-    const double axisY = scene.mirrorY + 200;
+    const double axisY = scene.rowsY + 200;
     surface.setPenWidth(1);
     line(surface, axisLeft, axisY, axisLeft + scene.halfSegment * (2 * scene.segmentCount), axisY);
-    line(surface, axisLeft, scene.mirrorY + 50, axisLeft, axisY);
+    line(surface, axisLeft, scene.rowsY + 50, axisLeft, axisY);
     surface.setPenWidth(2);
     dot(surface, pointX, timeY);
 }
 
 // The time curve's dot for a path: higher for a shorter path.
-double timeCurveY(const Scene& scene, double length) { return (scene.mirrorY + 200) - length * timeScale(scene); }
+double timeCurveY(const Scene& scene, double length) { return (scene.rowsY + 200) - length * timeScale(scene); }
 
 // Lays the photon vector, scaled up, head to tail onto the spiral and moves the spiral's end.
 void extendSpiral(DrawingSurface& surface, Scene& scene, double phaseAngle)
@@ -127,9 +132,10 @@ TimeCurveDot timeCurveDot(const Scene& scene, int i)
 double fittedTimeCurveHeight(const Scene& scene)
 {
     // The photon vectors reach an arrow's length below their row, and their pen a pixel more.
-    const double highestDot = scene.mirrorY + scene.arrowLength + 5 + scene.arrowLength + 1 + timeCurveDotReach;
-    // A path is the longer the farther its point from below the pair: the longest is at an end.
-    const double longest = std::max(pathLength(scene, pointXOf(scene, 1)), pathLength(scene, pointXOf(scene, pointBound(scene) - 1)));
+    const double highestDot = scene.rowsY + scene.arrowLength + 5 + scene.arrowLength + 1 + timeCurveDotReach;
+    double longest = 0;
+    for (int i = 1; i <= pointBound(scene); i += 2)
+        longest = std::max(longest, pathLength(scene, pointXOf(scene, i)));
     const double share = (timeCurveY(scene, 0) - highestDot) / (longest * fullTimeScale(scene.measure));
     constexpr double hundredths = 100;
     return std::clamp(std::floor(share * hundredths) / hundredths, 0.0, 1.0);

@@ -193,15 +193,16 @@ void placeResultLabels(const Scene& scene, const SettingsTexts& settings, Result
 {
     const bool everywhere = layout == Layout::Explore;
     Position source{scene.sourceX - 60, scene.sourceY - 30};
-    Position detector{scene.detectorX - 20, scene.sourceY - 30};
-    const Position photonVectors{scene.canvasWidth - 380, scene.mirrorY + 30};
+    // Below a line the detector's label stands beside it, clear of the rays above it.
+    const WindowLabel& detectorLabel = windowLabel("labDetektor");
+    Position detector = passesThrough(scene.kind) ? Position{scene.detectorX + 9, scene.detectorY - detectorLabel.height / 2} : Position{scene.detectorX - 20, scene.sourceY - 30};
+    const Position photonVectors{scene.canvasWidth - 380, scene.rowsY + 30};
     place(labels, ResultLabel::Radius, everywhere ? besidePhotonVectors(scene, photonVectors) : photonVectors);
-    place(labels, ResultLabel::Cas, {scene.segmentWidth + scene.mirrorLeft + 10, scene.mirrorY + 50});
+    place(labels, ResultLabel::Cas, {scene.segmentWidth + scene.mirrorLeft + 10, scene.rowsY + 50});
     std::vector<Box> keptClear;
     if (everywhere) {
-        const auto besideMark = [&](Position above, std::string_view name, double markX) {
+        const auto besideMark = [&](Position above, std::string_view name, double markX, double markY) {
             const WindowLabel& label = windowLabel(name);
-            const double markY = scene.sourceY;
             const Position places[] = {above, {above.left, markY + 8}, {markX + 9, markY - label.height / 2}, {markX - 9 - label.width, markY - label.height / 2},
                                        {markX + 9, above.top}, {markX - 9 - label.width, above.top}, {markX + 9, markY + 8}, {markX - 9 - label.width, markY + 8}};
             Position placed = within(scene, above);
@@ -214,10 +215,10 @@ void placeResultLabels(const Scene& scene, const SettingsTexts& settings, Result
             keptClear.push_back(labelBox(placed, label.width, label.height));
             return placed;
         };
-        source = besideMark(source, "labZdroj", scene.sourceX);
-        detector = besideMark(detector, "labDetektor", scene.detectorX);
-        for (const double x : {scene.sourceX, scene.detectorX})
-            keptClear.push_back({x - 7, scene.sourceY - 7, x + 7, scene.sourceY + 7});
+        source = besideMark(source, "labZdroj", scene.sourceX, scene.sourceY);
+        detector = besideMark(detector, "labDetektor", scene.detectorX, scene.detectorY);
+        keptClear.push_back({scene.sourceX - 7, scene.sourceY - 7, scene.sourceX + 7, scene.sourceY + 7});
+        keptClear.push_back({scene.detectorX - 7, scene.detectorY - 7, scene.detectorX + 7, scene.detectorY + 7});
     }
     place(labels, ResultLabel::Zdroj, source);
     place(labels, ResultLabel::Detektor, detector);

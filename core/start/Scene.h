@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/mirror/PathMeasure.h"
+#include "core/mirror/SceneKind.h"
 
 namespace quorvel {
 
@@ -17,8 +18,18 @@ struct Scene {
     double canvasWidth = 0;
     double canvasHeight = 0;
     double phaseFactor = 0;  // radians per pixel of path length
+    SceneKind kind = SceneKind::Mirror;
     double mirrorLeft = 0;
-    double mirrorY = 0;
+    double mirrorY = 0;  // the line the paths go via, mirror or not
+    // The row under which the photon vectors and the time curve hang: the mirror's line, or below
+    // the detector where the paths pass through the line.
+    double rowsY = 0;
+    double slowness = 1;  // of light below the line, against above it
+    // A lens slows each path by what its length to the focus falls short of the longest's, so
+    // that every path to the focus takes the same time; lensTop is that longest, 0 without one.
+    double lensTop = 0;
+    double focusX = 0;
+    double focusY = 0;
     double arrowLength = 0;
     double segmentWidth = 0;
     double halfSegment = 0;

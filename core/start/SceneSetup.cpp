@@ -64,34 +64,119 @@ void drawMirror(DrawingSurface& surface, const Scene& scene, const Mirror& mirro
     }
 }
 
+// How thick the lens is drawn at its thickest, in pixels: its glass is many times thicker.
+constexpr double lensDrawnThickness = 40;
+
+// The lens's drawn half thickness at x: its delay there, scaled to the drawn thickness.
+double lensHalfThickness(const Scene& scene, double x, double thickest)
+{
+    const double delay = scene.lensTop - std::hypot(x - scene.sourceX, scene.mirrorY - scene.sourceY) - std::hypot(scene.focusX - x, scene.focusY - scene.mirrorY);
+    return std::max(0.0, delay) / thickest * lensDrawnThickness / 2;
+}
+
+void drawLens(DrawingSurface& surface, const Scene& scene)
+{
+    const double left = scene.mirrorLeft + scene.segmentWidth;
+    const double right = left + scene.segmentWidth * scene.segmentCount;
+    const double thickest = scene.lensTop - std::hypot(scene.focusX - scene.sourceX, scene.mirrorY - scene.sourceY) - (scene.focusY - scene.mirrorY);
+    surface.setPenWidth(2);
+    double x = left;
+    double half = lensHalfThickness(scene, x, thickest);
+    for (int i = 1; i <= pointBound(scene) + 1; i += 2) {
+        const double nextX = i <= pointBound(scene) ? pointXOf(scene, i) : right;
+        const double nextHalf = lensHalfThickness(scene, nextX, thickest);
+        surface.line(single(x), single(scene.mirrorY - half), single(nextX), single(scene.mirrorY - nextHalf), glassTeal);
+        surface.line(single(x), single(scene.mirrorY + half), single(nextX), single(scene.mirrorY + nextHalf), glassTeal);
+        x = nextX;
+        half = nextHalf;
+    }
+}
+
+// The line the paths pass through: a water or glass surface, a thin line of points with or
+// without its lens, or a screen whose gap alone lets paths through.
+void drawThroughLine(DrawingSurface& surface, const Scene& scene, const Mirror& open)
+{
+    const bool surfaceLine = scene.kind == SceneKind::Water || scene.kind == SceneKind::Glass;
+    const bool screen = scene.kind == SceneKind::Gap;
+    const Colour colour = scene.kind == SceneKind::Water ? Colour(waterBlue) : surfaceLine ? Colour(glassTeal) : Colour(darkGrey);
+    for (int i = 1; i <= static_cast<int>(scene.segmentCount); ++i) {
+        const double left = scene.mirrorLeft + i * scene.segmentWidth;
+        const double right = left + scene.segmentWidth;
+        const bool drawn = surfaceLine || !screen || !open.on(i - 1);
+        surface.setPenWidth(surfaceLine || screen ? 3 : 1);
+        if (drawn)
+            surface.line(single(left), single(scene.mirrorY), single(right), single(scene.mirrorY), colour);
+        surface.circle(single(left + scene.halfSegment), single(scene.mirrorY), 1, darkGrey);
+    }
+    if (scene.kind == SceneKind::Lens)
+        drawLens(surface, scene);
+}
+
 }  // namespace
 
-Scene sceneGeometry(double distance, double frequency, Layout layout, PathMeasure measure)
+namespace {
+
+// Where the paths pass through the line: the source above it, the detector as far below, the
+// photon vectors and the time curve under the detector, and the spiral above the line.
+constexpr double throughLineY = 250;
+constexpr double pairHeight = 60;
+// Over water or glass the source stands to the left, so that the least-time path bends.
+constexpr double sourceLeftOverWater = 100;
+
+void placeThroughLine(Scene& scene, double distance, double mirrorMiddle)
+{
+    const bool surface = scene.kind == SceneKind::Water || scene.kind == SceneKind::Glass;
+    scene.mirrorY = throughLineY;
+    scene.sourceX = surface ? mirrorMiddle - sourceLeftOverWater : mirrorMiddle;
+    scene.sourceY = throughLineY - pairHeight;
+    scene.detectorX = mirrorMiddle - distance;
+    scene.detectorY = throughLineY + pairHeight;
+    scene.rowsY = scene.detectorY + 10;
+    scene.slowness = slownessBelow(scene.kind);
+    scene.spiralX = mirrorMiddle + 190;
+    scene.spiralY = throughLineY - 95;
+    if (scene.kind != SceneKind::Lens)
+        return;
+    scene.focusX = mirrorMiddle;
+    scene.focusY = scene.detectorY;
+    for (int i = 1; i <= pointBound(scene); i += 2) {
+        const double x = pointXOf(scene, i);
+        scene.lensTop = std::max(scene.lensTop, std::hypot(x - scene.sourceX, scene.mirrorY - scene.sourceY) + std::hypot(scene.focusX - x, scene.focusY - scene.mirrorY));
+    }
+}
+
+}  // namespace
+
+Scene sceneGeometry(double distance, double frequency, Layout layout, PathMeasure measure, SceneKind kind)
 {
     Scene scene;
     scene.canvasWidth = pictureSize.width;
     scene.canvasHeight = pictureSize.height;
     scene.phaseFactor = 1.57041 / 100;
     scene.phaseFactor = (scene.phaseFactor * 3) * frequency;
-
+    scene.kind = kind;
     scene.mirrorLeft = 20;
     scene.mirrorY = scene.canvasHeight / 2;
     scene.arrowLength = 10;
     scene.segmentWidth = 2 * scene.arrowLength + 4;
     scene.halfSegment = scene.segmentWidth / 2;
     scene.segmentCount = 30;
-    scene.measure = measure;
-
+    // Light's real paths through a line are the pieces' real lengths.
+    scene.measure = passesThrough(kind) ? PathMeasure::TwoLegs : measure;
     const double mirrorMiddle = (scene.mirrorLeft + scene.segmentWidth) + (scene.segmentWidth * scene.segmentCount) / 2;
-    scene.sourceX = mirrorMiddle - 50 - distance;
-    scene.sourceY = scene.mirrorY - 50;
-    scene.detectorX = mirrorMiddle + 50 - distance;
-    scene.detectorY = scene.sourceY;
-
-    scene.spiralX = scene.detectorX + 140;
-    if (layout == Layout::Explore)
-        scene.spiralX = std::min(scene.spiralX, mirrorMiddle + 50 + 140);
-    scene.spiralY = scene.detectorY - 50;
+    if (passesThrough(kind)) {
+        placeThroughLine(scene, distance, mirrorMiddle);
+    } else {
+        scene.rowsY = scene.mirrorY;
+        scene.sourceX = mirrorMiddle - 50 - distance;
+        scene.sourceY = scene.mirrorY - 50;
+        scene.detectorX = mirrorMiddle + 50 - distance;
+        scene.detectorY = scene.sourceY;
+        scene.spiralX = scene.detectorX + 140;
+        if (layout == Layout::Explore)
+            scene.spiralX = std::min(scene.spiralX, mirrorMiddle + 50 + 140);
+        scene.spiralY = scene.detectorY - 50;
+    }
     scene.spiralStartX = scene.spiralX;
     scene.spiralStartY = scene.spiralY;
     if (layout == Layout::Explore)
@@ -111,16 +196,20 @@ std::optional<int> mirrorSegmentAt(float x, float y)
 }
 
 // The band is painted before the texts are read, so a bad text leaves it on its own.
-Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror, DrawingSurface& within, Layout layout, PathMeasure measure)
+Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const Mirror& mirror, DrawingSurface& within, Layout layout, PathMeasure measure,
+                 SceneKind kind)
 {
     surface.resetToPixels();
     surface.setPenWidth(1);
     paintBand(surface, bandRows);
     const double frequencyValue = frequency(settings);
-    Scene scene = sceneGeometry(distance(settings), frequencyValue, layout, measure);
+    Scene scene = sceneGeometry(distance(settings), frequencyValue, layout, measure, kind);
     scene.spiralSize = spiralSize(scene, mirror, layout);
     drawSourceAndDetector(within, scene);
-    drawMirror(within, scene, mirror);
+    if (passesThrough(scene.kind))
+        drawThroughLine(within, scene, mirror);
+    else
+        drawMirror(within, scene, mirror);
     within.circle(single(scene.spiralX), single(scene.spiralY), 2, darkGrey);
     within.setPenWidth(1);
     return scene;

@@ -8,8 +8,9 @@
 
 namespace quorvel {
 
-StartSequence::StartSequence(DrawingSurface& surface, const SettingsTexts& settings, ResultLabels& labels, Mirror mirror, Layout layout, PathMeasure measure)
-    : surface_(surface), settings_(settings), labels_(labels), mirror_(mirror), layout_(layout), measure_(measure), clip_(surface),
+StartSequence::StartSequence(DrawingSurface& surface, const SettingsTexts& settings, ResultLabels& labels, Mirror mirror, Layout layout, PathMeasure measure,
+                             SceneKind kind)
+    : surface_(surface), settings_(settings), labels_(labels), mirror_(mirror), layout_(layout), measure_(measure), kind_(kind), clip_(surface),
       sceneSurface_(layout == Layout::Explore ? static_cast<DrawingSurface&>(clip_) : surface)
 {
 }
@@ -26,7 +27,7 @@ std::optional<std::uint64_t> StartSequence::step()
     const Stage current = std::exchange(stage_, Stage::Finished);
     switch (current) {
     case Stage::SetUp:
-        scene_ = setUpScene(surface_, settings_, mirror_, sceneSurface_, layout_, measure_);
+        scene_ = setUpScene(surface_, settings_, mirror_, sceneSurface_, layout_, measure_, kind_);
         return visitNextPoint();
     case Stage::Sweep:
         return visitNextPoint();

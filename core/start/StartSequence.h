@@ -22,7 +22,7 @@ public:
     // The segments of the mirror that reflect, the layout and the measure of a path stay as they
     // were when the sequence began.
     StartSequence(DrawingSurface& surface, const SettingsTexts& settings, ResultLabels& labels, Mirror mirror = Mirror::whole(),
-                  Layout layout = Layout::Classic, PathMeasure measure = PathMeasure::RootOfSquares);
+                  Layout layout = Layout::Classic, PathMeasure measure = PathMeasure::RootOfSquares, SceneKind kind = SceneKind::Mirror);
     // It draws through a member of its own.
     StartSequence(const StartSequence&) = delete;
     StartSequence& operator=(const StartSequence&) = delete;
@@ -49,6 +49,7 @@ private:
     Mirror mirror_;
     Layout layout_;
     PathMeasure measure_;
+    SceneKind kind_;
     BandClip clip_;
     DrawingSurface& sceneSurface_;
     Stage stage_ = Stage::SetUp;

@@ -6,6 +6,8 @@
 #include "core/window/FormView.h"
 #include "core/window/HeldInput.h"
 #include "core/explore/MirrorOptics.h"
+#include "core/explore/SceneOptics.h"
+#include "core/explore/SceneWords.h"
 #include "core/text/SettingNumber.h"
 #include "core/draw/TextSurface.h"
 #include "core/text/Translation.h"
@@ -41,6 +43,13 @@ void ExploreModel::change(const FormAction& action)
         setDistance(distance->pixels);
     } else if (const auto* frequency = std::get_if<FrequencySetting>(&action)) {
         setFrequency(frequency->tenths);
+    } else if (const auto* scene = std::get_if<SceneSetting>(&action)) {
+        if (scene->kind == explore.scene)
+            return;
+        first = setScene(scene->kind);
+    } else if (const auto* gap = std::get_if<GapSetting>(&action)) {
+        explore.gapPoints = gapRange.nearest(gap->points);
+        explore.used = true;
     } else {
         const PathMeasure measure = std::get<MeasureSetting>(action).measure;
         if (measure == explore.measure)
@@ -57,9 +66,10 @@ void ExploreModel::optionChosen(bool changesPicture)
 {
     ExploreState& explore = state_.explore;
     std::string measureBack;
-    if (explore.frequencyTenths > ExploreState::frequencyTenthsCap(explore.measure)) {
+    if (explore.frequencyTenths > explore.frequencyCap()) {
+        measureBack = passesThrough(explore.scene) ? sceneBackWords(explore.frequencyTenths) : measureBackWords(explore.frequencyTenths);
+        explore.scene = SceneKind::Mirror;
         explore.measure = PathMeasure::RootOfSquares;
-        measureBack = measureBackWords(explore.frequencyTenths);
     }
     if (explore.open && changesPicture)
         changed(measureBack);
@@ -86,7 +96,7 @@ std::string ExploreModel::setMeasure(PathMeasure measure)
     ExploreState& explore = state_.explore;
     explore.measure = measure;
     explore.used = true;
-    const int cap = ExploreState::frequencyTenthsCap(measure);
+    const int cap = explore.frequencyCap();
     const bool above = explore.frequencyTenths > cap;
     if (above)
         setFrequency(cap);
@@ -95,6 +105,22 @@ std::string ExploreModel::setMeasure(PathMeasure measure)
     if (held_.replaying())
         return above ? broughtDownWords(cap) : "";
     return measureWords(measure, above ? cap : 0);
+}
+
+// A frequency beyond what the scene shows truly is brought down to its highest, and said.
+std::string ExploreModel::setScene(SceneKind kind)
+{
+    ExploreState& explore = state_.explore;
+    explore.scene = kind;
+    explore.used = true;
+    const int cap = explore.frequencyCap();
+    const bool above = explore.frequencyTenths > cap;
+    if (above)
+        setFrequency(cap);
+    explore.secondFrequencyTenths = std::min(explore.secondFrequencyTenths, cap);
+    if (held_.replaying())
+        return above ? broughtDownWords(cap) : "";
+    return sceneName(kind) + '.' + (above ? afterSpace(broughtDownWords(cap)) : "");
 }
 
 // The panel writes the settings texts as the options do, and the options show the values they
@@ -109,7 +135,7 @@ void ExploreModel::setDistance(int pixels)
 
 void ExploreModel::setFrequency(int tenths)
 {
-    const int frequency = std::clamp(tenths, ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsCap(state_.explore.measure));
+    const int frequency = std::clamp(tenths, ExploreState::frequencyTenthsMinimum, state_.explore.frequencyCap());
     host_.setText(TextBox::nKmitocet, tenthsText(frequency));
     state_.frequency = frequency == 10 ? std::optional(Option::op1) : frequency == 20 ? std::optional(Option::op2) : std::nullopt;
     state_.explore.used = true;
@@ -119,7 +145,7 @@ void ExploreModel::setFrequency(int tenths)
 void ExploreModel::setSecondFrequency(SecondFrequencySetting setting)
 {
     state_.explore.secondShown = setting.shown;
-    state_.explore.secondFrequencyTenths = std::clamp(setting.tenths, ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsCap(state_.explore.measure));
+    state_.explore.secondFrequencyTenths = std::clamp(setting.tenths, ExploreState::frequencyTenthsMinimum, state_.explore.frequencyCap());
     refresh();
     view_.showState();
 }
@@ -164,7 +190,7 @@ void ExploreModel::changed(const std::string& first)
     if (!explore.open)
         return announcements_.say(first);
     const bool afterRun = held_.replaying();
-    const std::string figures = brightnessWords(explore.brightness, explore.brightnessHere);
+    const std::string figures = brightnessWords(explore);
     std::string brightness = afterRun ? fillIn(translate("MainFormModel", "Brightness %1."), {figures}) : figures;
     if (const std::string lesson = endsLessonWords(explore.endsLesson, explore.frequencyTenths); !lesson.empty())
         brightness += (afterRun ? " " : ". ") + lesson;
@@ -184,6 +210,31 @@ void ExploreModel::followTexts()
 void ExploreModel::refresh()
 {
     ExploreState& explore = state_.explore;
+    if (passesThrough(explore.scene))
+        refreshThroughLine();
+    else
+        refreshMirror();
+    if (graph_ != nullptr && explore.open) {
+        brightnessGraph_.draw(*graph_, explore);
+        view_.showGraph();
+    }
+}
+
+// Through a line the brightness bar is full where all thirty paths are in step, and no third of
+// a mirror is shown.
+void ExploreModel::refreshThroughLine()
+{
+    ExploreState& explore = state_.explore;
+    const Mirror open = explore.pathsThatCount();
+    explore.brightness = lightThroughLine(explore.scene, open, explore.distance, explore.frequency());
+    explore.brightnessHere = againstOtherHere(explore.scene, open, explore.distance, explore.frequency());
+    explore.brightnessTop = 1;
+    explore.endsLesson = {};
+}
+
+void ExploreModel::refreshMirror()
+{
+    ExploreState& explore = state_.explore;
     explore.brightness = brightness(explore.mirror, explore.distance, explore.frequency(), explore.measure);
     explore.brightnessHere = againstWholeMirrorHere(explore.mirror, explore.distance, explore.frequency(), explore.measure);
     // Some 330 gratings are worked out for it, so each frequency's is worked out once.
@@ -192,10 +243,6 @@ void ExploreModel::refresh()
         top = brightestMirror(explore.frequency(), explore.measure);
     explore.brightnessTop = top;
     explore.endsLesson = endsLesson(explore.mirror, explore.distance, explore.frequencyTenths, explore.measure);
-    if (graph_ != nullptr && explore.open) {
-        brightnessGraph_.draw(*graph_, explore);
-        view_.showGraph();
-    }
 }
 
 double& ExploreModel::brightestAt(int frequencyTenths, PathMeasure measure)

@@ -50,11 +50,14 @@ private:
     void show(PanelCommand command);
     void choosePreset(MirrorPreset preset);
     std::string setMeasure(PathMeasure measure);
+    std::string setScene(SceneKind kind);
     void setDistance(int pixels);
     void setFrequency(int tenths);
     void setSecondFrequency(SecondFrequencySetting setting);
     void changed(const std::string& first = {});
     void refresh();
+    void refreshMirror();
+    void refreshThroughLine();
     double& brightestAt(int frequencyTenths, PathMeasure measure);
 
     FormState& state_;

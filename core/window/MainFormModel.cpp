@@ -133,7 +133,7 @@ void MainFormModel::takeEndsOffer()
 void MainFormModel::redrawLive()
 {
     beginDrawing(Layout::Explore);
-    StartSequence sequence(surface_, *this, *this, state_.explore.mirror, Layout::Explore, state_.explore.measure);
+    StartSequence sequence(surface_, *this, *this, drawn_.mirror, Layout::Explore, drawn_.measure, drawn_.scene);
     try {
         sequence.runToEnd();
         drawn_.stage = DrawnPicture::Stage::Drawn;
@@ -147,8 +147,10 @@ void MainFormModel::redrawLive()
 // What the picture will show is fixed by the texts as they stand when a drawing begins.
 void MainFormModel::beginDrawing(Layout layout)
 {
-    const PathMeasure measure = layout == Layout::Explore ? state_.explore.measure : PathMeasure::RootOfSquares;
-    drawn_ = {DrawnPicture::Stage::Drawing, state_.nPosun, state_.nKmitocet, state_.explore.mirror, 0, layout, measure};
+    const bool explore = layout == Layout::Explore;
+    const PathMeasure measure = explore ? state_.explore.measure : PathMeasure::RootOfSquares;
+    const SceneKind scene = explore ? state_.explore.scene : SceneKind::Mirror;
+    drawn_ = {DrawnPicture::Stage::Drawing, state_.nPosun, state_.nKmitocet, state_.explore.pathsThatCount(), 0, layout, measure, scene};
 }
 
 std::string MainFormModel::pictureSvg(SystemPalette palette) const { return pictureAsSvg(drawn_, state_, palette); }
@@ -234,7 +236,7 @@ void MainFormModel::cmdStart_Click()
     explore_.runBegins();
     const Layout layout = explore.used ? Layout::Explore : Layout::Classic;
     beginDrawing(layout);
-    sequence_.emplace(surface_, static_cast<const SettingsTexts&>(*this), static_cast<ResultLabels&>(*this), explore.mirror, layout, drawn_.measure);
+    sequence_.emplace(surface_, static_cast<const SettingsTexts&>(*this), static_cast<ResultLabels&>(*this), drawn_.mirror, layout, drawn_.measure, drawn_.scene);
     state_.running = true;
     view_.showState();
     advance();

@@ -262,7 +262,7 @@ TEST_F(ScreenReader, TheBrightnessIsSaidOnceASliderStandsStill)
     EXPECT_EQ(said(), QStringList());
     QTest::qWait(3 * static_cast<int>(MainFormModel::settleTime.count()));
     const ExploreState& explore = form.model().state().explore;
-    EXPECT_EQ(said(), QStringList{QString::fromStdString(brightnessWords(explore.brightness, explore.brightnessHere))});
+    EXPECT_EQ(said(), QStringList{QString::fromStdString(brightnessWords(explore))});
 }
 
 }  // namespace

@@ -37,8 +37,12 @@ TEST(ExploreBrightness, ComparesTheSquaredSumWithTheWholeMirrorAtTheMiddle)
     EXPECT_EQ(brightnessNumber(brightness(Mirror::whole(), 250, 1)), "0.75");
     EXPECT_EQ(brightnessNumber(brightness(Mirror::whole(), -250, 1)), "0.75") << "the picture is symmetric";
     EXPECT_EQ(brightness(Mirror::bare(), 0, 1), 0);
-    EXPECT_EQ(brightnessWords(0.7507, 1.0), "0.75 of the light of a whole mirror at the middle, 1.00 times that of the whole mirror here");
-    EXPECT_EQ(brightnessWords(0, std::nullopt), "0.00 of the light of a whole mirror at the middle; the whole mirror here sends none");
+    ExploreState explore;
+    explore.brightness = 0.7507;
+    EXPECT_EQ(brightnessWords(explore), "0.75 of the light of a whole mirror at the middle, 1.00 times that of the whole mirror here");
+    explore.brightness = 0;
+    explore.brightnessHere = std::nullopt;
+    EXPECT_EQ(brightnessWords(explore), "0.00 of the light of a whole mirror at the middle; the whole mirror here sends none");
     EXPECT_EQ(segmentName(11, true), "segment 12 of 30, on");
     EXPECT_EQ(segmentName(0, false), "segment 1 of 30, off");
     EXPECT_EQ(tenthsText(15), "1.5");

@@ -40,7 +40,7 @@ TEST(TypedNumber, TheModelTakesANumberTheFieldOffersAndSaysWhyItRefusesAnother)
     EXPECT_EQ(window.model.typeNumber(PanelField::Distance, " 400 ", "."), "\"400\" is not taken: the distance is a whole number from -330 to 330.");
     const ExploreState& taken = window.state().explore;
     ASSERT_EQ(window.view.announcements.size(), 2u) << "what the numbers taken did goes before the refusal";
-    EXPECT_TRUE(window.view.announcements.front().starts_with(brightnessWords(taken.brightness, taken.brightnessHere))) << window.view.announcements.front();
+    EXPECT_TRUE(window.view.announcements.front().starts_with(brightnessWords(taken))) << window.view.announcements.front();
     EXPECT_EQ(window.model.typeNumber(PanelField::Frequency, "1e9", ","), "\"1e9\" is not taken: the frequency is a number from 0.5 to 2 in tenths, such as 1.5.");
     EXPECT_EQ(window.view.announcements.back(), "\"1e9\" is not taken: the frequency is a number from 0.5 to 2 in tenths, such as 1.5.");
     for (const PanelField field : {PanelField::Distance, PanelField::Frequency, PanelField::SecondFrequency})
@@ -65,7 +65,7 @@ TEST(SettlingWords, TheBrightnessIsSaidOnceTheSettingsStandStill)
     window.settle();
     window.model.settled();
     const ExploreState& explore = window.state().explore;
-    EXPECT_EQ(window.view.announcements, std::vector<std::string>{"Path lengths: Real length (the two legs). " + brightnessWords(explore.brightness, explore.brightnessHere)});
+    EXPECT_EQ(window.view.announcements, std::vector<std::string>{"Path lengths: Real length (the two legs). " + brightnessWords(explore)});
     for (const bool start : {true, false}) {
         window.model.perform(DistanceSetting{start ? 10 : 20});
         start ? window.startAndFinish() : window.model.openExplore(false);

@@ -1,0 +1,57 @@
+#include "core/explore/SceneWords.h"
+
+#include "core/explore/ExploreWords.h"
+#include "core/text/Translation.h"
+
+namespace quorvel {
+
+std::string sceneName(SceneKind kind)
+{
+    switch (kind) {
+    case SceneKind::Mirror:
+        return translate("SceneWords", "Mirror");
+    case SceneKind::Water:
+        return translate("SceneWords", "Into water");
+    case SceneKind::Glass:
+        return translate("SceneWords", "Into glass");
+    case SceneKind::Lens:
+        return translate("SceneWords", "Lens");
+    case SceneKind::NoLens:
+        return translate("SceneWords", "Same pair, no lens");
+    case SceneKind::Gap:
+        return translate("SceneWords", "Narrow gap");
+    }
+    return {};
+}
+
+std::string graphAxisTitle(SceneKind kind)
+{
+    return kind == SceneKind::Mirror ? translate("BrightnessGraph", "Distance from the middle (250 is left)")
+                                     : translate("SceneWords", "Detector's place from the middle (250 is left)");
+}
+
+std::string graphGreyCurve(SceneKind kind)
+{
+    switch (kind) {
+    case SceneKind::Mirror:
+        break;
+    case SceneKind::Water:
+        return translate("SceneWords", "grey: into glass");
+    case SceneKind::Glass:
+        return translate("SceneWords", "grey: into water");
+    case SceneKind::Lens:
+        return translate("SceneWords", "grey: no lens");
+    case SceneKind::NoLens:
+        return translate("SceneWords", "grey: with the lens");
+    case SceneKind::Gap:
+        return translate("SceneWords", "grey: no screen");
+    }
+    return translate("BrightnessGraph", "grey: whole mirror");
+}
+
+std::string sceneBackWords(int frequencyTenths)
+{
+    return fillIn(translate("SceneWords", "Frequency %1 is beyond what 30 paths through the line show truly, so the mirror is shown again."), {tenthsText(frequencyTenths)});
+}
+
+}  // namespace quorvel
