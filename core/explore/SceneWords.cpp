@@ -24,6 +24,12 @@ std::string sceneName(SceneKind kind)
     return {};
 }
 
+std::string sceneChoiceCaption() { return translate("SceneWords", "Scene"); }
+
+std::string gapCaption() { return translate("SceneWords", "Gap in points"); }
+
+std::string detectorPlaceCaption() { return translate("SceneWords", "Detector's place"); }
+
 std::string graphAxisTitle(SceneKind kind)
 {
     return kind == SceneKind::Mirror ? translate("BrightnessGraph", "Distance from the middle (250 is left)")

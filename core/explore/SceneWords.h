@@ -10,6 +10,11 @@ namespace quorvel {
 
 // The scene as the panel's choice names it: "Mirror", "Into water", ...
 std::string sceneName(SceneKind kind);
+// The panel's captions for the scene's own controls, the same in both editions: the scene
+// choice, the gap's width, and the distance slider's where it moves the detector alone.
+std::string sceneChoiceCaption();
+std::string gapCaption();
+std::string detectorPlaceCaption();
 // The graph's distance axis: the pair's distance for the mirror, the detector's place beyond it.
 std::string graphAxisTitle(SceneKind kind);
 // What the graph's grey curve is.
