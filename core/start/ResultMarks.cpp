@@ -10,6 +10,7 @@
 #include "core/layout/WindowLabels.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -105,21 +106,23 @@ Position besideSum(const Scene& scene, const std::vector<Box>& keptClear)
         return Position{std::clamp(middleX + away * sideX + along * sideY - sumLabelWidth / 2, 5.0, scene.canvasWidth - 5 - sumLabelWidth),
                         std::clamp(middleY + away * sideY - along * sideX - sumLabelHeight / 2, static_cast<double>(bandInterior.top), scene.mirrorY - 31 - sumLabelHeight)};
     };
-    for (const double along : {0, 60, -60, 120, -120}) {
-        for (double away = 60; away < scene.canvasWidth; away += 10) {
-            for (const double offset : {away, -away}) {
-                if (clearFor(scene, placed(offset, along), keptClear))
-                    return placed(offset, along);
+    // The nearest place, outwards from the vector, at each offset along it in turn.
+    const auto nearest = [&](std::initializer_list<double> alongs, auto&& fits) -> std::optional<Position> {
+        for (const double along : alongs) {
+            for (double away = 60; away < scene.canvasWidth; away += 10) {
+                for (const double offset : {away, -away}) {
+                    if (fits(placed(offset, along)))
+                        return placed(offset, along);
+                }
             }
         }
-    }
+        return std::nullopt;
+    };
+    if (const auto clear = nearest({0, 60, -60, 120, -120}, [&](Position place) { return clearFor(scene, place, keptClear); }))
+        return *clear;
     // Crowded: the sum vector in sight comes first.
-    for (double away = 60; away < scene.canvasWidth; away += 10) {
-        for (const double offset : {away, -away}) {
-            if (!coversSum(scene, sumLabelBox(placed(offset))))
-                return placed(offset);
-        }
-    }
+    if (const auto inSight = nearest({0}, [&](Position place) { return !coversSum(scene, sumLabelBox(place)); }))
+        return *inSight;
     return placed(60);
 }
 
