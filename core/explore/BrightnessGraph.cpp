@@ -65,14 +65,6 @@ double topFor(double peak, bool throughLine)
     return peak;
 }
 
-// The arrangement the graph draws in grey beside the scene's: the whole mirror, the other
-// medium, the line without its lens or with it, and the line with no screen.
-SceneKind companion(SceneKind kind)
-{
-    constexpr SceneKind companions[sceneKindCount] = {SceneKind::Mirror, SceneKind::Glass, SceneKind::Water, SceneKind::NoLens, SceneKind::Lens, SceneKind::Gap};
-    return companions[static_cast<int>(kind)];
-}
-
 // The light the graph's brightness is against: the whole mirror's with the pair at the middle,
 // or through a line all thirty paths' in step.
 double referenceLight(double frequency, PathMeasure measure, SceneKind kind)
@@ -209,7 +201,8 @@ void BrightnessGraph::workOut(Curves& curves, const Key& key)
     curves.key = key;
     const double frequency = key.frequencyTenths / 10.0;
     const double atMiddle = referenceLight(frequency, key.measure, key.scene);
-    const SceneKind other = companion(key.scene);
+    // The grey curve: the whole mirror, or the scene's other arrangement with every path counting.
+    const SceneKind other = describedScene(key.scene).other;
     for (std::size_t at = 0; at < curves.sums.size(); ++at) {
         const int distance = ExploreState::distanceMinimum + static_cast<int>(at);
         const PhotonVectors arrows = photonVectors(distance, frequency, key.measure, Mirror::whole(), key.scene);

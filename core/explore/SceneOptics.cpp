@@ -24,11 +24,10 @@ double lightThroughLine(SceneKind kind, const Mirror& open, double distance, dou
 
 std::optional<double> againstOtherHere(SceneKind kind, const Mirror& open, double distance, double frequency)
 {
-    const bool lens = kind == SceneKind::Lens || kind == SceneKind::NoLens;
-    if (!lens && kind != SceneKind::Gap)
+    const SceneDescription& described = describedScene(kind);
+    if (!described.compared)
         return std::nullopt;
-    const SceneKind other = kind == SceneKind::Lens ? SceneKind::NoLens : kind == SceneKind::NoLens ? SceneKind::Lens : kind;
-    const double otherLight = squaredSum(other, Mirror::whole(), distance, frequency);
+    const double otherLight = squaredSum(described.other, Mirror::whole(), distance, frequency);
     if (!(otherLight > 0))
         return std::nullopt;
     return squaredSum(kind, open, distance, frequency) / otherLight;

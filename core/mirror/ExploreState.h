@@ -88,13 +88,9 @@ struct ExploreState {
     {
         return measure == PathMeasure::TwoLegs ? twoLegsFrequencyTenthsMaximum : frequencyTenthsMaximum;
     }
-    // Through a line the same half turn between neighbours, wherever the detector stands, caps the
-    // frequency lower: the paths to the far ends cross the line at a slant, and below water and
-    // glass they take longer still.
     static constexpr int frequencyTenthsCap(PathMeasure measure, SceneKind scene)
     {
-        constexpr int throughLine[sceneKindCount] = {0, 12, 11, 14, 14, 14};
-        return passesThrough(scene) ? throughLine[static_cast<int>(scene)] : frequencyTenthsCap(measure);
+        return passesThrough(scene) ? describedScene(scene).frequencyTenthsCap : frequencyTenthsCap(measure);
     }
 
     bool open = false;
@@ -127,7 +123,7 @@ struct ExploreState {
     Mirror pathsThatCount() const
     {
         const int first = (Mirror::segmentCount - gapPoints) / 2;
-        return scene == SceneKind::Mirror ? mirror : scene == SceneKind::Gap ? Mirror::span(first, first + gapPoints - 1) : Mirror::whole();
+        return scene == SceneKind::Mirror ? mirror : describedScene(scene).screen ? Mirror::span(first, first + gapPoints - 1) : Mirror::whole();
     }
 };
 

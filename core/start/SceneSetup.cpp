@@ -96,9 +96,10 @@ void drawLens(DrawingSurface& surface, const Scene& scene)
 // without its lens, or a screen whose gap alone lets paths through.
 void drawThroughLine(DrawingSurface& surface, const Scene& scene, const Mirror& open)
 {
-    const bool surfaceLine = scene.kind == SceneKind::Water || scene.kind == SceneKind::Glass;
-    const bool screen = scene.kind == SceneKind::Gap;
-    const Colour colour = scene.kind == SceneKind::Water ? Colour(waterBlue) : surfaceLine ? Colour(glassTeal) : Colour(darkGrey);
+    const SceneDescription& described = describedScene(scene.kind);
+    const bool surfaceLine = described.slowness > 1;
+    const bool screen = described.screen;
+    const Colour colour = described.lineColour;
     for (int i = 1; i <= static_cast<int>(scene.segmentCount); ++i) {
         const double left = scene.mirrorLeft + i * scene.segmentWidth;
         const double right = left + scene.segmentWidth;
@@ -108,7 +109,7 @@ void drawThroughLine(DrawingSurface& surface, const Scene& scene, const Mirror& 
             surface.line(single(left), single(scene.mirrorY), single(right), single(scene.mirrorY), colour);
         surface.circle(single(left + scene.halfSegment), single(scene.mirrorY), 1, darkGrey);
     }
-    if (scene.kind == SceneKind::Lens)
+    if (described.lens)
         drawLens(surface, scene);
 }
 
@@ -120,22 +121,20 @@ namespace {
 // photon vectors and the time curve under the detector, and the spiral above the line.
 constexpr double throughLineY = 250;
 constexpr double pairHeight = 60;
-// Over water or glass the source stands to the left, so that the least-time path bends.
-constexpr double sourceLeftOverWater = 100;
 
 void placeThroughLine(Scene& scene, double distance, double mirrorMiddle)
 {
-    const bool surface = scene.kind == SceneKind::Water || scene.kind == SceneKind::Glass;
+    const SceneDescription& described = describedScene(scene.kind);
     scene.mirrorY = throughLineY;
-    scene.sourceX = surface ? mirrorMiddle - sourceLeftOverWater : mirrorMiddle;
+    scene.sourceX = mirrorMiddle - described.sourceLeft;
     scene.sourceY = throughLineY - pairHeight;
     scene.detectorX = mirrorMiddle - distance;
     scene.detectorY = throughLineY + pairHeight;
     scene.rowsY = scene.detectorY + 10;
-    scene.slowness = slownessBelow(scene.kind);
+    scene.slowness = described.slowness;
     scene.spiralX = mirrorMiddle + 190;
     scene.spiralY = throughLineY - 95;
-    if (scene.kind != SceneKind::Lens)
+    if (!described.lens)
         return;
     scene.focusX = mirrorMiddle;
     scene.focusY = scene.detectorY;
