@@ -232,7 +232,7 @@ std::string SetupReading::takes(std::string_view name)
         return fillIn(translate("SetupReading", "one of %1"), {names});
     }
     if (name == Setup::gapName)
-        return fillIn(translate("SetupReading", "an even number of points from %1 to %2, for the gap scene"),
+        return fillIn(translate("SetupReading", "an even number from %1 to %2, for the gap scene"),
                       {std::to_string(gapRange.minimum), std::to_string(gapRange.maximum)});
     return {};
 }
