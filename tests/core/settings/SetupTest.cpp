@@ -136,7 +136,7 @@ TEST(SetupReading, RefusesASceneOrGapItHasNoneOfAndAFrequencyBeyondTheScenes)
         EXPECT_EQ(whys(bad), std::vector{Why::Invalid}) << wrong;
     }
     EXPECT_EQ(SetupReading::ofQuery("scene=prism").ignoredText(), "scene=prism (takes one of mirror, water, glass, lens, no-lens, gap)");
-    EXPECT_EQ(SetupReading::ofQuery("gap=7").ignoredText(), "gap=7 (takes an even number of points from 2 to 30, for the gap scene)");
+    EXPECT_EQ(SetupReading::ofQuery("gap=7").ignoredText(), "gap=7 (takes an even number from 2 to 30, for the gap scene)");
 
     // Water shows truly to 1.2, glass to 1.1, the lens, the pair without it and the gap to 1.4;
     // beyond, the frequency is refused and the scene kept.
