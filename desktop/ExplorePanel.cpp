@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace quorvel {
 
@@ -325,9 +326,8 @@ TextSurface& ExplorePanel::graphSurface() { return graph_->surface(); }
 
 void ExplorePanel::followInTabOrder(QWidget* previous)
 {
-    QWidget* const order[] = {scene_,   segments_,     wholeMirror_, middleThird_, outerThirds_, grating_,
-                              aroundLeastTime_, awayFromLeastTime_, endsOffer_, measure_, gap_, distance_, distanceField_, frequency_,
-                              frequencyField_,  secondShown_,       secondFrequency_, close_};
+    QWidget* const order[] = {scene_,     segments_, wholeMirror_,   middleThird_, outerThirds_,    grating_,     aroundLeastTime_, awayFromLeastTime_, endsOffer_,
+                              measure_,   gap_,      distance_,      distanceField_, frequency_,  frequencyField_, secondShown_, secondFrequency_, close_};
     for (QWidget* next : order) {
         QWidget::setTabOrder(previous, next);
         previous = next;
@@ -388,12 +388,11 @@ void ExplorePanel::showScene(const ExploreState& explore)
         const QSignalBlocker quiet(scene_);
         scene_->setCurrentIndex(static_cast<int>(explore.scene));
     }
-    for (QWidget* part : std::initializer_list<QWidget*>{segmentsCaption_, segments_, wholeMirror_, middleThird_, outerThirds_, grating_, aroundLeastTime_,
-                                                          awayFromLeastTime_, measureCaption_, measure_})
+    using Parts = std::initializer_list<QWidget*>;
+    for (QWidget* part : Parts{segmentsCaption_, segments_, wholeMirror_, middleThird_, outerThirds_, grating_, aroundLeastTime_, awayFromLeastTime_, measureCaption_, measure_})
         part->setVisible(mirror);
-    const bool gap = explore.scene == SceneKind::Gap;
-    for (QWidget* part : {static_cast<QWidget*>(gapCaption_), static_cast<QWidget*>(gap_), static_cast<QWidget*>(gapNumber_)})
-        part->setVisible(gap);
+    for (QWidget* part : Parts{gapCaption_, gap_, gapNumber_})
+        part->setVisible(explore.scene == SceneKind::Gap);
     showValue(gap_, explore.gapPoints);
     gapNumber_->setText(QString::number(explore.gapPoints));
     const QString place = mirror ? QCoreApplication::translate("ExplorePanel", "Distance") : QString::fromStdString(detectorPlaceCaption());

@@ -74,8 +74,6 @@ run --distance -120 --frequency 1.3 --measure legs --speed 5 --mirror around-lea
 grep -q 'needs a graphical desktop' "$err" || fail "a good setup was reported as: $(cat "$err")"
 run --scene gap --gap 10 --frequency 1.4
 [ "$status" -eq 1 ] || fail "a good scene ended with status $status"
-run --scene prism
-grep -qx "quorvel: --scene takes one of mirror, water, glass, lens, no-lens, gap, but was given 'prism'" "$err" || fail "a bad scene was reported as: $(cat "$err")"
 run --help
 for option in '--distance pixels' '--frequency number' '--speed slowdown' '--mirror segments' '--measure measure' '--scene name' '--gap points' '--explore'; do
     grep -q -- "$option" "$out" || fail "--help does not name $option"
