@@ -77,7 +77,8 @@ struct SetupOption {
 
 constexpr std::array setupOptions{SetupOption{Setup::distanceName, "pixels"}, SetupOption{Setup::frequencyName, "number"},
                                   SetupOption{Setup::speedName, "slowdown"}, SetupOption{Setup::mirrorName, "segments"},
-                                  SetupOption{Setup::measureName, "measure"}};
+                                  SetupOption{Setup::measureName, "measure"}, SetupOption{Setup::sceneName, "name"},
+                                  SetupOption{Setup::gapName, "points"}};
 
 // The parser names an unknown option without the dashes it was written with, so the word as given
 // is quoted instead: "--bogus", not "bogus".
@@ -96,6 +97,9 @@ QString parseFailure(const QCommandLineParser& parser, const QStringList& words)
 }
 
 QString optionName(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
+
+// What a setting takes, as a link's reading says it.
+QString takes(std::string_view name) { return QString::fromStdString(SetupReading::takes(name)); }
 
 // The setup the options give, read as a link's pairs are; the first value it cannot use is
 // refused, naming the option and what it takes.
@@ -120,7 +124,7 @@ std::variant<Setup, QString> setupOf(const QCommandLineParser& parser)
         return QCoreApplication::translate("CommandLine", "%1 was given more than once").arg(option);
     const auto place = std::ranges::find(pairs, first.name, &SetupReading::Pair::first) - pairs.begin();
     return QCoreApplication::translate("CommandLine", "%1 takes %2, but was given '%3'")
-        .arg(option, QString::fromStdString(SetupReading::takes(first.name)), given.at(place));
+        .arg(option, takes(first.name), given.at(place));
 }
 
 }  // namespace
@@ -232,6 +236,10 @@ std::string CommandLine::helpText()
                                                                   "1 for a segment that reflects, 0 for one scraped off"));
     text += optionLine(QStringLiteral("      --measure measure"),
                        QCoreApplication::translate("CommandLine", "how the explore panel measures a path: window (the\nwindow's measure) or legs (its real length)"));
+    text += optionLine(QStringLiteral("      --scene name"),
+                       QCoreApplication::translate("CommandLine", "start the explore panel in this scene:\n%1").arg(takes(Setup::sceneName)));
+    text += optionLine(QStringLiteral("      --gap points"),
+                       QCoreApplication::translate("CommandLine", "the width of the screen's gap:\n%1").arg(takes(Setup::gapName)));
     QStringList languages = LanguageChoice::languages();
     languages.sort();
     text += optionLine(QStringLiteral("      --lang code"),

@@ -1,6 +1,7 @@
 #include "desktop/ExplorePanel.h"
 
 #include "core/explore/ExploreWords.h"
+#include "core/explore/SceneWords.h"
 #include "core/mirror/FrequencyColour.h"
 #include "core/layout/SettingRanges.h"
 #include "core/window/MainFormModel.h"
@@ -24,6 +25,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace quorvel {
 
@@ -51,6 +53,17 @@ QSlider* slider(const char* name, const QString& accessibleName, const SettingRa
     slider->setSingleStep(range.step);
     slider->setPageStep(range.pageStep);
     return slider;
+}
+
+// A screen reader names a combo box by its choice; what it chooses is its description.
+QComboBox* choice(const char* name, const QString& description)
+{
+    auto* box = named(new QComboBox, name, description);
+    box->setAccessibleDescription(description);
+    // A longer translation is cut in the closed box, never widens the panel; the list shows it whole.
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(12);
+    return box;
 }
 
 QLabel* caption(const QString& text, QWidget* control)
@@ -91,6 +104,7 @@ ExplorePanel::ExplorePanel(MainFormModel& model, QWidget* parent) : QGroupBox(QC
     setObjectName(QStringLiteral("explorePanel"));
     setFont(serifBold(16));
     setAutoFillBackground(true);
+    createSceneControls();
     createMirrorControls();
     createSettingControls();
     createBrightnessControls();
@@ -98,10 +112,23 @@ ExplorePanel::ExplorePanel(MainFormModel& model, QWidget* parent) : QGroupBox(QC
     connectInput();
 }
 
+void ExplorePanel::createSceneControls()
+{
+    scene_ = choice("scene", QString::fromStdString(sceneChoiceCaption()));
+    for (int kind = 0; kind < sceneKindCount; ++kind)
+        scene_->addItem(QString::fromStdString(sceneName(static_cast<SceneKind>(kind))));
+    const QString gapWords = QString::fromStdString(gapCaption());
+    gap_ = slider("gap", gapWords, gapRange);
+    gapCaption_ = caption(gapWords, gap_);
+    gapNumber_ = new QLabel;
+    gapNumber_->setObjectName(QStringLiteral("gapNumber"));
+}
+
 void ExplorePanel::createMirrorControls()
 {
     segments_ = new SegmentStrip(this);
     segments_->setObjectName(QStringLiteral("segments"));
+    segmentsCaption_ = caption(QCoreApplication::translate("ExplorePanel", "Mirror segments"), segments_);
     wholeMirror_ = button("wholeMirror", QCoreApplication::translate("ExplorePanel", "Whole mirror"));
     middleThird_ = button("middleThird", QCoreApplication::translate("ExplorePanel", "Middle third"));
     outerThirds_ = button("outerThirds", QCoreApplication::translate("ExplorePanel", "Outer thirds"));
@@ -120,20 +147,18 @@ void ExplorePanel::createMirrorControls()
 
 void ExplorePanel::createSettingControls()
 {
-    distance_ = slider("distance", QCoreApplication::translate("ExplorePanel", "Distance"), exploreDistanceRange);
+    // Named by the scene, as the caption is.
+    distance_ = slider("distance", QString(), exploreDistanceRange);
     // Left is left in the picture: 330 at the slider's left end, and the right arrow moves the pair right.
     distance_->setInvertedAppearance(true);
     distance_->setInvertedControls(true);
-    distanceField_ = numberField(PanelField::Distance, "distanceField", QCoreApplication::translate("ExplorePanel", "Distance in pixels"));
+    distanceField_ = numberField(PanelField::Distance, "distanceField", QString());
     frequency_ = slider("frequency", QCoreApplication::translate("ExplorePanel", "Frequency in tenths"), exploreFrequencyRange);
-    // A screen reader names a combo box by its choice; what it chooses is its description.
-    measure_ = named(new QComboBox, "measure", QCoreApplication::translate("ExplorePanel", "How a path's length is measured"));
-    measure_->setAccessibleDescription(measure_->accessibleName());
+    distanceCaption_ = caption(QString(), distance_);
+    measure_ = choice("measure", QCoreApplication::translate("ExplorePanel", "How a path's length is measured"));
     for (const PathMeasure measure : {PathMeasure::RootOfSquares, PathMeasure::TwoLegs})
         measure_->addItem(QString::fromStdString(measureName(measure)));
-    // A longer translation is cut in the closed box, never widens the panel; the list shows it whole.
-    measure_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    measure_->setMinimumContentsLength(12);
+    measureCaption_ = caption(QCoreApplication::translate("ExplorePanel", "Path length"), measure_);
     frequencyField_ = numberField(PanelField::Frequency, "frequencyField", QCoreApplication::translate("ExplorePanel", "Frequency"));
     frequencySwatch_ = swatch("frequencySwatch");
     secondShown_ = named(new QCheckBox(QCoreApplication::translate("ExplorePanel", "Second frequency on the graph")), "secondShown",
@@ -217,37 +242,39 @@ void ExplorePanel::layOut()
     presets->addWidget(awayFromLeastTime_, 2, 1);
     // Each setting's caption beside it, so that the panel holds the ends' lesson within its height.
     auto* settings = new QGridLayout;
-    settings->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Path length"), measure_), 0, 0);
+    settings->addWidget(measureCaption_, 0, 0);
     // The path length's choices are long in some languages: the list reaches the panel's edge.
     settings->addWidget(measure_, 0, 1, 1, 3);
-    settings->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Distance"), distance_), 1, 0);
-    settings->addWidget(distance_, 1, 1);
-    settings->addWidget(distanceField_, 1, 2);
-    settings->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Frequency"), frequency_), 2, 0);
-    settings->addWidget(frequency_, 2, 1);
-    settings->addWidget(frequencyField_, 2, 2);
-    settings->addWidget(frequencySwatch_, 2, 3);
-    settings->addWidget(secondShown_, 3, 0, 1, 2);
-    settings->addWidget(secondFrequency_, 3, 2);
-    settings->addWidget(secondSwatch_, 3, 3);
-    settings->addWidget(fieldRefusal_, 4, 0, 1, 4);
+    settings->addWidget(gapCaption_, 1, 0);
+    settings->addWidget(gap_, 1, 1);
+    settings->addWidget(gapNumber_, 1, 2);
+    settings->addWidget(distanceCaption_, 2, 0);
+    settings->addWidget(distance_, 2, 1);
+    settings->addWidget(distanceField_, 2, 2);
+    settings->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Frequency"), frequency_), 3, 0);
+    settings->addWidget(frequency_, 3, 1);
+    settings->addWidget(frequencyField_, 3, 2);
+    settings->addWidget(frequencySwatch_, 3, 3);
+    settings->addWidget(secondShown_, 4, 0, 1, 2);
+    settings->addWidget(secondFrequency_, 4, 2);
+    settings->addWidget(secondSwatch_, 4, 3);
+    settings->addWidget(fieldRefusal_, 5, 0, 1, 4);
     auto* brightnessRow = new QHBoxLayout;
     brightnessRow->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Brightness"), brightnessBar_));
     brightnessRow->addWidget(brightnessNumber_);
     brightnessRow->addWidget(brightnessBar_);
-    for (QWidget* part : {static_cast<QWidget*>(brightnessNumber_), static_cast<QWidget*>(brightnessBar_), static_cast<QWidget*>(brightnessHere_)})
-        part->setToolTip(QString::fromStdString(brightnessMeaning(model_.state().explore.scene)));
 
     auto* column = new QVBoxLayout(this);
     // Close rows, so that a refusal of a number typed has room under the fields beside the lesson.
     column->setSpacing(2);
-    // Close stands by the first caption, so that the panel holds the ends' lesson, both frequencies
-    // and the graph within the window's height.
+    // Close stands by the scene, so that the panel holds the ends' lesson, both frequencies and the
+    // graph within the window's height.
     auto* header = new QHBoxLayout;
-    header->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Mirror segments"), segments_));
-    header->addStretch();
+    header->addWidget(caption(QString::fromStdString(sceneChoiceCaption()), scene_));
+    header->addWidget(scene_, 1);
     header->addWidget(close_);
     column->addLayout(header);
+    column->addWidget(segmentsCaption_);
     column->addWidget(segments_);
     column->addLayout(presets);
     column->addWidget(endsLesson_);
@@ -265,6 +292,8 @@ void ExplorePanel::layOut()
 
 void ExplorePanel::connectInput()
 {
+    connect(scene_, &QComboBox::activated, this, [this](int index) { model_.perform(SceneSetting{static_cast<SceneKind>(index)}); });
+    connect(gap_, &QSlider::valueChanged, this, [this](int points) { model_.perform(GapSetting{points}); });
     connect(segments_, &SegmentStrip::cursorMoved, this, [this](int by) { model_.moveSegmentCursor(by); });
     connect(segments_, &SegmentStrip::switched, this, [this](int segment) { model_.perform(SegmentSwitch{segment}); });
     connectPreset(wholeMirror_, MirrorPreset::WholeMirror);
@@ -297,8 +326,8 @@ TextSurface& ExplorePanel::graphSurface() { return graph_->surface(); }
 
 void ExplorePanel::followInTabOrder(QWidget* previous)
 {
-    QWidget* const order[] = {segments_,   wholeMirror_, middleThird_, outerThirds_,   grating_,   aroundLeastTime_, awayFromLeastTime_, endsOffer_,
-                              measure_,    distance_,    distanceField_, frequency_, frequencyField_, secondShown_, secondFrequency_, close_};
+    QWidget* const order[] = {scene_,     segments_, wholeMirror_,   middleThird_, outerThirds_,    grating_,     aroundLeastTime_, awayFromLeastTime_, endsOffer_,
+                              measure_,   gap_,      distance_,      distanceField_, frequency_,  frequencyField_, secondShown_, secondFrequency_, close_};
     for (QWidget* next : order) {
         QWidget::setTabOrder(previous, next);
         previous = next;
@@ -307,16 +336,17 @@ void ExplorePanel::followInTabOrder(QWidget* previous)
 
 void ExplorePanel::showState(const ExploreState& explore)
 {
+    showScene(explore);
     segments_->showMirror(explore.mirror, explore.currentSegment);
     showValue(distance_, explore.distance);
     showValue(distanceField_, explore.distance);
-    // The frequency reaches as far as the measure shows truly; the range is set before the value.
-    const double cap = exploreFrequencyRange.number(ExploreState::frequencyTenthsCap(explore.measure));
+    // The frequency reaches as far as the measure or the scene shows truly; the range is set before the value.
+    const double cap = exploreFrequencyRange.number(explore.frequencyCap());
     {
         const QSignalBlocker quietSlider(frequency_);
         const QSignalBlocker quietField(frequencyField_);
         const QSignalBlocker quietSecond(secondFrequency_);
-        frequency_->setMaximum(ExploreState::frequencyTenthsCap(explore.measure));
+        frequency_->setMaximum(explore.frequencyCap());
         frequencyField_->setMaximum(cap);
         secondFrequency_->setMaximum(cap);
     }
@@ -344,6 +374,31 @@ void ExplorePanel::showState(const ExploreState& explore)
     brightnessBar_->setValue(static_cast<int>(std::clamp<long long>(std::llround(explore.brightness * 100), 0, top)));
     brightnessBar_->setAccessibleDescription(QString::fromStdString(brightnessWords(explore)));
     brightnessHere_->setText(QString::fromStdString(againstWholeHereText(explore)));
+    const QString meaning = QString::fromStdString(brightnessMeaning(explore.scene));
+    for (QWidget* part : {static_cast<QWidget*>(brightnessNumber_), static_cast<QWidget*>(brightnessBar_), static_cast<QWidget*>(brightnessHere_)})
+        part->setToolTip(meaning);
+}
+
+// The mirror's own controls show only at the mirror, the gap's only at the gap; beyond the mirror
+// the distance slider moves the detector alone.
+void ExplorePanel::showScene(const ExploreState& explore)
+{
+    const bool mirror = !passesThrough(explore.scene);
+    {
+        const QSignalBlocker quiet(scene_);
+        scene_->setCurrentIndex(static_cast<int>(explore.scene));
+    }
+    using Parts = std::initializer_list<QWidget*>;
+    for (QWidget* part : Parts{segmentsCaption_, segments_, wholeMirror_, middleThird_, outerThirds_, grating_, aroundLeastTime_, awayFromLeastTime_, measureCaption_, measure_})
+        part->setVisible(mirror);
+    for (QWidget* part : Parts{gapCaption_, gap_, gapNumber_})
+        part->setVisible(explore.scene == SceneKind::Gap);
+    showValue(gap_, explore.gapPoints);
+    gapNumber_->setText(QString::number(explore.gapPoints));
+    const QString place = mirror ? QCoreApplication::translate("ExplorePanel", "Distance") : QString::fromStdString(detectorPlaceCaption());
+    distanceCaption_->setText(place);
+    distance_->setAccessibleName(place);
+    distanceField_->setAccessibleName(mirror ? QCoreApplication::translate("ExplorePanel", "Distance in pixels") : place);
 }
 
 // The lesson's words and its offer show only while the ends do not cancel at the setting shown.

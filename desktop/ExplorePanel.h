@@ -23,8 +23,8 @@ class MainFormModel;
 class NumberField;
 class SegmentStrip;
 
-// "Explore the mirror": the mirror's segments, its presets, the distance and frequency, the
-// brightness and its graph, beside the picture. The panel turns its controls' input into the
+// "Explore the mirror": the scene, the mirror's segments and presets or the screen's gap, the
+// distance and frequency, the brightness and its graph, beside the picture. The panel turns its controls' input into the
 // model's actions and shows the model's explore state; it holds no state of its own.
 class ExplorePanel : public QGroupBox {
     Q_OBJECT
@@ -47,6 +47,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createSceneControls();
     void createMirrorControls();
     void createSettingControls();
     void createBrightnessControls();
@@ -57,9 +58,15 @@ private:
     void refuse(NumberField* field, PanelField which, const QString& typed);
     void clearRefusal();
 
+    void showScene(const ExploreState& explore);
     void showEndsLesson(const ExploreState& explore);
 
     MainFormModel& model_;
+    QComboBox* scene_ = nullptr;
+    QSlider* gap_ = nullptr;
+    QLabel* gapCaption_ = nullptr;
+    QLabel* gapNumber_ = nullptr;
+    QLabel* segmentsCaption_ = nullptr;
     SegmentStrip* segments_ = nullptr;
     QPushButton* wholeMirror_ = nullptr;
     QPushButton* middleThird_ = nullptr;
@@ -70,6 +77,8 @@ private:
     QLabel* endsLesson_ = nullptr;
     QPushButton* endsOffer_ = nullptr;
     QComboBox* measure_ = nullptr;
+    QLabel* measureCaption_ = nullptr;
+    QLabel* distanceCaption_ = nullptr;
     QSlider* distance_ = nullptr;
     NumberField* distanceField_ = nullptr;
     QSlider* frequency_ = nullptr;

@@ -31,6 +31,12 @@ struct SettingRange {
         const double counted = std::isfinite(number) ? number * scale() : 0.0;
         return static_cast<int>(std::lround(std::clamp<double>(counted, minimum, maximum)));
     }
+    // The count on the range's steps from its minimum nearest to a count, halves up, within the range.
+    constexpr int stepped(int count) const
+    {
+        const int steps = (std::clamp(count, minimum, maximum) - minimum + step / 2) / step;
+        return std::min(minimum + steps * step, maximum - (maximum - minimum) % step);
+    }
 };
 
 // The window's speed scroll bar, which writes the slowdown: both its steps are one.

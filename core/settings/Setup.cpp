@@ -25,12 +25,13 @@ void addPart(std::string& query, std::string_view name, const std::string& value
 Setup Setup::of(const FormState& state)
 {
     const ExploreState& explore = state.explore;
-    return {explore.distance, explore.frequencyTenths, state.HScroll1, explore.open, explore.mirror, explore.measure};
+    return {explore.distance, explore.frequencyTenths, state.HScroll1, explore.open, explore.mirror, explore.measure, explore.scene, explore.gapPoints};
 }
 
 bool Setup::needsPanel() const
 {
-    return (distance != 0 && distance != 250) || (frequencyTenths != 10 && frequencyTenths != 20) || !mirror.isWhole() || measure != PathMeasure::RootOfSquares;
+    return (distance != 0 && distance != 250) || (frequencyTenths != 10 && frequencyTenths != 20) || !mirror.isWhole() || measure != PathMeasure::RootOfSquares ||
+           scene != SceneKind::Mirror;
 }
 
 std::string Setup::mirrorText() const
@@ -67,6 +68,10 @@ std::string Setup::query(std::string_view current) const
         addPart(query, measureName, std::string(measureNames[static_cast<std::size_t>(measure)]));
     if (mirror != opening.mirror)
         addPart(query, mirrorName, mirrorText());
+    if (scene != opening.scene)
+        addPart(query, sceneName, std::string(sceneNames[static_cast<std::size_t>(scene)]));
+    if (scene == SceneKind::Gap && gapPoints != opening.gapPoints)
+        addPart(query, gapName, std::to_string(gapPoints));
     return query;
 }
 

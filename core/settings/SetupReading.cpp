@@ -14,7 +14,8 @@ namespace quorvel {
 
 namespace {
 
-constexpr std::array settingNames{Setup::distanceName, Setup::frequencyName, Setup::speedName, Setup::exploreName, Setup::mirrorName, Setup::measureName};
+constexpr std::array settingNames{Setup::distanceName, Setup::frequencyName, Setup::speedName, Setup::exploreName,
+                                  Setup::mirrorName,   Setup::measureName,   Setup::sceneName, Setup::gapName};
 // A report stays one readable line however much a crafted address holds.
 constexpr std::size_t longestValueShown = 40;
 constexpr std::size_t mostShown = 10;
@@ -28,6 +29,14 @@ bool among(const Names& names, std::string_view name)
 std::optional<int> within(std::optional<int> number, int least, int most)
 {
     return number && *number >= least && *number <= most ? number : std::nullopt;
+}
+
+// The index of a name in a list of them, as the enumeration in the list's order has it.
+template <typename Kind, typename Names>
+std::optional<Kind> kindNamed(const Names& names, std::string_view name)
+{
+    const auto found = std::find(names.begin(), names.end(), name);
+    return found == names.end() ? std::nullopt : std::optional(static_cast<Kind>(found - names.begin()));
 }
 
 std::optional<Mirror> segmentDigits(std::string_view text)
@@ -116,8 +125,8 @@ void SetupReading::read(const std::vector<Pair>& pairs)
             ignored_.push_back({name, value, Why::Invalid});
         }
     }
-    // A frequency beyond what the measure shows truly is one the panel cannot reach.
-    if (setup_.frequencyTenths > ExploreState::frequencyTenthsCap(setup_.measure)) {
+    // A frequency beyond what the measure or the scene shows truly is one the panel cannot reach.
+    if (setup_.frequencyTenths > ExploreState::frequencyTenthsCap(setup_.measure, setup_.scene)) {
         ignored_.push_back({std::string(Setup::frequencyName), frequencyGiven_, Why::Invalid});
         setup_.frequencyTenths = Setup().frequencyTenths;
     }
@@ -150,14 +159,25 @@ bool SetupReading::set(std::string_view name, const std::string& value)
         return true;
     }
     if (name == Setup::measureName) {
-        const auto measure = std::find(Setup::measureNames.begin(), Setup::measureNames.end(), value);
-        if (measure == Setup::measureNames.end())
+        const auto measure = kindNamed<PathMeasure>(Setup::measureNames, value);
+        setup_.measure = measure.value_or(setup_.measure);
+        return measure.has_value();
+    }
+    if (name == Setup::sceneName) {
+        const auto scene = kindNamed<SceneKind>(Setup::sceneNames, value);
+        setup_.scene = scene.value_or(setup_.scene);
+        return scene.has_value();
+    }
+    if (name == Setup::gapName) {
+        // Only on the range's steps, so that the gap stands centred.
+        const auto gap = within(wholeNumber(value), gapRange.minimum, gapRange.maximum);
+        if (!gap || gapRange.stepped(*gap) != *gap)
             return false;
-        setup_.measure = static_cast<PathMeasure>(measure - Setup::measureNames.begin());
+        setup_.gapPoints = *gap;
         return true;
     }
-    if (const auto preset = std::find(Setup::presetNames.begin(), Setup::presetNames.end(), value); preset != Setup::presetNames.end()) {
-        preset_ = static_cast<MirrorPreset>(preset - Setup::presetNames.begin());
+    if (const auto preset = kindNamed<MirrorPreset>(Setup::presetNames, value)) {
+        preset_ = preset;
         return true;
     }
     const auto mirror = segmentDigits(value);
@@ -187,10 +207,14 @@ std::string SetupReading::takes(std::string_view name)
     if (name == Setup::distanceName)
         return fillIn(translate("SetupReading", "0 or 250, or for the explore panel a whole number from %1 to %2"),
                       {std::to_string(ExploreState::distanceMinimum), std::to_string(ExploreState::distanceMaximum)});
-    if (name == Setup::frequencyName)
+    if (name == Setup::frequencyName) {
+        const auto cap = [](SceneKind scene) { return tenthsText(ExploreState::frequencyTenthsCap(PathMeasure::RootOfSquares, scene)); };
         return fillIn(translate("SetupReading", "1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs"),
                       {tenthsText(ExploreState::frequencyTenthsMinimum), tenthsText(ExploreState::frequencyTenthsMaximum),
-                       tenthsText(ExploreState::twoLegsFrequencyTenthsMaximum)});
+                       tenthsText(ExploreState::twoLegsFrequencyTenthsMaximum)}) +
+               fillIn(translate("SetupReading", "; beyond the mirror to %1 for water, %2 for glass and %3 for the other scenes"),
+                      {cap(SceneKind::Water), cap(SceneKind::Glass), cap(SceneKind::Lens)});
+    }
     if (name == Setup::speedName)
         return fillIn(translate("SetupReading", "a whole number from %1 to %2"),
                       {std::to_string(FormState::speedMinimum), std::to_string(FormState::speedMaximum)});
@@ -201,6 +225,15 @@ std::string SetupReading::takes(std::string_view name)
                                          "or whole, middle-third, outer-thirds, grating, around-least-time or away-from-least-time");
     if (name == Setup::measureName)
         return translate("SetupReading", "window for the window's measure of a path, or legs for its real length, the two legs added");
+    if (name == Setup::sceneName) {
+        std::string names;
+        for (const std::string_view scene : Setup::sceneNames)
+            names += (names.empty() ? "" : ", ") + std::string(scene);
+        return fillIn(translate("SetupReading", "one of %1"), {names});
+    }
+    if (name == Setup::gapName)
+        return fillIn(translate("SetupReading", "an even number from %1 to %2, for the gap scene"),
+                      {std::to_string(gapRange.minimum), std::to_string(gapRange.maximum)});
     return {};
 }
 

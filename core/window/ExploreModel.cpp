@@ -48,7 +48,7 @@ void ExploreModel::change(const FormAction& action)
             return;
         first = setScene(scene->kind);
     } else if (const auto* gap = std::get_if<GapSetting>(&action)) {
-        explore.gapPoints = gapRange.nearest(gap->points);
+        explore.gapPoints = gapRange.stepped(gap->points);
         explore.used = true;
     } else {
         const PathMeasure measure = std::get<MeasureSetting>(action).measure;

@@ -91,7 +91,8 @@ void MainFormModel::apply(const Setup& setup) { SetupApplication(*this).apply(se
 
 void MainFormModel::clickPicture(float x, float y)
 {
-    if (!state_.explore.open)
+    // Through a line there is no mirror to scrape.
+    if (!state_.explore.open || passesThrough(state_.explore.scene))
         return;
     if (const auto segment = mirrorSegmentAt(x, y))
         perform(SegmentSwitch{*segment});

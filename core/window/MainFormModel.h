@@ -55,7 +55,8 @@ public:
     void openExplore(bool open) { perform(open ? PanelCommand::Open : PanelCommand::Close); }
     void toggleExplore() { perform(PanelCommand::Toggle); }
     void moveSegmentCursor(int by) { explore_.moveSegmentCursor(by); }
-    // A click on the picture: on a segment of the mirror, while the panel is open, it switches it.
+    // A click on the picture: on a segment of the mirror, while the panel is open at the mirror, it
+    // switches it.
     void clickPicture(float x, float y);
     // A number typed into one of the panel's fields, with the language's decimal separator: one the
     // field offers is set; anything else is refused, and why is said. Returns the refusal, or

@@ -7,13 +7,17 @@
 namespace quorvel {
 
 // The options where they offer the value, so that the window is the classic one as far as it can
-// be; op0 sets frequency 1, so the distance comes first.
+// be; op0 sets frequency 1, so the distance comes first. The scene caps the frequency and the
+// measure in its own way, so it comes before both.
 void SetupApplication::apply(const Setup& setup)
 {
     if (setup.distance == 0 || setup.distance == 250)
         window_.choose(setup.distance == 0 ? Option::op0 : Option::op250);
     else
         window_.perform(DistanceSetting{setup.distance});
+    window_.perform(SceneSetting{setup.scene});
+    if (setup.gapPoints != window_.state().explore.gapPoints)
+        window_.perform(GapSetting{setup.gapPoints});
     if (setup.frequencyTenths == 10 || setup.frequencyTenths == 20)
         window_.choose(setup.frequencyTenths == 10 ? Option::op1 : Option::op2);
     else

@@ -3,6 +3,7 @@
 #include "desktop/MainForm.h"
 #include "tests/support/MirrorText.h"
 
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -35,11 +36,15 @@ TEST(SetupOptions, GiveTheSettingsAndOpenThePanelForItsOwn)
     EXPECT_EQ(panel.setup, (quorvel::Setup{-100, 15, 1, true, Mirror::span(10, 19)}));
     EXPECT_EQ(CommandLine::parse({"quorvel"}).setup, quorvel::Setup());
     EXPECT_TRUE(CommandLine::parse({"quorvel", "--explore"}).setup.explore);
+    const CommandLine gap = CommandLine::parse({"quorvel", "--gap", "12", "--scene", "gap"});
+    EXPECT_EQ(gap.setup, (quorvel::Setup{0, 10, 1, true, Mirror::whole(), PathMeasure::RootOfSquares, SceneKind::Gap, 12}));
 
     const std::pair<std::vector<std::string>, std::string> refused[] = {
         {{"--distance", "100x"}, "--distance takes " + SetupReading::takes("distance") + ", but was given '100x'"},
         {{"--mirror", "<img src=x onerror=alert(1)>"}, "--mirror takes " + SetupReading::takes("mirror") + ", but was given '<img src=x onerror=alert(1)>'"},
         {{"--speed", "3", "--speed=4"}, "--speed was given more than once"},
+        {{"--scene", "prism"}, "--scene takes one of mirror, water, glass, lens, no-lens, gap, but was given 'prism'"},
+        {{"--scene", "gap", "--gap=7"}, "--gap takes an even number from 2 to 30, for the gap scene, but was given '7'"},
     };
     for (const auto& [options, message] : refused) {
         std::vector<std::string> arguments{"quorvel"};
@@ -72,6 +77,27 @@ TEST(SetupOptions, StartTheWindowWithTheirSettingsShown)
     EXPECT_EQ(panel.findChild<QSlider*>("distance")->value(), -100);
     EXPECT_DOUBLE_EQ(panel.findChild<QDoubleSpinBox*>("frequencyField")->value(), 1.5);
     EXPECT_EQ(testing::mirrorText(panel.model().state().explore.mirror), "111000111000111000111000111000");
+}
+
+TEST(SetupOptions, OpenThePanelAtTheSceneGiven)
+{
+    MainForm lens;
+    lens.applySetup(CommandLine::parse({"quorvel", "--scene=lens", "--distance", "150"}).setup);
+    lens.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&lens));
+    ASSERT_NE(lens.findChild<QWidget*>("explorePanel"), nullptr);
+    EXPECT_TRUE(lens.findChild<QWidget*>("explorePanel")->isVisible());
+    EXPECT_EQ(lens.findChild<QComboBox*>("scene")->currentText(), "Lens");
+    EXPECT_FALSE(lens.findChild<QWidget*>("segments")->isVisible());
+    EXPECT_EQ(lens.findChild<QSlider*>("distance")->value(), 150);
+    EXPECT_EQ(lens.model().state().explore.scene, SceneKind::Lens);
+
+    MainForm gap;
+    gap.applySetup(CommandLine::parse({"quorvel", "--scene", "gap", "--gap", "20"}).setup);
+    gap.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&gap));
+    EXPECT_TRUE(gap.findChild<QSlider*>("gap")->isVisible());
+    EXPECT_EQ(gap.findChild<QSlider*>("gap")->value(), 20);
 }
 
 }  // namespace

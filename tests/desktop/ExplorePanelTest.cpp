@@ -137,9 +137,9 @@ TEST_F(Explore, ThePanelsNamedControlsFollowTheWindowsInTheTabOrder)
 {
     openWithCtrlE();
     find("HScroll1")->setFocus();
-    const QStringList panel{"segments", "wholeMirror", "middleThird", "outerThirds", "grating", "aroundLeastTime", "awayFromLeastTime", "measure",
+    const QStringList panel{"scene", "segments", "wholeMirror", "middleThird", "outerThirds", "grating", "aroundLeastTime", "awayFromLeastTime", "measure",
                             "distance", "distanceField", "frequency", "frequencyField", "secondShown", "secondFrequency", "closeExplore"};
-    EXPECT_EQ(tabWalk(16, Qt::Key_Tab), panel + QStringList{"cmdStart"});
+    EXPECT_EQ(tabWalk(17, Qt::Key_Tab), panel + QStringList{"cmdStart"});
     EXPECT_EQ(tabWalk(2, Qt::Key_Backtab, Qt::ShiftModifier), (QStringList{"closeExplore", "secondFrequency"}));
     for (const QString& control : panel + QStringList{"brightnessBar", "brightnessGraph"})
         EXPECT_FALSE(accessible(qPrintable(control))->text(QAccessible::Name).isEmpty()) << control.toStdString();
@@ -148,7 +148,7 @@ TEST_F(Explore, ThePanelsNamedControlsFollowTheWindowsInTheTabOrder)
 TEST_F(Explore, TheKeyboardSwitchesTheSecondSegmentAndAScreenReaderHearsItsName)
 {
     openWithCtrlE();
-    find("HScroll1")->setFocus();
+    find("scene")->setFocus();
     for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Space})
         QTest::keyClick(QApplication::focusWidget(), key);
     EXPECT_EQ(form.model().state().explore.currentSegment, 1);
@@ -227,6 +227,78 @@ TEST_F(Explore, TheDistanceSliderRunsAsThePairMovesAndASecondFrequencyHasItsColo
     EXPECT_TRUE(form.model().state().explore.secondShown && form.model().state().explore.secondFrequencyTenths == 20);
     EXPECT_TRUE(find<QLabel>("secondSwatch")->styleSheet().contains("#6600cc"));
     EXPECT_TRUE(testing::hasColourNear(find("brightnessGraph")->grab().toImage(), QPoint(157, 75), QColor(102, 0, 204), 70));
+}
+
+// Beyond the mirror its segments, presets and measure go, the slider moves the detector alone and
+// the frequency reaches as far as the scene shows truly: water to 1.2, the gap to 1.4.
+TEST_F(Explore, ChoosingASceneRedrawsThePictureAtOnceAndShowsOnlyItsOwnControls)
+{
+    openWithCtrlE();
+    const QStringList mirrorOnly{"segments", "wholeMirror", "middleThird", "outerThirds", "grating", "aroundLeastTime", "awayFromLeastTime", "measure"};
+    const auto shown = [this](const QStringList& names) {
+        QStringList visible;
+        for (const QString& name : names) {
+            if (find(qPrintable(name))->isVisible())
+                visible << name;
+        }
+        return visible;
+    };
+    const auto captioned = [this](const char* control) {
+        for (const QLabel* label : find("explorePanel")->findChildren<QLabel*>()) {
+            if (label->buddy() == find(control) && label->isVisible())
+                return label->text();
+        }
+        return QString();
+    };
+    find<QAbstractSlider>("distance")->setValue(100);
+    const QImage mirror = form.surface().picture();
+    EXPECT_EQ(captioned("distance"), "Distance");
+    auto* scene = find<QComboBox>("scene");
+    EXPECT_EQ(captioned("scene"), "Scene");
+    scene->setFocus();
+    QTest::keyClick(scene, Qt::Key_Down);
+    EXPECT_EQ(form.model().state().explore.scene, SceneKind::Water);
+    EXPECT_EQ(scene->currentText(), "Into water");
+    const QImage water = form.surface().picture();
+    EXPECT_NE(water, mirror);
+    EXPECT_EQ(shown(mirrorOnly + QStringList{"gap"}), QStringList());
+    EXPECT_EQ(captioned("distance"), "Detector's place");
+    EXPECT_EQ(accessible("distance")->text(QAccessible::Name), "Detector's place");
+    EXPECT_EQ(find<QAbstractSlider>("frequency")->maximum(), 12);
+
+    QTest::keyClick(scene, Qt::Key_End);
+    EXPECT_EQ(form.model().state().explore.scene, SceneKind::Gap);
+    EXPECT_NE(form.surface().picture(), water);
+    EXPECT_EQ(shown(mirrorOnly + QStringList{"gap", "gapNumber"}), (QStringList{"gap", "gapNumber"}));
+    EXPECT_EQ(captioned("gap"), "Gap in points");
+    EXPECT_EQ(find<QAbstractSlider>("frequency")->maximum(), 14);
+
+    QTest::keyClick(scene, Qt::Key_Home);
+    EXPECT_EQ(shown(mirrorOnly + QStringList{"gap"}), mirrorOnly);
+    EXPECT_EQ(captioned("distance"), "Distance");
+    EXPECT_EQ(find<QAbstractSlider>("frequency")->maximum(), 20);
+}
+
+// A gap of 8 points leaves 11 closed at each end; the slider stops only on even widths, so that
+// the gap stands centred. A click on the picture finds no mirror to scrape beyond it.
+TEST_F(Explore, TheGapSliderSetsThePathsThatCountAndAClickScrapesNoMirrorBeyondIt)
+{
+    openWithCtrlE();
+    find<QComboBox>("scene")->setFocus();
+    QTest::keyClick(find("scene"), Qt::Key_End);
+    const QImage six = form.surface().picture();
+    auto* gap = find<QAbstractSlider>("gap");
+    gap->setFocus();
+    QTest::keyClick(gap, Qt::Key_Right);
+    EXPECT_EQ(form.model().state().explore.pathsThatCount(), Mirror::span(11, 18));
+    EXPECT_EQ(find<QLabel>("gapNumber")->text(), "8");
+    EXPECT_NE(form.surface().picture(), six);
+    gap->setValue(13);
+    EXPECT_EQ(form.model().state().explore.gapPoints, 14);
+    EXPECT_EQ(gap->value(), 14);
+
+    QTest::mouseClick(&form, Qt::LeftButton, {}, segment12);
+    EXPECT_TRUE(form.model().state().explore.mirror.isWhole());
 }
 
 // Qt moves a shown label by copying its pixels on the screen, which held bits of a label that

@@ -23,6 +23,12 @@ Setup scraped()
     return {-120, 15, 7, true, mirror};
 }
 
+// The panel open at a scene beyond the mirror, as reading a link makes it.
+Setup inScene(SceneKind scene, int gapPoints = 6, int frequencyTenths = 10)
+{
+    return {0, frequencyTenths, 1, true, Mirror::whole(), PathMeasure::RootOfSquares, scene, gapPoints};
+}
+
 std::vector<Why> whys(const SetupReading& reading)
 {
     std::vector<Why> found;
@@ -104,6 +110,46 @@ TEST(SetupReading, TakesPairsAsTheCommandLineGivesThem)
     EXPECT_EQ(reading.ignored(), (std::vector<SetupReading::Ignored>{{"speed", "%31", Why::Invalid}}));
 }
 
+// The mirror and its measure wait beside another scene for the person's way back to the mirror.
+TEST(SetupReading, ReadsTheSceneAndItsGapAndKeepsTheMirrorBesideThem)
+{
+    EXPECT_EQ(SetupReading::ofQuery("scene=lens").setup(), inScene(SceneKind::Lens)) << "the panel opens for a scene";
+    EXPECT_EQ(SetupReading::ofQuery("scene=no-lens&explore=0").setup(), inScene(SceneKind::NoLens));
+    EXPECT_EQ(SetupReading::ofQuery("gap=2&scene=gap").setup(), inScene(SceneKind::Gap, 2));
+    EXPECT_EQ(SetupReading::ofQuery("scene=gap&gap=30").setup(), inScene(SceneKind::Gap, 30));
+    EXPECT_EQ(SetupReading::ofQuery("scene=mirror").setup(), quorvel::Setup()) << "the mirror alone needs no panel";
+
+    const SetupReading water = SetupReading::ofQuery("scene=water&mirror=middle-third&measure=legs&frequency=1.2&distance=-300");
+    EXPECT_TRUE(water.ignored().empty()) << water.ignoredText();
+    EXPECT_EQ(water.setup(), (quorvel::Setup{-300, 12, 1, true, Mirror::span(10, 19), PathMeasure::TwoLegs, SceneKind::Water}));
+    // Through a line the frequency goes as far as the scene shows truly, whatever the mirror's measure.
+    EXPECT_EQ(SetupReading::ofQuery("scene=lens&measure=legs&frequency=1.4").setup().frequencyTenths, 14);
+    EXPECT_EQ(SetupReading::ofQuery("scene=glass&frequency=1.1").setup().frequencyTenths, 11);
+}
+
+TEST(SetupReading, RefusesASceneOrGapItHasNoneOfAndAFrequencyBeyondTheScenes)
+{
+    for (const char* wrong : {"scene=Lens", "scene=prism", "scene=", "scene=0", "scene=no%20lens", "gap=7", "gap=0", "gap=1", "gap=32", "gap=31", "gap=4.0",
+                              "gap=+4", "gap=", "gap=even"}) {
+        const SetupReading bad = SetupReading::ofQuery(std::string("speed=3&") + wrong);
+        EXPECT_EQ(bad.setup(), classic(0, 10, 3)) << wrong;
+        EXPECT_EQ(whys(bad), std::vector{Why::Invalid}) << wrong;
+    }
+    EXPECT_EQ(SetupReading::ofQuery("scene=prism").ignoredText(), "scene=prism (takes one of mirror, water, glass, lens, no-lens, gap)");
+    EXPECT_EQ(SetupReading::ofQuery("gap=7").ignoredText(), "gap=7 (takes an even number from 2 to 30, for the gap scene)");
+
+    // Water shows truly to 1.2, glass to 1.1, the lens, the pair without it and the gap to 1.4;
+    // beyond, the frequency is refused and the scene kept.
+    for (const auto& [query, scene] : {std::pair("scene=water&frequency=1.3", SceneKind::Water), std::pair("frequency=1.2&scene=glass", SceneKind::Glass),
+                                       std::pair("scene=lens&frequency=1.5", SceneKind::Lens), std::pair("scene=gap&frequency=2", SceneKind::Gap)}) {
+        const SetupReading beyond = SetupReading::ofQuery(query);
+        EXPECT_EQ(beyond.setup(), inScene(scene)) << query;
+        EXPECT_EQ(whys(beyond), std::vector{Why::Invalid}) << query;
+        EXPECT_EQ(beyond.ignored().front().name, "frequency") << query;
+    }
+    EXPECT_TRUE(SetupReading::takes("frequency").ends_with("to 1.2 for water, 1.1 for glass and 1.4 for the other scenes"));
+}
+
 TEST(SetupQuery, WritesOnlyWhatDiffersFromTheOpeningWindowAndKeepsTheLanguage)
 {
     EXPECT_EQ(quorvel::Setup().query(), "");
@@ -117,9 +163,22 @@ TEST(SetupQuery, WritesOnlyWhatDiffersFromTheOpeningWindowAndKeepsTheLanguage)
     EXPECT_EQ(quorvel::Setup().query("l%61ng=pt%2DBR&lang"), "l%61ng=pt%2DBR&lang") << "as written";
 }
 
+// The gap is written only where the scene shows it.
+TEST(SetupQuery, WritesTheSceneAndTheGapOnlyWhereItShowsOne)
+{
+    EXPECT_EQ(inScene(SceneKind::Lens).query(), "scene=lens");
+    EXPECT_EQ(inScene(SceneKind::NoLens, 10).query(), "scene=no-lens");
+    EXPECT_EQ(inScene(SceneKind::Gap).query(), "scene=gap");
+    EXPECT_EQ(inScene(SceneKind::Gap, 12, 14).query(), "frequency=1.4&scene=gap&gap=12");
+    EXPECT_EQ((quorvel::Setup{0, 10, 1, true, Mirror::span(10, 19), PathMeasure::TwoLegs, SceneKind::Glass}).query(), "measure=legs&mirror=middle-third&scene=glass");
+    EXPECT_EQ((quorvel::Setup{0, 10, 1, false, Mirror::whole(), PathMeasure::RootOfSquares, SceneKind::Mirror, 20}).query(), "");
+}
+
 TEST(SetupQuery, ReadsBackAsTheSetupItWasWrittenFrom)
 {
-    std::vector<quorvel::Setup> setups{scraped(), {250, 20, 1, true, presetMirror(MirrorPreset::OuterThirds, 0, 1)}, {300, 15, 20, true, grating(300, 1.5)}, {-40, 13, 1, true, Mirror::span(3, 7), PathMeasure::TwoLegs}};
+    std::vector<quorvel::Setup> setups{scraped(), {250, 20, 1, true, presetMirror(MirrorPreset::OuterThirds, 0, 1)}, {300, 15, 20, true, grating(300, 1.5)}, {-40, 13, 1, true, Mirror::span(3, 7), PathMeasure::TwoLegs},
+                                       {-40, 14, 1, true, Mirror::span(3, 7), PathMeasure::TwoLegs, SceneKind::NoLens}, {330, 12, 2, true, grating(330, 1.2), PathMeasure::RootOfSquares, SceneKind::Water},
+                                       inScene(SceneKind::Glass, 6, 11), inScene(SceneKind::Lens, 6, 5), inScene(SceneKind::Gap, 2, 14), inScene(SceneKind::Gap, 30)};
     for (const int distance : {0, 250}) {
         for (const int frequency : {10, 20}) {
             for (const int speed : {1, 5, 20}) {
@@ -192,6 +251,32 @@ TEST(ModelSetup, OpensThePanelLastWithItsSettingsDrawnOnce)
     gratingWindow.model.apply({250, 10, 1, true, grating(250, 1)});
     EXPECT_EQ(gratingWindow.state().explore.mirror, grating(250, 1));
     EXPECT_EQ(gratingWindow.state().distance, Option::op250);
+}
+
+// The scene is set before the frequency and the measure, which it caps in its own way: the lens
+// keeps 1.4 beside the mirror's real lengths, which alone stop at 1.3.
+TEST(ModelSetup, AppliesTheSceneAndGapAndKeepsTheMirrorForTheWayBack)
+{
+    ModelWindow window;
+    const quorvel::Setup lens{-200, 14, 1, true, Mirror::span(10, 19), PathMeasure::TwoLegs, SceneKind::Lens};
+    window.model.apply(lens);
+    EXPECT_EQ(window.model.setup(), lens);
+    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"-200", "1.4", "1"}));
+    // Drawn once, as the panel opens, as by hand.
+    ModelWindow byHand;
+    byHand.model.perform(SceneSetting{SceneKind::Lens});
+    byHand.model.perform(DistanceSetting{-200});
+    byHand.model.perform(FrequencySetting{14});
+    byHand.model.openExplore(true);
+    EXPECT_EQ(window.surface.ops(), byHand.surface.ops());
+    window.model.perform(SceneSetting{SceneKind::Mirror});
+    EXPECT_EQ(window.state().explore.mirror, Mirror::span(10, 19));
+    EXPECT_EQ(window.state().explore.frequencyTenths, 13) << "brought down to what the real lengths show";
+
+    ModelWindow gap;
+    gap.model.apply(inScene(SceneKind::Gap, 10));
+    EXPECT_EQ(gap.state().explore.pathsThatCount(), Mirror::span(10, 19));
+    EXPECT_EQ(gap.model.setup(), inScene(SceneKind::Gap, 10));
 }
 
 }  // namespace

@@ -49,6 +49,7 @@ grep -qx 'Quorvel [0-9][0-9.]*' "$out" || fail "--version printed: $(cat "$out")
 for wrong in --bogus -x file.txt "-platform" "--version extra" "--help stray" "--explore extra" "--scale 0" "--scale -1" "--scale abc" \
     "--scale nan" "--scale 100" "--scale" "--help --scale 5" "--distance 100x" "--distance 351" "--frequency 3.5" \
     "--frequency 1.25" "--frequency 2.1" "--frequency 1.4 --measure legs" "--measure real" "--speed 0" "--speed 21" "--speed" "--mirror 0101" "--mirror Grating" "--speed 3 --speed 4" \
+    "--scene prism" "--scene Lens" "--gap 7" "--gap 32" "--scene water --frequency 1.3" \
     "--lang --help" "--lang de --lang fr" "--scale 1 --scale 2"; do
     run $wrong
     [ "$status" -eq 2 ] || fail "'$wrong' ended with status $status"
@@ -71,8 +72,10 @@ grep -q "^quorvel: --frequency takes 1 or 2, or for the explore panel .*, but wa
 run --distance -120 --frequency 1.3 --measure legs --speed 5 --mirror around-least-time --explore
 [ "$status" -eq 1 ] || fail "a good setup ended with status $status"
 grep -q 'needs a graphical desktop' "$err" || fail "a good setup was reported as: $(cat "$err")"
+run --scene gap --gap 10 --frequency 1.4
+[ "$status" -eq 1 ] || fail "a good scene ended with status $status"
 run --help
-for option in '--distance pixels' '--frequency number' '--speed slowdown' '--mirror segments' '--measure measure' '--explore'; do
+for option in '--distance pixels' '--frequency number' '--speed slowdown' '--mirror segments' '--measure measure' '--scene name' '--gap points' '--explore'; do
     grep -q -- "$option" "$out" || fail "--help does not name $option"
 done
 grep -q 'only the explore panel offers opens the panel' "$out" || fail "--help does not say what a setting of the panel does"
