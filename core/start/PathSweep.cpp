@@ -33,9 +33,9 @@ double timeScale(const Scene& scene) { return fullTimeScale(scene.measure) * sce
 double pathLength(const Scene& scene, double pointX)
 {
     if (passesThrough(scene.kind)) {
-        const double above = std::hypot(pointX - scene.sourceX, scene.mirrorY - scene.sourceY);
-        const double lens = scene.lensTop > 0 ? scene.lensTop - above - std::hypot(scene.focusX - pointX, scene.focusY - scene.mirrorY) : 0;
-        return above + scene.slowness * std::hypot(scene.detectorX - pointX, scene.detectorY - scene.mirrorY) + lens;
+        const double above = pieceLength(pointX - scene.sourceX, scene.mirrorY - scene.sourceY);
+        const double lens = scene.lensTop > 0 ? scene.lensTop - above - pieceLength(scene.focusX - pointX, scene.focusY - scene.mirrorY) : 0;
+        return above + scene.slowness * pieceLength(scene.detectorX - pointX, scene.detectorY - scene.mirrorY) + lens;
     }
     if (scene.measure == PathMeasure::TwoLegs)
         return std::hypot(scene.sourceX - pointX, scene.mirrorY - scene.sourceY) + std::hypot(scene.detectorX - pointX, scene.mirrorY - scene.detectorY);

@@ -140,7 +140,7 @@ void placeThroughLine(Scene& scene, double distance, double mirrorMiddle)
     scene.focusY = scene.detectorY;
     for (int i = 1; i <= pointBound(scene); i += 2) {
         const double x = pointXOf(scene, i);
-        scene.lensTop = std::max(scene.lensTop, std::hypot(x - scene.sourceX, scene.mirrorY - scene.sourceY) + std::hypot(scene.focusX - x, scene.focusY - scene.mirrorY));
+        scene.lensTop = std::max(scene.lensTop, pieceLength(x - scene.sourceX, scene.mirrorY - scene.sourceY) + pieceLength(scene.focusX - x, scene.focusY - scene.mirrorY));
     }
 }
 

@@ -2,10 +2,12 @@
 // Start at slowdown 0 against one repaint of the whole window, the pauses against their nominal
 // 15 ms per 300000 decrements, the processor time of a slow sweep against its wall time, the
 // program's start-up against a bare toolkit window of the same size, and the explore panel's
-// live redraw and graph against a whole Start at slowdown 0.
+// live redraw and graph against a whole Start at slowdown 0, and each scene's Start against the
+// mirror's, its live redraw against its Start and its graph alone.
 
 #include "tests/desktop/x11/XSession.h"
 #include "core/explore/BrightnessGraph.h"
+#include "core/explore/SceneWords.h"
 #include "desktop/BrightnessGraphView.h"
 #include "tests/desktop/FormUnderTest.h"
 
@@ -17,6 +19,7 @@
 #include <X11/Xlib.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -230,13 +233,55 @@ void explore(MainForm& form)
                 median(twoColours) / anchor);
 }
 
+// Each scene in turn, the mirror's among them: a live redraw (the detector moved with the panel
+// open), a whole Start of the same scene with the panel closed and its graph alone, worked out and
+// drawn. The scenes' samples alternate, so that all meet the same load of the machine.
+void scenes(MainForm& form)
+{
+    setSlowdown(form, "0");
+    std::array<std::vector<double>, quorvel::sceneKindCount> starts, redraws, graphs;
+    form.openExplore(true);  // the panel, and its graph, are made when it first opens
+    auto* graph = form.findChild<quorvel::BrightnessGraphView*>();
+    for (int k = 0; k < 21; ++k) {
+        for (int kind = 0; kind < quorvel::sceneKindCount; ++kind) {
+            const auto scene = static_cast<quorvel::SceneKind>(kind);
+            form.openExplore(true);
+            form.model().perform(quorvel::SceneSetting{scene});
+            QCoreApplication::processEvents();
+            const auto redraw = Clock::now();
+            form.model().perform(quorvel::DistanceSetting{100 + k % 2});
+            redraws[kind].push_back(millisecondsSince(redraw));
+            form.openExplore(false);
+            QCoreApplication::processEvents();
+            starts[kind].push_back(runStart(form));
+            quorvel::ExploreState state = form.model().state().explore;
+            const auto drawn = Clock::now();
+            quorvel::BrightnessGraph().draw(graph->surface(), state);  // a new graph works its curves out
+            graph->picture();
+            graphs[kind].push_back(millisecondsSince(drawn));
+        }
+    }
+    form.openExplore(true);
+    form.model().perform(quorvel::SceneSetting{quorvel::SceneKind::Mirror});
+    form.openExplore(false);
+    const double anchor = median(starts[0]);
+    std::printf("Anchor: the mirror's whole Start at slowdown 0 with the panel used, median of 21: %.2f ms\n", anchor);
+    for (int kind = 0; kind < quorvel::sceneKindCount; ++kind) {
+        const double start = median(starts[kind]);
+        std::printf("%s: whole Start %.2f ms = %.2f x the mirror's (goal 1.5 x); live redraw %.2f ms = %.2f x its Start (goal 1.5 x); its graph %.2f ms (goal 4 ms)\n",
+                    quorvel::sceneName(static_cast<quorvel::SceneKind>(kind)).c_str(), start, start / anchor, median(redraws[kind]), median(redraws[kind]) / start,
+                    median(graphs[kind]));
+    }
+}
+
 }  // namespace
 
-// With no argument every part is measured; "start", "pacing", "startup" or "explore" measure one.
+// With no argument every part is measured; "start", "pacing", "startup", "explore" or "scenes"
+// measure one.
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const QStringList parts = argc > 1 ? QApplication::arguments().mid(1) : QStringList{"start", "pacing", "startup", "explore"};
+    const QStringList parts = argc > 1 ? QApplication::arguments().mid(1) : QStringList{"start", "pacing", "startup", "explore", "scenes"};
     MainForm form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
@@ -250,5 +295,7 @@ int main(int argc, char** argv)
         startUp();
     if (parts.contains("explore"))
         explore(form);
+    if (parts.contains("scenes"))
+        scenes(form);
     return 0;
 }
