@@ -14,10 +14,50 @@ std::string segmentName(int segment, bool on)
 
 std::string hundredthsText(double value) { return decimalText(std::llround(value * 100), 2); }
 
+std::string twoDigitsText(double value)
+{
+    constexpr double smallest = 1e-6;
+    if (!(value >= smallest && value < 0.1))
+        return hundredthsText(value);
+    const int places = 1 - static_cast<int>(std::floor(std::log10(value)));
+    return decimalText(std::llround(value * std::pow(10, places)), places);
+}
+
 std::string brightnessNumber(double brightness) { return hundredthsText(brightness); }
+
+namespace {
+
+// Through a line the brightness is against all thirty paths in step, and the second figure
+// against the line's other arrangement at the same place: none for a surface.
+std::string throughLineWords(const ExploreState& explore)
+{
+    const std::string light = twoDigitsText(explore.brightness);
+    const std::optional<double> againstOther = explore.brightnessHere;
+    const std::string times = againstOther ? twoDigitsText(*againstOther) : std::string();
+    switch (explore.scene) {
+    case SceneKind::Mirror:
+    case SceneKind::Water:
+    case SceneKind::Glass:
+        break;
+    case SceneKind::Lens:
+        return againstOther ? fillIn(translate("ExploreWords", "%1 of the light of all thirty paths in step, %2 times that without the lens here"), {light, times})
+                            : fillIn(translate("ExploreWords", "%1 of the light of all thirty paths in step; without the lens here none arrives"), {light});
+    case SceneKind::NoLens:
+        return againstOther ? fillIn(translate("ExploreWords", "%1 of the light of all thirty paths in step, %2 times that with the lens here"), {light, times})
+                            : fillIn(translate("ExploreWords", "%1 of the light of all thirty paths in step; with the lens here none arrives"), {light});
+    case SceneKind::Gap:
+        return againstOther ? fillIn(translate("ExploreWords", "%1 of the light of all thirty paths in step, %2 times that with no screen here"), {light, times})
+                            : fillIn(translate("ExploreWords", "%1 of the light of all thirty paths in step; with no screen here none arrives"), {light});
+    }
+    return fillIn(translate("ExploreWords", "%1 of the light of all thirty paths in step"), {light});
+}
+
+}  // namespace
 
 std::string brightnessWords(const ExploreState& explore)
 {
+    if (passesThrough(explore.scene))
+        return throughLineWords(explore);
     const double brightness = explore.brightness;
     const std::optional<double> againstWholeHere = explore.brightnessHere;
     if (!againstWholeHere)
@@ -26,18 +66,49 @@ std::string brightnessWords(const ExploreState& explore)
                   {brightnessNumber(brightness), brightnessNumber(*againstWholeHere)});
 }
 
+// A surface has no other arrangement to compare with, so it has no second figure.
 std::string againstWholeHereText(const ExploreState& explore)
 {
-    const std::optional<double> againstWholeHere = explore.brightnessHere;
-    if (!againstWholeHere)
+    const std::optional<double> against = explore.brightnessHere;
+    const std::string times = against ? (passesThrough(explore.scene) ? twoDigitsText(*against) : brightnessNumber(*against)) : std::string();
+    switch (explore.scene) {
+    case SceneKind::Mirror:
+        break;
+    case SceneKind::Water:
+    case SceneKind::Glass:
+        return {};
+    case SceneKind::Lens:
+        return against ? fillIn(translate("ExploreWords", "%1 times as likely as without the lens here"), {times}) : translate("ExploreWords", "without the lens here no light arrives");
+    case SceneKind::NoLens:
+        return against ? fillIn(translate("ExploreWords", "%1 times as likely as with the lens here"), {times}) : translate("ExploreWords", "with the lens here no light arrives");
+    case SceneKind::Gap:
+        return against ? fillIn(translate("ExploreWords", "%1 times as likely as with no screen here"), {times}) : translate("ExploreWords", "with no screen here no light arrives");
+    }
+    if (!against)
         return translate("ExploreWords", "the whole mirror here sends no light");
-    return fillIn(translate("ExploreWords", "%1 times as likely as with the whole mirror here"), {brightnessNumber(*againstWholeHere)});
+    return fillIn(translate("ExploreWords", "%1 times as likely as with the whole mirror here"), {times});
 }
 
-std::string brightnessMeaning(SceneKind)
+std::string brightnessMeaning(SceneKind scene)
 {
-    return translate("ExploreWords", "How likely light is to reach the detector, the square of the sum vector's length, against a whole mirror at the middle "
-                                     "and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.");
+    if (!passesThrough(scene))
+        return translate("ExploreWords", "How likely light is to reach the detector, the square of the sum vector's length, against a whole mirror at the middle "
+                                         "and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.");
+    const std::string meaning = translate("ExploreWords", "How likely light is to reach the detector, the square of the sum vector's length, against all thirty paths in step, "
+                                                          "the most they can send; the bar is full there.");
+    switch (scene) {
+    case SceneKind::Mirror:
+    case SceneKind::Water:
+    case SceneKind::Glass:
+        break;
+    case SceneKind::Lens:
+        return meaning + afterSpace(translate("ExploreWords", "The second figure is against the same line without the lens, with the detector at the same place."));
+    case SceneKind::NoLens:
+        return meaning + afterSpace(translate("ExploreWords", "The second figure is against the same line with the lens, with the detector at the same place."));
+    case SceneKind::Gap:
+        return meaning + afterSpace(translate("ExploreWords", "The second figure is against the line with no screen, with the detector at the same place."));
+    }
+    return meaning;
 }
 
 std::string tenthsText(int tenths) { return tenths % 10 == 0 ? std::to_string(tenths / 10) : decimalText(tenths, 1); }
