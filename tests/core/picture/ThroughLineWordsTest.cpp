@@ -98,6 +98,12 @@ TEST(ThroughLineWords, SayTheSceneBeforeStartAndWhatAStartWouldDrawOnceTheSettin
     words = window.model.pictureDescription();
     EXPECT_TRUE(says(words, "the screen's gap of 6 points")) << words;
     EXPECT_TRUE(says(words, "Start will draw the scene \u201cNarrow gap\u201d with a gap of 2 points")) << words;
+    window.model.openExplore(true);
+    window.model.perform(SceneSetting{SceneKind::Water});
+    window.model.openExplore(false);
+    window.model.perform(SceneSetting{SceneKind::Glass});
+    words = window.model.pictureDescription();
+    EXPECT_TRUE(says(words, "Start will draw the scene \u201cInto glass\u201d with the detector at 0")) << "only the scene changed: " << words;
 }
 
 }  // namespace
