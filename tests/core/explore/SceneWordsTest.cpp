@@ -68,6 +68,22 @@ TEST(SceneGraph, SaysTheDetectorsPlaceAndTheGapsLightOffTheStraightLineAgainstOn
     EXPECT_TRUE(says(window.model.graphDescription(), "The grey curve, light into glass,")) << window.model.graphDescription();
 }
 
+// Water at 0 at frequency 1: 0.013, as above; back at the mirror the distance moves the pair again.
+TEST(SceneWords, AChangeOfSceneSaysWhatTheDistanceMovesAndThenTheBrightness)
+{
+    ModelWindow window;
+    window.model.openExplore(true);
+    for (const SceneKind scene : {SceneKind::Water, SceneKind::Mirror}) {
+        window.model.perform(SceneSetting{scene});
+        window.settle();
+        window.model.settled();
+    }
+    const auto& said = window.view.announcements;
+    ASSERT_EQ(said.size(), 2U);
+    EXPECT_EQ(said[0], "Scene \u201cInto water\u201d: the distance moves the detector alone. 0.013 of the light of all thirty paths in step");
+    EXPECT_TRUE(says(said[1], "Scene \u201cMirror\u201d: the distance moves the source and the detector together. 1.00 of the light of a whole mirror")) << said[1];
+}
+
 TEST(SceneWords, HeldThroughARunAreSaidWithWhatTheyChose)
 {
     ModelWindow window;
