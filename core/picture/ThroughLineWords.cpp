@@ -63,9 +63,10 @@ std::optional<Finding> find(const DrawnPicture& drawn)
                     againstOtherHere(drawn.scene, drawn.mirror, *distance, *frequency),
                     spiralSize(scene, drawn.mirror, drawn.layout),
                     scene.timeCurveHeight};
-    // Texts far beyond any setting can turn the arrows into no numbers; the picture is then
-    // described without them.
-    if (!std::isfinite(finding.sumLength) || !std::isfinite(*distance))
+    // Texts far beyond any setting can turn the arrows into no numbers, or the places into more
+    // pixels than words can count; the picture is then described without them.
+    constexpr double farthest = 1e6;
+    if (!std::isfinite(finding.sumLength) || !(std::abs(*distance) <= farthest))
         return std::nullopt;
     return finding;
 }

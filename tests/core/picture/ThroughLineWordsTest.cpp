@@ -106,5 +106,18 @@ TEST(ThroughLineWords, SayTheSceneBeforeStartAndWhatAStartWouldDrawOnceTheSettin
     EXPECT_TRUE(says(words, "Start will draw the scene \u201cInto glass\u201d with the detector at 0")) << "only the scene changed: " << words;
 }
 
+// A distance typed far beyond the panel's reach is drawn, and said without places no number holds.
+TEST(ThroughLineWords, SayOnlyWhatWasDrawnForADistanceFarBeyondReach)
+{
+    ModelWindow window;
+    window.model.perform(SceneSetting{SceneKind::Water});
+    window.model.perform(DistanceSetting{10});
+    window.model.setText(TextBox::nPosun, "1e30");
+    window.startAndFinish();
+    const std::string words = window.model.pictureDescription();
+    EXPECT_TRUE(says(words, "Drawn with the detector at 1e30 and frequency 1: the 30 paths")) << words;
+    EXPECT_FALSE(says(words, "pixels")) << words;
+}
+
 }  // namespace
 }  // namespace quorvel
