@@ -27,29 +27,49 @@ std::string brightnessNumber(double brightness) { return hundredthsText(brightne
 
 namespace {
 
+// What a through-line scene's figures are against, said each way: the brightness with the second
+// figure and where the other arrangement sends none, the panel's second figure both ways, and
+// the meaning's sentence on it. A surface has no other arrangement.
+struct OtherArrangementWords {
+    const char* brightness;
+    const char* brightnessNone;
+    const char* second;
+    const char* secondNone;
+    const char* meaning;
+};
+
+const OtherArrangementWords* otherArrangement(SceneKind scene)
+{
+    static constexpr OtherArrangementWords lens{
+        QT_TRANSLATE_NOOP("ExploreWords", "%1 of the light of all thirty paths in step, %2 times that without the lens here"),
+        QT_TRANSLATE_NOOP("ExploreWords", "%1 of the light of all thirty paths in step; without the lens here none arrives"),
+        QT_TRANSLATE_NOOP("ExploreWords", "%1 times as likely as without the lens here"), QT_TRANSLATE_NOOP("ExploreWords", "without the lens here no light arrives"),
+        QT_TRANSLATE_NOOP("ExploreWords", "The second figure is against the same line without the lens, with the detector at the same place.")};
+    static constexpr OtherArrangementWords noLens{
+        QT_TRANSLATE_NOOP("ExploreWords", "%1 of the light of all thirty paths in step, %2 times that with the lens here"),
+        QT_TRANSLATE_NOOP("ExploreWords", "%1 of the light of all thirty paths in step; with the lens here none arrives"),
+        QT_TRANSLATE_NOOP("ExploreWords", "%1 times as likely as with the lens here"), QT_TRANSLATE_NOOP("ExploreWords", "with the lens here no light arrives"),
+        QT_TRANSLATE_NOOP("ExploreWords", "The second figure is against the same line with the lens, with the detector at the same place.")};
+    static constexpr OtherArrangementWords gap{
+        QT_TRANSLATE_NOOP("ExploreWords", "%1 of the light of all thirty paths in step, %2 times that with no screen here"),
+        QT_TRANSLATE_NOOP("ExploreWords", "%1 of the light of all thirty paths in step; with no screen here none arrives"),
+        QT_TRANSLATE_NOOP("ExploreWords", "%1 times as likely as with no screen here"), QT_TRANSLATE_NOOP("ExploreWords", "with no screen here no light arrives"),
+        QT_TRANSLATE_NOOP("ExploreWords", "The second figure is against the line with no screen, with the detector at the same place.")};
+    return scene == SceneKind::Lens ? &lens : scene == SceneKind::NoLens ? &noLens : scene == SceneKind::Gap ? &gap : nullptr;
+}
+
+std::string said(const char* sentence, std::initializer_list<std::string_view> values) { return fillIn(translate("ExploreWords", sentence), values); }
+
 // Through a line the brightness is against all thirty paths in step, and the second figure
-// against the line's other arrangement at the same place: none for a surface.
+// against the line's other arrangement at the same place.
 std::string throughLineWords(const ExploreState& explore)
 {
     const std::string light = twoDigitsText(explore.brightness);
+    const OtherArrangementWords* other = otherArrangement(explore.scene);
+    if (!other)
+        return said(QT_TRANSLATE_NOOP("ExploreWords", "%1 of the light of all thirty paths in step"), {light});
     const std::optional<double> againstOther = explore.brightnessHere;
-    const std::string times = againstOther ? twoDigitsText(*againstOther) : std::string();
-    switch (explore.scene) {
-    case SceneKind::Mirror:
-    case SceneKind::Water:
-    case SceneKind::Glass:
-        break;
-    case SceneKind::Lens:
-        return againstOther ? fillIn(translate("ExploreWords", "%1 of the light of all thirty paths in step, %2 times that without the lens here"), {light, times})
-                            : fillIn(translate("ExploreWords", "%1 of the light of all thirty paths in step; without the lens here none arrives"), {light});
-    case SceneKind::NoLens:
-        return againstOther ? fillIn(translate("ExploreWords", "%1 of the light of all thirty paths in step, %2 times that with the lens here"), {light, times})
-                            : fillIn(translate("ExploreWords", "%1 of the light of all thirty paths in step; with the lens here none arrives"), {light});
-    case SceneKind::Gap:
-        return againstOther ? fillIn(translate("ExploreWords", "%1 of the light of all thirty paths in step, %2 times that with no screen here"), {light, times})
-                            : fillIn(translate("ExploreWords", "%1 of the light of all thirty paths in step; with no screen here none arrives"), {light});
-    }
-    return fillIn(translate("ExploreWords", "%1 of the light of all thirty paths in step"), {light});
+    return againstOther ? said(other->brightness, {light, twoDigitsText(*againstOther)}) : said(other->brightnessNone, {light});
 }
 
 }  // namespace
@@ -70,23 +90,15 @@ std::string brightnessWords(const ExploreState& explore)
 std::string againstWholeHereText(const ExploreState& explore)
 {
     const std::optional<double> against = explore.brightnessHere;
-    const std::string times = against ? (passesThrough(explore.scene) ? twoDigitsText(*against) : brightnessNumber(*against)) : std::string();
-    switch (explore.scene) {
-    case SceneKind::Mirror:
-        break;
-    case SceneKind::Water:
-    case SceneKind::Glass:
-        return {};
-    case SceneKind::Lens:
-        return against ? fillIn(translate("ExploreWords", "%1 times as likely as without the lens here"), {times}) : translate("ExploreWords", "without the lens here no light arrives");
-    case SceneKind::NoLens:
-        return against ? fillIn(translate("ExploreWords", "%1 times as likely as with the lens here"), {times}) : translate("ExploreWords", "with the lens here no light arrives");
-    case SceneKind::Gap:
-        return against ? fillIn(translate("ExploreWords", "%1 times as likely as with no screen here"), {times}) : translate("ExploreWords", "with no screen here no light arrives");
+    if (passesThrough(explore.scene)) {
+        const OtherArrangementWords* other = otherArrangement(explore.scene);
+        if (!other)
+            return {};
+        return against ? said(other->second, {twoDigitsText(*against)}) : said(other->secondNone, {});
     }
     if (!against)
         return translate("ExploreWords", "the whole mirror here sends no light");
-    return fillIn(translate("ExploreWords", "%1 times as likely as with the whole mirror here"), {times});
+    return fillIn(translate("ExploreWords", "%1 times as likely as with the whole mirror here"), {brightnessNumber(*against)});
 }
 
 std::string brightnessMeaning(SceneKind scene)
@@ -96,19 +108,8 @@ std::string brightnessMeaning(SceneKind scene)
                                          "and against the whole mirror at the same place. The bar is full at the most light any mirror sends at this frequency.");
     const std::string meaning = translate("ExploreWords", "How likely light is to reach the detector, the square of the sum vector's length, against all thirty paths in step, "
                                                           "the most they can send; the bar is full there.");
-    switch (scene) {
-    case SceneKind::Mirror:
-    case SceneKind::Water:
-    case SceneKind::Glass:
-        break;
-    case SceneKind::Lens:
-        return meaning + afterSpace(translate("ExploreWords", "The second figure is against the same line without the lens, with the detector at the same place."));
-    case SceneKind::NoLens:
-        return meaning + afterSpace(translate("ExploreWords", "The second figure is against the same line with the lens, with the detector at the same place."));
-    case SceneKind::Gap:
-        return meaning + afterSpace(translate("ExploreWords", "The second figure is against the line with no screen, with the detector at the same place."));
-    }
-    return meaning;
+    const OtherArrangementWords* other = otherArrangement(scene);
+    return other ? meaning + afterSpace(translate("ExploreWords", other->meaning)) : meaning;
 }
 
 std::string tenthsText(int tenths) { return tenths % 10 == 0 ? std::to_string(tenths / 10) : decimalText(tenths, 1); }

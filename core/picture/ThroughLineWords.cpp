@@ -32,6 +32,8 @@ std::string shortNumber(double value)
     return text;
 }
 
+std::string said(const char* sentence, std::initializer_list<std::string_view> values) { return fillIn(translate("ThroughLineWords", sentence), values); }
+
 bool surface(SceneKind kind) { return kind == SceneKind::Water || kind == SceneKind::Glass; }
 
 // Everything the words say of a drawn picture, worked out as the picture was drawn.
@@ -190,26 +192,23 @@ std::string leastTimeWords(const Finding& finding)
     return words + ' ' + markFromCrossingWords(finding, crossing);
 }
 
+// The light against the line's other arrangement at the same place, and where that sends none;
+// for the lens, the line without it, and the gap.
 std::string againstOtherWords(const Finding& finding)
 {
+    constexpr const char* sentences[sceneKindCount][2] = {
+        {"", ""},
+        {"", ""},
+        {"", ""},
+        {QT_TRANSLATE_NOOP("ThroughLineWords", "Light is %1 times as likely to reach the detector as without the lens at this place."),
+         QT_TRANSLATE_NOOP("ThroughLineWords", "Without the lens no light reaches the detector at this place.")},
+        {QT_TRANSLATE_NOOP("ThroughLineWords", "Light is %1 times as likely to reach the detector as with the lens at this place."),
+         QT_TRANSLATE_NOOP("ThroughLineWords", "With the lens no light reaches the detector at this place.")},
+        {QT_TRANSLATE_NOOP("ThroughLineWords", "Light is %1 times as likely to reach the detector as with no screen at this place."),
+         QT_TRANSLATE_NOOP("ThroughLineWords", "With no screen no light reaches the detector at this place.")}};
     const std::optional<double> against = finding.againstOther;
-    const std::string times = against ? twoDigitsText(*against) : std::string();
-    switch (finding.scene.kind) {
-    case SceneKind::Mirror:
-    case SceneKind::Water:
-    case SceneKind::Glass:
-        break;
-    case SceneKind::Lens:
-        return against ? fillIn(translate("ThroughLineWords", "Light is %1 times as likely to reach the detector as without the lens at this place."), {times})
-                       : translate("ThroughLineWords", "Without the lens no light reaches the detector at this place.");
-    case SceneKind::NoLens:
-        return against ? fillIn(translate("ThroughLineWords", "Light is %1 times as likely to reach the detector as with the lens at this place."), {times})
-                       : translate("ThroughLineWords", "With the lens no light reaches the detector at this place.");
-    case SceneKind::Gap:
-        return against ? fillIn(translate("ThroughLineWords", "Light is %1 times as likely to reach the detector as with no screen at this place."), {times})
-                       : translate("ThroughLineWords", "With no screen no light reaches the detector at this place.");
-    }
-    return {};
+    const auto& pair = sentences[static_cast<int>(finding.scene.kind)];
+    return against ? said(pair[0], {twoDigitsText(*against)}) : said(pair[1], {});
 }
 
 // How many paths the gap lets through, and the light off the straight line below the source
@@ -285,32 +284,25 @@ std::string fitWords(double spiralSize, double timeCurveHeight)
            shareWords(timeCurveHeight, QT_TRANSLATE_NOOP("PictureDescription", "The time curve is drawn at %1 of its full height, to stay clear of the photon vectors."));
 }
 
+// The gap's sentence says what Start draws itself, as only the points in the gap get paths.
 std::string throughLineIntro(SceneKind kind, int gapPoints)
 {
-    const std::string slowness = shortNumber(slownessBelow(kind));
-    const std::string sweep = translate("ThroughLineWords", "Start draws, for each of the line's 30 points, the path of light via it, its photon vector, its time, "
-                                                            "and a spiral of the photon vectors laid head to tail.");
-    switch (kind) {
-    case SceneKind::Mirror:
-        break;
-    case SceneKind::Water:
-        return fillIn(translate("ThroughLineWords", "A source in air stands above a water surface, and a detector in the water below it; light is %1 times slower in water."),
-                      {slowness}) + ' ' + sweep;
-    case SceneKind::Glass:
-        return fillIn(translate("ThroughLineWords", "A source in air stands above a glass surface, and a detector in the glass below it; light is %1 times slower in glass."),
-                      {slowness}) + ' ' + sweep;
-    case SceneKind::Lens:
-        return translate("ThroughLineWords", "A source stands above a line of 30 points with a lens of glass on it, and a detector below it; the lens delays each path "
-                                             "so that every path to its focus, straight below the source, takes the same time.") + ' ' + sweep;
-    case SceneKind::NoLens:
-        return translate("ThroughLineWords", "A source stands above a line of 30 points with no lens on it, and a detector below it.") + ' ' + sweep;
-    case SceneKind::Gap:
-        return fillIn(translate("ThroughLineWords", "A source stands above a screen, and a detector below it; light passes the screen only through its gap, %1 of the line's 30 points. "
-                                                    "Start draws the time of the path via each point, and for each point in the gap the path of light, its photon vector "
-                                                    "and a link of the spiral of the photon vectors laid head to tail."),
-                      {std::to_string(gapPoints)});
-    }
-    return {};
+    constexpr const char* scenes[sceneKindCount] = {
+        "",
+        QT_TRANSLATE_NOOP("ThroughLineWords", "A source in air stands above a water surface, and a detector in the water below it; light is %1 times slower in water."),
+        QT_TRANSLATE_NOOP("ThroughLineWords", "A source in air stands above a glass surface, and a detector in the glass below it; light is %1 times slower in glass."),
+        QT_TRANSLATE_NOOP("ThroughLineWords", "A source stands above a line of 30 points with a lens of glass on it, and a detector below it; the lens delays each path "
+                                              "so that every path to its focus, straight below the source, takes the same time."),
+        QT_TRANSLATE_NOOP("ThroughLineWords", "A source stands above a line of 30 points with no lens on it, and a detector below it."),
+        QT_TRANSLATE_NOOP("ThroughLineWords", "A source stands above a screen, and a detector below it; light passes the screen only through its gap, %1 of the line's 30 points. "
+                                              "Start draws the time of the path via each point, and for each point in the gap the path of light, its photon vector "
+                                              "and a link of the spiral of the photon vectors laid head to tail.")};
+    const bool gap = kind == SceneKind::Gap;
+    const std::string words = said(scenes[static_cast<int>(kind)], {gap ? std::to_string(gapPoints) : shortNumber(slownessBelow(kind))});
+    if (gap)
+        return words;
+    return words + afterSpace(translate("ThroughLineWords", "Start draws, for each of the line's 30 points, the path of light via it, its photon vector, its time, "
+                                                            "and a spiral of the photon vectors laid head to tail."));
 }
 
 std::string throughLineProgress(const DrawnPicture& drawn)
