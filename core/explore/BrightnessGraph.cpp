@@ -3,6 +3,7 @@
 #include "core/explore/ExploreWords.h"
 #include "core/mirror/FrequencyColour.h"
 #include "core/explore/MirrorOptics.h"
+#include "core/explore/SceneOptics.h"
 #include "core/explore/SceneWords.h"
 #include "core/draw/TextSurface.h"
 #include "core/text/Translation.h"
@@ -156,6 +157,42 @@ int peakDistance(const Curve& values, int pair)
     return best.value_or(pair);
 }
 
+// Where the grey curve is highest, said of what it is.
+const char* greyCurvePeak(SceneKind kind)
+{
+    constexpr const char* sentences[sceneKindCount] = {
+        QT_TRANSLATE_NOOP("BrightnessGraph", "The whole mirror is brightest at distance %1, %2."),
+        QT_TRANSLATE_NOOP("BrightnessGraph", "The grey curve, light into glass, is brightest with the detector at %1, %2."),
+        QT_TRANSLATE_NOOP("BrightnessGraph", "The grey curve, light into water, is brightest with the detector at %1, %2."),
+        QT_TRANSLATE_NOOP("BrightnessGraph", "The grey curve, the same line without the lens, is brightest with the detector at %1, %2."),
+        QT_TRANSLATE_NOOP("BrightnessGraph", "The grey curve, the same line with the lens, is brightest with the detector at %1, %2."),
+        QT_TRANSLATE_NOOP("BrightnessGraph", "The grey curve, the line with no screen, is brightest with the detector at %1, %2.")};
+    return sentences[static_cast<int>(kind)];
+}
+
+// The gap's lesson: the light at the detector's place against that on the straight line below the
+// source, at distance 0, with this gap, with no screen and with the narrowest gap, so that the
+// three read side by side. A curve with no light on the line has no share to say.
+std::string offLineWords(const ExploreState& explore, const Curve& gap, const Curve& noScreen, int pair)
+{
+    if (pair == 0)
+        return translate("BrightnessGraph", "The detector stands on the straight line below the source; moved off it, the graph tells how much of the light on that line reaches it.");
+    ExploreState narrowest = explore;
+    narrowest.gapPoints = gapRange.minimum;
+    const Mirror narrowGap = narrowest.pathsThatCount();
+    const double frequency = explore.frequency();
+    const double narrow = lightThroughLine(SceneKind::Gap, narrowGap, pair, frequency) / lightThroughLine(SceneKind::Gap, narrowGap, 0, frequency);
+    const double here = valueAt(gap, pair) / valueAt(gap, 0);
+    const double open = valueAt(noScreen, pair) / valueAt(noScreen, 0);
+    if (!std::isfinite(here) || !std::isfinite(open) || !std::isfinite(narrow))
+        return {};
+    return fillIn(translate("BrightnessGraph", "At the detector's place, %1 pixels off the straight line below the source, a gap of %2 points sends %3 times the light it sends "
+                                               "on that line; with no screen %4 times, and with the narrowest gap, %5 points, %6 times."),
+                  {std::to_string(std::abs(pair)), std::to_string(explore.gapPoints), twoDigitsText(here), twoDigitsText(open), std::to_string(gapRange.minimum),
+                   twoDigitsText(narrow)});
+}
+
+
 }  // namespace
 
 BrightnessGraph::Key BrightnessGraph::keyOf(const ExploreState& explore, int frequencyTenths)
@@ -260,21 +297,30 @@ void BrightnessGraph::draw(TextSurface& surface, const ExploreState& explore)
 std::string BrightnessGraph::describe(const ExploreState& explore)
 {
     const int pair = std::clamp(explore.distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
+    const bool throughLine = passesThrough(explore.scene);
+    // Through a line the light is a small share of all thirty paths in step.
+    const auto number = [&](double value) { return throughLine ? twoDigitsText(value) : brightnessNumber(value); };
     const auto curveWords = [&](const Curves& curves) {
         const int peak = peakDistance(curves.current, pair);
+        const std::string frequency = tenthsText(curves.key.frequencyTenths);
         if (!(valueAt(curves.current, peak) > 0))
-            return fillIn(translate("BrightnessGraph", "At frequency %1 no light reaches the detector at any distance."), {tenthsText(curves.key.frequencyTenths)});
-        return fillIn(translate("BrightnessGraph", "At frequency %1 this mirror is brightest at distance %2, %3; at the pair, distance %4, it gives %5."),
-                      {tenthsText(curves.key.frequencyTenths), std::to_string(peak), brightnessNumber(valueAt(curves.current, peak)), std::to_string(pair),
-                       brightnessNumber(valueAt(curves.current, pair))});
+            return throughLine ? fillIn(translate("BrightnessGraph", "At frequency %1 no light reaches the detector at any place."), {frequency})
+                               : fillIn(translate("BrightnessGraph", "At frequency %1 no light reaches the detector at any distance."), {frequency});
+        const char* sentence = throughLine ? QT_TRANSLATE_NOOP("BrightnessGraph", "At frequency %1 the light is brightest with the detector at %2, %3 of all thirty paths in step; "
+                                                                                  "at the detector's place, %4, it is %5.")
+                                           : QT_TRANSLATE_NOOP("BrightnessGraph", "At frequency %1 this mirror is brightest at distance %2, %3; at the pair, distance %4, it gives %5.");
+        return fillIn(translate("BrightnessGraph", sentence), {frequency, std::to_string(peak), number(valueAt(curves.current, peak)), std::to_string(pair),
+                                                               number(valueAt(curves.current, pair))});
     };
     const Curves& main = curvesFor(keyOf(explore, explore.frequencyTenths));
-    const int wholePeak = peakDistance(main.whole, pair);
-    std::string words = fillIn(translate("BrightnessGraph", "Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture."),
-                               {std::to_string(ExploreState::distanceMaximum), std::to_string(ExploreState::distanceMinimum)});
+    const int greyPeak = peakDistance(main.whole, pair);
+    const char* axis = throughLine ? QT_TRANSLATE_NOOP("BrightnessGraph", "Brightness against the detector's place, %1 at the left to %2 at the right, as the detector stands in the picture.")
+                                   : QT_TRANSLATE_NOOP("BrightnessGraph", "Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture.");
+    std::string words = fillIn(translate("BrightnessGraph", axis), {std::to_string(ExploreState::distanceMaximum), std::to_string(ExploreState::distanceMinimum)});
     words += ' ' + curveWords(main);
-    words += ' ' + fillIn(translate("BrightnessGraph", "The whole mirror is brightest at distance %1, %2."),
-                          {std::to_string(wholePeak), brightnessNumber(valueAt(main.whole, wholePeak))});
+    words += ' ' + fillIn(translate("BrightnessGraph", greyCurvePeak(explore.scene)), {std::to_string(greyPeak), number(valueAt(main.whole, greyPeak))});
+    if (explore.scene == SceneKind::Gap)
+        words += afterSpace(offLineWords(explore, main.current, main.whole, pair));
     if (explore.secondShown)
         words += ' ' + curveWords(curvesFor(keyOf(explore, explore.secondFrequencyTenths), &main));
     return words;

@@ -14,13 +14,18 @@ namespace quorvel {
 std::string segmentName(int segment, bool on);
 // A number with two decimals, "0.62", whatever the locale.
 std::string hundredthsText(double value);
+// A number below 1 with two significant digits, so that small ones still read apart: "0.72",
+// "0.0042"; from 0.1 up, or below a millionth, with two decimals.
+std::string twoDigitsText(double value);
 // The brightness with two decimals, "0.75".
 std::string brightnessNumber(double brightness);
 // "0.75 of the light of a whole mirror at the middle, 1.00 times that of the whole mirror here":
 // the brightness and the light against the whole mirror at the same place, where it sends any.
-// Beyond the mirror the figures are against the scene's own references.
+// Through a line the brightness is against all thirty paths in step, in two significant digits,
+// and the second figure against the line's other arrangement: none for a surface.
 std::string brightnessWords(const ExploreState& explore);
-// The panel's second figure: "12.53 times as likely as with the whole mirror here".
+// The panel's second figure: "12.53 times as likely as with the whole mirror here"; empty for a
+// surface.
 std::string againstWholeHereText(const ExploreState& explore);
 // What the brightness means, for the panel's brightness to show beside it.
 std::string brightnessMeaning(SceneKind scene);

@@ -55,6 +55,13 @@ std::string graphGreyCurve(SceneKind kind)
     return translate("BrightnessGraph", "grey: whole mirror");
 }
 
+std::string sceneChangeWords(SceneKind kind)
+{
+    return fillIn(passesThrough(kind) ? translate("SceneWords", "Scene \u201c%1\u201d: the distance moves the detector alone.")
+                                      : translate("SceneWords", "Scene \u201c%1\u201d: the distance moves the source and the detector together."),
+                  {sceneName(kind)});
+}
+
 std::string sceneBackWords(int frequencyTenths)
 {
     return fillIn(translate("SceneWords", "Frequency %1 is beyond what 30 paths through the line show truly, so the mirror is shown again."), {tenthsText(frequencyTenths)});

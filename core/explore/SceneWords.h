@@ -19,6 +19,8 @@ std::string detectorPlaceCaption();
 std::string graphAxisTitle(SceneKind kind);
 // What the graph's grey curve is.
 std::string graphGreyCurve(SceneKind kind);
+// Said when the scene changes: its name, and what the distance moves in it.
+std::string sceneChangeWords(SceneKind kind);
 // Said when one of the window's options sets a frequency beyond what the scene shows truly.
 std::string sceneBackWords(int frequencyTenths);
 

@@ -3,6 +3,7 @@
 #include "core/explore/ExploreWords.h"
 #include "core/explore/SceneWords.h"
 #include "core/explore/MirrorOptics.h"
+#include "core/picture/ThroughLineWords.h"
 #include "core/start/PathSweep.h"
 #include "core/start/SceneSetup.h"
 #include "core/text/SettingNumber.h"
@@ -26,18 +27,6 @@ std::string settingWords(const std::string& distance, const std::string& frequen
 std::string counted(int segment) { return std::to_string(segment + 1); }
 
 std::string oneDecimal(double value) { return tenthsText(static_cast<int>(std::lround(value * 10))); }
-
-// The segments where the least-time path would reflect if none were scraped, as the picture's mark
-// stands: one, or two when their paths tie, as at the middle.
-std::vector<int> leastTimeSegments(Scene scene)
-{
-    findLeastTimeOfWholeMirror(scene);
-    const double offset = (scene.bestPointX - pointXOf(scene, 1)) / scene.segmentWidth;
-    const int left = static_cast<int>(std::floor(offset + 1e-9));
-    if (std::abs(offset - left) < 1e-9)
-        return {left};
-    return {left, left + 1};
-}
 
 struct Finding {
     Mirror mirror = Mirror::whole();
@@ -63,7 +52,7 @@ std::optional<Finding> find(const DrawnPicture& drawn)
     const Scene scene = sceneGeometry(*distance, *frequency, drawn.layout, drawn.measure);
     const PhotonVectors arrows = photonVectors(*distance, *frequency, drawn.measure);
     Finding finding{drawn.mirror,
-                    leastTimeSegments(scene),
+                    markedPoints(scene),
                     std::sqrt(sumOfArrows(arrows, drawn.mirror).squaredLength()),
                     brightness(drawn.mirror, *distance, *frequency, drawn.measure),
                     againstWholeMirrorHere(drawn.mirror, *distance, *frequency, drawn.measure),
@@ -182,17 +171,6 @@ std::string mirrorWords(const Mirror& mirror)
     return afterSpace(fillIn(translate("PictureDescription", "Of the mirror's 30 segments %1 reflect; the others are scraped off."), {std::to_string(mirror.count())}));
 }
 
-// Said only where the spiral or the time curve is drawn smaller than its full size, so that the
-// spiral's size is not read as the sum's, nor a flatter curve as shorter paths.
-std::string fitWords(const Finding& finding)
-{
-    const auto shareWords = [](double share, const char* sentence) {
-        return share < 1 ? afterSpace(fillIn(translate("PictureDescription", sentence), {hundredthsText(share)})) : std::string();
-    };
-    return shareWords(finding.spiralSize, QT_TRANSLATE_NOOP("PictureDescription", "The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture.")) +
-           shareWords(finding.timeCurveHeight, QT_TRANSLATE_NOOP("PictureDescription", "The time curve is drawn at %1 of its full height, to stay clear of the photon vectors."));
-}
-
 // Only the real lengths are said: the window's own measure is the picture as it always was.
 std::string measureSentence(PathMeasure measure)
 {
@@ -201,6 +179,8 @@ std::string measureSentence(PathMeasure measure)
 
 std::string drawnWords(const DrawnPicture& drawn)
 {
+    if (passesThrough(drawn.scene) && drawn.stage != DrawnPicture::Stage::Empty)
+        return drawn.stage == DrawnPicture::Stage::Drawn ? throughLineDrawn(drawn) : throughLineProgress(drawn);
     const std::string segments = std::to_string(drawn.segmentsDrawn);
     switch (drawn.stage) {
     case DrawnPicture::Stage::Empty:
@@ -220,7 +200,7 @@ std::string drawnWords(const DrawnPicture& drawn)
                                          {drawn.distance, drawn.frequency}) +
                                   mirrorWords(drawn.mirror) + measureSentence(drawn.measure);
         if (const auto finding = find(drawn))
-            return words + fitWords(*finding) + " " + leastTimeWords(*finding) + " " + sumWords(*finding) + againstWholeWords(*finding);
+            return words + fitWords(finding->spiralSize, finding->timeCurveHeight) + " " + leastTimeWords(*finding) + " " + sumWords(*finding) + againstWholeWords(*finding);
         return words;
     }
     }
@@ -230,14 +210,18 @@ std::string drawnWords(const DrawnPicture& drawn)
 
 }  // namespace
 
+// Before any Start the picture is the scene chosen, which Start will draw.
 std::string describePicture(const DrawnPicture& drawn, const FormState& now)
 {
-    std::string words = drawnWords(drawn);
+    const SceneKind scene = now.explore.scene;
+    const bool empty = drawn.stage == DrawnPicture::Stage::Empty;
+    std::string words = empty && passesThrough(scene) ? throughLineIntro(scene, now.explore.gapPoints) : drawnWords(drawn);
     if (drawn.stage == DrawnPicture::Stage::Drawing)
         return words;
-    if (drawn.stage == DrawnPicture::Stage::Empty || drawn.distance != now.nPosun || drawn.frequency != now.nKmitocet || drawn.mirror != now.explore.mirror ||
-        drawn.measure != now.explore.measure)
-        words += afterSpace(fillIn(translate("PictureDescription", "Start will draw distance %1 and frequency %2."), {now.nPosun, now.nKmitocet}));
+    if (empty || drawn.distance != now.nPosun || drawn.frequency != now.nKmitocet || drawn.mirror != now.explore.pathsThatCount() || drawn.measure != now.explore.measure ||
+        drawn.scene != scene)
+        words += afterSpace(passesThrough(scene) ? throughLineStartWillDraw(now)
+                                                 : fillIn(translate("PictureDescription", "Start will draw distance %1 and frequency %2."), {now.nPosun, now.nKmitocet}));
     return words;
 }
 
@@ -245,11 +229,13 @@ std::string runEndWords(const DrawnPicture& drawn)
 {
     if (drawn.stage != DrawnPicture::Stage::Drawn)
         return drawnWords(drawn);
+    if (passesThrough(drawn.scene))
+        return throughLineRunEnd(drawn);
     const auto finding = find(drawn);
     if (!finding)
         return drawnWords(drawn);
-    return fillIn(translate("PictureDescription", "Drawn for distance %1 and frequency %2."), {drawn.distance, drawn.frequency}) + fitWords(*finding) + " " +
-           leastTimeWords(*finding) + " " + sumWords(*finding) + againstWholeWords(*finding);
+    return fillIn(translate("PictureDescription", "Drawn for distance %1 and frequency %2."), {drawn.distance, drawn.frequency}) +
+           fitWords(finding->spiralSize, finding->timeCurveHeight) + " " + leastTimeWords(*finding) + " " + sumWords(*finding) + againstWholeWords(*finding);
 }
 
 std::string heldInputWords(const FormAction& action, const FormState& after)
@@ -284,8 +270,14 @@ std::string heldInputWords(const FormAction& action, const FormState& after)
         {
             return after.explore.open ? translate("PictureDescription", "the explore panel opened") : translate("PictureDescription", "the explore panel closed");
         }
-        std::string operator()(const SceneSetting&) const { return sceneName(after.explore.scene); }
-        std::string operator()(const GapSetting&) const { return fillIn(translate("PictureDescription", "a gap of %1 points"), {std::to_string(after.explore.gapPoints)}); }
+        std::string operator()(const SceneSetting&) const
+        {
+            return fillIn(translate("PictureDescription", "the scene \u201c%1\u201d chosen"), {sceneName(after.explore.scene)});
+        }
+        std::string operator()(const GapSetting&) const
+        {
+            return fillIn(translate("PictureDescription", "the screen's gap set to %1 points"), {std::to_string(after.explore.gapPoints)});
+        }
     };
     return std::visit(Words{after}, action);
 }

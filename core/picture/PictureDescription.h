@@ -28,7 +28,8 @@ struct DrawnPicture {
 // The picture in plain words for a person who cannot see it, the same in both editions: before
 // Start what it is and what Start will do; after, which setting was drawn, where the path of
 // least time reflects, how long the sum vector is and what that means for the light at the
-// detector; and what a Start would draw now, when the settings have changed since.
+// detector; and what a Start would draw now, when the settings have changed since. Through a line
+// the same, with where the least-time path crosses it and the scene's own references.
 std::string describePicture(const DrawnPicture& drawn, const FormState& now);
 
 // Said when a run ends: what it found, in one sentence.

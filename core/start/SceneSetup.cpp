@@ -64,9 +64,6 @@ void drawMirror(DrawingSurface& surface, const Scene& scene, const Mirror& mirro
     }
 }
 
-// How thick the lens is drawn at its thickest, in pixels: its glass is many times thicker.
-constexpr double lensDrawnThickness = 40;
-
 // The lens's drawn half thickness at x: its delay there, scaled to the drawn thickness.
 double lensHalfThickness(const Scene& scene, double x, double thickest)
 {

@@ -8,6 +8,9 @@
 namespace quorvel {
 
 class DrawingSurface;
+
+// How thick the lens is drawn at its thickest, in pixels: its glass is many times thicker.
+inline constexpr double lensDrawnThickness = 40;
 class SettingsTexts;
 
 // The scene's quantities for a distance and a frequency, with nothing drawn.

@@ -120,7 +120,7 @@ std::string ExploreModel::setScene(SceneKind kind)
     explore.secondFrequencyTenths = std::min(explore.secondFrequencyTenths, cap);
     if (held_.replaying())
         return above ? broughtDownWords(cap) : "";
-    return sceneName(kind) + '.' + (above ? afterSpace(broughtDownWords(cap)) : "");
+    return sceneChangeWords(kind) + (above ? afterSpace(broughtDownWords(cap)) : "");
 }
 
 // The panel writes the settings texts as the options do, and the options show the values they
