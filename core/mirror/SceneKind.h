@@ -23,6 +23,9 @@ struct SceneDescription {
     // How far left of the middle the source stands: over a surface it stands aside, so that the
     // least-time path bends.
     double sourceLeft = 0;
+    // How high the source stands above the line, and the detector below it. The gap's pair stands
+    // farther, so that a gap a few points wide leaves a shadow off the straight line.
+    double pairHeight = 60;
     // A lens slows each path so that every path to the focus takes the same time.
     bool lens = false;
     // The line is a screen, and only the paths through its gap count.
@@ -40,11 +43,11 @@ struct SceneDescription {
 
 inline constexpr std::array<SceneDescription, sceneKindCount> sceneDescriptions{{
     {},
-    {1.33, 100, false, false, waterBlue, SceneKind::Glass, false, 12},
-    {1.5, 100, false, false, glassTeal, SceneKind::Water, false, 11},
-    {1, 0, true, false, darkGrey, SceneKind::NoLens, true, 14},
-    {1, 0, false, false, darkGrey, SceneKind::Lens, true, 14},
-    {1, 0, false, true, darkGrey, SceneKind::Gap, true, 14},
+    {1.33, 100, 60, false, false, waterBlue, SceneKind::Glass, false, 12},
+    {1.5, 100, 60, false, false, glassTeal, SceneKind::Water, false, 11},
+    {1, 0, 60, true, false, darkGrey, SceneKind::NoLens, true, 14},
+    {1, 0, 60, false, false, darkGrey, SceneKind::Lens, true, 14},
+    {1, 0, 100, false, true, darkGrey, SceneKind::Gap, true, 14},
 }};
 
 constexpr const SceneDescription& describedScene(SceneKind kind) { return sceneDescriptions[static_cast<int>(kind)]; }

@@ -122,12 +122,17 @@ std::string sineWords(const Finding& finding, const SurfaceCrossing& crossing)
                                                             shortNumber(finding.scene.slowness)});
 }
 
+// Without a lens the mark goes to the drawn path nearest the least-time crossing.
 std::string markFromCrossingWords(const Finding& finding, const SurfaceCrossing& crossing)
 {
     Scene marked = finding.scene;
     findLeastTimeOfWholeMirror(marked);
-    return markWords(finding) +
-           afterSpace(fillIn(translate("ThroughLineWords", "It crosses %1 pixels from where the path of least time does."), {oneDecimal(std::abs(marked.bestPointX - crossing.x))}));
+    const std::vector<int>& points = finding.marked;
+    if (points.size() > 1)
+        return fillIn(translate("ThroughLineWords", "The mark stands between the paths via points %1 and %2 of 30, as near as each other to where the path of least time crosses."),
+                      {counted(points.front()), counted(points.back())});
+    return fillIn(translate("ThroughLineWords", "The path marked, via point %1 of 30, is the drawn path nearest to where the path of least time crosses, %2 pixels from it."),
+                  {counted(points.front()), oneDecimal(std::abs(marked.bestPointX - crossing.x))});
 }
 
 // Whether the least-time path's crossing lies in the screen's gap or on the screen.

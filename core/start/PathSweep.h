@@ -55,7 +55,11 @@ void updateLeastTime(Scene& scene, double pointX, double timeY, bool isFirstPoin
 // Where the least-time path would reflect if no segment were scraped, by the rule above over all
 // the points: the path the picture draws nearest the true least-time point, or the middle of two
 // that tie. For the whole mirror it is the point the sweep itself found.
+// Through a line with no lens the mark goes to the drawn path nearest where the least-time path
+// crosses the whole continuous line, or between two as near.
 void findLeastTimeOfWholeMirror(Scene& scene);
+// Where the path of least time crosses a line with no lens, worked out on the whole continuous line.
+double leastTimeCrossingX(const Scene& scene);
 
 // The pause after each point: slowdown x 300000 decrements. A negative count is clamped to 0 and
 // a fractional one rounded to the nearest whole number.

@@ -117,16 +117,15 @@ namespace {
 // Where the paths pass through the line: the source above it, the detector as far below, the
 // photon vectors and the time curve under the detector, and the spiral above the line.
 constexpr double throughLineY = 250;
-constexpr double pairHeight = 60;
 
 void placeThroughLine(Scene& scene, double distance, double mirrorMiddle)
 {
     const SceneDescription& described = describedScene(scene.kind);
     scene.mirrorY = throughLineY;
     scene.sourceX = mirrorMiddle - described.sourceLeft;
-    scene.sourceY = throughLineY - pairHeight;
+    scene.sourceY = throughLineY - described.pairHeight;
     scene.detectorX = mirrorMiddle - distance;
-    scene.detectorY = throughLineY + pairHeight;
+    scene.detectorY = throughLineY + described.pairHeight;
     scene.rowsY = scene.detectorY + 10;
     scene.slowness = described.slowness;
     scene.spiralX = mirrorMiddle + 190;

@@ -16,14 +16,15 @@ POINTS = 30
 FIRST_POINT = 56.0    # the leftmost point's x
 SPACING = 24.0
 LINE_Y = 250.0
-SOURCE_Y = 190.0
-DETECTOR_Y = 310.0
+# The source stands this high above the line and the detector as far below it; the gap's pair
+# stands farther, so that a gap a few points wide casts a shadow off the straight line.
+HEIGHT = {"Water": 60.0, "Glass": 60.0, "Lens": 60.0, "NoLens": 60.0, "Gap": 100.0}
 MIDDLE = 404.0        # the source's x over the lens, the line and the gap; the focus's x
 SOURCE_OVER_WATER = 304.0
 RADIANS_PER_PIXEL = 1.57041 / 100 * 3  # at frequency 1
 FARTHEST = 330        # the detector stands from 330 left to 330 right of the middle
 SLOWNESS = {"Water": 1.33, "Glass": 1.5, "Lens": 1.0, "NoLens": 1.0, "Gap": 1.0}
-FOCUS = (MIDDLE, DETECTOR_Y)
+FOCUS = (MIDDLE, LINE_Y + HEIGHT["Lens"])
 GAP_WIDTHS = range(2, POINTS + 1, 2)
 FREQUENCY_TENTHS = range(5, 21)
 
@@ -33,11 +34,11 @@ def point(k):
 
 
 def source(kind):
-    return (SOURCE_OVER_WATER if kind in ("Water", "Glass") else MIDDLE, SOURCE_Y)
+    return (SOURCE_OVER_WATER if kind in ("Water", "Glass") else MIDDLE, LINE_Y - HEIGHT[kind])
 
 
-def detector(distance):
-    return (MIDDLE - distance, DETECTOR_Y)
+def detector(kind, distance):
+    return (MIDDLE - distance, LINE_Y + HEIGHT[kind])
 
 
 def length(a, b):
@@ -56,7 +57,7 @@ LENS_TOP = max(via_focus("Lens", point(k)) for k in range(POINTS))
 def time(kind, distance, x):
     on_line = (x, LINE_Y)
     above = length(source(kind), on_line)
-    below = length(on_line, detector(distance))
+    below = length(on_line, detector(kind, distance))
     delay = LENS_TOP - via_focus(kind, x) if kind == "Lens" else 0.0
     return above + SLOWNESS[kind] * below + delay
 
@@ -83,7 +84,7 @@ def light(kind, distance, frequency, open_points=None):
 def crossing(kind, distance):
     """The least-time point on the continuous surface: the least of the times every thousandth of
     a pixel between the source's and the detector's x, then narrowed by golden sections."""
-    left, right = sorted((source(kind)[0], detector(distance)[0]))
+    left, right = sorted((source(kind)[0], detector(kind, distance)[0]))
     step = 0.001
     steps = round((right - left) / step)
     best = min(range(steps + 1), key=lambda n: time(kind, distance, left + n * step))
@@ -97,7 +98,7 @@ def crossing(kind, distance):
             low = a
     x = (low + high) / 2
     above = abs(x - source(kind)[0]) / length(source(kind), (x, LINE_Y))
-    below = abs(detector(distance)[0] - x) / length((x, LINE_Y), detector(distance))
+    below = abs(detector(kind, distance)[0] - x) / length((x, LINE_Y), detector(kind, distance))
     nearest = min(range(POINTS), key=lambda k: abs(point(k) - x))
     return {"kind": kind, "distance": distance, "x": x, "sineAbove": above, "sineBelow": below, "ratio": above / below,
             "nearestPoint": point(nearest), "leastTimePoint": point(min(range(POINTS), key=lambda k: time(kind, distance, point(k))))}
@@ -129,12 +130,12 @@ def sum_row(kind, distance, frequency, width=POINTS):
 
 
 # Off the line, where the light of a narrowing gap grows against its light on the line: at
-# frequency 0.5, 250 pixels off, as the gap narrows from 8 points to 2. Wider gaps do not keep to
-# it: their light on the line rises and falls with the width, and their thirty coarse points'
-# arrows far off the line do not cancel.
+# frequency 1, 250 pixels off, where a gap of 6 points sends almost none, as the gap narrows to 2.
+# Wider gaps do not keep to it: their light on the line rises and falls with the width, and their
+# thirty coarse points' arrows far off the line do not cancel.
 OFF_THE_LINE = 250
-GAP_FREQUENCY = 0.5
-GROWING = (8, 6, 4, 2)
+GAP_FREQUENCY = 1
+GROWING = (6, 4, 2)
 
 
 def gap_ratio(width):
@@ -147,7 +148,7 @@ def main():
         sum_row("NoLens", 0, 1), sum_row("NoLens", 20, 1), sum_row("NoLens", -20, 1), sum_row("NoLens", 150, 0.5),
         sum_row("Water", 0, 1), sum_row("Water", 100, 1), sum_row("Water", -250, 1.2),
         sum_row("Glass", 0, 1), sum_row("Glass", 120, 0.7),
-        sum_row("Gap", 0, 1, 6), sum_row("Gap", 150, 1, 6), sum_row("Gap", -75, 0.8, 12), sum_row("Gap", 300, 1.4, 2),
+        sum_row("Gap", 0, 1, 6), sum_row("Gap", 0, 1), sum_row("Gap", 150, 1, 6), sum_row("Gap", -75, 0.8, 12), sum_row("Gap", 300, 1.4, 2),
     ]
     ratios = [{"gapPoints": width, "ratio": gap_ratio(width), "growing": width in GROWING} for width in sorted(GAP_WIDTHS, reverse=True)]
     growing = [row["ratio"] for row in ratios if row["growing"]]

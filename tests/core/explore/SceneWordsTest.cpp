@@ -40,7 +40,7 @@ TEST(SceneBrightness, IsSaidAgainstAllThirtyPathsInStepAndTheLinesOtherArrangeme
         {SceneKind::Lens, 20, "0.47 of the light of all thirty paths in step, 44.90 times that without the lens here", "44.90 times as likely as without the lens here"},
         {SceneKind::NoLens, 20, "0.010 of the light of all thirty paths in step, 0.022 times that with the lens here", "0.022 times as likely as with the lens here"},
         {SceneKind::Water, 0, "0.013 of the light of all thirty paths in step", ""},
-        {SceneKind::Gap, 150, "0.0042 of the light of all thirty paths in step, 0.18 times that with no screen here", "0.18 times as likely as with no screen here"},
+        {SceneKind::Gap, 150, "0.0028 of the light of all thirty paths in step, 0.16 times that with no screen here", "0.16 times as likely as with no screen here"},
     };
     for (const Case& scene : cases) {
         const SceneWindow window(scene.scene, scene.distance);
@@ -51,16 +51,16 @@ TEST(SceneBrightness, IsSaidAgainstAllThirtyPathsInStepAndTheLinesOtherArrangeme
     EXPECT_TRUE(says(brightnessMeaning(SceneKind::Mirror), "against a whole mirror at the middle")) << "the mirror's meaning stays";
 }
 
-// The gap's curve at frequency 1 peaks at 0, 0.015, and reads 0.0042 at 150, 0.27 of its light
-// at 0; with no screen the light at 150 is 1.97 times that at 0, with a gap of 2 points 0.75.
+// The gap's curve at frequency 1 peaks at 0, 0.027, and reads 0.0028 at 150, 0.10 of its light
+// at 0; with no screen the light at 150 is 1.39 times that at 0, with a gap of 2 points 0.79.
 TEST(SceneGraph, SaysTheDetectorsPlaceAndTheGapsLightOffTheStraightLineAgainstOnIt)
 {
     SceneWindow window(SceneKind::Gap, 150);
     const std::string words = window.model.graphDescription();
     for (const char* saying : {"Brightness against the detector's place, 330 at the left to -330 at the right",
-                               "brightest with the detector at 0, 0.015 of all thirty paths in step; at the detector's place, 150, it is 0.0042.",
+                               "brightest with the detector at 0, 0.027 of all thirty paths in step; at the detector's place, 150, it is 0.0028.",
                                "The grey curve, the line with no screen, is brightest with the detector at",
-                               "a gap of 6 points sends 0.27 times the light it sends on that line; with no screen 1.97 times, and with the narrowest gap, 2 points, 0.75 times."})
+                               "a gap of 6 points sends 0.10 times the light it sends on that line; with no screen 1.39 times, and with the narrowest gap, 2 points, 0.79 times."})
         EXPECT_TRUE(says(words, saying)) << saying << "\n" << words;
     window.model.perform(DistanceSetting{0});
     EXPECT_TRUE(says(window.model.graphDescription(), "The detector stands on the straight line below the source")) << window.model.graphDescription();
