@@ -1,11 +1,13 @@
 #include "web/PageForm.h"
 
 #include "core/explore/ExploreWords.h"
+#include "core/explore/SceneWords.h"
 #include "core/mirror/FrequencyColour.h"
 #include "core/layout/KeyboardHelp.h"
 #include "core/layout/SettingRanges.h"
 #include "core/settings/SetupReading.h"
 #include "core/layout/ShownCaption.h"
+#include "web/PageTexts.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
@@ -127,10 +129,15 @@ PageForm::PageForm()
       stopRun_(element(document_, "stopRun")),
       exploreButton_(element(document_, "explore")),
       explorePanel_(element(document_, "explorePanel")),
+      scene_(element(document_, "scene")),
+      mirrorOnly_(element(document_, "mirrorOnly")),
       measure_(element(document_, "measure")),
       endsLesson_(element(document_, "endsLesson")),
       endsOffer_(element(document_, "endsOffer")),
       segments_(element(document_, "segments")["children"]),
+      gapSetting_(element(document_, "gapSetting")),
+      gap_(elements(document_, std::array{"gap", "gapNumber"})),
+      distanceLabel_(element(document_, "distanceLabel")),
       distance_(elements(document_, std::array{"distance", "distanceNumber"})),
       frequency_(elements(document_, std::array{"frequency", "frequencyNumber"})),
       swatches_(elements(document_, std::array{"frequencySwatch", "secondSwatch"})),
@@ -152,6 +159,14 @@ PageForm::PageForm()
     setRange(speed_, speedRange);
     setRange(distance_[0], exploreDistanceRange);
     setRange(frequency_[0], exploreFrequencyRange);
+    setRange(gap_[0], gapRange);
+    element(document_, "gapLabel").set("textContent", gapCaption());
+    scene_["labels"][0].set("textContent", sceneChoiceCaption());
+    for (int k = 0; k < sceneKindCount; ++k) {
+        val option = document_.call<val>("createElement", std::string("option"));
+        option.set("textContent", sceneName(static_cast<SceneKind>(k)));
+        scene_.call<void>("append", option);
+    }
     // The segment strip makes as many switches as the mirror has segments (explore.js).
     setAttribute(element(document_, "segments"), "data-count", std::to_string(Mirror::segmentCount));
     for (std::size_t k = 0; k < measureNames.size(); ++k)
@@ -193,6 +208,14 @@ void PageForm::chooseMeasure(const std::string& measure)
     if (const auto chosen = named<PathMeasure>(measureNames, measure))
         model_.perform(MeasureSetting{*chosen});
 }
+
+void PageForm::chooseScene(int scene)
+{
+    if (scene >= 0 && scene < sceneKindCount)
+        model_.perform(SceneSetting{static_cast<SceneKind>(scene)});
+}
+
+void PageForm::setGap(double points) { model_.perform(GapSetting{gapRange.nearest(points)}); }
 
 void PageForm::setDistance(double pixels) { model_.perform(DistanceSetting{exploreDistanceRange.nearest(pixels)}); }
 
@@ -306,6 +329,13 @@ void PageForm::showExplore(const ExploreState& explore)
     explorePanel_.set("hidden", !explore.open);
     if (!explore.open)
         return;
+    const bool mirror = explore.scene == SceneKind::Mirror;
+    scene_.set("selectedIndex", static_cast<int>(explore.scene));
+    mirrorOnly_.set("hidden", !mirror);
+    gapSetting_.set("hidden", explore.scene != SceneKind::Gap);
+    for (val& control : gap_)
+        control.set("value", std::to_string(explore.gapPoints));
+    distanceLabel_.set("textContent", mirror ? pairDistanceCaption() : detectorPlaceCaption());
     for (int k = 0; k < Mirror::segmentCount; ++k) {
         val segment = segments_[k];
         setAttribute(segment, "aria-checked", truth(explore.mirror.on(k)));
@@ -317,8 +347,8 @@ void PageForm::showExplore(const ExploreState& explore)
         if (control != focused)
             control.set("value", std::to_string(explore.distance));
     }
-    // The frequency reaches as far as the measure shows truly; the range is set before the value.
-    frequency_[0].set("max", tenthsText(ExploreState::frequencyTenthsCap(explore.measure)));
+    // The frequency reaches as far as the measure and the scene show truly; the range is set before the value.
+    frequency_[0].set("max", tenthsText(explore.frequencyCap()));
     for (val& control : frequency_) {
         if (control != focused)
             control.set("value", tenthsText(explore.frequencyTenths));
@@ -489,6 +519,8 @@ EMSCRIPTEN_BINDINGS(quorvel)
         .function("choosePreset", &PageForm::choosePreset)
         .function("chooseMeasure", &PageForm::chooseMeasure)
         .function("takeEndsOffer", &PageForm::takeEndsOffer)
+        .function("chooseScene", &PageForm::chooseScene)
+        .function("setGap", &PageForm::setGap)
         .function("setDistance", &PageForm::setDistance)
         .function("setFrequency", &PageForm::setFrequency)
         .function("setSecondFrequency", &PageForm::setSecondFrequency)

@@ -42,9 +42,12 @@ public:
     void chooseMeasure(const std::string& measure);
     // Takes what the lesson on the ends offers: a frequency, or the pair at the middle.
     void takeEndsOffer() { model_.takeEndsOffer(); }
-    // As the page's sliders hold them: pixels, and the frequency itself.
+    // By the scene's place in the scene choice, which lists them in their enumeration's order.
+    void chooseScene(int scene);
+    // As the page's sliders hold them: pixels, the frequency itself, and points of the line.
     void setDistance(double pixels);
     void setFrequency(double frequency);
+    void setGap(double points);
     // A number typed into the box of "distance", "frequency" or "second", with the language's
     // decimal separator. The box shows the value in use again; returns why the number was
     // refused, which is also said, or nothing when it was taken.
@@ -102,10 +105,15 @@ private:
     emscripten::val stopRun_;
     emscripten::val exploreButton_;
     emscripten::val explorePanel_;
+    emscripten::val scene_;
+    emscripten::val mirrorOnly_;  // the controls that only the mirror has
     emscripten::val measure_;
     emscripten::val endsLesson_;
     emscripten::val endsOffer_;
     emscripten::val segments_;  // the segment strip's switches, from the left
+    emscripten::val gapSetting_;
+    std::array<emscripten::val, 2> gap_;  // the slider and the number it shows
+    emscripten::val distanceLabel_;
     std::array<emscripten::val, 2> distance_;   // the slider and the number box
     std::array<emscripten::val, 2> frequency_;  // likewise
     std::array<emscripten::val, 2> swatches_;  // the frequency's and the second's

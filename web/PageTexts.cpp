@@ -46,7 +46,6 @@ constexpr PageText pageTexts[] = {
     {"[data-preset=AwayFromLeastTime]", "aria-label", QT_TRANSLATE_NOOP("Page", "Away from least time")},
     {"label[for=measure]", "textContent", QT_TRANSLATE_NOOP("Page", "Path length")},
     {"#measure", "aria-label", QT_TRANSLATE_NOOP("Page", "How a path's length is measured")},
-    {"#distanceLabel", "textContent", QT_TRANSLATE_NOOP("Page", "Distance")},
     {"#distance", "title", QT_TRANSLATE_NOOP("Page", "250 is left of the middle, as in the picture")},
     {"#frequencyLabel", "textContent", QT_TRANSLATE_NOOP("Page", "Frequency")},
     {"#secondLabelText", "textContent", QT_TRANSLATE_NOOP("Page", "Second frequency on the graph")},
@@ -113,6 +112,8 @@ void showPageTexts()
             element.call<void>("setAttribute", std::string(text.attribute), words);
     }
 }
+
+std::string pairDistanceCaption() { return translate("Page", "Distance"); }
 
 EMSCRIPTEN_BINDINGS(quorvel_words)
 {

@@ -1,6 +1,6 @@
 // The explore panel's controls, turned into the model's input; the model shows its state in them
 // again after each, as it does in the window's. The core sets the sliders' ranges and page steps,
-// and the number of the segment strip's switches.
+// the scene choice's list and the number of the segment strip's switches.
 
 import { pageWord } from './language.js';
 import { draft } from './fit.js';
@@ -91,10 +91,12 @@ export function wireExplore(form) {
         segments.querySelector('[tabindex="0"]').focus();
     });
     for (const preset of control('presets').children) preset.addEventListener('click', () => form.choosePreset(preset.dataset.preset));
+    control('scene').addEventListener('change', (event) => form.chooseScene(event.target.selectedIndex));
     control('measure').addEventListener('change', (event) => form.chooseMeasure(event.target.value));
     control('endsOffer').addEventListener('click', () => form.takeEndsOffer());
     wireSlider('distance', (pixels) => form.setDistance(pixels));
     wireSlider('frequency', (frequency) => form.setFrequency(frequency));
+    wireSlider('gap', (points) => form.setGap(points));
     wireNumberBoxes(form);
     const secondShown = control('secondShown');
     secondShown.addEventListener('change', () => form.setSecondFrequency(secondShown.checked, NaN));

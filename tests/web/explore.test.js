@@ -87,12 +87,12 @@ for (const browserName of browsers) describe(browserName, () => {
         await page.focus('#cmdStart');
         const saving = ['savePng', 'saveSvg', ...(await page.$eval('#copyPicture', (copy) => copy.hidden) ? [] : ['copyPicture'])];
         const stops = [];
-        for (let i = 0; i < 23 + saving.length; ++i) stops.push(await page.keyboard.press('Tab').then(() => focused(page)));
-        assert.deepEqual(stops, ['op0', 'cmdKonec', 'op1', 'HScroll1', 'explore', 'keys', ...saving, 'copyLink', 'fullScreen', 'segment 1 of 30', 'Whole mirror', 'Middle third', 'Outer thirds',
+        for (let i = 0; i < 24 + saving.length; ++i) stops.push(await page.keyboard.press('Tab').then(() => focused(page)));
+        assert.deepEqual(stops, ['op0', 'cmdKonec', 'op1', 'HScroll1', 'explore', 'keys', ...saving, 'copyLink', 'fullScreen', 'scene', 'segment 1 of 30', 'Whole mirror', 'Middle third', 'Outer thirds',
                                  'Grating', 'Around least time', 'Away from least time', 'measure', 'distance', 'distanceNumber', 'frequency', 'frequencyNumber',
                                  'secondShown', 'secondFrequency', 'exploreClose']);
         await page.focus('#fullScreen');
-        for (const key of ['Tab', 'ArrowRight', ' ']) await page.keyboard.press(key);
+        for (const key of ['Tab', 'Tab', 'ArrowRight', ' ']) await page.keyboard.press(key);
         assert.equal(await focused(page), 'segment 2 of 30');
         assert.equal(await read(page, '#segments > :nth-child(2)', 'aria-checked'), 'false');
         assert.equal(await page.$$eval('#segments > [tabindex="0"]', (stops) => stops.length), 1, 'the strip is one stop');

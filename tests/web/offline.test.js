@@ -84,8 +84,9 @@ test('the manifest names the application, its colours and its icons, by addresse
 test('the page\'s files stay small with the application\'s', () => {
     const total = filesUnder(pageFolder).reduce((sum, file) => sum + readFileSync(join(pageFolder, file)).length, 0);
     // 258.7 KiB with the explore panel's lessons, true words and graph, 47 KiB of it the words in
-    // five languages.
-    assert.ok(total < 260 * 1024, `${(total / 1024).toFixed(1)} KiB`);
+    // five languages; 266.3 KiB with the scenes beyond the mirror in the panel, before their words
+    // were translated.
+    assert.ok(total < 300 * 1024, `${(total / 1024).toFixed(1)} KiB`);
 });
 
 for (const browserName of browsers) describe(browserName, () => {

@@ -1,0 +1,96 @@
+// The explore panel's scenes beyond the mirror: chosen from a list, each drawn with its own line
+// through the picture, the screen's gap set with a slider of its own, the mirror's own controls
+// shown for the mirror alone, and the frequency kept within what each scene shows truly.
+
+import { describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { browsers, clickOn, hasColourNear, pageUnderTest } from './support.js';
+
+const narrow = { width: 820, height: 1200, deviceScaleFactor: 1 };
+const darkGrey = [64, 64, 64];
+const waterBlue = [30, 100, 200];
+const glassTeal = [40, 140, 150];
+// On the line at y 250, between the dots of points 11 and 12 (counted from 0, 24 pixels apart
+// from x 56): closed by a screen with a gap of 6 points (12 to 17, x 332 to 476), open with one
+// of 10 (10 to 19, x 284 to 524), and clear of every path's line.
+const onTheLine = [328, 250];
+// On the mirror, far right of the paths that cross the mirror's height on their way to a
+// detector below a line.
+const onTheMirror = [700, 291];
+
+const shown = (page, id) => page.$eval(`#${id}`, (element) => element.getClientRects().length > 0);
+const read = (page, selector, name) => page.$eval(selector, (element, name) => element[name], name);
+const said = (page, words) => page.waitForFunction((source) => new RegExp(source).test(document.getElementById('announcement').textContent), { timeout: 3000 }, words.source);
+const focused = (page) => page.evaluate(() => document.activeElement.id);
+const slide = (page, id, value) => page.$eval(`#${id}`, (slider, value) => {
+    slider.value = value;
+    slider.dispatchEvent(new Event('input'));
+}, value);
+
+for (const browserName of browsers) describe(browserName, () => {
+    const quorvel = pageUnderTest(browserName);
+
+    test('each scene chosen draws its own line through the picture, says its name, and the mirror comes back in its place', async () => {
+        const { page, problems } = await quorvel.open(narrow);
+        await clickOn(page, '#explore');
+        for (const [scene, colour] of [['Into water', waterBlue], ['Into glass', glassTeal], ['Narrow gap', darkGrey]]) {
+            await page.select('#scene', scene);
+            assert.ok(await hasColourNear(page, ...onTheLine, colour), `${scene}: its line at y 250`);
+            assert.ok(!await hasColourNear(page, ...onTheMirror, darkGrey), `${scene}: no mirror`);
+            await said(page, new RegExp(`^${scene}\\.`));
+        }
+        await page.select('#scene', 'Mirror');
+        assert.ok(await hasColourNear(page, ...onTheMirror, darkGrey), 'the mirror');
+        assert.ok(!await hasColourNear(page, ...onTheLine, darkGrey), 'no screen');
+        assert.deepEqual(problems, []);
+    });
+
+    test("the gap's slider shows for the gap alone and moves the screen's edges; the mirror's own controls only for the mirror", async () => {
+        const { page, problems } = await quorvel.open(narrow);
+        await clickOn(page, '#explore');
+        const mirrorOnly = ['segments', 'presets', 'measure'];
+        assert.deepEqual(await Promise.all([...mirrorOnly, 'gap'].map((id) => shown(page, id))), [true, true, true, false]);
+        assert.equal(await read(page, '#distanceLabel', 'textContent'), 'Distance');
+        await page.select('#scene', 'Narrow gap');
+        assert.deepEqual(await Promise.all([...mirrorOnly, 'gap'].map((id) => shown(page, id))), [false, false, false, true]);
+        assert.equal(await read(page, '#distanceLabel', 'textContent'), "Detector's place");
+        assert.equal(await read(page, '#gapNumber', 'value'), '6');
+        assert.ok(await hasColourNear(page, ...onTheLine, darkGrey), 'closed with 6 points open');
+        await slide(page, 'gap', 10);
+        assert.equal(await read(page, '#gapNumber', 'value'), '10');
+        assert.ok(!await hasColourNear(page, ...onTheLine, darkGrey), 'open with 10');
+        // The keyboard steps it by its two points, and pages by four.
+        await page.focus('#gap');
+        await page.keyboard.press('ArrowRight');
+        assert.equal(await read(page, '#gapNumber', 'value'), '12');
+        await page.keyboard.press('PageDown');
+        assert.equal(await read(page, '#gapNumber', 'value'), '8');
+        // From the scene choice the gap is the next stop, then the detector's place.
+        await page.focus('#scene');
+        const stops = [];
+        for (let i = 0; i < 3; ++i) stops.push(await page.keyboard.press('Tab').then(() => focused(page)));
+        assert.deepEqual(stops, ['gap', 'distance', 'distanceNumber']);
+        await page.select('#scene', 'Into water');
+        assert.equal(await shown(page, 'gap'), false);
+        await page.select('#scene', 'Mirror');
+        assert.deepEqual(await Promise.all(mirrorOnly.map((id) => shown(page, id))), [true, true, true]);
+        assert.equal(await read(page, '#distanceLabel', 'textContent'), 'Distance');
+        assert.deepEqual(problems, []);
+    });
+
+    test("the frequency reaches as far as each scene shows truly, and one above the scene's reach is brought down", async () => {
+        const { page, problems } = await quorvel.open(narrow);
+        await clickOn(page, '#explore');
+        await slide(page, 'frequency', 2);
+        for (const [scene, reach] of [['Into water', '1.2'], ['Into glass', '1.1'], ['Lens', '1.4'], ['Same pair, no lens', '1.4'], ['Narrow gap', '1.4'],
+                                      ['Mirror', '2']]) {
+            await page.select('#scene', scene);
+            assert.equal(await read(page, '#frequency', 'max'), reach, scene);
+        }
+        assert.equal(await read(page, '#frequencyNumber', 'value'), '1.1', 'brought down by the glass, and left so');
+        await page.select('#scene', 'Into water');
+        await slide(page, 'frequency', 2);
+        assert.equal(await read(page, '#frequencyNumber', 'value'), '1.2', 'the slider stops at the reach');
+        assert.deepEqual(problems, []);
+    });
+});
