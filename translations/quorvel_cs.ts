@@ -34,6 +34,46 @@
         <source>Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture.</source>
         <translation>Jas v závislosti na vzdálenosti, %1 vlevo až %2 vpravo, jak dvojice stojí na obrázku.</translation>
     </message>
+    <message>
+        <source>The grey curve, light into glass, is brightest with the detector at %1, %2.</source>
+        <translation>Šedá křivka, světlo do skla, je nejjasnější s detektorem na %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, light into water, is brightest with the detector at %1, %2.</source>
+        <translation>Šedá křivka, světlo do vody, je nejjasnější s detektorem na %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, the same line without the lens, is brightest with the detector at %1, %2.</source>
+        <translation>Šedá křivka, táž přímka bez čočky, je nejjasnější s detektorem na %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, the same line with the lens, is brightest with the detector at %1, %2.</source>
+        <translation>Šedá křivka, táž přímka s čočkou, je nejjasnější s detektorem na %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, the line with no screen, is brightest with the detector at %1, %2.</source>
+        <translation>Šedá křivka, přímka bez stínítka, je nejjasnější s detektorem na %1, %2.</translation>
+    </message>
+    <message>
+        <source>The detector stands on the straight line below the source; moved off it, the graph tells how much of the light on that line reaches it.</source>
+        <translation>Detektor stojí na přímce pod zdrojem; posunutý mimo ni, graf ukáže, kolik světla z té přímky k němu dorazí.</translation>
+    </message>
+    <message>
+        <source>At the detector&apos;s place, %1 pixels off the straight line below the source, a gap of %2 points sends %3 times the light it sends on that line; with no screen %4 times, and with the narrowest gap, %5 points, %6 times.</source>
+        <translation>Na místě detektoru, %1 pixelů od přímky pod zdrojem, posílá štěrbina o %2 bodech %3krát tolik světla co na tu přímku; bez stínítka %4krát, a s nejužší štěrbinou, %5 body, %6krát.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 no light reaches the detector at any place.</source>
+        <translation>Při frekvenci %1 nedorazí světlo k detektoru na žádném místě.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 the light is brightest with the detector at %2, %3 of all thirty paths in step; at the detector&apos;s place, %4, it is %5.</source>
+        <translation>Při frekvenci %1 je světlo nejjasnější s detektorem na %2, %3 všech třiceti drah ve fázi; na místě detektoru, %4, je %5.</translation>
+    </message>
+    <message>
+        <source>Brightness against the detector&apos;s place, %1 at the left to %2 at the right, as the detector stands in the picture.</source>
+        <translation>Jas podle místa detektoru, %1 vlevo až %2 vpravo, jak detektor stojí na obrázku.</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>
@@ -218,6 +258,18 @@ s --measure legs)</translation>
         <translation>jazyk místo jazyka pracovního prostředí:
 %1; jakýkoli jiný zobrazí angličtinu</translation>
     </message>
+    <message>
+        <source>start the explore panel in this scene:
+%1</source>
+        <translation>začít panel zkoumání v této scéně:
+%1</translation>
+    </message>
+    <message>
+        <source>the width of the screen&apos;s gap:
+%1</source>
+        <translation>šířka štěrbiny ve stínítku:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExplorePanel</name>
@@ -371,6 +423,74 @@ s --measure legs)</translation>
     <message>
         <source>Move the pair to the middle</source>
         <translation>Posunout dvojici doprostřed</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step, %2 times that without the lens here</source>
+        <translation>%1 světla všech třiceti drah ve fázi, %2krát tolik co bez čočky zde</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step; without the lens here none arrives</source>
+        <translation>%1 světla všech třiceti drah ve fázi; bez čočky sem nedorazí žádné</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as without the lens here</source>
+        <translation>%1krát pravděpodobnější než bez čočky zde</translation>
+    </message>
+    <message>
+        <source>without the lens here no light arrives</source>
+        <translation>bez čočky sem nedorazí žádné světlo</translation>
+    </message>
+    <message>
+        <source>The second figure is against the same line without the lens, with the detector at the same place.</source>
+        <translation>Druhé číslo je vůči téže přímce bez čočky, s detektorem na stejném místě.</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step, %2 times that with the lens here</source>
+        <translation>%1 světla všech třiceti drah ve fázi, %2krát tolik co s čočkou zde</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step; with the lens here none arrives</source>
+        <translation>%1 světla všech třiceti drah ve fázi; s čočkou sem nedorazí žádné</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as with the lens here</source>
+        <translation>%1krát pravděpodobnější než s čočkou zde</translation>
+    </message>
+    <message>
+        <source>with the lens here no light arrives</source>
+        <translation>s čočkou sem nedorazí žádné světlo</translation>
+    </message>
+    <message>
+        <source>The second figure is against the same line with the lens, with the detector at the same place.</source>
+        <translation>Druhé číslo je vůči téže přímce s čočkou, s detektorem na stejném místě.</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step, %2 times that with no screen here</source>
+        <translation>%1 světla všech třiceti drah ve fázi, %2krát tolik co bez stínítka zde</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step; with no screen here none arrives</source>
+        <translation>%1 světla všech třiceti drah ve fázi; bez stínítka sem nedorazí žádné</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as with no screen here</source>
+        <translation>%1krát pravděpodobnější než bez stínítka zde</translation>
+    </message>
+    <message>
+        <source>with no screen here no light arrives</source>
+        <translation>bez stínítka sem nedorazí žádné světlo</translation>
+    </message>
+    <message>
+        <source>The second figure is against the line with no screen, with the detector at the same place.</source>
+        <translation>Druhé číslo je vůči přímce bez stínítka, s detektorem na stejném místě.</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step</source>
+        <translation>%1 světla všech třiceti drah ve fázi</translation>
+    </message>
+    <message>
+        <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against all thirty paths in step, the most they can send; the bar is full there.</source>
+        <translation>Jak pravděpodobně světlo dorazí k detektoru, čtverec délky součtového vektoru, vůči všem třiceti drahám ve fázi, tomu nejvíc, co mohou poslat; tam je pruh plný.</translation>
     </message>
 </context>
 <context>
@@ -934,6 +1054,14 @@ s --measure legs)</translation>
         <source>the third around least time scraped off</source>
         <translation>třetina kolem nejkratšího času seškrábaná</translation>
     </message>
+    <message>
+        <source>the scene “%1” chosen</source>
+        <translation>zvolena scéna „%1“</translation>
+    </message>
+    <message>
+        <source>the screen&apos;s gap set to %1 points</source>
+        <translation>štěrbina ve stínítku nastavena na %1 bodů</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -944,6 +1072,81 @@ s --measure legs)</translation>
     <message>
         <source>The picture could not be saved as %1: Quorvel saves pictures as .png, .svg or .jpg files.</source>
         <translation>Obrázek nešlo uložit jako %1: Quorvel ukládá obrázky jako soubory .png, .svg nebo .jpg.</translation>
+    </message>
+</context>
+<context>
+    <name>SceneWords</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Zrcadlo</translation>
+    </message>
+    <message>
+        <source>Into water</source>
+        <translation>Do vody</translation>
+    </message>
+    <message>
+        <source>Into glass</source>
+        <translation>Do skla</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Čočka</translation>
+    </message>
+    <message>
+        <source>Same pair, no lens</source>
+        <translation>Stejná dvojice, bez čočky</translation>
+    </message>
+    <message>
+        <source>Narrow gap</source>
+        <translation>Úzká štěrbina</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Scéna</translation>
+    </message>
+    <message>
+        <source>Gap in points</source>
+        <translation>Štěrbina v bodech</translation>
+    </message>
+    <message>
+        <source>Detector&apos;s place</source>
+        <translation>Místo detektoru</translation>
+    </message>
+    <message>
+        <source>Detector&apos;s place from the middle (250 is left)</source>
+        <translation>Místo detektoru od středu (250 je vlevo)</translation>
+    </message>
+    <message>
+        <source>grey: into glass</source>
+        <translation>šedá: do skla</translation>
+    </message>
+    <message>
+        <source>grey: into water</source>
+        <translation>šedá: do vody</translation>
+    </message>
+    <message>
+        <source>grey: no lens</source>
+        <translation>šedá: bez čočky</translation>
+    </message>
+    <message>
+        <source>grey: with the lens</source>
+        <translation>šedá: s čočkou</translation>
+    </message>
+    <message>
+        <source>grey: no screen</source>
+        <translation>šedá: bez stínítka</translation>
+    </message>
+    <message>
+        <source>Scene “%1”: the distance moves the detector alone.</source>
+        <translation>Scéna „%1“: vzdálenost posouvá jen detektor.</translation>
+    </message>
+    <message>
+        <source>Scene “%1”: the distance moves the source and the detector together.</source>
+        <translation>Scéna „%1“: vzdálenost posouvá zdroj i detektor spolu.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 is beyond what 30 paths through the line show truly, so the mirror is shown again.</source>
+        <translation>Frekvence %1 je za hranicí toho, co 30 drah přes přímku ukáže věrně, proto se znovu ukazuje zrcadlo.</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1204,193 @@ s --measure legs)</translation>
     <message>
         <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs</source>
         <translation>1 nebo 2, nebo pro panel zkoumání číslo od %1 do %2 v desetinách, například 1.5, a do %3 s measure=legs</translation>
+    </message>
+    <message>
+        <source>; beyond the mirror to %1 for water, %2 for glass and %3 for the other scenes</source>
+        <translation>; mimo zrcadlo do %1 pro vodu, %2 pro sklo a %3 pro ostatní scény</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>jedno z %1</translation>
+    </message>
+    <message>
+        <source>an even number from %1 to %2, for the gap scene</source>
+        <translation>sudé číslo od %1 do %2, pro scénu se štěrbinou</translation>
+    </message>
+</context>
+<context>
+    <name>ThroughLineWords</name>
+    <message>
+        <source>The path marked, via point %1 of 30, is the drawn path of least time.</source>
+        <translation>Označená dráha, přes bod %1 z 30, je nakreslená dráha nejkratšího času.</translation>
+    </message>
+    <message>
+        <source>The paths via points %1 and %2 of 30 take the same time, the least of the drawn paths, and the mark stands between them.</source>
+        <translation>Dráhy přes body %1 a %2 z 30 trvají stejně dlouho, nejkratší čas z nakreslených drah, a značka stojí mezi nimi.</translation>
+    </message>
+    <message>
+        <source>The path of least time crosses the line at its middle.</source>
+        <translation>Dráha nejkratšího času protíná přímku v jejím středu.</translation>
+    </message>
+    <message>
+        <source>The path of least time crosses the line %1 pixels left of its middle.</source>
+        <translation>Dráha nejkratšího času protíná přímku %1 pixelů vlevo od jejího středu.</translation>
+    </message>
+    <message>
+        <source>The path of least time crosses the line %1 pixels right of its middle.</source>
+        <translation>Dráha nejkratšího času protíná přímku %1 pixelů vpravo od jejího středu.</translation>
+    </message>
+    <message>
+        <source>It goes straight down through the surface below the source, so it does not bend.</source>
+        <translation>Prochází povrchem kolmo dolů pod zdrojem, takže se neláme.</translation>
+    </message>
+    <message>
+        <source>The sines of its angles to the upright are %1 above the surface and %2 below it, the one %3 times the other, as light is %4 times slower in water: it bends there.</source>
+        <translation>Siny jeho úhlů od svislice jsou %1 nad povrchem a %2 pod ním, jeden %3krát druhý, jako je světlo ve vodě %4krát pomalejší: tam se láme.</translation>
+    </message>
+    <message>
+        <source>The sines of its angles to the upright are %1 above the surface and %2 below it, the one %3 times the other, as light is %4 times slower in glass: it bends there.</source>
+        <translation>Siny jeho úhlů od svislice jsou %1 nad povrchem a %2 pod ním, jeden %3krát druhý, jako je světlo ve skle %4krát pomalejší: tam se láme.</translation>
+    </message>
+    <message>
+        <source>The mark stands between the paths via points %1 and %2 of 30, as near as each other to where the path of least time crosses.</source>
+        <translation>Značka stojí mezi dráhami přes body %1 a %2 z 30, které jsou stejně blízko místu, kde dráha nejkratšího času protíná čáru.</translation>
+    </message>
+    <message>
+        <source>The path marked, via point %1 of 30, is the drawn path nearest to where the path of least time crosses, %2 pixels from it.</source>
+        <translation>Označená dráha, přes bod %1 z 30, je nakreslená dráha nejbližší místu, kde dráha nejkratšího času protíná čáru, %2 pixelů od něj.</translation>
+    </message>
+    <message>
+        <source>That crossing lies within the gap.</source>
+        <translation>Ten průsečík leží ve štěrbině.</translation>
+    </message>
+    <message>
+        <source>That crossing lies on the screen, so the path of least time does not get through.</source>
+        <translation>Ten průsečík leží na stínítku, takže dráha nejkratšího času neprojde.</translation>
+    </message>
+    <message>
+        <source>With the detector at the focus every path takes the same time, as the lens delays each path by what it falls short of the longest: every photon vector points the same way, so the sum is as long as thirty photon vectors can make it, and the path marked is no quicker than the rest.</source>
+        <translation>S detektorem v ohnisku trvá každá dráha stejně dlouho, protože čočka každou dráhu zdrží o to, co jí chybí do nejdelší: každý fotonový vektor míří stejným směrem, takže součet je tak dlouhý, jak ho třicet fotonových vektorů může udělat, a označená dráha není rychlejší než ostatní.</translation>
+    </message>
+    <message>
+        <source>With the detector %1 pixels left of the focus the times no longer tie: each path is quicker than its neighbour to the right, so the path of least time is at the line&apos;s left end, via point 1 of 30, where the mark stands.</source>
+        <translation>S detektorem %1 pixelů vlevo od ohniska se časy už neshodují: každá dráha je rychlejší než její soused vpravo, takže dráha nejkratšího času je na levém konci přímky, přes bod 1 z 30, kde stojí značka.</translation>
+    </message>
+    <message>
+        <source>With the detector %1 pixels right of the focus the times no longer tie: each path is quicker than its neighbour to the left, so the path of least time is at the line&apos;s right end, via point 30 of 30, where the mark stands.</source>
+        <translation>S detektorem %1 pixelů vpravo od ohniska se časy už neshodují: každá dráha je rychlejší než její soused vlevo, takže dráha nejkratšího času je na pravém konci přímky, přes bod 30 z 30, kde stojí značka.</translation>
+    </message>
+    <message>
+        <source>The lens is drawn %1 pixels thick at its thickest; glass that slows light %2 times would have to be %3 pixels thick there, %4 times as thick, to delay the paths as much.</source>
+        <translation>Čočka je v nejtlustším místě nakreslena %1 pixelů tlustá; sklo, které světlo zpomalí %2krát, by tam muselo být %3 pixelů tlusté, %4krát tlustší, aby dráhy zdrželo stejně.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as without the lens at this place.</source>
+        <translation>Světlo dorazí k detektoru %1krát pravděpodobněji než bez čočky na tomto místě.</translation>
+    </message>
+    <message>
+        <source>Without the lens no light reaches the detector at this place.</source>
+        <translation>Bez čočky na tomto místě nedorazí k detektoru žádné světlo.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as with the lens at this place.</source>
+        <translation>Světlo dorazí k detektoru %1krát pravděpodobněji než s čočkou na tomto místě.</translation>
+    </message>
+    <message>
+        <source>With the lens no light reaches the detector at this place.</source>
+        <translation>S čočkou na tomto místě nedorazí k detektoru žádné světlo.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as with no screen at this place.</source>
+        <translation>Světlo dorazí k detektoru %1krát pravděpodobněji než bez stínítka na tomto místě.</translation>
+    </message>
+    <message>
+        <source>With no screen no light reaches the detector at this place.</source>
+        <translation>Bez stínítka na tomto místě nedorazí k detektoru žádné světlo.</translation>
+    </message>
+    <message>
+        <source>%1 of the 30 paths pass through the gap; the screen stops the rest.</source>
+        <translation>%1 z 30 drah projde štěrbinou; stínítko zastaví ostatní.</translation>
+    </message>
+    <message>
+        <source>The detector stands on the straight line below the source.</source>
+        <translation>Detektor stojí na přímce pod zdrojem.</translation>
+    </message>
+    <message>
+        <source>Here, %1 pixels off the straight line below the source, the detector gets %2 times the light it gets on that line through this gap; with no screen, %3 times.</source>
+        <translation>Zde, %1 pixelů od přímky pod zdrojem, dostává detektor touto štěrbinou %2krát tolik světla co na té přímce; bez stínítka %3krát.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of all thirty paths in step.</source>
+        <translation>Součtový vektor je dlouhý %1 fotonových vektorů, takže detektor dostává %2 světla všech třiceti drah ve fázi.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source in air through the water&apos;s surface to the detector in the water, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Nakresleno s detektorem na %1 a frekvencí %2: 30 drah ze zdroje ve vzduchu přes hladinu vody k detektoru ve vodě, jejich fotonové vektory pod detektorem, křivka času a spirála fotonových vektorů řazených za sebou.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source in air through the glass&apos;s surface to the detector in the glass, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Nakresleno s detektorem na %1 a frekvencí %2: 30 drah ze zdroje ve vzduchu přes povrch skla k detektoru ve skle, jejich fotonové vektory pod detektorem, křivka času a spirála fotonových vektorů řazených za sebou.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source through the lens to the detector, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Nakresleno s detektorem na %1 a frekvencí %2: 30 drah ze zdroje přes čočku k detektoru, jejich fotonové vektory pod detektorem, křivka času a spirála fotonových vektorů řazených za sebou.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source through the line of points, with no lens, to the detector, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Nakresleno s detektorem na %1 a frekvencí %2: 30 drah ze zdroje přes řadu bodů, bez čočky, k detektoru, jejich fotonové vektory pod detektorem, křivka času a spirála fotonových vektorů řazených za sebou.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the paths from the source through the screen&apos;s gap of %3 points to the detector, their photon vectors under the detector, the time curve of all 30 points and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Nakresleno s detektorem na %1 a frekvencí %2: dráhy ze zdroje štěrbinou stínítka o %3 bodech k detektoru, jejich fotonové vektory pod detektorem, křivka času všech 30 bodů a spirála fotonových vektorů řazených za sebou.</translation>
+    </message>
+    <message>
+        <source>A source in air stands above a water surface, and a detector in the water below it; light is %1 times slower in water.</source>
+        <translation>Zdroj ve vzduchu stojí nad hladinou vody a detektor ve vodě pod ní; ve vodě je světlo %1krát pomalejší.</translation>
+    </message>
+    <message>
+        <source>A source in air stands above a glass surface, and a detector in the glass below it; light is %1 times slower in glass.</source>
+        <translation>Zdroj ve vzduchu stojí nad povrchem skla a detektor ve skle pod ním; ve skle je světlo %1krát pomalejší.</translation>
+    </message>
+    <message>
+        <source>A source stands above a line of 30 points with a lens of glass on it, and a detector below it; the lens delays each path so that every path to its focus, straight below the source, takes the same time.</source>
+        <translation>Zdroj stojí nad přímkou 30 bodů se skleněnou čočkou na ní a detektor pod ní; čočka zdrží každou dráhu tak, aby každá dráha do jejího ohniska, přímo pod zdrojem, trvala stejně dlouho.</translation>
+    </message>
+    <message>
+        <source>A source stands above a line of 30 points with no lens on it, and a detector below it.</source>
+        <translation>Zdroj stojí nad přímkou 30 bodů bez čočky a detektor pod ní.</translation>
+    </message>
+    <message>
+        <source>A source stands above a screen, and a detector below it; light passes the screen only through its gap, %1 of the line&apos;s 30 points. Start draws the time of the path via each point, and for each point in the gap the path of light, its photon vector and a link of the spiral of the photon vectors laid head to tail.</source>
+        <translation>Zdroj stojí nad stínítkem a detektor pod ním; světlo projde stínítkem jen jeho štěrbinou, %1 z 30 bodů přímky. Start nakreslí čas dráhy přes každý bod a pro každý bod ve štěrbině dráhu světla, její fotonový vektor a článek spirály fotonových vektorů řazených za sebou.</translation>
+    </message>
+    <message>
+        <source>Start draws, for each of the line&apos;s 30 points, the path of light via it, its photon vector, its time, and a spiral of the photon vectors laid head to tail.</source>
+        <translation>Start nakreslí pro každý z 30 bodů přímky dráhu světla přes něj, jeho fotonový vektor, jeho čas a spirálu fotonových vektorů řazených za sebou.</translation>
+    </message>
+    <message>
+        <source>Drawing with the detector at %1 and frequency %2: the path via point %3 of 30, its photon vector, its time and the next link of the spiral.</source>
+        <translation>Kreslení s detektorem na %1 a frekvencí %2: dráha přes bod %3 z 30, její fotonový vektor, její čas a další článek spirály.</translation>
+    </message>
+    <message>
+        <source>Drawing with the detector at %1 and frequency %2 stopped after point %3 of 30: a setting is not a number.</source>
+        <translation>Kreslení s detektorem na %1 a frekvencí %2 se zastavilo po bodu %3 z 30: nastavení není číslo.</translation>
+    </message>
+    <message>
+        <source>Drawing with the detector at %1 and frequency %2 was stopped after point %3 of 30.</source>
+        <translation>Kreslení s detektorem na %1 a frekvencí %2 bylo zastaveno po bodu %3 z 30.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2.</source>
+        <translation>Nakresleno s detektorem na %1 a frekvencí %2.</translation>
+    </message>
+    <message>
+        <source>Start will draw the scene “%1” with a gap of %2 points, the detector at %3 and frequency %4.</source>
+        <translation>Start nakreslí scénu „%1“ se štěrbinou o %2 bodech, detektorem na %3 a frekvencí %4.</translation>
+    </message>
+    <message>
+        <source>Start will draw the scene “%1” with the detector at %2 and frequency %3.</source>
+        <translation>Start nakreslí scénu „%1“ s detektorem na %2 a frekvencí %3.</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,46 @@
         <source>Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture.</source>
         <translation>Helligkeit über dem Abstand, %1 links bis %2 rechts, wie das Paar im Bild steht.</translation>
     </message>
+    <message>
+        <source>The grey curve, light into glass, is brightest with the detector at %1, %2.</source>
+        <translation>Die graue Kurve, Licht ins Glas, ist am hellsten mit dem Detektor bei %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, light into water, is brightest with the detector at %1, %2.</source>
+        <translation>Die graue Kurve, Licht ins Wasser, ist am hellsten mit dem Detektor bei %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, the same line without the lens, is brightest with the detector at %1, %2.</source>
+        <translation>Die graue Kurve, dieselbe Linie ohne die Linse, ist am hellsten mit dem Detektor bei %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, the same line with the lens, is brightest with the detector at %1, %2.</source>
+        <translation>Die graue Kurve, dieselbe Linie mit der Linse, ist am hellsten mit dem Detektor bei %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, the line with no screen, is brightest with the detector at %1, %2.</source>
+        <translation>Die graue Kurve, die Linie ohne Schirm, ist am hellsten mit dem Detektor bei %1, %2.</translation>
+    </message>
+    <message>
+        <source>The detector stands on the straight line below the source; moved off it, the graph tells how much of the light on that line reaches it.</source>
+        <translation>Der Detektor steht auf der geraden Linie unter der Quelle; von ihr weg bewegt, zeigt der Graph, wie viel vom Licht auf dieser Linie ihn erreicht.</translation>
+    </message>
+    <message>
+        <source>At the detector&apos;s place, %1 pixels off the straight line below the source, a gap of %2 points sends %3 times the light it sends on that line; with no screen %4 times, and with the narrowest gap, %5 points, %6 times.</source>
+        <translation>Am Ort des Detektors, %1 Pixel neben der geraden Linie unter der Quelle, sendet ein Spalt von %2 Punkten das %3-Fache des Lichts, das er auf diese Linie sendet; ohne Schirm das %4-Fache, und mit dem schmalsten Spalt, %5 Punkte, das %6-Fache.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 no light reaches the detector at any place.</source>
+        <translation>Bei Frequenz %1 erreicht an keiner Stelle Licht den Detektor.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 the light is brightest with the detector at %2, %3 of all thirty paths in step; at the detector&apos;s place, %4, it is %5.</source>
+        <translation>Bei Frequenz %1 ist das Licht am hellsten mit dem Detektor bei %2, %3 aller dreißig Wege im Gleichtakt; am Ort des Detektors, %4, ist es %5.</translation>
+    </message>
+    <message>
+        <source>Brightness against the detector&apos;s place, %1 at the left to %2 at the right, as the detector stands in the picture.</source>
+        <translation>Helligkeit über dem Ort des Detektors, %1 links bis %2 rechts, wie der Detektor im Bild steht.</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>
@@ -218,6 +258,18 @@ mit --measure legs)</translation>
         <translation>die Sprache statt der der Arbeitsumgebung:
 %1; jede andere zeigt Englisch</translation>
     </message>
+    <message>
+        <source>start the explore panel in this scene:
+%1</source>
+        <translation>das Erkundungsfeld in dieser Szene beginnen:
+%1</translation>
+    </message>
+    <message>
+        <source>the width of the screen&apos;s gap:
+%1</source>
+        <translation>die Breite der Lücke im Schirm:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExplorePanel</name>
@@ -371,6 +423,74 @@ mit --measure legs)</translation>
     <message>
         <source>Move the pair to the middle</source>
         <translation>Paar in die Mitte stellen</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step, %2 times that without the lens here</source>
+        <translation>%1 des Lichts aller dreißig Wege im Gleichtakt, das %2-Fache dessen ohne die Linse hier</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step; without the lens here none arrives</source>
+        <translation>%1 des Lichts aller dreißig Wege im Gleichtakt; ohne die Linse kommt hier keines an</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as without the lens here</source>
+        <translation>%1-mal so wahrscheinlich wie ohne die Linse hier</translation>
+    </message>
+    <message>
+        <source>without the lens here no light arrives</source>
+        <translation>ohne die Linse kommt hier kein Licht an</translation>
+    </message>
+    <message>
+        <source>The second figure is against the same line without the lens, with the detector at the same place.</source>
+        <translation>Die zweite Zahl ist gemessen an derselben Linie ohne die Linse, mit dem Detektor an derselben Stelle.</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step, %2 times that with the lens here</source>
+        <translation>%1 des Lichts aller dreißig Wege im Gleichtakt, das %2-Fache dessen mit der Linse hier</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step; with the lens here none arrives</source>
+        <translation>%1 des Lichts aller dreißig Wege im Gleichtakt; mit der Linse kommt hier keines an</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as with the lens here</source>
+        <translation>%1-mal so wahrscheinlich wie mit der Linse hier</translation>
+    </message>
+    <message>
+        <source>with the lens here no light arrives</source>
+        <translation>mit der Linse kommt hier kein Licht an</translation>
+    </message>
+    <message>
+        <source>The second figure is against the same line with the lens, with the detector at the same place.</source>
+        <translation>Die zweite Zahl ist gemessen an derselben Linie mit der Linse, mit dem Detektor an derselben Stelle.</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step, %2 times that with no screen here</source>
+        <translation>%1 des Lichts aller dreißig Wege im Gleichtakt, das %2-Fache dessen ohne Schirm hier</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step; with no screen here none arrives</source>
+        <translation>%1 des Lichts aller dreißig Wege im Gleichtakt; ohne Schirm kommt hier keines an</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as with no screen here</source>
+        <translation>%1-mal so wahrscheinlich wie ohne Schirm hier</translation>
+    </message>
+    <message>
+        <source>with no screen here no light arrives</source>
+        <translation>ohne Schirm kommt hier kein Licht an</translation>
+    </message>
+    <message>
+        <source>The second figure is against the line with no screen, with the detector at the same place.</source>
+        <translation>Die zweite Zahl ist gemessen an der Linie ohne Schirm, mit dem Detektor an derselben Stelle.</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step</source>
+        <translation>%1 des Lichts aller dreißig Wege im Gleichtakt</translation>
+    </message>
+    <message>
+        <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against all thirty paths in step, the most they can send; the bar is full there.</source>
+        <translation>Wie wahrscheinlich Licht den Detektor erreicht, das Quadrat der Länge des Summenvektors, gemessen an allen dreißig Wegen im Gleichtakt, dem meisten, was sie senden können; dort ist der Balken voll.</translation>
     </message>
 </context>
 <context>
@@ -934,6 +1054,14 @@ mit --measure legs)</translation>
         <source>the third around least time scraped off</source>
         <translation>das Drittel um die kürzeste Zeit abgekratzt</translation>
     </message>
+    <message>
+        <source>the scene “%1” chosen</source>
+        <translation>die Szene „%1“ gewählt</translation>
+    </message>
+    <message>
+        <source>the screen&apos;s gap set to %1 points</source>
+        <translation>der Spalt im Schirm auf %1 Punkte gesetzt</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -944,6 +1072,81 @@ mit --measure legs)</translation>
     <message>
         <source>The picture could not be saved as %1: Quorvel saves pictures as .png, .svg or .jpg files.</source>
         <translation>Das Bild konnte nicht als %1 gespeichert werden: Quorvel speichert Bilder als .png-, .svg- oder .jpg-Dateien.</translation>
+    </message>
+</context>
+<context>
+    <name>SceneWords</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegel</translation>
+    </message>
+    <message>
+        <source>Into water</source>
+        <translation>Ins Wasser</translation>
+    </message>
+    <message>
+        <source>Into glass</source>
+        <translation>Ins Glas</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Linse</translation>
+    </message>
+    <message>
+        <source>Same pair, no lens</source>
+        <translation>Dasselbe Paar, ohne Linse</translation>
+    </message>
+    <message>
+        <source>Narrow gap</source>
+        <translation>Schmaler Spalt</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Szene</translation>
+    </message>
+    <message>
+        <source>Gap in points</source>
+        <translation>Spalt in Punkten</translation>
+    </message>
+    <message>
+        <source>Detector&apos;s place</source>
+        <translation>Ort des Detektors</translation>
+    </message>
+    <message>
+        <source>Detector&apos;s place from the middle (250 is left)</source>
+        <translation>Ort des Detektors ab der Mitte (250 ist links)</translation>
+    </message>
+    <message>
+        <source>grey: into glass</source>
+        <translation>grau: ins Glas</translation>
+    </message>
+    <message>
+        <source>grey: into water</source>
+        <translation>grau: ins Wasser</translation>
+    </message>
+    <message>
+        <source>grey: no lens</source>
+        <translation>grau: ohne Linse</translation>
+    </message>
+    <message>
+        <source>grey: with the lens</source>
+        <translation>grau: mit der Linse</translation>
+    </message>
+    <message>
+        <source>grey: no screen</source>
+        <translation>grau: ohne Schirm</translation>
+    </message>
+    <message>
+        <source>Scene “%1”: the distance moves the detector alone.</source>
+        <translation>Szene „%1“: Der Abstand bewegt nur den Detektor.</translation>
+    </message>
+    <message>
+        <source>Scene “%1”: the distance moves the source and the detector together.</source>
+        <translation>Szene „%1“: Der Abstand bewegt Quelle und Detektor zusammen.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 is beyond what 30 paths through the line show truly, so the mirror is shown again.</source>
+        <translation>Frequenz %1 geht über das hinaus, was 30 Wege durch die Linie wahrheitsgetreu zeigen, daher wird wieder der Spiegel gezeigt.</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1204,193 @@ mit --measure legs)</translation>
     <message>
         <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs</source>
         <translation>1 oder 2, oder für das Erkundungsfeld eine Zahl von %1 bis %2 in Zehnteln, etwa 1.5, und bis %3 mit measure=legs</translation>
+    </message>
+    <message>
+        <source>; beyond the mirror to %1 for water, %2 for glass and %3 for the other scenes</source>
+        <translation>; außer beim Spiegel bis %1 für Wasser, %2 für Glas und %3 für die anderen Szenen</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>eines von %1</translation>
+    </message>
+    <message>
+        <source>an even number from %1 to %2, for the gap scene</source>
+        <translation>eine gerade Zahl von %1 bis %2, für die Szene mit der Lücke</translation>
+    </message>
+</context>
+<context>
+    <name>ThroughLineWords</name>
+    <message>
+        <source>The path marked, via point %1 of 30, is the drawn path of least time.</source>
+        <translation>Der markierte Weg, über Punkt %1 von 30, ist der gezeichnete Weg der kürzesten Zeit.</translation>
+    </message>
+    <message>
+        <source>The paths via points %1 and %2 of 30 take the same time, the least of the drawn paths, and the mark stands between them.</source>
+        <translation>Die Wege über die Punkte %1 und %2 von 30 brauchen dieselbe Zeit, die kürzeste der gezeichneten Wege, und die Markierung steht zwischen ihnen.</translation>
+    </message>
+    <message>
+        <source>The path of least time crosses the line at its middle.</source>
+        <translation>Der Weg der kürzesten Zeit kreuzt die Linie in ihrer Mitte.</translation>
+    </message>
+    <message>
+        <source>The path of least time crosses the line %1 pixels left of its middle.</source>
+        <translation>Der Weg der kürzesten Zeit kreuzt die Linie %1 Pixel links von ihrer Mitte.</translation>
+    </message>
+    <message>
+        <source>The path of least time crosses the line %1 pixels right of its middle.</source>
+        <translation>Der Weg der kürzesten Zeit kreuzt die Linie %1 Pixel rechts von ihrer Mitte.</translation>
+    </message>
+    <message>
+        <source>It goes straight down through the surface below the source, so it does not bend.</source>
+        <translation>Er geht unter der Quelle senkrecht durch die Oberfläche und knickt daher nicht.</translation>
+    </message>
+    <message>
+        <source>The sines of its angles to the upright are %1 above the surface and %2 below it, the one %3 times the other, as light is %4 times slower in water: it bends there.</source>
+        <translation>Die Sinus seiner Winkel zur Senkrechten sind %1 über der Oberfläche und %2 darunter, der eine das %3-Fache des anderen, so wie Licht im Wasser %4-mal langsamer ist: Dort knickt er.</translation>
+    </message>
+    <message>
+        <source>The sines of its angles to the upright are %1 above the surface and %2 below it, the one %3 times the other, as light is %4 times slower in glass: it bends there.</source>
+        <translation>Die Sinus seiner Winkel zur Senkrechten sind %1 über der Oberfläche und %2 darunter, der eine das %3-Fache des anderen, so wie Licht im Glas %4-mal langsamer ist: Dort knickt er.</translation>
+    </message>
+    <message>
+        <source>The mark stands between the paths via points %1 and %2 of 30, as near as each other to where the path of least time crosses.</source>
+        <translation>Die Markierung steht zwischen den Wegen über die Punkte %1 und %2 von 30, die dem Kreuzungspunkt des Wegs der kürzesten Zeit gleich nahe liegen.</translation>
+    </message>
+    <message>
+        <source>The path marked, via point %1 of 30, is the drawn path nearest to where the path of least time crosses, %2 pixels from it.</source>
+        <translation>Der markierte Weg, über Punkt %1 von 30, ist der gezeichnete Weg, der dem Kreuzungspunkt des Wegs der kürzesten Zeit am nächsten liegt, %2 Pixel davon entfernt.</translation>
+    </message>
+    <message>
+        <source>That crossing lies within the gap.</source>
+        <translation>Dieser Kreuzungspunkt liegt im Spalt.</translation>
+    </message>
+    <message>
+        <source>That crossing lies on the screen, so the path of least time does not get through.</source>
+        <translation>Dieser Kreuzungspunkt liegt auf dem Schirm, also kommt der Weg der kürzesten Zeit nicht hindurch.</translation>
+    </message>
+    <message>
+        <source>With the detector at the focus every path takes the same time, as the lens delays each path by what it falls short of the longest: every photon vector points the same way, so the sum is as long as thirty photon vectors can make it, and the path marked is no quicker than the rest.</source>
+        <translation>Mit dem Detektor im Brennpunkt braucht jeder Weg dieselbe Zeit, da die Linse jeden Weg um das verzögert, was ihm zum längsten fehlt: Jeder Photonenvektor zeigt in dieselbe Richtung, also ist die Summe so lang, wie dreißig Photonenvektoren sie machen können, und der markierte Weg ist nicht schneller als die anderen.</translation>
+    </message>
+    <message>
+        <source>With the detector %1 pixels left of the focus the times no longer tie: each path is quicker than its neighbour to the right, so the path of least time is at the line&apos;s left end, via point 1 of 30, where the mark stands.</source>
+        <translation>Mit dem Detektor %1 Pixel links vom Brennpunkt gleichen sich die Zeiten nicht mehr: Jeder Weg ist schneller als sein rechter Nachbar, also liegt der Weg der kürzesten Zeit am linken Ende der Linie, über Punkt 1 von 30, wo die Markierung steht.</translation>
+    </message>
+    <message>
+        <source>With the detector %1 pixels right of the focus the times no longer tie: each path is quicker than its neighbour to the left, so the path of least time is at the line&apos;s right end, via point 30 of 30, where the mark stands.</source>
+        <translation>Mit dem Detektor %1 Pixel rechts vom Brennpunkt gleichen sich die Zeiten nicht mehr: Jeder Weg ist schneller als sein linker Nachbar, also liegt der Weg der kürzesten Zeit am rechten Ende der Linie, über Punkt 30 von 30, wo die Markierung steht.</translation>
+    </message>
+    <message>
+        <source>The lens is drawn %1 pixels thick at its thickest; glass that slows light %2 times would have to be %3 pixels thick there, %4 times as thick, to delay the paths as much.</source>
+        <translation>Die Linse ist an ihrer dicksten Stelle %1 Pixel dick gezeichnet; Glas, das Licht %2-mal verlangsamt, müsste dort %3 Pixel dick sein, %4-mal so dick, um die Wege ebenso zu verzögern.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as without the lens at this place.</source>
+        <translation>Licht erreicht den Detektor %1-mal so wahrscheinlich wie ohne die Linse an dieser Stelle.</translation>
+    </message>
+    <message>
+        <source>Without the lens no light reaches the detector at this place.</source>
+        <translation>Ohne die Linse erreicht an dieser Stelle kein Licht den Detektor.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as with the lens at this place.</source>
+        <translation>Licht erreicht den Detektor %1-mal so wahrscheinlich wie mit der Linse an dieser Stelle.</translation>
+    </message>
+    <message>
+        <source>With the lens no light reaches the detector at this place.</source>
+        <translation>Mit der Linse erreicht an dieser Stelle kein Licht den Detektor.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as with no screen at this place.</source>
+        <translation>Licht erreicht den Detektor %1-mal so wahrscheinlich wie ohne Schirm an dieser Stelle.</translation>
+    </message>
+    <message>
+        <source>With no screen no light reaches the detector at this place.</source>
+        <translation>Ohne Schirm erreicht an dieser Stelle kein Licht den Detektor.</translation>
+    </message>
+    <message>
+        <source>%1 of the 30 paths pass through the gap; the screen stops the rest.</source>
+        <translation>%1 der 30 Wege gehen durch den Spalt; der Schirm hält die übrigen auf.</translation>
+    </message>
+    <message>
+        <source>The detector stands on the straight line below the source.</source>
+        <translation>Der Detektor steht auf der geraden Linie unter der Quelle.</translation>
+    </message>
+    <message>
+        <source>Here, %1 pixels off the straight line below the source, the detector gets %2 times the light it gets on that line through this gap; with no screen, %3 times.</source>
+        <translation>Hier, %1 Pixel neben der geraden Linie unter der Quelle, bekommt der Detektor durch diesen Spalt das %2-Fache des Lichts, das er auf dieser Linie bekommt; ohne Schirm das %3-Fache.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of all thirty paths in step.</source>
+        <translation>Der Summenvektor ist %1 Photonenvektoren lang, also bekommt der Detektor %2 des Lichts aller dreißig Wege im Gleichtakt.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source in air through the water&apos;s surface to the detector in the water, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Gezeichnet mit dem Detektor bei %1 und Frequenz %2: die 30 Wege von der Quelle in der Luft durch die Wasseroberfläche zum Detektor im Wasser, ihre Photonenvektoren unter dem Detektor, die Zeitkurve und die Spirale der aneinandergereihten Photonenvektoren.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source in air through the glass&apos;s surface to the detector in the glass, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Gezeichnet mit dem Detektor bei %1 und Frequenz %2: die 30 Wege von der Quelle in der Luft durch die Glasoberfläche zum Detektor im Glas, ihre Photonenvektoren unter dem Detektor, die Zeitkurve und die Spirale der aneinandergereihten Photonenvektoren.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source through the lens to the detector, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Gezeichnet mit dem Detektor bei %1 und Frequenz %2: die 30 Wege von der Quelle durch die Linse zum Detektor, ihre Photonenvektoren unter dem Detektor, die Zeitkurve und die Spirale der aneinandergereihten Photonenvektoren.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source through the line of points, with no lens, to the detector, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Gezeichnet mit dem Detektor bei %1 und Frequenz %2: die 30 Wege von der Quelle durch die Punktlinie, ohne Linse, zum Detektor, ihre Photonenvektoren unter dem Detektor, die Zeitkurve und die Spirale der aneinandergereihten Photonenvektoren.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the paths from the source through the screen&apos;s gap of %3 points to the detector, their photon vectors under the detector, the time curve of all 30 points and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Gezeichnet mit dem Detektor bei %1 und Frequenz %2: die Wege von der Quelle durch den Spalt des Schirms von %3 Punkten zum Detektor, ihre Photonenvektoren unter dem Detektor, die Zeitkurve aller 30 Punkte und die Spirale der aneinandergereihten Photonenvektoren.</translation>
+    </message>
+    <message>
+        <source>A source in air stands above a water surface, and a detector in the water below it; light is %1 times slower in water.</source>
+        <translation>Eine Quelle in der Luft steht über einer Wasseroberfläche und ein Detektor im Wasser darunter; im Wasser ist Licht %1-mal langsamer.</translation>
+    </message>
+    <message>
+        <source>A source in air stands above a glass surface, and a detector in the glass below it; light is %1 times slower in glass.</source>
+        <translation>Eine Quelle in der Luft steht über einer Glasoberfläche und ein Detektor im Glas darunter; im Glas ist Licht %1-mal langsamer.</translation>
+    </message>
+    <message>
+        <source>A source stands above a line of 30 points with a lens of glass on it, and a detector below it; the lens delays each path so that every path to its focus, straight below the source, takes the same time.</source>
+        <translation>Eine Quelle steht über einer Linie aus 30 Punkten mit einer Glaslinse darauf und ein Detektor darunter; die Linse verzögert jeden Weg so, dass jeder Weg zu ihrem Brennpunkt, senkrecht unter der Quelle, dieselbe Zeit braucht.</translation>
+    </message>
+    <message>
+        <source>A source stands above a line of 30 points with no lens on it, and a detector below it.</source>
+        <translation>Eine Quelle steht über einer Linie aus 30 Punkten ohne Linse darauf und ein Detektor darunter.</translation>
+    </message>
+    <message>
+        <source>A source stands above a screen, and a detector below it; light passes the screen only through its gap, %1 of the line&apos;s 30 points. Start draws the time of the path via each point, and for each point in the gap the path of light, its photon vector and a link of the spiral of the photon vectors laid head to tail.</source>
+        <translation>Eine Quelle steht über einem Schirm und ein Detektor darunter; Licht kommt nur durch den Spalt des Schirms, %1 der 30 Punkte der Linie. Start zeichnet die Zeit des Weges über jeden Punkt und für jeden Punkt im Spalt den Weg des Lichts, seinen Photonenvektor und ein Glied der Spirale der aneinandergereihten Photonenvektoren.</translation>
+    </message>
+    <message>
+        <source>Start draws, for each of the line&apos;s 30 points, the path of light via it, its photon vector, its time, and a spiral of the photon vectors laid head to tail.</source>
+        <translation>Start zeichnet für jeden der 30 Punkte der Linie den Weg des Lichts über ihn, seinen Photonenvektor, seine Zeit und eine Spirale der aneinandergereihten Photonenvektoren.</translation>
+    </message>
+    <message>
+        <source>Drawing with the detector at %1 and frequency %2: the path via point %3 of 30, its photon vector, its time and the next link of the spiral.</source>
+        <translation>Zeichnen mit dem Detektor bei %1 und Frequenz %2: der Weg über Punkt %3 von 30, sein Photonenvektor, seine Zeit und das nächste Glied der Spirale.</translation>
+    </message>
+    <message>
+        <source>Drawing with the detector at %1 and frequency %2 stopped after point %3 of 30: a setting is not a number.</source>
+        <translation>Das Zeichnen mit dem Detektor bei %1 und Frequenz %2 hielt nach Punkt %3 von 30 an: Eine Einstellung ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Drawing with the detector at %1 and frequency %2 was stopped after point %3 of 30.</source>
+        <translation>Das Zeichnen mit dem Detektor bei %1 und Frequenz %2 wurde nach Punkt %3 von 30 angehalten.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2.</source>
+        <translation>Gezeichnet mit dem Detektor bei %1 und Frequenz %2.</translation>
+    </message>
+    <message>
+        <source>Start will draw the scene “%1” with a gap of %2 points, the detector at %3 and frequency %4.</source>
+        <translation>Start wird die Szene „%1“ zeichnen, mit einem Spalt von %2 Punkten, dem Detektor bei %3 und Frequenz %4.</translation>
+    </message>
+    <message>
+        <source>Start will draw the scene “%1” with the detector at %2 and frequency %3.</source>
+        <translation>Start wird die Szene „%1“ zeichnen, mit dem Detektor bei %2 und Frequenz %3.</translation>
     </message>
 </context>
 <context>

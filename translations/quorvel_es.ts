@@ -34,6 +34,46 @@
         <source>Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture.</source>
         <translation>Brillo según la distancia, de %1 a la izquierda a %2 a la derecha, como está el par en la imagen.</translation>
     </message>
+    <message>
+        <source>The grey curve, light into glass, is brightest with the detector at %1, %2.</source>
+        <translation>La curva gris, la luz hacia el vidrio, es más brillante con el detector en %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, light into water, is brightest with the detector at %1, %2.</source>
+        <translation>La curva gris, la luz hacia el agua, es más brillante con el detector en %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, the same line without the lens, is brightest with the detector at %1, %2.</source>
+        <translation>La curva gris, la misma línea sin la lente, es más brillante con el detector en %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, the same line with the lens, is brightest with the detector at %1, %2.</source>
+        <translation>La curva gris, la misma línea con la lente, es más brillante con el detector en %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, the line with no screen, is brightest with the detector at %1, %2.</source>
+        <translation>La curva gris, la línea sin pantalla, es más brillante con el detector en %1, %2.</translation>
+    </message>
+    <message>
+        <source>The detector stands on the straight line below the source; moved off it, the graph tells how much of the light on that line reaches it.</source>
+        <translation>El detector está en la recta bajo la fuente; movido fuera de ella, el gráfico dice cuánto de la luz de esa recta le llega.</translation>
+    </message>
+    <message>
+        <source>At the detector&apos;s place, %1 pixels off the straight line below the source, a gap of %2 points sends %3 times the light it sends on that line; with no screen %4 times, and with the narrowest gap, %5 points, %6 times.</source>
+        <translation>En el lugar del detector, a %1 píxeles de la recta bajo la fuente, una rendija de %2 puntos envía %3 veces la luz que envía sobre esa recta; sin pantalla %4 veces, y con la rendija más estrecha, %5 puntos, %6 veces.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 no light reaches the detector at any place.</source>
+        <translation>Con la frecuencia %1 no llega luz al detector en ningún lugar.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 the light is brightest with the detector at %2, %3 of all thirty paths in step; at the detector&apos;s place, %4, it is %5.</source>
+        <translation>Con la frecuencia %1 la luz es más brillante con el detector en %2, %3 de los treinta caminos en fase; en el lugar del detector, %4, es %5.</translation>
+    </message>
+    <message>
+        <source>Brightness against the detector&apos;s place, %1 at the left to %2 at the right, as the detector stands in the picture.</source>
+        <translation>Brillo frente al lugar del detector, %1 a la izquierda hasta %2 a la derecha, como está el detector en la imagen.</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>
@@ -218,6 +258,18 @@ con --measure legs)</translation>
         <translation>el idioma en lugar del del escritorio:
 %1; cualquier otro muestra inglés</translation>
     </message>
+    <message>
+        <source>start the explore panel in this scene:
+%1</source>
+        <translation>empezar el panel de exploración en esta escena:
+%1</translation>
+    </message>
+    <message>
+        <source>the width of the screen&apos;s gap:
+%1</source>
+        <translation>el ancho de la rendija de la pantalla:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExplorePanel</name>
@@ -371,6 +423,74 @@ con --measure legs)</translation>
     <message>
         <source>Move the pair to the middle</source>
         <translation>Llevar la pareja al centro</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step, %2 times that without the lens here</source>
+        <translation>%1 de la luz de los treinta caminos en fase, %2 veces la que llega sin la lente aquí</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step; without the lens here none arrives</source>
+        <translation>%1 de la luz de los treinta caminos en fase; sin la lente aquí no llega nada</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as without the lens here</source>
+        <translation>%1 veces más probable que sin la lente aquí</translation>
+    </message>
+    <message>
+        <source>without the lens here no light arrives</source>
+        <translation>sin la lente aquí no llega luz</translation>
+    </message>
+    <message>
+        <source>The second figure is against the same line without the lens, with the detector at the same place.</source>
+        <translation>La segunda cifra es frente a la misma línea sin la lente, con el detector en el mismo lugar.</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step, %2 times that with the lens here</source>
+        <translation>%1 de la luz de los treinta caminos en fase, %2 veces la que llega con la lente aquí</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step; with the lens here none arrives</source>
+        <translation>%1 de la luz de los treinta caminos en fase; con la lente aquí no llega nada</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as with the lens here</source>
+        <translation>%1 veces más probable que con la lente aquí</translation>
+    </message>
+    <message>
+        <source>with the lens here no light arrives</source>
+        <translation>con la lente aquí no llega luz</translation>
+    </message>
+    <message>
+        <source>The second figure is against the same line with the lens, with the detector at the same place.</source>
+        <translation>La segunda cifra es frente a la misma línea con la lente, con el detector en el mismo lugar.</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step, %2 times that with no screen here</source>
+        <translation>%1 de la luz de los treinta caminos en fase, %2 veces la que llega sin pantalla aquí</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step; with no screen here none arrives</source>
+        <translation>%1 de la luz de los treinta caminos en fase; sin pantalla aquí no llega nada</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as with no screen here</source>
+        <translation>%1 veces más probable que sin pantalla aquí</translation>
+    </message>
+    <message>
+        <source>with no screen here no light arrives</source>
+        <translation>sin pantalla aquí no llega luz</translation>
+    </message>
+    <message>
+        <source>The second figure is against the line with no screen, with the detector at the same place.</source>
+        <translation>La segunda cifra es frente a la línea sin pantalla, con el detector en el mismo lugar.</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step</source>
+        <translation>%1 de la luz de los treinta caminos en fase</translation>
+    </message>
+    <message>
+        <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against all thirty paths in step, the most they can send; the bar is full there.</source>
+        <translation>Qué tan probable es que la luz llegue al detector, el cuadrado de la longitud del vector suma, frente a los treinta caminos en fase, lo máximo que pueden enviar; ahí la barra está llena.</translation>
     </message>
 </context>
 <context>
@@ -934,6 +1054,14 @@ con --measure legs)</translation>
         <source>the third around least time scraped off</source>
         <translation>el tercio alrededor del tiempo mínimo raspado</translation>
     </message>
+    <message>
+        <source>the scene “%1” chosen</source>
+        <translation>la escena «%1» elegida</translation>
+    </message>
+    <message>
+        <source>the screen&apos;s gap set to %1 points</source>
+        <translation>la rendija de la pantalla puesta en %1 puntos</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -944,6 +1072,81 @@ con --measure legs)</translation>
     <message>
         <source>The picture could not be saved as %1: Quorvel saves pictures as .png, .svg or .jpg files.</source>
         <translation>No se pudo guardar la imagen como %1: Quorvel guarda imágenes como archivos .png, .svg o .jpg.</translation>
+    </message>
+</context>
+<context>
+    <name>SceneWords</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Espejo</translation>
+    </message>
+    <message>
+        <source>Into water</source>
+        <translation>Hacia el agua</translation>
+    </message>
+    <message>
+        <source>Into glass</source>
+        <translation>Hacia el vidrio</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Lente</translation>
+    </message>
+    <message>
+        <source>Same pair, no lens</source>
+        <translation>El mismo par, sin lente</translation>
+    </message>
+    <message>
+        <source>Narrow gap</source>
+        <translation>Rendija estrecha</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Escena</translation>
+    </message>
+    <message>
+        <source>Gap in points</source>
+        <translation>Rendija en puntos</translation>
+    </message>
+    <message>
+        <source>Detector&apos;s place</source>
+        <translation>Lugar del detector</translation>
+    </message>
+    <message>
+        <source>Detector&apos;s place from the middle (250 is left)</source>
+        <translation>Lugar del detector desde el centro (250 es a la izquierda)</translation>
+    </message>
+    <message>
+        <source>grey: into glass</source>
+        <translation>gris: hacia el vidrio</translation>
+    </message>
+    <message>
+        <source>grey: into water</source>
+        <translation>gris: hacia el agua</translation>
+    </message>
+    <message>
+        <source>grey: no lens</source>
+        <translation>gris: sin lente</translation>
+    </message>
+    <message>
+        <source>grey: with the lens</source>
+        <translation>gris: con la lente</translation>
+    </message>
+    <message>
+        <source>grey: no screen</source>
+        <translation>gris: sin pantalla</translation>
+    </message>
+    <message>
+        <source>Scene “%1”: the distance moves the detector alone.</source>
+        <translation>Escena «%1»: la distancia mueve solo el detector.</translation>
+    </message>
+    <message>
+        <source>Scene “%1”: the distance moves the source and the detector together.</source>
+        <translation>Escena «%1»: la distancia mueve juntos la fuente y el detector.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 is beyond what 30 paths through the line show truly, so the mirror is shown again.</source>
+        <translation>La frecuencia %1 supera lo que 30 caminos a través de la línea muestran fielmente, así que se vuelve a mostrar el espejo.</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1204,193 @@ con --measure legs)</translation>
     <message>
         <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs</source>
         <translation>1 o 2, o para el panel de exploración un número de %1 a %2 en décimas, como 1.5, y hasta %3 con measure=legs</translation>
+    </message>
+    <message>
+        <source>; beyond the mirror to %1 for water, %2 for glass and %3 for the other scenes</source>
+        <translation>; fuera del espejo hasta %1 para el agua, %2 para el vidrio y %3 para las demás escenas</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>uno de %1</translation>
+    </message>
+    <message>
+        <source>an even number from %1 to %2, for the gap scene</source>
+        <translation>un número par de %1 a %2, para la escena de la rendija</translation>
+    </message>
+</context>
+<context>
+    <name>ThroughLineWords</name>
+    <message>
+        <source>The path marked, via point %1 of 30, is the drawn path of least time.</source>
+        <translation>El camino marcado, por el punto %1 de 30, es el camino dibujado de tiempo mínimo.</translation>
+    </message>
+    <message>
+        <source>The paths via points %1 and %2 of 30 take the same time, the least of the drawn paths, and the mark stands between them.</source>
+        <translation>Los caminos por los puntos %1 y %2 de 30 tardan el mismo tiempo, el mínimo de los caminos dibujados, y la marca está entre ellos.</translation>
+    </message>
+    <message>
+        <source>The path of least time crosses the line at its middle.</source>
+        <translation>El camino de tiempo mínimo cruza la línea en su centro.</translation>
+    </message>
+    <message>
+        <source>The path of least time crosses the line %1 pixels left of its middle.</source>
+        <translation>El camino de tiempo mínimo cruza la línea %1 píxeles a la izquierda de su centro.</translation>
+    </message>
+    <message>
+        <source>The path of least time crosses the line %1 pixels right of its middle.</source>
+        <translation>El camino de tiempo mínimo cruza la línea %1 píxeles a la derecha de su centro.</translation>
+    </message>
+    <message>
+        <source>It goes straight down through the surface below the source, so it does not bend.</source>
+        <translation>Baja en vertical por la superficie bajo la fuente, así que no se quiebra.</translation>
+    </message>
+    <message>
+        <source>The sines of its angles to the upright are %1 above the surface and %2 below it, the one %3 times the other, as light is %4 times slower in water: it bends there.</source>
+        <translation>Los senos de sus ángulos con la vertical son %1 sobre la superficie y %2 bajo ella, uno %3 veces el otro, como la luz es %4 veces más lenta en el agua: ahí se quiebra.</translation>
+    </message>
+    <message>
+        <source>The sines of its angles to the upright are %1 above the surface and %2 below it, the one %3 times the other, as light is %4 times slower in glass: it bends there.</source>
+        <translation>Los senos de sus ángulos con la vertical son %1 sobre la superficie y %2 bajo ella, uno %3 veces el otro, como la luz es %4 veces más lenta en el vidrio: ahí se quiebra.</translation>
+    </message>
+    <message>
+        <source>The mark stands between the paths via points %1 and %2 of 30, as near as each other to where the path of least time crosses.</source>
+        <translation>La marca está entre los caminos por los puntos %1 y %2 de 30, igual de cerca del punto donde cruza el camino de tiempo mínimo.</translation>
+    </message>
+    <message>
+        <source>The path marked, via point %1 of 30, is the drawn path nearest to where the path of least time crosses, %2 pixels from it.</source>
+        <translation>El camino marcado, por el punto %1 de 30, es el camino dibujado más cercano al punto donde cruza el camino de tiempo mínimo, a %2 píxeles de él.</translation>
+    </message>
+    <message>
+        <source>That crossing lies within the gap.</source>
+        <translation>Ese cruce queda dentro de la rendija.</translation>
+    </message>
+    <message>
+        <source>That crossing lies on the screen, so the path of least time does not get through.</source>
+        <translation>Ese cruce queda sobre la pantalla, así que el camino de tiempo mínimo no pasa.</translation>
+    </message>
+    <message>
+        <source>With the detector at the focus every path takes the same time, as the lens delays each path by what it falls short of the longest: every photon vector points the same way, so the sum is as long as thirty photon vectors can make it, and the path marked is no quicker than the rest.</source>
+        <translation>Con el detector en el foco cada camino tarda el mismo tiempo, pues la lente retrasa cada camino en lo que le falta para el más largo: cada vector de fotón apunta en la misma dirección, así que la suma es tan larga como pueden hacerla treinta vectores de fotón, y el camino marcado no es más rápido que los demás.</translation>
+    </message>
+    <message>
+        <source>With the detector %1 pixels left of the focus the times no longer tie: each path is quicker than its neighbour to the right, so the path of least time is at the line&apos;s left end, via point 1 of 30, where the mark stands.</source>
+        <translation>Con el detector %1 píxeles a la izquierda del foco los tiempos ya no coinciden: cada camino es más rápido que su vecino de la derecha, así que el camino de tiempo mínimo está en el extremo izquierdo de la línea, por el punto 1 de 30, donde está la marca.</translation>
+    </message>
+    <message>
+        <source>With the detector %1 pixels right of the focus the times no longer tie: each path is quicker than its neighbour to the left, so the path of least time is at the line&apos;s right end, via point 30 of 30, where the mark stands.</source>
+        <translation>Con el detector %1 píxeles a la derecha del foco los tiempos ya no coinciden: cada camino es más rápido que su vecino de la izquierda, así que el camino de tiempo mínimo está en el extremo derecho de la línea, por el punto 30 de 30, donde está la marca.</translation>
+    </message>
+    <message>
+        <source>The lens is drawn %1 pixels thick at its thickest; glass that slows light %2 times would have to be %3 pixels thick there, %4 times as thick, to delay the paths as much.</source>
+        <translation>La lente se dibuja de %1 píxeles en su parte más gruesa; un vidrio que hace la luz %2 veces más lenta tendría que medir ahí %3 píxeles, %4 veces más, para retrasar igual los caminos.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as without the lens at this place.</source>
+        <translation>La luz llega al detector con una probabilidad %1 veces la que tiene sin la lente en este lugar.</translation>
+    </message>
+    <message>
+        <source>Without the lens no light reaches the detector at this place.</source>
+        <translation>Sin la lente no llega luz al detector en este lugar.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as with the lens at this place.</source>
+        <translation>La luz llega al detector con una probabilidad %1 veces la que tiene con la lente en este lugar.</translation>
+    </message>
+    <message>
+        <source>With the lens no light reaches the detector at this place.</source>
+        <translation>Con la lente no llega luz al detector en este lugar.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as with no screen at this place.</source>
+        <translation>La luz llega al detector con una probabilidad %1 veces la que tiene sin pantalla en este lugar.</translation>
+    </message>
+    <message>
+        <source>With no screen no light reaches the detector at this place.</source>
+        <translation>Sin pantalla no llega luz al detector en este lugar.</translation>
+    </message>
+    <message>
+        <source>%1 of the 30 paths pass through the gap; the screen stops the rest.</source>
+        <translation>%1 de los 30 caminos pasan por la rendija; la pantalla detiene los demás.</translation>
+    </message>
+    <message>
+        <source>The detector stands on the straight line below the source.</source>
+        <translation>El detector está en la recta bajo la fuente.</translation>
+    </message>
+    <message>
+        <source>Here, %1 pixels off the straight line below the source, the detector gets %2 times the light it gets on that line through this gap; with no screen, %3 times.</source>
+        <translation>Aquí, a %1 píxeles de la recta bajo la fuente, el detector recibe por esta rendija %2 veces la luz que recibe sobre esa recta; sin pantalla, %3 veces.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of all thirty paths in step.</source>
+        <translation>El vector suma mide %1 vectores de fotón, así que el detector recibe %2 de la luz de los treinta caminos en fase.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source in air through the water&apos;s surface to the detector in the water, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Dibujado con el detector en %1 y frecuencia %2: los 30 caminos de la fuente en el aire por la superficie del agua al detector en el agua, sus vectores de fotón bajo el detector, la curva del tiempo y la espiral de los vectores de fotón puestos uno tras otro.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source in air through the glass&apos;s surface to the detector in the glass, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Dibujado con el detector en %1 y frecuencia %2: los 30 caminos de la fuente en el aire por la superficie del vidrio al detector en el vidrio, sus vectores de fotón bajo el detector, la curva del tiempo y la espiral de los vectores de fotón puestos uno tras otro.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source through the lens to the detector, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Dibujado con el detector en %1 y frecuencia %2: los 30 caminos de la fuente por la lente al detector, sus vectores de fotón bajo el detector, la curva del tiempo y la espiral de los vectores de fotón puestos uno tras otro.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source through the line of points, with no lens, to the detector, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Dibujado con el detector en %1 y frecuencia %2: los 30 caminos de la fuente por la línea de puntos, sin lente, al detector, sus vectores de fotón bajo el detector, la curva del tiempo y la espiral de los vectores de fotón puestos uno tras otro.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the paths from the source through the screen&apos;s gap of %3 points to the detector, their photon vectors under the detector, the time curve of all 30 points and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Dibujado con el detector en %1 y frecuencia %2: los caminos de la fuente por la rendija de la pantalla, de %3 puntos, al detector, sus vectores de fotón bajo el detector, la curva del tiempo de los 30 puntos y la espiral de los vectores de fotón puestos uno tras otro.</translation>
+    </message>
+    <message>
+        <source>A source in air stands above a water surface, and a detector in the water below it; light is %1 times slower in water.</source>
+        <translation>Una fuente en el aire está sobre una superficie de agua y un detector en el agua debajo; en el agua la luz es %1 veces más lenta.</translation>
+    </message>
+    <message>
+        <source>A source in air stands above a glass surface, and a detector in the glass below it; light is %1 times slower in glass.</source>
+        <translation>Una fuente en el aire está sobre una superficie de vidrio y un detector en el vidrio debajo; en el vidrio la luz es %1 veces más lenta.</translation>
+    </message>
+    <message>
+        <source>A source stands above a line of 30 points with a lens of glass on it, and a detector below it; the lens delays each path so that every path to its focus, straight below the source, takes the same time.</source>
+        <translation>Una fuente está sobre una línea de 30 puntos con una lente de vidrio encima y un detector debajo; la lente retrasa cada camino para que todo camino a su foco, justo bajo la fuente, tarde el mismo tiempo.</translation>
+    </message>
+    <message>
+        <source>A source stands above a line of 30 points with no lens on it, and a detector below it.</source>
+        <translation>Una fuente está sobre una línea de 30 puntos sin lente encima y un detector debajo.</translation>
+    </message>
+    <message>
+        <source>A source stands above a screen, and a detector below it; light passes the screen only through its gap, %1 of the line&apos;s 30 points. Start draws the time of the path via each point, and for each point in the gap the path of light, its photon vector and a link of the spiral of the photon vectors laid head to tail.</source>
+        <translation>Una fuente está sobre una pantalla y un detector debajo; la luz solo pasa la pantalla por su rendija, %1 de los 30 puntos de la línea. Iniciar dibuja el tiempo del camino por cada punto y, para cada punto de la rendija, el camino de la luz, su vector de fotón y un eslabón de la espiral de los vectores de fotón puestos uno tras otro.</translation>
+    </message>
+    <message>
+        <source>Start draws, for each of the line&apos;s 30 points, the path of light via it, its photon vector, its time, and a spiral of the photon vectors laid head to tail.</source>
+        <translation>Iniciar dibuja, para cada uno de los 30 puntos de la línea, el camino de la luz por él, su vector de fotón, su tiempo y una espiral de los vectores de fotón puestos uno tras otro.</translation>
+    </message>
+    <message>
+        <source>Drawing with the detector at %1 and frequency %2: the path via point %3 of 30, its photon vector, its time and the next link of the spiral.</source>
+        <translation>Dibujando con el detector en %1 y frecuencia %2: el camino por el punto %3 de 30, su vector de fotón, su tiempo y el siguiente eslabón de la espiral.</translation>
+    </message>
+    <message>
+        <source>Drawing with the detector at %1 and frequency %2 stopped after point %3 of 30: a setting is not a number.</source>
+        <translation>El dibujo con el detector en %1 y frecuencia %2 se detuvo tras el punto %3 de 30: un ajuste no es un número.</translation>
+    </message>
+    <message>
+        <source>Drawing with the detector at %1 and frequency %2 was stopped after point %3 of 30.</source>
+        <translation>El dibujo con el detector en %1 y frecuencia %2 se detuvo tras el punto %3 de 30.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2.</source>
+        <translation>Dibujado con el detector en %1 y frecuencia %2.</translation>
+    </message>
+    <message>
+        <source>Start will draw the scene “%1” with a gap of %2 points, the detector at %3 and frequency %4.</source>
+        <translation>Iniciar dibujará la escena «%1» con una rendija de %2 puntos, el detector en %3 y frecuencia %4.</translation>
+    </message>
+    <message>
+        <source>Start will draw the scene “%1” with the detector at %2 and frequency %3.</source>
+        <translation>Iniciar dibujará la escena «%1» con el detector en %2 y frecuencia %3.</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,46 @@
         <source>Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture.</source>
         <translation>Luminosité selon la distance, de %1 à gauche à %2 à droite, comme la paire se tient dans l&apos;image.</translation>
     </message>
+    <message>
+        <source>The grey curve, light into glass, is brightest with the detector at %1, %2.</source>
+        <translation>La courbe grise, la lumière dans le verre, est la plus claire avec le détecteur à %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, light into water, is brightest with the detector at %1, %2.</source>
+        <translation>La courbe grise, la lumière dans l’eau, est la plus claire avec le détecteur à %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, the same line without the lens, is brightest with the detector at %1, %2.</source>
+        <translation>La courbe grise, la même ligne sans la lentille, est la plus claire avec le détecteur à %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, the same line with the lens, is brightest with the detector at %1, %2.</source>
+        <translation>La courbe grise, la même ligne avec la lentille, est la plus claire avec le détecteur à %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, the line with no screen, is brightest with the detector at %1, %2.</source>
+        <translation>La courbe grise, la ligne sans écran, est la plus claire avec le détecteur à %1, %2.</translation>
+    </message>
+    <message>
+        <source>The detector stands on the straight line below the source; moved off it, the graph tells how much of the light on that line reaches it.</source>
+        <translation>Le détecteur est sur la droite sous la source ; déplacé hors d’elle, le graphique dit quelle part de la lumière de cette droite lui parvient.</translation>
+    </message>
+    <message>
+        <source>At the detector&apos;s place, %1 pixels off the straight line below the source, a gap of %2 points sends %3 times the light it sends on that line; with no screen %4 times, and with the narrowest gap, %5 points, %6 times.</source>
+        <translation>À la place du détecteur, à %1 pixels de la droite sous la source, une fente de %2 points envoie %3 fois la lumière qu’elle envoie sur cette droite ; sans écran %4 fois, et avec la fente la plus étroite, %5 points, %6 fois.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 no light reaches the detector at any place.</source>
+        <translation>À la fréquence %1, aucune lumière n’atteint le détecteur à aucun endroit.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 the light is brightest with the detector at %2, %3 of all thirty paths in step; at the detector&apos;s place, %4, it is %5.</source>
+        <translation>À la fréquence %1, la lumière est la plus claire avec le détecteur à %2, %3 des trente chemins en phase ; à la place du détecteur, %4, elle vaut %5.</translation>
+    </message>
+    <message>
+        <source>Brightness against the detector&apos;s place, %1 at the left to %2 at the right, as the detector stands in the picture.</source>
+        <translation>Luminosité selon la place du détecteur, de %1 à gauche à %2 à droite, comme le détecteur se tient dans l’image.</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>
@@ -218,6 +258,18 @@ avec --measure legs)</translation>
         <translation>la langue à la place de celle du bureau :
 %1 ; toute autre affiche l’anglais</translation>
     </message>
+    <message>
+        <source>start the explore panel in this scene:
+%1</source>
+        <translation>ouvrir le panneau d’exploration sur cette scène :
+%1</translation>
+    </message>
+    <message>
+        <source>the width of the screen&apos;s gap:
+%1</source>
+        <translation>la largeur de la fente de l’écran :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExplorePanel</name>
@@ -371,6 +423,74 @@ avec --measure legs)</translation>
     <message>
         <source>Move the pair to the middle</source>
         <translation>Placer la paire au milieu</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step, %2 times that without the lens here</source>
+        <translation>%1 de la lumière des trente chemins en phase, %2 fois celle sans la lentille ici</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step; without the lens here none arrives</source>
+        <translation>%1 de la lumière des trente chemins en phase ; sans la lentille, rien n’arrive ici</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as without the lens here</source>
+        <translation>%1 fois plus probable que sans la lentille ici</translation>
+    </message>
+    <message>
+        <source>without the lens here no light arrives</source>
+        <translation>sans la lentille, aucune lumière n’arrive ici</translation>
+    </message>
+    <message>
+        <source>The second figure is against the same line without the lens, with the detector at the same place.</source>
+        <translation>Le second chiffre est rapporté à la même ligne sans la lentille, avec le détecteur au même endroit.</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step, %2 times that with the lens here</source>
+        <translation>%1 de la lumière des trente chemins en phase, %2 fois celle avec la lentille ici</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step; with the lens here none arrives</source>
+        <translation>%1 de la lumière des trente chemins en phase ; avec la lentille, rien n’arrive ici</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as with the lens here</source>
+        <translation>%1 fois plus probable qu’avec la lentille ici</translation>
+    </message>
+    <message>
+        <source>with the lens here no light arrives</source>
+        <translation>avec la lentille, aucune lumière n’arrive ici</translation>
+    </message>
+    <message>
+        <source>The second figure is against the same line with the lens, with the detector at the same place.</source>
+        <translation>Le second chiffre est rapporté à la même ligne avec la lentille, avec le détecteur au même endroit.</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step, %2 times that with no screen here</source>
+        <translation>%1 de la lumière des trente chemins en phase, %2 fois celle sans écran ici</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step; with no screen here none arrives</source>
+        <translation>%1 de la lumière des trente chemins en phase ; sans écran, rien n’arrive ici</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as with no screen here</source>
+        <translation>%1 fois plus probable que sans écran ici</translation>
+    </message>
+    <message>
+        <source>with no screen here no light arrives</source>
+        <translation>sans écran, aucune lumière n’arrive ici</translation>
+    </message>
+    <message>
+        <source>The second figure is against the line with no screen, with the detector at the same place.</source>
+        <translation>Le second chiffre est rapporté à la ligne sans écran, avec le détecteur au même endroit.</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step</source>
+        <translation>%1 de la lumière des trente chemins en phase</translation>
+    </message>
+    <message>
+        <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against all thirty paths in step, the most they can send; the bar is full there.</source>
+        <translation>La probabilité que la lumière atteigne le détecteur, le carré de la longueur du vecteur somme, rapportée aux trente chemins en phase, le plus qu’ils puissent envoyer ; la barre est pleine à ce niveau.</translation>
     </message>
 </context>
 <context>
@@ -934,6 +1054,14 @@ avec --measure legs)</translation>
         <source>the third around least time scraped off</source>
         <translation>le tiers autour du moindre temps gratté</translation>
     </message>
+    <message>
+        <source>the scene “%1” chosen</source>
+        <translation>la scène « %1 » choisie</translation>
+    </message>
+    <message>
+        <source>the screen&apos;s gap set to %1 points</source>
+        <translation>la fente de l’écran réglée à %1 points</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -944,6 +1072,81 @@ avec --measure legs)</translation>
     <message>
         <source>The picture could not be saved as %1: Quorvel saves pictures as .png, .svg or .jpg files.</source>
         <translation>L’image n’a pas pu être enregistrée sous %1 : Quorvel enregistre les images en fichiers .png, .svg ou .jpg.</translation>
+    </message>
+</context>
+<context>
+    <name>SceneWords</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Miroir</translation>
+    </message>
+    <message>
+        <source>Into water</source>
+        <translation>Dans l’eau</translation>
+    </message>
+    <message>
+        <source>Into glass</source>
+        <translation>Dans le verre</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Lentille</translation>
+    </message>
+    <message>
+        <source>Same pair, no lens</source>
+        <translation>La même paire, sans lentille</translation>
+    </message>
+    <message>
+        <source>Narrow gap</source>
+        <translation>Fente étroite</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Scène</translation>
+    </message>
+    <message>
+        <source>Gap in points</source>
+        <translation>Fente en points</translation>
+    </message>
+    <message>
+        <source>Detector&apos;s place</source>
+        <translation>Place du détecteur</translation>
+    </message>
+    <message>
+        <source>Detector&apos;s place from the middle (250 is left)</source>
+        <translation>Place du détecteur depuis le milieu (250 est à gauche)</translation>
+    </message>
+    <message>
+        <source>grey: into glass</source>
+        <translation>gris : dans le verre</translation>
+    </message>
+    <message>
+        <source>grey: into water</source>
+        <translation>gris : dans l’eau</translation>
+    </message>
+    <message>
+        <source>grey: no lens</source>
+        <translation>gris : sans lentille</translation>
+    </message>
+    <message>
+        <source>grey: with the lens</source>
+        <translation>gris : avec la lentille</translation>
+    </message>
+    <message>
+        <source>grey: no screen</source>
+        <translation>gris : sans écran</translation>
+    </message>
+    <message>
+        <source>Scene “%1”: the distance moves the detector alone.</source>
+        <translation>Scène « %1 » : la distance ne déplace que le détecteur.</translation>
+    </message>
+    <message>
+        <source>Scene “%1”: the distance moves the source and the detector together.</source>
+        <translation>Scène « %1 » : la distance déplace ensemble la source et le détecteur.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 is beyond what 30 paths through the line show truly, so the mirror is shown again.</source>
+        <translation>La fréquence %1 dépasse ce que 30 chemins à travers la ligne montrent fidèlement : le miroir est donc affiché de nouveau.</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1204,193 @@ avec --measure legs)</translation>
     <message>
         <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs</source>
         <translation>1 ou 2, ou pour le panneau d&apos;exploration un nombre de %1 à %2 en dixièmes, comme 1.5, et jusqu&apos;à %3 avec measure=legs</translation>
+    </message>
+    <message>
+        <source>; beyond the mirror to %1 for water, %2 for glass and %3 for the other scenes</source>
+        <translation> ; hors du miroir jusqu’à %1 pour l’eau, %2 pour le verre et %3 pour les autres scènes</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>l’un de %1</translation>
+    </message>
+    <message>
+        <source>an even number from %1 to %2, for the gap scene</source>
+        <translation>un nombre pair de %1 à %2, pour la scène de la fente</translation>
+    </message>
+</context>
+<context>
+    <name>ThroughLineWords</name>
+    <message>
+        <source>The path marked, via point %1 of 30, is the drawn path of least time.</source>
+        <translation>Le chemin marqué, par le point %1 sur 30, est le chemin tracé de moindre temps.</translation>
+    </message>
+    <message>
+        <source>The paths via points %1 and %2 of 30 take the same time, the least of the drawn paths, and the mark stands between them.</source>
+        <translation>Les chemins par les points %1 et %2 sur 30 prennent le même temps, le moindre des chemins tracés, et la marque se trouve entre eux.</translation>
+    </message>
+    <message>
+        <source>The path of least time crosses the line at its middle.</source>
+        <translation>Le chemin de moindre temps traverse la ligne en son milieu.</translation>
+    </message>
+    <message>
+        <source>The path of least time crosses the line %1 pixels left of its middle.</source>
+        <translation>Le chemin de moindre temps traverse la ligne %1 pixels à gauche de son milieu.</translation>
+    </message>
+    <message>
+        <source>The path of least time crosses the line %1 pixels right of its middle.</source>
+        <translation>Le chemin de moindre temps traverse la ligne %1 pixels à droite de son milieu.</translation>
+    </message>
+    <message>
+        <source>It goes straight down through the surface below the source, so it does not bend.</source>
+        <translation>Il descend tout droit à travers la surface sous la source, il ne se brise donc pas.</translation>
+    </message>
+    <message>
+        <source>The sines of its angles to the upright are %1 above the surface and %2 below it, the one %3 times the other, as light is %4 times slower in water: it bends there.</source>
+        <translation>Les sinus de ses angles avec la verticale valent %1 au-dessus de la surface et %2 en dessous, l’un %3 fois l’autre, comme la lumière est %4 fois plus lente dans l’eau : il s’y brise.</translation>
+    </message>
+    <message>
+        <source>The sines of its angles to the upright are %1 above the surface and %2 below it, the one %3 times the other, as light is %4 times slower in glass: it bends there.</source>
+        <translation>Les sinus de ses angles avec la verticale valent %1 au-dessus de la surface et %2 en dessous, l’un %3 fois l’autre, comme la lumière est %4 fois plus lente dans le verre : il s’y brise.</translation>
+    </message>
+    <message>
+        <source>The mark stands between the paths via points %1 and %2 of 30, as near as each other to where the path of least time crosses.</source>
+        <translation>La marque se trouve entre les chemins par les points %1 et %2 sur 30, aussi proches l&apos;un que l&apos;autre de l&apos;endroit où passe le chemin de moindre temps.</translation>
+    </message>
+    <message>
+        <source>The path marked, via point %1 of 30, is the drawn path nearest to where the path of least time crosses, %2 pixels from it.</source>
+        <translation>Le chemin marqué, par le point %1 sur 30, est le chemin tracé le plus proche de l&apos;endroit où passe le chemin de moindre temps, à %2 pixels de lui.</translation>
+    </message>
+    <message>
+        <source>That crossing lies within the gap.</source>
+        <translation>Ce point de passage se trouve dans la fente.</translation>
+    </message>
+    <message>
+        <source>That crossing lies on the screen, so the path of least time does not get through.</source>
+        <translation>Ce point de passage se trouve sur l’écran, le chemin de moindre temps ne passe donc pas.</translation>
+    </message>
+    <message>
+        <source>With the detector at the focus every path takes the same time, as the lens delays each path by what it falls short of the longest: every photon vector points the same way, so the sum is as long as thirty photon vectors can make it, and the path marked is no quicker than the rest.</source>
+        <translation>Avec le détecteur au foyer, chaque chemin prend le même temps, car la lentille retarde chaque chemin de ce qui lui manque pour égaler le plus long : chaque vecteur photon pointe dans la même direction, la somme est donc aussi longue que trente vecteurs photons peuvent la faire, et le chemin marqué n’est pas plus rapide que les autres.</translation>
+    </message>
+    <message>
+        <source>With the detector %1 pixels left of the focus the times no longer tie: each path is quicker than its neighbour to the right, so the path of least time is at the line&apos;s left end, via point 1 of 30, where the mark stands.</source>
+        <translation>Avec le détecteur à %1 pixels à gauche du foyer, les temps ne sont plus égaux : chaque chemin est plus rapide que son voisin de droite, le chemin de moindre temps est donc à l’extrémité gauche de la ligne, par le point 1 sur 30, où se trouve la marque.</translation>
+    </message>
+    <message>
+        <source>With the detector %1 pixels right of the focus the times no longer tie: each path is quicker than its neighbour to the left, so the path of least time is at the line&apos;s right end, via point 30 of 30, where the mark stands.</source>
+        <translation>Avec le détecteur à %1 pixels à droite du foyer, les temps ne sont plus égaux : chaque chemin est plus rapide que son voisin de gauche, le chemin de moindre temps est donc à l’extrémité droite de la ligne, par le point 30 sur 30, où se trouve la marque.</translation>
+    </message>
+    <message>
+        <source>The lens is drawn %1 pixels thick at its thickest; glass that slows light %2 times would have to be %3 pixels thick there, %4 times as thick, to delay the paths as much.</source>
+        <translation>La lentille est tracée épaisse de %1 pixels en son point le plus épais ; un verre qui ralentit la lumière %2 fois devrait y faire %3 pixels, %4 fois plus, pour retarder autant les chemins.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as without the lens at this place.</source>
+        <translation>La lumière atteint le détecteur avec une probabilité %1 fois celle sans la lentille à cet endroit.</translation>
+    </message>
+    <message>
+        <source>Without the lens no light reaches the detector at this place.</source>
+        <translation>Sans la lentille, aucune lumière n’atteint le détecteur à cet endroit.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as with the lens at this place.</source>
+        <translation>La lumière atteint le détecteur avec une probabilité %1 fois celle avec la lentille à cet endroit.</translation>
+    </message>
+    <message>
+        <source>With the lens no light reaches the detector at this place.</source>
+        <translation>Avec la lentille, aucune lumière n’atteint le détecteur à cet endroit.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as with no screen at this place.</source>
+        <translation>La lumière atteint le détecteur avec une probabilité %1 fois celle sans écran à cet endroit.</translation>
+    </message>
+    <message>
+        <source>With no screen no light reaches the detector at this place.</source>
+        <translation>Sans écran, aucune lumière n’atteint le détecteur à cet endroit.</translation>
+    </message>
+    <message>
+        <source>%1 of the 30 paths pass through the gap; the screen stops the rest.</source>
+        <translation>%1 des 30 chemins passent par la fente ; l’écran arrête les autres.</translation>
+    </message>
+    <message>
+        <source>The detector stands on the straight line below the source.</source>
+        <translation>Le détecteur est sur la droite sous la source.</translation>
+    </message>
+    <message>
+        <source>Here, %1 pixels off the straight line below the source, the detector gets %2 times the light it gets on that line through this gap; with no screen, %3 times.</source>
+        <translation>Ici, à %1 pixels de la droite sous la source, le détecteur reçoit par cette fente %2 fois la lumière qu’il reçoit sur cette droite ; sans écran, %3 fois.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of all thirty paths in step.</source>
+        <translation>Le vecteur somme mesure %1 vecteurs photons, le détecteur reçoit donc %2 de la lumière des trente chemins en phase.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source in air through the water&apos;s surface to the detector in the water, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Tracé avec le détecteur à %1 et la fréquence %2 : les 30 chemins de la source dans l’air au détecteur dans l’eau à travers la surface de l’eau, leurs vecteurs photons sous le détecteur, la courbe du temps et la spirale des vecteurs photons mis bout à bout.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source in air through the glass&apos;s surface to the detector in the glass, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Tracé avec le détecteur à %1 et la fréquence %2 : les 30 chemins de la source dans l’air au détecteur dans le verre à travers la surface du verre, leurs vecteurs photons sous le détecteur, la courbe du temps et la spirale des vecteurs photons mis bout à bout.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source through the lens to the detector, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Tracé avec le détecteur à %1 et la fréquence %2 : les 30 chemins de la source au détecteur à travers la lentille, leurs vecteurs photons sous le détecteur, la courbe du temps et la spirale des vecteurs photons mis bout à bout.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source through the line of points, with no lens, to the detector, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Tracé avec le détecteur à %1 et la fréquence %2 : les 30 chemins de la source au détecteur à travers la ligne de points, sans lentille, leurs vecteurs photons sous le détecteur, la courbe du temps et la spirale des vecteurs photons mis bout à bout.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the paths from the source through the screen&apos;s gap of %3 points to the detector, their photon vectors under the detector, the time curve of all 30 points and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Tracé avec le détecteur à %1 et la fréquence %2 : les chemins de la source au détecteur par la fente de l’écran, de %3 points, leurs vecteurs photons sous le détecteur, la courbe du temps des 30 points et la spirale des vecteurs photons mis bout à bout.</translation>
+    </message>
+    <message>
+        <source>A source in air stands above a water surface, and a detector in the water below it; light is %1 times slower in water.</source>
+        <translation>Une source dans l’air se tient au-dessus d’une surface d’eau, et un détecteur dans l’eau en dessous ; dans l’eau, la lumière est %1 fois plus lente.</translation>
+    </message>
+    <message>
+        <source>A source in air stands above a glass surface, and a detector in the glass below it; light is %1 times slower in glass.</source>
+        <translation>Une source dans l’air se tient au-dessus d’une surface de verre, et un détecteur dans le verre en dessous ; dans le verre, la lumière est %1 fois plus lente.</translation>
+    </message>
+    <message>
+        <source>A source stands above a line of 30 points with a lens of glass on it, and a detector below it; the lens delays each path so that every path to its focus, straight below the source, takes the same time.</source>
+        <translation>Une source se tient au-dessus d’une ligne de 30 points portant une lentille de verre, et un détecteur en dessous ; la lentille retarde chaque chemin pour que tout chemin vers son foyer, juste sous la source, prenne le même temps.</translation>
+    </message>
+    <message>
+        <source>A source stands above a line of 30 points with no lens on it, and a detector below it.</source>
+        <translation>Une source se tient au-dessus d’une ligne de 30 points sans lentille, et un détecteur en dessous.</translation>
+    </message>
+    <message>
+        <source>A source stands above a screen, and a detector below it; light passes the screen only through its gap, %1 of the line&apos;s 30 points. Start draws the time of the path via each point, and for each point in the gap the path of light, its photon vector and a link of the spiral of the photon vectors laid head to tail.</source>
+        <translation>Une source se tient au-dessus d’un écran, et un détecteur en dessous ; la lumière ne passe l’écran que par sa fente, %1 des 30 points de la ligne. Démarrer trace le temps du chemin par chaque point et, pour chaque point de la fente, le chemin de la lumière, son vecteur photon et un maillon de la spirale des vecteurs photons mis bout à bout.</translation>
+    </message>
+    <message>
+        <source>Start draws, for each of the line&apos;s 30 points, the path of light via it, its photon vector, its time, and a spiral of the photon vectors laid head to tail.</source>
+        <translation>Démarrer trace, pour chacun des 30 points de la ligne, le chemin de la lumière par ce point, son vecteur photon, son temps, et une spirale des vecteurs photons mis bout à bout.</translation>
+    </message>
+    <message>
+        <source>Drawing with the detector at %1 and frequency %2: the path via point %3 of 30, its photon vector, its time and the next link of the spiral.</source>
+        <translation>Tracé en cours avec le détecteur à %1 et la fréquence %2 : le chemin par le point %3 sur 30, son vecteur photon, son temps et le maillon suivant de la spirale.</translation>
+    </message>
+    <message>
+        <source>Drawing with the detector at %1 and frequency %2 stopped after point %3 of 30: a setting is not a number.</source>
+        <translation>Le tracé avec le détecteur à %1 et la fréquence %2 s’est arrêté après le point %3 sur 30 : un réglage n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Drawing with the detector at %1 and frequency %2 was stopped after point %3 of 30.</source>
+        <translation>Le tracé avec le détecteur à %1 et la fréquence %2 a été arrêté après le point %3 sur 30.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2.</source>
+        <translation>Tracé avec le détecteur à %1 et la fréquence %2.</translation>
+    </message>
+    <message>
+        <source>Start will draw the scene “%1” with a gap of %2 points, the detector at %3 and frequency %4.</source>
+        <translation>Démarrer tracera la scène « %1 » avec une fente de %2 points, le détecteur à %3 et la fréquence %4.</translation>
+    </message>
+    <message>
+        <source>Start will draw the scene “%1” with the detector at %2 and frequency %3.</source>
+        <translation>Démarrer tracera la scène « %1 » avec le détecteur à %2 et la fréquence %3.</translation>
     </message>
 </context>
 <context>

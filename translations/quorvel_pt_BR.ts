@@ -34,6 +34,46 @@
         <source>Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture.</source>
         <translation>Brilho pela distância, de %1 à esquerda a %2 à direita, como o par está na imagem.</translation>
     </message>
+    <message>
+        <source>The grey curve, light into glass, is brightest with the detector at %1, %2.</source>
+        <translation>A curva cinza, a luz para o vidro, é mais clara com o detector em %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, light into water, is brightest with the detector at %1, %2.</source>
+        <translation>A curva cinza, a luz para a água, é mais clara com o detector em %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, the same line without the lens, is brightest with the detector at %1, %2.</source>
+        <translation>A curva cinza, a mesma linha sem a lente, é mais clara com o detector em %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, the same line with the lens, is brightest with the detector at %1, %2.</source>
+        <translation>A curva cinza, a mesma linha com a lente, é mais clara com o detector em %1, %2.</translation>
+    </message>
+    <message>
+        <source>The grey curve, the line with no screen, is brightest with the detector at %1, %2.</source>
+        <translation>A curva cinza, a linha sem anteparo, é mais clara com o detector em %1, %2.</translation>
+    </message>
+    <message>
+        <source>The detector stands on the straight line below the source; moved off it, the graph tells how much of the light on that line reaches it.</source>
+        <translation>O detector está na reta abaixo da fonte; movido para fora dela, o gráfico diz quanto da luz dessa reta chega a ele.</translation>
+    </message>
+    <message>
+        <source>At the detector&apos;s place, %1 pixels off the straight line below the source, a gap of %2 points sends %3 times the light it sends on that line; with no screen %4 times, and with the narrowest gap, %5 points, %6 times.</source>
+        <translation>No lugar do detector, a %1 pixels da reta abaixo da fonte, uma fenda de %2 pontos envia %3 vezes a luz que envia sobre essa reta; sem anteparo %4 vezes, e com a fenda mais estreita, %5 pontos, %6 vezes.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 no light reaches the detector at any place.</source>
+        <translation>Com a frequência %1 nenhuma luz chega ao detector em lugar algum.</translation>
+    </message>
+    <message>
+        <source>At frequency %1 the light is brightest with the detector at %2, %3 of all thirty paths in step; at the detector&apos;s place, %4, it is %5.</source>
+        <translation>Com a frequência %1 a luz é mais clara com o detector em %2, %3 dos trinta caminhos em fase; no lugar do detector, %4, ela é %5.</translation>
+    </message>
+    <message>
+        <source>Brightness against the detector&apos;s place, %1 at the left to %2 at the right, as the detector stands in the picture.</source>
+        <translation>Brilho conforme o lugar do detector, de %1 à esquerda a %2 à direita, como o detector está na imagem.</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>
@@ -218,6 +258,18 @@ com --measure legs)</translation>
         <translation>o idioma em vez do da área de trabalho:
 %1; qualquer outro mostra inglês</translation>
     </message>
+    <message>
+        <source>start the explore panel in this scene:
+%1</source>
+        <translation>começar o painel de exploração nesta cena:
+%1</translation>
+    </message>
+    <message>
+        <source>the width of the screen&apos;s gap:
+%1</source>
+        <translation>a largura da fenda do anteparo:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExplorePanel</name>
@@ -371,6 +423,74 @@ com --measure legs)</translation>
     <message>
         <source>Move the pair to the middle</source>
         <translation>Levar o par ao meio</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step, %2 times that without the lens here</source>
+        <translation>%1 da luz dos trinta caminhos em fase, %2 vezes a que chega sem a lente aqui</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step; without the lens here none arrives</source>
+        <translation>%1 da luz dos trinta caminhos em fase; sem a lente nada chega aqui</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as without the lens here</source>
+        <translation>%1 vezes mais provável que sem a lente aqui</translation>
+    </message>
+    <message>
+        <source>without the lens here no light arrives</source>
+        <translation>sem a lente nenhuma luz chega aqui</translation>
+    </message>
+    <message>
+        <source>The second figure is against the same line without the lens, with the detector at the same place.</source>
+        <translation>O segundo número é diante da mesma linha sem a lente, com o detector no mesmo lugar.</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step, %2 times that with the lens here</source>
+        <translation>%1 da luz dos trinta caminhos em fase, %2 vezes a que chega com a lente aqui</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step; with the lens here none arrives</source>
+        <translation>%1 da luz dos trinta caminhos em fase; com a lente nada chega aqui</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as with the lens here</source>
+        <translation>%1 vezes mais provável que com a lente aqui</translation>
+    </message>
+    <message>
+        <source>with the lens here no light arrives</source>
+        <translation>com a lente nenhuma luz chega aqui</translation>
+    </message>
+    <message>
+        <source>The second figure is against the same line with the lens, with the detector at the same place.</source>
+        <translation>O segundo número é diante da mesma linha com a lente, com o detector no mesmo lugar.</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step, %2 times that with no screen here</source>
+        <translation>%1 da luz dos trinta caminhos em fase, %2 vezes a que chega sem anteparo aqui</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step; with no screen here none arrives</source>
+        <translation>%1 da luz dos trinta caminhos em fase; sem anteparo nada chega aqui</translation>
+    </message>
+    <message>
+        <source>%1 times as likely as with no screen here</source>
+        <translation>%1 vezes mais provável que sem anteparo aqui</translation>
+    </message>
+    <message>
+        <source>with no screen here no light arrives</source>
+        <translation>sem anteparo nenhuma luz chega aqui</translation>
+    </message>
+    <message>
+        <source>The second figure is against the line with no screen, with the detector at the same place.</source>
+        <translation>O segundo número é diante da linha sem anteparo, com o detector no mesmo lugar.</translation>
+    </message>
+    <message>
+        <source>%1 of the light of all thirty paths in step</source>
+        <translation>%1 da luz dos trinta caminhos em fase</translation>
+    </message>
+    <message>
+        <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against all thirty paths in step, the most they can send; the bar is full there.</source>
+        <translation>Quão provável é que a luz chegue ao detector, o quadrado do comprimento do vetor soma, diante dos trinta caminhos em fase, o máximo que podem enviar; ali a barra está cheia.</translation>
     </message>
 </context>
 <context>
@@ -934,6 +1054,14 @@ com --measure legs)</translation>
         <source>the third around least time scraped off</source>
         <translation>o terço em volta do menor tempo raspado</translation>
     </message>
+    <message>
+        <source>the scene “%1” chosen</source>
+        <translation>a cena “%1” escolhida</translation>
+    </message>
+    <message>
+        <source>the screen&apos;s gap set to %1 points</source>
+        <translation>a fenda do anteparo ajustada para %1 pontos</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
@@ -944,6 +1072,81 @@ com --measure legs)</translation>
     <message>
         <source>The picture could not be saved as %1: Quorvel saves pictures as .png, .svg or .jpg files.</source>
         <translation>Não foi possível salvar a imagem como %1: o Quorvel salva imagens como arquivos .png, .svg ou .jpg.</translation>
+    </message>
+</context>
+<context>
+    <name>SceneWords</name>
+    <message>
+        <source>Mirror</source>
+        <translation>Espelho</translation>
+    </message>
+    <message>
+        <source>Into water</source>
+        <translation>Para a água</translation>
+    </message>
+    <message>
+        <source>Into glass</source>
+        <translation>Para o vidro</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Lente</translation>
+    </message>
+    <message>
+        <source>Same pair, no lens</source>
+        <translation>O mesmo par, sem lente</translation>
+    </message>
+    <message>
+        <source>Narrow gap</source>
+        <translation>Fenda estreita</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Cena</translation>
+    </message>
+    <message>
+        <source>Gap in points</source>
+        <translation>Fenda em pontos</translation>
+    </message>
+    <message>
+        <source>Detector&apos;s place</source>
+        <translation>Lugar do detector</translation>
+    </message>
+    <message>
+        <source>Detector&apos;s place from the middle (250 is left)</source>
+        <translation>Lugar do detector a partir do meio (250 é à esquerda)</translation>
+    </message>
+    <message>
+        <source>grey: into glass</source>
+        <translation>cinza: para o vidro</translation>
+    </message>
+    <message>
+        <source>grey: into water</source>
+        <translation>cinza: para a água</translation>
+    </message>
+    <message>
+        <source>grey: no lens</source>
+        <translation>cinza: sem lente</translation>
+    </message>
+    <message>
+        <source>grey: with the lens</source>
+        <translation>cinza: com a lente</translation>
+    </message>
+    <message>
+        <source>grey: no screen</source>
+        <translation>cinza: sem anteparo</translation>
+    </message>
+    <message>
+        <source>Scene “%1”: the distance moves the detector alone.</source>
+        <translation>Cena “%1”: a distância move só o detector.</translation>
+    </message>
+    <message>
+        <source>Scene “%1”: the distance moves the source and the detector together.</source>
+        <translation>Cena “%1”: a distância move juntos a fonte e o detector.</translation>
+    </message>
+    <message>
+        <source>Frequency %1 is beyond what 30 paths through the line show truly, so the mirror is shown again.</source>
+        <translation>A frequência %1 vai além do que 30 caminhos pela linha mostram fielmente, então o espelho é mostrado de novo.</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1204,193 @@ com --measure legs)</translation>
     <message>
         <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs</source>
         <translation>1 ou 2, ou para o painel de exploração um número de %1 a %2 em décimos, como 1.5, e até %3 com measure=legs</translation>
+    </message>
+    <message>
+        <source>; beyond the mirror to %1 for water, %2 for glass and %3 for the other scenes</source>
+        <translation>; fora do espelho até %1 para a água, %2 para o vidro e %3 para as outras cenas</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>um de %1</translation>
+    </message>
+    <message>
+        <source>an even number from %1 to %2, for the gap scene</source>
+        <translation>um número par de %1 a %2, para a cena da fenda</translation>
+    </message>
+</context>
+<context>
+    <name>ThroughLineWords</name>
+    <message>
+        <source>The path marked, via point %1 of 30, is the drawn path of least time.</source>
+        <translation>O caminho marcado, pelo ponto %1 de 30, é o caminho desenhado de tempo mínimo.</translation>
+    </message>
+    <message>
+        <source>The paths via points %1 and %2 of 30 take the same time, the least of the drawn paths, and the mark stands between them.</source>
+        <translation>Os caminhos pelos pontos %1 e %2 de 30 levam o mesmo tempo, o mínimo dos caminhos desenhados, e a marca fica entre eles.</translation>
+    </message>
+    <message>
+        <source>The path of least time crosses the line at its middle.</source>
+        <translation>O caminho de tempo mínimo cruza a linha no seu meio.</translation>
+    </message>
+    <message>
+        <source>The path of least time crosses the line %1 pixels left of its middle.</source>
+        <translation>O caminho de tempo mínimo cruza a linha %1 pixels à esquerda do seu meio.</translation>
+    </message>
+    <message>
+        <source>The path of least time crosses the line %1 pixels right of its middle.</source>
+        <translation>O caminho de tempo mínimo cruza a linha %1 pixels à direita do seu meio.</translation>
+    </message>
+    <message>
+        <source>It goes straight down through the surface below the source, so it does not bend.</source>
+        <translation>Ele desce reto pela superfície abaixo da fonte, então não se desvia.</translation>
+    </message>
+    <message>
+        <source>The sines of its angles to the upright are %1 above the surface and %2 below it, the one %3 times the other, as light is %4 times slower in water: it bends there.</source>
+        <translation>Os senos de seus ângulos com a vertical são %1 acima da superfície e %2 abaixo dela, um %3 vezes o outro, como a luz é %4 vezes mais lenta na água: ali ele se desvia.</translation>
+    </message>
+    <message>
+        <source>The sines of its angles to the upright are %1 above the surface and %2 below it, the one %3 times the other, as light is %4 times slower in glass: it bends there.</source>
+        <translation>Os senos de seus ângulos com a vertical são %1 acima da superfície e %2 abaixo dela, um %3 vezes o outro, como a luz é %4 vezes mais lenta no vidro: ali ele se desvia.</translation>
+    </message>
+    <message>
+        <source>The mark stands between the paths via points %1 and %2 of 30, as near as each other to where the path of least time crosses.</source>
+        <translation>A marca fica entre os caminhos pelos pontos %1 e %2 de 30, igualmente próximos de onde o caminho de tempo mínimo cruza.</translation>
+    </message>
+    <message>
+        <source>The path marked, via point %1 of 30, is the drawn path nearest to where the path of least time crosses, %2 pixels from it.</source>
+        <translation>O caminho marcado, pelo ponto %1 de 30, é o caminho desenhado mais próximo de onde o caminho de tempo mínimo cruza, a %2 pixels dele.</translation>
+    </message>
+    <message>
+        <source>That crossing lies within the gap.</source>
+        <translation>Esse cruzamento fica dentro da fenda.</translation>
+    </message>
+    <message>
+        <source>That crossing lies on the screen, so the path of least time does not get through.</source>
+        <translation>Esse cruzamento fica sobre o anteparo, então o caminho de tempo mínimo não passa.</translation>
+    </message>
+    <message>
+        <source>With the detector at the focus every path takes the same time, as the lens delays each path by what it falls short of the longest: every photon vector points the same way, so the sum is as long as thirty photon vectors can make it, and the path marked is no quicker than the rest.</source>
+        <translation>Com o detector no foco cada caminho leva o mesmo tempo, pois a lente atrasa cada caminho no que lhe falta para o mais longo: cada vetor de fóton aponta na mesma direção, então a soma é tão longa quanto trinta vetores de fóton podem fazê-la, e o caminho marcado não é mais rápido que os outros.</translation>
+    </message>
+    <message>
+        <source>With the detector %1 pixels left of the focus the times no longer tie: each path is quicker than its neighbour to the right, so the path of least time is at the line&apos;s left end, via point 1 of 30, where the mark stands.</source>
+        <translation>Com o detector %1 pixels à esquerda do foco os tempos já não coincidem: cada caminho é mais rápido que seu vizinho da direita, então o caminho de tempo mínimo está na ponta esquerda da linha, pelo ponto 1 de 30, onde está a marca.</translation>
+    </message>
+    <message>
+        <source>With the detector %1 pixels right of the focus the times no longer tie: each path is quicker than its neighbour to the left, so the path of least time is at the line&apos;s right end, via point 30 of 30, where the mark stands.</source>
+        <translation>Com o detector %1 pixels à direita do foco os tempos já não coincidem: cada caminho é mais rápido que seu vizinho da esquerda, então o caminho de tempo mínimo está na ponta direita da linha, pelo ponto 30 de 30, onde está a marca.</translation>
+    </message>
+    <message>
+        <source>The lens is drawn %1 pixels thick at its thickest; glass that slows light %2 times would have to be %3 pixels thick there, %4 times as thick, to delay the paths as much.</source>
+        <translation>A lente é desenhada com %1 pixels na parte mais grossa; um vidro que deixa a luz %2 vezes mais lenta teria de ter ali %3 pixels, %4 vezes mais, para atrasar igualmente os caminhos.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as without the lens at this place.</source>
+        <translation>A luz chega ao detector com probabilidade %1 vezes a que tem sem a lente neste lugar.</translation>
+    </message>
+    <message>
+        <source>Without the lens no light reaches the detector at this place.</source>
+        <translation>Sem a lente nenhuma luz chega ao detector neste lugar.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as with the lens at this place.</source>
+        <translation>A luz chega ao detector com probabilidade %1 vezes a que tem com a lente neste lugar.</translation>
+    </message>
+    <message>
+        <source>With the lens no light reaches the detector at this place.</source>
+        <translation>Com a lente nenhuma luz chega ao detector neste lugar.</translation>
+    </message>
+    <message>
+        <source>Light is %1 times as likely to reach the detector as with no screen at this place.</source>
+        <translation>A luz chega ao detector com probabilidade %1 vezes a que tem sem anteparo neste lugar.</translation>
+    </message>
+    <message>
+        <source>With no screen no light reaches the detector at this place.</source>
+        <translation>Sem anteparo nenhuma luz chega ao detector neste lugar.</translation>
+    </message>
+    <message>
+        <source>%1 of the 30 paths pass through the gap; the screen stops the rest.</source>
+        <translation>%1 dos 30 caminhos passam pela fenda; o anteparo detém os demais.</translation>
+    </message>
+    <message>
+        <source>The detector stands on the straight line below the source.</source>
+        <translation>O detector está na reta abaixo da fonte.</translation>
+    </message>
+    <message>
+        <source>Here, %1 pixels off the straight line below the source, the detector gets %2 times the light it gets on that line through this gap; with no screen, %3 times.</source>
+        <translation>Aqui, a %1 pixels da reta abaixo da fonte, o detector recebe por esta fenda %2 vezes a luz que recebe sobre essa reta; sem anteparo, %3 vezes.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of all thirty paths in step.</source>
+        <translation>O vetor soma mede %1 vetores de fóton, então o detector recebe %2 da luz dos trinta caminhos em fase.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source in air through the water&apos;s surface to the detector in the water, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Desenhado com o detector em %1 e frequência %2: os 30 caminhos da fonte no ar pela superfície da água até o detector na água, seus vetores de fóton sob o detector, a curva do tempo e a espiral dos vetores de fóton postos um após o outro.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source in air through the glass&apos;s surface to the detector in the glass, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Desenhado com o detector em %1 e frequência %2: os 30 caminhos da fonte no ar pela superfície do vidro até o detector no vidro, seus vetores de fóton sob o detector, a curva do tempo e a espiral dos vetores de fóton postos um após o outro.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source through the lens to the detector, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Desenhado com o detector em %1 e frequência %2: os 30 caminhos da fonte pela lente até o detector, seus vetores de fóton sob o detector, a curva do tempo e a espiral dos vetores de fóton postos um após o outro.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the 30 paths from the source through the line of points, with no lens, to the detector, their photon vectors under the detector, the time curve and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Desenhado com o detector em %1 e frequência %2: os 30 caminhos da fonte pela linha de pontos, sem lente, até o detector, seus vetores de fóton sob o detector, a curva do tempo e a espiral dos vetores de fóton postos um após o outro.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2: the paths from the source through the screen&apos;s gap of %3 points to the detector, their photon vectors under the detector, the time curve of all 30 points and the spiral of the photon vectors laid head to tail.</source>
+        <translation>Desenhado com o detector em %1 e frequência %2: os caminhos da fonte pela fenda do anteparo, de %3 pontos, até o detector, seus vetores de fóton sob o detector, a curva do tempo dos 30 pontos e a espiral dos vetores de fóton postos um após o outro.</translation>
+    </message>
+    <message>
+        <source>A source in air stands above a water surface, and a detector in the water below it; light is %1 times slower in water.</source>
+        <translation>Uma fonte no ar está sobre uma superfície de água e um detector na água abaixo dela; na água a luz é %1 vezes mais lenta.</translation>
+    </message>
+    <message>
+        <source>A source in air stands above a glass surface, and a detector in the glass below it; light is %1 times slower in glass.</source>
+        <translation>Uma fonte no ar está sobre uma superfície de vidro e um detector no vidro abaixo dela; no vidro a luz é %1 vezes mais lenta.</translation>
+    </message>
+    <message>
+        <source>A source stands above a line of 30 points with a lens of glass on it, and a detector below it; the lens delays each path so that every path to its focus, straight below the source, takes the same time.</source>
+        <translation>Uma fonte está sobre uma linha de 30 pontos com uma lente de vidro em cima e um detector abaixo; a lente atrasa cada caminho para que todo caminho até seu foco, logo abaixo da fonte, leve o mesmo tempo.</translation>
+    </message>
+    <message>
+        <source>A source stands above a line of 30 points with no lens on it, and a detector below it.</source>
+        <translation>Uma fonte está sobre uma linha de 30 pontos sem lente em cima e um detector abaixo.</translation>
+    </message>
+    <message>
+        <source>A source stands above a screen, and a detector below it; light passes the screen only through its gap, %1 of the line&apos;s 30 points. Start draws the time of the path via each point, and for each point in the gap the path of light, its photon vector and a link of the spiral of the photon vectors laid head to tail.</source>
+        <translation>Uma fonte está sobre um anteparo e um detector abaixo; a luz só passa o anteparo pela fenda, %1 dos 30 pontos da linha. Iniciar desenha o tempo do caminho por cada ponto e, para cada ponto da fenda, o caminho da luz, seu vetor de fóton e um elo da espiral dos vetores de fóton postos um após o outro.</translation>
+    </message>
+    <message>
+        <source>Start draws, for each of the line&apos;s 30 points, the path of light via it, its photon vector, its time, and a spiral of the photon vectors laid head to tail.</source>
+        <translation>Iniciar desenha, para cada um dos 30 pontos da linha, o caminho da luz por ele, seu vetor de fóton, seu tempo e uma espiral dos vetores de fóton postos um após o outro.</translation>
+    </message>
+    <message>
+        <source>Drawing with the detector at %1 and frequency %2: the path via point %3 of 30, its photon vector, its time and the next link of the spiral.</source>
+        <translation>Desenhando com o detector em %1 e frequência %2: o caminho pelo ponto %3 de 30, seu vetor de fóton, seu tempo e o próximo elo da espiral.</translation>
+    </message>
+    <message>
+        <source>Drawing with the detector at %1 and frequency %2 stopped after point %3 of 30: a setting is not a number.</source>
+        <translation>O desenho com o detector em %1 e frequência %2 parou após o ponto %3 de 30: um ajuste não é um número.</translation>
+    </message>
+    <message>
+        <source>Drawing with the detector at %1 and frequency %2 was stopped after point %3 of 30.</source>
+        <translation>O desenho com o detector em %1 e frequência %2 foi interrompido após o ponto %3 de 30.</translation>
+    </message>
+    <message>
+        <source>Drawn with the detector at %1 and frequency %2.</source>
+        <translation>Desenhado com o detector em %1 e frequência %2.</translation>
+    </message>
+    <message>
+        <source>Start will draw the scene “%1” with a gap of %2 points, the detector at %3 and frequency %4.</source>
+        <translation>Iniciar desenhará a cena “%1” com uma fenda de %2 pontos, o detector em %3 e frequência %4.</translation>
+    </message>
+    <message>
+        <source>Start will draw the scene “%1” with the detector at %2 and frequency %3.</source>
+        <translation>Iniciar desenhará a cena “%1” com o detector em %2 e frequência %3.</translation>
     </message>
 </context>
 <context>
