@@ -32,14 +32,24 @@ export function key(context, source) {
     return hash.toString(36);
 }
 
+// A catalogue, stored gzipped; a server that says so has had the browser unpack it already.
+async function unpacked(response) {
+    const bytes = await response.arrayBuffer();
+    try {
+        return JSON.parse(await new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'))).text());
+    } catch {
+        return JSON.parse(new TextDecoder().decode(bytes));
+    }
+}
+
 // The language's catalogue of translations by key, put together from the keys all languages share
 // and the language's words in their order; the language's tag goes on the document at once.
 export async function loadLanguage(language) {
     document.documentElement.lang = language.replace('_', '-');
     if (language === 'en') return catalogue;
-    const responses = await Promise.all([fetch('lang/keys.json'), fetch(`lang/${language}.json`)]);
+    const responses = await Promise.all([fetch('lang/keys.json.gz'), fetch(`lang/${language}.json.gz`)]);
     if (responses.every((response) => response.ok)) {
-        const [keys, words] = await Promise.all(responses.map((response) => response.json()));
+        const [keys, words] = await Promise.all(responses.map(unpacked));
         catalogue = Object.fromEntries(keys.map((at, k) => [at, words[k]]).filter(([, word]) => word));
     }
     return catalogue;

@@ -9,7 +9,7 @@ import { readFileSync, readdirSync } from 'node:fs';
 import { browsers, clickOn, pageFolder, pageUnderTest, runsFinished } from './support.js';
 
 // The languages the page was built with, besides English.
-const languages = readdirSync(`${pageFolder}/lang`).filter((file) => file !== 'keys.json').map((file) => file.replace(/\.json$/, ''));
+const languages = readdirSync(`${pageFolder}/lang`).filter((file) => file !== 'keys.json.gz').map((file) => file.replace(/\.json\.gz$/, ''));
 
 // Every finished translation of a language's Qt Linguist file, by context and English.
 function translations(language) {
@@ -51,7 +51,7 @@ for (const browserName of browsers) describe(browserName, () => {
             assert.equal(await page.evaluate(() => document.documentElement.lang), expected, `${query} ${preferred}`);
             assert.deepEqual(warned.length, query === '?lang=xx' ? 1 : 0, `a language the page lacks is warned of: ${warned}`);
             const catalogues = asked.filter((path) => path.includes('/lang/'));
-            assert.deepEqual(catalogues.sort(), expected === 'en' ? [] : [`/lang/${expected.replace('-', '_')}.json`, '/lang/keys.json'].sort());
+            assert.deepEqual(catalogues.sort(), expected === 'en' ? [] : [`/lang/${expected.replace('-', '_')}.json.gz`, '/lang/keys.json.gz'].sort());
             const start = expected === 'en' ? 'Start' : translations(expected.replace('-', '_')).WindowLabels.Start;
             assert.equal(await textOf(page, '#cmdStart'), start);
             await page.close();

@@ -10,7 +10,7 @@ import { extname, join, normalize } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml',
-                '.png': 'image/png', '.json': 'application/json', '.webmanifest': 'application/manifest+json' };
+                '.png': 'image/png', '.json': 'application/json', '.gz': 'application/gzip', '.webmanifest': 'application/manifest+json' };
 
 const webBuild = process.env.QUORVEL_WEB_BUILD ?? new URL('../../build-web/', import.meta.url).pathname;
 export const pageFolder = join(webBuild, 'page');
