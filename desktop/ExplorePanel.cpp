@@ -182,7 +182,7 @@ NumberField* ExplorePanel::numberField(PanelField field, const char* name, const
 {
     const SettingRange& range = field == PanelField::Distance ? exploreDistanceRange : exploreFrequencyRange;
     auto* box = named(new NumberField([this, field, range](const QString& text) -> std::optional<double> {
-        const auto number = typedNumber(field, text.toStdString(), decimalSeparator(), model_.state().explore.measure);
+        const auto number = typedNumber(field, text.toStdString(), decimalSeparator(), model_.state().explore.frequencyCap());
         return number ? std::optional(range.number(*number)) : std::nullopt;
     }), name, accessibleName);
     box->setKeyboardTracking(false);

@@ -53,21 +53,21 @@ std::string shown(std::string_view typed)
 
 }  // namespace
 
-std::optional<int> typedNumber(PanelField field, std::string_view typed, std::string_view decimalSeparator, PathMeasure measure)
+std::optional<int> typedNumber(PanelField field, std::string_view typed, std::string_view decimalSeparator, int frequencyTenthsCap)
 {
     const std::string text = plain(typed, decimalSeparator);
     if (field == PanelField::Distance)
         return within(wholeNumber(text), ExploreState::distanceMinimum, ExploreState::distanceMaximum);
-    return within(writtenTenths(text), ExploreState::frequencyTenthsMinimum, ExploreState::frequencyTenthsCap(measure));
+    return within(writtenTenths(text), ExploreState::frequencyTenthsMinimum, frequencyTenthsCap);
 }
 
-std::string typedNumberRefusal(PanelField field, std::string_view typed, PathMeasure measure)
+std::string typedNumberRefusal(PanelField field, std::string_view typed, int frequencyTenthsCap)
 {
     if (field == PanelField::Distance)
         return fillIn(translate("TypedNumber", "\"%1\" is not taken: the distance is a whole number from %2 to %3."),
                       {shown(typed), std::to_string(ExploreState::distanceMinimum), std::to_string(ExploreState::distanceMaximum)});
     return fillIn(translate("TypedNumber", "\"%1\" is not taken: the frequency is a number from %2 to %3 in tenths, such as %4."),
-                  {shown(typed), tenthsText(ExploreState::frequencyTenthsMinimum), tenthsText(ExploreState::frequencyTenthsCap(measure)), tenthsText(15)});
+                  {shown(typed), tenthsText(ExploreState::frequencyTenthsMinimum), tenthsText(frequencyTenthsCap), tenthsText(std::min(15, frequencyTenthsCap))});
 }
 
 }  // namespace quorvel

@@ -104,9 +104,9 @@ std::string MainFormModel::typeNumber(PanelField field, std::string_view typed, 
     // A field emptied is no number typed: it shows the value in use again, with nothing to say.
     if (trimmed(typed).empty())
         return {};
-    const auto number = typedNumber(field, typed, decimalSeparator, explore.measure);
+    const auto number = typedNumber(field, typed, decimalSeparator, explore.frequencyCap());
     if (!number) {
-        std::string refusal = typedNumberRefusal(field, typed, explore.measure);
+        std::string refusal = typedNumberRefusal(field, typed, explore.frequencyCap());
         // What an earlier change waits to say goes first, so that the refusal is heard last.
         settled();
         announcements_.say(refusal);

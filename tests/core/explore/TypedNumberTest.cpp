@@ -13,7 +13,7 @@ using testing::ModelWindow;
 // tenths, exactly, with the language's separator or a point.
 TEST(TypedNumber, ReadsWhatAPersonTypesAndNothingElse)
 {
-    const auto read = [](PanelField field, const char* text, const char* separator) { return typedNumber(field, text, separator, PathMeasure::RootOfSquares); };
+    const auto read = [](PanelField field, const char* text, const char* separator) { return typedNumber(field, text, separator, 20); };
     for (const char* text : {"12.5", "400", "-351", "1e9", "", "2 50"})
         EXPECT_EQ(read(PanelField::Distance, text, "."), std::nullopt) << text;
     EXPECT_EQ(read(PanelField::Distance, " 250 ", "."), 250);
@@ -23,7 +23,7 @@ TEST(TypedNumber, ReadsWhatAPersonTypesAndNothingElse)
     EXPECT_EQ(read(PanelField::Frequency, " 2 ", "."), 20);
     for (const char* text : {"1,5", "0.4", "2.1", "1.55", "1e9", "250", "\u22121"})
         EXPECT_EQ(read(PanelField::Frequency, text, "."), std::nullopt) << text;
-    EXPECT_EQ(typedNumber(PanelField::Frequency, "1.4", ".", PathMeasure::TwoLegs), std::nullopt) << "beyond what the real lengths show truly";
+    EXPECT_EQ(typedNumber(PanelField::Frequency, "1.4", ".", 13), std::nullopt) << "beyond what the real lengths show truly";
 }
 
 // A refused number leaves the setting in use and says at once what the field takes, its numbers
@@ -48,6 +48,9 @@ TEST(TypedNumber, TheModelTakesANumberTheFieldOffersAndSaysWhyItRefusesAnother)
     EXPECT_EQ(window.view.announcements.size(), 3u) << window.view.announcements.back();
     const ExploreState& explore = window.state().explore;
     EXPECT_EQ(std::tuple(explore.distance, window.state().nPosun, explore.frequencyTenths, explore.secondFrequencyTenths), std::tuple(-120, "-120", 15, 7));
+    window.model.perform(SceneSetting{SceneKind::Glass});
+    EXPECT_EQ(window.model.typeNumber(PanelField::Frequency, "1.2", "."), "\"1.2\" is not taken: the frequency is a number from 0.5 to 1.1 in tenths, such as 1.1.")
+        << "into glass the frequency stops at 1.1";
 }
 
 // A slider dragged sets the distance many times a second; its brightness is said once, when the
