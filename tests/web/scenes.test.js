@@ -37,7 +37,7 @@ for (const browserName of browsers) describe(browserName, () => {
             await page.select('#scene', scene);
             assert.ok(await hasColourNear(page, ...onTheLine, colour), `${scene}: its line at y 250`);
             assert.ok(!await hasColourNear(page, ...onTheMirror, darkGrey), `${scene}: no mirror`);
-            await said(page, new RegExp(`^${scene}\\.`));
+            await said(page, new RegExp(`^Scene \u201c${scene}\u201d: the distance moves the detector alone\\.`));
         }
         await page.select('#scene', 'Mirror');
         assert.ok(await hasColourNear(page, ...onTheMirror, darkGrey), 'the mirror');
