@@ -364,7 +364,7 @@ void ExplorePanel::showState(const ExploreState& explore)
     }
     showValue(secondFrequency_, exploreFrequencyRange.number(explore.secondFrequencyTenths));
     showColour(secondSwatch_, explore.secondFrequencyTenths);
-    const QString number = QString::fromStdString(brightnessNumber(explore.brightness));
+    const QString number = QString::fromStdString(brightnessNumber(explore));
     brightnessNumber_->setText(number);
     // The bar's text, which it does not show, is its value as a screen reader reads it.
     brightnessBar_->setFormat(number);

@@ -434,7 +434,7 @@ s --measure legs)</translation>
     </message>
     <message>
         <source>%1 times as likely as without the lens here</source>
-        <translation>%1krát pravděpodobnější než bez čočky zde</translation>
+        <translation>%1krát tak pravděpodobné jako bez čočky zde</translation>
     </message>
     <message>
         <source>without the lens here no light arrives</source>
@@ -454,7 +454,7 @@ s --measure legs)</translation>
     </message>
     <message>
         <source>%1 times as likely as with the lens here</source>
-        <translation>%1krát pravděpodobnější než s čočkou zde</translation>
+        <translation>%1krát tak pravděpodobné jako s čočkou zde</translation>
     </message>
     <message>
         <source>with the lens here no light arrives</source>
@@ -474,7 +474,7 @@ s --measure legs)</translation>
     </message>
     <message>
         <source>%1 times as likely as with no screen here</source>
-        <translation>%1krát pravděpodobnější než bez stínítka zde</translation>
+        <translation>%1krát tak pravděpodobné jako bez stínítka zde</translation>
     </message>
     <message>
         <source>with no screen here no light arrives</source>
@@ -1027,10 +1027,6 @@ s --measure legs)</translation>
         <translation>Všechny segmenty zrcadla jsou seškrábané.</translation>
     </message>
     <message>
-        <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
-        <translation>Časová křivka je nakreslena v %1 své plné výšky, aby se nedotýkala fotonových vektorů.</translation>
-    </message>
-    <message>
         <source>the whole mirror put back</source>
         <translation>celé zrcadlo obnovené</translation>
     </message>
@@ -1061,6 +1057,10 @@ s --measure legs)</translation>
     <message>
         <source>the screen&apos;s gap set to %1 points</source>
         <translation>štěrbina ve stínítku nastavena na %1 bodů</translation>
+    </message>
+    <message>
+        <source>The time curve is drawn at %1 of its full height, to stay within its axes, under its label.</source>
+        <translation>Časová křivka je nakreslena na %1 své plné výšky, aby zůstala ve svých osách, pod svým popiskem.</translation>
     </message>
 </context>
 <context>

@@ -1027,10 +1027,6 @@ mit --measure legs)</translation>
         <translation>Jedes Segment des Spiegels ist abgekratzt.</translation>
     </message>
     <message>
-        <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
-        <translation>Die Zeitkurve ist auf %1 ihrer vollen Höhe gezeichnet, damit sie die Photonenvektoren nicht berührt.</translation>
-    </message>
-    <message>
         <source>the whole mirror put back</source>
         <translation>der ganze Spiegel wiederhergestellt</translation>
     </message>
@@ -1061,6 +1057,10 @@ mit --measure legs)</translation>
     <message>
         <source>the screen&apos;s gap set to %1 points</source>
         <translation>der Spalt im Schirm auf %1 Punkte gesetzt</translation>
+    </message>
+    <message>
+        <source>The time curve is drawn at %1 of its full height, to stay within its axes, under its label.</source>
+        <translation>Die Zeitkurve ist auf %1 ihrer vollen Höhe gezeichnet, damit sie innerhalb ihrer Achsen unter ihrer Beschriftung bleibt.</translation>
     </message>
 </context>
 <context>

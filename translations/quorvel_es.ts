@@ -434,7 +434,7 @@ con --measure legs)</translation>
     </message>
     <message>
         <source>%1 times as likely as without the lens here</source>
-        <translation>%1 veces más probable que sin la lente aquí</translation>
+        <translation>%1 veces tan probable como sin la lente aquí</translation>
     </message>
     <message>
         <source>without the lens here no light arrives</source>
@@ -454,7 +454,7 @@ con --measure legs)</translation>
     </message>
     <message>
         <source>%1 times as likely as with the lens here</source>
-        <translation>%1 veces más probable que con la lente aquí</translation>
+        <translation>%1 veces tan probable como con la lente aquí</translation>
     </message>
     <message>
         <source>with the lens here no light arrives</source>
@@ -474,7 +474,7 @@ con --measure legs)</translation>
     </message>
     <message>
         <source>%1 times as likely as with no screen here</source>
-        <translation>%1 veces más probable que sin pantalla aquí</translation>
+        <translation>%1 veces tan probable como sin pantalla aquí</translation>
     </message>
     <message>
         <source>with no screen here no light arrives</source>
@@ -1027,10 +1027,6 @@ con --measure legs)</translation>
         <translation>Todos los segmentos del espejo están raspados.</translation>
     </message>
     <message>
-        <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
-        <translation>La curva del tiempo se dibuja a %1 de su altura completa, para que no toque los vectores de fotón.</translation>
-    </message>
-    <message>
         <source>the whole mirror put back</source>
         <translation>el espejo entero restaurado</translation>
     </message>
@@ -1061,6 +1057,10 @@ con --measure legs)</translation>
     <message>
         <source>the screen&apos;s gap set to %1 points</source>
         <translation>la rendija de la pantalla puesta en %1 puntos</translation>
+    </message>
+    <message>
+        <source>The time curve is drawn at %1 of its full height, to stay within its axes, under its label.</source>
+        <translation>La curva del tiempo se dibuja a %1 de su altura completa, para quedar dentro de sus ejes, bajo su rótulo.</translation>
     </message>
 </context>
 <context>

@@ -434,7 +434,7 @@ avec --measure legs)</translation>
     </message>
     <message>
         <source>%1 times as likely as without the lens here</source>
-        <translation>%1 fois plus probable que sans la lentille ici</translation>
+        <translation>%1 fois autant de chances que sans la lentille ici</translation>
     </message>
     <message>
         <source>without the lens here no light arrives</source>
@@ -454,7 +454,7 @@ avec --measure legs)</translation>
     </message>
     <message>
         <source>%1 times as likely as with the lens here</source>
-        <translation>%1 fois plus probable qu’avec la lentille ici</translation>
+        <translation>%1 fois autant de chances qu’avec la lentille ici</translation>
     </message>
     <message>
         <source>with the lens here no light arrives</source>
@@ -474,7 +474,7 @@ avec --measure legs)</translation>
     </message>
     <message>
         <source>%1 times as likely as with no screen here</source>
-        <translation>%1 fois plus probable que sans écran ici</translation>
+        <translation>%1 fois autant de chances que sans écran ici</translation>
     </message>
     <message>
         <source>with no screen here no light arrives</source>
@@ -1027,10 +1027,6 @@ avec --measure legs)</translation>
         <translation>Tous les segments du miroir sont grattés.</translation>
     </message>
     <message>
-        <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
-        <translation>La courbe du temps est dessinée à %1 de sa hauteur réelle, pour ne pas toucher les vecteurs photon.</translation>
-    </message>
-    <message>
         <source>the whole mirror put back</source>
         <translation>le miroir entier remis en place</translation>
     </message>
@@ -1061,6 +1057,10 @@ avec --measure legs)</translation>
     <message>
         <source>the screen&apos;s gap set to %1 points</source>
         <translation>la fente de l’écran réglée à %1 points</translation>
+    </message>
+    <message>
+        <source>The time curve is drawn at %1 of its full height, to stay within its axes, under its label.</source>
+        <translation>La courbe du temps est tracée à %1 de sa hauteur complète, pour rester dans ses axes, sous son étiquette.</translation>
     </message>
 </context>
 <context>

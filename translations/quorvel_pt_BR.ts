@@ -434,7 +434,7 @@ com --measure legs)</translation>
     </message>
     <message>
         <source>%1 times as likely as without the lens here</source>
-        <translation>%1 vezes mais provável que sem a lente aqui</translation>
+        <translation>%1 vezes tão provável quanto sem a lente aqui</translation>
     </message>
     <message>
         <source>without the lens here no light arrives</source>
@@ -454,7 +454,7 @@ com --measure legs)</translation>
     </message>
     <message>
         <source>%1 times as likely as with the lens here</source>
-        <translation>%1 vezes mais provável que com a lente aqui</translation>
+        <translation>%1 vezes tão provável quanto com a lente aqui</translation>
     </message>
     <message>
         <source>with the lens here no light arrives</source>
@@ -474,7 +474,7 @@ com --measure legs)</translation>
     </message>
     <message>
         <source>%1 times as likely as with no screen here</source>
-        <translation>%1 vezes mais provável que sem anteparo aqui</translation>
+        <translation>%1 vezes tão provável quanto sem anteparo aqui</translation>
     </message>
     <message>
         <source>with no screen here no light arrives</source>
@@ -1027,10 +1027,6 @@ com --measure legs)</translation>
         <translation>Todos os segmentos do espelho foram raspados.</translation>
     </message>
     <message>
-        <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
-        <translation>A curva do tempo é desenhada a %1 da sua altura completa, para não tocar os vetores de fóton.</translation>
-    </message>
-    <message>
         <source>the whole mirror put back</source>
         <translation>o espelho inteiro restaurado</translation>
     </message>
@@ -1061,6 +1057,10 @@ com --measure legs)</translation>
     <message>
         <source>the screen&apos;s gap set to %1 points</source>
         <translation>a fenda do anteparo ajustada para %1 pontos</translation>
+    </message>
+    <message>
+        <source>The time curve is drawn at %1 of its full height, to stay within its axes, under its label.</source>
+        <translation>A curva do tempo é desenhada a %1 de sua altura total, para ficar dentro de seus eixos, sob seu rótulo.</translation>
     </message>
 </context>
 <context>

@@ -365,7 +365,7 @@ void PageForm::showExplore(const ExploreState& explore)
     secondShown_.set("checked", explore.secondShown);
     if (secondFrequency_ != focused)
         secondFrequency_.set("value", tenthsText(explore.secondFrequencyTenths));
-    brightnessNumber_.set("textContent", brightnessNumber(explore.brightness));
+    brightnessNumber_.set("textContent", brightnessNumber(explore));
     brightnessBar_.set("max", explore.brightnessTop);
     brightnessBar_.set("value", explore.brightness);
     setAttribute(brightnessBar_, "aria-valuetext", brightnessWords(explore));

@@ -123,7 +123,6 @@ void drawAxes(TextSurface& surface, const Scale& scale, SceneKind kind)
         surface.text(f(plotLeft - 5), y + 4, axisNumber(value), TextAnchor::End, BrightnessGraph::textSize, darkGrey);
     }
     surface.text(f((plotLeft + plotRight) / 2), titleBaseline, graphAxisTitle(kind), TextAnchor::Middle, BrightnessGraph::textSize, darkGrey);
-    surface.text(f(plotRight), f(plotTop + BrightnessGraph::textSize), graphGreyCurve(kind), TextAnchor::End, BrightnessGraph::textSize, wholeGrey);
 }
 
 // The classic window's values, on the whole mirror's curve, where the panel stands at one of its
@@ -285,6 +284,8 @@ void BrightnessGraph::draw(TextSurface& surface, const ExploreState& explore)
     drawCurve(surface, main.current, scale, frequencyColour(explore.frequencyTenths));
     if (explore.scene == SceneKind::Mirror && explore.measure == PathMeasure::RootOfSquares && std::find(classicTenths.begin(), classicTenths.end(), explore.frequencyTenths) != classicTenths.end())
         markClassic(surface, main.whole, scale);
+    // Over the curves, so that none strikes it through.
+    surface.text(f(plotRight), f(plotTop + textSize), graphGreyCurve(explore.scene), TextAnchor::End, textSize, wholeGrey);
     const int pair = std::clamp(explore.distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
     const auto x = f(xOf(pair));
     surface.setPenWidth(1);

@@ -25,6 +25,11 @@ std::string twoDigitsText(double value)
 
 std::string brightnessNumber(double brightness) { return hundredthsText(brightness); }
 
+std::string brightnessNumber(const ExploreState& explore)
+{
+    return passesThrough(explore.scene) ? twoDigitsText(explore.brightness) : brightnessNumber(explore.brightness);
+}
+
 namespace {
 
 // What a through-line scene's figures are against, said each way: the brightness with the second

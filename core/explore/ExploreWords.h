@@ -19,6 +19,9 @@ std::string hundredthsText(double value);
 std::string twoDigitsText(double value);
 // The brightness with two decimals, "0.75".
 std::string brightnessNumber(double brightness);
+// The panel's brightness figure: through a line, where it is mostly well below 1, in two
+// significant digits, so that light arriving never reads "0.00".
+std::string brightnessNumber(const ExploreState& explore);
 // "0.75 of the light of a whole mirror at the middle, 1.00 times that of the whole mirror here":
 // the brightness and the light against the whole mirror at the same place, where it sends any.
 // Through a line the brightness is against all thirty paths in step, in two significant digits,

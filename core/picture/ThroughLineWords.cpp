@@ -243,7 +243,7 @@ std::string sumWords(const Finding& finding)
 
 std::string findingWords(const DrawnPicture& drawn, const Finding& finding)
 {
-    std::string words = fitWords(finding.spiralSize, finding.timeCurveHeight) + ' ' + leastTimeWords(finding) + ' ' + sumWords(finding);
+    std::string words = fitWords(finding.spiralSize, finding.timeCurveHeight, finding.scene.kind) + ' ' + leastTimeWords(finding) + ' ' + sumWords(finding);
     if (drawn.scene == SceneKind::Gap)
         words += ' ' + gapWords(finding, *parseDecimal(drawn.frequency));
     return words;
@@ -280,13 +280,14 @@ std::vector<int> markedPoints(Scene scene)
 
 // Said only where the spiral or the time curve is drawn smaller than its full size, so that the
 // spiral's size is not read as the sum's, nor a flatter curve as shorter paths.
-std::string fitWords(double spiralSize, double timeCurveHeight)
+std::string fitWords(double spiralSize, double timeCurveHeight, SceneKind kind)
 {
     const auto shareWords = [](double share, const char* sentence) {
         return share < 1 ? afterSpace(fillIn(translate("PictureDescription", sentence), {hundredthsText(share)})) : std::string();
     };
     return shareWords(spiralSize, QT_TRANSLATE_NOOP("PictureDescription", "The spiral and the sum vector are drawn at %1 of their full size, to fit in the picture.")) +
-           shareWords(timeCurveHeight, QT_TRANSLATE_NOOP("PictureDescription", "The time curve is drawn at %1 of its full height, to stay clear of the photon vectors."));
+           shareWords(timeCurveHeight, passesThrough(kind) ? QT_TRANSLATE_NOOP("PictureDescription", "The time curve is drawn at %1 of its full height, to stay within its axes, under its label.")
+                                                           : QT_TRANSLATE_NOOP("PictureDescription", "The time curve is drawn at %1 of its full height, to stay clear of the photon vectors."));
 }
 
 // The gap's sentence says what Start draws itself, as only the points in the gap get paths.

@@ -14,7 +14,7 @@ namespace quorvel {
 // paths tie.
 std::vector<int> markedPoints(Scene scene);
 // Where the spiral or the time curve is drawn at less than its full size, the words that say so.
-std::string fitWords(double spiralSize, double timeCurveHeight);
+std::string fitWords(double spiralSize, double timeCurveHeight, SceneKind kind = SceneKind::Mirror);
 
 // Before Start: what the scene is and what Start will draw.
 std::string throughLineIntro(SceneKind kind, int gapPoints);

@@ -1,6 +1,7 @@
 #include "core/start/PathSweep.h"
 
 #include "core/draw/DrawingSurface.h"
+#include "core/layout/WindowLabels.h"
 #include "core/start/Scene.h"
 #include "core/text/SettingNumber.h"
 #include "core/start/SinglePrecision.h"
@@ -132,7 +133,10 @@ TimeCurveDot timeCurveDot(const Scene& scene, int i)
 double fittedTimeCurveHeight(const Scene& scene)
 {
     // The photon vectors reach an arrow's length below their row, and their pen a pixel more.
-    const double highestDot = scene.rowsY + scene.arrowLength + 5 + scene.arrowLength + 1 + timeCurveDotReach;
+    // Through a line the far ends' paths are the longest by far, and the curve keeps within its
+    // axes, under its label, which stands at the axes' top left.
+    const double highestDot = passesThrough(scene.kind) ? scene.rowsY + 50 + windowLabel("labCas").height + timeCurveDotReach
+                                                        : scene.rowsY + scene.arrowLength + 5 + scene.arrowLength + 1 + timeCurveDotReach;
     double longest = 0;
     for (int i = 1; i <= pointBound(scene); i += 2)
         longest = std::max(longest, pathLength(scene, pointXOf(scene, i)));

@@ -172,15 +172,19 @@ Position within(const Scene& scene, Position position)
 
 // A mirror scraped bare has no path of least time and a sum of no length: only the source and
 // the detector are filled again.
-void drawResultMarks(const Scene& scene, DrawingSurface& surface)
+void drawResultMarks(const Scene& scene, DrawingSurface& surface, bool leastTimePathPasses)
 {
     const float bestX = single(scene.bestPointX);
     const float mirrorY = single(scene.mirrorY);
     if (scene.bestFound) {
-        surface.line(bestX, single(scene.bestTimeY), bestX, 100, darkGrey);
+        // Through a line the mark rises from the time curve to the line, where the path crosses,
+        // clear of the spiral above it.
+        surface.line(bestX, single(scene.bestTimeY), bestX, passesThrough(scene.kind) ? mirrorY : 100, darkGrey);
         surface.setPenWidth(2);
-        surface.line(bestX, mirrorY, single(scene.detectorX), single(scene.detectorY), darkGrey);
-        surface.line(bestX, mirrorY, single(scene.sourceX), single(scene.sourceY), darkGrey);
+        if (leastTimePathPasses) {
+            surface.line(bestX, mirrorY, single(scene.detectorX), single(scene.detectorY), darkGrey);
+            surface.line(bestX, mirrorY, single(scene.sourceX), single(scene.sourceY), darkGrey);
+        }
         surface.line(single(scene.spiralStartX), single(scene.spiralStartY), single(scene.spiralX), single(scene.spiralY), green);
     }
     surface.setFillColour(SystemColour::CaptionText);

@@ -12,7 +12,8 @@ struct Scene;
 
 // Last stage of Start: marks the least-time point and path, draws the sum vector that closes the
 // spiral, fills the source and the detector again, then places and shows the five result labels.
-void drawResultMarks(const Scene& scene, DrawingSurface& surface);
+// A path of least time that a screen stops is marked on the time curve alone.
+void drawResultMarks(const Scene& scene, DrawingSurface& surface, bool leastTimePathPasses = true);
 void placeResultLabels(const Scene& scene, const SettingsTexts& settings, ResultLabels& labels, Layout layout = Layout::Classic);
 
 }  // namespace quorvel

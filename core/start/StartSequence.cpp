@@ -4,9 +4,22 @@
 #include "core/start/SceneSetup.h"
 #include "core/text/SettingsTexts.h"
 
+#include <cmath>
 #include <utility>
 
 namespace quorvel {
+
+namespace {
+
+// Whether the marked path crosses a screen in its gap; a mark between two points stands for both.
+bool throughGap(const Scene& scene, const Mirror& open)
+{
+    const double offset = (scene.bestPointX - pointXOf(scene, 1)) / scene.segmentWidth;
+    constexpr double rounding = 1e-9;
+    return open.on(static_cast<int>(std::floor(offset + rounding))) || open.on(static_cast<int>(std::ceil(offset - rounding)));
+}
+
+}  // namespace
 
 StartSequence::StartSequence(DrawingSurface& surface, const SettingsTexts& settings, ResultLabels& labels, Mirror mirror, Layout layout, PathMeasure measure,
                              SceneKind kind)
@@ -40,7 +53,7 @@ std::optional<std::uint64_t> StartSequence::step()
         // segment draws only its dot, with the thick one.
         if (layout_ == Layout::Explore && !mirror_.on(Mirror::segmentCount - 1))
             sceneSurface_.setPenWidth(1);
-        drawResultMarks(scene_, sceneSurface_);
+        drawResultMarks(scene_, sceneSurface_, !describedScene(kind_).screen || throughGap(scene_, mirror_));
         placeResultLabels(scene_, settings_, labels_, layout_);
         return std::nullopt;
     case Stage::Finished:
@@ -54,7 +67,12 @@ std::optional<std::uint64_t> StartSequence::step()
 std::uint64_t StartSequence::visitNextPoint()
 {
     const int point = nextPoint_;
-    visitPoint(scene_, sceneSurface_, point, mirror_.on((point - 1) / 2));
+    const int segment = (point - 1) / 2;
+    // A path that does not count draws only its time dot, with the dot's thick pen; the next one
+    // that counts draws its rays thin, as every other.
+    if (segment > 0 && mirror_.on(segment) && !mirror_.on(segment - 1))
+        sceneSurface_.setPenWidth(1);
+    visitPoint(scene_, sceneSurface_, point, mirror_.on(segment));
     const std::uint64_t pause = pauseDecrements(settings_.slowdownText());
     nextPoint_ += 2;
     stage_ = nextPoint_ <= pointBound(scene_) ? Stage::Sweep : Stage::Results;

@@ -1,6 +1,8 @@
 // The scenes where light passes through a line, against tests/data/scene-figures.json, which a
 // short script works out from their formulas without the core's code.
+#include "core/explore/ExploreWords.h"
 #include "core/explore/SceneOptics.h"
+#include "core/layout/WindowLabels.h"
 #include "core/mirror/ExploreState.h"
 #include "core/start/StartSequence.h"
 #include "tests/core/window/ModelWindow.h"
@@ -72,7 +74,8 @@ TEST(SceneFigures, TheSumsAndTheLightThroughTheLineAreTheTables)
     EXPECT_FALSE(againstOtherHere(SceneKind::Water, Mirror::whole(), 0, 1).has_value()) << "a surface has no other arrangement";
 }
 
-// The mark of the least-time path after a change of the panel, and its bold ray to the detector.
+// The mark of the least-time path after a change of the panel, rising from the time curve to the
+// line, and its bold ray to the detector.
 float markedPointX(SceneKind kind, int distance)
 {
     testing::ModelWindow window;
@@ -80,7 +83,7 @@ float markedPointX(SceneKind kind, int distance)
     window.model.perform(SceneSetting{kind});
     window.model.perform(DistanceSetting{distance});
     const auto& ops = window.surface.ops();
-    const auto mark = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const Op& op) { return op.kind == OpKind::Line && op.y2 == 100.0f; });
+    const auto mark = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const Op& op) { return op.kind == OpKind::Line && op.x1 == op.x2 && op.y1 > 250 && op.y2 == 250.0f; });
     if (mark == ops.rend())
         return -1;
     const Op& ray = *(mark - 2);
@@ -178,6 +181,38 @@ TEST(SceneFigures, AThroughLineStartDrawsTheLineTheSourceAboveAndTheDetectorBelo
             EXPECT_EQ(kind == SceneKind::Water, colour.blue > colour.red + 100 && colour.blue > colour.green + 50) << "water is blue, the screen grey";
         }
     }
+}
+
+// Through a gap, a least-time path that the screen stops is marked on the time curve alone: at
+// 330 a gap of 2 points (x 392 and 416) lies far from the straight crossing at 239. Over water at
+// -330 the ends' paths are the longest, and the time curve keeps them under its label, whose top
+// stands 50 below the row under the detector (y 320). The panel's figure reads 0.0033, not 0.00:
+// the two arrows' sum, worked out apart, squared against 900.
+TEST(SceneFigures, TheMarksKeepToWhatThePathsDoAndTheCurveToItsAxes)
+{
+    testing::ModelWindow window;
+    window.model.openExplore(true);
+    window.model.perform(SceneSetting{SceneKind::Gap});
+    window.model.perform(GapSetting{2});
+    window.model.perform(DistanceSetting{330});
+    const auto& gapOps = window.surface.ops();
+    const auto toDetector = std::ranges::count_if(gapOps, [](const Op& op) { return op.kind == OpKind::Line && op.x2 == 74 && op.y2 == 350; });
+    const auto boldToDetector = std::ranges::count_if(gapOps, [](const Op& op) { return op.kind == OpKind::Line && op.penWidth == 2 && op.x2 == 74 && op.y2 == 350; });
+    EXPECT_EQ(std::pair(toDetector, boldToDetector), std::pair(2L, 0L)) << "the two paths through the gap, thin, and no bold path through the screen";
+    EXPECT_EQ(brightnessNumber(window.state().explore), "0.0033");
+    window.model.perform(SceneSetting{SceneKind::Water});
+    window.model.perform(DistanceSetting{-330});
+    const float lowestTop = 320 + 50 + static_cast<float>(windowLabel("labCas").height) + 3;
+    const auto& ops = window.surface.ops();
+    const auto redrawn = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const Op& op) { return op.kind == OpKind::ResetToPixels; });
+    int dots = 0;
+    for (const Op& op : std::ranges::subrange(redrawn.base(), ops.end())) {
+        if (op.kind == OpKind::Circle && op.radius == 2 && op.y1 > 320 + 26) {
+            ++dots;
+            EXPECT_GE(op.y1, lowestTop) << op;
+        }
+    }
+    EXPECT_EQ(dots, 30);
 }
 
 }  // namespace
