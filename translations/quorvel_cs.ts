@@ -1062,6 +1062,10 @@ s --measure legs)</translation>
         <source>The time curve is drawn at %1 of its full height, to stay within its axes, under its label.</source>
         <translation>Časová křivka je nakreslena na %1 své plné výšky, aby zůstala ve svých osách, pod svým popiskem.</translation>
     </message>
+    <message>
+        <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
+        <translation>Časová křivka je nakreslena v %1 své plné výšky, aby se nedotýkala fotonových vektorů.</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>

@@ -1062,6 +1062,10 @@ mit --measure legs)</translation>
         <source>The time curve is drawn at %1 of its full height, to stay within its axes, under its label.</source>
         <translation>Die Zeitkurve ist auf %1 ihrer vollen Höhe gezeichnet, damit sie innerhalb ihrer Achsen unter ihrer Beschriftung bleibt.</translation>
     </message>
+    <message>
+        <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
+        <translation>Die Zeitkurve ist auf %1 ihrer vollen Höhe gezeichnet, damit sie die Photonenvektoren nicht berührt.</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>

@@ -1062,6 +1062,10 @@ con --measure legs)</translation>
         <source>The time curve is drawn at %1 of its full height, to stay within its axes, under its label.</source>
         <translation>La curva del tiempo se dibuja a %1 de su altura completa, para quedar dentro de sus ejes, bajo su rótulo.</translation>
     </message>
+    <message>
+        <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
+        <translation>La curva del tiempo se dibuja a %1 de su altura completa, para que no toque los vectores de fotón.</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>

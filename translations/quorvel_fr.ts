@@ -1062,6 +1062,10 @@ avec --measure legs)</translation>
         <source>The time curve is drawn at %1 of its full height, to stay within its axes, under its label.</source>
         <translation>La courbe du temps est tracée à %1 de sa hauteur complète, pour rester dans ses axes, sous son étiquette.</translation>
     </message>
+    <message>
+        <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
+        <translation>La courbe du temps est dessinée à %1 de sa hauteur réelle, pour ne pas toucher les vecteurs photon.</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>

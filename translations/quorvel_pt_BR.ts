@@ -1062,6 +1062,10 @@ com --measure legs)</translation>
         <source>The time curve is drawn at %1 of its full height, to stay within its axes, under its label.</source>
         <translation>A curva do tempo é desenhada a %1 de sua altura total, para ficar dentro de seus eixos, sob seu rótulo.</translation>
     </message>
+    <message>
+        <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
+        <translation>A curva do tempo é desenhada a %1 da sua altura completa, para não tocar os vetores de fóton.</translation>
+    </message>
 </context>
 <context>
     <name>SavePicture</name>
