@@ -93,34 +93,36 @@ void ExploreModel::choosePreset(MirrorPreset preset)
 // A frequency beyond what the new measure shows truly is brought down to its highest, and said.
 std::string ExploreModel::setMeasure(PathMeasure measure)
 {
-    ExploreState& explore = state_.explore;
-    explore.measure = measure;
-    explore.used = true;
-    const int cap = explore.frequencyCap();
-    const bool above = explore.frequencyTenths > cap;
-    if (above)
-        setFrequency(cap);
-    explore.secondFrequencyTenths = std::min(explore.secondFrequencyTenths, cap);
+    state_.explore.measure = measure;
+    const int broughtDown = keepWithinCap();
     // Carried out after a run, the measure is named with the action already.
     if (held_.replaying())
-        return above ? broughtDownWords(cap) : "";
-    return measureWords(measure, above ? cap : 0);
+        return broughtDown > 0 ? broughtDownWords(broughtDown) : "";
+    return measureWords(measure, broughtDown);
 }
 
-// A frequency beyond what the scene shows truly is brought down to its highest, and said.
+// The same for a scene, whose frequency may stop lower.
 std::string ExploreModel::setScene(SceneKind kind)
 {
+    state_.explore.scene = kind;
+    const int broughtDown = keepWithinCap();
+    if (held_.replaying())
+        return broughtDown > 0 ? broughtDownWords(broughtDown) : "";
+    return sceneChangeWords(kind) + (broughtDown > 0 ? afterSpace(broughtDownWords(broughtDown)) : "");
+}
+
+// Brings both frequencies within what the measure and the scene show truly: the frequency the
+// panel's was brought down to, or 0 where it stood within.
+int ExploreModel::keepWithinCap()
+{
     ExploreState& explore = state_.explore;
-    explore.scene = kind;
     explore.used = true;
     const int cap = explore.frequencyCap();
-    const bool above = explore.frequencyTenths > cap;
-    if (above)
-        setFrequency(cap);
     explore.secondFrequencyTenths = std::min(explore.secondFrequencyTenths, cap);
-    if (held_.replaying())
-        return above ? broughtDownWords(cap) : "";
-    return sceneChangeWords(kind) + (above ? afterSpace(broughtDownWords(cap)) : "");
+    if (explore.frequencyTenths <= cap)
+        return 0;
+    setFrequency(cap);
+    return cap;
 }
 
 // The panel writes the settings texts as the options do, and the options show the values they

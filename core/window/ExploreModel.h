@@ -51,6 +51,7 @@ private:
     void choosePreset(MirrorPreset preset);
     std::string setMeasure(PathMeasure measure);
     std::string setScene(SceneKind kind);
+    int keepWithinCap();
     void setDistance(int pixels);
     void setFrequency(int tenths);
     void setSecondFrequency(SecondFrequencySetting setting);
