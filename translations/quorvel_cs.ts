@@ -259,15 +259,15 @@ s --measure legs)</translation>
 %1; jakýkoli jiný zobrazí angličtinu</translation>
     </message>
     <message>
-        <source>start the explore panel in this scene:
-%1</source>
-        <translation>začít panel zkoumání v této scéně:
-%1</translation>
-    </message>
-    <message>
         <source>the width of the screen&apos;s gap:
 %1</source>
         <translation>šířka štěrbiny ve stínítku:
+%1</translation>
+    </message>
+    <message>
+        <source>the scene the explore panel shows, which opens it beyond the mirror:
+%1</source>
+        <translation>scéna, kterou panel zkoumání ukazuje; každá kromě zrcadla jej otevře:
 %1</translation>
     </message>
 </context>

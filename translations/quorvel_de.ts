@@ -259,15 +259,15 @@ mit --measure legs)</translation>
 %1; jede andere zeigt Englisch</translation>
     </message>
     <message>
-        <source>start the explore panel in this scene:
-%1</source>
-        <translation>das Erkundungsfeld in dieser Szene beginnen:
-%1</translation>
-    </message>
-    <message>
         <source>the width of the screen&apos;s gap:
 %1</source>
         <translation>die Breite der Lücke im Schirm:
+%1</translation>
+    </message>
+    <message>
+        <source>the scene the explore panel shows, which opens it beyond the mirror:
+%1</source>
+        <translation>die Szene, die das Erkundungsfeld zeigt; jede außer dem Spiegel öffnet es:
 %1</translation>
     </message>
 </context>

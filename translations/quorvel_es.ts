@@ -259,15 +259,15 @@ con --measure legs)</translation>
 %1; cualquier otro muestra inglés</translation>
     </message>
     <message>
-        <source>start the explore panel in this scene:
-%1</source>
-        <translation>empezar el panel de exploración en esta escena:
-%1</translation>
-    </message>
-    <message>
         <source>the width of the screen&apos;s gap:
 %1</source>
         <translation>el ancho de la rendija de la pantalla:
+%1</translation>
+    </message>
+    <message>
+        <source>the scene the explore panel shows, which opens it beyond the mirror:
+%1</source>
+        <translation>la escena que muestra el panel de exploración; cualquiera salvo el espejo lo abre:
 %1</translation>
     </message>
 </context>

@@ -259,15 +259,15 @@ avec --measure legs)</translation>
 %1 ; toute autre affiche l’anglais</translation>
     </message>
     <message>
-        <source>start the explore panel in this scene:
-%1</source>
-        <translation>ouvrir le panneau d’exploration sur cette scène :
-%1</translation>
-    </message>
-    <message>
         <source>the width of the screen&apos;s gap:
 %1</source>
         <translation>la largeur de la fente de l’écran :
+%1</translation>
+    </message>
+    <message>
+        <source>the scene the explore panel shows, which opens it beyond the mirror:
+%1</source>
+        <translation>la scène que montre le panneau d’exploration ; toute autre que le miroir l’ouvre :
 %1</translation>
     </message>
 </context>

@@ -259,15 +259,15 @@ com --measure legs)</translation>
 %1; qualquer outro mostra inglês</translation>
     </message>
     <message>
-        <source>start the explore panel in this scene:
-%1</source>
-        <translation>começar o painel de exploração nesta cena:
-%1</translation>
-    </message>
-    <message>
         <source>the width of the screen&apos;s gap:
 %1</source>
         <translation>a largura da fenda do anteparo:
+%1</translation>
+    </message>
+    <message>
+        <source>the scene the explore panel shows, which opens it beyond the mirror:
+%1</source>
+        <translation>a cena que o painel de exploração mostra; qualquer uma além do espelho o abre:
 %1</translation>
     </message>
 </context>
