@@ -1396,6 +1396,10 @@ s --measure legs)</translation>
         <source>Start will draw the scene “%1” with the detector at %2 and frequency %3.</source>
         <translation>Start nakreslí scénu „%1“ s detektorem na %2 a frekvencí %3.</translation>
     </message>
+    <message>
+        <source>The gap is as wide as the line: all 30 paths pass, as with no screen.</source>
+        <translation>Štěrbina je široká jako celá čára: projde všech 30 drah, jako bez stínítka.</translation>
+    </message>
 </context>
 <context>
     <name>TypedNumber</name>

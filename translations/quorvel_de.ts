@@ -1396,6 +1396,10 @@ mit --measure legs)</translation>
         <source>Start will draw the scene “%1” with the detector at %2 and frequency %3.</source>
         <translation>Start wird die Szene „%1“ zeichnen, mit dem Detektor bei %2 und Frequenz %3.</translation>
     </message>
+    <message>
+        <source>The gap is as wide as the line: all 30 paths pass, as with no screen.</source>
+        <translation>Die Lücke ist so breit wie die Linie: alle 30 Wege kommen durch, wie ohne Schirm.</translation>
+    </message>
 </context>
 <context>
     <name>TypedNumber</name>

@@ -1396,6 +1396,10 @@ con --measure legs)</translation>
         <source>Start will draw the scene “%1” with the detector at %2 and frequency %3.</source>
         <translation>Iniciar dibujará la escena «%1» con el detector en %2 y frecuencia %3.</translation>
     </message>
+    <message>
+        <source>The gap is as wide as the line: all 30 paths pass, as with no screen.</source>
+        <translation>La rendija es tan ancha como la línea: pasan los 30 caminos, como sin pantalla.</translation>
+    </message>
 </context>
 <context>
     <name>TypedNumber</name>

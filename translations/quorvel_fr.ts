@@ -1396,6 +1396,10 @@ avec --measure legs)</translation>
         <source>Start will draw the scene “%1” with the detector at %2 and frequency %3.</source>
         <translation>Démarrer tracera la scène « %1 » avec le détecteur à %2 et la fréquence %3.</translation>
     </message>
+    <message>
+        <source>The gap is as wide as the line: all 30 paths pass, as with no screen.</source>
+        <translation>La fente est aussi large que la ligne : les 30 chemins passent, comme sans écran.</translation>
+    </message>
 </context>
 <context>
     <name>TypedNumber</name>

@@ -1396,6 +1396,10 @@ com --measure legs)</translation>
         <source>Start will draw the scene “%1” with the detector at %2 and frequency %3.</source>
         <translation>Iniciar desenhará a cena “%1” com o detector em %2 e frequência %3.</translation>
     </message>
+    <message>
+        <source>The gap is as wide as the line: all 30 paths pass, as with no screen.</source>
+        <translation>A fenda é tão larga quanto a linha: os 30 caminhos passam, como sem anteparo.</translation>
+    </message>
 </context>
 <context>
     <name>TypedNumber</name>

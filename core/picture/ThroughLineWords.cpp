@@ -220,7 +220,9 @@ std::string againstOtherWords(const Finding& finding)
 // against the light on it, with the gap and with no screen.
 std::string gapWords(const Finding& finding, double frequency)
 {
-    std::string words = fillIn(translate("ThroughLineWords", "%1 of the 30 paths pass through the gap; the screen stops the rest."), {std::to_string(finding.open.count())});
+    std::string words = finding.open.isWhole() ? translate("ThroughLineWords", "The gap is as wide as the line: all 30 paths pass, as with no screen.")
+                                               : fillIn(translate("ThroughLineWords", "%1 of the 30 paths pass through the gap; the screen stops the rest."),
+                                                        {std::to_string(finding.open.count())});
     const int off = static_cast<int>(std::lround(std::abs(finding.distance)));
     if (off == 0)
         return words + afterSpace(translate("ThroughLineWords", "The detector stands on the straight line below the source."));

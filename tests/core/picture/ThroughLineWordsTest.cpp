@@ -81,6 +81,11 @@ TEST(ThroughLineWords, SayHowManyPathsPassTheGapAndTheLightOffTheStraightLineAga
     for (const char* saying : {"6 of the 30 paths pass through the gap", "0.10 times the light it gets on that line through this gap; with no screen, 1.39 times",
                                "0.16 times as likely to reach the detector as with no screen", "lies on the screen", "1.6 photon vectors long"})
         EXPECT_TRUE(says(words, saying)) << saying << "\n" << words;
+    ModelWindow whole;
+    whole.model.openExplore(true);
+    whole.model.perform(SceneSetting{SceneKind::Gap});
+    whole.model.perform(GapSetting{30});
+    EXPECT_TRUE(says(whole.model.pictureDescription(), "all 30 paths pass, as with no screen")) << "no screen is left to stop any";
     const std::string onLine = pictureWords(SceneKind::Gap, 0);
     EXPECT_TRUE(says(onLine, "stands on the straight line below the source")) << onLine;
     EXPECT_TRUE(says(onLine, "lies within the gap")) << onLine;
