@@ -134,10 +134,17 @@ void placeThroughLine(Scene& scene, double distance, double mirrorMiddle)
         return;
     scene.focusX = mirrorMiddle;
     scene.focusY = scene.detectorY;
-    for (int i = 1; i <= pointBound(scene); i += 2) {
-        const double x = pointXOf(scene, i);
-        scene.lensTop = std::max(scene.lensTop, pieceLength(x - scene.sourceX, scene.mirrorY - scene.sourceY) + pieceLength(scene.focusX - x, scene.focusY - scene.mirrorY));
-    }
+    // The lens stays where it is as the detector moves, so its longest path is worked out once:
+    // the graph sets the scene up at each of its 661 places.
+    static const double lensTop = [&scene] {
+        double top = 0;
+        for (int i = 1; i <= pointBound(scene); i += 2) {
+            const double x = pointXOf(scene, i);
+            top = std::max(top, pieceLength(x - scene.sourceX, scene.mirrorY - scene.sourceY) + pieceLength(scene.focusX - x, scene.focusY - scene.mirrorY));
+        }
+        return top;
+    }();
+    scene.lensTop = lensTop;
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 // Start and its graph against its goal, the pauses against their nominal 15 ms per 300000
 // decrements, the browser's processor time during a slow sweep against its wall time, and the frames
 // a second while the distance slider is dragged against those of the page left alone. Not a test:
-// run it with `node benchmark.js` after building the web edition, or `node benchmark.js drag` for
-// the drag alone.
+// run it with `node benchmark.js` after building the web edition, `node benchmark.js drag` for
+// the drag alone or `node benchmark.js scenes` for each scene's Start, live redraw and graph.
 
 import { readdir, readFile } from 'node:fs/promises';
 import { join } from 'node:path';
@@ -210,7 +210,8 @@ const browser = await launchBrowser();
 try {
     console.log(`Browser: ${await browser.version()}`);
     if (sections.length === 0) await everything();
-    for (const viewport of [{ width: 1920, height: 1080, deviceScaleFactor: 1 }, { width: 3840, height: 2160, deviceScaleFactor: 2 }]) {
+    if (sections.includes('scenes')) await scenes((await openPage(browser, server.url)).page);
+    for (const viewport of sections.length === 0 || sections.includes('drag') ? [{ width: 1920, height: 1080, deviceScaleFactor: 1 }, { width: 3840, height: 2160, deviceScaleFactor: 2 }] : []) {
         console.log(`On a screen of ${viewport.width} x ${viewport.height} pixels at a pixel ratio of ${viewport.deviceScaleFactor}:`);
         await drag(browser, server.url, viewport);
     }
@@ -219,12 +220,55 @@ try {
     await server.close();
 }
 
+// Each scene in turn, the mirror's among them: a whole Start, a live redraw (the detector moved
+// with the panel open) and its graph (a new frequency's curves worked out, beside the redraw, and
+// the graph drawn, as opening the panel draws it). Frequencies 0.6 to 0.9 stay within every
+// scene's reach, so that each is worked out anew.
+async function scenes(page) {
+    const runs = await page.evaluate(async () => {
+        const { form } = await import('/main.js');
+        form.setText('nSpomaleni', '0');
+        const kinds = document.getElementById('scene').options.length;
+        const runs = Array.from({ length: kinds }, () => ({ start: [], live: [], drawn: [], frequency: [] }));
+        const timed = async (list, work, times = 1) => {
+            const begun = performance.now();
+            for (let k = 0; k < times; ++k) work(k);
+            list.push((performance.now() - begun) / times);
+            await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+        };
+        for (let run = 0; run < 11; ++run) {
+            for (let kind = 0; kind < kinds; ++kind) {
+                form.openExplore(true);
+                form.chooseScene(kind);
+                await timed(runs[kind].start, () => document.getElementById('cmdStart').click(), 10);
+                await timed(runs[kind].live, (k) => form.setDistance(k % 2), 10);
+                form.openExplore(false);
+                await timed(runs[kind].drawn, () => form.openExplore(true));
+                await timed(runs[kind].frequency, (k) => form.setFrequency(0.6 + (k % 4) / 10), 4);
+            }
+        }
+        form.chooseScene(0);
+        form.setFrequency(1);
+        form.openExplore(false);
+        return { runs, names: [...document.getElementById('scene').options].map((option) => option.textContent) };
+    });
+    const anchor = median(runs.runs[0].start);
+    console.log(`Anchor: the mirror's whole Start at slowdown 0 beside the explore panel: ${anchor.toFixed(2)} ms (median of 11)`);
+    for (const [kind, scene] of runs.runs.entries()) {
+        const [start, live] = [median(scene.start), median(scene.live)];
+        const graph = median(scene.frequency) - live + median(scene.drawn);
+        console.log(`${runs.names[kind]}: whole Start ${start.toFixed(2)} ms = ${(start / anchor).toFixed(2)} x the mirror's (goal 1.5 x); `
+                    + `live redraw ${live.toFixed(2)} ms = ${(live / start).toFixed(2)} x its Start (goal 1.5 x); its graph ${graph.toFixed(2)} ms (goal 4 ms)`);
+    }
+}
+
 async function everything() {
     await pageSize();
     await readiness(browser, server.url);
     const { page } = await openPage(browser, server.url);
     await wholeStart(page);
     await exploreRedraw(page);
+    await scenes(page);
     await pacing(page);
     // A large screen, which the window fills, its canvas with it.
     const large = { width: 3840, height: 2160, deviceScaleFactor: 2 };
