@@ -174,10 +174,8 @@ std::string lensTimeWords(const Finding& finding)
 // air times the glass's slowness less one, so its thickest delay asks for that much glass.
 std::string lensThicknessWords(const Scene& lens)
 {
-    Scene bare = lens;
-    bare.lensTop = 0;
     const double middle = lens.sourceX + (lens.focusX - lens.sourceX) * (lens.mirrorY - lens.sourceY) / (lens.focusY - lens.sourceY);
-    const double glass = (pathLength(lens, middle) - pathLength(bare, middle)) / (lensGlassSlowness - 1);
+    const double glass = lensDelay(lens, middle) / (lensGlassSlowness - 1);
     return fillIn(translate("ThroughLineWords", "The lens is drawn %1 pixels thick at its thickest; glass that slows light %2 times would have to be %3 pixels thick there, "
                                                 "%4 times as thick, to delay the paths as much."),
                   {shortNumber(lensDrawnThickness), shortNumber(lensGlassSlowness), std::to_string(std::lround(glass)), std::to_string(std::lround(glass / lensDrawnThickness))});

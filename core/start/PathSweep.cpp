@@ -29,14 +29,20 @@ double timeScale(const Scene& scene) { return fullTimeScale(scene.measure) * sce
 
 }  // namespace
 
+double lensDelay(const Scene& scene, double pointX)
+{
+    if (!(scene.lensTop > 0))
+        return 0;
+    return scene.lensTop - pieceLength(pointX - scene.sourceX, scene.mirrorY - scene.sourceY) - pieceLength(scene.focusX - pointX, scene.focusY - scene.mirrorY);
+}
+
 // The classic window's measure is not the sum of the two ray lengths but one root over the four
 // squares; its worked values rest on it.
 double pathLength(const Scene& scene, double pointX)
 {
     if (passesThrough(scene.kind)) {
         const double above = pieceLength(pointX - scene.sourceX, scene.mirrorY - scene.sourceY);
-        const double lens = scene.lensTop > 0 ? scene.lensTop - above - pieceLength(scene.focusX - pointX, scene.focusY - scene.mirrorY) : 0;
-        return above + scene.slowness * pieceLength(scene.detectorX - pointX, scene.detectorY - scene.mirrorY) + lens;
+        return above + scene.slowness * pieceLength(scene.detectorX - pointX, scene.detectorY - scene.mirrorY) + lensDelay(scene, pointX);
     }
     if (scene.measure == PathMeasure::TwoLegs)
         return std::hypot(scene.sourceX - pointX, scene.mirrorY - scene.sourceY) + std::hypot(scene.detectorX - pointX, scene.mirrorY - scene.detectorY);

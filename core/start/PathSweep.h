@@ -22,6 +22,9 @@ void visitPoint(Scene& scene, DrawingSurface& surface, int i, bool reflects = tr
 // detector through it.
 double pointXOf(const Scene& scene, int i);
 double pathLength(const Scene& scene, double pointX);
+// What the lens adds to the time of the path through a point: what its length to the focus
+// falls short of the longest's; 0 without a lens, and below 0 beyond the outermost points.
+double lensDelay(const Scene& scene, double pointX);
 // The length of a piece of a path through a line, from its two offsets: the plain root, since
 // pixels come nowhere near what std::hypot guards against, and a graph works out some 100000 a
 // curve, several times quicker so.

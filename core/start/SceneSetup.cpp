@@ -65,17 +65,13 @@ void drawMirror(DrawingSurface& surface, const Scene& scene, const Mirror& mirro
 }
 
 // The lens's drawn half thickness at x: its delay there, scaled to the drawn thickness.
-double lensHalfThickness(const Scene& scene, double x, double thickest)
-{
-    const double delay = scene.lensTop - std::hypot(x - scene.sourceX, scene.mirrorY - scene.sourceY) - std::hypot(scene.focusX - x, scene.focusY - scene.mirrorY);
-    return std::max(0.0, delay) / thickest * lensDrawnThickness / 2;
-}
+double lensHalfThickness(const Scene& scene, double x, double thickest) { return std::max(0.0, lensDelay(scene, x)) / thickest * lensDrawnThickness / 2; }
 
 void drawLens(DrawingSurface& surface, const Scene& scene)
 {
     const double left = scene.mirrorLeft + scene.segmentWidth;
     const double right = left + scene.segmentWidth * scene.segmentCount;
-    const double thickest = scene.lensTop - std::hypot(scene.focusX - scene.sourceX, scene.mirrorY - scene.sourceY) - (scene.focusY - scene.mirrorY);
+    const double thickest = lensDelay(scene, scene.focusX);
     surface.setPenWidth(2);
     double x = left;
     double half = lensHalfThickness(scene, x, thickest);
