@@ -4,7 +4,7 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { browsers, clickOn, hasColourNear, openPage, pageUnderTest } from './support.js';
+import { browsers, clickOn, hasColourNear, openPage, pageUnderTest, said, slide } from './support.js';
 
 const figures = JSON.parse(readFileSync(new URL('../data/explore-figures.json', import.meta.url)));
 
@@ -34,15 +34,6 @@ const graphPixels = (page, [left, top, right, bottom], colour) => page.evaluate(
 }, [left, top, right, bottom], colour);
 const green = [0, 255, 0];
 const violet = [102, 0, 204];
-
-// Waits until the live region says words that match, as it does once the settings stand still.
-const said = (page, words) => page.waitForFunction((source) => new RegExp(source).test(document.getElementById('announcement').textContent), { timeout: 3000 }, words.source);
-
-// A slider set as a drag or a screen reader sets it.
-const slide = (page, id, value) => page.$eval(`#${id}`, (slider, value) => {
-    slider.value = value;
-    slider.dispatchEvent(new Event('input'));
-}, value);
 
 for (const browserName of browsers) describe(browserName, () => {
     const quorvel = pageUnderTest(browserName);

@@ -4,7 +4,7 @@
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, clickOn, hasColourNear, pageUnderTest } from './support.js';
+import { browsers, clickOn, hasColourNear, pageUnderTest, said, slide } from './support.js';
 
 const narrow = { width: 820, height: 1200, deviceScaleFactor: 1 };
 const darkGrey = [64, 64, 64];
@@ -20,12 +20,7 @@ const onTheMirror = [700, 291];
 
 const shown = (page, id) => page.$eval(`#${id}`, (element) => element.getClientRects().length > 0);
 const read = (page, selector, name) => page.$eval(selector, (element, name) => element[name], name);
-const said = (page, words) => page.waitForFunction((source) => new RegExp(source).test(document.getElementById('announcement').textContent), { timeout: 3000 }, words.source);
 const focused = (page) => page.evaluate(() => document.activeElement.id);
-const slide = (page, id, value) => page.$eval(`#${id}`, (slider, value) => {
-    slider.value = value;
-    slider.dispatchEvent(new Event('input'));
-}, value);
 
 for (const browserName of browsers) describe(browserName, () => {
     const quorvel = pageUnderTest(browserName);

@@ -181,3 +181,12 @@ export const textOf = (page, id) => page.evaluate((id) => document.getElementByI
 // Calls a method of the page's form, the module's window, with the arguments given.
 export const callForm = (page, method, ...args) =>
     page.evaluate(async (method, args) => (await import('/main.js')).form[method](...args), method, args);
+
+// Waits until the live region says words that match, as it does once the settings stand still.
+export const said = (page, words) => page.waitForFunction((source) => new RegExp(source).test(document.getElementById('announcement').textContent), { timeout: 3000 }, words.source);
+
+// A slider set as a drag or a screen reader sets it.
+export const slide = (page, id, value) => page.$eval(`#${id}`, (slider, value) => {
+    slider.value = value;
+    slider.dispatchEvent(new Event('input'));
+}, value);
