@@ -4,6 +4,7 @@
 #include "core/mirror/FrequencyColour.h"
 #include "core/explore/MirrorOptics.h"
 #include "core/explore/SceneOptics.h"
+#include "core/explore/SceneOptics.h"
 #include "core/explore/SceneWords.h"
 #include "core/draw/TextSurface.h"
 #include "core/text/Translation.h"
@@ -70,7 +71,6 @@ double topFor(double peak, bool throughLine)
 // or through a line all thirty paths' in step.
 double referenceLight(double frequency, PathMeasure measure, SceneKind kind)
 {
-    constexpr double allInStep = Mirror::segmentCount * Mirror::segmentCount;
     return passesThrough(kind) ? allInStep : wholeMirrorAtMiddle(frequency, measure);
 }
 

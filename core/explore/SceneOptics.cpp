@@ -10,8 +10,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr double allInStep = Mirror::segmentCount * Mirror::segmentCount;
-
 double squaredSum(SceneKind kind, const Mirror& open, double distance, double frequency)
 {
     return sumOfArrows(photonVectors(distance, frequency, PathMeasure::TwoLegs, open, kind), open).squaredLength();

@@ -10,6 +10,10 @@ namespace quorvel {
 // The sum over paths where they pass through a line. The mirror says which paths count: those
 // through a screen's gap.
 
+// The squared sum of all thirty paths' arrows in step, the most light thirty paths can send,
+// which the light through a line is measured against.
+inline constexpr double allInStep = Mirror::segmentCount * Mirror::segmentCount;
+
 // The sum vector's length, in photon vectors: 30 when every path takes the same time.
 double sumLength(SceneKind kind, const Mirror& open, double distance, double frequency);
 
