@@ -271,11 +271,7 @@ std::string drawnHeader(const DrawnPicture& drawn)
 std::vector<int> markedPoints(Scene scene)
 {
     findLeastTimeOfWholeMirror(scene);
-    const double offset = (scene.bestPointX - pointXOf(scene, 1)) / scene.segmentWidth;
-    const int left = static_cast<int>(std::floor(offset + 1e-9));
-    if (std::abs(offset - left) < 1e-9)
-        return {left};
-    return {left, left + 1};
+    return segmentsAt(scene, scene.bestPointX);
 }
 
 // Said only where the spiral or the time curve is drawn smaller than its full size, so that the

@@ -54,6 +54,16 @@ double pathLength(const Scene& scene, double pointX)
 
 double pointXOf(const Scene& scene, int i) { return (scene.mirrorLeft + scene.segmentWidth) + scene.halfSegment * i; }
 
+std::vector<int> segmentsAt(const Scene& scene, double x)
+{
+    constexpr double rounding = 1e-9;
+    const double offset = (x - pointXOf(scene, 1)) / scene.segmentWidth;
+    const int left = static_cast<int>(std::floor(offset + rounding));
+    if (std::abs(offset - left) < rounding)
+        return {left};
+    return {left, left + 1};
+}
+
 double phaseAngleOf(const Scene& scene, int i) { return pathLength(scene, pointXOf(scene, i)) * scene.phaseFactor; }
 
 double spiralLink(const Scene& scene) { return scene.arrowLength * spiralScale * scene.spiralSize; }

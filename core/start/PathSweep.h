@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -21,6 +22,8 @@ void visitPoint(Scene& scene, DrawingSurface& surface, int i, bool reflects = tr
 // The x of point index i on the mirror, and the length of the path from the source to the
 // detector through it.
 double pointXOf(const Scene& scene, int i);
+// The segment, counted from 0, whose point stands at x, or the two a mark between them stands for.
+std::vector<int> segmentsAt(const Scene& scene, double x);
 double pathLength(const Scene& scene, double pointX);
 // What the lens adds to the time of the path through a point: what its length to the focus
 // falls short of the longest's; 0 without a lens, and below 0 beyond the outermost points.

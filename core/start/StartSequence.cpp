@@ -4,8 +4,9 @@
 #include "core/start/SceneSetup.h"
 #include "core/text/SettingsTexts.h"
 
-#include <cmath>
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace quorvel {
 
@@ -14,9 +15,8 @@ namespace {
 // Whether the marked path crosses a screen in its gap; a mark between two points stands for both.
 bool throughGap(const Scene& scene, const Mirror& open)
 {
-    const double offset = (scene.bestPointX - pointXOf(scene, 1)) / scene.segmentWidth;
-    constexpr double rounding = 1e-9;
-    return open.on(static_cast<int>(std::floor(offset + rounding))) || open.on(static_cast<int>(std::ceil(offset - rounding)));
+    const std::vector<int> segments = segmentsAt(scene, scene.bestPointX);
+    return std::any_of(segments.begin(), segments.end(), [&](int segment) { return open.on(segment); });
 }
 
 }  // namespace
