@@ -1,6 +1,7 @@
 #include "desktop/BrightnessGraphView.h"
 
 #include "core/explore/BrightnessGraph.h"
+#include "core/explore/PanelWords.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -17,7 +18,7 @@ constexpr QSize graphSize(BrightnessGraph::width, BrightnessGraph::height);
 BrightnessGraphView::BrightnessGraphView(QWidget* parent) : QWidget(parent), surface_(*this, graphSize)
 {
     setFixedSize(graphSize);
-    setAccessibleName(QCoreApplication::translate("ExplorePanel", "Brightness against distance"));
+    setAccessibleName(QString::fromStdString(panelWord(panelWords::graph)));
     setAccessibleDescription(QCoreApplication::translate("BrightnessGraphView", "A click moves the source and the detector to the distance under it"));
 }
 

@@ -1,6 +1,7 @@
 #include "desktop/ExplorePanel.h"
 
 #include "core/explore/ExploreWords.h"
+#include "core/explore/PanelWords.h"
 #include "core/explore/SceneWords.h"
 #include "core/mirror/FrequencyColour.h"
 #include "core/layout/SettingRanges.h"
@@ -30,6 +31,8 @@
 namespace quorvel {
 
 namespace {
+
+QString shownPanelWord(const char* english) { return QString::fromStdString(panelWord(english)); }
 
 template <typename Control>
 Control* named(Control* control, const char* name, const QString& accessibleName)
@@ -99,7 +102,7 @@ void showValue(Control* control, Value value)
 
 }  // namespace
 
-ExplorePanel::ExplorePanel(MainFormModel& model, QWidget* parent) : QGroupBox(QCoreApplication::translate("ExplorePanel", "Explore the mirror"), parent), model_(model)
+ExplorePanel::ExplorePanel(MainFormModel& model, QWidget* parent) : QGroupBox(shownPanelWord(panelWords::heading), parent), model_(model)
 {
     setObjectName(QStringLiteral("explorePanel"));
     setFont(serifBold(16));
@@ -128,21 +131,21 @@ void ExplorePanel::createMirrorControls()
 {
     segments_ = new SegmentStrip(this);
     segments_->setObjectName(QStringLiteral("segments"));
-    segmentsCaption_ = caption(QCoreApplication::translate("ExplorePanel", "Mirror segments"), segments_);
-    wholeMirror_ = button("wholeMirror", QCoreApplication::translate("ExplorePanel", "Whole mirror"));
-    middleThird_ = button("middleThird", QCoreApplication::translate("ExplorePanel", "Middle third"));
-    outerThirds_ = button("outerThirds", QCoreApplication::translate("ExplorePanel", "Outer thirds"));
-    grating_ = button("grating", QCoreApplication::translate("ExplorePanel", "Grating"));
-    aroundLeastTime_ = button("aroundLeastTime", QCoreApplication::translate("ExplorePanel", "Around least time"));
-    awayFromLeastTime_ = button("awayFromLeastTime", QCoreApplication::translate("ExplorePanel", "Away from it"));
-    awayFromLeastTime_->setAccessibleName(QCoreApplication::translate("ExplorePanel", "Away from least time"));
+    segmentsCaption_ = caption(shownPanelWord(panelWords::segments), segments_);
+    wholeMirror_ = button("wholeMirror", shownPanelWord(panelWords::wholeMirror));
+    middleThird_ = button("middleThird", shownPanelWord(panelWords::middleThird));
+    outerThirds_ = button("outerThirds", shownPanelWord(panelWords::outerThirds));
+    grating_ = button("grating", shownPanelWord(panelWords::grating));
+    aroundLeastTime_ = button("aroundLeastTime", shownPanelWord(panelWords::aroundLeastTime));
+    awayFromLeastTime_ = button("awayFromLeastTime", shownPanelWord(panelWords::awayFromLeastTime));
+    awayFromLeastTime_->setAccessibleName(shownPanelWord(panelWords::awayFromLeastTimeName));
     endsLesson_ = new QLabel;
     endsLesson_->setObjectName(QStringLiteral("endsLesson"));
     endsLesson_->setWordWrap(true);
     endsLesson_->hide();
     endsOffer_ = button("endsOffer", QString());
     endsOffer_->hide();
-    close_ = button("closeExplore", QCoreApplication::translate("ExplorePanel", "Close"));
+    close_ = button("closeExplore", shownPanelWord(panelWords::close));
 }
 
 void ExplorePanel::createSettingControls()
@@ -153,17 +156,17 @@ void ExplorePanel::createSettingControls()
     distance_->setInvertedAppearance(true);
     distance_->setInvertedControls(true);
     distanceField_ = numberField(PanelField::Distance, "distanceField", QString());
-    frequency_ = slider("frequency", QCoreApplication::translate("ExplorePanel", "Frequency in tenths"), exploreFrequencyRange);
+    frequency_ = slider("frequency", shownPanelWord(panelWords::frequencySliderName), exploreFrequencyRange);
     distanceCaption_ = caption(QString(), distance_);
-    measure_ = choice("measure", QCoreApplication::translate("ExplorePanel", "How a path's length is measured"));
+    measure_ = choice("measure", shownPanelWord(panelWords::pathLengthName));
     for (const PathMeasure measure : {PathMeasure::RootOfSquares, PathMeasure::TwoLegs})
         measure_->addItem(QString::fromStdString(measureName(measure)));
-    measureCaption_ = caption(QCoreApplication::translate("ExplorePanel", "Path length"), measure_);
-    frequencyField_ = numberField(PanelField::Frequency, "frequencyField", QCoreApplication::translate("ExplorePanel", "Frequency"));
+    measureCaption_ = caption(shownPanelWord(panelWords::pathLength), measure_);
+    frequencyField_ = numberField(PanelField::Frequency, "frequencyField", shownPanelWord(panelWords::frequency));
     frequencySwatch_ = swatch("frequencySwatch");
-    secondShown_ = named(new QCheckBox(QCoreApplication::translate("ExplorePanel", "Second frequency on the graph")), "secondShown",
-                         QCoreApplication::translate("ExplorePanel", "Second frequency on the graph"));
-    secondFrequency_ = numberField(PanelField::SecondFrequency, "secondFrequency", QCoreApplication::translate("ExplorePanel", "Second frequency"));
+    secondShown_ = named(new QCheckBox(shownPanelWord(panelWords::secondShown)), "secondShown",
+                         shownPanelWord(panelWords::secondShown));
+    secondFrequency_ = numberField(PanelField::SecondFrequency, "secondFrequency", shownPanelWord(panelWords::secondFrequency));
     secondSwatch_ = swatch("secondSwatch");
     fieldRefusal_ = new QLabel;
     fieldRefusal_->setObjectName(QStringLiteral("fieldRefusal"));
@@ -220,7 +223,7 @@ void ExplorePanel::createBrightnessControls()
     brightnessNumber_->setObjectName(QStringLiteral("brightnessNumber"));
     brightnessNumber_->setFixedWidth(40);
     // Made in the window, so that the interface a screen reader is first given is the window's own.
-    brightnessBar_ = named(new QProgressBar(this), "brightnessBar", QCoreApplication::translate("ExplorePanel", "Brightness"));
+    brightnessBar_ = named(new QProgressBar(this), "brightnessBar", shownPanelWord(panelWords::brightness));
     brightnessBar_->setTextVisible(false);
     brightnessHere_ = new QLabel;
     brightnessHere_->setObjectName(QStringLiteral("brightnessHere"));
@@ -251,7 +254,7 @@ void ExplorePanel::layOut()
     settings->addWidget(distanceCaption_, 2, 0);
     settings->addWidget(distance_, 2, 1);
     settings->addWidget(distanceField_, 2, 2);
-    settings->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Frequency"), frequency_), 3, 0);
+    settings->addWidget(caption(shownPanelWord(panelWords::frequency), frequency_), 3, 0);
     settings->addWidget(frequency_, 3, 1);
     settings->addWidget(frequencyField_, 3, 2);
     settings->addWidget(frequencySwatch_, 3, 3);
@@ -260,7 +263,7 @@ void ExplorePanel::layOut()
     settings->addWidget(secondSwatch_, 4, 3);
     settings->addWidget(fieldRefusal_, 5, 0, 1, 4);
     auto* brightnessRow = new QHBoxLayout;
-    brightnessRow->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Brightness"), brightnessBar_));
+    brightnessRow->addWidget(caption(shownPanelWord(panelWords::brightness), brightnessBar_));
     brightnessRow->addWidget(brightnessNumber_);
     brightnessRow->addWidget(brightnessBar_);
 
@@ -282,7 +285,7 @@ void ExplorePanel::layOut()
     column->addLayout(settings);
     column->addLayout(brightnessRow);
     column->addWidget(brightnessHere_);
-    column->addWidget(caption(QCoreApplication::translate("ExplorePanel", "Brightness against distance"), graph_));
+    column->addWidget(caption(shownPanelWord(panelWords::graph), graph_));
     column->addWidget(graph_);
     column->addStretch();
     // The title keeps the frames' face; what is inside reads as the option buttons do.
@@ -395,10 +398,10 @@ void ExplorePanel::showScene(const ExploreState& explore)
         part->setVisible(explore.scene == SceneKind::Gap);
     showValue(gap_, explore.gapPoints);
     gapNumber_->setText(QString::number(explore.gapPoints));
-    const QString place = mirror ? QCoreApplication::translate("ExplorePanel", "Distance") : QString::fromStdString(detectorPlaceCaption());
+    const QString place = mirror ? shownPanelWord(panelWords::distance) : QString::fromStdString(detectorPlaceCaption());
     distanceCaption_->setText(place);
     distance_->setAccessibleName(place);
-    distanceField_->setAccessibleName(mirror ? QCoreApplication::translate("ExplorePanel", "Distance in pixels") : place);
+    distanceField_->setAccessibleName(mirror ? shownPanelWord(panelWords::distanceFieldName) : place);
 }
 
 // The lesson's words and its offer show only while the ends do not cancel at the setting shown.

@@ -11,6 +11,7 @@
 #include "desktop/SpeedScrollBar.h"
 #include "desktop/ThemeColours.h"
 
+#include "core/explore/PanelWords.h"
 #include "core/layout/SettingRanges.h"
 #include "core/layout/ShownCaption.h"
 #include "core/layout/WindowLayout.h"
@@ -436,7 +437,7 @@ void MainForm::focusTheSelection()
 // the keyboard, as the Menu key does through a context menu event.
 void MainForm::createExploreCommands()
 {
-    exploreAction_ = new QAction(QCoreApplication::translate("MainForm", "Explore the mirror"), this);
+    exploreAction_ = new QAction(QString::fromStdString(panelWord(panelWords::heading)), this);
     exploreAction_->setCheckable(true);
     exploreAction_->setShortcut(ExplorePanel::toggleKey());
     addAction(exploreAction_);

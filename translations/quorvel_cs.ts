@@ -622,10 +622,6 @@ s --measure legs)</translation>
         <translation>Rychlost animace</translation>
     </message>
     <message>
-        <source>Explore the mirror</source>
-        <translation>Prozkoumat zrcadlo</translation>
-    </message>
-    <message>
         <source>Save picture…</source>
         <translation>Uložit obrázek…</translation>
     </message>
@@ -700,10 +696,6 @@ s --measure legs)</translation>
         <translation>Rychlost animace</translation>
     </message>
     <message>
-        <source>Explore the mirror</source>
-        <translation>Prozkoumat zrcadlo</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <translation>Klávesy</translation>
     </message>
@@ -722,46 +714,6 @@ s --measure legs)</translation>
     <message>
         <source>Full screen</source>
         <translation>Celá obrazovka</translation>
-    </message>
-    <message>
-        <source>Mirror segments</source>
-        <translation>Segmenty zrcadla</translation>
-    </message>
-    <message>
-        <source>Whole mirror</source>
-        <translation>Celé zrcadlo</translation>
-    </message>
-    <message>
-        <source>Middle third</source>
-        <translation>Prostřední třetina</translation>
-    </message>
-    <message>
-        <source>Outer thirds</source>
-        <translation>Vnější třetiny</translation>
-    </message>
-    <message>
-        <source>Grating</source>
-        <translation>Mřížka</translation>
-    </message>
-    <message>
-        <source>Distance</source>
-        <translation>Vzdálenost</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frekvence</translation>
-    </message>
-    <message>
-        <source>Brightness</source>
-        <translation>Jas</translation>
-    </message>
-    <message>
-        <source>Brightness against distance</source>
-        <translation>Jas v závislosti na vzdálenosti</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Quorvel has ended.</source>
@@ -808,32 +760,8 @@ s --measure legs)</translation>
         <translation>Zastavit</translation>
     </message>
     <message>
-        <source>Around least time</source>
-        <translation>Kolem nejkratšího času</translation>
-    </message>
-    <message>
-        <source>Away from it</source>
-        <translation>Mimo něj</translation>
-    </message>
-    <message>
-        <source>Away from least time</source>
-        <translation>Mimo nejkratší čas</translation>
-    </message>
-    <message>
-        <source>Path length</source>
-        <translation>Délka dráhy</translation>
-    </message>
-    <message>
-        <source>How a path&apos;s length is measured</source>
-        <translation>Jak se měří délka dráhy</translation>
-    </message>
-    <message>
         <source>250 is left of the middle, as in the picture</source>
         <translation>250 je vlevo od středu, jako na obrázku</translation>
-    </message>
-    <message>
-        <source>Second frequency on the graph</source>
-        <translation>Druhá frekvence v grafu</translation>
     </message>
     <message>
         <source>Slowdown of the animation, from %1 at the left to %2 at the right</source>

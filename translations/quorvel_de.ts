@@ -622,10 +622,6 @@ mit --measure legs)</translation>
         <translation>Animationsgeschwindigkeit</translation>
     </message>
     <message>
-        <source>Explore the mirror</source>
-        <translation>Spiegel erkunden</translation>
-    </message>
-    <message>
         <source>Save picture…</source>
         <translation>Bild speichern…</translation>
     </message>
@@ -700,10 +696,6 @@ mit --measure legs)</translation>
         <translation>Animationsgeschwindigkeit</translation>
     </message>
     <message>
-        <source>Explore the mirror</source>
-        <translation>Spiegel erkunden</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <translation>Tasten</translation>
     </message>
@@ -722,46 +714,6 @@ mit --measure legs)</translation>
     <message>
         <source>Full screen</source>
         <translation>Vollbild</translation>
-    </message>
-    <message>
-        <source>Mirror segments</source>
-        <translation>Spiegelsegmente</translation>
-    </message>
-    <message>
-        <source>Whole mirror</source>
-        <translation>Ganzer Spiegel</translation>
-    </message>
-    <message>
-        <source>Middle third</source>
-        <translation>Mittleres Drittel</translation>
-    </message>
-    <message>
-        <source>Outer thirds</source>
-        <translation>Äußere Drittel</translation>
-    </message>
-    <message>
-        <source>Grating</source>
-        <translation>Gitter</translation>
-    </message>
-    <message>
-        <source>Distance</source>
-        <translation>Abstand</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frequenz</translation>
-    </message>
-    <message>
-        <source>Brightness</source>
-        <translation>Helligkeit</translation>
-    </message>
-    <message>
-        <source>Brightness against distance</source>
-        <translation>Helligkeit über dem Abstand</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>Quorvel has ended.</source>
@@ -808,32 +760,8 @@ mit --measure legs)</translation>
         <translation>Anhalten</translation>
     </message>
     <message>
-        <source>Around least time</source>
-        <translation>Um die kürzeste Zeit</translation>
-    </message>
-    <message>
-        <source>Away from it</source>
-        <translation>Abseits davon</translation>
-    </message>
-    <message>
-        <source>Away from least time</source>
-        <translation>Abseits der kürzesten Zeit</translation>
-    </message>
-    <message>
-        <source>Path length</source>
-        <translation>Weglänge</translation>
-    </message>
-    <message>
-        <source>How a path&apos;s length is measured</source>
-        <translation>Wie die Länge eines Weges gemessen wird</translation>
-    </message>
-    <message>
         <source>250 is left of the middle, as in the picture</source>
         <translation>250 ist links der Mitte, wie im Bild</translation>
-    </message>
-    <message>
-        <source>Second frequency on the graph</source>
-        <translation>Zweite Frequenz im Diagramm</translation>
     </message>
     <message>
         <source>Slowdown of the animation, from %1 at the left to %2 at the right</source>

@@ -622,10 +622,6 @@ con --measure legs)</translation>
         <translation>Velocidad de la animación</translation>
     </message>
     <message>
-        <source>Explore the mirror</source>
-        <translation>Explorar el espejo</translation>
-    </message>
-    <message>
         <source>Save picture…</source>
         <translation>Guardar imagen…</translation>
     </message>
@@ -700,10 +696,6 @@ con --measure legs)</translation>
         <translation>Velocidad de la animación</translation>
     </message>
     <message>
-        <source>Explore the mirror</source>
-        <translation>Explorar el espejo</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <translation>Teclas</translation>
     </message>
@@ -722,46 +714,6 @@ con --measure legs)</translation>
     <message>
         <source>Full screen</source>
         <translation>Pantalla completa</translation>
-    </message>
-    <message>
-        <source>Mirror segments</source>
-        <translation>Segmentos del espejo</translation>
-    </message>
-    <message>
-        <source>Whole mirror</source>
-        <translation>Espejo entero</translation>
-    </message>
-    <message>
-        <source>Middle third</source>
-        <translation>Tercio central</translation>
-    </message>
-    <message>
-        <source>Outer thirds</source>
-        <translation>Tercios exteriores</translation>
-    </message>
-    <message>
-        <source>Grating</source>
-        <translation>Rejilla</translation>
-    </message>
-    <message>
-        <source>Distance</source>
-        <translation>Distancia</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frecuencia</translation>
-    </message>
-    <message>
-        <source>Brightness</source>
-        <translation>Brillo</translation>
-    </message>
-    <message>
-        <source>Brightness against distance</source>
-        <translation>Brillo según la distancia</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Quorvel has ended.</source>
@@ -808,32 +760,8 @@ con --measure legs)</translation>
         <translation>Detener</translation>
     </message>
     <message>
-        <source>Around least time</source>
-        <translation>Junto al tiempo mínimo</translation>
-    </message>
-    <message>
-        <source>Away from it</source>
-        <translation>Lejos de él</translation>
-    </message>
-    <message>
-        <source>Away from least time</source>
-        <translation>Lejos del tiempo mínimo</translation>
-    </message>
-    <message>
-        <source>Path length</source>
-        <translation>Longitud</translation>
-    </message>
-    <message>
-        <source>How a path&apos;s length is measured</source>
-        <translation>Cómo se mide la longitud de un camino</translation>
-    </message>
-    <message>
         <source>250 is left of the middle, as in the picture</source>
         <translation>250 está a la izquierda del centro, como en la imagen</translation>
-    </message>
-    <message>
-        <source>Second frequency on the graph</source>
-        <translation>Segunda frecuencia en la gráfica</translation>
     </message>
     <message>
         <source>Slowdown of the animation, from %1 at the left to %2 at the right</source>

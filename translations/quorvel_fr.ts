@@ -622,10 +622,6 @@ avec --measure legs)</translation>
         <translation>Vitesse de l’animation</translation>
     </message>
     <message>
-        <source>Explore the mirror</source>
-        <translation>Explorer le miroir</translation>
-    </message>
-    <message>
         <source>Save picture…</source>
         <translation>Enregistrer l’image…</translation>
     </message>
@@ -700,10 +696,6 @@ avec --measure legs)</translation>
         <translation>Vitesse de l’animation</translation>
     </message>
     <message>
-        <source>Explore the mirror</source>
-        <translation>Explorer le miroir</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <translation>Touches</translation>
     </message>
@@ -722,46 +714,6 @@ avec --measure legs)</translation>
     <message>
         <source>Full screen</source>
         <translation>Plein écran</translation>
-    </message>
-    <message>
-        <source>Mirror segments</source>
-        <translation>Segments du miroir</translation>
-    </message>
-    <message>
-        <source>Whole mirror</source>
-        <translation>Miroir entier</translation>
-    </message>
-    <message>
-        <source>Middle third</source>
-        <translation>Tiers central</translation>
-    </message>
-    <message>
-        <source>Outer thirds</source>
-        <translation>Tiers extérieurs</translation>
-    </message>
-    <message>
-        <source>Grating</source>
-        <translation>Réseau</translation>
-    </message>
-    <message>
-        <source>Distance</source>
-        <translation>Distance</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Fréquence</translation>
-    </message>
-    <message>
-        <source>Brightness</source>
-        <translation>Luminosité</translation>
-    </message>
-    <message>
-        <source>Brightness against distance</source>
-        <translation>Luminosité selon la distance</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>Quorvel has ended.</source>
@@ -808,32 +760,8 @@ avec --measure legs)</translation>
         <translation>Arrêter</translation>
     </message>
     <message>
-        <source>Around least time</source>
-        <translation>Près du moindre temps</translation>
-    </message>
-    <message>
-        <source>Away from it</source>
-        <translation>Loin de lui</translation>
-    </message>
-    <message>
-        <source>Away from least time</source>
-        <translation>Loin du moindre temps</translation>
-    </message>
-    <message>
-        <source>Path length</source>
-        <translation>Longueur</translation>
-    </message>
-    <message>
-        <source>How a path&apos;s length is measured</source>
-        <translation>Comment la longueur d&apos;un chemin est mesurée</translation>
-    </message>
-    <message>
         <source>250 is left of the middle, as in the picture</source>
         <translation>250 est à gauche du milieu, comme dans l&apos;image</translation>
-    </message>
-    <message>
-        <source>Second frequency on the graph</source>
-        <translation>Seconde fréquence sur le graphique</translation>
     </message>
     <message>
         <source>Slowdown of the animation, from %1 at the left to %2 at the right</source>

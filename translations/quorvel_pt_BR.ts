@@ -622,10 +622,6 @@ com --measure legs)</translation>
         <translation>Velocidade da animação</translation>
     </message>
     <message>
-        <source>Explore the mirror</source>
-        <translation>Explorar o espelho</translation>
-    </message>
-    <message>
         <source>Save picture…</source>
         <translation>Salvar imagem…</translation>
     </message>
@@ -700,10 +696,6 @@ com --measure legs)</translation>
         <translation>Velocidade da animação</translation>
     </message>
     <message>
-        <source>Explore the mirror</source>
-        <translation>Explorar o espelho</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <translation>Teclas</translation>
     </message>
@@ -722,46 +714,6 @@ com --measure legs)</translation>
     <message>
         <source>Full screen</source>
         <translation>Tela cheia</translation>
-    </message>
-    <message>
-        <source>Mirror segments</source>
-        <translation>Segmentos do espelho</translation>
-    </message>
-    <message>
-        <source>Whole mirror</source>
-        <translation>Espelho inteiro</translation>
-    </message>
-    <message>
-        <source>Middle third</source>
-        <translation>Terço central</translation>
-    </message>
-    <message>
-        <source>Outer thirds</source>
-        <translation>Terços externos</translation>
-    </message>
-    <message>
-        <source>Grating</source>
-        <translation>Rede</translation>
-    </message>
-    <message>
-        <source>Distance</source>
-        <translation>Distância</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frequência</translation>
-    </message>
-    <message>
-        <source>Brightness</source>
-        <translation>Brilho</translation>
-    </message>
-    <message>
-        <source>Brightness against distance</source>
-        <translation>Brilho conforme a distância</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fechar</translation>
     </message>
     <message>
         <source>Quorvel has ended.</source>
@@ -808,32 +760,8 @@ com --measure legs)</translation>
         <translation>Parar</translation>
     </message>
     <message>
-        <source>Around least time</source>
-        <translation>Perto do menor tempo</translation>
-    </message>
-    <message>
-        <source>Away from it</source>
-        <translation>Longe dele</translation>
-    </message>
-    <message>
-        <source>Away from least time</source>
-        <translation>Longe do menor tempo</translation>
-    </message>
-    <message>
-        <source>Path length</source>
-        <translation>Comprimento</translation>
-    </message>
-    <message>
-        <source>How a path&apos;s length is measured</source>
-        <translation>Como o comprimento de um caminho é medido</translation>
-    </message>
-    <message>
         <source>250 is left of the middle, as in the picture</source>
         <translation>250 fica à esquerda do meio, como na imagem</translation>
-    </message>
-    <message>
-        <source>Second frequency on the graph</source>
-        <translation>Segunda frequência no gráfico</translation>
     </message>
     <message>
         <source>Slowdown of the animation, from %1 at the left to %2 at the right</source>

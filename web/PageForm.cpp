@@ -1,6 +1,7 @@
 #include "web/PageForm.h"
 
 #include "core/explore/ExploreWords.h"
+#include "core/explore/PanelWords.h"
 #include "core/explore/SceneWords.h"
 #include "core/mirror/FrequencyColour.h"
 #include "core/layout/KeyboardHelp.h"
@@ -335,7 +336,7 @@ void PageForm::showExplore(const ExploreState& explore)
     gapSetting_.set("hidden", explore.scene != SceneKind::Gap);
     for (val& control : gap_)
         control.set("value", std::to_string(explore.gapPoints));
-    distanceLabel_.set("textContent", mirror ? pairDistanceCaption() : detectorPlaceCaption());
+    distanceLabel_.set("textContent", mirror ? panelWord(panelWords::distance) : detectorPlaceCaption());
     for (int k = 0; k < Mirror::segmentCount; ++k) {
         val segment = segments_[k];
         setAttribute(segment, "aria-checked", truth(explore.mirror.on(k)));

@@ -1,5 +1,6 @@
 #include "web/PageTexts.h"
 
+#include "core/explore/PanelWords.h"
 #include "core/layout/SettingRanges.h"
 #include "core/text/Translation.h"
 
@@ -16,10 +17,15 @@ namespace {
 
 using emscripten::val;
 
+// The translation context a text is listed in: the page's own, or the explore panel's, which
+// the desktop shows too.
+enum class Context { Page, Panel };
+
 struct PageText {
     const char* selector;
     const char* attribute;  // or textContent
     const char* text;
+    Context context = Context::Page;
 };
 
 // The page's texts that are not the window's captions, which the form shows from the core.
@@ -27,7 +33,7 @@ constexpr PageText pageTexts[] = {
     {"#picture", "aria-label", QT_TRANSLATE_NOOP("Page", "Picture")},
     {"#HScroll1", "aria-label", QT_TRANSLATE_NOOP("Page", "Animation speed")},
     {"#HScroll1", "aria-description", QT_TRANSLATE_NOOP("Page", "Slowdown of the animation, from %1 at the left to %2 at the right")},
-    {"#explore", "textContent", QT_TRANSLATE_NOOP("Page", "Explore the mirror")},
+    {"#explore", "textContent", panelWords::heading, Context::Panel},
     {"#keys", "textContent", QT_TRANSLATE_NOOP("Page", "Keys")},
     {"#savePng", "textContent", QT_TRANSLATE_NOOP("Page", "Save PNG")},
     {"#saveSvg", "textContent", QT_TRANSLATE_NOOP("Page", "Save SVG")},
@@ -35,24 +41,25 @@ constexpr PageText pageTexts[] = {
     {"#copyLink", "textContent", QT_TRANSLATE_NOOP("Page", "Copy link")},
     {"#fullScreen", "textContent", QT_TRANSLATE_NOOP("Page", "Full screen")},
     {"#stopRun", "textContent", QT_TRANSLATE_NOOP("Page", "Stop")},
-    {"#exploreHeading", "textContent", QT_TRANSLATE_NOOP("Page", "Explore the mirror")},
-    {"#segments", "aria-label", QT_TRANSLATE_NOOP("Page", "Mirror segments")},
-    {"[data-preset=WholeMirror]", "textContent", QT_TRANSLATE_NOOP("Page", "Whole mirror")},
-    {"[data-preset=MiddleThird]", "textContent", QT_TRANSLATE_NOOP("Page", "Middle third")},
-    {"[data-preset=OuterThirds]", "textContent", QT_TRANSLATE_NOOP("Page", "Outer thirds")},
-    {"[data-preset=Grating]", "textContent", QT_TRANSLATE_NOOP("Page", "Grating")},
-    {"[data-preset=AroundLeastTime]", "textContent", QT_TRANSLATE_NOOP("Page", "Around least time")},
-    {"[data-preset=AwayFromLeastTime]", "textContent", QT_TRANSLATE_NOOP("Page", "Away from it")},
-    {"[data-preset=AwayFromLeastTime]", "aria-label", QT_TRANSLATE_NOOP("Page", "Away from least time")},
-    {"label[for=measure]", "textContent", QT_TRANSLATE_NOOP("Page", "Path length")},
-    {"#measure", "aria-label", QT_TRANSLATE_NOOP("Page", "How a path's length is measured")},
+    {"#exploreHeading", "textContent", panelWords::heading, Context::Panel},
+    {"#segments", "aria-label", panelWords::segments, Context::Panel},
+    {"[data-preset=WholeMirror]", "textContent", panelWords::wholeMirror, Context::Panel},
+    {"[data-preset=MiddleThird]", "textContent", panelWords::middleThird, Context::Panel},
+    {"[data-preset=OuterThirds]", "textContent", panelWords::outerThirds, Context::Panel},
+    {"[data-preset=Grating]", "textContent", panelWords::grating, Context::Panel},
+    {"[data-preset=AroundLeastTime]", "textContent", panelWords::aroundLeastTime, Context::Panel},
+    {"[data-preset=AwayFromLeastTime]", "textContent", panelWords::awayFromLeastTime, Context::Panel},
+    {"[data-preset=AwayFromLeastTime]", "aria-label", panelWords::awayFromLeastTimeName, Context::Panel},
+    {"label[for=measure]", "textContent", panelWords::pathLength, Context::Panel},
+    {"#measure", "aria-label", panelWords::pathLengthName, Context::Panel},
     {"#distance", "title", QT_TRANSLATE_NOOP("Page", "250 is left of the middle, as in the picture")},
-    {"#frequencyLabel", "textContent", QT_TRANSLATE_NOOP("Page", "Frequency")},
-    {"#secondLabelText", "textContent", QT_TRANSLATE_NOOP("Page", "Second frequency on the graph")},
-    {"#brightnessLabel", "textContent", QT_TRANSLATE_NOOP("Page", "Brightness")},
-    {"#graph", "aria-label", QT_TRANSLATE_NOOP("Page", "Brightness against distance")},
-    {"#exploreClose", "textContent", QT_TRANSLATE_NOOP("Page", "Close")},
-    {"#keysHelp button", "textContent", QT_TRANSLATE_NOOP("Page", "Close")},
+    {"#frequencyLabel", "textContent", panelWords::frequency, Context::Panel},
+    {"#secondLabelText", "textContent", panelWords::secondShown, Context::Panel},
+    {"#brightnessLabel", "textContent", panelWords::brightness, Context::Panel},
+    {"#graph", "aria-label", panelWords::graph, Context::Panel},
+    {"#exploreClose", "textContent", panelWords::close, Context::Panel},
+    // The keys help closes with the panel's word.
+    {"#keysHelp button", "textContent", panelWords::close, Context::Panel},
     {"#endedWords", "textContent", QT_TRANSLATE_NOOP("Page", "Quorvel has ended.")},
     {"#startAgain", "textContent", QT_TRANSLATE_NOOP("Page", "Start it again")},
 };
@@ -105,15 +112,14 @@ void showPageTexts()
         if (element.isNull())
             continue;
         // The speed's ends, where a text names them.
-        const std::string words = fillIn(translate("Page", text.text), {std::to_string(speedRange.minimum), std::to_string(speedRange.maximum)});
+        const std::string translated = text.context == Context::Panel ? panelWord(text.text) : translate("Page", text.text);
+        const std::string words = fillIn(translated, {std::to_string(speedRange.minimum), std::to_string(speedRange.maximum)});
         if (std::string_view(text.attribute) == "textContent")
             element.set("textContent", words);
         else
             element.call<void>("setAttribute", std::string(text.attribute), words);
     }
 }
-
-std::string pairDistanceCaption() { return translate("Page", "Distance"); }
 
 EMSCRIPTEN_BINDINGS(quorvel_words)
 {

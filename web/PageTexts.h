@@ -2,8 +2,6 @@
 
 #include <emscripten/val.h>
 
-#include <string>
-
 namespace quorvel {
 
 // The page's words in a language other than English: the catalogue the page loaded, translations
@@ -12,8 +10,5 @@ void installCatalogue(const emscripten::val& catalogue);
 
 // Puts the page's own texts in the language in use into its elements, as text and attributes.
 void showPageTexts();
-
-// The distance slider's caption where it moves the mirror's pair, in the language in use.
-std::string pairDistanceCaption();
 
 }  // namespace quorvel
