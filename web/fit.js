@@ -18,7 +18,7 @@ const mirrored = control('mirrored');
 // sharp; and the width of the column beside it: the explore panel's.
 const [formWidth, formHeight] = [picture.width, picture.height];
 Object.assign(main.style, { width: `${formWidth}px`, height: `${formHeight}px` });
-const column = 332;
+const column = parseFloat(getComputedStyle(root).getPropertyValue('--column'));
 
 // The height of the row of the page's buttons below the window, as wide as the window is.
 function rowBelow(width) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/layout/PictureSize.h"
 #include "core/text/Translation.h"
 
 #include <array>
@@ -8,15 +9,6 @@
 #include <string_view>
 
 namespace quorvel {
-
-// The picture Start draws, in the window's pixels from its top-left corner; the window offers at
-// least this much.
-struct PictureSize {
-    int width = 0;
-    int height = 0;
-};
-
-inline constexpr PictureSize pictureSize{800, 581};
 
 enum class ControlKind : std::uint8_t { ScrollBar, Frame, Option, TextBox, Button, Label };
 
