@@ -12,6 +12,7 @@
 #include "desktop/ThemeColours.h"
 
 #include "core/explore/PanelWords.h"
+#include "core/explore/SceneWords.h"
 #include "core/layout/SettingRanges.h"
 #include "core/layout/ShownCaption.h"
 #include "core/layout/WindowLayout.h"
@@ -381,6 +382,7 @@ void MainForm::showState()
         label->setVisible(placed.shown);
     }
     update(moved);
+    showSceneCaptions(state.explore.scene);
     showExplore(state.explore);
     describePictureAnew();
 }
@@ -390,6 +392,21 @@ void MainForm::showOptions(const FormState& state)
     showOptionGroup({{op0, Option::op0}, {op250, Option::op250}}, state.distance);
     showOptionGroup({{op1, Option::op1}, {op2, Option::op2}}, state.frequency);
     showOptionGroup({{opRychlá, Option::opRychlá}, {opPomalejší, Option::opPomalejší}, {opPomalá, Option::opPomalá}}, state.speed);
+}
+
+// Beyond the mirror, the heading, the distance's caption and the time curve's say what the scene shows.
+void MainForm::showSceneCaptions(SceneKind scene)
+{
+    if (scene == captionsScene_)
+        return;
+    captionsScene_ = scene;
+    for (QLabel* label : {labZrcadlení, labPosun, labCas}) {
+        const ShownCaption caption = sceneCaption(windowLabel(label->objectName().toStdString()), scene);
+        QFont font = label->font();
+        font.setPixelSize(caption.pixelSize);
+        label->setFont(font);
+        label->setText(QString::fromStdString(caption.text));
+    }
 }
 
 // The panel stands beside the picture's area, which the window grows by, and gives back.

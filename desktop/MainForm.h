@@ -82,6 +82,7 @@ private:
     void showKeyboardHelp();
     void showOptions(const FormState& state);
     void showExplore(const ExploreState& explore);
+    void showSceneCaptions(SceneKind scene);
     void keepOnScreen();
     void describePictureAnew();
 
@@ -135,6 +136,7 @@ private:
     QTimer settleTimer_;
     bool thumbReleased_ = false;
     bool runShown_ = false;  // the controls show a run under way
+    SceneKind captionsScene_ = SceneKind::Mirror;  // whose words the labels show
     bool closing_ = false;
 };
 

@@ -1080,6 +1080,10 @@ s --measure legs)</translation>
         <source>Frequency %1 is beyond what 30 paths through the line show truly, so the mirror is shown again.</source>
         <translation>Frekvence %1 je za hranicí toho, co 30 drah přes přímku ukáže věrně, proto se znovu ukazuje zrcadlo.</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

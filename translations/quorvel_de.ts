@@ -1080,6 +1080,10 @@ mit --measure legs)</translation>
         <source>Frequency %1 is beyond what 30 paths through the line show truly, so the mirror is shown again.</source>
         <translation>Frequenz %1 geht über das hinaus, was 30 Wege durch die Linie wahrheitsgetreu zeigen, daher wird wieder der Spiegel gezeigt.</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

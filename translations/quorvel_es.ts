@@ -1080,6 +1080,10 @@ con --measure legs)</translation>
         <source>Frequency %1 is beyond what 30 paths through the line show truly, so the mirror is shown again.</source>
         <translation>La frecuencia %1 supera lo que 30 caminos a través de la línea muestran fielmente, así que se vuelve a mostrar el espejo.</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

@@ -1080,6 +1080,10 @@ avec --measure legs)</translation>
         <source>Frequency %1 is beyond what 30 paths through the line show truly, so the mirror is shown again.</source>
         <translation>La fréquence %1 dépasse ce que 30 chemins à travers la ligne montrent fidèlement : le miroir est donc affiché de nouveau.</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

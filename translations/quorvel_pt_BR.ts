@@ -1080,6 +1080,10 @@ com --measure legs)</translation>
         <source>Frequency %1 is beyond what 30 paths through the line show truly, so the mirror is shown again.</source>
         <translation>A frequência %1 vai além do que 30 caminhos pela linha mostram fielmente, então o espelho é mostrado de novo.</translation>
     </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

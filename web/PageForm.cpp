@@ -278,10 +278,21 @@ void PageForm::showState()
         style.set("top", pixels(label.top));
         results_[k].set("hidden", !label.shown);
     }
+    showSceneCaptions(state.explore.scene);
     showExplore(state.explore);
     describePicture();
     if (followingAddress_)
         showAddress();
+}
+
+// Beyond the mirror, the heading, the distance's caption and the time curve's say what the scene shows.
+void PageForm::showSceneCaptions(SceneKind scene)
+{
+    if (scene == captionsScene_)
+        return;
+    captionsScene_ = scene;
+    for (const char* name : {"labZrcadlení", "labPosun", "labCas"})
+        showCaption(element(document_, name), sceneCaption(windowLabel(name), scene));
 }
 
 void PageForm::showPicture()

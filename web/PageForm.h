@@ -84,6 +84,7 @@ private:
     void showGraph() override;
     void announce(const std::string& words) override;
     void showExplore(const ExploreState& explore);
+    void showSceneCaptions(SceneKind scene);
     std::string wantedQuery() const;
     void showAddress();
     void writeAddress();
@@ -131,6 +132,7 @@ private:
     long timer_ = 0;
     long settleTimer_ = 0;
     bool followingAddress_ = false;
+    SceneKind captionsScene_ = SceneKind::Mirror;  // whose words the labels show
     std::string shownQuery_;  // the address's query, with its '?', as read at first and written since
     long addressTimer_ = 0;
     double addressWritten_ = -std::numeric_limits<double>::infinity();  // when last, in the page's milliseconds

@@ -30,6 +30,20 @@ std::string gapCaption() { return translate("SceneWords", "Gap in points"); }
 
 std::string detectorPlaceCaption() { return translate("SceneWords", "Detector's place"); }
 
+ShownCaption sceneCaption(const WindowLabel& label, SceneKind kind)
+{
+    if (!passesThrough(kind))
+        return shownCaption(label);
+    if (label.name == "labZrcadlení")
+        return shownCaption(label, sceneName(kind));
+    if (label.name == "labPosun")
+        return shownCaption(label, detectorPlaceCaption());
+    const SceneDescription& scene = describedScene(kind);
+    if (label.name == "labCas" && (scene.slowness != 1 || scene.lens))
+        return shownCaption(label, translate("SceneWords", "Time"));
+    return shownCaption(label);
+}
+
 std::string graphAxisTitle(SceneKind kind)
 {
     return kind == SceneKind::Mirror ? translate("BrightnessGraph", "Distance from the middle (250 is left)")

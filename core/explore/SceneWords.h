@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/layout/ShownCaption.h"
 #include "core/mirror/SceneKind.h"
 
 #include <string>
@@ -19,6 +20,10 @@ std::string detectorPlaceCaption();
 std::string graphAxisTitle(SceneKind kind);
 // What the graph's grey curve is.
 std::string graphGreyCurve(SceneKind kind);
+// A label of the window as the scene shows it: the layout's caption at the mirror. Beyond it the
+// heading names the scene, the distance's caption names the detector's place, and the time
+// curve's leaves "(length)" out where a path's time is not its length.
+ShownCaption sceneCaption(const WindowLabel& label, SceneKind kind);
 // Said when the scene changes: its name, and what the distance moves in it.
 std::string sceneChangeWords(SceneKind kind);
 // Said when one of the window's options sets a frequency beyond what the scene shows truly.

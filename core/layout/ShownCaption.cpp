@@ -4,9 +4,10 @@
 
 namespace quorvel {
 
-ShownCaption shownCaption(const WindowLabel& label)
+ShownCaption shownCaption(const WindowLabel& label) { return shownCaption(label, translate("WindowLabels", label.caption)); }
+
+ShownCaption shownCaption(const WindowLabel& label, std::string text)
 {
-    std::string text = translate("WindowLabels", label.caption);
     const int size = fittingPixelSize(text, label.pixelSize, label.width, label.height);
     return {std::move(text), size};
 }

@@ -15,6 +15,8 @@ struct ShownCaption {
 };
 
 ShownCaption shownCaption(const WindowLabel& label);
+// Other words, already in the language in use, in the size that fits them in the label's box.
+ShownCaption shownCaption(const WindowLabel& label, std::string text);
 ShownCaption shownCaption(const ControlCaption& control);
 
 }  // namespace quorvel
