@@ -41,6 +41,8 @@
 #include <QScrollBar>
 #include <QScreen>
 
+#include <algorithm>
+#include <array>
 #include <iostream>
 #include <utility>
 
@@ -282,9 +284,17 @@ bool MainForm::isNeverShown(const QWidget* control) const
 // none, and Tab passes over the hidden text boxes and speed options.
 void MainForm::orderTabStops()
 {
-    QWidget* const order[] = {cmdStart, nPosun, op0, op250, cmdKonec, nKmitocet, op1, op2, nSpomaleni, opRychlá, opPomalejší, opPomalá, HScroll1};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    std::array controls = windowControls;
+    std::ranges::sort(controls, {}, &WindowControl::tabIndex);
+    QWidget* previous = nullptr;
+    for (const WindowControl& layout : controls) {
+        QWidget* const control = findChild<QWidget*>(nameOf(layout.name));
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 // What a person does to the visible controls becomes an action for the model, which carries it
