@@ -130,7 +130,7 @@ TEST(LeastTimeRule, TakesTheFirstPointThenMovesOnTiesAndTakesOnlyALargerValue)
 
 // The slowdown times 300000 decrements, rounded, negative counts none; texts that are no finite
 // number, or overflow, are refused.
-TEST(PauseDecrements, AreTheSlowdownTimes300000)
+TEST(PauseDecrements, AreTheSlowdownTimes300000AndARefusedOneEndsTheStart)
 {
     const std::pair<const char*, std::uint64_t> worked[] = {
         {"1", 300000},   {"10", 3000000}, {"20", 6000000}, {"0", 0},         {"-3", 0},      {"-0.000001", 0},
@@ -141,6 +141,15 @@ TEST(PauseDecrements, AreTheSlowdownTimes300000)
         EXPECT_EQ(pauseDecrements(slowdown), decrements) << slowdown;
     for (const char* refused : {"fast", "", "1e305", "-1e305"})
         EXPECT_THROW(pauseDecrements(refused), SettingsError) << refused;
+
+    // Refused after a point, it ends the Start there for good.
+    SteppedStart start("0", "1");
+    start.settings.slowdown = "slow";
+    EXPECT_THROW(start.sequence.step(), SettingsError);
+    start.settings.slowdown = "1";
+    const std::size_t drawn = start.surface.ops().size();
+    start.finish();
+    EXPECT_EQ(start.surface.ops().size(), drawn);
 }
 
 }  // namespace

@@ -88,6 +88,7 @@ TEST(MainFormModelHandlers, SpeedOptionsSetOnlyTheSlowdownAndTheSelectedOptionNo
 TEST(MainFormModelHandlers, TheScrollBarWritesItsValueWithinOneToTwenty)
 {
     ModelWindow window;
+    EXPECT_GE(window.view.states, 1) << "the loaded window is shown";
     window.model.moveSpeed(SpeedMove::by(8));
     EXPECT_EQ(window.state().HScroll1, 9);
     EXPECT_EQ(window.state().nSpomaleni, "9");
