@@ -1,8 +1,6 @@
 #include "tests/support/RecordingSurface.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <iterator>
 
 namespace quorvel::testing {
 
@@ -65,13 +63,6 @@ void RecordingSurface::circle(float x, float y, float radius, std::optional<Colo
 void RecordingSurface::text(float x, float y, const std::string& words, TextAnchor anchor, int size, Colour colour)
 {
     record({.kind = OpKind::Text, .x1 = x, .y1 = y, .radius = static_cast<float>(size), .colour = colour, .words = words, .anchor = anchor});
-}
-
-std::vector<Op> RecordingSurface::opsOfKind(OpKind kind) const
-{
-    std::vector<Op> matching;
-    std::copy_if(ops_.begin(), ops_.end(), std::back_inserter(matching), [kind](const Op& op) { return op.kind == kind; });
-    return matching;
 }
 
 void RecordingSurface::record(Op op)

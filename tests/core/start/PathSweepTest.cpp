@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -61,7 +62,7 @@ TEST(PathSweep, DrawsThirtyPointsInTheSamePatternAndLaysTheSpiralHeadToTail)
         }
     }
     EXPECT_EQ(sweep.surface.penWidth(), 1);
-    EXPECT_EQ(sweep.surface.opsOfKind(OpKind::FillColour).size(), 2u) << "the sweep must not change the fill";
+    EXPECT_EQ(std::ranges::count(sweep.surface.ops(), OpKind::FillColour, &Op::kind), 2) << "the sweep must not change the fill";
     sweep.finish();
     const Op& sum = sweep.surface.ops().at(sweep.swept + 4);
     EXPECT_EQ(std::pair(sum.x2, sum.y2), std::pair(pointOp(sweep, 59, 11).x2, pointOp(sweep, 59, 11).y2));
