@@ -3,6 +3,7 @@
 // WebAssembly builds use agrees with it on every text.
 #include "core/text/SettingNumber.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -40,12 +41,7 @@ bool readsTheSameAsStrtod(const std::string& text, double value)
 
 bool hasControlCharacter(std::string_view text)
 {
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f)
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(text, [](unsigned char byte) { return byte < 0x20 || byte == 0x7f; });
 }
 
 }  // namespace

@@ -13,23 +13,13 @@
 #include <cstdint>
 #include <cstring>
 #include <cstdio>
+#include <iostream>
 #include <vector>
-#include <variant>
 
 namespace {
 
 using namespace quorvel;
 using namespace quorvel::testing;
-
-void printColour(const std::optional<Colour>& colour)
-{
-    if (!colour)
-        std::printf(" none");
-    else if (const auto* rgb = std::get_if<Rgb>(&*colour))
-        std::printf(" rgb %d %d %d", rgb->red, rgb->green, rgb->blue);
-    else
-        std::printf(" system %d", static_cast<int>(std::get<SystemColour>(*colour)));
-}
 
 void printLayout()
 {
@@ -42,15 +32,6 @@ void printLayout()
     }
     for (const auto& [name, range] : {std::pair{"HScroll1", speedRange}, {"distance", exploreDistanceRange}, {"frequency", exploreFrequencyRange}})
         std::printf("range %s %g %g %g %g\n", name, range.number(range.minimum), range.number(range.maximum), range.number(range.step), range.number(range.pageStep));
-}
-
-void printOp(const Op& op)
-{
-    std::printf("op %d %a %a %a %a r %a pen %d fill %d", static_cast<int>(op.kind), op.x1, op.y1, op.x2, op.y2, op.radius, op.penWidth,
-                static_cast<int>(op.fillStyle));
-    printColour(op.colour);
-    printColour(op.fillColour);
-    std::printf("\n");
 }
 
 }  // namespace
@@ -69,7 +50,7 @@ int main()
         while (const auto pause = sequence.step())
             pauses.push_back(*pause);
         for (const Op& op : surface.ops())
-            printOp(op);
+            std::cout << op << '\n';
         for (const LabelOp& label : labels.ops)
             std::printf("label %d %d %a\n", static_cast<int>(label.kind), static_cast<int>(label.label), label.value);
         for (const auto pause : pauses)

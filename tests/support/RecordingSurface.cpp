@@ -1,44 +1,33 @@
 #include "tests/support/RecordingSurface.h"
 
-#include <algorithm>
-#include <iterator>
+#include <cstdio>
 
 namespace quorvel::testing {
 
 namespace {
 
-const char* kindName(OpKind kind)
-{
-    switch (kind) {
-    case OpKind::ResetToPixels: return "reset";
-    case OpKind::PenWidth: return "pen";
-    case OpKind::FillStyle: return "fillStyle";
-    case OpKind::FillColour: return "fillColour";
-    case OpKind::Line: return "line";
-    case OpKind::Circle: return "circle";
-    case OpKind::Text: return "text";
-    }
-    return "?";
-}
-
 void printColour(std::ostream& out, const std::optional<Colour>& colour)
 {
-    if (!colour) {
-        out << "none";
-    } else if (const auto* rgb = std::get_if<Rgb>(&*colour)) {
-        out << "rgb(" << int(rgb->red) << ',' << int(rgb->green) << ',' << int(rgb->blue) << ')';
-    } else {
-        out << "system#" << static_cast<int>(std::get<SystemColour>(*colour));
-    }
+    if (!colour)
+        out << " none";
+    else if (const auto* rgb = std::get_if<Rgb>(&*colour))
+        out << " rgb " << int(rgb->red) << ' ' << int(rgb->green) << ' ' << int(rgb->blue);
+    else
+        out << " system " << static_cast<int>(std::get<SystemColour>(*colour));
 }
 
 }  // namespace
 
+// Coordinates as the exact single-precision values drawn, which %a writes alike in every C library.
 std::ostream& operator<<(std::ostream& out, const Op& op)
 {
-    out << kindName(op.kind) << " (" << op.x1 << ", " << op.y1 << ")-(" << op.x2 << ", " << op.y2 << ") r " << op.radius << " colour ";
+    char numbers[200];
+    std::snprintf(numbers, sizeof numbers, "op %d %a %a %a %a r %a pen %d fill %d", static_cast<int>(op.kind), op.x1, op.y1, op.x2, op.y2, op.radius, op.penWidth,
+                  static_cast<int>(op.fillStyle));
+    out << numbers;
     printColour(out, op.colour);
-    return out << " pen " << op.penWidth << (op.words.empty() ? "" : " \"" + op.words + '"');
+    printColour(out, op.fillColour);
+    return out << (op.words.empty() ? "" : " \"" + op.words + '"');
 }
 
 void RecordingSurface::resetToPixels() { record({.kind = OpKind::ResetToPixels}); }
@@ -74,13 +63,6 @@ void RecordingSurface::circle(float x, float y, float radius, std::optional<Colo
 void RecordingSurface::text(float x, float y, const std::string& words, TextAnchor anchor, int size, Colour colour)
 {
     record({.kind = OpKind::Text, .x1 = x, .y1 = y, .radius = static_cast<float>(size), .colour = colour, .words = words, .anchor = anchor});
-}
-
-std::vector<Op> RecordingSurface::opsOfKind(OpKind kind) const
-{
-    std::vector<Op> matching;
-    std::copy_if(ops_.begin(), ops_.end(), std::back_inserter(matching), [kind](const Op& op) { return op.kind == kind; });
-    return matching;
 }
 
 void RecordingSurface::record(Op op)

@@ -48,9 +48,7 @@ public:
     void text(float x, float y, const std::string& words, TextAnchor anchor, int size, Colour colour) override;
 
     const std::vector<Op>& ops() const { return ops_; }
-    std::vector<Op> opsOfKind(OpKind kind) const;
     int penWidth() const { return penWidth_; }
-    quorvel::FillStyle fillStyle() const { return fillStyle_; }
     std::optional<Colour> fillColour() const { return fillColour_; }
 
 private:

@@ -7,24 +7,19 @@
 namespace quorvel {
 namespace {
 
-RowLine band(float y) { return {.x1 = 5, .x2 = 795, .y = y, .penWidth = 1, .colour = lightGrey}; }
+RowLine band(float y, float x1 = 5, float x2 = 795, int penWidth = 1, Rgb colour = lightGrey) { return {x1, x2, y, penWidth, colour}; }
+
+constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+constexpr float inf = std::numeric_limits<float>::infinity();
 
 TEST(LineRun, TakesOnlyTheNextRowOfTheSameLineInTheRunsDirection)
 {
     LineRun run;
     ASSERT_TRUE(run.take(band(580)));
     ASSERT_TRUE(run.take(band(579)));
-    EXPECT_FALSE(run.take(band(580))) << "back down a row";
-    EXPECT_FALSE(run.take(band(577))) << "a row skipped";
-    RowLine other = band(578);
-    other.x2 = 794;
-    EXPECT_FALSE(run.take(other)) << "another extent";
-    other = band(578);
-    other.penWidth = 2;
-    EXPECT_FALSE(run.take(other)) << "another pen";
-    other = band(578);
-    other.colour = darkGrey;
-    EXPECT_FALSE(run.take(other)) << "another colour";
+    // Back down a row, a row skipped, another extent, pen or colour.
+    for (const RowLine& other : {band(580), band(577), band(578, 5, 794), band(578, 5, 795, 2), band(578, 5, 795, 1, darkGrey)})
+        EXPECT_FALSE(run.take(other)) << other.y << ' ' << other.x2 << ' ' << other.penWidth;
     ASSERT_TRUE(run.take(band(578)));
     EXPECT_EQ(run.rows(), 3);
     EXPECT_EQ(run.first(), band(580));
@@ -37,15 +32,8 @@ TEST(LineRun, RunsDownwardsAndStartsAfreshOnceCleared)
 {
     LineRun run;
     // A coordinate that is not finite starts no run, which no other line could continue.
-    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
-    constexpr float inf = std::numeric_limits<float>::infinity();
-    RowLine line = band(10);
-    line.x1 = nan;
-    EXPECT_FALSE(run.take(line));
-    line = band(10);
-    line.x2 = inf;
-    EXPECT_FALSE(run.take(line));
-    EXPECT_FALSE(run.take(band(-inf)));
+    for (const RowLine& unbounded : {band(10, nan), band(10, 5, inf), band(-inf)})
+        EXPECT_FALSE(run.take(unbounded));
     EXPECT_TRUE(run.empty());
     for (const float y : {10.0f, 11.0f, 12.0f})
         ASSERT_TRUE(run.take(band(y)));

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 namespace quorvel {
@@ -18,11 +16,6 @@ TEST(SvgSurface, EscapesMarkupAndControlsInACaption)
     const std::string svg = surface.document();
     EXPECT_NE(svg.find(">Tom &amp; &quot;Jerry&quot; &lt;b&gt;it&apos;s&lt;/b&gt;\\x01</text>"), std::string::npos) << svg;
     EXPECT_EQ(svg.find("<b>"), std::string::npos);
-    const std::string file = ::testing::TempDir() + "escaped.svg";
-    std::ofstream(file) << svg;
-    if (std::system("command -v xmllint >/dev/null") == 0) {
-        EXPECT_EQ(std::system(("xmllint --noout " + file).c_str()), 0);
-    }
 }
 
 // Rows of one pen on consecutive rows become one rectangle over their pixels; a line along a

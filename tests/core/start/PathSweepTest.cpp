@@ -2,13 +2,12 @@
 
 #include "core/start/Scene.h"
 #include "core/text/SettingNumber.h"
-#include "core/start/StartSequence.h"
-#include "tests/support/RecordingSurface.h"
-#include "tests/support/StartStandIns.h"
+#include "tests/core/start/SteppedStart.h"
 #include "tests/support/WorkedValues.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -16,11 +15,9 @@
 namespace quorvel {
 namespace {
 
-using testing::FixedSettings;
 using testing::Op;
 using testing::OpKind;
-using testing::RecordingLabels;
-using testing::RecordingSurface;
+using testing::SteppedStart;
 using testing::workedValues;
 
 // Each point draws: two rays, the photon vector's dot and line, the two axes, the time-curve
@@ -32,73 +29,43 @@ constexpr std::size_t opsPerPoint = std::size(pointPattern);
 // Worked values are given to three decimals; drawn coordinates are single precision besides.
 constexpr double drawnTolerance = 6e-4;
 
-// A Start driven a step at a time, as an edition drives it, keeping the pause each step asks for.
-struct Sweep {
-    explicit Sweep(const std::string& distance = "0", const std::string& frequency = "1")
-    {
-        settings.distance = distance;
-        settings.frequency = frequency;
-    }
-
-    // The next point (with the set-up before the first); throws when the step asks for no pause.
-    void step()
-    {
-        pauses.push_back(sequence.step().value());
-        if (pauses.size() == 1)
-            setupOps = surface.ops().size() - opsPerPoint;
-    }
-    void sweep()
-    {
-        while (pauses.size() < 30)
-            step();
-    }
-    // All thirty points and then the results, after which nothing is left to do.
-    void run()
-    {
-        sweep();
-        EXPECT_EQ(sequence.step(), std::nullopt);
-        const std::size_t drawn = surface.ops().size();
-        EXPECT_EQ(sequence.step(), std::nullopt);
-        EXPECT_EQ(surface.ops().size(), drawn) << "an ended sequence draws nothing more";
-    }
-
-    // The ops the sweep drew for the point with odd index i.
-    const Op& op(int i, std::size_t k) const { return surface.ops().at(setupOps + (i - 1) / 2 * opsPerPoint + k); }
-    std::size_t sweepOps() const { return surface.ops().size() - setupOps; }
-    // The result marks' ops: the least-time marker first, the sum vector fifth.
-    const Op& mark(std::size_t k) const { return surface.ops().at(setupOps + 30 * opsPerPoint + k); }
-
-    FixedSettings settings;
-    RecordingSurface surface;
-    RecordingLabels labels;
-    StartSequence sequence{surface, settings, labels};
-    std::vector<std::uint64_t> pauses;
-    std::size_t setupOps = 0;
-};
+// The op k the sweep drew for the point with odd index i.
+const Op& pointOp(const SteppedStart& start, int i, std::size_t k)
+{
+    return start.surface.ops().at(start.swept - (30 - (i - 1) / 2) * opsPerPoint + k);
+}
 
 Op greyLine(float x1, float y1, float x2, float y2)
 {
     return {.kind = OpKind::Line, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .colour = darkGrey, .penWidth = 1, .fillStyle = FillStyle::Solid, .fillColour = SystemColour::ButtonFace};
 }
 
-TEST(PathSweep, DrawsThirtyPointsInTheSamePattern)
+// The spiral is laid head to tail, and the sum vector drawn with the results closes it where its
+// last link ends.
+TEST(PathSweep, DrawsThirtyPointsInTheSamePatternAndLaysTheSpiralHeadToTail)
 {
-    Sweep sweep;
+    SteppedStart sweep("0", "1");
     sweep.sweep();
-    ASSERT_EQ(sweep.sweepOps(), 30 * opsPerPoint);
     for (int i = 1; i <= 59; i += 2) {
         const float pointX = 44.0f + 12.0f * i;
+        const auto op = [&](std::size_t k) { return pointOp(sweep, i, k); };
         for (std::size_t k = 0; k < opsPerPoint; ++k)
-            ASSERT_EQ(sweep.op(i, k).kind, pointPattern[k]) << "point " << i << " op " << k;
-        EXPECT_EQ(sweep.op(i, 0), greyLine(354, 240.5f, pointX, 290.5f));
-        EXPECT_EQ(sweep.op(i, 1), greyLine(pointX, 290.5f, 454, 240.5f));
-        EXPECT_EQ(std::tuple(sweep.op(i, 3).penWidth, sweep.op(i, 3).radius, sweep.op(i, 4).penWidth), std::tuple(2, 2.0f, 2));
-        EXPECT_EQ(sweep.op(i, 6), greyLine(44, 490.5f, 764, 490.5f));
-        EXPECT_EQ(sweep.op(i, 7), greyLine(44, 340.5f, 44, 490.5f));
-        EXPECT_EQ(std::tuple(sweep.op(i, 9).penWidth, sweep.op(i, 9).colour, sweep.op(i, 11).penWidth), std::tuple(2, std::optional<Colour>(darkGrey), 1));
+            ASSERT_EQ(op(k).kind, pointPattern[k]) << "point " << i << " op " << k;
+        EXPECT_EQ(op(0), greyLine(354, 240.5f, pointX, 290.5f));
+        EXPECT_EQ(op(1), greyLine(pointX, 290.5f, 454, 240.5f));
+        EXPECT_EQ(std::tuple(op(3).penWidth, op(3).radius, op(4).penWidth), std::tuple(2, 2.0f, 2));
+        EXPECT_EQ(op(6), greyLine(44, 490.5f, 764, 490.5f));
+        EXPECT_EQ(op(7), greyLine(44, 340.5f, 44, 490.5f));
+        EXPECT_EQ(std::tuple(op(9).penWidth, op(9).colour, op(11).penWidth), std::tuple(2, std::optional<Colour>(darkGrey), 1));
+        if (i > 1) {
+            EXPECT_EQ(std::pair(op(11).x1, op(11).y1), std::pair(pointOp(sweep, i - 2, 11).x2, pointOp(sweep, i - 2, 11).y2)) << "point " << i;
+        }
     }
     EXPECT_EQ(sweep.surface.penWidth(), 1);
-    EXPECT_EQ(sweep.surface.opsOfKind(OpKind::FillColour).size(), 2u) << "the sweep must not change the fill";
+    EXPECT_EQ(std::ranges::count(sweep.surface.ops(), OpKind::FillColour, &Op::kind), 2) << "the sweep must not change the fill";
+    sweep.finish();
+    const Op& sum = sweep.surface.ops().at(sweep.swept + 4);
+    EXPECT_EQ(std::pair(sum.x2, sum.y2), std::pair(pointOp(sweep, 59, 11).x2, pointOp(sweep, 59, 11).y2));
 }
 
 // Every row of the worked table, as the photon vector and time-curve dot it draws: the vector
@@ -107,45 +74,32 @@ TEST(PathSweep, MatchesTheWorkedTableForBothFrequencies)
 {
     const auto& table = workedValues().at("sweep");
     for (const int frequency : {1, 2}) {
-        Sweep sweep(table.at("distance").get<std::string>(), std::to_string(frequency));
+        SteppedStart sweep(table.at("distance").get<std::string>(), std::to_string(frequency));
         sweep.sweep();
         for (const auto& row : table.at("points")) {
             const int i = row.at("i");
             const double pointX = row.at("pointX");
             const double angle = frequency * row.at("phaseAngle").get<double>();  // four decimals: within 1e-3 pixels
-            const Op& vector = sweep.op(i, 4);
+            const Op& vector = pointOp(sweep, i, 4);
             SCOPED_TRACE(::testing::Message() << "point " << i << ", frequency " << frequency);
             EXPECT_EQ(vector.x1, pointX);
             EXPECT_EQ(vector.y1, 305.5f);
             EXPECT_NEAR(vector.x2, pointX + 10 * std::cos(angle), 2e-3);
             EXPECT_NEAR(vector.y2, 305.5 + 10 * std::sin(angle), 2e-3);
-            EXPECT_EQ(sweep.op(i, 9).x1, pointX);
-            EXPECT_NEAR(sweep.op(i, 9).y1, row.at("timeY").get<double>(), 5e-4);
+            EXPECT_EQ(pointOp(sweep, i, 9).x1, pointX);
+            EXPECT_NEAR(pointOp(sweep, i, 9).y1, row.at("timeY").get<double>(), 5e-4);
         }
         if (frequency == 1) {
             const auto& vectorEnd = table.at("firstPhotonVectorEnd");
-            EXPECT_NEAR(sweep.op(1, 4).x2, vectorEnd[0].get<double>(), drawnTolerance);
-            EXPECT_NEAR(sweep.op(1, 4).y2, vectorEnd[1].get<double>(), drawnTolerance);
+            EXPECT_NEAR(pointOp(sweep, 1, 4).x2, vectorEnd[0].get<double>(), drawnTolerance);
+            EXPECT_NEAR(pointOp(sweep, 1, 4).y2, vectorEnd[1].get<double>(), drawnTolerance);
             const auto& link = table.at("firstSpiralLink");
-            EXPECT_EQ(sweep.op(1, 11).x1, link[0].get<float>());
-            EXPECT_EQ(sweep.op(1, 11).y1, link[1].get<float>());
-            EXPECT_NEAR(sweep.op(1, 11).x2, link[2].get<double>(), drawnTolerance);
-            EXPECT_NEAR(sweep.op(1, 11).y2, link[3].get<double>(), drawnTolerance);
+            EXPECT_EQ(pointOp(sweep, 1, 11).x1, link[0].get<float>());
+            EXPECT_EQ(pointOp(sweep, 1, 11).y1, link[1].get<float>());
+            EXPECT_NEAR(pointOp(sweep, 1, 11).x2, link[2].get<double>(), drawnTolerance);
+            EXPECT_NEAR(pointOp(sweep, 1, 11).y2, link[3].get<double>(), drawnTolerance);
         }
     }
-}
-
-// The sum vector drawn with the results closes the spiral where its last link ends.
-TEST(PathSweep, LaysTheSpiralHeadToTail)
-{
-    Sweep sweep;
-    sweep.run();
-    for (int i = 3; i <= 59; i += 2) {
-        EXPECT_EQ(sweep.op(i, 11).x1, sweep.op(i - 2, 11).x2);
-        EXPECT_EQ(sweep.op(i, 11).y1, sweep.op(i - 2, 11).y2);
-    }
-    EXPECT_EQ(sweep.mark(4).x2, sweep.op(59, 11).x2);
-    EXPECT_EQ(sweep.mark(4).y2, sweep.op(59, 11).y2);
 }
 
 // The first point is the best whatever its value; a tie moves the best half a segment on, and
@@ -168,15 +122,16 @@ TEST(LeastTimeRule, TakesTheFirstPointThenMovesOnTiesAndTakesOnlyALargerValue)
     EXPECT_EQ(std::pair(scene.bestPointX, scene.bestTimeY), std::pair(152.0, 400.0001)) << "a strictly larger value replaces outright";
 
     // Every timeY of a far-away pair lies below the start value of -100000; the marker shows the best point.
-    Sweep far("1000000", "1");
-    far.run();
-    EXPECT_EQ(far.mark(0).x1, 56);
-    EXPECT_LT(far.mark(0).y1, -100000);
+    SteppedStart far("1000000", "1");
+    far.sweep();
+    far.finish();
+    EXPECT_EQ(far.surface.ops().at(far.swept).x1, 56);
+    EXPECT_LT(far.surface.ops().at(far.swept).y1, -100000);
 }
 
 // The slowdown times 300000 decrements, rounded, negative counts none; texts that are no finite
 // number, or overflow, are refused.
-TEST(PauseDecrements, AreTheSlowdownTimes300000)
+TEST(PauseDecrements, AreTheSlowdownTimes300000AndARefusedOneEndsTheStart)
 {
     const std::pair<const char*, std::uint64_t> worked[] = {
         {"1", 300000},   {"10", 3000000}, {"20", 6000000}, {"0", 0},         {"-3", 0},      {"-0.000001", 0},
@@ -187,37 +142,15 @@ TEST(PauseDecrements, AreTheSlowdownTimes300000)
         EXPECT_EQ(pauseDecrements(slowdown), decrements) << slowdown;
     for (const char* refused : {"fast", "", "1e305", "-1e305"})
         EXPECT_THROW(pauseDecrements(refused), SettingsError) << refused;
-}
 
-TEST(StartSequencePause, FollowsEachPointAndReadsTheSlowdownAfresh)
-{
-    Sweep sweep;
-    for (std::size_t k = 0; k < 30; ++k) {
-        if (k == 10)
-            sweep.settings.slowdown = "20";
-        if (k == 20)
-            sweep.settings.slowdown = "0";
-        sweep.step();
-        EXPECT_EQ(sweep.sweepOps(), (k + 1) * opsPerPoint) << "the pause after point " << k + 1 << " comes after all its drawing";
-    }
-    EXPECT_EQ(sweep.settings.slowdownReads, 30);
-    for (std::size_t k = 0; k < 30; ++k)
-        EXPECT_EQ(sweep.pauses[k], k < 10 ? 300000u : k < 20 ? 6000000u : 0u) << "pause " << k;
-}
-
-TEST(StartSequencePause, ABadSlowdownStopsAfterTheCurrentPointIsDrawn)
-{
-    for (const char* slowdown : {"", "slow", "nan", "inf", "1e306"}) {
-        Sweep sweep;
-        for (int k = 0; k < 14; ++k)
-            sweep.step();
-        sweep.settings.slowdown = slowdown;
-        EXPECT_THROW(sweep.sequence.step(), SettingsError) << slowdown;
-        EXPECT_EQ(sweep.sweepOps(), 15 * opsPerPoint) << slowdown;
-        EXPECT_EQ(sweep.sequence.step(), std::nullopt);
-        EXPECT_EQ(sweep.sweepOps(), 15 * opsPerPoint) << "a stopped sequence draws nothing more";
-        EXPECT_TRUE(sweep.labels.ops.empty());
-    }
+    // Refused after a point, it ends the Start there for good.
+    SteppedStart start("0", "1");
+    start.settings.slowdown = "slow";
+    EXPECT_THROW(start.sequence.step(), SettingsError);
+    start.settings.slowdown = "1";
+    const std::size_t drawn = start.surface.ops().size();
+    start.finish();
+    EXPECT_EQ(start.surface.ops().size(), drawn);
 }
 
 }  // namespace

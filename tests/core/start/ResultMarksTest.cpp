@@ -1,8 +1,6 @@
 #include "core/start/ResultMarks.h"
 
-#include "core/start/StartSequence.h"
-#include "tests/support/RecordingSurface.h"
-#include "tests/support/StartStandIns.h"
+#include "tests/core/start/SteppedStart.h"
 #include "tests/support/WorkedValues.h"
 
 #include <gtest/gtest.h>
@@ -14,33 +12,22 @@
 namespace quorvel {
 namespace {
 
-using testing::FixedSettings;
 using testing::LabelOp;
 using testing::Op;
 using testing::OpKind;
-using testing::RecordingLabels;
-using testing::RecordingSurface;
 using testing::workedSettings;
 
 // A whole Start for the settings texts, its last step (the results) recorded apart: the ops it
 // drew and the settings reads it made.
-struct Results {
-    Results(const std::string& distance, const std::string& frequency)
+struct Results : testing::SteppedStart {
+    Results(const std::string& distance, const std::string& frequency) : SteppedStart(distance, frequency)
     {
-        settings.distance = distance;
-        settings.frequency = frequency;
-        StartSequence sequence(surface, settings, labels);
-        for (int point = 1; point <= 30; ++point)
-            EXPECT_TRUE(sequence.step().has_value()) << "point " << point;
-        const std::size_t before = surface.ops().size();
+        sweep();
         settings.distanceReads = settings.frequencyReads = 0;
-        EXPECT_EQ(sequence.step(), std::nullopt);
-        marks.assign(surface.ops().begin() + static_cast<std::ptrdiff_t>(before), surface.ops().end());
+        finish();
+        marks.assign(surface.ops().begin() + static_cast<std::ptrdiff_t>(swept), surface.ops().end());
     }
 
-    FixedSettings settings;
-    RecordingSurface surface;
-    RecordingLabels labels;
     std::vector<Op> marks;
 };
 

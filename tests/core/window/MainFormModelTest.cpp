@@ -24,24 +24,6 @@ using testing::opsPerPoint;
 using testing::setUpOps;
 using testing::wholePictureOps;
 
-bool hasText(const std::string& message, const std::string& part) { return message.find(part) != std::string::npos; }
-
-TEST(MainFormModel, OpensWithTheFirstOptionOfEachGroupAndOnlyThePromptShown)
-{
-    const ModelWindow window;
-    const FormState& state = window.state();
-    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", "1"}));
-    EXPECT_EQ(state.distance, Option::op0);
-    EXPECT_EQ(state.frequency, Option::op1);
-    EXPECT_EQ(state.speed, Option::opRychlá);
-    EXPECT_EQ(state.HScroll1, 1);
-    EXPECT_TRUE(state.promptShown);
-    EXPECT_FALSE(window.anyResultShown());
-    EXPECT_FALSE(state.running);
-    EXPECT_GE(window.view.states, 1);
-    EXPECT_EQ(window.drawn(), 0u);
-}
-
 TEST(MainFormModelHandlers, DistanceAndFrequencyOptionsSetTheirTextAndHideTheExplanations)
 {
     ModelWindow window;
@@ -73,18 +55,27 @@ TEST(MainFormModelHandlers, DistanceAndFrequencyOptionsSetTheirTextAndHideTheExp
     EXPECT_EQ(window.state().nKmitocet, "1");
 }
 
-TEST(MainFormModelHandlers, SpeedOptionsSetOnlyTheSlowdown)
+// Choosing the option selected already runs no handler: the scroll bar's 9 and the results stay.
+TEST(MainFormModelHandlers, SpeedOptionsSetOnlyTheSlowdownAndTheSelectedOptionNothing)
 {
     ModelWindow window;
     window.startAndFinish();
+    window.model.moveSpeed(SpeedMove::to(9));
+    const FormState before = window.state();
+    const int states = window.view.states;
+    for (const Option option : {Option::op0, Option::op1, Option::opRychlá})
+        window.model.choose(option);
+    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", "9"}));
+    EXPECT_EQ(window.view.states, states);
+
     for (const auto& [option, text] : {std::pair{Option::opPomalá, "20"}, {Option::opPomalejší, "10"}, {Option::opRychlá, "1"}}) {
         window.model.choose(option);
         EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", text}));
         EXPECT_TRUE(window.state().selected(option));
     }
-    EXPECT_EQ(window.state().HScroll1, 1);
+    EXPECT_EQ(window.state().HScroll1, 9);
     EXPECT_TRUE(window.state().promptShown);
-    EXPECT_TRUE(std::ranges::all_of(window.state().results, [](const LabelState& label) { return label.shown; }));
+    EXPECT_EQ(window.state().results, before.results);
 
     window.model.openExplore(true);
     const int pictures = window.view.pictures;
@@ -95,6 +86,7 @@ TEST(MainFormModelHandlers, SpeedOptionsSetOnlyTheSlowdown)
 TEST(MainFormModelHandlers, TheScrollBarWritesItsValueWithinOneToTwenty)
 {
     ModelWindow window;
+    EXPECT_GE(window.view.states, 1) << "the loaded window is shown";
     window.model.moveSpeed(SpeedMove::by(8));
     EXPECT_EQ(window.state().HScroll1, 9);
     EXPECT_EQ(window.state().nSpomaleni, "9");
@@ -119,21 +111,6 @@ TEST(MainFormModelHandlers, TheScrollBarWritesItsValueWithinOneToTwenty)
     window.model.choose(Option::opPomalá);
     window.model.moveSpeed(SpeedMove::to(-4));
     EXPECT_EQ(window.state().nSpomaleni, "20");
-}
-
-TEST(MainFormModelHandlers, ChoosingTheSelectedOptionChangesNothing)
-{
-    ModelWindow window;
-    window.startAndFinish();
-    window.model.moveSpeed(SpeedMove::to(9));
-    const FormState before = window.state();
-    const int states = window.view.states;
-    for (const Option option : {Option::op0, Option::op1, Option::opRychlá})
-        window.model.choose(option);
-    EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", "9"}));
-    EXPECT_EQ(window.state().results, before.results);
-    EXPECT_TRUE(window.state().label(ResultLabel::Soucet).shown);
-    EXPECT_EQ(window.view.states, states);
 }
 
 TEST(MainFormModelStart, DrawsAPointAtATimeWithAPauseAfterEach)
@@ -335,9 +312,7 @@ TEST(MainFormModelStop, ABadDistanceStopsAtTheBandWithOneMessage)
     const auto places = window.state().results;
     window.model.setText(TextBox::nPosun, "abc");
     window.model.press(Button::cmdStart);
-    ASSERT_EQ(window.view.stops.size(), 1u);
-    EXPECT_TRUE(window.view.stops[0].starts_with("quorvel: Start stopped: ")) << window.view.stops[0];
-    EXPECT_TRUE(hasText(window.view.stops[0], "nPosun") && hasText(window.view.stops[0], "\"abc\"")) << window.view.stops[0];
+    EXPECT_EQ(window.view.stops, std::vector<std::string>{"quorvel: Start stopped: distance (nPosun) setting holds \"abc\", which is not a number"});
     EXPECT_EQ(window.drawn(), 2u + 520u) << "the reset, the pen and the band";
     EXPECT_FALSE(window.state().running);
     EXPECT_EQ(window.view.runsFinished, 1);
@@ -356,8 +331,7 @@ TEST(MainFormModelStop, ABadSlowdownStopsAfterItsPointAndHeldInputGoesOn)
     window.model.moveSpeed(SpeedMove::to(3));
     window.model.setText(TextBox::nSpomaleni, "slow");
     window.endPause();
-    ASSERT_EQ(window.view.stops.size(), 1u);
-    EXPECT_TRUE(hasText(window.view.stops[0], "nSpomaleni") && hasText(window.view.stops[0], "\"slow\"")) << window.view.stops[0];
+    EXPECT_EQ(window.view.stops, std::vector<std::string>{"quorvel: Start stopped: slowdown (nSpomaleni) setting holds \"slow\", which is not a number"});
     EXPECT_EQ(window.drawn(), setUpOps + 5 * opsPerPoint);
     EXPECT_EQ(window.view.runsFinished, 1);
     EXPECT_FALSE(window.state().running);
