@@ -100,17 +100,28 @@ TEST_F(Handlers, TheWheelMovesTheSpeedScrollBarAsItMovesOtherScrollBars)
     }
 }
 
-// The speed options and the text boxes are never shown: whatever reaches them from outside, such
-// as a screen reader's press, sets nothing.
-TEST_F(Handlers, ControlsNeverShownDoNotAct)
+// Space, Return and Enter on Start each run it; Escape ends a run at the point it has reached;
+// Return on Exit closes the window.
+TEST_F(Handlers, KeysOnStartRunItEscapeEndsTheRunAndReturnOnExitCloses)
 {
-    for (const char* option : {"opPomalá", "opPomalejší"})
-        find<QRadioButton>(option)->click();
-    find<QLineEdit>("nKmitocet")->setText(QStringLiteral("abc"));
+    activate();
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        find("cmdStart")->setFocus();
+        QTest::keyClick(find("cmdStart"), key);
+        ASSERT_TRUE(waitUntilIdle());
+    }
+    EXPECT_EQ(finishedRuns, 3);
+    EXPECT_EQ(pauses.size(), 3 * 30u);
+    onPause = [&](std::chrono::nanoseconds) {
+        if (pauses.size() == 93)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    };
     click("cmdStart");
-    EXPECT_EQ(form.model().state().nSpomaleni, "1");
-    EXPECT_TRUE(find("labSoucet")->isVisible()) << "the frequency text stays 1";
-    EXPECT_EQ(text("nKmitocet"), "1");
+    EXPECT_EQ(pauses.size(), 93u);
+    EXPECT_FALSE(form.model().state().running);
+    find("cmdKonec")->setFocus();
+    QTest::keyClick(find("cmdKonec"), Qt::Key_Return);
+    EXPECT_FALSE(form.isVisible());
 }
 
 }  // namespace
