@@ -190,6 +190,7 @@ TEST_F(Explore, AClickOnTheGraphMovesThePairThereAndTheGraphMarksIt)
     EXPECT_FALSE(testing::hasColourNear(graph, QPoint(235, 30), testing::greenPixel, 3));
     const QString words = accessible("brightnessGraph")->text(QAccessible::Description);
     EXPECT_TRUE(words.contains("at the pair, distance 251, it gives 0.75.")) << words.toStdString();
+    EXPECT_TRUE(words.endsWith(". A click moves the source and the detector to the distance under it")) << words.toStdString();
 }
 
 // Left on the slider is left in the picture: its left end is 330, and the right arrow moves the

@@ -52,7 +52,8 @@ TEST_F(Handlers, ArrowKeysInAGroupChooseTheNextOption)
     EXPECT_TRUE(checked("op250")) << "the choice came after the run";
 }
 
-// Arrows and track step by one; the thumb sets the slowdown only when it is let go.
+// Arrows and track step by one; the thumb sets the slowdown only when it is let go; End goes to
+// the slowest.
 TEST_F(Handlers, ScrollBarArrowsTrackAndThumbSetTheSlowdown)
 {
     auto* scrollBar = find<QScrollBar>("HScroll1");
@@ -74,6 +75,8 @@ TEST_F(Handlers, ScrollBarArrowsTrackAndThumbSetTheSlowdown)
     QTest::mouseRelease(scrollBar, Qt::LeftButton, {}, end);
     EXPECT_GT(scrollBar->value(), 2);
     EXPECT_EQ(text("nSpomaleni"), QString::number(scrollBar->value()));
+    QTest::keyClick(scrollBar, Qt::Key_End);
+    EXPECT_EQ(scrollBar->value(), 20) << "the slowest";
 }
 
 // The wheel moves the speed scroll bar the way it moves any other horizontal scroll bar of the

@@ -68,6 +68,7 @@ TEST_F(MainFormLayout, BuildsEachControlOfTheLayoutWhereItSaysInItsTypeAndAnnoun
         }
     }
     EXPECT_EQ(find("HScroll1")->accessibleName(), "Animation speed");
+    EXPECT_EQ(find("HScroll1")->accessibleDescription(), "Slowdown of the animation, from 1 at the left to 20 at the right");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Name), form.windowTitle());
 }
 

@@ -62,6 +62,7 @@ TEST_F(WindowSurfaceTest, WhatWasDrawnIsOnTheScreenWhenShowDrawnReturns)
     surface.showDrawn();
     EXPECT_TRUE(hasColourNear(canvas.screen(), {200, 50}, darkGreyPixel));
     EXPECT_TRUE(hasColourNear(canvas.screen(), {105, 150}, darkGreyPixel));
+    EXPECT_EQ(canvas.screen().pixelColor(100, 150), QColor(192, 192, 192)) << "a circle's fill is transparent until it is set";
 }
 
 // What was drawn outside a window made smaller is there when it grows again, and the picture
