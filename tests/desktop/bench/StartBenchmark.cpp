@@ -49,6 +49,14 @@ double median(std::vector<double> values)
 
 double millisecondsSince(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
 
+template <typename Work>
+double millisecondsOf(Work work)
+{
+    const auto start = Clock::now();
+    work();
+    return millisecondsSince(start);
+}
+
 void setSlowdown(MainForm& form, const char* slowdown) { form.model().setText(quorvel::TextBox::nSpomaleni, slowdown); }
 
 // Clicks Start and returns when the run has ended: its wall time in milliseconds.
@@ -67,11 +75,8 @@ double runStart(MainForm& form)
 void wholeStartAtSlowdownZero(MainForm& form)
 {
     std::vector<double> repaints;
-    for (int run = 0; run < 21; ++run) {
-        const auto start = Clock::now();
-        form.repaint();
-        repaints.push_back(millisecondsSince(start));
-    }
+    for (int run = 0; run < 21; ++run)
+        repaints.push_back(millisecondsOf([&form] { form.repaint(); }));
     setSlowdown(form, "0");
     std::vector<double> starts;
     for (int run = 0; run < 21; ++run)
@@ -180,18 +185,16 @@ void startUp()
 // The graph alone: a new graph works its curves out and draws them into its surface.
 double graphMs(quorvel::BrightnessGraphView& graph, const quorvel::ExploreState& state)
 {
-    const auto start = Clock::now();
-    quorvel::BrightnessGraph().draw(graph.surface(), state);
-    graph.picture();
-    return millisecondsSince(start);
+    return millisecondsOf([&] {
+        quorvel::BrightnessGraph().draw(graph.surface(), state);
+        graph.picture();
+    });
 }
 
 // A live redraw: the detector or the pair moved with the panel open.
 double redrawMs(MainForm& form, int distance)
 {
-    const auto start = Clock::now();
-    form.model().perform(quorvel::DistanceSetting{distance});
-    return millisecondsSince(start);
+    return millisecondsOf([&] { form.model().perform(quorvel::DistanceSetting{distance}); });
 }
 
 // A live redraw is what a change in the open panel costs: the whole picture, the brightness and
