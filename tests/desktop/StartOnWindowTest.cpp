@@ -52,7 +52,6 @@ TEST_F(StartOnWindow, ShowsEachSettingsMarksAndLabelsWhereTheyBelong)
         const auto& check = setting["checkPixels"];
         const QColor captionText = paletteColour(QPalette::HighlightedText);
         EXPECT_TRUE(hasColourNear(shown, pixel(check["sumVector"]), greenPixel)) << "sum vector";
-        EXPECT_TRUE(hasColourNear(shown, pixel(check["marker"]), darkGreyPixel)) << "least-time marker";
         EXPECT_TRUE(hasColourNear(shown, pixel(check["source"]), captionText, 0)) << "source fill";
         EXPECT_TRUE(hasColourNear(shown, pixel(check["detector"]), captionText, 0)) << "detector fill, drawn again at the end";
         const int sourceX = setting["sourceX"];
