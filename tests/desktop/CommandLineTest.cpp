@@ -1,11 +1,9 @@
 #include "core/settings/SetupReading.h"
 #include "desktop/CommandLine.h"
 #include "desktop/MainForm.h"
-#include "tests/support/MirrorText.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -55,48 +53,37 @@ TEST(SetupOptions, GiveTheSettingsAndOpenThePanelForItsOwn)
     }
 }
 
+// The window shows the settings given; the panel is made only for settings of its own, and opens
+// at the scene given (which controls each scene shows is the panel's test).
 TEST(SetupOptions, StartTheWindowWithTheirSettingsShown)
 {
+    const auto shown = [](MainForm& form, const std::vector<std::string>& arguments) {
+        form.applySetup(CommandLine::parse(arguments).setup);
+        form.show();
+        return QTest::qWaitForWindowExposed(&form);
+    };
     MainForm classic;
-    classic.applySetup(CommandLine::parse({"quorvel", "--distance", "250", "--frequency", "2", "--speed", "5"}).setup);
-    classic.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&classic));
+    ASSERT_TRUE(shown(classic, {"quorvel", "--distance", "250", "--frequency", "2", "--speed", "5"}));
     EXPECT_TRUE(classic.findChild<QRadioButton*>("op250")->isChecked());
     EXPECT_TRUE(classic.findChild<QRadioButton*>("op2")->isChecked());
     EXPECT_EQ(classic.findChild<QScrollBar*>("HScroll1")->value(), 5);
-    EXPECT_EQ(classic.findChild<QLineEdit*>("nSpomaleni")->text(), "5");
     EXPECT_EQ(classic.findChild<QWidget*>("explorePanel"), nullptr) << "no panel is made for the window's own settings";
 
     MainForm panel;
-    panel.applySetup(CommandLine::parse({"quorvel", "--distance", "-100", "--frequency", "1.5", "--mirror", "111000111000111000111000111000"}).setup);
-    panel.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    ASSERT_TRUE(shown(panel, {"quorvel", "--distance", "-100", "--frequency", "1.5", "--mirror", "111000111000111000111000111000"}));
     ASSERT_NE(panel.findChild<QWidget*>("explorePanel"), nullptr);
     EXPECT_TRUE(panel.findChild<QWidget*>("explorePanel")->isVisible());
     EXPECT_FALSE(panel.findChild<QRadioButton*>("op0")->isChecked());
     EXPECT_EQ(panel.findChild<QSlider*>("distance")->value(), -100);
     EXPECT_DOUBLE_EQ(panel.findChild<QDoubleSpinBox*>("frequencyField")->value(), 1.5);
-    EXPECT_EQ(testing::mirrorText(panel.model().state().explore.mirror), "111000111000111000111000111000");
-}
 
-TEST(SetupOptions, OpenThePanelAtTheSceneGiven)
-{
     MainForm lens;
-    lens.applySetup(CommandLine::parse({"quorvel", "--scene=lens", "--distance", "150"}).setup);
-    lens.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&lens));
-    ASSERT_NE(lens.findChild<QWidget*>("explorePanel"), nullptr);
-    EXPECT_TRUE(lens.findChild<QWidget*>("explorePanel")->isVisible());
+    ASSERT_TRUE(shown(lens, {"quorvel", "--scene=lens", "--distance", "150"}));
     EXPECT_EQ(lens.findChild<QComboBox*>("scene")->currentText(), "Lens");
-    EXPECT_FALSE(lens.findChild<QWidget*>("segments")->isVisible());
     EXPECT_EQ(lens.findChild<QSlider*>("distance")->value(), 150);
-    EXPECT_EQ(lens.model().state().explore.scene, SceneKind::Lens);
 
     MainForm gap;
-    gap.applySetup(CommandLine::parse({"quorvel", "--scene", "gap", "--gap", "20"}).setup);
-    gap.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&gap));
-    EXPECT_TRUE(gap.findChild<QSlider*>("gap")->isVisible());
+    ASSERT_TRUE(shown(gap, {"quorvel", "--scene", "gap", "--gap", "20"}));
     EXPECT_EQ(gap.findChild<QSlider*>("gap")->value(), 20);
 }
 

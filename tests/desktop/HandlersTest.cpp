@@ -52,7 +52,8 @@ TEST_F(Handlers, ArrowKeysInAGroupChooseTheNextOption)
     EXPECT_TRUE(checked("op250")) << "the choice came after the run";
 }
 
-// Arrows and track step by one; the thumb sets the slowdown only when it is let go.
+// Arrows and track step by one; the thumb sets the slowdown only when it is let go; End goes to
+// the slowest.
 TEST_F(Handlers, ScrollBarArrowsTrackAndThumbSetTheSlowdown)
 {
     auto* scrollBar = find<QScrollBar>("HScroll1");
@@ -74,6 +75,8 @@ TEST_F(Handlers, ScrollBarArrowsTrackAndThumbSetTheSlowdown)
     QTest::mouseRelease(scrollBar, Qt::LeftButton, {}, end);
     EXPECT_GT(scrollBar->value(), 2);
     EXPECT_EQ(text("nSpomaleni"), QString::number(scrollBar->value()));
+    QTest::keyClick(scrollBar, Qt::Key_End);
+    EXPECT_EQ(scrollBar->value(), 20) << "the slowest";
 }
 
 // The wheel moves the speed scroll bar the way it moves any other horizontal scroll bar of the
@@ -100,17 +103,28 @@ TEST_F(Handlers, TheWheelMovesTheSpeedScrollBarAsItMovesOtherScrollBars)
     }
 }
 
-// The speed options and the text boxes are never shown: whatever reaches them from outside, such
-// as a screen reader's press, sets nothing.
-TEST_F(Handlers, ControlsNeverShownDoNotAct)
+// Space, Return and Enter on Start each run it; Escape ends a run at the point it has reached;
+// Return on Exit closes the window.
+TEST_F(Handlers, KeysOnStartRunItEscapeEndsTheRunAndReturnOnExitCloses)
 {
-    for (const char* option : {"opPomalá", "opPomalejší"})
-        find<QRadioButton>(option)->click();
-    find<QLineEdit>("nKmitocet")->setText(QStringLiteral("abc"));
+    activate();
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        find("cmdStart")->setFocus();
+        QTest::keyClick(find("cmdStart"), key);
+        ASSERT_TRUE(waitUntilIdle());
+    }
+    EXPECT_EQ(finishedRuns, 3);
+    EXPECT_EQ(pauses.size(), 3 * 30u);
+    onPause = [&](std::chrono::nanoseconds) {
+        if (pauses.size() == 93)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    };
     click("cmdStart");
-    EXPECT_EQ(form.model().state().nSpomaleni, "1");
-    EXPECT_TRUE(find("labSoucet")->isVisible()) << "the frequency text stays 1";
-    EXPECT_EQ(text("nKmitocet"), "1");
+    EXPECT_EQ(pauses.size(), 93u);
+    EXPECT_FALSE(form.model().state().running);
+    find("cmdKonec")->setFocus();
+    QTest::keyClick(find("cmdKonec"), Qt::Key_Return);
+    EXPECT_FALSE(form.isVisible());
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "tests/desktop/Pixels.h"
 #include "tests/support/WorkedValues.h"
 
-#include <QAction>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -72,13 +71,16 @@ protected:
     QTemporaryDir folder;
 };
 
-TEST_F(SavePictureOnWindow, AnSvgHoldsTheCoresDocumentWithTheWindowsColours)
+// The ending chooses the format, in capitals too; an SVG holds the core's document with the window's colours.
+TEST_F(SavePictureOnWindow, AnSvgHoldsTheCoresDocumentWithTheWindowsColoursAndAJpgIsJpeg)
 {
     run();
     ASSERT_EQ(form.savePicture(path("picture.svg")), QString());
     EXPECT_EQ(contents(path("picture.svg")).toStdString(), svg());
     ASSERT_EQ(form.savePicture(path("upper.SVG")), QString());
     EXPECT_EQ(contents(path("upper.SVG")).toStdString(), svg()) << "the suffix in capitals";
+    ASSERT_EQ(form.savePicture(path("x.jpg")), QString());
+    EXPECT_TRUE(contents(path("x.jpg")).startsWith("\xff\xd8\xff")) << "JPEG data";
 }
 
 TEST_F(SavePictureOnWindow, APngHoldsThePictureWithItsLabelsAndNoButtonsAtThePixelRatio)
@@ -122,16 +124,31 @@ TEST_F(SavePictureOnWindow, SavingDuringARunTakesThePictureSoFarAndTheRunGoesOn)
     EXPECT_EQ(finishedRuns, 1);
 }
 
-// A missing folder, a full disk (the device stays a device) and a folder where the file should be.
-TEST_F(SavePictureOnWindow, AFileThatCannotBeWrittenGivesAMessageNamingItAndLeavesNothing)
+// A missing folder, a full disk (the device stays a device), a folder where the file should be,
+// an ending of no format offered, and a write cut short by a file-size limit, as a full disk cuts
+// it where no disk can be filled: each message names the file and why, and nothing is left.
+TEST_F(SavePictureOnWindow, AFileThatCannotBeWrittenGivesAMessageNamingItAndWhyAndLeavesNothing)
 {
     run();
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit small = before;
+    small.rlim_cur = 1000;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const QString tooLarge = path("big.png");
     for (const auto& [where, why] : {std::pair(QStringLiteral("/nonexistent/dir/x.png"), QStringLiteral("No such file or directory")),
-                                     {QStringLiteral("/dev/full"), QStringLiteral("No space left on device")}, {folder.path(), QString()}}) {
+                                     {QStringLiteral("/dev/full"), QStringLiteral("No space left on device")}, {folder.path(), QString()},
+                                     {path("x.gif"), QStringLiteral(".png, .svg or .jpg")}, {tooLarge, QStringLiteral("File too large")}}) {
+        if (where == tooLarge) {
+            ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        }
         const QString problem = form.savePicture(where);
         EXPECT_TRUE(problem.contains(where) && problem.contains(why)) << problem.toStdString();
     }
-    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/nonexistent/dir/x.png")));
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    for (const QString& left : {QStringLiteral("/nonexistent/dir/x.png"), path("x.gif"), tooLarge})
+        EXPECT_FALSE(QFileInfo::exists(left)) << left.toStdString();
     EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
     EXPECT_EQ(QDir(QStringLiteral("/dev")).entryList({QStringLiteral("full.*")}, QDir::Files | QDir::Hidden), QStringList());
     EXPECT_TRUE(QFileInfo(folder.path()).isDir());
@@ -151,33 +168,6 @@ TEST_F(SavePictureOnWindow, TheDialogAsksToReplaceTheFileItWillWriteAndTakesANam
     EXPECT_EQ(saveAs(QStringLiteral("q1\"x\".png"), QMessageBox::Yes), QString()) << "a new name asks nothing";
     EXPECT_TRUE(contents(path("q1\"x\".png")).startsWith("\x89PNG"));
     EXPECT_FALSE(QFileInfo::exists(path("x.png")));
-}
-
-TEST_F(SavePictureOnWindow, TheEndingChoosesJpegOrIsRefusedNamingTheOffered)
-{
-    run();
-    ASSERT_EQ(form.savePicture(path("x.jpg")), QString());
-    EXPECT_TRUE(contents(path("x.jpg")).startsWith("\xff\xd8\xff")) << "JPEG data";
-    const QString refused = form.savePicture(path("x.gif"));
-    EXPECT_TRUE(refused.contains(QStringLiteral(".png, .svg or .jpg"))) << refused.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(path("x.gif")));
-}
-
-TEST_F(SavePictureOnWindow, AWriteCutShortSaysWhyNotUnknownError)
-{
-    run();
-    // A file-size limit cuts the write short as a full disk does, where no disk can be filled.
-    rlimit before{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = before;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString problem = form.savePicture(path("big.png"));
-    setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_TRUE(problem.contains(QStringLiteral("File too large"))) << problem.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(path("big.png")));
 }
 
 TEST_F(SavePictureOnWindow, CtrlCCopiesThePictureAsAnImageAndAsSvg)

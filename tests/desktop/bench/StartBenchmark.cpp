@@ -49,6 +49,14 @@ double median(std::vector<double> values)
 
 double millisecondsSince(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
 
+template <typename Work>
+double millisecondsOf(Work work)
+{
+    const auto start = Clock::now();
+    work();
+    return millisecondsSince(start);
+}
+
 void setSlowdown(MainForm& form, const char* slowdown) { form.model().setText(quorvel::TextBox::nSpomaleni, slowdown); }
 
 // Clicks Start and returns when the run has ended: its wall time in milliseconds.
@@ -67,11 +75,8 @@ double runStart(MainForm& form)
 void wholeStartAtSlowdownZero(MainForm& form)
 {
     std::vector<double> repaints;
-    for (int run = 0; run < 21; ++run) {
-        const auto start = Clock::now();
-        form.repaint();
-        repaints.push_back(millisecondsSince(start));
-    }
+    for (int run = 0; run < 21; ++run)
+        repaints.push_back(millisecondsOf([&form] { form.repaint(); }));
     setSlowdown(form, "0");
     std::vector<double> starts;
     for (int run = 0; run < 21; ++run)
@@ -151,44 +156,45 @@ std::optional<StartUp> measureStartUp(const std::vector<std::string>& command, c
     return measured;
 }
 
-struct StartUps {
-    std::vector<double> mapped, resident;
-    void add(const StartUp& startUp)
-    {
-        mapped.push_back(startUp.mappedMs);
-        resident.push_back(startUp.residentKiB);
-    }
-};
-
-// The four programs start in turn, 21 times, on one display of the benchmark's own.
+// The four programs start in turn, 21 times, on one display of the benchmark's own: the bare
+// window that is the anchor, the same with one line of text, with Quorvel's 24 controls, and Quorvel.
 void startUp()
 {
     const quorvel::testing::XServer server;
-    StartUps bare, text, controls, quorvel;
+    const std::array<std::vector<std::string>, 4> commands{{{QUORVEL_BARE_WINDOW}, {QUORVEL_BARE_WINDOW, "text"}, {QUORVEL_BARE_WINDOW, "controls"}, {QUORVEL_EXECUTABLE}}};
+    const std::array<const char*, 4> names{"Anchor: a bare toolkit window of 800 x 581", "The same window with one line of text", "The same window with Quorvel's 24 controls", "Quorvel"};
+    std::array<std::vector<double>, 4> mapped, resident;
     for (int run = 0; run < 21; ++run) {
-        const auto bareRun = measureStartUp({QUORVEL_BARE_WINDOW}, server.display(), "Bare window");
-        const auto textRun = measureStartUp({QUORVEL_BARE_WINDOW, "text"}, server.display(), "Bare window");
-        const auto controlsRun = measureStartUp({QUORVEL_BARE_WINDOW, "controls"}, server.display(), "Bare window");
-        const auto quorvelRun = measureStartUp({QUORVEL_EXECUTABLE}, server.display(), "Quorvel - ");
-        if (!bareRun || !textRun || !controlsRun || !quorvelRun) {
-            std::printf("Start-up: a window did not appear\n");
-            return;
+        for (std::size_t k = 0; k < commands.size(); ++k) {
+            const auto measured = measureStartUp(commands[k], server.display(), k + 1 < commands.size() ? "Bare window" : "Quorvel - ");
+            if (!measured) {
+                std::printf("Start-up: a window did not appear\n");
+                return;
+            }
+            mapped[k].push_back(measured->mappedMs);
+            resident[k].push_back(measured->residentKiB);
         }
-        bare.add(*bareRun);
-        text.add(*textRun);
-        controls.add(*controlsRun);
-        quorvel.add(*quorvelRun);
     }
-    const double bareMapped = median(bare.mapped);
-    const double bareResident = median(bare.resident);
-    std::printf("Anchor: a bare toolkit window of 800 x 581, median of 21 on Xvfb: mapped after %.1f ms, resident %.0f KiB\n", bareMapped, bareResident);
-    std::printf("The same window with one line of text: mapped after %.1f ms = %.2f x the bare window; resident %.0f KiB = %.2f x\n", median(text.mapped),
-                median(text.mapped) / bareMapped, median(text.resident), median(text.resident) / bareResident);
-    std::printf("The same window with Quorvel's 24 controls: mapped after %.1f ms = %.2f x the bare window; resident %.0f KiB = %.2f x\n",
-                median(controls.mapped), median(controls.mapped) / bareMapped, median(controls.resident), median(controls.resident) / bareResident);
-    std::printf("Quorvel: mapped after %.1f ms = %.2f x the bare window, %.2f x the window with its controls; resident %.0f KiB = %.2f x, %.2f x\n",
-                median(quorvel.mapped), median(quorvel.mapped) / bareMapped, median(quorvel.mapped) / median(controls.mapped), median(quorvel.resident),
-                median(quorvel.resident) / bareResident, median(quorvel.resident) / median(controls.resident));
+    for (std::size_t k = 0; k < commands.size(); ++k) {
+        std::printf("%s, median of 21 on Xvfb: mapped after %.1f ms = %.2f x the bare window, %.2f x the window with its controls; resident %.0f KiB = %.2f x, %.2f x\n",
+                    names[k], median(mapped[k]), median(mapped[k]) / median(mapped[0]), median(mapped[k]) / median(mapped[2]), median(resident[k]),
+                    median(resident[k]) / median(resident[0]), median(resident[k]) / median(resident[2]));
+    }
+}
+
+// The graph alone: a new graph works its curves out and draws them into its surface.
+double graphMs(quorvel::BrightnessGraphView& graph, const quorvel::ExploreState& state)
+{
+    return millisecondsOf([&] {
+        quorvel::BrightnessGraph().draw(graph.surface(), state);
+        graph.picture();
+    });
+}
+
+// A live redraw: the detector or the pair moved with the panel open.
+double redrawMs(MainForm& form, int distance)
+{
+    return millisecondsOf([&] { form.model().perform(quorvel::DistanceSetting{distance}); });
 }
 
 // A live redraw is what a change in the open panel costs: the whole picture, the brightness and
@@ -206,9 +212,7 @@ void explore(MainForm& form)
         starts.push_back(runStart(form));
         form.openExplore(true);
         QCoreApplication::processEvents();
-        const auto start = Clock::now();
-        form.model().perform(quorvel::DistanceSetting{100 + k % 2});
-        redraws.push_back(millisecondsSince(start));
+        redraws.push_back(redrawMs(form, 100 + k % 2));
     }
     auto* graph = form.findChild<quorvel::BrightnessGraphView*>();
     quorvel::ExploreState state;
@@ -217,10 +221,7 @@ void explore(MainForm& form)
     for (int k = 0; k < 21; ++k) {
         for (auto* samples : {&graphs, &twoColours}) {
             state.secondShown = samples == &twoColours;
-            const auto start = Clock::now();
-            quorvel::BrightnessGraph().draw(graph->surface(), state);  // a new graph works its curves out
-            graph->picture();
-            samples->push_back(millisecondsSince(start));
+            samples->push_back(graphMs(*graph, state));
         }
     }
     form.openExplore(false);
@@ -244,21 +245,14 @@ void scenes(MainForm& form)
     auto* graph = form.findChild<quorvel::BrightnessGraphView*>();
     for (int k = 0; k < 21; ++k) {
         for (int kind = 0; kind < quorvel::sceneKindCount; ++kind) {
-            const auto scene = static_cast<quorvel::SceneKind>(kind);
             form.openExplore(true);
-            form.model().perform(quorvel::SceneSetting{scene});
+            form.model().perform(quorvel::SceneSetting{static_cast<quorvel::SceneKind>(kind)});
             QCoreApplication::processEvents();
-            const auto redraw = Clock::now();
-            form.model().perform(quorvel::DistanceSetting{100 + k % 2});
-            redraws[kind].push_back(millisecondsSince(redraw));
+            redraws[kind].push_back(redrawMs(form, 100 + k % 2));
             form.openExplore(false);
             QCoreApplication::processEvents();
             starts[kind].push_back(runStart(form));
-            quorvel::ExploreState state = form.model().state().explore;
-            const auto drawn = Clock::now();
-            quorvel::BrightnessGraph().draw(graph->surface(), state);  // a new graph works its curves out
-            graph->picture();
-            graphs[kind].push_back(millisecondsSince(drawn));
+            graphs[kind].push_back(graphMs(*graph, form.model().state().explore));
         }
     }
     form.openExplore(true);

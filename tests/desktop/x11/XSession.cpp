@@ -178,12 +178,6 @@ void XClient::click(int x, int y)
     XFlush(display_);
 }
 
-void XClient::moveTo(int x, int y)
-{
-    XTestFakeMotionEvent(display_, -1, x, y, CurrentTime);
-    XFlush(display_);
-}
-
 QImage XClient::screenshot()
 {
     const Window root = DefaultRootWindow(display_);
@@ -192,21 +186,10 @@ QImage XClient::screenshot()
     XImage* image = XGetImage(display_, root, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
     if (!image)
         return {};
-    QImage shot(attributes.width, attributes.height, QImage::Format_RGB32);
-    for (int y = 0; y < attributes.height; ++y) {
-        for (int x = 0; x < attributes.width; ++x) {
-            const unsigned long pixel = XGetPixel(image, x, y);
-            shot.setPixel(x, y, qRgb(int((pixel & image->red_mask) >> 16), int((pixel & image->green_mask) >> 8), int(pixel & image->blue_mask)));
-        }
-    }
+    // The server's 24-bit screen comes as 32-bit pixels in the machine's order, which is the image's.
+    const QImage shot = QImage(reinterpret_cast<const uchar*>(image->data), attributes.width, attributes.height, image->bytes_per_line, QImage::Format_RGB32).copy();
     XDestroyImage(image);
     return shot;
-}
-
-void XClient::resize(XWindow window, int width, int height)
-{
-    XResizeWindow(display_, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
-    XFlush(display_);
 }
 
 std::vector<std::pair<int, int>> XClient::iconSizes(XWindow window)

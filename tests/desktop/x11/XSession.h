@@ -59,10 +59,7 @@ public:
     // The top-level window whose title starts with the prefix, once it is shown.
     std::optional<XWindow> waitForWindow(const std::string& titlePrefix, std::chrono::milliseconds timeout);
     void click(int x, int y);
-    void moveTo(int x, int y);
     QImage screenshot();
-    // With no window manager the window takes the size at once, as a user's drag would give it.
-    void resize(XWindow window, int width, int height);
     void requestClose(XWindow window);
     // Destroys the window as any other client of the server can, with no request to its owner.
     void destroy(XWindow window);
