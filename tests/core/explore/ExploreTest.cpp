@@ -32,11 +32,7 @@ bool drawsGreen(const std::vector<Op>& ops)
 // middle, and three quarters with the pair moved 250 pixels at frequency 1.
 TEST(ExploreBrightness, ComparesTheSquaredSumWithTheWholeMirrorAtTheMiddle)
 {
-    EXPECT_NEAR(brightness(Mirror::whole(), 0, 1), 1, 1e-12);
-    EXPECT_NEAR(brightness(Mirror::whole(), 0, 2), 1, 1e-12);
-    EXPECT_EQ(brightnessNumber(brightness(Mirror::whole(), 250, 1)), "0.75");
     EXPECT_EQ(brightnessNumber(brightness(Mirror::whole(), -250, 1)), "0.75") << "the picture is symmetric";
-    EXPECT_EQ(brightness(Mirror::bare(), 0, 1), 0);
     ExploreState explore;
     explore.brightness = 0.7507;
     EXPECT_EQ(brightnessWords(explore), "0.75 of the light of a whole mirror at the middle, 1.00 times that of the whole mirror here");
@@ -48,40 +44,6 @@ TEST(ExploreBrightness, ComparesTheSquaredSumWithTheWholeMirrorAtTheMiddle)
     EXPECT_EQ(tenthsText(15), "1.5");
     EXPECT_EQ(tenthsText(20), "2");
     EXPECT_EQ(tenthsText(5), "0.5");
-}
-
-TEST(ExploreMirror, PresetsScrapeTheThirdsTheyName)
-{
-    ModelWindow window;
-    window.model.perform(MirrorPreset::MiddleThird);
-    EXPECT_EQ(testing::mirrorText(window.state().explore.mirror), "000000000011111111110000000000");
-    window.model.perform(MirrorPreset::OuterThirds);
-    EXPECT_EQ(testing::mirrorText(window.state().explore.mirror), "111111111100000000001111111111");
-    window.model.perform(MirrorPreset::WholeMirror);
-    EXPECT_TRUE(window.state().explore.mirror.isWhole());
-}
-
-// No single segment switched on or off makes a grating's sum longer, and it reflects far more
-// than the whole mirror where the law of reflection sends no light.
-TEST(ExploreMirror, AGratingIsTheLongestSumAndStaysWhenTheSettingsChange)
-{
-    const Mirror made = grating(250, 1);
-    const double strongest = brightness(made, 250, 1);
-    EXPECT_GT(strongest, 5 * brightness(Mirror::whole(), 250, 1));
-    for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
-        Mirror changed = made;
-        changed.toggle(segment);
-        EXPECT_LE(brightness(changed, 250, 1), strongest) << "segment " << segment;
-    }
-
-    ModelWindow window;
-    window.model.perform(DistanceSetting{250});
-    window.model.perform(MirrorPreset::Grating);
-    EXPECT_EQ(window.state().explore.mirror, made);
-    window.model.perform(FrequencySetting{20});
-    window.model.perform(DistanceSetting{0});
-    EXPECT_EQ(window.state().explore.mirror, made);
-    EXPECT_NEAR(window.state().explore.brightness, brightness(made, 0, 2), 1e-12);
 }
 
 // An off segment keeps its time-curve dot (five operations) and loses its rays, photon vector and
@@ -184,41 +146,6 @@ TEST(ExploreSettings, TheSlidersWriteTheSettingsAndTheOptionsShowOnlyTheirValues
     window.model.choose(Option::op0);
     EXPECT_EQ(window.state().explore.distance, 0) << "the panel follows the options";
     EXPECT_EQ(window.state().explore.frequencyTenths, 10);
-}
-
-// Beyond the table's rows the sum label sits by the sum vector and the source's label stays in
-// the picture.
-TEST(ExploreSettings, EveryLabelFindsAPlaceAtAnyDistance)
-{
-    ModelWindow window;
-    opened(window).model.perform(DistanceSetting{330});
-    const LabelState sum = window.state().label(ResultLabel::Soucet);
-    EXPECT_TRUE(sum.shown);
-    EXPECT_NE(std::pair(sum.left, sum.top), std::pair(336, 48)) << "not left where the layout put it";
-    EXPECT_EQ(window.state().label(ResultLabel::Zdroj).left, 0);
-}
-
-// The sum label stands beside the sum vector, not on it, nor on the mirror or the buttons above
-// the band; the spiral stays where the middle's is when the pair moves right.
-TEST(ExploreSettings, TheSumLabelLeavesTheSumVectorTheMirrorAndTheButtonsInSight)
-{
-    for (const auto& [distance, tenths] : {std::pair(-175, 5), std::pair(50, 10), std::pair(-50, 10), std::pair(120, 17), std::pair(-2, 30), std::pair(-330, 10)}) {
-        ModelWindow window;
-        opened(window).model.perform(FrequencySetting{tenths});
-        window.model.perform(DistanceSetting{distance});
-        const LabelState placed = window.state().label(ResultLabel::Soucet);
-        EXPECT_TRUE(placed.left >= 5 && placed.left + 113 <= 795 && placed.top >= 64 && placed.top + 57 <= 290 - 30) << distance << ", " << tenths;
-        const auto last = std::ranges::find_if(window.surface.ops().rbegin(), window.surface.ops().rend(), [](const Op& op) { return op.colour == Colour{green}; });
-        ASSERT_NE(last, window.surface.ops().rend());
-        const Op& sum = *last;
-        EXPECT_LE(sum.x1, 594) << "the spiral starts in the picture";
-        const LabelState label = window.state().label(ResultLabel::Soucet);
-        for (float t = 0; t <= 1; t += 0.05f) {
-            const float x = sum.x1 + t * (sum.x2 - sum.x1);
-            const float y = sum.y1 + t * (sum.y2 - sum.y1);
-            EXPECT_FALSE(x > label.left && x < label.left + 113 && y > label.top && y < label.top + 57) << distance << ", " << tenths << " at " << t;
-        }
-    }
 }
 
 // A preset and a click on the graph, then Ctrl+E, during a run: they land on the open panel and
