@@ -73,10 +73,13 @@ TEST(ExploreFigures, TheGraphSaysWhereTheWholeMirrorIsBrightestAtEveryFrequency)
         ExploreState state;
         state.measure = measureOf(peak);
         state.frequencyTenths = static_cast<int>(std::lround(peak.at("frequency").get<double>() * 10));
-        state.distance = 1;  // of two equal peaks either side of the middle, the words name the nearer
         const int distance = peak.at("distance");
-        const std::string expected = "The whole mirror is brightest at distance " + std::to_string(distance) + ", " + brightnessNumber(peak.at("brightness")) + ".";
-        EXPECT_NE(BrightnessGraph().describe(state).find(expected), std::string::npos) << peak;
+        // Of two equal peaks either side of the middle, the words name the one nearer the pair.
+        for (const int side : {1, -1}) {
+            state.distance = side;
+            const std::string expected = "The whole mirror is brightest at distance " + std::to_string(side * distance) + ", " + brightnessNumber(peak.at("brightness")) + ".";
+            EXPECT_NE(BrightnessGraph().describe(state).find(expected), std::string::npos) << peak;
+        }
         if (state.measure == PathMeasure::TwoLegs && distance == 0)
             brightestAtTheMiddle.push_back(peak.at("frequency"));
     }
@@ -147,7 +150,7 @@ TEST(ExploreFigures, EveryMirrorsFiguresAndTheWordsThatClaimThem)
         const int left = static_cast<int>(std::floor(offset));
         const bool tie = offset != left;
         const std::string where = tie ? "segments " + std::to_string(left + 1) + " and " + std::to_string(left + 2) + " of 30" : "segment " + std::to_string(left + 1) + " of 30";
-        EXPECT_TRUE(says(words, where)) << words;
+        EXPECT_TRUE(says(words, where + (mark == 404 ? ", at the middle" : mark < 404 ? ", left of the middle" : ", right of the middle"))) << words;
         const int scraped = (mirror.on(left) ? 0 : 1) + (tie && !mirror.on(left + 1) ? 1 : 0);
         EXPECT_EQ(says(words, "would reflect"), scraped == (tie ? 2 : 1)) << words;
         EXPECT_EQ(says(words, "Of the two, segment"), tie && scraped == 1) << words;

@@ -84,17 +84,5 @@ TEST(SceneWords, AChangeOfSceneSaysWhatTheDistanceMovesAndThenTheBrightness)
     EXPECT_TRUE(says(said[1], "Scene \u201cMirror\u201d: the distance moves the source and the detector together. 1.00 of the light of a whole mirror")) << said[1];
 }
 
-TEST(SceneWords, HeldThroughARunAreSaidWithWhatTheyChose)
-{
-    ModelWindow window;
-    window.model.press(Button::cmdStart);
-    window.model.perform(SceneSetting{SceneKind::Gap});
-    window.model.perform(GapSetting{4});
-    window.finishRun();
-    const auto& said = window.view.announcements;
-    EXPECT_TRUE(std::ranges::any_of(said, [](const std::string& words) { return says(words, "Carried out after the run: the scene \u201cNarrow gap\u201d chosen."); }));
-    EXPECT_TRUE(std::ranges::any_of(said, [](const std::string& words) { return says(words, "Then the screen's gap set to 4 points."); }));
-}
-
 }  // namespace
 }  // namespace quorvel
