@@ -3,9 +3,7 @@
 #include "core/explore/BrightnessGraph.h"
 #include "core/explore/ExploreWords.h"
 #include "core/explore/MirrorOptics.h"
-#include "core/start/PathSweep.h"
 #include "core/picture/PictureDescription.h"
-#include "core/start/SceneSetup.h"
 #include "tests/core/window/ModelWindow.h"
 #include "tests/support/MirrorText.h"
 
@@ -48,7 +46,7 @@ std::string oneDecimal(double value)
 
 bool says(const std::string& words, const std::string& part) { return words.find(part) != std::string::npos; }
 
-TEST(ExploreFigures, TheLeastTimePointItsThirdTheBrightestMirrorAndThePathsAtTheMiddle)
+TEST(ExploreFigures, TheLeastTimePointItsThirdAndTheBrightestMirror)
 {
     for (const json& point : figures().at("leastTimeX"))
         EXPECT_EQ(leastTimeX(point.at("distance")), point.at("x").get<double>()) << point;
@@ -56,11 +54,6 @@ TEST(ExploreFigures, TheLeastTimePointItsThirdTheBrightestMirrorAndThePathsAtThe
         EXPECT_EQ(testing::mirrorText(aroundLeastTime(third.at("distance"))), third.at("mirror")) << third;
     for (const json& brightest : figures().at("brightestMirror"))
         EXPECT_NEAR(brightestMirror(brightest.at("frequency")), brightest.at("brightness").get<double>(), 1e-9) << brightest;
-    for (const auto measure : {PathMeasure::RootOfSquares, PathMeasure::TwoLegs}) {
-        const Scene scene = sceneGeometry(0, 1, Layout::Classic, measure);
-        const std::string name = measure == PathMeasure::TwoLegs ? "TwoLegs" : "RootOfSquares";
-        EXPECT_NEAR(pathLength(scene, pointXOf(scene, 29)), figures().at("pathLengthAtTheMiddle").at(name).get<double>(), 1e-9) << name;
-    }
 }
 
 // Where the whole mirror is brightest moves with the frequency, as the 30 coarse segments' sum
