@@ -98,32 +98,6 @@ TEST(ExploreClassic, TheWholeMirrorAtAClassicSettingDrawsTheClassicPicture)
     }
 }
 
-// Beyond the classic settings the picture would reach past the band, which is all a Start
-// erases; the band's own rows are the only lines that touch its edge.
-TEST(ExploreClassic, EveryPictureStaysWithinTheBand)
-{
-    ModelWindow window;
-    opened(window);
-    for (const MirrorPreset preset : {MirrorPreset::WholeMirror, MirrorPreset::Grating}) {
-        for (int distance = -330; distance <= 330; distance += 55) {
-            window.model.perform(DistanceSetting{distance});
-            window.model.perform(preset);
-            for (const Op& op : window.surface.ops()) {
-                const float reach = op.kind == OpKind::Circle ? op.radius + op.penWidth / 2.0f : op.penWidth / 2.0f;
-                const bool line = op.kind == OpKind::Line;
-                if (line && op.colour == Colour{lightGrey} && op.penWidth == 1)
-                    continue;
-                if (!line && op.kind != OpKind::Circle)
-                    continue;
-                for (const auto& [x, y] : {std::pair(op.x1, op.y1), std::pair(line ? op.x2 : op.x1, line ? op.y2 : op.y1)}) {
-                    ASSERT_TRUE(x - reach >= 5 && x + reach <= 795 && y - reach >= 61 && y + reach <= 580)
-                        << "distance " << distance << ": " << op;
-                }
-            }
-        }
-    }
-}
-
 TEST(ExploreSettings, TheSlidersWriteTheSettingsAndTheOptionsShowOnlyTheirValues)
 {
     ModelWindow window;

@@ -172,5 +172,23 @@ TEST(PictureFit, TheSourceTheDetectorAndTheTimeCurveFitAtEveryDistanceThePanelRe
     }
 }
 
+// A link's distance beyond the panel's reach would move the source, the detector and the spiral
+// out of the band, which is all a Start erases: what reaches past it is cut or left out. The
+// band's own rows are the only lines that touch its edge.
+TEST(PictureFit, APictureBeyondThePanelsReachStaysWithinTheBand)
+{
+    for (const int distance : {2000, -900}) {
+        RecordingLabels labels;
+        for (const Op& op : explorePicture(distance, 10, Mirror::whole(), PathMeasure::RootOfSquares, labels)) {
+            const float reach = op.kind == OpKind::Circle ? op.radius + op.penWidth / 2.0f : op.penWidth / 2.0f;
+            const bool line = op.kind == OpKind::Line;
+            if ((line && op.colour == Colour{lightGrey} && op.penWidth == 1) || (!line && op.kind != OpKind::Circle))
+                continue;
+            for (const auto& [x, y] : {std::pair(op.x1, op.y1), std::pair(line ? op.x2 : op.x1, line ? op.y2 : op.y1)})
+                EXPECT_TRUE(x - reach >= 5 && x + reach <= 795 && y - reach >= 61 && y + reach <= 580) << distance << ": " << op;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quorvel::testing
