@@ -117,7 +117,7 @@ TEST(BrightnessGraph, DrawsEachFrequencyInItsColourOnASquareRootScale)
 }
 
 // A graph kept from before draws exactly what a new one would, whatever its curves depend on
-// has changed: a scraped segment, the measure of a path, either frequency.
+// has changed: a scraped segment, the measure of a path, either frequency, the scene.
 TEST(BrightnessGraph, NeverKeepsAStaleCurve)
 {
     BrightnessGraph kept;
@@ -127,6 +127,9 @@ TEST(BrightnessGraph, NeverKeepsAStaleCurve)
         EXPECT_EQ(drawn(kept, state), drawn(fresh, state)) << change;
     };
     sameAsNew("at first");
+    state.scene = SceneKind::Water;
+    sameAsNew("another scene");
+    state.scene = SceneKind::Mirror;
     state.mirror.toggle(12);
     sameAsNew("a segment scraped");
     state.measure = PathMeasure::TwoLegs;
