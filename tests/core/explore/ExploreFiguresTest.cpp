@@ -4,8 +4,9 @@
 #include "core/explore/ExploreWords.h"
 #include "core/explore/MirrorOptics.h"
 #include "core/picture/PictureDescription.h"
-#include "tests/core/window/ModelWindow.h"
+#include "core/picture/PictureSvg.h"
 #include "tests/support/MirrorText.h"
+#include "tests/support/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -15,6 +16,7 @@
 #include <fstream>
 #include <vector>
 #include <string>
+#include <tuple>
 
 namespace quorvel {
 namespace {
@@ -79,35 +81,10 @@ TEST(ExploreFigures, TheGraphSaysWhereTheWholeMirrorIsBrightestAtEveryFrequency)
     EXPECT_EQ(brightestAtTheMiddle, (std::vector<double>{0.8, 1.0}));
 }
 
-// The panel's mark of the least-time path, drawn after a change, stands where the table's drawn
-// path nearest the least-time point is, whichever segments are scraped.
-TEST(ExploreFigures, TheLeastTimeMarkStandsWhereTheLeastTimePathWouldReflect)
-{
-    struct Case {
-        MirrorPreset preset;
-        int distance;
-        double mark;
-    };
-    const json& points = figures().at("leastTimeX");
-    for (const Case& setting : {Case{MirrorPreset::OuterThirds, 0, points.at(0).at("mark")}, Case{MirrorPreset::MiddleThird, 250, points.at(1).at("mark")},
-                                Case{MirrorPreset::WholeMirror, 250, points.at(1).at("mark")}, Case{MirrorPreset::MiddleThird, 297, points.at(2).at("mark")}}) {
-        testing::ModelWindow window;
-        window.model.openExplore(true);
-        window.model.perform(DistanceSetting{setting.distance});
-        window.model.perform(setting.preset);
-        const auto& ops = window.surface.ops();
-        const auto mark = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const testing::Op& op) { return op.kind == testing::OpKind::Line && op.y2 == 100.0f; });
-        ASSERT_NE(mark, ops.rend());
-        EXPECT_EQ(mark->x1, static_cast<float>(setting.mark)) << setting.distance;
-        EXPECT_EQ(mark->penWidth, 1) << "a thin mark, whether the last segment reflects or not";
-        // Its bold ray to the detector starts there, after the pen is widened.
-        EXPECT_EQ((mark - 2)->x1, mark->x1);
-    }
-}
-
 // Each mirror's figures are the table's, and every claim of the words is checked against them: the
 // least-time segments and whether they are scraped, the sum's length, where it comes from, and the
-// second figure. The table's gratings are the script's longest sums.
+// second figure, and where the picture marks the least-time path. The table's gratings are the
+// script's longest sums.
 TEST(ExploreFigures, EveryMirrorsFiguresAndTheWordsThatClaimThem)
 {
     constexpr double firstCentre = 56;
@@ -139,6 +116,14 @@ TEST(ExploreFigures, EveryMirrorsFiguresAndTheWordsThatClaimThem)
         for (const json& point : figures().at("leastTimeX"))
             mark = point.at("distance") == distance ? point.at("mark").get<double>() : mark;
         ASSERT_NE(mark, 0) << "the table has the mark of each distance it uses";
+        // The picture's mark of the least-time path, and its bold ray to the detector after the pen
+        // is widened, stand where that path would reflect, whichever segments are scraped.
+        testing::RecordingSurface surface;
+        drawPictureAgain(surface, drawn);
+        const auto& ops = surface.ops();
+        const auto drawnMark = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const testing::Op& op) { return op.kind == testing::OpKind::Line && op.y2 == 100.0f; });
+        ASSERT_NE(drawnMark, ops.rend());
+        EXPECT_EQ(std::tuple(drawnMark->x1, drawnMark->penWidth, (drawnMark - 2)->x1), std::tuple(static_cast<float>(mark), 1, static_cast<float>(mark)));
         const double offset = (mark - firstCentre) / width;
         const int left = static_cast<int>(std::floor(offset));
         const bool tie = offset != left;
