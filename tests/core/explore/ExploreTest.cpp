@@ -46,7 +46,7 @@ TEST(ExploreBrightness, ComparesTheSquaredSumWithTheWholeMirrorAtTheMiddle)
 
 // An off segment keeps its time-curve dot (five operations) and loses its rays, photon vector and
 // spiral link; its mirror piece is a thin line, one operation more than a segment and its dot; the
-// next segment's rays are drawn thin again, one operation more.
+// next segment's rays are drawn thin again, one operation more. A mirror scraped bare sends no light.
 TEST(ExploreStart, DrawsNothingButTheTimeCurveForScrapedSegments)
 {
     ModelWindow window;
@@ -62,6 +62,14 @@ TEST(ExploreStart, DrawsNothingButTheTimeCurveForScrapedSegments)
     EXPECT_FALSE(drawsGreen(bare.surface.ops())) << "a sum of no length";
     EXPECT_TRUE(bare.view.stops.empty());
     EXPECT_EQ(bare.state().explore.brightness, 0);
+    // The words say only that no light arrives: no share of it comes from anywhere, and no
+    // comparison is made with the whole mirror.
+    const std::string words = bare.model.pictureDescription();
+    EXPECT_TRUE(words.ends_with(" Every segment of the mirror is scraped off. No segment of the mirror reflects, so no path reaches the detector. No segment "
+                                "reflects, so no photon vector reaches the detector and no light arrives."))
+        << words;
+    for (const char* untrue : {"comes from", "times as likely", "segments 0"})
+        EXPECT_EQ(words.find(untrue), std::string::npos) << words;
 }
 
 // With no change the panel leaves the window as it was; the whole mirror at each classic setting

@@ -90,22 +90,6 @@ TEST(PictureWords, SayTheHeightTheTimeCurveIsDrawnAtWhereItIsDrawnFlatterToFit)
     EXPECT_FALSE(says(window.model.pictureDescription(), "time curve is drawn at")) << window.model.pictureDescription();
 }
 
-// A mirror scraped bare sends no light, and the words say only that: no share of the light
-// comes from anywhere, and no comparison is made with the whole mirror.
-TEST(PictureWords, SayThatABareMirrorSendsNoLight)
-{
-    ModelWindow window;
-    window.model.openExplore(true);
-    for (int segment = 0; segment < Mirror::segmentCount; ++segment)
-        window.model.perform(SegmentSwitch{segment});
-    window.model.perform(MirrorPreset::Grating);
-    const std::string words = window.model.pictureDescription();
-    EXPECT_TRUE(says(words, "Every segment of the mirror is scraped off. ")) << words;
-    EXPECT_TRUE(says(words, " No segment reflects, so no photon vector reaches the detector and no light arrives.")) << words;
-    for (const char* untrue : {"comes from", "times as likely", "segments 0"})
-        EXPECT_FALSE(says(words, untrue)) << words;
-}
-
 TEST(PictureWords, AreSaidAtARunsEndWithTheHeldInputCarriedOutAfterItAndAtExit)
 {
     ModelWindow window;
