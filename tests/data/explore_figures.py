@@ -161,6 +161,7 @@ def main():
         row("whole mirror at 250, frequency 2", WHOLE, 250, 2),
         row("grating made at 250", grating_250, 250, 1),
         row("whole mirror at 250, two legs", WHOLE, 250, 1, "TwoLegs"),
+        row("grating made at 250, two legs", best_grating(WHOLE, 250, 1, "TwoLegs"), 250, 1, "TwoLegs"),
         row("whole mirror at 297", WHOLE, 297, 1),
         row("least-time third at 250", around_least_time(250), 250, 1),
         row("the rest at 250", WHOLE - around_least_time(250), 250, 1),

@@ -82,15 +82,11 @@ def light(kind, distance, frequency, open_points=None):
 
 
 def crossing(kind, distance):
-    """The least-time point on the continuous surface: the least of the times every thousandth of
-    a pixel between the source's and the detector's x, then narrowed by golden sections."""
-    left, right = sorted((source(kind)[0], detector(kind, distance)[0]))
-    step = 0.001
-    steps = round((right - left) / step)
-    best = min(range(steps + 1), key=lambda n: time(kind, distance, left + n * step))
-    low, high = left + (best - 1) * step, left + (best + 1) * step
+    """The least-time point on the continuous surface, found by golden sections between the
+    source's and the detector's x: a path's time falls and then rises along the line."""
+    low, high = sorted((source(kind)[0], detector(kind, distance)[0]))
     golden = (math.sqrt(5) - 1) / 2
-    for _ in range(60):
+    for _ in range(80):
         a, b = high - golden * (high - low), low + golden * (high - low)
         if time(kind, distance, a) < time(kind, distance, b):
             high = b
@@ -100,7 +96,7 @@ def crossing(kind, distance):
     above = abs(x - source(kind)[0]) / length(source(kind), (x, LINE_Y))
     below = abs(detector(kind, distance)[0] - x) / length((x, LINE_Y), detector(kind, distance))
     nearest = min(range(POINTS), key=lambda k: abs(point(k) - x))
-    return {"kind": kind, "distance": distance, "x": x, "sineAbove": above, "sineBelow": below, "ratio": above / below,
+    return {"kind": kind, "distance": distance, "x": x, "sineAbove": above, "sineBelow": below, "ratio": above / below if below else None,
             "nearestPoint": point(nearest), "leastTimePoint": point(min(range(POINTS), key=lambda k: time(kind, distance, point(k))))}
 
 

@@ -3,11 +3,10 @@
 #include "core/explore/BrightnessGraph.h"
 #include "core/explore/ExploreWords.h"
 #include "core/explore/MirrorOptics.h"
-#include "core/start/PathSweep.h"
 #include "core/picture/PictureDescription.h"
-#include "core/start/SceneSetup.h"
-#include "tests/core/window/ModelWindow.h"
+#include "core/picture/PictureSvg.h"
 #include "tests/support/MirrorText.h"
+#include "tests/support/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -17,6 +16,7 @@
 #include <fstream>
 #include <vector>
 #include <string>
+#include <tuple>
 
 namespace quorvel {
 namespace {
@@ -48,31 +48,7 @@ std::string oneDecimal(double value)
 
 bool says(const std::string& words, const std::string& part) { return words.find(part) != std::string::npos; }
 
-TEST(ExploreFigures, TheCoreGivesEveryMirrorsFiguresOfTheTable)
-{
-    for (const json& row : figures().at("mirrors")) {
-        SCOPED_TRACE(row.at("name").get<std::string>());
-        const Mirror mirror = mirrorOf(row.at("mirror"));
-        const double distance = row.at("distance");
-        const double frequency = row.at("frequency");
-        const PathMeasure measure = measureOf(row);
-        EXPECT_NEAR(brightness(mirror, distance, frequency, measure), row.at("brightness").get<double>(), 1e-9);
-        const auto here = againstWholeMirrorHere(mirror, distance, frequency, measure);
-        ASSERT_TRUE(here.has_value());
-        EXPECT_NEAR(*here, row.at("againstWholeHere").get<double>(), 1e-9);
-        const LightParts parts = lightParts(mirror, distance, frequency, measure);
-        EXPECT_NEAR(parts.length, row.at("sumLength").get<double>(), 1e-9);
-        EXPECT_NEAR(parts.nearLeastTime, row.at("nearLeastTime").get<double>(), 1e-9);
-        EXPECT_NEAR(parts.farFromLeastTime, row.at("farFromLeastTime").get<double>(), 1e-9);
-        EXPECT_EQ(strips(mirror), row.at("strips").get<int>());
-        EXPECT_EQ(withinAQuarterTurn(photonVectors(distance, frequency, measure), mirror), row.at("withinAQuarterTurn").get<bool>());
-    }
-    // The Grating preset is the script's longest sum; the left third's own grating comes from
-    // another branch's preset and is checked with it.
-    EXPECT_EQ(testing::mirrorText(grating(250, 1)), figures().at("mirrors").at(4).at("mirror"));
-}
-
-TEST(ExploreFigures, TheLeastTimePointItsThirdTheBrightestMirrorAndThePathsAtTheMiddle)
+TEST(ExploreFigures, TheLeastTimePointItsThirdAndTheBrightestMirror)
 {
     for (const json& point : figures().at("leastTimeX"))
         EXPECT_EQ(leastTimeX(point.at("distance")), point.at("x").get<double>()) << point;
@@ -80,11 +56,6 @@ TEST(ExploreFigures, TheLeastTimePointItsThirdTheBrightestMirrorAndThePathsAtThe
         EXPECT_EQ(testing::mirrorText(aroundLeastTime(third.at("distance"))), third.at("mirror")) << third;
     for (const json& brightest : figures().at("brightestMirror"))
         EXPECT_NEAR(brightestMirror(brightest.at("frequency")), brightest.at("brightness").get<double>(), 1e-9) << brightest;
-    for (const auto measure : {PathMeasure::RootOfSquares, PathMeasure::TwoLegs}) {
-        const Scene scene = sceneGeometry(0, 1, Layout::Classic, measure);
-        const std::string name = measure == PathMeasure::TwoLegs ? "TwoLegs" : "RootOfSquares";
-        EXPECT_NEAR(pathLength(scene, pointXOf(scene, 29)), figures().at("pathLengthAtTheMiddle").at(name).get<double>(), 1e-9) << name;
-    }
 }
 
 // Where the whole mirror is brightest moves with the frequency, as the 30 coarse segments' sum
@@ -97,45 +68,24 @@ TEST(ExploreFigures, TheGraphSaysWhereTheWholeMirrorIsBrightestAtEveryFrequency)
         ExploreState state;
         state.measure = measureOf(peak);
         state.frequencyTenths = static_cast<int>(std::lround(peak.at("frequency").get<double>() * 10));
-        state.distance = 1;  // of two equal peaks either side of the middle, the words name the nearer
         const int distance = peak.at("distance");
-        const std::string expected = "The whole mirror is brightest at distance " + std::to_string(distance) + ", " + brightnessNumber(peak.at("brightness")) + ".";
-        EXPECT_NE(BrightnessGraph().describe(state).find(expected), std::string::npos) << peak;
+        // Of two equal peaks either side of the middle, the words name the one nearer the pair.
+        for (const int side : {1, -1}) {
+            state.distance = side;
+            const std::string expected = "The whole mirror is brightest at distance " + std::to_string(side * distance) + ", " + brightnessNumber(peak.at("brightness")) + ".";
+            EXPECT_NE(BrightnessGraph().describe(state).find(expected), std::string::npos) << peak;
+        }
         if (state.measure == PathMeasure::TwoLegs && distance == 0)
             brightestAtTheMiddle.push_back(peak.at("frequency"));
     }
     EXPECT_EQ(brightestAtTheMiddle, (std::vector<double>{0.8, 1.0}));
 }
 
-// The panel's mark of the least-time path, drawn after a change, stands where the table's drawn
-// path nearest the least-time point is, whichever segments are scraped.
-TEST(ExploreFigures, TheLeastTimeMarkStandsWhereTheLeastTimePathWouldReflect)
-{
-    struct Case {
-        MirrorPreset preset;
-        int distance;
-        double mark;
-    };
-    const json& points = figures().at("leastTimeX");
-    for (const Case& setting : {Case{MirrorPreset::OuterThirds, 0, points.at(0).at("mark")}, Case{MirrorPreset::MiddleThird, 250, points.at(1).at("mark")},
-                                Case{MirrorPreset::WholeMirror, 250, points.at(1).at("mark")}, Case{MirrorPreset::MiddleThird, 297, points.at(2).at("mark")}}) {
-        testing::ModelWindow window;
-        window.model.openExplore(true);
-        window.model.perform(DistanceSetting{setting.distance});
-        window.model.perform(setting.preset);
-        const auto& ops = window.surface.ops();
-        const auto mark = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const testing::Op& op) { return op.kind == testing::OpKind::Line && op.y2 == 100.0f; });
-        ASSERT_NE(mark, ops.rend());
-        EXPECT_EQ(mark->x1, static_cast<float>(setting.mark)) << setting.distance;
-        EXPECT_EQ(mark->penWidth, 1) << "a thin mark, whether the last segment reflects or not";
-        // Its bold ray to the detector starts there, after the pen is widened.
-        EXPECT_EQ((mark - 2)->x1, mark->x1);
-    }
-}
-
-// Every claim of the words is checked against the table's figures: the least-time segments and
-// whether they are scraped, the sum's length, where it comes from, and the second figure.
-TEST(ExploreFigures, TheWordsClaimOnlyWhatTheFiguresShow)
+// Each mirror's figures are the table's, and every claim of the words is checked against them: the
+// least-time segments and whether they are scraped, the sum's length, where it comes from, and the
+// second figure, and where the picture marks the least-time path. The table's gratings are the
+// script's longest sums.
+TEST(ExploreFigures, EveryMirrorsFiguresAndTheWordsThatClaimThem)
 {
     constexpr double firstCentre = 56;
     constexpr double width = 24;
@@ -144,24 +94,44 @@ TEST(ExploreFigures, TheWordsClaimOnlyWhatTheFiguresShow)
         const Mirror mirror = mirrorOf(row.at("mirror"));
         const int distance = row.at("distance");
         const double frequency = row.at("frequency");
-        DrawnPicture drawn{DrawnPicture::Stage::Drawn, std::to_string(distance), frequency == 1 ? "1" : "2", mirror, 30, Layout::Explore, measureOf(row)};
-        const std::string words = runEndWords(drawn);
+        const PathMeasure measure = measureOf(row);
+        const double length = row.at("sumLength");
+        const double near = row.at("nearLeastTime");
+        const double far = row.at("farFromLeastTime");
+        EXPECT_NEAR(brightness(mirror, distance, frequency, measure), row.at("brightness").get<double>(), 1e-9);
+        EXPECT_NEAR(againstWholeMirrorHere(mirror, distance, frequency, measure).value(), row.at("againstWholeHere").get<double>(), 1e-9);
+        const LightParts parts = lightParts(mirror, distance, frequency, measure);
+        EXPECT_NEAR(parts.length, length, 1e-9);
+        EXPECT_NEAR(parts.nearLeastTime, near, 1e-9);
+        EXPECT_NEAR(parts.farFromLeastTime, far, 1e-9);
+        EXPECT_EQ(strips(mirror), row.at("strips").get<int>());
+        EXPECT_EQ(withinAQuarterTurn(photonVectors(distance, frequency, measure), mirror), row.at("withinAQuarterTurn").get<bool>());
+        if (row.at("name").get<std::string>().starts_with("grating made")) {
+            EXPECT_EQ(grating(distance, frequency, measure), mirror);
+        }
 
+        DrawnPicture drawn{DrawnPicture::Stage::Drawn, std::to_string(distance), frequency == 1 ? "1" : "2", mirror, 30, Layout::Explore, measure};
+        const std::string words = runEndWords(drawn);
         double mark = 0;
         for (const json& point : figures().at("leastTimeX"))
             mark = point.at("distance") == distance ? point.at("mark").get<double>() : mark;
         ASSERT_NE(mark, 0) << "the table has the mark of each distance it uses";
+        // The picture's mark of the least-time path, and its bold ray to the detector after the pen
+        // is widened, stand where that path would reflect, whichever segments are scraped.
+        testing::RecordingSurface surface;
+        drawPictureAgain(surface, drawn);
+        const auto& ops = surface.ops();
+        const auto drawnMark = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const testing::Op& op) { return op.kind == testing::OpKind::Line && op.y2 == 100.0f; });
+        ASSERT_NE(drawnMark, ops.rend());
+        EXPECT_EQ(std::tuple(drawnMark->x1, drawnMark->penWidth, (drawnMark - 2)->x1), std::tuple(static_cast<float>(mark), 1, static_cast<float>(mark)));
         const double offset = (mark - firstCentre) / width;
         const int left = static_cast<int>(std::floor(offset));
         const bool tie = offset != left;
         const std::string where = tie ? "segments " + std::to_string(left + 1) + " and " + std::to_string(left + 2) + " of 30" : "segment " + std::to_string(left + 1) + " of 30";
-        EXPECT_TRUE(says(words, where)) << words;
+        EXPECT_TRUE(says(words, where + (mark == 404 ? ", at the middle" : mark < 404 ? ", left of the middle" : ", right of the middle"))) << words;
         const int scraped = (mirror.on(left) ? 0 : 1) + (tie && !mirror.on(left + 1) ? 1 : 0);
         EXPECT_EQ(says(words, "would reflect"), scraped == (tie ? 2 : 1)) << words;
         EXPECT_EQ(says(words, "Of the two, segment"), tie && scraped == 1) << words;
-        const double length = row.at("sumLength");
-        const double near = row.at("nearLeastTime");
-        const double far = row.at("farFromLeastTime");
         EXPECT_TRUE(says(words, "The sum vector is " + oneDecimal(length) + " photon vectors long")) << words;
         EXPECT_TRUE(says(words, brightnessNumber(row.at("brightness")) + " of the light of a whole mirror at the middle")) << words;
         const bool grating = row.at("strips").get<int>() > 1 && row.at("withinAQuarterTurn").get<bool>();

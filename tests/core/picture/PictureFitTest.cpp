@@ -55,12 +55,46 @@ std::pair<float, float> labelPlace(const RecordingLabels& labels, ResultLabel la
 // The sum label's box is 113 by 57.
 std::pair<float, float> sumLabelPlace(const RecordingLabels& labels) { return labelPlace(labels, ResultLabel::Soucet); }
 
+// Whether a label's box covers part of the sum vector, whose pen reaches a pixel from its line.
+bool coversSum(const Op& sum, std::pair<float, float> box, float width, float height)
+{
+    for (int step = 0; step <= 4000; ++step) {
+        const float x = sum.x1 + (sum.x2 - sum.x1) * step / 4000;
+        const float y = sum.y1 + (sum.y2 - sum.y1) * step / 4000;
+        if (x + 1 > box.first && x - 1 < box.first + width && y + 1 > box.second && y - 1 < box.second + height)
+            return true;
+    }
+    return false;
+}
+
+// Whether the sum label (113 by 57) meets the source's or the detector's label (57 by 17 and 65
+// by 25) or their circles, the last two drawn.
+bool crowdsTheMarks(const RecordingLabels& labels, const std::vector<Op>& ops)
+{
+    const auto [left, top] = sumLabelPlace(labels);
+    const auto meets = [&](float x1, float y1, float x2, float y2) { return left < x2 && x1 < left + 113 && top < y2 && y1 < top + 57; };
+    for (const auto& [mark, width, height] : {std::tuple{ResultLabel::Zdroj, 57, 17}, std::tuple{ResultLabel::Detektor, 65, 25}}) {
+        const auto [x, y] = labelPlace(labels, mark);
+        if (meets(x, y, x + width, y + height))
+            return true;
+    }
+    return std::ranges::any_of(ops | std::views::reverse | std::views::take(2), [&](const Op& circle) {
+        return meets(circle.x1 - 6, circle.y1 - 6, circle.x1 + 6, circle.y1 + 6);
+    });
+}
+
 // At every setting the panel reaches the whole spiral is drawn: links of one length, 35 pixels at
 // most, head to tail from the sum vector's start to its end (a link the band cut short breaks the
-// chain), within the band and above the mirror, which a hundredth larger would leave.
-TEST(PictureFit, TheSpiralAndTheSumVectorFitAboveTheMirrorAtEverySettingThePanelReaches)
+// chain), within the band and above the mirror, which a hundredth larger would leave. No label
+// covers the sum vector (at 297/1 the side away from the spiral's bulge and the other both cut
+// it, and at 330/2 the detector's label did), and the sum label keeps off the source's and the
+// detector's labels and marks (at 297/1.8 it stood on the detector), between the buttons above
+// the band and the mirror's row of photon vectors.
+TEST(PictureFit, TheSpiralTheSumVectorAndItsLabelFitAtEverySettingThePanelReaches)
 {
     int unfit = 0;
+    int covering = 0;
+    int crowding = 0;
     RecordingLabels labels;
     for (const PathMeasure measure : {PathMeasure::RootOfSquares, PathMeasure::TwoLegs}) {
         for (int tenths = 5; tenths <= ExploreState::frequencyTenthsCap(measure); ++tenths) {
@@ -84,82 +118,45 @@ TEST(PictureFit, TheSpiralAndTheSumVectorFitAboveTheMirrorAtEverySettingThePanel
                         largest = largest || !inSpiralRoom(sum.x1 + (x - sum.x1) * larger, sum.y1 + (y - sum.y1) * larger);
                     }
                     unfit += !(fits && largest);
+                    const auto [left, top] = sumLabelPlace(labels);
+                    unfit += !(left >= 5 && left + 113 <= 795 && top >= 64 && top + 57 <= 290 - 30);
+                    for (const ResultLabel mark : {ResultLabel::Zdroj, ResultLabel::Detektor})
+                        unfit += labelPlace(labels, mark).first < 0 || labelPlace(labels, mark).first > 800 - 64;
+                    if (mirror.count() == 0)
+                        continue;
+                    covering += coversSum(sum, sumLabelPlace(labels), 113, 57) || coversSum(sum, labelPlace(labels, ResultLabel::Zdroj), 57, 17) ||
+                                coversSum(sum, labelPlace(labels, ResultLabel::Detektor), 65, 25);
+                    crowding += crowdsTheMarks(labels, ops);
                 }
             }
         }
     }
     EXPECT_EQ(unfit, 0) << "of " << 67 * 25 * 6 << " settings";
-}
-
-// No label covers the sum vector, whose pen reaches a pixel from its line: at 297/1 the side away
-// from the spiral's bulge and the other both cut it, and at 330/2 the detector's label did. The
-// sum label keeps off the source's and the detector's labels (57 by 17 and 65 by 25) and marks: at
-// 297/1.8 it stood on the detector.
-TEST(PictureFit, TheSumLabelLeavesTheWholeSumVectorInSight)
-{
-    int covering = 0;
-    int crowding = 0;
-    const auto covers = [](const std::vector<Op>& ops, std::pair<float, float> box, float width = 113, float height = 57) {
-        const Op sum = *std::ranges::find(ops, std::optional<Colour>(green), &Op::colour);
-        for (int step = 0; step <= 4000; ++step) {
-            const float x = sum.x1 + (sum.x2 - sum.x1) * step / 4000;
-            const float y = sum.y1 + (sum.y2 - sum.y1) * step / 4000;
-            if (x + 1 > box.first && x - 1 < box.first + width && y + 1 > box.second && y - 1 < box.second + height)
-                return true;
-        }
-        return false;
-    };
-    const auto crowds = [](const RecordingLabels& labels, const std::vector<Op>& ops) {
-        const auto [left, top] = sumLabelPlace(labels);
-        const auto meets = [&](float x1, float y1, float x2, float y2) { return left < x2 && x1 < left + 113 && top < y2 && y1 < top + 57; };
-        for (const auto& [mark, width, height] : {std::tuple{ResultLabel::Zdroj, 57, 17}, std::tuple{ResultLabel::Detektor, 65, 25}}) {
-            const auto [x, y] = labelPlace(labels, mark);
-            if (meets(x, y, x + width, y + height))
-                return true;
-        }
-        // The source's and the detector's circles, the last two drawn.
-        return std::ranges::any_of(ops | std::views::reverse | std::views::take(2), [&](const Op& circle) {
-            return meets(circle.x1 - 6, circle.y1 - 6, circle.x1 + 6, circle.y1 + 6);
-        });
-    };
-    RecordingLabels labels;
-    const std::vector<Op> ops297 = explorePicture(297, 10, Mirror::whole(), PathMeasure::RootOfSquares, labels);
-    EXPECT_FALSE(covers(ops297, sumLabelPlace(labels)));
-    for (const PathMeasure measure : {PathMeasure::RootOfSquares, PathMeasure::TwoLegs}) {
-        for (int tenths = 5; tenths <= ExploreState::frequencyTenthsCap(measure); ++tenths) {
-            for (int distance = -330; distance <= 330; distance += 30) {
-                for (int preset = 0; preset <= static_cast<int>(MirrorPreset::AwayFromLeastTime); ++preset) {
-                    const Mirror mirror = presetMirror(MirrorPreset(preset), distance, tenths / 10.0, measure);
-                    const std::vector<Op> ops = explorePicture(distance, tenths, mirror, measure, labels);
-                    const bool drawn = mirror.count() > 0;
-                    covering += drawn && (covers(ops, sumLabelPlace(labels)) || covers(ops, labelPlace(labels, ResultLabel::Zdroj), 57, 17) ||
-                                          covers(ops, labelPlace(labels, ResultLabel::Detektor), 65, 25));
-                    crowding += drawn && crowds(labels, ops);
-                }
-            }
-        }
-    }
     EXPECT_EQ(covering, 0);
     EXPECT_EQ(crowding, 0);
+    const std::vector<Op> whole = explorePicture(297, 10, Mirror::whole(), PathMeasure::RootOfSquares, labels);
+    EXPECT_FALSE(coversSum(*std::ranges::find(whole, std::optional<Colour>(green), &Op::colour), sumLabelPlace(labels), 113, 57)) << "297/1";
     const std::vector<Op> grating = explorePicture(297, 18, presetMirror(MirrorPreset::Grating, 297, 1.8, PathMeasure::RootOfSquares), PathMeasure::RootOfSquares, labels);
-    EXPECT_FALSE(crowds(labels, grating)) << "297/1.8";
+    EXPECT_FALSE(crowdsTheMarks(labels, grating)) << "297/1.8";
 }
 
 // At every distance the panel reaches the source and the detector are drawn whole, and the
 // time curve's dots stay clear of the photon vectors: each dot's outline (3 pixels) above the
 // lowest reach of any photon vector (their row at y 305.5, an arrow's 10 pixels and a pen's 1).
+// With the pair far to the left the time curve rises to the photon vectors' label's classic place
+// (x 420 to 557, y 320.5 to 377.5); the label moves along its row to hide none of its dots.
 TEST(PictureFit, TheSourceTheDetectorAndTheTimeCurveFitAtEveryDistanceThePanelReaches)
 {
-    EXPECT_EQ(ExploreState::distanceMaximum, 330);
-    EXPECT_EQ(ExploreState::distanceMinimum, -330);
     for (const PathMeasure measure : {PathMeasure::RootOfSquares, PathMeasure::TwoLegs}) {
         for (int distance = -330; distance <= 330; distance += 5) {
+            SCOPED_TRACE(::testing::Message() << distance << (measure == PathMeasure::TwoLegs ? " with real lengths" : ""));
             RecordingLabels labels;
             const std::vector<Op> ops = explorePicture(distance, 10, Mirror::whole(), measure, labels);
             const auto drawnAt = [&](float x) {
                 return std::ranges::any_of(ops, [&](const Op& op) { return op.kind == OpKind::Circle && op.radius == 5 && op.x1 == x && op.y1 == 240.5f; });
             };
-            EXPECT_TRUE(drawnAt(354.0f - distance) && drawnAt(454.0f - distance)) << distance;
+            EXPECT_TRUE(drawnAt(354.0f - distance) && drawnAt(454.0f - distance));
+            const float label = labelPlace(labels, ResultLabel::Radius).first;
             float lowestArrow = 0;
             float highestDot = 1000;
             for (const Op& op : ops) {
@@ -167,24 +164,28 @@ TEST(PictureFit, TheSourceTheDetectorAndTheTimeCurveFitAtEveryDistanceThePanelRe
                     lowestArrow = std::max({lowestArrow, op.y1 + 1, op.y2 + 1});
                 else if (op.kind == OpKind::Circle && op.radius == 2 && op.y1 > 250 && op.y1 != 305.5f)
                     highestDot = std::min(highestDot, op.y1 - 3);
+                const float reach = op.radius + 1;
+                EXPECT_FALSE(op.kind == OpKind::Circle && op.x1 + reach > label && op.x1 - reach < label + 137 && op.y1 + reach > 320.5f && op.y1 - reach < 377.5f) << op;
             }
-            EXPECT_GT(highestDot, lowestArrow) << distance << (measure == PathMeasure::TwoLegs ? " with real lengths" : "");
+            EXPECT_GT(highestDot, lowestArrow);
         }
     }
 }
 
-// With the pair far to the left the time curve rises to the photon vectors' label's classic place
-// (x 420 to 557, y 320.5 to 377.5); the label moves along its row to hide none of its dots.
-TEST(PictureFit, ThePhotonVectorsLabelHidesNoDotOfTheTimeCurve)
+// A link's distance beyond the panel's reach would move the source, the detector and the spiral
+// out of the band, which is all a Start erases: what reaches past it is cut or left out. The
+// band's own rows are the only lines that touch its edge.
+TEST(PictureFit, APictureBeyondThePanelsReachStaysWithinTheBand)
 {
-    for (int distance = 250; distance <= 330; distance += 5) {
+    for (const int distance : {2000, -900}) {
         RecordingLabels labels;
-        const std::vector<Op> ops = explorePicture(distance, 10, Mirror::whole(), PathMeasure::RootOfSquares, labels);
-        const float left = std::ranges::find_if(labels.ops | std::views::reverse, [](const LabelOp& op) { return op.label == ResultLabel::Radius && op.kind == LabelOp::Left; })->value;
-        for (const Op& dot : ops) {
-            const float reach = dot.radius + 1;
-            EXPECT_FALSE(dot.kind == OpKind::Circle && dot.x1 + reach > left && dot.x1 - reach < left + 137 && dot.y1 + reach > 320.5f && dot.y1 - reach < 377.5f)
-                << distance << ": " << dot;
+        for (const Op& op : explorePicture(distance, 10, Mirror::whole(), PathMeasure::RootOfSquares, labels)) {
+            const float reach = op.kind == OpKind::Circle ? op.radius + op.penWidth / 2.0f : op.penWidth / 2.0f;
+            const bool line = op.kind == OpKind::Line;
+            if ((line && op.colour == Colour{lightGrey} && op.penWidth == 1) || (!line && op.kind != OpKind::Circle))
+                continue;
+            for (const auto& [x, y] : {std::pair(op.x1, op.y1), std::pair(line ? op.x2 : op.x1, line ? op.y2 : op.y1)})
+                EXPECT_TRUE(x - reach >= 5 && x + reach <= 795 && y - reach >= 61 && y + reach <= 580) << distance << ": " << op;
         }
     }
 }
