@@ -245,6 +245,9 @@ TEST_F(Explore, ChoosingASceneRedrawsThePictureAtOnceAndShowsOnlyItsOwnControls)
     EXPECT_EQ(accessible("distance")->text(QAccessible::Name), captioned("distance"));
     EXPECT_EQ(captioned("distance"), "Detector's place");
     EXPECT_EQ(find<QAbstractSlider>("frequency")->maximum(), 12);
+    // The window's heading names the scene, and a path's time there is more than its length.
+    EXPECT_EQ(find<QLabel>("labZrcadlení")->text(), "Into water");
+    EXPECT_EQ(find<QLabel>("labCas")->text(), "Time");
 
     QTest::keyClick(scene, Qt::Key_End);
     EXPECT_EQ(form.model().state().explore.scene, SceneKind::Gap);
@@ -255,6 +258,7 @@ TEST_F(Explore, ChoosingASceneRedrawsThePictureAtOnceAndShowsOnlyItsOwnControls)
     QTest::keyClick(scene, Qt::Key_Home);
     EXPECT_EQ(shown(mirrorOnly + QStringList{"gap"}), mirrorOnly);
     EXPECT_EQ(captioned("distance"), "Distance");
+    EXPECT_EQ(find<QLabel>("labZrcadlení")->text(), "Difraction on mirror");
     EXPECT_EQ(find<QAbstractSlider>("frequency")->maximum(), 20);
 }
 

@@ -1,5 +1,6 @@
 #include "core/explore/BrightnessGraph.h"
 #include "core/explore/ExploreWords.h"
+#include "core/explore/SceneWords.h"
 #include "core/picture/PictureDescription.h"
 #include "tests/core/window/ModelWindow.h"
 
@@ -54,6 +55,37 @@ TEST(SceneWords, AChangeOfSceneSaysWhatTheDistanceMovesAndThenTheBrightness)
     ASSERT_EQ(said.size(), 2U);
     EXPECT_EQ(said[0], "Scene \u201cInto water\u201d: the distance moves the detector alone. 0.013 of the light of all thirty paths in step");
     EXPECT_TRUE(says(said[1], "Scene \u201cMirror\u201d: the distance moves the source and the detector together. 1.00 of the light of a whole mirror")) << said[1];
+}
+
+// Beyond the mirror the window's heading names the scene, the distance's caption the detector's
+// place, and the time curve's caption drops "(length)" where a path's time is more than its
+// length (slower below the surface, or delayed by the lens); the saved picture shows the same.
+TEST(SceneCaptions, NameTheSceneAndSayTimeWhereTimeIsNotLength)
+{
+    struct Case {
+        SceneKind scene;
+        const char* heading;
+        const char* distance;
+        const char* time;
+    };
+    const Case cases[] = {
+        {SceneKind::Mirror, "Difraction on mirror", "Distance from middle of the mirror", "Time (length)"},
+        {SceneKind::Water, "Into water", "Detector's place", "Time"},
+        {SceneKind::Glass, "Into glass", "Detector's place", "Time"},
+        {SceneKind::Lens, "Lens", "Detector's place", "Time"},
+        {SceneKind::NoLens, "Same pair, no lens", "Detector's place", "Time (length)"},
+        {SceneKind::Gap, "Narrow gap", "Detector's place", "Time (length)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.heading);
+        EXPECT_EQ(sceneCaption(windowLabel("labZrcadlení"), c.scene).text, c.heading);
+        EXPECT_EQ(sceneCaption(windowLabel("labPosun"), c.scene).text, c.distance);
+        EXPECT_EQ(sceneCaption(windowLabel("labCas"), c.scene).text, c.time);
+        EXPECT_EQ(sceneCaption(windowLabel("labRadius"), c.scene).text, "Photon vectors after reaching the detector");
+    }
+    const std::string saved = SceneWindow(SceneKind::Lens, 0).model.pictureSvg(SystemPalette{});
+    EXPECT_TRUE(says(saved, ">Lens<")) << saved.substr(0, 400);
+    EXPECT_FALSE(says(saved, "Difraction on mirror"));
 }
 
 }  // namespace
