@@ -1084,6 +1084,10 @@ s --measure legs)</translation>
         <source>Time</source>
         <translation>Čas</translation>
     </message>
+    <message>
+        <source>Frequency brought down to %1, the highest that 30 paths through the line show truly here.</source>
+        <translation>Frekvence snížena na %1, nejvyšší, kterou zde 30 drah přes přímku ukáže věrně.</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

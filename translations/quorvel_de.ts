@@ -1084,6 +1084,10 @@ mit --measure legs)</translation>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
+    <message>
+        <source>Frequency brought down to %1, the highest that 30 paths through the line show truly here.</source>
+        <translation>Frequenz auf %1 gesenkt, die höchste, die 30 Wege durch die Linie hier wahrheitsgetreu zeigen.</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

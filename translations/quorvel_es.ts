@@ -1084,6 +1084,10 @@ con --measure legs)</translation>
         <source>Time</source>
         <translation>Tiempo</translation>
     </message>
+    <message>
+        <source>Frequency brought down to %1, the highest that 30 paths through the line show truly here.</source>
+        <translation>Frecuencia reducida a %1, la más alta que 30 caminos a través de la línea muestran fielmente aquí.</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

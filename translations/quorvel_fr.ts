@@ -1084,6 +1084,10 @@ avec --measure legs)</translation>
         <source>Time</source>
         <translation>Temps</translation>
     </message>
+    <message>
+        <source>Frequency brought down to %1, the highest that 30 paths through the line show truly here.</source>
+        <translation>Fréquence ramenée à %1, la plus haute que 30 chemins à travers la ligne montrent fidèlement ici.</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

@@ -1084,6 +1084,10 @@ com --measure legs)</translation>
         <source>Time</source>
         <translation>Tempo</translation>
     </message>
+    <message>
+        <source>Frequency brought down to %1, the highest that 30 paths through the line show truly here.</source>
+        <translation>Frequência reduzida para %1, a mais alta que 30 caminhos pela linha mostram fielmente aqui.</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

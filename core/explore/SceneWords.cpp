@@ -76,6 +76,13 @@ std::string sceneChangeWords(SceneKind kind)
                   {sceneName(kind)});
 }
 
+std::string sceneBroughtDownWords(SceneKind kind, int frequencyTenths)
+{
+    if (!passesThrough(kind))
+        return broughtDownWords(frequencyTenths);
+    return fillIn(translate("SceneWords", "Frequency brought down to %1, the highest that 30 paths through the line show truly here."), {tenthsText(frequencyTenths)});
+}
+
 std::string sceneBackWords(int frequencyTenths)
 {
     return fillIn(translate("SceneWords", "Frequency %1 is beyond what 30 paths through the line show truly, so the mirror is shown again."), {tenthsText(frequencyTenths)});

@@ -26,6 +26,9 @@ std::string graphGreyCurve(SceneKind kind);
 ShownCaption sceneCaption(const WindowLabel& label, SceneKind kind);
 // Said when the scene changes: its name, and what the distance moves in it.
 std::string sceneChangeWords(SceneKind kind);
+// Said when a scene chosen shows the frequency in use untruly: the one it was brought down to, as
+// the paths of that scene show it.
+std::string sceneBroughtDownWords(SceneKind kind, int frequencyTenths);
 // Said when one of the window's options sets a frequency beyond what the scene shows truly.
 std::string sceneBackWords(int frequencyTenths);
 

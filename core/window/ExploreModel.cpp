@@ -106,9 +106,10 @@ std::string ExploreModel::setScene(SceneKind kind)
 {
     state_.explore.scene = kind;
     const int broughtDown = keepWithinCap();
+    const std::string broughtDownSaid = broughtDown > 0 ? sceneBroughtDownWords(kind, broughtDown) : "";
     if (held_.replaying())
-        return broughtDown > 0 ? broughtDownWords(broughtDown) : "";
-    return sceneChangeWords(kind) + (broughtDown > 0 ? afterSpace(broughtDownWords(broughtDown)) : "");
+        return broughtDownSaid;
+    return broughtDownSaid.empty() ? sceneChangeWords(kind) : sceneChangeWords(kind) + afterSpace(broughtDownSaid);
 }
 
 // Brings both frequencies within what the measure and the scene show truly: the frequency the

@@ -55,6 +55,12 @@ TEST(SceneWords, AChangeOfSceneSaysWhatTheDistanceMovesAndThenTheBrightness)
     ASSERT_EQ(said.size(), 2U);
     EXPECT_EQ(said[0], "Scene \u201cInto water\u201d: the distance moves the detector alone. 0.013 of the light of all thirty paths in step");
     EXPECT_TRUE(says(said[1], "Scene \u201cMirror\u201d: the distance moves the source and the detector together. 1.00 of the light of a whole mirror")) << said[1];
+    // Glass shows frequencies to 1.1 truly, and says so in its own paths' terms.
+    window.model.perform(FrequencySetting{14});
+    window.model.perform(SceneSetting{SceneKind::Glass});
+    window.settle();
+    window.model.settled();
+    EXPECT_TRUE(says(said.back(), "detector alone. Frequency brought down to 1.1, the highest that 30 paths through the line show truly here. 0.0")) << said.back();
 }
 
 // Beyond the mirror the window's heading names the scene, the distance's caption the detector's
