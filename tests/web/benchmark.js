@@ -45,28 +45,40 @@ async function readiness(browser, url, viewport) {
     console.log(`The page ready for Start after ${median(ready).toFixed(1)} ms = ${(median(ready) / median(empty)).toFixed(2)} x the empty page`);
 }
 
+// The timer the measures share, in the page: the browser's clock counts in tenths of a millisecond,
+// so work that can be repeated, none of it kept, is timed so many times over, and the page shows
+// what it drew before the next is timed.
+function installTimer() {
+    window.timed = async (list, work, times = 1) => {
+        const begun = performance.now();
+        for (let k = 0; k < times; ++k) work(k);
+        list.push((performance.now() - begun) / times);
+        await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+    };
+}
+
+// The page opened, ready for Start, with the timer.
+async function openTimed(viewport) {
+    const { page } = await openPage(browser, server.url, viewport);
+    await page.evaluate(installTimer);
+    return page;
+}
+
 async function wholeStart(page) {
     const { fill, start } = await page.evaluate(async () => {
-        const time = (work) => {
-            const begun = performance.now();
-            work();
-            return performance.now() - begun;
-        };
         // As large as the picture's canvas, which covers the pixels the window has on the screen.
         const scratch = document.createElement('canvas');
         scratch.width = document.getElementById('picture').width;
         scratch.height = document.getElementById('picture').height;
         const context = scratch.getContext('2d');
-        // The browser's clock is coarse: a hundred fills are timed together.
+        // A hundred fills are timed together, the last one read back so that all are done.
         const fill = [];
         for (let run = 0; run < 21; ++run) {
-            fill.push(time(() => {
-                for (let k = 0; k < 100; ++k) {
-                    context.fillStyle = k % 2 ? '#c0c0c0' : '#404040';
-                    context.fillRect(0, 0, scratch.width, scratch.height);
-                }
-                context.getImageData(0, 0, 1, 1);
-            }) / 100);
+            await timed(fill, (k) => {
+                context.fillStyle = k % 2 ? '#c0c0c0' : '#404040';
+                context.fillRect(0, 0, scratch.width, scratch.height);
+                if (k === 99) context.getImageData(0, 0, 1, 1);
+            }, 100);
         }
         const { form } = await import('/main.js');
         form.setText('nSpomaleni', '0');
@@ -85,45 +97,64 @@ async function wholeStart(page) {
     console.log(`One whole Start at slowdown 0: ${median(start).toFixed(2)} ms = ${(median(start) / median(fill)).toFixed(1)} x the fill (median of 21)`);
 }
 
-// A change with the explore panel open redraws the whole picture at once, then the graph. Moving
-// the pair keeps the graph's curves; a new frequency works them out again, and opening the panel
-// only draws them. Each is timed beside a whole Start at slowdown 0, which ends before its click
-// returns, and after the page has shown the one before. With a second frequency shown, a scraped
-// segment works out both frequencies' curves beside the live redraw; a new second frequency works
-// out its own and draws the graph alone.
-async function exploreRedraw(page) {
-    const runs = await page.evaluate(async () => {
+// A change with the explore panel open redraws the whole picture at once, then the graph. For
+// each scene given, the mirror's first: a whole Start at slowdown 0, which ends before its click
+// returns, then a live redraw (the pair or the detector moved), the graph drawn alone, as opening
+// the panel draws it, and a new frequency's curves worked out beside the live redraw, each timed
+// after the page has shown the one before. Frequencies 0.6 to 0.9 stay within every scene's reach,
+// so that each is worked out anew. For the mirror, with a second frequency shown, a new second
+// frequency works out its own curves and draws the graph alone, and a scraped segment works out
+// both beside the live redraw.
+async function explorePanel(page, samples, scenes) {
+    const { runs, names } = await page.evaluate(async (samples, scenes) => {
         const { form } = await import('/main.js');
         form.setText('nSpomaleni', '0');
-        const runs = { start: [], drawn: [], distance: [], frequency: [], second: [], both: [] };
-        // The browser's clock counts in tenths of a millisecond: work that can be repeated, a Start,
-        // a move of the pair or ten new frequencies, none of them kept, is timed ten times over.
-        const timed = async (list, work, times = 1) => {
-            const begun = performance.now();
-            for (let k = 0; k < times; ++k) work(k);
-            list.push((performance.now() - begun) / times);
-            await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
-        };
-        for (let run = 0; run < 21; ++run) {
-            await timed(runs.start, () => document.getElementById('cmdStart').click(), 10);
-            form.openExplore(false);
-            await timed(runs.drawn, () => form.openExplore(true));
-            await timed(runs.distance, (k) => form.setDistance(k % 2), 10);
-            await timed(runs.frequency, (k) => form.setFrequency(1 + k / 10), 10);
-            await timed(runs.second, () => form.setSecondFrequency(true, run % 2 ? 2 : 2.1));
-            await timed(runs.both, () => form.switchSegment(12));
-            form.setSecondFrequency(false, 2);
+        const runs = Array.from({ length: scenes }, () => ({ start: [], live: [], drawn: [], frequency: [], second: [], both: [] }));
+        for (let run = 0; run < samples; ++run) {
+            for (const [kind, scene] of runs.entries()) {
+                form.openExplore(true);
+                form.chooseScene(kind);
+                await timed(scene.start, () => document.getElementById('cmdStart').click(), 10);
+                await timed(scene.live, (k) => form.setDistance(k % 2), 10);
+                form.openExplore(false);
+                await timed(scene.drawn, () => form.openExplore(true));
+                await timed(scene.frequency, (k) => form.setFrequency(0.6 + (k % 4) / 10), 4);
+                if (kind > 0) continue;
+                await timed(scene.second, () => form.setSecondFrequency(true, run % 2 ? 2 : 2.1));
+                await timed(scene.both, () => form.switchSegment(12));
+                form.setSecondFrequency(false, 2);
+            }
         }
+        form.chooseScene(0);
+        form.setFrequency(1);
         form.openExplore(false);
-        return runs;
+        return { runs, names: [...document.getElementById('scene').options].map((option) => option.textContent) };
+    }, samples, scenes ?? await page.$eval('#scene', (list) => list.options.length));
+    return runs.map((scene, kind) => {
+        const [start, live, drawn] = [median(scene.start), median(scene.live), median(scene.drawn)];
+        return { name: names[kind], start, live, graph: median(scene.frequency) - live + drawn, second: median(scene.second), both: median(scene.both) - live + drawn };
     });
-    const [start, drawn, live] = [median(runs.start), median(runs.drawn), median(runs.distance)];
-    const graph = median(runs.frequency) - live + drawn;
+}
+
+async function exploreRedraw(page) {
+    const [{ start, live, graph, second, both }] = await explorePanel(page, 21, 1);
     console.log(`Anchor: one whole Start at slowdown 0 beside the explore panel: ${start.toFixed(2)} ms (median of 21)`);
     console.log(`One live redraw (the pair moved with the panel open: picture, brightness and graph): ${live.toFixed(2)} ms = ${(live / start).toFixed(2)} x the Start (goal 1.5 x)`);
     console.log(`The graph, 661 distances worked out and drawn: ${graph.toFixed(2)} ms (goal 4 ms)`);
-    console.log(`The graph with two colours, a new second frequency worked out and three curves drawn: ${median(runs.second).toFixed(2)} ms (goal 4 ms)`);
-    console.log(`The graph with two colours, both frequencies worked out after a scrape, beside the live redraw: ${(median(runs.both) - live + drawn).toFixed(2)} ms (goal 4 ms)`);
+    console.log(`The graph with two colours, a new second frequency worked out and three curves drawn: ${second.toFixed(2)} ms (goal 4 ms)`);
+    console.log(`The graph with two colours, both frequencies worked out after a scrape, beside the live redraw: ${both.toFixed(2)} ms (goal 4 ms)`);
+}
+
+// Each scene in turn, the mirror's among them: its Start against the mirror's, its live redraw
+// against its Start, and its graph.
+async function scenes(page) {
+    const measured = await explorePanel(page, 11);
+    const anchor = measured[0].start;
+    console.log(`Anchor: the mirror's whole Start at slowdown 0 beside the explore panel: ${anchor.toFixed(2)} ms (median of 11)`);
+    for (const { name, start, live, graph } of measured) {
+        console.log(`${name}: whole Start ${start.toFixed(2)} ms = ${(start / anchor).toFixed(2)} x the mirror's (goal 1.5 x); `
+                    + `live redraw ${live.toFixed(2)} ms = ${(live / start).toFixed(2)} x its Start (goal 1.5 x); its graph ${graph.toFixed(2)} ms (goal 4 ms)`);
+    }
 }
 
 async function pacing(page) {
@@ -210,7 +241,7 @@ const browser = await launchBrowser();
 try {
     console.log(`Browser: ${await browser.version()}`);
     if (sections.length === 0) await everything();
-    if (sections.includes('scenes')) await scenes((await openPage(browser, server.url)).page);
+    if (sections.includes('scenes')) await scenes(await openTimed());
     for (const viewport of sections.length === 0 || sections.includes('drag') ? [{ width: 1920, height: 1080, deviceScaleFactor: 1 }, { width: 3840, height: 2160, deviceScaleFactor: 2 }] : []) {
         console.log(`On a screen of ${viewport.width} x ${viewport.height} pixels at a pixel ratio of ${viewport.deviceScaleFactor}:`);
         await drag(browser, server.url, viewport);
@@ -220,52 +251,10 @@ try {
     await server.close();
 }
 
-// Each scene in turn, the mirror's among them: a whole Start, a live redraw (the detector moved
-// with the panel open) and its graph (a new frequency's curves worked out, beside the redraw, and
-// the graph drawn, as opening the panel draws it). Frequencies 0.6 to 0.9 stay within every
-// scene's reach, so that each is worked out anew.
-async function scenes(page) {
-    const runs = await page.evaluate(async () => {
-        const { form } = await import('/main.js');
-        form.setText('nSpomaleni', '0');
-        const kinds = document.getElementById('scene').options.length;
-        const runs = Array.from({ length: kinds }, () => ({ start: [], live: [], drawn: [], frequency: [] }));
-        const timed = async (list, work, times = 1) => {
-            const begun = performance.now();
-            for (let k = 0; k < times; ++k) work(k);
-            list.push((performance.now() - begun) / times);
-            await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
-        };
-        for (let run = 0; run < 11; ++run) {
-            for (let kind = 0; kind < kinds; ++kind) {
-                form.openExplore(true);
-                form.chooseScene(kind);
-                await timed(runs[kind].start, () => document.getElementById('cmdStart').click(), 10);
-                await timed(runs[kind].live, (k) => form.setDistance(k % 2), 10);
-                form.openExplore(false);
-                await timed(runs[kind].drawn, () => form.openExplore(true));
-                await timed(runs[kind].frequency, (k) => form.setFrequency(0.6 + (k % 4) / 10), 4);
-            }
-        }
-        form.chooseScene(0);
-        form.setFrequency(1);
-        form.openExplore(false);
-        return { runs, names: [...document.getElementById('scene').options].map((option) => option.textContent) };
-    });
-    const anchor = median(runs.runs[0].start);
-    console.log(`Anchor: the mirror's whole Start at slowdown 0 beside the explore panel: ${anchor.toFixed(2)} ms (median of 11)`);
-    for (const [kind, scene] of runs.runs.entries()) {
-        const [start, live] = [median(scene.start), median(scene.live)];
-        const graph = median(scene.frequency) - live + median(scene.drawn);
-        console.log(`${runs.names[kind]}: whole Start ${start.toFixed(2)} ms = ${(start / anchor).toFixed(2)} x the mirror's (goal 1.5 x); `
-                    + `live redraw ${live.toFixed(2)} ms = ${(live / start).toFixed(2)} x its Start (goal 1.5 x); its graph ${graph.toFixed(2)} ms (goal 4 ms)`);
-    }
-}
-
 async function everything() {
     await pageSize();
     await readiness(browser, server.url);
-    const { page } = await openPage(browser, server.url);
+    const page = await openTimed();
     await wholeStart(page);
     await exploreRedraw(page);
     await scenes(page);
@@ -274,5 +263,5 @@ async function everything() {
     const large = { width: 3840, height: 2160, deviceScaleFactor: 2 };
     console.log(`On a screen of ${large.width} x ${large.height} pixels at a pixel ratio of ${large.deviceScaleFactor}:`);
     await readiness(browser, server.url, large);
-    await wholeStart((await openPage(browser, server.url, large)).page);
+    await wholeStart(await openTimed(large));
 }

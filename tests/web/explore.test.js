@@ -4,76 +4,45 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { browsers, clickOn, hasColourNear, openPage, pageUnderTest, said, slide } from './support.js';
+import { browsers, clickOn, coloursIn, hasColourNear, laidOut, narrow, pageUnderTest, said, slide } from './support.js';
 
 const figures = JSON.parse(readFileSync(new URL('../data/explore-figures.json', import.meta.url)));
 
-// Tall enough for the open panel below the window; a phone scales the window to half its size
-// and draws it at two device pixels to a pixel.
-const narrow = { width: 820, height: 1200, deviceScaleFactor: 1 };
+// A phone scales the window to half its size and draws it at two device pixels to a pixel.
 const phone = { width: 400, height: 900, deviceScaleFactor: 2 };
 const darkGrey = [64, 64, 64];
 
 // An element's attribute, or its property of that name where it has no such attribute.
 const read = (page, selector, name) => page.$eval(selector, (element, name) => element.getAttribute(name) ?? element[name], name);
 const focused = (page) => page.evaluate(() => document.activeElement.id || document.activeElement.getAttribute('aria-label') || document.activeElement.textContent);
-// How many of the graph's pixels within a box of its own pixels, at whatever scale it is drawn,
-// are of a colour, or dark as written words are where the colour is 'dark'.
-const graphPixels = (page, [left, top, right, bottom], colour) => page.evaluate((box, colour) => {
-    const canvas = document.getElementById('graph');
-    const copy = document.createElement('canvas');
-    [copy.width, copy.height] = [canvas.width, canvas.height];
-    const reader = copy.getContext('2d', { willReadFrequently: true });
-    reader.drawImage(canvas, 0, 0);
-    const ratio = canvas.width / 300;
-    const data = reader.getImageData(box[0] * ratio, box[1] * ratio, (box[2] - box[0]) * ratio, (box[3] - box[1]) * ratio).data;
-    const matches = (pixel) => (colour === 'dark' ? pixel.every((level) => level < 160) : pixel.every((level, k) => level === colour[k]));
-    let count = 0;
-    for (let i = 0; i < data.length; i += 4) if (data[i + 3] === 255 && matches([data[i], data[i + 1], data[i + 2]])) ++count;
-    return count;
-}, [left, top, right, bottom], colour);
+// How many of the graph's pixels within a box of its own pixels are of a colour, or dark as written
+// words are where the colour is 'dark'.
+const graphPixels = async (page, box, colour) => (await coloursIn(page, box, 'graph', 300)).filter(([r, g, b, a]) =>
+    a === 255 && (colour === 'dark' ? [r, g, b].every((level) => level < 160) : [r, g, b].every((level, k) => level === colour[k]))).length;
 const green = [0, 255, 0];
 const violet = [102, 0, 204];
 
 for (const browserName of browsers) describe(browserName, () => {
     const quorvel = pageUnderTest(browserName);
 
-    test('the button opens the panel beside or below the window, which stays as it was', async () => {
-        // Wider than the window and its column beside it, the panel goes there.
-        for (const [viewport, beside] of [[{ width: 1440, height: 800, deviceScaleFactor: 1 }, true], [narrow, false]]) {
-            const { page, problems } = await quorvel.open(viewport);
-            const clip = await (await page.$('#MainForm')).boundingBox();
-            await page.focus('#explore');
-            const before = await page.screenshot({ clip });
-            await page.keyboard.press('Enter');
-            assert.equal(await read(page, '#explore', 'aria-expanded'), 'true');
-            // Once the page is laid out again for the panel: below, the window rises as far as the
-            // panel needs, drawn as it was.
-            await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
-            const moved = { ...clip, y: (await (await page.$('#MainForm')).boundingBox()).y };
-            const panel = await (await page.$('#explorePanel')).boundingBox();
-            assert.ok(beside ? panel.x >= clip.x + clip.width && panel.y < clip.height : panel.y >= moved.y + clip.height, `the panel at ${panel.x}, ${panel.y}`);
-            assert.ok((await page.screenshot({ clip: moved })).equals(before), 'the window is drawn as it was');
-            assert.deepEqual(problems, []);
-        }
+    // Beside a wider window, screens.test.js finds it; below, the window rises as far as the panel
+    // needs, drawn as it was.
+    test('the button opens the panel below the window, which stays as it was', async () => {
+        const { page } = await quorvel.open(narrow);
+        const clip = await (await page.$('#MainForm')).boundingBox();
+        await page.focus('#explore');
+        const before = await page.screenshot({ clip });
+        await page.keyboard.press('Enter');
+        assert.equal(await read(page, '#explore', 'aria-expanded'), 'true');
+        await laidOut(page);
+        const moved = { ...clip, y: (await (await page.$('#MainForm')).boundingBox()).y };
+        const panel = await (await page.$('#explorePanel')).boundingBox();
+        assert.ok(panel.y >= moved.y + clip.height, `the panel at ${panel.x}, ${panel.y}`);
+        assert.ok((await page.screenshot({ clip: moved })).equals(before), 'the window is drawn as it was');
     });
 
-    test('on the commonest laptop screens the panel opens in full view, beside the window made smaller', async () => {
-        for (const [width, height] of [[1280, 800], [1400, 900]]) {
-            const { page, problems } = await quorvel.open({ width, height, deviceScaleFactor: 1 });
-            await clickOn(page, '#explore');
-            await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
-            const panel = await (await page.$('#explorePanel')).boundingBox();
-            const form = await (await page.$('#MainForm')).boundingBox();
-            assert.ok(panel.x >= form.x + form.width - 1 && panel.x + panel.width <= width && panel.y >= 0 && panel.y + panel.height <= height,
-                      `at ${width} x ${height} the panel at ${JSON.stringify(panel)}, the window ${JSON.stringify(form)}`);
-            assert.deepEqual(problems, []);
-            await page.close();
-        }
-    });
-
-    test("the panel's controls follow the window's in the tab order, and its keys switch segment 2", async () => {
-        const { page, problems } = await quorvel.open(narrow);
+    test("the panel's controls follow the window's, in the desktop's order, both ways, and its keys switch segment 2", async () => {
+        const { page } = await quorvel.open(narrow);
         await clickOn(page, '#explore');
         await page.focus('#cmdStart');
         const saving = ['savePng', 'saveSvg', ...(await page.$eval('#copyPicture', (copy) => copy.hidden) ? [] : ['copyPicture'])];
@@ -82,16 +51,19 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.deepEqual(stops, ['op0', 'cmdKonec', 'op1', 'HScroll1', 'explore', 'keys', ...saving, 'copyLink', 'fullScreen', 'scene', 'segment 1 of 30', 'Whole mirror', 'Middle third', 'Outer thirds',
                                  'Grating', 'Around least time', 'Away from least time', 'measure', 'distance', 'distanceNumber', 'frequency', 'frequencyNumber',
                                  'secondShown', 'secondFrequency', 'exploreClose']);
+        await page.focus('#HScroll1');
+        await page.keyboard.down('Shift');
+        for (const back of ['op1', 'cmdKonec', 'op0', 'cmdStart']) assert.equal(await page.keyboard.press('Tab').then(() => focused(page)), back);
+        await page.keyboard.up('Shift');
         await page.focus('#fullScreen');
         for (const key of ['Tab', 'Tab', 'ArrowRight', ' ']) await page.keyboard.press(key);
         assert.equal(await focused(page), 'segment 2 of 30');
         assert.equal(await read(page, '#segments > :nth-child(2)', 'aria-checked'), 'false');
         assert.equal(await page.$$eval('#segments > [tabindex="0"]', (stops) => stops.length), 1, 'the strip is one stop');
-        assert.deepEqual(problems, []);
     });
 
     test("a click on the picture's segment 12 switches it while the panel is open, on a phone's scaled window too", async () => {
-        const { page, problems } = await quorvel.open(phone);
+        const { page } = await quorvel.open(phone);
         // Where the picture is now: the open panel lifts the window.
         const click = async () => {
             const picture = await (await page.$('#picture')).boundingBox();
@@ -106,11 +78,10 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.equal(await read(page, '#segments > :nth-child(12)', 'aria-checked'), 'false');
         assert.ok(!await hasColourNear(page, 312, 291, darkGrey, 0), 'segment 12 is scraped off');
         assert.ok(await hasColourNear(page, 288, 291, darkGrey, 0), 'segment 11 still reflects');
-        assert.deepEqual(problems, []);
     });
 
     test("the ends' lesson offers frequency 2 in one press, and the real lengths bring the frequency's reach down to 1.3", async () => {
-        const { page, problems } = await quorvel.open(narrow);
+        const { page } = await quorvel.open(narrow);
         await clickOn(page, '#explore');
         await clickOn(page, '[data-preset="OuterThirds"]');
         assert.match(await read(page, '#endsLesson', 'textContent'), /^At frequency 1 the outer thirds give 0\.59 and the middle third 0\.63/);
@@ -122,11 +93,10 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.equal(await read(page, '#frequency', 'max'), '1.3');
         assert.equal(await read(page, '#frequencyNumber', 'value'), '1.3');
         await said(page, /^Path lengths: Real length \(the two legs\)\. Frequency brought down to 1\.3/);
-        assert.deepEqual(problems, []);
     });
 
     test('the options show the distance where they have it, the whole mirror at 250 gives 0.75 of the light, and Exit ends the panel too', async () => {
-        const { page, problems } = await quorvel.open(narrow);
+        const { page } = await quorvel.open(narrow);
         const options = () => page.$$eval('#op0, #op250', (all) => all.map((option) => option.checked));
         await clickOn(page, '#explore');
         await clickOn(page, '[data-preset="MiddleThird"]');
@@ -149,13 +119,12 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.ok(Math.abs(Number(await read(page, '#brightnessBar', 'max')) - figures.brightestMirror[0].brightness) < 1e-9);
         await clickOn(page, '#cmdKonec');
         assert.equal(await page.$('#exploreArea'), null, 'the panel ends with the window');
-        assert.deepEqual(problems, []);
     });
 
     // 250 puts the pair left of the middle in the picture: on the graph and the slider too. A
     // second frequency is drawn in its colour, shown beside its number.
     test('the slider and the graph run as the pair does in the picture, with numbers, words and a second colour', async () => {
-        const { page, problems } = await quorvel.open(narrow);
+        const { page } = await quorvel.open(narrow);
         await clickOn(page, '#explore');
         const slider = await (await page.$('#distance')).boundingBox();
         await page.mouse.click(slider.x + slider.width / 8, slider.y + slider.height / 2);
@@ -180,13 +149,12 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.equal(await graphPixels(page, [28, 8, 286, 120], violet), 0, 'not drawn until shown');
         await clickOn(page, '#secondShown');
         assert.ok(await graphPixels(page, [28, 8, 286, 120], violet) > 100);
-        assert.deepEqual(problems, []);
     });
 
     // The German list cut "Wie im Fenster (kürzer als wirklich)"; the French is longer still.
     test("the path length's list shows each choice whole in every language", async () => {
         for (const language of ['en', 'cs', 'de', 'es', 'fr', 'pt_BR']) {
-            const { page, problems } = await openPage(quorvel.browser(), `${quorvel.url()}?lang=${language}`, narrow);
+            const { page } = await quorvel.open(narrow, `?lang=${language}`);
             await clickOn(page, '#explore');
             const cut = await page.$eval('#measure', (list) => {
                 const style = getComputedStyle(list);
@@ -198,7 +166,6 @@ for (const browserName of browsers) describe(browserName, () => {
                 return [...list.options].filter((option) => measure.measureText(option.textContent).width > room).map((option) => option.textContent);
             });
             assert.deepEqual(cut, [], language);
-            assert.deepEqual(problems.filter((problem) => !problem.startsWith(`request beyond the page: ${quorvel.url()}`)), []);
             await page.close();
         }
     });
@@ -207,10 +174,10 @@ for (const browserName of browsers) describe(browserName, () => {
         const opened = async () => {
             const tab = await quorvel.open({ width: 1920, height: 1080, deviceScaleFactor: 1 });
             await clickOn(tab.page, '#explore');
-            await tab.page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+            await laidOut(tab.page);
             return tab;
         };
-        const { page, problems } = await opened();
+        const { page } = await opened();
         const slider = await (await page.$('#distance')).boundingBox();
         await page.mouse.move(slider.x + slider.width / 2, slider.y + slider.height / 2);
         await page.mouse.down();
@@ -223,6 +190,5 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.deepEqual(await widths(page), await widths(still.page));
         const pixels = (tab) => tab.$eval('#picture', (canvas) => canvas.toDataURL());
         assert.ok(await pixels(page) === await pixels(still.page), 'the same pixels');
-        assert.deepEqual([...problems, ...still.problems], []);
     });
 });

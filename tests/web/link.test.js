@@ -3,7 +3,7 @@
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, clickOn, pageUnderTest, placeOf, runsFinished, workedSettings } from './support.js';
+import { browsers, clickOn, pageUnderTest, runsFinished } from './support.js';
 
 const checked = (page, selector) => page.$$eval(selector, (all) => all.map((control) => control.checked));
 const valueOf = (page, selector) => page.$eval(selector, (control) => control.value);
@@ -12,18 +12,12 @@ const addressIs = (page, search) => page.waitForFunction((search) => location.se
 for (const browserName of browsers) describe(browserName, () => {
     const quorvel = pageUnderTest(browserName);
 
-    // The page opened first at its plain address, whose requests are all its own, then at the link;
-    // wide enough for the panel beside the window.
-    async function openLink(query) {
-        const opened = await quorvel.open({ width: 1440, height: 800, deviceScaleFactor: 1 });
-        await opened.page.goto(`${quorvel.url()}?${query}`);
-        await opened.page.waitForSelector('body[data-ready]');
-        return opened;
-    }
+    // Wide enough for the panel beside the window.
+    const openLink = (query) => quorvel.open({ width: 1440, height: 800, deviceScaleFactor: 1 }, `?${query}`);
 
     // Start then draws the link's setting at its pace; the panel's own settings open the panel.
     test('a link shows its settings chosen before the first Start, and opens the panel for its own', async () => {
-        const { page, problems } = await openLink('distance=250&frequency=2&speed=5');
+        const { page } = await openLink('distance=250&frequency=2&speed=5');
         assert.deepEqual(await checked(page, '#op0, #op250, #op1, #op2'), [false, true, false, true]);
         assert.equal(await valueOf(page, '#HScroll1'), '5');
         assert.equal(await page.$eval('#explore', (button) => button.getAttribute('aria-expanded')), 'false');
@@ -32,24 +26,18 @@ for (const browserName of browsers) describe(browserName, () => {
         await clickOn(page, '#cmdStart');
         assert.equal(await firstPause, 75, 'slowdown 5, 15 ms each');
         await finished;
-        const setting = workedSettings.find((each) => each.distance === '250' && each.frequency === '2');
-        const [left, top] = setting.labels.labSoucet.map(Math.round);
-        assert.deepEqual(await placeOf(page, 'labSoucet'), { left, top, shown: true });
         assert.equal(await page.evaluate(() => location.search), '?distance=250&frequency=2&speed=5', 'the address as it was');
 
-        const { page: panel, problems: panelProblems } = await openLink('distance=-120&frequency=1.5&mirror=middle-third');
+        const { page: panel } = await openLink('distance=-120&frequency=1.5&mirror=middle-third');
         assert.equal(await panel.$eval('#explorePanel', (shown) => shown.hidden), false);
         assert.deepEqual(await checked(panel, '#op0, #op250, #op1, #op2'), [false, false, false, false]);
         assert.deepEqual(await Promise.all(['#distanceNumber', '#frequencyNumber', '#nPosun'].map((field) => valueOf(panel, field))), ['-120', '1.5', '-120']);
         const segments = await panel.$$eval('#segments > button', (all) => all.map((segment) => (segment.getAttribute('aria-checked') === 'true' ? '1' : '0')).join(''));
         assert.equal(segments, '000000000011111111110000000000');
-        assert.deepEqual([...problems, ...panelProblems], []);
-        await page.close();
-        await panel.close();
     });
 
     test('the address follows each change in place, keeping the language, with no new entry in the history', async () => {
-        const { page, problems } = await openLink('lang=en&speed=3');
+        const { page } = await openLink('lang=en&speed=3');
         const entries = await page.evaluate(() => history.length);
         await clickOn(page, '#op250');
         await addressIs(page, '?lang=en&distance=250&speed=3');
@@ -71,13 +59,11 @@ for (const browserName of browsers) describe(browserName, () => {
         await addressIs(page, '?lang=en');
         assert.equal(await page.evaluate(() => location.pathname), '/');
         assert.equal(await page.evaluate(() => history.length), entries);
-        assert.deepEqual(problems, []);
-        await page.close();
     });
 
     // Browsers refuse a page that rewrites its address some hundreds of times in a few seconds.
     test('a long drag of a slider rewrites the address no more often than browsers allow, and it ends where the drag did', async () => {
-        const { page, problems } = await openLink('explore=1');
+        const { page } = await openLink('explore=1');
         const writes = await page.evaluate(async () => {
             const times = [];
             const replace = history.replaceState;
@@ -97,25 +83,24 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.equal(await page.evaluate(() => location.search), '?distance=330');
         const closest = Math.min(...writes.slice(1).map((time, k) => time - writes[k]));
         assert.ok(writes.length > 1 && closest >= 95, `${writes.length} writes, the closest ${closest} ms apart`);
-        assert.deepEqual(problems, []);
-        await page.close();
     });
 
     test('a crafted link warns once on the console, as text, and sets only what it can use', async () => {
         const markup = encodeURIComponent('<img src=x onerror="window.crafted=1">');
         const { page, problems } = await openLink(`colour=red&speed=99&distance=${markup}&${markup}=1&mirror=<b>x</b>&frequency=2&frequency=1&speed=7`);
-        assert.equal(problems.length, 1, problems.join('\n'));
-        assert.match(problems[0], /^console warn(ing)?: Quorvel ignored in its address: colour \(no such setting\), speed \(given more than once\), distance=<img src=x onerror="window\.crafted=1"> \(takes /);
-        assert.ok(problems[0].includes('<img src=x onerror="window.crafted=1"> (no such setting)'), problems[0]);
+        // The warning expected, taken out of the problems; the core's refusals name each part.
+        const warned = problems.splice(0);
+        assert.equal(warned.length, 1, warned.join('\n'));
+        assert.match(warned[0], /^console warn(ing)?: Quorvel ignored in its address: colour \(no such setting\), speed \(given more than once\), distance=<img src=x onerror="window\.crafted=1"> \(takes /);
+        assert.ok(warned[0].includes('<img src=x onerror="window.crafted=1"> (no such setting)'), warned[0]);
         assert.deepEqual(await page.evaluate(() => [document.querySelectorAll('img, b').length, 'crafted' in window]), [0, false]);
         assert.deepEqual(await checked(page, '#op0, #op250, #op1, #op2'), [true, false, true, false]);
         assert.equal(await valueOf(page, '#HScroll1'), '1');
         await addressIs(page, '');
-        await page.close();
     });
 
     test('Copy link puts the address on the clipboard and says so', async () => {
-        const { page, problems } = await quorvel.open();
+        const { page } = await quorvel.open();
         if (browserName === 'chromium')
             await quorvel.browser().defaultBrowserContext().overridePermissions(quorvel.url(), ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
         await clickOn(page, '#op250');
@@ -129,7 +114,5 @@ for (const browserName of browsers) describe(browserName, () => {
         } else {
             assert.match(said, /^(Link copied\.|The link could not be copied: .+)$/);
         }
-        assert.deepEqual(problems, []);
-        await page.close();
     });
 });

@@ -89,118 +89,96 @@ test('the page\'s files stay small with the application\'s', () => {
 });
 
 for (const browserName of browsers) describe(browserName, () => {
+    // The page served under a path, or from a copy of its folder that the test changes as a new
+    // build would, and opened in a browser of its own, whose offline worker no other test shares.
+    async function served({ under = '/', copy = false }, work) {
+        const folder = copy ? mkdtempSync(join(tmpdir(), 'quorvel-page-')) : pageFolder;
+        if (copy) cpSync(pageFolder, folder, { recursive: true });
+        const server = await servePage({}, { folder, under });
+        const browser = await launchBrowser(browserName);
+        try {
+            const { page, problems } = await openPage(browser, server.url);
+            await work(page, server, folder);
+            assert.deepEqual(problems, []);
+        } finally {
+            await browser.close();
+            await server.close();
+            if (copy) rmSync(folder, { recursive: true, force: true });
+        }
+    }
+
     // What a browser shows of the application, in chromium, which tells it.
     if (browserName === 'chromium') {
-        test('the browser reads the manifest without a fault and can install the page', async () => {
-            const server = await servePage({}, { under: '/apps/quorvel/' });
-            const browser = await launchBrowser();
-            try {
-                const { page, problems } = await openPage(browser, server.url);
-                await offlineReady(page);
-                const session = await page.createCDPSession();
-                const { url, errors } = await session.send('Page.getAppManifest');
-                assert.equal(url, `${server.url}manifest.webmanifest`);
-                assert.deepEqual(errors, []);
-                const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
-                assert.deepEqual(installabilityErrors, []);
-                assert.deepEqual(problems, []);
-            } finally {
-                await browser.close();
-                await server.close();
-            }
-        });
+        test('the browser reads the manifest without a fault and can install the page', () => served({ under: '/apps/quorvel/' }, async (page, server) => {
+            await offlineReady(page);
+            const session = await page.createCDPSession();
+            const { url, errors } = await session.send('Page.getAppManifest');
+            assert.equal(url, `${server.url}manifest.webmanifest`);
+            assert.deepEqual(errors, []);
+            const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
+            assert.deepEqual(installabilityErrors, []);
+        }));
     }
 
     for (const under of ['/', '/some/sub/path/']) {
-        test(`served at ${under}, the page opens again and runs with the server gone`, async () => {
-            const server = await servePage({}, { under });
-            const browser = await launchBrowser(browserName);
-            try {
-                const { page, problems } = await openPage(browser, server.url);
-                const kept = await offlineReady(page);
-                assert.equal(kept.length, 1, 'one cache');
-                assert.match(kept[0].name.split(' ')[0], cacheNameForm);
-                assert.equal(kept[0].name, keptName(kept[0].name.split(' ')[0], server.url));
-                const expected = filesUnder(pageFolder).filter((file) => file !== 'offline.js').map((file) => server.url + file);
-                assert.deepEqual(kept[0].files, expected, 'every file of the page but the worker');
-
-                const fromNetwork = [];
-                page.on('requestfinished', (request) => {
-                    if (browserName === 'chromium' && !request.response()?.fromServiceWorker()) fromNetwork.push(request.url());
-                });
-                page.on('requestfailed', (request) => fromNetwork.push(`failed: ${request.url()}`));
-                await server.close();
-                if (browserName === 'chromium') await page.setOfflineMode(true);
-                await page.reload();
-                await page.waitForSelector('body[data-ready]');
-                await startDraws(page);
-                assert.deepEqual(fromNetwork, []);
-                assert.deepEqual(problems, []);
-            } finally {
-                await browser.close();
-                await server.close();
-            }
-        });
-    }
-
-    test('two builds served from two folders of one server each keep their own files', async () => {
-        const folder = mkdtempSync(join(tmpdir(), 'quorvel-page-'));
-        cpSync(pageFolder, folder, { recursive: true });
-        cpSync(pageFolder, join(folder, 'next'), { recursive: true });
-        writeFileSync(join(folder, 'next', 'style.css'), `${readFileSync(join(folder, 'style.css'), 'utf8')}\n/* next */\n`);
-        writeWorker(join(folder, 'next'));
-        const server = await servePage({}, { folder });
-        const browser = await launchBrowser(browserName);
-        try {
-            const { page, problems } = await openPage(browser, server.url);
-            await offlineReady(page);
-            await page.goto(`${server.url}next/`);
-            await page.waitForSelector('body[data-ready]');
+        test(`served at ${under}, the page opens again and runs with the server gone`, () => served({ under }, async (page, server) => {
             const kept = await offlineReady(page);
-            assert.deepEqual(kept.map((cache) => cache.name.split(' ')[1]).sort(), [server.url, `${server.url}next/`]);
+            assert.equal(kept.length, 1, 'one cache');
+            assert.match(kept[0].name.split(' ')[0], cacheNameForm);
+            assert.equal(kept[0].name, keptName(kept[0].name.split(' ')[0], server.url));
+            const expected = filesUnder(pageFolder).filter((file) => file !== 'offline.js').map((file) => server.url + file);
+            assert.deepEqual(kept[0].files, expected, 'every file of the page but the worker');
+
+            const fromNetwork = [];
+            page.on('requestfinished', (request) => {
+                if (browserName === 'chromium' && !request.response()?.fromServiceWorker()) fromNetwork.push(request.url());
+            });
+            page.on('requestfailed', (request) => fromNetwork.push(`failed: ${request.url()}`));
             await server.close();
             if (browserName === 'chromium') await page.setOfflineMode(true);
-            await page.goto(server.url);
+            await page.reload();
             await page.waitForSelector('body[data-ready]');
             await startDraws(page);
-            assert.deepEqual(problems, []);
-        } finally {
-            await browser.close();
-            await server.close();
-            rmSync(folder, { recursive: true, force: true });
-        }
-    });
+            assert.deepEqual(fromNetwork, []);
+        }));
+    }
 
-    test('a new build\'s worker keeps the new files and drops the old', async () => {
-        const folder = mkdtempSync(join(tmpdir(), 'quorvel-page-'));
-        cpSync(pageFolder, folder, { recursive: true });
-        const server = await servePage({}, { folder });
-        const browser = await launchBrowser(browserName);
-        try {
-            const { page, problems } = await openPage(browser, server.url);
-            const [old] = await offlineReady(page);
-            assert.equal(old.name, keptName(writeWorker(folder, `${folder}-worker.js`), server.url),
-                         'the built worker carries the name of the page as the build left it');
+    const rebuild = (folder, mark) => writeFileSync(join(folder, 'style.css'), `${readFileSync(join(folder, 'style.css'), 'utf8')}\n/* ${mark} */\n`);
 
-            writeFileSync(join(folder, 'style.css'), `${readFileSync(join(folder, 'style.css'), 'utf8')}\n/* rebuilt */\n`);
-            mkdirSync(join(folder, 'more'));
-            writeFileSync(join(folder, 'more', 'words.json'), '{}');
-            const rebuilt = writeWorker(folder);
-            assert.match(rebuilt, cacheNameForm);
-            assert.notEqual(rebuilt, old.name);
+    test('two builds served from two folders of one server each keep their own files', () => served({ copy: true }, async (page, server, folder) => {
+        cpSync(pageFolder, join(folder, 'next'), { recursive: true });
+        rebuild(join(folder, 'next'), 'next');
+        writeWorker(join(folder, 'next'));
+        await offlineReady(page);
+        await page.goto(`${server.url}next/`);
+        await page.waitForSelector('body[data-ready]');
+        const kept = await offlineReady(page);
+        assert.deepEqual(kept.map((cache) => cache.name.split(' ')[1]).sort(), [server.url, `${server.url}next/`]);
+        await server.close();
+        if (browserName === 'chromium') await page.setOfflineMode(true);
+        await page.goto(server.url);
+        await page.waitForSelector('body[data-ready]');
+        await startDraws(page);
+    }));
 
-            await page.evaluate(async () => (await navigator.serviceWorker.getRegistration()).update());
-            // Until then the old cache stays beside the new one, which the worker fills as it installs.
-            await page.waitForFunction(async (rebuilt) => (await caches.keys()).join() === rebuilt, {}, keptName(rebuilt, server.url));
-            const style = await page.evaluate(async () => (await (await caches.match('style.css')).text()));
-            assert.ok(style.endsWith('/* rebuilt */\n'), 'the new style');
-            assert.equal(await page.evaluate(async () => (await (await caches.match('more/words.json')).text())), '{}', 'a file in a folder of its own');
-            assert.deepEqual(problems, []);
-        } finally {
-            await browser.close();
-            await server.close();
-            rmSync(folder, { recursive: true, force: true });
-            rmSync(`${folder}-worker.js`, { force: true });
-        }
-    });
+    test('a new build\'s worker keeps the new files and drops the old', () => served({ copy: true }, async (page, server, folder) => {
+        const [old] = await offlineReady(page);
+        const built = `${folder}-worker.js`;
+        assert.equal(old.name, keptName(writeWorker(folder, built), server.url), 'the built worker carries the name of the page as the build left it');
+        rmSync(built);
+
+        rebuild(folder, 'rebuilt');
+        mkdirSync(join(folder, 'more'));
+        writeFileSync(join(folder, 'more', 'words.json'), '{}');
+        const rebuilt = writeWorker(folder);
+        assert.match(rebuilt, cacheNameForm);
+        assert.notEqual(rebuilt, old.name);
+
+        await page.evaluate(async () => (await navigator.serviceWorker.getRegistration()).update());
+        // Until then the old cache stays beside the new one, which the worker fills as it installs.
+        await page.waitForFunction(async (rebuilt) => (await caches.keys()).join() === rebuilt, {}, keptName(rebuilt, server.url));
+        const style = await page.evaluate(async () => (await (await caches.match('style.css')).text()));
+        assert.ok(style.endsWith('/* rebuilt */\n'), 'the new style');
+        assert.equal(await page.evaluate(async () => (await (await caches.match('more/words.json')).text())), '{}', 'a file in a folder of its own');
+    }));
 });

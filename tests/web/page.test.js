@@ -1,11 +1,11 @@
 // The page as it is handed out: a folder of its own files only, a word to the teacher who opens
-// it as a file, and controls that do nothing until they can act.
+// it as a file, and controls that do nothing until they can act. Exit is in words.test.js.
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readdir } from 'node:fs/promises';
 import { join } from 'node:path';
-import { clickOn, pageFolder, pageUnderTest, runsFinished } from './support.js';
+import { clickOn, pageFolder, pageUnderTest, startRun } from './support.js';
 
 const quorvel = pageUnderTest();
 
@@ -65,18 +65,7 @@ test('until the module is ready the page says it is loading and its controls do 
     await page.waitForSelector('body[data-ready]');
     assert.equal(await shownText(page, '#status'), null, 'the loading line is gone');
     assert.equal(await page.$eval('#op250', (option) => option.checked), false);
-    const finished = runsFinished(page);
-    await clickOn(page, '#cmdStart');
-    await finished;
+    await startRun(page);
     assert.equal(await page.$eval('#labSoucet', (label) => label.hidden), false);
     await page.close();
-});
-
-// A page cannot close its browser's window; Exit ends the program and the page says so.
-test('Exit ends the program and says so', async () => {
-    const { page, problems } = await quorvel.open();
-    await clickOn(page, '#cmdKonec');
-    assert.equal(await page.$('#MainForm'), null);
-    assert.match(await shownText(page, '#ended') ?? '', /^Quorvel has ended\. Start it again$/);
-    assert.deepEqual(problems, []);
 });

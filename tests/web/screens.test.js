@@ -3,13 +3,9 @@
 // pixels it covers, again when they change; every caption whole with larger text; every control
 // large enough for a finger on a touch screen; and full screen on the F key.
 
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import { join } from 'node:path';
-import puppeteer from 'puppeteer-core';
-import { browsers, callForm, centreOf, clickOn, hasColourNear, launchBrowser, openPage, pageUnderTest, pausesBegun, runsFinished, servePage } from './support.js';
+import { browsers, captionsAfterStart, centreOf, clickOn, hasColourNear, laidOut, launchBrowser, openPage, pageUnderTest, runsFinished, runUntil } from './support.js';
 
 // Where the window, the page's buttons and the page's extent stand.
 const layout = (page) => page.evaluate(() => {
@@ -26,29 +22,22 @@ const layout = (page) => page.evaluate(() => {
 });
 
 // The picture's pixels, to compare one canvas with another.
-const canvasPixels = (page) => page.$eval('#picture', (canvas) => {
-    const copy = document.createElement('canvas');
-    [copy.width, copy.height] = [canvas.width, canvas.height];
-    const context = copy.getContext('2d');
-    context.drawImage(canvas, 0, 0);
-    return { width: canvas.width, height: canvas.height, data: Array.from(context.getImageData(0, 0, canvas.width, canvas.height).data).join() };
-});
+const canvasPixels = (page) => page.$eval('#picture', (canvas) => canvas.toDataURL());
 
-// A Start at distance 250 with a pause at each point; resolves once the run has begun.
-const slowStart = async (page) => {
-    await callForm(page, 'setText', 'nSpomaleni', '1');
+// A Start at distance 250 with a pause at each point, until its eighth pause.
+async function slowStart(page) {
     await clickOn(page, '#op250');
-    const finished = runsFinished(page);
-    await clickOn(page, '#cmdStart');
-    return { finished };
-};
+    return runUntil(page, '1', 8);
+}
 
 for (const browserName of browsers) describe(browserName, () => {
     const quorvel = pageUnderTest(browserName);
 
+    // On the commonest laptop screens, 1280 x 800 and 1400 x 900, the open panel stands beside the
+    // window made smaller.
     test('the window fills the browser window, centred, with its proportions and the page\'s buttons, and no scroll bars', async () => {
-        for (const [width, height] of [[375, 667], [800, 700], [1920, 1080], [3840, 2160]]) {
-            const { page, problems } = await quorvel.open({ width, height, deviceScaleFactor: 1 });
+        for (const [width, height] of [[375, 667], [800, 700], [1280, 800], [1400, 900], [1920, 1080], [3840, 2160]]) {
+            const { page } = await quorvel.open({ width, height, deviceScaleFactor: 1 });
             const { form, area, buttons, canvas, viewport, extent } = await layout(page);
             const at = `at ${width} x ${height}: the window ${JSON.stringify(form)}`;
             assert.ok(Math.abs(form.width / form.height - 800 / 581) < 0.005, `proportions ${at}`);
@@ -69,10 +58,9 @@ for (const browserName of browsers) describe(browserName, () => {
             }
             assert.equal(canvas, Math.round(form.width), `a pixel of the canvas for each of the screen ${at}`);
             await clickOn(page, '#explore');
-            await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+            await laidOut(page);
             const open = await layout(page);
-            assert.ok(width < 1000 || open.area.bottom <= height, `the open panel in full view ${at}`);
-            assert.deepEqual(problems, []);
+            assert.ok(width < 1000 || (open.area.left >= open.form.right - 1 && open.area.right <= width && open.area.bottom <= height), `the open panel beside, in full view ${at}`);
             await page.close();
         }
     });
@@ -83,9 +71,8 @@ for (const browserName of browsers) describe(browserName, () => {
         const same = browserName === 'firefox' ? 0 : 1;
         for (const [first, then] of [[{ width: 1440, height: 800, deviceScaleFactor: 1 }, { width: 1440, height: 800 + same, deviceScaleFactor: 2 }],
                                      [{ width: 1440, height: 800, deviceScaleFactor: 1 }, { width: 1000, height: 700, deviceScaleFactor: 1.5 }]]) {
-            const { page, problems } = await quorvel.open(first);
+            const { page } = await quorvel.open(first);
             const { finished } = await slowStart(page);
-            await pausesBegun(page, 8);
             const before = await layout(page);
             await page.setViewport(then);
             await finished;
@@ -97,14 +84,12 @@ for (const browserName of browsers) describe(browserName, () => {
 
             const fresh = await quorvel.open(then);
             await (await slowStart(fresh.page)).finished;
-            assert.ok((await canvasPixels(page)).data === (await canvasPixels(fresh.page)).data, 'the same pixels as a run drawn at that size');
-            assert.deepEqual([...problems, ...fresh.problems], []);
-            await Promise.all([page.close(), fresh.page.close()]);
+            assert.ok(await canvasPixels(page) === await canvasPixels(fresh.page), 'the same pixels as a run drawn at that size');
         }
     });
 
     test('the F key puts the page on the whole screen and back, not while typing a number', async () => {
-        const { page, problems } = await quorvel.open({ width: 1024, height: 700, deviceScaleFactor: 1 });
+        const { page } = await quorvel.open({ width: 1024, height: 700, deviceScaleFactor: 1 });
         const state = () => page.evaluate(() => [document.fullscreenElement?.localName ?? null, document.getElementById('fullScreen').getAttribute('aria-pressed')]);
         const changed = () => page.evaluate(() => new Promise((resolve) => document.addEventListener('fullscreenchange', resolve, { once: true })));
         assert.deepEqual(await state(), [null, 'false']);
@@ -125,158 +110,49 @@ for (const browserName of browsers) describe(browserName, () => {
         await clickOn(page, '#fullScreen');
         await change;
         assert.deepEqual(await state(), ['html', 'true']);
-        assert.deepEqual(problems, []);
     });
 
-    // The least font size is a preference of the browser's profile. The page's own controls take
-    // it; the window keeps its drawing, each caption in the room laid out for it.
+    // The page's own controls take the least font size; the window keeps its drawing, each caption
+    // in the room laid out for it.
     test('with the least font size at 16 to 32 pixels every caption is whole and uncovered, and the window as laid out', async () => {
-        const server = await servePage();
         const screens = [{ width: 800, height: 581, deviceScaleFactor: 1 }, { width: 1440, height: 900, deviceScaleFactor: 1 }];
-        try {
-            const plain = await launchBrowser(browserName);
-            const laidOut = [];
+        const asLaidOut = [];
+        for (const screen of screens) asLaidOut.push(await captionsAfterStart(await quorvel.open(screen)));
+        for (const { cut, covered } of asLaidOut) {
+            assert.deepEqual(cut, [], 'cut off as laid out');
+            assert.ok(Object.values(covered).every((reach) => reach <= 4), `as laid out, little of a caption under another's box: ${JSON.stringify(covered)}`);
+        }
+        for (const least of [16, 20, 24, 32]) {
+            const browser = await launchBrowser(browserName, { leastFont: least });
             try {
-                for (const screen of screens) laidOut.push(await captionsAfterStart(plain, server.url, screen));
-            } finally {
-                await plain.close();
-            }
-            for (const { cut, covered } of laidOut) {
-                assert.deepEqual(cut, [], 'cut off as laid out');
-                assert.ok(Object.values(covered).every((reach) => reach <= 4), `as laid out, little of a caption under another's box: ${JSON.stringify(covered)}`);
-            }
-            for (const least of [16, 20, 24, 32]) {
-                const browser = await launchWithLeastFont(browserName, least);
-                try {
-                    for (const [index, screen] of screens.entries()) {
-                        const at = `at ${least} pixels on ${screen.width} x ${screen.height}`;
-                        const { cut, covered, places, pageType, problems } = await captionsAfterStart(browser, server.url, screen);
-                        assert.deepEqual(cut, [], `cut off ${at}`);
-                        // As laid out, the prompt's descenders reach a few pixels under the time's label.
-                        const further = Object.entries(covered).filter(([pair, reach]) => reach > (laidOut[index].covered[pair] ?? 0) + 0.5);
-                        assert.deepEqual(further, [], `covering each other further than laid out ${at}`);
-                        assert.ok(pageType >= least, `the page's own buttons' captions ${pageType} pixels high ${at}`);
-                        const { places: planned } = laidOut[index];
-                        assert.deepEqual(Object.keys(places), Object.keys(planned), `the same captions shown ${at}`);
-                        for (const [id, place] of Object.entries(places)) {
-                            const moved = place.map((value, k) => Math.abs(value - planned[id][k]));
-                            assert.ok(Math.max(...moved) < 0.6, `${id} where it is laid out ${at}: ${place} against ${planned[id]}`);
-                        }
-                        assert.deepEqual(problems, []);
+                for (const [index, screen] of screens.entries()) {
+                    const at = `at ${least} pixels on ${screen.width} x ${screen.height}`;
+                    const opened = await openPage(browser, quorvel.url(), screen);
+                    const { cut, covered, places, pageType } = await captionsAfterStart(opened);
+                    assert.deepEqual(cut, [], `cut off ${at}`);
+                    // As laid out, the prompt's descenders reach a few pixels under the time's label.
+                    const further = Object.entries(covered).filter(([pair, reach]) => reach > (asLaidOut[index].covered[pair] ?? 0) + 0.5);
+                    assert.deepEqual(further, [], `covering each other further than laid out ${at}`);
+                    assert.ok(pageType >= least, `the page's own buttons' captions ${pageType} pixels high ${at}`);
+                    const { places: planned } = asLaidOut[index];
+                    assert.deepEqual(Object.keys(places), Object.keys(planned), `the same captions shown ${at}`);
+                    for (const [id, place] of Object.entries(places)) {
+                        const moved = place.map((value, k) => Math.abs(value - planned[id][k]));
+                        assert.ok(Math.max(...moved) < 0.6, `${id} where it is laid out ${at}: ${place} against ${planned[id]}`);
                     }
-                } finally {
-                    await browser.close();
+                    assert.deepEqual(opened.problems, []);
                 }
+            } finally {
+                await browser.close();
             }
-        } finally {
-            await server.close();
         }
     });
 });
 
-// After a Start, which shows every label: the captions cut off by their boxes; the pairs of the
-// window's controls of which one covers the other's text, with how far; where each caption stands in the
-// window, in its pixels; and the height of the smallest text of the page's own buttons.
-async function captionsAfterStart(browser, url, viewport) {
-    const { page, problems } = await openPage(browser, url, viewport);
-    const finished = runsFinished(page);
-    await callForm(page, 'setText', 'nSpomaleni', '0');
-    await clickOn(page, '#cmdStart');
-    await finished;
-    const found = await page.evaluate(() => {
-        const shown = (element) => !element.hidden && element.getClientRects().length > 0;
-        const textOf = (element) => {
-            const rects = [];
-            const words = document.createTreeWalker(element, NodeFilter.SHOW_TEXT);
-            while (words.nextNode()) {
-                if (!words.currentNode.data.trim()) continue;
-                const range = document.createRange();
-                range.selectNodeContents(words.currentNode);
-                rects.push(...range.getClientRects());
-            }
-            return rects;
-        };
-        const cut = [];
-        for (const caption of document.querySelectorAll('#MainForm > button, .frame > label, .frame > .caption, .label, #exploreArea > button')) {
-            if (!shown(caption)) continue;
-            const box = caption.getBoundingClientRect();
-            const style = getComputedStyle(caption);
-            // A line's text may reach beyond its line by the font's own extra height, above and
-            // below; the text and the line are measured alike, shrunk with the window or not.
-            const shrunk = box.height / caption.offsetHeight;
-            let extra = 0.5;
-            let inside = true;
-            for (const text of textOf(caption)) {
-                extra = Math.max(extra, (text.height - (parseFloat(style.lineHeight) * shrunk || text.height)) / 2 + 0.5);
-                inside &&= text.left >= box.left - 0.5 && text.right <= box.right + 0.5 && text.top >= box.top - extra && text.bottom <= box.bottom + extra;
-            }
-            // Scrolled and shown sizes are whole pixels, each rounded its own way.
-            const clipped = style.overflow !== 'visible' && (caption.scrollWidth > caption.clientWidth + 1 || caption.scrollHeight > caption.clientHeight + 1 + 2 * extra / shrunk);
-            if (!inside || clipped) cut.push(caption.id || caption.textContent.trim());
-        }
-
-        // A label, a button, a frame or an option hides what lies under its box; a frame's caption
-        // only what lies under its text.
-        const form = document.getElementById('MainForm').getBoundingClientRect();
-        const controls = [...document.querySelectorAll('#MainForm > :is(button, input, .frame, .label), .frame > label, .frame > .caption')].filter(shown).map((element) => {
-            const text = element.localName === 'input' ? [] : textOf(element);
-            return { element, text, hides: element.matches('.caption') ? text : [element.getBoundingClientRect()] };
-        });
-        const inWindow = form.width / 800;
-        // How far into each other two sets of rectangles reach, the lesser way, in window pixels.
-        const depth = (some, others) => Math.max(0, ...some.flatMap((r) => others.map((s) =>
-            Math.min(Math.min(r.right, s.right) - Math.max(r.left, s.left), Math.min(r.bottom, s.bottom) - Math.max(r.top, s.top)) / inWindow)));
-        const covered = {};
-        for (const [k, one] of controls.entries()) {
-            for (const other of controls.slice(k + 1)) {
-                if (one.element.contains(other.element) || other.element.contains(one.element)) continue;
-                const reach = Math.max(depth(one.hides, other.text), depth(other.hides, one.text));
-                if (reach > 0) covered[`${one.element.id} and ${other.element.id}`] = Math.round(reach * 10) / 10;
-            }
-        }
-        const places = Object.fromEntries(controls.filter(({ element }) => element.id).map(({ element }) => {
-            const { left, top, width, height } = element.getBoundingClientRect();
-            return [element.id, [(left - form.left) / inWindow, (top - form.top) / inWindow, width / inWindow, height / inWindow].map((value) => Math.round(value * 10) / 10)];
-        }));
-        const pageText = [...document.querySelectorAll('#exploreArea > button')].filter(shown).flatMap(textOf);
-        return { cut, covered, places, pageType: Math.min(...pageText.map((text) => text.height)) };
-    });
-    await page.close();
-    return { ...found, problems };
-}
-
-async function launchWithLeastFont(browserName, least) {
-    if (browserName === 'firefox')
-        return puppeteer.launch({ browser: 'firefox', protocol: 'webDriverBiDi', executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr', headless: true,
-                                  extraPrefsFirefox: { 'font.minimum-size.x-western': least } });
-    const profile = mkdtempSync(join(tmpdir(), 'quorvel-fonts-'));
-    mkdirSync(join(profile, 'Default'));
-    writeFileSync(join(profile, 'Default', 'Preferences'), JSON.stringify({ webkit: { webprefs: { minimum_font_size: least, minimum_logical_font_size: least } } }));
-    const browser = await puppeteer.launch({ executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium', headless: true, userDataDir: profile,
-                                             args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--font-render-hinting=none'] });
-    browser.once('disconnected', () => setTimeout(() => rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 200 }), 500));
-    return browser;
-}
-
-// As pageUnderTest, in Chromium with the least font size given.
-function pageWithLeastFont(least) {
-    let server;
-    let browser;
-    before(async () => {
-        server = await servePage();
-        browser = await launchWithLeastFont('chromium', least);
-    });
-    after(async () => {
-        await browser?.close();
-        await server?.close();
-    });
-    return { open: (viewport) => openPage(browser, server.url, viewport) };
-}
-
 // Touch emulation needs Chromium's own protocol. A least font size lays the captioned controls out
 // larger, their reach for a finger with them.
 for (const least of [0, 24]) describe(least ? `chromium on a phone, with the least font size at ${least} pixels` : 'chromium on a phone', () => {
-    const quorvel = least ? pageWithLeastFont(least) : pageUnderTest();
+    const quorvel = pageUnderTest('chromium', { leastFont: least });
     const iPhone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 
     test('every control takes a finger: 24 x 24 pixels of target, a tap at its edge acts, and what is drawn stays', async () => {
@@ -292,8 +168,7 @@ for (const least of [0, 24]) describe(least ? `chromium on a phone, with the lea
             });
         });
         const drawn = await places(mouse.page);
-        await mouse.page.close();
-        const { page, problems } = await quorvel.open(iPhone);
+        const { page } = await quorvel.open(iPhone);
         assert.ok(await page.evaluate(() => matchMedia('(pointer: coarse)').matches));
         assert.deepEqual(await places(page), drawn, 'the controls where they are without touch');
         const targets = await page.evaluate(() => {
@@ -329,18 +204,14 @@ for (const least of [0, 24]) describe(least ? `chromium on a phone, with the lea
         const speed = target('HScroll1');
         await page.touchscreen.tap(speed.left + speed.width - 3, speed.top + 1);
         assert.ok(await page.$eval('#HScroll1', (slider) => Number(slider.value)) > 15, 'the top of the speed control moves it');
-        await clickOn(page, '#op250');
-        await clickOn(page, '#op1');
 
         const start = target('cmdStart');
         const finished = runsFinished(page);
         await page.touchscreen.tap(start.left + start.width / 2, start.top + 1);
         await finished;
-        assert.equal(await page.$eval('#picture', (canvas) => canvas.width), 1170, 'three device pixels to a pixel of the screen');
-        assert.ok(await hasColourNear(page, 398, 174, [0, 255, 0]), 'the sum vector of distance 250 and frequency 1');
         const { x, y } = await centreOf(page, '#explore');
         await page.touchscreen.tap(x, y);
-        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+        await laidOut(page);
         const panel = await (await page.$('#explorePanel')).boundingBox();
         const { form, extent } = await layout(page);
         assert.ok(panel.y >= form.bottom - 1 && extent.height >= panel.y + panel.height, 'the open panel below the window, where the page scrolls to');
@@ -349,12 +220,11 @@ for (const least of [0, 24]) describe(least ? `chromium on a phone, with the lea
             return { width, height };
         }));
         assert.ok(segments.every(({ width, height }) => width >= 24 && height >= 24), `a segment switch is ${segments[0].width} x ${segments[0].height}`);
-        assert.deepEqual(problems, []);
     });
 
     // Readable: at least 12 pixels high, the page's 13-pixel type, where the window's options' are 6.
     test("on a small phone the window's captions can be read below it, and the open panel keeps the window's width and its strip in a row", async () => {
-        const { page, problems } = await quorvel.open({ width: 375, height: 667, deviceScaleFactor: 2, isMobile: true, hasTouch: true });
+        const { page } = await quorvel.open({ width: 375, height: 667, deviceScaleFactor: 2, isMobile: true, hasTouch: true });
         const heights = await page.$$eval('#MainForm > button, .frame > label, #mirrored button', (all) => all.filter((element) => element.getClientRects().length).map((element) => {
             const range = document.createRange();
             range.selectNodeContents(element);
@@ -365,9 +235,8 @@ for (const least of [0, 24]) describe(least ? `chromium on a phone, with the lea
         await page.touchscreen.tap(x, y);
         assert.equal(await page.$eval('#op250', (option) => option.checked), true, "the copy's 250 chooses the window's");
         await clickOn(page, '#explore');
-        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+        await laidOut(page);
         assert.ok(Math.abs((await layout(page)).form.width - 375) < 1, 'the window as wide as the screen with the panel open');
         assert.equal(await page.$$eval('#segments > button', (all) => new Set(all.map((segment) => segment.getBoundingClientRect().top)).size), 1, 'the strip in a row');
-        assert.deepEqual(problems, []);
     });
 });
