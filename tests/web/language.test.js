@@ -71,6 +71,7 @@ for (const browserName of browsers) describe(browserName, () => {
             const drawn = words.PictureDescription['Drawn for distance %1 and frequency %2.'].replace('%1', '250').replace('%2', '1');
             assert.ok((await textOf(page, '#announcement')).startsWith(drawn), language);
             assert.equal(await textOf(page, '#savePng'), words.Page['Save PNG']);
+            assert.equal(await textOf(page, '[data-preset=WholeMirror]'), words.ExplorePanel['Whole mirror']);
             assert.equal(await page.$eval('#HScroll1', (speed) => speed.getAttribute('aria-label')), words.Page['Animation speed']);
             assert.equal(await page.$eval('#segments > :first-child', (segment) => segment.getAttribute('aria-label')),
                          words.Page['segment %1 of 30'].replace('%1', '1'));

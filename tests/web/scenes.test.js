@@ -27,13 +27,16 @@ for (const browserName of browsers) describe(browserName, () => {
     test('each scene chosen draws its own line through the picture, says its name, and the mirror comes back in its place', async () => {
         const { page } = await quorvel.open(narrow);
         await clickOn(page, '#explore');
-        for (const [scene, colour] of [['Into water', waterBlue], ['Into glass', glassTeal], ['Narrow gap', darkGrey]]) {
+        // The window's heading names the scene; "(length)" goes where a path's time is more than its length.
+        for (const [scene, colour, time] of [['Into water', waterBlue, 'Time'], ['Into glass', glassTeal, 'Time'], ['Narrow gap', darkGrey, 'Time (length)']]) {
             await page.select('#scene', scene);
             assert.ok(await hasColourNear(page, ...onTheLine, colour), `${scene}: its line at y 250`);
             assert.ok(!await hasColourNear(page, ...onTheMirror, darkGrey), `${scene}: no mirror`);
             await said(page, new RegExp(`^Scene \u201c${scene}\u201d: the distance moves the detector alone\\.`));
+            assert.deepEqual([await read(page, '#labZrcadlení', 'textContent'), await read(page, '#labCas', 'textContent')], [scene, time]);
         }
         await page.select('#scene', 'Mirror');
+        assert.equal(await read(page, '#labZrcadlení', 'textContent'), 'Difraction on mirror');
         assert.ok(await hasColourNear(page, ...onTheMirror, darkGrey), 'the mirror');
         assert.ok(!await hasColourNear(page, ...onTheLine, darkGrey), 'no screen');
     });
