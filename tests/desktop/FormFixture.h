@@ -6,6 +6,10 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -71,6 +75,24 @@ protected:
     }
 
     QString text(const char* box) const { return find<QLineEdit>(box)->text(); }
+    bool checked(const char* option) const { return find<QRadioButton>(option)->isChecked(); }
+
+    // Where the speed scroll bar shows the part, as the style lays it out now.
+    QRect scrollBarPart(QStyle::SubControl part) const
+    {
+        const auto* scrollBar = find<QScrollBar>("HScroll1");
+        QStyleOptionSlider option;
+        option.initFrom(scrollBar);
+        option.subControls = QStyle::SC_All;
+        option.orientation = Qt::Horizontal;
+        option.minimum = scrollBar->minimum();
+        option.maximum = scrollBar->maximum();
+        option.sliderPosition = scrollBar->sliderPosition();
+        option.sliderValue = scrollBar->value();
+        option.singleStep = scrollBar->singleStep();
+        option.pageStep = scrollBar->pageStep();
+        return scrollBar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, scrollBar);
+    }
 
     bool waitUntilIdle()
     {

@@ -6,9 +6,6 @@
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QAccessibleValueInterface>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QStyleOptionSlider>
 
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -49,7 +46,6 @@ protected:
 
     static QAccessibleInterface* accessible(QWidget* control) { return QAccessible::queryAccessibleInterface(control); }
     void act(const char* control, const QString& action) { accessible(find(control))->actionInterface()->doAction(action); }
-    bool checked(const char* option) const { return find<QRadioButton>(option)->isChecked(); }
     QString described() { return QString::fromStdString(form.model().pictureDescription()); }
     // What the window has said through its announcements so far.
     static QStringList said()
@@ -214,10 +210,7 @@ TEST_F(ScreenReader, ControlsNeverShownAreNeitherInTheTreeNorOperable)
 TEST_F(PacedScreenReader, AnArrowHeldAsARunBeginsStepsOnce)
 {
     auto* scrollBar = find<QScrollBar>("HScroll1");
-    QStyleOptionSlider option;
-    option.initFrom(scrollBar);
-    option.orientation = Qt::Horizontal;
-    const QPoint rightArrow = scrollBar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, scrollBar).center();
+    const QPoint rightArrow = scrollBarPart(QStyle::SC_ScrollBarAddLine).center();
     QTest::mousePress(scrollBar, Qt::LeftButton, {}, rightArrow);
     QTest::keyClick(find("cmdStart"), Qt::Key_Space);
     EXPECT_TRUE(form.model().state().running);
@@ -245,16 +238,6 @@ TEST_F(ScreenReader, ThePictureIsDescribedInWordsThatFollowIt)
     EXPECT_TRUE(std::any_of(heard.begin(), heard.end(), [](const Heard& h) { return h.event == QAccessible::DescriptionChanged && h.role == QAccessible::Graphic; }));
     EXPECT_EQ(names(accessible(find("frmPosun"))), (QStringList{"0", "250"}));
     EXPECT_EQ(names(accessible(find("frmKmitocet"))), (QStringList{"1", "2"}));
-}
-
-TEST_F(ScreenReader, TheEndOfARunAndTheInputHeldDuringItAreAnnounced)
-{
-    during(3, [&] { QTest::mouseClick(find("op250"), Qt::LeftButton); });
-    const auto saidIn = [](const QString& words) { return said().join(QLatin1Char('\n')).contains(words); };
-    EXPECT_TRUE(saidIn("Drawn for distance 0 and frequency 1. The path of least time"));
-    EXPECT_TRUE(saidIn(" Carried out after the run: distance 250 and frequency 1."));
-    act("cmdKonec", QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(saidIn("Quorvel has ended."));
 }
 
 // A drag sets the distance many times a second; the brightness is said once it stands still.

@@ -2,9 +2,8 @@
 #include "tests/desktop/Pixels.h"
 #include "tests/support/WorkedValues.h"
 
-#include <QRadioButton>
 #include <QScreen>
-#include <QScrollBar>
+#include <QWheelEvent>
 
 namespace quorvel {
 namespace {
@@ -33,7 +32,12 @@ protected:
         QWidget* target = find(control);
         QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, target->mapTo(&form, target->rect().center()));
     }
+
+    void clickScrollBar(QPoint at) { QTest::mouseClick(find("HScroll1"), Qt::LeftButton, {}, at); }
 };
+
+// What the window's controls do with keys, clicks and the wheel.
+using Handlers = StartOnWindow;
 
 // For each setting the options offer: the labels at their worked places, and the marks a person
 // looks for on the screen.
@@ -68,7 +72,7 @@ TEST_F(StartOnWindow, AClickOnTheCentreOfEachOptionsCircleChoosesThatOption)
 {
     for (const char* option : {"op250", "op2", "op1", "op0"}) {
         QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, find(option)->mapTo(&form, QPoint(6, 6)));
-        EXPECT_TRUE(find<QRadioButton>(option)->isChecked()) << option;
+        EXPECT_TRUE(checked(option)) << option;
     }
 }
 
@@ -111,34 +115,111 @@ TEST_F(StartOnWindow, ABadSettingsTextStopsWithOneLineOnStandardError)
     EXPECT_EQ(error, "quorvel: Start stopped: frequency (nKmitocet) setting holds \"fast\", which is not a number\n");
 }
 
-// Clicks and keys during a run reach the model and act after the run (in what order is the
-// model's to say); the controls meanwhile show the settings the run uses. From distance 250,
-// speed 10: during the run Start, 2 and three Left keys on the scroll bar.
-TEST_F(StartOnWindow, InputDuringARunActsAfterItInTheOrderItCame)
+// During a run a click on Start, an arrow key in a group and steps on the scroll bar wait for its
+// end (in what order is the model's to say), and the controls go on showing the settings the run
+// uses; the focus stays with the option shown selected, so that Tab leaves the group for the next
+// control as it always does. The steps held add up.
+TEST_F(Handlers, InputDuringARunActsAfterItAndTheControlsShowTheSettingsInUse)
 {
     activate();
-    click("op250");
-    form.model().moveSpeed(SpeedMove::to(10));
     auto* speed = find<QScrollBar>("HScroll1");
     onPause = [&](std::chrono::nanoseconds) {
         if (pauses.size() == 3) {
             clickThroughWindow("cmdStart");
-            clickThroughWindow("op2");
+            find("op0")->setFocus();
+            QTest::keyClick(find("op0"), Qt::Key_Right);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(QApplication::focusWidget(), find("op0"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), find("cmdKonec"));
             speed->setFocus();
             for (int i = 0; i < 3; ++i)
-                QTest::keyClick(speed, Qt::Key_Left);
+                QTest::keyClick(speed, Qt::Key_Right);
         }
         if (pauses.size() <= 30) {
-            EXPECT_EQ(text("nKmitocet"), "1") << "pause " << pauses.size();
-            EXPECT_EQ(speed->value(), 10) << "pause " << pauses.size();
-            EXPECT_FALSE(find<QRadioButton>("op2")->isChecked()) << "pause " << pauses.size();
+            EXPECT_TRUE(checked("op0")) << "pause " << pauses.size();
+            EXPECT_EQ(speed->value(), 1) << "pause " << pauses.size();
         }
     };
     start();
     EXPECT_EQ(finishedRuns, 2) << "the held click ran Start once more, after the first run";
-    EXPECT_EQ(speed->value(), 7);
-    EXPECT_TRUE(find<QRadioButton>("op250")->isChecked());
-    EXPECT_TRUE(find<QRadioButton>("op2")->isChecked());
+    EXPECT_TRUE(checked("op250"));
+    EXPECT_EQ(speed->value(), 4);
+}
+
+// Arrows and track step by one; the thumb sets the slowdown only when it is let go; End goes to
+// the slowest.
+TEST_F(Handlers, ScrollBarArrowsTrackAndThumbSetTheSlowdown)
+{
+    auto* scrollBar = find<QScrollBar>("HScroll1");
+    clickScrollBar(scrollBarPart(QStyle::SC_ScrollBarAddLine).center());
+    EXPECT_EQ(scrollBar->value(), 2);
+    EXPECT_EQ(text("nSpomaleni"), "2");
+    clickScrollBar(scrollBarPart(QStyle::SC_ScrollBarAddPage).center());
+    EXPECT_EQ(scrollBar->value(), 3);
+    EXPECT_EQ(text("nSpomaleni"), "3");
+    clickScrollBar(scrollBarPart(QStyle::SC_ScrollBarSubLine).center());
+    EXPECT_EQ(text("nSpomaleni"), "2");
+
+    const QPoint grip = scrollBarPart(QStyle::SC_ScrollBarSlider).center();
+    const QPoint end = scrollBarPart(QStyle::SC_ScrollBarAddPage).center();
+    QTest::mousePress(scrollBar, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(scrollBar, end);
+    EXPECT_GT(scrollBar->sliderPosition(), 2);
+    EXPECT_EQ(text("nSpomaleni"), "2") << "no change while the thumb is dragged";
+    QTest::mouseRelease(scrollBar, Qt::LeftButton, {}, end);
+    EXPECT_GT(scrollBar->value(), 2);
+    EXPECT_EQ(text("nSpomaleni"), QString::number(scrollBar->value()));
+    QTest::keyClick(scrollBar, Qt::Key_End);
+    EXPECT_EQ(scrollBar->value(), 20) << "the slowest";
+}
+
+// The wheel moves the speed scroll bar the way it moves any other horizontal scroll bar of the
+// platform, for a vertical wheel and for a horizontal one, and the handler follows.
+TEST_F(Handlers, TheWheelMovesTheSpeedScrollBarAsItMovesOtherScrollBars)
+{
+    auto* speed = find<QScrollBar>("HScroll1");
+    ASSERT_EQ(speed->orientation(), Qt::Horizontal);
+    QScrollBar other(Qt::Horizontal);
+    other.setRange(1, 20);
+    other.setSingleStep(1);
+    other.setPageStep(1);
+    for (const QPoint angle : {QPoint(0, -120), QPoint(0, 120), QPoint(-120, 0), QPoint(120, 0)}) {
+        speed->setValue(10);
+        other.setValue(10);
+        for (QScrollBar* bar : {speed, &other}) {
+            const QPointF centre = QRectF(bar->rect()).center();
+            QWheelEvent wheel(centre, bar->mapToGlobal(centre), QPoint(), angle, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(bar, &wheel);
+        }
+        EXPECT_NE(other.value(), 10) << "the wheel moves a scroll bar";
+        EXPECT_EQ(speed->value(), other.value()) << "wheel " << angle.x() << ", " << angle.y();
+        EXPECT_EQ(text("nSpomaleni"), QString::number(speed->value()));
+    }
+}
+
+// Space, Return and Enter on Start each run it; Escape ends a run at the point it has reached;
+// Return on Exit closes the window.
+TEST_F(Handlers, KeysOnStartRunItEscapeEndsTheRunAndReturnOnExitCloses)
+{
+    activate();
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        find("cmdStart")->setFocus();
+        QTest::keyClick(find("cmdStart"), key);
+        ASSERT_TRUE(waitUntilIdle());
+    }
+    EXPECT_EQ(finishedRuns, 3);
+    EXPECT_EQ(pauses.size(), 3 * 30u);
+    onPause = [&](std::chrono::nanoseconds) {
+        if (pauses.size() == 93)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    };
+    click("cmdStart");
+    EXPECT_EQ(pauses.size(), 93u);
+    EXPECT_FALSE(form.model().state().running);
+    find("cmdKonec")->setFocus();
+    QTest::keyClick(find("cmdKonec"), Qt::Key_Return);
+    EXPECT_FALSE(form.isVisible());
 }
 
 }  // namespace

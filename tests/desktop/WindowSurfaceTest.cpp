@@ -1,8 +1,11 @@
+#include "desktop/GraphSurface.h"
+#include "desktop/RowFill.h"
 #include "desktop/WindowSurface.h"
 #include "tests/desktop/Pixels.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -127,6 +130,92 @@ TEST_F(WindowSurfaceTest, DrawingFarOutsideOrAtNonFinitePointsIsHarmless)
     surface.showDrawn();
     EXPECT_LT(timer.elapsed(), 2000);
     EXPECT_TRUE(hasColourNear(canvas.screen(), {300, 100}, darkGreyPixel)) << "the visible part of a far-reaching line";
+}
+
+const QColor paper(255, 255, 255);
+
+bool blank(const QImage& image, QPoint at) { return qAlpha(image.pixel(at)) == 0; }
+
+// A two-pixel pen covers a column each side of its line and, with its square ends, a pixel beyond
+// each end. The paper's rows are held to be painted as one fill, under what comes next.
+TEST(GraphSurface, DrawsSquareEndedLinesOverRowsPaintedAsOneFill)
+{
+    QWidget view;
+    GraphSurface surface(view, {300, 150});
+    surface.resetToPixels();
+    for (int row = 0; row < 10; ++row)
+        surface.line(0, static_cast<float>(row), 300, static_cast<float>(row), Rgb{255, 255, 255});
+    surface.setPenWidth(2);
+    surface.line(20, 20, 20, 40, darkGrey);
+    surface.line(100, 5, 200, 5, darkGrey);
+    surface.line(std::numeric_limits<float>::quiet_NaN(), 60, 30, 60, darkGrey);
+    const QImage& picture = surface.picture();
+    EXPECT_EQ(picture.size(), QSize(300, 150));
+    for (const QPoint covered : {QPoint(19, 19), QPoint(20, 19), QPoint(19, 40), QPoint(20, 40), QPoint(150, 5)})
+        EXPECT_EQ(picture.pixelColor(covered), darkGreyPixel) << covered.x() << ", " << covered.y();
+    for (const QPoint left : {QPoint(19, 18), QPoint(20, 41), QPoint(18, 30), QPoint(21, 30), QPoint(20, 60), QPoint(150, 10)})
+        EXPECT_TRUE(blank(picture, left)) << left.x() << ", " << left.y();
+    EXPECT_EQ(picture.pixelColor(50, 5), paper);
+    EXPECT_EQ(picture.pixelColor(299, 9), paper);
+}
+
+TEST(GraphSurface, OutlinesACircleInTheThemesButtonTextAndStartsAnewOnReset)
+{
+    QWidget view;
+    QPalette theme = view.palette();
+    theme.setColor(QPalette::Active, QPalette::ButtonText, QColor(10, 20, 30));
+    view.setPalette(theme);
+    GraphSurface surface(view, {300, 150});
+    surface.setFillStyle(FillStyle::Solid);
+    surface.setFillColour(green);
+    surface.circle(50, 50, 4, std::nullopt);
+    EXPECT_EQ(surface.picture().pixelColor(50, 50), testing::greenPixel);
+    EXPECT_TRUE(testing::hasColourNear(surface.picture(), QPoint(54, 50), QColor(10, 20, 30)));
+    surface.resetToPixels();
+    EXPECT_TRUE(blank(surface.picture(), {50, 50}));
+}
+
+// A picture with something on it already, so that a pixel the band misses shows.
+QImage checkered(qreal ratio)
+{
+    QImage picture(QSize(120, 90) * ratio, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    for (int y = 0; y < 90; y += 7)
+        painter.fillRect(0, y, 120, 3, Qt::red);
+    return picture;
+}
+
+// The band of the scene in small, rows bottom first, painted as a run or line by line.
+QImage band(qreal ratio, bool asRun, int penWidth, float firstY = 85)
+{
+    QImage picture = checkered(ratio);
+    QPainter painter(&picture);
+    LineRun run;
+    for (int i = 1; i <= 70; ++i) {
+        const RowLine line{5, 115, firstY - static_cast<float>(i), penWidth, lightGrey};
+        if (asRun) {
+            EXPECT_TRUE(run.take(line));
+        } else {
+            painter.setPen(linePen(line.colour, penWidth));
+            painter.drawLine(QLineF(line.x1, line.y, line.x2, line.y));
+        }
+    }
+    paintRun(painter, run);
+    return picture;
+}
+
+// A run is filled only where that gives the lines' own pixels: at fractional pixel ratios, with
+// wide round-ended pens and between pixel rows it must fall back to the lines.
+TEST(RowFill, PaintsTheVeryPixelsOfTheLinesAtAnyPixelRatio)
+{
+    for (const qreal ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+        for (const int pen : {1, 3}) {
+            EXPECT_TRUE(band(ratio, true, pen) == band(ratio, false, pen)) << "ratio " << ratio << ", pen " << pen;
+            EXPECT_TRUE(band(ratio, true, pen, 85.5f) == band(ratio, false, pen, 85.5f)) << "ratio " << ratio << ", pen " << pen << ", between rows";
+        }
+    }
 }
 
 }  // namespace

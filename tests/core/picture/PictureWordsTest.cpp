@@ -1,3 +1,6 @@
+#include "core/explore/BrightnessGraph.h"
+#include "core/explore/ExploreWords.h"
+#include "core/explore/SceneWords.h"
 #include "core/picture/PictureDescription.h"
 #include "tests/core/window/ModelWindow.h"
 
@@ -90,23 +93,6 @@ TEST(PictureWords, SayTheHeightTheTimeCurveIsDrawnAtWhereItIsDrawnFlatterToFit)
     EXPECT_FALSE(says(window.model.pictureDescription(), "time curve is drawn at")) << window.model.pictureDescription();
 }
 
-TEST(PictureWords, AreSaidAtARunsEndWithTheHeldInputCarriedOutAfterItAndAtExit)
-{
-    ModelWindow window;
-    window.model.press(Button::cmdStart);
-    window.model.choose(Option::op250);
-    window.model.moveSpeed(SpeedMove::by(3));
-    window.model.moveSpeed(SpeedMove::by(-1));
-    window.model.press(Button::cmdKonec);
-    EXPECT_TRUE(window.view.announcements.empty()) << "nothing while the run draws";
-    window.finishRun();
-    ASSERT_EQ(window.view.announcements.size(), 1u) << "one announcement, which no part cuts off";
-    const std::string& end = window.view.announcements.front();
-    EXPECT_EQ(end.rfind("Drawn for distance 0 and frequency 1. The path of least time reflects at segments 15 and 16", 0), 0u) << end;
-    const std::string last = "Carried out after the run: distance 250 and frequency 1. Start will draw distance 250 and frequency 1. Then speed 3. Then Exit. Quorvel has ended.";
-    EXPECT_TRUE(end.ends_with(last)) << end;
-}
-
 // Each action carried out after a run is said in a sentence of its own, its name first and then
 // what it did, as the same action at rest says it, but for the measure and the scene it names
 // already; the run's own words give its light once.
@@ -145,23 +131,191 @@ TEST(PictureWords, HeldInputIsSaidActionByActionEachWithWhatItDid)
     EXPECT_NE(results[0].find(". At frequency 1 the outer thirds give"), std::string::npos) << "the lesson follows the brightness: " << results[0];
 }
 
-TEST(PictureWords, ARunWaitsWhileTheWindowIsUnseenAndGoesOnWhereItStood)
+// The panel open on a scene, the detector at a place; the picture is drawn live.
+struct SceneWindow : ModelWindow {
+    SceneWindow(SceneKind scene, int distance, int frequencyTenths = 10)
+    {
+        model.openExplore(true);
+        model.perform(SceneSetting{scene});
+        model.perform(FrequencySetting{frequencyTenths});
+        model.perform(DistanceSetting{distance});
+    }
+};
+
+// Worked apart from the program: source (304, 190) over water and glass, else (404, 190); line y
+// 250; detector (404 - distance, 310), 350 for the gap; points at x = 56, 80, ..., 752; the
+// least time of |SP| + n |PD| found on the continuous line by a search, the drawn one by trying
+// every point, the sum of unit arrows turned by 0.0471123 x frequency radians a pixel of time.
+// The panel says the light against all thirty paths in step and, where the line has another
+// arrangement, against it: the lens 20 off its focus sums to 20.46, 0.47 of 30 squared, and the
+// line without it to 3.05, 0.010, a 0.022nd of the lens's; a gap of 6 points at 150 to 1.58,
+// 0.0028, 0.16 of the line with no screen there.
+TEST(ThroughLineWords, SayWhereTheLeastTimePathCrossesAndWhatLightArrives)
+{
+    struct Case {
+        SceneKind scene;
+        int distance, frequencyTenths;
+        std::vector<std::string> sayings;
+        std::string panel = "";
+        std::string second = "";
+    };
+    const Case cases[] = {
+        {SceneKind::Water, 0, 10,
+         {"crosses the line 38.4 pixels left of its middle", "sines of its angles to the upright are 0.72 above the surface and 0.54 below it, the one 1.33 times the other",
+          "as light is 1.33 times slower in water", "via point 14 of 30", "crosses, 2.4 pixels from it", "3.5 photon vectors long", "0.013 of the light of all thirty"},
+         "0.013 of the light of all thirty paths in step"},
+        {SceneKind::Glass, 0, 10, {"34 pixels left of its middle", "0.74 above the surface and 0.49 below it, the one 1.50 times", "1.5 times slower in glass", "crosses, 2 pixels from it"}},
+        {SceneKind::Water, 330, 12, {"269.7 pixels left", "0.94 above the surface and 0.71 below it, the one 1.33 times", "via point 4 of 30", "6.3 pixels from"}},
+        {SceneKind::Glass, -330, 11, {"277.5 pixels right", "0.99 above the surface and 0.66 below it, the one 1.50 times", "via point 27 of 30", "1.5 pixels from"}},
+        {SceneKind::Water, 100, 10, {"100 pixels left", "goes straight down through the surface below the source", "via point 11 of 30", "8 pixels from"}},
+        {SceneKind::NoLens, 150, 10, {"75 pixels left", "via point 12 of 30", "9 pixels from", "4.6 photon vectors long"}},
+        // The crossing at 356.04 lies 11.96 from point 14 (368) and 12.04 from point 13, whose
+        // drawn path is a hair quicker: the mark goes to the nearer.
+        {SceneKind::Water, 14, 10, {"via point 14 of 30, is the drawn path nearest", "12 pixels from it"}},
+        // At the focus every path takes 2 x hypot(348, 60) = 706.27 pixels of time, so the sum is
+        // 30; the delay at the middle, 706.27 - 120 = 586.27, asks for 1172.5 pixels of glass of
+        // 1.5, 29 times the 40 drawn.
+        {SceneKind::Lens, 0, 10,
+         {"every path takes the same time", "The sum vector is 30 photon vectors long, so the detector gets 1.00 of the light",
+          "drawn 40 pixels thick at its thickest; glass that slows light 1.5 times would have to be 1173 pixels thick there, 29 times as thick"}},
+        {SceneKind::Lens, 20, 10,
+         {"20 pixels left of the focus the times no longer tie", "left end, via point 1 of 30", "20.5 photon vectors long", "44.90 times as likely to reach the detector as without the lens"},
+         "0.47 of the light of all thirty paths in step, 44.90 times that without the lens here", "44.90 times as likely as without the lens here"},
+        {SceneKind::Lens, -330, 14, {"330 pixels right of the focus"}},
+        {SceneKind::NoLens, 20, 10, {}, "0.010 of the light of all thirty paths in step, 0.022 times that with the lens here", "0.022 times as likely as with the lens here"},
+        // The gap (points 12 to 17 from 0, x 332 to 476) at 150: the light is 0.10 of its own at 0,
+        // the line with no screen's 1.39 of its own; the least-time crossing, 75 left of the
+        // middle at x 329, lies on the screen.
+        {SceneKind::Gap, 150, 10,
+         {"6 of the 30 paths pass through the gap", "0.10 times the light it gets on that line through this gap; with no screen, 1.39 times",
+          "0.16 times as likely to reach the detector as with no screen", "lies on the screen", "1.6 photon vectors long"},
+         "0.0028 of the light of all thirty paths in step, 0.16 times that with no screen here", "0.16 times as likely as with no screen here"},
+        {SceneKind::Gap, 0, 10, {"stands on the straight line below the source", "lies within the gap"}},
+    };
+    for (const Case& scene : cases) {
+        const SceneWindow window(scene.scene, scene.distance, scene.frequencyTenths);
+        const std::string words = window.model.pictureDescription();
+        for (const std::string& saying : scene.sayings)
+            EXPECT_TRUE(says(words, saying)) << saying << "\n" << words;
+        EXPECT_FALSE(says(words, "sines") && scene.scene == SceneKind::NoLens) << words;
+        if (!scene.panel.empty()) {
+            EXPECT_EQ(brightnessWords(window.state().explore), scene.panel);
+            EXPECT_EQ(againstWholeHereText(window.state().explore), scene.second);
+            EXPECT_EQ(says(brightnessMeaning(scene.scene), "The second figure"), !scene.second.empty()) << brightnessMeaning(scene.scene);
+        }
+    }
+    EXPECT_TRUE(says(brightnessMeaning(SceneKind::Mirror), "against a whole mirror at the middle")) << "the mirror's meaning stays";
+    ModelWindow whole;
+    whole.model.openExplore(true);
+    whole.model.perform(SceneSetting{SceneKind::Gap});
+    whole.model.perform(GapSetting{30});
+    EXPECT_TRUE(says(whole.model.pictureDescription(), "all 30 paths pass, as with no screen")) << "no screen is left to stop any";
+}
+
+TEST(ThroughLineWords, SayTheSceneBeforeStartAndWhatAStartWouldDrawOnceTheSettingsChanged)
 {
     ModelWindow window;
-    window.model.press(Button::cmdStart);
-    window.endPause();
-    const std::size_t drawn = window.drawn();
-    window.model.setSeen(false);
-    window.endPause();
-    window.model.pauseEnded();
-    EXPECT_EQ(window.drawn(), drawn) << "no point is drawn unseen";
-    EXPECT_TRUE(window.state().running);
-    window.model.setSeen(true);
-    EXPECT_EQ(window.drawn(), drawn + testing::opsPerPoint) << "the next point, once seen";
-    window.model.setSeen(true);
-    EXPECT_EQ(window.drawn(), drawn + testing::opsPerPoint) << "seen again, nothing to take up";
-    window.finishRun();
-    EXPECT_EQ(window.drawn(), testing::wholePictureOps);
+    window.model.perform(SceneSetting{SceneKind::Water});
+    std::string words = window.model.pictureDescription();
+    EXPECT_TRUE(says(words, "light is 1.33 times slower in water")) << words;
+    EXPECT_TRUE(says(words, "Start will draw the scene \u201cInto water\u201d with the detector at 0 and frequency 1.")) << words;
+    window.model.openExplore(true);
+    window.model.perform(SceneSetting{SceneKind::Gap});
+    EXPECT_FALSE(says(window.model.pictureDescription(), "Start will draw")) << "drawn live";
+    window.model.openExplore(false);
+    window.model.perform(GapSetting{2});
+    words = window.model.pictureDescription();
+    EXPECT_TRUE(says(words, "the screen's gap of 6 points")) << words;
+    EXPECT_TRUE(says(words, "Start will draw the scene \u201cNarrow gap\u201d with a gap of 2 points")) << words;
+    window.model.openExplore(true);
+    window.model.perform(SceneSetting{SceneKind::Water});
+    window.model.openExplore(false);
+    window.model.perform(SceneSetting{SceneKind::Glass});
+    words = window.model.pictureDescription();
+    EXPECT_TRUE(says(words, "Start will draw the scene \u201cInto glass\u201d with the detector at 0")) << "only the scene changed: " << words;
+}
+
+// A distance typed far beyond the panel's reach is drawn, and said without places no number holds.
+TEST(ThroughLineWords, SayOnlyWhatWasDrawnForADistanceFarBeyondReach)
+{
+    ModelWindow window;
+    window.model.perform(SceneSetting{SceneKind::Water});
+    window.model.perform(DistanceSetting{10});
+    window.model.setText(TextBox::nPosun, "1e30");
+    window.startAndFinish();
+    const std::string words = window.model.pictureDescription();
+    EXPECT_TRUE(says(words, "Drawn with the detector at 1e30 and frequency 1: the 30 paths")) << words;
+    EXPECT_FALSE(says(words, "pixels")) << words;
+}
+
+// The gap's curve at frequency 1 peaks at 0, 0.027, and reads 0.0028 at 150, 0.10 of its light
+// at 0; with no screen the light at 150 is 1.39 times that at 0, with a gap of 2 points 0.79.
+TEST(SceneGraph, SaysTheDetectorsPlaceAndTheGapsLightOffTheStraightLineAgainstOnIt)
+{
+    SceneWindow window(SceneKind::Gap, 150);
+    const std::string words = window.model.graphDescription();
+    for (const char* saying : {"Brightness against the detector's place, 330 at the left to -330 at the right",
+                               "brightest with the detector at 0, 0.027 of all thirty paths in step; at the detector's place, 150, it is 0.0028.",
+                               "The grey curve, the line with no screen, is brightest with the detector at",
+                               "a gap of 6 points sends 0.10 times the light it sends on that line; with no screen 1.39 times, and with the narrowest gap, 2 points, 0.79 times."})
+        EXPECT_TRUE(says(words, saying)) << saying << "\n" << words;
+    window.model.perform(DistanceSetting{0});
+    EXPECT_TRUE(says(window.model.graphDescription(), "The detector stands on the straight line below the source")) << window.model.graphDescription();
+    window.model.perform(SceneSetting{SceneKind::Water});
+    EXPECT_TRUE(says(window.model.graphDescription(), "The grey curve, light into glass,")) << window.model.graphDescription();
+}
+
+// Water at 0 at frequency 1: 0.013, as above; back at the mirror the distance moves the pair again.
+TEST(SceneWords, AChangeOfSceneSaysWhatTheDistanceMovesAndThenTheBrightness)
+{
+    ModelWindow window;
+    window.model.openExplore(true);
+    for (const SceneKind scene : {SceneKind::Water, SceneKind::Mirror}) {
+        window.model.perform(SceneSetting{scene});
+        window.settle();
+        window.model.settled();
+    }
+    const auto& said = window.view.announcements;
+    ASSERT_EQ(said.size(), 2U);
+    EXPECT_EQ(said[0], "Scene \u201cInto water\u201d: the distance moves the detector alone. 0.013 of the light of all thirty paths in step");
+    EXPECT_TRUE(says(said[1], "Scene \u201cMirror\u201d: the distance moves the source and the detector together. 1.00 of the light of a whole mirror")) << said[1];
+    // Glass shows frequencies to 1.1 truly, and says so in its own paths' terms.
+    window.model.perform(FrequencySetting{14});
+    window.model.perform(SceneSetting{SceneKind::Glass});
+    window.settle();
+    window.model.settled();
+    EXPECT_TRUE(says(said.back(), "detector alone. Frequency brought down to 1.1, the highest that 30 paths through the line show truly here. 0.0")) << said.back();
+}
+
+// Beyond the mirror the window's heading names the scene, the distance's caption the detector's
+// place, and the time curve's caption drops "(length)" where a path's time is more than its
+// length (slower below the surface, or delayed by the lens); the saved picture shows the same.
+TEST(SceneCaptions, NameTheSceneAndSayTimeWhereTimeIsNotLength)
+{
+    struct Case {
+        SceneKind scene;
+        const char* heading;
+        const char* distance;
+        const char* time;
+    };
+    const Case cases[] = {
+        {SceneKind::Mirror, "Difraction on mirror", "Distance from middle of the mirror", "Time (length)"},
+        {SceneKind::Water, "Into water", "Detector's place", "Time"},
+        {SceneKind::Glass, "Into glass", "Detector's place", "Time"},
+        {SceneKind::Lens, "Lens", "Detector's place", "Time"},
+        {SceneKind::NoLens, "Same pair, no lens", "Detector's place", "Time (length)"},
+        {SceneKind::Gap, "Narrow gap", "Detector's place", "Time (length)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.heading);
+        EXPECT_EQ(sceneCaption(windowLabel("labZrcadlení"), c.scene).text, c.heading);
+        EXPECT_EQ(sceneCaption(windowLabel("labPosun"), c.scene).text, c.distance);
+        EXPECT_EQ(sceneCaption(windowLabel("labCas"), c.scene).text, c.time);
+        EXPECT_EQ(sceneCaption(windowLabel("labRadius"), c.scene).text, "Photon vectors after reaching the detector");
+    }
+    const std::string saved = SceneWindow(SceneKind::Lens, 0).model.pictureSvg(SystemPalette{});
+    EXPECT_TRUE(says(saved, ">Lens<")) << saved.substr(0, 400);
+    EXPECT_FALSE(says(saved, "Difraction on mirror"));
 }
 
 }  // namespace

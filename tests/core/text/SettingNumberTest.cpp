@@ -1,3 +1,4 @@
+#include "core/text/EscapedControls.h"
 #include "core/text/SettingNumber.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,13 @@ TEST(ParseDecimal, ReadsFiniteNumbersUnderflowingToZeroAndRefusesTheRest)
         EXPECT_EQ(parseDecimal(text), std::nullopt) << '"' << text << '"';
 }
 
+TEST(EscapedControls, EscapesEveryControlCharacterAndKeepsTheRest)
+{
+    EXPECT_EQ(escapedControls("a\tb\rc\nd\x7f\x01" "e\u009b"), "a\\tb\\rc\\nd\\x7f\\x01e\\u009b");
+    EXPECT_EQ(escapedControls("Zrcadlení ~ \\ 'ok' \u00a0"), "Zrcadlení ~ \\ 'ok' \u00a0");
+}
+
+// A text that is no number is shown with its controls escaped.
 TEST(SettingNumber, NamesTheSettingAndWhatItHeldOnOneLine)
 {
     EXPECT_EQ(settingNumber("frequency (nKmitocet)", "2"), 2.0);

@@ -1,7 +1,6 @@
 #include "core/window/MainFormModel.h"
 
 #include "tests/core/window/ModelWindow.h"
-#include "tests/support/WorkedValues.h"
 
 #include <gtest/gtest.h>
 
@@ -134,25 +133,6 @@ TEST(MainFormModelStart, DrawsAPointAtATimeWithAPauseAfterEach)
     EXPECT_EQ(window.view.pictures, 31);
 }
 
-int wholePixel(const nlohmann::json& position) { return static_cast<int>(std::floor(position.get<double>() + 0.5)); }
-
-TEST(MainFormModelStart, PlacesTheWorkedLabelsOfEachSettingAndLeavesThePrompt)
-{
-    for (const auto& setting : testing::workedSettings()) {
-        SCOPED_TRACE(testing::workedSettingName(setting));
-        ModelWindow window;
-        window.model.choose(setting.at("distance") == "0" ? Option::op0 : Option::op250);
-        window.model.choose(setting.at("frequency") == "1" ? Option::op1 : Option::op2);
-        const bool prompt = window.state().promptShown;
-        window.startAndFinish();
-        for (const auto& [label, name] : testing::resultLabelNames) {
-            const auto& place = setting.at("labels").at(name);
-            EXPECT_EQ(window.state().label(label), (LabelState{wholePixel(place[0]), wholePixel(place[1]), true})) << name;
-        }
-        EXPECT_EQ(window.state().promptShown, prompt);
-    }
-}
-
 TEST(MainFormModelStart, SlowdownZeroDrawsTheWholePictureInOneCall)
 {
     ModelWindow paced;
@@ -219,6 +199,25 @@ TEST(MainFormModelPace, AHeldScrollBarMoveAppliesToTheNextRun)
     EXPECT_LE(window.view.timers.back(), 7 * 15ms);
 }
 
+TEST(MainFormModelPace, ARunWaitsWhileTheWindowIsUnseenAndGoesOnWhereItStood)
+{
+    ModelWindow window;
+    window.model.press(Button::cmdStart);
+    window.endPause();
+    const std::size_t drawn = window.drawn();
+    window.model.setSeen(false);
+    window.endPause();
+    window.model.pauseEnded();
+    EXPECT_EQ(window.drawn(), drawn) << "no point is drawn unseen";
+    EXPECT_TRUE(window.state().running);
+    window.model.setSeen(true);
+    EXPECT_EQ(window.drawn(), drawn + opsPerPoint) << "the next point, once seen";
+    window.model.setSeen(true);
+    EXPECT_EQ(window.drawn(), drawn + opsPerPoint) << "seen again, nothing to take up";
+    window.finishRun();
+    EXPECT_EQ(window.drawn(), wholePictureOps);
+}
+
 // From 250: during the first run Start and op2, during the second op0. Carried out in any other
 // order, the window would end at another setting than 0 and 1.
 TEST(MainFormModelHeldInput, IsCarriedOutAfterTheRunInTheOrderItCame)
@@ -243,20 +242,30 @@ TEST(MainFormModelHeldInput, IsCarriedOutAfterTheRunInTheOrderItCame)
     EXPECT_FALSE(window.anyResultShown());
 }
 
+// What came before Exit is carried out and said with the run's end and the program's, in one
+// announcement; what came after it is dropped.
 TEST(MainFormModelHeldInput, ExitEndsTheProgramAfterTheRunAndDropsWhatCameAfterIt)
 {
     ModelWindow window;
     window.model.press(Button::cmdStart);
-    window.model.press(Button::cmdKonec);
     window.model.choose(Option::op250);
+    window.model.moveSpeed(SpeedMove::by(3));
+    window.model.moveSpeed(SpeedMove::by(-1));
+    window.model.press(Button::cmdKonec);
+    window.model.choose(Option::op0);
     window.model.press(Button::cmdStart);
     EXPECT_EQ(window.view.ends, 0);
+    EXPECT_TRUE(window.view.announcements.empty()) << "nothing while the run draws";
     window.finishRun();
     EXPECT_EQ(window.view.ends, 1);
     EXPECT_TRUE(window.state().ended);
     EXPECT_FALSE(window.state().running);
-    EXPECT_TRUE(window.state().label(ResultLabel::Soucet).shown) << "the run before Exit was whole";
-    EXPECT_EQ(window.state().nPosun, "0");
+    EXPECT_EQ(window.state().nPosun, "250");
+    ASSERT_EQ(window.view.announcements.size(), 1u) << "one announcement, which no part cuts off";
+    const std::string& end = window.view.announcements.front();
+    EXPECT_TRUE(end.starts_with("Drawn for distance 0 and frequency 1. The path of least time reflects at segments 15 and 16")) << end;
+    EXPECT_TRUE(end.ends_with("Carried out after the run: distance 250 and frequency 1. Start will draw distance 250 and frequency 1. "
+                              "Then speed 3. Then Exit. Quorvel has ended.")) << end;
     window.model.press(Button::cmdStart);
     EXPECT_EQ(window.drawn(), wholePictureOps);
     EXPECT_EQ(window.view.timers.size(), 30u);

@@ -1,5 +1,9 @@
+#include "desktop/BrightnessGraphView.h"
+#include "desktop/ExplorePanel.h"
 #include "tests/desktop/FormFixture.h"
 #include "tests/desktop/Pixels.h"
+
+#include <gtest/gtest.h>
 
 namespace quorvel {
 namespace {
@@ -53,6 +57,20 @@ TEST_F(HighDpi, ThePictureIsKeptAtTheDevicesResolutionAndItsLinesAreSharp)
     expected[7] = expected[8] = darkGreyPixel.rgb();
     EXPECT_EQ(row(form.surface().picture(), 2 * 400, 2 * 200, 16), expected) << "the picture";
     EXPECT_EQ(row(shown(), 2 * 400, 2 * 200, 16), expected) << "the window";
+}
+
+using ExploreHighDpi = testing::FormFixture;
+
+// At 200 % the panel stands beside the window's area in layout pixels, and the graph is drawn
+// at the screen's resolution, two device pixels to each of its own.
+TEST_F(ExploreHighDpi, ThePanelKeepsTheLayoutsPlacesAndTheGraphTheScreensResolution)
+{
+    form.openExplore(true);
+    EXPECT_EQ(form.size(), QSize(800 + ExplorePanel::panelWidth, 581));
+    EXPECT_EQ(find("explorePanel")->x(), 800);
+    const QImage& graph = form.findChild<BrightnessGraphView*>()->picture();
+    EXPECT_EQ(graph.size(), QSize(600, 300));
+    EXPECT_EQ(graph.devicePixelRatio(), 2);
 }
 
 }  // namespace
