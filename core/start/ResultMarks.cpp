@@ -229,7 +229,8 @@ void placeResultLabels(const Scene& scene, const SettingsTexts& settings, Result
     }
     place(labels, ResultLabel::Zdroj, source);
     place(labels, ResultLabel::Detektor, detector);
-    const auto tablePosition = sumLabelPosition(scene, settings);
+    // The table's places suit the mirror's spirals; through a line the spiral stands elsewhere.
+    const auto tablePosition = passesThrough(scene.kind) ? std::nullopt : sumLabelPosition(scene, settings);
     if (tablePosition && !(everywhere && !clearFor(scene, *tablePosition, keptClear)))
         place(labels, ResultLabel::Soucet, *tablePosition);
     else if (everywhere)

@@ -17,13 +17,13 @@
 namespace quorvel::testing {
 namespace {
 
-std::vector<Op> explorePicture(int distance, int tenths, const Mirror& mirror, PathMeasure measure, RecordingLabels& labels)
+std::vector<Op> explorePicture(int distance, int tenths, const Mirror& mirror, PathMeasure measure, RecordingLabels& labels, SceneKind kind = SceneKind::Mirror)
 {
     FixedSettings settings;
     settings.distance = std::to_string(distance);
     settings.frequency = tenthsText(tenths);
     RecordingSurface surface;
-    StartSequence(surface, settings, labels, mirror, Layout::Explore, measure).runToEnd();
+    StartSequence(surface, settings, labels, mirror, Layout::Explore, measure, kind).runToEnd();
     return surface.ops();
 }
 
@@ -138,6 +138,25 @@ TEST(PictureFit, TheSpiralTheSumVectorAndItsLabelFitAtEverySettingThePanelReache
     EXPECT_FALSE(coversSum(*std::ranges::find(whole, std::optional<Colour>(green), &Op::colour), sumLabelPlace(labels), 113, 57)) << "297/1";
     const std::vector<Op> grating = explorePicture(297, 18, presetMirror(MirrorPreset::Grating, 297, 1.8, PathMeasure::RootOfSquares), PathMeasure::RootOfSquares, labels);
     EXPECT_FALSE(crowdsTheMarks(labels, grating)) << "297/1.8";
+}
+
+// Through a line the spiral stands elsewhere than the mirror's, so the sum label's places made for
+// the mirror's spirals do not hold: at 250/1 one stood 100 pixels right of the spiral, off the picture.
+TEST(PictureFit, ThroughALineTheSumLabelStaysInThePictureBesideItsVector)
+{
+    int misplaced = 0;
+    RecordingLabels labels;
+    for (int kind = 1; kind < sceneKindCount; ++kind) {
+        for (int tenths = 5; tenths <= describedScene(SceneKind(kind)).frequencyTenthsCap; ++tenths) {
+            for (int distance = -330; distance <= 330; distance += 10) {
+                const std::vector<Op> ops = explorePicture(distance, tenths, Mirror::whole(), PathMeasure::RootOfSquares, labels, SceneKind(kind));
+                const Op sum = *std::ranges::find(ops, std::optional<Colour>(green), &Op::colour);
+                const auto [left, top] = sumLabelPlace(labels);
+                misplaced += left < 5 || left + 113 > 795 || coversSum(sum, {left, top}, 113, 57);
+            }
+        }
+    }
+    EXPECT_EQ(misplaced, 0);
 }
 
 // At every distance the panel reaches the source and the detector are drawn whole, and the
