@@ -1336,6 +1336,10 @@ s --measure legs)</translation>
         <source>The gap is as wide as the line: all 30 paths pass, as with no screen.</source>
         <translation>Štěrbina je široká jako celá čára: projde všech 30 drah, jako bez stínítka.</translation>
     </message>
+    <message>
+        <source>The path marked, via point %1 of 30, is the path nearest to where the path of least time crosses, %2 pixels from it; the screen stops it, so it is not drawn.</source>
+        <translation>Označená dráha, přes bod %1 z 30, je dráha nejbližší místu, kde dráha nejkratšího času protíná čáru, %2 pixelů od něj; stínítko ji zastaví, proto není nakreslena.</translation>
+    </message>
 </context>
 <context>
     <name>TypedNumber</name>

@@ -1336,6 +1336,10 @@ mit --measure legs)</translation>
         <source>The gap is as wide as the line: all 30 paths pass, as with no screen.</source>
         <translation>Die Lücke ist so breit wie die Linie: alle 30 Wege kommen durch, wie ohne Schirm.</translation>
     </message>
+    <message>
+        <source>The path marked, via point %1 of 30, is the path nearest to where the path of least time crosses, %2 pixels from it; the screen stops it, so it is not drawn.</source>
+        <translation>Der markierte Weg, über Punkt %1 von 30, ist der Weg, der dem Kreuzungspunkt des Wegs der kürzesten Zeit am nächsten liegt, %2 Pixel davon entfernt; der Schirm hält ihn auf, daher ist er nicht gezeichnet.</translation>
+    </message>
 </context>
 <context>
     <name>TypedNumber</name>

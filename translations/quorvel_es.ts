@@ -1336,6 +1336,10 @@ con --measure legs)</translation>
         <source>The gap is as wide as the line: all 30 paths pass, as with no screen.</source>
         <translation>La rendija es tan ancha como la línea: pasan los 30 caminos, como sin pantalla.</translation>
     </message>
+    <message>
+        <source>The path marked, via point %1 of 30, is the path nearest to where the path of least time crosses, %2 pixels from it; the screen stops it, so it is not drawn.</source>
+        <translation>El camino marcado, por el punto %1 de 30, es el camino más cercano al punto donde cruza el camino de tiempo mínimo, a %2 píxeles de él; la pantalla lo detiene, así que no está dibujado.</translation>
+    </message>
 </context>
 <context>
     <name>TypedNumber</name>

@@ -1336,6 +1336,10 @@ avec --measure legs)</translation>
         <source>The gap is as wide as the line: all 30 paths pass, as with no screen.</source>
         <translation>La fente est aussi large que la ligne : les 30 chemins passent, comme sans écran.</translation>
     </message>
+    <message>
+        <source>The path marked, via point %1 of 30, is the path nearest to where the path of least time crosses, %2 pixels from it; the screen stops it, so it is not drawn.</source>
+        <translation>Le chemin marqué, par le point %1 sur 30, est le chemin le plus proche de l&apos;endroit où passe le chemin de moindre temps, à %2 pixels de lui ; l’écran l&apos;arrête, il n&apos;est donc pas tracé.</translation>
+    </message>
 </context>
 <context>
     <name>TypedNumber</name>

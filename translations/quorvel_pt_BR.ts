@@ -1336,6 +1336,10 @@ com --measure legs)</translation>
         <source>The gap is as wide as the line: all 30 paths pass, as with no screen.</source>
         <translation>A fenda é tão larga quanto a linha: os 30 caminhos passam, como sem anteparo.</translation>
     </message>
+    <message>
+        <source>The path marked, via point %1 of 30, is the path nearest to where the path of least time crosses, %2 pixels from it; the screen stops it, so it is not drawn.</source>
+        <translation>O caminho marcado, pelo ponto %1 de 30, é o caminho mais próximo de onde o caminho de tempo mínimo cruza, a %2 pixels dele; o anteparo o detém, então ele não é desenhado.</translation>
+    </message>
 </context>
 <context>
     <name>TypedNumber</name>

@@ -131,8 +131,12 @@ std::string markFromCrossingWords(const Finding& finding, const SurfaceCrossing&
     if (points.size() > 1)
         return fillIn(translate("ThroughLineWords", "The mark stands between the paths via points %1 and %2 of 30, as near as each other to where the path of least time crosses."),
                       {counted(points.front()), counted(points.back())});
-    return fillIn(translate("ThroughLineWords", "The path marked, via point %1 of 30, is the drawn path nearest to where the path of least time crosses, %2 pixels from it."),
-                  {counted(points.front()), oneDecimal(std::abs(marked.bestPointX - crossing.x))});
+    // On the gap's screen the path nearest the crossing is stopped, and not drawn.
+    const char* sentence = finding.open.on(points.front())
+                               ? QT_TRANSLATE_NOOP("ThroughLineWords", "The path marked, via point %1 of 30, is the drawn path nearest to where the path of least time crosses, %2 pixels from it.")
+                               : QT_TRANSLATE_NOOP("ThroughLineWords", "The path marked, via point %1 of 30, is the path nearest to where the path of least time crosses, %2 pixels from it; "
+                                                                       "the screen stops it, so it is not drawn.");
+    return fillIn(translate("ThroughLineWords", sentence), {counted(points.front()), oneDecimal(std::abs(marked.bestPointX - crossing.x))});
 }
 
 // Whether the least-time path's crossing lies in the screen's gap or on the screen.

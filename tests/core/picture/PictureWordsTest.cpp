@@ -185,10 +185,11 @@ TEST(ThroughLineWords, SayWhereTheLeastTimePathCrossesAndWhatLightArrives)
         {SceneKind::NoLens, 20, 10, {}, "0.010 of the light of all thirty paths in step, 0.022 times that with the lens here", "0.022 times as likely as with the lens here"},
         // The gap (points 12 to 17 from 0, x 332 to 476) at 150: the light is 0.10 of its own at 0,
         // the line with no screen's 1.39 of its own; the least-time crossing, 75 left of the
-        // middle at x 329, lies on the screen.
+        // middle at x 329, lies on the screen, 9 pixels from point 12 (x 320), whose path it stops.
         {SceneKind::Gap, 150, 10,
          {"6 of the 30 paths pass through the gap", "0.10 times the light it gets on that line through this gap; with no screen, 1.39 times",
-          "0.16 times as likely to reach the detector as with no screen", "lies on the screen", "1.6 photon vectors long"},
+          "0.16 times as likely to reach the detector as with no screen", "lies on the screen", "1.6 photon vectors long",
+          "via point 12 of 30, is the path nearest to where the path of least time crosses, 9 pixels from it; the screen stops it, so it is not drawn."},
          "0.0028 of the light of all thirty paths in step, 0.16 times that with no screen here", "0.16 times as likely as with no screen here"},
         {SceneKind::Gap, 0, 10, {"stands on the straight line below the source", "lies within the gap"}},
     };
