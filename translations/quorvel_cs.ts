@@ -1088,6 +1088,10 @@ s --measure legs)</translation>
         <source>Frequency brought down to %1, the highest that 30 paths through the line show truly here.</source>
         <translation>Frekvence snížena na %1, nejvyšší, kterou zde 30 drah přes přímku ukáže věrně.</translation>
     </message>
+    <message>
+        <source>Frequency back to %1, as chosen before.</source>
+        <translation>Frekvence zase %1, jak byla zvolena předtím.</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

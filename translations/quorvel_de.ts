@@ -1088,6 +1088,10 @@ mit --measure legs)</translation>
         <source>Frequency brought down to %1, the highest that 30 paths through the line show truly here.</source>
         <translation>Frequenz auf %1 gesenkt, die höchste, die 30 Wege durch die Linie hier wahrheitsgetreu zeigen.</translation>
     </message>
+    <message>
+        <source>Frequency back to %1, as chosen before.</source>
+        <translation>Frequenz wieder auf %1, wie zuvor gewählt.</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

@@ -1088,6 +1088,10 @@ con --measure legs)</translation>
         <source>Frequency brought down to %1, the highest that 30 paths through the line show truly here.</source>
         <translation>Frecuencia reducida a %1, la más alta que 30 caminos a través de la línea muestran fielmente aquí.</translation>
     </message>
+    <message>
+        <source>Frequency back to %1, as chosen before.</source>
+        <translation>Frecuencia de nuevo en %1, como se eligió antes.</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

@@ -1088,6 +1088,10 @@ avec --measure legs)</translation>
         <source>Frequency brought down to %1, the highest that 30 paths through the line show truly here.</source>
         <translation>Fréquence ramenée à %1, la plus haute que 30 chemins à travers la ligne montrent fidèlement ici.</translation>
     </message>
+    <message>
+        <source>Frequency back to %1, as chosen before.</source>
+        <translation>Fréquence revenue à %1, comme choisie auparavant.</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

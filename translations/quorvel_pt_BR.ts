@@ -1088,6 +1088,10 @@ com --measure legs)</translation>
         <source>Frequency brought down to %1, the highest that 30 paths through the line show truly here.</source>
         <translation>Frequência reduzida para %1, a mais alta que 30 caminhos pela linha mostram fielmente aqui.</translation>
     </message>
+    <message>
+        <source>Frequency back to %1, as chosen before.</source>
+        <translation>Frequência de volta a %1, como escolhida antes.</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

@@ -83,6 +83,11 @@ std::string sceneBroughtDownWords(SceneKind kind, int frequencyTenths)
     return fillIn(translate("SceneWords", "Frequency brought down to %1, the highest that 30 paths through the line show truly here."), {tenthsText(frequencyTenths)});
 }
 
+std::string frequencyBackWords(int frequencyTenths)
+{
+    return fillIn(translate("SceneWords", "Frequency back to %1, as chosen before."), {tenthsText(frequencyTenths)});
+}
+
 std::string sceneBackWords(int frequencyTenths)
 {
     return fillIn(translate("SceneWords", "Frequency %1 is beyond what 30 paths through the line show truly, so the mirror is shown again."), {tenthsText(frequencyTenths)});

@@ -29,6 +29,8 @@ std::string sceneChangeWords(SceneKind kind);
 // Said when a scene chosen shows the frequency in use untruly: the one it was brought down to, as
 // the paths of that scene show it.
 std::string sceneBroughtDownWords(SceneKind kind, int frequencyTenths);
+// Said when a scene chosen gives back the frequency another brought down.
+std::string frequencyBackWords(int frequencyTenths);
 // Said when one of the window's options sets a frequency beyond what the scene shows truly.
 std::string sceneBackWords(int frequencyTenths);
 

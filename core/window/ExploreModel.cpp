@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace quorvel {
 
@@ -101,15 +102,30 @@ std::string ExploreModel::setMeasure(PathMeasure measure)
     return measureWords(measure, broughtDown);
 }
 
-// The same for a scene, whose frequency may stop lower.
+// The same for a scene, whose frequency may stop lower; one passed through on the way, as a
+// list browsed with the keys passes, does not cost the frequencies chosen before it: a scene that
+// shows them truly gives them back, unless they were changed since they were brought down.
 std::string ExploreModel::setScene(SceneKind kind)
 {
-    state_.explore.scene = kind;
-    const int broughtDown = keepWithinCap();
-    const std::string broughtDownSaid = broughtDown > 0 ? sceneBroughtDownWords(kind, broughtDown) : "";
+    ExploreState& explore = state_.explore;
+    const int before = explore.frequencyTenths;
+    const int secondBefore = explore.secondFrequencyTenths;
+    const std::optional<BroughtDown> kept = std::exchange(broughtDown_, std::nullopt);
+    const bool untouched = kept && before == kept->to && secondBefore == kept->secondTo;
+    const int chosen = untouched ? kept->chosen : before;
+    const int secondChosen = untouched ? kept->secondChosen : secondBefore;
+    explore.scene = kind;
+    explore.used = true;
+    const int cap = explore.frequencyCap();
+    setFrequency(std::min(chosen, cap));
+    explore.secondFrequencyTenths = std::min(secondChosen, cap);
+    if (chosen > cap || secondChosen > cap)
+        broughtDown_ = BroughtDown{chosen, secondChosen, explore.frequencyTenths, explore.secondFrequencyTenths};
+    const int now = explore.frequencyTenths;
+    const std::string frequencySaid = now == before ? "" : now < chosen ? sceneBroughtDownWords(kind, now) : frequencyBackWords(now);
     if (held_.replaying())
-        return broughtDownSaid;
-    return broughtDownSaid.empty() ? sceneChangeWords(kind) : sceneChangeWords(kind) + afterSpace(broughtDownSaid);
+        return frequencySaid;
+    return frequencySaid.empty() ? sceneChangeWords(kind) : sceneChangeWords(kind) + afterSpace(frequencySaid);
 }
 
 // Brings both frequencies within what the measure and the scene show truly: the frequency the

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace quorvel {
@@ -73,6 +74,15 @@ private:
     static constexpr std::size_t frequencies = ExploreState::frequencyTenthsMaximum - ExploreState::frequencyTenthsMinimum + 1;
     std::array<std::array<double, frequencies>, measures> brightest_{};
     bool pictureBehind_ = false;  // the settings changed while the panel was closed
+    // The frequencies chosen before a scene brought them down, and what it brought them to: a
+    // scene that shows them truly gives them back, unless they have been changed since.
+    struct BroughtDown {
+        int chosen;
+        int secondChosen;
+        int to;
+        int secondTo;
+    };
+    std::optional<BroughtDown> broughtDown_;
 };
 
 }  // namespace quorvel

@@ -288,6 +288,28 @@ TEST(SceneWords, AChangeOfSceneSaysWhatTheDistanceMovesAndThenTheBrightness)
     EXPECT_TRUE(says(said.back(), "detector alone. Frequency brought down to 1.1, the highest that 30 paths through the line show truly here. 0.0")) << said.back();
 }
 
+// Browsing the scenes with the keys passes water and glass on the way to the gap: the
+// frequencies they bring down come back where a later scene shows them, unless changed between.
+TEST(SceneWords, FrequenciesBroughtDownComeBackWhereALaterSceneShowsThem)
+{
+    ModelWindow window;
+    window.model.openExplore(true);
+    window.model.perform(FrequencySetting{14});
+    const auto frequencies = [&window] { return std::pair(window.state().explore.frequencyTenths, window.state().explore.secondFrequencyTenths); };
+    const std::pair<SceneKind, std::pair<int, int>> steps[] = {{SceneKind::Water, {12, 12}}, {SceneKind::Glass, {11, 11}}, {SceneKind::Gap, {14, 14}}, {SceneKind::Mirror, {14, 20}}};
+    for (const auto& [scene, expected] : steps) {
+        window.model.perform(SceneSetting{scene});
+        EXPECT_EQ(frequencies(), expected) << sceneName(scene);
+        window.settle();
+        window.model.settled();
+    }
+    EXPECT_TRUE(says(window.view.announcements[2], "Frequency back to 1.4, as chosen before.")) << window.view.announcements[2];
+    window.model.perform(SceneSetting{SceneKind::Glass});
+    window.model.perform(FrequencySetting{10});
+    window.model.perform(SceneSetting{SceneKind::Gap});
+    EXPECT_EQ(frequencies(), std::pair(10, 11)) << "the frequency chosen in glass stands, and the second with it";
+}
+
 // Beyond the mirror the window's heading names the scene, the distance's caption the detector's
 // place, and the time curve's caption drops "(length)" where a path's time is more than its
 // length (slower below the surface, or delayed by the lens); the saved picture shows the same.
