@@ -1146,10 +1146,6 @@ s --measure legs)</translation>
         <translation>window pro míru dráhy jako v okně, nebo legs pro její skutečnou délku, součet obou ramen</translation>
     </message>
     <message>
-        <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs</source>
-        <translation>1 nebo 2, nebo pro panel zkoumání číslo od %1 do %2 v desetinách, například 1.5, a do %3 s measure=legs</translation>
-    </message>
-    <message>
         <source>; beyond the mirror to %1 for water, %2 for glass and %3 for the other scenes</source>
         <translation>; mimo zrcadlo do %1 pro vodu, %2 pro sklo a %3 pro ostatní scény</translation>
     </message>
@@ -1160,6 +1156,10 @@ s --measure legs)</translation>
     <message>
         <source>an even number from %1 to %2, for the gap scene</source>
         <translation>sudé číslo od %1 do %2, pro scénu se štěrbinou</translation>
+    </message>
+    <message>
+        <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 where the measure is legs</source>
+        <translation>1 nebo 2, nebo pro panel zkoumání číslo od %1 do %2 v desetinách, například 1.5, a do %3, je-li measure legs</translation>
     </message>
 </context>
 <context>

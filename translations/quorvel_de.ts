@@ -1146,10 +1146,6 @@ mit --measure legs)</translation>
         <translation>window für das Maß des Fensters, oder legs für die wirkliche Länge, beide Teilstrecken addiert</translation>
     </message>
     <message>
-        <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs</source>
-        <translation>1 oder 2, oder für das Erkundungsfeld eine Zahl von %1 bis %2 in Zehnteln, etwa 1.5, und bis %3 mit measure=legs</translation>
-    </message>
-    <message>
         <source>; beyond the mirror to %1 for water, %2 for glass and %3 for the other scenes</source>
         <translation>; außer beim Spiegel bis %1 für Wasser, %2 für Glas und %3 für die anderen Szenen</translation>
     </message>
@@ -1160,6 +1156,10 @@ mit --measure legs)</translation>
     <message>
         <source>an even number from %1 to %2, for the gap scene</source>
         <translation>eine gerade Zahl von %1 bis %2, für die Szene mit der Lücke</translation>
+    </message>
+    <message>
+        <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 where the measure is legs</source>
+        <translation>1 oder 2, oder für das Erkundungsfeld eine Zahl von %1 bis %2 in Zehnteln, etwa 1.5, und bis %3, wenn measure legs ist</translation>
     </message>
 </context>
 <context>

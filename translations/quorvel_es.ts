@@ -1146,10 +1146,6 @@ con --measure legs)</translation>
         <translation>window para la medida de la ventana, o legs para su longitud real, sumando los dos tramos</translation>
     </message>
     <message>
-        <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs</source>
-        <translation>1 o 2, o para el panel de exploración un número de %1 a %2 en décimas, como 1.5, y hasta %3 con measure=legs</translation>
-    </message>
-    <message>
         <source>; beyond the mirror to %1 for water, %2 for glass and %3 for the other scenes</source>
         <translation>; fuera del espejo hasta %1 para el agua, %2 para el vidrio y %3 para las demás escenas</translation>
     </message>
@@ -1160,6 +1156,10 @@ con --measure legs)</translation>
     <message>
         <source>an even number from %1 to %2, for the gap scene</source>
         <translation>un número par de %1 a %2, para la escena de la rendija</translation>
+    </message>
+    <message>
+        <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 where the measure is legs</source>
+        <translation>1 o 2, o para el panel de exploración un número de %1 a %2 en décimas, como 1.5, y hasta %3 si measure es legs</translation>
     </message>
 </context>
 <context>

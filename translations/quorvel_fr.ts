@@ -1146,10 +1146,6 @@ avec --measure legs)</translation>
         <translation>window pour la mesure de la fenêtre, ou legs pour sa longueur réelle, les deux segments additionnés</translation>
     </message>
     <message>
-        <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs</source>
-        <translation>1 ou 2, ou pour le panneau d&apos;exploration un nombre de %1 à %2 en dixièmes, comme 1.5, et jusqu&apos;à %3 avec measure=legs</translation>
-    </message>
-    <message>
         <source>; beyond the mirror to %1 for water, %2 for glass and %3 for the other scenes</source>
         <translation> ; hors du miroir jusqu’à %1 pour l’eau, %2 pour le verre et %3 pour les autres scènes</translation>
     </message>
@@ -1160,6 +1156,10 @@ avec --measure legs)</translation>
     <message>
         <source>an even number from %1 to %2, for the gap scene</source>
         <translation>un nombre pair de %1 à %2, pour la scène de la fente</translation>
+    </message>
+    <message>
+        <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 where the measure is legs</source>
+        <translation>1 ou 2, ou pour le panneau d&apos;exploration un nombre de %1 à %2 en dixièmes, comme 1.5, et jusqu&apos;à %3 si measure vaut legs</translation>
     </message>
 </context>
 <context>

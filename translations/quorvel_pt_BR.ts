@@ -1146,10 +1146,6 @@ com --measure legs)</translation>
         <translation>window para a medida da janela, ou legs para o comprimento real, somando os dois trechos</translation>
     </message>
     <message>
-        <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs</source>
-        <translation>1 ou 2, ou para o painel de exploração um número de %1 a %2 em décimos, como 1.5, e até %3 com measure=legs</translation>
-    </message>
-    <message>
         <source>; beyond the mirror to %1 for water, %2 for glass and %3 for the other scenes</source>
         <translation>; fora do espelho até %1 para a água, %2 para o vidro e %3 para as outras cenas</translation>
     </message>
@@ -1160,6 +1156,10 @@ com --measure legs)</translation>
     <message>
         <source>an even number from %1 to %2, for the gap scene</source>
         <translation>um número par de %1 a %2, para a cena da fenda</translation>
+    </message>
+    <message>
+        <source>1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 where the measure is legs</source>
+        <translation>1 ou 2, ou para o painel de exploração um número de %1 a %2 em décimos, como 1.5, e até %3 se measure for legs</translation>
     </message>
 </context>
 <context>

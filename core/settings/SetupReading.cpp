@@ -209,7 +209,7 @@ std::string SetupReading::takes(std::string_view name)
                       {std::to_string(ExploreState::distanceMinimum), std::to_string(ExploreState::distanceMaximum)});
     if (name == Setup::frequencyName) {
         const auto cap = [](SceneKind scene) { return tenthsText(ExploreState::frequencyTenthsCap(PathMeasure::RootOfSquares, scene)); };
-        return fillIn(translate("SetupReading", "1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 with measure=legs"),
+        return fillIn(translate("SetupReading", "1 or 2, or for the explore panel a number from %1 to %2 in tenths, such as 1.5, and to %3 where the measure is legs"),
                       {tenthsText(ExploreState::frequencyTenthsMinimum), tenthsText(ExploreState::frequencyTenthsMaximum),
                        tenthsText(ExploreState::twoLegsFrequencyTenthsMaximum)}) +
                fillIn(translate("SetupReading", "; beyond the mirror to %1 for water, %2 for glass and %3 for the other scenes"),
