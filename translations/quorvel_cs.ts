@@ -1092,6 +1092,18 @@ s --measure legs)</translation>
         <source>Frequency back to %1, as chosen before.</source>
         <translation>Frekvence zase %1, jak byla zvolena předtím.</translation>
     </message>
+    <message>
+        <source>Frequency back up to %1; the %2 chosen before is beyond what this scene shows truly.</source>
+        <translation>Frekvence zase zvýšena na %1; dříve zvolená %2 je za hranicí toho, co tato scéna ukáže věrně.</translation>
+    </message>
+    <message>
+        <source>The graph&apos;s second frequency brought down to %1.</source>
+        <translation>Druhá frekvence grafu snížena na %1.</translation>
+    </message>
+    <message>
+        <source>The graph&apos;s second frequency back up to %1.</source>
+        <translation>Druhá frekvence grafu zase zvýšena na %1.</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

@@ -1092,6 +1092,18 @@ mit --measure legs)</translation>
         <source>Frequency back to %1, as chosen before.</source>
         <translation>Frequenz wieder auf %1, wie zuvor gewählt.</translation>
     </message>
+    <message>
+        <source>Frequency back up to %1; the %2 chosen before is beyond what this scene shows truly.</source>
+        <translation>Frequenz wieder auf %1 erhöht; die zuvor gewählte %2 geht über das hinaus, was diese Szene wahrheitsgetreu zeigt.</translation>
+    </message>
+    <message>
+        <source>The graph&apos;s second frequency brought down to %1.</source>
+        <translation>Die zweite Frequenz des Diagramms auf %1 gesenkt.</translation>
+    </message>
+    <message>
+        <source>The graph&apos;s second frequency back up to %1.</source>
+        <translation>Die zweite Frequenz des Diagramms wieder auf %1 erhöht.</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

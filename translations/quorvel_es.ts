@@ -1092,6 +1092,18 @@ con --measure legs)</translation>
         <source>Frequency back to %1, as chosen before.</source>
         <translation>Frecuencia de nuevo en %1, como se eligió antes.</translation>
     </message>
+    <message>
+        <source>Frequency back up to %1; the %2 chosen before is beyond what this scene shows truly.</source>
+        <translation>Frecuencia de nuevo subida a %1; la %2 elegida antes supera lo que esta escena muestra fielmente.</translation>
+    </message>
+    <message>
+        <source>The graph&apos;s second frequency brought down to %1.</source>
+        <translation>La segunda frecuencia del gráfico reducida a %1.</translation>
+    </message>
+    <message>
+        <source>The graph&apos;s second frequency back up to %1.</source>
+        <translation>La segunda frecuencia del gráfico de nuevo subida a %1.</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

@@ -1092,6 +1092,18 @@ avec --measure legs)</translation>
         <source>Frequency back to %1, as chosen before.</source>
         <translation>Fréquence revenue à %1, comme choisie auparavant.</translation>
     </message>
+    <message>
+        <source>Frequency back up to %1; the %2 chosen before is beyond what this scene shows truly.</source>
+        <translation>Fréquence remontée à %1 ; la fréquence %2 choisie auparavant dépasse ce que cette scène montre fidèlement.</translation>
+    </message>
+    <message>
+        <source>The graph&apos;s second frequency brought down to %1.</source>
+        <translation>Deuxième fréquence du graphique ramenée à %1.</translation>
+    </message>
+    <message>
+        <source>The graph&apos;s second frequency back up to %1.</source>
+        <translation>Deuxième fréquence du graphique remontée à %1.</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

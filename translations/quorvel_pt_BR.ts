@@ -1092,6 +1092,18 @@ com --measure legs)</translation>
         <source>Frequency back to %1, as chosen before.</source>
         <translation>Frequência de volta a %1, como escolhida antes.</translation>
     </message>
+    <message>
+        <source>Frequency back up to %1; the %2 chosen before is beyond what this scene shows truly.</source>
+        <translation>Frequência sobe de novo para %1; a %2 escolhida antes vai além do que esta cena mostra fielmente.</translation>
+    </message>
+    <message>
+        <source>The graph&apos;s second frequency brought down to %1.</source>
+        <translation>Segunda frequência do gráfico reduzida para %1.</translation>
+    </message>
+    <message>
+        <source>The graph&apos;s second frequency back up to %1.</source>
+        <translation>Segunda frequência do gráfico de volta a %1.</translation>
+    </message>
 </context>
 <context>
     <name>SegmentStrip</name>

@@ -83,9 +83,18 @@ std::string sceneBroughtDownWords(SceneKind kind, int frequencyTenths)
     return fillIn(translate("SceneWords", "Frequency brought down to %1, the highest that 30 paths through the line show truly here."), {tenthsText(frequencyTenths)});
 }
 
-std::string frequencyBackWords(int frequencyTenths)
+std::string frequencyBackWords(int frequencyTenths, int chosenTenths)
 {
-    return fillIn(translate("SceneWords", "Frequency back to %1, as chosen before."), {tenthsText(frequencyTenths)});
+    if (frequencyTenths == chosenTenths)
+        return fillIn(translate("SceneWords", "Frequency back to %1, as chosen before."), {tenthsText(frequencyTenths)});
+    return fillIn(translate("SceneWords", "Frequency back up to %1; the %2 chosen before is beyond what this scene shows truly."),
+                  {tenthsText(frequencyTenths), tenthsText(chosenTenths)});
+}
+
+std::string secondFrequencyWords(int frequencyTenths, bool broughtDown)
+{
+    return fillIn(broughtDown ? translate("SceneWords", "The graph's second frequency brought down to %1.") : translate("SceneWords", "The graph's second frequency back up to %1."),
+                  {tenthsText(frequencyTenths)});
 }
 
 std::string sceneBackWords(int frequencyTenths)

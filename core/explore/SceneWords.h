@@ -29,8 +29,11 @@ std::string sceneChangeWords(SceneKind kind);
 // Said when a scene chosen shows the frequency in use untruly: the one it was brought down to, as
 // the paths of that scene show it.
 std::string sceneBroughtDownWords(SceneKind kind, int frequencyTenths);
-// Said when a scene chosen gives back the frequency another brought down.
-std::string frequencyBackWords(int frequencyTenths);
+// Said when a scene chosen gives back the frequency another brought down: all of the one chosen,
+// or as much of it as the scene shows truly.
+std::string frequencyBackWords(int frequencyTenths, int chosenTenths);
+// The same for the graph's second frequency, where the graph shows it: brought down, or back up.
+std::string secondFrequencyWords(int frequencyTenths, bool broughtDown);
 // Said when one of the window's options sets a frequency beyond what the scene shows truly.
 std::string sceneBackWords(int frequencyTenths);
 

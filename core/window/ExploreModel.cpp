@@ -121,11 +121,13 @@ std::string ExploreModel::setScene(SceneKind kind)
     explore.secondFrequencyTenths = std::min(secondChosen, cap);
     if (chosen > cap || secondChosen > cap)
         broughtDown_ = BroughtDown{chosen, secondChosen, explore.frequencyTenths, explore.secondFrequencyTenths};
+    const auto joined = [](std::string words, const std::string& more) { return more.empty() ? words : words.empty() ? more : words + afterSpace(more); };
     const int now = explore.frequencyTenths;
-    const std::string frequencySaid = now == before ? "" : now < chosen ? sceneBroughtDownWords(kind, now) : frequencyBackWords(now);
-    if (held_.replaying())
-        return frequencySaid;
-    return frequencySaid.empty() ? sceneChangeWords(kind) : sceneChangeWords(kind) + afterSpace(frequencySaid);
+    std::string frequencySaid = now == before ? "" : now < before ? sceneBroughtDownWords(kind, now) : frequencyBackWords(now, chosen);
+    const int secondNow = explore.secondFrequencyTenths;
+    if (explore.secondShown && secondNow != secondBefore)
+        frequencySaid = joined(std::move(frequencySaid), secondFrequencyWords(secondNow, secondNow < secondBefore));
+    return joined(held_.replaying() ? "" : sceneChangeWords(kind), frequencySaid);
 }
 
 // Brings both frequencies within what the measure and the scene show truly: the frequency the

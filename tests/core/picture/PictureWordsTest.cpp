@@ -295,6 +295,7 @@ TEST(SceneWords, FrequenciesBroughtDownComeBackWhereALaterSceneShowsThem)
     ModelWindow window;
     window.model.openExplore(true);
     window.model.perform(FrequencySetting{14});
+    window.model.perform(SecondFrequencySetting{true, 20});
     const auto frequencies = [&window] { return std::pair(window.state().explore.frequencyTenths, window.state().explore.secondFrequencyTenths); };
     const std::pair<SceneKind, std::pair<int, int>> steps[] = {{SceneKind::Water, {12, 12}}, {SceneKind::Glass, {11, 11}}, {SceneKind::Gap, {14, 14}}, {SceneKind::Mirror, {14, 20}}};
     for (const auto& [scene, expected] : steps) {
@@ -303,7 +304,18 @@ TEST(SceneWords, FrequenciesBroughtDownComeBackWhereALaterSceneShowsThem)
         window.settle();
         window.model.settled();
     }
-    EXPECT_TRUE(says(window.view.announcements[2], "Frequency back to 1.4, as chosen before.")) << window.view.announcements[2];
+    const auto& said = window.view.announcements;
+    EXPECT_TRUE(says(said[0], "detector alone. Frequency brought down to 1.2, the highest that 30 paths through the line show truly here. "
+                              "The graph's second frequency brought down to 1.2.")) << said[0];
+    EXPECT_TRUE(says(said[2], "detector alone. Frequency back to 1.4, as chosen before. The graph's second frequency back up to 1.4.")) << said[2];
+    EXPECT_TRUE(says(said[3], "The graph's second frequency back up to 2.")) << said[3];
+    window.model.perform(FrequencySetting{20});
+    for (const SceneKind scene : {SceneKind::Glass, SceneKind::Lens}) {
+        window.model.perform(SceneSetting{scene});
+        window.settle();
+        window.model.settled();
+    }
+    EXPECT_TRUE(says(said.back(), "Frequency back up to 1.4; the 2 chosen before is beyond what this scene shows truly.")) << said.back();
     window.model.perform(SceneSetting{SceneKind::Glass});
     window.model.perform(FrequencySetting{10});
     window.model.perform(SceneSetting{SceneKind::Gap});
