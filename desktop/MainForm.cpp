@@ -410,8 +410,9 @@ void MainForm::showSceneCaptions(SceneKind scene)
     if (scene == captionsScene_)
         return;
     captionsScene_ = scene;
-    for (QLabel* label : {labZrcadlení, labPosun, labCas}) {
-        const ShownCaption caption = sceneCaption(windowLabel(label->objectName().toStdString()), scene);
+    for (const std::string_view name : sceneCaptionedLabels) {
+        auto* const label = findChild<QLabel*>(nameOf(name));
+        const ShownCaption caption = sceneCaption(windowLabel(name), scene);
         QFont font = label->font();
         font.setPixelSize(caption.pixelSize);
         label->setFont(font);

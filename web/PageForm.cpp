@@ -291,8 +291,8 @@ void PageForm::showSceneCaptions(SceneKind scene)
     if (scene == captionsScene_)
         return;
     captionsScene_ = scene;
-    for (const char* name : {"labZrcadlení", "labPosun", "labCas"})
-        showCaption(element(document_, name), sceneCaption(windowLabel(name), scene));
+    for (const std::string_view name : sceneCaptionedLabels)
+        showCaption(element(document_, std::string(name).c_str()), sceneCaption(windowLabel(name), scene));
 }
 
 void PageForm::showPicture()

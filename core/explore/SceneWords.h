@@ -3,7 +3,9 @@
 #include "core/layout/ShownCaption.h"
 #include "core/mirror/SceneKind.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 
 namespace quorvel {
 
@@ -24,6 +26,8 @@ std::string graphGreyCurve(SceneKind kind);
 // heading names the scene, the distance's caption names the detector's place, and the time
 // curve's leaves "(length)" out where a path's time is not its length.
 ShownCaption sceneCaption(const WindowLabel& label, SceneKind kind);
+// The labels whose captions follow the scene.
+inline constexpr std::array<std::string_view, 3> sceneCaptionedLabels{"labZrcadlení", "labPosun", "labCas"};
 // Said when the scene changes: its name, and what the distance moves in it.
 std::string sceneChangeWords(SceneKind kind);
 // Said when a scene chosen shows the frequency in use untruly: the one it was brought down to, as
