@@ -38,9 +38,15 @@ function writeWorker(folder, output = join(folder, 'offline.js')) {
     return readFileSync(output, 'utf8').match(/'(quorvel-[^']*)'/)[1];
 }
 
-// Once the page has been opened, the worker keeps its files and answers the page's requests.
+// Once the page has been opened, the worker keeps its files and answers the page's requests. A
+// page in a folder below another build's is first answered by that build's worker, so wait for
+// the worker of the page's own folder.
 async function offlineReady(page) {
-    await page.waitForFunction(() => navigator.serviceWorker.controller?.state === 'activated');
+    await page.waitForFunction(async () => {
+        const own = await navigator.serviceWorker.getRegistration();
+        return own?.scope === new URL('./', location.href).href && own.active?.state === 'activated'
+            && navigator.serviceWorker.controller?.state === 'activated';
+    });
     return page.evaluate(async () => Promise.all((await caches.keys()).map(async (name) => ({
         name, files: (await (await caches.open(name)).keys()).map((request) => request.url).sort(),
     }))));
