@@ -218,7 +218,7 @@ std::string CommandLine::helpText()
                    QCoreApplication::translate("CommandLine", "Options:") + QLatin1Char('\n');
     text += optionLine(QStringLiteral("  -h, --help"), QCoreApplication::translate("CommandLine", "show this help and end"));
     text += optionLine(QStringLiteral("  -v, --version"), QCoreApplication::translate("CommandLine", "show the name and version and end"));
-    text += optionLine(QStringLiteral("      --explore"), QCoreApplication::translate("CommandLine", "open the Explore the mirror panel with the window"));
+    text += optionLine(QStringLiteral("      --explore"), QCoreApplication::translate("CommandLine", "open the Explore the paths panel with the window"));
     text += optionLine(QStringLiteral("      --scale factor"),
                        QCoreApplication::translate("CommandLine", "draw the whole window factor times as large, sharp,\nfor a projector: from 1 to 4, such as 1.5"));
     text += optionLine(QStringLiteral("      --distance pixels"),

@@ -176,6 +176,10 @@ void ExplorePanel::createSettingControls()
     warning.setColor(QPalette::WindowText, QColor(0xa0, 0, 0));
     fieldRefusal_->setPalette(warning);
     fieldRefusal_->hide();
+    frequencyNote_ = new QLabel;
+    frequencyNote_->setObjectName(QStringLiteral("frequencyNote"));
+    frequencyNote_->setWordWrap(true);
+    frequencyNote_->hide();
 }
 
 // A number typed in is read by the core, with the language's decimal separator, and taken when
@@ -261,7 +265,8 @@ void ExplorePanel::layOut()
     settings->addWidget(secondShown_, 4, 0, 1, 2);
     settings->addWidget(secondFrequency_, 4, 2);
     settings->addWidget(secondSwatch_, 4, 3);
-    settings->addWidget(fieldRefusal_, 5, 0, 1, 4);
+    settings->addWidget(frequencyNote_, 5, 0, 1, 4);
+    settings->addWidget(fieldRefusal_, 6, 0, 1, 4);
     auto* brightnessRow = new QHBoxLayout;
     brightnessRow->addWidget(caption(shownPanelWord(panelWords::brightness), brightnessBar_));
     brightnessRow->addWidget(brightnessNumber_);
@@ -360,6 +365,8 @@ void ExplorePanel::showState(const ExploreState& explore)
         measure_->setCurrentIndex(static_cast<int>(explore.measure));
     }
     showEndsLesson(explore);
+    frequencyNote_->setText(QString::fromStdString(explore.frequencyNote));
+    frequencyNote_->setVisible(!explore.frequencyNote.empty());
     showColour(frequencySwatch_, explore.frequencyTenths);
     {
         const QSignalBlocker quiet(secondShown_);

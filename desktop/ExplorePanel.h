@@ -23,7 +23,7 @@ class MainFormModel;
 class NumberField;
 class SegmentStrip;
 
-// "Explore the mirror": the scene, the mirror's segments and presets or the screen's gap, the
+// "Explore the paths": the scene, the mirror's segments and presets or the screen's gap, the
 // distance and frequency, the brightness and its graph, beside the picture. The panel turns its controls' input into the
 // model's actions and shows the model's explore state; it holds no state of its own.
 class ExplorePanel : public QGroupBox {
@@ -87,6 +87,7 @@ private:
     QCheckBox* secondShown_ = nullptr;
     NumberField* secondFrequency_ = nullptr;
     QLabel* secondSwatch_ = nullptr;
+    QLabel* frequencyNote_ = nullptr;  // why a frequency moved unasked
     QLabel* fieldRefusal_ = nullptr;  // why a number typed was not taken, under the fields
     QLabel* brightnessNumber_ = nullptr;
     QProgressBar* brightnessBar_ = nullptr;

@@ -189,10 +189,6 @@
         <translation>zobrazit název a verzi a skončit</translation>
     </message>
     <message>
-        <source>open the Explore the mirror panel with the window</source>
-        <translation>otevřít s oknem panel Prozkoumat zrcadlo</translation>
-    </message>
-    <message>
         <source>draw the whole window factor times as large, sharp,
 for a projector: from 1 to 4, such as 1.5</source>
         <translation>nakreslit celé okno factor-krát větší a ostré,
@@ -270,16 +266,16 @@ s --measure legs)</translation>
         <translation>scéna, kterou panel zkoumání ukazuje; každá kromě zrcadla jej otevře:
 %1</translation>
     </message>
+    <message>
+        <source>open the Explore the paths panel with the window</source>
+        <translation>otevřít s oknem panel Prozkoumat dráhy</translation>
+    </message>
 </context>
 <context>
     <name>ExplorePanel</name>
     <message>
         <source>Brightness against distance</source>
         <translation>Jas v závislosti na vzdálenosti</translation>
-    </message>
-    <message>
-        <source>Explore the mirror</source>
-        <translation>Prozkoumat zrcadlo</translation>
     </message>
     <message>
         <source>Whole mirror</source>
@@ -352,6 +348,10 @@ s --measure legs)</translation>
     <message>
         <source>Second frequency</source>
         <translation>Druhá frekvence</translation>
+    </message>
+    <message>
+        <source>Explore the paths</source>
+        <translation>Prozkoumat dráhy</translation>
     </message>
 </context>
 <context>
@@ -536,10 +536,6 @@ s --measure legs)</translation>
         <translation>Ctrl+E</translation>
     </message>
     <message>
-        <source>Open or close Explore the mirror</source>
-        <translation>Otevřít nebo zavřít „Prozkoumat zrcadlo“</translation>
-    </message>
-    <message>
         <source>Shift+F10, Menu</source>
         <translation>Shift+F10, Menu</translation>
     </message>
@@ -602,6 +598,10 @@ s --measure legs)</translation>
     <message>
         <source>Move the speed to %1 or %2; go to the first or the last segment</source>
         <translation>Nastavit rychlost na %1 nebo %2; přejít na první nebo poslední segment</translation>
+    </message>
+    <message>
+        <source>Open or close Explore the paths</source>
+        <translation>Otevřít nebo zavřít „Prozkoumat dráhy“</translation>
     </message>
 </context>
 <context>

@@ -189,10 +189,6 @@
         <translation>Namen und Version zeigen und enden</translation>
     </message>
     <message>
-        <source>open the Explore the mirror panel with the window</source>
-        <translation>die Leiste „Spiegel erkunden“ mit dem Fenster öffnen</translation>
-    </message>
-    <message>
         <source>draw the whole window factor times as large, sharp,
 for a projector: from 1 to 4, such as 1.5</source>
         <translation>das ganze Fenster factor-mal so groß und scharf
@@ -270,16 +266,16 @@ mit --measure legs)</translation>
         <translation>die Szene, die das Erkundungsfeld zeigt; jede außer dem Spiegel öffnet es:
 %1</translation>
     </message>
+    <message>
+        <source>open the Explore the paths panel with the window</source>
+        <translation>die Leiste „Wege erkunden“ mit dem Fenster öffnen</translation>
+    </message>
 </context>
 <context>
     <name>ExplorePanel</name>
     <message>
         <source>Brightness against distance</source>
         <translation>Helligkeit über dem Abstand</translation>
-    </message>
-    <message>
-        <source>Explore the mirror</source>
-        <translation>Spiegel erkunden</translation>
     </message>
     <message>
         <source>Whole mirror</source>
@@ -352,6 +348,10 @@ mit --measure legs)</translation>
     <message>
         <source>Second frequency</source>
         <translation>Zweite Frequenz</translation>
+    </message>
+    <message>
+        <source>Explore the paths</source>
+        <translation>Wege erkunden</translation>
     </message>
 </context>
 <context>
@@ -536,10 +536,6 @@ mit --measure legs)</translation>
         <translation>Strg+E</translation>
     </message>
     <message>
-        <source>Open or close Explore the mirror</source>
-        <translation>„Spiegel erkunden“ öffnen oder schließen</translation>
-    </message>
-    <message>
         <source>Shift+F10, Menu</source>
         <translation>Umschalt+F10, Menü</translation>
     </message>
@@ -602,6 +598,10 @@ mit --measure legs)</translation>
     <message>
         <source>Move the speed to %1 or %2; go to the first or the last segment</source>
         <translation>Die Geschwindigkeit auf %1 oder %2 setzen; zum ersten oder letzten Segment gehen</translation>
+    </message>
+    <message>
+        <source>Open or close Explore the paths</source>
+        <translation>„Wege erkunden“ öffnen oder schließen</translation>
     </message>
 </context>
 <context>

@@ -189,10 +189,6 @@
         <translation>mostrar el nombre y la versión y terminar</translation>
     </message>
     <message>
-        <source>open the Explore the mirror panel with the window</source>
-        <translation>abrir el panel Explorar el espejo con la ventana</translation>
-    </message>
-    <message>
         <source>draw the whole window factor times as large, sharp,
 for a projector: from 1 to 4, such as 1.5</source>
         <translation>dibujar la ventana entera factor veces más grande,
@@ -270,16 +266,16 @@ con --measure legs)</translation>
         <translation>la escena que muestra el panel de exploración; cualquiera salvo el espejo lo abre:
 %1</translation>
     </message>
+    <message>
+        <source>open the Explore the paths panel with the window</source>
+        <translation>abrir el panel Explorar los caminos con la ventana</translation>
+    </message>
 </context>
 <context>
     <name>ExplorePanel</name>
     <message>
         <source>Brightness against distance</source>
         <translation>Brillo según la distancia</translation>
-    </message>
-    <message>
-        <source>Explore the mirror</source>
-        <translation>Explorar el espejo</translation>
     </message>
     <message>
         <source>Whole mirror</source>
@@ -352,6 +348,10 @@ con --measure legs)</translation>
     <message>
         <source>Second frequency</source>
         <translation>Segunda frecuencia</translation>
+    </message>
+    <message>
+        <source>Explore the paths</source>
+        <translation>Explorar los caminos</translation>
     </message>
 </context>
 <context>
@@ -536,10 +536,6 @@ con --measure legs)</translation>
         <translation>Ctrl+E</translation>
     </message>
     <message>
-        <source>Open or close Explore the mirror</source>
-        <translation>Abrir o cerrar «Explorar el espejo»</translation>
-    </message>
-    <message>
         <source>Shift+F10, Menu</source>
         <translation>Mayús+F10, Menú</translation>
     </message>
@@ -602,6 +598,10 @@ con --measure legs)</translation>
     <message>
         <source>Move the speed to %1 or %2; go to the first or the last segment</source>
         <translation>Poner la velocidad en %1 o %2; ir al primer o al último segmento</translation>
+    </message>
+    <message>
+        <source>Open or close Explore the paths</source>
+        <translation>Abrir o cerrar «Explorar los caminos»</translation>
     </message>
 </context>
 <context>

@@ -189,10 +189,6 @@
         <translation>afficher le nom et la version et terminer</translation>
     </message>
     <message>
-        <source>open the Explore the mirror panel with the window</source>
-        <translation>ouvrir le panneau Explorer le miroir avec la fenêtre</translation>
-    </message>
-    <message>
         <source>draw the whole window factor times as large, sharp,
 for a projector: from 1 to 4, such as 1.5</source>
         <translation>dessiner toute la fenêtre factor fois plus grande,
@@ -270,16 +266,16 @@ avec --measure legs)</translation>
         <translation>la scène que montre le panneau d’exploration ; toute autre que le miroir l’ouvre :
 %1</translation>
     </message>
+    <message>
+        <source>open the Explore the paths panel with the window</source>
+        <translation>ouvrir le panneau Explorer les chemins avec la fenêtre</translation>
+    </message>
 </context>
 <context>
     <name>ExplorePanel</name>
     <message>
         <source>Brightness against distance</source>
         <translation>Luminosité selon la distance</translation>
-    </message>
-    <message>
-        <source>Explore the mirror</source>
-        <translation>Explorer le miroir</translation>
     </message>
     <message>
         <source>Whole mirror</source>
@@ -352,6 +348,10 @@ avec --measure legs)</translation>
     <message>
         <source>Second frequency</source>
         <translation>Seconde fréquence</translation>
+    </message>
+    <message>
+        <source>Explore the paths</source>
+        <translation>Explorer les chemins</translation>
     </message>
 </context>
 <context>
@@ -536,10 +536,6 @@ avec --measure legs)</translation>
         <translation>Ctrl+E</translation>
     </message>
     <message>
-        <source>Open or close Explore the mirror</source>
-        <translation>Ouvrir ou fermer « Explorer le miroir »</translation>
-    </message>
-    <message>
         <source>Shift+F10, Menu</source>
         <translation>Maj+F10, Menu</translation>
     </message>
@@ -602,6 +598,10 @@ avec --measure legs)</translation>
     <message>
         <source>Move the speed to %1 or %2; go to the first or the last segment</source>
         <translation>Mettre la vitesse à %1 ou %2 ; aller au premier ou au dernier segment</translation>
+    </message>
+    <message>
+        <source>Open or close Explore the paths</source>
+        <translation>Ouvrir ou fermer « Explorer les chemins »</translation>
     </message>
 </context>
 <context>

@@ -189,10 +189,6 @@
         <translation>mostrar o nome e a versão e terminar</translation>
     </message>
     <message>
-        <source>open the Explore the mirror panel with the window</source>
-        <translation>abrir o painel Explorar o espelho com a janela</translation>
-    </message>
-    <message>
         <source>draw the whole window factor times as large, sharp,
 for a projector: from 1 to 4, such as 1.5</source>
         <translation>desenhar a janela inteira factor vezes maior,
@@ -270,16 +266,16 @@ com --measure legs)</translation>
         <translation>a cena que o painel de exploração mostra; qualquer uma além do espelho o abre:
 %1</translation>
     </message>
+    <message>
+        <source>open the Explore the paths panel with the window</source>
+        <translation>abrir o painel Explorar os caminhos com a janela</translation>
+    </message>
 </context>
 <context>
     <name>ExplorePanel</name>
     <message>
         <source>Brightness against distance</source>
         <translation>Brilho conforme a distância</translation>
-    </message>
-    <message>
-        <source>Explore the mirror</source>
-        <translation>Explorar o espelho</translation>
     </message>
     <message>
         <source>Whole mirror</source>
@@ -352,6 +348,10 @@ com --measure legs)</translation>
     <message>
         <source>Second frequency</source>
         <translation>Segunda frequência</translation>
+    </message>
+    <message>
+        <source>Explore the paths</source>
+        <translation>Explorar os caminhos</translation>
     </message>
 </context>
 <context>
@@ -536,10 +536,6 @@ com --measure legs)</translation>
         <translation>Ctrl+E</translation>
     </message>
     <message>
-        <source>Open or close Explore the mirror</source>
-        <translation>Abrir ou fechar “Explorar o espelho”</translation>
-    </message>
-    <message>
         <source>Shift+F10, Menu</source>
         <translation>Shift+F10, Menu</translation>
     </message>
@@ -602,6 +598,10 @@ com --measure legs)</translation>
     <message>
         <source>Move the speed to %1 or %2; go to the first or the last segment</source>
         <translation>Pôr a velocidade em %1 ou %2; ir ao primeiro ou ao último segmento</translation>
+    </message>
+    <message>
+        <source>Open or close Explore the paths</source>
+        <translation>Abrir ou fechar “Explorar os caminhos”</translation>
     </message>
 </context>
 <context>

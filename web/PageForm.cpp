@@ -134,6 +134,7 @@ PageForm::PageForm()
       mirrorOnly_(element(document_, "mirrorOnly")),
       measure_(element(document_, "measure")),
       endsLesson_(element(document_, "endsLesson")),
+      frequencyNote_(element(document_, "frequencyNote")),
       endsOffer_(element(document_, "endsOffer")),
       segments_(element(document_, "segments")["children"]),
       gapSetting_(element(document_, "gapSetting")),
@@ -372,6 +373,8 @@ void PageForm::showExplore(const ExploreState& explore)
     endsLesson_.set("hidden", lesson.empty());
     endsOffer_.set("textContent", offer);
     endsOffer_.set("hidden", offer.empty());
+    frequencyNote_.set("textContent", explore.frequencyNote);
+    frequencyNote_.set("hidden", explore.frequencyNote.empty());
     swatches_[0]["style"].set("background", cssColour(frequencyColour(explore.frequencyTenths)));
     swatches_[1]["style"].set("background", cssColour(frequencyColour(explore.secondFrequencyTenths)));
     secondShown_.set("checked", explore.secondShown);

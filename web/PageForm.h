@@ -110,6 +110,7 @@ private:
     emscripten::val mirrorOnly_;  // the controls that only the mirror has
     emscripten::val measure_;
     emscripten::val endsLesson_;
+    emscripten::val frequencyNote_;
     emscripten::val endsOffer_;
     emscripten::val segments_;  // the segment strip's switches, from the left
     emscripten::val gapSetting_;

@@ -8,7 +8,7 @@ namespace quorvel {
 
 // The explore panel's own words, which both editions show: listed once, translated in one context.
 namespace panelWords {
-inline constexpr const char* heading = QT_TRANSLATE_NOOP("ExplorePanel", "Explore the mirror");
+inline constexpr const char* heading = QT_TRANSLATE_NOOP("ExplorePanel", "Explore the paths");
 inline constexpr const char* segments = QT_TRANSLATE_NOOP("ExplorePanel", "Mirror segments");
 inline constexpr const char* wholeMirror = QT_TRANSLATE_NOOP("ExplorePanel", "Whole mirror");
 inline constexpr const char* middleThird = QT_TRANSLATE_NOOP("ExplorePanel", "Middle third");

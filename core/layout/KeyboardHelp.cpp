@@ -23,7 +23,7 @@ constexpr KeyEntry everywhere[] = {
 };
 
 constexpr KeyEntry desktopOnly[] = {
-    {QT_TRANSLATE_NOOP("KeyboardHelp", "Ctrl+E"), QT_TRANSLATE_NOOP("KeyboardHelp", "Open or close Explore the mirror")},
+    {QT_TRANSLATE_NOOP("KeyboardHelp", "Ctrl+E"), QT_TRANSLATE_NOOP("KeyboardHelp", "Open or close Explore the paths")},
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Shift+F10, Menu"), QT_TRANSLATE_NOOP("KeyboardHelp", "Open the picture's menu")},
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Ctrl+S"), QT_TRANSLATE_NOOP("KeyboardHelp", "Save the picture as PNG, SVG or JPEG")},
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Ctrl+C"), QT_TRANSLATE_NOOP("KeyboardHelp", "Copy the picture")},

@@ -9,7 +9,7 @@ namespace quorvel {
 // with the keys that only one edition has.
 struct KeyHelp {
     std::string keys;  // "Ctrl+E"
-    std::string what;  // "Open or close Explore the mirror"
+    std::string what;  // "Open or close Explore the paths"
 };
 
 enum class Edition { Desktop, Page };

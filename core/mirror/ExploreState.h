@@ -6,6 +6,7 @@
 #include "core/layout/SettingRanges.h"
 
 #include <optional>
+#include <string>
 
 namespace quorvel {
 
@@ -115,6 +116,10 @@ struct ExploreState {
     double brightnessTop = 2;
     // The panel has changed the picture's settings, so every label gets a place by what it explains.
     bool used = false;
+    // Why the panel last moved a frequency by itself, as a scene or a measure that shows less or
+    // more truly does: said once, and shown beside the frequency until the panel's settings
+    // change again, so that a number that moved unasked is explained to those who see it too.
+    std::string frequencyNote;
 
     double frequency() const { return frequencyTenths / 10.0; }
     int frequencyCap() const { return frequencyTenthsCap(measure, scene); }

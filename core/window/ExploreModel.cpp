@@ -20,6 +20,8 @@ namespace quorvel {
 
 void ExploreModel::carryOut(const FormAction& action)
 {
+    if (!std::holds_alternative<PanelCommand>(action))
+        state_.explore.frequencyNote.clear();
     if (const auto* second = std::get_if<SecondFrequencySetting>(&action))
         setSecondFrequency(*second);
     else if (const auto* panel = std::get_if<PanelCommand>(&action))
@@ -72,6 +74,8 @@ void ExploreModel::optionChosen(bool changesPicture)
         explore.scene = SceneKind::Mirror;
         explore.measure = PathMeasure::RootOfSquares;
     }
+    if (changesPicture)
+        explore.frequencyNote = measureBack;
     if (explore.open && changesPicture)
         changed(measureBack);
     else
@@ -96,6 +100,7 @@ std::string ExploreModel::setMeasure(PathMeasure measure)
 {
     state_.explore.measure = measure;
     const int broughtDown = keepWithinCap();
+    state_.explore.frequencyNote = broughtDown > 0 ? broughtDownWords(broughtDown) : "";
     // Carried out after a run, the measure is named with the action already.
     if (held_.replaying())
         return broughtDown > 0 ? broughtDownWords(broughtDown) : "";
@@ -127,6 +132,7 @@ std::string ExploreModel::setScene(SceneKind kind)
     const int secondNow = explore.secondFrequencyTenths;
     if (explore.secondShown && secondNow != secondBefore)
         frequencySaid = joined(std::move(frequencySaid), secondFrequencyWords(secondNow, secondNow < secondBefore));
+    explore.frequencyNote = frequencySaid;
     return joined(held_.replaying() ? "" : sceneChangeWords(kind), frequencySaid);
 }
 

@@ -64,7 +64,7 @@ TEST_F(Explore, CtrlEOpensThePanelBesideTheUnchangedWindowAreaAndClosingGivesIts
     openWithCtrlE();
     EXPECT_EQ(form.size(), windowArea + QSize(ExplorePanel::panelWidth, 0));
     EXPECT_EQ(find("explorePanel")->geometry(), QRect(QPoint(800, 0), QSize(ExplorePanel::panelWidth, 581)));
-    EXPECT_EQ(accessible("explorePanel")->text(QAccessible::Name), "Explore the mirror");
+    EXPECT_EQ(accessible("explorePanel")->text(QAccessible::Name), "Explore the paths");
     for (auto place = places.cbegin(); place != places.cend(); ++place)
         EXPECT_EQ(find(qPrintable(place.key()))->geometry(), place.value()) << place.key().toStdString();
 
@@ -102,7 +102,7 @@ TEST_F(Explore, ThePicturesMenuOpensAndClosesThePanelFromARightClickShiftF10AndT
     QStringList offered;
     for (const QAction* action : popUp()->actions())
         offered << action->text() + ' ' + action->shortcut().toString();
-    EXPECT_EQ(offered, (QStringList{"Explore the mirror Ctrl+E", " ", "Save picture… Ctrl+S", "Copy picture Ctrl+C"}));
+    EXPECT_EQ(offered, (QStringList{"Explore the paths Ctrl+E", " ", "Save picture… Ctrl+S", "Copy picture Ctrl+C"}));
     QAction* explore = popUp()->actions().constFirst();
     EXPECT_TRUE(explore->isCheckable() && !explore->isChecked());
     explore->trigger();
@@ -259,6 +259,12 @@ TEST_F(Explore, ChoosingASceneRedrawsThePictureAtOnceAndShowsOnlyItsOwnControls)
     EXPECT_EQ(captioned("distance"), "Distance");
     EXPECT_EQ(find<QLabel>("labZrcadlení")->text(), "Difraction on mirror");
     EXPECT_EQ(find<QAbstractSlider>("frequency")->maximum(), 20);
+
+    // A frequency the scene moved unasked is explained in sight, under the frequencies.
+    form.model().perform(FrequencySetting{20});
+    QTest::keyClick(scene, Qt::Key_Down);
+    EXPECT_EQ(shown({"frequencyNote"}), QStringList{"frequencyNote"});
+    EXPECT_TRUE(find<QLabel>("frequencyNote")->text().startsWith("Frequency brought down to 1.2,")) << find<QLabel>("frequencyNote")->text().toStdString();
 }
 
 // A gap of 8 points leaves 11 closed at each end; the slider stops only on even widths, so that

@@ -124,14 +124,18 @@ TEST(LessonFrequencyCap, KeepsNeighbouringArrowsWithinHalfATurn)
     window.settle();
     EXPECT_EQ(window.view.announcements.back().rfind("Path lengths: Real length (the two legs). Frequency brought down to 1.3", 0), 0u)
         << window.view.announcements.back();
+    const auto note = [&window] { return window.state().explore.frequencyNote; };
+    EXPECT_EQ(note(), "Frequency brought down to 1.3, the highest that 30 segments show truly with these lengths.") << "shown beside the frequency too";
     window.model.perform(FrequencySetting{30});
     EXPECT_EQ(window.state().explore.frequencyTenths, legsCap);
+    EXPECT_EQ(note(), "") << "a frequency set by hand needs no note";
     // The window's own 2 is beyond the real lengths' reach: the window's measure comes back.
     window.model.choose(Option::op2);
     EXPECT_EQ(window.state().explore.measure, PathMeasure::RootOfSquares);
     EXPECT_EQ(window.state().explore.frequencyTenths, 20);
     window.settle();
     EXPECT_NE(window.view.announcements.back().find("measured as the window measures them again"), std::string::npos);
+    EXPECT_EQ(note().rfind("Frequency 2 is beyond what 30 segments show truly", 0), 0u) << note();
     window.model.perform(FrequencySetting{30});
     EXPECT_EQ(window.state().explore.frequencyTenths, windowCap);
 }

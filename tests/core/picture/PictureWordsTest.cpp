@@ -309,7 +309,9 @@ TEST(SceneWords, FrequenciesBroughtDownComeBackWhereALaterSceneShowsThem)
                               "The graph's second frequency brought down to 1.2.")) << said[0];
     EXPECT_TRUE(says(said[2], "detector alone. Frequency back to 1.4, as chosen before. The graph's second frequency back up to 1.4.")) << said[2];
     EXPECT_TRUE(says(said[3], "The graph's second frequency back up to 2.")) << said[3];
+    EXPECT_EQ(window.state().explore.frequencyNote, "The graph's second frequency back up to 2.") << "shown until the panel changes again";
     window.model.perform(FrequencySetting{20});
+    EXPECT_EQ(window.state().explore.frequencyNote, "");
     for (const SceneKind scene : {SceneKind::Glass, SceneKind::Lens}) {
         window.model.perform(SceneSetting{scene});
         window.settle();
