@@ -19,9 +19,7 @@ namespace {
 
 std::vector<Op> explorePicture(int distance, int tenths, const Mirror& mirror, PathMeasure measure, RecordingLabels& labels, SceneKind kind = SceneKind::Mirror)
 {
-    FixedSettings settings;
-    settings.distance = std::to_string(distance);
-    settings.frequency = tenthsText(tenths);
+    FixedSettings settings(std::to_string(distance), tenthsText(tenths));
     RecordingSurface surface;
     StartSequence(surface, settings, labels, mirror, Layout::Explore, measure, kind).runToEnd();
     return surface.ops();

@@ -30,11 +30,7 @@ using testing::workedValues;
 
 // A classic Start for the settings texts, driven a step at a time as an edition drives it.
 struct SteppedStart {
-    SteppedStart(const std::string& distance, const std::string& frequency)
-    {
-        settings.distance = distance;
-        settings.frequency = frequency;
-    }
+    SteppedStart(const std::string& distance, const std::string& frequency) : settings(distance, frequency) {}
 
     // The thirty points, with the set-up before the first, each asking for a pause.
     void sweep()
