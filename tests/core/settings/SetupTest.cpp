@@ -44,7 +44,7 @@ TEST(SetupReading, SetsNothingFromAPairItCannotUseAndSaysWhy)
     EXPECT_EQ(whys(reading), (std::vector{Why::Unknown, Why::Repeated, Why::Repeated, Why::Repeated})) << "lang belongs to others";
     EXPECT_EQ(reading.ignored()[1].name, "speed");
 
-    for (const char* wrong : {"distance=1e2", "distance=+5", "distance=%205", "distance=351", "distance=-351", "distance=2.0", "frequency=3.1", "frequency=0.4",
+    for (const char* wrong : {"distance=1e2", "distance=+5", "distance=%205", "distance=351", "distance=-351", "distance=2.0", "frequency=2.1", "frequency=0.4",
                               "frequency=1.", "frequency=.5", "frequency=-1", "frequency=1.55", "frequency=2e0", "speed=0", "speed=21", "speed=fast",
                               "speed=99999999999999999999", "explore=yes", "explore", "mirror=00000000000000000000000000000", "mirror=2000000000000000000000000000000",
                               "mirror=0000000000000000000000000000000", "mirror=Grating", "mirror="}) {
@@ -122,6 +122,8 @@ TEST(SetupReading, RefusesASceneOrGapItHasNoneOfAndAFrequencyBeyondTheScenes)
         EXPECT_EQ(bad.setup(), classic(0, 10, 3)) << wrong;
         EXPECT_EQ(whys(bad), std::vector{Why::Invalid}) << wrong;
     }
+    // The real lengths show the mirror truly only to 1.3.
+    EXPECT_EQ(SetupReading::ofQuery("frequency=1.4&measure=legs").ignored(), (std::vector<SetupReading::Ignored>{{"frequency", "1.4", Why::Invalid}}));
     EXPECT_EQ(SetupReading::ofQuery("scene=prism").ignoredText(), "scene=prism (takes one of mirror, water, glass, lens, no-lens, gap)");
     EXPECT_EQ(SetupReading::ofQuery("gap=7").ignoredText(), "gap=7 (takes an even number from 2 to 30, for the gap scene)");
 
@@ -150,6 +152,7 @@ TEST(SetupQuery, WritesOnlyWhatDiffersFromTheOpeningWindowAndReadsBackAsWritten)
         {{250, 20, 1, true, presetMirror(MirrorPreset::OuterThirds, 0, 1)}, "distance=250&frequency=2&mirror=outer-thirds"},
         {{300, 15, 20, true, grating(300, 1.5)}, "distance=300&frequency=1.5&speed=20&mirror=grating"},
         {{-40, 13, 1, true, Mirror::span(3, 7), PathMeasure::TwoLegs}, "distance=-40&frequency=1.3&measure=legs&mirror=000111110000000000000000000000"},
+        {{250, 12, 1, true, Mirror::span(0, 9), PathMeasure::TwoLegs}, "distance=250&frequency=1.2&measure=legs&mirror=around-least-time"},
         {{-40, 14, 1, true, Mirror::span(3, 7), PathMeasure::TwoLegs, SceneKind::NoLens},
          "distance=-40&frequency=1.4&measure=legs&mirror=000111110000000000000000000000&scene=no-lens"},
         {{330, 12, 2, true, grating(330, 1.2), PathMeasure::RootOfSquares, SceneKind::Water}, "distance=330&frequency=1.2&speed=2&mirror=grating&scene=water"},
