@@ -187,8 +187,7 @@ TEST(BrightnessGraph, SaysWhereTheCurveIsHighestAndWhatItReadsAtThePair)
 // The second frequency waits through a run like the panel's other input, and changes only the graph.
 TEST(BrightnessGraph, TakesTheSecondFrequencyFromThePanel)
 {
-    testing::ModelWindow window;
-    window.model.openExplore(true);
+    testing::PanelWindow window;
     const int pictures = window.view.pictures;
     window.model.perform(SecondFrequencySetting{true, 99});
     EXPECT_EQ(window.state().explore.secondFrequencyTenths, ExploreState::frequencyTenthsMaximum);

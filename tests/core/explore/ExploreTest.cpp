@@ -14,15 +14,10 @@ namespace quorvel {
 namespace {
 
 using testing::ModelWindow;
+using testing::PanelWindow;
 using testing::Op;
 using testing::OpKind;
 using testing::RecordingSurface;
-
-ModelWindow& opened(ModelWindow& window)
-{
-    window.model.openExplore(true);
-    return window;
-}
 
 bool drawsGreen(const std::vector<Op>& ops)
 {
@@ -89,14 +84,15 @@ TEST(ExploreClassic, TheWholeMirrorAtAClassicSettingDrawsTheClassicPicture)
 
         ModelWindow reopened;
         reopened.startAndFinish();
-        opened(reopened).model.openExplore(false);
+        reopened.model.openExplore(true);
+        reopened.model.openExplore(false);
         reopened.model.choose(distance);
         reopened.model.choose(frequency);
         reopened.startAndFinish();
         EXPECT_EQ(reopened.surface.ops(), classic.surface.ops());
 
-        ModelWindow live;
-        opened(live).model.perform(MirrorPreset::WholeMirror);
+        PanelWindow live;
+        live.model.perform(MirrorPreset::WholeMirror);
         live.model.perform(DistanceSetting{distance == Option::op0 ? 0 : 250});
         live.model.perform(FrequencySetting{frequency == Option::op1 ? 10 : 20});
         EXPECT_EQ(live.view.timers.size(), 0u) << "no pauses";
@@ -133,8 +129,8 @@ TEST(ExploreSettings, TheSlidersWriteTheSettingsAndTheOptionsShowOnlyTheirValues
 // are drawn before it closes, so the picture shows what the next Start draws and keeps its labels.
 TEST(ExploreInput, OpeningAndClosingThePanelIsHeldWithTheRestInTheOrderItCame)
 {
-    ModelWindow window;
-    opened(window).model.press(Button::cmdStart);
+    PanelWindow window;
+    window.model.press(Button::cmdStart);
     window.model.perform(MirrorPreset::MiddleThird);
     window.model.clickGraph(static_cast<float>(BrightnessGraph::xOf(100)));
     window.model.openExplore(false);
@@ -171,7 +167,8 @@ TEST(ExploreInput, AClickOnTheMirrorSwitchesTheSegmentUnderItOnlyWhileThePanelIs
     ModelWindow window;
     window.model.clickPicture(320, 290.5f);
     EXPECT_TRUE(window.state().explore.mirror.isWhole());
-    opened(window).model.clickPicture(320, 290.5f);
+    window.model.openExplore(true);
+    window.model.clickPicture(320, 290.5f);
     EXPECT_FALSE(window.state().explore.mirror.on(11));
     EXPECT_FALSE(window.state().promptShown) << "the picture drawn at once needs no prompt to press Start";
     EXPECT_EQ(window.state().explore.currentSegment, 11);
@@ -205,8 +202,7 @@ TEST(TypedNumber, ReadsWhatAPersonTypesAndNothingElse)
 // refused or said, and the setting stays.
 TEST(TypedNumber, TheModelTakesANumberTheFieldOffersAndSaysWhyItRefusesAnother)
 {
-    ModelWindow window;
-    window.model.openExplore(true);
+    PanelWindow window;
     EXPECT_EQ(window.model.typeNumber(PanelField::Distance, "\u2212120", "."), "");
     EXPECT_EQ(window.model.typeNumber(PanelField::Frequency, "1,5", ","), "");
     EXPECT_EQ(window.model.typeNumber(PanelField::SecondFrequency, "0,7", ","), "");
@@ -231,8 +227,7 @@ TEST(TypedNumber, TheModelTakesANumberTheFieldOffersAndSaysWhyItRefusesAnother)
 // end, and a closed panel not at all.
 TEST(SettlingWords, TheBrightnessIsSaidOnceTheSettingsStandStill)
 {
-    ModelWindow window;
-    window.model.openExplore(true);
+    PanelWindow window;
     for (int pixels = 1; pixels <= 60; ++pixels)
         window.model.perform(DistanceSetting{pixels * 4});
     window.model.perform(MeasureSetting{PathMeasure::TwoLegs});

@@ -78,10 +78,7 @@ TEST(SceneFigures, TheSumsAndTheLightThroughTheLineAreTheTables)
 // line, and its bold ray to the detector.
 float markedPointX(SceneKind kind, int distance)
 {
-    testing::ModelWindow window;
-    window.model.openExplore(true);
-    window.model.perform(SceneSetting{kind});
-    window.model.perform(DistanceSetting{distance});
+    const testing::SceneWindow window(kind, distance);
     const auto& ops = window.surface.ops();
     const auto mark = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const Op& op) { return op.kind == OpKind::Line && op.x1 == op.x2 && op.y1 > 250 && op.y2 == 250.0f; });
     if (mark == ops.rend())
@@ -139,9 +136,7 @@ TEST(SceneFigures, AThroughLineStartDrawsTheLineTheSourceAboveAndTheDetectorBelo
 {
     for (const SceneKind kind : {SceneKind::Water, SceneKind::Gap}) {
         testing::RecordingSurface surface;
-        testing::FixedSettings settings;
-        settings.distance = "100";
-        settings.slowdown = "0";
+        testing::FixedSettings settings("100", "1", "0");
         testing::RecordingLabels labels;
         const Mirror open = openPoints(kind, 6);
         StartSequence(surface, settings, labels, open, Layout::Explore, PathMeasure::TwoLegs, kind).runToEnd();
@@ -182,9 +177,7 @@ TEST(SceneFigures, AThroughLineStartDrawsTheLineTheSourceAboveAndTheDetectorBelo
 // the two arrows' sum, worked out apart, squared against 900.
 TEST(SceneFigures, TheMarksKeepToWhatThePathsDoAndTheCurveToItsAxes)
 {
-    testing::ModelWindow window;
-    window.model.openExplore(true);
-    window.model.perform(SceneSetting{SceneKind::Gap});
+    testing::SceneWindow window(SceneKind::Gap);
     window.model.perform(GapSetting{2});
     window.model.perform(DistanceSetting{330});
     const auto& gapOps = window.surface.ops();

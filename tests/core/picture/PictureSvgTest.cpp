@@ -139,8 +139,7 @@ TEST(PictureSvg, DrawsAgainWhatTheWindowDrew)
 // the window drew.
 TEST(PictureSvg, DrawsAgainAPictureOfRealLengthsWithThem)
 {
-    ModelWindow window;
-    window.model.openExplore(true);
+    PanelWindow window;
     window.model.perform(MeasureSetting{PathMeasure::TwoLegs});
     window.model.perform(DistanceSetting{250});
     RecordingSurface again;
