@@ -35,9 +35,6 @@ TEST(ExploreBrightness, ComparesTheSquaredSumWithTheWholeMirrorAtTheMiddle)
     explore.brightness = 0;
     explore.brightnessHere = std::nullopt;
     EXPECT_EQ(brightnessWords(explore), "0.00 of the light of a whole mirror at the middle; the whole mirror here sends none");
-    EXPECT_EQ(segmentName(11, true), "segment 12 of 30, on");
-    EXPECT_EQ(segmentName(0, false), "segment 1 of 30, off");
-    EXPECT_EQ(tenthsText(20), "2");
 }
 
 // An off segment keeps its time-curve dot (five operations) and loses its rays, photon vector and
