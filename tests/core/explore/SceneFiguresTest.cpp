@@ -16,6 +16,7 @@
 #include <fstream>
 #include <map>
 #include <optional>
+#include <ranges>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -140,15 +141,14 @@ TEST(SceneFigures, AThroughLineStartDrawsTheLineTheSourceAboveAndTheDetectorBelo
         testing::RecordingLabels labels;
         const Mirror open = openPoints(kind, 6);
         StartSequence(surface, settings, labels, open, Layout::Explore, PathMeasure::TwoLegs, kind).runToEnd();
-        std::vector<Op> marks, line, dots;
-        for (const Op& op : surface.ops()) {
-            if (op.kind == OpKind::Circle && op.radius == 5)
-                marks.push_back(op);
-            if (op.kind == OpKind::Line && op.y1 == 250 && op.y2 == 250 && op.x1 > 5)  // the band's row at 250 runs from 5
-                line.push_back(op);
-            if (op.kind == OpKind::Circle && op.radius == 1 && op.y1 == 250)
-                dots.push_back(op);
-        }
+        const auto drawn = [&surface](auto kept) {
+            auto found = surface.ops() | std::views::filter(kept);
+            return std::vector<Op>(found.begin(), found.end());
+        };
+        const auto marks = drawn([](const Op& op) { return op.kind == OpKind::Circle && op.radius == 5; });
+        // The band's row at 250 runs from 5.
+        const auto line = drawn([](const Op& op) { return op.kind == OpKind::Line && op.y1 == 250 && op.y2 == 250 && op.x1 > 5; });
+        const auto dots = drawn([](const Op& op) { return op.kind == OpKind::Circle && op.radius == 1 && op.y1 == 250; });
         ASSERT_GE(marks.size(), 2u);
         // The gap's pair stands 100 from the line, the water's 60.
         const float sourceX = kind == SceneKind::Water ? 304 : 404;
