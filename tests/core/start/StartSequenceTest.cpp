@@ -210,13 +210,30 @@ Op solid(OpKind kind, float x1, float y1, float x2, float y2, Colour fill, std::
             .fillStyle = FillStyle::Solid, .fillColour = fill};
 }
 
+// The label ops of one Start: a place for each label that has one, then all five shown.
+std::vector<LabelOp> expectedLabelOps(const nlohmann::json& places, bool withSum)
+{
+    std::vector<LabelOp> ops;
+    for (const auto& [label, name] : testing::resultLabelNames) {
+        if (label != ResultLabel::Soucet || withSum) {
+            ops.push_back({LabelOp::Left, label, single(places.at(name)[0])});
+            ops.push_back({LabelOp::Top, label, single(places.at(name)[1])});
+        }
+    }
+    for (const auto& [label, name] : testing::resultLabelNames)
+        ops.push_back({LabelOp::Show, label});
+    return ops;
+}
+
 // The least-time marker up to the top, its two rays, the green sum vector, and the detector and
-// source filled again.
-TEST(ResultMarkDrawing, DrawsTheWorkedMarksInOrder)
+// source filled again; the labels placed comparing the settings as texts.
+TEST(Results, DrawTheWorkedMarksInOrderAndPlaceTheWorkedLabels)
 {
     for (const auto& expected : workedSettings()) {
+        const std::string distance = expected.at("distance");
         SCOPED_TRACE(testing::workedSettingName(expected));
-        const std::vector<Op>& ops = Results(expected.at("distance"), expected.at("frequency")).marks;
+        const Results results(distance, expected.at("frequency"));
+        const std::vector<Op>& ops = results.marks;
         const float bestX = single(expected.at("bestPointX"));
         const float sourceX = single(expected.at("sourceX"));
         const float detectorX = single(expected.at("detectorX"));
@@ -235,33 +252,9 @@ TEST(ResultMarkDrawing, DrawsTheWorkedMarksInOrder)
                               .fillColour = SystemColour::CaptionText}));
         EXPECT_EQ(ops[7], solid(OpKind::Circle, detectorX, 240.5f, 0, 0, SystemColour::CaptionText));
         EXPECT_EQ(ops[8], solid(OpKind::Circle, sourceX, 240.5f, 0, 0, SystemColour::CaptionText, std::nullopt));
-    }
-}
-
-// The label ops of one Start: a place for each label that has one, then all five shown.
-std::vector<LabelOp> expectedLabelOps(const nlohmann::json& places, bool withSum)
-{
-    std::vector<LabelOp> ops;
-    for (const auto& [label, name] : testing::resultLabelNames) {
-        if (label != ResultLabel::Soucet || withSum) {
-            ops.push_back({LabelOp::Left, label, single(places.at(name)[0])});
-            ops.push_back({LabelOp::Top, label, single(places.at(name)[1])});
-        }
-    }
-    for (const auto& [label, name] : testing::resultLabelNames)
-        ops.push_back({LabelOp::Show, label});
-    return ops;
-}
-
-TEST(LabelPlacement, PlacesTheWorkedLabelsComparingTheSettingsAsTexts)
-{
-    for (const auto& expected : workedSettings()) {
-        const std::string distance = expected.at("distance");
-        SCOPED_TRACE(testing::workedSettingName(expected));
-        const Results results(distance, expected.at("frequency"));
         EXPECT_EQ(results.labels.ops, expectedLabelOps(expected.at("labels"), true));
-        EXPECT_EQ(results.settings.distanceReads, 1);
-        EXPECT_EQ(results.settings.frequencyReads, distance == "250" ? 1 : 0) << "only distance 250 depends on the frequency";
+        EXPECT_EQ(std::pair(results.settings.distanceReads, results.settings.frequencyReads), std::pair(1, distance == "250" ? 1 : 0))
+            << "only distance 250 depends on the frequency";
     }
 }
 
