@@ -55,7 +55,12 @@ TEST(PictureWords, FollowWhatThePictureShowsBeforeDuringAndAfterARun)
 // (paths by the window's measure from the source at x 57 and the detector at 157, 50 above the
 // mirror, via x = 56, 80, ..., 752), winds its tip above the band's top, y 64, at full size. The
 // sum vector is drawn at the largest size in hundredths that keeps it below, and the words say it.
-TEST(PictureWords, SayTheSizeTheSpiralIsDrawnAtWhereItIsDrawnSmallerToFit)
+// There too the longest path, via x 752, is sqrt(695^2 + 595^2 + 2 * 50^2) = 917.6 pixels; at 0.2
+// pixels of height a pixel its dot would stand 183.5 above the axis at y 490.5, at 307.0, among
+// the photon vectors, which reach y 316.5. Its outline (3 pixels) clears them only at 171 / 183.5
+// = 0.93 of the full height or less, and the words say so. At 250 the longest path, 851.6, leaves
+// its dot at 320.2, clear at full height.
+TEST(PictureWords, SayTheSizesTheSpiralAndTheTimeCurveAreDrawnAtWhereTheyAreDrawnSmallerToFit)
 {
     double x = 0, y = 0, highest = 0;
     for (double via = 56; via <= 752; via += 24) {
@@ -69,25 +74,15 @@ TEST(PictureWords, SayTheSizeTheSpiralIsDrawnAtWhereItIsDrawnSmallerToFit)
     window.model.perform(DistanceSetting{297});
     EXPECT_NEAR(drawnSumLength(window) * 35, size * std::hypot(x, y), 1e-3);
     const std::string smaller = "The spiral and the sum vector are drawn at 0.89 of their full size, to fit in the picture.";
-    EXPECT_THAT(window.model.pictureDescription(), HasSubstr(smaller)) << size;
+    EXPECT_THAT(window.model.pictureDescription(),
+                AllOf(HasSubstr(smaller), HasSubstr("The time curve is drawn at 0.93 of its full height, to stay clear of the photon vectors.")))
+        << size;
     window.startAndFinish();
     EXPECT_THAT(window.view.announcements.back(), HasSubstr("frequency 1. " + smaller));
-    window.model.perform(DistanceSetting{0});
-    EXPECT_THAT(window.model.pictureDescription(), Not(HasSubstr("full size")));
-}
-
-// At 297/1 the longest path, via x 752, is sqrt(695^2 + 595^2 + 2 * 50^2) = 917.6 pixels by the
-// window's measure; at 0.2 pixels of height a pixel its dot would stand 183.5 above the axis at
-// y 490.5, at 307.0, among the photon vectors, which reach y 316.5. Its outline (3 pixels) clears
-// them only at 171 / 183.5 = 0.93 of the full height or less, and the words say so. At 250 the
-// longest path, 851.6, leaves its dot at 320.2, clear at full height.
-TEST(PictureWords, SayTheHeightTheTimeCurveIsDrawnAtWhereItIsDrawnFlatterToFit)
-{
-    PanelWindow window;
-    window.model.perform(DistanceSetting{297});
-    EXPECT_THAT(window.model.pictureDescription(), HasSubstr("The time curve is drawn at 0.93 of its full height, to stay clear of the photon vectors."));
     window.model.perform(DistanceSetting{250});
     EXPECT_THAT(window.model.pictureDescription(), Not(HasSubstr("time curve is drawn at")));
+    window.model.perform(DistanceSetting{0});
+    EXPECT_THAT(window.model.pictureDescription(), Not(HasSubstr("full size")));
 }
 
 // Each action carried out after a run is said in a sentence of its own, its name first and then
