@@ -5,6 +5,7 @@
 #include "tests/core/window/ModelWindow.h"
 #include "tests/support/MirrorText.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +14,10 @@
 namespace quorvel {
 namespace {
 
+using ::testing::AllOf;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
 using testing::ModelWindow;
 using testing::PanelWindow;
 using testing::Op;
@@ -57,12 +62,10 @@ TEST(ExploreStart, DrawsNothingButTheTimeCurveForScrapedSegments)
     EXPECT_EQ(bare.state().explore.brightness, 0);
     // The words say only that no light arrives: no share of it comes from anywhere, and no
     // comparison is made with the whole mirror.
-    const std::string words = bare.model.pictureDescription();
-    EXPECT_TRUE(words.ends_with(" Every segment of the mirror is scraped off. No segment of the mirror reflects, so no path reaches the detector. No segment "
-                                "reflects, so no photon vector reaches the detector and no light arrives."))
-        << words;
-    for (const char* untrue : {"comes from", "times as likely", "segments 0"})
-        EXPECT_EQ(words.find(untrue), std::string::npos) << words;
+    EXPECT_THAT(bare.model.pictureDescription(),
+                AllOf(::testing::EndsWith(" Every segment of the mirror is scraped off. No segment of the mirror reflects, so no path reaches the detector. "
+                                          "No segment reflects, so no photon vector reaches the detector and no light arrives."),
+                      Not(HasSubstr("comes from")), Not(HasSubstr("times as likely")), Not(HasSubstr("segments 0"))));
 }
 
 // With no change the panel leaves the window as it was; the whole mirror at each classic setting
@@ -136,12 +139,11 @@ TEST(ExploreInput, OpeningAndClosingThePanelIsHeldWithTheRestInTheOrderItCame)
     window.finishRun();
     EXPECT_FALSE(window.state().explore.open);
     EXPECT_EQ(testing::mirrorText(window.state().explore.mirror), "000000000011111111110000000000");
-    const std::string described = window.model.pictureDescription();
-    EXPECT_TRUE(described.starts_with("Drawn for distance 100 and frequency 1:")) << described;
-    EXPECT_EQ(described.find("Start will draw"), std::string::npos) << described;
+    const auto drawnFor100 = AllOf(StartsWith("Drawn for distance 100 and frequency 1:"), Not(HasSubstr("Start will draw")));
+    EXPECT_THAT(window.model.pictureDescription(), drawnFor100);
     EXPECT_TRUE(window.anyResultShown());
     ASSERT_EQ(window.view.announcements.size(), 1u) << "the run's end, once";
-    EXPECT_NE(window.view.announcements.front().find(" Then the explore panel closed."), std::string::npos) << window.view.announcements.front();
+    EXPECT_THAT(window.view.announcements.front(), HasSubstr(" Then the explore panel closed."));
 
     // Two presses of Ctrl+E during a run open the panel and close it again, in turn.
     window.model.press(Button::cmdStart);
@@ -150,13 +152,12 @@ TEST(ExploreInput, OpeningAndClosingThePanelIsHeldWithTheRestInTheOrderItCame)
     window.model.perform(MirrorPreset::WholeMirror);
     window.finishRun();
     EXPECT_FALSE(window.state().explore.open);
-    const std::string& said = window.view.announcements.back();
-    EXPECT_TRUE(said.ends_with(" Carried out after the run: the explore panel opened. Then the explore panel closed. Then the whole mirror put back.")) << said;
+    EXPECT_THAT(window.view.announcements.back(),
+                ::testing::EndsWith(" Carried out after the run: the explore panel opened. Then the explore panel closed. Then the whole mirror put back."));
     const int pictures = window.view.pictures;
     window.model.openExplore(true);
     EXPECT_EQ(window.view.pictures, pictures + 1) << "the change made while it was closed is drawn as it opens";
-    EXPECT_TRUE(window.model.pictureDescription().starts_with("Drawn for distance 100 and frequency 1:"));
-    EXPECT_EQ(window.model.pictureDescription().find("Start will draw"), std::string::npos);
+    EXPECT_THAT(window.model.pictureDescription(), drawnFor100);
 }
 
 TEST(ExploreInput, AClickOnTheMirrorSwitchesTheSegmentUnderItOnlyWhileThePanelIsOpen)
