@@ -10,6 +10,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string>
+#include <tuple>
 
 namespace quorvel {
 namespace {
@@ -105,24 +108,18 @@ TEST(ExploreClassic, TheWholeMirrorAtAClassicSettingDrawsTheClassicPicture)
 
 TEST(ExploreSettings, TheSlidersWriteTheSettingsAndTheOptionsShowOnlyTheirValues)
 {
+    using Shown = std::tuple<std::string, std::string, std::optional<Option>, std::optional<Option>>;
     ModelWindow window;
-    window.model.perform(DistanceSetting{100});
-    window.model.perform(FrequencySetting{15});
-    EXPECT_EQ(window.state().nPosun, "100");
-    EXPECT_EQ(window.state().nKmitocet, "1.5");
-    EXPECT_FALSE(window.state().distance);
-    EXPECT_FALSE(window.state().frequency);
-    window.model.perform(DistanceSetting{250});
-    window.model.perform(FrequencySetting{20});
-    EXPECT_EQ(window.state().distance, Option::op250);
-    EXPECT_EQ(window.state().frequency, Option::op2);
-    window.model.perform(DistanceSetting{-1000});
-    window.model.perform(FrequencySetting{0});
+    const auto shown = [&window] { return Shown(window.state().nPosun, window.state().nKmitocet, window.state().distance, window.state().frequency); };
+    for (const auto& [distance, tenths, expected] : {std::tuple(100, 15, Shown("100", "1.5", std::nullopt, std::nullopt)), std::tuple(250, 20, Shown("250", "2", Option::op250, Option::op2)),
+                                                     std::tuple(-1000, 0, Shown("-330", "0.5", std::nullopt, std::nullopt))}) {
+        window.model.perform(DistanceSetting{distance});
+        window.model.perform(FrequencySetting{tenths});
+        EXPECT_EQ(shown(), expected);
+    }
     EXPECT_EQ(window.state().explore.distance, -330);
-    EXPECT_EQ(window.state().nKmitocet, "0.5");
     window.model.choose(Option::op0);
-    EXPECT_EQ(window.state().explore.distance, 0) << "the panel follows the options";
-    EXPECT_EQ(window.state().explore.frequencyTenths, 10);
+    EXPECT_EQ(std::pair(window.state().explore.distance, window.state().explore.frequencyTenths), std::pair(0, 10)) << "the panel follows the options";
 }
 
 // A preset and a click on the graph, then Ctrl+E, during a run: they land on the open panel and
