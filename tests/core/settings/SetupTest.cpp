@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -31,10 +32,8 @@ Setup inScene(SceneKind scene, int gapPoints = 6, int frequencyTenths = 10)
 
 std::vector<Why> whys(const SetupReading& reading)
 {
-    std::vector<Why> found;
-    for (const SetupReading::Ignored& ignored : reading.ignored())
-        found.push_back(ignored.why);
-    return found;
+    const auto found = reading.ignored() | std::views::transform(&SetupReading::Ignored::why);
+    return {found.begin(), found.end()};
 }
 
 TEST(SetupReading, SetsNothingFromAPairItCannotUseAndSaysWhy)
