@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -190,14 +191,12 @@ TEST(BrightnessGraph, TakesTheSecondFrequencyFromThePanel)
     testing::PanelWindow window;
     const int pictures = window.view.pictures;
     window.model.perform(SecondFrequencySetting{true, 99});
-    EXPECT_EQ(window.state().explore.secondFrequencyTenths, ExploreState::frequencyTenthsMaximum);
-    EXPECT_EQ(window.view.pictures, pictures);
+    EXPECT_EQ(std::pair(window.state().explore.secondFrequencyTenths, window.view.pictures), std::pair(ExploreState::frequencyTenthsMaximum, pictures));
     window.model.press(Button::cmdStart);
     window.model.perform(SecondFrequencySetting{false, 7});
     EXPECT_TRUE(window.state().explore.secondShown);
     window.finishRun();
-    EXPECT_FALSE(window.state().explore.secondShown);
-    EXPECT_EQ(window.state().explore.secondFrequencyTenths, 7);
+    EXPECT_EQ(std::pair(window.state().explore.secondShown, window.state().explore.secondFrequencyTenths), std::pair(false, 7));
 }
 
 }  // namespace
