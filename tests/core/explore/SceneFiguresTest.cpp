@@ -161,8 +161,7 @@ TEST(SceneFigures, AThroughLineStartDrawsTheLineTheSourceAboveAndTheDetectorBelo
         // The gap of six points is open from 332 to 476, where the six paths through it cross.
         ASSERT_EQ(line.size(), kind == SceneKind::Water ? 30u : 24u);
         for (const Op& piece : line) {
-            EXPECT_EQ(piece.x2 - piece.x1, 24.0f);
-            EXPECT_EQ(piece.penWidth, 3);
+            EXPECT_EQ(std::pair(piece.x2 - piece.x1, piece.penWidth), std::pair(24.0f, 3));
             EXPECT_TRUE(kind == SceneKind::Water || piece.x2 <= 332 || piece.x1 >= 476) << piece;
             const Rgb colour = std::get<Rgb>(*piece.colour);
             EXPECT_EQ(kind == SceneKind::Water, colour.blue > colour.red + 100 && colour.blue > colour.green + 50) << "water is blue, the screen grey";

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -68,8 +70,7 @@ TEST(StaticScene, DrawsTheWorkedStaticPictureInOrderReadingEachSettingOnce)
             EXPECT_EQ(ops[mirror + 2 * (i - 1) + 1], darkGreyCircle(left, 290.5f, 1, 3, SystemColour::ButtonFace));
         }
         EXPECT_EQ(ops[mirror + 60], darkGreyCircle(expected.at("spiralStartX"), 190.5f, 2, 3, SystemColour::ButtonFace));
-        EXPECT_EQ(surface.penWidth(), 1);
-        EXPECT_EQ(surface.fillColour(), Colour(SystemColour::ButtonFace));
+        EXPECT_EQ(std::pair(surface.penWidth(), surface.fillColour()), std::pair(1, std::optional<Colour>(SystemColour::ButtonFace)));
     }
 }
 

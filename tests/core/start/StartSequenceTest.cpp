@@ -14,6 +14,8 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace quorvel {
@@ -117,8 +119,7 @@ TEST(PathSweep, MatchesTheWorkedTableForBothFrequencies)
             const double angle = frequency * row.at("phaseAngle").get<double>();  // four decimals: within 1e-3 pixels
             const Op& vector = pointOp(sweep, i, 4);
             SCOPED_TRACE(::testing::Message() << "point " << i << ", frequency " << frequency);
-            EXPECT_EQ(vector.x1, pointX);
-            EXPECT_EQ(vector.y1, 305.5f);
+            EXPECT_EQ(std::pair(vector.x1, vector.y1), std::pair(static_cast<float>(pointX), 305.5f));
             EXPECT_NEAR(vector.x2, pointX + 10 * std::cos(angle), 2e-3);
             EXPECT_NEAR(vector.y2, 305.5 + 10 * std::sin(angle), 2e-3);
             EXPECT_EQ(pointOp(sweep, i, 9).x1, pointX);
@@ -129,8 +130,7 @@ TEST(PathSweep, MatchesTheWorkedTableForBothFrequencies)
             EXPECT_NEAR(pointOp(sweep, 1, 4).x2, vectorEnd[0].get<double>(), drawnTolerance);
             EXPECT_NEAR(pointOp(sweep, 1, 4).y2, vectorEnd[1].get<double>(), drawnTolerance);
             const auto& link = table.at("firstSpiralLink");
-            EXPECT_EQ(pointOp(sweep, 1, 11).x1, link[0].get<float>());
-            EXPECT_EQ(pointOp(sweep, 1, 11).y1, link[1].get<float>());
+            EXPECT_EQ(std::pair(pointOp(sweep, 1, 11).x1, pointOp(sweep, 1, 11).y1), std::pair(link[0].get<float>(), link[1].get<float>()));
             EXPECT_NEAR(pointOp(sweep, 1, 11).x2, link[2].get<double>(), drawnTolerance);
             EXPECT_NEAR(pointOp(sweep, 1, 11).y2, link[3].get<double>(), drawnTolerance);
         }
