@@ -76,8 +76,7 @@ float curveY(const std::vector<Op>& ops, Rgb colour, int distance)
 // The pair's middle stands at x = 404 - distance in the picture: the graph runs the same way.
 TEST(BrightnessGraph, RunsLeftToRightAsThePairDoesInThePictureWithNumberedAxes)
 {
-    EXPECT_EQ(BrightnessGraph::distanceAt(0), 330);
-    EXPECT_EQ(BrightnessGraph::distanceAt(BrightnessGraph::width), -330);
+    EXPECT_EQ(std::pair(BrightnessGraph::distanceAt(0), BrightnessGraph::distanceAt(BrightnessGraph::width)), std::pair(330, -330));
     BrightnessGraph graph;
     const auto ops = drawn(graph, stateOf(Mirror::whole(), 250, 10));
     for (const int distance : {330, 250, 0, -250, -330}) {
