@@ -131,24 +131,12 @@ def segment_list(kept):
     return "".join("1" if k in kept else "0" for k in range(SEGMENTS))
 
 
-def row(name, kept, distance, frequency, measure="RootOfSquares", **extra):
+def row(name, kept, distance, frequency, measure="RootOfSquares"):
     length, near, far = parts(kept, distance, frequency, measure)
-    figures = {
-        "name": name,
-        "mirror": segment_list(kept),
-        "distance": distance,
-        "frequency": frequency,
-        "measure": measure,
-        "brightness": brightness(kept, distance, frequency, measure),
-        "againstWholeHere": against_whole_here(kept, distance, frequency, measure),
-        "sumLength": length,
-        "nearLeastTime": near,
-        "farFromLeastTime": far,
-        "strips": strips(kept),
-        "withinAQuarterTurn": within_a_quarter_turn(kept, distance, frequency, measure),
-    }
-    figures.update(extra)
-    return figures
+    return {"name": name, "mirror": segment_list(kept), "distance": distance, "frequency": frequency, "measure": measure,
+            "brightness": brightness(kept, distance, frequency, measure), "againstWholeHere": against_whole_here(kept, distance, frequency, measure),
+            "sumLength": length, "nearLeastTime": near, "farFromLeastTime": far, "strips": strips(kept),
+            "withinAQuarterTurn": within_a_quarter_turn(kept, distance, frequency, measure)}
 
 
 def main():

@@ -40,9 +40,7 @@ int main()
 {
     for (const auto& [distance, frequency] : {std::pair{"0", "1"}, {"0", "2"}, {"250", "1"}, {"250", "2"}}) {
         std::printf("start distance %s frequency %s\n", distance, frequency);
-        FixedSettings settings;
-        settings.distance = distance;
-        settings.frequency = frequency;
+        FixedSettings settings(distance, frequency);
         RecordingSurface surface;
         RecordingLabels labels;
         StartSequence sequence(surface, settings, labels);

@@ -5,15 +5,21 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorvel::testing {
 
 // Settings texts that a test can change at any moment, counting how often each is read.
 struct FixedSettings : SettingsTexts {
-    std::string distance = "0";
-    std::string frequency = "1";
-    std::string slowdown = "1";
+    explicit FixedSettings(std::string distance = "0", std::string frequency = "1", std::string slowdown = "1")
+        : distance(std::move(distance)), frequency(std::move(frequency)), slowdown(std::move(slowdown))
+    {
+    }
+
+    std::string distance;
+    std::string frequency;
+    std::string slowdown;
     mutable int distanceReads = 0;
     mutable int frequencyReads = 0;
     mutable int slowdownReads = 0;

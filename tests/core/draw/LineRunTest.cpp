@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -24,8 +25,7 @@ TEST(LineRun, TakesOnlyTheNextRowOfTheSameLineInTheRunsDirection)
     EXPECT_EQ(run.rows(), 3);
     EXPECT_EQ(run.first(), band(580));
     EXPECT_EQ(run.line(2), band(578));
-    EXPECT_EQ(run.top(), 578);
-    EXPECT_EQ(run.bottom(), 580);
+    EXPECT_EQ(std::pair(run.top(), run.bottom()), std::pair(578.0f, 580.0f));
 }
 
 TEST(LineRun, RunsDownwardsAndStartsAfreshOnceCleared)
@@ -38,14 +38,12 @@ TEST(LineRun, RunsDownwardsAndStartsAfreshOnceCleared)
     for (const float y : {10.0f, 11.0f, 12.0f})
         ASSERT_TRUE(run.take(band(y)));
     EXPECT_EQ(run.line(1), band(11));
-    EXPECT_EQ(run.top(), 10);
-    EXPECT_EQ(run.bottom(), 12);
+    EXPECT_EQ(std::pair(run.top(), run.bottom()), std::pair(10.0f, 12.0f));
     run.clear();
     EXPECT_TRUE(run.empty());
     ASSERT_TRUE(run.take(band(40)));
     EXPECT_TRUE(run.take(band(39))) << "a new run takes either direction";
-    EXPECT_EQ(run.top(), 39);
-    EXPECT_EQ(run.bottom(), 40);
+    EXPECT_EQ(std::pair(run.top(), run.bottom()), std::pair(39.0f, 40.0f));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -75,8 +76,7 @@ float curveY(const std::vector<Op>& ops, Rgb colour, int distance)
 // The pair's middle stands at x = 404 - distance in the picture: the graph runs the same way.
 TEST(BrightnessGraph, RunsLeftToRightAsThePairDoesInThePictureWithNumberedAxes)
 {
-    EXPECT_EQ(BrightnessGraph::distanceAt(0), 330);
-    EXPECT_EQ(BrightnessGraph::distanceAt(BrightnessGraph::width), -330);
+    EXPECT_EQ(std::pair(BrightnessGraph::distanceAt(0), BrightnessGraph::distanceAt(BrightnessGraph::width)), std::pair(330, -330));
     BrightnessGraph graph;
     const auto ops = drawn(graph, stateOf(Mirror::whole(), 250, 10));
     for (const int distance : {330, 250, 0, -250, -330}) {
@@ -187,18 +187,15 @@ TEST(BrightnessGraph, SaysWhereTheCurveIsHighestAndWhatItReadsAtThePair)
 // The second frequency waits through a run like the panel's other input, and changes only the graph.
 TEST(BrightnessGraph, TakesTheSecondFrequencyFromThePanel)
 {
-    testing::ModelWindow window;
-    window.model.openExplore(true);
+    testing::PanelWindow window;
     const int pictures = window.view.pictures;
     window.model.perform(SecondFrequencySetting{true, 99});
-    EXPECT_EQ(window.state().explore.secondFrequencyTenths, ExploreState::frequencyTenthsMaximum);
-    EXPECT_EQ(window.view.pictures, pictures);
+    EXPECT_EQ(std::pair(window.state().explore.secondFrequencyTenths, window.view.pictures), std::pair(ExploreState::frequencyTenthsMaximum, pictures));
     window.model.press(Button::cmdStart);
     window.model.perform(SecondFrequencySetting{false, 7});
     EXPECT_TRUE(window.state().explore.secondShown);
     window.finishRun();
-    EXPECT_FALSE(window.state().explore.secondShown);
-    EXPECT_EQ(window.state().explore.secondFrequencyTenths, 7);
+    EXPECT_EQ(std::pair(window.state().explore.secondShown, window.state().explore.secondFrequencyTenths), std::pair(false, 7));
 }
 
 }  // namespace

@@ -5,24 +5,27 @@
 #include "tests/core/window/ModelWindow.h"
 #include "tests/support/MirrorText.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string>
+#include <tuple>
 
 namespace quorvel {
 namespace {
 
+using ::testing::AllOf;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
 using testing::ModelWindow;
+using testing::PanelWindow;
 using testing::Op;
 using testing::OpKind;
 using testing::RecordingSurface;
-
-ModelWindow& opened(ModelWindow& window)
-{
-    window.model.openExplore(true);
-    return window;
-}
 
 bool drawsGreen(const std::vector<Op>& ops)
 {
@@ -40,9 +43,6 @@ TEST(ExploreBrightness, ComparesTheSquaredSumWithTheWholeMirrorAtTheMiddle)
     explore.brightness = 0;
     explore.brightnessHere = std::nullopt;
     EXPECT_EQ(brightnessWords(explore), "0.00 of the light of a whole mirror at the middle; the whole mirror here sends none");
-    EXPECT_EQ(segmentName(11, true), "segment 12 of 30, on");
-    EXPECT_EQ(segmentName(0, false), "segment 1 of 30, off");
-    EXPECT_EQ(tenthsText(20), "2");
 }
 
 // An off segment keeps its time-curve dot (five operations) and loses its rays, photon vector and
@@ -65,12 +65,10 @@ TEST(ExploreStart, DrawsNothingButTheTimeCurveForScrapedSegments)
     EXPECT_EQ(bare.state().explore.brightness, 0);
     // The words say only that no light arrives: no share of it comes from anywhere, and no
     // comparison is made with the whole mirror.
-    const std::string words = bare.model.pictureDescription();
-    EXPECT_TRUE(words.ends_with(" Every segment of the mirror is scraped off. No segment of the mirror reflects, so no path reaches the detector. No segment "
-                                "reflects, so no photon vector reaches the detector and no light arrives."))
-        << words;
-    for (const char* untrue : {"comes from", "times as likely", "segments 0"})
-        EXPECT_EQ(words.find(untrue), std::string::npos) << words;
+    EXPECT_THAT(bare.model.pictureDescription(),
+                AllOf(::testing::EndsWith(" Every segment of the mirror is scraped off. No segment of the mirror reflects, so no path reaches the detector. "
+                                          "No segment reflects, so no photon vector reaches the detector and no light arrives."),
+                      Not(HasSubstr("comes from")), Not(HasSubstr("times as likely")), Not(HasSubstr("segments 0"))));
 }
 
 // With no change the panel leaves the window as it was; the whole mirror at each classic setting
@@ -89,14 +87,15 @@ TEST(ExploreClassic, TheWholeMirrorAtAClassicSettingDrawsTheClassicPicture)
 
         ModelWindow reopened;
         reopened.startAndFinish();
-        opened(reopened).model.openExplore(false);
+        reopened.model.openExplore(true);
+        reopened.model.openExplore(false);
         reopened.model.choose(distance);
         reopened.model.choose(frequency);
         reopened.startAndFinish();
         EXPECT_EQ(reopened.surface.ops(), classic.surface.ops());
 
-        ModelWindow live;
-        opened(live).model.perform(MirrorPreset::WholeMirror);
+        PanelWindow live;
+        live.model.perform(MirrorPreset::WholeMirror);
         live.model.perform(DistanceSetting{distance == Option::op0 ? 0 : 250});
         live.model.perform(FrequencySetting{frequency == Option::op1 ? 10 : 20});
         EXPECT_EQ(live.view.timers.size(), 0u) << "no pauses";
@@ -109,32 +108,26 @@ TEST(ExploreClassic, TheWholeMirrorAtAClassicSettingDrawsTheClassicPicture)
 
 TEST(ExploreSettings, TheSlidersWriteTheSettingsAndTheOptionsShowOnlyTheirValues)
 {
+    using Shown = std::tuple<std::string, std::string, std::optional<Option>, std::optional<Option>>;
     ModelWindow window;
-    window.model.perform(DistanceSetting{100});
-    window.model.perform(FrequencySetting{15});
-    EXPECT_EQ(window.state().nPosun, "100");
-    EXPECT_EQ(window.state().nKmitocet, "1.5");
-    EXPECT_FALSE(window.state().distance);
-    EXPECT_FALSE(window.state().frequency);
-    window.model.perform(DistanceSetting{250});
-    window.model.perform(FrequencySetting{20});
-    EXPECT_EQ(window.state().distance, Option::op250);
-    EXPECT_EQ(window.state().frequency, Option::op2);
-    window.model.perform(DistanceSetting{-1000});
-    window.model.perform(FrequencySetting{0});
+    const auto shown = [&window] { return Shown(window.state().nPosun, window.state().nKmitocet, window.state().distance, window.state().frequency); };
+    for (const auto& [distance, tenths, expected] : {std::tuple(100, 15, Shown("100", "1.5", std::nullopt, std::nullopt)), std::tuple(250, 20, Shown("250", "2", Option::op250, Option::op2)),
+                                                     std::tuple(-1000, 0, Shown("-330", "0.5", std::nullopt, std::nullopt))}) {
+        window.model.perform(DistanceSetting{distance});
+        window.model.perform(FrequencySetting{tenths});
+        EXPECT_EQ(shown(), expected);
+    }
     EXPECT_EQ(window.state().explore.distance, -330);
-    EXPECT_EQ(window.state().nKmitocet, "0.5");
     window.model.choose(Option::op0);
-    EXPECT_EQ(window.state().explore.distance, 0) << "the panel follows the options";
-    EXPECT_EQ(window.state().explore.frequencyTenths, 10);
+    EXPECT_EQ(std::pair(window.state().explore.distance, window.state().explore.frequencyTenths), std::pair(0, 10)) << "the panel follows the options";
 }
 
 // A preset and a click on the graph, then Ctrl+E, during a run: they land on the open panel and
 // are drawn before it closes, so the picture shows what the next Start draws and keeps its labels.
 TEST(ExploreInput, OpeningAndClosingThePanelIsHeldWithTheRestInTheOrderItCame)
 {
-    ModelWindow window;
-    opened(window).model.press(Button::cmdStart);
+    PanelWindow window;
+    window.model.press(Button::cmdStart);
     window.model.perform(MirrorPreset::MiddleThird);
     window.model.clickGraph(static_cast<float>(BrightnessGraph::xOf(100)));
     window.model.openExplore(false);
@@ -143,12 +136,11 @@ TEST(ExploreInput, OpeningAndClosingThePanelIsHeldWithTheRestInTheOrderItCame)
     window.finishRun();
     EXPECT_FALSE(window.state().explore.open);
     EXPECT_EQ(testing::mirrorText(window.state().explore.mirror), "000000000011111111110000000000");
-    const std::string described = window.model.pictureDescription();
-    EXPECT_TRUE(described.starts_with("Drawn for distance 100 and frequency 1:")) << described;
-    EXPECT_EQ(described.find("Start will draw"), std::string::npos) << described;
+    const auto drawnFor100 = AllOf(StartsWith("Drawn for distance 100 and frequency 1:"), Not(HasSubstr("Start will draw")));
+    EXPECT_THAT(window.model.pictureDescription(), drawnFor100);
     EXPECT_TRUE(window.anyResultShown());
     ASSERT_EQ(window.view.announcements.size(), 1u) << "the run's end, once";
-    EXPECT_NE(window.view.announcements.front().find(" Then the explore panel closed."), std::string::npos) << window.view.announcements.front();
+    EXPECT_THAT(window.view.announcements.front(), HasSubstr(" Then the explore panel closed."));
 
     // Two presses of Ctrl+E during a run open the panel and close it again, in turn.
     window.model.press(Button::cmdStart);
@@ -157,13 +149,12 @@ TEST(ExploreInput, OpeningAndClosingThePanelIsHeldWithTheRestInTheOrderItCame)
     window.model.perform(MirrorPreset::WholeMirror);
     window.finishRun();
     EXPECT_FALSE(window.state().explore.open);
-    const std::string& said = window.view.announcements.back();
-    EXPECT_TRUE(said.ends_with(" Carried out after the run: the explore panel opened. Then the explore panel closed. Then the whole mirror put back.")) << said;
+    EXPECT_THAT(window.view.announcements.back(),
+                ::testing::EndsWith(" Carried out after the run: the explore panel opened. Then the explore panel closed. Then the whole mirror put back."));
     const int pictures = window.view.pictures;
     window.model.openExplore(true);
     EXPECT_EQ(window.view.pictures, pictures + 1) << "the change made while it was closed is drawn as it opens";
-    EXPECT_TRUE(window.model.pictureDescription().starts_with("Drawn for distance 100 and frequency 1:"));
-    EXPECT_EQ(window.model.pictureDescription().find("Start will draw"), std::string::npos);
+    EXPECT_THAT(window.model.pictureDescription(), drawnFor100);
 }
 
 TEST(ExploreInput, AClickOnTheMirrorSwitchesTheSegmentUnderItOnlyWhileThePanelIsOpen)
@@ -171,7 +162,8 @@ TEST(ExploreInput, AClickOnTheMirrorSwitchesTheSegmentUnderItOnlyWhileThePanelIs
     ModelWindow window;
     window.model.clickPicture(320, 290.5f);
     EXPECT_TRUE(window.state().explore.mirror.isWhole());
-    opened(window).model.clickPicture(320, 290.5f);
+    window.model.openExplore(true);
+    window.model.clickPicture(320, 290.5f);
     EXPECT_FALSE(window.state().explore.mirror.on(11));
     EXPECT_FALSE(window.state().promptShown) << "the picture drawn at once needs no prompt to press Start";
     EXPECT_EQ(window.state().explore.currentSegment, 11);
@@ -205,8 +197,7 @@ TEST(TypedNumber, ReadsWhatAPersonTypesAndNothingElse)
 // refused or said, and the setting stays.
 TEST(TypedNumber, TheModelTakesANumberTheFieldOffersAndSaysWhyItRefusesAnother)
 {
-    ModelWindow window;
-    window.model.openExplore(true);
+    PanelWindow window;
     EXPECT_EQ(window.model.typeNumber(PanelField::Distance, "\u2212120", "."), "");
     EXPECT_EQ(window.model.typeNumber(PanelField::Frequency, "1,5", ","), "");
     EXPECT_EQ(window.model.typeNumber(PanelField::SecondFrequency, "0,7", ","), "");
@@ -231,8 +222,7 @@ TEST(TypedNumber, TheModelTakesANumberTheFieldOffersAndSaysWhyItRefusesAnother)
 // end, and a closed panel not at all.
 TEST(SettlingWords, TheBrightnessIsSaidOnceTheSettingsStandStill)
 {
-    ModelWindow window;
-    window.model.openExplore(true);
+    PanelWindow window;
     for (int pixels = 1; pixels <= 60; ++pixels)
         window.model.perform(DistanceSetting{pixels * 4});
     window.model.perform(MeasureSetting{PathMeasure::TwoLegs});

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <map>
 #include <optional>
+#include <ranges>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -78,10 +79,7 @@ TEST(SceneFigures, TheSumsAndTheLightThroughTheLineAreTheTables)
 // line, and its bold ray to the detector.
 float markedPointX(SceneKind kind, int distance)
 {
-    testing::ModelWindow window;
-    window.model.openExplore(true);
-    window.model.perform(SceneSetting{kind});
-    window.model.perform(DistanceSetting{distance});
+    const testing::SceneWindow window(kind, distance);
     const auto& ops = window.surface.ops();
     const auto mark = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const Op& op) { return op.kind == OpKind::Line && op.x1 == op.x2 && op.y1 > 250 && op.y2 == 250.0f; });
     if (mark == ops.rend())
@@ -139,21 +137,18 @@ TEST(SceneFigures, AThroughLineStartDrawsTheLineTheSourceAboveAndTheDetectorBelo
 {
     for (const SceneKind kind : {SceneKind::Water, SceneKind::Gap}) {
         testing::RecordingSurface surface;
-        testing::FixedSettings settings;
-        settings.distance = "100";
-        settings.slowdown = "0";
+        testing::FixedSettings settings("100", "1", "0");
         testing::RecordingLabels labels;
         const Mirror open = openPoints(kind, 6);
         StartSequence(surface, settings, labels, open, Layout::Explore, PathMeasure::TwoLegs, kind).runToEnd();
-        std::vector<Op> marks, line, dots;
-        for (const Op& op : surface.ops()) {
-            if (op.kind == OpKind::Circle && op.radius == 5)
-                marks.push_back(op);
-            if (op.kind == OpKind::Line && op.y1 == 250 && op.y2 == 250 && op.x1 > 5)  // the band's row at 250 runs from 5
-                line.push_back(op);
-            if (op.kind == OpKind::Circle && op.radius == 1 && op.y1 == 250)
-                dots.push_back(op);
-        }
+        const auto drawn = [&surface](auto kept) {
+            auto found = surface.ops() | std::views::filter(kept);
+            return std::vector<Op>(found.begin(), found.end());
+        };
+        const auto marks = drawn([](const Op& op) { return op.kind == OpKind::Circle && op.radius == 5; });
+        // The band's row at 250 runs from 5.
+        const auto line = drawn([](const Op& op) { return op.kind == OpKind::Line && op.y1 == 250 && op.y2 == 250 && op.x1 > 5; });
+        const auto dots = drawn([](const Op& op) { return op.kind == OpKind::Circle && op.radius == 1 && op.y1 == 250; });
         ASSERT_GE(marks.size(), 2u);
         // The gap's pair stands 100 from the line, the water's 60.
         const float sourceX = kind == SceneKind::Water ? 304 : 404;
@@ -166,8 +161,7 @@ TEST(SceneFigures, AThroughLineStartDrawsTheLineTheSourceAboveAndTheDetectorBelo
         // The gap of six points is open from 332 to 476, where the six paths through it cross.
         ASSERT_EQ(line.size(), kind == SceneKind::Water ? 30u : 24u);
         for (const Op& piece : line) {
-            EXPECT_EQ(piece.x2 - piece.x1, 24.0f);
-            EXPECT_EQ(piece.penWidth, 3);
+            EXPECT_EQ(std::pair(piece.x2 - piece.x1, piece.penWidth), std::pair(24.0f, 3));
             EXPECT_TRUE(kind == SceneKind::Water || piece.x2 <= 332 || piece.x1 >= 476) << piece;
             const Rgb colour = std::get<Rgb>(*piece.colour);
             EXPECT_EQ(kind == SceneKind::Water, colour.blue > colour.red + 100 && colour.blue > colour.green + 50) << "water is blue, the screen grey";
@@ -182,9 +176,7 @@ TEST(SceneFigures, AThroughLineStartDrawsTheLineTheSourceAboveAndTheDetectorBelo
 // the two arrows' sum, worked out apart, squared against 900.
 TEST(SceneFigures, TheMarksKeepToWhatThePathsDoAndTheCurveToItsAxes)
 {
-    testing::ModelWindow window;
-    window.model.openExplore(true);
-    window.model.perform(SceneSetting{SceneKind::Gap});
+    testing::SceneWindow window(SceneKind::Gap);
     window.model.perform(GapSetting{2});
     window.model.perform(DistanceSetting{330});
     const auto& gapOps = window.surface.ops();

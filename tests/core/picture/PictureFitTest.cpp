@@ -19,9 +19,7 @@ namespace {
 
 std::vector<Op> explorePicture(int distance, int tenths, const Mirror& mirror, PathMeasure measure, RecordingLabels& labels, SceneKind kind = SceneKind::Mirror)
 {
-    FixedSettings settings;
-    settings.distance = std::to_string(distance);
-    settings.frequency = tenthsText(tenths);
+    FixedSettings settings(std::to_string(distance), tenthsText(tenths));
     RecordingSurface surface;
     StartSequence(surface, settings, labels, mirror, Layout::Explore, measure, kind).runToEnd();
     return surface.ops();
@@ -52,9 +50,6 @@ std::pair<float, float> labelPlace(const RecordingLabels& labels, ResultLabel la
     return {last(LabelOp::Left), last(LabelOp::Top)};
 }
 
-// The sum label's box is 113 by 57.
-std::pair<float, float> sumLabelPlace(const RecordingLabels& labels) { return labelPlace(labels, ResultLabel::Soucet); }
-
 // Whether a label's box covers part of the sum vector, whose pen reaches a pixel from its line.
 bool coversSum(const Op& sum, std::pair<float, float> box, float width, float height)
 {
@@ -71,7 +66,7 @@ bool coversSum(const Op& sum, std::pair<float, float> box, float width, float he
 // by 25) or their circles, the last two drawn.
 bool crowdsTheMarks(const RecordingLabels& labels, const std::vector<Op>& ops)
 {
-    const auto [left, top] = sumLabelPlace(labels);
+    const auto [left, top] = labelPlace(labels, ResultLabel::Soucet);
     const auto meets = [&](float x1, float y1, float x2, float y2) { return left < x2 && x1 < left + 113 && top < y2 && y1 < top + 57; };
     for (const auto& [mark, width, height] : {std::tuple{ResultLabel::Zdroj, 57, 17}, std::tuple{ResultLabel::Detektor, 65, 25}}) {
         const auto [x, y] = labelPlace(labels, mark);
@@ -118,13 +113,13 @@ TEST(PictureFit, TheSpiralTheSumVectorAndItsLabelFitAtEverySettingThePanelReache
                         largest = largest || !inSpiralRoom(sum.x1 + (x - sum.x1) * larger, sum.y1 + (y - sum.y1) * larger);
                     }
                     unfit += !(fits && largest);
-                    const auto [left, top] = sumLabelPlace(labels);
+                    const auto [left, top] = labelPlace(labels, ResultLabel::Soucet);
                     unfit += !(left >= 5 && left + 113 <= 795 && top >= 64 && top + 57 <= 290 - 30);
                     for (const ResultLabel mark : {ResultLabel::Zdroj, ResultLabel::Detektor})
                         unfit += labelPlace(labels, mark).first < 0 || labelPlace(labels, mark).first > 800 - 64;
                     if (mirror.count() == 0)
                         continue;
-                    covering += coversSum(sum, sumLabelPlace(labels), 113, 57) || coversSum(sum, labelPlace(labels, ResultLabel::Zdroj), 57, 17) ||
+                    covering += coversSum(sum, labelPlace(labels, ResultLabel::Soucet), 113, 57) || coversSum(sum, labelPlace(labels, ResultLabel::Zdroj), 57, 17) ||
                                 coversSum(sum, labelPlace(labels, ResultLabel::Detektor), 65, 25);
                     crowding += crowdsTheMarks(labels, ops);
                 }
@@ -135,7 +130,7 @@ TEST(PictureFit, TheSpiralTheSumVectorAndItsLabelFitAtEverySettingThePanelReache
     EXPECT_EQ(covering, 0);
     EXPECT_EQ(crowding, 0);
     const std::vector<Op> whole = explorePicture(297, 10, Mirror::whole(), PathMeasure::RootOfSquares, labels);
-    EXPECT_FALSE(coversSum(*std::ranges::find(whole, std::optional<Colour>(green), &Op::colour), sumLabelPlace(labels), 113, 57)) << "297/1";
+    EXPECT_FALSE(coversSum(*std::ranges::find(whole, std::optional<Colour>(green), &Op::colour), labelPlace(labels, ResultLabel::Soucet), 113, 57)) << "297/1";
     const std::vector<Op> grating = explorePicture(297, 18, presetMirror(MirrorPreset::Grating, 297, 1.8, PathMeasure::RootOfSquares), PathMeasure::RootOfSquares, labels);
     EXPECT_FALSE(crowdsTheMarks(labels, grating)) << "297/1.8";
 }
@@ -151,7 +146,7 @@ TEST(PictureFit, ThroughALineTheSumLabelStaysInThePictureBesideItsVector)
             for (int distance = -330; distance <= 330; distance += 10) {
                 const std::vector<Op> ops = explorePicture(distance, tenths, Mirror::whole(), PathMeasure::RootOfSquares, labels, SceneKind(kind));
                 const Op sum = *std::ranges::find(ops, std::optional<Colour>(green), &Op::colour);
-                const auto [left, top] = sumLabelPlace(labels);
+                const auto [left, top] = labelPlace(labels, ResultLabel::Soucet);
                 misplaced += left < 5 || left + 113 > 795 || coversSum(sum, {left, top}, 113, 57);
             }
         }

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace quorvel {
 namespace {
@@ -36,9 +38,7 @@ TEST(StaticScene, DrawsTheWorkedStaticPictureInOrderReadingEachSettingOnce)
 {
     for (const auto& expected : testing::workedSettings()) {
         SCOPED_TRACE(testing::workedSettingName(expected));
-        FixedSettings settings;
-        settings.distance = expected.at("distance");
-        settings.frequency = expected.at("frequency");
+        FixedSettings settings(expected.at("distance"), expected.at("frequency"));
         RecordingSurface surface;
         surface.setPenWidth(2);
         classicSetUp(surface, settings);
@@ -70,18 +70,14 @@ TEST(StaticScene, DrawsTheWorkedStaticPictureInOrderReadingEachSettingOnce)
             EXPECT_EQ(ops[mirror + 2 * (i - 1) + 1], darkGreyCircle(left, 290.5f, 1, 3, SystemColour::ButtonFace));
         }
         EXPECT_EQ(ops[mirror + 60], darkGreyCircle(expected.at("spiralStartX"), 190.5f, 2, 3, SystemColour::ButtonFace));
-        EXPECT_EQ(surface.penWidth(), 1);
-        EXPECT_EQ(surface.fillColour(), Colour(SystemColour::ButtonFace));
+        EXPECT_EQ(std::pair(surface.penWidth(), surface.fillColour()), std::pair(1, std::optional<Colour>(SystemColour::ButtonFace)));
     }
 }
 
 TEST(StaticScene, MovesThePictureByAnyNumber)
 {
     RecordingSurface surface;
-    FixedSettings settings;
-    settings.distance = "-100";
-    settings.frequency = "0.5";
-    const Scene scene = classicSetUp(surface, settings);
+    const Scene scene = classicSetUp(surface, FixedSettings("-100", "0.5"));
     EXPECT_EQ(std::tuple(scene.sourceX, scene.detectorX, scene.spiralStartX), std::tuple(454, 554, 694));
     EXPECT_NEAR(scene.phaseFactor, 0.02355615, 1e-9);
 }
@@ -91,10 +87,7 @@ TEST(StaticScene, ABadSettingLeavesOnlyTheBand)
 {
     for (const auto& [distance, frequency] : {std::pair{"0", ""}, {"0", "one"}, {"0", "nan"}, {"0", "inf"}, {"", "1"}, {"abc", "1"}, {"-inf", "2"}, {"1e999", "2"}}) {
         RecordingSurface surface;
-        FixedSettings settings;
-        settings.distance = distance;
-        settings.frequency = frequency;
-        EXPECT_THROW(classicSetUp(surface, settings), SettingsError) << distance << " " << frequency;
+        EXPECT_THROW(classicSetUp(surface, FixedSettings(distance, frequency)), SettingsError) << distance << " " << frequency;
         ASSERT_EQ(surface.ops().size(), 2u + bandLines);
         EXPECT_EQ(surface.ops().back().y1, 61.0f);
     }

@@ -14,6 +14,8 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace quorvel {
@@ -30,11 +32,7 @@ using testing::workedValues;
 
 // A classic Start for the settings texts, driven a step at a time as an edition drives it.
 struct SteppedStart {
-    SteppedStart(const std::string& distance, const std::string& frequency)
-    {
-        settings.distance = distance;
-        settings.frequency = frequency;
-    }
+    SteppedStart(const std::string& distance, const std::string& frequency) : settings(distance, frequency) {}
 
     // The thirty points, with the set-up before the first, each asking for a pause.
     void sweep()
@@ -121,8 +119,7 @@ TEST(PathSweep, MatchesTheWorkedTableForBothFrequencies)
             const double angle = frequency * row.at("phaseAngle").get<double>();  // four decimals: within 1e-3 pixels
             const Op& vector = pointOp(sweep, i, 4);
             SCOPED_TRACE(::testing::Message() << "point " << i << ", frequency " << frequency);
-            EXPECT_EQ(vector.x1, pointX);
-            EXPECT_EQ(vector.y1, 305.5f);
+            EXPECT_EQ(std::pair(vector.x1, vector.y1), std::pair(static_cast<float>(pointX), 305.5f));
             EXPECT_NEAR(vector.x2, pointX + 10 * std::cos(angle), 2e-3);
             EXPECT_NEAR(vector.y2, 305.5 + 10 * std::sin(angle), 2e-3);
             EXPECT_EQ(pointOp(sweep, i, 9).x1, pointX);
@@ -133,8 +130,7 @@ TEST(PathSweep, MatchesTheWorkedTableForBothFrequencies)
             EXPECT_NEAR(pointOp(sweep, 1, 4).x2, vectorEnd[0].get<double>(), drawnTolerance);
             EXPECT_NEAR(pointOp(sweep, 1, 4).y2, vectorEnd[1].get<double>(), drawnTolerance);
             const auto& link = table.at("firstSpiralLink");
-            EXPECT_EQ(pointOp(sweep, 1, 11).x1, link[0].get<float>());
-            EXPECT_EQ(pointOp(sweep, 1, 11).y1, link[1].get<float>());
+            EXPECT_EQ(std::pair(pointOp(sweep, 1, 11).x1, pointOp(sweep, 1, 11).y1), std::pair(link[0].get<float>(), link[1].get<float>()));
             EXPECT_NEAR(pointOp(sweep, 1, 11).x2, link[2].get<double>(), drawnTolerance);
             EXPECT_NEAR(pointOp(sweep, 1, 11).y2, link[3].get<double>(), drawnTolerance);
         }
@@ -214,13 +210,30 @@ Op solid(OpKind kind, float x1, float y1, float x2, float y2, Colour fill, std::
             .fillStyle = FillStyle::Solid, .fillColour = fill};
 }
 
+// The label ops of one Start: a place for each label that has one, then all five shown.
+std::vector<LabelOp> expectedLabelOps(const nlohmann::json& places, bool withSum)
+{
+    std::vector<LabelOp> ops;
+    for (const auto& [label, name] : testing::resultLabelNames) {
+        if (label != ResultLabel::Soucet || withSum) {
+            ops.push_back({LabelOp::Left, label, single(places.at(name)[0])});
+            ops.push_back({LabelOp::Top, label, single(places.at(name)[1])});
+        }
+    }
+    for (const auto& [label, name] : testing::resultLabelNames)
+        ops.push_back({LabelOp::Show, label});
+    return ops;
+}
+
 // The least-time marker up to the top, its two rays, the green sum vector, and the detector and
-// source filled again.
-TEST(ResultMarkDrawing, DrawsTheWorkedMarksInOrder)
+// source filled again; the labels placed comparing the settings as texts.
+TEST(Results, DrawTheWorkedMarksInOrderAndPlaceTheWorkedLabels)
 {
     for (const auto& expected : workedSettings()) {
+        const std::string distance = expected.at("distance");
         SCOPED_TRACE(testing::workedSettingName(expected));
-        const std::vector<Op>& ops = Results(expected.at("distance"), expected.at("frequency")).marks;
+        const Results results(distance, expected.at("frequency"));
+        const std::vector<Op>& ops = results.marks;
         const float bestX = single(expected.at("bestPointX"));
         const float sourceX = single(expected.at("sourceX"));
         const float detectorX = single(expected.at("detectorX"));
@@ -239,33 +252,9 @@ TEST(ResultMarkDrawing, DrawsTheWorkedMarksInOrder)
                               .fillColour = SystemColour::CaptionText}));
         EXPECT_EQ(ops[7], solid(OpKind::Circle, detectorX, 240.5f, 0, 0, SystemColour::CaptionText));
         EXPECT_EQ(ops[8], solid(OpKind::Circle, sourceX, 240.5f, 0, 0, SystemColour::CaptionText, std::nullopt));
-    }
-}
-
-// The label ops of one Start: a place for each label that has one, then all five shown.
-std::vector<LabelOp> expectedLabelOps(const nlohmann::json& places, bool withSum)
-{
-    std::vector<LabelOp> ops;
-    for (const auto& [label, name] : testing::resultLabelNames) {
-        if (label != ResultLabel::Soucet || withSum) {
-            ops.push_back({LabelOp::Left, label, single(places.at(name)[0])});
-            ops.push_back({LabelOp::Top, label, single(places.at(name)[1])});
-        }
-    }
-    for (const auto& [label, name] : testing::resultLabelNames)
-        ops.push_back({LabelOp::Show, label});
-    return ops;
-}
-
-TEST(LabelPlacement, PlacesTheWorkedLabelsComparingTheSettingsAsTexts)
-{
-    for (const auto& expected : workedSettings()) {
-        const std::string distance = expected.at("distance");
-        SCOPED_TRACE(testing::workedSettingName(expected));
-        const Results results(distance, expected.at("frequency"));
         EXPECT_EQ(results.labels.ops, expectedLabelOps(expected.at("labels"), true));
-        EXPECT_EQ(results.settings.distanceReads, 1);
-        EXPECT_EQ(results.settings.frequencyReads, distance == "250" ? 1 : 0) << "only distance 250 depends on the frequency";
+        EXPECT_EQ(std::pair(results.settings.distanceReads, results.settings.frequencyReads), std::pair(1, distance == "250" ? 1 : 0))
+            << "only distance 250 depends on the frequency";
     }
 }
 

@@ -1,6 +1,7 @@
 #include "core/text/EscapedControls.h"
 #include "core/text/SettingNumber.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -39,12 +40,8 @@ TEST(EscapedControls, EscapesEveryControlCharacterAndKeepsTheRest)
 TEST(SettingNumber, NamesTheSettingAndWhatItHeldOnOneLine)
 {
     EXPECT_EQ(settingNumber("frequency (nKmitocet)", "2"), 2.0);
-    try {
-        settingNumber("frequency (nKmitocet)", "two\nlines");
-        FAIL() << "a text that is not a number was accepted";
-    } catch (const SettingsError& error) {
-        EXPECT_STREQ(error.what(), "frequency (nKmitocet) setting holds \"two\\nlines\", which is not a number");
-    }
+    EXPECT_THAT([] { settingNumber("frequency (nKmitocet)", "two\nlines"); },
+                ::testing::ThrowsMessage<SettingsError>(::testing::StrEq("frequency (nKmitocet) setting holds \"two\\nlines\", which is not a number")));
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <chrono>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <tuple>
 #include <string>
 #include <thread>
 #include <vector>
@@ -85,28 +87,25 @@ TEST(MainFormModelHandlers, SpeedOptionsSetOnlyTheSlowdownAndTheSelectedOptionNo
 TEST(MainFormModelHandlers, TheScrollBarWritesItsValueWithinOneToTwenty)
 {
     ModelWindow window;
+    const auto speed = [&window] { return std::pair(window.state().HScroll1, window.state().nSpomaleni); };
     EXPECT_GE(window.view.states, 1) << "the loaded window is shown";
     window.model.moveSpeed(SpeedMove::by(8));
-    EXPECT_EQ(window.state().HScroll1, 9);
-    EXPECT_EQ(window.state().nSpomaleni, "9");
+    EXPECT_EQ(speed(), std::pair(9, std::string("9")));
     window.model.moveSpeed(SpeedMove::by(1));
-    EXPECT_EQ(window.state().nSpomaleni, "10");
+    EXPECT_EQ(speed(), std::pair(10, std::string("10")));
     window.model.moveSpeed(SpeedMove::by(std::numeric_limits<int>::max()));
-    EXPECT_EQ(window.state().HScroll1, 20);
-    EXPECT_EQ(window.state().nSpomaleni, "20");
+    EXPECT_EQ(speed(), std::pair(20, std::string("20")));
 
     // A move that leaves the scroll bar where it is does not run its handler.
     window.model.choose(Option::opPomalejší);
     const int states = window.view.states;
     window.model.moveSpeed(SpeedMove::by(3));
     window.model.moveSpeed(SpeedMove::to(25));
-    EXPECT_EQ(window.state().HScroll1, 20);
-    EXPECT_EQ(window.state().nSpomaleni, "10");
+    EXPECT_EQ(speed(), std::pair(20, std::string("10")));
     EXPECT_EQ(window.view.states, states);
 
     window.model.moveSpeed(SpeedMove::by(std::numeric_limits<int>::min()));
-    EXPECT_EQ(window.state().HScroll1, 1);
-    EXPECT_EQ(window.state().nSpomaleni, "1");
+    EXPECT_EQ(speed(), std::pair(1, std::string("1")));
     window.model.choose(Option::opPomalá);
     window.model.moveSpeed(SpeedMove::to(-4));
     EXPECT_EQ(window.state().nSpomaleni, "20");
@@ -126,9 +125,7 @@ TEST(MainFormModelStart, DrawsAPointAtATimeWithAPauseAfterEach)
     }
     EXPECT_EQ(window.view.runsFinished, 0);
     window.endPause();
-    EXPECT_FALSE(window.state().running);
-    EXPECT_EQ(window.drawn(), wholePictureOps);
-    EXPECT_EQ(window.view.runsFinished, 1);
+    EXPECT_EQ(std::tuple(window.state().running, window.drawn(), window.view.runsFinished), std::tuple(false, wholePictureOps, 1));
     EXPECT_EQ(window.view.timers, std::vector<std::chrono::nanoseconds>(30, 0ns)) << "pauses of no time still go through the timer";
     EXPECT_EQ(window.view.pictures, 31);
 }
@@ -140,10 +137,7 @@ TEST(MainFormModelStart, SlowdownZeroDrawsTheWholePictureInOneCall)
     ModelWindow window;
     window.model.setText(TextBox::nSpomaleni, "0");
     window.model.press(Button::cmdStart);
-    EXPECT_FALSE(window.state().running);
-    EXPECT_TRUE(window.view.timers.empty());
-    EXPECT_TRUE(window.view.pauses.empty());
-    EXPECT_EQ(window.view.runsFinished, 1);
+    EXPECT_EQ(std::tuple(window.state().running, window.view.timers.size(), window.view.pauses.size(), window.view.runsFinished), std::tuple(false, 0u, 0u, 1));
     EXPECT_EQ(window.surface.ops(), paced.surface.ops());
     EXPECT_EQ(window.state().results, paced.state().results);
 }
@@ -184,8 +178,7 @@ TEST(MainFormModelPace, AHeldScrollBarMoveAppliesToTheNextRun)
     EXPECT_EQ(window.state().nSpomaleni, "0.001");
     window.finishRun();
     ASSERT_EQ(window.view.pauses.size(), 31u) << "the thirty of the first run and the first of the next";
-    for (std::size_t k = 0; k < 30; ++k)
-        EXPECT_EQ(window.view.pauses[k], 15us) << "pause " << k;
+    EXPECT_EQ(std::vector(window.view.pauses.begin(), window.view.pauses.end() - 1), std::vector<std::chrono::nanoseconds>(30, 15us));
     EXPECT_EQ(window.state().nSpomaleni, "7");
     EXPECT_TRUE(window.state().running);
     EXPECT_EQ(window.view.pauses.back(), 7 * 15ms);
@@ -234,12 +227,9 @@ TEST(MainFormModelHeldInput, IsCarriedOutAfterTheRunInTheOrderItCame)
     EXPECT_EQ(window.state().nKmitocet, "1") << "op2 waits behind that run";
     window.model.choose(Option::op0);
     window.finishRun();
-    EXPECT_FALSE(window.state().running);
-    EXPECT_EQ(window.view.runsFinished, 2);
+    EXPECT_EQ(std::tuple(window.state().running, window.view.runsFinished, window.anyResultShown()), std::tuple(false, 2, false));
     EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"0", "1", "1"}));
-    EXPECT_EQ(window.state().distance, Option::op0);
-    EXPECT_EQ(window.state().frequency, Option::op1);
-    EXPECT_FALSE(window.anyResultShown());
+    EXPECT_EQ(std::pair(window.state().distance, window.state().frequency), std::pair(std::optional(Option::op0), std::optional(Option::op1)));
 }
 
 // What came before Exit is carried out and said with the run's end and the program's, in one
@@ -257,10 +247,7 @@ TEST(MainFormModelHeldInput, ExitEndsTheProgramAfterTheRunAndDropsWhatCameAfterI
     EXPECT_EQ(window.view.ends, 0);
     EXPECT_TRUE(window.view.announcements.empty()) << "nothing while the run draws";
     window.finishRun();
-    EXPECT_EQ(window.view.ends, 1);
-    EXPECT_TRUE(window.state().ended);
-    EXPECT_FALSE(window.state().running);
-    EXPECT_EQ(window.state().nPosun, "250");
+    EXPECT_EQ(std::tuple(window.view.ends, window.state().ended, window.state().running, window.state().nPosun), std::tuple(1, true, false, "250"));
     ASSERT_EQ(window.view.announcements.size(), 1u) << "one announcement, which no part cuts off";
     const std::string& end = window.view.announcements.front();
     EXPECT_TRUE(end.starts_with("Drawn for distance 0 and frequency 1. The path of least time reflects at segments 15 and 16")) << end;
@@ -280,15 +267,10 @@ TEST(MainFormModelHeldInput, UnloadDuringARunEndsItAtItsPause)
     window.model.choose(Option::op250);
     const std::size_t drawn = window.drawn();
     window.model.unload();
-    EXPECT_EQ(window.view.ends, 1);
-    EXPECT_FALSE(window.state().running);
+    EXPECT_EQ(std::pair(window.view.ends, window.state().running), std::pair(1, false));
     window.model.pauseEnded();  // the timer still running
     window.model.unload();
-    EXPECT_EQ(window.view.ends, 1);
-    EXPECT_EQ(window.drawn(), drawn);
-    EXPECT_EQ(window.view.runsFinished, 0);
-    EXPECT_EQ(window.state().nPosun, "0");
-    EXPECT_FALSE(window.anyResultShown());
+    EXPECT_EQ(std::tuple(window.view.ends, window.drawn(), window.view.runsFinished, window.state().nPosun, window.anyResultShown()), std::tuple(1, drawn, 0, "0", false));
 }
 
 TEST(MainFormModelHeldInput, EscapeEndsTheRunWhereItStandsDropsTheHeldAndSaysSo)
@@ -301,8 +283,7 @@ TEST(MainFormModelHeldInput, EscapeEndsTheRunWhereItStandsDropsTheHeldAndSaysSo)
     window.model.press(Button::cmdStart);
     const std::size_t drawn = window.drawn();
     window.model.stopRun();
-    EXPECT_FALSE(window.state().running);
-    EXPECT_EQ(window.view.runsFinished, 1);
+    EXPECT_EQ(std::pair(window.state().running, window.view.runsFinished), std::pair(false, 1));
     EXPECT_EQ(window.view.announcements.back(), "Stopped after segment 5 of 30. What was pressed during the run is dropped.");
     EXPECT_EQ(window.model.pictureDescription(), "Drawing for distance 0 and frequency 1 was stopped after segment 5 of 30.");
     window.model.pauseEnded();  // the timer still running
@@ -323,9 +304,7 @@ TEST(MainFormModelStop, ABadDistanceStopsAtTheBandWithOneMessage)
     window.model.press(Button::cmdStart);
     EXPECT_EQ(window.view.stops, std::vector<std::string>{"quorvel: Start stopped: distance (nPosun) setting holds \"abc\", which is not a number"});
     EXPECT_EQ(window.drawn(), 2u + 520u) << "the reset, the pen and the band";
-    EXPECT_FALSE(window.state().running);
-    EXPECT_EQ(window.view.runsFinished, 1);
-    EXPECT_TRUE(window.view.timers.empty());
+    EXPECT_EQ(std::tuple(window.state().running, window.view.runsFinished, window.view.timers.size()), std::tuple(false, 1, 0u));
     EXPECT_EQ(window.state().results, places);
 }
 
@@ -342,8 +321,7 @@ TEST(MainFormModelStop, ABadSlowdownStopsAfterItsPointAndHeldInputGoesOn)
     window.endPause();
     EXPECT_EQ(window.view.stops, std::vector<std::string>{"quorvel: Start stopped: slowdown (nSpomaleni) setting holds \"slow\", which is not a number"});
     EXPECT_EQ(window.drawn(), setUpOps + 5 * opsPerPoint);
-    EXPECT_EQ(window.view.runsFinished, 1);
-    EXPECT_FALSE(window.state().running);
+    EXPECT_EQ(std::pair(window.state().running, window.view.runsFinished), std::pair(false, 1));
     EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"250", "1", "3"}));
     EXPECT_EQ(window.state().results, places);
 }

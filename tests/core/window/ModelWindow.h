@@ -96,4 +96,19 @@ struct ModelWindow {
     std::size_t timersEnded = 0;
 };
 
+// The loaded window with the explore panel open.
+struct PanelWindow : ModelWindow {
+    PanelWindow() { model.openExplore(true); }
+};
+
+// The panel open on a scene, the detector at a place; the picture is drawn live.
+struct SceneWindow : PanelWindow {
+    explicit SceneWindow(SceneKind scene, int distance = 0, int frequencyTenths = 10)
+    {
+        model.perform(SceneSetting{scene});
+        model.perform(FrequencySetting{frequencyTenths});
+        model.perform(DistanceSetting{distance});
+    }
+};
+
 }  // namespace quorvel::testing
