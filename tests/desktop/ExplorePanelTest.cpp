@@ -31,14 +31,6 @@ const QPoint segment12(44 + 24 * 11 + 12, 290);  // its centre, counting segment
 
 class Explore : public testing::FormFixture {
 protected:
-    void openWithCtrlE()
-    {
-        activate();
-        QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier);
-        ASSERT_TRUE(form.model().state().explore.open);
-    }
-
-    QAccessibleInterface* accessible(const char* name) const { return QAccessible::queryAccessibleInterface(find(name)); }
     // Types over what a field shows, each character as a keyboard sends it, and presses Enter;
     // returns what the field shows then.
     QString type(const char* field, const QString& text)
@@ -51,6 +43,8 @@ protected:
         QTest::keyClick(box, Qt::Key_Return);
         return box->findChild<QLineEdit*>()->text();
     }
+    // Where the control stands in the panel.
+    QRect inPanel(const char* name) const { return {find(name)->mapTo(find("explorePanel"), QPoint()), find(name)->size()}; }
     QString refusal() const { return find("fieldRefusal")->isVisible() ? find<QLabel>("fieldRefusal")->text() : QString(); }
     static QMenu* popUp() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
 };
@@ -218,10 +212,7 @@ TEST_F(Explore, ChoosingASceneRedrawsThePictureAtOnceAndShowsOnlyItsOwnControls)
     const QStringList mirrorOnly{"segments", "wholeMirror", "middleThird", "outerThirds", "grating", "aroundLeastTime", "awayFromLeastTime", "measure"};
     const auto shown = [this](const QStringList& names) {
         QStringList visible;
-        for (const QString& name : names) {
-            if (find(qPrintable(name))->isVisible())
-                visible << name;
-        }
+        std::copy_if(names.begin(), names.end(), std::back_inserter(visible), [this](const QString& name) { return find(qPrintable(name))->isVisible(); });
         return visible;
     };
     const auto captioned = [this](const char* control) {
@@ -328,12 +319,11 @@ TEST_F(Explore, TheEndsLessonFitsThePanelAndItsOfferIsOnePress)
     ASSERT_NE(lesson, nullptr);
     EXPECT_TRUE(lesson->isVisible());
     EXPECT_EQ(find<QPushButton>("endsOffer")->text(), "Try frequency 2");
-    const QWidget* panel = find("explorePanel");
-    const auto placeOf = [&](const char* name) { return QRect(find(name)->mapTo(panel, QPoint(0, 0)), find(name)->size()); };
-    EXPECT_TRUE(panel->rect().contains(placeOf("closeExplore")));
+    const QRect panel = find("explorePanel")->rect();
+    EXPECT_TRUE(panel.contains(inPanel("closeExplore")));
     for (const char* name : {"endsLesson", "endsOffer", "measure", "frequencyField", "brightnessGraph"}) {
-        EXPECT_TRUE(panel->rect().contains(placeOf(name))) << name;
-        EXPECT_FALSE(placeOf(name).intersects(placeOf("closeExplore"))) << name;
+        EXPECT_TRUE(panel.contains(inPanel(name))) << name;
+        EXPECT_FALSE(inPanel(name).intersects(inPanel("closeExplore"))) << name;
     }
     QTest::mouseClick(find("endsOffer"), Qt::LeftButton);
     EXPECT_EQ(form.model().state().explore.frequencyTenths, 20);
@@ -363,8 +353,7 @@ TEST_F(Explore, ANumberTypedIsTakenWholeOrRefusedVisibly)
     const QString words("\"1e9\" is not taken: the distance is a whole number from -330 to 330.");
     EXPECT_EQ(QStringList({refusal(), find("distanceField")->accessibleDescription()}), QStringList({words, words}));
     EXPECT_NE(find("distanceField")->palette().color(QPalette::Base), QPalette().color(QPalette::Base)) << "marked";
-    const QWidget* panel = find("explorePanel");
-    EXPECT_TRUE(panel->rect().contains(QRect(find("brightnessGraph")->mapTo(panel, QPoint()), find("brightnessGraph")->size()))) << "the words fit";
+    EXPECT_TRUE(find("explorePanel")->rect().contains(inPanel("brightnessGraph"))) << "the words fit";
     EXPECT_EQ(type("frequencyField", "1,5"), "1.0") << "English writes no decimal comma";
     {
         const Translations german(QStringLiteral("de"));
