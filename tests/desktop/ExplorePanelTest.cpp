@@ -3,7 +3,6 @@
 #include "tests/support/MirrorText.h"
 
 #include "desktop/ExplorePanel.h"
-#include "desktop/LanguageChoice.h"
 #include "desktop/Translations.h"
 
 #include <QAbstractSlider>
@@ -21,7 +20,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QStyleOptionComboBox>
 
 namespace quorvel {
 namespace {
@@ -386,29 +384,6 @@ TEST_F(Explore, ARefusalGoesOnEnterAndAnEmptiedFieldShowsTheValueInUseQuietly)
     EXPECT_EQ(refusal(), "");
     EXPECT_EQ(box->findChild<QLineEdit*>()->text(), "1.0");
     EXPECT_EQ(form.model().state().explore.frequencyTenths, 10);
-}
-
-// The path length's list shows the choice in use whole in every language, where the German
-// "Wie im Fenster (kürzer als wirklich)" was cut: the field the style gives its text is as wide
-// as the text.
-TEST(ExploreLanguages, ThePathLengthListShowsEachChoiceWholeInEveryLanguage)
-{
-    for (const QString& language : LanguageChoice::languages()) {
-        const Translations translations(language);
-        MainForm form;
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier);
-        auto* list = form.findChild<QComboBox*>(QStringLiteral("measure"));
-        ASSERT_NE(list, nullptr);
-        for (int k = 0; k < list->count(); ++k) {
-            QStyleOptionComboBox option;
-            option.initFrom(list);
-            option.currentText = list->itemText(k);
-            const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
-            EXPECT_GE(field.width(), list->fontMetrics().horizontalAdvance(list->itemText(k))) << language.toStdString() << ": " << list->itemText(k).toStdString();
-        }
-    }
 }
 
 }  // namespace

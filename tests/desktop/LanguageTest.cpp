@@ -5,11 +5,15 @@
 #include "desktop/LanguageChoice.h"
 #include "desktop/MainForm.h"
 #include "desktop/Translations.h"
+#include "tests/desktop/FormUnderTest.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -53,7 +57,7 @@ class EveryLanguage : public ::testing::TestWithParam<QString> {};
 TEST_P(EveryLanguage, EveryCaptionFitsItsBoxWithTheRealFont)
 {
     const Translations translations(GetParam());
-    MainForm form;
+    FormUnderTest form;
     for (const WindowLabel& layout : windowLabels) {
         const auto* label = form.findChild<QLabel*>(QString::fromUtf8(layout.name.data(), static_cast<qsizetype>(layout.name.size())));
         ASSERT_NE(label, nullptr);
@@ -74,6 +78,19 @@ TEST_P(EveryLanguage, EveryCaptionFitsItsBoxWithTheRealFont)
         const QString text = button ? button->text() : qobject_cast<const QGroupBox*>(widget)->title();
         EXPECT_EQ(text.toStdString(), shownCaption(control).text);
         EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(text), control.room) << text.toStdString();
+    }
+    // The panel's path length list shows each choice whole, where the German "Wie im Fenster
+    // (kürzer als wirklich)" was cut: the field the style gives its text is as wide as the text.
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.openExplore(true);
+    auto* list = form.findChild<QComboBox*>(QStringLiteral("measure"));
+    for (int k = 0; k < list->count(); ++k) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.currentText = list->itemText(k);
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        EXPECT_GE(field.width(), list->fontMetrics().horizontalAdvance(list->itemText(k))) << list->itemText(k).toStdString();
     }
 }
 
