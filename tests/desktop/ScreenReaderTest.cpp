@@ -137,7 +137,7 @@ TEST_F(PacedScreenReader, TwoPressesOfStartFiftyMillisecondsApartRunItTwice)
 // with the presses last, of the middle third at frequency 2, which gives 2.13.
 TEST_F(PacedScreenReader, ThePanelsPressesAndValuesActInTheOrderTheyCome)
 {
-    openWithCtrlE();
+    ASSERT_NO_FATAL_FAILURE(openWithCtrlE());
     const auto setValue = [&](const char* control, double value) { accessible(control)->valueInterface()->setCurrentValue(value); };
     const auto press = [&](const char* control) { act(control, QAccessibleActionInterface::pressAction()); };
     const ExploreState& explore = form.model().state().explore;
