@@ -47,6 +47,16 @@ protected:
     static QMenu* popUp() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
 };
 
+// The panel opened with Ctrl+E before the test begins.
+class OpenExplore : public Explore {
+protected:
+    void SetUp() override
+    {
+        Explore::SetUp();
+        openWithCtrlE();
+    }
+};
+
 TEST_F(Explore, CtrlEOpensThePanelBesideTheUnchangedWindowAreaAndClosingGivesItsSizeBack)
 {
     QMap<QString, QRect> places;
@@ -114,9 +124,8 @@ TEST_F(Explore, ThePicturesMenuOpensAndClosesThePanelFromARightClickShiftF10AndT
     EXPECT_EQ(form.size(), windowArea);
 }
 
-TEST_F(Explore, ThePanelsNamedControlsFollowTheWindowsInTheTabOrder)
+TEST_F(OpenExplore, ThePanelsNamedControlsFollowTheWindowsInTheTabOrder)
 {
-    openWithCtrlE();
     find("HScroll1")->setFocus();
     const QStringList panel{"scene", "segments", "wholeMirror", "middleThird", "outerThirds", "grating", "aroundLeastTime", "awayFromLeastTime", "measure",
                             "distance", "distanceField", "frequency", "frequencyField", "secondShown", "secondFrequency", "closeExplore"};
@@ -126,9 +135,8 @@ TEST_F(Explore, ThePanelsNamedControlsFollowTheWindowsInTheTabOrder)
         EXPECT_FALSE(accessible(qPrintable(control))->text(QAccessible::Name).isEmpty()) << control.toStdString();
 }
 
-TEST_F(Explore, TheKeyboardSwitchesTheSecondSegmentAndAScreenReaderHearsItsName)
+TEST_F(OpenExplore, TheKeyboardSwitchesTheSecondSegmentAndAScreenReaderHearsItsName)
 {
-    openWithCtrlE();
     find("scene")->setFocus();
     for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Space})
         QTest::keyClick(QApplication::focusWidget(), key);
@@ -142,9 +150,8 @@ TEST_F(Explore, TheKeyboardSwitchesTheSecondSegmentAndAScreenReaderHearsItsName)
 
 // A click on the picture reaches the segment under it; the model leaves the mirror alone while
 // the panel is closed.
-TEST_F(Explore, AClickOnASegmentOfTheMirrorSwitchesIt)
+TEST_F(OpenExplore, AClickOnASegmentOfTheMirrorSwitchesIt)
 {
-    openWithCtrlE();
     QTest::mouseClick(&form, Qt::LeftButton, {}, segment12);
     // The window's controls keep their clicks.
     QTest::mouseClick(find("op250"), Qt::LeftButton, {}, QPoint(20, 6));
@@ -152,9 +159,8 @@ TEST_F(Explore, AClickOnASegmentOfTheMirrorSwitchesIt)
     EXPECT_EQ(testing::mirrorText(form.model().state().explore.mirror), "111111111110111111111111111111");
 }
 
-TEST_F(Explore, ADistanceAwayFromTheOptionsRedrawsThePictureAtOnceAndLeavesThemUnselected)
+TEST_F(OpenExplore, ADistanceAwayFromTheOptionsRedrawsThePictureAtOnceAndLeavesThemUnselected)
 {
-    openWithCtrlE();
     find<QAbstractSlider>("distance")->setValue(250);
     EXPECT_TRUE(find<QRadioButton>("op250")->isChecked());
     const QImage at250 = form.surface().picture();
@@ -171,9 +177,8 @@ TEST_F(Explore, ADistanceAwayFromTheOptionsRedrawsThePictureAtOnceAndLeavesThemU
 
 // The plot runs from x = 28 for 330 to 286 for -330, as the pair stands in the picture, so
 // x = 59 stands for 330 - 31 * 660 / 258 = 250.7, 251, left of the middle. The graph says in words what it reads there.
-TEST_F(Explore, AClickOnTheGraphMovesThePairThereAndTheGraphMarksIt)
+TEST_F(OpenExplore, AClickOnTheGraphMovesThePairThereAndTheGraphMarksIt)
 {
-    openWithCtrlE();
     QTest::mouseClick(find("brightnessGraph"), Qt::LeftButton, {}, QPoint(59, 75));
     EXPECT_EQ(find<QAbstractSlider>("distance")->value(), 251);
     const QImage graph = find("brightnessGraph")->grab().toImage();
@@ -186,9 +191,8 @@ TEST_F(Explore, AClickOnTheGraphMovesThePairThereAndTheGraphMarksIt)
 
 // Left on the slider is left in the picture: its left end is 330, and the right arrow moves the
 // pair right, to a smaller distance. A second frequency's curve comes in its colour, shown beside it.
-TEST_F(Explore, TheDistanceSliderRunsAsThePairMovesAndASecondFrequencyHasItsColour)
+TEST_F(OpenExplore, TheDistanceSliderRunsAsThePairMovesAndASecondFrequencyHasItsColour)
 {
-    openWithCtrlE();
     auto* slider = find<QAbstractSlider>("distance");
     QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() / 8, slider->height() / 2));
     EXPECT_GT(slider->value(), 0);
@@ -204,9 +208,8 @@ TEST_F(Explore, TheDistanceSliderRunsAsThePairMovesAndASecondFrequencyHasItsColo
 
 // Beyond the mirror its segments, presets and measure go, the slider moves the detector alone and
 // the frequency reaches as far as the scene shows truly: water to 1.2, the gap to 1.4.
-TEST_F(Explore, ChoosingASceneRedrawsThePictureAtOnceAndShowsOnlyItsOwnControls)
+TEST_F(OpenExplore, ChoosingASceneRedrawsThePictureAtOnceAndShowsOnlyItsOwnControls)
 {
-    openWithCtrlE();
     const QStringList mirrorOnly{"segments", "wholeMirror", "middleThird", "outerThirds", "grating", "aroundLeastTime", "awayFromLeastTime", "measure"};
     const auto shown = [this](const QStringList& names) {
         QStringList visible;
@@ -252,9 +255,8 @@ TEST_F(Explore, ChoosingASceneRedrawsThePictureAtOnceAndShowsOnlyItsOwnControls)
 
 // A gap of 8 points leaves 11 closed at each end; the slider stops only on even widths, so that
 // the gap stands centred. A click on the picture finds no mirror to scrape beyond it.
-TEST_F(Explore, TheGapSliderSetsThePathsThatCountAndAClickScrapesNoMirrorBeyondIt)
+TEST_F(OpenExplore, TheGapSliderSetsThePathsThatCountAndAClickScrapesNoMirrorBeyondIt)
 {
-    openWithCtrlE();
     find<QComboBox>("scene")->setFocus();
     QTest::keyClick(find("scene"), Qt::Key_End);
     auto* gap = find<QAbstractSlider>("gap");
@@ -273,9 +275,8 @@ TEST_F(Explore, TheGapSliderSetsThePathsThatCountAndAClickScrapesNoMirrorBeyondI
 // Qt moves a shown label by copying its pixels on the screen, which held bits of a label that
 // had just moved off it, left behind at 297 after each of these routes; after each live change
 // the window as the screen shows it is the window drawn afresh.
-TEST_F(Explore, ALabelMovedByALiveChangeCarriesNothingOfAnotherAlong)
+TEST_F(OpenExplore, ALabelMovedByALiveChangeCarriesNothingOfAnotherAlong)
 {
-    openWithCtrlE();
     for (const auto& [distance, tenths] : {std::pair(210, 6), std::pair(297, 10), std::pair(-100, 14), std::pair(297, 10), std::pair(-330, 12), std::pair(297, 10)}) {
         find<QAbstractSlider>("distance")->setValue(distance);
         find<QAbstractSlider>("frequency")->setValue(tenths);
@@ -289,9 +290,8 @@ TEST_F(Explore, ALabelMovedByALiveChangeCarriesNothingOfAnotherAlong)
 // too, and its bar is not full: full is the most light any mirror sends at the frequency (12.26),
 // so that 2.1 and 9.40 look different. The bar only shows: a screen reader is offered no
 // Increase or Decrease.
-TEST_F(Explore, TheBrightnessBarShowsBothFiguresAndIsAnIndicatorWithNoActions)
+TEST_F(OpenExplore, TheBrightnessBarShowsBothFiguresAndIsAnIndicatorWithNoActions)
 {
-    openWithCtrlE();
     find<QDoubleSpinBox>("distanceField")->setValue(250);
     QAccessibleInterface* bar = accessible("brightnessBar");
     EXPECT_EQ(bar->text(QAccessible::Description), "0.75 of the light of a whole mirror at the middle, 1.00 times that of the whole mirror here");
@@ -309,9 +309,8 @@ TEST_F(Explore, TheBrightnessBarShowsBothFiguresAndIsAnIndicatorWithNoActions)
 
 // The ends' lesson shows within the panel's height, its offer is one press, and the real lengths
 // bring the frequency's range down to what they show truly, for the keyboard as for the mouse.
-TEST_F(Explore, TheEndsLessonFitsThePanelAndItsOfferIsOnePress)
+TEST_F(OpenExplore, TheEndsLessonFitsThePanelAndItsOfferIsOnePress)
 {
-    openWithCtrlE();
     QTest::mouseClick(find("middleThird"), Qt::LeftButton);
     const auto* lesson = form.findChild<QLabel*>("endsLesson");
     ASSERT_NE(lesson, nullptr);
@@ -339,9 +338,8 @@ TEST_F(Explore, TheEndsLessonFitsThePanelAndItsOfferIsOnePress)
 // "1e9" 19 and a German "1,5" 1.0. Now a number is taken whole, as the language writes it, or
 // refused: the field marked, the words shown under the fields (said by the core), the value in
 // use shown, with room beside the ends' lesson.
-TEST_F(Explore, ANumberTypedIsTakenWholeOrRefusedVisibly)
+TEST_F(OpenExplore, ANumberTypedIsTakenWholeOrRefusedVisibly)
 {
-    openWithCtrlE();
     QTest::mouseClick(find("middleThird"), Qt::LeftButton);
     EXPECT_EQ(type("distanceField", QString::fromUtf8("\u2212200")), "-200");
     for (const char* typed : {"12.5", "400", "1e9"}) {
@@ -367,9 +365,8 @@ TEST_F(Explore, ANumberTypedIsTakenWholeOrRefusedVisibly)
 // A refusal stands until the field shows the value in use and is taken as it is: Enter in the
 // field left as the refusal put it takes the words off. A field emptied is no number typed: it
 // shows the value in use again, refusing nothing.
-TEST_F(Explore, ARefusalGoesOnEnterAndAnEmptiedFieldShowsTheValueInUseQuietly)
+TEST_F(OpenExplore, ARefusalGoesOnEnterAndAnEmptiedFieldShowsTheValueInUseQuietly)
 {
-    openWithCtrlE();
     EXPECT_EQ(type("distanceField", "400"), "0");
     EXPECT_NE(refusal(), "");
     QTest::keyClick(find("distanceField"), Qt::Key_Return);
