@@ -3,7 +3,6 @@
 #include "tests/support/MirrorText.h"
 
 #include "desktop/ExplorePanel.h"
-#include "desktop/LanguageChoice.h"
 #include "desktop/Translations.h"
 
 #include <QAbstractSlider>
@@ -21,7 +20,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QStyleOptionComboBox>
 
 namespace quorvel {
 namespace {
@@ -31,14 +29,6 @@ const QPoint segment12(44 + 24 * 11 + 12, 290);  // its centre, counting segment
 
 class Explore : public testing::FormFixture {
 protected:
-    void openWithCtrlE()
-    {
-        activate();
-        QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier);
-        ASSERT_TRUE(form.model().state().explore.open);
-    }
-
-    QAccessibleInterface* accessible(const char* name) const { return QAccessible::queryAccessibleInterface(find(name)); }
     // Types over what a field shows, each character as a keyboard sends it, and presses Enter;
     // returns what the field shows then.
     QString type(const char* field, const QString& text)
@@ -51,8 +41,20 @@ protected:
         QTest::keyClick(box, Qt::Key_Return);
         return box->findChild<QLineEdit*>()->text();
     }
+    // Where the control stands in the panel.
+    QRect inPanel(const char* name) const { return {find(name)->mapTo(find("explorePanel"), QPoint()), find(name)->size()}; }
     QString refusal() const { return find("fieldRefusal")->isVisible() ? find<QLabel>("fieldRefusal")->text() : QString(); }
     static QMenu* popUp() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+};
+
+// The panel opened with Ctrl+E before the test begins.
+class OpenExplore : public Explore {
+protected:
+    void SetUp() override
+    {
+        Explore::SetUp();
+        openWithCtrlE();
+    }
 };
 
 TEST_F(Explore, CtrlEOpensThePanelBesideTheUnchangedWindowAreaAndClosingGivesItsSizeBack)
@@ -122,9 +124,8 @@ TEST_F(Explore, ThePicturesMenuOpensAndClosesThePanelFromARightClickShiftF10AndT
     EXPECT_EQ(form.size(), windowArea);
 }
 
-TEST_F(Explore, ThePanelsNamedControlsFollowTheWindowsInTheTabOrder)
+TEST_F(OpenExplore, ThePanelsNamedControlsFollowTheWindowsInTheTabOrder)
 {
-    openWithCtrlE();
     find("HScroll1")->setFocus();
     const QStringList panel{"scene", "segments", "wholeMirror", "middleThird", "outerThirds", "grating", "aroundLeastTime", "awayFromLeastTime", "measure",
                             "distance", "distanceField", "frequency", "frequencyField", "secondShown", "secondFrequency", "closeExplore"};
@@ -134,9 +135,8 @@ TEST_F(Explore, ThePanelsNamedControlsFollowTheWindowsInTheTabOrder)
         EXPECT_FALSE(accessible(qPrintable(control))->text(QAccessible::Name).isEmpty()) << control.toStdString();
 }
 
-TEST_F(Explore, TheKeyboardSwitchesTheSecondSegmentAndAScreenReaderHearsItsName)
+TEST_F(OpenExplore, TheKeyboardSwitchesTheSecondSegmentAndAScreenReaderHearsItsName)
 {
-    openWithCtrlE();
     find("scene")->setFocus();
     for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Space})
         QTest::keyClick(QApplication::focusWidget(), key);
@@ -150,9 +150,8 @@ TEST_F(Explore, TheKeyboardSwitchesTheSecondSegmentAndAScreenReaderHearsItsName)
 
 // A click on the picture reaches the segment under it; the model leaves the mirror alone while
 // the panel is closed.
-TEST_F(Explore, AClickOnASegmentOfTheMirrorSwitchesIt)
+TEST_F(OpenExplore, AClickOnASegmentOfTheMirrorSwitchesIt)
 {
-    openWithCtrlE();
     QTest::mouseClick(&form, Qt::LeftButton, {}, segment12);
     // The window's controls keep their clicks.
     QTest::mouseClick(find("op250"), Qt::LeftButton, {}, QPoint(20, 6));
@@ -160,9 +159,8 @@ TEST_F(Explore, AClickOnASegmentOfTheMirrorSwitchesIt)
     EXPECT_EQ(testing::mirrorText(form.model().state().explore.mirror), "111111111110111111111111111111");
 }
 
-TEST_F(Explore, ADistanceAwayFromTheOptionsRedrawsThePictureAtOnceAndLeavesThemUnselected)
+TEST_F(OpenExplore, ADistanceAwayFromTheOptionsRedrawsThePictureAtOnceAndLeavesThemUnselected)
 {
-    openWithCtrlE();
     find<QAbstractSlider>("distance")->setValue(250);
     EXPECT_TRUE(find<QRadioButton>("op250")->isChecked());
     const QImage at250 = form.surface().picture();
@@ -179,9 +177,8 @@ TEST_F(Explore, ADistanceAwayFromTheOptionsRedrawsThePictureAtOnceAndLeavesThemU
 
 // The plot runs from x = 28 for 330 to 286 for -330, as the pair stands in the picture, so
 // x = 59 stands for 330 - 31 * 660 / 258 = 250.7, 251, left of the middle. The graph says in words what it reads there.
-TEST_F(Explore, AClickOnTheGraphMovesThePairThereAndTheGraphMarksIt)
+TEST_F(OpenExplore, AClickOnTheGraphMovesThePairThereAndTheGraphMarksIt)
 {
-    openWithCtrlE();
     QTest::mouseClick(find("brightnessGraph"), Qt::LeftButton, {}, QPoint(59, 75));
     EXPECT_EQ(find<QAbstractSlider>("distance")->value(), 251);
     const QImage graph = find("brightnessGraph")->grab().toImage();
@@ -194,9 +191,8 @@ TEST_F(Explore, AClickOnTheGraphMovesThePairThereAndTheGraphMarksIt)
 
 // Left on the slider is left in the picture: its left end is 330, and the right arrow moves the
 // pair right, to a smaller distance. A second frequency's curve comes in its colour, shown beside it.
-TEST_F(Explore, TheDistanceSliderRunsAsThePairMovesAndASecondFrequencyHasItsColour)
+TEST_F(OpenExplore, TheDistanceSliderRunsAsThePairMovesAndASecondFrequencyHasItsColour)
 {
-    openWithCtrlE();
     auto* slider = find<QAbstractSlider>("distance");
     QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() / 8, slider->height() / 2));
     EXPECT_GT(slider->value(), 0);
@@ -212,16 +208,12 @@ TEST_F(Explore, TheDistanceSliderRunsAsThePairMovesAndASecondFrequencyHasItsColo
 
 // Beyond the mirror its segments, presets and measure go, the slider moves the detector alone and
 // the frequency reaches as far as the scene shows truly: water to 1.2, the gap to 1.4.
-TEST_F(Explore, ChoosingASceneRedrawsThePictureAtOnceAndShowsOnlyItsOwnControls)
+TEST_F(OpenExplore, ChoosingASceneRedrawsThePictureAtOnceAndShowsOnlyItsOwnControls)
 {
-    openWithCtrlE();
     const QStringList mirrorOnly{"segments", "wholeMirror", "middleThird", "outerThirds", "grating", "aroundLeastTime", "awayFromLeastTime", "measure"};
     const auto shown = [this](const QStringList& names) {
         QStringList visible;
-        for (const QString& name : names) {
-            if (find(qPrintable(name))->isVisible())
-                visible << name;
-        }
+        std::copy_if(names.begin(), names.end(), std::back_inserter(visible), [this](const QString& name) { return find(qPrintable(name))->isVisible(); });
         return visible;
     };
     const auto captioned = [this](const char* control) {
@@ -269,9 +261,8 @@ TEST_F(Explore, ChoosingASceneRedrawsThePictureAtOnceAndShowsOnlyItsOwnControls)
 
 // A gap of 8 points leaves 11 closed at each end; the slider stops only on even widths, so that
 // the gap stands centred. A click on the picture finds no mirror to scrape beyond it.
-TEST_F(Explore, TheGapSliderSetsThePathsThatCountAndAClickScrapesNoMirrorBeyondIt)
+TEST_F(OpenExplore, TheGapSliderSetsThePathsThatCountAndAClickScrapesNoMirrorBeyondIt)
 {
-    openWithCtrlE();
     find<QComboBox>("scene")->setFocus();
     QTest::keyClick(find("scene"), Qt::Key_End);
     auto* gap = find<QAbstractSlider>("gap");
@@ -290,9 +281,8 @@ TEST_F(Explore, TheGapSliderSetsThePathsThatCountAndAClickScrapesNoMirrorBeyondI
 // Qt moves a shown label by copying its pixels on the screen, which held bits of a label that
 // had just moved off it, left behind at 297 after each of these routes; after each live change
 // the window as the screen shows it is the window drawn afresh.
-TEST_F(Explore, ALabelMovedByALiveChangeCarriesNothingOfAnotherAlong)
+TEST_F(OpenExplore, ALabelMovedByALiveChangeCarriesNothingOfAnotherAlong)
 {
-    openWithCtrlE();
     for (const auto& [distance, tenths] : {std::pair(210, 6), std::pair(297, 10), std::pair(-100, 14), std::pair(297, 10), std::pair(-330, 12), std::pair(297, 10)}) {
         find<QAbstractSlider>("distance")->setValue(distance);
         find<QAbstractSlider>("frequency")->setValue(tenths);
@@ -306,9 +296,8 @@ TEST_F(Explore, ALabelMovedByALiveChangeCarriesNothingOfAnotherAlong)
 // too, and its bar is not full: full is the most light any mirror sends at the frequency (12.26),
 // so that 2.1 and 9.40 look different. The bar only shows: a screen reader is offered no
 // Increase or Decrease.
-TEST_F(Explore, TheBrightnessBarShowsBothFiguresAndIsAnIndicatorWithNoActions)
+TEST_F(OpenExplore, TheBrightnessBarShowsBothFiguresAndIsAnIndicatorWithNoActions)
 {
-    openWithCtrlE();
     find<QDoubleSpinBox>("distanceField")->setValue(250);
     QAccessibleInterface* bar = accessible("brightnessBar");
     EXPECT_EQ(bar->text(QAccessible::Description), "0.75 of the light of a whole mirror at the middle, 1.00 times that of the whole mirror here");
@@ -326,20 +315,18 @@ TEST_F(Explore, TheBrightnessBarShowsBothFiguresAndIsAnIndicatorWithNoActions)
 
 // The ends' lesson shows within the panel's height, its offer is one press, and the real lengths
 // bring the frequency's range down to what they show truly, for the keyboard as for the mouse.
-TEST_F(Explore, TheEndsLessonFitsThePanelAndItsOfferIsOnePress)
+TEST_F(OpenExplore, TheEndsLessonFitsThePanelAndItsOfferIsOnePress)
 {
-    openWithCtrlE();
     QTest::mouseClick(find("middleThird"), Qt::LeftButton);
     const auto* lesson = form.findChild<QLabel*>("endsLesson");
     ASSERT_NE(lesson, nullptr);
     EXPECT_TRUE(lesson->isVisible());
     EXPECT_EQ(find<QPushButton>("endsOffer")->text(), "Try frequency 2");
-    const QWidget* panel = find("explorePanel");
-    const auto placeOf = [&](const char* name) { return QRect(find(name)->mapTo(panel, QPoint(0, 0)), find(name)->size()); };
-    EXPECT_TRUE(panel->rect().contains(placeOf("closeExplore")));
+    const QRect panel = find("explorePanel")->rect();
+    EXPECT_TRUE(panel.contains(inPanel("closeExplore")));
     for (const char* name : {"endsLesson", "endsOffer", "measure", "frequencyField", "brightnessGraph"}) {
-        EXPECT_TRUE(panel->rect().contains(placeOf(name))) << name;
-        EXPECT_FALSE(placeOf(name).intersects(placeOf("closeExplore"))) << name;
+        EXPECT_TRUE(panel.contains(inPanel(name))) << name;
+        EXPECT_FALSE(inPanel(name).intersects(inPanel("closeExplore"))) << name;
     }
     QTest::mouseClick(find("endsOffer"), Qt::LeftButton);
     EXPECT_EQ(form.model().state().explore.frequencyTenths, 20);
@@ -357,9 +344,8 @@ TEST_F(Explore, TheEndsLessonFitsThePanelAndItsOfferIsOnePress)
 // "1e9" 19 and a German "1,5" 1.0. Now a number is taken whole, as the language writes it, or
 // refused: the field marked, the words shown under the fields (said by the core), the value in
 // use shown, with room beside the ends' lesson.
-TEST_F(Explore, ANumberTypedIsTakenWholeOrRefusedVisibly)
+TEST_F(OpenExplore, ANumberTypedIsTakenWholeOrRefusedVisibly)
 {
-    openWithCtrlE();
     QTest::mouseClick(find("middleThird"), Qt::LeftButton);
     EXPECT_EQ(type("distanceField", QString::fromUtf8("\u2212200")), "-200");
     for (const char* typed : {"12.5", "400", "1e9"}) {
@@ -369,8 +355,7 @@ TEST_F(Explore, ANumberTypedIsTakenWholeOrRefusedVisibly)
     const QString words("\"1e9\" is not taken: the distance is a whole number from -330 to 330.");
     EXPECT_EQ(QStringList({refusal(), find("distanceField")->accessibleDescription()}), QStringList({words, words}));
     EXPECT_NE(find("distanceField")->palette().color(QPalette::Base), QPalette().color(QPalette::Base)) << "marked";
-    const QWidget* panel = find("explorePanel");
-    EXPECT_TRUE(panel->rect().contains(QRect(find("brightnessGraph")->mapTo(panel, QPoint()), find("brightnessGraph")->size()))) << "the words fit";
+    EXPECT_TRUE(find("explorePanel")->rect().contains(inPanel("brightnessGraph"))) << "the words fit";
     EXPECT_EQ(type("frequencyField", "1,5"), "1.0") << "English writes no decimal comma";
     {
         const Translations german(QStringLiteral("de"));
@@ -386,9 +371,8 @@ TEST_F(Explore, ANumberTypedIsTakenWholeOrRefusedVisibly)
 // A refusal stands until the field shows the value in use and is taken as it is: Enter in the
 // field left as the refusal put it takes the words off. A field emptied is no number typed: it
 // shows the value in use again, refusing nothing.
-TEST_F(Explore, ARefusalGoesOnEnterAndAnEmptiedFieldShowsTheValueInUseQuietly)
+TEST_F(OpenExplore, ARefusalGoesOnEnterAndAnEmptiedFieldShowsTheValueInUseQuietly)
 {
-    openWithCtrlE();
     EXPECT_EQ(type("distanceField", "400"), "0");
     EXPECT_NE(refusal(), "");
     QTest::keyClick(find("distanceField"), Qt::Key_Return);
@@ -403,29 +387,6 @@ TEST_F(Explore, ARefusalGoesOnEnterAndAnEmptiedFieldShowsTheValueInUseQuietly)
     EXPECT_EQ(refusal(), "");
     EXPECT_EQ(box->findChild<QLineEdit*>()->text(), "1.0");
     EXPECT_EQ(form.model().state().explore.frequencyTenths, 10);
-}
-
-// The path length's list shows the choice in use whole in every language, where the German
-// "Wie im Fenster (kürzer als wirklich)" was cut: the field the style gives its text is as wide
-// as the text.
-TEST(ExploreLanguages, ThePathLengthListShowsEachChoiceWholeInEveryLanguage)
-{
-    for (const QString& language : LanguageChoice::languages()) {
-        const Translations translations(language);
-        MainForm form;
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier);
-        auto* list = form.findChild<QComboBox*>(QStringLiteral("measure"));
-        ASSERT_NE(list, nullptr);
-        for (int k = 0; k < list->count(); ++k) {
-            QStyleOptionComboBox option;
-            option.initFrom(list);
-            option.currentText = list->itemText(k);
-            const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
-            EXPECT_GE(field.width(), list->fontMetrics().horizontalAdvance(list->itemText(k))) << language.toStdString() << ": " << list->itemText(k).toStdString();
-        }
-    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "tests/desktop/FormUnderTest.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -74,6 +75,7 @@ protected:
         waitUntilIdle();
     }
 
+    QAccessibleInterface* accessible(const char* name) const { return QAccessible::queryAccessibleInterface(find(name)); }
     QString text(const char* box) const { return find<QLineEdit>(box)->text(); }
     bool checked(const char* option) const { return find<QRadioButton>(option)->isChecked(); }
 
@@ -104,6 +106,13 @@ protected:
     {
         QApplication::setActiveWindow(&form);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    void openWithCtrlE()
+    {
+        activate();
+        QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier);
+        ASSERT_TRUE(form.model().state().explore.open);
     }
 
     // The names of the controls that the key, pressed again and again, gives focus to.

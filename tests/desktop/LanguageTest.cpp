@@ -5,11 +5,15 @@
 #include "desktop/LanguageChoice.h"
 #include "desktop/MainForm.h"
 #include "desktop/Translations.h"
+#include "tests/desktop/FormUnderTest.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -41,13 +45,10 @@ TEST(LanguageChoice, FollowsTheEnvironmentAsGettextDoes)
 
 TEST(LanguageChoice, MatchesCodesWrittenEveryWay)
 {
-    EXPECT_EQ(LanguageChoice::matching("pt-BR"), "pt_BR");
-    EXPECT_EQ(LanguageChoice::matching("pt_br"), "pt_BR");
-    EXPECT_EQ(LanguageChoice::matching("de_AT.UTF-8@euro"), "de");
-    EXPECT_EQ(LanguageChoice::matching("CS"), "cs");
-    EXPECT_EQ(LanguageChoice::matching("en_GB"), "en");
-    EXPECT_EQ(LanguageChoice::matching("xx"), std::nullopt);
-    EXPECT_EQ(LanguageChoice::matching(""), std::nullopt);
+    const std::pair<const char*, std::optional<QString>> codes[] = {{"pt-BR", "pt_BR"}, {"pt_br", "pt_BR"}, {"de_AT.UTF-8@euro", "de"}, {"CS", "cs"},
+                                                                     {"en_GB", "en"}, {"xx", std::nullopt}, {"", std::nullopt}};
+    for (const auto& [written, code] : codes)
+        EXPECT_EQ(LanguageChoice::matching(QString::fromUtf8(written)), code) << written;
 }
 
 // The layout's captions as the window shows them in each language.
@@ -56,7 +57,7 @@ class EveryLanguage : public ::testing::TestWithParam<QString> {};
 TEST_P(EveryLanguage, EveryCaptionFitsItsBoxWithTheRealFont)
 {
     const Translations translations(GetParam());
-    MainForm form;
+    FormUnderTest form;
     for (const WindowLabel& layout : windowLabels) {
         const auto* label = form.findChild<QLabel*>(QString::fromUtf8(layout.name.data(), static_cast<qsizetype>(layout.name.size())));
         ASSERT_NE(label, nullptr);
@@ -77,6 +78,19 @@ TEST_P(EveryLanguage, EveryCaptionFitsItsBoxWithTheRealFont)
         const QString text = button ? button->text() : qobject_cast<const QGroupBox*>(widget)->title();
         EXPECT_EQ(text.toStdString(), shownCaption(control).text);
         EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(text), control.room) << text.toStdString();
+    }
+    // The panel's path length list shows each choice whole, where the German "Wie im Fenster
+    // (kürzer als wirklich)" was cut: the field the style gives its text is as wide as the text.
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.openExplore(true);
+    auto* list = form.findChild<QComboBox*>(QStringLiteral("measure"));
+    for (int k = 0; k < list->count(); ++k) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.currentText = list->itemText(k);
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        EXPECT_GE(field.width(), list->fontMetrics().horizontalAdvance(list->itemText(k))) << list->itemText(k).toStdString();
     }
 }
 

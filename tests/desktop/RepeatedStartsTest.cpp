@@ -14,37 +14,31 @@ using Settings = std::pair<QString, QString>;
 const Settings allSettings[] = {{"0", "1"}, {"250", "2"}, {"250", "1"}, {"0", "2"}};
 
 // The real window with its real pacing, set to pause for no time at all.
-class Window {
+class Window : public FormUnderTest {
 public:
     Window()
     {
-        form_.show();
-        form_.model().setText(TextBox::nSpomaleni, "0");
+        show();
+        model().setText(TextBox::nSpomaleni, "0");
     }
 
     void choose(const Settings& settings)
     {
-        click("op" + settings.first);
-        click("op" + settings.second);
+        for (const QString& option : {settings.first, settings.second})
+            click("op" + option);
     }
 
     void start()
     {
         click("cmdStart");
-        testing::waitWhile([this] { return form_.model().state().running; });
+        testing::waitWhile([this] { return model().state().running; });
         // A run that pauses for no time ends within the click, with no event loop run meanwhile;
         // what the window posted to itself is handled now, as the program's own loop would.
         QCoreApplication::processEvents();
     }
 
-    // The picture and, separately, the window as painted with its controls and labels.
-    QImage picture() const { return form_.surface().picture(); }
-    QImage shown() { return form_.grab().toImage(); }
-
 private:
-    void click(const QString& control) { QTest::mouseClick(form_.findChild<QWidget*>(control), Qt::LeftButton); }
-
-    FormUnderTest form_;
+    void click(const QString& control) { QTest::mouseClick(findChild<QWidget*>(control), Qt::LeftButton); }
 };
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -81,7 +75,8 @@ TEST(RepeatedStarts, TwoHundredStartsEachMatchAFreshStartAndLeaveMemoryFlat)
         window.choose(settings == allSettings[0] ? allSettings[1] : allSettings[0]);
         window.choose(settings);
         window.start();
-        fresh[settings] = {window.picture(), window.shown()};
+        // The picture and, separately, the window as painted with its controls and labels.
+        fresh[settings] = {window.surface().picture(), window.grab().toImage()};
     }
 
     Window window;
@@ -96,9 +91,9 @@ TEST(RepeatedStarts, TwoHundredStartsEachMatchAFreshStartAndLeaveMemoryFlat)
         window.choose(settings);
         window.start();
         const auto& [picture, shown] = fresh[settings];
-        ASSERT_TRUE(window.picture() == picture) << "picture of Start " << i + 1 << " with distance " << settings.first.toStdString()
+        ASSERT_TRUE(window.surface().picture() == picture) << "picture of Start " << i + 1 << " with distance " << settings.first.toStdString()
                                                  << " and frequency " << settings.second.toStdString();
-        ASSERT_TRUE(window.shown() == shown) << "window after Start " << i + 1;
+        ASSERT_TRUE(window.grab().toImage() == shown) << "window after Start " << i + 1;
     }
     const std::size_t after = memoryKiB();
     const std::size_t growth = after > before ? after - before : 0;

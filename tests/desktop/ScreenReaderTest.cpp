@@ -44,8 +44,7 @@ protected:
         QAccessible::installUpdateHandler(nullptr);
     }
 
-    static QAccessibleInterface* accessible(QWidget* control) { return QAccessible::queryAccessibleInterface(control); }
-    void act(const char* control, const QString& action) { accessible(find(control))->actionInterface()->doAction(action); }
+    void act(const char* control, const QString& action) { accessible(control)->actionInterface()->doAction(action); }
     QString described() { return QString::fromStdString(form.model().pictureDescription()); }
     // What the window has said through its announcements so far.
     static QStringList said()
@@ -138,10 +137,8 @@ TEST_F(PacedScreenReader, TwoPressesOfStartFiftyMillisecondsApartRunItTwice)
 // with the presses last, of the middle third at frequency 2, which gives 2.13.
 TEST_F(PacedScreenReader, ThePanelsPressesAndValuesActInTheOrderTheyCome)
 {
-    activate();
-    QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier);
-    ASSERT_TRUE(form.model().state().explore.open);
-    const auto setValue = [&](const char* control, double value) { accessible(find(control))->valueInterface()->setCurrentValue(value); };
+    ASSERT_NO_FATAL_FAILURE(openWithCtrlE());
+    const auto setValue = [&](const char* control, double value) { accessible(control)->valueInterface()->setCurrentValue(value); };
     const auto press = [&](const char* control) { act(control, QAccessibleActionInterface::pressAction()); };
     const ExploreState& explore = form.model().state().explore;
     for (const std::size_t pause : {0, 3}) {
@@ -174,20 +171,17 @@ TEST_F(ScreenReader, ControlsNeverShownAreNeitherInTheTreeNorOperable)
             walk(child);
         }
     };
-    walk(accessible(&form));
+    walk(QAccessible::queryAccessibleInterface(&form));
     for (const char* control : {"cmdStart", "cmdKonec", "op0", "op250", "op1", "op2", "HScroll1", "labKliknuti", "Picture"})
         EXPECT_TRUE(reached.contains(control)) << control;
     // Read as they are shown, top to bottom and left to right.
     const QStringList readingOrder{"cmdStart", "cmdKonec", "HScroll1", "op0", "op250", "op1", "op2"};
     QStringList read;
-    for (const QString& name : reached) {
-        if (readingOrder.contains(name))
-            read << name;
-    }
+    std::copy_if(reached.begin(), reached.end(), std::back_inserter(read), [&](const QString& name) { return readingOrder.contains(name); });
     EXPECT_EQ(read, readingOrder);
     for (const char* control : {"frmAnimace", "opPomalá", "opPomalejší", "opRychlá", "nPosun", "nKmitocet", "nSpomaleni"}) {
         EXPECT_FALSE(reached.contains(control)) << control;
-        QAccessibleInterface* unshown = accessible(find(control));
+        QAccessibleInterface* unshown = accessible(control);
         EXPECT_EQ(unshown->actionInterface(), nullptr) << control;
         EXPECT_EQ(unshown->editableTextInterface(), nullptr) << control;
         EXPECT_EQ(unshown->valueInterface(), nullptr) << control;
@@ -223,21 +217,22 @@ TEST_F(PacedScreenReader, AnArrowHeldAsARunBeginsStepsOnce)
 
 TEST_F(ScreenReader, ThePictureIsDescribedInWordsThatFollowIt)
 {
-    QAccessibleInterface* picture = accessible(&form)->child(0);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    QAccessibleInterface* picture = window->child(0);
     EXPECT_EQ(picture->role(), QAccessible::Graphic);
     EXPECT_EQ(picture->text(QAccessible::Name), "Picture");
     EXPECT_EQ(picture->rect(), QRect(form.mapToGlobal(QPoint()), QSize(800, 581)));
-    const auto at = [&](QPoint place) { return accessible(&form)->childAt(form.mapToGlobal(place).x(), form.mapToGlobal(place).y()); };
+    const auto at = [&](QPoint place) { return window->childAt(form.mapToGlobal(place).x(), form.mapToGlobal(place).y()); };
     EXPECT_EQ(at({700, 500}), picture);
-    EXPECT_EQ(at(find("cmdStart")->geometry().center()), accessible(find("cmdStart")));
+    EXPECT_EQ(at(find("cmdStart")->geometry().center()), accessible("cmdStart"));
     EXPECT_TRUE(picture->text(QAccessible::Description).endsWith("Start will draw distance 0 and frequency 1."));
     click("op250");
     heard.clear();
     click("cmdStart");
     EXPECT_TRUE(picture->text(QAccessible::Description).startsWith("Drawn for distance 250 and frequency 1: "));
     EXPECT_TRUE(std::any_of(heard.begin(), heard.end(), [](const Heard& h) { return h.event == QAccessible::DescriptionChanged && h.role == QAccessible::Graphic; }));
-    EXPECT_EQ(names(accessible(find("frmPosun"))), (QStringList{"0", "250"}));
-    EXPECT_EQ(names(accessible(find("frmKmitocet"))), (QStringList{"1", "2"}));
+    EXPECT_EQ(names(accessible("frmPosun")), (QStringList{"0", "250"}));
+    EXPECT_EQ(names(accessible("frmKmitocet")), (QStringList{"1", "2"}));
 }
 
 // A drag sets the distance many times a second; the brightness is said once it stands still.

@@ -19,8 +19,6 @@ QPoint pixel(const nlohmann::json& point) { return {point[0].get<int>(), point[1
 
 class StartOnWindow : public testing::FormFixture {
 protected:
-    void start() { click("cmdStart"); }
-
     // What the window shows on the screen, not what it would paint if asked.
     QImage screen() const { return form.screen()->grabWindow(form.winId()).toImage(); }
 
@@ -47,7 +45,7 @@ TEST_F(StartOnWindow, ShowsEachSettingsMarksAndLabelsWhereTheyBelong)
         SCOPED_TRACE(testing::workedSettingName(setting));
         click(("op" + setting["distance"].get<std::string>()).c_str());
         click(("op" + setting["frequency"].get<std::string>()).c_str());
-        start();
+        click("cmdStart");
         for (const auto& [label, place] : setting["labels"].items()) {
             EXPECT_TRUE(find(label.c_str())->isVisible()) << label;
             EXPECT_EQ(find(label.c_str())->pos(), labelPlace(place)) << label;
@@ -102,7 +100,7 @@ TEST_F(StartOnWindow, EachPointIsOnTheScreenBeforeItsPause)
         }
         ++checkedPoints;
     };
-    start();
+    click("cmdStart");
     EXPECT_EQ(checkedPoints, 30);
 }
 
@@ -110,7 +108,7 @@ TEST_F(StartOnWindow, ABadSettingsTextStopsWithOneLineOnStandardError)
 {
     form.model().setText(TextBox::nKmitocet, "fast");
     ::testing::internal::CaptureStderr();
-    start();
+    click("cmdStart");
     const std::string error = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(error, "quorvel: Start stopped: frequency (nKmitocet) setting holds \"fast\", which is not a number\n");
 }
@@ -141,7 +139,7 @@ TEST_F(Handlers, InputDuringARunActsAfterItAndTheControlsShowTheSettingsInUse)
             EXPECT_EQ(speed->value(), 1) << "pause " << pauses.size();
         }
     };
-    start();
+    click("cmdStart");
     EXPECT_EQ(finishedRuns, 2) << "the held click ran Start once more, after the first run";
     EXPECT_TRUE(checked("op250"));
     EXPECT_EQ(speed->value(), 4);

@@ -34,13 +34,6 @@ namespace {
 using MainForm = quorvel::FormUnderTest;
 using Clock = std::chrono::steady_clock;
 
-double processCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
-
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -55,6 +48,18 @@ double millisecondsOf(Work work)
     const auto start = Clock::now();
     work();
     return millisecondsSince(start);
+}
+
+// Each figure is the median of this many samples.
+constexpr int samples = 21;
+
+template <typename Work>
+double medianMilliseconds(Work work)
+{
+    std::vector<double> times;
+    for (int run = 0; run < samples; ++run)
+        times.push_back(millisecondsOf(work));
+    return median(times);
 }
 
 void setSlowdown(MainForm& form, const char* slowdown) { form.model().setText(quorvel::TextBox::nSpomaleni, slowdown); }
@@ -74,16 +79,11 @@ double runStart(MainForm& form)
 
 void wholeStartAtSlowdownZero(MainForm& form)
 {
-    std::vector<double> repaints;
-    for (int run = 0; run < 21; ++run)
-        repaints.push_back(millisecondsOf([&form] { form.repaint(); }));
+    const double anchor = medianMilliseconds([&form] { form.repaint(); });
     setSlowdown(form, "0");
-    std::vector<double> starts;
-    for (int run = 0; run < 21; ++run)
-        starts.push_back(runStart(form));
-    const double anchor = median(repaints);
+    const double start = medianMilliseconds([&form] { runStart(form); });
     std::printf("Anchor: one repaint of the whole window, median of 21: %.2f ms\n", anchor);
-    std::printf("One whole Start at slowdown 0, median of 21: %.2f ms = %.2f repaints of the whole window\n", median(starts), median(starts) / anchor);
+    std::printf("One whole Start at slowdown 0, median of 21: %.2f ms = %.2f repaints of the whole window\n", start, start / anchor);
 }
 
 // The time from one point's pause to the next is the pause and one point's drawing.
@@ -94,9 +94,9 @@ void pacing(MainForm& form)
     for (const char* slowdown : {"1", "10", "20"}) {
         times.clear();
         setSlowdown(form, slowdown);
-        const double cpuBefore = processCpuSeconds();
+        const std::clock_t cpuBefore = std::clock();
         const double wall = runStart(form);
-        const double cpu = (processCpuSeconds() - cpuBefore) * 1000;
+        const double cpu = 1000.0 * static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
         std::vector<double> pauses;
         for (std::size_t k = 1; k < times.size(); ++k)
             pauses.push_back(times[k] - times[k - 1]);
@@ -113,7 +113,7 @@ struct StartUp {
     double residentKiB = 0;
 };
 
-double residentKiB(pid_t pid)
+double residentKiB(qint64 pid)
 {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     for (std::string line; std::getline(status, line);) {
@@ -164,7 +164,7 @@ void startUp()
     const std::array<std::vector<std::string>, 4> commands{{{QUORVEL_BARE_WINDOW}, {QUORVEL_BARE_WINDOW, "text"}, {QUORVEL_BARE_WINDOW, "controls"}, {QUORVEL_EXECUTABLE}}};
     const std::array<const char*, 4> names{"Anchor: a bare toolkit window of 800 x 581", "The same window with one line of text", "The same window with Quorvel's 24 controls", "Quorvel"};
     std::array<std::vector<double>, 4> mapped, resident;
-    for (int run = 0; run < 21; ++run) {
+    for (int run = 0; run < samples; ++run) {
         for (std::size_t k = 0; k < commands.size(); ++k) {
             const auto measured = measureStartUp(commands[k], server.display(), k + 1 < commands.size() ? "Bare window" : "Quorvel - ");
             if (!measured) {
@@ -183,12 +183,10 @@ void startUp()
 }
 
 // The graph alone: a new graph works its curves out and draws them into its surface.
-double graphMs(quorvel::BrightnessGraphView& graph, const quorvel::ExploreState& state)
+void drawGraph(quorvel::BrightnessGraphView& graph, const quorvel::ExploreState& state)
 {
-    return millisecondsOf([&] {
-        quorvel::BrightnessGraph().draw(graph.surface(), state);
-        graph.picture();
-    });
+    quorvel::BrightnessGraph().draw(graph.surface(), state);
+    graph.picture();
 }
 
 // A live redraw: the detector or the pair moved with the panel open.
@@ -205,8 +203,8 @@ double redrawMs(MainForm& form, int distance)
 void explore(MainForm& form)
 {
     setSlowdown(form, "0");
-    std::vector<double> starts, redraws, graphs, twoColours;
-    for (int k = 0; k < 21; ++k) {
+    std::vector<double> starts, redraws;
+    for (int k = 0; k < samples; ++k) {
         form.openExplore(false);
         QCoreApplication::processEvents();
         starts.push_back(runStart(form));
@@ -218,20 +216,20 @@ void explore(MainForm& form)
     quorvel::ExploreState state;
     state.mirror = quorvel::Mirror::span(10, 19);
     state.distance = 250;
-    for (int k = 0; k < 21; ++k) {
-        for (auto* samples : {&graphs, &twoColours}) {
-            state.secondShown = samples == &twoColours;
-            samples->push_back(graphMs(*graph, state));
-        }
-    }
+    const auto graphAlone = [&](bool secondShown) {
+        state.secondShown = secondShown;
+        return medianMilliseconds([&] { drawGraph(*graph, state); });
+    };
+    const double oneColour = graphAlone(false);
+    const double twoColours = graphAlone(true);
     form.openExplore(false);
     const double anchor = median(starts);
     std::printf("Anchor: one whole Start at slowdown 0, median of 21: %.2f ms\n", anchor);
     std::printf("One live redraw with the explore panel open, median of 21: %.2f ms = %.2f x a whole Start\n", median(redraws), median(redraws) / anchor);
     std::printf("The brightness graph of a scraped mirror, 2 x 661 distances drawn into its surface, median of 21: %.2f ms = %.2f x a whole Start\n",
-                median(graphs), median(graphs) / anchor);
-    std::printf("The same graph with a second frequency's curve, 3 x 661 distances drawn, median of 21: %.2f ms = %.2f x a whole Start\n", median(twoColours),
-                median(twoColours) / anchor);
+                oneColour, oneColour / anchor);
+    std::printf("The same graph with a second frequency's curve, 3 x 661 distances drawn, median of 21: %.2f ms = %.2f x a whole Start\n", twoColours,
+                twoColours / anchor);
 }
 
 // Each scene in turn, the mirror's among them: a live redraw (the detector moved with the panel
@@ -243,7 +241,7 @@ void scenes(MainForm& form)
     std::array<std::vector<double>, quorvel::sceneKindCount> starts, redraws, graphs;
     form.openExplore(true);  // the panel, and its graph, are made when it first opens
     auto* graph = form.findChild<quorvel::BrightnessGraphView*>();
-    for (int k = 0; k < 21; ++k) {
+    for (int k = 0; k < samples; ++k) {
         for (int kind = 0; kind < quorvel::sceneKindCount; ++kind) {
             form.openExplore(true);
             form.model().perform(quorvel::SceneSetting{static_cast<quorvel::SceneKind>(kind)});
@@ -252,7 +250,7 @@ void scenes(MainForm& form)
             form.openExplore(false);
             QCoreApplication::processEvents();
             starts[kind].push_back(runStart(form));
-            graphs[kind].push_back(graphMs(*graph, form.model().state().explore));
+            graphs[kind].push_back(millisecondsOf([&] { drawGraph(*graph, form.model().state().explore); }));
         }
     }
     form.openExplore(true);

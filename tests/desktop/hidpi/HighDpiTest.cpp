@@ -17,9 +17,6 @@ using testing::lightGreyPixel;
 // The window as a desktop scaled to 200 % shows it: every length of the layout is two device pixels.
 class HighDpi : public testing::FormFixture {
 protected:
-    // The window with its controls as it paints itself, in device pixels.
-    QImage shown() { return form.grab().toImage(); }
-
     // The colours along one device-pixel row, from x to x + width.
     static QList<QRgb> row(const QImage& image, int x, int y, int width)
     {
@@ -35,7 +32,8 @@ protected:
 TEST_F(HighDpi, ControlsScaleWithThePicture)
 {
     EXPECT_EQ(find("cmdStart")->geometry(), QRect(528, 16, 89, 28));
-    const QImage window = shown();
+    // The window with its controls as it paints itself, in device pixels.
+    const QImage window = form.grab().toImage();
     ASSERT_EQ(window.size(), QSize(1600, 1162));
     const QRgb background = lightGreyPixel.rgb();
     EXPECT_EQ(row(window, 1054, 60, 4), (QList<QRgb>{background, background, window.pixel(1056, 60), window.pixel(1056, 60)}));
@@ -56,7 +54,7 @@ TEST_F(HighDpi, ThePictureIsKeptAtTheDevicesResolutionAndItsLinesAreSharp)
     QList<QRgb> expected(16, lightGreyPixel.rgb());
     expected[7] = expected[8] = darkGreyPixel.rgb();
     EXPECT_EQ(row(form.surface().picture(), 2 * 400, 2 * 200, 16), expected) << "the picture";
-    EXPECT_EQ(row(shown(), 2 * 400, 2 * 200, 16), expected) << "the window";
+    EXPECT_EQ(row(form.grab().toImage(), 2 * 400, 2 * 200, 16), expected) << "the window";
 }
 
 using ExploreHighDpi = testing::FormFixture;

@@ -5,133 +5,66 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
-#include <csignal>
-#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <string_view>
 #include <thread>
 #include <vector>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
-
 namespace quorvel::testing {
-
-namespace {
 
 using Clock = std::chrono::steady_clock;
 
-void endProcess(pid_t pid)
-{
-    if (pid <= 0)
-        return;
-    kill(pid, SIGTERM);
-    for (int i = 0; i < 100 && waitpid(pid, nullptr, WNOHANG) == 0; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    if (waitpid(pid, nullptr, WNOHANG) == 0) {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-    }
-}
-
-// The current environment less the variables that would give the program a desktop theme or
-// another platform, plus the given ones.
-std::vector<std::string> programEnvironment(const std::string& display)
-{
-    std::vector<std::string> environment;
-    for (char** entry = environ; *entry; ++entry) {
-        const std::string_view variable(*entry);
-        const bool dropped = variable.starts_with("DISPLAY=") || variable.starts_with("QT_QPA_PLATFORM") || variable.starts_with("QT_STYLE_OVERRIDE=")
-                             || variable.starts_with("XDG_CURRENT_DESKTOP=") || variable.starts_with("DESKTOP_SESSION=") || variable.starts_with("QT_SCALE_FACTOR=");
-        if (!dropped)
-            environment.emplace_back(variable);
-    }
-    environment.push_back("DISPLAY=" + display);
-    environment.push_back("QT_QPA_PLATFORM=xcb");
-    return environment;
-}
-
-}  // namespace
+// A process still running is asked to end, and killed if it has not within this time.
+constexpr int endingMs = 2000;
 
 XServer::XServer(int width, int height)
 {
-    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-    int ready[2];
-    if (pipe(ready) != 0)
-        throw std::runtime_error("pipe failed");
-    pid_ = fork();
-    if (pid_ == 0) {
-        close(ready[0]);
-        const int devNull = open("/dev/null", O_WRONLY);
-        dup2(devNull, STDOUT_FILENO);
-        dup2(devNull, STDERR_FILENO);
-        const std::string fd = std::to_string(ready[1]);
-        // -noreset: without it the server resets when its last client leaves, and a client
-        // connecting at that moment fails now and then.
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-noreset", "-nolisten", "tcp", static_cast<char*>(nullptr));
-        _exit(127);
+    xvfb_.setStandardErrorFile(QProcess::nullDevice());
+    // -noreset: without it the server resets when its last client leaves, and a client
+    // connecting at that moment fails now and then.
+    xvfb_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", QStringLiteral("%1x%2x24").arg(width).arg(height), "-noreset", "-nolisten", "tcp"});
+    while (!xvfb_.canReadLine()) {
+        if (!xvfb_.waitForReadyRead(10000))
+            throw std::runtime_error("Xvfb did not start");
     }
-    close(ready[1]);
-    std::string number;
-    pollfd waiting{ready[0], POLLIN, 0};
-    char c = 0;
-    while (poll(&waiting, 1, 10000) > 0 && read(ready[0], &c, 1) == 1 && c != '\n')
-        number += c;
-    close(ready[0]);
-    if (number.empty()) {
-        endProcess(pid_);
-        throw std::runtime_error("Xvfb did not start");
-    }
-    display_ = ":" + number;
+    display_ = ":" + xvfb_.readLine().trimmed().toStdString();
 }
 
-XServer::~XServer() { endProcess(pid_); }
+XServer::~XServer()
+{
+    xvfb_.terminate();
+    xvfb_.waitForFinished(endingMs);
+}
 
+// The environment leaves out what would give the program a desktop theme or another platform.
 Program::Program(const std::vector<std::string>& command, const std::string& display)
 {
-    std::vector<std::string> environment = programEnvironment(display);
-    std::vector<char*> envp;
-    for (std::string& variable : environment)
-        envp.push_back(variable.data());
-    envp.push_back(nullptr);
-    std::vector<char*> argv;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "QT_SCALE_FACTOR"})
+        environment.remove(QString::fromLatin1(variable));
+    environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(display));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    process_.setProcessEnvironment(environment);
+    process_.setProcessChannelMode(QProcess::ForwardedChannels);
+    QStringList arguments;
     for (const std::string& word : command)
-        argv.push_back(const_cast<char*>(word.c_str()));
-    argv.push_back(nullptr);
-    pid_ = fork();
-    if (pid_ == 0) {
-        execve(argv[0], argv.data(), envp.data());
-        _exit(127);
-    }
+        arguments << QString::fromStdString(word);
+    process_.start(arguments.takeFirst(), arguments);
 }
 
 Program::~Program()
 {
-    if (!status_)
-        endProcess(pid_);
+    process_.terminate();
+    process_.waitForFinished(endingMs);
 }
 
-bool Program::running() { return !waitForExit(std::chrono::milliseconds(0)); }
-
+// A program ended by a signal gives 128 and its number, as a shell says.
 std::optional<int> Program::waitForExit(std::chrono::milliseconds timeout)
 {
-    const auto deadline = Clock::now() + timeout;
-    while (!status_) {
-        int status = 0;
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            break;
-        }
-        if (Clock::now() >= deadline)
-            break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return status_;
+    if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(static_cast<int>(timeout.count())))
+        return std::nullopt;
+    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : 128 + process_.exitCode();
 }
 
 XClient::XClient(const std::string& display) : display_(XOpenDisplay(display.c_str()))

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QImage>
+#include <QProcess>
 
 #include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
-#include <sys/types.h>
 
 using Display = struct _XDisplay;
 using XWindow = unsigned long;
@@ -18,13 +18,11 @@ class XServer {
 public:
     explicit XServer(int width = 1024, int height = 768);
     ~XServer();
-    XServer(const XServer&) = delete;
-    XServer& operator=(const XServer&) = delete;
 
     const std::string& display() const { return display_; }
 
 private:
-    pid_t pid_ = -1;
+    QProcess xvfb_;
     std::string display_;
 };
 
@@ -34,17 +32,14 @@ public:
     // The command is the executable and its arguments.
     Program(const std::vector<std::string>& command, const std::string& display);
     ~Program();
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
 
-    pid_t pid() const { return pid_; }
-    bool running();
+    qint64 pid() const { return process_.processId(); }
+    bool running() { return !waitForExit(std::chrono::milliseconds(0)); }
     // The exit status, or nothing if the program is still running when the time is up.
     std::optional<int> waitForExit(std::chrono::milliseconds timeout);
 
 private:
-    pid_t pid_ = -1;
-    std::optional<int> status_;
+    QProcess process_;
 };
 
 // A client of the display that looks and acts as a person would: finds the window, clicks,
