@@ -229,7 +229,18 @@ export async function countRuns(page) {
     return () => page.evaluate(() => window.counted);
 }
 
-export const textOf = (page, id) => page.evaluate((id) => document.getElementById(id).value, id);
+// An element's property, or its attribute where it has no property of that name, as an ARIA state.
+export const read = (page, selector, name) => page.$eval(selector, (element, name) => element[name] ?? element.getAttribute(name), name);
+
+export const textOf = (page, selector) => read(page, selector, 'textContent');
+
+// The focused element's id, or its name where it has none.
+export const focused = (page) => page.evaluate(() => document.activeElement.id || document.activeElement.getAttribute('aria-label') || document.activeElement.textContent);
+
+// The colours the picture is drawn in.
+export const green = [0, 255, 0];
+export const darkGrey = [64, 64, 64];
+export const lightGrey = [192, 192, 192];
 
 // Calls a method of the page's form, the module's window, with the arguments given.
 export const callForm = (page, method, ...args) =>
