@@ -4,7 +4,7 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { browsers, clickOn, coloursIn, darkGrey, focused, green, hasColourNear, laidOut, narrow, pageUnderTest, read, said, slide } from './support.js';
+import { browsers, clickOn, coloursIn, darkGrey, focused, green, hasColourNear, laidOut, narrow, pageUnderTest, picturePixels, read, said, slide } from './support.js';
 
 const figures = JSON.parse(readFileSync(new URL('../data/explore-figures.json', import.meta.url)));
 
@@ -173,7 +173,6 @@ for (const browserName of browsers) describe(browserName, () => {
         const still = await opened();
         await slide(still.page, 'distance', await read(page, '#distanceNumber', 'value'));
         assert.deepEqual(await widths(page), await widths(still.page));
-        const pixels = (tab) => tab.$eval('#picture', (canvas) => canvas.toDataURL());
-        assert.ok(await pixels(page) === await pixels(still.page), 'the same pixels');
+        assert.ok(await picturePixels(page) === await picturePixels(still.page), 'the same pixels');
     });
 });

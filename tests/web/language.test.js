@@ -6,7 +6,7 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
-import { browsers, captionsAfterStart, clickOn, pageFolder, pageUnderTest, startRun } from './support.js';
+import { browsers, captionsAfterStart, clickOn, pageFolder, pageUnderTest, read, startRun, textOf } from './support.js';
 
 // The languages the page was built with, besides English.
 const languages = readdirSync(`${pageFolder}/lang`).filter((file) => file !== 'keys.json.gz').map((file) => file.replace(/\.json\.gz$/, ''));
@@ -39,8 +39,6 @@ async function openIn(quorvel, query, preferred) {
     return { page, asked, warned };
 }
 
-const textOf = (page, selector) => page.$eval(selector, (element) => element.textContent);
-
 for (const browserName of browsers) describe(browserName, () => {
     const quorvel = pageUnderTest(browserName);
 
@@ -72,9 +70,8 @@ for (const browserName of browsers) describe(browserName, () => {
             assert.ok((await textOf(page, '#announcement')).startsWith(drawn), language);
             assert.equal(await textOf(page, '#savePng'), words.Page['Save PNG']);
             assert.equal(await textOf(page, '[data-preset=WholeMirror]'), words.ExplorePanel['Whole mirror']);
-            assert.equal(await page.$eval('#HScroll1', (speed) => speed.getAttribute('aria-label')), words.Page['Animation speed']);
-            assert.equal(await page.$eval('#segments > :first-child', (segment) => segment.getAttribute('aria-label')),
-                         words.Page['segment %1 of 30'].replace('%1', '1'));
+            assert.equal(await read(page, '#HScroll1', 'aria-label'), words.Page['Animation speed']);
+            assert.equal(await read(page, '#segments > :first-child', 'aria-label'), words.Page['segment %1 of 30'].replace('%1', '1'));
             await clickOn(page, '#keys');
             assert.equal(await textOf(page, '#keysHelpTitle'), words.KeyboardHelp['Keys of Quorvel']);
             await page.close();

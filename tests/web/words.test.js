@@ -102,17 +102,13 @@ if (browsers.includes('chromium')) describe('chromium accessibility tree', () =>
             await page.keyboard.press(key);
             await finished;
         }
+        // Every node, with the name of the group it stands in.
         const nodes = [];
-        const walk = (node) => nodes.push(node) && (node.children ?? []).forEach(walk);
+        const walk = (node, group) => nodes.push({ ...node, group }) && (node.children ?? []).forEach((child) => walk(child, node.role === 'radiogroup' ? node.name : group));
         walk(await page.accessibility.snapshot({ interestingOnly: false }));
         const picture = nodes.find((node) => node.role === 'image' && node.name === 'Picture');
         assert.equal(picture?.description, await textOf(page, '#pictureWords'));
-        const names = (group) => {
-            const radios = [];
-            const within = (node) => (node.role === 'radio' && radios.push(node.name), (node.children ?? []).forEach(within));
-            within(nodes.find((node) => node.role === 'radiogroup' && node.name === group));
-            return radios;
-        };
+        const names = (group) => nodes.filter((node) => node.role === 'radio' && node.group === group).map((node) => node.name);
         assert.deepEqual([names('Distance'), names('Frequency')], [['0', '250'], ['1', '2']], 'in the order they are shown');
         // After Start every label is on show.
         const announced = nodes.map((node) => `${node.role}: ${node.name}`);
