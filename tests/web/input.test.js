@@ -85,7 +85,7 @@ for (const browserName of browsers) describe(browserName, () => {
 
     // One run of some 1.4 seconds: the held Start runs a whole second run, still at distance 0,
     // and only then 250, 0 and 2 are chosen, and the speed control's keys move it. The click on 0, which shows selected meanwhile, counts as much
-    // as the others; End, Home and a step right end at 2 only in that order.
+    // as the others; Home, End and a step left end at 19 only in that order.
     test('clicks and keys on the controls during a run reach the window after it, in order', async () => {
         const { page } = await quorvel.open();
         const counted = await countRuns(page);
@@ -93,10 +93,10 @@ for (const browserName of browsers) describe(browserName, () => {
         await runUntil(page, '3', 2);
         for (const control of ['#cmdStart', '#op250', '#op0', '#op2']) await clickOn(page, control);
         await page.focus('#HScroll1');
-        for (const key of ['End', 'Home', 'ArrowRight']) await page.keyboard.press(key);
+        for (const key of ['Home', 'End', 'ArrowLeft']) await page.keyboard.press(key);
         assert.deepEqual(await shown(page), { texts: ['3', '1', '0'], speed: 1, chosen: ['op0', 'op1', 'opRychlá'] }, 'the clicks and keys wait');
         await twoRuns;
         assert.deepEqual(await counted(), { pauses: 60, finished: 2 }, 'two whole runs, one after the other');
-        assert.deepEqual(await shown(page), { texts: ['2', '2', '0'], speed: 2, chosen: ['op0', 'op2', 'opRychlá'] });
+        assert.deepEqual(await shown(page), { texts: ['19', '2', '0'], speed: 19, chosen: ['op0', 'op2', 'opRychlá'] });
     });
 });
