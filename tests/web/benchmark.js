@@ -82,14 +82,9 @@ async function wholeStart(page) {
         }
         const { form } = await import('/main.js');
         form.setText('nSpomaleni', '0');
+        // A Start at slowdown 0 ends before its click returns.
         const start = [];
-        for (let run = 0; run < 21; ++run) {
-            const finished = new Promise((resolve) => document.addEventListener('quorvel:finished', resolve, { once: true }));
-            const begun = performance.now();
-            document.getElementById('cmdStart').click();
-            await finished;
-            start.push(performance.now() - begun);
-        }
+        for (let run = 0; run < 21; ++run) await timed(start, () => document.getElementById('cmdStart').click());
         return { fill, start };
     });
     const size = await page.$eval('#picture', (canvas) => `${canvas.width} x ${canvas.height}`);
@@ -187,21 +182,20 @@ async function drag(browser, url, viewport) {
     const { page } = await openPage(browser, url, viewport);
     await page.click('#explore');
     const frames = (work) => page.evaluate(() => {
-        window.benchmarkFrames = [];
-        window.benchmarkLong = [];
-        window.benchmarkObserver = new PerformanceObserver((list) => window.benchmarkLong.push(...list.getEntries().map((entry) => entry.duration)));
-        window.benchmarkObserver.observe({ type: 'longtask' });
+        const counted = window.benchmarkCounted = { times: [], long: [] };
+        counted.observer = new PerformanceObserver((list) => counted.long.push(...list.getEntries().map((entry) => entry.duration)));
+        counted.observer.observe({ type: 'longtask' });
         const tick = (time) => {
-            window.benchmarkFrames.push(time);
-            window.benchmarkTick = requestAnimationFrame(tick);
+            counted.times.push(time);
+            counted.tick = requestAnimationFrame(tick);
         };
-        window.benchmarkTick = requestAnimationFrame(tick);
+        counted.tick = requestAnimationFrame(tick);
     }).then(work).then(() => page.evaluate(() => {
-        cancelAnimationFrame(window.benchmarkTick);
-        window.benchmarkLong.push(...window.benchmarkObserver.takeRecords().map((entry) => entry.duration));
-        window.benchmarkObserver.disconnect();
-        const times = window.benchmarkFrames;
-        return { rate: (1000 * (times.length - 1)) / (times.at(-1) - times[0]), long: window.benchmarkLong };
+        const { times, long, observer, tick } = window.benchmarkCounted;
+        cancelAnimationFrame(tick);
+        long.push(...observer.takeRecords().map((entry) => entry.duration));
+        observer.disconnect();
+        return { rate: (1000 * (times.length - 1)) / (times.at(-1) - times[0]), long };
     }));
     const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
     await pause(500);

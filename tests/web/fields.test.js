@@ -4,7 +4,7 @@
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, clickOn, narrow, pageUnderTest } from './support.js';
+import { browsers, narrow, pageUnderTest } from './support.js';
 
 
 // Types over what a box shows, as a person does (nothing: deletes it), and presses Enter; then
@@ -31,8 +31,7 @@ for (const browserName of browsers) describe(browserName, () => {
     // Chromium misread them with no word: a German "0,7" set the top frequency, "−200" became 200.
     // The core reads what is typed, as the page's language writes numbers.
     test('a number typed is taken whole as the language writes it, or refused where it shows and is said', async () => {
-        const { page } = await quorvel.open(narrow, '?lang=de');
-        await clickOn(page, '#explore');
+        const { page } = await quorvel.open(narrow, '?lang=de&explore=1');
         assert.deepEqual((await type(page, 'distanceNumber', '\u2212200')).values, ['-200', '-200', '1', '1', '2']);
         assert.deepEqual((await type(page, 'frequencyNumber', '0,7')).values, ['-200', '-200', '0.7', '0.7', '2']);
         assert.deepEqual((await type(page, 'secondFrequency', ' 1.5 ')).values, ['-200', '-200', '0.7', '0.7', '1.5']);
@@ -49,8 +48,7 @@ for (const browserName of browsers) describe(browserName, () => {
     // The words stayed after Enter in a box left as the refusal put it, and an emptied box was
     // refused as "" is not taken.
     test('a refusal goes once Enter takes the value in use, and an emptied box shows it again quietly', async () => {
-        const { page } = await quorvel.open(narrow);
-        await clickOn(page, '#explore');
+        const { page } = await quorvel.open(narrow, '?explore=1');
         const marked = () => page.$$eval('[aria-invalid="true"], #fieldRefusal:not([hidden])', (shown) => shown.length);
         assert.notEqual((await type(page, 'distanceNumber', '400')).refusal, '');
         await page.keyboard.press('Enter');
@@ -64,8 +62,7 @@ for (const browserName of browsers) describe(browserName, () => {
     });
 
     test('a drag says the brightness once, when the slider stands still', async () => {
-        const { page } = await quorvel.open(narrow);
-        await clickOn(page, '#explore');
+        const { page } = await quorvel.open(narrow, '?explore=1');
         const changes = await page.evaluate(async () => {
             const region = document.getElementById('announcement');
             let count = 0;

@@ -6,7 +6,7 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
-import { browsers, captionsAfterStart, clickOn, pageFolder, pageUnderTest, startRun } from './support.js';
+import { browsers, captionsAfterStart, clickOn, narrow, pageFolder, pageUnderTest, read, startRun, textOf } from './support.js';
 
 // The languages the page was built with, besides English.
 const languages = readdirSync(`${pageFolder}/lang`).filter((file) => file !== 'keys.json.gz').map((file) => file.replace(/\.json\.gz$/, ''));
@@ -33,13 +33,11 @@ async function openIn(quorvel, query, preferred) {
     page.on('request', (request) => asked.push(new URL(request.url()).pathname));
     page.on('console', (message) => { if (message.type() === 'warn' || message.type() === 'warning') warned.push(message.text()); });
     await page.evaluateOnNewDocument((preferred) => Object.defineProperty(navigator, 'languages', { get: () => preferred }), preferred);
-    await page.setViewport({ width: 820, height: 600 });
+    await page.setViewport(narrow);
     await page.goto(`${quorvel.url()}${query}`);
     await page.waitForSelector('body[data-ready]');
     return { page, asked, warned };
 }
-
-const textOf = (page, selector) => page.$eval(selector, (element) => element.textContent);
 
 for (const browserName of browsers) describe(browserName, () => {
     const quorvel = pageUnderTest(browserName);
@@ -58,9 +56,11 @@ for (const browserName of browsers) describe(browserName, () => {
         }
     });
 
-    test('the core\'s words and the page\'s own are the translations\' in each language', async () => {
-        for (const language of languages) {
-            const words = translations(language);
+    // The path length's list once cut "Wie im Fenster (kürzer als wirklich)"; the French is longer still.
+    test('the core\'s words and the page\'s own are the translations\' in each language, each choice of a list whole', async () => {
+        for (const language of ['en', ...languages]) {
+            // English is the words as written, in every context.
+            const words = language === 'en' ? new Proxy({}, { get: () => new Proxy({}, { get: (_, source) => source }) }) : translations(language);
             const { page } = await openIn(quorvel, `?lang=${language}`, []);
             const before = words.PictureDescription['A source and a detector stand above a mirror of 30 segments. Start draws, for each segment, '
                                                     + 'the path of light via it, its photon vector, its time, and a spiral of the photon vectors laid head to tail.'];
@@ -72,9 +72,19 @@ for (const browserName of browsers) describe(browserName, () => {
             assert.ok((await textOf(page, '#announcement')).startsWith(drawn), language);
             assert.equal(await textOf(page, '#savePng'), words.Page['Save PNG']);
             assert.equal(await textOf(page, '[data-preset=WholeMirror]'), words.ExplorePanel['Whole mirror']);
-            assert.equal(await page.$eval('#HScroll1', (speed) => speed.getAttribute('aria-label')), words.Page['Animation speed']);
-            assert.equal(await page.$eval('#segments > :first-child', (segment) => segment.getAttribute('aria-label')),
-                         words.Page['segment %1 of 30'].replace('%1', '1'));
+            assert.equal(await read(page, '#HScroll1', 'aria-label'), words.Page['Animation speed']);
+            assert.equal(await read(page, '#segments > :first-child', 'aria-label'), words.Page['segment %1 of 30'].replace('%1', '1'));
+            await clickOn(page, '#explore');
+            const cut = await page.$eval('#measure', (list) => {
+                const style = getComputedStyle(list);
+                const measure = document.createElement('canvas').getContext('2d');
+                measure.font = style.font;
+                // The room for the text: the list less its padding, borders and an arrow of 20 pixels.
+                const room = list.getBoundingClientRect().width - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight)
+                    - parseFloat(style.borderLeftWidth) - parseFloat(style.borderRightWidth) - 20;
+                return [...list.options].filter((option) => measure.measureText(option.textContent).width > room).map((option) => option.textContent);
+            });
+            assert.deepEqual(cut, [], `the path length's list in ${language}`);
             await clickOn(page, '#keys');
             assert.equal(await textOf(page, '#keysHelpTitle'), words.KeyboardHelp['Keys of Quorvel']);
             await page.close();

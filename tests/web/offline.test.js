@@ -5,10 +5,10 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { cpSync, mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { cpSync, mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { browsers, clickOn, hasColourNear, launchBrowser, openPage, pageFolder, runsFinished, servePage, workedSettings } from './support.js';
+import { browsers, darkGrey, green, hasColourNear, launchBrowser, openPage, pageFolder, servePage, startRun, workedSettings } from './support.js';
 
 const source = (path) => new URL(`../../${path}`, import.meta.url).pathname;
 const version = readFileSync(source('CMakeLists.txt'), 'utf8').match(/project\(Quorvel VERSION ([\d.]+)/)[1];
@@ -17,18 +17,7 @@ const cacheNameForm = new RegExp(`^quorvel-${version.replaceAll('.', '\\.')}-[0-
 const keptName = (built, folder) => `${built} ${folder}`;
 
 // Every file under a folder, as paths relative to it.
-const filesUnder = (folder) => readdirSync(folder, { recursive: true, withFileTypes: true })
-    .filter((entry) => entry.isFile())
-    .map((entry) => join(entry.parentPath ?? entry.path, entry.name).slice(folder.length + 1))
-    .sort();
-
-// The width and height a PNG's header gives.
-function pngSize(path) {
-    const bytes = readFileSync(path);
-    assert.deepEqual([...bytes.subarray(0, 8)], [137, 80, 78, 71, 13, 10, 26, 10], `${path} is a PNG`);
-    assert.equal(bytes.toString('latin1', 12, 16), 'IHDR');
-    return `${bytes.readUInt32BE(16)}x${bytes.readUInt32BE(20)}`;
-}
+const filesUnder = (folder) => readdirSync(folder, { recursive: true }).filter((file) => statSync(join(folder, file)).isFile()).sort();
 
 // The offline worker written for a page folder as the build writes it, unshortened; returns the
 // cache name it carries.
@@ -54,37 +43,29 @@ async function offlineReady(page) {
 
 // A Start at the first worked setting draws its picture.
 async function startDraws(page) {
-    const finished = runsFinished(page);
-    await clickOn(page, '#cmdStart');
-    await finished;
+    await startRun(page);
     const { sumVector, marker } = workedSettings[0].checkPixels;
-    assert.ok(await hasColourNear(page, ...sumVector, [0, 255, 0]), 'sum vector');
-    assert.ok(await hasColourNear(page, ...marker, [64, 64, 64]), 'least-time marker');
+    assert.ok(await hasColourNear(page, ...sumVector, green), 'sum vector');
+    assert.ok(await hasColourNear(page, ...marker, darkGrey), 'least-time marker');
 }
 
 test('the manifest names the application, its colours and its icons, by addresses relative to the page', () => {
-    const manifest = JSON.parse(readFileSync(join(pageFolder, 'manifest.webmanifest'), 'utf8'));
-    assert.equal(manifest.name, 'Quorvel');
-    assert.ok(manifest.short_name && manifest.short_name.length <= 12, manifest.short_name);
-    assert.match(manifest.description, /^[A-Z][^@]+$/, 'the project\'s description, filled in');
-    assert.equal(manifest.start_url, './');
-    assert.equal(manifest.scope, './');
-    assert.equal(manifest.display, 'standalone');
+    const { short_name: shortName, description, icons, ...manifest } = JSON.parse(readFileSync(join(pageFolder, 'manifest.webmanifest'), 'utf8'));
     const windowGrey = readFileSync(join(pageFolder, 'style.css'), 'utf8').match(/--window:\s*(#[0-9a-f]{6})/i)[1].toLowerCase();
-    assert.equal(manifest.background_color, windowGrey);
-    assert.equal(manifest.theme_color, windowGrey);
+    assert.deepEqual(manifest, { name: 'Quorvel', lang: 'en', start_url: './', scope: './', display: 'standalone', background_color: windowGrey, theme_color: windowGrey });
+    assert.ok(shortName && shortName.length <= 12, shortName);
+    assert.match(description, /^[A-Z][^@]+$/, 'the project\'s description, filled in');
 
-    const sizes = Object.fromEntries(manifest.icons.map((icon) => [icon.sizes, icon]));
-    assert.deepEqual(Object.keys(sizes).sort(), ['192x192', '512x512', 'any']);
-    for (const icon of manifest.icons) {
+    assert.deepEqual(icons.map((icon) => [icon.sizes, icon.type]).sort(), [['192x192', 'image/png'], ['512x512', 'image/png'], ['any', 'image/svg+xml']]);
+    for (const icon of icons) {
         assert.doesNotMatch(icon.src, /^\/|:/, `${icon.src} is relative`);
-        const path = join(pageFolder, icon.src);
-        if (icon.type === 'image/png') assert.equal(pngSize(path), icon.sizes, icon.src);
-        else assert.match(readFileSync(path, 'utf8'), /<svg[^>]*viewBox/, icon.src);
+        const bytes = readFileSync(join(pageFolder, icon.src));
+        // A PNG's header gives its width and height.
+        if (icon.type === 'image/png') assert.equal(`${bytes.toString('latin1', 1, 4)} ${bytes.readUInt32BE(16)}x${bytes.readUInt32BE(20)}`, `PNG ${icon.sizes}`, icon.src);
+        else assert.match(bytes.toString(), /<svg[^>]*viewBox/, icon.src);
         // The page's files are downloaded at a first visit, the icons with them.
-        assert.ok(readFileSync(path).length < 40 * 1024, `${icon.src} is small`);
+        assert.ok(bytes.length < 40 * 1024, `${icon.src} is small`);
     }
-    assert.equal(sizes.any.type, 'image/svg+xml');
 });
 
 test('the page\'s files stay small with the application\'s', () => {
@@ -129,11 +110,10 @@ for (const browserName of browsers) describe(browserName, () => {
     for (const under of ['/', '/some/sub/path/']) {
         test(`served at ${under}, the page opens again and runs with the server gone`, () => served({ under }, async (page, server) => {
             const kept = await offlineReady(page);
-            assert.equal(kept.length, 1, 'one cache');
-            assert.match(kept[0].name.split(' ')[0], cacheNameForm);
-            assert.equal(kept[0].name, keptName(kept[0].name.split(' ')[0], server.url));
-            const expected = filesUnder(pageFolder).filter((file) => file !== 'offline.js').map((file) => server.url + file);
-            assert.deepEqual(kept[0].files, expected, 'every file of the page but the worker');
+            const built = kept[0].name.split(' ')[0];
+            assert.match(built, cacheNameForm);
+            const files = filesUnder(pageFolder).filter((file) => file !== 'offline.js').map((file) => server.url + file);
+            assert.deepEqual(kept, [{ name: keptName(built, server.url), files }], 'one cache, of every file of the page but the worker');
 
             const fromNetwork = [];
             page.on('requestfinished', (request) => {

@@ -3,7 +3,7 @@
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, clickOn, pageUnderTest, startRun, workedSettings } from './support.js';
+import { browsers, clickOn, green, pageUnderTest, read, startRun, textOf, workedSettings } from './support.js';
 
 // The page's downloads, caught as their links are followed: name, type and bytes.
 async function catchDownloads(page) {
@@ -32,17 +32,13 @@ async function drawWorkedSetting(page) {
 
 // The size of a downloaded PNG, and whether the colour is within a pixel of a point of the picture.
 const pngAt = (page, url, [x, y], colour) => page.evaluate(async (url, x, y, colour) => {
-    const image = new Image();
-    image.src = url;
-    await image.decode();
-    const ratio = image.naturalWidth / 800;
-    const canvas = new OffscreenCanvas(image.naturalWidth, image.naturalHeight);
-    const context = canvas.getContext('2d');
+    const image = await createImageBitmap(await (await fetch(url)).blob());
+    const ratio = image.width / 800;
+    const context = new OffscreenCanvas(image.width, image.height).getContext('2d');
     context.drawImage(image, 0, 0);
     const data = context.getImageData(Math.round((x - 1) * ratio), Math.round((y - 1) * ratio), Math.round(3 * ratio), Math.round(3 * ratio)).data;
-    let found = false;
-    for (let i = 0; i < data.length; i += 4) found ||= colour.every((value, c) => data[i + c] === value);
-    return { width: image.naturalWidth, height: image.naturalHeight, found };
+    const found = data.some((_, i) => i % 4 === 0 && colour.every((value, c) => data[i + c] === value));
+    return { width: image.width, height: image.height, found };
 }, url, x, y, colour);
 
 for (const browserName of browsers) describe(browserName, () => {
@@ -59,7 +55,7 @@ for (const browserName of browsers) describe(browserName, () => {
             const [svg, png] = [await downloaded(0), await downloaded(1)];
             assert.deepEqual([svg.name, svg.type, png.name, png.type], ['quorvel-picture.svg', 'image/svg+xml', 'quorvel-picture.png', 'image/png']);
             assert.equal(svg.text, await page.evaluate(async () => (await import('/main.js')).form.pictureSvg()));
-            const shown = await pngAt(page, png.url, setting.checkPixels.sumVector, [0, 255, 0]);
+            const shown = await pngAt(page, png.url, setting.checkPixels.sumVector, green);
             assert.deepEqual(shown, { width: 800 * deviceScaleFactor, height: 581 * deviceScaleFactor, found: true }, 'its sum vector green');
         }
     });
@@ -67,26 +63,20 @@ for (const browserName of browsers) describe(browserName, () => {
     test('Copy picture is offered only where the clipboard takes images, and puts a PNG on it', async () => {
         const { page } = await quorvel.open();
         const canWrite = await page.evaluate(() => Boolean(navigator.clipboard?.write) && typeof ClipboardItem !== 'undefined');
-        assert.equal(await page.$eval('#copyPicture', (button) => button.hidden), !canWrite);
+        assert.equal(await read(page, '#copyPicture', 'hidden'), !canWrite);
         if (browserName === 'chromium') {
             await quorvel.browser().defaultBrowserContext().overridePermissions(quorvel.url(), ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
             await drawWorkedSetting(page);
             await clickOn(page, '#copyPicture');
-            const copied = await page.evaluate(async () => {
-                for (let tries = 0; tries < 200; ++tries) {
-                    const items = await navigator.clipboard.read().catch(() => []);
-                    const item = items.find((each) => each.types.includes('image/png'));
-                    if (item) {
-                        const image = await createImageBitmap(await item.getType('image/png'));
-                        return [image.width, image.height];
-                    }
-                    await new Promise((resolve) => setTimeout(resolve, 20));
-                }
-                return null;
-            });
-            assert.deepEqual(copied, [800, 581]);
+            // Said once the clipboard holds the picture.
             await page.waitForSelector('#copyOutcome:not([hidden])');
-            assert.equal(await page.$eval('#copyOutcome', (outcome) => outcome.textContent), 'Picture copied.', 'shown beside the buttons');
+            assert.equal(await textOf(page, '#copyOutcome'), 'Picture copied.', 'shown beside the buttons');
+            const copied = await page.evaluate(async () => {
+                const [item] = await navigator.clipboard.read();
+                const image = await createImageBitmap(await item.getType('image/png'));
+                return [item.types, image.width, image.height];
+            });
+            assert.deepEqual(copied, [['image/png'], 800, 581]);
         }
     });
 });

@@ -4,9 +4,8 @@
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, clickOn, hasColourNear, narrow, pageUnderTest, said, slide } from './support.js';
+import { browsers, darkGrey, focused, hasColourNear, narrow, pageUnderTest, read, said, slide, textOf } from './support.js';
 
-const darkGrey = [64, 64, 64];
 const waterBlue = [30, 100, 200];
 const glassTeal = [40, 140, 150];
 // On the line at y 250, between the dots of points 11 and 12 (counted from 0, 24 pixels apart
@@ -17,39 +16,35 @@ const onTheLine = [328, 250];
 // detector below a line.
 const onTheMirror = [700, 291];
 
-const shown = (page, id) => page.$eval(`#${id}`, (element) => element.getClientRects().length > 0);
-const read = (page, selector, name) => page.$eval(selector, (element, name) => element[name], name);
-const focused = (page) => page.evaluate(() => document.activeElement.id);
+// Which of the mirror's own controls and the gap's slider are shown, and the distance's caption.
+const panelShows = (page) => page.evaluate(() => [...['segments', 'presets', 'measure', 'gap'].map((id) => document.getElementById(id).getClientRects().length > 0),
+                                                  document.getElementById('distanceLabel').textContent]);
 
 for (const browserName of browsers) describe(browserName, () => {
     const quorvel = pageUnderTest(browserName);
 
     test('each scene chosen draws its own line through the picture, says its name, and the mirror comes back in its place', async () => {
-        const { page } = await quorvel.open(narrow);
-        await clickOn(page, '#explore');
+        const { page } = await quorvel.open(narrow, '?explore=1');
         // The window's heading names the scene; "(length)" goes where a path's time is more than its length.
         for (const [scene, colour, time] of [['Into water', waterBlue, 'Time'], ['Into glass', glassTeal, 'Time'], ['Narrow gap', darkGrey, 'Time (length)']]) {
             await page.select('#scene', scene);
             assert.ok(await hasColourNear(page, ...onTheLine, colour), `${scene}: its line at y 250`);
             assert.ok(!await hasColourNear(page, ...onTheMirror, darkGrey), `${scene}: no mirror`);
             await said(page, new RegExp(`^Scene \u201c${scene}\u201d: the distance moves the detector alone\\.`));
-            assert.deepEqual([await read(page, '#labZrcadlení', 'textContent'), await read(page, '#labCas', 'textContent')], [scene, time]);
+            assert.deepEqual([await textOf(page, '#labZrcadlení'), await textOf(page, '#labCas')], [scene, time]);
         }
         await page.select('#scene', 'Mirror');
-        assert.equal(await read(page, '#labZrcadlení', 'textContent'), 'Difraction on mirror');
+        assert.equal(await textOf(page, '#labZrcadlení'), 'Difraction on mirror');
         assert.ok(await hasColourNear(page, ...onTheMirror, darkGrey), 'the mirror');
         assert.ok(!await hasColourNear(page, ...onTheLine, darkGrey), 'no screen');
     });
 
     test("the gap's slider shows for the gap alone and moves the screen's edges; the mirror's own controls only for the mirror", async () => {
-        const { page } = await quorvel.open(narrow);
-        await clickOn(page, '#explore');
-        const mirrorOnly = ['segments', 'presets', 'measure'];
-        assert.deepEqual(await Promise.all([...mirrorOnly, 'gap'].map((id) => shown(page, id))), [true, true, true, false]);
-        assert.equal(await read(page, '#distanceLabel', 'textContent'), 'Distance');
+        const { page } = await quorvel.open(narrow, '?explore=1');
+        const forTheMirror = [true, true, true, false, 'Distance'];
+        assert.deepEqual(await panelShows(page), forTheMirror);
         await page.select('#scene', 'Narrow gap');
-        assert.deepEqual(await Promise.all([...mirrorOnly, 'gap'].map((id) => shown(page, id))), [false, false, false, true]);
-        assert.equal(await read(page, '#distanceLabel', 'textContent'), "Detector's place");
+        assert.deepEqual(await panelShows(page), [false, false, false, true, "Detector's place"]);
         assert.equal(await read(page, '#gapNumber', 'value'), '6');
         assert.ok(await hasColourNear(page, ...onTheLine, darkGrey), 'closed with 6 points open');
         await slide(page, 'gap', 10);
@@ -67,15 +62,13 @@ for (const browserName of browsers) describe(browserName, () => {
         for (let i = 0; i < 3; ++i) stops.push(await page.keyboard.press('Tab').then(() => focused(page)));
         assert.deepEqual(stops, ['gap', 'distance', 'distanceNumber']);
         await page.select('#scene', 'Into water');
-        assert.equal(await shown(page, 'gap'), false);
+        assert.deepEqual(await panelShows(page), [false, false, false, false, "Detector's place"]);
         await page.select('#scene', 'Mirror');
-        assert.deepEqual(await Promise.all(mirrorOnly.map((id) => shown(page, id))), [true, true, true]);
-        assert.equal(await read(page, '#distanceLabel', 'textContent'), 'Distance');
+        assert.deepEqual(await panelShows(page), forTheMirror);
     });
 
     test("the frequency reaches as far as each scene shows truly, and one above the scene's reach is brought down", async () => {
-        const { page } = await quorvel.open(narrow);
-        await clickOn(page, '#explore');
+        const { page } = await quorvel.open(narrow, '?explore=1');
         await slide(page, 'frequency', 2);
         for (const [scene, reach] of [['Into water', '1.2'], ['Into glass', '1.1'], ['Lens', '1.4'], ['Same pair, no lens', '1.4'], ['Narrow gap', '1.4'],
                                       ['Mirror', '2']]) {

@@ -5,7 +5,7 @@
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, captionsAfterStart, centreOf, clickOn, hasColourNear, laidOut, launchBrowser, openPage, pageUnderTest, runsFinished, runUntil } from './support.js';
+import { browsers, captionsAfterStart, centreOf, clickOn, green, hasColourNear, laidOut, launchBrowser, openPage, pageUnderTest, picturePixels, runsFinished, runUntil } from './support.js';
 
 // Where the window, the page's buttons and the page's extent stand.
 const layout = (page) => page.evaluate(() => {
@@ -21,8 +21,6 @@ const layout = (page) => page.evaluate(() => {
     };
 });
 
-// The picture's pixels, to compare one canvas with another.
-const canvasPixels = (page) => page.$eval('#picture', (canvas) => canvas.toDataURL());
 
 // A Start at distance 250 with a pause at each point, until its eighth pause.
 async function slowStart(page) {
@@ -80,36 +78,33 @@ for (const browserName of browsers) describe(browserName, () => {
             assert.equal(after.ratio, then.deviceScaleFactor);
             assert.notEqual(after.canvas, before.canvas);
             assert.equal(after.canvas, Math.round(after.form.width * then.deviceScaleFactor), 'as many pixels as the screen shows');
-            assert.ok(await hasColourNear(page, 398, 174, [0, 255, 0]), 'the sum vector of distance 250 and frequency 1');
+            assert.ok(await hasColourNear(page, 398, 174, green), 'the sum vector of distance 250 and frequency 1');
 
             const fresh = await quorvel.open(then);
             await (await slowStart(fresh.page)).finished;
-            assert.ok(await canvasPixels(page) === await canvasPixels(fresh.page), 'the same pixels as a run drawn at that size');
+            assert.ok(await picturePixels(page) === await picturePixels(fresh.page), 'the same pixels as a run drawn at that size');
         }
     });
 
     test('the F key puts the page on the whole screen and back, not while typing a number', async () => {
         const { page } = await quorvel.open({ width: 1024, height: 700, deviceScaleFactor: 1 });
         const state = () => page.evaluate(() => [document.fullscreenElement?.localName ?? null, document.getElementById('fullScreen').getAttribute('aria-pressed')]);
-        const changed = () => page.evaluate(() => new Promise((resolve) => document.addEventListener('fullscreenchange', resolve, { once: true })));
+        // The state once the page has gone on or off the whole screen after the act.
+        const changedBy = async (act) => {
+            const change = page.evaluate(() => new Promise((resolve) => document.addEventListener('fullscreenchange', resolve, { once: true })));
+            await act();
+            await change;
+            return state();
+        };
         assert.deepEqual(await state(), [null, 'false']);
-        let change = changed();
-        await page.keyboard.press('f');
-        await change;
-        assert.deepEqual(await state(), ['html', 'true']);
-        change = changed();
-        await page.keyboard.press('f');
-        await change;
-        assert.deepEqual(await state(), [null, 'false']);
+        assert.deepEqual(await changedBy(() => page.keyboard.press('f')), ['html', 'true']);
+        assert.deepEqual(await changedBy(() => page.keyboard.press('f')), [null, 'false']);
         await clickOn(page, '#explore');
         await page.focus('#distanceNumber');
         await page.keyboard.press('f');
         await page.keyboard.press('F');
         assert.deepEqual(await state(), [null, 'false']);
-        change = changed();
-        await clickOn(page, '#fullScreen');
-        await change;
-        assert.deepEqual(await state(), ['html', 'true']);
+        assert.deepEqual(await changedBy(() => clickOn(page, '#fullScreen')), ['html', 'true']);
     });
 
     // The page's own controls take the least font size; the window keeps its drawing, each caption

@@ -196,11 +196,12 @@ export function coloursIn(page, box, id = 'picture', width = 800) {
         reader.drawImage(canvas, 0, 0);
         const [left, top, across, down] = [box[0], box[1], box[2] - box[0], box[3] - box[1]].map((value) => Math.round((value * canvas.width) / width));
         const data = reader.getImageData(left, top, across, down).data;
-        const colours = [];
-        for (let i = 0; i < data.length; i += 4) colours.push([data[i], data[i + 1], data[i + 2], data[i + 3]]);
-        return colours;
+        return Array.from({ length: data.length / 4 }, (_, k) => [...data.subarray(4 * k, 4 * k + 4)]);
     }, box, id, width);
 }
+
+// The picture's pixels, to compare one canvas with another.
+export const picturePixels = (page) => page.$eval('#picture', (canvas) => canvas.toDataURL());
 
 // The picture's colours in a square of the given reach around a point.
 export const pixelsAround = (page, x, y, reach = 1) => coloursIn(page, [x - reach, y - reach, x + reach + 1, y + reach + 1]);
@@ -208,15 +209,6 @@ export const pixelsAround = (page, x, y, reach = 1) => coloursIn(page, [x - reac
 export async function hasColourNear(page, x, y, [red, green, blue], reach = 1) {
     const colours = await pixelsAround(page, x, y, reach);
     return colours.some(([r, g, b, a]) => a === 255 && r === red && g === green && b === blue);
-}
-
-// Where a label of the window stands, shown or not, and whether it is shown.
-export function placeOf(page, id) {
-    return page.evaluate((id) => {
-        const element = document.getElementById(id);
-        const style = getComputedStyle(element);
-        return { left: parseFloat(style.left), top: parseFloat(style.top), shown: !element.hidden && element.getClientRects().length > 0 };
-    }, id);
 }
 
 // Counts, from now on, the pauses and the finished runs of Start in the page.
@@ -229,7 +221,18 @@ export async function countRuns(page) {
     return () => page.evaluate(() => window.counted);
 }
 
-export const textOf = (page, id) => page.evaluate((id) => document.getElementById(id).value, id);
+// An element's property, or its attribute where it has no property of that name, as an ARIA state.
+export const read = (page, selector, name) => page.$eval(selector, (element, name) => element[name] ?? element.getAttribute(name), name);
+
+export const textOf = (page, selector) => read(page, selector, 'textContent');
+
+// The focused element's id, or its name where it has none.
+export const focused = (page) => page.evaluate(() => document.activeElement.id || document.activeElement.getAttribute('aria-label') || document.activeElement.textContent);
+
+// The colours the picture is drawn in.
+export const green = [0, 255, 0];
+export const darkGrey = [64, 64, 64];
+export const lightGrey = [192, 192, 192];
 
 // Calls a method of the page's form, the module's window, with the arguments given.
 export const callForm = (page, method, ...args) =>

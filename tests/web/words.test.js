@@ -4,30 +4,28 @@
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, clickOn, countRuns, pageUnderTest, runsFinished, runUntil, startRun } from './support.js';
+import { browsers, clickOn, countRuns, focused, pageUnderTest, runsFinished, runUntil, startRun, textOf } from './support.js';
 
-const textOf = (page, id) => page.$eval(`#${id}`, (element) => element.textContent);
-const focused = (page) => page.evaluate(() => document.activeElement.id);
-const saysAt = (page, id, text) => page.waitForFunction((id, text) => document.getElementById(id).textContent === text, {}, id, text);
+const says = (page, text) => page.waitForFunction((text) => document.getElementById('announcement').textContent === text, {}, text);
 
 for (const browserName of browsers) describe(browserName, () => {
     const quorvel = pageUnderTest(browserName);
 
     test('the picture is described before Start, after a run, and when the settings change', async () => {
         const { page } = await quorvel.open();
-        assert.match(await textOf(page, 'pictureWords'), /^A source and a detector stand above a mirror of 30 segments\..* Start will draw distance 0 and frequency 1\.$/);
+        assert.match(await textOf(page, '#pictureWords'), /^A source and a detector stand above a mirror of 30 segments\..* Start will draw distance 0 and frequency 1\.$/);
         await clickOn(page, '#op250');
         await clickOn(page, '#op2');
         await startRun(page);
-        assert.match(await textOf(page, 'pictureWords'), /^Drawn for distance 250 and frequency 2: .* the detector gets \d\.\d\d of the light /);
+        assert.match(await textOf(page, '#pictureWords'), /^Drawn for distance 250 and frequency 2: .* the detector gets \d\.\d\d of the light /);
         await clickOn(page, '#op1');
-        assert.match(await textOf(page, 'pictureWords'), /^Drawn for distance 250 and frequency 2: .* Start will draw distance 250 and frequency 1\.$/);
+        assert.match(await textOf(page, '#pictureWords'), /^Drawn for distance 250 and frequency 2: .* Start will draw distance 250 and frequency 1\.$/);
     });
 
     test('a run\'s end is said politely, the same words twice too, and so is the input held during it and Exit', async () => {
         const { page } = await quorvel.open();
         await startRun(page);
-        const said = await textOf(page, 'announcement');
+        const said = await textOf(page, '#announcement');
         assert.match(said, /^Drawn for distance 0 and frequency 1\. The path of least time /);
         await page.evaluate(() => {
             const region = document.getElementById('announcement');
@@ -35,15 +33,15 @@ for (const browserName of browsers) describe(browserName, () => {
             new MutationObserver(() => window.said.push(region.textContent)).observe(region, { childList: true, characterData: true, subtree: true });
         });
         await startRun(page);
-        await saysAt(page, 'announcement', said);
+        await says(page, said);
         assert.deepEqual(await page.evaluate(() => window.said), ['', said], 'emptied first, so that the same words are said again');
         const { finished } = await runUntil(page, '3', 2);
         await clickOn(page, '#op250');
         await finished;
-        await saysAt(page, 'announcement', `${said} Carried out after the run: distance 250 and frequency 1. Start will draw distance 250 and frequency 1.`);
+        await says(page, `${said} Carried out after the run: distance 250 and frequency 1. Start will draw distance 250 and frequency 1.`);
         await page.focus('#cmdKonec');
         await page.keyboard.press('Enter');
-        await saysAt(page, 'announcement', 'Quorvel has ended.');
+        await says(page, 'Quorvel has ended.');
         assert.equal(await focused(page), 'ended');
         // A page cannot close its browser's window: the window goes, and the page says so.
         assert.equal(await page.$('#MainForm'), null);
@@ -58,11 +56,11 @@ for (const browserName of browsers) describe(browserName, () => {
         const other = await quorvel.browser().newPage();
         assert.equal(await page.evaluate(() => document.visibilityState), 'hidden');
         const { pauses } = await counted();
-        const stood = await textOf(page, 'pictureWords');
+        const stood = await textOf(page, '#pictureWords');
         assert.ok(stood.startsWith(`Drawing for distance 0 and frequency 1: the path via segment ${pauses} of 30,`), stood);
         await new Promise((resolve) => setTimeout(resolve, 1000));
         assert.deepEqual(await counted(), { pauses, finished: 0 }, 'no pause begins while hidden');
-        assert.equal(await textOf(page, 'pictureWords'), stood);
+        assert.equal(await textOf(page, '#pictureWords'), stood);
         await page.bringToFront();
         await other.close();
         await finished;
@@ -75,7 +73,7 @@ for (const browserName of browsers) describe(browserName, () => {
         await page.focus('#HScroll1');
         await page.keyboard.press('?');
         assert.equal(await open(), true);
-        assert.equal(await textOf(page, 'keysHelpTitle'), 'Keys of Quorvel');
+        assert.equal(await textOf(page, '#keysHelpTitle'), 'Keys of Quorvel');
         const rows = await page.$$eval('#keysHelpRows tr', (all) => all.map((row) => [...row.cells].map((cell) => cell.textContent)));
         assert.deepEqual(rows.filter(([keys]) => ['?', 'F1', 'Escape'].includes(keys)), [['Escape', 'Stop a run at once, and drop what was pressed during it'], ['?', 'Show these keys'], ['Escape', 'Close this help']]);
         await page.keyboard.press('Escape');
@@ -104,17 +102,13 @@ if (browsers.includes('chromium')) describe('chromium accessibility tree', () =>
             await page.keyboard.press(key);
             await finished;
         }
+        // Every node, with the name of the group it stands in.
         const nodes = [];
-        const walk = (node) => nodes.push(node) && (node.children ?? []).forEach(walk);
+        const walk = (node, group) => nodes.push({ ...node, group }) && (node.children ?? []).forEach((child) => walk(child, node.role === 'radiogroup' ? node.name : group));
         walk(await page.accessibility.snapshot({ interestingOnly: false }));
         const picture = nodes.find((node) => node.role === 'image' && node.name === 'Picture');
-        assert.equal(picture?.description, await textOf(page, 'pictureWords'));
-        const names = (group) => {
-            const radios = [];
-            const within = (node) => (node.role === 'radio' && radios.push(node.name), (node.children ?? []).forEach(within));
-            within(nodes.find((node) => node.role === 'radiogroup' && node.name === group));
-            return radios;
-        };
+        assert.equal(picture?.description, await textOf(page, '#pictureWords'));
+        const names = (group) => nodes.filter((node) => node.role === 'radio' && node.group === group).map((node) => node.name);
         assert.deepEqual([names('Distance'), names('Frequency')], [['0', '250'], ['1', '2']], 'in the order they are shown');
         // After Start every label is on show.
         const announced = nodes.map((node) => `${node.role}: ${node.name}`);
