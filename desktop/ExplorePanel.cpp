@@ -212,6 +212,7 @@ void ExplorePanel::refuse(NumberField* field, PanelField which, const QString& t
     field->showRefusal(words);
     fieldRefusal_->setText(words);
     fieldRefusal_->setVisible(!words.isEmpty());
+    showFrequencyNote();
 }
 
 void ExplorePanel::clearRefusal()
@@ -219,7 +220,12 @@ void ExplorePanel::clearRefusal()
     for (NumberField* field : {distanceField_, frequencyField_, secondFrequency_})
         field->showRefusal({});
     fieldRefusal_->hide();
+    showFrequencyNote();
 }
+
+// The note and a refusal stand in one place, the refusal first, so that the panel keeps within
+// the window's height with the ends' lesson shown too.
+void ExplorePanel::showFrequencyNote() { frequencyNote_->setVisible(!frequencyNote_->text().isEmpty() && fieldRefusal_->isHidden()); }
 
 void ExplorePanel::createBrightnessControls()
 {
@@ -266,7 +272,7 @@ void ExplorePanel::layOut()
     settings->addWidget(secondFrequency_, 4, 2);
     settings->addWidget(secondSwatch_, 4, 3);
     settings->addWidget(frequencyNote_, 5, 0, 1, 4);
-    settings->addWidget(fieldRefusal_, 6, 0, 1, 4);
+    settings->addWidget(fieldRefusal_, 5, 0, 1, 4);
     auto* brightnessRow = new QHBoxLayout;
     brightnessRow->addWidget(caption(shownPanelWord(panelWords::brightness), brightnessBar_));
     brightnessRow->addWidget(brightnessNumber_);
@@ -366,7 +372,7 @@ void ExplorePanel::showState(const ExploreState& explore)
     }
     showEndsLesson(explore);
     frequencyNote_->setText(QString::fromStdString(explore.frequencyNote));
-    frequencyNote_->setVisible(!explore.frequencyNote.empty());
+    showFrequencyNote();
     showColour(frequencySwatch_, explore.frequencyTenths);
     {
         const QSignalBlocker quiet(secondShown_);

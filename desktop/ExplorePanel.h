@@ -57,6 +57,7 @@ private:
     NumberField* numberField(PanelField field, const char* name, const QString& accessibleName);
     void refuse(NumberField* field, PanelField which, const QString& typed);
     void clearRefusal();
+    void showFrequencyNote();
 
     void showScene(const ExploreState& explore);
     void showEndsLesson(const ExploreState& explore);

@@ -28,6 +28,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
@@ -427,12 +428,23 @@ void MainForm::showExplore(const ExploreState& explore)
     if (!explorePanel_)
         return;
     explorePanel_->showState(explore);
-    if (explorePanel_->isHidden() == explore.open) {
-        explorePanel_->setVisible(explore.open);
-        resize(explore.open ? canvasSize + QSize(ExplorePanel::panelWidth, 0) : canvasSize);
-        if (explore.open)
-            keepOnScreen();
-    }
+    const bool opens = explore.open && explorePanel_->isHidden();
+    const bool closes = !explore.open && !explorePanel_->isHidden();
+    const int height = explore.open ? panelHeight() : canvasSize.height();
+    if (!opens && !closes && (!explore.open || height == explorePanel_->height()))
+        return;
+    explorePanel_->setVisible(explore.open);
+    explorePanel_->resize(ExplorePanel::panelWidth, height);
+    resize(explore.open ? QSize(canvasSize.width() + ExplorePanel::panelWidth, height) : canvasSize);
+    if (opens)
+        keepOnScreen();
+}
+
+// The panel is as high as the picture, or higher where its words need it, as a long language's
+// lesson beside a note may: the window then grows below the picture, so that nothing is cut.
+int MainForm::panelHeight() const
+{
+    return std::max(canvasSize.height(), explorePanel_->layout()->totalMinimumHeightForWidth(ExplorePanel::panelWidth));
 }
 
 // A window near the screen's right edge moves left as far as the panel needs, never past the

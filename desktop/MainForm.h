@@ -84,6 +84,7 @@ private:
     void showExplore(const ExploreState& explore);
     void showSceneCaptions(SceneKind scene);
     void keepOnScreen();
+    int panelHeight() const;
     void describePictureAnew();
 
     void showState() override;

@@ -91,8 +91,15 @@ export function wireExplore(form) {
         segments.querySelector('[tabindex="0"]').focus();
     });
     for (const preset of control('presets').children) preset.addEventListener('click', () => form.choosePreset(preset.dataset.preset));
-    control('scene').addEventListener('change', (event) => form.chooseScene(event.target.selectedIndex));
-    control('measure').addEventListener('change', (event) => form.chooseMeasure(event.target.value));
+    // A scene or a measure changes the frequency's range, so a refusal that named the old one goes.
+    control('scene').addEventListener('change', (event) => {
+        showRefusal(null, '');
+        form.chooseScene(event.target.selectedIndex);
+    });
+    control('measure').addEventListener('change', (event) => {
+        showRefusal(null, '');
+        form.chooseMeasure(event.target.value);
+    });
     control('endsOffer').addEventListener('click', () => form.takeEndsOffer());
     wireSlider('distance', (pixels) => form.setDistance(pixels));
     wireSlider('frequency', (frequency) => form.setFrequency(frequency));

@@ -50,6 +50,15 @@ std::string axisNumber(double value)
     return "0." + digits;
 }
 
+// Through a line the axis numbers a quarter of its top, to one figure, which stands about
+// halfway up: the height is the root of the brightness, and the number says so at a glance.
+double quarterOf(double top)
+{
+    const double quarter = top / 4;
+    const double figure = std::pow(10.0, std::floor(std::log10(quarter)));
+    return std::round(quarter / figure) * figure;
+}
+
 // The top of the axis: the first of 1.5, 2, 3, 4, 5, 6, 8, 10, 15, 20, ... at or above every
 // point drawn, so that the top is a round number a little above the highest peak. Through a line
 // the top may be lower, from 0.01 up, as all thirty paths in step give 1.
@@ -117,7 +126,7 @@ void drawAxes(TextSurface& surface, const Scale& scale, SceneKind kind)
         surface.line(x, f(plotBottom), x, f(plotBottom + 3), darkGrey);
         surface.text(x, numbersBaseline, std::to_string(distance), TextAnchor::Middle, BrightnessGraph::textSize, darkGrey);
     }
-    for (const double value : {0.0, mirror ? 1.0 : scale.top, scale.top}) {
+    for (const double value : {0.0, mirror ? 1.0 : quarterOf(scale.top), scale.top}) {
         const float y = scale.y(value);
         surface.line(f(plotLeft - 3), y, f(plotLeft), y, darkGrey);
         surface.text(f(plotLeft - 5), y + 4, axisNumber(value), TextAnchor::End, BrightnessGraph::textSize, darkGrey);

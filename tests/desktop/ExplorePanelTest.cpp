@@ -338,6 +338,11 @@ TEST_F(OpenExplore, TheEndsLessonFitsThePanelAndItsOfferIsOnePress)
     EXPECT_EQ(find<QAbstractSlider>("frequency")->maximum(), 13);
     EXPECT_EQ(find<QDoubleSpinBox>("frequencyField")->value(), 1.3);
     EXPECT_EQ(accessible("measure")->text(QAccessible::Name), "Real length (the two legs)");
+    // The note of the frequency brought down gives its place to a refusal, within the height.
+    EXPECT_TRUE(find("frequencyNote")->isVisible());
+    type("frequencyField", "abc");
+    EXPECT_EQ(QList<bool>({find("frequencyNote")->isVisible(), find("fieldRefusal")->isVisible()}), QList<bool>({false, true}));
+    EXPECT_TRUE(panel.contains(inPanel("brightnessGraph")));
 }
 
 // The spin boxes dropped what they could not take as it was typed: "12.5" became 125, "400" 40,

@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QStyleOptionComboBox>
 #include <QTest>
@@ -92,6 +93,17 @@ TEST_P(EveryLanguage, EveryCaptionFitsItsBoxWithTheRealFont)
         const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
         EXPECT_GE(field.width(), list->fontMetrics().horizontalAdvance(list->itemText(k))) << list->itemText(k).toStdString();
     }
+    // The tallest the panel gets, the ends' lesson beside the note of a frequency brought down,
+    // stays whole: the window grows below the picture where the words need it.
+    form.model().perform(FrequencySetting{14});
+    form.model().perform(MirrorPreset::MiddleThird);
+    form.model().perform(MeasureSetting{PathMeasure::TwoLegs});
+    auto* panel = form.findChild<QWidget*>(QStringLiteral("explorePanel"));
+    panel->layout()->activate();
+    const auto* graph = form.findChild<QWidget*>(QStringLiteral("brightnessGraph"));
+    EXPECT_TRUE(form.findChild<QWidget*>(QStringLiteral("frequencyNote"))->isVisible());
+    EXPECT_TRUE(panel->rect().contains(QRect(graph->mapTo(panel, QPoint()), graph->size()))) << panel->height();
+    EXPECT_EQ(form.height(), panel->height());
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage, ::testing::ValuesIn(LanguageChoice::languages()),

@@ -59,6 +59,10 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.deepEqual((await type(page, 'frequencyNumber', '7')).invalid, ['frequencyNumber']);
         await page.keyboard.press('Enter');
         assert.equal(await marked(), 0);
+        // A scene changes the frequency's range, so a refusal that named the old one goes.
+        assert.notEqual((await type(page, 'frequencyNumber', '9')).refusal, '');
+        await page.select('#scene', 'Into glass');
+        assert.equal(await marked(), 0);
     });
 
     test('a drag says the brightness once, when the slider stands still', async () => {

@@ -114,6 +114,13 @@ TEST(BrightnessGraph, DrawsEachFrequencyInItsColourOnASquareRootScale)
     for (const int tenths : {10, 20})
         EXPECT_NEAR(height(curveY(ops, frequencyColour(tenths), 250)), std::sqrt(reference(madeFor1, 250, tenths / 10.0) / 15), 2e-3) << tenths;
     EXPECT_FALSE(std::isnan(valueY(drawn(graph, stateOf(Mirror::whole(), 0, 10)), "2"))) << "the whole mirror alone tops at 2";
+    // Through a line the axis numbers a quarter of its top, which stands halfway up: water at
+    // 1.2 tops at 0.04.
+    ExploreState water = stateOf(Mirror::whole(), 0, 12);
+    water.scene = SceneKind::Water;
+    const auto through = drawn(graph, water);
+    const float throughZero = valueY(through, "0");
+    EXPECT_NEAR((throughZero - valueY(through, "0.01")) / (throughZero - valueY(through, "0.04")), 0.5, 1e-3);
 }
 
 // A graph kept from before draws exactly what a new one would, whatever its curves depend on
