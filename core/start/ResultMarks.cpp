@@ -73,12 +73,25 @@ bool coversSum(const Scene& scene, const Box& box)
     return lineWithin(within, single(scene.spiralStartX), single(scene.spiralStartY), single(scene.spiralX), single(scene.spiralY)).has_value();
 }
 
+// How many paths' legs between the line and one end, the source or the detector, a box would hide.
+int legsHidden(const Scene& scene, const Box& box, double endX, double endY)
+{
+    constexpr double reach = 1;  // a leg's pen
+    const BandInterior within{single(box.left - reach), single(box.top - reach), single(box.right + reach), single(box.bottom + reach)};
+    int hidden = 0;
+    for (int i = 1; i <= pointBound(scene); i += 2)
+        hidden += lineWithin(within, single(pointXOf(scene, i)), single(scene.mirrorY), single(endX), single(endY)).has_value();
+    return hidden;
+}
+
 // Whether the sum label at a place leaves the sum vector in sight and stays off the marks and
-// labels it is to keep clear of.
+// labels it is to keep clear of; through a line, where the spiral stands above the source's
+// legs, off those too.
 bool clearFor(const Scene& scene, Position place, const std::vector<Box>& keptClear)
 {
     const Box box = sumLabelBox(place);
-    return !coversSum(scene, box) && std::none_of(keptClear.begin(), keptClear.end(), [&](const Box& kept) { return box.overlaps(kept); });
+    return !coversSum(scene, box) && std::none_of(keptClear.begin(), keptClear.end(), [&](const Box& kept) { return box.overlaps(kept); })
+           && !(passesThrough(scene.kind) && legsHidden(scene, box, scene.sourceX, scene.sourceY) > 0);
 }
 
 // Where no row gives the sum label a place, it stands beside the sum vector's middle, on the side
@@ -161,6 +174,18 @@ Position besidePhotonVectors(const Scene& scene, Position classic)
     return classic;
 }
 
+// Below a line the detector's label stands beside it, on the side fewer of the paths' last legs
+// come in from: a label over them made the paths seem to meet beside the detector, not at it.
+Position besideDetector(const Scene& scene)
+{
+    const WindowLabel& label = windowLabel("labDetektor");
+    const double top = scene.detectorY - label.height / 2;
+    const Position right{scene.detectorX + 9, top};
+    const Position left{scene.detectorX - 9 - label.width, top};
+    const auto hides = [&](Position place) { return legsHidden(scene, labelBox(place, label.width, label.height), scene.detectorX, scene.detectorY); };
+    return hides(left) < hides(right) ? left : right;
+}
+
 // Keeps a label that follows the source or the detector within the picture's width.
 Position within(const Scene& scene, Position position)
 {
@@ -200,9 +225,7 @@ void placeResultLabels(const Scene& scene, const SettingsTexts& settings, Result
 {
     const bool everywhere = layout == Layout::Explore;
     Position source{scene.sourceX - 60, scene.sourceY - 30};
-    // Below a line the detector's label stands beside it, clear of the rays above it.
-    const WindowLabel& detectorLabel = windowLabel("labDetektor");
-    Position detector = passesThrough(scene.kind) ? Position{scene.detectorX + 9, scene.detectorY - detectorLabel.height / 2} : Position{scene.detectorX - 20, scene.sourceY - 30};
+    Position detector = passesThrough(scene.kind) ? besideDetector(scene) : Position{scene.detectorX - 20, scene.sourceY - 30};
     const Position photonVectors{scene.canvasWidth - 380, scene.rowsY + 30};
     place(labels, ResultLabel::Radius, everywhere ? besidePhotonVectors(scene, photonVectors) : photonVectors);
     place(labels, ResultLabel::Cas, {scene.segmentWidth + scene.mirrorLeft + 10, scene.rowsY + 50});
