@@ -21,6 +21,9 @@ void NumberField::fixup(QString&) const {}
 
 double NumberField::valueFromText(const QString& text) const { return reading_(text).value_or(value()); }
 
+// As the page and the panel's words write a number: 2, not 2.0.
+QString NumberField::textFromValue(double value) const { return QString::number(value, 'g', 12); }
+
 void NumberField::take()
 {
     refuseUnreadable();

@@ -27,6 +27,7 @@ public:
     QValidator::State validate(QString& text, int& position) const override;
     void fixup(QString& text) const override;
     double valueFromText(const QString& text) const override;
+    QString textFromValue(double value) const override;
 
 signals:
     void refused(const QString& typed);
