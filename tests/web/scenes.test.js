@@ -78,6 +78,8 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.equal(await read(page, '#frequencyNumber', 'value'), '2', 'brought down by the scenes passed, given back by the mirror');
         // A frequency that moved unasked is explained in sight too.
         assert.equal(await page.$eval('#frequencyNote', (note) => note.getClientRects().length > 0 && note.textContent), 'Frequency back to 2, as chosen before.');
+        await page.$eval('#frequencyNumber', (box) => { box.value = 'x'; box.dispatchEvent(new Event('change')); });
+        assert.equal(await page.$eval('#frequencyNote', (note) => note.getClientRects().length), 0, 'a refusal takes its place');
         await page.select('#scene', 'Into water');
         await slide(page, 'frequency', 2);
         assert.equal(await read(page, '#frequencyNumber', 'value'), '1.2', 'the slider stops at the reach');
