@@ -123,6 +123,30 @@ TEST(BrightnessGraph, DrawsEachFrequencyInItsColourOnASquareRootScale)
     EXPECT_NEAR((throughZero - valueY(through, "0.01")) / (throughZero - valueY(through, "0.04")), 0.5, 1e-3);
 }
 
+// Through a line the grey curve's key stands where no curve crosses it: over water and glass the
+// curves are highest at the ends, at the lens in the middle.
+TEST(BrightnessGraph, KeepsItsKeyClearOfTheCurvesThroughALine)
+{
+    BrightnessGraph graph;
+    for (const SceneKind scene : {SceneKind::Water, SceneKind::Glass, SceneKind::Lens, SceneKind::NoLens, SceneKind::Gap}) {
+        ExploreState state = stateOf(Mirror::whole(), 0, 10, 11);
+        state.scene = scene;
+        const auto ops = drawn(graph, state);
+        const Rgb grey{150, 150, 150};
+        const Op* key = find(ops, OpKind::Text, [&](const Op& op) { return op.colour == Colour{grey}; });
+        ASSERT_NE(key, nullptr);
+        // About six pixels a letter at eleven pixels high.
+        const float width = 6.0F * static_cast<float>(key->words.size());
+        const float left = key->anchor == TextAnchor::Start ? key->x1 : key->anchor == TextAnchor::Middle ? key->x1 - width / 2 : key->x1 - width;
+        for (const Rgb colour : {grey, frequencyColour(10), frequencyColour(11)}) {
+            const Op* crossing = find(ops, OpKind::Line, [&](const Op& op) {
+                return op.colour == Colour{colour} && op.x2 >= left && op.x1 <= left + width && std::min(op.y1, op.y2) < key->y1 + 2;
+            });
+            EXPECT_EQ(crossing, nullptr) << key->words << " crossed by a curve at x " << (crossing ? crossing->x1 : 0);
+        }
+    }
+}
+
 // A graph kept from before draws exactly what a new one would, whatever its curves depend on
 // has changed: a scraped segment, the measure of a path, either frequency, the scene.
 TEST(BrightnessGraph, NeverKeepsAStaleCurve)
