@@ -68,12 +68,6 @@ SystemPalette browserPalette()
 // The canvas is always addressed in pixels from its corner.
 void CanvasSurface::resetToPixels() {}
 
-void CanvasSurface::setPenWidth(int width) { state_.setPenWidth(width); }
-
-void CanvasSurface::setFillStyle(FillStyle style) { state_.setFillStyle(style); }
-
-void CanvasSurface::setFillColour(Colour colour) { state_.setFillColour(colour); }
-
 // A line through a non-finite point shows nothing. A row line covers the pixels from its left
 // end's to its right end's, as the desktop draws it.
 void CanvasSurface::line(float x1, float y1, float x2, float y2, Colour colour)

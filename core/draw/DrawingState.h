@@ -56,4 +56,19 @@ private:
     Colour fillColour_ = Rgb{0, 0, 0};
 };
 
+// A surface of the kind given that keeps its pen and fill in a drawing state, for its drawing
+// operations to read.
+template <class Surface>
+class StateKeepingSurface : public Surface {
+public:
+    explicit StateKeepingSurface(SystemPalette palette) : state_(palette) {}
+
+    void setPenWidth(int width) final { state_.setPenWidth(width); }
+    void setFillStyle(FillStyle style) final { state_.setFillStyle(style); }
+    void setFillColour(Colour colour) final { state_.setFillColour(colour); }
+
+protected:
+    DrawingState state_;
+};
+
 }  // namespace quorvel

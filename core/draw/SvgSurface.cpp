@@ -76,7 +76,7 @@ std::string colourText(Rgb rgb)
 
 }  // namespace
 
-SvgSurface::SvgSurface(SystemPalette palette, int width, int height) : state_(palette)
+SvgSurface::SvgSurface(SystemPalette palette, int width, int height) : StateKeepingSurface(palette)
 {
     const std::string w = numberText(width);
     const std::string h = numberText(height);
@@ -85,12 +85,6 @@ SvgSurface::SvgSurface(SystemPalette palette, int width, int height) : state_(pa
 
 // The picture is always addressed in pixels from its corner.
 void SvgSurface::resetToPixels() {}
-
-void SvgSurface::setPenWidth(int width) { state_.setPenWidth(width); }
-
-void SvgSurface::setFillStyle(FillStyle style) { state_.setFillStyle(style); }
-
-void SvgSurface::setFillColour(Colour colour) { state_.setFillColour(colour); }
 
 void SvgSurface::line(float x1, float y1, float x2, float y2, Colour colour)
 {

@@ -16,14 +16,11 @@ namespace quorvel {
 // circle is filled when the fill style says so. One-pixel rows of one extent that follow each
 // other, as the background band is drawn, become one rectangle. Elements that follow each other
 // with the same pen and fill share a group, which keeps the file small.
-class SvgSurface : public DrawingSurface {
+class SvgSurface : public StateKeepingSurface<DrawingSurface> {
 public:
     SvgSurface(SystemPalette palette, int width, int height);
 
     void resetToPixels() override;
-    void setPenWidth(int width) override;
-    void setFillStyle(FillStyle style) override;
-    void setFillColour(Colour colour) override;
     void line(float x1, float y1, float x2, float y2, Colour colour) override;
     void circle(float x, float y, float radius, std::optional<Colour> outline) override;
 
@@ -42,7 +39,6 @@ private:
     void writeGroup();
     void fillHeldRows();
 
-    DrawingState state_;
     std::string body_;
     std::string groupAttributes_;
     std::vector<std::pair<std::string, std::string>> held_;
