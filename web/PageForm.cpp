@@ -252,6 +252,7 @@ void PageForm::showGraph()
     graphWords_.set("textContent", model_.graphDescription());
 }
 
+#ifdef QUORVEL_TEST_SEAM
 void PageForm::setText(const std::string& box, const std::string& text)
 {
     if (const auto found = named<TextBox>(boxIds, box)) {
@@ -259,6 +260,7 @@ void PageForm::setText(const std::string& box, const std::string& text)
         boxes_.at(static_cast<std::size_t>(*found)).set("value", text);
     }
 }
+#endif
 
 // Everything is written each time: the page may have changed a control on its own, as a radio
 // button checks itself when clicked, and held input leaves the controls as the state has them.
@@ -474,7 +476,8 @@ void PageForm::timerEnded(void* form)
     page.pauseEnded();
 }
 
-// The page's tests and benchmark follow a run by these events, the pause's in milliseconds.
+#ifdef QUORVEL_TEST_SEAM
+// The tests' build of the page tells them of a run by these events, the pause's in milliseconds.
 // clang-format off
 EM_JS(void, sendRunEvent, (const char* name, double detail), {
     document.dispatchEvent(new CustomEvent(UTF8ToString(name), { detail }));
@@ -484,6 +487,7 @@ EM_JS(void, sendRunEvent, (const char* name, double detail), {
 void PageForm::pauseBegun(std::chrono::nanoseconds length) { sendRunEvent("quorvel:pause", static_cast<double>(length.count()) / 1e6); }
 
 void PageForm::runFinished() { sendRunEvent("quorvel:finished", 0); }
+#endif
 
 void PageForm::reportStop(const std::string& message) { val::global("console").call<void>("error", message); }
 
@@ -525,7 +529,6 @@ EMSCRIPTEN_BINDINGS(quorvel)
         .function("press", &PageForm::press)
         .function("choose", &PageForm::choose)
         .function("moveSpeed", &PageForm::moveSpeed)
-        .function("setText", &PageForm::setText)
         .function("stopRun", &PageForm::stopRun)
         .function("openExplore", &PageForm::openExplore)
         .function("toggleExplore", &PageForm::toggleExplore)
@@ -547,7 +550,11 @@ EMSCRIPTEN_BINDINGS(quorvel)
         .function("link", &PageForm::link)
         .function("say", &PageForm::say)
         .function("keyboardHelp", &PageForm::keyboardHelp)
-        .function("pictureSvg", &PageForm::pictureSvg);
+        .function("pictureSvg", &PageForm::pictureSvg)
+#ifdef QUORVEL_TEST_SEAM
+        .function("setText", &PageForm::setText)
+#endif
+        ;
 }
 
 }  // namespace quorvel

@@ -27,7 +27,11 @@ public:
     void choose(const std::string& option);
     // kind is "to" a value or "by" a number of steps.
     void moveSpeed(const std::string& kind, int amount);
+#ifdef QUORVEL_TEST_SEAM
+    // Only the tests' build of the page can set a text box as it likes: to slowdown 0, which no
+    // control reaches, so that a run takes no time.
     void setText(const std::string& box, const std::string& text);
+#endif
     void stopRun() { model_.stopRun(); }
 
     // The explore panel's input. Clicks are in the pixels of the picture and the graph.
@@ -77,8 +81,10 @@ private:
     void showPicture() override;
     void startTimer(std::chrono::nanoseconds length) override;
     void startSettleTimer(std::chrono::milliseconds length) override;
+#ifdef QUORVEL_TEST_SEAM
     void pauseBegun(std::chrono::nanoseconds length) override;
     void runFinished() override;
+#endif
     void reportStop(const std::string& message) override;
     void endProgram() override;
     void showGraph() override;

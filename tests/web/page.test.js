@@ -3,7 +3,7 @@
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { readdir } from 'node:fs/promises';
+import { readdir, readFile } from 'node:fs/promises';
 import { join } from 'node:path';
 import { clickOn, pageFolder, pageUnderTest, startRun } from './support.js';
 
@@ -26,6 +26,9 @@ test('the page folder holds the page and nothing else', async () => {
     assert.deepEqual(files.filter((file) => file.endsWith('.js')), [...loaded].filter((file) => file.endsWith('.js')).sort());
     assert.deepEqual(files.filter((file) => !file.endsWith('.js')),
                      ['index.html', 'lang', 'manifest.webmanifest', 'quorvel-192.png', 'quorvel-512.png', 'quorvel.svg', 'quorvel.wasm', 'style.css']);
+    // The tests' own ways in stay in the tests' build of the module.
+    const module = Buffer.concat(await Promise.all(['quorvel.js', 'quorvel.wasm'].map((file) => readFile(join(pageFolder, file)))));
+    assert.ok(module.includes('typeNumber') && !module.includes('setText') && !module.includes('quorvel:finished'));
 });
 
 test('opened as a file, the page says how to serve it', async () => {

@@ -18,6 +18,11 @@ const webBuild = process.env.QUORVEL_WEB_BUILD ?? new URL('../../build-web/', im
 export const pageFolder = join(webBuild, 'page');
 export const desktopBuild = process.env.QUORVEL_DESKTOP_BUILD ?? new URL('../../build-tests/', import.meta.url).pathname;
 
+// The module built for the tests, which sets the slowdown to 0 and sends the run's events, stands
+// in for the page's own wherever the page is served.
+const seamFolder = join(webBuild, 'seam');
+const seamFiles = ['quorvel.js', 'quorvel.wasm'];
+
 // A static server on a free port of the loopback address: the built page at the root, and the
 // WebAssembly recorder of one Start per setting under /record/; extra maps further paths to
 // pages of their own. Options serve the page from another folder, or under a path other than
@@ -33,8 +38,9 @@ export async function servePage(extra = {}, { folder = pageFolder, under = '/' }
             return;
         }
         let path = normalize(decodeURIComponent(new URL(request.url, 'http://localhost').pathname)).replace(/^(\.\.[/\\])+/, '');
-        const root = path.startsWith('/record/') ? join(webBuild, 'tests') : path.startsWith(under) ? folder : null;
+        let root = path.startsWith('/record/') ? join(webBuild, 'tests') : path.startsWith(under) ? folder : null;
         if (root === folder) path = path.slice(under.length - 1);
+        if (root === folder && seamFiles.includes(path.slice(path.lastIndexOf('/') + 1))) [root, path] = [seamFolder, path.slice(path.lastIndexOf('/'))];
         if (path.endsWith('/')) path += 'index.html';
         try {
             if (!root) throw new Error(`nothing is served at ${path}`);
