@@ -12,7 +12,6 @@
 #include <array>
 #include <cmath>
 #include <initializer_list>
-#include <utility>
 #include <vector>
 
 namespace quorvel {
@@ -202,23 +201,17 @@ std::string offLineWords(const ExploreState& explore, const Curve& gap, const Cu
 }
 
 
-// Where the grey curve's key stands through a line: at the top right, in the middle or at the
-// left, wherever the curves beneath it keep lowest. Over water they are highest at the ends, at
-// the lens in the middle; the mirror's key keeps to the top right. Its width is reckoned from its letters, the face's own widths being the edition's.
-struct KeyPlace {
-    float x;
-    TextAnchor anchor;
-};
-
-KeyPlace keyPlace(const std::string& key, std::initializer_list<const Curve*> curves, const Scale& scale)
+// Where the grey curve's key starts through a line: at the top, as far right as the curves
+// beneath it keep lowest and the pair's line does not run through it. Over water the curves are
+// highest at the ends, at the lens in the middle; the mirror's key keeps to the top right. Its
+// width is reckoned from its letters, the face's own widths being the edition's.
+float keyLeft(const std::string& key, std::initializer_list<const Curve*> curves, const Scale& scale, double pairX)
 {
     const auto letters = std::count_if(key.begin(), key.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
     const double width = static_cast<double>(letters) * BrightnessGraph::textSize * 0.55;
-    const double middle = (plotLeft + plotRight) / 2;
-    const std::array<std::pair<KeyPlace, double>, 3> places{{{{f(plotRight), TextAnchor::End}, plotRight - width},
-                                                               {{f(middle), TextAnchor::Middle}, middle - width / 2},
-                                                               {{f(plotLeft + 4), TextAnchor::Start}, plotLeft + 4}}};
     const auto highestBeneath = [&](double left) {
+        if (pairX >= left - 2 && pairX <= left + width + 2)
+            return f(plotTop);
         float top = plotBottom;
         for (int distance = BrightnessGraph::distanceAt(f(left + width)); distance <= BrightnessGraph::distanceAt(f(left)); ++distance) {
             for (const Curve* curve : curves)
@@ -226,8 +219,12 @@ KeyPlace keyPlace(const std::string& key, std::initializer_list<const Curve*> cu
         }
         return top;
     };
-    const auto lowest = std::max_element(places.begin(), places.end(), [&](const auto& a, const auto& b) { return highestBeneath(a.second) < highestBeneath(b.second); });
-    return lowest->first;
+    double best = plotRight - width;
+    for (double left = best; left >= plotLeft + 4; left -= 6) {
+        if (highestBeneath(left) > highestBeneath(best))
+            best = left;
+    }
+    return f(best);
 }
 
 }  // namespace
@@ -323,12 +320,13 @@ void BrightnessGraph::draw(TextSurface& surface, const ExploreState& explore)
     if (explore.scene == SceneKind::Mirror && explore.measure == PathMeasure::RootOfSquares && std::find(classicTenths.begin(), classicTenths.end(), explore.frequencyTenths) != classicTenths.end())
         markClassic(surface, main.whole, scale);
     // Over the curves, so that none strikes it through, where they keep lowest.
-    const std::string key = graphGreyCurve(explore.scene);
-    const KeyPlace place = passesThrough(explore.scene) ? keyPlace(key, {&main.whole, &main.current, second ? &second->current : nullptr}, scale)
-                                                        : KeyPlace{f(plotRight), TextAnchor::End};
-    surface.text(place.x, f(plotTop + textSize), key, place.anchor, textSize, wholeGrey);
     const int pair = std::clamp(explore.distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
     const auto x = f(xOf(pair));
+    const std::string key = graphGreyCurve(explore.scene);
+    if (passesThrough(explore.scene))
+        surface.text(keyLeft(key, {&main.whole, &main.current, second ? &second->current : nullptr}, scale, x), f(plotTop + textSize), key, TextAnchor::Start, textSize, wholeGrey);
+    else
+        surface.text(f(plotRight), f(plotTop + textSize), key, TextAnchor::End, textSize, wholeGrey);
     surface.setPenWidth(1);
     surface.line(x, f(plotTop), x, f(plotBottom), green);
     if (second)
