@@ -100,6 +100,13 @@ void showValue(Control* control, Value value)
     control->setValue(value);
 }
 
+// A field being typed in keeps what is typed until it is taken or refused.
+void showValue(NumberField* field, double value)
+{
+    if (!field->beingTyped())
+        showValue<QDoubleSpinBox, double>(field, value);
+}
+
 }  // namespace
 
 ExplorePanel::ExplorePanel(MainFormModel& model, QWidget* parent) : QGroupBox(shownPanelWord(panelWords::heading), parent), model_(model)
@@ -197,35 +204,26 @@ NumberField* ExplorePanel::numberField(PanelField field, const char* name, const
     box->setDecimals(range.decimals);
     box->setSingleStep(range.number(range.step));
     box->setRange(range.number(range.minimum), range.number(range.maximum));
-    connect(box, &NumberField::refused, this, [this, box, field](const QString& typed) { refuse(box, field, typed); });
-    connect(box, &NumberField::edited, this, &ExplorePanel::clearRefusal);
-    connect(box, &NumberField::taken, this, &ExplorePanel::clearRefusal);
+    connect(box, &NumberField::refused, this, [this, field](const QString& typed) { model_.typeNumber(field, typed.toStdString(), decimalSeparator()); });
+    connect(box, &NumberField::edited, this, [this] { model_.clearRefusal(); });
+    connect(box, &NumberField::taken, this, [this] { model_.clearRefusal(); });
     box->installEventFilter(this);
     return box;
 }
 
-// The field is marked and the words shown under the fields; the model says them.
-void ExplorePanel::refuse(NumberField* field, PanelField which, const QString& typed)
+// A refused field is marked, and the words stand under the fields.
+void ExplorePanel::showRefusal(const std::optional<FieldRefusal>& refusal)
 {
-    const QString words = QString::fromStdString(model_.typeNumber(which, typed.toStdString(), decimalSeparator()));
-    clearRefusal();
-    field->showRefusal(words);
-    fieldRefusal_->setText(words);
-    fieldRefusal_->setVisible(!words.isEmpty());
-    showFrequencyNote();
+    for (const PanelField field : {PanelField::Distance, PanelField::Frequency, PanelField::SecondFrequency})
+        fieldOf(field)->showRefusal(refusal && refusal->field == field ? QString::fromStdString(refusal->words) : QString());
+    fieldRefusal_->setText(refusal ? QString::fromStdString(refusal->words) : QString());
+    fieldRefusal_->setVisible(refusal.has_value());
 }
 
-void ExplorePanel::clearRefusal()
+NumberField* ExplorePanel::fieldOf(PanelField field) const
 {
-    for (NumberField* field : {distanceField_, frequencyField_, secondFrequency_})
-        field->showRefusal({});
-    fieldRefusal_->hide();
-    showFrequencyNote();
+    return field == PanelField::Distance ? distanceField_ : field == PanelField::Frequency ? frequencyField_ : secondFrequency_;
 }
-
-// The note and a refusal stand in one place, the refusal first, so that the panel keeps within
-// the window's height with the ends' lesson shown too.
-void ExplorePanel::showFrequencyNote() { frequencyNote_->setVisible(!frequencyNote_->text().isEmpty() && fieldRefusal_->isHidden()); }
 
 void ExplorePanel::createBrightnessControls()
 {
@@ -372,7 +370,8 @@ void ExplorePanel::showState(const ExploreState& explore)
     }
     showEndsLesson(explore);
     frequencyNote_->setText(QString::fromStdString(explore.frequencyNote));
-    showFrequencyNote();
+    frequencyNote_->setVisible(explore.frequencyNoteShown());
+    showRefusal(explore.refusal);
     showColour(frequencySwatch_, explore.frequencyTenths);
     {
         const QSignalBlocker quiet(secondShown_);

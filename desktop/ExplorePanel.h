@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QKeySequence>
 
+#include <optional>
 #include <string>
 
 class QCheckBox;
@@ -55,9 +56,8 @@ private:
     void connectInput();
     void connectPreset(QPushButton* button, MirrorPreset preset);
     NumberField* numberField(PanelField field, const char* name, const QString& accessibleName);
-    void refuse(NumberField* field, PanelField which, const QString& typed);
-    void clearRefusal();
-    void showFrequencyNote();
+    void showRefusal(const std::optional<FieldRefusal>& refusal);
+    NumberField* fieldOf(PanelField field) const;
 
     void showScene(const ExploreState& explore);
     void showEndsLesson(const ExploreState& explore);

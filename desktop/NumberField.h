@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDoubleSpinBox>
+#include <QLineEdit>
 
 #include <functional>
 #include <optional>
@@ -23,6 +24,8 @@ public:
     void take();
     // Marks the field as refusing, with the words that say why; empty words take the mark off.
     void showRefusal(const QString& words);
+    // Something has been typed that is not yet taken or refused.
+    bool beingTyped() const { return lineEdit()->isModified(); }
 
     QValidator::State validate(QString& text, int& position) const override;
     void fixup(QString& text) const override;

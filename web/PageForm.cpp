@@ -135,6 +135,7 @@ PageForm::PageForm()
       measure_(element(document_, "measure")),
       endsLesson_(element(document_, "endsLesson")),
       frequencyNote_(element(document_, "frequencyNote")),
+      fieldRefusal_(element(document_, "fieldRefusal")),
       endsOffer_(element(document_, "endsOffer")),
       segments_(element(document_, "segments")["children"]),
       gapSetting_(element(document_, "gapSetting")),
@@ -223,20 +224,21 @@ void PageForm::setDistance(double pixels) { model_.perform(DistanceSetting{explo
 
 void PageForm::setFrequency(double frequency) { model_.perform(FrequencySetting{exploreFrequencyRange.nearest(frequency)}); }
 
-std::string PageForm::typeNumber(const std::string& box, const std::string& typed, const std::string& decimalSeparator)
+// The box shows the value in use again, which showing the state leaves alone in a box with the focus.
+void PageForm::typeNumber(const std::string& box, const std::string& typed, const std::string& decimalSeparator)
 {
     const auto field = named<PanelField>(panelFieldNames, box);
     if (!field)
-        return {};
-    std::string refusal = model_.typeNumber(*field, typed, decimalSeparator);
+        return;
+    model_.typeNumber(*field, typed, decimalSeparator);
     const ExploreState& explore = model_.state().explore;
-    if (*field == PanelField::Distance)
-        distance_[1].set("value", std::to_string(explore.distance));
-    else if (*field == PanelField::Frequency)
-        frequency_[1].set("value", tenthsText(explore.frequencyTenths));
-    else
-        secondFrequency_.set("value", tenthsText(explore.secondFrequencyTenths));
-    return refusal;
+    const int tenths = *field == PanelField::Frequency ? explore.frequencyTenths : explore.secondFrequencyTenths;
+    numberBox(*field).set("value", *field == PanelField::Distance ? std::to_string(explore.distance) : tenthsText(tenths));
+}
+
+val PageForm::numberBox(PanelField field) const
+{
+    return field == PanelField::Distance ? distance_[1] : field == PanelField::Frequency ? frequency_[1] : secondFrequency_;
 }
 
 void PageForm::setSecondFrequency(bool shown, double frequency)
@@ -376,7 +378,8 @@ void PageForm::showExplore(const ExploreState& explore)
     endsOffer_.set("textContent", offer);
     endsOffer_.set("hidden", offer.empty());
     frequencyNote_.set("textContent", explore.frequencyNote);
-    frequencyNote_.set("hidden", explore.frequencyNote.empty());
+    frequencyNote_.set("hidden", !explore.frequencyNoteShown());
+    showRefusal(explore.refusal);
     swatches_[0]["style"].set("background", cssColour(frequencyColour(explore.frequencyTenths)));
     swatches_[1]["style"].set("background", cssColour(frequencyColour(explore.secondFrequencyTenths)));
     secondShown_.set("checked", explore.secondShown);
@@ -389,6 +392,20 @@ void PageForm::showExplore(const ExploreState& explore)
     brightnessHere_.set("textContent", againstWholeHereText(explore));
     for (const val* part : {&brightnessBar_, &brightnessHere_})
         setAttribute(*part, "title", brightnessMeaning(explore.scene));
+}
+
+// A refused box is marked, and the words stand under the boxes.
+void PageForm::showRefusal(const std::optional<FieldRefusal>& refusal)
+{
+    for (const PanelField field : {PanelField::Distance, PanelField::Frequency, PanelField::SecondFrequency}) {
+        val box = numberBox(field);
+        if (refusal && refusal->field == field)
+            setAttribute(box, "aria-invalid", "true");
+        else
+            box.call<void>("removeAttribute", std::string("aria-invalid"));
+    }
+    fieldRefusal_.set("textContent", refusal ? refusal->words : "");
+    fieldRefusal_.set("hidden", !refusal);
 }
 
 // Before the first Start, so that the link's settings are what Start draws.
@@ -543,6 +560,7 @@ EMSCRIPTEN_BINDINGS(quorvel)
         .function("setFrequency", &PageForm::setFrequency)
         .function("setSecondFrequency", &PageForm::setSecondFrequency)
         .function("typeNumber", &PageForm::typeNumber)
+        .function("clearRefusal", &PageForm::clearRefusal)
         .function("clickPicture", &PageForm::clickPicture)
         .function("clickGraph", &PageForm::clickGraph)
         .function("setSeen", &PageForm::setSeen)

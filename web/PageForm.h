@@ -8,6 +8,7 @@
 
 #include <array>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace quorvel {
@@ -53,9 +54,10 @@ public:
     void setFrequency(double frequency);
     void setGap(double points);
     // A number typed into the box of "distance", "frequency" or "second", with the language's
-    // decimal separator. The box shows the value in use again; returns why the number was
-    // refused, which is also said, or nothing when it was taken.
-    std::string typeNumber(const std::string& box, const std::string& typed, const std::string& decimalSeparator);
+    // decimal separator. The box shows the value in use again.
+    void typeNumber(const std::string& box, const std::string& typed, const std::string& decimalSeparator);
+    // Something typed into a box again takes a refusal off.
+    void clearRefusal() { model_.clearRefusal(); }
     // Whether the graph shows a second frequency, and which; a box left with no number keeps the last.
     void setSecondFrequency(bool shown, double frequency);
     void clickPicture(float x, float y) { model_.clickPicture(x, y); }
@@ -90,6 +92,8 @@ private:
     void showGraph() override;
     void announce(const std::string& words) override;
     void showExplore(const ExploreState& explore);
+    void showRefusal(const std::optional<FieldRefusal>& refusal);
+    emscripten::val numberBox(PanelField field) const;
     void showSceneCaptions(SceneKind scene);
     std::string wantedQuery() const;
     void showAddress();
@@ -117,6 +121,7 @@ private:
     emscripten::val measure_;
     emscripten::val endsLesson_;
     emscripten::val frequencyNote_;
+    emscripten::val fieldRefusal_;
     emscripten::val endsOffer_;
     emscripten::val segments_;  // the segment strip's switches, from the left
     emscripten::val gapSetting_;

@@ -51,25 +51,16 @@ function wireSlider(name, send) {
 // The decimal separator of the page's language, which its number boxes take besides the point.
 const decimalSeparator = () => new Intl.NumberFormat(document.documentElement.lang).formatToParts(0.5).find((part) => part.type === 'decimal').value;
 
-const refusal = control('fieldRefusal');
 const numberBoxes = { distance: control('distanceNumber'), frequency: control('frequencyNumber'), second: control('secondFrequency') };
 
-// A refused box is marked and the words shown under the boxes; typing again takes the mark off.
-function showRefusal(box, words) {
-    for (const other of Object.values(numberBoxes)) other.removeAttribute('aria-invalid');
-    if (words) box.setAttribute('aria-invalid', 'true');
-    refusal.textContent = words;
-    refusal.hidden = !words;
-}
-
 // A number typed is handed to the core once it is changed, on Enter or when the focus leaves; the
-// box then shows the value in use. Enter takes a refusal off before the change, if any, is read,
-// so that a box left as the refusal put it, the value in use, refuses nothing.
+// box then shows the value in use. Typing again takes a refusal off, and so does Enter before the
+// change, if any, is read, so that a box left as the refusal put it, the value in use, refuses nothing.
 function wireNumberBoxes(form) {
     for (const [name, box] of Object.entries(numberBoxes)) {
-        box.addEventListener('change', () => showRefusal(box, form.typeNumber(name, box.value, decimalSeparator())));
-        box.addEventListener('input', () => showRefusal(box, ''));
-        box.addEventListener('keydown', (event) => event.key === 'Enter' && showRefusal(box, ''));
+        box.addEventListener('change', () => form.typeNumber(name, box.value, decimalSeparator()));
+        box.addEventListener('input', () => form.clearRefusal());
+        box.addEventListener('keydown', (event) => event.key === 'Enter' && form.clearRefusal());
     }
 }
 
@@ -91,15 +82,8 @@ export function wireExplore(form) {
         segments.querySelector('[tabindex="0"]').focus();
     });
     for (const preset of control('presets').children) preset.addEventListener('click', () => form.choosePreset(preset.dataset.preset));
-    // A scene or a measure changes the frequency's range, so a refusal that named the old one goes.
-    control('scene').addEventListener('change', (event) => {
-        showRefusal(null, '');
-        form.chooseScene(event.target.selectedIndex);
-    });
-    control('measure').addEventListener('change', (event) => {
-        showRefusal(null, '');
-        form.chooseMeasure(event.target.value);
-    });
+    control('scene').addEventListener('change', (event) => form.chooseScene(event.target.selectedIndex));
+    control('measure').addEventListener('change', (event) => form.chooseMeasure(event.target.value));
     control('endsOffer').addEventListener('click', () => form.takeEndsOffer());
     wireSlider('distance', (pixels) => form.setDistance(pixels));
     wireSlider('frequency', (frequency) => form.setFrequency(frequency));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/mirror/PanelField.h"
 #include "core/mirror/PathMeasure.h"
 
 #include <optional>
@@ -7,9 +8,6 @@
 #include <string_view>
 
 namespace quorvel {
-
-// The explore panel's fields that take a number typed in.
-enum class PanelField { Distance, Frequency, SecondFrequency };
 
 // A number typed into a field as a person writes it: with the language's decimal separator or a
 // point, a hyphen or a typographic minus, blanks around it. The distance is a whole number of

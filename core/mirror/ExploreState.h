@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/mirror/Mirror.h"
+#include "core/mirror/PanelField.h"
 #include "core/mirror/PathMeasure.h"
 #include "core/mirror/SceneKind.h"
 #include "core/layout/SettingRanges.h"
@@ -120,6 +121,11 @@ struct ExploreState {
     // more truly does: said once, and shown beside the frequency until the panel's settings
     // change again, so that a number that moved unasked is explained to those who see it too.
     std::string frequencyNote;
+    std::optional<FieldRefusal> refusal;
+
+    // The note gives its place to a refusal, so that the panel keeps within the window's height
+    // with the ends' lesson shown too.
+    bool frequencyNoteShown() const { return !frequencyNote.empty() && !refusal; }
 
     double frequency() const { return frequencyTenths / 10.0; }
     int frequencyCap() const { return frequencyTenthsCap(measure, scene); }

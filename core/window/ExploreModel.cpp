@@ -20,8 +20,10 @@ namespace quorvel {
 
 void ExploreModel::carryOut(const FormAction& action)
 {
-    if (!std::holds_alternative<PanelCommand>(action))
+    if (!std::holds_alternative<PanelCommand>(action)) {
         state_.explore.frequencyNote.clear();
+        state_.explore.refusal.reset();
+    }
     if (const auto* second = std::get_if<SecondFrequencySetting>(&action))
         setSecondFrequency(*second);
     else if (const auto* panel = std::get_if<PanelCommand>(&action))

@@ -101,6 +101,8 @@ void MainFormModel::clickPicture(float x, float y)
 std::string MainFormModel::typeNumber(PanelField field, std::string_view typed, std::string_view decimalSeparator)
 {
     const ExploreState& explore = state_.explore;
+    // A refusal stands for the number typed last only.
+    clearRefusal();
     // A field emptied is no number typed: it shows the value in use again, with nothing to say.
     if (trimmed(typed).empty())
         return {};
@@ -110,6 +112,8 @@ std::string MainFormModel::typeNumber(PanelField field, std::string_view typed, 
         // What an earlier change waits to say goes first, so that the refusal is heard last.
         settled();
         announcements_.say(refusal);
+        state_.explore.refusal = FieldRefusal{field, refusal};
+        view_.showState();
         return refusal;
     }
     if (field == PanelField::Distance)
@@ -119,6 +123,14 @@ std::string MainFormModel::typeNumber(PanelField field, std::string_view typed, 
     else
         perform(SecondFrequencySetting{explore.secondShown, *number});
     return {};
+}
+
+void MainFormModel::clearRefusal()
+{
+    if (!state_.explore.refusal)
+        return;
+    state_.explore.refusal.reset();
+    view_.showState();
 }
 
 void MainFormModel::takeEndsOffer()

@@ -62,6 +62,8 @@ public:
     // field offers is set; anything else is refused, and why is said. Returns the refusal, or
     // nothing when the number is taken.
     std::string typeNumber(PanelField field, std::string_view typed, std::string_view decimalSeparator);
+    // Something typed into a field again takes a refusal off.
+    void clearRefusal();
     // A click on the brightness graph moves the pair to the distance under it.
     void clickGraph(float x) { perform(DistanceSetting{BrightnessGraph::distanceAt(x)}); }
     // A press of the ends lesson's offer: the frequency where the ends cancel, or the middle.

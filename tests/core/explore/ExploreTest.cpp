@@ -217,6 +217,32 @@ TEST(TypedNumber, TheModelTakesANumberTheFieldOffersAndSaysWhyItRefusesAnother)
         << "into glass the frequency stops at 1.1";
 }
 
+// A refusal stands, its field marked, until something is typed again or the panel's settings
+// change, as a scene that changes the range it named; opening the panel again keeps it.
+TEST(TypedNumber, ARefusalStandsUntilTypingOrTheSettingsChange)
+{
+    PanelWindow window;
+    const auto refused = [&window] {
+        const auto& refusal = window.state().explore.refusal;
+        return refusal ? std::pair(refusal->field, refusal->words) : std::pair(PanelField::Distance, std::string("none"));
+    };
+    window.model.typeNumber(PanelField::SecondFrequency, "3", ".");
+    EXPECT_EQ(refused(), std::pair(PanelField::SecondFrequency, std::string("\"3\" is not taken: the frequency is a number from 0.5 to 2 in tenths, such as 1.5.")));
+    window.model.openExplore(false);
+    window.model.openExplore(true);
+    EXPECT_EQ(refused().first, PanelField::SecondFrequency);
+    window.model.clearRefusal();
+    EXPECT_EQ(refused().second, "none");
+    for (const FormAction& change : {FormAction{SceneSetting{SceneKind::Lens}}, FormAction{GapSetting{4}}}) {
+        window.model.typeNumber(PanelField::Frequency, "9", ".");
+        window.model.perform(change);
+        EXPECT_EQ(refused().second, "none");
+    }
+    window.model.typeNumber(PanelField::Frequency, "9", ".");
+    window.model.typeNumber(PanelField::Frequency, " ", ".");
+    EXPECT_EQ(refused().second, "none") << "a field emptied refuses nothing";
+}
+
 // A slider dragged sets the distance many times a second; its brightness is said once, when the
 // value has stood still, with the words of a change that came meanwhile. A run says it at its
 // end, and a closed panel not at all.
