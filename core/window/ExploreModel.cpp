@@ -54,6 +54,9 @@ void ExploreModel::change(const FormAction& action)
         first = setScene(scene->kind);
     } else if (const auto* gap = std::get_if<GapSetting>(&action)) {
         explore.gapPoints = gapRange.stepped(gap->points);
+        // Beyond the gap the width is kept for when the gap is chosen; the picture stays as it is.
+        if (explore.scene != SceneKind::Gap)
+            return;
         explore.used = true;
     } else {
         const PathMeasure measure = std::get<MeasureSetting>(action).measure;

@@ -261,6 +261,14 @@ TEST(ModelSetup, AppliesTheSceneAndGapAndKeepsTheMirrorForTheWayBack)
     gap.model.apply(inScene(SceneKind::Gap, 10));
     EXPECT_EQ(gap.state().explore.pathsThatCount(), Mirror::span(10, 19));
     EXPECT_EQ(gap.model.setup(), inScene(SceneKind::Gap, 10));
+    // Beyond the gap its width is kept for the gap and changes nothing: the prompt stays.
+    ModelWindow mirror;
+    quorvel::Setup gapOnly;
+    gapOnly.gapPoints = 4;
+    mirror.model.apply(gapOnly);
+    EXPECT_TRUE(mirror.state().promptShown);
+    mirror.model.perform(SceneSetting{SceneKind::Gap});
+    EXPECT_EQ(mirror.state().explore.pathsThatCount(), Mirror::span(13, 16));
 }
 
 }  // namespace
