@@ -237,7 +237,7 @@ std::string CommandLine::helpText()
     text += optionLine(QStringLiteral("      --measure measure"),
                        QCoreApplication::translate("CommandLine", "how the explore panel measures a path: window (the\nwindow's measure) or legs (its real length)"));
     text += optionLine(QStringLiteral("      --scene name"),
-                       QCoreApplication::translate("CommandLine", "the scene the explore panel shows, which opens it beyond the mirror:\n%1").arg(takes(Setup::sceneName)));
+                       QCoreApplication::translate("CommandLine", "the scene the explore panel shows, which opens\nit beyond the mirror:\n%1").arg(takes(Setup::sceneName)));
     text += optionLine(QStringLiteral("      --gap points"),
                        QCoreApplication::translate("CommandLine", "the width of the screen's gap:\n%1").arg(takes(Setup::gapName)));
     QStringList languages = LanguageChoice::languages();

@@ -261,9 +261,11 @@ s --measure legs)</translation>
 %1</translation>
     </message>
     <message>
-        <source>the scene the explore panel shows, which opens it beyond the mirror:
+        <source>the scene the explore panel shows, which opens
+it beyond the mirror:
 %1</source>
-        <translation>scéna, kterou panel zkoumání ukazuje; každá kromě zrcadla jej otevře:
+        <translation>scéna, kterou panel zkoumání ukazuje; každá
+kromě zrcadla jej otevře:
 %1</translation>
     </message>
     <message>

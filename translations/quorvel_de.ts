@@ -261,9 +261,11 @@ mit --measure legs)</translation>
 %1</translation>
     </message>
     <message>
-        <source>the scene the explore panel shows, which opens it beyond the mirror:
+        <source>the scene the explore panel shows, which opens
+it beyond the mirror:
 %1</source>
-        <translation>die Szene, die das Erkundungsfeld zeigt; jede außer dem Spiegel öffnet es:
+        <translation>die Szene, die das Erkundungsfeld zeigt; jede
+außer dem Spiegel öffnet es:
 %1</translation>
     </message>
     <message>

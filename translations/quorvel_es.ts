@@ -261,9 +261,11 @@ con --measure legs)</translation>
 %1</translation>
     </message>
     <message>
-        <source>the scene the explore panel shows, which opens it beyond the mirror:
+        <source>the scene the explore panel shows, which opens
+it beyond the mirror:
 %1</source>
-        <translation>la escena que muestra el panel de exploración; cualquiera salvo el espejo lo abre:
+        <translation>la escena que muestra el panel de exploración;
+cualquiera salvo el espejo lo abre:
 %1</translation>
     </message>
     <message>

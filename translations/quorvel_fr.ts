@@ -261,9 +261,11 @@ avec --measure legs)</translation>
 %1</translation>
     </message>
     <message>
-        <source>the scene the explore panel shows, which opens it beyond the mirror:
+        <source>the scene the explore panel shows, which opens
+it beyond the mirror:
 %1</source>
-        <translation>la scène que montre le panneau d’exploration ; toute autre que le miroir l’ouvre :
+        <translation>la scène que montre le panneau d’exploration ;
+toute autre que le miroir l’ouvre :
 %1</translation>
     </message>
     <message>

@@ -261,9 +261,11 @@ com --measure legs)</translation>
 %1</translation>
     </message>
     <message>
-        <source>the scene the explore panel shows, which opens it beyond the mirror:
+        <source>the scene the explore panel shows, which opens
+it beyond the mirror:
 %1</source>
-        <translation>a cena que o painel de exploração mostra; qualquer uma além do espelho o abre:
+        <translation>a cena que o painel de exploração mostra;
+qualquer uma além do espelho o abre:
 %1</translation>
     </message>
     <message>
