@@ -494,6 +494,10 @@ kromě zrcadla jej otevře:
         <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against all thirty paths in step, the most they can send; the bar is full there.</source>
         <translation>Jak pravděpodobně světlo dorazí k detektoru, čtverec délky součtového vektoru, vůči všem třiceti drahám ve fázi, tomu nejvíc, co mohou poslat; tam je pruh plný.</translation>
     </message>
+    <message>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too fast here to cancel.</source>
+        <translation>Při frekvenci %1 dávají vnější třetiny %2 a prostřední třetina %3: šipky konců se tu otáčejí příliš rychle, aby se vyrušily.</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardHelp</name>
@@ -805,10 +809,6 @@ kromě zrcadla jej otevře:
         <translation>Dráha nejkratšího času se odráží na segmentech %1 a %2 z 30, vlevo od středu zrcadla.</translation>
     </message>
     <message>
-        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it comes from the segments around the path of least time, whose photon vectors point nearly the same way.</source>
-        <translation>Součtový vektor je dlouhý %1 fotonových vektorů, takže detektor dostává %2 světla celého zrcadla uprostřed: většina pochází ze segmentů kolem dráhy nejkratšího času, jejichž fotonové vektory míří téměř stejným směrem.</translation>
-    </message>
-    <message>
         <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: the photon vectors turn every way and nearly cancel, so little light arrives.</source>
         <translation>Součtový vektor je dlouhý %1 fotonových vektorů, takže detektor dostává %2 světla celého zrcadla uprostřed: fotonové vektory se stáčejí všemi směry a téměř se vyruší, takže dopadá málo světla.</translation>
     </message>
@@ -995,6 +995,10 @@ kromě zrcadla jej otevře:
     <message>
         <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
         <translation>Časová křivka je nakreslena v %1 své plné výšky, aby se nedotýkala fotonových vektorů.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it comes from the segments around the path of least time, whose photon vectors turn least from one to the next.</source>
+        <translation>Součtový vektor je dlouhý %1 fotonových vektorů, takže detektor dostává %2 světla celého zrcadla uprostřed: většina pochází ze segmentů kolem cesty nejkratšího času, jejichž fotonové vektory se od jednoho k dalšímu otáčejí nejméně.</translation>
     </message>
 </context>
 <context>

@@ -494,6 +494,10 @@ außer dem Spiegel öffnet es:
         <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against all thirty paths in step, the most they can send; the bar is full there.</source>
         <translation>Wie wahrscheinlich Licht den Detektor erreicht, das Quadrat der Länge des Summenvektors, gemessen an allen dreißig Wegen im Gleichtakt, dem meisten, was sie senden können; dort ist der Balken voll.</translation>
     </message>
+    <message>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too fast here to cancel.</source>
+        <translation>Bei Frequenz %1 geben die äußeren Drittel %2 und das mittlere Drittel %3: Die Pfeile der Enden drehen sich hier zu schnell, um sich aufzuheben.</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardHelp</name>
@@ -805,10 +809,6 @@ außer dem Spiegel öffnet es:
         <translation>Der Weg der kürzesten Zeit wird an den Segmenten %1 und %2 von 30 reflektiert, links von der Mitte des Spiegels.</translation>
     </message>
     <message>
-        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it comes from the segments around the path of least time, whose photon vectors point nearly the same way.</source>
-        <translation>Der Summenvektor ist %1 Photonenvektoren lang, also erhält der Detektor %2 des Lichts eines ganzen Spiegels in der Mitte: Das meiste kommt von den Segmenten um den Weg der kürzesten Zeit, deren Photonenvektoren fast in dieselbe Richtung zeigen.</translation>
-    </message>
-    <message>
         <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: the photon vectors turn every way and nearly cancel, so little light arrives.</source>
         <translation>Der Summenvektor ist %1 Photonenvektoren lang, also erhält der Detektor %2 des Lichts eines ganzen Spiegels in der Mitte: Die Photonenvektoren zeigen in alle Richtungen und heben sich fast auf, also kommt wenig Licht an.</translation>
     </message>
@@ -995,6 +995,10 @@ außer dem Spiegel öffnet es:
     <message>
         <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
         <translation>Die Zeitkurve ist auf %1 ihrer vollen Höhe gezeichnet, damit sie die Photonenvektoren nicht berührt.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it comes from the segments around the path of least time, whose photon vectors turn least from one to the next.</source>
+        <translation>Der Summenvektor ist %1 Photonenvektoren lang, also erhält der Detektor %2 des Lichts eines ganzen Spiegels in der Mitte: Das meiste kommt von den Segmenten um den Weg der kürzesten Zeit, deren Photonenvektoren sich von einem zum nächsten am wenigsten drehen.</translation>
     </message>
 </context>
 <context>

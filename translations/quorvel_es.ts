@@ -494,6 +494,10 @@ cualquiera salvo el espejo lo abre:
         <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against all thirty paths in step, the most they can send; the bar is full there.</source>
         <translation>Qué tan probable es que la luz llegue al detector, el cuadrado de la longitud del vector suma, frente a los treinta caminos en fase, lo máximo que pueden enviar; ahí la barra está llena.</translation>
     </message>
+    <message>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too fast here to cancel.</source>
+        <translation>Con frecuencia %1 los tercios exteriores dan %2 y el tercio central %3: las flechas de los extremos giran aquí demasiado deprisa para anularse.</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardHelp</name>
@@ -805,10 +809,6 @@ cualquiera salvo el espejo lo abre:
         <translation>El camino de tiempo mínimo se refleja en los segmentos %1 y %2 de 30, a la izquierda del centro del espejo.</translation>
     </message>
     <message>
-        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it comes from the segments around the path of least time, whose photon vectors point nearly the same way.</source>
-        <translation>El vector suma mide %1 vectores de fotón, así que el detector recibe %2 de la luz de un espejo entero en el centro: la mayor parte viene de los segmentos en torno al camino de tiempo mínimo, cuyos vectores de fotón apuntan casi en la misma dirección.</translation>
-    </message>
-    <message>
         <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: the photon vectors turn every way and nearly cancel, so little light arrives.</source>
         <translation>El vector suma mide %1 vectores de fotón, así que el detector recibe %2 de la luz de un espejo entero en el centro: los vectores de fotón giran en todas direcciones y casi se anulan, así que llega poca luz.</translation>
     </message>
@@ -995,6 +995,10 @@ cualquiera salvo el espejo lo abre:
     <message>
         <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
         <translation>La curva del tiempo se dibuja a %1 de su altura completa, para que no toque los vectores de fotón.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it comes from the segments around the path of least time, whose photon vectors turn least from one to the next.</source>
+        <translation>El vector suma mide %1 vectores de fotón, así que el detector recibe %2 de la luz de un espejo entero en el centro: la mayor parte viene de los segmentos en torno al camino de menor tiempo, cuyos vectores de fotón giran menos de uno al siguiente.</translation>
     </message>
 </context>
 <context>

@@ -494,6 +494,10 @@ toute autre que le miroir l’ouvre :
         <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against all thirty paths in step, the most they can send; the bar is full there.</source>
         <translation>La probabilité que la lumière atteigne le détecteur, le carré de la longueur du vecteur somme, rapportée aux trente chemins en phase, le plus qu’ils puissent envoyer ; la barre est pleine à ce niveau.</translation>
     </message>
+    <message>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too fast here to cancel.</source>
+        <translation>À la fréquence %1, les tiers extérieurs donnent %2 et le tiers central %3 : les flèches des extrémités tournent ici trop vite pour s&apos;annuler.</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardHelp</name>
@@ -805,10 +809,6 @@ toute autre que le miroir l’ouvre :
         <translation>Le chemin de moindre temps se réfléchit sur les segments %1 et %2 sur 30, à gauche du milieu du miroir.</translation>
     </message>
     <message>
-        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it comes from the segments around the path of least time, whose photon vectors point nearly the same way.</source>
-        <translation>Le vecteur somme mesure %1 vecteurs photons, donc le détecteur reçoit %2 de la lumière d’un miroir entier au milieu : l’essentiel vient des segments autour du chemin de moindre temps, dont les vecteurs photons pointent presque dans la même direction.</translation>
-    </message>
-    <message>
         <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: the photon vectors turn every way and nearly cancel, so little light arrives.</source>
         <translation>Le vecteur somme mesure %1 vecteurs photons, donc le détecteur reçoit %2 de la lumière d’un miroir entier au milieu : les vecteurs photons tournent dans tous les sens et s’annulent presque, donc peu de lumière arrive.</translation>
     </message>
@@ -995,6 +995,10 @@ toute autre que le miroir l’ouvre :
     <message>
         <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
         <translation>La courbe du temps est dessinée à %1 de sa hauteur réelle, pour ne pas toucher les vecteurs photon.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it comes from the segments around the path of least time, whose photon vectors turn least from one to the next.</source>
+        <translation>Le vecteur somme mesure %1 vecteurs photons, donc le détecteur reçoit %2 de la lumière d’un miroir entier au milieu : l’essentiel vient des segments autour du chemin de moindre temps, dont les vecteurs photons tournent le moins de l’un au suivant.</translation>
     </message>
 </context>
 <context>

@@ -494,6 +494,10 @@ qualquer uma além do espelho o abre:
         <source>How likely light is to reach the detector, the square of the sum vector&apos;s length, against all thirty paths in step, the most they can send; the bar is full there.</source>
         <translation>Quão provável é que a luz chegue ao detector, o quadrado do comprimento do vetor soma, diante dos trinta caminhos em fase, o máximo que podem enviar; ali a barra está cheia.</translation>
     </message>
+    <message>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too fast here to cancel.</source>
+        <translation>Na frequência %1 os terços externos dão %2 e o terço do meio %3: as setas das pontas giram rápido demais aqui para se anularem.</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardHelp</name>
@@ -805,10 +809,6 @@ qualquer uma além do espelho o abre:
         <translation>O caminho de tempo mínimo se reflete nos segmentos %1 e %2 de 30, à esquerda do meio do espelho.</translation>
     </message>
     <message>
-        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it comes from the segments around the path of least time, whose photon vectors point nearly the same way.</source>
-        <translation>O vetor soma mede %1 vetores de fóton, então o detector recebe %2 da luz de um espelho inteiro no meio: a maior parte vem dos segmentos em torno do caminho de tempo mínimo, cujos vetores de fóton apontam quase na mesma direção.</translation>
-    </message>
-    <message>
         <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: the photon vectors turn every way and nearly cancel, so little light arrives.</source>
         <translation>O vetor soma mede %1 vetores de fóton, então o detector recebe %2 da luz de um espelho inteiro no meio: os vetores de fóton giram em todas as direções e quase se anulam, então chega pouca luz.</translation>
     </message>
@@ -995,6 +995,10 @@ qualquer uma além do espelho o abre:
     <message>
         <source>The time curve is drawn at %1 of its full height, to stay clear of the photon vectors.</source>
         <translation>A curva do tempo é desenhada a %1 da sua altura completa, para não tocar os vetores de fóton.</translation>
+    </message>
+    <message>
+        <source>The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: most of it comes from the segments around the path of least time, whose photon vectors turn least from one to the next.</source>
+        <translation>O vetor soma mede %1 vetores de fóton, então o detector recebe %2 da luz de um espelho inteiro no meio: a maior parte vem dos segmentos em torno do caminho de menor tempo, cujos vetores de fóton giram menos de um para o seguinte.</translation>
     </message>
 </context>
 <context>

@@ -152,7 +152,10 @@ std::string endsLessonWords(const EndsLesson& lesson, int frequencyTenths)
     case EndsLesson::Offer::None:
         return {};
     case EndsLesson::Offer::Frequency:
-        return fillIn(translate("ExploreWords", "At frequency %1 the outer thirds give %2 and the middle third %3: the ends' arrows turn too slowly here to cancel."),
+        // The frequency offered is where the ends cancel: with real lengths it can be a lower one.
+        return fillIn(lesson.frequencyTenths > frequencyTenths
+                          ? translate("ExploreWords", "At frequency %1 the outer thirds give %2 and the middle third %3: the ends' arrows turn too slowly here to cancel.")
+                          : translate("ExploreWords", "At frequency %1 the outer thirds give %2 and the middle third %3: the ends' arrows turn too fast here to cancel."),
                       {frequency, outer, middle});
     case EndsLesson::Offer::Nowhere:
         return fillIn(translate("ExploreWords", "At frequency %1 the outer thirds give %2 and the middle third %3: the ends do not cancel at any frequency the panel reaches here."),

@@ -131,14 +131,21 @@ std::string sumWords(const Finding& finding)
                       {std::to_string(finding.strips)}) +
                afterSpace(fillIn(from, {oneDecimal(fromAround ? parts.nearLeastTime : parts.farFromLeastTime), length}));
     }
-    // Arrows that nearly cancel: little light, and a sum far shorter than their count.
-    if (finding.brightness < 0.5 && finding.sumLength < finding.reflecting / 4.0)
-        return fillIn(translate("PictureDescription", "The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: "
-                                                      "the photon vectors turn every way and nearly cancel, so little light arrives."),
-                      {length, light});
+    // Arrows that nearly cancel: little light, and a sum far shorter than their count; what is
+    // left of it may still come mostly from around the path of least time.
+    if (finding.brightness < 0.5 && finding.sumLength < finding.reflecting / 4.0) {
+        const std::string words = fillIn(translate("PictureDescription", "The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: "
+                                                                         "the photon vectors turn every way and nearly cancel, so little light arrives."),
+                                         {length, light});
+        if (!fromAround || finding.aroundScraped)
+            return words;
+        return words + " " +
+               fillIn(translate("PictureDescription", "Most of the sum, %1 of its %2 photon vectors, comes from the segments around the path of least time."),
+                      {oneDecimal(parts.nearLeastTime), length});
+    }
     if (fromAround)
         return fillIn(translate("PictureDescription", "The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: "
-                                                      "most of it comes from the segments around the path of least time, whose photon vectors point nearly the same way."),
+                                                      "most of it comes from the segments around the path of least time, whose photon vectors turn least from one to the next."),
                       {length, light});
     if (finding.aroundScraped)
         return fillIn(translate("PictureDescription", "The sum vector is %1 photon vectors long, so the detector gets %2 of the light of a whole mirror at the middle: "
