@@ -20,6 +20,41 @@ double shareWithin(double start, double offset, double low, double high)
     return 1;
 }
 
+// Through a line the spiral also keeps above the source's paths to it, whose upper edge runs from
+// the source to the line's outermost point on either side; beyond those points only the line is
+// below it.
+bool clearOfSourcePaths(const Scene& scene, double x, double y)
+{
+    constexpr double reach = 3;  // a path's pen and the spiral's, with a pixel between
+    const double outermost = pointXOf(scene, x >= scene.sourceX ? pointBound(scene) : 1);
+    if ((x - scene.sourceX) * (x - outermost) >= 0 && x != scene.sourceX)
+        return true;
+    const double edgeY = scene.sourceY + (x - scene.sourceX) / (outermost - scene.sourceX) * (scene.mirrorY - scene.sourceY);
+    return y <= edgeY - reach;
+}
+
+// The largest share, in hundredths, at which every link's end of the spiral keeps clear of the
+// source's paths.
+double shareClearOfSourcePaths(const Scene& scene, const Mirror& mirror, double link, double share)
+{
+    for (auto hundredths = std::lround(share * 100); hundredths > 0; --hundredths) {
+        const double size = static_cast<double>(hundredths) / 100;
+        double x = scene.spiralStartX;
+        double y = scene.spiralStartY;
+        bool clear = true;
+        for (int i = 1; i <= pointBound(scene) && clear; i += 2) {
+            if (!mirror.on((i - 1) / 2))
+                continue;
+            x += size * link * std::cos(phaseAngleOf(scene, i));
+            y += size * link * std::sin(phaseAngleOf(scene, i));
+            clear = clearOfSourcePaths(scene, x, y);
+        }
+        if (clear)
+            return size;
+    }
+    return 0;
+}
+
 }  // namespace
 
 // Below this the spiral would cross the mirror, and under it the photon vectors: the mirror's
@@ -49,7 +84,8 @@ double spiralSize(const Scene& scene, const Mirror& mirror, Layout layout)
     // Hundredths, rounded down, as the picture's words give it; a start beyond the band, which
     // only texts far beyond the panel's reach give, leaves nothing to fit.
     constexpr double hundredths = 100;
-    return std::max(0.0, std::floor(share * hundredths) / hundredths);
+    const double fitted = std::max(0.0, std::floor(share * hundredths) / hundredths);
+    return passesThrough(scene.kind) ? shareClearOfSourcePaths(scene, mirror, link, fitted) : fitted;
 }
 
 }  // namespace quorvel

@@ -135,12 +135,21 @@ TEST(PictureFit, TheSpiralTheSumVectorAndItsLabelFitAtEverySettingThePanelReache
     EXPECT_FALSE(crowdsTheMarks(labels, grating)) << "297/1.8";
 }
 
+// Whether two lines cross between their ends.
+bool cross(const Op& a, const Op& b)
+{
+    const auto side = [](const Op& line, float x, float y) { return (line.x2 - line.x1) * (y - line.y1) - (line.y2 - line.y1) * (x - line.x1); };
+    return side(a, b.x1, b.y1) * side(a, b.x2, b.y2) < 0 && side(b, a.x1, a.y1) * side(b, a.x2, a.y2) < 0;
+}
+
 // Through a line the spiral stands elsewhere than the mirror's, so the sum label's places made for
 // the mirror's spirals do not hold: at 250/1 one stood 100 pixels right of the spiral, off the picture.
+// The spiral keeps off the source's paths: over water at 120 it ran across them.
 TEST(PictureFit, ThroughALineTheSumLabelStaysInThePictureBesideItsVector)
 {
     int misplaced = 0;
     int overLegs = 0;
+    int spiralOverLegs = 0;
     RecordingLabels labels;
     for (int kind = 1; kind < sceneKindCount; ++kind) {
         for (int tenths = 5; tenths <= describedScene(SceneKind(kind)).frequencyTenthsCap; ++tenths) {
@@ -150,13 +159,26 @@ TEST(PictureFit, ThroughALineTheSumLabelStaysInThePictureBesideItsVector)
                 const auto [left, top] = labelPlace(labels, ResultLabel::Soucet);
                 misplaced += left < 5 || left + 113 > 795 || coversSum(sum, {left, top}, 113, 57);
                 const Op& source = *std::ranges::find_if(ops, [](const Op& op) { return op.kind == OpKind::Circle && op.radius == 5 && op.y1 < 250; });
-                for (const Op& op : ops)
+                std::vector<Op> links{sum};
+                std::pair end{sum.x1, sum.y1};
+                for (const Op& op : ops) {
                     overLegs += op.kind == OpKind::Line && op.x1 == source.x1 && op.y1 == source.y1 && coversSum(op, {left, top}, 113, 57);
+                    if (op.kind == OpKind::Line && op.penWidth == 1 && std::pair(op.x1, op.y1) == end) {
+                        links.push_back(op);
+                        end = {op.x2, op.y2};
+                    }
+                }
+                EXPECT_EQ(links.size(), 31u);
+                for (const Op& op : ops) {
+                    const bool leg = op.kind == OpKind::Line && op.x1 == source.x1 && op.y1 == source.y1;
+                    spiralOverLegs += leg && std::ranges::any_of(links, [&](const Op& link) { return cross(link, op); });
+                }
             }
         }
     }
     EXPECT_EQ(misplaced, 0);
     EXPECT_EQ(overLegs, 0) << "the source's legs hidden under the sum label";
+    EXPECT_EQ(spiralOverLegs, 0) << "the source's legs crossed by the spiral";
 }
 
 // Below a line the detector's label stands on the side the paths' last legs do not come in from:
