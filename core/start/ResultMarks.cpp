@@ -162,12 +162,22 @@ bool hidesTimeCurve(const Scene& scene, Position place)
 // curve there; then it stands at the nearest place along its row that hides nothing of it (some
 // 120 pixels to the left at most, still clear of the time curve's label), or where it was if
 // there is none.
+// Whether the photon vectors' label at a place would cut the least-time mark, which through a
+// line rises from the time curve to the line.
+bool cutsLeastTimeMark(const Scene& scene, Position place)
+{
+    const WindowLabel& label = windowLabel("labRadius");
+    constexpr double reach = 2;  // the mark's pen, with a pixel between
+    return passesThrough(scene.kind) && scene.bestFound && scene.bestPointX + reach > place.left && scene.bestPointX - reach < place.left + label.width &&
+           place.top < scene.bestTimeY && place.top + label.height > scene.mirrorY;
+}
+
 Position besidePhotonVectors(const Scene& scene, Position classic)
 {
     const double widest = scene.canvasWidth - 5 - windowLabel("labRadius").width;
     for (int step = 0; step <= scene.canvasWidth; ++step) {
         for (const double left : {classic.left - step, classic.left + step}) {
-            if (left >= 5 && left <= widest && !hidesTimeCurve(scene, {left, classic.top}))
+            if (left >= 5 && left <= widest && !hidesTimeCurve(scene, {left, classic.top}) && !cutsLeastTimeMark(scene, {left, classic.top}))
                 return {left, classic.top};
         }
     }

@@ -1,6 +1,7 @@
 #include "core/start/BandClip.h"
 #include "core/explore/ExploreWords.h"
 #include "core/explore/MirrorOptics.h"
+#include "core/layout/WindowLabels.h"
 #include "core/start/SceneSetup.h"
 #include "core/start/SpiralFit.h"
 #include "core/start/StartSequence.h"
@@ -144,12 +145,15 @@ bool cross(const Op& a, const Op& b)
 
 // Through a line the spiral stands elsewhere than the mirror's, so the sum label's places made for
 // the mirror's spirals do not hold: at 250/1 one stood 100 pixels right of the spiral, off the picture.
-// The spiral keeps off the source's paths: over water at 120 it ran across them.
+// The spiral keeps off the source's paths: over water at 120 it ran across them; and the photon
+// vectors' label off the least-time mark, which it cut in two over water at -200, frequency 1.1.
 TEST(PictureFit, ThroughALineTheSumLabelStaysInThePictureBesideItsVector)
 {
     int misplaced = 0;
     int overLegs = 0;
     int spiralOverLegs = 0;
+    int markCut = 0;
+    const WindowLabel& radius = windowLabel("labRadius");
     RecordingLabels labels;
     for (int kind = 1; kind < sceneKindCount; ++kind) {
         for (int tenths = 5; tenths <= describedScene(SceneKind(kind)).frequencyTenthsCap; ++tenths) {
@@ -169,6 +173,9 @@ TEST(PictureFit, ThroughALineTheSumLabelStaysInThePictureBesideItsVector)
                     }
                 }
                 EXPECT_EQ(links.size(), 31u);
+                const auto mark = std::ranges::find_if(ops, [](const Op& op) { return op.kind == OpKind::Line && op.x1 == op.x2 && op.y2 == 250 && op.y1 > 250; });
+                if (mark != ops.end())
+                    markCut += coversSum(*mark, labelPlace(labels, ResultLabel::Radius), static_cast<float>(radius.width), static_cast<float>(radius.height));
                 for (const Op& op : ops) {
                     const bool leg = op.kind == OpKind::Line && op.x1 == source.x1 && op.y1 == source.y1;
                     spiralOverLegs += leg && std::ranges::any_of(links, [&](const Op& link) { return cross(link, op); });
@@ -179,6 +186,7 @@ TEST(PictureFit, ThroughALineTheSumLabelStaysInThePictureBesideItsVector)
     EXPECT_EQ(misplaced, 0);
     EXPECT_EQ(overLegs, 0) << "the source's legs hidden under the sum label";
     EXPECT_EQ(spiralOverLegs, 0) << "the source's legs crossed by the spiral";
+    EXPECT_EQ(markCut, 0) << "the least-time mark cut by the photon vectors' label";
 }
 
 // Below a line the detector's label stands on the side the paths' last legs do not come in from:
