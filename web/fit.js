@@ -80,7 +80,8 @@ function fit(again = true) {
     const [width, height] = [root.clientWidth, window.innerHeight];
     mirrored.hidden = smallestType * Math.min(width / formWidth, height / formHeight) >= readableType;
     // Beside, the window and its column grow together as far as the screen allows.
-    const besideGrown = grown(Math.min(width / (formWidth + column / plainUpTo), height / formHeight), height / columnHeight());
+    const besideHeight = columnHeight();
+    const besideGrown = grown(Math.min(width / (formWidth + column / plainUpTo), height / formHeight), height / besideHeight);
     const beside = Math.min((width - column * besideGrown) / formWidth, height / formHeight);
     // The row measured as wide as the window it ends up under.
     let below = Math.min(width / formWidth, height / formHeight);
@@ -102,9 +103,11 @@ function fit(again = true) {
     const [shownWidth, shownHeight] = [formWidth * scale, formHeight * scale];
     const onDevice = (value) => Math.max(0, Math.round(value * ratio) / ratio);
     const left = onDevice((width - shownWidth - (side ? column * areaScale : 0)) / 2);
-    // An open panel below the window lifts it as far as the panel needs; beyond, the page scrolls.
+    // An open panel lifts the window as far as the panel needs, below it or beside it up to the
+    // page's top; beyond, the page scrolls.
     const centred = (height - shownHeight - (side ? 0 : rowHeight)) / 2;
-    const top = onDevice(side || panel.hidden ? centred : Math.min(centred, height - shownHeight - areaScale * area.offsetHeight));
+    const lifted = side ? Math.max(0, Math.min(centred, height - areaScale * besideHeight)) : Math.min(centred, height - shownHeight - areaScale * area.offsetHeight);
+    const top = onDevice(panel.hidden ? centred : lifted);
 
     root.dataset.layout = side ? 'beside' : 'below';
     main.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
