@@ -74,6 +74,10 @@
         <source>Brightness against the detector&apos;s place, %1 at the left to %2 at the right, as the detector stands in the picture.</source>
         <translation>Jas podle místa detektoru, %1 vlevo až %2 vpravo, jak detektor stojí na obrázku.</translation>
     </message>
+    <message>
+        <source>Far to the side a curve rises because every path&apos;s arrow here has the same length, however long and slanted the path, and more of them stay in step there; real light would grow fainter with the distance.</source>
+        <translation>Daleko stranou křivka stoupá, protože šipka každé dráhy tu má stejnou délku, ať je dráha jakkoli dlouhá a šikmá, a víc jich tam zůstává ve fázi; skutečné světlo by se vzdáleností sláblo.</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>

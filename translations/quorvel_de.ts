@@ -74,6 +74,10 @@
         <source>Brightness against the detector&apos;s place, %1 at the left to %2 at the right, as the detector stands in the picture.</source>
         <translation>Helligkeit über dem Ort des Detektors, %1 links bis %2 rechts, wie der Detektor im Bild steht.</translation>
     </message>
+    <message>
+        <source>Far to the side a curve rises because every path&apos;s arrow here has the same length, however long and slanted the path, and more of them stay in step there; real light would grow fainter with the distance.</source>
+        <translation>Weit zur Seite steigt eine Kurve an, weil hier jeder Pfeil eines Weges gleich lang ist, wie lang und schräg der Weg auch ist, und dort mehr von ihnen im Gleichtakt bleiben; wirkliches Licht würde mit der Entfernung schwächer.</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>

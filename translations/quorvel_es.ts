@@ -74,6 +74,10 @@
         <source>Brightness against the detector&apos;s place, %1 at the left to %2 at the right, as the detector stands in the picture.</source>
         <translation>Brillo frente al lugar del detector, %1 a la izquierda hasta %2 a la derecha, como está el detector en la imagen.</translation>
     </message>
+    <message>
+        <source>Far to the side a curve rises because every path&apos;s arrow here has the same length, however long and slanted the path, and more of them stay in step there; real light would grow fainter with the distance.</source>
+        <translation>Muy a un lado una curva sube porque aquí la flecha de cada camino tiene la misma longitud, por largo e inclinado que sea el camino, y allí más de ellas siguen en fase; la luz real se debilitaría con la distancia.</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>

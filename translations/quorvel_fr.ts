@@ -74,6 +74,10 @@
         <source>Brightness against the detector&apos;s place, %1 at the left to %2 at the right, as the detector stands in the picture.</source>
         <translation>Luminosité selon la place du détecteur, de %1 à gauche à %2 à droite, comme le détecteur se tient dans l’image.</translation>
     </message>
+    <message>
+        <source>Far to the side a curve rises because every path&apos;s arrow here has the same length, however long and slanted the path, and more of them stay in step there; real light would grow fainter with the distance.</source>
+        <translation>Loin sur le côté, une courbe monte parce qu’ici la flèche de chaque chemin a la même longueur, si long et si oblique que soit le chemin, et que davantage d’entre elles restent en phase ; la lumière réelle faiblirait avec la distance.</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>

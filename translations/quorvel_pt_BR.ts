@@ -74,6 +74,10 @@
         <source>Brightness against the detector&apos;s place, %1 at the left to %2 at the right, as the detector stands in the picture.</source>
         <translation>Brilho conforme o lugar do detector, de %1 à esquerda a %2 à direita, como o detector está na imagem.</translation>
     </message>
+    <message>
+        <source>Far to the side a curve rises because every path&apos;s arrow here has the same length, however long and slanted the path, and more of them stay in step there; real light would grow fainter with the distance.</source>
+        <translation>Bem para o lado uma curva sobe porque aqui a seta de cada caminho tem o mesmo comprimento, por mais longo e inclinado que seja o caminho, e ali mais delas ficam em fase; a luz real ficaria mais fraca com a distância.</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>

@@ -359,6 +359,11 @@ std::string BrightnessGraph::describe(const ExploreState& explore)
     std::string words = fillIn(translate("BrightnessGraph", axis), {std::to_string(ExploreState::distanceMaximum), std::to_string(ExploreState::distanceMinimum)});
     words += ' ' + curveWords(main);
     words += ' ' + fillIn(translate("BrightnessGraph", greyCurvePeak(explore.scene)), {std::to_string(greyPeak), number(valueAt(main.whole, greyPeak))});
+    // Through a line a curve, its own or the grey one, is highest far to the side: that comes from
+    // the picture's arrows of one length, not from real light, and a student is told so.
+    if (throughLine)
+        words += ' ' + translate("BrightnessGraph", "Far to the side a curve rises because every path's arrow here has the same length, however long and slanted the path, "
+                                                    "and more of them stay in step there; real light would grow fainter with the distance.");
     if (explore.scene == SceneKind::Gap)
         words += afterSpace(offLineWords(explore, main.current, main.whole, pair));
     if (explore.secondShown)

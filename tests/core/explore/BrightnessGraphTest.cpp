@@ -213,6 +213,14 @@ TEST(BrightnessGraph, SaysWhereTheCurveIsHighestAndWhatItReadsAtThePair)
                                  "; at the pair, distance 100, it gives " + brightnessNumber(reference(middle, 100, 2)) + ".";
     EXPECT_NE(words.find(expected), std::string::npos) << words << "\n" << expected;
     EXPECT_NE(graph.describe(stateOf(Mirror::bare(), 0, 10)).find("At frequency 1 no light reaches the detector at any distance."), std::string::npos);
+    // Over water the curves are highest far to the side, which the words put down to arrows of
+    // one length; the mirror's say nothing of it.
+    const auto caveat = [&graph](SceneKind scene, int tenths) {
+        ExploreState state = stateOf(Mirror::whole(), 0, tenths);
+        state.scene = scene;
+        return graph.describe(state).find("every path's arrow here has the same length") != std::string::npos;
+    };
+    EXPECT_EQ(std::tuple(caveat(SceneKind::Water, 10), caveat(SceneKind::Mirror, 10)), std::tuple(true, false));
 }
 
 // The second frequency waits through a run like the panel's other input, and changes only the graph.
