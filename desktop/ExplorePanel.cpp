@@ -101,7 +101,8 @@ void showValue(Control* control, Value value)
 }
 
 // A field being typed in keeps what is typed until it is taken or refused.
-void showValue(NumberField* field, double value)
+template <typename Value>
+void showValue(NumberField* field, Value value)
 {
     if (!field->beingTyped())
         showValue<QDoubleSpinBox, double>(field, value);

@@ -24,8 +24,8 @@ public:
     void take();
     // Marks the field as refusing, with the words that say why; empty words take the mark off.
     void showRefusal(const QString& words);
-    // Something has been typed that is not yet taken or refused.
-    bool beingTyped() const { return lineEdit()->isModified(); }
+    // Something has been typed that is not yet taken or refused: the text is not the value's.
+    bool beingTyped() const { return lineEdit()->text() != textFromValue(value()); }
 
     QValidator::State validate(QString& text, int& position) const override;
     void fixup(QString& text) const override;

@@ -392,6 +392,10 @@ TEST_F(OpenExplore, ARefusalGoesOnEnterAndAnEmptiedFieldShowsTheValueInUseQuietl
     EXPECT_EQ(refusal(), "");
     EXPECT_EQ(box->findChild<QLineEdit*>()->text(), "1");
     EXPECT_EQ(form.model().state().explore.frequencyTenths, 10);
+    // The first key typed after a refusal takes it off and is kept, as every one after it.
+    EXPECT_EQ(type("distanceField", "400"), "0");
+    EXPECT_EQ(type("distanceField", "37"), "37");
+    EXPECT_EQ(std::pair(form.model().state().explore.distance, refusal()), std::pair(37, QString()));
 }
 
 }  // namespace
