@@ -411,10 +411,6 @@ kromě zrcadla jej otevře:
         <translation>Frekvenci %1 už 30 segmentů se skutečnými délkami věrně neukáže, proto se dráhy opět měří jako v okně.</translation>
     </message>
     <message>
-        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too slowly here to cancel.</source>
-        <translation>Při frekvenci %1 dávají vnější třetiny %2 a prostřední třetina %3: šipky konců se tu otáčejí příliš pomalu, aby se vyrušily.</translation>
-    </message>
-    <message>
         <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends do not cancel at any frequency the panel reaches here.</source>
         <translation>Při frekvenci %1 dávají vnější třetiny %2 a prostřední třetina %3: konce se tu nevyruší při žádné frekvenci, kterou panel nabízí.</translation>
     </message>
@@ -499,8 +495,8 @@ kromě zrcadla jej otevře:
         <translation>Jak pravděpodobně světlo dorazí k detektoru, čtverec délky součtového vektoru, vůči všem třiceti drahám ve fázi, tomu nejvíc, co mohou poslat; tam je pruh plný.</translation>
     </message>
     <message>
-        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too fast here to cancel.</source>
-        <translation>Při frekvenci %1 dávají vnější třetiny %2 a prostřední třetina %3: šipky konců se tu otáčejí příliš rychle, aby se vyrušily.</translation>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: here each end&apos;s arrows go partway round a circle without closing it, so they do not cancel.</source>
+        <translation>Při frekvenci %1 dávají vnější třetiny %2 a prostřední třetina %3: šipky každého konce tu opíšou jen část kruhu a neuzavřou ho, takže se nevyruší.</translation>
     </message>
 </context>
 <context>

@@ -411,10 +411,6 @@ außer dem Spiegel öffnet es:
         <translation>Frequenz %1 zeigen 30 Segmente mit wirklichen Längen nicht mehr richtig, darum werden die Wege wieder wie im Fenster gemessen.</translation>
     </message>
     <message>
-        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too slowly here to cancel.</source>
-        <translation>Bei Frequenz %1 geben die äußeren Drittel %2 und das mittlere Drittel %3: Die Pfeile der Enden drehen sich hier zu langsam, um sich aufzuheben.</translation>
-    </message>
-    <message>
         <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends do not cancel at any frequency the panel reaches here.</source>
         <translation>Bei Frequenz %1 geben die äußeren Drittel %2 und das mittlere Drittel %3: Die Enden heben sich hier bei keiner Frequenz auf, die das Feld erreicht.</translation>
     </message>
@@ -499,8 +495,8 @@ außer dem Spiegel öffnet es:
         <translation>Wie wahrscheinlich Licht den Detektor erreicht, das Quadrat der Länge des Summenvektors, gemessen an allen dreißig Wegen im Gleichtakt, dem meisten, was sie senden können; dort ist der Balken voll.</translation>
     </message>
     <message>
-        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too fast here to cancel.</source>
-        <translation>Bei Frequenz %1 geben die äußeren Drittel %2 und das mittlere Drittel %3: Die Pfeile der Enden drehen sich hier zu schnell, um sich aufzuheben.</translation>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: here each end&apos;s arrows go partway round a circle without closing it, so they do not cancel.</source>
+        <translation>Bei Frequenz %1 geben die äußeren Drittel %2 und das mittlere Drittel %3: Die Pfeile jedes Endes laufen hier ein Stück um einen Kreis, ohne ihn zu schließen, also heben sie sich nicht auf.</translation>
     </message>
 </context>
 <context>

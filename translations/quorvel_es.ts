@@ -411,10 +411,6 @@ cualquiera salvo el espejo lo abre:
         <translation>La frecuencia %1 va más allá de lo que 30 segmentos muestran fielmente con longitudes reales, así que los caminos vuelven a medirse como los mide la ventana.</translation>
     </message>
     <message>
-        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too slowly here to cancel.</source>
-        <translation>Con frecuencia %1 los tercios exteriores dan %2 y el tercio central %3: las flechas de los extremos giran aquí demasiado despacio para anularse.</translation>
-    </message>
-    <message>
         <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends do not cancel at any frequency the panel reaches here.</source>
         <translation>Con frecuencia %1 los tercios exteriores dan %2 y el tercio central %3: los extremos no se anulan aquí con ninguna frecuencia que alcance el panel.</translation>
     </message>
@@ -499,8 +495,8 @@ cualquiera salvo el espejo lo abre:
         <translation>Qué tan probable es que la luz llegue al detector, el cuadrado de la longitud del vector suma, frente a los treinta caminos en fase, lo máximo que pueden enviar; ahí la barra está llena.</translation>
     </message>
     <message>
-        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too fast here to cancel.</source>
-        <translation>Con frecuencia %1 los tercios exteriores dan %2 y el tercio central %3: las flechas de los extremos giran aquí demasiado deprisa para anularse.</translation>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: here each end&apos;s arrows go partway round a circle without closing it, so they do not cancel.</source>
+        <translation>Con frecuencia %1 los tercios exteriores dan %2 y el tercio central %3: aquí las flechas de cada extremo recorren parte de un círculo sin cerrarlo, así que no se anulan.</translation>
     </message>
 </context>
 <context>

@@ -411,10 +411,6 @@ toute autre que le miroir l’ouvre :
         <translation>La fréquence %1 dépasse ce que 30 segments montrent fidèlement avec les longueurs réelles : les chemins sont de nouveau mesurés comme la fenêtre les mesure.</translation>
     </message>
     <message>
-        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too slowly here to cancel.</source>
-        <translation>À la fréquence %1, les tiers extérieurs donnent %2 et le tiers central %3 : les flèches des extrémités tournent ici trop lentement pour s&apos;annuler.</translation>
-    </message>
-    <message>
         <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends do not cancel at any frequency the panel reaches here.</source>
         <translation>À la fréquence %1, les tiers extérieurs donnent %2 et le tiers central %3 : les extrémités ne s&apos;annulent ici à aucune fréquence que le panneau atteint.</translation>
     </message>
@@ -499,8 +495,8 @@ toute autre que le miroir l’ouvre :
         <translation>La probabilité que la lumière atteigne le détecteur, le carré de la longueur du vecteur somme, rapportée aux trente chemins en phase, le plus qu’ils puissent envoyer ; la barre est pleine à ce niveau.</translation>
     </message>
     <message>
-        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too fast here to cancel.</source>
-        <translation>À la fréquence %1, les tiers extérieurs donnent %2 et le tiers central %3 : les flèches des extrémités tournent ici trop vite pour s&apos;annuler.</translation>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: here each end&apos;s arrows go partway round a circle without closing it, so they do not cancel.</source>
+        <translation>À la fréquence %1, les tiers extérieurs donnent %2 et le tiers central %3 : ici les flèches de chaque extrémité font une partie d’un cercle sans le fermer, donc elles ne s’annulent pas.</translation>
     </message>
 </context>
 <context>

@@ -411,10 +411,6 @@ qualquer uma além do espelho o abre:
         <translation>A frequência %1 vai além do que 30 segmentos mostram fielmente com comprimentos reais, então os caminhos voltam a ser medidos como a janela os mede.</translation>
     </message>
     <message>
-        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too slowly here to cancel.</source>
-        <translation>Na frequência %1 os terços externos dão %2 e o terço do meio %3: as setas das pontas giram devagar demais aqui para se anularem.</translation>
-    </message>
-    <message>
         <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends do not cancel at any frequency the panel reaches here.</source>
         <translation>Na frequência %1 os terços externos dão %2 e o terço do meio %3: as pontas não se anulam aqui em nenhuma frequência que o painel alcança.</translation>
     </message>
@@ -499,8 +495,8 @@ qualquer uma além do espelho o abre:
         <translation>Quão provável é que a luz chegue ao detector, o quadrado do comprimento do vetor soma, diante dos trinta caminhos em fase, o máximo que podem enviar; ali a barra está cheia.</translation>
     </message>
     <message>
-        <source>At frequency %1 the outer thirds give %2 and the middle third %3: the ends&apos; arrows turn too fast here to cancel.</source>
-        <translation>Na frequência %1 os terços externos dão %2 e o terço do meio %3: as setas das pontas giram rápido demais aqui para se anularem.</translation>
+        <source>At frequency %1 the outer thirds give %2 and the middle third %3: here each end&apos;s arrows go partway round a circle without closing it, so they do not cancel.</source>
+        <translation>Na frequência %1 os terços externos dão %2 e o terço do meio %3: aqui as setas de cada ponta percorrem parte de um círculo sem fechá-lo, então não se anulam.</translation>
     </message>
 </context>
 <context>

@@ -152,10 +152,10 @@ std::string endsLessonWords(const EndsLesson& lesson, int frequencyTenths)
     case EndsLesson::Offer::None:
         return {};
     case EndsLesson::Offer::Frequency:
-        // The frequency offered is where the ends cancel: with real lengths it can be a lower one.
-        return fillIn(lesson.frequencyTenths > frequencyTenths
-                          ? translate("ExploreWords", "At frequency %1 the outer thirds give %2 and the middle third %3: the ends' arrows turn too slowly here to cancel.")
-                          : translate("ExploreWords", "At frequency %1 the outer thirds give %2 and the middle third %3: the ends' arrows turn too fast here to cancel."),
+        // The ends cancel where each end's arrows close their circle, at a higher frequency or,
+        // with real lengths, a lower one: neither turning faster nor slower is the reason.
+        return fillIn(translate("ExploreWords", "At frequency %1 the outer thirds give %2 and the middle third %3: here each end's arrows go partway round a circle "
+                                                "without closing it, so they do not cancel."),
                       {frequency, outer, middle});
     case EndsLesson::Offer::Nowhere:
         return fillIn(translate("ExploreWords", "At frequency %1 the outer thirds give %2 and the middle third %3: the ends do not cancel at any frequency the panel reaches here."),
