@@ -201,14 +201,14 @@ std::string offLineWords(const ExploreState& explore, const Curve& gap, const Cu
 }
 
 
-// Where the grey curve's key starts through a line: at the top, as far right as the curves
-// beneath it keep lowest and the pair's line does not run through it. Over water the curves are
-// highest at the ends, at the lens in the middle; the mirror's key keeps to the top right. Its
-// width is reckoned from its letters, the face's own widths being the edition's.
-float keyLeft(const std::string& key, std::initializer_list<const Curve*> curves, const Scale& scale, double pairX)
+// Where the grey curve's key moves to when the curves or the pair's line cross it at the top
+// right, where it stands otherwise: along the top, as far right as the curves keep lowest beneath
+// it and the pair's line clear of it. Over water the curves are highest at the ends, at the lens in
+// the middle. Its width is reckoned from its letters, a little wider than the sans faces write them.
+std::optional<float> keyMovedTo(const std::string& key, std::initializer_list<const Curve*> curves, const Scale& scale, double pairX)
 {
     const auto letters = std::count_if(key.begin(), key.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-    const double width = static_cast<double>(letters) * BrightnessGraph::textSize * 0.55;
+    const double width = static_cast<double>(letters) * BrightnessGraph::textSize * 0.49;
     const auto highestBeneath = [&](double left) {
         if (pairX >= left - 2 && pairX <= left + width + 2)
             return f(plotTop);
@@ -219,8 +219,11 @@ float keyLeft(const std::string& key, std::initializer_list<const Curve*> curves
         }
         return top;
     };
-    double best = plotRight - width;
-    for (double left = best; left >= plotLeft + 4; left -= 6) {
+    const double right = plotRight - width;
+    if (highestBeneath(right) > plotTop + BrightnessGraph::textSize + 3)
+        return std::nullopt;
+    double best = right;
+    for (double left = right; left >= plotLeft + 4; left -= 6) {
         if (highestBeneath(left) > highestBeneath(best))
             best = left;
     }
@@ -323,10 +326,8 @@ void BrightnessGraph::draw(TextSurface& surface, const ExploreState& explore)
     const int pair = std::clamp(explore.distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
     const auto x = f(xOf(pair));
     const std::string key = graphGreyCurve(explore.scene);
-    if (passesThrough(explore.scene))
-        surface.text(keyLeft(key, {&main.whole, &main.current, second ? &second->current : nullptr}, scale, x), f(plotTop + textSize), key, TextAnchor::Start, textSize, wholeGrey);
-    else
-        surface.text(f(plotRight), f(plotTop + textSize), key, TextAnchor::End, textSize, wholeGrey);
+    const auto moved = keyMovedTo(key, {&main.whole, &main.current, second ? &second->current : nullptr}, scale, x);
+    surface.text(moved.value_or(f(plotRight)), f(plotTop + textSize), key, moved ? TextAnchor::Start : TextAnchor::End, textSize, wholeGrey);
     surface.setPenWidth(1);
     surface.line(x, f(plotTop), x, f(plotBottom), green);
     if (second)

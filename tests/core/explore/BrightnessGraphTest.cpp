@@ -123,26 +123,30 @@ TEST(BrightnessGraph, DrawsEachFrequencyInItsColourOnASquareRootScale)
     EXPECT_NEAR((throughZero - valueY(through, "0.01")) / (throughZero - valueY(through, "0.04")), 0.5, 1e-3);
 }
 
-// Through a line the grey curve's key stands where no curve and not the pair's line crosses it:
-// over water and glass the curves are highest at the ends, at the lens in the middle.
-TEST(BrightnessGraph, KeepsItsKeyClearOfTheCurvesThroughALine)
+// The grey curve's key stands where no curve and not the pair's line crosses it: over water and
+// glass the curves are highest at the ends, at the lens in the middle, and at distance 0 the pair's
+// line runs through the middle; over the mirror a second frequency's peak and the pair at -320
+// crossed it at the top right.
+TEST(BrightnessGraph, KeepsItsKeyClearOfTheCurvesAndThePairsLine)
 {
     BrightnessGraph graph;
-    for (const SceneKind scene : {SceneKind::Water, SceneKind::Glass, SceneKind::Lens, SceneKind::NoLens, SceneKind::Gap}) {
-        ExploreState state = stateOf(Mirror::whole(), 0, 10, 11);
-        state.scene = scene;
-        const auto ops = drawn(graph, state);
-        const Rgb grey{150, 150, 150};
-        const Op* key = find(ops, OpKind::Text, [&](const Op& op) { return op.colour == Colour{grey}; });
-        ASSERT_NE(key, nullptr);
-        // About six pixels a letter at eleven pixels high.
-        const float width = 6.0F * static_cast<float>(key->words.size());
-        const float left = key->anchor == TextAnchor::Start ? key->x1 : key->anchor == TextAnchor::Middle ? key->x1 - width / 2 : key->x1 - width;
-        for (const Rgb colour : {grey, frequencyColour(10), frequencyColour(11), Rgb{0, 255, 0}}) {
-            const Op* crossing = find(ops, OpKind::Line, [&](const Op& op) {
-                return op.colour == Colour{colour} && op.x2 >= left && op.x1 <= left + width && std::min(op.y1, op.y2) < key->y1 + 2;
-            });
-            EXPECT_EQ(crossing, nullptr) << key->words << " crossed by a curve at x " << (crossing ? crossing->x1 : 0);
+    for (const SceneKind scene : {SceneKind::Mirror, SceneKind::Water, SceneKind::Glass, SceneKind::Lens, SceneKind::NoLens, SceneKind::Gap}) {
+        for (const int distance : {0, -320, -330}) {
+            ExploreState state = stateOf(Mirror::whole(), distance, 10, scene == SceneKind::Mirror ? 15 : 11);
+            state.scene = scene;
+            const auto ops = drawn(graph, state);
+            const Rgb grey{150, 150, 150};
+            const Op* key = find(ops, OpKind::Text, [&](const Op& op) { return op.colour == Colour{grey}; });
+            ASSERT_NE(key, nullptr);
+            // The sans faces write eleven-pixel letters at most 5.3 pixels wide on average.
+            const float width = 5.3F * static_cast<float>(key->words.size());
+            const float left = key->anchor == TextAnchor::Start ? key->x1 : key->x1 - width;
+            for (const Rgb colour : {grey, frequencyColour(10), frequencyColour(state.secondFrequencyTenths), Rgb{0, 255, 0}}) {
+                const Op* crossing = find(ops, OpKind::Line, [&](const Op& op) {
+                    return op.colour == Colour{colour} && op.x2 >= left && op.x1 <= left + width && std::min(op.y1, op.y2) < key->y1 + 2;
+                });
+                EXPECT_EQ(crossing, nullptr) << key->words << " at " << distance << " crossed by a curve at x " << (crossing ? crossing->x1 : 0);
+            }
         }
     }
 }
