@@ -62,9 +62,10 @@ function enlargeType() {
 // How many times larger than their own size the page's own controls are shown, with the panel:
 // at their size beside a window as large as on a laptop's 1280 x 800 screen, the commonest; beside a
 // larger one as many times larger as it is, so that on a projector they keep their size against the
-// window; and only as tall as the screen.
+// window; and only as tall as the screen, a little smaller than their size, to nine tenths, where
+// the column beside the window is taller than the screen even so.
 const plainUpTo = (1280 - column) / formWidth;
-const grown = (scale, tallest) => Math.max(1, Math.min(scale / plainUpTo, tallest));
+const grown = (scale, tallest) => Math.max(Math.min(1, Math.max(0.9, tallest)), Math.min(scale / plainUpTo, tallest));
 
 // The column's height beside the window, in its own pixels.
 function columnHeight() {
