@@ -209,15 +209,19 @@ std::optional<float> keyMovedTo(const std::string& key, std::initializer_list<co
 {
     const auto letters = std::count_if(key.begin(), key.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
     const double width = static_cast<double>(letters) * BrightnessGraph::textSize * 0.49;
+    // The highest any curve reaches at each distance, worked out once for every place tried.
+    std::array<float, distances> tops{};
+    for (std::size_t k = 0; k < tops.size(); ++k) {
+        tops[k] = f(plotBottom);
+        for (const Curve* curve : curves)
+            tops[k] = curve ? std::min(tops[k], scale.y((*curve)[k])) : tops[k];
+    }
     const auto highestBeneath = [&](double left) {
         if (pairX >= left - 2 && pairX <= left + width + 2)
             return f(plotTop);
-        float top = plotBottom;
-        for (int distance = BrightnessGraph::distanceAt(f(left + width)); distance <= BrightnessGraph::distanceAt(f(left)); ++distance) {
-            for (const Curve* curve : curves)
-                top = curve ? std::min(top, scale.y(valueAt(*curve, distance))) : top;
-        }
-        return top;
+        const auto first = tops.begin() + (BrightnessGraph::distanceAt(f(left + width)) - ExploreState::distanceMinimum);
+        const auto last = tops.begin() + (BrightnessGraph::distanceAt(f(left)) - ExploreState::distanceMinimum) + 1;
+        return *std::min_element(first, last);
     };
     const double right = plotRight - width;
     if (highestBeneath(right) > plotTop + BrightnessGraph::textSize + 3)

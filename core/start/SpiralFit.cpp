@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace quorvel {
 
@@ -34,22 +36,22 @@ bool clearOfSourcePaths(const Scene& scene, double x, double y)
 }
 
 // The largest share, in hundredths, at which every link's end of the spiral keeps clear of the
-// source's paths.
+// source's paths. The ends' offsets at full size are worked out once.
 double shareClearOfSourcePaths(const Scene& scene, const Mirror& mirror, double link, double share)
 {
+    std::vector<std::pair<double, double>> ends;
+    double x = 0;
+    double y = 0;
+    for (int i = 1; i <= pointBound(scene); i += 2) {
+        if (!mirror.on((i - 1) / 2))
+            continue;
+        x += link * std::cos(phaseAngleOf(scene, i));
+        y += link * std::sin(phaseAngleOf(scene, i));
+        ends.emplace_back(x, y);
+    }
     for (auto hundredths = std::lround(share * 100); hundredths > 0; --hundredths) {
         const double size = static_cast<double>(hundredths) / 100;
-        double x = scene.spiralStartX;
-        double y = scene.spiralStartY;
-        bool clear = true;
-        for (int i = 1; i <= pointBound(scene) && clear; i += 2) {
-            if (!mirror.on((i - 1) / 2))
-                continue;
-            x += size * link * std::cos(phaseAngleOf(scene, i));
-            y += size * link * std::sin(phaseAngleOf(scene, i));
-            clear = clearOfSourcePaths(scene, x, y);
-        }
-        if (clear)
+        if (std::ranges::all_of(ends, [&](const auto& end) { return clearOfSourcePaths(scene, scene.spiralStartX + size * end.first, scene.spiralStartY + size * end.second); }))
             return size;
     }
     return 0;
