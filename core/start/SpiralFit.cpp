@@ -51,7 +51,7 @@ double shareClearOfSourcePaths(const Scene& scene, const Mirror& mirror, double 
     }
     for (auto hundredths = std::lround(share * 100); hundredths > 0; --hundredths) {
         const double size = static_cast<double>(hundredths) / 100;
-        if (std::ranges::all_of(ends, [&](const auto& end) { return clearOfSourcePaths(scene, scene.spiralStartX + size * end.first, scene.spiralStartY + size * end.second); }))
+        if (std::all_of(ends.begin(), ends.end(), [&](const auto& end) { return clearOfSourcePaths(scene, scene.spiralStartX + size * end.first, scene.spiralStartY + size * end.second); }))
             return size;
     }
     return 0;
