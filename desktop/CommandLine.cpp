@@ -200,15 +200,37 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments)
     return asked;
 }
 
-// An option's usage, then what it does from the 30th column on; a description of more lines
-// than one goes on in the same column.
+// Words filled into lines that fit an 80-column terminal, the first going on from column `start`
+// and the rest from `indent`: translations are written without line breaks of their own.
+QString filled(const QString& text, qsizetype start, qsizetype indent)
+{
+    constexpr qsizetype width = 79;
+    QString lines;
+    qsizetype column = start;
+    bool lineBegun = false;
+    for (const QString& word : text.simplified().split(QLatin1Char(' '))) {
+        if (lineBegun && column + 1 + word.size() > width) {
+            lines += QLatin1Char('\n') + QString(indent, QLatin1Char(' '));
+            column = indent;
+            lineBegun = false;
+        }
+        if (lineBegun) {
+            lines += QLatin1Char(' ');
+            ++column;
+        }
+        lines += word;
+        column += word.size();
+        lineBegun = true;
+    }
+    return lines + QLatin1Char('\n');
+}
+
+// An option's usage, then what it does from the 30th column on.
 QString optionLine(QString usage, const QString& description)
 {
     constexpr qsizetype column = 29;
     usage = usage.leftJustified(std::max(usage.size() + 1, column));
-    QString indented = description;
-    indented.replace(QLatin1Char('\n'), QLatin1Char('\n') + QString(column, QLatin1Char(' ')));
-    return usage + indented + QLatin1Char('\n');
+    return usage + filled(description, usage.size(), column);
 }
 
 std::string CommandLine::helpText()
@@ -220,34 +242,35 @@ std::string CommandLine::helpText()
     text += optionLine(QStringLiteral("  -v, --version"), QCoreApplication::translate("CommandLine", "show the name and version and end"));
     text += optionLine(QStringLiteral("      --explore"), QCoreApplication::translate("CommandLine", "open the Explore the paths panel with the window"));
     text += optionLine(QStringLiteral("      --scale factor"),
-                       QCoreApplication::translate("CommandLine", "draw the whole window factor times as large, sharp,\nfor a projector: from 1 to 4, such as 1.5"));
+                       QCoreApplication::translate("CommandLine", "draw the whole window factor times as large, sharp, for a projector: from 1 to 4, such as 1.5"));
     text += optionLine(QStringLiteral("      --distance pixels"),
-                       QCoreApplication::translate("CommandLine", "start at this distance: 0 or 250, or for the explore\npanel a whole number from %1 to %2")
+                       QCoreApplication::translate("CommandLine", "start at this distance: 0 or 250, or for the explore panel a whole number from %1 to %2")
                            .arg(exploreDistanceRange.minimum)
                            .arg(exploreDistanceRange.maximum));
     text += optionLine(QStringLiteral("      --frequency number"),
-                       QCoreApplication::translate("CommandLine", "start at this frequency: 1 or 2, or for the explore\npanel from %1 to %2 in tenths, such as 1.5 (to %3\nwith --measure legs)")
+                       QCoreApplication::translate("CommandLine", "start at this frequency: 1 or 2, or for the explore panel from %1 to %2 in tenths, such as 1.5 (to %3 with --measure legs)")
                            .arg(tenths(exploreFrequencyRange.minimum), tenths(exploreFrequencyRange.maximum), tenths(ExploreState::twoLegsFrequencyTenthsMaximum)));
     text += optionLine(QStringLiteral("      --speed slowdown"),
                        QCoreApplication::translate("CommandLine", "start with the speed scroll bar here, from %1 to %2").arg(speedRange.minimum).arg(speedRange.maximum));
     text += optionLine(QStringLiteral("      --mirror segments"),
-                       QCoreApplication::translate("CommandLine", "the explore panel's mirror: whole, middle-third,\nouter-thirds, grating, around-least-time,\n"
-                                                                  "away-from-least-time, or 30 digits from the left,\n"
+                       QCoreApplication::translate("CommandLine", "the explore panel's mirror: whole, middle-third, outer-thirds, grating, around-least-time, "
+                                                                  "away-from-least-time, or 30 digits from the left, "
                                                                   "1 for a segment that reflects, 0 for one scraped off"));
     text += optionLine(QStringLiteral("      --measure measure"),
-                       QCoreApplication::translate("CommandLine", "how the explore panel measures a path: window (the\nwindow's measure) or legs (its real length)"));
+                       QCoreApplication::translate("CommandLine", "how the explore panel measures a path: window (the window's measure) or legs (its real length)"));
     text += optionLine(QStringLiteral("      --scene name"),
-                       QCoreApplication::translate("CommandLine", "the scene the explore panel shows, which opens\nit beyond the mirror:\n%1").arg(takes(Setup::sceneName)));
+                       QCoreApplication::translate("CommandLine", "the scene the explore panel shows, which opens it beyond the mirror: %1").arg(takes(Setup::sceneName)));
     text += optionLine(QStringLiteral("      --gap points"),
-                       QCoreApplication::translate("CommandLine", "the width of the screen's gap:\n%1").arg(takes(Setup::gapName)));
+                       QCoreApplication::translate("CommandLine", "the width of the screen's gap: %1").arg(takes(Setup::gapName)));
     QStringList languages = LanguageChoice::languages();
     languages.sort();
     text += optionLine(QStringLiteral("      --lang code"),
-                       QCoreApplication::translate("CommandLine", "the language to show instead of the desktop's:\n%1; any other shows English")
+                       QCoreApplication::translate("CommandLine", "the language to show instead of the desktop's: %1; any other shows English")
                            .arg(languages.join(QStringLiteral(", "))));
-    text += QLatin1Char('\n') +
-            QCoreApplication::translate("CommandLine", "A setting that only the explore panel offers opens the panel, as --explore\n"
-                                                       "does. The same settings make a link to the page: ?distance=250&speed=5\n");
+    text += QLatin1Char('\n') + filled(QCoreApplication::translate("CommandLine", "A setting that only the explore panel offers opens the panel, as "
+                                                                             "--explore does. The same settings make a link to the page: "
+                                                                             "?distance=250&speed=5"),
+                                       0, 0);
     text += QLatin1Char('\n') + QCoreApplication::translate("CommandLine", "Options of the toolkit:") + QLatin1Char('\n');
     for (const ToolkitOption& option : toolkitOptions) {
         const QString usage = QStringLiteral("  -") + QString::fromLatin1(option.name) + (option.value ? QStringLiteral(" ") + QString::fromLatin1(option.value) : QString());

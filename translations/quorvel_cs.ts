@@ -193,18 +193,12 @@
         <translation>zobrazit název a verzi a skončit</translation>
     </message>
     <message>
-        <source>draw the whole window factor times as large, sharp,
-for a projector: from 1 to 4, such as 1.5</source>
-        <translation>nakreslit celé okno factor-krát větší a ostré,
-pro projektor: od 1 do 4, např. 1.5</translation>
+        <source>draw the whole window factor times as large, sharp, for a projector: from 1 to 4, such as 1.5</source>
+        <translation>nakreslit celé okno factor-krát větší a ostré, pro projektor: od 1 do 4, např. 1.5</translation>
     </message>
     <message>
-        <source>A setting that only the explore panel offers opens the panel, as --explore
-does. The same settings make a link to the page: ?distance=250&amp;speed=5
-</source>
-        <translation>Nastavení, které nabízí jen panel zkoumání, panel otevře, jako --explore.
-Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
-</translation>
+        <source>A setting that only the explore panel offers opens the panel, as --explore does. The same settings make a link to the page: ?distance=250&amp;speed=5</source>
+        <translation>Nastavení, které nabízí jen panel zkoumání, panel otevře, jako --explore. Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5</translation>
     </message>
     <message>
         <source>Options of the toolkit:</source>
@@ -219,58 +213,36 @@ Stejná nastavení tvoří odkaz na stránku: ?distance=250&amp;speed=5
         <translation>--lang přijímá kód jazyka, například de, ale dostal „%1“</translation>
     </message>
     <message>
-        <source>the explore panel&apos;s mirror: whole, middle-third,
-outer-thirds, grating, around-least-time,
-away-from-least-time, or 30 digits from the left,
-1 for a segment that reflects, 0 for one scraped off</source>
-        <translation>zrcadlo panelu zkoumání: whole, middle-third,
-outer-thirds, grating, around-least-time,
-away-from-least-time, nebo 30 číslic zleva,
-1 pro segment, který odráží, 0 pro seškrábaný</translation>
+        <source>the explore panel&apos;s mirror: whole, middle-third, outer-thirds, grating, around-least-time, away-from-least-time, or 30 digits from the left, 1 for a segment that reflects, 0 for one scraped off</source>
+        <translation>zrcadlo panelu zkoumání: whole, middle-third, outer-thirds, grating, around-least-time, away-from-least-time, nebo 30 číslic zleva, 1 pro segment, který odráží, 0 pro seškrábaný</translation>
     </message>
     <message>
-        <source>how the explore panel measures a path: window (the
-window&apos;s measure) or legs (its real length)</source>
-        <translation>jak panel zkoumání měří dráhu: window (míra
-okna) nebo legs (její skutečná délka)</translation>
+        <source>how the explore panel measures a path: window (the window&apos;s measure) or legs (its real length)</source>
+        <translation>jak panel zkoumání měří dráhu: window (míra okna) nebo legs (její skutečná délka)</translation>
     </message>
     <message>
-        <source>start at this distance: 0 or 250, or for the explore
-panel a whole number from %1 to %2</source>
-        <translation>začít v této vzdálenosti: 0 nebo 250, nebo pro panel
-zkoumání celé číslo od %1 do %2</translation>
+        <source>start at this distance: 0 or 250, or for the explore panel a whole number from %1 to %2</source>
+        <translation>začít v této vzdálenosti: 0 nebo 250, nebo pro panel zkoumání celé číslo od %1 do %2</translation>
     </message>
     <message>
-        <source>start at this frequency: 1 or 2, or for the explore
-panel from %1 to %2 in tenths, such as 1.5 (to %3
-with --measure legs)</source>
-        <translation>začít s touto frekvencí: 1 nebo 2, nebo pro panel
-zkoumání od %1 do %2 v desetinách, například 1.5 (do %3
-s --measure legs)</translation>
+        <source>start at this frequency: 1 or 2, or for the explore panel from %1 to %2 in tenths, such as 1.5 (to %3 with --measure legs)</source>
+        <translation>začít s touto frekvencí: 1 nebo 2, nebo pro panel zkoumání od %1 do %2 v desetinách, například 1.5 (do %3 s --measure legs)</translation>
     </message>
     <message>
         <source>start with the speed scroll bar here, from %1 to %2</source>
         <translation>začít s posuvníkem rychlosti zde, od %1 do %2</translation>
     </message>
     <message>
-        <source>the language to show instead of the desktop&apos;s:
-%1; any other shows English</source>
-        <translation>jazyk místo jazyka pracovního prostředí:
-%1; jakýkoli jiný zobrazí angličtinu</translation>
+        <source>the language to show instead of the desktop&apos;s: %1; any other shows English</source>
+        <translation>jazyk místo jazyka pracovního prostředí: %1; jakýkoli jiný zobrazí angličtinu</translation>
     </message>
     <message>
-        <source>the width of the screen&apos;s gap:
-%1</source>
-        <translation>šířka štěrbiny ve stínítku:
-%1</translation>
+        <source>the width of the screen&apos;s gap: %1</source>
+        <translation>šířka štěrbiny ve stínítku: %1</translation>
     </message>
     <message>
-        <source>the scene the explore panel shows, which opens
-it beyond the mirror:
-%1</source>
-        <translation>scéna, kterou panel zkoumání ukazuje; každá
-kromě zrcadla jej otevře:
-%1</translation>
+        <source>the scene the explore panel shows, which opens it beyond the mirror: %1</source>
+        <translation>scéna, kterou panel zkoumání ukazuje; každá kromě zrcadla jej otevře: %1</translation>
     </message>
     <message>
         <source>open the Explore the paths panel with the window</source>

@@ -193,18 +193,12 @@
         <translation>Namen und Version zeigen und enden</translation>
     </message>
     <message>
-        <source>draw the whole window factor times as large, sharp,
-for a projector: from 1 to 4, such as 1.5</source>
-        <translation>das ganze Fenster factor-mal so groß und scharf
-zeichnen, für einen Beamer: 1 bis 4, etwa 1.5</translation>
+        <source>draw the whole window factor times as large, sharp, for a projector: from 1 to 4, such as 1.5</source>
+        <translation>das ganze Fenster factor-mal so groß und scharf zeichnen, für einen Beamer: 1 bis 4, etwa 1.5</translation>
     </message>
     <message>
-        <source>A setting that only the explore panel offers opens the panel, as --explore
-does. The same settings make a link to the page: ?distance=250&amp;speed=5
-</source>
-        <translation>Eine Einstellung, die nur die Erkundungsleiste bietet, öffnet die Leiste wie
---explore. Dieselben Einstellungen ergeben einen Link zur Seite: ?distance=250&amp;speed=5
-</translation>
+        <source>A setting that only the explore panel offers opens the panel, as --explore does. The same settings make a link to the page: ?distance=250&amp;speed=5</source>
+        <translation>Eine Einstellung, die nur die Erkundungsleiste bietet, öffnet die Leiste wie --explore. Dieselben Einstellungen ergeben einen Link zur Seite: ?distance=250&amp;speed=5</translation>
     </message>
     <message>
         <source>Options of the toolkit:</source>
@@ -219,58 +213,36 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>--lang nimmt einen Sprachcode wie de, bekam aber „%1“</translation>
     </message>
     <message>
-        <source>the explore panel&apos;s mirror: whole, middle-third,
-outer-thirds, grating, around-least-time,
-away-from-least-time, or 30 digits from the left,
-1 for a segment that reflects, 0 for one scraped off</source>
-        <translation>der Spiegel des Erkundungsfelds: whole, middle-third,
-outer-thirds, grating, around-least-time,
-away-from-least-time, oder 30 Ziffern von links,
-1 für ein spiegelndes Segment, 0 für ein abgekratztes</translation>
+        <source>the explore panel&apos;s mirror: whole, middle-third, outer-thirds, grating, around-least-time, away-from-least-time, or 30 digits from the left, 1 for a segment that reflects, 0 for one scraped off</source>
+        <translation>der Spiegel des Erkundungsfelds: whole, middle-third, outer-thirds, grating, around-least-time, away-from-least-time, oder 30 Ziffern von links, 1 für ein spiegelndes Segment, 0 für ein abgekratztes</translation>
     </message>
     <message>
-        <source>how the explore panel measures a path: window (the
-window&apos;s measure) or legs (its real length)</source>
-        <translation>wie das Erkundungsfeld einen Weg misst: window (das
-Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
+        <source>how the explore panel measures a path: window (the window&apos;s measure) or legs (its real length)</source>
+        <translation>wie das Erkundungsfeld einen Weg misst: window (das Maß des Fensters) oder legs (seine wirkliche Länge)</translation>
     </message>
     <message>
-        <source>start at this distance: 0 or 250, or for the explore
-panel a whole number from %1 to %2</source>
-        <translation>mit diesem Abstand beginnen: 0 oder 250, oder für die
-Erkundungsleiste eine ganze Zahl von %1 bis %2</translation>
+        <source>start at this distance: 0 or 250, or for the explore panel a whole number from %1 to %2</source>
+        <translation>mit diesem Abstand beginnen: 0 oder 250, oder für die Erkundungsleiste eine ganze Zahl von %1 bis %2</translation>
     </message>
     <message>
-        <source>start at this frequency: 1 or 2, or for the explore
-panel from %1 to %2 in tenths, such as 1.5 (to %3
-with --measure legs)</source>
-        <translation>mit dieser Frequenz beginnen: 1 oder 2, oder für das
-Erkundungsfeld von %1 bis %2 in Zehnteln, etwa 1.5 (bis %3
-mit --measure legs)</translation>
+        <source>start at this frequency: 1 or 2, or for the explore panel from %1 to %2 in tenths, such as 1.5 (to %3 with --measure legs)</source>
+        <translation>mit dieser Frequenz beginnen: 1 oder 2, oder für das Erkundungsfeld von %1 bis %2 in Zehnteln, etwa 1.5 (bis %3 mit --measure legs)</translation>
     </message>
     <message>
         <source>start with the speed scroll bar here, from %1 to %2</source>
         <translation>mit dem Geschwindigkeitsregler hier beginnen, %1 bis %2</translation>
     </message>
     <message>
-        <source>the language to show instead of the desktop&apos;s:
-%1; any other shows English</source>
-        <translation>die Sprache statt der der Arbeitsumgebung:
-%1; jede andere zeigt Englisch</translation>
+        <source>the language to show instead of the desktop&apos;s: %1; any other shows English</source>
+        <translation>die Sprache statt der der Arbeitsumgebung: %1; jede andere zeigt Englisch</translation>
     </message>
     <message>
-        <source>the width of the screen&apos;s gap:
-%1</source>
-        <translation>die Breite der Lücke im Schirm:
-%1</translation>
+        <source>the width of the screen&apos;s gap: %1</source>
+        <translation>die Breite der Lücke im Schirm: %1</translation>
     </message>
     <message>
-        <source>the scene the explore panel shows, which opens
-it beyond the mirror:
-%1</source>
-        <translation>die Szene, die das Erkundungsfeld zeigt; jede
-außer dem Spiegel öffnet es:
-%1</translation>
+        <source>the scene the explore panel shows, which opens it beyond the mirror: %1</source>
+        <translation>die Szene, die das Erkundungsfeld zeigt; jede außer dem Spiegel öffnet es: %1</translation>
     </message>
     <message>
         <source>open the Explore the paths panel with the window</source>

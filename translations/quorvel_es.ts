@@ -193,18 +193,12 @@
         <translation>mostrar el nombre y la versión y terminar</translation>
     </message>
     <message>
-        <source>draw the whole window factor times as large, sharp,
-for a projector: from 1 to 4, such as 1.5</source>
-        <translation>dibujar la ventana entera factor veces más grande,
-nítida, para un proyector: de 1 a 4, como 1.5</translation>
+        <source>draw the whole window factor times as large, sharp, for a projector: from 1 to 4, such as 1.5</source>
+        <translation>dibujar la ventana entera factor veces más grande, nítida, para un proyector: de 1 a 4, como 1.5</translation>
     </message>
     <message>
-        <source>A setting that only the explore panel offers opens the panel, as --explore
-does. The same settings make a link to the page: ?distance=250&amp;speed=5
-</source>
-        <translation>Un ajuste que solo ofrece el panel de exploración abre el panel, como
---explore. Los mismos ajustes forman un enlace a la página: ?distance=250&amp;speed=5
-</translation>
+        <source>A setting that only the explore panel offers opens the panel, as --explore does. The same settings make a link to the page: ?distance=250&amp;speed=5</source>
+        <translation>Un ajuste que solo ofrece el panel de exploración abre el panel, como --explore. Los mismos ajustes forman un enlace a la página: ?distance=250&amp;speed=5</translation>
     </message>
     <message>
         <source>Options of the toolkit:</source>
@@ -219,58 +213,36 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>--lang admite un código de idioma como de, pero recibió «%1»</translation>
     </message>
     <message>
-        <source>the explore panel&apos;s mirror: whole, middle-third,
-outer-thirds, grating, around-least-time,
-away-from-least-time, or 30 digits from the left,
-1 for a segment that reflects, 0 for one scraped off</source>
-        <translation>el espejo del panel de exploración: whole, middle-third,
-outer-thirds, grating, around-least-time,
-away-from-least-time, o 30 dígitos desde la izquierda,
-1 para un segmento que refleja, 0 para uno raspado</translation>
+        <source>the explore panel&apos;s mirror: whole, middle-third, outer-thirds, grating, around-least-time, away-from-least-time, or 30 digits from the left, 1 for a segment that reflects, 0 for one scraped off</source>
+        <translation>el espejo del panel de exploración: whole, middle-third, outer-thirds, grating, around-least-time, away-from-least-time, o 30 dígitos desde la izquierda, 1 para un segmento que refleja, 0 para uno raspado</translation>
     </message>
     <message>
-        <source>how the explore panel measures a path: window (the
-window&apos;s measure) or legs (its real length)</source>
-        <translation>cómo mide un camino el panel de exploración: window (la
-medida de la ventana) o legs (su longitud real)</translation>
+        <source>how the explore panel measures a path: window (the window&apos;s measure) or legs (its real length)</source>
+        <translation>cómo mide un camino el panel de exploración: window (la medida de la ventana) o legs (su longitud real)</translation>
     </message>
     <message>
-        <source>start at this distance: 0 or 250, or for the explore
-panel a whole number from %1 to %2</source>
-        <translation>empezar con esta distancia: 0 o 250, o para el panel
-de exploración un entero de %1 a %2</translation>
+        <source>start at this distance: 0 or 250, or for the explore panel a whole number from %1 to %2</source>
+        <translation>empezar con esta distancia: 0 o 250, o para el panel de exploración un entero de %1 a %2</translation>
     </message>
     <message>
-        <source>start at this frequency: 1 or 2, or for the explore
-panel from %1 to %2 in tenths, such as 1.5 (to %3
-with --measure legs)</source>
-        <translation>empezar con esta frecuencia: 1 o 2, o para el panel
-de exploración de %1 a %2 en décimas, como 1.5 (hasta %3
-con --measure legs)</translation>
+        <source>start at this frequency: 1 or 2, or for the explore panel from %1 to %2 in tenths, such as 1.5 (to %3 with --measure legs)</source>
+        <translation>empezar con esta frecuencia: 1 o 2, o para el panel de exploración de %1 a %2 en décimas, como 1.5 (hasta %3 con --measure legs)</translation>
     </message>
     <message>
         <source>start with the speed scroll bar here, from %1 to %2</source>
         <translation>empezar con la barra de velocidad aquí, de %1 a %2</translation>
     </message>
     <message>
-        <source>the language to show instead of the desktop&apos;s:
-%1; any other shows English</source>
-        <translation>el idioma en lugar del del escritorio:
-%1; cualquier otro muestra inglés</translation>
+        <source>the language to show instead of the desktop&apos;s: %1; any other shows English</source>
+        <translation>el idioma en lugar del del escritorio: %1; cualquier otro muestra inglés</translation>
     </message>
     <message>
-        <source>the width of the screen&apos;s gap:
-%1</source>
-        <translation>el ancho de la rendija de la pantalla:
-%1</translation>
+        <source>the width of the screen&apos;s gap: %1</source>
+        <translation>el ancho de la rendija de la pantalla: %1</translation>
     </message>
     <message>
-        <source>the scene the explore panel shows, which opens
-it beyond the mirror:
-%1</source>
-        <translation>la escena que muestra el panel de exploración;
-cualquiera salvo el espejo lo abre:
-%1</translation>
+        <source>the scene the explore panel shows, which opens it beyond the mirror: %1</source>
+        <translation>la escena que muestra el panel de exploración; cualquiera salvo el espejo lo abre: %1</translation>
     </message>
     <message>
         <source>open the Explore the paths panel with the window</source>

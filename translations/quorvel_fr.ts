@@ -193,18 +193,12 @@
         <translation>afficher le nom et la version et terminer</translation>
     </message>
     <message>
-        <source>draw the whole window factor times as large, sharp,
-for a projector: from 1 to 4, such as 1.5</source>
-        <translation>dessiner toute la fenêtre factor fois plus grande,
-nette, pour un projecteur : de 1 à 4, comme 1.5</translation>
+        <source>draw the whole window factor times as large, sharp, for a projector: from 1 to 4, such as 1.5</source>
+        <translation>dessiner toute la fenêtre factor fois plus grande, nette, pour un projecteur : de 1 à 4, comme 1.5</translation>
     </message>
     <message>
-        <source>A setting that only the explore panel offers opens the panel, as --explore
-does. The same settings make a link to the page: ?distance=250&amp;speed=5
-</source>
-        <translation>Un réglage que seul le panneau d’exploration offre ouvre le panneau, comme
---explore. Les mêmes réglages font un lien vers la page : ?distance=250&amp;speed=5
-</translation>
+        <source>A setting that only the explore panel offers opens the panel, as --explore does. The same settings make a link to the page: ?distance=250&amp;speed=5</source>
+        <translation>Un réglage que seul le panneau d’exploration offre ouvre le panneau, comme --explore. Les mêmes réglages font un lien vers la page : ?distance=250&amp;speed=5</translation>
     </message>
     <message>
         <source>Options of the toolkit:</source>
@@ -219,58 +213,36 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>--lang attend un code de langue comme de, mais a reçu « %1 »</translation>
     </message>
     <message>
-        <source>the explore panel&apos;s mirror: whole, middle-third,
-outer-thirds, grating, around-least-time,
-away-from-least-time, or 30 digits from the left,
-1 for a segment that reflects, 0 for one scraped off</source>
-        <translation>le miroir du panneau d&apos;exploration : whole, middle-third,
-outer-thirds, grating, around-least-time,
-away-from-least-time, ou 30 chiffres depuis la gauche,
-1 pour un segment qui réfléchit, 0 pour un segment gratté</translation>
+        <source>the explore panel&apos;s mirror: whole, middle-third, outer-thirds, grating, around-least-time, away-from-least-time, or 30 digits from the left, 1 for a segment that reflects, 0 for one scraped off</source>
+        <translation>le miroir du panneau d&apos;exploration : whole, middle-third, outer-thirds, grating, around-least-time, away-from-least-time, ou 30 chiffres depuis la gauche, 1 pour un segment qui réfléchit, 0 pour un segment gratté</translation>
     </message>
     <message>
-        <source>how the explore panel measures a path: window (the
-window&apos;s measure) or legs (its real length)</source>
-        <translation>comment le panneau d&apos;exploration mesure un chemin : window
-(la mesure de la fenêtre) ou legs (sa longueur réelle)</translation>
+        <source>how the explore panel measures a path: window (the window&apos;s measure) or legs (its real length)</source>
+        <translation>comment le panneau d&apos;exploration mesure un chemin : window (la mesure de la fenêtre) ou legs (sa longueur réelle)</translation>
     </message>
     <message>
-        <source>start at this distance: 0 or 250, or for the explore
-panel a whole number from %1 to %2</source>
-        <translation>commencer à cette distance : 0 ou 250, ou pour le
-panneau d’exploration un entier de %1 à %2</translation>
+        <source>start at this distance: 0 or 250, or for the explore panel a whole number from %1 to %2</source>
+        <translation>commencer à cette distance : 0 ou 250, ou pour le panneau d’exploration un entier de %1 à %2</translation>
     </message>
     <message>
-        <source>start at this frequency: 1 or 2, or for the explore
-panel from %1 to %2 in tenths, such as 1.5 (to %3
-with --measure legs)</source>
-        <translation>commencer à cette fréquence : 1 ou 2, ou pour le panneau
-d&apos;exploration de %1 à %2 en dixièmes, comme 1.5 (jusqu&apos;à %3
-avec --measure legs)</translation>
+        <source>start at this frequency: 1 or 2, or for the explore panel from %1 to %2 in tenths, such as 1.5 (to %3 with --measure legs)</source>
+        <translation>commencer à cette fréquence : 1 ou 2, ou pour le panneau d&apos;exploration de %1 à %2 en dixièmes, comme 1.5 (jusqu&apos;à %3 avec --measure legs)</translation>
     </message>
     <message>
         <source>start with the speed scroll bar here, from %1 to %2</source>
         <translation>commencer avec la barre de vitesse ici, de %1 à %2</translation>
     </message>
     <message>
-        <source>the language to show instead of the desktop&apos;s:
-%1; any other shows English</source>
-        <translation>la langue à la place de celle du bureau :
-%1 ; toute autre affiche l’anglais</translation>
+        <source>the language to show instead of the desktop&apos;s: %1; any other shows English</source>
+        <translation>la langue à la place de celle du bureau : %1 ; toute autre affiche l’anglais</translation>
     </message>
     <message>
-        <source>the width of the screen&apos;s gap:
-%1</source>
-        <translation>la largeur de la fente de l’écran :
-%1</translation>
+        <source>the width of the screen&apos;s gap: %1</source>
+        <translation>la largeur de la fente de l’écran : %1</translation>
     </message>
     <message>
-        <source>the scene the explore panel shows, which opens
-it beyond the mirror:
-%1</source>
-        <translation>la scène que montre le panneau d’exploration ;
-toute autre que le miroir l’ouvre :
-%1</translation>
+        <source>the scene the explore panel shows, which opens it beyond the mirror: %1</source>
+        <translation>la scène que montre le panneau d’exploration ; toute autre que le miroir l’ouvre : %1</translation>
     </message>
     <message>
         <source>open the Explore the paths panel with the window</source>

@@ -193,18 +193,12 @@
         <translation>mostrar o nome e a versão e terminar</translation>
     </message>
     <message>
-        <source>draw the whole window factor times as large, sharp,
-for a projector: from 1 to 4, such as 1.5</source>
-        <translation>desenhar a janela inteira factor vezes maior,
-nítida, para um projetor: de 1 a 4, como 1.5</translation>
+        <source>draw the whole window factor times as large, sharp, for a projector: from 1 to 4, such as 1.5</source>
+        <translation>desenhar a janela inteira factor vezes maior, nítida, para um projetor: de 1 a 4, como 1.5</translation>
     </message>
     <message>
-        <source>A setting that only the explore panel offers opens the panel, as --explore
-does. The same settings make a link to the page: ?distance=250&amp;speed=5
-</source>
-        <translation>Uma configuração que só o painel de exploração oferece abre o painel, como
---explore. As mesmas configurações formam um link para a página: ?distance=250&amp;speed=5
-</translation>
+        <source>A setting that only the explore panel offers opens the panel, as --explore does. The same settings make a link to the page: ?distance=250&amp;speed=5</source>
+        <translation>Uma configuração que só o painel de exploração oferece abre o painel, como --explore. As mesmas configurações formam um link para a página: ?distance=250&amp;speed=5</translation>
     </message>
     <message>
         <source>Options of the toolkit:</source>
@@ -219,58 +213,36 @@ does. The same settings make a link to the page: ?distance=250&amp;speed=5
         <translation>--lang aceita um código de idioma como de, mas recebeu &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>the explore panel&apos;s mirror: whole, middle-third,
-outer-thirds, grating, around-least-time,
-away-from-least-time, or 30 digits from the left,
-1 for a segment that reflects, 0 for one scraped off</source>
-        <translation>o espelho do painel de exploração: whole, middle-third,
-outer-thirds, grating, around-least-time,
-away-from-least-time, ou 30 dígitos a partir da esquerda,
-1 para um segmento que reflete, 0 para um raspado</translation>
+        <source>the explore panel&apos;s mirror: whole, middle-third, outer-thirds, grating, around-least-time, away-from-least-time, or 30 digits from the left, 1 for a segment that reflects, 0 for one scraped off</source>
+        <translation>o espelho do painel de exploração: whole, middle-third, outer-thirds, grating, around-least-time, away-from-least-time, ou 30 dígitos a partir da esquerda, 1 para um segmento que reflete, 0 para um raspado</translation>
     </message>
     <message>
-        <source>how the explore panel measures a path: window (the
-window&apos;s measure) or legs (its real length)</source>
-        <translation>como o painel de exploração mede um caminho: window (a
-medida da janela) ou legs (o comprimento real)</translation>
+        <source>how the explore panel measures a path: window (the window&apos;s measure) or legs (its real length)</source>
+        <translation>como o painel de exploração mede um caminho: window (a medida da janela) ou legs (o comprimento real)</translation>
     </message>
     <message>
-        <source>start at this distance: 0 or 250, or for the explore
-panel a whole number from %1 to %2</source>
-        <translation>começar nesta distância: 0 ou 250, ou para o painel
-de exploração um inteiro de %1 a %2</translation>
+        <source>start at this distance: 0 or 250, or for the explore panel a whole number from %1 to %2</source>
+        <translation>começar nesta distância: 0 ou 250, ou para o painel de exploração um inteiro de %1 a %2</translation>
     </message>
     <message>
-        <source>start at this frequency: 1 or 2, or for the explore
-panel from %1 to %2 in tenths, such as 1.5 (to %3
-with --measure legs)</source>
-        <translation>começar nesta frequência: 1 ou 2, ou para o painel
-de exploração de %1 a %2 em décimos, como 1.5 (até %3
-com --measure legs)</translation>
+        <source>start at this frequency: 1 or 2, or for the explore panel from %1 to %2 in tenths, such as 1.5 (to %3 with --measure legs)</source>
+        <translation>começar nesta frequência: 1 ou 2, ou para o painel de exploração de %1 a %2 em décimos, como 1.5 (até %3 com --measure legs)</translation>
     </message>
     <message>
         <source>start with the speed scroll bar here, from %1 to %2</source>
         <translation>começar com a barra de velocidade aqui, de %1 a %2</translation>
     </message>
     <message>
-        <source>the language to show instead of the desktop&apos;s:
-%1; any other shows English</source>
-        <translation>o idioma em vez do da área de trabalho:
-%1; qualquer outro mostra inglês</translation>
+        <source>the language to show instead of the desktop&apos;s: %1; any other shows English</source>
+        <translation>o idioma em vez do da área de trabalho: %1; qualquer outro mostra inglês</translation>
     </message>
     <message>
-        <source>the width of the screen&apos;s gap:
-%1</source>
-        <translation>a largura da fenda do anteparo:
-%1</translation>
+        <source>the width of the screen&apos;s gap: %1</source>
+        <translation>a largura da fenda do anteparo: %1</translation>
     </message>
     <message>
-        <source>the scene the explore panel shows, which opens
-it beyond the mirror:
-%1</source>
-        <translation>a cena que o painel de exploração mostra;
-qualquer uma além do espelho o abre:
-%1</translation>
+        <source>the scene the explore panel shows, which opens it beyond the mirror: %1</source>
+        <translation>a cena que o painel de exploração mostra; qualquer uma além do espelho o abre: %1</translation>
     </message>
     <message>
         <source>open the Explore the paths panel with the window</source>

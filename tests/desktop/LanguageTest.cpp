@@ -2,6 +2,7 @@
 #include "core/layout/KeyboardHelp.h"
 #include "core/picture/PictureDescription.h"
 #include "core/layout/ShownCaption.h"
+#include "desktop/CommandLine.h"
 #include "desktop/LanguageChoice.h"
 #include "desktop/MainForm.h"
 #include "desktop/Translations.h"
@@ -104,6 +105,17 @@ TEST_P(EveryLanguage, EveryCaptionFitsItsBoxWithTheRealFont)
     EXPECT_TRUE(form.findChild<QWidget*>(QStringLiteral("frequencyNote"))->isVisible());
     EXPECT_TRUE(panel->rect().contains(QRect(graph->mapTo(panel, QPoint()), graph->size()))) << panel->height();
     EXPECT_EQ(form.height(), panel->height());
+}
+
+// Filled, not wrapped by hand: each line fits an 80-column terminal, and the text runs to its last word.
+TEST_P(EveryLanguage, HelpFitsAnEightyColumnTerminal)
+{
+    const Translations translations(GetParam());
+    const QString help = QString::fromStdString(CommandLine::helpText());
+    for (const QString& line : help.split(QLatin1Char('\n')))
+        EXPECT_LE(line.size(), 79) << line.toStdString();
+    EXPECT_TRUE(help.contains(QStringLiteral("?distance=250&speed=5\n")));
+    EXPECT_TRUE(help.contains(QStringLiteral("\n      --speed slowdown   ")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, EveryLanguage, ::testing::ValuesIn(LanguageChoice::languages()),
