@@ -1,6 +1,7 @@
 #include "desktop/SegmentStrip.h"
 
 #include "core/explore/ExploreWords.h"
+#include "core/layout/SettingRanges.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -22,7 +23,7 @@ SegmentStrip::SegmentStrip(QWidget* parent) : QAbstractSlider(parent)
     // It stands for the mirror in the picture, which no layout direction turns round.
     setLayoutDirection(Qt::LeftToRight);
     setRange(1, Mirror::segmentCount);
-    setPageStep(5);
+    setPageStep(segmentPageStep);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(sizeHint());
     setAccessibleDescription(QCoreApplication::translate("SegmentStrip", "The mirror's segments: Left and Right move along them, Space switches one on or off"));

@@ -486,10 +486,6 @@
         <translation>Vlevo, Vpravo, Nahoru, Dolů</translation>
     </message>
     <message>
-        <source>Choose the other option of a group; move the speed by one; move along the mirror&apos;s segments</source>
-        <translation>Zvolit druhou možnost skupiny; změnit rychlost o jednu; pohybovat se po segmentech zrcadla</translation>
-    </message>
-    <message>
         <source>Home, End</source>
         <translation>Home, End</translation>
     </message>
@@ -574,12 +570,24 @@
         <translation>Uložit obrázek jako PNG, SVG nebo JPEG</translation>
     </message>
     <message>
-        <source>Move the speed to %1 or %2; go to the first or the last segment</source>
-        <translation>Nastavit rychlost na %1 nebo %2; přejít na první nebo poslední segment</translation>
-    </message>
-    <message>
         <source>Open or close Explore the paths</source>
         <translation>Otevřít nebo zavřít „Prozkoumat dráhy“</translation>
+    </message>
+    <message>
+        <source>Choose the other option of a group or a list; move the speed or a slider by one step; move along the mirror&apos;s segments</source>
+        <translation>Zvolit druhou možnost skupiny nebo seznamu; posunout rychlost nebo posuvník o jeden krok; pohybovat se po segmentech zrcadla</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Page Up, Page Down</translation>
+    </message>
+    <message>
+        <source>Move a slider of the explore panel by a larger step, or %3 segments along the mirror</source>
+        <translation>Posunout posuvník panelu zkoumání o větší krok, nebo o %3 segmentů podél zrcadla</translation>
+    </message>
+    <message>
+        <source>Move the speed to %1 or %2, or a slider to its end; go to the first or the last segment</source>
+        <translation>Nastavit rychlost na %1 nebo %2, nebo posuvník na jeho konec; přejít na první nebo poslední segment</translation>
     </message>
 </context>
 <context>

@@ -486,10 +486,6 @@
         <translation>Links, Rechts, Hoch, Runter</translation>
     </message>
     <message>
-        <source>Choose the other option of a group; move the speed by one; move along the mirror&apos;s segments</source>
-        <translation>Die andere Option einer Gruppe wählen; die Geschwindigkeit um eins ändern; an den Segmenten des Spiegels entlang gehen</translation>
-    </message>
-    <message>
         <source>Home, End</source>
         <translation>Pos1, Ende</translation>
     </message>
@@ -574,12 +570,24 @@
         <translation>Das Bild als PNG, SVG oder JPEG speichern</translation>
     </message>
     <message>
-        <source>Move the speed to %1 or %2; go to the first or the last segment</source>
-        <translation>Die Geschwindigkeit auf %1 oder %2 setzen; zum ersten oder letzten Segment gehen</translation>
-    </message>
-    <message>
         <source>Open or close Explore the paths</source>
         <translation>„Wege erkunden“ öffnen oder schließen</translation>
+    </message>
+    <message>
+        <source>Choose the other option of a group or a list; move the speed or a slider by one step; move along the mirror&apos;s segments</source>
+        <translation>Die andere Option einer Gruppe oder Liste wählen; die Geschwindigkeit oder einen Regler um einen Schritt bewegen; an den Segmenten des Spiegels entlang gehen</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Bild auf, Bild ab</translation>
+    </message>
+    <message>
+        <source>Move a slider of the explore panel by a larger step, or %3 segments along the mirror</source>
+        <translation>Einen Regler der Erkundungsleiste um einen größeren Schritt bewegen, oder %3 Segmente am Spiegel entlang gehen</translation>
+    </message>
+    <message>
+        <source>Move the speed to %1 or %2, or a slider to its end; go to the first or the last segment</source>
+        <translation>Die Geschwindigkeit auf %1 oder %2 stellen, oder einen Regler an sein Ende; zum ersten oder letzten Segment gehen</translation>
     </message>
 </context>
 <context>

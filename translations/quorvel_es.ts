@@ -486,10 +486,6 @@
         <translation>Izquierda, Derecha, Arriba, Abajo</translation>
     </message>
     <message>
-        <source>Choose the other option of a group; move the speed by one; move along the mirror&apos;s segments</source>
-        <translation>Elegir la otra opción de un grupo; cambiar la velocidad en uno; moverse por los segmentos del espejo</translation>
-    </message>
-    <message>
         <source>Home, End</source>
         <translation>Inicio, Fin</translation>
     </message>
@@ -574,12 +570,24 @@
         <translation>Guardar la imagen como PNG, SVG o JPEG</translation>
     </message>
     <message>
-        <source>Move the speed to %1 or %2; go to the first or the last segment</source>
-        <translation>Poner la velocidad en %1 o %2; ir al primer o al último segmento</translation>
-    </message>
-    <message>
         <source>Open or close Explore the paths</source>
         <translation>Abrir o cerrar «Explorar los caminos»</translation>
+    </message>
+    <message>
+        <source>Choose the other option of a group or a list; move the speed or a slider by one step; move along the mirror&apos;s segments</source>
+        <translation>Elegir la otra opción de un grupo o una lista; mover la velocidad o un deslizador un paso; recorrer los segmentos del espejo</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Re Pág, Av Pág</translation>
+    </message>
+    <message>
+        <source>Move a slider of the explore panel by a larger step, or %3 segments along the mirror</source>
+        <translation>Mover un deslizador del panel de exploración un paso mayor, o %3 segmentos a lo largo del espejo</translation>
+    </message>
+    <message>
+        <source>Move the speed to %1 or %2, or a slider to its end; go to the first or the last segment</source>
+        <translation>Poner la velocidad en %1 o %2, o un deslizador en su extremo; ir al primer o al último segmento</translation>
     </message>
 </context>
 <context>

@@ -486,10 +486,6 @@
         <translation>Gauche, Droite, Haut, Bas</translation>
     </message>
     <message>
-        <source>Choose the other option of a group; move the speed by one; move along the mirror&apos;s segments</source>
-        <translation>Choisir l’autre option d’un groupe ; changer la vitesse d’un cran ; parcourir les segments du miroir</translation>
-    </message>
-    <message>
         <source>Home, End</source>
         <translation>Début, Fin</translation>
     </message>
@@ -574,12 +570,24 @@
         <translation>Enregistrer l’image en PNG, SVG ou JPEG</translation>
     </message>
     <message>
-        <source>Move the speed to %1 or %2; go to the first or the last segment</source>
-        <translation>Mettre la vitesse à %1 ou %2 ; aller au premier ou au dernier segment</translation>
-    </message>
-    <message>
         <source>Open or close Explore the paths</source>
         <translation>Ouvrir ou fermer « Explorer les chemins »</translation>
+    </message>
+    <message>
+        <source>Choose the other option of a group or a list; move the speed or a slider by one step; move along the mirror&apos;s segments</source>
+        <translation>Choisir l&apos;autre option d&apos;un groupe ou d&apos;une liste ; déplacer la vitesse ou un curseur d&apos;un pas ; parcourir les segments du miroir</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Page préc., Page suiv.</translation>
+    </message>
+    <message>
+        <source>Move a slider of the explore panel by a larger step, or %3 segments along the mirror</source>
+        <translation>Déplacer un curseur du panneau d&apos;exploration d&apos;un plus grand pas, ou de %3 segments le long du miroir</translation>
+    </message>
+    <message>
+        <source>Move the speed to %1 or %2, or a slider to its end; go to the first or the last segment</source>
+        <translation>Mettre la vitesse à %1 ou %2, ou un curseur à son extrémité ; aller au premier ou au dernier segment</translation>
     </message>
 </context>
 <context>

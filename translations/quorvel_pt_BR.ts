@@ -486,10 +486,6 @@
         <translation>Esquerda, Direita, Cima, Baixo</translation>
     </message>
     <message>
-        <source>Choose the other option of a group; move the speed by one; move along the mirror&apos;s segments</source>
-        <translation>Escolher a outra opção de um grupo; mudar a velocidade em um; percorrer os segmentos do espelho</translation>
-    </message>
-    <message>
         <source>Home, End</source>
         <translation>Home, End</translation>
     </message>
@@ -574,12 +570,24 @@
         <translation>Salvar a imagem como PNG, SVG ou JPEG</translation>
     </message>
     <message>
-        <source>Move the speed to %1 or %2; go to the first or the last segment</source>
-        <translation>Pôr a velocidade em %1 ou %2; ir ao primeiro ou ao último segmento</translation>
-    </message>
-    <message>
         <source>Open or close Explore the paths</source>
         <translation>Abrir ou fechar “Explorar os caminhos”</translation>
+    </message>
+    <message>
+        <source>Choose the other option of a group or a list; move the speed or a slider by one step; move along the mirror&apos;s segments</source>
+        <translation>Escolher a outra opção de um grupo ou de uma lista; mover a velocidade ou um controle deslizante um passo; percorrer os segmentos do espelho</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Page Up, Page Down</translation>
+    </message>
+    <message>
+        <source>Move a slider of the explore panel by a larger step, or %3 segments along the mirror</source>
+        <translation>Mover um controle deslizante do painel de exploração um passo maior, ou %3 segmentos ao longo do espelho</translation>
+    </message>
+    <message>
+        <source>Move the speed to %1 or %2, or a slider to its end; go to the first or the last segment</source>
+        <translation>Pôr a velocidade em %1 ou %2, ou um controle deslizante no seu extremo; ir ao primeiro ou ao último segmento</translation>
     </message>
 </context>
 <context>

@@ -172,6 +172,7 @@ PageForm::PageForm()
     }
     // The segment strip makes as many switches as the mirror has segments (explore.js).
     setAttribute(element(document_, "segments"), "data-count", std::to_string(Mirror::segmentCount));
+    setAttribute(element(document_, "segments"), "data-page-step", std::to_string(segmentPageStep));
     for (std::size_t k = 0; k < measureNames.size(); ++k)
         measure_["options"][k].set("textContent", measureName(static_cast<PathMeasure>(k)));
     model_.setGraphSurface(&graph_);

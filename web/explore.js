@@ -64,8 +64,13 @@ function wireNumberBoxes(form) {
     }
 }
 
-// The strip's keys move its keyboard along it; Home and End go to its ends, as far as it reaches.
-const steps = (key) => ({ ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1, Home: -segments.children.length, End: segments.children.length })[key];
+// The strip's keys move its keyboard along it as a slider's move its value, Up to the right as on
+// the desktop; Home and End go to its ends, as far as it reaches.
+const steps = (key) => {
+    const page = Number(segments.dataset.pageStep);
+    const all = segments.children.length;
+    return { ArrowLeft: -1, ArrowDown: -1, ArrowRight: 1, ArrowUp: 1, PageDown: -page, PageUp: page, Home: -all, End: all }[key];
+};
 
 export function wireExplore(form) {
     toggle.addEventListener('click', () => form.toggleExplore());

@@ -50,5 +50,7 @@ inline constexpr SettingRange exploreFrequencyRange{5, 20, 1, 5, 1};
 // The gap in the screen, in points of the line: an even count, so that the gap stands centred
 // between the two middle points.
 inline constexpr SettingRange gapRange{2, 30, 2, 4, 0};
+// How many of the mirror's segments Page Up and Page Down move the panel's strip along.
+inline constexpr int segmentPageStep = 5;
 
 }  // namespace quorvel

@@ -135,15 +135,15 @@ TEST_F(OpenExplore, ThePanelsNamedControlsFollowTheWindowsInTheTabOrder)
         EXPECT_FALSE(accessible(qPrintable(control))->text(QAccessible::Name).isEmpty()) << control.toStdString();
 }
 
-TEST_F(OpenExplore, TheKeyboardSwitchesTheSecondSegmentAndAScreenReaderHearsItsName)
+TEST_F(OpenExplore, TheKeyboardMovesAlongTheStripAsASliderSwitchesASegmentAndAScreenReaderHearsItsName)
 {
     find("scene")->setFocus();
-    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Space})
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_PageUp, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space})
         QTest::keyClick(QApplication::focusWidget(), key);
-    EXPECT_EQ(form.model().state().explore.currentSegment, 1);
-    EXPECT_EQ(testing::mirrorText(form.model().state().explore.mirror), "101111111111111111111111111111");
-    EXPECT_EQ(accessible("segments")->text(QAccessible::Name), "segment 2 of 30, off");
-    EXPECT_EQ(accessible("segments")->valueInterface()->currentValue().toInt(), 2);
+    EXPECT_EQ(form.model().state().explore.currentSegment, 4);
+    EXPECT_EQ(testing::mirrorText(form.model().state().explore.mirror), "111101111111111111111111111111");
+    EXPECT_EQ(accessible("segments")->text(QAccessible::Name), "segment 5 of 30, off");
+    EXPECT_EQ(accessible("segments")->valueInterface()->currentValue().toInt(), 5);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
     EXPECT_EQ(accessible("segments")->text(QAccessible::Name), "segment 1 of 30, on");
 }
