@@ -10,13 +10,10 @@
 #include <cmath>
 #include <numbers>
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
 
 using ::testing::HasSubstr;
-using testing::ModelWindow;
-using testing::PanelWindow;
-using testing::OpKind;
 
 // Written from the geometry, sharing nothing with the core: the source at 354 - distance and the
 // detector 100 pixels right of it, both 50 above the mirror; segment k's centre at 56 + 24k.
@@ -76,7 +73,7 @@ TEST(LessonGrating, IsMadeOfTheSegmentsStillOnAndNeverShrinksWhenPressedAgain)
     ASSERT_EQ(window.state().explore.mirror, Mirror::span(0, 9));
     window.model.perform(MirrorPreset::Grating);
     const Mirror leftGrating = window.state().explore.mirror;
-    EXPECT_EQ(testing::mirrorText(leftGrating), "101010101000000000000000000000");
+    EXPECT_EQ(mirrorText(leftGrating), "101010101000000000000000000000");
     EXPECT_EQ(brightnessNumber(window.state().explore.brightness), "2.21");
     window.model.perform(MirrorPreset::Grating);
     EXPECT_EQ(window.state().explore.mirror, leftGrating) << "a grating of a grating is itself";
@@ -140,7 +137,7 @@ TEST(LessonMeasure, IsDrawnFlatterForRealLengths)
 {
     const auto middleTimeDot = [](const ModelWindow& window) {
         const auto& ops = window.surface.ops();
-        const auto dot = std::find_if(ops.rbegin(), ops.rend(), [](const testing::Op& op) { return op.kind == OpKind::Circle && op.x1 == 392 && op.y1 > 440; });
+        const auto dot = std::find_if(ops.rbegin(), ops.rend(), [](const Op& op) { return op.kind == OpKind::Circle && op.x1 == 392 && op.y1 > 440; });
         return dot == ops.rend() ? 0.0 : dot->y1;
     };
     PanelWindow window;
@@ -178,4 +175,4 @@ TEST(LessonEnds, OffersASettingWhereTheEndsCancel)
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing

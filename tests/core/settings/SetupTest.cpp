@@ -11,10 +11,9 @@
 #include <tuple>
 #include <vector>
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
 
-using testing::ModelWindow;
 using Why = SetupReading::Why;
 
 Setup classic(int distance, int frequencyTenths, int speed = 1) { return {distance, frequencyTenths, speed, false, Mirror::whole()}; }
@@ -89,7 +88,7 @@ TEST(SetupReading, TakesPairsAsTheCommandLineGivesThem)
 {
     const SetupReading reading({{"frequency", "2"}, {"mirror", "outer-thirds"}, {"speed", "%31"}});
     EXPECT_EQ(reading.setup().frequencyTenths, 20);
-    EXPECT_EQ(testing::mirrorText(reading.setup().mirror), "111111111100000000001111111111");
+    EXPECT_EQ(mirrorText(reading.setup().mirror), "111111111100000000001111111111");
     EXPECT_TRUE(reading.setup().explore);
     EXPECT_EQ(reading.ignored(), (std::vector<SetupReading::Ignored>{{"speed", "%31", Why::Invalid}}));
 }
@@ -272,4 +271,4 @@ TEST(ModelSetup, AppliesTheSceneAndGapAndKeepsTheMirrorForTheWayBack)
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing

@@ -15,15 +15,8 @@
 #include <thread>
 #include <vector>
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using namespace std::chrono_literals;
-using testing::ModelWindow;
-
-using testing::opsPerPoint;
-using testing::setUpOps;
-using testing::wholePictureOps;
 
 TEST(MainFormModelHandlers, DistanceAndFrequencyOptionsSetTheirTextAndHideTheExplanations)
 {
@@ -327,4 +320,4 @@ TEST(MainFormModelStop, ABadSlowdownStopsAfterItsPointAndHeldInputGoesOn)
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing
