@@ -2,7 +2,6 @@
 
 #include "core/draw/TextSurface.h"
 
-#include <cstddef>
 #include <optional>
 #include <ostream>
 #include <string>

@@ -1,5 +1,6 @@
 #include "core/explore/ExploreWords.h"
 #include "core/explore/MirrorOptics.h"
+#include "core/picture/PictureSvg.h"
 #include "tests/core/window/ModelWindow.h"
 #include "tests/support/MirrorText.h"
 
@@ -132,20 +133,23 @@ TEST(LessonFrequencyCap, KeepsNeighbouringArrowsWithinHalfATurn)
 
 // The real lengths draw another picture: the middle segments' time dot stands 0.2 / 1.414 of the
 // 142.4-pixel path above the axis at 490.5 (flatter, so that the curve stays under the mirror),
-// the window's 0.2 of its 101.4.
+// the window's 0.2 of its 101.4. Drawn again, as a saved picture is, it keeps the real lengths.
 TEST(LessonMeasure, IsDrawnFlatterForRealLengths)
 {
-    const auto middleTimeDot = [](const ModelWindow& window) {
-        const auto& ops = window.surface.ops();
+    const auto middleTimeDot = [](const std::vector<Op>& ops) {
         const auto dot = std::find_if(ops.rbegin(), ops.rend(), [](const Op& op) { return op.kind == OpKind::Circle && op.x1 == 392 && op.y1 > 440; });
         return dot == ops.rend() ? 0.0 : dot->y1;
     };
     PanelWindow window;
     window.model.perform(MeasureSetting{PathMeasure::TwoLegs});
-    EXPECT_NEAR(middleTimeDot(window), 490.5 - 0.2 / std::sqrt(2) * referenceLength(PathMeasure::TwoLegs, 0, 14), 0.01);
+    const double legs = 490.5 - 0.2 / std::sqrt(2) * referenceLength(PathMeasure::TwoLegs, 0, 14);
+    EXPECT_NEAR(middleTimeDot(window.surface.ops()), legs, 0.01);
+    RecordingSurface again;
+    drawPictureAgain(again, {DrawnPicture::Stage::Drawn, "0", "1", Mirror::whole(), 30, Layout::Explore, PathMeasure::TwoLegs});
+    EXPECT_NEAR(middleTimeDot(again.ops()), legs, 0.01);
     EXPECT_THAT(window.model.pictureDescription(), HasSubstr("its two legs added"));
     window.model.perform(MeasureSetting{PathMeasure::RootOfSquares});
-    EXPECT_NEAR(middleTimeDot(window), 490.5 - 0.2 * referenceLength(PathMeasure::RootOfSquares, 0, 14), 0.01);
+    EXPECT_NEAR(middleTimeDot(window.surface.ops()), 490.5 - 0.2 * referenceLength(PathMeasure::RootOfSquares, 0, 14), 0.01);
 }
 
 // At frequency 1 the ends do not cancel; the panel offers a frequency where they do, within the

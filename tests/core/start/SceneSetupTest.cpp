@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <string>
 #include <utility>
 
 namespace quorvel::testing {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cmath>
@@ -12,7 +11,6 @@
 #include <optional>
 #include <tuple>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace quorvel::testing {
