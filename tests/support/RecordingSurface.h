@@ -9,15 +9,7 @@
 
 namespace quorvel::testing {
 
-enum class OpKind {
-    ResetToPixels,
-    PenWidth,
-    FillStyle,
-    FillColour,
-    Line,
-    Circle,
-    Text,
-};
+enum class OpKind { ResetToPixels, PenWidth, FillStyle, FillColour, Line, Circle, Text };
 
 // One drawing operation as the command issued it, with the drawing state it was drawn in.
 struct Op {
