@@ -2,7 +2,6 @@
 
 #include "core/draw/TextSurface.h"
 
-#include <cstddef>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -10,15 +9,7 @@
 
 namespace quorvel::testing {
 
-enum class OpKind {
-    ResetToPixels,
-    PenWidth,
-    FillStyle,
-    FillColour,
-    Line,
-    Circle,
-    Text,
-};
+enum class OpKind { ResetToPixels, PenWidth, FillStyle, FillColour, Line, Circle, Text };
 
 // One drawing operation as the command issued it, with the drawing state it was drawn in.
 struct Op {

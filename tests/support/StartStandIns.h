@@ -3,7 +3,6 @@
 #include "core/layout/ResultLabels.h"
 #include "core/text/SettingsTexts.h"
 
-#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>

@@ -11,11 +11,8 @@
 #include <complex>
 #include <utility>
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using testing::Op;
-using testing::OpKind;
 
 // Worked out from the window's geometry alone: source at x 354 - d and detector at 454 - d, 50 px
 // above the segments' centres at 56 + 24k; a path measured by one root over its four squared
@@ -47,7 +44,7 @@ ExploreState stateOf(const Mirror& mirror, int distance, int tenths, int secondT
 
 std::vector<Op> drawn(BrightnessGraph& graph, const ExploreState& state)
 {
-    testing::RecordingSurface surface;
+    RecordingSurface surface;
     graph.draw(surface, state);
     return surface.ops();
 }
@@ -230,7 +227,7 @@ TEST(BrightnessGraph, SaysWhereTheCurveIsHighestAndWhatItReadsAtThePair)
 // The second frequency waits through a run like the panel's other input, and changes only the graph.
 TEST(BrightnessGraph, TakesTheSecondFrequencyFromThePanel)
 {
-    testing::PanelWindow window;
+    PanelWindow window;
     const int pictures = window.view.pictures;
     window.model.perform(SecondFrequencySetting{true, 99});
     EXPECT_EQ(std::pair(window.state().explore.secondFrequencyTenths, window.view.pictures), std::pair(ExploreState::frequencyTenthsMaximum, pictures));
@@ -242,4 +239,4 @@ TEST(BrightnessGraph, TakesTheSecondFrequencyFromThePanel)
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing

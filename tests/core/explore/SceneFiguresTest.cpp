@@ -21,12 +21,10 @@
 #include <tuple>
 #include <vector>
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
 
 using nlohmann::json;
-using testing::Op;
-using testing::OpKind;
 
 const json& figures()
 {
@@ -79,7 +77,7 @@ TEST(SceneFigures, TheSumsAndTheLightThroughTheLineAreTheTables)
 // line, and its bold ray to the detector.
 float markedPointX(SceneKind kind, int distance)
 {
-    const testing::SceneWindow window(kind, distance);
+    const SceneWindow window(kind, distance);
     const auto& ops = window.surface.ops();
     const auto mark = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const Op& op) { return op.kind == OpKind::Line && op.x1 == op.x2 && op.y1 > 250 && op.y2 == 250.0f; });
     if (mark == ops.rend())
@@ -136,9 +134,9 @@ TEST(SceneFigures, TheGapsLightOffTheLineAgainstItsLightOnTheLine)
 TEST(SceneFigures, AThroughLineStartDrawsTheLineTheSourceAboveAndTheDetectorBelow)
 {
     for (const SceneKind kind : {SceneKind::Water, SceneKind::Gap}) {
-        testing::RecordingSurface surface;
-        testing::FixedSettings settings("100", "1", "0");
-        testing::RecordingLabels labels;
+        RecordingSurface surface;
+        FixedSettings settings("100", "1", "0");
+        RecordingLabels labels;
         const Mirror open = openPoints(kind, 6);
         StartSequence(surface, settings, labels, open, Layout::Explore, PathMeasure::TwoLegs, kind).runToEnd();
         const auto drawn = [&surface](auto kept) {
@@ -176,7 +174,7 @@ TEST(SceneFigures, AThroughLineStartDrawsTheLineTheSourceAboveAndTheDetectorBelo
 // the two arrows' sum, worked out apart, squared against 900.
 TEST(SceneFigures, TheMarksKeepToWhatThePathsDoAndTheCurveToItsAxes)
 {
-    testing::SceneWindow window(SceneKind::Gap);
+    SceneWindow window(SceneKind::Gap);
     window.model.perform(GapSetting{2});
     window.model.perform(DistanceSetting{330});
     const auto& gapOps = window.surface.ops();
@@ -200,4 +198,4 @@ TEST(SceneFigures, TheMarksKeepToWhatThePathsDoAndTheCurveToItsAxes)
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing

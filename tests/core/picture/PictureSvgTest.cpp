@@ -4,12 +4,10 @@
 #include "tests/core/window/ModelWindow.h"
 #include "tests/support/WorkedValues.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
-#include <ranges>
 #include <tuple>
 #include <utility>
 
@@ -133,19 +131,6 @@ TEST(PictureSvg, DrawsAgainWhatTheWindowDrew)
         EXPECT_EQ(svg, pictureAsSvg(drawn, window.state(), palette));
         EXPECT_EQ(svg, window.model.pictureSvg(palette));
     }
-}
-
-// The panel's picture with real path lengths is drawn again with them: its sum vector is the one
-// the window drew.
-TEST(PictureSvg, DrawsAgainAPictureOfRealLengthsWithThem)
-{
-    PanelWindow window;
-    window.model.perform(MeasureSetting{PathMeasure::TwoLegs});
-    window.model.perform(DistanceSetting{250});
-    RecordingSurface again;
-    drawPictureAgain(again, {DrawnPicture::Stage::Drawn, "250", "1", Mirror::whole(), 30, Layout::Explore, PathMeasure::TwoLegs});
-    const auto sum = [](const std::vector<Op>& ops) { return *std::ranges::find(ops | std::views::reverse, std::optional<Colour>(green), &Op::colour); };
-    EXPECT_EQ(sum(again.ops()), sum(window.surface.ops()));
 }
 
 }  // namespace

@@ -12,16 +12,12 @@
 #include <string>
 #include <vector>
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
 
 using ::testing::AllOf;
 using ::testing::HasSubstr;
 using ::testing::Not;
-using testing::ModelWindow;
-using testing::PanelWindow;
-using testing::SceneWindow;
-using testing::Op;
 
 // The sum vector as drawn, in photon vectors: the spiral's links are 35 pixels each.
 double drawnSumLength(const ModelWindow& window)
@@ -323,4 +319,4 @@ TEST(SceneCaptions, NameTheSceneAndSayTimeWhereTimeIsNotLength)
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing

@@ -8,16 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <string>
 #include <utility>
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using testing::FixedSettings;
-using testing::Op;
-using testing::OpKind;
-using testing::RecordingSurface;
 
 constexpr int bandLines = 520;
 // The picture's greys as its pixels show them, worked out apart from the code's names for them.
@@ -36,8 +30,8 @@ Op darkGreyCircle(float x, float y, float radius, int pen, Colour fill)
 // with the pen a previous command left at 2: the band is one pixel wide all the same.
 TEST(StaticScene, DrawsTheWorkedStaticPictureInOrderReadingEachSettingOnce)
 {
-    for (const auto& expected : testing::workedSettings()) {
-        SCOPED_TRACE(testing::workedSettingName(expected));
+    for (const auto& expected : workedSettings()) {
+        SCOPED_TRACE(workedSettingName(expected));
         FixedSettings settings(expected.at("distance"), expected.at("frequency"));
         RecordingSurface surface;
         surface.setPenWidth(2);
@@ -94,4 +88,4 @@ TEST(StaticScene, ABadSettingLeavesOnlyTheBand)
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cmath>
@@ -12,18 +11,10 @@
 #include <optional>
 #include <tuple>
 #include <string>
-#include <thread>
 #include <vector>
 
-namespace quorvel {
+namespace quorvel::testing {
 namespace {
-
-using namespace std::chrono_literals;
-using testing::ModelWindow;
-
-using testing::opsPerPoint;
-using testing::setUpOps;
-using testing::wholePictureOps;
 
 TEST(MainFormModelHandlers, DistanceAndFrequencyOptionsSetTheirTextAndHideTheExplanations)
 {
@@ -327,4 +318,4 @@ TEST(MainFormModelStop, ABadSlowdownStopsAfterItsPointAndHeldInputGoesOn)
 }
 
 }  // namespace
-}  // namespace quorvel
+}  // namespace quorvel::testing
