@@ -166,6 +166,14 @@ using OptionButtons = std::initializer_list<std::pair<QRadioButton*, Option>>;
 // A group shows its selected option checked and only that one as a Tab stop. The explore panel's
 // distance and frequency may stand for none of a group's options: none is checked then, which an
 // exclusive group allows only out of its exclusion, and its first option is the Tab stop.
+void showCaption(QLabel* label, const ShownCaption& caption)
+{
+    QFont font = label->font();
+    font.setPixelSize(caption.pixelSize);
+    label->setFont(font);
+    label->setText(QString::fromStdString(caption.text));
+}
+
 void showOptionGroup(OptionButtons group, std::optional<Option> selected)
 {
     for (const auto& [button, option] : group) {
@@ -393,6 +401,9 @@ void MainForm::showState()
         label->setVisible(placed.shown);
     }
     update(moved);
+    // The sum's label gives the spiral's size as drawn, worked out only when the label is shown.
+    if (state.label(ResultLabel::Soucet).shown)
+        showCaption(labSoucet, model_.sumLabelCaption());
     showSceneCaptions(state.explore.scene);
     showExplore(state.explore);
     describePictureAnew();
@@ -411,14 +422,8 @@ void MainForm::showSceneCaptions(SceneKind scene)
     if (scene == captionsScene_)
         return;
     captionsScene_ = scene;
-    for (const std::string_view name : sceneCaptionedLabels) {
-        auto* const label = findChild<QLabel*>(nameOf(name));
-        const ShownCaption caption = sceneCaption(windowLabel(name), scene);
-        QFont font = label->font();
-        font.setPixelSize(caption.pixelSize);
-        label->setFont(font);
-        label->setText(QString::fromStdString(caption.text));
-    }
+    for (const std::string_view name : sceneCaptionedLabels)
+        showCaption(findChild<QLabel*>(nameOf(name)), sceneCaption(windowLabel(name), scene));
 }
 
 // The panel stands beside the picture's area, which the window grows by, and gives back.

@@ -284,6 +284,9 @@ void PageForm::showState()
         style.set("top", pixels(label.top));
         results_[k].set("hidden", !label.shown);
     }
+    // The sum's label gives the spiral's size as drawn, worked out only when the label is shown.
+    if (state.label(ResultLabel::Soucet).shown)
+        showCaption(results_[static_cast<std::size_t>(ResultLabel::Soucet)], model_.sumLabelCaption());
     showSceneCaptions(state.explore.scene);
     showExplore(state.explore);
     describePicture();

@@ -4,6 +4,7 @@
 #include "core/settings/FormState.h"
 #include "core/mirror/Mirror.h"
 #include "core/mirror/PathMeasure.h"
+#include "core/layout/ShownCaption.h"
 #include "core/start/Scene.h"
 
 #include <string>
@@ -31,6 +32,11 @@ struct DrawnPicture {
 // detector; and what a Start would draw now, when the settings have changed since. Through a line
 // the same, with where the least-time path crosses it and the scene's own references.
 std::string describePicture(const DrawnPicture& drawn, const FormState& now);
+
+// The sum's label as the picture shows it. Where the spiral and the sum vector are drawn smaller
+// than their full size it gives the share, "(× 0.09)" kept on one line, so that a sum drawn
+// shorter in one picture than in another is not read as less light.
+ShownCaption sumLabelCaption(const DrawnPicture& drawn);
 
 // Said when a run ends: what it found, in one sentence.
 std::string runEndWords(const DrawnPicture& drawn);

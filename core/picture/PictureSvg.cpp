@@ -65,11 +65,10 @@ bool shown(const WindowLabel& label, const FormState& state)
 
 // The caption's lines from the box's top, as many as the box shows, in the language and size the
 // window shows them in; the text is the window's foreground colour.
-void drawLabel(SvgSurface& surface, const WindowLabel& label, SceneKind scene, int left, int top)
+void drawLabel(SvgSurface& surface, const WindowLabel& label, const ShownCaption& caption, int left, int top)
 {
     surface.fillRect(left, top, label.width, label.height, lightGrey);
     const float x = label.centred ? static_cast<float>(left) + static_cast<float>(label.width) / 2 : static_cast<float>(left);
-    const ShownCaption caption = sceneCaption(label, scene);
     const double lineHeight = captionLineSpacing * caption.pixelSize;
     double lineTop = top;
     for (const std::string& line : captionLines(caption.text, caption.pixelSize, label.width)) {
@@ -93,7 +92,8 @@ std::string pictureAsSvg(const DrawnPicture& drawn, const FormState& state, Syst
         if (!shown(label, state))
             continue;
         const bool placed = label.shown == WindowLabel::Shown::AsResult;
-        drawLabel(surface, label, state.explore.scene, placed ? state.label(label.result).left : label.left, placed ? state.label(label.result).top : label.top);
+        const ShownCaption caption = label.name == "labSoucet" ? sumLabelCaption(drawn) : sceneCaption(label, state.explore.scene);
+        drawLabel(surface, label, caption, placed ? state.label(label.result).left : label.left, placed ? state.label(label.result).top : label.top);
     }
     return surface.document();
 }

@@ -90,6 +90,8 @@ public:
 
     // The picture in words, following what it shows.
     std::string pictureDescription() const { return describePicture(drawn_, state_); }
+    // The sum's label, which gives the spiral's size where it is drawn smaller than its full size.
+    ShownCaption sumLabelCaption() const { return quorvel::sumLabelCaption(drawn_); }
     // The picture with its labels as an SVG document, the same in both editions; the palette is
     // the edition's, as its surface resolves the theme's colours with.
     std::string pictureSvg(SystemPalette palette) const;

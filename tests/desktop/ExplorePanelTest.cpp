@@ -239,6 +239,8 @@ TEST_F(OpenExplore, ChoosingASceneRedrawsThePictureAtOnceAndShowsOnlyItsOwnContr
     // The window's heading names the scene, and a path's time there is more than its length.
     EXPECT_EQ(find<QLabel>("labZrcadlení")->text(), "Into water");
     EXPECT_EQ(find<QLabel>("labCas")->text(), "Time");
+    // The sum label gives the size the spiral is drawn at.
+    EXPECT_EQ(find<QLabel>("labSoucet")->text(), "Cornu spiral and sum vector (\u00d7\u00a00.68)");
 
     QTest::keyClick(scene, Qt::Key_End);
     EXPECT_EQ(form.model().state().explore.scene, SceneKind::Gap);

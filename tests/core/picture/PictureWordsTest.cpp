@@ -73,12 +73,14 @@ TEST(PictureWords, SayTheSizesTheSpiralAndTheTimeCurveAreDrawnAtWhereTheyAreDraw
     EXPECT_THAT(window.model.pictureDescription(),
                 AllOf(HasSubstr(smaller), HasSubstr("The time curve is drawn at 0.93 of its full height, to stay clear of the photon vectors.")))
         << size;
+    EXPECT_EQ(window.model.sumLabelCaption().text, "Cornu spiral and sum vector (\u00d7\u00a00.89)");
     window.startAndFinish();
     EXPECT_THAT(window.view.announcements.back(), HasSubstr("frequency 1. " + smaller));
     window.model.perform(DistanceSetting{250});
     EXPECT_THAT(window.model.pictureDescription(), Not(HasSubstr("time curve is drawn at")));
     window.model.perform(DistanceSetting{0});
     EXPECT_THAT(window.model.pictureDescription(), Not(HasSubstr("full size")));
+    EXPECT_EQ(window.model.sumLabelCaption().text, "Cornu spiral and sum vector");
 }
 
 // Each action carried out after a run is said in a sentence of its own, its name first and then
@@ -316,6 +318,13 @@ TEST(SceneCaptions, NameTheSceneAndSayTimeWhereTimeIsNotLength)
         EXPECT_EQ(sceneCaption(windowLabel("labRadius"), c.scene).text, "Photon vectors after reaching the detector");
     }
     EXPECT_THAT(SceneWindow(SceneKind::Lens, 0).model.pictureSvg(SystemPalette{}), AllOf(HasSubstr(">Lens<"), Not(HasSubstr("Difraction on mirror"))));
+    // The lens's thirty arrows in step are drawn far smaller than the bare line's few: the label
+    // says so where the sum vector alone would show the lens's light as the lesser.
+    const SceneWindow lens(SceneKind::Lens, 0), bare(SceneKind::NoLens, 0);
+    EXPECT_THAT(lens.model.pictureSvg(SystemPalette{}), HasSubstr(">(\u00d7\u00a00.06)</text>"));
+    EXPECT_THAT(lens.model.pictureDescription(), HasSubstr("drawn at 0.06 of their full size"));
+    EXPECT_EQ(bare.model.sumLabelCaption().text, "Cornu spiral and sum vector");
+    EXPECT_THAT(bare.model.pictureDescription(), Not(HasSubstr("full size")));
 }
 
 }  // namespace
