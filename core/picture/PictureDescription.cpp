@@ -292,14 +292,9 @@ std::string heldInputWords(const FormAction& action, const FormState& after)
 ShownCaption sumLabelCaption(const DrawnPicture& drawn)
 {
     const WindowLabel& label = windowLabel("labSoucet");
-    const auto distance = parseDecimal(drawn.distance);
-    const auto frequency = parseDecimal(drawn.frequency);
-    if (drawn.layout == Layout::Classic || !distance || !frequency)
+    if (drawn.stage != DrawnPicture::Stage::Drawn || drawn.spiralSize >= 1)
         return shownCaption(label);
-    const double size = spiralSize(sceneGeometry(*distance, *frequency, drawn.layout, drawn.measure, drawn.scene), drawn.mirror, drawn.layout);
-    if (size >= 1)
-        return shownCaption(label);
-    return shownCaption(label, translate("WindowLabels", label.caption) + " (\u00d7\u00a0" + hundredthsText(size) + ')');
+    return shownCaption(label, translate("WindowLabels", label.caption) + " (\u00d7\u00a0" + hundredthsText(drawn.spiralSize) + ')');
 }
 
 }  // namespace quorvel

@@ -24,6 +24,7 @@ struct DrawnPicture {
     Layout layout = Layout::Classic;
     PathMeasure measure = PathMeasure::RootOfSquares;  // how the paths' lengths were measured
     SceneKind scene = SceneKind::Mirror;
+    double spiralSize = 1;  // the share of their full size the spiral and the sum vector were drawn at
 };
 
 // The picture in plain words for a person who cannot see it, the same in both editions: before

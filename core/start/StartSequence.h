@@ -37,6 +37,8 @@ public:
 
     // How many of the mirror's segments the sweep has visited, from the left.
     int segmentsVisited() const { return (nextPoint_ - 1) / 2; }
+    // The share of their full size the spiral and the sum vector are drawn at, once set up.
+    double spiralSize() const { return scene_.spiralSize; }
 
 private:
     enum class Stage { SetUp, Sweep, Results, Finished };

@@ -150,6 +150,7 @@ void MainFormModel::redrawLive()
     try {
         sequence.runToEnd();
         drawn_.stage = DrawnPicture::Stage::Drawn;
+        drawn_.spiralSize = sequence.spiralSize();
     } catch (const SettingsError& error) {
         stopDrawing(error);
     }
@@ -312,6 +313,7 @@ void MainFormModel::advance()
             }
         }
         drawn_.stage = DrawnPicture::Stage::Drawn;
+        drawn_.spiralSize = sequence_->spiralSize();
     } catch (const SettingsError& error) {
         drawn_.segmentsDrawn = sequence_->segmentsVisited();
         stopDrawing(error);
