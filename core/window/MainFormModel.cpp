@@ -98,23 +98,23 @@ void MainFormModel::clickPicture(float x, float y)
         perform(SegmentSwitch{*segment});
 }
 
-std::string MainFormModel::typeNumber(PanelField field, std::string_view typed, std::string_view decimalSeparator)
+void MainFormModel::typeNumber(PanelField field, std::string_view typed, std::string_view decimalSeparator)
 {
     const ExploreState& explore = state_.explore;
     // A refusal stands for the number typed last only.
     clearRefusal();
     // A field emptied is no number typed: it shows the value in use again, with nothing to say.
     if (trimmed(typed).empty())
-        return {};
+        return;
     const auto number = typedNumber(field, typed, decimalSeparator, explore.frequencyCap());
     if (!number) {
-        std::string refusal = typedNumberRefusal(field, typed, explore.frequencyCap());
+        const std::string refusal = typedNumberRefusal(field, typed, explore.frequencyCap());
         // What an earlier change waits to say goes first, so that the refusal is heard last.
         settled();
         announcements_.say(refusal);
         state_.explore.refusal = FieldRefusal{field, refusal};
         view_.showState();
-        return refusal;
+        return;
     }
     if (field == PanelField::Distance)
         perform(DistanceSetting{*number});
@@ -122,7 +122,6 @@ std::string MainFormModel::typeNumber(PanelField field, std::string_view typed, 
         perform(FrequencySetting{*number});
     else
         perform(SecondFrequencySetting{explore.secondShown, *number});
-    return {};
 }
 
 void MainFormModel::clearRefusal()

@@ -59,9 +59,8 @@ public:
     // switches it.
     void clickPicture(float x, float y);
     // A number typed into one of the panel's fields, with the language's decimal separator: one the
-    // field offers is set; anything else is refused, and why is said. Returns the refusal, or
-    // nothing when the number is taken.
-    std::string typeNumber(PanelField field, std::string_view typed, std::string_view decimalSeparator);
+    // field offers is set; anything else is refused, which the panel's state holds, and why is said.
+    void typeNumber(PanelField field, std::string_view typed, std::string_view decimalSeparator);
     // Something typed into a field again takes a refusal off.
     void clearRefusal();
     // A click on the brightness graph moves the pair to the distance under it.

@@ -187,22 +187,28 @@ TEST(TypedNumber, ReadsWhatAPersonTypesAndNothingElse)
 TEST(TypedNumber, TheModelTakesANumberTheFieldOffersAndSaysWhyItRefusesAnother)
 {
     PanelWindow window;
-    EXPECT_EQ(window.model.typeNumber(PanelField::Distance, "\u2212120", "."), "");
-    EXPECT_EQ(window.model.typeNumber(PanelField::Frequency, "1,5", ","), "");
-    EXPECT_EQ(window.model.typeNumber(PanelField::SecondFrequency, "0,7", ","), "");
-    EXPECT_EQ(window.model.typeNumber(PanelField::Distance, " 400 ", "."), "\"400\" is not taken: the distance is a whole number from -330 to 330.");
+    // What the panel then shows refused, nothing for a number taken.
+    const auto typed = [&window](PanelField field, std::string_view text, std::string_view separator) {
+        window.model.typeNumber(field, text, separator);
+        const auto& refusal = window.state().explore.refusal;
+        return refusal ? refusal->words : std::string();
+    };
+    EXPECT_EQ(typed(PanelField::Distance, "\u2212120", "."), "");
+    EXPECT_EQ(typed(PanelField::Frequency, "1,5", ","), "");
+    EXPECT_EQ(typed(PanelField::SecondFrequency, "0,7", ","), "");
+    EXPECT_EQ(typed(PanelField::Distance, " 400 ", "."), "\"400\" is not taken: the distance is a whole number from -330 to 330.");
     const ExploreState& taken = window.state().explore;
     ASSERT_EQ(window.view.announcements.size(), 2u) << "what the numbers taken did goes before the refusal";
     EXPECT_TRUE(window.view.announcements.front().starts_with(brightnessWords(taken))) << window.view.announcements.front();
-    EXPECT_EQ(window.model.typeNumber(PanelField::Frequency, "1e9", ","), "\"1e9\" is not taken: the frequency is a number from 0.5 to 2 in tenths, such as 1.5.");
+    EXPECT_EQ(typed(PanelField::Frequency, "1e9", ","), "\"1e9\" is not taken: the frequency is a number from 0.5 to 2 in tenths, such as 1.5.");
     EXPECT_EQ(window.view.announcements.back(), "\"1e9\" is not taken: the frequency is a number from 0.5 to 2 in tenths, such as 1.5.");
     for (const PanelField field : {PanelField::Distance, PanelField::Frequency, PanelField::SecondFrequency})
-        EXPECT_EQ(window.model.typeNumber(field, " ", ","), "");
+        EXPECT_EQ(typed(field, " ", ","), "");
     EXPECT_EQ(window.view.announcements.size(), 3u) << window.view.announcements.back();
     const ExploreState& explore = window.state().explore;
     EXPECT_EQ(std::tuple(explore.distance, window.state().nPosun, explore.frequencyTenths, explore.secondFrequencyTenths), std::tuple(-120, "-120", 15, 7));
     window.model.perform(SceneSetting{SceneKind::Glass});
-    EXPECT_EQ(window.model.typeNumber(PanelField::Frequency, "1.2", "."), "\"1.2\" is not taken: the frequency is a number from 0.5 to 1.1 in tenths, such as 1.1.")
+    EXPECT_EQ(typed(PanelField::Frequency, "1.2", "."), "\"1.2\" is not taken: the frequency is a number from 0.5 to 1.1 in tenths, such as 1.1.")
         << "into glass the frequency stops at 1.1";
 }
 
