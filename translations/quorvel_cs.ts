@@ -78,6 +78,10 @@
         <source>Far to the side a curve rises because every path&apos;s arrow here has the same length, however long and slanted the path, and more of them stay in step there; real light would grow fainter with the distance.</source>
         <translation>Daleko stranou křivka stoupá, protože šipka každé dráhy tu má stejnou délku, ať je dráha jakkoli dlouhá a šikmá, a víc jich tam zůstává ve fázi; skutečné světlo by se vzdáleností sláblo.</translation>
     </message>
+    <message>
+        <source>(as bright at %1)</source>
+        <translation>(stejně i na %1)</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>

@@ -78,6 +78,10 @@
         <source>Far to the side a curve rises because every path&apos;s arrow here has the same length, however long and slanted the path, and more of them stay in step there; real light would grow fainter with the distance.</source>
         <translation>Weit zur Seite steigt eine Kurve an, weil hier jeder Pfeil eines Weges gleich lang ist, wie lang und schräg der Weg auch ist, und dort mehr von ihnen im Gleichtakt bleiben; wirkliches Licht würde mit der Entfernung schwächer.</translation>
     </message>
+    <message>
+        <source>(as bright at %1)</source>
+        <translation>(genauso hell bei %1)</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>

@@ -78,6 +78,10 @@
         <source>Far to the side a curve rises because every path&apos;s arrow here has the same length, however long and slanted the path, and more of them stay in step there; real light would grow fainter with the distance.</source>
         <translation>Muy a un lado una curva sube porque aquí la flecha de cada camino tiene la misma longitud, por largo e inclinado que sea el camino, y allí más de ellas siguen en fase; la luz real se debilitaría con la distancia.</translation>
     </message>
+    <message>
+        <source>(as bright at %1)</source>
+        <translation>(igual en %1)</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>

@@ -78,6 +78,10 @@
         <source>Far to the side a curve rises because every path&apos;s arrow here has the same length, however long and slanted the path, and more of them stay in step there; real light would grow fainter with the distance.</source>
         <translation>Loin sur le côté, une courbe monte parce qu’ici la flèche de chaque chemin a la même longueur, si long et si oblique que soit le chemin, et que davantage d’entre elles restent en phase ; la lumière réelle faiblirait avec la distance.</translation>
     </message>
+    <message>
+        <source>(as bright at %1)</source>
+        <translation>(de même à %1)</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>

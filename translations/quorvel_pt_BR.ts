@@ -78,6 +78,10 @@
         <source>Far to the side a curve rises because every path&apos;s arrow here has the same length, however long and slanted the path, and more of them stay in step there; real light would grow fainter with the distance.</source>
         <translation>Bem para o lado uma curva sobe porque aqui a seta de cada caminho tem o mesmo comprimento, por mais longo e inclinado que seja o caminho, e ali mais delas ficam em fase; a luz real ficaria mais fraca com a distância.</translation>
     </message>
+    <message>
+        <source>(as bright at %1)</source>
+        <translation>(igual em %1)</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>

@@ -152,17 +152,37 @@ void markPair(TextSurface& surface, float x, float y, Rgb fill)
     surface.setFillStyle(FillStyle::Transparent);
 }
 
-// The distance where a curve is highest, the nearest to the pair of equal peaks.
-int peakDistance(const Curve& values, int pair)
+// Where a curve is highest: a distance for each run of distances as high as its peak, the one
+// nearest the pair, and the rest from the left, so that both sides of a symmetric curve are named.
+std::vector<int> peakDistances(const Curve& values, int pair)
 {
     const double peak = highest(values);
-    std::optional<int> best;
-    for (int k = 0; k < distances; ++k) {
-        const int distance = ExploreState::distanceMinimum + k;
-        if (values[static_cast<std::size_t>(k)] >= peak * (1 - 1e-12) && (!best || std::abs(distance - pair) < std::abs(*best - pair)))
-            best = distance;
+    const auto asHigh = [&values, peak](std::size_t k) { return values[k] >= peak * (1 - 1e-12); };
+    std::vector<int> peaks;  // each run's distance nearest the pair
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        const int distance = ExploreState::distanceMinimum + static_cast<int>(k);
+        if (!asHigh(k))
+            continue;
+        if (k == 0 || !asHigh(k - 1))
+            peaks.push_back(distance);
+        else if (std::abs(distance - pair) < std::abs(peaks.back() - pair))
+            peaks.back() = distance;
     }
-    return best.value_or(pair);
+    if (peaks.empty())
+        return {pair};
+    const auto nearest = std::min_element(peaks.begin(), peaks.end(), [pair](int a, int b) { return std::abs(a - pair) < std::abs(b - pair); });
+    std::rotate(peaks.begin(), nearest, nearest + 1);
+    return peaks;
+}
+
+// The places of a curve's peaks, the first with any others as bright after it.
+std::string peakPlaces(const std::vector<int>& peaks)
+{
+    std::string others;
+    for (auto peak = peaks.begin() + 1; peak != peaks.end(); ++peak)
+        others += (others.empty() ? "" : ", ") + std::to_string(*peak);
+    const std::string first = std::to_string(peaks.front());
+    return others.empty() ? first : first + ' ' + fillIn(translate("BrightnessGraph", "(as bright at %1)"), {others});
 }
 
 // Where the grey curve is highest, said of what it is.
@@ -346,7 +366,8 @@ std::string BrightnessGraph::describe(const ExploreState& explore)
     // Through a line the light is a small share of all thirty paths in step.
     const auto number = [&](double value) { return throughLine ? twoDigitsText(value) : brightnessNumber(value); };
     const auto curveWords = [&](const Curves& curves) {
-        const int peak = peakDistance(curves.current, pair);
+        const std::vector<int> peaks = peakDistances(curves.current, pair);
+        const int peak = peaks.front();
         const std::string frequency = tenthsText(curves.key.frequencyTenths);
         if (!(valueAt(curves.current, peak) > 0))
             return throughLine ? fillIn(translate("BrightnessGraph", "At frequency %1 no light reaches the detector at any place."), {frequency})
@@ -354,16 +375,16 @@ std::string BrightnessGraph::describe(const ExploreState& explore)
         const char* sentence = throughLine ? QT_TRANSLATE_NOOP("BrightnessGraph", "At frequency %1 the light is brightest with the detector at %2, %3 of all thirty paths in step; "
                                                                                   "at the detector's place, %4, it is %5.")
                                            : QT_TRANSLATE_NOOP("BrightnessGraph", "At frequency %1 this mirror is brightest at distance %2, %3; at the pair, distance %4, it gives %5.");
-        return fillIn(translate("BrightnessGraph", sentence), {frequency, std::to_string(peak), number(valueAt(curves.current, peak)), std::to_string(pair),
+        return fillIn(translate("BrightnessGraph", sentence), {frequency, peakPlaces(peaks), number(valueAt(curves.current, peak)), std::to_string(pair),
                                                                number(valueAt(curves.current, pair))});
     };
     const Curves& main = curvesFor(keyOf(explore, explore.frequencyTenths));
-    const int greyPeak = peakDistance(main.whole, pair);
+    const std::vector<int> greyPeaks = peakDistances(main.whole, pair);
     const char* axis = throughLine ? QT_TRANSLATE_NOOP("BrightnessGraph", "Brightness against the detector's place, %1 at the left to %2 at the right, as the detector stands in the picture.")
                                    : QT_TRANSLATE_NOOP("BrightnessGraph", "Brightness against distance, %1 at the left to %2 at the right, as the pair stands in the picture.");
     std::string words = fillIn(translate("BrightnessGraph", axis), {std::to_string(ExploreState::distanceMaximum), std::to_string(ExploreState::distanceMinimum)});
     words += ' ' + curveWords(main);
-    words += ' ' + fillIn(translate("BrightnessGraph", greyCurvePeak(explore.scene)), {std::to_string(greyPeak), number(valueAt(main.whole, greyPeak))});
+    words += ' ' + fillIn(translate("BrightnessGraph", greyCurvePeak(explore.scene)), {peakPlaces(greyPeaks), number(valueAt(main.whole, greyPeaks.front()))});
     // Through a line a curve, its own or the grey one, is highest far to the side: that comes from
     // the picture's arrows of one length, not from real light, and a student is told so.
     if (throughLine)

@@ -222,6 +222,11 @@ TEST(BrightnessGraph, SaysWhereTheCurveIsHighestAndWhatItReadsAtThePair)
         return graph.describe(state).find("every path's arrow here has the same length") != std::string::npos;
     };
     EXPECT_EQ(std::tuple(caveat(SceneKind::Water, 10), caveat(SceneKind::Mirror, 10)), std::tuple(true, false));
+    // Without the lens the pair stands symmetric about the middle, and so does the curve: both
+    // of its ends are named.
+    ExploreState bare = stateOf(Mirror::whole(), 0, 10);
+    bare.scene = SceneKind::NoLens;
+    EXPECT_NE(graph.describe(bare).find("brightest with the detector at -330 (as bright at 330), 0.13 of"), std::string::npos) << graph.describe(bare);
 }
 
 // The second frequency waits through a run like the panel's other input, and changes only the graph.

@@ -69,10 +69,11 @@ TEST(ExploreFigures, TheGraphSaysWhereTheWholeMirrorIsBrightestAtEveryFrequency)
         state.measure = measureOf(peak);
         state.frequencyTenths = static_cast<int>(std::lround(peak.at("frequency").get<double>() * 10));
         const int distance = peak.at("distance");
-        // Of two equal peaks either side of the middle, the words name the one nearer the pair.
+        // Of two equal peaks either side of the middle, the words name the one nearer the pair first.
         for (const int side : {1, -1}) {
             state.distance = side;
-            const std::string expected = "The whole mirror is brightest at distance " + std::to_string(side * distance) + ", " + brightnessNumber(peak.at("brightness")) + ".";
+            const std::string other = distance == 0 ? "" : " (as bright at " + std::to_string(-side * distance) + ")";
+            const std::string expected = "The whole mirror is brightest at distance " + std::to_string(side * distance) + other + ", " + brightnessNumber(peak.at("brightness")) + ".";
             EXPECT_NE(BrightnessGraph().describe(state).find(expected), std::string::npos) << peak;
         }
         if (state.measure == PathMeasure::TwoLegs && distance == 0)
