@@ -82,6 +82,10 @@
         <source>(as bright at %1)</source>
         <translation>(stejně i na %1)</translation>
     </message>
+    <message>
+        <source>The second frequency is the same as the first, so its curve lies on the first&apos;s.</source>
+        <translation>Druhá frekvence je stejná jako první, takže její křivka leží na křivce první.</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>

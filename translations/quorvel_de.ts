@@ -82,6 +82,10 @@
         <source>(as bright at %1)</source>
         <translation>(genauso hell bei %1)</translation>
     </message>
+    <message>
+        <source>The second frequency is the same as the first, so its curve lies on the first&apos;s.</source>
+        <translation>Die zweite Frequenz ist dieselbe wie die erste, daher liegt ihre Kurve auf der ersten.</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>

@@ -82,6 +82,10 @@
         <source>(as bright at %1)</source>
         <translation>(igual en %1)</translation>
     </message>
+    <message>
+        <source>The second frequency is the same as the first, so its curve lies on the first&apos;s.</source>
+        <translation>La segunda frecuencia es la misma que la primera, así que su curva queda sobre la de la primera.</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>

@@ -82,6 +82,10 @@
         <source>(as bright at %1)</source>
         <translation>(de même à %1)</translation>
     </message>
+    <message>
+        <source>The second frequency is the same as the first, so its curve lies on the first&apos;s.</source>
+        <translation>La seconde fréquence est la même que la première, donc sa courbe se confond avec celle de la première.</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>

@@ -82,6 +82,10 @@
         <source>(as bright at %1)</source>
         <translation>(igual em %1)</translation>
     </message>
+    <message>
+        <source>The second frequency is the same as the first, so its curve lies on the first&apos;s.</source>
+        <translation>A segunda frequência é igual à primeira, então sua curva fica sobre a da primeira.</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessGraphView</name>

@@ -392,7 +392,11 @@ std::string BrightnessGraph::describe(const ExploreState& explore)
                                                     "and more of them stay in step there; real light would grow fainter with the distance.");
     if (explore.scene == SceneKind::Gap)
         words += afterSpace(offLineWords(explore, main.current, main.whole, pair));
-    if (explore.secondShown)
+    // A second frequency the same as the first, as real lengths' cap can leave both, draws its
+    // curve over the first's: the words say so rather than read the one curve twice.
+    if (explore.secondShown && explore.secondFrequencyTenths == explore.frequencyTenths)
+        words += ' ' + translate("BrightnessGraph", "The second frequency is the same as the first, so its curve lies on the first's.");
+    else if (explore.secondShown)
         words += ' ' + curveWords(curvesFor(keyOf(explore, explore.secondFrequencyTenths), &main));
     return words;
 }

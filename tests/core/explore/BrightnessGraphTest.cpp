@@ -241,6 +241,15 @@ TEST(BrightnessGraph, TakesTheSecondFrequencyFromThePanel)
     EXPECT_TRUE(window.state().explore.secondShown);
     window.finishRun();
     EXPECT_EQ(std::pair(window.state().explore.secondShown, window.state().explore.secondFrequencyTenths), std::pair(false, 7));
+    // Real lengths bring 1.5 and 2 both down to 1.3: the one curve is read once.
+    window.model.perform(FrequencySetting{15});
+    window.model.perform(SecondFrequencySetting{true, 20});
+    window.model.perform(MeasureSetting{PathMeasure::TwoLegs});
+    const std::string words = BrightnessGraph().describe(window.state().explore);
+    const auto first = words.find("At frequency 1.3 ");
+    EXPECT_NE(first, std::string::npos);
+    EXPECT_EQ(words.find("At frequency 1.3 ", first + 1), std::string::npos);
+    EXPECT_TRUE(words.ends_with(" The second frequency is the same as the first, so its curve lies on the first's.")) << words;
 }
 
 }  // namespace
