@@ -68,6 +68,8 @@ double phaseAngleOf(const Scene& scene, int i) { return pathLength(scene, pointX
 
 double spiralLink(const Scene& scene) { return scene.arrowLength * spiralScale * scene.spiralSize; }
 
+double photonVectorBaseY(const Scene& scene) { return scene.rowsY + scene.arrowLength + 5; }
+
 namespace {
 
 void line(DrawingSurface& surface, double x1, double y1, double x2, double y2)
@@ -85,7 +87,7 @@ void drawRays(DrawingSurface& surface, const Scene& scene, double pointX)
 
 void drawPhotonVector(DrawingSurface& surface, const Scene& scene, double pointX, double phaseAngle)
 {
-    const double baseY = scene.rowsY + scene.arrowLength + 5;
+    const double baseY = photonVectorBaseY(scene);
     surface.setPenWidth(2);
     dot(surface, pointX, baseY);
     line(surface, pointX, baseY, pointX + scene.arrowLength * std::cos(phaseAngle), baseY + scene.arrowLength * std::sin(phaseAngle));
@@ -152,7 +154,7 @@ double fittedTimeCurveHeight(const Scene& scene)
     // Through a line the far ends' paths are the longest by far, and the curve keeps within its
     // axes, under its label, which stands at the axes' top left.
     const double highestDot = passesThrough(scene.kind) ? scene.rowsY + 50 + windowLabel("labCas").height + timeCurveDotReach
-                                                        : scene.rowsY + scene.arrowLength + 5 + scene.arrowLength + 1 + timeCurveDotReach;
+                                                        : photonVectorBaseY(scene) + scene.arrowLength + 1 + timeCurveDotReach;
     double longest = 0;
     for (int i = 1; i <= pointBound(scene); i += 2)
         longest = std::max(longest, pathLength(scene, pointXOf(scene, i)));

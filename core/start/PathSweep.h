@@ -38,6 +38,9 @@ double phaseAngleOf(const Scene& scene, int i);
 // The length of one link of the spiral: the photon vector scaled up, at the scene's spiral size.
 double spiralLink(const Scene& scene);
 
+// Where each photon vector stands, in the row under the line: the height of its base.
+double photonVectorBaseY(const Scene& scene);
+
 // Where the time curve's dot of point index i stands, and how far its outline reaches from there.
 struct TimeCurveDot {
     double x = 0;

@@ -11,9 +11,11 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <limits>
 #include <cmath>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quorvel {
@@ -82,6 +84,26 @@ int legsHidden(const Scene& scene, const Box& box, double endX, double endY)
     for (int i = 1; i <= pointBound(scene); i += 2)
         hidden += lineWithin(within, single(pointXOf(scene, i)), single(scene.mirrorY), single(endX), single(endY)).has_value();
     return hidden;
+}
+
+// How many photon vectors a box would hide any part of, each turned any way about its base.
+int photonVectorsHidden(const Scene& scene, const Box& box)
+{
+    const double reach = scene.arrowLength + 2;  // the arrow and its pen, or its base's dot
+    const double baseY = photonVectorBaseY(scene);
+    int hidden = 0;
+    for (int i = 1; i <= pointBound(scene); i += 2)
+        hidden += box.overlaps({pointXOf(scene, i) - reach, baseY - reach, pointXOf(scene, i) + reach, baseY + reach});
+    return hidden;
+}
+
+// Whether a box would cut the least-time mark's upright line, which rises from the time curve to
+// the top of the picture, or through a line to the line.
+bool cutsLeastTimeLine(const Scene& scene, const Box& box)
+{
+    constexpr double reach = 1;  // the mark's pen
+    const double top = passesThrough(scene.kind) ? scene.mirrorY : 100;
+    return scene.bestFound && box.left - reach < scene.bestPointX && scene.bestPointX < box.right + reach && box.top < scene.bestTimeY && top < box.bottom;
 }
 
 // Whether the sum label at a place leaves the sum vector in sight and stays off the marks and
@@ -245,11 +267,18 @@ void placeResultLabels(const Scene& scene, const SettingsTexts& settings, Result
             const WindowLabel& label = windowLabel(name);
             const Position places[] = {above, {above.left, markY + 8}, {markX + 9, markY - label.height / 2}, {markX - 9 - label.width, markY - label.height / 2},
                                        {markX + 9, above.top}, {markX - 9 - label.width, above.top}, {markX + 9, markY + 8}, {markX - 9 - label.width, markY + 8}};
+            // Of the places that leave the sum vector in sight, the first that hides the fewest
+            // photon vectors, and then the fewest paths' legs and least-time mark: a label over
+            // the legs made them seem to end at it.
             Position placed = within(scene, above);
+            std::pair fewest{std::numeric_limits<int>::max(), 0};
             for (const Position& candidate : places) {
-                if (!coversSum(scene, labelBox(within(scene, candidate), label.width, label.height))) {
+                const Box box = labelBox(within(scene, candidate), label.width, label.height);
+                const std::pair hidden{photonVectorsHidden(scene, box), legsHidden(scene, box, scene.sourceX, scene.sourceY) +
+                                                                            legsHidden(scene, box, scene.detectorX, scene.detectorY) + cutsLeastTimeLine(scene, box)};
+                if (!coversSum(scene, box) && hidden < fewest) {
                     placed = within(scene, candidate);
-                    break;
+                    fewest = hidden;
                 }
             }
             keptClear.push_back(labelBox(placed, label.width, label.height));
