@@ -374,7 +374,8 @@ TEST_F(OpenExplore, ANumberTypedIsTakenWholeOrRefusedVisibly)
     EXPECT_EQ(type("distanceField", "400"), "-200");
     EXPECT_EQ(type("distanceField", "37"), "37");
     const ExploreState& explore = form.model().state().explore;
-    EXPECT_EQ(std::tuple(explore.distance, explore.frequencyTenths, explore.secondFrequencyTenths, refusal()), std::tuple(37, 15, 7, QString()));
+    EXPECT_EQ(std::tuple(explore.distance, explore.frequencyTenths, explore.secondFrequencyTenths, refusal()),
+              std::tuple(37, 15, 7, QString()));
 }
 
 }  // namespace
