@@ -246,13 +246,11 @@ TEST_F(OpenExplore, ChoosingASceneRedrawsThePictureAtOnceAndShowsOnlyItsOwnContr
     EXPECT_EQ(form.model().state().explore.scene, SceneKind::Gap);
     EXPECT_EQ(shown(mirrorOnly + QStringList{"gap", "gapNumber"}), (QStringList{"gap", "gapNumber"}));
     EXPECT_EQ(captioned("gap"), "Gap in points");
-    EXPECT_EQ(find<QAbstractSlider>("frequency")->maximum(), 14);
 
     QTest::keyClick(scene, Qt::Key_Home);
     EXPECT_EQ(shown(mirrorOnly + QStringList{"gap"}), mirrorOnly);
     EXPECT_EQ(captioned("distance"), "Distance");
     EXPECT_EQ(find<QLabel>("labZrcadlení")->text(), "Difraction on mirror");
-    EXPECT_EQ(find<QAbstractSlider>("frequency")->maximum(), 20);
 
     // A frequency the scene moved unasked is explained in sight, under the frequencies.
     form.model().perform(FrequencySetting{20});
@@ -336,8 +334,6 @@ TEST_F(OpenExplore, TheEndsLessonFitsThePanelAndItsOfferIsOnePress)
 
     find("measure")->setFocus();
     QTest::keyClick(find("measure"), Qt::Key_Down);
-    EXPECT_EQ(form.model().state().explore.measure, PathMeasure::TwoLegs);
-    EXPECT_EQ(find<QAbstractSlider>("frequency")->maximum(), 13);
     EXPECT_EQ(find<QDoubleSpinBox>("frequencyField")->value(), 1.3);
     EXPECT_EQ(accessible("measure")->text(QAccessible::Name), "Real length (the two legs)");
     // The note of the frequency brought down gives its place to a refusal, within the height.
@@ -347,57 +343,41 @@ TEST_F(OpenExplore, TheEndsLessonFitsThePanelAndItsOfferIsOnePress)
     EXPECT_TRUE(panel.contains(inPanel("brightnessGraph")));
 }
 
-// The spin boxes dropped what they could not take as it was typed: "12.5" became 125, "400" 40,
-// "1e9" 19 and a German "1,5" 1.0. Now a number is taken whole, as the language writes it, or
-// refused: the field marked, the words shown under the fields (said by the core), the value in
-// use shown, with room beside the ends' lesson.
+// The spin boxes dropped what they could not take as it was typed ("1e9" became 19, a German
+// "1,5" 1.0): the text goes to the core whole, read as the language writes it. A refusal is shown
+// under the fields, said to screen readers and marked, with room beside the ends' lesson, until
+// Enter takes the value in use as shown; the first key typed after it is kept. A field emptied
+// shows the value in use again, refusing nothing.
 TEST_F(OpenExplore, ANumberTypedIsTakenWholeOrRefusedVisibly)
 {
     QTest::mouseClick(find("middleThird"), Qt::LeftButton);
     EXPECT_EQ(type("distanceField", QString::fromUtf8("\u2212200")), "-200");
-    for (const char* typed : {"12.5", "400", "1e9"}) {
-        EXPECT_EQ(type("distanceField", typed), "-200") << typed;
-        EXPECT_EQ(form.model().state().explore.distance, -200) << typed;
-    }
+    EXPECT_EQ(type("distanceField", "1e9"), "-200");
     const QString words("\"1e9\" is not taken: the distance is a whole number from -330 to 330.");
     EXPECT_EQ(QStringList({refusal(), find("distanceField")->accessibleDescription()}), QStringList({words, words}));
     EXPECT_NE(find("distanceField")->palette().color(QPalette::Base), QPalette().color(QPalette::Base)) << "marked";
     EXPECT_TRUE(find("explorePanel")->rect().contains(inPanel("brightnessGraph"))) << "the words fit";
+    QTest::keyClick(find("distanceField"), Qt::Key_Return);
+    EXPECT_EQ(refusal(), "");
+    EXPECT_EQ(find("distanceField")->palette().color(QPalette::Base), QPalette().color(QPalette::Base)) << "unmarked";
     EXPECT_EQ(type("frequencyField", "1,5"), "1") << "English writes no decimal comma";
     {
         const Translations german(QStringLiteral("de"));
         EXPECT_EQ(type("frequencyField", "1,5"), "1.5");
-        EXPECT_EQ(refusal(), "") << "typing again takes the mark off";
-        EXPECT_EQ(type("secondFrequency", " 0,7 "), "0.7");
-        EXPECT_EQ(type("frequencyField", "2,5"), "1.5");
-        EXPECT_TRUE(refusal().contains(" 0.5 ") && refusal().contains(" 1.5")) << "numbers written as the box writes them: " << refusal().toStdString();
+        EXPECT_EQ(type("secondFrequency", "0,7"), "0.7");
     }
-    EXPECT_EQ(std::tuple(form.model().state().explore.frequencyTenths, form.model().state().explore.secondFrequencyTenths), std::tuple(15, 7));
-}
-
-// A refusal stands until the field shows the value in use and is taken as it is: Enter in the
-// field left as the refusal put it takes the words off. A field emptied is no number typed: it
-// shows the value in use again, refusing nothing.
-TEST_F(OpenExplore, ARefusalGoesOnEnterAndAnEmptiedFieldShowsTheValueInUseQuietly)
-{
-    EXPECT_EQ(type("distanceField", "400"), "0");
-    EXPECT_NE(refusal(), "");
-    QTest::keyClick(find("distanceField"), Qt::Key_Return);
-    EXPECT_EQ(refusal(), "");
-    EXPECT_EQ(find("distanceField")->palette().color(QPalette::Base), QPalette().color(QPalette::Base)) << "unmarked";
     auto* box = find<QDoubleSpinBox>("frequencyField");
     box->setFocus();
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClick(box, Qt::Key_Return);
     box->clearFocus();
-    EXPECT_EQ(refusal(), "");
-    EXPECT_EQ(box->findChild<QLineEdit*>()->text(), "1");
-    EXPECT_EQ(form.model().state().explore.frequencyTenths, 10);
-    // The first key typed after a refusal takes it off and is kept, as every one after it.
-    EXPECT_EQ(type("distanceField", "400"), "0");
+    EXPECT_EQ(std::pair(box->findChild<QLineEdit*>()->text(), refusal()), std::pair(QStringLiteral("1.5"), QString()));
+    EXPECT_EQ(type("distanceField", "400"), "-200");
     EXPECT_EQ(type("distanceField", "37"), "37");
-    EXPECT_EQ(std::pair(form.model().state().explore.distance, refusal()), std::pair(37, QString()));
+    const ExploreState& explore = form.model().state().explore;
+    EXPECT_EQ(std::tuple(explore.distance, explore.frequencyTenths, explore.secondFrequencyTenths, refusal()),
+              std::tuple(37, 15, 7, QString()));
 }
 
 }  // namespace

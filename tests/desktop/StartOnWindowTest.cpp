@@ -24,13 +24,6 @@ protected:
 
     QColor paletteColour(QPalette::ColorRole role) const { return form.palette().color(QPalette::Active, role); }
 
-    // Input reaches the window as it does from the desktop, through the window's handle.
-    void clickThroughWindow(const char* control)
-    {
-        QWidget* target = find(control);
-        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, target->mapTo(&form, target->rect().center()));
-    }
-
     void clickScrollBar(QPoint at) { QTest::mouseClick(find("HScroll1"), Qt::LeftButton, {}, at); }
 };
 
@@ -123,7 +116,9 @@ TEST_F(Handlers, InputDuringARunActsAfterItAndTheControlsShowTheSettingsInUse)
     auto* speed = find<QScrollBar>("HScroll1");
     onPause = [&](std::chrono::nanoseconds) {
         if (pauses.size() == 3) {
-            clickThroughWindow("cmdStart");
+            // As from the desktop, through the window's handle.
+            const QWidget* start = find("cmdStart");
+            QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, start->mapTo(&form, start->rect().center()));
             find("op0")->setFocus();
             QTest::keyClick(find("op0"), Qt::Key_Right);
             QCoreApplication::processEvents();

@@ -175,8 +175,9 @@ TEST(GraphSurface, OutlinesACircleInTheThemesButtonTextAndStartsAnewOnReset)
     EXPECT_TRUE(blank(surface.picture(), {50, 50}));
 }
 
-// A picture with something on it already, so that a pixel the band misses shows.
-QImage checkered(qreal ratio)
+// The band of the scene in small, rows bottom first, painted as a run or line by line over
+// stripes, so that a pixel the band misses shows.
+QImage band(qreal ratio, bool asRun, int penWidth, float firstY = 85)
 {
     QImage picture(QSize(120, 90) * ratio, QImage::Format_ARGB32_Premultiplied);
     picture.setDevicePixelRatio(ratio);
@@ -184,14 +185,6 @@ QImage checkered(qreal ratio)
     QPainter painter(&picture);
     for (int y = 0; y < 90; y += 7)
         painter.fillRect(0, y, 120, 3, Qt::red);
-    return picture;
-}
-
-// The band of the scene in small, rows bottom first, painted as a run or line by line.
-QImage band(qreal ratio, bool asRun, int penWidth, float firstY = 85)
-{
-    QImage picture = checkered(ratio);
-    QPainter painter(&picture);
     LineRun run;
     for (int i = 1; i <= 70; ++i) {
         const RowLine line{5, 115, firstY - static_cast<float>(i), penWidth, lightGrey};

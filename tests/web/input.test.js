@@ -71,13 +71,22 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.equal(await read(page, '#nSpomaleni', 'value'), '2');
     });
 
-    // The address keeps the setup, so a reload shows it again; the browser's own restoring of form
-    // controls must never show what the window does not hold, with or without one.
-    test('a reload shows the setup its address holds, and the bare address the settings the window loads with', async () => {
-        const { page } = await quorvel.open(undefined, '?distance=250&frequency=2&speed=20');
+    // Start draws a link's setup at its pace. The address keeps the setup, so a reload shows it
+    // again; the browser's own restoring of form controls must never show what the window does not
+    // hold, with or without one.
+    test('a link shows its setup before the first Start, as a reload does, and the bare address the settings the window loads with', async () => {
+        const { page } = await quorvel.open(undefined, '?distance=250&frequency=2&speed=5');
+        const linked = { texts: ['5', '2', '250'], speed: 5, chosen: ['op250', 'op2', 'opRychlá'] };
+        assert.deepEqual(await shown(page), linked);
+        const firstPause = page.evaluate(() => new Promise((resolve) => document.addEventListener('quorvel:pause', (event) => resolve(event.detail), { once: true })));
+        const finished = runsFinished(page);
+        await clickOn(page, '#cmdStart');
+        assert.equal(await firstPause, 75, 'slowdown 5, 15 ms each');
+        await finished;
+        assert.equal(await page.evaluate(() => location.search), '?distance=250&frequency=2&speed=5', 'the address as it was');
         await page.reload();
         await page.waitForSelector('body[data-ready]');
-        assert.deepEqual(await shown(page), { texts: ['20', '2', '250'], speed: 20, chosen: ['op250', 'op2', 'opRychlá'] });
+        assert.deepEqual(await shown(page), linked);
         await page.goto(new URL('./', page.url()).href);
         await page.waitForSelector('body[data-ready]');
         assert.deepEqual(await shown(page), { texts: ['1', '1', '0'], speed: 1, chosen: ['op0', 'op1', 'opRychlá'] });

@@ -4,7 +4,7 @@
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, darkGrey, focused, hasColourNear, narrow, pageUnderTest, read, said, slide, textOf } from './support.js';
+import { browsers, darkGrey, focused, hasColourNear, narrow, pageUnderTest, read, slide, textOf } from './support.js';
 
 const waterBlue = [30, 100, 200];
 const glassTeal = [40, 140, 150];
@@ -23,14 +23,13 @@ const panelShows = (page) => page.evaluate(() => [...['segments', 'presets', 'me
 for (const browserName of browsers) describe(browserName, () => {
     const quorvel = pageUnderTest(browserName);
 
-    test('each scene chosen draws its own line through the picture, says its name, and the mirror comes back in its place', async () => {
+    test('each scene chosen draws its own line through the picture, names itself, and the mirror comes back in its place', async () => {
         const { page } = await quorvel.open(narrow, '?explore=1');
         // The window's heading names the scene; "(length)" goes where a path's time is more than its length.
         for (const [scene, colour, time] of [['Into water', waterBlue, 'Time'], ['Into glass', glassTeal, 'Time'], ['Narrow gap', darkGrey, 'Time (length)']]) {
             await page.select('#scene', scene);
             assert.ok(await hasColourNear(page, ...onTheLine, colour), `${scene}: its line at y 250`);
             assert.ok(!await hasColourNear(page, ...onTheMirror, darkGrey), `${scene}: no mirror`);
-            await said(page, new RegExp(`^Scene \u201c${scene}\u201d: the distance moves the detector alone\\.`));
             assert.deepEqual([await textOf(page, '#labZrcadlení'), await textOf(page, '#labCas')], [scene, time]);
         }
         await page.select('#scene', 'Mirror');
@@ -71,8 +70,7 @@ for (const browserName of browsers) describe(browserName, () => {
     test("the frequency reaches as far as each scene shows truly, and one above the scene's reach is brought down", async () => {
         const { page } = await quorvel.open(narrow, '?explore=1');
         await slide(page, 'frequency', 2);
-        for (const [scene, reach] of [['Into water', '1.2'], ['Into glass', '1.1'], ['Lens', '1.4'], ['Same pair, no lens', '1.4'], ['Narrow gap', '1.4'],
-                                      ['Mirror', '2']]) {
+        for (const [scene, reach] of [['Into water', '1.2'], ['Into glass', '1.1'], ['Narrow gap', '1.4'], ['Mirror', '2']]) {
             await page.select('#scene', scene);
             assert.equal(await read(page, '#frequency', 'max'), reach, scene);
         }
@@ -81,8 +79,5 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.equal(await page.$eval('#frequencyNote', (note) => note.getClientRects().length > 0 && note.textContent), 'Frequency back to 2, as chosen before.');
         await page.$eval('#frequencyNumber', (box) => { box.value = 'x'; box.dispatchEvent(new Event('change')); });
         assert.equal(await page.$eval('#frequencyNote', (note) => note.getClientRects().length), 0, 'a refusal takes its place');
-        await page.select('#scene', 'Into water');
-        await slide(page, 'frequency', 2);
-        assert.equal(await read(page, '#frequencyNumber', 'value'), '1.2', 'the slider stops at the reach');
     });
 });
