@@ -274,8 +274,8 @@ void placeResultLabels(const Scene& scene, const SettingsTexts& settings, Result
             std::pair fewest{std::numeric_limits<int>::max(), 0};
             for (const Position& candidate : places) {
                 const Box box = labelBox(within(scene, candidate), label.width, label.height);
-                const std::pair hidden{photonVectorsHidden(scene, box), legsHidden(scene, box, scene.sourceX, scene.sourceY) +
-                                                                            legsHidden(scene, box, scene.detectorX, scene.detectorY) + cutsLeastTimeLine(scene, box)};
+                const int legs = legsHidden(scene, box, scene.sourceX, scene.sourceY) + legsHidden(scene, box, scene.detectorX, scene.detectorY);
+                const std::pair hidden{photonVectorsHidden(scene, box), legs + cutsLeastTimeLine(scene, box)};
                 if (!coversSum(scene, box) && hidden < fewest) {
                     placed = within(scene, candidate);
                     fewest = hidden;
