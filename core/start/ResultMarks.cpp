@@ -15,6 +15,7 @@
 #include <cmath>
 #include <optional>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -267,15 +268,16 @@ void placeResultLabels(const Scene& scene, const SettingsTexts& settings, Result
             const WindowLabel& label = windowLabel(name);
             const Position places[] = {above, {above.left, markY + 8}, {markX + 9, markY - label.height / 2}, {markX - 9 - label.width, markY - label.height / 2},
                                        {markX + 9, above.top}, {markX - 9 - label.width, above.top}, {markX + 9, markY + 8}, {markX - 9 - label.width, markY + 8}};
-            // Of the places that leave the sum vector in sight, the first that hides the fewest
-            // photon vectors, and then the fewest paths' legs and least-time mark: a label over
-            // the legs made them seem to end at it.
+            // Of the places that leave the sum vector in sight, the first that keeps off the label
+            // placed before it, then hides the fewest photon vectors, and then the fewest paths'
+            // legs and least-time mark: a label over the legs made them seem to end at it.
             Position placed = within(scene, above);
-            std::pair fewest{std::numeric_limits<int>::max(), 0};
+            std::tuple fewest{true, std::numeric_limits<int>::max(), 0};
             for (const Position& candidate : places) {
                 const Box box = labelBox(within(scene, candidate), label.width, label.height);
+                const bool crowds = std::ranges::any_of(keptClear, [&box](const Box& other) { return box.overlaps(other); });
                 const int legs = legsHidden(scene, box, scene.sourceX, scene.sourceY) + legsHidden(scene, box, scene.detectorX, scene.detectorY);
-                const std::pair hidden{photonVectorsHidden(scene, box), legs + cutsLeastTimeLine(scene, box)};
+                const std::tuple hidden{crowds, photonVectorsHidden(scene, box), legs + cutsLeastTimeLine(scene, box)};
                 if (!coversSum(scene, box) && hidden < fewest) {
                     placed = within(scene, candidate);
                     fewest = hidden;

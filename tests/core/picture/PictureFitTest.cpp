@@ -213,6 +213,16 @@ TEST(PictureFit, TheDetectorsLabelHidesNoneOfTheLegsDrawnToIt)
     EXPECT_EQ(gap, 0);
     // At 60 every place beside the detector covers the sum vector or more legs.
     EXPECT_LE(mirror, 1);
+    // Nor does it stand on the source's label, as it did with the pair far to the right, where
+    // "Source" beside its mark cut "Detector" to "etector".
+    int crowded = 0;
+    for (int distance = -330; distance <= -300; ++distance) {
+        explorePicture(distance, 10, Mirror::whole(), PathMeasure::TwoLegs, labels);
+        const auto [sourceLeft, sourceTop] = labelPlace(labels, ResultLabel::Zdroj);
+        const auto [left, top] = labelPlace(labels, ResultLabel::Detektor);
+        crowded += left < sourceLeft + 57 && sourceLeft < left + 65 && top < sourceTop + 17 && sourceTop < top + 25;
+    }
+    EXPECT_EQ(crowded, 0);
 }
 
 // At every distance the panel reaches the source and the detector are drawn whole, and the
