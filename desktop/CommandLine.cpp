@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -208,7 +209,9 @@ QString filled(const QString& text, qsizetype start, qsizetype indent)
     QString lines;
     qsizetype column = start;
     bool lineBegun = false;
-    for (const QString& word : text.simplified().split(QLatin1Char(' '))) {
+    // A no-break space, as French puts before a colon, holds its neighbours on one line.
+    static const QRegularExpression breaks(QStringLiteral("[ \n]+"));
+    for (const QString& word : text.split(breaks, Qt::SkipEmptyParts)) {
         if (lineBegun && column + 1 + word.size() > width) {
             lines += QLatin1Char('\n') + QString(indent, QLatin1Char(' '));
             column = indent;

@@ -98,7 +98,7 @@
     <name>CommandLine</name>
     <message>
         <source>the windowing platform: xcb, wayland, offscreen, ...</source>
-        <translation>la plateforme de fenêtrage : xcb, wayland, offscreen, ...</translation>
+        <translation>la plateforme de fenêtrage&#xa0;: xcb, wayland, offscreen, ...</translation>
     </message>
     <message>
         <source>the X display to open, such as :0</source>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>Usage: quorvel [option...]</source>
-        <translation>Usage : quorvel [option...]</translation>
+        <translation>Usage&#xa0;: quorvel [option...]</translation>
     </message>
     <message>
         <source>Shows how a mirror reflects light in the sum-over-paths picture.</source>
@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Options:</source>
-        <translation>Options :</translation>
+        <translation>Options&#xa0;:</translation>
     </message>
     <message>
         <source>show this help and end</source>
@@ -202,15 +202,15 @@
     </message>
     <message>
         <source>draw the whole window factor times as large, sharp, for a projector: from 1 to 4, such as 1.5</source>
-        <translation>dessiner toute la fenêtre factor fois plus grande, nette, pour un projecteur : de 1 à 4, comme 1.5</translation>
+        <translation>dessiner toute la fenêtre factor fois plus grande, nette, pour un projecteur&#xa0;: de 1 à 4, comme 1.5</translation>
     </message>
     <message>
         <source>A setting that only the explore panel offers opens the panel, as --explore does. The same settings make a link to the page: ?distance=250&amp;speed=5</source>
-        <translation>Un réglage que seul le panneau d’exploration offre ouvre le panneau, comme --explore. Les mêmes réglages font un lien vers la page : ?distance=250&amp;speed=5</translation>
+        <translation>Un réglage que seul le panneau d’exploration offre ouvre le panneau, comme --explore. Les mêmes réglages font un lien vers la page&#xa0;: ?distance=250&amp;speed=5</translation>
     </message>
     <message>
         <source>Options of the toolkit:</source>
-        <translation>Options de la boîte à outils :</translation>
+        <translation>Options de la boîte à outils&#xa0;:</translation>
     </message>
     <message>
         <source>there is no option &apos;%1&apos;</source>
@@ -222,19 +222,19 @@
     </message>
     <message>
         <source>the explore panel&apos;s mirror: whole, middle-third, outer-thirds, grating, around-least-time, away-from-least-time, or 30 digits from the left, 1 for a segment that reflects, 0 for one scraped off</source>
-        <translation>le miroir du panneau d&apos;exploration : whole, middle-third, outer-thirds, grating, around-least-time, away-from-least-time, ou 30 chiffres depuis la gauche, 1 pour un segment qui réfléchit, 0 pour un segment gratté</translation>
+        <translation>le miroir du panneau d&apos;exploration&#xa0;: whole, middle-third, outer-thirds, grating, around-least-time, away-from-least-time, ou 30 chiffres depuis la gauche, 1 pour un segment qui réfléchit, 0 pour un segment gratté</translation>
     </message>
     <message>
         <source>how the explore panel measures a path: window (the window&apos;s measure) or legs (its real length)</source>
-        <translation>comment le panneau d&apos;exploration mesure un chemin : window (la mesure de la fenêtre) ou legs (sa longueur réelle)</translation>
+        <translation>comment le panneau d&apos;exploration mesure un chemin&#xa0;: window (la mesure de la fenêtre) ou legs (sa longueur réelle)</translation>
     </message>
     <message>
         <source>start at this distance: 0 or 250, or for the explore panel a whole number from %1 to %2</source>
-        <translation>commencer à cette distance : 0 ou 250, ou pour le panneau d’exploration un entier de %1 à %2</translation>
+        <translation>commencer à cette distance&#xa0;: 0 ou 250, ou pour le panneau d’exploration un entier de %1 à %2</translation>
     </message>
     <message>
         <source>start at this frequency: 1 or 2, or for the explore panel from %1 to %2 in tenths, such as 1.5 (to %3 with --measure legs)</source>
-        <translation>commencer à cette fréquence : 1 ou 2, ou pour le panneau d&apos;exploration de %1 à %2 en dixièmes, comme 1.5 (jusqu&apos;à %3 avec --measure legs)</translation>
+        <translation>commencer à cette fréquence&#xa0;: 1 ou 2, ou pour le panneau d&apos;exploration de %1 à %2 en dixièmes, comme 1.5 (jusqu&apos;à %3 avec --measure legs)</translation>
     </message>
     <message>
         <source>start with the speed scroll bar here, from %1 to %2</source>
@@ -242,15 +242,15 @@
     </message>
     <message>
         <source>the language to show instead of the desktop&apos;s: %1; any other shows English</source>
-        <translation>la langue à la place de celle du bureau : %1 ; toute autre affiche l’anglais</translation>
+        <translation>la langue à la place de celle du bureau&#xa0;: %1&#xa0;; toute autre affiche l’anglais</translation>
     </message>
     <message>
         <source>the width of the screen&apos;s gap: %1</source>
-        <translation>la largeur de la fente de l’écran : %1</translation>
+        <translation>la largeur de la fente de l’écran&#xa0;: %1</translation>
     </message>
     <message>
         <source>the scene the explore panel shows, which opens it beyond the mirror: %1</source>
-        <translation>la scène que montre le panneau d’exploration ; toute autre que le miroir l’ouvre : %1</translation>
+        <translation>la scène que montre le panneau d’exploration&#xa0;; toute autre que le miroir l’ouvre&#xa0;: %1</translation>
     </message>
     <message>
         <source>open the Explore the paths panel with the window</source>
@@ -582,10 +582,6 @@
         <translation>Ouvrir ou fermer « Explorer les chemins »</translation>
     </message>
     <message>
-        <source>Choose the other option of a group or a list; move the speed or a slider by one step; move along the mirror&apos;s segments</source>
-        <translation>Choisir l&apos;autre option d&apos;un groupe ou d&apos;une liste ; déplacer la vitesse ou un curseur d&apos;un pas ; parcourir les segments du miroir</translation>
-    </message>
-    <message>
         <source>Page Up, Page Down</source>
         <translation>Page préc., Page suiv.</translation>
     </message>
@@ -596,6 +592,10 @@
     <message>
         <source>Move the speed to %1 or %2, or a slider to its end; go to the first or the last segment</source>
         <translation>Mettre la vitesse à %1 ou %2, ou un curseur à son extrémité ; aller au premier ou au dernier segment</translation>
+    </message>
+    <message>
+        <source>Choose the other option of a group, or with Up and Down another in a list; move the speed or a slider by one step; move along the mirror&apos;s segments</source>
+        <translation>Choisir l&apos;autre option d&apos;un groupe, ou avec Haut et Bas une autre dans une liste ; déplacer la vitesse ou un curseur d&apos;un pas ; parcourir les segments du miroir</translation>
     </message>
 </context>
 <context>

@@ -112,8 +112,10 @@ TEST_P(EveryLanguage, HelpFitsAnEightyColumnTerminal)
 {
     const Translations translations(GetParam());
     const QString help = QString::fromStdString(CommandLine::helpText());
-    for (const QString& line : help.split(QLatin1Char('\n')))
+    for (const QString& line : help.split(QLatin1Char('\n'))) {
         EXPECT_LE(line.size(), 79) << line.toStdString();
+        EXPECT_FALSE(line.trimmed().startsWith(QLatin1Char(':'))) << line.toStdString();
+    }
     EXPECT_TRUE(help.contains(QStringLiteral("?distance=250&speed=5\n")));
     EXPECT_TRUE(help.contains(QStringLiteral("\n      --speed slowdown   ")));
 }
