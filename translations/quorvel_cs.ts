@@ -582,10 +582,6 @@
         <translation>Otevřít nebo zavřít „Prozkoumat dráhy“</translation>
     </message>
     <message>
-        <source>Choose the other option of a group or a list; move the speed or a slider by one step; move along the mirror&apos;s segments</source>
-        <translation>Zvolit druhou možnost skupiny nebo seznamu; posunout rychlost nebo posuvník o jeden krok; pohybovat se po segmentech zrcadla</translation>
-    </message>
-    <message>
         <source>Page Up, Page Down</source>
         <translation>Page Up, Page Down</translation>
     </message>
@@ -596,6 +592,10 @@
     <message>
         <source>Move the speed to %1 or %2, or a slider to its end; go to the first or the last segment</source>
         <translation>Nastavit rychlost na %1 nebo %2, nebo posuvník na jeho konec; přejít na první nebo poslední segment</translation>
+    </message>
+    <message>
+        <source>Choose the other option of a group, or with Up and Down another in a list; move the speed or a slider by one step; move along the mirror&apos;s segments</source>
+        <translation>Zvolit druhou možnost skupiny, nebo šipkami Nahoru a Dolů jinou v seznamu; posunout rychlost nebo posuvník o jeden krok; pohybovat se po segmentech zrcadla</translation>
     </message>
 </context>
 <context>

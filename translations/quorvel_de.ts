@@ -582,10 +582,6 @@
         <translation>„Wege erkunden“ öffnen oder schließen</translation>
     </message>
     <message>
-        <source>Choose the other option of a group or a list; move the speed or a slider by one step; move along the mirror&apos;s segments</source>
-        <translation>Die andere Option einer Gruppe oder Liste wählen; die Geschwindigkeit oder einen Regler um einen Schritt bewegen; an den Segmenten des Spiegels entlang gehen</translation>
-    </message>
-    <message>
         <source>Page Up, Page Down</source>
         <translation>Bild auf, Bild ab</translation>
     </message>
@@ -596,6 +592,10 @@
     <message>
         <source>Move the speed to %1 or %2, or a slider to its end; go to the first or the last segment</source>
         <translation>Die Geschwindigkeit auf %1 oder %2 stellen, oder einen Regler an sein Ende; zum ersten oder letzten Segment gehen</translation>
+    </message>
+    <message>
+        <source>Choose the other option of a group, or with Up and Down another in a list; move the speed or a slider by one step; move along the mirror&apos;s segments</source>
+        <translation>Die andere Option einer Gruppe wählen, oder mit Hoch und Runter eine andere in einer Liste; die Geschwindigkeit oder einen Regler um einen Schritt bewegen; an den Segmenten des Spiegels entlang gehen</translation>
     </message>
 </context>
 <context>

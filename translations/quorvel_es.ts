@@ -582,10 +582,6 @@
         <translation>Abrir o cerrar «Explorar los caminos»</translation>
     </message>
     <message>
-        <source>Choose the other option of a group or a list; move the speed or a slider by one step; move along the mirror&apos;s segments</source>
-        <translation>Elegir la otra opción de un grupo o una lista; mover la velocidad o un deslizador un paso; recorrer los segmentos del espejo</translation>
-    </message>
-    <message>
         <source>Page Up, Page Down</source>
         <translation>Re Pág, Av Pág</translation>
     </message>
@@ -596,6 +592,10 @@
     <message>
         <source>Move the speed to %1 or %2, or a slider to its end; go to the first or the last segment</source>
         <translation>Poner la velocidad en %1 o %2, o un deslizador en su extremo; ir al primer o al último segmento</translation>
+    </message>
+    <message>
+        <source>Choose the other option of a group, or with Up and Down another in a list; move the speed or a slider by one step; move along the mirror&apos;s segments</source>
+        <translation>Elegir la otra opción de un grupo, o con Arriba y Abajo otra de una lista; mover la velocidad o un deslizador un paso; recorrer los segmentos del espejo</translation>
     </message>
 </context>
 <context>

@@ -582,10 +582,6 @@
         <translation>Abrir ou fechar “Explorar os caminhos”</translation>
     </message>
     <message>
-        <source>Choose the other option of a group or a list; move the speed or a slider by one step; move along the mirror&apos;s segments</source>
-        <translation>Escolher a outra opção de um grupo ou de uma lista; mover a velocidade ou um controle deslizante um passo; percorrer os segmentos do espelho</translation>
-    </message>
-    <message>
         <source>Page Up, Page Down</source>
         <translation>Page Up, Page Down</translation>
     </message>
@@ -596,6 +592,10 @@
     <message>
         <source>Move the speed to %1 or %2, or a slider to its end; go to the first or the last segment</source>
         <translation>Pôr a velocidade em %1 ou %2, ou um controle deslizante no seu extremo; ir ao primeiro ou ao último segmento</translation>
+    </message>
+    <message>
+        <source>Choose the other option of a group, or with Up and Down another in a list; move the speed or a slider by one step; move along the mirror&apos;s segments</source>
+        <translation>Escolher a outra opção de um grupo, ou com Cima e Baixo outra de uma lista; mover a velocidade ou um controle deslizante um passo; percorrer os segmentos do espelho</translation>
     </message>
 </context>
 <context>

@@ -15,7 +15,7 @@ struct KeyEntry {
 // Plain tables of text, which cost the page's download far less than strings made at run time.
 constexpr KeyEntry everywhere[] = {
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Tab, Shift+Tab"), QT_TRANSLATE_NOOP("KeyboardHelp", "Move to the next or the previous control")},
-    {QT_TRANSLATE_NOOP("KeyboardHelp", "Left, Right, Up, Down"), QT_TRANSLATE_NOOP("KeyboardHelp", "Choose the other option of a group or a list; move the speed or a slider by one step; move along the mirror's segments")},
+    {QT_TRANSLATE_NOOP("KeyboardHelp", "Left, Right, Up, Down"), QT_TRANSLATE_NOOP("KeyboardHelp", "Choose the other option of a group, or with Up and Down another in a list; move the speed or a slider by one step; move along the mirror's segments")},
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Page Up, Page Down"), QT_TRANSLATE_NOOP("KeyboardHelp", "Move a slider of the explore panel by a larger step, or %3 segments along the mirror")},
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Home, End"), QT_TRANSLATE_NOOP("KeyboardHelp", "Move the speed to %1 or %2, or a slider to its end; go to the first or the last segment")},
     {QT_TRANSLATE_NOOP("KeyboardHelp", "Space"), QT_TRANSLATE_NOOP("KeyboardHelp", "Press the button, or switch the segment, that has the focus")},
