@@ -51,9 +51,9 @@ for (const button of main.querySelectorAll('button')) button.addEventListener('c
 for (const option of main.querySelectorAll('input[type=radio]')) option.addEventListener('click', () => form.choose(option.id));
 
 // The speed control's keys step it as the desktop's scroll bar's do, by its range and page step,
-// which the core sets.
+// which the core sets: Right, and Down and Page Down as a scroll bar goes down, towards 20.
 const page = Number(speed.dataset.pageStep);
-const keys = { ArrowLeft: ['by', -1], ArrowDown: ['by', -1], PageDown: ['by', -page], ArrowRight: ['by', 1], ArrowUp: ['by', 1], PageUp: ['by', page],
+const keys = { ArrowLeft: ['by', -1], ArrowUp: ['by', -1], PageUp: ['by', -page], ArrowRight: ['by', 1], ArrowDown: ['by', 1], PageDown: ['by', page],
                Home: ['to', Number(speed.min)], End: ['to', Number(speed.max)] };
 speed.addEventListener('keydown', (event) => {
     const move = keys[event.key];

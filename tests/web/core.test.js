@@ -54,11 +54,12 @@ test('the page places its window\'s controls and sets its sliders as the core\'s
         const slider = `#${name}`;
         assert.deepEqual(await page.$eval(slider, (element) => [element.min, element.max, element.step]), [minimum, maximum, step], name);
         await page.$eval(slider, (element) => { element.value = element.min; element.dispatchEvent(new Event('input')); });
-        // The distance runs right to left: Down and Page Down raise it, as on the desktop.
-        const rightToLeft = await page.$eval(slider, (element) => element.dir === 'rtl');
+        // The distance runs right to left, and the speed goes down as a scroll bar does: Down and
+        // Page Down raise them, as on the desktop.
+        const downRaises = await page.$eval(slider, (element) => element.dir === 'rtl' || element.id === 'HScroll1');
         await page.focus(slider);
-        await page.keyboard.press(rightToLeft ? 'PageDown' : 'PageUp');
-        await page.keyboard.press(rightToLeft ? 'ArrowDown' : 'ArrowUp');
+        await page.keyboard.press(downRaises ? 'PageDown' : 'PageUp');
+        await page.keyboard.press(downRaises ? 'ArrowDown' : 'ArrowUp');
         assert.equal(await page.$eval(slider, (element) => Number(element.value)), Number(minimum) + Number(pageStep) + Number(step), `${name} a page and a step up from its minimum`);
     }
 });
