@@ -275,7 +275,7 @@ void placeResultLabels(const Scene& scene, const SettingsTexts& settings, Result
             std::tuple fewest{true, std::numeric_limits<int>::max(), 0};
             for (const Position& candidate : places) {
                 const Box box = labelBox(within(scene, candidate), label.width, label.height);
-                const bool crowds = std::ranges::any_of(keptClear, [&box](const Box& other) { return box.overlaps(other); });
+                const bool crowds = std::any_of(keptClear.begin(), keptClear.end(), [&box](const Box& other) { return box.overlaps(other); });
                 const int legs = legsHidden(scene, box, scene.sourceX, scene.sourceY) + legsHidden(scene, box, scene.detectorX, scene.detectorY);
                 const std::tuple hidden{crowds, photonVectorsHidden(scene, box), legs + cutsLeastTimeLine(scene, box)};
                 if (!coversSum(scene, box) && hidden < fewest) {
