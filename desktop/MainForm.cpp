@@ -89,11 +89,10 @@ QRadioButton* option(QWidget* frame, const QString& caption)
     return button;
 }
 
-// The distance's and the frequency's boxes are light green; none is ever shown.
+// The distance's and the frequency's boxes are light green.
 QLineEdit* textBox(QWidget* parent, const WindowControl& layout)
 {
     auto* box = new QLineEdit(parent);
-    box->hide();
     if (layout.name == "nPosun" || layout.name == "nKmitocet") {
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, lightGreenBackground);
@@ -151,6 +150,8 @@ QWidget* laidOutControl(QWidget* form, const WindowControl& layout)
     font.setPixelSize(caption.pixelSize);
     control->setFont(font);
     control->setAutoFillBackground(layout.kind != ControlKind::Option);
+    if (neverShown(layout))
+        control->hide();
     return control;
 }
 
@@ -253,7 +254,6 @@ void MainForm::createControls()
     HScroll1->setAccessibleName(QCoreApplication::translate("MainForm", "Animation speed"));
     HScroll1->setAccessibleDescription(
         QCoreApplication::translate("MainForm", "Slowdown of the animation, from %1 at the left to %2 at the right").arg(speedRange.minimum).arg(speedRange.maximum));
-    frmAnimace->hide();
     for (QLabel* hidden : {labSoucet, labDetektor, labZdroj, labRadius})
         hidden->hide();
     leaveOverlapTo(op0, op250);

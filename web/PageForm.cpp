@@ -98,12 +98,11 @@ EM_JS(void, placeControl, (const char* name, bool option, bool centred, int left
     if (centred) style.textAlign = 'center';
 });
 
-// The text boxes are never shown.
 void placeControls()
 {
     for (const WindowControl& layout : windowControls) {
         const ControlBox& box = layout.box;
-        if (layout.kind != ControlKind::TextBox)
+        if (!neverShown(layout))
             placeControl(layout.name.data(), layout.kind == ControlKind::Option, layout.centred, box.left, box.top, box.width, box.height);
     }
 }

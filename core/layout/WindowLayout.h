@@ -76,6 +76,10 @@ inline constexpr std::array<WindowControl, 24> windowControls{{
     {"labZrcadlení", ControlKind::Label, {}, 0, {256, 8, 225, 25}, captionFont(23), QT_TRANSLATE_NOOP("WindowLabels", "Difraction on mirror"), true},
 }};
 
+// The speed's frame and the text boxes are never shown: the scroll bar sets the speed, and the
+// options and the explore panel the distance and the frequency.
+constexpr bool neverShown(const WindowControl& control) { return control.kind == ControlKind::TextBox || control.name == "frmAnimace"; }
+
 // The control the layout names so.
 constexpr const WindowControl& windowControl(std::string_view name)
 {

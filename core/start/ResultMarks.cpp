@@ -8,6 +8,7 @@
 #include "core/text/SettingsTexts.h"
 #include "core/start/SinglePrecision.h"
 #include "core/layout/WindowLabels.h"
+#include "core/layout/WindowLayout.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -67,6 +68,19 @@ struct Box {
 Box labelBox(Position place, double width, double height) { return {place.left, place.top, place.left + width, place.top + height}; }
 
 Box sumLabelBox(Position place) { return labelBox(place, sumLabelWidth, sumLabelHeight); }
+
+// The window's controls a person sees over the band as the results show: the frames of options,
+// the buttons, the scroll bar and the headings. A label over them hid an option.
+std::vector<Box> controlsInSight()
+{
+    std::vector<Box> boxes;
+    for (const WindowControl& control : windowControls) {
+        const bool pictureLabel = control.kind == ControlKind::Label && windowLabel(control.name).shown != WindowLabel::Shown::Always;
+        if (control.parent.empty() && !neverShown(control) && !pictureLabel)
+            boxes.push_back(labelBox({double(control.box.left), double(control.box.top)}, control.box.width, control.box.height));
+    }
+    return boxes;
+}
 
 // Whether a box would cover part of the sum vector, whose pen reaches a pixel from its line.
 bool coversSum(const Scene& scene, const Box& box)
@@ -180,11 +194,6 @@ bool hidesTimeCurve(const Scene& scene, Position place)
     return false;
 }
 
-// The time curve rises towards the photon vectors' label as the pair moves far to the left. In
-// the explore layout the label keeps the classic window's place unless it would hide part of the
-// curve there; then it stands at the nearest place along its row that hides nothing of it (some
-// 120 pixels to the left at most, still clear of the time curve's label), or where it was if
-// there is none.
 // Whether the photon vectors' label at a place would cut the least-time mark, which through a
 // line rises from the time curve to the line.
 bool cutsLeastTimeMark(const Scene& scene, Position place)
@@ -195,6 +204,11 @@ bool cutsLeastTimeMark(const Scene& scene, Position place)
            place.top < scene.bestTimeY && place.top + label.height > scene.mirrorY;
 }
 
+// The time curve rises towards the photon vectors' label as the pair moves far to the left. In
+// the explore layout the label keeps the classic window's place unless it would hide part of the
+// curve there; then it stands at the nearest place along its row that hides nothing of it (some
+// 120 pixels to the left at most, still clear of the time curve's label), or where it was if
+// there is none.
 Position besidePhotonVectors(const Scene& scene, Position classic)
 {
     const double widest = scene.canvasWidth - 5 - windowLabel("labRadius").width;
@@ -252,8 +266,8 @@ void drawResultMarks(const Scene& scene, DrawingSurface& surface, bool leastTime
 }
 
 // In the explore layout the source's and the detector's labels go below or beside their marks
-// where above they would cover the sum vector, and the sum label keeps clear of both marks and
-// both labels.
+// where above they would cover the sum vector, and the sum label keeps clear of both marks, both
+// labels and the window's controls.
 void placeResultLabels(const Scene& scene, const SettingsTexts& settings, ResultLabels& labels, Layout layout)
 {
     const bool everywhere = layout == Layout::Explore;
@@ -264,13 +278,15 @@ void placeResultLabels(const Scene& scene, const SettingsTexts& settings, Result
     place(labels, ResultLabel::Cas, {scene.segmentWidth + scene.mirrorLeft + 10, scene.rowsY + 50});
     std::vector<Box> keptClear;
     if (everywhere) {
+        keptClear = controlsInSight();
         const auto besideMark = [&](Position above, std::string_view name, double markX, double markY) {
             const WindowLabel& label = windowLabel(name);
             const Position places[] = {above, {above.left, markY + 8}, {markX + 9, markY - label.height / 2}, {markX - 9 - label.width, markY - label.height / 2},
                                        {markX + 9, above.top}, {markX - 9 - label.width, above.top}, {markX + 9, markY + 8}, {markX - 9 - label.width, markY + 8}};
-            // Of the places that leave the sum vector in sight, the first that keeps off the label
-            // placed before it, then hides the fewest photon vectors, and then the fewest paths'
-            // legs and least-time mark: a label over the legs made them seem to end at it.
+            // Of the places that leave the sum vector in sight, the first that keeps off the
+            // window's controls and the label placed before it, then hides the fewest photon
+            // vectors, and then the fewest paths' legs and least-time mark: a label over the legs
+            // made them seem to end at it.
             Position placed = within(scene, above);
             std::tuple fewest{true, std::numeric_limits<int>::max(), 0};
             for (const Position& candidate : places) {

@@ -79,6 +79,21 @@ bool crowdsTheMarks(const RecordingLabels& labels, const std::vector<Op>& ops)
     });
 }
 
+// Whether the sum, the source's or the detector's label stands on a control shown over the band.
+bool overAControl(const RecordingLabels& labels)
+{
+    for (const auto& [label, name] : {std::pair{ResultLabel::Soucet, "labSoucet"}, {ResultLabel::Zdroj, "labZdroj"}, {ResultLabel::Detektor, "labDetektor"}}) {
+        const auto [left, top] = labelPlace(labels, label);
+        const WindowLabel& own = windowLabel(name);
+        for (const char* control : {"frmPosun", "frmKmitocet", "HScroll1", "cmdStart", "cmdKonec", "labPosun", "labZrcadlení"}) {
+            const ControlBox& box = windowControl(control).box;
+            if (left < box.left + box.width && box.left < left + own.width && top < box.top + box.height && box.top < top + own.height)
+                return true;
+        }
+    }
+    return false;
+}
+
 // At every setting the panel reaches the whole spiral is drawn: links of one length, 35 pixels at
 // most, head to tail from the sum vector's start to its end (a link the band cut short breaks the
 // chain), within the band and above the mirror, which a hundredth larger would leave. No label
@@ -122,7 +137,7 @@ TEST(PictureFit, TheSpiralTheSumVectorAndItsLabelFitAtEverySettingThePanelReache
                         continue;
                     covering += coversSum(sum, labelPlace(labels, ResultLabel::Soucet), 113, 57) || coversSum(sum, labelPlace(labels, ResultLabel::Zdroj), 57, 17) ||
                                 coversSum(sum, labelPlace(labels, ResultLabel::Detektor), 65, 25);
-                    crowding += crowdsTheMarks(labels, ops);
+                    crowding += crowdsTheMarks(labels, ops) || overAControl(labels);
                 }
             }
         }
@@ -161,7 +176,7 @@ TEST(PictureFit, ThroughALineTheSumLabelStaysInThePictureBesideItsVector)
                 const std::vector<Op> ops = explorePicture(distance, tenths, Mirror::whole(), PathMeasure::RootOfSquares, labels, SceneKind(kind));
                 const Op sum = *std::ranges::find(ops, std::optional<Colour>(green), &Op::colour);
                 const auto [left, top] = labelPlace(labels, ResultLabel::Soucet);
-                misplaced += left < 5 || left + 113 > 795 || coversSum(sum, {left, top}, 113, 57);
+                misplaced += left < 5 || left + 113 > 795 || coversSum(sum, {left, top}, 113, 57) || overAControl(labels);
                 const Op& source = *std::ranges::find_if(ops, [](const Op& op) { return op.kind == OpKind::Circle && op.radius == 5 && op.y1 < 250; });
                 std::vector<Op> links{sum};
                 std::pair end{sum.x1, sum.y1};
