@@ -9,6 +9,7 @@
 #include "core/start/SinglePrecision.h"
 #include "core/layout/WindowLabels.h"
 #include "core/layout/WindowLayout.h"
+#include "core/mirror/Mirror.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -90,25 +91,30 @@ bool coversSum(const Scene& scene, const Box& box)
     return lineWithin(within, single(scene.spiralStartX), single(scene.spiralStartY), single(scene.spiralX), single(scene.spiralY)).has_value();
 }
 
-// How many paths' legs between the line and one end, the source or the detector, a box would hide.
-int legsHidden(const Scene& scene, const Box& box, double endX, double endY)
+// Whether the path through point index i is drawn: a segment scraped off, or a point the screen
+// stops, draws only its time-curve dot.
+bool drawn(const Mirror& mirror, int i) { return mirror.on((i - 1) / 2); }
+
+// How many drawn paths' legs between the line and one end, the source or the detector, a box
+// would hide.
+int legsHidden(const Scene& scene, const Mirror& mirror, const Box& box, double endX, double endY)
 {
     constexpr double reach = 1;  // a leg's pen
     const BandInterior within{single(box.left - reach), single(box.top - reach), single(box.right + reach), single(box.bottom + reach)};
     int hidden = 0;
     for (int i = 1; i <= pointBound(scene); i += 2)
-        hidden += lineWithin(within, single(pointXOf(scene, i)), single(scene.mirrorY), single(endX), single(endY)).has_value();
+        hidden += drawn(mirror, i) && lineWithin(within, single(pointXOf(scene, i)), single(scene.mirrorY), single(endX), single(endY)).has_value();
     return hidden;
 }
 
-// How many photon vectors a box would hide any part of, each turned any way about its base.
-int photonVectorsHidden(const Scene& scene, const Box& box)
+// How many drawn photon vectors a box would hide any part of, each turned any way about its base.
+int photonVectorsHidden(const Scene& scene, const Mirror& mirror, const Box& box)
 {
     const double reach = scene.arrowLength + 2;  // the arrow and its pen, or its base's dot
     const double baseY = photonVectorBaseY(scene);
     int hidden = 0;
     for (int i = 1; i <= pointBound(scene); i += 2)
-        hidden += box.overlaps({pointXOf(scene, i) - reach, baseY - reach, pointXOf(scene, i) + reach, baseY + reach});
+        hidden += drawn(mirror, i) && box.overlaps({pointXOf(scene, i) - reach, baseY - reach, pointXOf(scene, i) + reach, baseY + reach});
     return hidden;
 }
 
@@ -124,17 +130,17 @@ bool cutsLeastTimeLine(const Scene& scene, const Box& box)
 // Whether the sum label at a place leaves the sum vector in sight and stays off the marks and
 // labels it is to keep clear of; through a line, where the spiral stands above the source's
 // legs, off those too.
-bool clearFor(const Scene& scene, Position place, const std::vector<Box>& keptClear)
+bool clearFor(const Scene& scene, const Mirror& mirror, Position place, const std::vector<Box>& keptClear)
 {
     const Box box = sumLabelBox(place);
     return !coversSum(scene, box) && std::none_of(keptClear.begin(), keptClear.end(), [&](const Box& kept) { return box.overlaps(kept); })
-           && !(passesThrough(scene.kind) && legsHidden(scene, box, scene.sourceX, scene.sourceY) > 0);
+           && !(passesThrough(scene.kind) && legsHidden(scene, mirror, box, scene.sourceX, scene.sourceY) > 0);
 }
 
 // Where no row gives the sum label a place, it stands beside the sum vector's middle, on the side
 // away from the spiral's bulge, so that it covers neither; on the other side if that is what keeps
 // the sum vector in sight, or else as near the vector as either side leaves it whole.
-Position besideSum(const Scene& scene, const std::vector<Box>& keptClear)
+Position besideSum(const Scene& scene, const Mirror& mirror, const std::vector<Box>& keptClear)
 {
     const double middleX = (scene.spiralStartX + scene.spiralX) / 2;
     const double middleY = (scene.spiralStartY + scene.spiralY) / 2;
@@ -168,7 +174,7 @@ Position besideSum(const Scene& scene, const std::vector<Box>& keptClear)
         }
         return std::nullopt;
     };
-    if (const auto clear = nearest({0, 60, -60, 120, -120}, [&](Position place) { return clearFor(scene, place, keptClear); }))
+    if (const auto clear = nearest({0, 60, -60, 120, -120}, [&](Position place) { return clearFor(scene, mirror, place, keptClear); }))
         return *clear;
     // Crowded: the sum vector in sight comes first.
     if (const auto inSight = nearest({0}, [&](Position place) { return !coversSum(scene, sumLabelBox(place)); }))
@@ -223,13 +229,13 @@ Position besidePhotonVectors(const Scene& scene, Position classic)
 
 // Below a line the detector's label stands beside it, on the side fewer of the paths' last legs
 // come in from: a label over them made the paths seem to meet beside the detector, not at it.
-Position besideDetector(const Scene& scene)
+Position besideDetector(const Scene& scene, const Mirror& mirror)
 {
     const WindowLabel& label = windowLabel("labDetektor");
     const double top = scene.detectorY - label.height / 2;
     const Position right{scene.detectorX + 9, top};
     const Position left{scene.detectorX - 9 - label.width, top};
-    const auto hides = [&](Position place) { return legsHidden(scene, labelBox(place, label.width, label.height), scene.detectorX, scene.detectorY); };
+    const auto hides = [&](Position place) { return legsHidden(scene, mirror, labelBox(place, label.width, label.height), scene.detectorX, scene.detectorY); };
     return hides(left) < hides(right) ? left : right;
 }
 
@@ -268,32 +274,36 @@ void drawResultMarks(const Scene& scene, DrawingSurface& surface, bool leastTime
 // In the explore layout the source's and the detector's labels go below or beside their marks
 // where above they would cover the sum vector, and the sum label keeps clear of both marks, both
 // labels and the window's controls.
-void placeResultLabels(const Scene& scene, const SettingsTexts& settings, ResultLabels& labels, Layout layout)
+void placeResultLabels(const Scene& scene, const Mirror& mirror, const SettingsTexts& settings, ResultLabels& labels, Layout layout)
 {
     const bool everywhere = layout == Layout::Explore;
     Position source{scene.sourceX - 60, scene.sourceY - 30};
-    Position detector = passesThrough(scene.kind) ? besideDetector(scene) : Position{scene.detectorX - 20, scene.sourceY - 30};
+    Position detector = passesThrough(scene.kind) ? besideDetector(scene, mirror) : Position{scene.detectorX - 20, scene.sourceY - 30};
     const Position photonVectors{scene.canvasWidth - 380, scene.rowsY + 30};
     place(labels, ResultLabel::Radius, everywhere ? besidePhotonVectors(scene, photonVectors) : photonVectors);
     place(labels, ResultLabel::Cas, {scene.segmentWidth + scene.mirrorLeft + 10, scene.rowsY + 50});
     std::vector<Box> keptClear;
     if (everywhere) {
         keptClear = controlsInSight();
+        // The marks' circles; the detector's label above its mark reaches down to the circle's edge.
+        keptClear.push_back({scene.sourceX - 5, scene.sourceY - 5, scene.sourceX + 5, scene.sourceY + 5});
+        keptClear.push_back({scene.detectorX - 5, scene.detectorY - 5, scene.detectorX + 5, scene.detectorY + 5});
         const auto besideMark = [&](Position above, std::string_view name, double markX, double markY) {
             const WindowLabel& label = windowLabel(name);
             const Position places[] = {above, {above.left, markY + 8}, {markX + 9, markY - label.height / 2}, {markX - 9 - label.width, markY - label.height / 2},
                                        {markX + 9, above.top}, {markX - 9 - label.width, above.top}, {markX + 9, markY + 8}, {markX - 9 - label.width, markY + 8}};
             // Of the places that leave the sum vector in sight, the first that keeps off the
-            // window's controls and the label placed before it, then hides the fewest photon
-            // vectors, and then the fewest paths' legs and least-time mark: a label over the legs
-            // made them seem to end at it.
+            // window's controls, the marks and the label placed before it, then hides the fewest
+            // photon vectors, then the fewest paths' legs and least-time mark, and then the fewest
+            // legs to its own mark: a label over the legs made them seem to end at it.
             Position placed = within(scene, above);
-            std::tuple fewest{true, std::numeric_limits<int>::max(), 0};
+            std::tuple fewest{true, std::numeric_limits<int>::max(), 0, 0};
             for (const Position& candidate : places) {
                 const Box box = labelBox(within(scene, candidate), label.width, label.height);
                 const bool crowds = std::any_of(keptClear.begin(), keptClear.end(), [&box](const Box& other) { return box.overlaps(other); });
-                const int legs = legsHidden(scene, box, scene.sourceX, scene.sourceY) + legsHidden(scene, box, scene.detectorX, scene.detectorY);
-                const std::tuple hidden{crowds, photonVectorsHidden(scene, box), legs + cutsLeastTimeLine(scene, box)};
+                const int legs = legsHidden(scene, mirror, box, scene.sourceX, scene.sourceY) + legsHidden(scene, mirror, box, scene.detectorX, scene.detectorY);
+                const int own = legsHidden(scene, mirror, box, markX, markY);
+                const std::tuple hidden{crowds, photonVectorsHidden(scene, mirror, box), legs + cutsLeastTimeLine(scene, box), own};
                 if (!coversSum(scene, box) && hidden < fewest) {
                     placed = within(scene, candidate);
                     fewest = hidden;
@@ -304,6 +314,7 @@ void placeResultLabels(const Scene& scene, const SettingsTexts& settings, Result
         };
         source = besideMark(source, "labZdroj", scene.sourceX, scene.sourceY);
         detector = besideMark(detector, "labDetektor", scene.detectorX, scene.detectorY);
+        // The sum label keeps a little further off the marks.
         keptClear.push_back({scene.sourceX - 7, scene.sourceY - 7, scene.sourceX + 7, scene.sourceY + 7});
         keptClear.push_back({scene.detectorX - 7, scene.detectorY - 7, scene.detectorX + 7, scene.detectorY + 7});
     }
@@ -311,10 +322,10 @@ void placeResultLabels(const Scene& scene, const SettingsTexts& settings, Result
     place(labels, ResultLabel::Detektor, detector);
     // The table's places suit the mirror's spirals; through a line the spiral stands elsewhere.
     const auto tablePosition = passesThrough(scene.kind) ? std::nullopt : sumLabelPosition(scene, settings);
-    if (tablePosition && !(everywhere && !clearFor(scene, *tablePosition, keptClear)))
+    if (tablePosition && !(everywhere && !clearFor(scene, mirror, *tablePosition, keptClear)))
         place(labels, ResultLabel::Soucet, *tablePosition);
     else if (everywhere)
-        place(labels, ResultLabel::Soucet, besideSum(scene, keptClear));
+        place(labels, ResultLabel::Soucet, besideSum(scene, mirror, keptClear));
     for (const auto label : {ResultLabel::Radius, ResultLabel::Cas, ResultLabel::Zdroj, ResultLabel::Detektor, ResultLabel::Soucet})
         labels.show(label);
 }

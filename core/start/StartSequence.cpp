@@ -54,7 +54,7 @@ std::optional<std::uint64_t> StartSequence::step()
         if (layout_ == Layout::Explore && !mirror_.on(Mirror::segmentCount - 1))
             sceneSurface_.setPenWidth(1);
         drawResultMarks(scene_, sceneSurface_, !describedScene(kind_).screen || throughGap(scene_, mirror_));
-        placeResultLabels(scene_, settings_, labels_, layout_);
+        placeResultLabels(scene_, mirror_, settings_, labels_, layout_);
         return std::nullopt;
     case Stage::Finished:
         break;
