@@ -70,6 +70,8 @@ double spiralLink(const Scene& scene) { return scene.arrowLength * spiralScale *
 
 double photonVectorBaseY(const Scene& scene) { return scene.rowsY + scene.arrowLength + 5; }
 
+double timeAxisY(const Scene& scene) { return scene.rowsY + 200; }
+
 namespace {
 
 void line(DrawingSurface& surface, double x1, double y1, double x2, double y2)
@@ -97,7 +99,7 @@ void drawPhotonVector(DrawingSurface& surface, const Scene& scene, double pointX
 void drawTimeCurvePoint(DrawingSurface& surface, const Scene& scene, double pointX, double timeY)
 {
     const double axisLeft = scene.mirrorLeft + scene.segmentWidth;
-    const double axisY = scene.rowsY + 200;
+    const double axisY = timeAxisY(scene);
     surface.setPenWidth(1);
     line(surface, axisLeft, axisY, axisLeft + scene.halfSegment * (2 * scene.segmentCount), axisY);
     line(surface, axisLeft, scene.rowsY + 50, axisLeft, axisY);
@@ -106,7 +108,7 @@ void drawTimeCurvePoint(DrawingSurface& surface, const Scene& scene, double poin
 }
 
 // The time curve's dot for a path: higher for a shorter path.
-double timeCurveY(const Scene& scene, double length) { return (scene.rowsY + 200) - length * timeScale(scene); }
+double timeCurveY(const Scene& scene, double length) { return timeAxisY(scene) - length * timeScale(scene); }
 
 // Lays the photon vector, scaled up, head to tail onto the spiral and moves the spiral's end.
 void extendSpiral(DrawingSurface& surface, Scene& scene, double phaseAngle)

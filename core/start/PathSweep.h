@@ -41,6 +41,9 @@ double spiralLink(const Scene& scene);
 // Where each photon vector stands, in the row under the line: the height of its base.
 double photonVectorBaseY(const Scene& scene);
 
+// The height of the time curve's lower axis, where a path of no length would stand.
+double timeAxisY(const Scene& scene);
+
 // Where the time curve's dot of point index i stands, and how far its outline reaches from there.
 struct TimeCurveDot {
     double x = 0;

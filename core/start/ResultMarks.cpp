@@ -188,10 +188,10 @@ bool nearBox(Position place, const WindowLabel& label, double x, double y, doubl
     return x + reach > place.left && x - reach < place.left + label.width && y + reach > place.top && y - reach < place.top + label.height;
 }
 
-// Whether the photon vectors' label at a place would hide a dot of the time curve.
-bool hidesTimeCurve(const Scene& scene, Position place)
+// Whether a label at a place would hide a dot of the time curve.
+bool hidesTimeCurve(const Scene& scene, std::string_view name, Position place)
 {
-    const WindowLabel& label = windowLabel("labRadius");
+    const WindowLabel& label = windowLabel(name);
     for (int i = 1; i <= pointBound(scene); i += 2) {
         const TimeCurveDot dot = timeCurveDot(scene, i);
         if (nearBox(place, label, dot.x, dot.y, timeCurveDotReach))
@@ -220,9 +220,22 @@ Position besidePhotonVectors(const Scene& scene, Position classic)
     const double widest = scene.canvasWidth - 5 - windowLabel("labRadius").width;
     for (int step = 0; step <= scene.canvasWidth; ++step) {
         for (const double left : {classic.left - step, classic.left + step}) {
-            if (left >= 5 && left <= widest && !hidesTimeCurve(scene, {left, classic.top}) && !cutsLeastTimeMark(scene, {left, classic.top}))
+            if (left >= 5 && left <= widest && !hidesTimeCurve(scene, "labRadius", {left, classic.top}) && !cutsLeastTimeMark(scene, {left, classic.top}))
                 return {left, classic.top};
         }
+    }
+    return classic;
+}
+
+// The time curve's label names its upright axis from the axis's top. In the explore layout the
+// curve rises into it with the pair far to one side; then it moves down the axis to the nearest
+// place that hides no dot, or stays where it was if there is none.
+Position besideTimeAxis(const Scene& scene, Position classic)
+{
+    const double lowest = timeAxisY(scene) - windowLabel("labCas").height;
+    for (double top = classic.top; top <= lowest; ++top) {
+        if (!hidesTimeCurve(scene, "labCas", {classic.left, top}))
+            return {classic.left, top};
     }
     return classic;
 }
@@ -281,7 +294,8 @@ void placeResultLabels(const Scene& scene, const Mirror& mirror, const SettingsT
     Position detector = passesThrough(scene.kind) ? besideDetector(scene, mirror) : Position{scene.detectorX - 20, scene.sourceY - 30};
     const Position photonVectors{scene.canvasWidth - 380, scene.rowsY + 30};
     place(labels, ResultLabel::Radius, everywhere ? besidePhotonVectors(scene, photonVectors) : photonVectors);
-    place(labels, ResultLabel::Cas, {scene.segmentWidth + scene.mirrorLeft + 10, scene.rowsY + 50});
+    const Position timeAxis{scene.segmentWidth + scene.mirrorLeft + 10, scene.rowsY + 50};
+    place(labels, ResultLabel::Cas, everywhere ? besideTimeAxis(scene, timeAxis) : timeAxis);
     std::vector<Box> keptClear;
     if (everywhere) {
         keptClear = controlsInSight();

@@ -263,19 +263,23 @@ TEST(PictureFit, TheDetectorsLabelHidesNoneOfTheLegsDrawnToIt)
 // time curve's dots stay clear of the photon vectors: each dot's outline (3 pixels) above the
 // lowest reach of any photon vector (their row at y 305.5, an arrow's 10 pixels and a pen's 1).
 // With the pair far to the left the time curve rises to the photon vectors' label's classic place
-// (x 420 to 557, y 320.5 to 377.5); the label moves along its row to hide none of its dots.
+// (x 420 to 557, y 320.5 to 377.5); the label moves along its row to hide none of its dots. With
+// the pair far to the right, and at frequency 0.5 or with real lengths, the curve rose into its
+// own label (x 54 to 207, 25 high): the label moves down its axis.
 TEST(PictureFit, TheSourceTheDetectorAndTheTimeCurveFitAtEveryDistanceThePanelReaches)
 {
-    for (const PathMeasure measure : {PathMeasure::RootOfSquares, PathMeasure::TwoLegs}) {
+    for (const auto& [measure, tenths] : {std::pair{PathMeasure::RootOfSquares, 10}, {PathMeasure::RootOfSquares, 5}, {PathMeasure::TwoLegs, 10}}) {
         for (int distance = -330; distance <= 330; distance += 5) {
-            SCOPED_TRACE(::testing::Message() << distance << (measure == PathMeasure::TwoLegs ? " with real lengths" : ""));
+            SCOPED_TRACE(::testing::Message() << distance << "/" << tenths << (measure == PathMeasure::TwoLegs ? " with real lengths" : ""));
             RecordingLabels labels;
-            const std::vector<Op> ops = explorePicture(distance, 10, Mirror::whole(), measure, labels);
+            const std::vector<Op> ops = explorePicture(distance, tenths, Mirror::whole(), measure, labels);
             const auto drawnAt = [&](float x) {
                 return std::ranges::any_of(ops, [&](const Op& op) { return op.kind == OpKind::Circle && op.radius == 5 && op.x1 == x && op.y1 == 240.5f; });
             };
             EXPECT_TRUE(drawnAt(354.0f - distance) && drawnAt(454.0f - distance));
             const float label = labelPlace(labels, ResultLabel::Radius).first;
+            const float timeLabel = labelPlace(labels, ResultLabel::Cas).second;
+            EXPECT_EQ(labelPlace(labels, ResultLabel::Cas).first, 54);
             float lowestArrow = 0;
             float highestDot = 1000;
             for (const Op& op : ops) {
@@ -285,6 +289,7 @@ TEST(PictureFit, TheSourceTheDetectorAndTheTimeCurveFitAtEveryDistanceThePanelRe
                     highestDot = std::min(highestDot, op.y1 - 3);
                 const float reach = op.radius + 1;
                 EXPECT_FALSE(op.kind == OpKind::Circle && op.x1 + reach > label && op.x1 - reach < label + 137 && op.y1 + reach > 320.5f && op.y1 - reach < 377.5f) << op;
+                EXPECT_FALSE(op.kind == OpKind::Circle && op.x1 - reach < 207 && op.y1 + reach > timeLabel && op.y1 - reach < timeLabel + 25) << op;
             }
             EXPECT_GT(highestDot, lowestArrow);
         }
