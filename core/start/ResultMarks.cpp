@@ -7,6 +7,7 @@
 #include "core/start/Scene.h"
 #include "core/text/SettingsTexts.h"
 #include "core/start/SinglePrecision.h"
+#include "core/start/SpiralFit.h"
 #include "core/layout/WindowLabels.h"
 #include "core/layout/WindowLayout.h"
 #include "core/mirror/Mirror.h"
@@ -66,6 +67,9 @@ struct Box {
     bool overlaps(const Box& other) const { return left < other.right && other.left < right && top < other.bottom && other.top < bottom; }
 };
 
+// A box grown by a pen's reach, as lines are clipped against it.
+BandInterior grown(const Box& box, double reach) { return {single(box.left - reach), single(box.top - reach), single(box.right + reach), single(box.bottom + reach)}; }
+
 Box labelBox(Position place, double width, double height) { return {place.left, place.top, place.left + width, place.top + height}; }
 
 Box sumLabelBox(Position place) { return labelBox(place, sumLabelWidth, sumLabelHeight); }
@@ -87,7 +91,7 @@ std::vector<Box> controlsInSight()
 bool coversSum(const Scene& scene, const Box& box)
 {
     constexpr double reach = 1;
-    const BandInterior within{single(box.left - reach), single(box.top - reach), single(box.right + reach), single(box.bottom + reach)};
+    const BandInterior within = grown(box, reach);
     return lineWithin(within, single(scene.spiralStartX), single(scene.spiralStartY), single(scene.spiralX), single(scene.spiralY)).has_value();
 }
 
@@ -100,7 +104,7 @@ bool drawn(const Mirror& mirror, int i) { return mirror.on((i - 1) / 2); }
 int legsHidden(const Scene& scene, const Mirror& mirror, const Box& box, double endX, double endY)
 {
     constexpr double reach = 1;  // a leg's pen
-    const BandInterior within{single(box.left - reach), single(box.top - reach), single(box.right + reach), single(box.bottom + reach)};
+    const BandInterior within = grown(box, reach);
     int hidden = 0;
     for (int i = 1; i <= pointBound(scene); i += 2)
         hidden += drawn(mirror, i) && lineWithin(within, single(pointXOf(scene, i)), single(scene.mirrorY), single(endX), single(endY)).has_value();
@@ -118,6 +122,22 @@ int photonVectorsHidden(const Scene& scene, const Mirror& mirror, const Box& box
     return hidden;
 }
 
+// Whether a box would hide any part of the spiral's links, whose pen reaches a pixel from them.
+bool hidesSpiral(const Scene& scene, const Mirror& mirror, const Box& box)
+{
+    constexpr double reach = 1;
+    const BandInterior within = grown(box, reach);
+    double x = scene.spiralStartX;
+    double y = scene.spiralStartY;
+    for (const auto& [endX, endY] : spiralLinkEnds(scene, mirror, spiralLink(scene))) {
+        if (lineWithin(within, single(x), single(y), single(scene.spiralStartX + endX), single(scene.spiralStartY + endY)))
+            return true;
+        x = scene.spiralStartX + endX;
+        y = scene.spiralStartY + endY;
+    }
+    return false;
+}
+
 // Whether a box would cut the least-time mark's upright line, which rises from the time curve to
 // the top of the picture, or through a line to the line.
 bool cutsLeastTimeLine(const Scene& scene, const Box& box)
@@ -127,13 +147,15 @@ bool cutsLeastTimeLine(const Scene& scene, const Box& box)
     return scene.bestFound && box.left - reach < scene.bestPointX && scene.bestPointX < box.right + reach && box.top < scene.bestTimeY && top < box.bottom;
 }
 
-// Whether the sum label at a place leaves the sum vector in sight and stays off the marks and
-// labels it is to keep clear of; through a line, where the spiral stands above the source's
-// legs, off those too.
-bool clearFor(const Scene& scene, const Mirror& mirror, Position place, const std::vector<Box>& keptClear)
+// Whether the sum label at a place leaves the sum vector, and unless told otherwise the spiral, in
+// sight and stays off the marks, labels and controls it is to keep clear of; through a line, where
+// the spiral stands above the source's legs, off those too.
+enum class Spiral : bool { InSight, MayHide };
+
+bool clearFor(const Scene& scene, const Mirror& mirror, Position place, const std::vector<Box>& keptClear, Spiral spiral = Spiral::InSight)
 {
     const Box box = sumLabelBox(place);
-    return !coversSum(scene, box) && std::none_of(keptClear.begin(), keptClear.end(), [&](const Box& kept) { return box.overlaps(kept); })
+    return !coversSum(scene, box) && !(spiral == Spiral::InSight && hidesSpiral(scene, mirror, box)) && std::none_of(keptClear.begin(), keptClear.end(), [&](const Box& kept) { return box.overlaps(kept); })
            && !(passesThrough(scene.kind) && legsHidden(scene, mirror, box, scene.sourceX, scene.sourceY) > 0);
 }
 
@@ -174,8 +196,10 @@ Position besideSum(const Scene& scene, const Mirror& mirror, const std::vector<B
         }
         return std::nullopt;
     };
-    if (const auto clear = nearest({0, 60, -60, 120, -120}, [&](Position place) { return clearFor(scene, mirror, place, keptClear); }))
-        return *clear;
+    for (const Spiral spiral : {Spiral::InSight, Spiral::MayHide}) {
+        if (const auto clear = nearest({0, 60, -60, 120, -120, 180, -180, 240, -240}, [&](Position place) { return clearFor(scene, mirror, place, keptClear, spiral); }))
+            return *clear;
+    }
     // Crowded: the sum vector in sight comes first.
     if (const auto inSight = nearest({0}, [&](Position place) { return !coversSum(scene, sumLabelBox(place)); }))
         return *inSight;

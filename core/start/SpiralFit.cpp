@@ -39,16 +39,7 @@ bool clearOfSourcePaths(const Scene& scene, double x, double y)
 // source's paths. The ends' offsets at full size are worked out once.
 double shareClearOfSourcePaths(const Scene& scene, const Mirror& mirror, double link, double share)
 {
-    std::vector<std::pair<double, double>> ends;
-    double x = 0;
-    double y = 0;
-    for (int i = 1; i <= pointBound(scene); i += 2) {
-        if (!mirror.on((i - 1) / 2))
-            continue;
-        x += link * std::cos(phaseAngleOf(scene, i));
-        y += link * std::sin(phaseAngleOf(scene, i));
-        ends.emplace_back(x, y);
-    }
+    const std::vector<SpiralOffset> ends = spiralLinkEnds(scene, mirror, link);
     for (auto hundredths = std::lround(share * 100); hundredths > 0; --hundredths) {
         const double size = static_cast<double>(hundredths) / 100;
         if (std::all_of(ends.begin(), ends.end(), [&](const auto& end) { return clearOfSourcePaths(scene, scene.spiralStartX + size * end.first, scene.spiralStartY + size * end.second); }))
@@ -58,6 +49,22 @@ double shareClearOfSourcePaths(const Scene& scene, const Mirror& mirror, double 
 }
 
 }  // namespace
+
+std::vector<SpiralOffset> spiralLinkEnds(const Scene& scene, const Mirror& mirror, double link)
+{
+    std::vector<SpiralOffset> ends;
+    double x = 0;
+    double y = 0;
+    for (int i = 1; i <= pointBound(scene); i += 2) {
+        if (!mirror.on((i - 1) / 2))
+            continue;
+        const double angle = phaseAngleOf(scene, i);
+        x += link * std::cos(angle);
+        y += link * std::sin(angle);
+        ends.emplace_back(x, y);
+    }
+    return ends;
+}
 
 // Below this the spiral would cross the mirror, and under it the photon vectors: the mirror's
 // pen and its segments' end dots reach 2.5 pixels from its line, the sum vector's pen 1 more.
@@ -71,15 +78,8 @@ double spiralSize(const Scene& scene, const Mirror& mirror, Layout layout)
     Scene whole = scene;
     whole.spiralSize = 1;
     const double link = spiralLink(whole);
-    double x = 0;
-    double y = 0;
     double share = 1;
-    for (int i = 1; i <= pointBound(scene); i += 2) {
-        if (!mirror.on((i - 1) / 2))
-            continue;
-        const double angle = phaseAngleOf(scene, i);
-        x += link * std::cos(angle);
-        y += link * std::sin(angle);
+    for (const auto& [x, y] : spiralLinkEnds(scene, mirror, link)) {
         share = std::min({share, shareWithin(scene.spiralStartX, x, bandInterior.left, bandInterior.right),
                           shareWithin(scene.spiralStartY, y, bandInterior.top, lowestSpiralY(scene))});
     }

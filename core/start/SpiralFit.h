@@ -3,7 +3,15 @@
 #include "core/mirror/Mirror.h"
 #include "core/start/Scene.h"
 
+#include <utility>
+#include <vector>
+
 namespace quorvel {
+
+// The ends of the spiral's links, in order, as offsets from its start, for links of a length: one
+// for each segment that reflects.
+using SpiralOffset = std::pair<double, double>;
+std::vector<SpiralOffset> spiralLinkEnds(const Scene& scene, const Mirror& mirror, double link);
 
 // The lowest a link's end of the spiral may reach and stay clear of the mirror below it.
 double lowestSpiralY(const Scene& scene);

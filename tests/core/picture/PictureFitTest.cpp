@@ -115,14 +115,17 @@ bool overAControl(const RecordingLabels& labels)
 // chain), within the band and above the mirror, which a hundredth larger would leave. No label
 // covers the sum vector (at 297/1 the side away from the spiral's bulge and the other both cut
 // it, and at 330/2 the detector's label did), and the sum label keeps off the source's and the
-// detector's labels and marks (at 297/1.8 it stood on the detector), between the buttons above
-// the band and the mirror's row of photon vectors.
+// detector's labels and marks (at 297/1.8 it stood on the detector), the window's controls (at
+// 297/1 it hid the Frequency frame's 2) and the spiral's links (half the settings hid some),
+// between the buttons above the band and the mirror's row of photon vectors. The source's and the
+// detector's labels keep off both marks (at -330 the detector's covered half its own).
 TEST(PictureFit, TheSpiralTheSumVectorAndItsLabelFitAtEverySettingThePanelReaches)
 {
     int unfit = 0;
     int covering = 0;
     int crowding = 0;
     int overMarks = 0;
+    int spiralHidden = 0;
     RecordingLabels labels;
     for (const PathMeasure measure : {PathMeasure::RootOfSquares, PathMeasure::TwoLegs}) {
         for (int tenths = 5; tenths <= ExploreState::frequencyTenthsCap(measure); ++tenths) {
@@ -155,6 +158,11 @@ TEST(PictureFit, TheSpiralTheSumVectorAndItsLabelFitAtEverySettingThePanelReache
                     covering += coversSum(sum, labelPlace(labels, ResultLabel::Soucet), 113, 57) || coversSum(sum, labelPlace(labels, ResultLabel::Zdroj), 57, 17) ||
                                 coversSum(sum, labelPlace(labels, ResultLabel::Detektor), 65, 25);
                     crowding += crowdsTheMarks(labels, ops) || overAControl(labels);
+                    for (std::size_t k = 1; k < chain.size(); ++k) {
+                        Op link = sum;
+                        std::tie(link.x1, link.y1, link.x2, link.y2) = std::tuple(chain[k - 1].first, chain[k - 1].second, chain[k].first, chain[k].second);
+                        spiralHidden += coversSum(link, labelPlace(labels, ResultLabel::Soucet), 113, 57);
+                    }
                     overMarks += overAMark(labels, ops);
                 }
             }
@@ -164,6 +172,7 @@ TEST(PictureFit, TheSpiralTheSumVectorAndItsLabelFitAtEverySettingThePanelReache
     EXPECT_EQ(covering, 0);
     EXPECT_EQ(crowding, 0);
     EXPECT_EQ(overMarks, 0);
+    EXPECT_EQ(spiralHidden, 0);
     const std::vector<Op> whole = explorePicture(297, 10, Mirror::whole(), PathMeasure::RootOfSquares, labels);
     EXPECT_FALSE(coversSum(*std::ranges::find(whole, std::optional<Colour>(green), &Op::colour), labelPlace(labels, ResultLabel::Soucet), 113, 57)) << "297/1";
     const std::vector<Op> grating = explorePicture(297, 18, presetMirror(MirrorPreset::Grating, 297, 1.8, PathMeasure::RootOfSquares), PathMeasure::RootOfSquares, labels);
