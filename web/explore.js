@@ -48,6 +48,22 @@ function wireSlider(name, send) {
     slider.addEventListener('pointerdown', () => draft(true));
 }
 
+// A closed list takes Page Up and Page Down as Up and Down, one item, as the desktop's lists do;
+// browsers would jump to its ends.
+function wireList(name, send) {
+    const list = control(name);
+    list.addEventListener('change', () => send(list));
+    list.addEventListener('keydown', (event) => {
+        const by = { PageUp: -1, PageDown: 1 }[event.key];
+        if (!by || event.altKey || event.ctrlKey || event.metaKey) return;
+        event.preventDefault();
+        const index = Math.min(Math.max(list.selectedIndex + by, 0), list.options.length - 1);
+        if (index === list.selectedIndex) return;
+        list.selectedIndex = index;
+        send(list);
+    });
+}
+
 // The decimal separator of the page's language, which its number boxes take besides the point.
 const decimalSeparator = () => new Intl.NumberFormat(document.documentElement.lang).formatToParts(0.5).find((part) => part.type === 'decimal').value;
 
@@ -87,8 +103,8 @@ export function wireExplore(form) {
         segments.querySelector('[tabindex="0"]').focus();
     });
     for (const preset of control('presets').children) preset.addEventListener('click', () => form.choosePreset(preset.dataset.preset));
-    control('scene').addEventListener('change', (event) => form.chooseScene(event.target.selectedIndex));
-    control('measure').addEventListener('change', (event) => form.chooseMeasure(event.target.value));
+    wireList('scene', (list) => form.chooseScene(list.selectedIndex));
+    wireList('measure', (list) => form.chooseMeasure(list.value));
     control('endsOffer').addEventListener('click', () => form.takeEndsOffer());
     wireSlider('distance', (pixels) => form.setDistance(pixels));
     wireSlider('frequency', (frequency) => form.setFrequency(frequency));

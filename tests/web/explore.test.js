@@ -36,7 +36,7 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.ok((await page.screenshot({ clip: moved })).equals(before), 'the window is drawn as it was');
     });
 
-    test("the panel's controls follow the window's, in the desktop's order, both ways, and its keys switch segment 2", async () => {
+    test("the panel's controls follow the window's, in the desktop's order, both ways, its keys switch segment 2 and a list's page keys move one item", async () => {
         const { page } = await quorvel.open(narrow, '?explore=1');
         await page.focus('#cmdStart');
         const saving = ['savePng', 'saveSvg', ...(await page.$eval('#copyPicture', (copy) => copy.hidden) ? [] : ['copyPicture'])];
@@ -55,6 +55,11 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.equal(await focused(page), 'segment 5 of 30');
         assert.equal(await read(page, '#segments > :nth-child(5)', 'aria-checked'), 'false');
         assert.equal(await page.$$eval('#segments > [tabindex="0"]', (stops) => stops.length), 1, 'the strip is one stop');
+        // A list's page keys move one item, as the desktop's do.
+        await page.focus('#scene');
+        for (const key of ['PageDown', 'PageDown', 'PageUp']) await page.keyboard.press(key);
+        assert.equal(await page.$eval('#scene', (list) => list.selectedIndex), 1);
+        assert.ok(await page.$eval('#mirrorOnly', (mirrorOnly) => mirrorOnly.hidden), 'the scene is chosen');
     });
 
     test("a click on the picture's segment 12 switches it while the panel is open, on a phone's scaled window too", async () => {
