@@ -260,8 +260,10 @@ void MainForm::createControls()
     leaveOverlapTo(op1, op2);
     // The toolkit asks for a frame's interface as its caption is set, before the window knows the
     // frame as never shown.
-    for (QWidget* unshown : std::initializer_list<QWidget*>{frmAnimace, nSpomaleni, nKmitocet, nPosun})
-        AccessibleInterfaceFactory::remake(unshown);
+    for (const WindowControl& layout : windowControls) {
+        if (neverShown(layout))
+            AccessibleInterfaceFactory::remake(findChild<QWidget*>(nameOf(layout.name)));
+    }
 }
 
 QRect MainForm::pictureArea() const { return {QPoint(), canvasSize}; }
