@@ -19,6 +19,9 @@ struct Scene;
 // reflect only the time-curve dot is drawn.
 void visitPoint(Scene& scene, DrawingSurface& surface, int i, bool reflects = true);
 
+// The segment, counted from 0, of point index i.
+constexpr int segmentOf(int i) { return (i - 1) / 2; }
+
 // The x of point index i on the mirror, and the length of the path from the source to the
 // detector through it.
 double pointXOf(const Scene& scene, int i);

@@ -97,7 +97,7 @@ bool coversSum(const Scene& scene, const Box& box)
 
 // Whether the path through point index i is drawn: a segment scraped off, or a point the screen
 // stops, draws only its time-curve dot.
-bool drawn(const Mirror& mirror, int i) { return mirror.on((i - 1) / 2); }
+bool drawn(const Mirror& mirror, int i) { return mirror.on(segmentOf(i)); }
 
 // How many drawn paths' legs between the line and one end, the source or the detector, a box
 // would hide.

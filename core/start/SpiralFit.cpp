@@ -56,7 +56,7 @@ std::vector<SpiralOffset> spiralLinkEnds(const Scene& scene, const Mirror& mirro
     double x = 0;
     double y = 0;
     for (int i = 1; i <= pointBound(scene); i += 2) {
-        if (!mirror.on((i - 1) / 2))
+        if (!mirror.on(segmentOf(i)))
             continue;
         const double angle = phaseAngleOf(scene, i);
         x += link * std::cos(angle);

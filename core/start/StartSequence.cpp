@@ -67,7 +67,7 @@ std::optional<std::uint64_t> StartSequence::step()
 std::uint64_t StartSequence::visitNextPoint()
 {
     const int point = nextPoint_;
-    const int segment = (point - 1) / 2;
+    const int segment = segmentOf(point);
     // A path that does not count draws only its time dot, with the dot's thick pen; the next one
     // that counts draws its rays thin, as every other.
     if (segment > 0 && mirror_.on(segment) && !mirror_.on(segment - 1))
