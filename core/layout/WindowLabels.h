@@ -57,4 +57,12 @@ constexpr const WindowLabel& windowLabel(std::string_view name)
     throw std::invalid_argument("the window has no such label");
 }
 
+// Whether a control stands over the picture while the results show: the frames of options, the
+// buttons, the scroll bar and the headings, not the picture's own labels nor what is never shown.
+constexpr bool inSightOverPicture(const WindowControl& control)
+{
+    const bool pictureLabel = control.kind == ControlKind::Label && windowLabel(control.name).shown != WindowLabel::Shown::Always;
+    return control.parent.empty() && !neverShown(control) && !pictureLabel;
+}
+
 }  // namespace quorvel

@@ -80,8 +80,7 @@ std::vector<Box> controlsInSight()
 {
     std::vector<Box> boxes;
     for (const WindowControl& control : windowControls) {
-        const bool pictureLabel = control.kind == ControlKind::Label && windowLabel(control.name).shown != WindowLabel::Shown::Always;
-        if (control.parent.empty() && !neverShown(control) && !pictureLabel)
+        if (inSightOverPicture(control))
             boxes.push_back(labelBox({double(control.box.left), double(control.box.top)}, control.box.width, control.box.height));
     }
     return boxes;
@@ -122,21 +121,31 @@ int photonVectorsHidden(const Scene& scene, const Mirror& mirror, const Box& box
     return hidden;
 }
 
-// Whether a box would hide any part of the spiral's links, whose pen reaches a pixel from them.
-bool hidesSpiral(const Scene& scene, const Mirror& mirror, const Box& box)
-{
-    constexpr double reach = 1;
-    const BandInterior within = grown(box, reach);
-    double x = scene.spiralStartX;
-    double y = scene.spiralStartY;
-    for (const auto& [endX, endY] : spiralLinkEnds(scene, mirror, spiralLink(scene))) {
-        if (lineWithin(within, single(x), single(y), single(scene.spiralStartX + endX), single(scene.spiralStartY + endY)))
-            return true;
-        x = scene.spiralStartX + endX;
-        y = scene.spiralStartY + endY;
+// The spiral's links as drawn, worked out once for every place a label may take.
+class DrawnSpiral {
+public:
+    DrawnSpiral(const Scene& scene, const Mirror& mirror) : scene_(scene), ends_(spiralLinkEnds(scene, mirror, spiralLink(scene))) {}
+
+    // Whether a box would hide any part of the links, whose pen reaches a pixel from them.
+    bool hiddenBy(const Box& box) const
+    {
+        constexpr double reach = 1;
+        const BandInterior within = grown(box, reach);
+        double x = scene_.spiralStartX;
+        double y = scene_.spiralStartY;
+        for (const auto& [endX, endY] : ends_) {
+            if (lineWithin(within, single(x), single(y), single(scene_.spiralStartX + endX), single(scene_.spiralStartY + endY)))
+                return true;
+            x = scene_.spiralStartX + endX;
+            y = scene_.spiralStartY + endY;
+        }
+        return false;
     }
-    return false;
-}
+
+private:
+    const Scene& scene_;
+    std::vector<SpiralOffset> ends_;
+};
 
 // Whether a box would cut the least-time mark's upright line, which rises from the time curve to
 // the top of the picture, or through a line to the line.
@@ -147,22 +156,22 @@ bool cutsLeastTimeLine(const Scene& scene, const Box& box)
     return scene.bestFound && box.left - reach < scene.bestPointX && scene.bestPointX < box.right + reach && box.top < scene.bestTimeY && top < box.bottom;
 }
 
-// Whether the sum label at a place leaves the sum vector, and unless told otherwise the spiral, in
-// sight and stays off the marks, labels and controls it is to keep clear of; through a line, where
-// the spiral stands above the source's legs, off those too.
+// Whether the sum label at a place leaves the sum vector, the least-time mark and, unless told
+// otherwise, the spiral in sight and stays off the marks, labels and controls it is to keep clear
+// of; through a line, where the spiral stands above the source's legs, off those too.
 enum class Spiral : bool { InSight, MayHide };
 
-bool clearFor(const Scene& scene, const Mirror& mirror, Position place, const std::vector<Box>& keptClear, Spiral spiral = Spiral::InSight)
+bool clearFor(const Scene& scene, const Mirror& mirror, const DrawnSpiral& drawnSpiral, Position place, const std::vector<Box>& keptClear, Spiral spiral = Spiral::InSight)
 {
     const Box box = sumLabelBox(place);
-    return !coversSum(scene, box) && !(spiral == Spiral::InSight && hidesSpiral(scene, mirror, box)) && std::none_of(keptClear.begin(), keptClear.end(), [&](const Box& kept) { return box.overlaps(kept); })
+    return !coversSum(scene, box) && !cutsLeastTimeLine(scene, box) && !(spiral == Spiral::InSight && drawnSpiral.hiddenBy(box)) && std::none_of(keptClear.begin(), keptClear.end(), [&](const Box& kept) { return box.overlaps(kept); })
            && !(passesThrough(scene.kind) && legsHidden(scene, mirror, box, scene.sourceX, scene.sourceY) > 0);
 }
 
 // Where no row gives the sum label a place, it stands beside the sum vector's middle, on the side
 // away from the spiral's bulge, so that it covers neither; on the other side if that is what keeps
 // the sum vector in sight, or else as near the vector as either side leaves it whole.
-Position besideSum(const Scene& scene, const Mirror& mirror, const std::vector<Box>& keptClear)
+Position besideSum(const Scene& scene, const Mirror& mirror, const DrawnSpiral& drawnSpiral, const std::vector<Box>& keptClear)
 {
     const double middleX = (scene.spiralStartX + scene.spiralX) / 2;
     const double middleY = (scene.spiralStartY + scene.spiralY) / 2;
@@ -197,7 +206,7 @@ Position besideSum(const Scene& scene, const Mirror& mirror, const std::vector<B
         return std::nullopt;
     };
     for (const Spiral spiral : {Spiral::InSight, Spiral::MayHide}) {
-        if (const auto clear = nearest({0, 60, -60, 120, -120, 180, -180, 240, -240}, [&](Position place) { return clearFor(scene, mirror, place, keptClear, spiral); }))
+        if (const auto clear = nearest({0, 60, -60, 120, -120, 180, -180, 240, -240}, [&](Position place) { return clearFor(scene, mirror, drawnSpiral, place, keptClear, spiral); }))
             return *clear;
     }
     // Crowded: the sum vector in sight comes first.
@@ -224,27 +233,18 @@ bool hidesTimeCurve(const Scene& scene, std::string_view name, Position place)
     return false;
 }
 
-// Whether the photon vectors' label at a place would cut the least-time mark, which through a
-// line rises from the time curve to the line.
-bool cutsLeastTimeMark(const Scene& scene, Position place)
-{
-    const WindowLabel& label = windowLabel("labRadius");
-    constexpr double reach = 2;  // the mark's pen, with a pixel between
-    return passesThrough(scene.kind) && scene.bestFound && scene.bestPointX + reach > place.left && scene.bestPointX - reach < place.left + label.width &&
-           place.top < scene.bestTimeY && place.top + label.height > scene.mirrorY;
-}
-
 // The time curve rises towards the photon vectors' label as the pair moves far to the left. In
 // the explore layout the label keeps the classic window's place unless it would hide part of the
-// curve there; then it stands at the nearest place along its row that hides nothing of it (some
+// curve there or cut the least-time mark; then it stands at the nearest place along its row that hides nothing of it (some
 // 120 pixels to the left at most, still clear of the time curve's label), or where it was if
 // there is none.
 Position besidePhotonVectors(const Scene& scene, Position classic)
 {
-    const double widest = scene.canvasWidth - 5 - windowLabel("labRadius").width;
+    const WindowLabel& label = windowLabel("labRadius");
+    const double widest = scene.canvasWidth - 5 - label.width;
     for (int step = 0; step <= scene.canvasWidth; ++step) {
         for (const double left : {classic.left - step, classic.left + step}) {
-            if (left >= 5 && left <= widest && !hidesTimeCurve(scene, "labRadius", {left, classic.top}) && !cutsLeastTimeMark(scene, {left, classic.top}))
+            if (left >= 5 && left <= widest && !hidesTimeCurve(scene, "labRadius", {left, classic.top}) && !cutsLeastTimeLine(scene, labelBox({left, classic.top}, label.width, label.height)))
                 return {left, classic.top};
         }
     }
@@ -321,6 +321,7 @@ void placeResultLabels(const Scene& scene, const Mirror& mirror, const SettingsT
     const Position timeAxis{scene.segmentWidth + scene.mirrorLeft + 10, scene.rowsY + 50};
     place(labels, ResultLabel::Cas, everywhere ? besideTimeAxis(scene, timeAxis) : timeAxis);
     std::vector<Box> keptClear;
+    const DrawnSpiral spiral(scene, mirror);
     if (everywhere) {
         keptClear = controlsInSight();
         // The marks' circles; the detector's label above its mark reaches down to the circle's edge.
@@ -331,17 +332,17 @@ void placeResultLabels(const Scene& scene, const Mirror& mirror, const SettingsT
             const Position places[] = {above, {above.left, markY + 8}, {markX + 9, markY - label.height / 2}, {markX - 9 - label.width, markY - label.height / 2},
                                        {markX + 9, above.top}, {markX - 9 - label.width, above.top}, {markX + 9, markY + 8}, {markX - 9 - label.width, markY + 8}};
             // Of the places that leave the sum vector in sight, the first that keeps off the
-            // window's controls, the marks and the label placed before it, then hides the fewest
-            // photon vectors, then the fewest paths' legs and least-time mark, and then the fewest
+            // window's controls, the marks and the label placed before it, then off the spiral's
+            // links, then hides the fewest photon vectors, then the fewest paths' legs and least-time mark, and then the fewest
             // legs to its own mark: a label over the legs made them seem to end at it.
             Position placed = within(scene, above);
-            std::tuple fewest{true, std::numeric_limits<int>::max(), 0, 0};
+            std::tuple fewest{true, true, std::numeric_limits<int>::max(), 0, 0};
             for (const Position& candidate : places) {
                 const Box box = labelBox(within(scene, candidate), label.width, label.height);
                 const bool crowds = std::any_of(keptClear.begin(), keptClear.end(), [&box](const Box& other) { return box.overlaps(other); });
                 const int legs = legsHidden(scene, mirror, box, scene.sourceX, scene.sourceY) + legsHidden(scene, mirror, box, scene.detectorX, scene.detectorY);
                 const int own = legsHidden(scene, mirror, box, markX, markY);
-                const std::tuple hidden{crowds, photonVectorsHidden(scene, mirror, box), legs + cutsLeastTimeLine(scene, box), own};
+                const std::tuple hidden{crowds, spiral.hiddenBy(box), photonVectorsHidden(scene, mirror, box), legs + cutsLeastTimeLine(scene, box), own};
                 if (!coversSum(scene, box) && hidden < fewest) {
                     placed = within(scene, candidate);
                     fewest = hidden;
@@ -360,10 +361,10 @@ void placeResultLabels(const Scene& scene, const Mirror& mirror, const SettingsT
     place(labels, ResultLabel::Detektor, detector);
     // The table's places suit the mirror's spirals; through a line the spiral stands elsewhere.
     const auto tablePosition = passesThrough(scene.kind) ? std::nullopt : sumLabelPosition(scene, settings);
-    if (tablePosition && !(everywhere && !clearFor(scene, mirror, *tablePosition, keptClear)))
+    if (tablePosition && !(everywhere && !clearFor(scene, mirror, spiral, *tablePosition, keptClear)))
         place(labels, ResultLabel::Soucet, *tablePosition);
     else if (everywhere)
-        place(labels, ResultLabel::Soucet, besideSum(scene, mirror, keptClear));
+        place(labels, ResultLabel::Soucet, besideSum(scene, mirror, spiral, keptClear));
     for (const auto label : {ResultLabel::Radius, ResultLabel::Cas, ResultLabel::Zdroj, ResultLabel::Detektor, ResultLabel::Soucet})
         labels.show(label);
 }

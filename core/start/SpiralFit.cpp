@@ -2,9 +2,13 @@
 
 #include "core/start/BandClip.h"
 #include "core/start/PathSweep.h"
+#include "core/start/SinglePrecision.h"
+#include "core/layout/WindowLabels.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -22,30 +26,111 @@ double shareWithin(double start, double offset, double low, double high)
     return 1;
 }
 
-// Through a line the spiral also keeps above the source's paths to it, whose upper edge runs from
-// the source to the line's outermost point on either side; beyond those points only the line is
-// below it.
-bool clearOfSourcePaths(const Scene& scene, double x, double y)
+// What the spiral keeps clear of besides the band's edges: the window's controls over the band,
+// the source's and the detector's marks and below them, and the legs drawn from them to the
+// line. A spiral run under the Frequency frame, down through the paths or round the detector
+// hid what the picture is about.
+class SpiralKeepOut {
+public:
+    SpiralKeepOut(const Scene& scene, const Mirror& mirror) : scene_(scene)
+    {
+        for (const WindowControl& control : windowControls) {
+            if (inSightOverPicture(control))
+                keptOff_.push_back({single(control.box.left - penReach), single(control.box.top - penReach), single(control.box.left + control.box.width + penReach),
+                                    single(control.box.top + control.box.height + penReach)});
+        }
+        // Below the source and the detector down to the line: a spiral that ran under the detector
+        // encircled it.
+        for (const auto& [x, y] : {std::pair(scene.sourceX, scene.sourceY), std::pair(scene.detectorX, scene.detectorY)}) {
+            constexpr double beside = 8;
+            if (y < scene.mirrorY)
+                keptOff_.push_back({single(x - beside), single(y - 3), single(x + beside), single(scene.mirrorY)});
+        }
+        for (int i = 1; i <= pointBound(scene); i += 2) {
+            if (mirror.on(segmentOf(i))) {
+                leftmost_ = std::min(leftmost_, pointXOf(scene, i));
+                rightmost_ = std::max(rightmost_, pointXOf(scene, i));
+            }
+        }
+    }
+
+    enum class Legs : bool { KeptClear, MayCross };
+
+    // Whether a link, or the sum vector, from one place to another keeps clear.
+    bool clear(double x1, double y1, double x2, double y2, Legs legs) const
+    {
+        return std::none_of(keptOff_.begin(), keptOff_.end(), [&](const BandInterior& box) { return lineWithin(box, single(x1), single(y1), single(x2), single(y2)); }) &&
+               awayFromMark(scene_.sourceX, scene_.sourceY, x1, y1, x2, y2) && awayFromMark(scene_.detectorX, scene_.detectorY, x1, y1, x2, y2) &&
+               (legs == Legs::MayCross || (aboveLegs(scene_.sourceX, scene_.sourceY, x2, y2) && aboveLegs(scene_.detectorX, scene_.detectorY, x2, y2)));
+    }
+
+private:
+    static constexpr double penReach = 2;  // the sum vector's pen, with a pixel between
+
+    // Whether a line keeps off a mark's circle, of radius 5, by a pen's reach and a pixel.
+    static bool awayFromMark(double markX, double markY, double x1, double y1, double x2, double y2)
+    {
+        const double dx = x2 - x1;
+        const double dy = y2 - y1;
+        const double squared = dx * dx + dy * dy;
+        const double along = squared > 0 ? std::clamp(((markX - x1) * dx + (markY - y1) * dy) / squared, 0.0, 1.0) : 0;
+        return std::hypot(x1 + along * dx - markX, y1 + along * dy - markY) > 5 + penReach + 1;
+    }
+
+    // Whether a point keeps above the legs drawn from an end above the line: their upper edge runs
+    // from the end to the outermost drawn point on the point's side.
+    bool aboveLegs(double endX, double endY, double x, double y) const
+    {
+        constexpr double reach = 3;  // a path's pen and the spiral's, with a pixel between
+        if (endY >= scene_.mirrorY || y <= endY - reach)
+            return true;
+        const double outermost = x >= endX ? rightmost_ : leftmost_;
+        if ((x - endX) * (x - outermost) >= 0 && x != endX)
+            return true;
+        const double edgeY = endY + (x - endX) / (outermost - endX) * (scene_.mirrorY - endY);
+        return y <= edgeY - reach;
+    }
+
+    const Scene& scene_;
+    std::vector<BandInterior> keptOff_;  // the controls and below the marks
+    double leftmost_ = std::numeric_limits<double>::infinity();
+    double rightmost_ = -std::numeric_limits<double>::infinity();
+};
+
+// The largest share, in hundredths, from one given down to a floor in hundredths, at which every
+// link of the spiral and the sum vector keep clear; nothing where none does.
+std::optional<double> shareKeptClear(const SpiralKeepOut& keepOut, const Scene& scene, const std::vector<SpiralOffset>& ends, double share, long floor,
+                                     SpiralKeepOut::Legs legs)
 {
-    constexpr double reach = 3;  // a path's pen and the spiral's, with a pixel between
-    const double outermost = pointXOf(scene, x >= scene.sourceX ? pointBound(scene) : 1);
-    if ((x - scene.sourceX) * (x - outermost) >= 0 && x != scene.sourceX)
-        return true;
-    const double edgeY = scene.sourceY + (x - scene.sourceX) / (outermost - scene.sourceX) * (scene.mirrorY - scene.sourceY);
-    return y <= edgeY - reach;
+    const auto fits = [&](double size) {
+        std::pair from(scene.spiralStartX, scene.spiralStartY);
+        for (const auto& [x, y] : ends) {
+            const std::pair to(scene.spiralStartX + size * x, scene.spiralStartY + size * y);
+            if (!keepOut.clear(from.first, from.second, to.first, to.second, legs))
+                return false;
+            from = to;
+        }
+        return ends.empty() || keepOut.clear(scene.spiralStartX, scene.spiralStartY, from.first, from.second, legs);
+    };
+    for (auto hundredths = std::lround(share * 100); hundredths > 0 && hundredths >= floor; --hundredths) {
+        if (fits(static_cast<double>(hundredths) / 100))
+            return static_cast<double>(hundredths) / 100;
+    }
+    return std::nullopt;
 }
 
-// The largest share, in hundredths, at which every link's end of the spiral keeps clear of the
-// source's paths. The ends' offsets at full size are worked out once.
-double shareClearOfSourcePaths(const Scene& scene, const Mirror& mirror, double link, double share)
+// The share at which the spiral keeps clear, no larger than the band allows. Through a line it
+// stands above the source's legs at any size; over a mirror it keeps above the pair's legs
+// unless that would take it below half the size it may have crossing them, too small to read.
+double shareKeptClear(const Scene& scene, const Mirror& mirror, double link, double share)
 {
     const std::vector<SpiralOffset> ends = spiralLinkEnds(scene, mirror, link);
-    for (auto hundredths = std::lround(share * 100); hundredths > 0; --hundredths) {
-        const double size = static_cast<double>(hundredths) / 100;
-        if (std::all_of(ends.begin(), ends.end(), [&](const auto& end) { return clearOfSourcePaths(scene, scene.spiralStartX + size * end.first, scene.spiralStartY + size * end.second); }))
-            return size;
-    }
-    return 0;
+    const SpiralKeepOut keepOut(scene, mirror);
+    if (passesThrough(scene.kind))
+        return shareKeptClear(keepOut, scene, ends, share, 0, SpiralKeepOut::Legs::KeptClear).value_or(0);
+    const double crossing = shareKeptClear(keepOut, scene, ends, share, 0, SpiralKeepOut::Legs::MayCross).value_or(share);
+    const long half = (std::lround(crossing * 100) + 1) / 2;
+    return shareKeptClear(keepOut, scene, ends, crossing, half, SpiralKeepOut::Legs::KeptClear).value_or(crossing);
 }
 
 }  // namespace
@@ -87,7 +172,7 @@ double spiralSize(const Scene& scene, const Mirror& mirror, Layout layout)
     // only texts far beyond the panel's reach give, leaves nothing to fit.
     constexpr double hundredths = 100;
     const double fitted = std::max(0.0, std::floor(share * hundredths) / hundredths);
-    return passesThrough(scene.kind) ? shareClearOfSourcePaths(scene, mirror, link, fitted) : fitted;
+    return shareKeptClear(scene, mirror, link, fitted);
 }
 
 }  // namespace quorvel

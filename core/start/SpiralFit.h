@@ -17,10 +17,11 @@ std::vector<SpiralOffset> spiralLinkEnds(const Scene& scene, const Mirror& mirro
 double lowestSpiralY(const Scene& scene);
 
 // The share of its full size at which a layout draws the spiral and the sum vector. The classic
-// window draws the whole mirror's whole. The explore panel's settings can wind the spiral far past the band,
-// where the clip would cut it off; its layout draws it at the largest size, in whole hundredths
-// and never above the full one, that keeps every link's end, and so the sum vector from the first
-// to the last, within the band and above the mirror.
+// window draws the whole mirror's whole. The explore panel's settings can wind the spiral far past
+// the band, where the clip would cut it off; its layout draws it at the largest size, in whole
+// hundredths and never above the full one, that keeps every link's end, and so the sum vector
+// from the first to the last, within the band and above the mirror, and every link and the sum
+// vector off the window's controls, the source's and detector's marks and the legs drawn from them.
 double spiralSize(const Scene& scene, const Mirror& mirror, Layout layout);
 
 }  // namespace quorvel

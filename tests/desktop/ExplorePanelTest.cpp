@@ -240,7 +240,7 @@ TEST_F(OpenExplore, ChoosingASceneRedrawsThePictureAtOnceAndShowsOnlyItsOwnContr
     EXPECT_EQ(find<QLabel>("labZrcadlení")->text(), "Into water");
     EXPECT_EQ(find<QLabel>("labCas")->text(), "Time");
     // The sum label gives the size the spiral is drawn at.
-    EXPECT_EQ(find<QLabel>("labSoucet")->text(), "Cornu spiral and sum vector (\u00d7\u00a00.68)");
+    EXPECT_EQ(find<QLabel>("labSoucet")->text(), "Cornu spiral and sum vector (\u00d7\u00a00.69)");
 
     QTest::keyClick(scene, Qt::Key_End);
     EXPECT_EQ(form.model().state().explore.scene, SceneKind::Gap);
