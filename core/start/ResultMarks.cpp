@@ -252,19 +252,14 @@ Position besidePhotonVectors(const Scene& scene, Position classic)
 }
 
 // The time curve's label names its upright axis from the axis's top. In the explore layout the
-// curve rises into it with the pair far to one side, and the least-time mark runs through it with
-// the pair to the left; then it moves down the axis to the nearest place that hides no dot, or
-// where the mark is in the way, just right of the mark; or it stays where it was if there is none.
+// curve rises into it with the pair far to one side; then it moves down the axis to the nearest
+// place that hides no dot, or stays where it was if there is none.
 Position besideTimeAxis(const Scene& scene, Position classic)
 {
-    const WindowLabel& label = windowLabel("labCas");
-    const double lowest = timeAxisY(scene) - label.height;
-    constexpr double pastMark = 2;  // the mark's pen, with a pixel between
-    for (const double left : {classic.left, scene.bestPointX + pastMark}) {
-        for (double top = classic.top; top <= lowest; ++top) {
-            if (!hidesTimeCurve(scene, "labCas", {left, top}) && !cutsLeastTimeLine(scene, labelBox({left, top}, label.width, label.height)))
-                return {left, top};
-        }
+    const double lowest = timeAxisY(scene) - windowLabel("labCas").height;
+    for (double top = classic.top; top <= lowest; ++top) {
+        if (!hidesTimeCurve(scene, "labCas", {classic.left, top}))
+            return {classic.left, top};
     }
     return classic;
 }
