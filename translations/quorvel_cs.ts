@@ -1039,6 +1039,10 @@
         <translation>Místo detektoru</translation>
     </message>
     <message>
+        <source>Detector&apos;s distance from the middle</source>
+        <translation>Vzdálenost detektoru od středu</translation>
+    </message>
+    <message>
         <source>Detector&apos;s place from the middle (250 is left)</source>
         <translation>Místo detektoru od středu (250 je vlevo)</translation>
     </message>

@@ -1039,6 +1039,10 @@
         <translation>Ort des Detektors</translation>
     </message>
     <message>
+        <source>Detector&apos;s distance from the middle</source>
+        <translation>Abstand des Detektors von der Mitte</translation>
+    </message>
+    <message>
         <source>Detector&apos;s place from the middle (250 is left)</source>
         <translation>Ort des Detektors ab der Mitte (250 ist links)</translation>
     </message>

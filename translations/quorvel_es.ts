@@ -1039,6 +1039,10 @@
         <translation>Lugar del detector</translation>
     </message>
     <message>
+        <source>Detector&apos;s distance from the middle</source>
+        <translation>Distancia del detector al centro</translation>
+    </message>
+    <message>
         <source>Detector&apos;s place from the middle (250 is left)</source>
         <translation>Lugar del detector desde el centro (250 es a la izquierda)</translation>
     </message>

@@ -1039,6 +1039,10 @@
         <translation>Place du détecteur</translation>
     </message>
     <message>
+        <source>Detector&apos;s distance from the middle</source>
+        <translation>Distance du détecteur au milieu</translation>
+    </message>
+    <message>
         <source>Detector&apos;s place from the middle (250 is left)</source>
         <translation>Place du détecteur depuis le milieu (250 est à gauche)</translation>
     </message>

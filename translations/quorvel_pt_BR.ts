@@ -1039,6 +1039,10 @@
         <translation>Lugar do detector</translation>
     </message>
     <message>
+        <source>Detector&apos;s distance from the middle</source>
+        <translation>Distância do detector ao meio</translation>
+    </message>
+    <message>
         <source>Detector&apos;s place from the middle (250 is left)</source>
         <translation>Lugar do detector a partir do meio (250 é à esquerda)</translation>
     </message>

@@ -21,6 +21,12 @@ export function makeSegmentSwitches() {
     }
 }
 
+// Where the strip scrolls, as on a phone, a fade at an end says more switches lie beyond it.
+function markHiddenEnds() {
+    const beyond = segments.scrollWidth - segments.clientWidth;
+    segments.dataset.more = [segments.scrollLeft > 1 ? 'start' : '', segments.scrollLeft < beyond - 1 ? 'end' : ''].join(' ').trim();
+}
+
 // Where a click landed on an element, in its own pixels, however the page scales it.
 function pixelsOf(event, element) {
     const box = element.getBoundingClientRect();
@@ -95,6 +101,8 @@ export function wireExplore(form) {
         toggle.focus();
     });
     [...segments.children].forEach((segment, k) => segment.addEventListener('click', () => form.switchSegment(k)));
+    segments.addEventListener('scroll', markHiddenEnds);
+    new ResizeObserver(markHiddenEnds).observe(segments);
     segments.addEventListener('keydown', (event) => {
         const by = steps(event.key);
         if (!by || event.altKey || event.ctrlKey || event.metaKey) return;

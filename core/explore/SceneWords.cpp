@@ -36,8 +36,9 @@ ShownCaption sceneCaption(const WindowLabel& label, SceneKind kind)
         return shownCaption(label);
     if (label.name == "labZrcadlení")
         return shownCaption(label, sceneName(kind));
+    // Over the frame captioned "Distance", as the classic heading is.
     if (label.name == "labPosun")
-        return shownCaption(label, detectorPlaceCaption());
+        return shownCaption(label, translate("SceneWords", "Detector's distance from the middle"));
     const SceneDescription& scene = describedScene(kind);
     if (label.name == "labCas" && (scene.slowness != 1 || scene.lens))
         return shownCaption(label, translate("SceneWords", "Time"));

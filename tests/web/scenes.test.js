@@ -62,7 +62,7 @@ for (const browserName of browsers) describe(browserName, () => {
         assert.deepEqual(stops, ['gap', 'distance', 'distanceNumber']);
         await page.select('#scene', 'Into water');
         assert.deepEqual(await panelShows(page), [false, false, false, false, "Detector's place"]);
-        assert.equal(await textOf(page, '#labSoucet'), 'Cornu spiral and sum vector (\u00d7\u00a00.97)', 'the size the spiral is drawn at');
+        assert.equal(await textOf(page, '#labSoucet'), 'Cornu spiral and sum vector (\u00d7\u00a00.98)', 'the size the spiral is drawn at');
         await page.select('#scene', 'Mirror');
         assert.deepEqual(await panelShows(page), forTheMirror);
     });

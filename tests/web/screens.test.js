@@ -5,7 +5,7 @@
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, captionsAfterStart, centreOf, clickOn, green, hasColourNear, laidOut, launchBrowser, openPage, pageUnderTest, picturePixels, runsFinished, runUntil } from './support.js';
+import { browsers, captionsAfterStart, centreOf, clickOn, green, hasColourNear, laidOut, launchBrowser, openPage, pageUnderTest, picturePixels, read, runsFinished, runUntil } from './support.js';
 
 // Where the window, the page's buttons and the page's extent stand.
 const layout = (page) => page.evaluate(() => {
@@ -215,6 +215,12 @@ for (const least of [0, 24]) describe(least ? `chromium on a phone, with the lea
             return { width, height };
         }));
         assert.ok(segments.every(({ width, height }) => width >= 24 && height >= 24), `a segment switch is ${segments[0].width} x ${segments[0].height}`);
+        // The strip that scrolls says which end hides switches; Close keeps off the scene's list.
+        assert.equal(await read(page, '#segments', 'data-more'), 'end');
+        await page.$eval('#segments', (strip) => strip.scrollTo(strip.scrollWidth, 0));
+        await page.waitForFunction(() => document.getElementById('segments').dataset.more === 'start');
+        const [close, list] = await Promise.all(['#exploreClose', '#scene'].map(async (selector) => (await page.$(selector)).boundingBox()));
+        assert.ok(close.y + close.height <= list.y, `Close ${JSON.stringify(close)} over the list ${JSON.stringify(list)}`);
     });
 
     // Readable: at least 12 pixels high, the page's 13-pixel type, where the window's options' are 6.

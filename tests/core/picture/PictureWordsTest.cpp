@@ -304,11 +304,11 @@ TEST(SceneCaptions, NameTheSceneAndSayTimeWhereTimeIsNotLength)
     };
     const Case cases[] = {
         {SceneKind::Mirror, "Difraction on mirror", "Distance from middle of the mirror", "Time (length)"},
-        {SceneKind::Water, "Into water", "Detector's place", "Time"},
-        {SceneKind::Glass, "Into glass", "Detector's place", "Time"},
-        {SceneKind::Lens, "Lens", "Detector's place", "Time"},
-        {SceneKind::NoLens, "Same pair, no lens", "Detector's place", "Time (length)"},
-        {SceneKind::Gap, "Narrow gap", "Detector's place", "Time (length)"},
+        {SceneKind::Water, "Into water", "Detector's distance from the middle", "Time"},
+        {SceneKind::Glass, "Into glass", "Detector's distance from the middle", "Time"},
+        {SceneKind::Lens, "Lens", "Detector's distance from the middle", "Time"},
+        {SceneKind::NoLens, "Same pair, no lens", "Detector's distance from the middle", "Time (length)"},
+        {SceneKind::Gap, "Narrow gap", "Detector's distance from the middle", "Time (length)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.heading);
