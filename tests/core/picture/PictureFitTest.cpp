@@ -169,13 +169,16 @@ struct Fan {
 
 // At every setting the panel reaches the whole spiral is drawn: links of one length, 35 pixels at
 // most, head to tail from the sum vector's start to its end (a link the band cut short breaks the
-// chain), within the band and above the mirror, which a hundredth larger would leave. No label
-// covers the sum vector (at 297/1 the side away from the spiral's bulge and the other both cut
+// chain), within the band and above the mirror, off the controls over it (a grating at 250/1.9 ran
+// under the Frequency frame), the marks and the room below them (the middle third at -150/0.5
+// wound round the detector), and out of the pair's legs unless that would halve it, at the largest
+// size that keeps all this. No label covers the sum vector (at 297/1 the side away from the spiral's bulge and the other both cut
 // it, and at 330/2 the detector's label did), and the sum label keeps off the source's and the
 // detector's labels and marks (at 297/1.8 it stood on the detector), the window's controls (at
-// 297/1 it hid the Frequency frame's 2) and the spiral's links (half the settings hid some),
-// between the buttons above the band and the mirror's row of photon vectors. The source's and the
-// detector's labels keep off both marks (at -330 the detector's covered half its own).
+// 297/1 it hid the Frequency frame's 2), the least-time mark and the spiral's links (half the
+// settings hid some), between the buttons above the band and the mirror's row of photon vectors.
+// The source's and the detector's labels keep off both marks (at -330 the detector's covered half
+// its own) and the spiral's links (at -280/0.5 "Source" stood inside a curl).
 TEST(PictureFit, TheSpiralTheSumVectorAndItsLabelFitAtEverySettingThePanelReaches)
 {
     int unfit = 0;
