@@ -121,7 +121,8 @@ std::optional<double> shareKeptClear(const SpiralKeepOut& keepOut, const Scene& 
 
 // The share at which the spiral keeps clear, no larger than the band allows. Through a line it
 // stands above the source's legs at any size; over a mirror it keeps above the pair's legs
-// unless that would take it below half the size it may have crossing them, too small to read.
+// unless that would take it below half the size it may have crossing them, or below a quarter of
+// its full size, too small to read.
 double shareKeptClear(const Scene& scene, const Mirror& mirror, double link, double share)
 {
     const std::vector<SpiralOffset> ends = spiralLinkEnds(scene, mirror, link);
@@ -129,8 +130,10 @@ double shareKeptClear(const Scene& scene, const Mirror& mirror, double link, dou
     if (passesThrough(scene.kind))
         return shareKeptClear(keepOut, scene, ends, share, 0, SpiralKeepOut::Legs::KeptClear).value_or(0);
     const double crossing = shareKeptClear(keepOut, scene, ends, share, 0, SpiralKeepOut::Legs::MayCross).value_or(share);
-    const long half = (std::lround(crossing * 100) + 1) / 2;
-    return shareKeptClear(keepOut, scene, ends, crossing, half, SpiralKeepOut::Legs::KeptClear).value_or(crossing);
+    constexpr long readable = 25;  // hundredths: links of 9 pixels
+    const long hundredths = std::lround(crossing * 100);
+    const long floor = std::max((hundredths + 1) / 2, std::min(hundredths, readable));
+    return shareKeptClear(keepOut, scene, ends, crossing, floor, SpiralKeepOut::Legs::KeptClear).value_or(crossing);
 }
 
 }  // namespace

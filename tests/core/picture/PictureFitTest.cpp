@@ -171,14 +171,15 @@ struct Fan {
 // most, head to tail from the sum vector's start to its end (a link the band cut short breaks the
 // chain), within the band and above the mirror, off the controls over it (a grating at 250/1.9 ran
 // under the Frequency frame), the marks and the room below them (the middle third at -150/0.5
-// wound round the detector), and out of the pair's legs unless that would halve it, at the largest
-// size that keeps all this. No label covers the sum vector (at 297/1 the side away from the spiral's bulge and the other both cut
-// it, and at 330/2 the detector's label did), and the sum label keeps off the source's and the
-// detector's labels and marks (at 297/1.8 it stood on the detector), the window's controls (at
-// 297/1 it hid the Frequency frame's 2), the least-time mark and the spiral's links (half the
-// settings hid some), between the buttons above the band and the mirror's row of photon vectors.
-// The source's and the detector's labels keep off both marks (at -330 the detector's covered half
-// its own) and the spiral's links (at -280/0.5 "Source" stood inside a curl).
+// wound round the detector), and out of the pair's legs unless that would halve it or take it
+// below a quarter, at the largest size that keeps all this. No label covers the sum vector (at
+// 297/1 the side away from the spiral's bulge and the other both cut it, and at 330/2 the
+// detector's label did), and the sum label keeps off the source's and the detector's labels and
+// marks (at 297/1.8 it stood on the detector), the window's controls (at 297/1 it hid the
+// Frequency frame's 2), the least-time mark and the spiral's links (half the settings hid some),
+// between the buttons above the band and the mirror's row of photon vectors. The source's and the
+// detector's labels keep off both marks (at -330 the detector's covered half its own) and the
+// spiral's links (at -280/0.5 "Source" stood inside a curl).
 TEST(PictureFit, TheSpiralTheSumVectorAndItsLabelFitAtEverySettingThePanelReaches)
 {
     int unfit = 0;
@@ -228,10 +229,12 @@ TEST(PictureFit, TheSpiralTheSumVectorAndItsLabelFitAtEverySettingThePanelReache
                     bool fits = chain.size() == static_cast<std::size_t>(mirror.count() + 1) && chain.back() == std::pair(sum.x2, sum.y2) && length(1) < 35.001f && clearAt(1, false);
                     for (std::size_t k = 2; k < chain.size(); ++k)
                         fits = fits && std::abs(length(k) - length(1)) < 1e-3f;
-                    // Out of the fans unless that would take the spiral below half this size.
+                    // Out of the fans unless that would take the spiral below half this size, or
+                    // below a quarter of full size.
                     const bool crossesFans = !clearAt(1, true);
                     bool largest = length(1) > 34.999f || !clearAt(larger, !crossesFans);
-                    for (int hundredths = static_cast<int>(std::ceil(length(1) / 35 * 50 - 1e-3f)); crossesFans && hundredths < std::lround(length(1) / 35 * 100); ++hundredths)
+                    const long drawnAt = std::lround(length(1) / 35 * 100);
+                    for (long hundredths = std::max((drawnAt + 1) / 2, std::min(drawnAt, 25L)); crossesFans && hundredths < drawnAt; ++hundredths)
                         largest = largest && !clearAt(hundredths / (length(1) / 35 * 100), true);
                     unfit += !(fits && largest);
                     const auto [left, top] = labelPlace(labels, ResultLabel::Soucet);
