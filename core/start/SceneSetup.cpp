@@ -202,7 +202,7 @@ Scene setUpScene(DrawingSurface& surface, const SettingsTexts& settings, const M
     paintBand(surface, bandRows);
     const double frequencyValue = frequency(settings);
     Scene scene = sceneGeometry(distance(settings), frequencyValue, layout, measure, kind);
-    scene.spiralSize = spiralSize(scene, mirror, layout);
+    placeSpiral(scene, mirror, layout);
     drawSourceAndDetector(within, scene);
     if (passesThrough(scene.kind))
         drawThroughLine(within, scene, mirror);

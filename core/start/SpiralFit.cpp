@@ -67,14 +67,15 @@ public:
 private:
     static constexpr double penReach = 2;  // the sum vector's pen, with a pixel between
 
-    // Whether a line keeps off a mark's circle, of radius 5, by a pen's reach and a pixel.
+    // Whether a line keeps off a mark's circle, of radius 5, by a pen's reach and 5 pixels: nearer,
+    // the spiral seemed to come out of the mark.
     static bool awayFromMark(double markX, double markY, double x1, double y1, double x2, double y2)
     {
         const double dx = x2 - x1;
         const double dy = y2 - y1;
         const double squared = dx * dx + dy * dy;
         const double along = squared > 0 ? std::clamp(((markX - x1) * dx + (markY - y1) * dy) / squared, 0.0, 1.0) : 0;
-        return std::hypot(x1 + along * dx - markX, y1 + along * dy - markY) > 5 + penReach + 1;
+        return std::hypot(x1 + along * dx - markX, y1 + along * dy - markY) > 5 + penReach + 5;
     }
 
     // Whether a point keeps above the legs drawn from an end above the line: their upper edge runs
@@ -176,6 +177,27 @@ double spiralSize(const Scene& scene, const Mirror& mirror, Layout layout)
     constexpr double hundredths = 100;
     const double fitted = std::max(0.0, std::floor(share * hundredths) / hundredths);
     return shareKeptClear(scene, mirror, link, fitted);
+}
+
+void placeSpiral(Scene& scene, const Mirror& mirror, Layout layout)
+{
+    scene.spiralSize = spiralSize(scene, mirror, layout);
+    if (layout != Layout::Explore || passesThrough(scene.kind))
+        return;
+    // Beside the source as the classic place is beside the detector, kept as far from the middle.
+    const double mirrorMiddle = scene.mirrorLeft + scene.segmentWidth + scene.segmentWidth * scene.segmentCount / 2;
+    const double besideSource = std::max(scene.sourceX - 140, mirrorMiddle - 50 - 140);
+    constexpr double higher = 70;
+    const double classicX = scene.spiralStartX;
+    const double classicY = scene.spiralStartY;
+    Scene tried = scene;
+    for (const auto& [x, y] : {std::pair(besideSource, classicY), std::pair(classicX, classicY - higher), std::pair(besideSource, classicY - higher)}) {
+        tried.spiralX = tried.spiralStartX = x;
+        tried.spiralY = tried.spiralStartY = y;
+        tried.spiralSize = spiralSize(tried, mirror, layout);
+        if (tried.spiralSize > scene.spiralSize)
+            scene = tried;
+    }
 }
 
 }  // namespace quorvel

@@ -24,4 +24,10 @@ double lowestSpiralY(const Scene& scene);
 // vector off the window's controls, the source's and detector's marks and the legs drawn from them.
 double spiralSize(const Scene& scene, const Mirror& mirror, Layout layout);
 
+// Sets where the spiral starts and the share it is drawn at. The explore panel's mirror starts it
+// beside the detector, as the classic window does, unless beside the source or 70 pixels higher on
+// either side lets it be drawn larger: with the pair right of the middle the spiral stood over the
+// pair, and a straight one pointing down was shrunk to a stroke with the band above it empty.
+void placeSpiral(Scene& scene, const Mirror& mirror, Layout layout);
+
 }  // namespace quorvel

@@ -38,6 +38,27 @@ TEST(PictureFit, AScrapedMirrorIsFittedInTheClassicLayoutToo)
     EXPECT_EQ(spiralSize(sceneGeometry(250, 2), Mirror::whole(), Layout::Classic), 1);
 }
 
+// The panel's spiral starts beside the detector, as in the classic window, unless another place
+// draws it larger: at -150/1 it stood over the pair, its last link 2 pixels above the detector, and
+// a grating's straight spiral at 0/1.9 pointed down across the legs at a quarter of its size.
+TEST(PictureFit, ThePanelsSpiralStartsWhereItIsDrawnLargest)
+{
+    const auto placed = [](int distance, double frequency, const Mirror& mirror) {
+        Scene scene = sceneGeometry(distance, frequency, Layout::Explore);
+        const double classic = spiralSize(scene, mirror, Layout::Explore);
+        placeSpiral(scene, mirror, Layout::Explore);
+        return std::tuple(scene.spiralStartX, scene.spiralStartY, classic, scene.spiralSize);
+    };
+    EXPECT_EQ(placed(250, 1, Mirror::whole()), std::tuple(344.0, 190.5, 1.0, 1.0)) << "the classic place";
+    const auto [x, y, classic, size] = placed(-150, 1, Mirror::whole());
+    EXPECT_EQ(std::pair(x, y), std::pair(364.0, 190.5)) << "beside the source, 140 pixels left of it";
+    EXPECT_EQ(size, 1);
+    const auto [gratingX, gratingY, gratingClassic, grating] = placed(0, 1.9, presetMirror(MirrorPreset::Grating, 0, 1.9, PathMeasure::RootOfSquares));
+    EXPECT_EQ(gratingY, 120.5) << "70 pixels higher";
+    EXPECT_LT(gratingClassic, 0.3);
+    EXPECT_GT(grating, 1.5 * gratingClassic);
+}
+
 // Where the spiral may reach: the band's interior (x 8 to 792, y 64 to 577) above the mirror at
 // y 290.5, 4 pixels clear of it, since the mirror's pen and dots reach 2.5 and the sum vector's 1.
 bool inSpiralRoom(float x, float y) { return x >= 8 && x <= 792 && y >= 64 && y <= 286.5f; }
@@ -116,8 +137,8 @@ bool overAControl(const RecordingLabels& labels)
 }
 
 // Whether a spiral's link or the sum vector runs over a control, by its pen (2 with a pixel
-// between), below the source or the detector, or within 8 pixels of either's centre, where it
-// reaches their circle.
+// between), below the source or the detector, or within 12 pixels of either's centre, where it
+// seemed to come out of their circle (5).
 bool overControlOrMark(const Op& link, const Op& source, const Op& detector)
 {
     for (const char* control : controlsOverBand) {
@@ -133,7 +154,7 @@ bool overControlOrMark(const Op& link, const Op& source, const Op& detector)
         const float dx = link.x2 - link.x1;
         const float dy = link.y2 - link.y1;
         const float along = std::clamp(((mark.x1 - link.x1) * dx + (mark.y1 - link.y1) * dy) / std::max(dx * dx + dy * dy, 1e-6f), 0.0f, 1.0f);
-        return std::hypot(link.x1 + along * dx - mark.x1, link.y1 + along * dy - mark.y1) <= 8;
+        return std::hypot(link.x1 + along * dx - mark.x1, link.y1 + along * dy - mark.y1) <= 12;
     };
     return near(source) || near(detector);
 }
