@@ -349,9 +349,15 @@ void BrightnessGraph::draw(TextSurface& surface, const ExploreState& explore)
     // Over the curves, so that none strikes it through, where they keep lowest.
     const int pair = std::clamp(explore.distance, ExploreState::distanceMinimum, ExploreState::distanceMaximum);
     const auto x = f(xOf(pair));
-    const std::string key = graphGreyCurve(explore.scene);
-    const auto moved = keyMovedTo(key, {&main.whole, &main.current, second ? &second->current : nullptr}, scale, x);
-    surface.text(moved.value_or(f(plotRight)), f(plotTop + textSize), key, moved ? TextAnchor::Start : TextAnchor::End, textSize, wholeGrey);
+    // A grey curve the current one lies on, as the whole mirror's does, is not named: none shows.
+    const auto liesOn = [](const Curve& one, const Curve& other) {
+        return std::ranges::equal(one, other, [](double a, double b) { return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(b)); });
+    };
+    if (!liesOn(main.current, main.whole)) {
+        const std::string key = graphGreyCurve(explore.scene);
+        const auto moved = keyMovedTo(key, {&main.whole, &main.current, second ? &second->current : nullptr}, scale, x);
+        surface.text(moved.value_or(f(plotRight)), f(plotTop + textSize), key, moved ? TextAnchor::Start : TextAnchor::End, textSize, wholeGrey);
+    }
     surface.setPenWidth(1);
     surface.line(x, f(plotTop), x, f(plotBottom), green);
     if (second)

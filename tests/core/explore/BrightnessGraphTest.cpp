@@ -134,6 +134,14 @@ TEST(BrightnessGraph, KeepsItsKeyClearOfTheCurvesAndThePairsLine)
             const auto ops = drawn(graph, state);
             const Rgb grey{150, 150, 150};
             const Op* key = find(ops, OpKind::Text, [&](const Op& op) { return op.colour == Colour{grey}; });
+            // The whole mirror's grey curve lies under the green one: the key names no curve then,
+            // and names it beside a scraped mirror's.
+            if (scene == SceneKind::Mirror) {
+                EXPECT_EQ(key, nullptr);
+                const auto scraped = drawn(graph, stateOf(Mirror::span(10, 19), distance, 10, 15));
+                EXPECT_NE(find(scraped, OpKind::Text, [&](const Op& op) { return op.colour == Colour{grey}; }), nullptr);
+                continue;
+            }
             ASSERT_NE(key, nullptr);
             // The sans faces write eleven-pixel letters at most 5.3 pixels wide on average.
             const float width = 5.3F * static_cast<float>(key->words.size());
