@@ -351,7 +351,7 @@ void BrightnessGraph::draw(TextSurface& surface, const ExploreState& explore)
     const auto x = f(xOf(pair));
     // A grey curve the current one lies on, as the whole mirror's does, is not named: none shows.
     const auto liesOn = [](const Curve& one, const Curve& other) {
-        return std::ranges::equal(one, other, [](double a, double b) { return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(b)); });
+        return std::equal(one.begin(), one.end(), other.begin(), [](double a, double b) { return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(b)); });
     };
     if (!liesOn(main.current, main.whole)) {
         const std::string key = graphGreyCurve(explore.scene);
