@@ -181,23 +181,30 @@ double spiralSize(const Scene& scene, const Mirror& mirror, Layout layout)
 
 void placeSpiral(Scene& scene, const Mirror& mirror, Layout layout)
 {
-    scene.spiralSize = spiralSize(scene, mirror, layout);
-    if (layout != Layout::Explore || passesThrough(scene.kind))
+    if (layout != Layout::Explore || passesThrough(scene.kind)) {
+        scene.spiralSize = spiralSize(scene, mirror, layout);
         return;
+    }
     // Beside the source as the classic place is beside the detector, kept as far from the middle.
     const double mirrorMiddle = scene.mirrorLeft + scene.segmentWidth + scene.segmentWidth * scene.segmentCount / 2;
-    const double besideSource = std::max(scene.sourceX - 140, mirrorMiddle - 50 - 140);
+    const std::pair besideDetector(scene.spiralStartX, scene.spiralStartY);
+    const std::pair besideSource(std::max(scene.sourceX - 140, mirrorMiddle - 50 - 140), scene.spiralStartY);
+    // The side away from the pair first, higher there next, then the same beside the pair's other
+    // end: the first that draws the spiral within a tenth of its full size of the largest any does,
+    // so that a step of the pair seldom moves it.
+    const bool pairRight = scene.sourceX + scene.detectorX > 2 * mirrorMiddle;
+    const auto [away, near] = pairRight ? std::pair(besideSource, besideDetector) : std::pair(besideDetector, besideSource);
     constexpr double higher = 70;
-    const double classicX = scene.spiralStartX;
-    const double classicY = scene.spiralStartY;
-    Scene tried = scene;
-    for (const auto& [x, y] : {std::pair(besideSource, classicY), std::pair(classicX, classicY - higher), std::pair(besideSource, classicY - higher)}) {
-        tried.spiralX = tried.spiralStartX = x;
-        tried.spiralY = tried.spiralStartY = y;
-        tried.spiralSize = spiralSize(tried, mirror, layout);
-        if (tried.spiralSize > scene.spiralSize)
-            scene = tried;
+    constexpr double clearlySmaller = 0.1;
+    std::vector<Scene> tried;
+    for (const auto& [x, y] : {away, std::pair(away.first, away.second - higher), near, std::pair(near.first, near.second - higher)}) {
+        Scene& at = tried.emplace_back(scene);
+        at.spiralX = at.spiralStartX = x;
+        at.spiralY = at.spiralStartY = y;
+        at.spiralSize = spiralSize(at, mirror, layout);
     }
+    const double largest = std::ranges::max(tried, {}, &Scene::spiralSize).spiralSize;
+    scene = *std::ranges::find_if(tried, [&](const Scene& at) { return at.spiralSize > largest - clearlySmaller; });
 }
 
 }  // namespace quorvel

@@ -25,9 +25,11 @@ double lowestSpiralY(const Scene& scene);
 double spiralSize(const Scene& scene, const Mirror& mirror, Layout layout);
 
 // Sets where the spiral starts and the share it is drawn at. The explore panel's mirror starts it
-// beside the detector, as the classic window does, unless beside the source or 70 pixels higher on
-// either side lets it be drawn larger: with the pair right of the middle the spiral stood over the
-// pair, and a straight one pointing down was shrunk to a stroke with the band above it empty.
+// on the side away from the pair: beside the detector, as the classic window does, or with the
+// pair right of the middle 140 pixels left of the source; or 70 pixels higher, or beside the
+// pair's other end, where that draws it more than a tenth of its full size larger. Over the pair
+// the spiral seemed to come out of the marks, and a straight one pointing down was shrunk to a
+// stroke with the band above it empty.
 void placeSpiral(Scene& scene, const Mirror& mirror, Layout layout);
 
 }  // namespace quorvel

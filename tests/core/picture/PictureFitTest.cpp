@@ -38,10 +38,11 @@ TEST(PictureFit, AScrapedMirrorIsFittedInTheClassicLayoutToo)
     EXPECT_EQ(spiralSize(sceneGeometry(250, 2), Mirror::whole(), Layout::Classic), 1);
 }
 
-// The panel's spiral starts beside the detector, as in the classic window, unless another place
-// draws it larger: at -150/1 it stood over the pair, its last link 2 pixels above the detector, and
-// a grating's straight spiral at 0/1.9 pointed down across the legs at a quarter of its size.
-TEST(PictureFit, ThePanelsSpiralStartsWhereItIsDrawnLargest)
+// The panel's spiral starts on the side away from the pair, beside the detector as in the classic
+// window or beside the source, unless another place draws it clearly larger: at -150/1 it stood
+// over the pair, its last link 2 pixels above the detector, and a grating's straight spiral at
+// 0/1.9 pointed down across the legs at a quarter of its size.
+TEST(PictureFit, ThePanelsSpiralStartsAwayFromThePairWhereItIsDrawnLarge)
 {
     const auto placed = [](int distance, double frequency, const Mirror& mirror) {
         Scene scene = sceneGeometry(distance, frequency, Layout::Explore);
@@ -56,7 +57,12 @@ TEST(PictureFit, ThePanelsSpiralStartsWhereItIsDrawnLargest)
     const auto [gratingX, gratingY, gratingClassic, grating] = placed(0, 1.9, presetMirror(MirrorPreset::Grating, 0, 1.9, PathMeasure::RootOfSquares));
     EXPECT_EQ(gratingY, 120.5) << "70 pixels higher";
     EXPECT_LT(gratingClassic, 0.3);
-    EXPECT_GT(grating, 1.5 * gratingClassic);
+    EXPECT_GT(grating - gratingClassic, 0.099);
+    // Away from the pair, though beside the detector draws it larger there: a step to -200 would
+    // otherwise have taken it back over the pair.
+    const auto [nearX, nearY, nearClassic, nearSize] = placed(-200, 1, Mirror::whole());
+    EXPECT_EQ(nearX, 354.0 + 200 - 140);
+    EXPECT_GT(nearSize, 0.9);
 }
 
 // Where the spiral may reach: the band's interior (x 8 to 792, y 64 to 577) above the mirror at
