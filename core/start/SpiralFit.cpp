@@ -203,8 +203,9 @@ void placeSpiral(Scene& scene, const Mirror& mirror, Layout layout)
         at.spiralY = at.spiralStartY = y;
         at.spiralSize = spiralSize(at, mirror, layout);
     }
-    const double largest = std::ranges::max(tried, {}, &Scene::spiralSize).spiralSize;
-    scene = *std::ranges::find_if(tried, [&](const Scene& at) { return at.spiralSize > largest - clearlySmaller; });
+    const auto bySize = [](const Scene& one, const Scene& other) { return one.spiralSize < other.spiralSize; };
+    const double largest = std::max_element(tried.begin(), tried.end(), bySize)->spiralSize;
+    scene = *std::find_if(tried.begin(), tried.end(), [&](const Scene& at) { return at.spiralSize > largest - clearlySmaller; });
 }
 
 }  // namespace quorvel
