@@ -124,10 +124,8 @@ std::optional<double> shareKeptClear(const SpiralKeepOut& keepOut, const Scene& 
 // stands above the source's legs at any size; over a mirror it keeps above the pair's legs
 // unless that would take it below half the size it may have crossing them, or below a quarter of
 // its full size, too small to read.
-double shareKeptClear(const Scene& scene, const Mirror& mirror, double link, double share)
+double shareKeptClear(const SpiralKeepOut& keepOut, const Scene& scene, const std::vector<SpiralOffset>& ends, double share)
 {
-    const std::vector<SpiralOffset> ends = spiralLinkEnds(scene, mirror, link);
-    const SpiralKeepOut keepOut(scene, mirror);
     if (passesThrough(scene.kind))
         return shareKeptClear(keepOut, scene, ends, share, 0, SpiralKeepOut::Legs::KeptClear).value_or(0);
     const double crossing = shareKeptClear(keepOut, scene, ends, share, 0, SpiralKeepOut::Legs::MayCross).value_or(share);
@@ -135,6 +133,30 @@ double shareKeptClear(const Scene& scene, const Mirror& mirror, double link, dou
     const long hundredths = std::lround(crossing * 100);
     const long floor = std::max((hundredths + 1) / 2, std::min(hundredths, readable));
     return shareKeptClear(keepOut, scene, ends, crossing, floor, SpiralKeepOut::Legs::KeptClear).value_or(crossing);
+}
+
+// The spiral's size from its start, its links' ends at full size and what it keeps clear of,
+// which every start tried shares.
+double sizeFrom(const Scene& scene, const std::vector<SpiralOffset>& ends, const SpiralKeepOut& keepOut)
+{
+    double share = 1;
+    for (const auto& [x, y] : ends) {
+        share = std::min({share, shareWithin(scene.spiralStartX, x, bandInterior.left, bandInterior.right),
+                          shareWithin(scene.spiralStartY, y, bandInterior.top, lowestSpiralY(scene))});
+    }
+    // Hundredths, rounded down, as the picture's words give it; a start beyond the band, which
+    // only texts far beyond the panel's reach give, leaves nothing to fit.
+    constexpr double hundredths = 100;
+    const double fitted = std::max(0.0, std::floor(share * hundredths) / hundredths);
+    return shareKeptClear(keepOut, scene, ends, fitted);
+}
+
+// The ends of the spiral's links at full size.
+std::vector<SpiralOffset> fullSizeLinkEnds(const Scene& scene, const Mirror& mirror)
+{
+    Scene whole = scene;
+    whole.spiralSize = 1;
+    return spiralLinkEnds(scene, mirror, spiralLink(whole));
 }
 
 }  // namespace
@@ -164,19 +186,7 @@ double spiralSize(const Scene& scene, const Mirror& mirror, Layout layout)
     // A scraped mirror is the panel's, even drawn in the classic layout, as a link can set it.
     if (layout == Layout::Classic && mirror.isWhole())
         return 1;
-    Scene whole = scene;
-    whole.spiralSize = 1;
-    const double link = spiralLink(whole);
-    double share = 1;
-    for (const auto& [x, y] : spiralLinkEnds(scene, mirror, link)) {
-        share = std::min({share, shareWithin(scene.spiralStartX, x, bandInterior.left, bandInterior.right),
-                          shareWithin(scene.spiralStartY, y, bandInterior.top, lowestSpiralY(scene))});
-    }
-    // Hundredths, rounded down, as the picture's words give it; a start beyond the band, which
-    // only texts far beyond the panel's reach give, leaves nothing to fit.
-    constexpr double hundredths = 100;
-    const double fitted = std::max(0.0, std::floor(share * hundredths) / hundredths);
-    return shareKeptClear(scene, mirror, link, fitted);
+    return sizeFrom(scene, fullSizeLinkEnds(scene, mirror), SpiralKeepOut(scene, mirror));
 }
 
 void placeSpiral(Scene& scene, const Mirror& mirror, Layout layout)
@@ -196,12 +206,14 @@ void placeSpiral(Scene& scene, const Mirror& mirror, Layout layout)
     const auto [away, near] = pairRight ? std::pair(besideSource, besideDetector) : std::pair(besideDetector, besideSource);
     constexpr double higher = 70;
     constexpr double clearlySmaller = 0.1;
+    const std::vector<SpiralOffset> ends = fullSizeLinkEnds(scene, mirror);
+    const SpiralKeepOut keepOut(scene, mirror);
     std::vector<Scene> tried;
     for (const auto& [x, y] : {away, std::pair(away.first, away.second - higher), near, std::pair(near.first, near.second - higher)}) {
         Scene& at = tried.emplace_back(scene);
         at.spiralX = at.spiralStartX = x;
         at.spiralY = at.spiralStartY = y;
-        at.spiralSize = spiralSize(at, mirror, layout);
+        at.spiralSize = sizeFrom(at, ends, keepOut);
     }
     const auto bySize = [](const Scene& one, const Scene& other) { return one.spiralSize < other.spiralSize; };
     const double largest = std::max_element(tried.begin(), tried.end(), bySize)->spiralSize;
