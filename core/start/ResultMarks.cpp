@@ -235,9 +235,9 @@ bool hidesTimeCurve(const Scene& scene, std::string_view name, Position place)
 
 // The time curve rises towards the photon vectors' label as the pair moves far to the left. In
 // the explore layout the label keeps the classic window's place unless it would hide part of the
-// curve there or cut the least-time mark; then it stands at the nearest place along its row that hides nothing of it (some
-// 120 pixels to the left at most, still clear of the time curve's label), or where it was if
-// there is none.
+// curve there or cut the least-time mark; then it stands at the nearest place along its row that
+// hides nothing of either (some 120 pixels to the left at most, still clear of the time curve's
+// label), or where it was if there is none.
 Position besidePhotonVectors(const Scene& scene, Position classic)
 {
     const WindowLabel& label = windowLabel("labRadius");
@@ -333,8 +333,9 @@ void placeResultLabels(const Scene& scene, const Mirror& mirror, const SettingsT
                                        {markX + 9, above.top}, {markX - 9 - label.width, above.top}, {markX + 9, markY + 8}, {markX - 9 - label.width, markY + 8}};
             // Of the places that leave the sum vector in sight, the first that keeps off the
             // window's controls, the marks and the label placed before it, then off the spiral's
-            // links, then hides the fewest photon vectors, then the fewest paths' legs and least-time mark, and then the fewest
-            // legs to its own mark: a label over the legs made them seem to end at it.
+            // links, then hides the fewest photon vectors, then the fewest paths' legs and
+            // least-time mark, and then the fewest legs to its own mark: a label over the legs
+            // made them seem to end at it.
             Position placed = within(scene, above);
             std::tuple fewest{true, true, std::numeric_limits<int>::max(), 0, 0};
             for (const Position& candidate : places) {
