@@ -131,15 +131,9 @@ public:
     {
         constexpr double reach = 1;
         const BandInterior within = grown(box, reach);
-        double x = scene_.spiralStartX;
-        double y = scene_.spiralStartY;
-        for (const auto& [endX, endY] : ends_) {
-            if (lineWithin(within, single(x), single(y), single(scene_.spiralStartX + endX), single(scene_.spiralStartY + endY)))
-                return true;
-            x = scene_.spiralStartX + endX;
-            y = scene_.spiralStartY + endY;
-        }
-        return false;
+        return anyLink(scene_.spiralStartX, scene_.spiralStartY, ends_, 1, [&](double x1, double y1, double x2, double y2) {
+            return lineWithin(within, single(x1), single(y1), single(x2), single(y2)).has_value();
+        });
     }
 
 private:

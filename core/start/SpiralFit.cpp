@@ -104,14 +104,10 @@ std::optional<double> shareKeptClear(const SpiralKeepOut& keepOut, const Scene& 
                                      SpiralKeepOut::Legs legs)
 {
     const auto fits = [&](double size) {
-        std::pair from(scene.spiralStartX, scene.spiralStartY);
-        for (const auto& [x, y] : ends) {
-            const std::pair to(scene.spiralStartX + size * x, scene.spiralStartY + size * y);
-            if (!keepOut.clear(from.first, from.second, to.first, to.second, legs))
-                return false;
-            from = to;
-        }
-        return ends.empty() || keepOut.clear(scene.spiralStartX, scene.spiralStartY, from.first, from.second, legs);
+        const double startX = scene.spiralStartX;
+        const double startY = scene.spiralStartY;
+        const bool linksClear = !anyLink(startX, startY, ends, size, [&](double x1, double y1, double x2, double y2) { return !keepOut.clear(x1, y1, x2, y2, legs); });
+        return linksClear && (ends.empty() || keepOut.clear(startX, startY, startX + size * ends.back().first, startY + size * ends.back().second, legs));
     };
     for (auto hundredths = std::lround(share * 100); hundredths > 0 && hundredths >= floor; --hundredths) {
         if (fits(static_cast<double>(hundredths) / 100))

@@ -13,6 +13,24 @@ namespace quorvel {
 using SpiralOffset = std::pair<double, double>;
 std::vector<SpiralOffset> spiralLinkEnds(const Scene& scene, const Mirror& mirror, double link);
 
+// Whether any link of a spiral from a start, its links' ends at a size of those offsets, meets a
+// test given the link's two ends. The fit and the labels walk the links the same way through it.
+template <class Meets>
+bool anyLink(double startX, double startY, const std::vector<SpiralOffset>& ends, double size, Meets meets)
+{
+    double x = startX;
+    double y = startY;
+    for (const auto& [endX, endY] : ends) {
+        const double toX = startX + size * endX;
+        const double toY = startY + size * endY;
+        if (meets(x, y, toX, toY))
+            return true;
+        x = toX;
+        y = toY;
+    }
+    return false;
+}
+
 // The lowest a link's end of the spiral may reach and stay clear of the mirror below it.
 double lowestSpiralY(const Scene& scene);
 
