@@ -244,15 +244,12 @@ TEST(BrightnessGraph, TakesTheSecondFrequencyFromThePanel)
     const int pictures = window.view.pictures;
     window.model.perform(SecondFrequencySetting{true, 99});
     EXPECT_EQ(std::pair(window.state().explore.secondFrequencyTenths, window.view.pictures), std::pair(ExploreState::frequencyTenthsMaximum, pictures));
-    window.model.press(Button::cmdStart);
-    window.model.perform(SecondFrequencySetting{false, 7});
+    window.perform(Button::cmdStart, SecondFrequencySetting{false, 7});
     EXPECT_TRUE(window.state().explore.secondShown);
     window.finishRun();
     EXPECT_EQ(std::pair(window.state().explore.secondShown, window.state().explore.secondFrequencyTenths), std::pair(false, 7));
     // Real lengths bring 1.5 and 2 both down to 1.3: the one curve is read once.
-    window.model.perform(FrequencySetting{15});
-    window.model.perform(SecondFrequencySetting{true, 20});
-    window.model.perform(MeasureSetting{PathMeasure::TwoLegs});
+    window.perform(FrequencySetting{15}, SecondFrequencySetting{true, 20}, MeasureSetting{PathMeasure::TwoLegs});
     const std::string words = BrightnessGraph().describe(window.state().explore);
     const auto first = words.find("At frequency 1.3 ");
     EXPECT_NE(first, std::string::npos);

@@ -70,23 +70,19 @@ TEST(ExploreClassic, TheWholeMirrorAtAClassicSettingDrawsTheClassicPicture)
         ModelWindow classic;
         classic.startAndFinish();
         const std::size_t before = classic.drawn();
-        classic.model.choose(distance);
-        classic.model.choose(frequency);
+        classic.perform(distance, frequency);
         classic.startAndFinish();
 
         ModelWindow reopened;
         reopened.startAndFinish();
         reopened.model.openExplore(true);
         reopened.model.openExplore(false);
-        reopened.model.choose(distance);
-        reopened.model.choose(frequency);
+        reopened.perform(distance, frequency);
         reopened.startAndFinish();
         EXPECT_EQ(reopened.surface.ops(), classic.surface.ops());
 
         PanelWindow live;
-        live.model.perform(MirrorPreset::WholeMirror);
-        live.model.perform(DistanceSetting{distance == Option::op0 ? 0 : 250});
-        live.model.perform(FrequencySetting{frequency == Option::op1 ? 10 : 20});
+        live.perform(MirrorPreset::WholeMirror, DistanceSetting{distance == Option::op0 ? 0 : 250}, FrequencySetting{frequency == Option::op1 ? 10 : 20});
         EXPECT_EQ(live.view.timers.size(), 0u) << "no pauses";
         const std::vector<Op> second(classic.surface.ops().begin() + static_cast<long>(before), classic.surface.ops().end());
         const std::vector<Op> redrawn(live.surface.ops().end() - static_cast<long>(second.size()), live.surface.ops().end());
@@ -102,8 +98,7 @@ TEST(ExploreSettings, TheSlidersWriteTheSettingsAndTheOptionsShowOnlyTheirValues
     const auto shown = [&window] { return Shown(window.state().nPosun, window.state().nKmitocet, window.state().distance, window.state().frequency); };
     for (const auto& [distance, tenths, expected] : {std::tuple(100, 15, Shown("100", "1.5", std::nullopt, std::nullopt)), std::tuple(250, 20, Shown("250", "2", Option::op250, Option::op2)),
                                                      std::tuple(-1000, 0, Shown("-330", "0.5", std::nullopt, std::nullopt))}) {
-        window.model.perform(DistanceSetting{distance});
-        window.model.perform(FrequencySetting{tenths});
+        window.perform(DistanceSetting{distance}, FrequencySetting{tenths});
         EXPECT_EQ(shown(), expected);
     }
     EXPECT_EQ(window.state().explore.distance, -330);
@@ -116,8 +111,7 @@ TEST(ExploreSettings, TheSlidersWriteTheSettingsAndTheOptionsShowOnlyTheirValues
 TEST(ExploreInput, OpeningAndClosingThePanelIsHeldWithTheRestInTheOrderItCame)
 {
     PanelWindow window;
-    window.model.press(Button::cmdStart);
-    window.model.perform(MirrorPreset::MiddleThird);
+    window.perform(Button::cmdStart, MirrorPreset::MiddleThird);
     window.model.clickGraph(static_cast<float>(BrightnessGraph::xOf(100)));
     window.model.openExplore(false);
     EXPECT_TRUE(window.state().explore.open) << "held";

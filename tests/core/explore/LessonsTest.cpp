@@ -47,8 +47,7 @@ double largestTurn(PathMeasure measure, int tenths, int fromDistance, int toDist
 TEST(LessonPresets, TheThirdAroundLeastTimeGivesMostOfTheLight)
 {
     ModelWindow window;
-    window.model.perform(DistanceSetting{250});
-    window.model.perform(MirrorPreset::AroundLeastTime);
+    window.perform(DistanceSetting{250}, MirrorPreset::AroundLeastTime);
     EXPECT_EQ(window.state().explore.mirror, Mirror::span(0, 9)) << "the least-time point is at x 154, over segments 0 to 9";
     window.model.perform(MirrorPreset::AwayFromLeastTime);
     EXPECT_EQ(window.state().explore.mirror, Mirror::span(10, 29));
@@ -61,8 +60,7 @@ TEST(LessonPresets, TheThirdAroundLeastTimeGivesMostOfTheLight)
 TEST(LessonGrating, IsMadeOfTheSegmentsStillOnAndNeverShrinksWhenPressedAgain)
 {
     ModelWindow window;
-    window.model.choose(Option::op2);
-    window.model.perform(MirrorPreset::AwayFromLeastTime);
+    window.perform(Option::op2, MirrorPreset::AwayFromLeastTime);
     for (int segment = 20; segment < 30; ++segment)
         window.model.perform(SegmentSwitch{segment});
     ASSERT_EQ(window.state().explore.mirror, Mirror::span(0, 9));
@@ -74,18 +72,15 @@ TEST(LessonGrating, IsMadeOfTheSegmentsStillOnAndNeverShrinksWhenPressedAgain)
     EXPECT_EQ(window.state().explore.mirror, leftGrating) << "a grating of a grating is itself";
 
     // At other settings it is made again of the left third, not of the grating left from before.
-    window.model.perform(FrequencySetting{13});
-    window.model.perform(MirrorPreset::Grating);
+    window.perform(FrequencySetting{13}, MirrorPreset::Grating);
     EXPECT_EQ(window.state().explore.mirror, grating(0, 1.3, PathMeasure::RootOfSquares, Mirror::span(0, 9)));
     EXPECT_NE(window.state().explore.mirror, grating(0, 1.3, PathMeasure::RootOfSquares, leftGrating));
 
     // Made from the whole mirror it is the grating it always was, and stays when the settings change.
     ModelWindow whole;
-    whole.model.choose(Option::op250);
-    whole.model.perform(MirrorPreset::Grating);
+    whole.perform(Option::op250, MirrorPreset::Grating);
     EXPECT_EQ(whole.state().explore.mirror, grating(250, 1));
-    whole.model.perform(FrequencySetting{20});
-    whole.model.perform(DistanceSetting{0});
+    whole.perform(FrequencySetting{20}, DistanceSetting{0});
     EXPECT_EQ(whole.state().explore.mirror, grating(250, 1));
     EXPECT_NEAR(whole.state().explore.brightness, brightness(grating(250, 1), 0, 2), 1e-12);
 }
@@ -105,8 +100,7 @@ TEST(LessonFrequencyCap, KeepsNeighbouringArrowsWithinHalfATurn)
     EXPECT_LE(largestTurn(PathMeasure::RootOfSquares, windowCap, -330, 330), 182.5) << "the far end's neighbours at distance 330";
 
     PanelWindow window;
-    window.model.choose(Option::op2);
-    window.model.perform(MeasureSetting{PathMeasure::TwoLegs});
+    window.perform(Option::op2, MeasureSetting{PathMeasure::TwoLegs});
     EXPECT_EQ(std::pair(window.state().explore.frequencyTenths, window.state().nKmitocet), std::pair(legsCap, std::string("1.3")));
     window.settle();
     EXPECT_THAT(window.view.announcements.back(), ::testing::StartsWith("Path lengths: Real length (the two legs). Frequency brought down to 1.3"));

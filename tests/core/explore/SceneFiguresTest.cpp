@@ -175,15 +175,13 @@ TEST(SceneFigures, AThroughLineStartDrawsTheLineTheSourceAboveAndTheDetectorBelo
 TEST(SceneFigures, TheMarksKeepToWhatThePathsDoAndTheCurveToItsAxes)
 {
     SceneWindow window(SceneKind::Gap);
-    window.model.perform(GapSetting{2});
-    window.model.perform(DistanceSetting{330});
+    window.perform(GapSetting{2}, DistanceSetting{330});
     const auto& gapOps = window.surface.ops();
     const auto toDetector = std::ranges::count_if(gapOps, [](const Op& op) { return op.kind == OpKind::Line && op.x2 == 74 && op.y2 == 350; });
     const auto boldToDetector = std::ranges::count_if(gapOps, [](const Op& op) { return op.kind == OpKind::Line && op.penWidth == 2 && op.x2 == 74 && op.y2 == 350; });
     EXPECT_EQ(std::pair(toDetector, boldToDetector), std::pair(2L, 0L)) << "the two paths through the gap, thin, and no bold path through the screen";
     EXPECT_EQ(brightnessNumber(window.state().explore), "0.0033");
-    window.model.perform(SceneSetting{SceneKind::Water});
-    window.model.perform(DistanceSetting{-330});
+    window.perform(SceneSetting{SceneKind::Water}, DistanceSetting{-330});
     const float lowestTop = 320 + 50 + static_cast<float>(windowLabel("labCas").height) + 3;
     const auto& ops = window.surface.ops();
     const auto redrawn = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const Op& op) { return op.kind == OpKind::ResetToPixels; });

@@ -212,8 +212,7 @@ TEST(ThroughLineWords, SayTheSceneBeforeStartAndWhatAStartWouldDrawOnceTheSettin
 TEST(ThroughLineWords, SayOnlyWhatWasDrawnForADistanceFarBeyondReach)
 {
     ModelWindow window;
-    window.model.perform(SceneSetting{SceneKind::Water});
-    window.model.perform(DistanceSetting{10});
+    window.perform(SceneSetting{SceneKind::Water}, DistanceSetting{10});
     window.model.setText(TextBox::nPosun, "1e30");
     window.startAndFinish();
     EXPECT_THAT(window.model.pictureDescription(), AllOf(HasSubstr("Drawn with the detector at 1e30 and frequency 1: the 30 paths"), Not(HasSubstr("pixels"))));
@@ -249,8 +248,7 @@ TEST(SceneWords, AChangeOfSceneSaysWhatTheDistanceMovesAndThenTheBrightness)
     EXPECT_EQ(said[0], "Scene \u201cInto water\u201d: the distance moves the detector alone. 0.013 of the light of all thirty paths in step");
     EXPECT_THAT(said[1], HasSubstr("Scene \u201cMirror\u201d: the distance moves the source and the detector together. 1.00 of the light of a whole mirror"));
     // Glass shows frequencies to 1.1 truly, and says so in its own paths' terms.
-    window.model.perform(FrequencySetting{14});
-    window.model.perform(SceneSetting{SceneKind::Glass});
+    window.perform(FrequencySetting{14}, SceneSetting{SceneKind::Glass});
     window.settle();
     window.model.settled();
     EXPECT_THAT(said.back(), HasSubstr("detector alone. Frequency brought down to 1.1, the highest that 30 paths through the line show truly here. 0.0"));
@@ -261,8 +259,7 @@ TEST(SceneWords, AChangeOfSceneSaysWhatTheDistanceMovesAndThenTheBrightness)
 TEST(SceneWords, FrequenciesBroughtDownComeBackWhereALaterSceneShowsThem)
 {
     PanelWindow window;
-    window.model.perform(FrequencySetting{14});
-    window.model.perform(SecondFrequencySetting{true, 20});
+    window.perform(FrequencySetting{14}, SecondFrequencySetting{true, 20});
     const auto frequencies = [&window] { return std::pair(window.state().explore.frequencyTenths, window.state().explore.secondFrequencyTenths); };
     const std::pair<SceneKind, std::pair<int, int>> steps[] = {{SceneKind::Water, {12, 12}}, {SceneKind::Glass, {11, 11}}, {SceneKind::Gap, {14, 14}}, {SceneKind::Mirror, {14, 20}}};
     for (const auto& [scene, expected] : steps) {
@@ -285,9 +282,7 @@ TEST(SceneWords, FrequenciesBroughtDownComeBackWhereALaterSceneShowsThem)
         window.model.settled();
     }
     EXPECT_THAT(said.back(), HasSubstr("Frequency back up to 1.4; the 2 chosen before is beyond what this scene shows truly."));
-    window.model.perform(SceneSetting{SceneKind::Glass});
-    window.model.perform(FrequencySetting{10});
-    window.model.perform(SceneSetting{SceneKind::Gap});
+    window.perform(SceneSetting{SceneKind::Glass}, FrequencySetting{10}, SceneSetting{SceneKind::Gap});
     EXPECT_EQ(frequencies(), std::pair(10, 11)) << "the frequency chosen in glass stands, and the second with it";
 }
 

@@ -183,9 +183,7 @@ TEST(ModelSetup, AppliesALinksSettingsAsThePersonsChoicesWouldAndDrawsThem)
     ModelWindow linked;
     linked.model.apply(classic(250, 20, 5));
     ModelWindow clicked;
-    clicked.model.choose(Option::op250);
-    clicked.model.choose(Option::op2);
-    clicked.model.moveSpeed(SpeedMove::to(5));
+    clicked.perform(Option::op250, Option::op2, SpeedMove::to(5));
     EXPECT_EQ(std::pair(linked.state().distance, linked.state().frequency), std::pair(std::optional(Option::op250), std::optional(Option::op2)));
     EXPECT_EQ(linked.texts(), (std::array<std::string, 3>{"250", "2", "5"}));
     EXPECT_EQ(linked.model.setup(), classic(250, 20, 5));
@@ -214,9 +212,7 @@ TEST(ModelSetup, OpensThePanelLastWithItsSettingsDrawnOnce)
 
     // By hand with the panel closed, and then opened: the picture is drawn once, as it opens.
     ModelWindow byHand;
-    byHand.model.perform(DistanceSetting{-120});
-    byHand.model.perform(FrequencySetting{15});
-    byHand.model.moveSpeed(SpeedMove::to(7));
+    byHand.perform(DistanceSetting{-120}, FrequencySetting{15}, SpeedMove::to(7));
     for (int segment = 0; segment < Mirror::segmentCount; ++segment) {
         if (!scraped().mirror.on(segment))
             byHand.model.perform(SegmentSwitch{segment});
@@ -242,9 +238,7 @@ TEST(ModelSetup, AppliesTheSceneAndGapAndKeepsTheMirrorForTheWayBack)
     EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"-200", "1.4", "1"}));
     // Drawn once, as the panel opens, as by hand.
     ModelWindow byHand;
-    byHand.model.perform(SceneSetting{SceneKind::Lens});
-    byHand.model.perform(DistanceSetting{-200});
-    byHand.model.perform(FrequencySetting{14});
+    byHand.perform(SceneSetting{SceneKind::Lens}, DistanceSetting{-200}, FrequencySetting{14});
     byHand.model.openExplore(true);
     EXPECT_EQ(window.surface.ops(), byHand.surface.ops());
     window.model.perform(SceneSetting{SceneKind::Mirror});

@@ -42,8 +42,7 @@ TEST(MainFormModelHandlers, DistanceAndFrequencyOptionsSetTheirTextAndHideTheExp
     window.model.choose(Option::op0);
     EXPECT_EQ(window.state().nKmitocet, "1");
 
-    window.model.choose(Option::op2);
-    window.model.choose(Option::op1);
+    window.perform(Option::op2, Option::op1);
     EXPECT_EQ(window.state().nKmitocet, "1");
 }
 
@@ -90,15 +89,13 @@ TEST(MainFormModelHandlers, TheScrollBarWritesItsValueWithinOneToTwenty)
     // A move that leaves the scroll bar where it is does not run its handler.
     window.model.choose(Option::opPomalejší);
     const int states = window.view.states;
-    window.model.moveSpeed(SpeedMove::by(3));
-    window.model.moveSpeed(SpeedMove::to(25));
+    window.perform(SpeedMove::by(3), SpeedMove::to(25));
     EXPECT_EQ(speed(), std::pair(20, std::string("10")));
     EXPECT_EQ(window.view.states, states);
 
     window.model.moveSpeed(SpeedMove::by(std::numeric_limits<int>::min()));
     EXPECT_EQ(speed(), std::pair(1, std::string("1")));
-    window.model.choose(Option::opPomalá);
-    window.model.moveSpeed(SpeedMove::to(-4));
+    window.perform(Option::opPomalá, SpeedMove::to(-4));
     EXPECT_EQ(window.state().nSpomaleni, "20");
 }
 
@@ -163,9 +160,7 @@ TEST(MainFormModelPace, AHeldScrollBarMoveAppliesToTheNextRun)
 {
     ModelWindow window(standardDecrementLength);
     window.model.setText(TextBox::nSpomaleni, "0.001");  // 300 decrements, 15 µs
-    window.model.press(Button::cmdStart);
-    window.model.moveSpeed(SpeedMove::to(7));
-    window.model.press(Button::cmdStart);
+    window.perform(Button::cmdStart, SpeedMove::to(7), Button::cmdStart);
     EXPECT_EQ(window.state().nSpomaleni, "0.001");
     window.finishRun();
     ASSERT_EQ(window.view.pauses.size(), 31u) << "the thirty of the first run and the first of the next";
@@ -207,10 +202,7 @@ TEST(MainFormModelPace, ARunWaitsWhileTheWindowIsUnseenAndGoesOnWhereItStood)
 TEST(MainFormModelHeldInput, IsCarriedOutAfterTheRunInTheOrderItCame)
 {
     ModelWindow window;
-    window.model.choose(Option::op250);
-    window.model.press(Button::cmdStart);
-    window.model.press(Button::cmdStart);
-    window.model.choose(Option::op2);
+    window.perform(Option::op250, Button::cmdStart, Button::cmdStart, Option::op2);
     EXPECT_EQ(window.state().nKmitocet, "1") << "held while the run goes";
     window.finishRun();
     EXPECT_TRUE(window.state().running) << "the held Start began the next run";
@@ -228,13 +220,7 @@ TEST(MainFormModelHeldInput, IsCarriedOutAfterTheRunInTheOrderItCame)
 TEST(MainFormModelHeldInput, ExitEndsTheProgramAfterTheRunAndDropsWhatCameAfterIt)
 {
     ModelWindow window;
-    window.model.press(Button::cmdStart);
-    window.model.choose(Option::op250);
-    window.model.moveSpeed(SpeedMove::by(3));
-    window.model.moveSpeed(SpeedMove::by(-1));
-    window.model.press(Button::cmdKonec);
-    window.model.choose(Option::op0);
-    window.model.press(Button::cmdStart);
+    window.perform(Button::cmdStart, Option::op250, SpeedMove::by(3), SpeedMove::by(-1), Button::cmdKonec, Option::op0, Button::cmdStart);
     EXPECT_EQ(window.view.ends, 0);
     EXPECT_TRUE(window.view.announcements.empty()) << "nothing while the run draws";
     window.finishRun();
@@ -270,8 +256,7 @@ TEST(MainFormModelHeldInput, EscapeEndsTheRunWhereItStandsDropsTheHeldAndSaysSo)
     window.model.press(Button::cmdStart);
     for (int k = 0; k < 4; ++k)
         window.endPause();
-    window.model.choose(Option::op250);
-    window.model.press(Button::cmdStart);
+    window.perform(Option::op250, Button::cmdStart);
     const std::size_t drawn = window.drawn();
     window.model.stopRun();
     EXPECT_EQ(std::pair(window.state().running, window.view.runsFinished), std::pair(false, 1));
@@ -306,8 +291,7 @@ TEST(MainFormModelStop, ABadSlowdownStopsAfterItsPointAndHeldInputGoesOn)
     window.model.press(Button::cmdStart);
     for (int k = 0; k < 3; ++k)
         window.endPause();
-    window.model.choose(Option::op250);
-    window.model.moveSpeed(SpeedMove::to(3));
+    window.perform(Option::op250, SpeedMove::to(3));
     window.model.setText(TextBox::nSpomaleni, "slow");
     window.endPause();
     EXPECT_EQ(window.view.stops, std::vector<std::string>{"quorvel: Start stopped: slowdown (nSpomaleni) setting holds \"slow\", which is not a number"});

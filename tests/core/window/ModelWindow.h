@@ -65,6 +65,9 @@ struct ModelWindow {
         return std::ranges::any_of(state().results, [](const LabelState& label) { return label.shown; });
     }
 
+    // A person's input, one action after another: presses, choices, moves and the panel's settings.
+    void perform(const auto&... actions) { (model.perform(actions), ...); }
+
     void endPause()
     {
         ASSERT_LT(timersEnded, view.timers.size()) << "no timer runs";
