@@ -31,9 +31,10 @@ double reference(const Mirror& mirror, int distance, double frequency)
     return sum(mirror, distance) / sum(Mirror::whole(), 0);
 }
 
-ExploreState stateOf(const Mirror& mirror, int distance, int tenths, int secondTenths = 0)
+ExploreState stateOf(const Mirror& mirror, int distance, int tenths, int secondTenths = 0, SceneKind scene = SceneKind::Mirror)
 {
     ExploreState state;
+    state.scene = scene;
     state.mirror = mirror;
     state.distance = distance;
     state.frequencyTenths = tenths;
@@ -113,9 +114,7 @@ TEST(BrightnessGraph, DrawsEachFrequencyInItsColourOnASquareRootScale)
     EXPECT_FALSE(std::isnan(valueY(drawn(graph, stateOf(Mirror::whole(), 0, 10)), "2"))) << "the whole mirror alone tops at 2";
     // Through a line the axis numbers a quarter of its top, which stands halfway up: water at
     // 1.2 tops at 0.04.
-    ExploreState water = stateOf(Mirror::whole(), 0, 12);
-    water.scene = SceneKind::Water;
-    const auto through = drawn(graph, water);
+    const auto through = drawn(graph, stateOf(Mirror::whole(), 0, 12, 0, SceneKind::Water));
     const float throughZero = valueY(through, "0");
     EXPECT_NEAR((throughZero - valueY(through, "0.01")) / (throughZero - valueY(through, "0.04")), 0.5, 1e-3);
 }
@@ -129,8 +128,7 @@ TEST(BrightnessGraph, KeepsItsKeyClearOfTheCurvesAndThePairsLine)
     BrightnessGraph graph;
     for (const SceneKind scene : {SceneKind::Mirror, SceneKind::Water, SceneKind::Glass, SceneKind::Lens, SceneKind::NoLens, SceneKind::Gap}) {
         for (const int distance : {0, -320, -330}) {
-            ExploreState state = stateOf(Mirror::whole(), distance, 10, scene == SceneKind::Mirror ? 15 : 11);
-            state.scene = scene;
+            const ExploreState state = stateOf(Mirror::whole(), distance, 10, scene == SceneKind::Mirror ? 15 : 11, scene);
             const auto ops = drawn(graph, state);
             const Rgb grey{150, 150, 150};
             const Op* key = find(ops, OpKind::Text, [&](const Op& op) { return op.colour == Colour{grey}; });
@@ -225,15 +223,12 @@ TEST(BrightnessGraph, SaysWhereTheCurveIsHighestAndWhatItReadsAtThePair)
     // Over water the curves are highest far to the side, which the words put down to arrows of
     // one length; the mirror's say nothing of it.
     const auto caveat = [&graph](SceneKind scene, int tenths) {
-        ExploreState state = stateOf(Mirror::whole(), 0, tenths);
-        state.scene = scene;
-        return graph.describe(state).find("every path's arrow here has the same length") != std::string::npos;
+        return graph.describe(stateOf(Mirror::whole(), 0, tenths, 0, scene)).find("every path's arrow here has the same length") != std::string::npos;
     };
     EXPECT_EQ(std::tuple(caveat(SceneKind::Water, 10), caveat(SceneKind::Mirror, 10)), std::tuple(true, false));
     // Without the lens the pair stands symmetric about the middle, and so does the curve: both
     // of its ends are named.
-    ExploreState bare = stateOf(Mirror::whole(), 0, 10);
-    bare.scene = SceneKind::NoLens;
+    const ExploreState bare = stateOf(Mirror::whole(), 0, 10, 0, SceneKind::NoLens);
     EXPECT_NE(graph.describe(bare).find("brightest with the detector at -330 (as bright at 330), 0.13 of"), std::string::npos) << graph.describe(bare);
 }
 

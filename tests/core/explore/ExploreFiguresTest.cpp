@@ -88,8 +88,6 @@ TEST(ExploreFigures, TheGraphSaysWhereTheWholeMirrorIsBrightestAtEveryFrequency)
 // script's longest sums.
 TEST(ExploreFigures, EveryMirrorsFiguresAndTheWordsThatClaimThem)
 {
-    constexpr double firstCentre = 56;
-    constexpr double width = 24;
     for (const json& row : figures().at("mirrors")) {
         SCOPED_TRACE(row.at("name").get<std::string>());
         const Mirror mirror = mirrorOf(row.at("mirror"));
@@ -125,7 +123,7 @@ TEST(ExploreFigures, EveryMirrorsFiguresAndTheWordsThatClaimThem)
         const auto drawnMark = std::ranges::find_if(ops.rbegin(), ops.rend(), [](const testing::Op& op) { return op.kind == testing::OpKind::Line && op.y2 == 100.0f; });
         ASSERT_NE(drawnMark, ops.rend());
         EXPECT_EQ(std::tuple(drawnMark->x1, drawnMark->penWidth, (drawnMark - 2)->x1), std::tuple(static_cast<float>(mark), 1, static_cast<float>(mark)));
-        const double offset = (mark - firstCentre) / width;
+        const double offset = (mark - 56) / 24;  // segment k's centre at 56 + 24k
         const int left = static_cast<int>(std::floor(offset));
         const bool tie = offset != left;
         const std::string where = tie ? "segments " + std::to_string(left + 1) + " and " + std::to_string(left + 2) + " of 30" : "segment " + std::to_string(left + 1) + " of 30";

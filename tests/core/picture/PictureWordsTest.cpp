@@ -291,26 +291,17 @@ TEST(SceneWords, FrequenciesBroughtDownComeBackWhereALaterSceneShowsThem)
 // length (slower below the surface, or delayed by the lens); the saved picture shows the same.
 TEST(SceneCaptions, NameTheSceneAndSayTimeWhereTimeIsNotLength)
 {
-    struct Case {
-        SceneKind scene;
-        const char* heading;
-        const char* distance;
-        const char* time;
-    };
-    const Case cases[] = {
-        {SceneKind::Mirror, "Difraction on mirror", "Distance from middle of the mirror", "Time (length)"},
-        {SceneKind::Water, "Into water", "Detector's distance from the middle", "Time"},
-        {SceneKind::Glass, "Into glass", "Detector's distance from the middle", "Time"},
-        {SceneKind::Lens, "Lens", "Detector's distance from the middle", "Time"},
-        {SceneKind::NoLens, "Same pair, no lens", "Detector's distance from the middle", "Time (length)"},
-        {SceneKind::Gap, "Narrow gap", "Detector's distance from the middle", "Time (length)"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.heading);
-        EXPECT_EQ(sceneCaption(windowLabel("labZrcadlení"), c.scene).text, c.heading);
-        EXPECT_EQ(sceneCaption(windowLabel("labPosun"), c.scene).text, c.distance);
-        EXPECT_EQ(sceneCaption(windowLabel("labCas"), c.scene).text, c.time);
-        EXPECT_EQ(sceneCaption(windowLabel("labRadius"), c.scene).text, "Photon vectors after reaching the detector");
+    for (const auto& [scene, heading, distance, time] : {std::tuple{SceneKind::Mirror, "Difraction on mirror", "Distance from middle of the mirror", "Time (length)"},
+                                                         {SceneKind::Water, "Into water", "Detector's distance from the middle", "Time"},
+                                                         {SceneKind::Glass, "Into glass", "Detector's distance from the middle", "Time"},
+                                                         {SceneKind::Lens, "Lens", "Detector's distance from the middle", "Time"},
+                                                         {SceneKind::NoLens, "Same pair, no lens", "Detector's distance from the middle", "Time (length)"},
+                                                         {SceneKind::Gap, "Narrow gap", "Detector's distance from the middle", "Time (length)"}}) {
+        SCOPED_TRACE(heading);
+        EXPECT_EQ(sceneCaption(windowLabel("labZrcadlení"), scene).text, heading);
+        EXPECT_EQ(sceneCaption(windowLabel("labPosun"), scene).text, distance);
+        EXPECT_EQ(sceneCaption(windowLabel("labCas"), scene).text, time);
+        EXPECT_EQ(sceneCaption(windowLabel("labRadius"), scene).text, "Photon vectors after reaching the detector");
     }
     EXPECT_THAT(SceneWindow(SceneKind::Lens, 0).model.pictureSvg(SystemPalette{}), AllOf(HasSubstr(">Lens<"), Not(HasSubstr("Difraction on mirror"))));
     // The lens's thirty arrows in step are drawn far smaller than the bare line's few: the label

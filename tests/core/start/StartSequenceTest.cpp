@@ -241,17 +241,12 @@ TEST(Results, DrawTheWorkedMarksInOrderAndPlaceTheWorkedLabels)
 // four other labels by the picture and leave labSoucet where it was.
 TEST(LabelPlacement, LeavesTheSumLabelWhereItWasForAnyOtherText)
 {
-    struct Row {
-        const char* distance;
-        const char* frequency;
-        double sourceX;
-    };
-    for (const Row row : {Row{"250", "3", 104}, Row{"250", "01", 104}, Row{"00", "1", 354}, Row{"250.0", "1", 104}, Row{"100", "1", 254}}) {
-        SCOPED_TRACE(std::string("distance ") + row.distance + ", frequency " + row.frequency);
+    for (const auto& [distance, frequency, sourceX] : {std::tuple{"250", "3", 104.0}, {"250", "01", 104.0}, {"00", "1", 354.0}, {"250.0", "1", 104.0}, {"100", "1", 254.0}}) {
+        SCOPED_TRACE(std::string("distance ") + distance + ", frequency " + frequency);
         nlohmann::json places = workedSettings().at(0).at("labels");
-        places["labZdroj"][0] = row.sourceX - 60;
-        places["labDetektor"][0] = row.sourceX + 80;
-        const Results results(row.distance, row.frequency);
+        places["labZdroj"][0] = sourceX - 60;
+        places["labDetektor"][0] = sourceX + 80;
+        const Results results(distance, frequency);
         EXPECT_EQ(results.labels.ops, expectedLabelOps(places, false));
     }
 }
