@@ -27,16 +27,18 @@ struct Rendering {
         const auto i = static_cast<std::size_t>(3 * (y * width + x));
         return {static_cast<std::uint8_t>(rgb[i]), static_cast<std::uint8_t>(rgb[i + 1]), static_cast<std::uint8_t>(rgb[i + 2])};
     }
-    bool hasNear(int x, int y, Rgb colour, int reach = 1) const
+    // Whether a pixel of the colour lies in the box width by height from left, top.
+    bool hasIn(int left, int top, int width, int height, Rgb colour) const
     {
-        for (int dy = -reach; dy <= reach; ++dy) {
-            for (int dx = -reach; dx <= reach; ++dx) {
-                if (at(x + dx, y + dy) == colour)
+        for (int y = top; y < top + height; ++y) {
+            for (int x = left; x < left + width; ++x) {
+                if (at(x, y) == colour)
                     return true;
             }
         }
         return false;
     }
+    bool hasNear(int x, int y, Rgb colour, int reach = 1) const { return hasIn(x - reach, y - reach, 2 * reach + 1, 2 * reach + 1, colour); }
 };
 
 std::optional<Rendering> render(const std::string& svg, const std::string& name)
@@ -100,12 +102,7 @@ TEST(PictureSvg, RendersEachSettingsMarksAndLabels)
         for (const auto& [name, place] : setting["labels"].items()) {
             const int left = static_cast<int>(std::lround(place[0].get<double>()));
             const int top = static_cast<int>(std::lround(place[1].get<double>()));
-            bool text = false;
-            for (int y = top; y < top + 17; ++y) {
-                for (int x = left; x < left + 40; ++x)
-                    text = text || image->at(x, y) == palette.buttonText;
-            }
-            EXPECT_TRUE(text) << name << " shows its caption";
+            EXPECT_TRUE(image->hasIn(left, top, 40, 17, palette.buttonText)) << name << " shows its caption";
         }
     }
 }
