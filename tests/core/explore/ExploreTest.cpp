@@ -75,9 +75,7 @@ TEST(ExploreClassic, TheWholeMirrorAtAClassicSettingDrawsTheClassicPicture)
 
         ModelWindow reopened;
         reopened.startAndFinish();
-        reopened.model.openExplore(true);
-        reopened.model.openExplore(false);
-        reopened.perform(distance, frequency);
+        reopened.perform(PanelCommand::Open, PanelCommand::Close, distance, frequency);
         reopened.startAndFinish();
         EXPECT_EQ(reopened.surface.ops(), classic.surface.ops());
 
@@ -126,10 +124,7 @@ TEST(ExploreInput, OpeningAndClosingThePanelIsHeldWithTheRestInTheOrderItCame)
     EXPECT_THAT(window.view.announcements.front(), HasSubstr(" Then the explore panel closed."));
 
     // Two presses of Ctrl+E during a run open the panel and close it again, in turn.
-    window.model.press(Button::cmdStart);
-    window.model.toggleExplore();
-    window.model.toggleExplore();
-    window.model.perform(MirrorPreset::WholeMirror);
+    window.perform(Button::cmdStart, PanelCommand::Toggle, PanelCommand::Toggle, MirrorPreset::WholeMirror);
     window.finishRun();
     EXPECT_FALSE(window.state().explore.open);
     EXPECT_THAT(window.view.announcements.back(),
@@ -217,8 +212,7 @@ TEST(TypedNumber, ARefusalStandsUntilTypingOrTheSettingsChange)
     };
     window.model.typeNumber(PanelField::SecondFrequency, "3", ".");
     EXPECT_EQ(refused(), std::pair(PanelField::SecondFrequency, std::string("\"3\" is not taken: the frequency is a number from 0.5 to 2 in tenths, such as 1.5.")));
-    window.model.openExplore(false);
-    window.model.openExplore(true);
+    window.perform(PanelCommand::Close, PanelCommand::Open);
     EXPECT_EQ(refused().first, PanelField::SecondFrequency);
     window.model.clearRefusal();
     EXPECT_EQ(refused().second, "none");

@@ -194,17 +194,12 @@ TEST(ThroughLineWords, SayTheSceneBeforeStartAndWhatAStartWouldDrawOnceTheSettin
     window.model.perform(SceneSetting{SceneKind::Water});
     EXPECT_THAT(window.model.pictureDescription(),
                 AllOf(HasSubstr("light is 1.33 times slower in water"), HasSubstr("Start will draw the scene \u201cInto water\u201d with the detector at 0 and frequency 1.")));
-    window.model.openExplore(true);
-    window.model.perform(SceneSetting{SceneKind::Gap});
+    window.perform(PanelCommand::Open, SceneSetting{SceneKind::Gap});
     EXPECT_THAT(window.model.pictureDescription(), Not(HasSubstr("Start will draw"))) << "drawn live";
-    window.model.openExplore(false);
-    window.model.perform(GapSetting{2});
+    window.perform(PanelCommand::Close, GapSetting{2});
     EXPECT_THAT(window.model.pictureDescription(),
                 AllOf(HasSubstr("the screen's gap of 6 points"), HasSubstr("Start will draw the scene \u201cNarrow gap\u201d with a gap of 2 points")));
-    window.model.openExplore(true);
-    window.model.perform(SceneSetting{SceneKind::Water});
-    window.model.openExplore(false);
-    window.model.perform(SceneSetting{SceneKind::Glass});
+    window.perform(PanelCommand::Open, SceneSetting{SceneKind::Water}, PanelCommand::Close, SceneSetting{SceneKind::Glass});
     EXPECT_THAT(window.model.pictureDescription(), HasSubstr("Start will draw the scene \u201cInto glass\u201d with the detector at 0")) << "only the scene changed";
 }
 

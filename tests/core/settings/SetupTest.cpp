@@ -135,7 +135,7 @@ TEST(SetupReading, RefusesASceneOrGapItHasNoneOfAndAFrequencyBeyondTheScenes)
 }
 
 // Written from a query of its own, a setup reads back as itself.
-TEST(SetupQuery, WritesOnlyWhatDiffersFromTheOpeningWindowAndReadsBackAsWritten)
+TEST(SetupQuery, WritesOnlyWhatDiffersFromTheOpeningWindowKeepsTheLanguageAndReadsBackAsWritten)
 {
     const std::pair<quorvel::Setup, const char*> worked[] = {
         {quorvel::Setup(), ""},
@@ -170,10 +170,7 @@ TEST(SetupQuery, WritesOnlyWhatDiffersFromTheOpeningWindowAndReadsBackAsWritten)
     EXPECT_EQ((quorvel::Setup{0, 10, 1, false, Mirror::span(10, 19)}).query(), "mirror=middle-third");
     EXPECT_EQ(inScene(SceneKind::NoLens, 10).query(), "scene=no-lens");
     EXPECT_EQ((quorvel::Setup{0, 10, 1, false, Mirror::whole(), PathMeasure::RootOfSquares, SceneKind::Mirror, 20}).query(), "");
-}
-
-TEST(SetupQuery, KeepsTheLanguageAsWritten)
-{
+    // Written over a query of its own, it keeps the language as written there.
     EXPECT_EQ(classic(0, 20).query("?speed=3&lang=cs&x=1"), "lang=cs&frequency=2");
     EXPECT_EQ(quorvel::Setup().query("l%61ng=pt%2DBR&lang"), "l%61ng=pt%2DBR&lang");
 }
@@ -238,8 +235,7 @@ TEST(ModelSetup, AppliesTheSceneAndGapAndKeepsTheMirrorForTheWayBack)
     EXPECT_EQ(window.texts(), (std::array<std::string, 3>{"-200", "1.4", "1"}));
     // Drawn once, as the panel opens, as by hand.
     ModelWindow byHand;
-    byHand.perform(SceneSetting{SceneKind::Lens}, DistanceSetting{-200}, FrequencySetting{14});
-    byHand.model.openExplore(true);
+    byHand.perform(SceneSetting{SceneKind::Lens}, DistanceSetting{-200}, FrequencySetting{14}, PanelCommand::Open);
     EXPECT_EQ(window.surface.ops(), byHand.surface.ops());
     window.model.perform(SceneSetting{SceneKind::Mirror});
     EXPECT_EQ(window.state().explore.mirror, Mirror::span(10, 19));

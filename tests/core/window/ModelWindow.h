@@ -65,7 +65,7 @@ struct ModelWindow {
         return std::ranges::any_of(state().results, [](const LabelState& label) { return label.shown; });
     }
 
-    // A person's input, one action after another: presses, choices, moves and the panel's settings.
+    // A person's input, one action after another: presses, choices, moves, the panel opened or closed and its settings.
     void perform(const auto&... actions) { (model.perform(actions), ...); }
 
     void endPause()
