@@ -169,7 +169,7 @@ TEST(SetupQuery, WritesOnlyWhatDiffersFromTheOpeningWindowKeepsTheLanguageAndRea
     EXPECT_EQ((quorvel::Setup{250, 10, 1, false, grating(250, 1)}).query(), "distance=250&mirror=grating");
     EXPECT_EQ((quorvel::Setup{0, 10, 1, false, Mirror::span(10, 19)}).query(), "mirror=middle-third");
     EXPECT_EQ(inScene(SceneKind::NoLens, 10).query(), "scene=no-lens");
-    EXPECT_EQ((quorvel::Setup{0, 10, 1, false, Mirror::whole(), PathMeasure::RootOfSquares, SceneKind::Mirror, 20}).query(), "");
+    EXPECT_EQ(quorvel::Setup{.gapPoints = 20}.query(), "");
     // Written over a query of its own, it keeps the language as written there.
     EXPECT_EQ(classic(0, 20).query("?speed=3&lang=cs&x=1"), "lang=cs&frequency=2");
     EXPECT_EQ(quorvel::Setup().query("l%61ng=pt%2DBR&lang"), "l%61ng=pt%2DBR&lang");
@@ -247,9 +247,7 @@ TEST(ModelSetup, AppliesTheSceneAndGapAndKeepsTheMirrorForTheWayBack)
     EXPECT_EQ(gap.model.setup(), inScene(SceneKind::Gap, 10));
     // Beyond the gap its width is kept for the gap and changes nothing: the prompt stays.
     ModelWindow mirror;
-    quorvel::Setup gapOnly;
-    gapOnly.gapPoints = 4;
-    mirror.model.apply(gapOnly);
+    mirror.model.apply({.gapPoints = 4});
     EXPECT_TRUE(mirror.state().promptShown);
     mirror.model.perform(SceneSetting{SceneKind::Gap});
     EXPECT_EQ(mirror.state().explore.pathsThatCount(), Mirror::span(13, 16));

@@ -120,9 +120,7 @@ TEST(PathSweep, MatchesTheWorkedTableForBothFrequencies)
 // only a strictly larger value replaces it.
 TEST(LeastTimeRule, TakesTheFirstPointThenMovesOnTiesAndTakesOnlyALargerValue)
 {
-    Scene scene;
-    scene.segmentWidth = 24;
-    scene.bestTimeY = -100000;
+    Scene scene{.segmentWidth = 24, .bestTimeY = -100000};
     updateLeastTime(scene, 56, -250000, true);
     EXPECT_EQ(std::pair(scene.bestPointX, scene.bestTimeY), std::pair(56.0, -250000.0));
     updateLeastTime(scene, 56, 400, true);
