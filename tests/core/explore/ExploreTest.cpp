@@ -159,11 +159,9 @@ TEST(TypedNumber, ReadsWhatAPersonTypesAndNothingElse)
     const auto read = [](PanelField field, const char* text, const char* separator) { return typedNumber(field, text, separator, 20); };
     for (const char* text : {"12.5", "400", "-351", "1e9", "", "2 50"})
         EXPECT_EQ(read(PanelField::Distance, text, "."), std::nullopt) << text;
-    EXPECT_EQ(read(PanelField::Distance, " 250 ", "."), 250);
-    EXPECT_EQ(read(PanelField::Distance, "\u2212200", ","), -200);
-    EXPECT_EQ(read(PanelField::Frequency, "0,7", ","), 7);
-    EXPECT_EQ(read(PanelField::SecondFrequency, "1.5", ","), 15);
-    EXPECT_EQ(read(PanelField::Frequency, " 2 ", "."), 20);
+    for (const auto& [field, text, separator, number] : {std::tuple{PanelField::Distance, " 250 ", ".", 250}, {PanelField::Distance, "\u2212200", ",", -200},
+                                                         {PanelField::Frequency, "0,7", ",", 7}, {PanelField::SecondFrequency, "1.5", ",", 15}, {PanelField::Frequency, " 2 ", ".", 20}})
+        EXPECT_EQ(read(field, text, separator), number) << text;
     for (const char* text : {"1,5", "0.4", "2.1", "1.55", "1e9", "250", "\u22121"})
         EXPECT_EQ(read(PanelField::Frequency, text, "."), std::nullopt) << text;
     EXPECT_EQ(typedNumber(PanelField::Frequency, "1.4", ".", 13), std::nullopt) << "beyond what the real lengths show truly";
