@@ -25,19 +25,26 @@ protected:
     QColor paletteColour(QPalette::ColorRole role) const { return form.palette().color(QPalette::Active, role); }
 
     void clickScrollBar(QPoint at) { QTest::mouseClick(find("HScroll1"), Qt::LeftButton, {}, at); }
+    // The boxes of 0 and 1 reach over the circles of 250 and 2: a click on the centre of an
+    // option's circle, where the user aims, chooses the option drawn there.
+    void clickCircle(const std::string& option)
+    {
+        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, find(option.c_str())->mapTo(&form, QPoint(6, 6)));
+        EXPECT_TRUE(checked(option.c_str())) << option;
+    }
 };
 
 // What the window's controls do with keys, clicks and the wheel.
 using Handlers = StartOnWindow;
 
-// For each setting the options offer: the labels at their worked places, and the marks a person
-// looks for on the screen.
+// For each setting the options offer, chosen at the centres of their circles: the labels at their
+// worked places, and the marks a person looks for on the screen.
 TEST_F(StartOnWindow, ShowsEachSettingsMarksAndLabelsWhereTheyBelong)
 {
     for (const auto& setting : testing::workedSettings()) {
         SCOPED_TRACE(testing::workedSettingName(setting));
-        click(("op" + setting["distance"].get<std::string>()).c_str());
-        click(("op" + setting["frequency"].get<std::string>()).c_str());
+        clickCircle("op" + setting["distance"].get<std::string>());
+        clickCircle("op" + setting["frequency"].get<std::string>());
         click("cmdStart");
         for (const auto& [label, place] : setting["labels"].items()) {
             EXPECT_TRUE(find(label.c_str())->isVisible()) << label;
@@ -55,16 +62,6 @@ TEST_F(StartOnWindow, ShowsEachSettingsMarksAndLabelsWhereTheyBelong)
         EXPECT_FALSE(hasColourNear(shown, {sourceX - 5, 240}, darkGreyPixel, 0)) << "source outline";
     }
     EXPECT_EQ(pauses.size(), 4 * 30u);
-}
-
-// The boxes of 0 and 1 reach over the circles of 250 and 2: a click on the centre of an option's
-// circle, where the user aims, chooses the option drawn there.
-TEST_F(StartOnWindow, AClickOnTheCentreOfEachOptionsCircleChoosesThatOption)
-{
-    for (const char* option : {"op250", "op2", "op1", "op0"}) {
-        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, find(option)->mapTo(&form, QPoint(6, 6)));
-        EXPECT_TRUE(checked(option)) << option;
-    }
 }
 
 // The time-curve dot of point i for distance 0.
@@ -141,8 +138,9 @@ TEST_F(Handlers, InputDuringARunActsAfterItAndTheControlsShowTheSettingsInUse)
 }
 
 // Arrows and track step by one; the thumb sets the slowdown only when it is let go; End goes to
-// the slowest.
-TEST_F(Handlers, ScrollBarArrowsTrackAndThumbSetTheSlowdown)
+// the slowest. The wheel moves the speed scroll bar the way it moves any other horizontal scroll
+// bar of the platform, for a vertical wheel and for a horizontal one, and the handler follows.
+TEST_F(Handlers, ScrollBarArrowsTrackThumbAndWheelSetTheSlowdown)
 {
     auto* scrollBar = find<QScrollBar>("HScroll1");
     clickScrollBar(scrollBarPart(QStyle::SC_ScrollBarAddLine).center());
@@ -165,29 +163,23 @@ TEST_F(Handlers, ScrollBarArrowsTrackAndThumbSetTheSlowdown)
     EXPECT_EQ(text("nSpomaleni"), QString::number(scrollBar->value()));
     QTest::keyClick(scrollBar, Qt::Key_End);
     EXPECT_EQ(scrollBar->value(), 20) << "the slowest";
-}
 
-// The wheel moves the speed scroll bar the way it moves any other horizontal scroll bar of the
-// platform, for a vertical wheel and for a horizontal one, and the handler follows.
-TEST_F(Handlers, TheWheelMovesTheSpeedScrollBarAsItMovesOtherScrollBars)
-{
-    auto* speed = find<QScrollBar>("HScroll1");
-    ASSERT_EQ(speed->orientation(), Qt::Horizontal);
+    ASSERT_EQ(scrollBar->orientation(), Qt::Horizontal);
     QScrollBar other(Qt::Horizontal);
     other.setRange(1, 20);
     other.setSingleStep(1);
     other.setPageStep(1);
     for (const QPoint angle : {QPoint(0, -120), QPoint(0, 120), QPoint(-120, 0), QPoint(120, 0)}) {
-        speed->setValue(10);
+        scrollBar->setValue(10);
         other.setValue(10);
-        for (QScrollBar* bar : {speed, &other}) {
+        for (QScrollBar* bar : {scrollBar, &other}) {
             const QPointF centre = QRectF(bar->rect()).center();
             QWheelEvent wheel(centre, bar->mapToGlobal(centre), QPoint(), angle, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(bar, &wheel);
         }
         EXPECT_NE(other.value(), 10) << "the wheel moves a scroll bar";
-        EXPECT_EQ(speed->value(), other.value()) << "wheel " << angle.x() << ", " << angle.y();
-        EXPECT_EQ(text("nSpomaleni"), QString::number(speed->value()));
+        EXPECT_EQ(scrollBar->value(), other.value()) << "wheel " << angle.x() << ", " << angle.y();
+        EXPECT_EQ(text("nSpomaleni"), QString::number(scrollBar->value()));
     }
 }
 
