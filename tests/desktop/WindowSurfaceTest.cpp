@@ -57,7 +57,10 @@ protected:
     WindowSurface& surface = canvas.surface;
 };
 
-TEST_F(WindowSurfaceTest, WhatWasDrawnIsOnTheScreenWhenShowDrawnReturns)
+// What was drawn is on the screen when showDrawn returns. What was drawn outside a window made
+// smaller is there when it grows again, and the picture grows with the window, but no larger than
+// the largest screen can show, keeping what was drawn inside that.
+TEST_F(WindowSurfaceTest, WhatWasDrawnIsShownAndSurvivesHidingAndResizingUpToTheLargestScreen)
 {
     surface.line(20, 50.5f, 380, 50.5f, darkGrey);
     surface.circle(100, 150, 5, darkGrey);
@@ -66,12 +69,7 @@ TEST_F(WindowSurfaceTest, WhatWasDrawnIsOnTheScreenWhenShowDrawnReturns)
     EXPECT_TRUE(hasColourNear(canvas.screen(), {200, 50}, darkGreyPixel));
     EXPECT_TRUE(hasColourNear(canvas.screen(), {105, 150}, darkGreyPixel));
     EXPECT_EQ(canvas.screen().pixelColor(100, 150), QColor(192, 192, 192)) << "a circle's fill is transparent until it is set";
-}
 
-// What was drawn outside a window made smaller is there when it grows again, and the picture
-// grows with the window.
-TEST_F(WindowSurfaceTest, ThePictureSurvivesHidingAndResizingAndGrowsWithTheWindow)
-{
     surface.line(10, 20.5f, 390, 20.5f, darkGrey);
     canvas.hide();
     canvas.show();
@@ -86,16 +84,10 @@ TEST_F(WindowSurfaceTest, ThePictureSurvivesHidingAndResizingAndGrowsWithTheWind
     const QImage shown = canvas.screen();
     EXPECT_TRUE(hasColourNear(shown, {350, 20}, darkGreyPixel));
     EXPECT_TRUE(hasColourNear(shown, {550, 450}, darkGreyPixel));
-}
 
-// However large the window is made, the picture grows no larger than the largest screen can
-// show, and keeps what was drawn inside that.
-TEST_F(WindowSurfaceTest, ThePictureGrowsNoLargerThanTheLargestScreen)
-{
-    QSize largest(400, 300);
+    QSize largest(600, 500);
     for (const QScreen* screen : QGuiApplication::screens())
         largest = largest.expandedTo(screen->size());
-    surface.line(10, 20.5f, 390, 20.5f, darkGrey);
     for (const QSize huge : {QSize(4000, 3000), QSize(16384, 16384)}) {
         canvas.resize(huge);
         QTest::qWait(20);
@@ -137,10 +129,14 @@ const QColor paper(255, 255, 255);
 bool blank(const QImage& image, QPoint at) { return qAlpha(image.pixel(at)) == 0; }
 
 // A two-pixel pen covers a column each side of its line and, with its square ends, a pixel beyond
-// each end. The paper's rows are held to be painted as one fill, under what comes next.
-TEST(GraphSurface, DrawsSquareEndedLinesOverRowsPaintedAsOneFill)
+// each end. The paper's rows are held to be painted as one fill, under what comes next. A circle
+// is outlined in the theme's button text.
+TEST(GraphSurface, DrawsSquareEndedLinesOverRowsPaintedAsOneFillAndOutlinesInTheThemesButtonText)
 {
     QWidget view;
+    QPalette theme = view.palette();
+    theme.setColor(QPalette::Active, QPalette::ButtonText, QColor(10, 20, 30));
+    view.setPalette(theme);
     GraphSurface surface(view, {300, 150});
     surface.resetToPixels();
     for (int row = 0; row < 10; ++row)
@@ -157,15 +153,7 @@ TEST(GraphSurface, DrawsSquareEndedLinesOverRowsPaintedAsOneFill)
         EXPECT_TRUE(blank(picture, left)) << left.x() << ", " << left.y();
     EXPECT_EQ(picture.pixelColor(50, 5), paper);
     EXPECT_EQ(picture.pixelColor(299, 9), paper);
-}
 
-TEST(GraphSurface, OutlinesACircleInTheThemesButtonTextAndStartsAnewOnReset)
-{
-    QWidget view;
-    QPalette theme = view.palette();
-    theme.setColor(QPalette::Active, QPalette::ButtonText, QColor(10, 20, 30));
-    view.setPalette(theme);
-    GraphSurface surface(view, {300, 150});
     surface.setFillStyle(FillStyle::Solid);
     surface.setFillColour(green);
     surface.circle(50, 50, 4, std::nullopt);
