@@ -4,19 +4,16 @@
 #include "tests/support/WorkedValues.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -71,21 +68,17 @@ protected:
     QTemporaryDir folder;
 };
 
-// The ending chooses the format, in capitals too; an SVG holds the core's document with the window's colours.
-TEST_F(SavePictureOnWindow, AnSvgHoldsTheCoresDocumentWithTheWindowsColoursAndAJpgIsJpeg)
-{
-    run();
-    ASSERT_EQ(form.savePicture(path("picture.svg")), QString());
-    EXPECT_EQ(contents(path("picture.svg")).toStdString(), svg());
-    ASSERT_EQ(form.savePicture(path("upper.SVG")), QString());
-    EXPECT_EQ(contents(path("upper.SVG")).toStdString(), svg()) << "the suffix in capitals";
-    ASSERT_EQ(form.savePicture(path("x.jpg")), QString());
-    EXPECT_TRUE(contents(path("x.jpg")).startsWith("\xff\xd8\xff")) << "JPEG data";
-}
-
-TEST_F(SavePictureOnWindow, APngHoldsThePictureWithItsLabelsAndNoButtonsAtThePixelRatio)
+// The ending chooses the format, in capitals too; an SVG holds the core's document with the
+// window's colours, and a PNG the picture with its labels and no buttons, at the pixel ratio.
+TEST_F(SavePictureOnWindow, EachEndingGivesItsFormatAndAPngHoldsThePictureWithItsLabelsAndNoButtons)
 {
     const auto& setting = run();
+    for (const char* name : {"picture.svg", "upper.SVG"}) {
+        ASSERT_EQ(form.savePicture(path(name)), QString());
+        EXPECT_EQ(contents(path(name)).toStdString(), svg()) << name;
+    }
+    ASSERT_EQ(form.savePicture(path("x.jpg")), QString());
+    EXPECT_TRUE(contents(path("x.jpg")).startsWith("\xff\xd8\xff")) << "JPEG data";
     ASSERT_EQ(form.savePicture(path("picture.png")), QString());
     QImage saved;
     ASSERT_TRUE(saved.loadFromData(contents(path("picture.png")), "PNG"));
@@ -154,7 +147,7 @@ TEST_F(SavePictureOnWindow, AFileThatCannotBeWrittenGivesAMessageNamingItAndWhyA
     EXPECT_TRUE(QFileInfo(folder.path()).isDir());
 }
 
-TEST_F(SavePictureOnWindow, TheDialogAsksToReplaceTheFileItWillWriteAndTakesANameAsTyped)
+TEST_F(SavePictureOnWindow, TheDialogAsksToReplaceTheFileItWillWriteAndTakesANameAsTypedAndCtrlCCopies)
 {
     run();
     QFile old(path("lesson1.png"));
@@ -168,11 +161,8 @@ TEST_F(SavePictureOnWindow, TheDialogAsksToReplaceTheFileItWillWriteAndTakesANam
     EXPECT_EQ(saveAs(QStringLiteral("q1\"x\".png"), QMessageBox::Yes), QString()) << "a new name asks nothing";
     EXPECT_TRUE(contents(path("q1\"x\".png")).startsWith("\x89PNG"));
     EXPECT_FALSE(QFileInfo::exists(path("x.png")));
-}
 
-TEST_F(SavePictureOnWindow, CtrlCCopiesThePictureAsAnImageAndAsSvg)
-{
-    run();
+    // Ctrl+C copies the picture as an image and as SVG.
     activate();
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier);
