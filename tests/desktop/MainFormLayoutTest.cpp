@@ -2,10 +2,8 @@
 
 #include "core/layout/WindowLayout.h"
 
-#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
-#include <QRadioButton>
 
 namespace quorvel {
 namespace {
@@ -28,10 +26,48 @@ constexpr std::pair<const char*, QAccessible::Role> classes[] = {{"QScrollBar", 
 
 using MainFormLayout = testing::FormFixture;
 
+// It opens in its start-up state over the whole picture, with the controls over the picture
+// opaque, so that it shows only around them. Tab and Shift+Tab walk five stops and back at Start:
+// the hidden text boxes and speed options are none; a group is reached at its selected option.
 // After a Start every label is on show; a screen reader hears each control a person can see by
 // its caption and role, and never meets the others.
-TEST_F(MainFormLayout, BuildsEachControlOfTheLayoutWhereItSaysInItsTypeAndAnnouncesIt)
+TEST_F(MainFormLayout, OpensInItsStartUpStateWalksTheTabOrderAndBuildsAndAnnouncesEachControlOfTheLayout)
 {
+    QStringList checked;
+    for (const QRadioButton* option : form.findChildren<QRadioButton*>()) {
+        if (option->isChecked())
+            checked << option->objectName();
+    }
+    EXPECT_EQ(checked, (QStringList{"opRychlá", "op1", "op0"}));
+
+    QStringList visibleLabels;
+    for (const QLabel* label : form.findChildren<QLabel*>()) {
+        if (label->isVisible())
+            visibleLabels << label->objectName();
+    }
+    visibleLabels.sort();
+    EXPECT_EQ(visibleLabels, (QStringList{"labKliknuti", "labPosun", "labZrcadlení"}));
+    EXPECT_TRUE(find("cmdStart")->hasFocus());
+    EXPECT_TRUE(form.windowTitle().startsWith("Quorvel - "));
+    EXPECT_GE(form.width(), pictureSize.width);
+    EXPECT_GE(form.height(), pictureSize.height);
+    const QColor lightGrey(192, 192, 192);
+    EXPECT_EQ(form.palette().color(QPalette::Window), lightGrey);
+    for (const char* name : {"labSoucet", "labKliknuti", "frmPosun", "cmdStart"}) {
+        EXPECT_EQ(find(name)->palette().color(QPalette::Window), lightGrey) << name;
+        EXPECT_TRUE(find(name)->autoFillBackground()) << name << " must be opaque over the picture";
+    }
+
+    activate();
+    EXPECT_EQ(tabWalk(5, Qt::Key_Tab), (QStringList{"op0", "cmdKonec", "op1", "HScroll1", "cmdStart"}));
+    // X delivers Shift+Tab as Backtab with Shift held.
+    EXPECT_EQ(tabWalk(5, Qt::Key_Backtab, Qt::ShiftModifier), (QStringList{"HScroll1", "op1", "cmdKonec", "op0", "cmdStart"}));
+    EXPECT_EQ(tabWalk(2, Qt::Key_Tab, Qt::ShiftModifier), (QStringList{"HScroll1", "op1"}));
+    click("op2");
+    click("op250");
+    find("cmdStart")->setFocus();
+    EXPECT_EQ(tabWalk(3, Qt::Key_Tab), (QStringList{"op250", "cmdKonec", "op2"}));
+
     QStringList creationOrder;
     for (const QObject* child : form.findChildren<QWidget*>())
         creationOrder << child->objectName();
@@ -70,50 +106,6 @@ TEST_F(MainFormLayout, BuildsEachControlOfTheLayoutWhereItSaysInItsTypeAndAnnoun
     EXPECT_EQ(find("HScroll1")->accessibleName(), "Animation speed");
     EXPECT_EQ(find("HScroll1")->accessibleDescription(), "Slowdown of the animation, from 1 at the left to 20 at the right");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Name), form.windowTitle());
-}
-
-// The controls over the picture are opaque, so that it shows only around them.
-TEST_F(MainFormLayout, OpensInItsStartUpStateOverTheWholePicture)
-{
-    QStringList checked;
-    for (const QRadioButton* option : form.findChildren<QRadioButton*>()) {
-        if (option->isChecked())
-            checked << option->objectName();
-    }
-    EXPECT_EQ(checked, (QStringList{"opRychlá", "op1", "op0"}));
-
-    QStringList visibleLabels;
-    for (const QLabel* label : form.findChildren<QLabel*>()) {
-        if (label->isVisible())
-            visibleLabels << label->objectName();
-    }
-    visibleLabels.sort();
-    EXPECT_EQ(visibleLabels, (QStringList{"labKliknuti", "labPosun", "labZrcadlení"}));
-    EXPECT_TRUE(find("cmdStart")->hasFocus());
-    EXPECT_TRUE(form.windowTitle().startsWith("Quorvel - "));
-    EXPECT_GE(form.width(), pictureSize.width);
-    EXPECT_GE(form.height(), pictureSize.height);
-    const QColor lightGrey(192, 192, 192);
-    EXPECT_EQ(form.palette().color(QPalette::Window), lightGrey);
-    for (const char* name : {"labSoucet", "labKliknuti", "frmPosun", "cmdStart"}) {
-        EXPECT_EQ(find(name)->palette().color(QPalette::Window), lightGrey) << name;
-        EXPECT_TRUE(find(name)->autoFillBackground()) << name << " must be opaque over the picture";
-    }
-}
-
-// Five stops and back at Start: the hidden text boxes and speed options are none; a group is
-// reached at its selected option.
-TEST_F(MainFormLayout, TabAndShiftTabWalkTheTabOrderBothWays)
-{
-    activate();
-    EXPECT_EQ(tabWalk(5, Qt::Key_Tab), (QStringList{"op0", "cmdKonec", "op1", "HScroll1", "cmdStart"}));
-    // X delivers Shift+Tab as Backtab with Shift held.
-    EXPECT_EQ(tabWalk(5, Qt::Key_Backtab, Qt::ShiftModifier), (QStringList{"HScroll1", "op1", "cmdKonec", "op0", "cmdStart"}));
-    EXPECT_EQ(tabWalk(2, Qt::Key_Tab, Qt::ShiftModifier), (QStringList{"HScroll1", "op1"}));
-    click("op2");
-    click("op250");
-    find("cmdStart")->setFocus();
-    EXPECT_EQ(tabWalk(3, Qt::Key_Tab), (QStringList{"op250", "cmdKonec", "op2"}));
 }
 
 }  // namespace

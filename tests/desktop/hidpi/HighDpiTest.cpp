@@ -3,8 +3,6 @@
 #include "tests/desktop/FormFixture.h"
 #include "tests/desktop/Pixels.h"
 
-#include <gtest/gtest.h>
-
 namespace quorvel {
 namespace {
 
@@ -28,8 +26,12 @@ protected:
 };
 
 // Start's outline begins at the layout's (528, 16), that is at device pixel (1056, 32), and is two
-// device pixels thick, as the layout's one pixel.
-TEST_F(HighDpi, ControlsScaleWithThePicture)
+// device pixels thick, as the layout's one pixel. The picture is kept at the device's resolution.
+// The least-time marker is a vertical line one layout pixel wide: on the screen it is exactly two
+// device pixels of dark grey between pure background, with no blended edge. With the panel open
+// the window keeps the layout's places, in layout pixels, and the graph is drawn at the screen's
+// resolution, two device pixels to each of its own.
+TEST_F(HighDpi, ControlsScaleWithThePictureWhichIsKeptSharpAtTheDevicesResolutionAsIsTheGraph)
 {
     EXPECT_EQ(find("cmdStart")->geometry(), QRect(528, 16, 89, 28));
     // The window with its controls as it paints itself, in device pixels.
@@ -41,13 +43,7 @@ TEST_F(HighDpi, ControlsScaleWithThePicture)
     EXPECT_EQ(window.pixel(1144, 31), background);
     EXPECT_EQ(window.pixel(1144, 32), window.pixel(1144, 33));
     EXPECT_NE(window.pixel(1144, 32), background);
-}
 
-// The picture is kept at the device's resolution. The least-time marker is a vertical line one
-// layout pixel wide: on the screen it is exactly two device pixels of dark grey between pure
-// background, with no blended edge.
-TEST_F(HighDpi, ThePictureIsKeptAtTheDevicesResolutionAndItsLinesAreSharp)
-{
     click("cmdStart");
     EXPECT_EQ(form.surface().picture().size(), QSize(1600, 1162));
     EXPECT_EQ(form.surface().picture().deviceIndependentSize(), QSizeF(800, 581));
@@ -55,14 +51,7 @@ TEST_F(HighDpi, ThePictureIsKeptAtTheDevicesResolutionAndItsLinesAreSharp)
     expected[7] = expected[8] = darkGreyPixel.rgb();
     EXPECT_EQ(row(form.surface().picture(), 2 * 400, 2 * 200, 16), expected) << "the picture";
     EXPECT_EQ(row(form.grab().toImage(), 2 * 400, 2 * 200, 16), expected) << "the window";
-}
 
-using ExploreHighDpi = testing::FormFixture;
-
-// At 200 % the panel stands beside the window's area in layout pixels, and the graph is drawn
-// at the screen's resolution, two device pixels to each of its own.
-TEST_F(ExploreHighDpi, ThePanelKeepsTheLayoutsPlacesAndTheGraphTheScreensResolution)
-{
     form.openExplore(true);
     EXPECT_EQ(form.size(), QSize(800 + ExplorePanel::panelWidth, 581));
     EXPECT_EQ(find("explorePanel")->x(), 800);
