@@ -5,7 +5,6 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
-#include <cstring>
 #include <stdexcept>
 #include <string_view>
 #include <thread>
@@ -132,29 +131,22 @@ std::vector<std::pair<int, int>> XClient::iconSizes(XWindow window)
     unsigned long count = 0, left = 0;
     unsigned char* data = nullptr;
     std::vector<std::pair<int, int>> sizes;
-    if (XGetWindowProperty(display_, window, XInternAtom(display_, "_NET_WM_ICON", False), 0, 1 << 20, False, XA_CARDINAL, &type, &format, &count,
-                           &left, &data)
-            == Success
-        && data) {
-        // Each icon is its width, its height and then its pixels, as longs.
-        const auto* values = reinterpret_cast<const unsigned long*>(data);
-        for (unsigned long i = 0; i + 2 <= count; i += 2 + values[i] * values[i + 1])
-            sizes.emplace_back(static_cast<int>(values[i]), static_cast<int>(values[i + 1]));
-        XFree(data);
-    }
+    const Atom icons = XInternAtom(display_, "_NET_WM_ICON", False);
+    if (XGetWindowProperty(display_, window, icons, 0, 1 << 20, False, XA_CARDINAL, &type, &format, &count, &left, &data) != Success || !data)
+        return sizes;
+    // Each icon is its width, its height and then its pixels, as longs.
+    const auto* values = reinterpret_cast<const unsigned long*>(data);
+    for (unsigned long i = 0; i + 2 <= count; i += 2 + values[i] * values[i + 1])
+        sizes.emplace_back(static_cast<int>(values[i]), static_cast<int>(values[i + 1]));
+    XFree(data);
     return sizes;
 }
 
 void XClient::requestClose(XWindow window)
 {
-    XEvent event;
-    std::memset(&event, 0, sizeof event);
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
+    const long deleteWindow = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+    XEvent event{.xclient = {.type = ClientMessage, .serial = 0, .send_event = False, .display = display_, .window = window,
+                             .message_type = XInternAtom(display_, "WM_PROTOCOLS", False), .format = 32, .data = {.l = {deleteWindow, CurrentTime}}}};
     XSendEvent(display_, window, False, NoEventMask, &event);
     XFlush(display_);
 }
