@@ -14,20 +14,17 @@
 namespace quorvel {
 namespace {
 
-// The refusals, and what they echo, are checked from a terminal (cli/check-command-line.sh).
-TEST(ScaleOption, TakesAPlainDecimalFactorFromOneToFour)
+// The scale is a plain decimal factor from one to four; the refusals, and what they echo, are
+// checked from a terminal (cli/check-command-line.sh). The setup's options are read as a link's
+// settings are; what they take, and the words for it, is the core's to say, and the window's test
+// below shows the settings given.
+TEST(CommandLineOptions, TakeAPlainDecimalScaleFromOneToFourAndGiveTheSetupsSettings)
 {
     EXPECT_EQ(CommandLine::parse({"quorvel"}).scale, std::nullopt);
     EXPECT_EQ(CommandLine::parse({"quorvel", "--scale", "4"}).scale, 4.0);
     EXPECT_EQ(CommandLine::parse({"quorvel", "--scale=1.5", "--explore"}).scale, 1.5);
     for (const char* wrong : {"inf", "4.01", "0.99", "1e0", " 2"})
         EXPECT_EQ(CommandLine::parse({"quorvel", "--scale", wrong}).request, CommandLine::Request::Error) << wrong;
-}
-
-// The setup's options are read as a link's settings are; what they take, and the words for it, is
-// the core's to say, and the window's test below shows the settings given.
-TEST(SetupOptions, GiveTheSettingsAndOpenThePanelForItsOwn)
-{
     EXPECT_EQ(CommandLine::parse({"quorvel"}).setup, quorvel::Setup());
     EXPECT_TRUE(CommandLine::parse({"quorvel", "--explore"}).setup.explore);
     const std::pair<std::vector<std::string>, std::string> refused[] = {

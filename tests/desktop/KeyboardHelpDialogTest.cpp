@@ -3,7 +3,6 @@
 #include "core/layout/KeyboardHelp.h"
 #include "desktop/KeyboardHelpDialog.h"
 
-#include <QAccessible>
 #include <QTableWidget>
 
 namespace quorvel {

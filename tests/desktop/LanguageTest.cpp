@@ -4,7 +4,6 @@
 #include "core/layout/ShownCaption.h"
 #include "desktop/CommandLine.h"
 #include "desktop/LanguageChoice.h"
-#include "desktop/MainForm.h"
 #include "desktop/Translations.h"
 #include "tests/desktop/FormUnderTest.h"
 
@@ -32,7 +31,7 @@ QString chosen(std::initializer_list<std::pair<const char*, const char*>> variab
     return LanguageChoice::fromEnvironment(environment);
 }
 
-TEST(LanguageChoice, FollowsTheEnvironmentAsGettextDoes)
+TEST(LanguageChoice, FollowsTheEnvironmentAsGettextDoesAndMatchesCodesWrittenEveryWay)
 {
     EXPECT_EQ(chosen({}), "en");
     EXPECT_EQ(chosen({{"LANG", "de_DE.UTF-8"}}), "de");
@@ -43,10 +42,7 @@ TEST(LanguageChoice, FollowsTheEnvironmentAsGettextDoes)
     EXPECT_EQ(chosen({{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "it_IT.UTF-8"}}), "en");
     EXPECT_EQ(chosen({{"LANG", "C"}, {"LANGUAGE", "de"}}), "en");
     EXPECT_EQ(chosen({{"LANG", "pt_PT.UTF-8"}}), "pt_BR");
-}
-
-TEST(LanguageChoice, MatchesCodesWrittenEveryWay)
-{
+    // Codes written every way.
     const std::pair<const char*, std::optional<QString>> codes[] = {{"pt-BR", "pt_BR"}, {"pt_br", "pt_BR"}, {"de_AT.UTF-8@euro", "de"}, {"CS", "cs"},
                                                                      {"en_GB", "en"}, {"xx", std::nullopt}, {"", std::nullopt}};
     for (const auto& [written, code] : codes)
