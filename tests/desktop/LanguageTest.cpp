@@ -52,7 +52,7 @@ TEST(LanguageChoice, FollowsTheEnvironmentAsGettextDoesAndMatchesCodesWrittenEve
 // The layout's captions as the window shows them in each language.
 class EveryLanguage : public ::testing::TestWithParam<QString> {};
 
-TEST_P(EveryLanguage, EveryCaptionFitsItsBoxWithTheRealFont)
+TEST_P(EveryLanguage, EveryCaptionFitsItsBoxWithTheRealFontAndTheHelpAnEightyColumnTerminal)
 {
     const Translations translations(GetParam());
     FormUnderTest form;
@@ -101,12 +101,9 @@ TEST_P(EveryLanguage, EveryCaptionFitsItsBoxWithTheRealFont)
     EXPECT_TRUE(form.findChild<QWidget*>(QStringLiteral("frequencyNote"))->isVisible());
     EXPECT_TRUE(panel->rect().contains(QRect(graph->mapTo(panel, QPoint()), graph->size()))) << panel->height();
     EXPECT_EQ(form.height(), panel->height());
-}
 
-// Filled, not wrapped by hand: each line fits an 80-column terminal, and the text runs to its last word.
-TEST_P(EveryLanguage, HelpFitsAnEightyColumnTerminal)
-{
-    const Translations translations(GetParam());
+    // The command line's help, filled, not wrapped by hand: each line fits an 80-column terminal,
+    // and the text runs to its last word.
     const QString help = QString::fromStdString(CommandLine::helpText());
     for (const QString& line : help.split(QLatin1Char('\n'))) {
         EXPECT_LE(line.size(), 79) << line.toStdString();
