@@ -145,11 +145,9 @@ TEST(ScaledRealWindow, ScaleTwoDrawsTheLayoutAtTwiceItsSize)
 TEST(ScaledRealWindow, AScaleBeyondTheScreenIsRefusedAndOneThatFitsShows)
 {
     XServer server(1920, 1080);
-    for (const auto& arguments : std::vector<std::vector<std::string>>{{"--scale", "2"}, {"--scale", "1.8", "--explore"}}) {
-        std::vector<std::string> command{QUORVEL_EXECUTABLE};
-        command.insert(command.end(), arguments.begin(), arguments.end());
+    for (const auto& command : std::vector<std::vector<std::string>>{{QUORVEL_EXECUTABLE, "--scale", "2"}, {QUORVEL_EXECUTABLE, "--scale", "1.8", "--explore"}}) {
         Program refused(command, server.display());
-        EXPECT_EQ(refused.waitForExit(10s), 2) << arguments[1];
+        EXPECT_EQ(refused.waitForExit(10s), 2) << command[2];
     }
     Program fits({QUORVEL_EXECUTABLE, "--scale", "1.7", "--explore"}, server.display());
     XClient client(server.display());
