@@ -68,11 +68,26 @@ protected:
     QTemporaryDir folder;
 };
 
-// The ending chooses the format, in capitals too; an SVG holds the core's document with the
-// window's colours, and a PNG the picture with its labels and no buttons, at the pixel ratio.
-TEST_F(SavePictureOnWindow, EachEndingGivesItsFormatAndAPngHoldsThePictureWithItsLabelsAndNoButtons)
+// Saving during a run takes the picture so far and the run goes on. The ending chooses the
+// format, in capitals too; an SVG holds the core's document with the window's colours, and a PNG
+// the picture with its labels and no buttons, at the pixel ratio.
+TEST_F(SavePictureOnWindow, SavingDuringARunTakesThePictureSoFarAndEachEndingGivesItsFormat)
 {
+    QString problem = QStringLiteral("not saved");
+    std::string atThatPause;
+    onPause = [&](std::chrono::nanoseconds) {
+        if (pauses.size() == 10) {
+            problem = form.savePicture(path("halfway.svg"));
+            atThatPause = svg();
+        }
+    };
     const auto& setting = run();
+    EXPECT_EQ(problem, QString());
+    EXPECT_EQ(contents(path("halfway.svg")).toStdString(), atThatPause);
+    EXPECT_NE(atThatPause, svg()) << "the run went on after the save";
+    EXPECT_EQ(pauses.size(), 30u);
+    EXPECT_EQ(finishedRuns, 1);
+
     for (const char* name : {"picture.svg", "upper.SVG"}) {
         ASSERT_EQ(form.savePicture(path(name)), QString());
         EXPECT_EQ(contents(path(name)).toStdString(), svg()) << name;
@@ -97,24 +112,6 @@ TEST_F(SavePictureOnWindow, EachEndingGivesItsFormatAndAPngHoldsThePictureWithIt
     under.fill(form.palette().color(QPalette::Window));
     QPainter(&under).drawImage(0, 0, form.surface().picture().copy(start));
     EXPECT_EQ(saved.copy(start), under);
-}
-
-TEST_F(SavePictureOnWindow, SavingDuringARunTakesThePictureSoFarAndTheRunGoesOn)
-{
-    QString problem = QStringLiteral("not saved");
-    std::string atThatPause;
-    onPause = [&](std::chrono::nanoseconds) {
-        if (pauses.size() == 10) {
-            problem = form.savePicture(path("halfway.svg"));
-            atThatPause = svg();
-        }
-    };
-    run();
-    EXPECT_EQ(problem, QString());
-    EXPECT_EQ(contents(path("halfway.svg")).toStdString(), atThatPause);
-    EXPECT_NE(atThatPause, svg()) << "the run went on after the save";
-    EXPECT_EQ(pauses.size(), 30u);
-    EXPECT_EQ(finishedRuns, 1);
 }
 
 // A missing folder, a full disk (the device stays a device), a folder where the file should be,
