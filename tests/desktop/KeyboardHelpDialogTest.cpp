@@ -8,18 +8,15 @@
 namespace quorvel {
 namespace {
 
-class KeyboardHelp : public testing::FormFixture {
-protected:
-    KeyboardHelpDialog* pressF1()
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-        return form.findChild<KeyboardHelpDialog*>();
-    }
-};
+using KeyboardHelp = testing::FormFixture;
 
 // Every row on show, none cut off; the focus goes back to the control that had it.
 TEST_F(KeyboardHelp, F1ShowsTheCoresKeysForTheDesktopAndEscapeGivesTheFocusBack)
 {
+    const auto pressF1 = [this] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        return form.findChild<KeyboardHelpDialog*>();
+    };
     activate();
     find("cmdKonec")->setFocus();
     KeyboardHelpDialog* help = pressF1();
