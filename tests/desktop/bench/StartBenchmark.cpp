@@ -12,7 +12,6 @@
 #include "tests/desktop/FormUnderTest.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
 
@@ -34,9 +33,12 @@ namespace {
 using MainForm = quorvel::FormUnderTest;
 using Clock = std::chrono::steady_clock;
 
+// Each figure is the median of this many samples.
+constexpr int samples = 21;
+
 double median(std::vector<double> values)
 {
-    std::sort(values.begin(), values.end());
+    std::ranges::sort(values);
     return values[values.size() / 2];
 }
 
@@ -49,9 +51,6 @@ double millisecondsOf(Work work)
     work();
     return millisecondsSince(start);
 }
-
-// Each figure is the median of this many samples.
-constexpr int samples = 21;
 
 template <typename Work>
 double medianMilliseconds(Work work)
@@ -89,52 +88,48 @@ void wholeStartAtSlowdownZero(MainForm& form)
 // The time from one point's pause to the next is the pause and one point's drawing.
 void pacing(MainForm& form)
 {
-    std::vector<double> times;
-    form.onPause = [&times](std::chrono::nanoseconds) { times.push_back(static_cast<double>(Clock::now().time_since_epoch().count()) / 1e6); };
     for (const char* slowdown : {"1", "10", "20"}) {
-        times.clear();
+        std::vector<double> pauses;
+        auto last = Clock::now();
+        // Each pause adds the time since the one before it, the first the time since the click.
+        form.onPause = [&](std::chrono::nanoseconds) { pauses.push_back(millisecondsSince(std::exchange(last, Clock::now()))); };
         setSlowdown(form, slowdown);
         const std::clock_t cpuBefore = std::clock();
         const double wall = runStart(form);
         const double cpu = 1000.0 * static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
-        std::vector<double> pauses;
-        for (std::size_t k = 1; k < times.size(); ++k)
-            pauses.push_back(times[k] - times[k - 1]);
+        pauses.erase(pauses.begin());
         const double nominal = 15.0 * std::stod(slowdown);
         std::printf("Pause at slowdown %2s: median %7.2f ms = %.4f x nominal %6.1f ms; longest %.2f ms\n", slowdown, median(pauses), median(pauses) / nominal,
-                    nominal, *std::max_element(pauses.begin(), pauses.end()));
+                    nominal, std::ranges::max(pauses));
         std::printf("  the whole sweep: processor %.0f ms of %.0f ms wall time (%.2f %%)\n", cpu, wall, 100 * cpu / wall);
     }
     form.onPause = {};
 }
 
-struct StartUp {
-    double mappedMs = 0;
-    double residentKiB = 0;
-};
-
 double residentKiB(qint64 pid)
 {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0)
+        if (line.starts_with("VmRSS:"))
             return std::stod(line.substr(6));
     }
     return 0;
 }
 
-// Starts the program on the display and waits for its window to be mapped; then, once it has
-// settled, reads its resident memory.
-std::optional<StartUp> measureStartUp(const std::vector<std::string>& command, const std::string& display, const std::string& title)
+// Starts the program on the display and waits for its window, whose title begins with the given
+// one, to be mapped; then, once it has settled, reads its resident memory. Adds both to the
+// samples, or returns false if the window did not appear.
+bool measureStartUp(const std::vector<std::string>& command, const std::string& display, const std::string& title, std::vector<double>& mapped,
+                    std::vector<double>& resident)
 {
     Display* x = XOpenDisplay(display.c_str());
     XSelectInput(x, DefaultRootWindow(x), SubstructureNotifyMask);
     XSync(x, False);
     const auto launched = Clock::now();
     quorvel::testing::Program program(command, display);
-    std::optional<StartUp> measured;
+    double mappedMs = 0;
     pollfd connection{ConnectionNumber(x), POLLIN, 0};
-    while (!measured && millisecondsSince(launched) < 20000) {
+    while (mappedMs == 0 && millisecondsSince(launched) < 20000) {
         if (XPending(x) == 0) {
             poll(&connection, 1, 100);
             continue;
@@ -143,22 +138,23 @@ std::optional<StartUp> measureStartUp(const std::vector<std::string>& command, c
         XNextEvent(x, &event);
         char* name = nullptr;
         if (event.type == MapNotify && XFetchName(x, event.xmap.window, &name) && name) {
-            if (std::string(name).rfind(title, 0) == 0)
-                measured = StartUp{millisecondsSince(launched), 0};
+            if (std::string_view(name).starts_with(title))
+                mappedMs = millisecondsSince(launched);
             XFree(name);
         }
     }
     XCloseDisplay(x);
-    if (measured) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        measured->residentKiB = residentKiB(program.pid());
-    }
-    return measured;
+    if (mappedMs == 0)
+        return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    mapped.push_back(mappedMs);
+    resident.push_back(residentKiB(program.pid()));
+    return true;
 }
 
 // The four programs start in turn, 21 times, on one display of the benchmark's own: the bare
 // window that is the anchor, the same with one line of text, with Quorvel's 24 controls, and Quorvel.
-void startUp()
+void startUp(MainForm&)
 {
     const quorvel::testing::XServer server;
     const std::array<std::vector<std::string>, 4> commands{{{QUORVEL_BARE_WINDOW}, {QUORVEL_BARE_WINDOW, "text"}, {QUORVEL_BARE_WINDOW, "controls"}, {QUORVEL_EXECUTABLE}}};
@@ -166,13 +162,10 @@ void startUp()
     std::array<std::vector<double>, 4> mapped, resident;
     for (int run = 0; run < samples; ++run) {
         for (std::size_t k = 0; k < commands.size(); ++k) {
-            const auto measured = measureStartUp(commands[k], server.display(), k + 1 < commands.size() ? "Bare window" : "Quorvel - ");
-            if (!measured) {
+            if (!measureStartUp(commands[k], server.display(), k + 1 < commands.size() ? "Bare window" : "Quorvel - ", mapped[k], resident[k])) {
                 std::printf("Start-up: a window did not appear\n");
                 return;
             }
-            mapped[k].push_back(measured->mappedMs);
-            resident[k].push_back(measured->residentKiB);
         }
     }
     for (std::size_t k = 0; k < commands.size(); ++k) {
@@ -189,29 +182,44 @@ void drawGraph(quorvel::BrightnessGraphView& graph, const quorvel::ExploreState&
     graph.picture();
 }
 
-// A live redraw: the detector or the pair moved with the panel open.
-double redrawMs(MainForm& form, int distance)
+struct SceneSamples {
+    std::vector<double> starts, redraws, graphs;
+};
+
+// The first scenes in turn, the mirror's first, their samples alternating so that all meet the
+// same load of the machine: a live redraw (the detector moved with the panel open: the whole
+// picture, the brightness and the graph, all on the screen), a whole Start of the same scene with
+// the panel closed and its graph alone, worked out and drawn.
+std::vector<SceneSamples> sampleScenes(MainForm& form, int scenes)
 {
-    return millisecondsOf([&] { form.model().perform(quorvel::DistanceSetting{distance}); });
+    setSlowdown(form, "0");
+    std::vector<SceneSamples> measured(scenes);
+    form.openExplore(true);  // the panel, and its graph, are made when it first opens
+    auto* graph = form.findChild<quorvel::BrightnessGraphView*>();
+    for (int k = 0; k < samples; ++k) {
+        for (int kind = 0; kind < scenes; ++kind) {
+            form.openExplore(true);
+            form.model().perform(quorvel::SceneSetting{static_cast<quorvel::SceneKind>(kind)});
+            QCoreApplication::processEvents();
+            measured[kind].redraws.push_back(millisecondsOf([&] { form.model().perform(quorvel::DistanceSetting{100 + k % 2}); }));
+            form.openExplore(false);
+            QCoreApplication::processEvents();
+            measured[kind].starts.push_back(runStart(form));
+            measured[kind].graphs.push_back(millisecondsOf([&] { drawGraph(*graph, form.model().state().explore); }));
+        }
+    }
+    form.openExplore(true);
+    form.model().perform(quorvel::SceneSetting{quorvel::SceneKind::Mirror});
+    form.openExplore(false);
+    return measured;
 }
 
-// A live redraw is what a change in the open panel costs: the whole picture, the brightness and
-// the graph, all on the screen. Its samples alternate with those of a Start with the panel
-// closed, so that both meet the same load of the machine. The graph alone is drawn for a scraped
-// mirror, whose curve is worked out at its 661 distances beside the whole mirror's, first at one
+// The mirror's live redraw against its Start; and the graph alone drawn for a scraped mirror,
+// whose curve is worked out at its 661 distances beside the whole mirror's, first at one
 // frequency and then with a second frequency's curve beside it.
 void explore(MainForm& form)
 {
-    setSlowdown(form, "0");
-    std::vector<double> starts, redraws;
-    for (int k = 0; k < samples; ++k) {
-        form.openExplore(false);
-        QCoreApplication::processEvents();
-        starts.push_back(runStart(form));
-        form.openExplore(true);
-        QCoreApplication::processEvents();
-        redraws.push_back(redrawMs(form, 100 + k % 2));
-    }
+    const auto [starts, redraws, graphs] = sampleScenes(form, 1).front();  // the graphs are drawn below
     auto* graph = form.findChild<quorvel::BrightnessGraphView*>();
     quorvel::ExploreState state;
     state.mirror = quorvel::Mirror::span(10, 19);
@@ -222,7 +230,6 @@ void explore(MainForm& form)
     };
     const double oneColour = graphAlone(false);
     const double twoColours = graphAlone(true);
-    form.openExplore(false);
     const double anchor = median(starts);
     std::printf("Anchor: one whole Start at slowdown 0, median of 21: %.2f ms\n", anchor);
     std::printf("One live redraw with the explore panel open, median of 21: %.2f ms = %.2f x a whole Start\n", median(redraws), median(redraws) / anchor);
@@ -232,37 +239,18 @@ void explore(MainForm& form)
                 twoColours / anchor);
 }
 
-// Each scene in turn, the mirror's among them: a live redraw (the detector moved with the panel
-// open), a whole Start of the same scene with the panel closed and its graph alone, worked out and
-// drawn. The scenes' samples alternate, so that all meet the same load of the machine.
+// Each scene's Start against the mirror's, its live redraw against its Start, and its graph.
 void scenes(MainForm& form)
 {
-    setSlowdown(form, "0");
-    std::array<std::vector<double>, quorvel::sceneKindCount> starts, redraws, graphs;
-    form.openExplore(true);  // the panel, and its graph, are made when it first opens
-    auto* graph = form.findChild<quorvel::BrightnessGraphView*>();
-    for (int k = 0; k < samples; ++k) {
-        for (int kind = 0; kind < quorvel::sceneKindCount; ++kind) {
-            form.openExplore(true);
-            form.model().perform(quorvel::SceneSetting{static_cast<quorvel::SceneKind>(kind)});
-            QCoreApplication::processEvents();
-            redraws[kind].push_back(redrawMs(form, 100 + k % 2));
-            form.openExplore(false);
-            QCoreApplication::processEvents();
-            starts[kind].push_back(runStart(form));
-            graphs[kind].push_back(millisecondsOf([&] { drawGraph(*graph, form.model().state().explore); }));
-        }
-    }
-    form.openExplore(true);
-    form.model().perform(quorvel::SceneSetting{quorvel::SceneKind::Mirror});
-    form.openExplore(false);
-    const double anchor = median(starts[0]);
+    const auto measured = sampleScenes(form, quorvel::sceneKindCount);
+    const double anchor = median(measured[0].starts);
     std::printf("Anchor: the mirror's whole Start at slowdown 0 with the panel used, median of 21: %.2f ms\n", anchor);
     for (int kind = 0; kind < quorvel::sceneKindCount; ++kind) {
-        const double start = median(starts[kind]);
+        const auto& [starts, redraws, graphs] = measured[kind];
+        const double start = median(starts);
         std::printf("%s: whole Start %.2f ms = %.2f x the mirror's (goal 1.5 x); live redraw %.2f ms = %.2f x its Start (goal 1.5 x); its graph %.2f ms (goal 4 ms)\n",
-                    quorvel::sceneName(static_cast<quorvel::SceneKind>(kind)).c_str(), start, start / anchor, median(redraws[kind]), median(redraws[kind]) / start,
-                    median(graphs[kind]));
+                    quorvel::sceneName(static_cast<quorvel::SceneKind>(kind)).c_str(), start, start / anchor, median(redraws), median(redraws) / start,
+                    median(graphs));
     }
 }
 
@@ -273,21 +261,16 @@ void scenes(MainForm& form)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const QStringList parts = argc > 1 ? QApplication::arguments().mid(1) : QStringList{"start", "pacing", "startup", "explore", "scenes"};
     MainForm form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
     std::printf("Platform: %s\n", qPrintable(QGuiApplication::platformName()));
-    if (parts.contains("start"))
-        wholeStartAtSlowdownZero(form);
-    if (parts.contains("pacing"))
-        pacing(form);
-    if (parts.contains("startup"))
-        startUp();
-    if (parts.contains("explore"))
-        explore(form);
-    if (parts.contains("scenes"))
-        scenes(form);
+    const std::pair<const char*, void (*)(MainForm&)> parts[]{
+        {"start", wholeStartAtSlowdownZero}, {"pacing", pacing}, {"startup", startUp}, {"explore", explore}, {"scenes", scenes}};
+    for (const auto& [name, measure] : parts) {
+        if (argc == 1 || QApplication::arguments().contains(name))
+            measure(form);
+    }
     return 0;
 }
