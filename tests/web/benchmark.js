@@ -13,10 +13,13 @@ import { gzipSync } from 'node:zlib';
 import { launchBrowser, openPage, pageFolder, servePage } from './support.js';
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+// Screens besides the page's usual window: a common one, and a large one, which the window fills, its canvas with it.
+const common = { width: 1920, height: 1080, deviceScaleFactor: 1 };
+const large = { width: 3840, height: 2160, deviceScaleFactor: 2 };
+const onScreen = (viewport) => console.log(`On a screen of ${viewport.width} x ${viewport.height} pixels at a pixel ratio of ${viewport.deviceScaleFactor}:`);
 
 async function pageSize() {
-    let raw = 0;
-    let compressed = 0;
+    let [raw, compressed] = [0, 0];
     // Every file, as the offline worker fetches them all at a first visit.
     for (const entry of await readdir(pageFolder, { recursive: true, withFileTypes: true })) {
         if (!entry.isFile()) continue;
@@ -27,16 +30,15 @@ async function pageSize() {
     console.log(`The page's files: ${(raw / 1024).toFixed(1)} KiB, ${(compressed / 1024).toFixed(1)} KiB gzip-compressed`);
 }
 
-async function readiness(browser, url, viewport) {
-    const empty = [];
-    const ready = [];
+async function readiness(viewport) {
+    const [empty, ready] = [[], []];
     for (let run = 0; run < 11; ++run) {
         const page = await browser.newPage();
         await page.setCacheEnabled(false);
         if (viewport) await page.setViewport(viewport);
-        await page.goto(`${url}anchor.html`, { waitUntil: 'load' });
+        await page.goto(`${server.url}anchor.html`, { waitUntil: 'load' });
         empty.push(await page.evaluate(() => performance.getEntriesByType('navigation')[0].loadEventEnd));
-        await page.goto(url);
+        await page.goto(server.url);
         await page.waitForSelector('body[data-ready]');
         ready.push(await page.evaluate(() => performance.getEntriesByName('ready')[0].startTime));
         await page.close();
@@ -45,45 +47,39 @@ async function readiness(browser, url, viewport) {
     console.log(`The page ready for Start after ${median(ready).toFixed(1)} ms = ${(median(ready) / median(empty)).toFixed(2)} x the empty page`);
 }
 
-// The timer the measures share, in the page: the browser's clock counts in tenths of a millisecond,
-// so work that can be repeated, none of it kept, is timed so many times over, and the page shows
-// what it drew before the next is timed.
-function installTimer() {
-    window.timed = async (list, work, times = 1) => {
-        const begun = performance.now();
-        for (let k = 0; k < times; ++k) work(k);
-        list.push((performance.now() - begun) / times);
-        await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
-    };
-}
-
-// The page opened, ready for Start, with the timer.
+// The page opened, ready for Start, with its form at hand and the timer the measures share: the
+// browser's clock counts in tenths of a millisecond, so work that can be repeated, none of it kept,
+// is timed so many times over, and the page shows what it drew before the next is timed.
 async function openTimed(viewport) {
     const { page } = await openPage(browser, server.url, viewport);
-    await page.evaluate(installTimer);
+    await page.evaluate(async () => {
+        window.form = (await import('/main.js')).form;
+        window.timed = async (list, work, times = 1) => {
+            const begun = performance.now();
+            for (let k = 0; k < times; ++k) work(k);
+            list.push((performance.now() - begun) / times);
+            await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+        };
+    });
     return page;
 }
 
 async function wholeStart(page) {
     const { fill, start } = await page.evaluate(async () => {
         // As large as the picture's canvas, which covers the pixels the window has on the screen.
-        const scratch = document.createElement('canvas');
-        scratch.width = document.getElementById('picture').width;
-        scratch.height = document.getElementById('picture').height;
-        const context = scratch.getContext('2d');
+        const { width, height } = document.getElementById('picture');
+        const context = Object.assign(document.createElement('canvas'), { width, height }).getContext('2d');
         // A hundred fills are timed together, the last one read back so that all are done.
-        const fill = [];
+        const [fill, start] = [[], []];
         for (let run = 0; run < 21; ++run) {
             await timed(fill, (k) => {
                 context.fillStyle = k % 2 ? '#c0c0c0' : '#404040';
-                context.fillRect(0, 0, scratch.width, scratch.height);
+                context.fillRect(0, 0, width, height);
                 if (k === 99) context.getImageData(0, 0, 1, 1);
             }, 100);
         }
-        const { form } = await import('/main.js');
         form.setText('nSpomaleni', '0');
         // A Start at slowdown 0 ends before its click returns.
-        const start = [];
         for (let run = 0; run < 21; ++run) await timed(start, () => document.getElementById('cmdStart').click());
         return { fill, start };
     });
@@ -102,7 +98,6 @@ async function wholeStart(page) {
 // both beside the live redraw.
 async function explorePanel(page, samples, scenes) {
     const { runs, names } = await page.evaluate(async (samples, scenes) => {
-        const { form } = await import('/main.js');
         form.setText('nSpomaleni', '0');
         const runs = Array.from({ length: scenes }, () => ({ start: [], live: [], drawn: [], frequency: [], second: [], both: [] }));
         for (let run = 0; run < samples; ++run) {
@@ -156,7 +151,7 @@ async function pacing(page) {
     for (const slowdown of ['1', '20']) {
         const before = await page.metrics();
         const { pauses, wall } = await page.evaluate(async (slowdown) => {
-            (await import('/main.js')).form.setText('nSpomaleni', slowdown);
+            form.setText('nSpomaleni', slowdown);
             const times = [];
             const onPause = () => times.push(performance.now());
             document.addEventListener('quorvel:pause', onPause);
@@ -178,8 +173,9 @@ async function pacing(page) {
 // The explore panel's distance slider dragged to and fro as a hand drags it, a move every 16 ms
 // for three seconds, the frames the page shows meanwhile counted, and its tasks of over 50 ms. The
 // anchor: the frames a second of the same page, idle, just before.
-async function drag(browser, url, viewport) {
-    const { page } = await openPage(browser, url, viewport);
+async function drag(viewport) {
+    onScreen(viewport);
+    const { page } = await openPage(browser, server.url, viewport);
     await page.click('#explore');
     const frames = (work) => page.evaluate(() => {
         const counted = window.benchmarkCounted = { times: [], long: [] };
@@ -234,28 +230,24 @@ const server = await servePage({ '/anchor.html': '<!DOCTYPE html><title>anchor</
 const browser = await launchBrowser();
 try {
     console.log(`Browser: ${await browser.version()}`);
-    if (sections.length === 0) await everything();
+    if (sections.length === 0) {
+        await pageSize();
+        await readiness();
+        const page = await openTimed();
+        await wholeStart(page);
+        await exploreRedraw(page);
+        await scenes(page);
+        await pacing(page);
+        onScreen(large);
+        await readiness(large);
+        await wholeStart(await openTimed(large));
+    }
     if (sections.includes('scenes')) await scenes(await openTimed());
-    for (const viewport of sections.length === 0 || sections.includes('drag') ? [{ width: 1920, height: 1080, deviceScaleFactor: 1 }, { width: 3840, height: 2160, deviceScaleFactor: 2 }] : []) {
-        console.log(`On a screen of ${viewport.width} x ${viewport.height} pixels at a pixel ratio of ${viewport.deviceScaleFactor}:`);
-        await drag(browser, server.url, viewport);
+    if (sections.length === 0 || sections.includes('drag')) {
+        await drag(common);
+        await drag(large);
     }
 } finally {
     await browser.close();
     await server.close();
-}
-
-async function everything() {
-    await pageSize();
-    await readiness(browser, server.url);
-    const page = await openTimed();
-    await wholeStart(page);
-    await exploreRedraw(page);
-    await scenes(page);
-    await pacing(page);
-    // A large screen, which the window fills, its canvas with it.
-    const large = { width: 3840, height: 2160, deviceScaleFactor: 2 };
-    console.log(`On a screen of ${large.width} x ${large.height} pixels at a pixel ratio of ${large.deviceScaleFactor}:`);
-    await readiness(browser, server.url, large);
-    await wholeStart(await openTimed(large));
 }
