@@ -1,10 +1,10 @@
 // The explore panel: opened outside the window and after its controls in the tab order, its input
 // handed to the model, and the model's state shown in it and said to screen readers.
 
-import { describe, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { browsers, clickOn, coloursIn, darkGrey, focused, green, hasColourNear, laidOut, narrow, pageUnderTest, picturePixels, read, slide } from './support.js';
+import { clickOn, coloursIn, darkGrey, eachBrowser, focused, green, hasColourNear, laidOut, narrow, picturePixels, read, slide } from './support.js';
 
 const figures = JSON.parse(readFileSync(new URL('../data/explore-figures.json', import.meta.url)));
 
@@ -17,8 +17,7 @@ const graphPixels = async (page, box, colour) => (await coloursIn(page, box, 'gr
     a === 255 && (colour === 'dark' ? [r, g, b].every((level) => level < 160) : [r, g, b].every((level, k) => level === colour[k]))).length;
 const violet = [102, 0, 204];
 
-for (const browserName of browsers) describe(browserName, () => {
-    const quorvel = pageUnderTest(browserName);
+eachBrowser((quorvel) => {
 
     // Beside a wider window, screens.test.js finds it; below, the window rises as far as the panel
     // needs, drawn as it was.

@@ -2,9 +2,9 @@
 // writes numbers, and taken whole or refused where it is seen and heard, the box showing the
 // value in use again. The brightness is said once a setting stands still.
 
-import { describe, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, narrow, pageUnderTest } from './support.js';
+import { eachBrowser, narrow } from './support.js';
 
 // Types over what a box shows, as a person does (nothing: deletes it), and presses Enter; then
 // what the panel shows.
@@ -24,8 +24,7 @@ async function type(page, id, text) {
     }));
 }
 
-for (const browserName of browsers) describe(browserName, () => {
-    const quorvel = pageUnderTest(browserName);
+eachBrowser((quorvel) => {
 
     // Chromium misread them with no word: a German "0,7" set the top frequency, "−200" became 200.
     // Each box hands the core what is typed, read as the page's language writes numbers; a refusal

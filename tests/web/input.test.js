@@ -2,9 +2,9 @@
 // a run's held input included, the Stop button, and a speed control that moves as the desktop's
 // scroll bar does.
 
-import { describe, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, centreOf, clickOn, countRuns, pageUnderTest, read, runsFinished, runUntil, said } from './support.js';
+import { centreOf, clickOn, countRuns, eachBrowser, read, runsFinished, runUntil, said } from './support.js';
 
 // What the window shows: the slowdown, frequency and distance its text boxes hold, the speed
 // control's place and the options chosen.
@@ -21,8 +21,7 @@ async function alongTrack(page, fraction) {
     return [box.x + box.width * fraction, box.y + box.height / 2];
 }
 
-for (const browserName of browsers) describe(browserName, () => {
-    const quorvel = pageUnderTest(browserName);
+eachBrowser((quorvel) => {
 
     test('Escape, and the Stop button, end a run at once and drop what was held; the button is off while nothing runs', async () => {
         const { page } = await quorvel.open();

@@ -3,10 +3,10 @@
 // the page's own in it, as the translations hold them; and every caption of the window inside its
 // box with the real fonts.
 
-import { describe, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
-import { browsers, captionsAfterStart, clickOn, narrow, pageFolder, pageUnderTest, read, startRun, textOf } from './support.js';
+import { captionsAfterStart, clickOn, eachBrowser, narrow, pageFolder, read, startRun, textOf } from './support.js';
 
 // The languages the page was built with, besides English.
 const languages = readdirSync(`${pageFolder}/lang`).filter((file) => file !== 'keys.json.gz').map((file) => file.replace(/\.json\.gz$/, ''));
@@ -39,8 +39,7 @@ async function openIn(quorvel, query, preferred) {
     return { page, asked, warned };
 }
 
-for (const browserName of browsers) describe(browserName, () => {
-    const quorvel = pageUnderTest(browserName);
+eachBrowser((quorvel) => {
 
     test('the address\'s language comes before the browser\'s, a country falls back on its language, and the rest is English', async () => {
         for (const [query, preferred, expected] of [['?lang=de', ['fr-FR', 'fr'], 'de'], ['', ['it', 'pt-BR'], 'pt-BR'], ['', ['pt'], 'pt-BR'],

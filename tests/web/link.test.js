@@ -1,15 +1,14 @@
 // A link to the page sets the window as it names, before the first Start; the page's address
 // follows every change in place, and Copy link puts it on the clipboard.
 
-import { describe, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, clickOn, pageUnderTest, read, said } from './support.js';
+import { clickOn, eachBrowser, read, said } from './support.js';
 
 const checked = (page, selector) => page.$$eval(selector, (all) => all.map((control) => control.checked));
 const addressIs = (page, search) => page.waitForFunction((search) => location.search === search, { timeout: 5000 }, search);
 
-for (const browserName of browsers) describe(browserName, () => {
-    const quorvel = pageUnderTest(browserName);
+eachBrowser((quorvel, browserName) => {
 
     // Wide enough for the panel beside the window.
     const openLink = (query) => quorvel.open({ width: 1440, height: 800, deviceScaleFactor: 1 }, `?${query}`);

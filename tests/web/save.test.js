@@ -1,9 +1,9 @@
 // Saving and copying the picture in the page: the core's SVG as a download, a PNG drawn from it at
 // the screen's pixel ratio, and copying where the browser allows it.
 
-import { describe, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, clickOn, green, pageUnderTest, read, startRun, textOf, workedSettings } from './support.js';
+import { clickOn, eachBrowser, green, read, startRun, textOf, workedSettings } from './support.js';
 
 // The page's downloads, caught as their links are followed: name, type and bytes.
 async function catchDownloads(page) {
@@ -41,8 +41,7 @@ const pngAt = (page, url, [x, y], colour) => page.evaluate(async (url, x, y, col
     return { width: image.width, height: image.height, found };
 }, url, x, y, colour);
 
-for (const browserName of browsers) describe(browserName, () => {
-    const quorvel = pageUnderTest(browserName);
+eachBrowser((quorvel, browserName) => {
 
     // The PNG is drawn from the SVG, at the screen's pixel ratio.
     test('Save SVG downloads the core\'s document of the picture as drawn, and Save PNG the picture at the screen\'s pixel ratio', async () => {

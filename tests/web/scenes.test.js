@@ -2,9 +2,9 @@
 // through the picture, the screen's gap set with a slider of its own, the mirror's own controls
 // shown for the mirror alone, and the frequency kept within what each scene shows truly.
 
-import { describe, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, darkGrey, focused, hasColourNear, narrow, pageUnderTest, read, slide, textOf } from './support.js';
+import { darkGrey, eachBrowser, focused, hasColourNear, narrow, read, slide, textOf } from './support.js';
 
 const waterBlue = [30, 100, 200];
 const glassTeal = [40, 140, 150];
@@ -20,8 +20,7 @@ const onTheMirror = [700, 291];
 const panelShows = (page) => page.evaluate(() => [...['segments', 'presets', 'measure', 'gap'].map((id) => document.getElementById(id).getClientRects().length > 0),
                                                   document.getElementById('distanceLabel').textContent]);
 
-for (const browserName of browsers) describe(browserName, () => {
-    const quorvel = pageUnderTest(browserName);
+eachBrowser((quorvel) => {
 
     test('each scene chosen draws its own line through the picture, names itself, and the mirror comes back in its place', async () => {
         const { page } = await quorvel.open(narrow, '?explore=1');

@@ -5,7 +5,7 @@
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, captionsAfterStart, centreOf, clickOn, green, hasColourNear, laidOut, launchBrowser, openPage, pageUnderTest, picturePixels, read, runsFinished, runUntil } from './support.js';
+import { captionsAfterStart, centreOf, clickOn, eachBrowser, green, hasColourNear, laidOut, launchBrowser, openPage, pageUnderTest, picturePixels, read, runsFinished, runUntil } from './support.js';
 
 // Where the window, the page's buttons and the page's extent stand.
 const layout = (page) => page.evaluate(() => {
@@ -28,8 +28,7 @@ async function slowStart(page) {
     return runUntil(page, '1', 8);
 }
 
-for (const browserName of browsers) describe(browserName, () => {
-    const quorvel = pageUnderTest(browserName);
+eachBrowser((quorvel, browserName) => {
 
     // On the commonest laptop screens, 1280 x 800 and 1400 x 900, the open panel stands beside the
     // window made smaller.

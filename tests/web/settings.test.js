@@ -1,12 +1,11 @@
 // Start, for each setting the options offer, draws the desktop's picture and places the labels
 // where the desktop does.
 
-import { describe, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, clickOn, darkGrey, green, hasColourNear, lightGrey, pageUnderTest, pixelsAround, startRun, workedSettings } from './support.js';
+import { clickOn, darkGrey, eachBrowser, green, hasColourNear, lightGrey, pixelsAround, startRun, workedSettings } from './support.js';
 
-for (const browserName of browsers) describe(browserName, () => {
-    const quorvel = pageUnderTest(browserName);
+eachBrowser((quorvel) => {
 
     for (const setting of workedSettings) {
         test(`distance ${setting.distance} and frequency ${setting.frequency}: the picture and the labels`, async () => {

@@ -2,7 +2,7 @@
 // firefox-esr driven by puppeteer-core, and a watch on the console and on every request the page
 // makes.
 
-import { after, afterEach, before } from 'node:test';
+import { after, afterEach, before, describe } from 'node:test';
 import assert from 'node:assert/strict';
 import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -139,6 +139,9 @@ export function pageUnderTest(browserName = 'chromium', options = {}) {
     };
     return { open, browser: () => browser, url: () => server.url };
 }
+
+// A suite in each browser under test, handed its page as pageUnderTest serves it.
+export const eachBrowser = (suite) => browsers.forEach((name) => describe(name, () => suite(pageUnderTest(name), name)));
 
 // A window tall enough for the open explore panel below it.
 export const narrow = { width: 820, height: 1200, deviceScaleFactor: 1 };

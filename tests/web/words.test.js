@@ -4,12 +4,11 @@
 
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { browsers, clickOn, countRuns, focused, pageUnderTest, runsFinished, runUntil, startRun, textOf } from './support.js';
+import { browsers, clickOn, countRuns, eachBrowser, focused, pageUnderTest, runsFinished, runUntil, startRun, textOf } from './support.js';
 
 const says = (page, text) => page.waitForFunction((text) => document.getElementById('announcement').textContent === text, {}, text);
 
-for (const browserName of browsers) describe(browserName, () => {
-    const quorvel = pageUnderTest(browserName);
+eachBrowser((quorvel) => {
 
     // Before Start the words are language.test.js's.
     test('the picture is described after a run, and when the settings change', async () => {
