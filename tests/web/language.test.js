@@ -6,7 +6,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync, readdirSync } from 'node:fs';
-import { captionsAfterStart, clickOn, eachBrowser, narrow, pageFolder, read, startRun, textOf } from './support.js';
+import { captionsAfterStart, clickOn, eachBrowser, narrow, pageFolder, read, textOf } from './support.js';
 
 // The languages the page was built with, besides English.
 const languages = readdirSync(`${pageFolder}/lang`).filter((file) => file !== 'keys.json.gz').map((file) => file.replace(/\.json\.gz$/, ''));
@@ -24,34 +24,21 @@ function translations(language) {
     return found;
 }
 
-// Opens the page at the address's query with the browser's languages as given, ready for Start,
-// with the files it asked for.
-async function openIn(quorvel, query, preferred) {
-    const page = await quorvel.browser().newPage();
-    const asked = [];
-    const warned = [];
-    page.on('request', (request) => asked.push(new URL(request.url()).pathname));
-    page.on('console', (message) => { if (message.type() === 'warn' || message.type() === 'warning') warned.push(message.text()); });
-    await page.evaluateOnNewDocument((preferred) => Object.defineProperty(navigator, 'languages', { get: () => preferred }), preferred);
-    await page.setViewport(narrow);
-    await page.goto(`${quorvel.url()}${query}`);
-    await page.waitForSelector('body[data-ready]');
-    return { page, asked, warned };
-}
+// The language catalogues the page has fetched.
+const catalogues = (page) => page.evaluate(() => performance.getEntriesByType('resource').map((entry) => new URL(entry.name).pathname).filter((path) => path.includes('/lang/')));
 
 eachBrowser((quorvel) => {
 
     test('the address\'s language comes before the browser\'s, a country falls back on its language, and the rest is English', async () => {
         for (const [query, preferred, expected] of [['?lang=de', ['fr-FR', 'fr'], 'de'], ['', ['it', 'pt-BR'], 'pt-BR'], ['', ['pt'], 'pt-BR'],
                                                     ['', ['de-AT', 'fr'], 'de'], ['?lang=xx', ['xx', 'it'], 'en'], ['?lang=cs', [], 'cs']]) {
-            const { page, asked, warned } = await openIn(quorvel, query, preferred);
+            const { page, problems } = await quorvel.open(narrow, query, { languages: preferred });
             assert.equal(await page.evaluate(() => document.documentElement.lang), expected, `${query} ${preferred}`);
+            const warned = problems.splice(0);
             assert.deepEqual(warned.length, query === '?lang=xx' ? 1 : 0, `a language the page lacks is warned of: ${warned}`);
-            const catalogues = asked.filter((path) => path.includes('/lang/'));
-            assert.deepEqual(catalogues.sort(), expected === 'en' ? [] : [`/lang/${expected.replace('-', '_')}.json.gz`, '/lang/keys.json.gz'].sort());
+            assert.deepEqual((await catalogues(page)).sort(), expected === 'en' ? [] : [`/lang/${expected.replace('-', '_')}.json.gz`, '/lang/keys.json.gz'].sort());
             const start = expected === 'en' ? 'Start' : translations(expected.replace('-', '_')).WindowLabels.Start;
             assert.equal(await textOf(page, '#cmdStart'), start);
-            await page.close();
         }
     });
 
@@ -60,7 +47,7 @@ eachBrowser((quorvel) => {
         for (const language of ['en', ...languages]) {
             // English is the words as written, in every context.
             const words = language === 'en' ? new Proxy({}, { get: () => new Proxy({}, { get: (_, source) => source }) }) : translations(language);
-            const { page } = await openIn(quorvel, `?lang=${language}`, []);
+            const { page } = await quorvel.open(narrow, `?lang=${language}`, { languages: [] });
             const before = words.PictureDescription['A source and a detector stand above a mirror of 30 segments. Start draws, for each segment, '
                                                     + 'the path of light via it, its photon vector, its time, and a spiral of the photon vectors laid head to tail.'];
             const then = words.PictureDescription['Start will draw distance %1 and frequency %2.'].replace('%1', '0').replace('%2', '1');
@@ -82,7 +69,6 @@ eachBrowser((quorvel) => {
             assert.deepEqual(cut, [], `the path length's list in ${language}`);
             await clickOn(page, '#keys');
             assert.equal(await textOf(page, '#keysHelpTitle'), words.KeyboardHelp['Keys of Quorvel']);
-            await page.close();
         }
     });
 

@@ -91,9 +91,10 @@ export async function launchBrowser(name = 'chromium', { leastFont } = {}) {
     return browser;
 }
 
-// Opens the page and waits until it is ready for Start. Console messages of the page and
-// requests beyond its own address, its query aside, are collected in problems, for the test to check.
-export async function openPage(browser, url, viewport = { width: 820, height: 600, deviceScaleFactor: 1 }) {
+// Opens the page, with the browser's languages as given if any, and waits until it is ready for
+// Start. Console messages of the page and requests beyond its own address, its query aside, are
+// collected in problems, for the test to check.
+export async function openPage(browser, url, viewport = { width: 820, height: 600, deviceScaleFactor: 1 }, { languages } = {}) {
     const page = await browser.newPage();
     const problems = [];
     const own = url.split('?')[0];
@@ -105,6 +106,7 @@ export async function openPage(browser, url, viewport = { width: 820, height: 60
         // A blob: address the page made is its own.
         if (!request.url().replace(/^blob:/, '').startsWith(own)) problems.push(`request beyond the page: ${request.url()}`);
     });
+    if (languages) await page.evaluateOnNewDocument((languages) => Object.defineProperty(navigator, 'languages', { get: () => languages }), languages);
     await page.setViewport(viewport);
     await page.goto(url);
     await page.waitForSelector('body[data-ready]');
@@ -132,8 +134,8 @@ export function pageUnderTest(browserName = 'chromium', options = {}) {
         await browser?.close();
         await server?.close();
     });
-    const open = async (viewport, query = '') => {
-        const tab = await openPage(browser, server.url + query, viewport);
+    const open = async (viewport, query = '', options = {}) => {
+        const tab = await openPage(browser, server.url + query, viewport, options);
         opened.push(tab);
         return tab;
     };
