@@ -128,10 +128,7 @@ eachBrowser((quorvel) => {
         assert.ok(await graphPixels(page, [0, 0, 24, 125], 'dark') > 20, 'the brightness numbers are written');
         assert.ok(await graphPixels(page, [28, 125, 286, 150], 'dark') > 100, 'the distances and the title are written');
         assert.match(await read(page, '#graphWords', 'textContent'), /at the pair, distance 251, it gives 0\.75\./);
-        await page.$eval('#secondFrequency', (box) => {
-            box.value = '3';
-            box.dispatchEvent(new Event('change'));
-        });
+        await slide(page, 'secondFrequency', 3, 'change');
         assert.equal(await page.$eval('#secondSwatch', (swatch) => getComputedStyle(swatch).backgroundColor), 'rgb(102, 0, 204)');
         assert.equal(await graphPixels(page, [28, 8, 286, 120], violet), 0, 'not drawn until shown');
         await clickOn(page, '#secondShown');

@@ -252,11 +252,11 @@ export const callForm = (page, method, ...args) =>
 // Waits until the live region says words that match, as it does once the settings stand still.
 export const said = (page, words) => page.waitForFunction((source) => new RegExp(source).test(document.getElementById('announcement').textContent), { timeout: 3000 }, words.source);
 
-// A slider set as a drag or a screen reader sets it.
-export const slide = (page, id, value) => page.$eval(`#${id}`, (slider, value) => {
-    slider.value = value;
-    slider.dispatchEvent(new Event('input'));
-}, value);
+// A slider set as a drag or a screen reader sets it, or with 'change' a box as a person leaves it.
+export const slide = (page, id, value, event = 'input') => page.$eval(`#${id}`, (control, value, event) => {
+    control.value = value;
+    control.dispatchEvent(new Event(event));
+}, value, event);
 
 // After a Start, which shows every label: the captions cut off by their boxes; the pairs of the
 // window's controls of which one covers the other's text, with how far; where each caption stands in the
