@@ -18,7 +18,6 @@ const graphPixels = async (page, box, colour) => (await coloursIn(page, box, 'gr
 const violet = [102, 0, 204];
 
 eachBrowser((quorvel) => {
-
     // Beside a wider window, screens.test.js finds it; below, the window rises as far as the panel
     // needs, drawn as it was.
     test('the button opens the panel below the window, which stays as it was', async () => {

@@ -25,7 +25,6 @@ async function type(page, id, text) {
 }
 
 eachBrowser((quorvel) => {
-
     // Chromium misread them with no word: a German "0,7" set the top frequency, "−200" became 200.
     // Each box hands the core what is typed, read as the page's language writes numbers; a refusal
     // is seen, marked and said until a key is typed or Enter takes the value in use again, and an

@@ -22,7 +22,6 @@ async function alongTrack(page, fraction) {
 }
 
 eachBrowser((quorvel) => {
-
     test('Escape, and the Stop button, end a run at once and drop what was held; the button is off while nothing runs', async () => {
         const { page } = await quorvel.open();
         assert.equal(await read(page, '#stopRun', 'disabled'), true);

@@ -28,7 +28,6 @@ function translations(language) {
 const catalogues = (page) => page.evaluate(() => performance.getEntriesByType('resource').map((entry) => new URL(entry.name).pathname).filter((path) => path.includes('/lang/')));
 
 eachBrowser((quorvel) => {
-
     test('the address\'s language comes before the browser\'s, a country falls back on its language, and the rest is English', async () => {
         for (const [query, preferred, expected] of [['?lang=de', ['fr-FR', 'fr'], 'de'], ['', ['it', 'pt-BR'], 'pt-BR'], ['', ['pt'], 'pt-BR'],
                                                     ['', ['de-AT', 'fr'], 'de'], ['?lang=xx', ['xx', 'it'], 'en'], ['?lang=cs', [], 'cs']]) {

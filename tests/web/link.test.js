@@ -9,7 +9,6 @@ const checked = (page, selector) => page.$$eval(selector, (all) => all.map((cont
 const addressIs = (page, search) => page.waitForFunction((search) => location.search === search, { timeout: 5000 }, search);
 
 eachBrowser((quorvel, browserName) => {
-
     // Wide enough for the panel beside the window.
     const openLink = (query) => quorvel.open({ width: 1440, height: 800, deviceScaleFactor: 1 }, `?${query}`);
 

@@ -42,7 +42,6 @@ const pngAt = (page, url, [x, y], colour) => page.evaluate(async (url, x, y, col
 }, url, x, y, colour);
 
 eachBrowser((quorvel, browserName) => {
-
     // The PNG is drawn from the SVG, at the screen's pixel ratio.
     test('Save SVG downloads the core\'s document of the picture as drawn, and Save PNG the picture at the screen\'s pixel ratio', async () => {
         for (const deviceScaleFactor of [1, 2]) {

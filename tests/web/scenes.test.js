@@ -21,7 +21,6 @@ const panelShows = (page) => page.evaluate(() => [...['segments', 'presets', 'me
                                                   document.getElementById('distanceLabel').textContent]);
 
 eachBrowser((quorvel) => {
-
     test("each scene chosen draws its own line through the picture, names itself and shows its own controls; the gap's slider moves the screen's edges", async () => {
         const { page } = await quorvel.open(narrow, '?explore=1');
         const forTheMirror = [true, true, true, false, 'Distance'];

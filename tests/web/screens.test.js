@@ -29,7 +29,6 @@ async function slowStart(page) {
 }
 
 eachBrowser((quorvel, browserName) => {
-
     // On the commonest laptop screens, 1280 x 800 and 1400 x 900, the open panel stands beside the
     // window made smaller.
     test('the window fills the browser window, centred, with its proportions and the page\'s buttons, and no scroll bars', async () => {

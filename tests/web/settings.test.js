@@ -6,7 +6,6 @@ import assert from 'node:assert/strict';
 import { clickOn, darkGrey, eachBrowser, green, hasColourNear, lightGrey, pixelsAround, startRun, workedSettings } from './support.js';
 
 eachBrowser((quorvel) => {
-
     for (const setting of workedSettings) {
         test(`distance ${setting.distance} and frequency ${setting.frequency}: the picture and the labels`, async () => {
             const { page } = await quorvel.open();

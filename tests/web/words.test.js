@@ -9,23 +9,18 @@ import { browsers, clickOn, countRuns, eachBrowser, focused, pageUnderTest, runs
 const says = (page, text) => page.waitForFunction((text) => document.getElementById('announcement').textContent === text, {}, text);
 
 eachBrowser((quorvel) => {
-
     // Before Start the words are language.test.js's.
-    test('the picture is described after a run, and when the settings change', async () => {
+    test('the picture is described after a run and when the settings change; a run\'s end is said politely, the same words twice too, and so is Exit', async () => {
         const { page } = await quorvel.open();
         await clickOn(page, '#op250');
         await clickOn(page, '#op2');
         await startRun(page);
         assert.match(await textOf(page, '#pictureWords'), /^Drawn for distance 250 and frequency 2: .* the detector gets \d\.\d\d of the light /);
+        const said = await textOf(page, '#announcement');
+        assert.match(said, /^Drawn for distance 250 and frequency 2\. The path of least time /);
         await clickOn(page, '#op1');
         assert.match(await textOf(page, '#pictureWords'), /^Drawn for distance 250 and frequency 2: .* Start will draw distance 250 and frequency 1\.$/);
-    });
-
-    test('a run\'s end is said politely, the same words twice too, and so is Exit', async () => {
-        const { page } = await quorvel.open();
-        await startRun(page);
-        const said = await textOf(page, '#announcement');
-        assert.match(said, /^Drawn for distance 0 and frequency 1\. The path of least time /);
+        await clickOn(page, '#op2');
         await page.evaluate(() => {
             const region = document.getElementById('announcement');
             window.said = [];
