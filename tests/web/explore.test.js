@@ -90,27 +90,11 @@ eachBrowser((quorvel) => {
         assert.equal(await read(page, '#frequencyNumber', 'value'), '1.3');
     });
 
-    // The grating made at 250 shows both figures of the table, in words on the bar too, which is
-    // full only at the most light any mirror sends at frequency 1.
-    test('the brightness shows both figures of the grating made at 250, and Exit ends the panel too', async () => {
-        const { page } = await quorvel.open(narrow, '?explore=1');
-        await slide(page, 'distance', 250);
-        await clickOn(page, '[data-preset="Grating"]');
-        const grating = figures.mirrors.find((row) => row.name === 'grating made at 250');
-        const [brightness, here] = [grating.brightness.toFixed(2), grating.againstWholeHere.toFixed(2)];
-        assert.equal(await read(page, '#brightnessNumber', 'textContent'), brightness);
-        assert.equal(await read(page, '#brightnessHere', 'textContent'), `${here} times as likely as with the whole mirror here`);
-        assert.equal(await read(page, '#brightnessBar', 'aria-valuetext'),
-                     `${brightness} of the light of a whole mirror at the middle, ${here} times that of the whole mirror here`);
-        assert.ok(Math.abs(Number(await read(page, '#brightnessBar', 'value')) - grating.brightness) < 1e-9);
-        assert.ok(Math.abs(Number(await read(page, '#brightnessBar', 'max')) - figures.brightestMirror[0].brightness) < 1e-9);
-        await clickOn(page, '#cmdKonec');
-        assert.equal(await page.$('#exploreArea'), null, 'the panel ends with the window');
-    });
-
     // 250 puts the pair left of the middle in the picture: on the graph and the slider too. A
-    // second frequency is drawn in its colour, shown beside its number.
-    test('the slider and the graph run as the pair does in the picture, with numbers, words and a second colour', async () => {
+    // second frequency is drawn in its colour, shown beside its number. The grating made at 250
+    // then shows both figures of the table, in words on the bar too, which is full only at the most
+    // light any mirror sends at frequency 1.
+    test('the slider and the graph run as the pair does in the picture, with numbers, words and a second colour; the brightness shows a grating\'s figures; Exit ends the panel', async () => {
         const { page } = await quorvel.open(narrow, '?explore=1');
         const slider = await (await page.$('#distance')).boundingBox();
         await page.mouse.click(slider.x + slider.width / 8, slider.y + slider.height / 2);
@@ -132,6 +116,18 @@ eachBrowser((quorvel) => {
         assert.equal(await graphPixels(page, [28, 8, 286, 120], violet), 0, 'not drawn until shown');
         await clickOn(page, '#secondShown');
         assert.ok(await graphPixels(page, [28, 8, 286, 120], violet) > 100);
+        await slide(page, 'distance', 250);
+        await clickOn(page, '[data-preset="Grating"]');
+        const grating = figures.mirrors.find((row) => row.name === 'grating made at 250');
+        const [brightness, here] = [grating.brightness.toFixed(2), grating.againstWholeHere.toFixed(2)];
+        assert.equal(await read(page, '#brightnessNumber', 'textContent'), brightness);
+        assert.equal(await read(page, '#brightnessHere', 'textContent'), `${here} times as likely as with the whole mirror here`);
+        assert.equal(await read(page, '#brightnessBar', 'aria-valuetext'),
+                     `${brightness} of the light of a whole mirror at the middle, ${here} times that of the whole mirror here`);
+        assert.ok(Math.abs(Number(await read(page, '#brightnessBar', 'value')) - grating.brightness) < 1e-9);
+        assert.ok(Math.abs(Number(await read(page, '#brightnessBar', 'max')) - figures.brightestMirror[0].brightness) < 1e-9);
+        await clickOn(page, '#cmdKonec');
+        assert.equal(await page.$('#exploreArea'), null, 'the panel ends with the window');
     });
 
     test('a dragged distance draws the pictures at their own pixels until let go, then as sharp as when set still', async () => {
