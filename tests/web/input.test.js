@@ -4,7 +4,7 @@
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { centreOf, clickOn, countRuns, eachBrowser, read, runsFinished, runUntil, said } from './support.js';
+import { clickOn, countRuns, eachBrowser, read, runsFinished, runUntil, said } from './support.js';
 
 // What the window shows: the slowdown, frequency and distance its text boxes hold, the speed
 // control's place and the options chosen.
@@ -39,25 +39,11 @@ eachBrowser((quorvel) => {
         assert.equal(await page.evaluate(() => document.activeElement.id), 'cmdStart', 'the focus goes on from the Stop turned off');
     });
 
-    test('a click on the speed control\'s track and a drag of its thumb set the speed', async () => {
-        const { page } = await quorvel.open();
-        await page.mouse.click(...await alongTrack(page, 0.85));
-        const clicked = await speedOf(page);
-        // The thumb, now under the mouse, dragged.
-        await page.mouse.down();
-        await page.mouse.move(...await alongTrack(page, 0.3), { steps: 5 });
-        await page.mouse.up();
-        const dragged = await speedOf(page);
-        assert.ok(clicked > 14 && dragged < 9, `a click at 85 % goes to ${clicked}, a drag to 30 % to ${dragged}`);
-        assert.equal(await read(page, '#nSpomaleni', 'value'), String(dragged));
-    });
-
     // A notch turned down or to the right moves the desktop's horizontal scroll bar one step
     // towards its right end, and one turned up or to the left one step back.
-    test('the mouse wheel moves the speed control a step a notch, as on the desktop', async () => {
+    test('the mouse wheel moves the speed control a step a notch, as on the desktop, and a click on its track and a drag of its thumb set it', async () => {
         const { page } = await quorvel.open();
-        const { x, y } = await centreOf(page, '#HScroll1');
-        await page.mouse.move(x, y);
+        await page.mouse.move(...await alongTrack(page, 0.5));
         const steps = [];
         for (const notch of [{ deltaY: 100 }, { deltaY: 100 }, { deltaY: -100 }, { deltaX: 100 }, { deltaX: -100 }]) {
             await page.mouse.wheel(notch);
@@ -67,6 +53,16 @@ eachBrowser((quorvel) => {
         assert.deepEqual(steps, [2, 3, 2, 3, 2]);
         assert.equal(await page.evaluate(() => window.scrollY), 0, 'the page does not scroll');
         assert.equal(await read(page, '#nSpomaleni', 'value'), '2');
+
+        await page.mouse.click(...await alongTrack(page, 0.85));
+        const clicked = await speedOf(page);
+        // The thumb, now under the mouse, dragged.
+        await page.mouse.down();
+        await page.mouse.move(...await alongTrack(page, 0.3), { steps: 5 });
+        await page.mouse.up();
+        const dragged = await speedOf(page);
+        assert.ok(clicked > 14 && dragged < 9, `a click at 85 % goes to ${clicked}, a drag to 30 % to ${dragged}`);
+        assert.equal(await read(page, '#nSpomaleni', 'value'), String(dragged));
     });
 
     // Start draws a link's setup at its pace. The address keeps the setup, so a reload shows it
