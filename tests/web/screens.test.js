@@ -99,8 +99,7 @@ eachBrowser((quorvel, browserName) => {
         assert.deepEqual(await changedBy(() => page.keyboard.press('f')), [null, 'false']);
         await clickOn(page, '#explore');
         await page.focus('#distanceNumber');
-        await page.keyboard.press('f');
-        await page.keyboard.press('F');
+        for (const key of ['f', 'F']) await page.keyboard.press(key);
         assert.deepEqual(await state(), [null, 'false']);
         assert.deepEqual(await changedBy(() => clickOn(page, '#fullScreen')), ['html', 'true']);
     });

@@ -163,7 +163,6 @@ function eventsSent(page, name, count) {
 }
 
 export const runsFinished = (page, count = 1) => eventsSent(page, 'quorvel:finished', count);
-export const pausesBegun = (page, count) => eventsSent(page, 'quorvel:pause', count);
 
 // Starts a run at the slowdown given, whatever the speed control shows, and resolves once so many
 // of its pauses have begun, with a promise of its end (in an object, or awaiting it would wait for
@@ -171,7 +170,7 @@ export const pausesBegun = (page, count) => eventsSent(page, 'quorvel:pause', co
 export async function runUntil(page, slowdown, pauses) {
     await callForm(page, 'setText', 'nSpomaleni', slowdown);
     const finished = runsFinished(page);
-    const begun = pausesBegun(page, pauses);
+    const begun = eventsSent(page, 'quorvel:pause', pauses);
     await clickOn(page, '#cmdStart');
     await begun;
     return { finished };
@@ -217,10 +216,8 @@ export const picturePixels = (page) => page.$eval('#picture', (canvas) => canvas
 // The picture's colours in a square of the given reach around a point.
 export const pixelsAround = (page, x, y, reach = 1) => coloursIn(page, [x - reach, y - reach, x + reach + 1, y + reach + 1]);
 
-export async function hasColourNear(page, x, y, [red, green, blue], reach = 1) {
-    const colours = await pixelsAround(page, x, y, reach);
-    return colours.some(([r, g, b, a]) => a === 255 && r === red && g === green && b === blue);
-}
+export const hasColourNear = async (page, x, y, [red, green, blue], reach = 1) =>
+    (await pixelsAround(page, x, y, reach)).some(([r, g, b, a]) => a === 255 && r === red && g === green && b === blue);
 
 // Counts, from now on, the pauses and the finished runs of Start in the page.
 export async function countRuns(page) {
