@@ -1,5 +1,6 @@
 // A link to the page sets the window as it names, before the first Start; the page's address
-// follows every change in place, and Copy link puts it on the clipboard.
+// follows every change in place, and Copy link puts it on the clipboard. The brightness is said
+// once a dragged slider stands still.
 
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -36,28 +37,35 @@ eachBrowser((quorvel, browserName) => {
         assert.equal(await page.evaluate(() => history.length), entries);
     });
 
-    // Browsers refuse a page that rewrites its address some hundreds of times in a few seconds.
-    test('a long drag of a slider rewrites the address no more often than browsers allow, and it ends where the drag did', async () => {
+    // Browsers refuse a page that rewrites its address some hundreds of times in a few seconds, and
+    // a screen reader is not to be flooded with a brightness at every step of a drag.
+    test('a long drag of a slider rewrites the address no more often than browsers allow, ends where the drag did, and says the brightness once, when still', async () => {
         const { page } = await openLink('explore=1');
-        const writes = await page.evaluate(async () => {
+        const { writes, saidDuring, saidAfter, words } = await page.evaluate(async () => {
             const times = [];
             const replace = history.replaceState;
             history.replaceState = function counted(...args) {
                 times.push(performance.now());
                 return replace.apply(this, args);
             };
+            const region = document.getElementById('announcement');
+            let said = 0;
+            new MutationObserver((records) => { said += records.length; }).observe(region, { childList: true, characterData: true, subtree: true });
             const slider = document.getElementById('distance');
-            for (let pixels = -330; pixels <= 330; pixels += 2) {
+            for (let pixels = -330; pixels <= 330; pixels += 6) {
                 slider.value = pixels;
                 slider.dispatchEvent(new Event('input'));
-                await new Promise((resolve) => setTimeout(resolve, 2));
+                await new Promise((resolve) => setTimeout(resolve, 25));
             }
-            await new Promise((resolve) => setTimeout(resolve, 300));
-            return times;
+            const saidDuring = said;
+            await new Promise((resolve) => setTimeout(resolve, 1500));
+            return { writes: times, saidDuring, saidAfter: said, words: region.textContent };
         });
         assert.equal(await page.evaluate(() => location.search), '?distance=330');
         const closest = Math.min(...writes.slice(1).map((time, k) => time - writes[k]));
         assert.ok(writes.length > 1 && closest >= 95, `${writes.length} writes, the closest ${closest} ms apart`);
+        assert.deepEqual([saidDuring, saidAfter], [0, 1], 'changes of the live region during the drag and after it');
+        assert.match(words, /^\d\.\d\d of the light of a whole mirror at the middle/);
     });
 
     test('a crafted link warns once on the console, as text, and leaves the address bare', async () => {
