@@ -87,11 +87,12 @@ eachBrowser((quorvel, browserName) => {
     test('the F key puts the page on the whole screen and back, not while typing a number', async () => {
         const { page } = await quorvel.open({ width: 1024, height: 700, deviceScaleFactor: 1 });
         const state = () => page.evaluate(() => [document.fullscreenElement?.localName ?? null, document.getElementById('fullScreen').getAttribute('aria-pressed')]);
-        // The state once the page has gone on or off the whole screen after the act.
+        // The state once the page has gone on or off the whole screen after the act. The listener
+        // is in place before the act: on a loaded machine the change could come before it.
         const changedBy = async (act) => {
-            const change = page.evaluate(() => new Promise((resolve) => document.addEventListener('fullscreenchange', resolve, { once: true })));
+            await page.evaluate(() => { window.screenChange = new Promise((resolve) => document.addEventListener('fullscreenchange', resolve, { once: true })); });
             await act();
-            await change;
+            await page.evaluate(() => window.screenChange);
             return state();
         };
         assert.deepEqual(await state(), [null, 'false']);
