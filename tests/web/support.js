@@ -243,7 +243,7 @@ export const darkGrey = [64, 64, 64];
 export const lightGrey = [192, 192, 192];
 
 // Calls a method of the page's form, the module's window, with the arguments given.
-export const callForm = (page, method, ...args) =>
+const callForm = (page, method, ...args) =>
     page.evaluate(async (method, args) => (await import('/main.js')).form[method](...args), method, args);
 
 // Waits until the live region says words that match, as it does once the settings stand still.
