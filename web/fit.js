@@ -13,6 +13,8 @@ const picture = control('picture');
 const status = control('status');
 const fullScreen = control('fullScreen');
 const mirrored = control('mirrored');
+// The loading line's place in the window, as the style sheet puts it before the window is fitted.
+const [statusLeft, statusTop] = ['left', 'top'].map((side) => parseFloat(getComputedStyle(status)[side]));
 
 // The window's size in its own pixels, its picture's, as the canvas has it before it is drawn
 // sharp; and the width of the column beside it: the explore panel's.
@@ -118,7 +120,7 @@ function fit(again = true) {
     picture.style.height = `${Math.round(formHeight * scale * ratio) / (ratio * scale)}px`;
     Object.assign(area.style, side ? { left: `${left + shownWidth}px`, top: `${top}px`, width: `${column}px` }
                                    : { left: `${left}px`, top: `${top + shownHeight}px`, width: `${shownWidth / areaScale}px` });
-    Object.assign(status.style, { left: `${left + 160 * scale}px`, top: `${top + 368 * scale}px` });
+    Object.assign(status.style, { left: `${left + statusLeft * scale}px`, top: `${top + statusTop * scale}px` });
     // Only an open panel may make the page scroll, below the window or, on a phone turned on its
     // side, beside it; its scroll bar, where it takes room, narrows the page once.
     root.style.overflowY = !panel.hidden && (!side || top + areaScale * area.offsetHeight > height + 1) ? 'auto' : 'hidden';
