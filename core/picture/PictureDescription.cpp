@@ -7,7 +7,6 @@
 #include "core/start/PathSweep.h"
 #include "core/start/SceneSetup.h"
 #include "core/text/SettingNumber.h"
-#include "core/start/SpiralFit.h"
 #include "core/text/Translation.h"
 
 #include <cmath>
@@ -61,7 +60,7 @@ std::optional<Finding> find(const DrawnPicture& drawn)
                     strips(drawn.mirror),
                     drawn.mirror.count(),
                     (aroundLeastTime(*distance) & drawn.mirror).none(),
-                    spiralSize(scene, drawn.mirror, drawn.layout),
+                    drawn.spiralSize,
                     scene.timeCurveHeight};
     finding.grating = finding.strips > 1 && withinAQuarterTurn(arrows, drawn.mirror);
     // Texts far beyond any setting can turn the arrows into no numbers, or the light into more

@@ -5,7 +5,6 @@
 #include "core/explore/SceneWords.h"
 #include "core/start/PathSweep.h"
 #include "core/start/SceneSetup.h"
-#include "core/start/SpiralFit.h"
 #include "core/text/DecimalText.h"
 #include "core/text/SettingNumber.h"
 #include "core/text/Translation.h"
@@ -63,7 +62,7 @@ std::optional<Finding> find(const DrawnPicture& drawn)
                     sumLength(drawn.scene, drawn.mirror, *distance, *frequency),
                     lightThroughLine(drawn.scene, drawn.mirror, *distance, *frequency),
                     againstOtherHere(drawn.scene, drawn.mirror, *distance, *frequency),
-                    spiralSize(scene, drawn.mirror, drawn.layout),
+                    drawn.spiralSize,
                     scene.timeCurveHeight};
     // Texts far beyond any setting can turn the arrows into no numbers, or the places into more
     // pixels than words can count; the picture is then described without them.

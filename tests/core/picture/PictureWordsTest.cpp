@@ -81,6 +81,11 @@ TEST(PictureWords, SayTheSizesTheSpiralAndTheTimeCurveAreDrawnAtWhereTheyAreDraw
     window.model.perform(DistanceSetting{0});
     EXPECT_THAT(window.model.pictureDescription(), Not(HasSubstr("full size")));
     EXPECT_EQ(window.model.sumLabelCaption().text, "Cornu spiral and sum vector");
+    // A grating at 1.9 draws its spiral 70 pixels higher, at 0.36 where the classic start allows
+    // 0.26: the words say the size drawn, as its label does.
+    window.perform(FrequencySetting{19}, MirrorPreset::Grating);
+    EXPECT_EQ(window.model.sumLabelCaption().text, "Cornu spiral and sum vector (\u00d7\u00a00.36)");
+    EXPECT_THAT(window.model.pictureDescription(), HasSubstr("drawn at 0.36 of their full size"));
 }
 
 // Each action carried out after a run is said in a sentence of its own, its name first and then
